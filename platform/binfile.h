@@ -1,0 +1,17 @@
+#pragma once
+// Binary file access with the program's 1-based positions: position p is offset p - 1.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace binfile {
+// Reads up to n bytes at position p. Empty optional when the file cannot be opened; fewer
+// bytes than asked when the file ends first.
+std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n);
+// Writes bytes at position p into an existing file: never creates, truncates or grows
+// a file beyond what writing at that position needs. False (and *error set) on failure.
+bool writeAt(const QString& path, qint64 position, const QByteArray& bytes,
+             QString* error = nullptr);
+// Length in bytes, or -1 when the file does not exist or cannot be examined.
+qint64 length(const QString& path);
+} // namespace binfile

@@ -1,0 +1,23 @@
+#pragma once
+// Every message box, input box, file dialog and folder picker goes through this interface:
+// QtDialogs (platform/ui) shows real dialogs, ScriptedDialogs answers tests from a queue.
+#include <QString>
+
+class QWidget;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Plain box with OK, no icon.
+    virtual void message(const QString& text) = 0;
+    // Yes/No box without icon; true on Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // Input box with a default answer; "" when cancelled.
+    virtual QString input(const QString& prompt, const QString& defaultAnswer) = 0;
+    // File-open dialog; returns the chosen path, or `fileName` unchanged when cancelled
+    // (the common dialog keeps its preset name on cancel).
+    virtual QString openFile(const QString& title, const QString& fileName,
+                             const QString& filter, const QString& defaultExt) = 0;
+    // Folder picker; the chosen folder without trailing separator, "" when cancelled.
+    virtual QString pickFolder(const QString& title, QWidget* owner) = 0;
+};

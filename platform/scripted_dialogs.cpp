@@ -1,0 +1,50 @@
+#include "platform/scripted_dialogs.h"
+
+namespace {
+QVariant take(QVariantList& answers) {
+    if (answers.isEmpty())
+        return {};
+    return answers.takeFirst();
+}
+} // namespace
+
+void ScriptedDialogs::message(const QString& text) {
+    shown << text;
+    kinds << QStringLiteral("message");
+}
+
+bool ScriptedDialogs::askYesNo(const QString& text) {
+    shown << text;
+    kinds << QStringLiteral("yesno");
+    return take(answers).toBool();
+}
+
+QString ScriptedDialogs::input(const QString& prompt, const QString& defaultAnswer) {
+    shown << prompt;
+    kinds << QStringLiteral("input");
+    lastDefault = defaultAnswer;
+    return take(answers).toString();
+}
+
+QString ScriptedDialogs::openFile(const QString& title, const QString& fileName, const QString&,
+                                  const QString&) {
+    shown << title;
+    kinds << QStringLiteral("openFile");
+    lastDefault = fileName;
+    const QVariant a = take(answers);
+    return a.isValid() ? a.toString() : fileName;
+}
+
+QString ScriptedDialogs::pickFolder(const QString& title, QWidget*) {
+    shown << title;
+    kinds << QStringLiteral("pickFolder");
+    return take(answers).toString();
+}
+
+QStringList ScriptedDialogs::messages() const {
+    QStringList out;
+    for (int i = 0; i < shown.size(); ++i)
+        if (kinds.at(i) == QLatin1String("message"))
+            out << shown.at(i);
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Dialogs for tests: answers come from a queue, every text shown is recorded.
+#include "platform/dialogs.h"
+
+#include <QStringList>
+#include <QVariantList>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    // Answers are taken in order by askYesNo (bool), input/openFile/pickFolder (QString).
+    // An empty queue answers No, "" (cancel), the preset file name, "".
+    QVariantList answers;
+    // Every text shown, in order: the message or prompt text.
+    QStringList shown;
+    // The kind of each shown text: "message", "yesno", "input", "openFile", "pickFolder".
+    QStringList kinds;
+
+    void message(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    QString input(const QString& prompt, const QString& defaultAnswer) override;
+    QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
+    QString pickFolder(const QString& title, QWidget* owner) override;
+
+    // Defaults offered by the last input box and file dialog, for tests to check.
+    QString lastDefault;
+    QStringList messages() const; // only the "message" texts
+};

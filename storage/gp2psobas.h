@@ -1,0 +1,50 @@
+#pragma once
+// Gp2PsoBas: the program's shared state, one object for the whole run, with the names the
+// program's routines use. It lives in storage/ because every layer from here up reads it.
+#include "platform/dialogs.h"
+#include "platform/progress.h"
+#include "storage/engine.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+struct Gp2PsoBas {
+    QString Gp2Dir;  // game folder, ends in the native separator once validated
+    QString AppDir;  // program folder, no trailing separator
+    QString DbName = QStringLiteral("pso.mdb");
+
+    QString CurrentFile;     // full path of the circuit whose record is loaded
+    QString SelectedFile;    // circuit last selected in a list
+    QByteArray InfoText;     // its 4096-byte info area, or empty
+    bool OriginalTrack = false;
+    QByteArray CarSetupInfo; // 96 setup bytes, or empty
+
+    // Settings mirrors.
+    bool UseGp2Lap = false;
+    bool DeleteLogFile = false;
+    bool RenameLogFile = false;
+    bool QuickUpdate = false;
+    bool CarSetupManagement = false;
+    int DbVersion = 0;
+
+    // Edition of GP2.EXE.
+    qint32 NamesPos = 0;
+    qint32 LapsPos = 0;
+    QString ExeVersionText;
+    QString Gp2Version;
+
+    QString StatusText; // upper line of the Status window while a database is made
+
+    static inline const QString CrLf = QStringLiteral("\r\n");
+    static inline const QString CrLf2 = QStringLiteral("\r\n\r\n");
+
+    std::unique_ptr<Database> Db;
+    std::unique_ptr<Recordset> ParamsRs;
+    std::unique_ptr<Recordset> TracksRs;
+    std::unique_ptr<Database> MapsDb;
+    std::unique_ptr<Recordset> MapsRs;
+
+    Dialogs* dialogs = nullptr;  // never null while the program runs
+    StatusSink* status = nullptr;
+};

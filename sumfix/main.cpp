@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { return 1; }

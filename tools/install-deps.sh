@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the Debian packages the build and the tests need, only those missing.
+# apt-get update runs once, and only when something has to be installed.
+set -e
+PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libsqlite3-dev libzip-dev xvfb xauth clang libclang-rt-14-dev"
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y $missing
+fi

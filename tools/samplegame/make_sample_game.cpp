@@ -1,0 +1,2 @@
+#include "tools/samplegame/sample_game.h"
+int main() { return 0; }

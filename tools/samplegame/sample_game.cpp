@@ -1,0 +1,1 @@
+#include "tools/samplegame/sample_game.h"
