@@ -1,0 +1,15 @@
+#include "app/help_page.h"
+
+#include "platform/binfile.h"
+
+#include <QDir>
+
+QString helpPage(const QString& appDir) {
+    const QString dir = appDir + QDir::separator() + QStringLiteral("help") + QDir::separator();
+    for (const char* name : {"help.htm", "help.html"}) {
+        const QString page = dir + QString::fromLatin1(name);
+        if (binfile::length(page) > 0)
+            return page;
+    }
+    return {};
+}

@@ -1,0 +1,188 @@
+#include "app/main_window.h"
+
+#include "platform/guarded.h"
+
+#include "app/status_window.h"
+#include "app/text_viewer.h"
+#include "laptimes/ui/lap_time_table.h"
+#include "laptimes/ui/launcher.h"
+#include "laptimes/ui/log_import.h"
+#include "packs/ui/exporter.h"
+#include "packs/ui/installer.h"
+#include "packs/ui/menu_pictures.h"
+#include "packs/ui/pack_controls.h"
+#include "packs/ui/textures.h"
+#include "setups/ui/setup_transfer.h"
+#include "storage/ui/database_list.h"
+#include "storage/ui/settings.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/named.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas_(bas) {
+    setObjectName(QStringLiteral("Gp2PsoFrm"));
+    setWindowTitle(QStringLiteral("Pistaro"));
+    desktopOpener = [](const QString& target) {
+        const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
+                                                                : QUrl::fromLocalFile(target);
+        QDesktopServices::openUrl(url);
+    };
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    Panel = new TrackInfoPanel(*this, central);
+    Lists = new CircuitLists(*this, central);
+    Packs = new PackControls(*this, central);
+    Pictures = new MenuPictures(*this, central);
+    Exporting = new Exporter(*this, central);
+    Installing = new Installer(*this, central);
+    Jams = new Textures(*this, central);
+    Setups = new SetupTransfer(*this, central);
+    LapLog = new LogImport(*this, central);
+    Launching = new Launcher(*this, central);
+    Databases = new DatabaseList(*this, central);
+    Setting = new Settings(*this, this);
+    Frame1 = named(new QGroupBox(central), "Frame1");
+    Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
+    Exit = named(new QPushButton(QStringLiteral("E&xit"), central), "Exit");
+    Exit->setToolTip(QStringLiteral("End Pistaro"));
+    connect(Exit, &QPushButton::clicked, this, guarded("Exit_Click", [this] { Exit_Click(); }));
+    buildMenus();
+    layoutControls();
+}
+
+Gp2PsoFrm::~Gp2PsoFrm() = default;
+
+void Gp2PsoFrm::buildMenus() {
+    File = named(menuBar()->addMenu(QStringLiteral("&File")), "File");
+    Install = named(File->addAction(QStringLiteral("&Install new Track")), "Install");
+    FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
+    Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
+    S3 = named(File->addSeparator(), "S3");
+    FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
+    S2 = named(File->addSeparator(), "S2");
+    FileExit = named(File->addAction(QStringLiteral("E&xit")), "FileExit");
+    Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
+    Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
+    PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");
+    S1 = named(Help->addSeparator(), "S1");
+    HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
+
+    connect(Install, &QAction::triggered, this, guarded("Install_Click", [this] { Installing->Install_Click(); }));
+    connect(FileLog, &QAction::triggered, this, guarded("FileLog_Click", [this] { Launching->FileLog_Click(); }));
+    connect(Repair, &QAction::triggered, this, guarded("Repair_Click", [this] { Pictures->Repair_Click(); }));
+    connect(FileSetup, &QAction::triggered, this, guarded("FileSetup_Click", [this] { Setting->FileSetup_Click(); }));
+    connect(FileExit, &QAction::triggered, this, guarded("FileExit_Click", [this] { FileExit_Click(); }));
+    connect(Contents, &QAction::triggered, this, guarded("Contents_Click", [this] { Contents_Click(); }));
+    connect(PSOHP, &QAction::triggered, this, guarded("PSOHP_Click", [this] { PSOHP_Click(); }));
+    connect(HelpAbout, &QAction::triggered, this, guarded("HelpAbout_Click", [this] { HelpAbout_Click(); }));
+}
+
+void Gp2PsoFrm::layoutControls() {
+    auto* grid = new QGridLayout(centralWidget());
+
+    // Circuit files, the Change arrow, the slotColumn and the packs.
+    auto* files = new QVBoxLayout;
+    files->addWidget(Lists->Label10);
+    files->addWidget(Lists->File1, 1);
+    auto* f1 = new QHBoxLayout(Frame1);
+    f1->setContentsMargins(4, 4, 4, 4);
+    f1->addWidget(Lists->ACir);
+    files->addWidget(Frame1);
+    grid->addLayout(files, 0, 0);
+
+    auto* change = new QVBoxLayout;
+    change->addStretch();
+    change->addWidget(Packs->Change);
+    change->addStretch();
+    grid->addLayout(change, 0, 1);
+
+    auto* slotColumn = new QVBoxLayout;
+    slotColumn->addWidget(Lists->List1, 1);
+    auto* pack = new QHBoxLayout;
+    pack->addWidget(Packs->Label200);
+    pack->addWidget(Packs->SelectedPack, 1);
+    pack->addWidget(Packs->UpdTp);
+    pack->addWidget(Packs->SavePack);
+    pack->addWidget(Packs->DeletePack);
+    slotColumn->addLayout(pack);
+    grid->addLayout(slotColumn, 0, 2, 1, 2);
+
+    // Track info, lap times with the database selector, menu pictures, commands.
+    grid->addWidget(Panel->Frame3, 1, 0, 2, 1);
+    auto* f4 = new QGridLayout(Frame4);
+    f4->addWidget(Panel->TimeBox, 0, 0, 1, 6);
+    f4->addWidget(Databases->DbCombo, 1, 0, 1, 2);
+    f4->addWidget(Databases->ViewDatabase, 1, 2);
+    f4->addWidget(Databases->NewDatabase, 1, 3);
+    f4->addWidget(Databases->DeleteDatabase, 1, 4);
+    f4->addWidget(Databases->SaveDatabase, 1, 5);
+    grid->addWidget(Frame4, 1, 1, 1, 2);
+    grid->addWidget(Pictures->Frame7, 2, 1, 1, 2);
+
+    auto* commands = new QVBoxLayout;
+    for (QPushButton* b : {Packs->Import, Exporting->Export, Launching->Command4,
+                           LapLog->GetGp2Lap, Setups->ImportSetups, Setups->ExportSetups,
+                           Jams->CheckJams})
+        commands->addWidget(b);
+    commands->addStretch();
+    commands->addWidget(Exit);
+    grid->addLayout(commands, 1, 3, 2, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(2, 3);
+    grid->setRowStretch(0, 1);
+}
+
+StatusSink& Gp2PsoFrm::status() {
+    if (bas_.status)
+        return *bas_.status;
+    return Status::instance();
+}
+
+void Gp2PsoFrm::GetInfo() { Panel->GetInfo(); }
+void Gp2PsoFrm::GetInfoSet() { Panel->GetInfoSet(); }
+void Gp2PsoFrm::UpdateRecord() { Panel->UpdateRecord(); }
+void Gp2PsoFrm::Clean() { Panel->Clean(); }
+void Gp2PsoFrm::CheckChange() { Panel->CheckChange(); }
+void Gp2PsoFrm::InfoOn() { Panel->InfoOn(); }
+void Gp2PsoFrm::InfoOff() { Panel->InfoOff(); }
+QLineEdit* Gp2PsoFrm::menuPictureField(int which) { return Pictures->field(which); }
+void Gp2PsoFrm::GetBmp() { Pictures->GetBmp(); }
+void Gp2PsoFrm::UpdateMaps() { Pictures->UpdateMaps(); }
+void Gp2PsoFrm::clearPreviews() { Pictures->clearPreviews(); }
+void Gp2PsoFrm::enableChange(bool on) { Packs->Change->setEnabled(on); }
+void Gp2PsoFrm::enableCheckJams(bool on) { Jams->CheckJams->setEnabled(on); }
+void Gp2PsoFrm::ImportSetups() { Setups->Import(); }
+void Gp2PsoFrm::ExportSetups() { Setups->Export(); }
+void Gp2PsoFrm::ImportLog() { LapLog->Import(); }
+void Gp2PsoFrm::DbOpen(const QString& name) { Setting->DbOpen(name); }
+void Gp2PsoFrm::DbClose() { Setting->DbClose(); }
+void Gp2PsoFrm::UpdateDbList() { Databases->UpdateDbList(); }
+QString Gp2PsoFrm::dbComboText() { return Databases->DbCombo->currentText(); }
+
+void Gp2PsoFrm::showLapTimeTable() {
+    LapTimeTable grid(*this, this);
+    grid.load();
+    grid.exec();
+}
+
+void Gp2PsoFrm::showText(const QString& text) { ShowText(text, this); }
+
+void Gp2PsoFrm::openWithDesktop(const QString& fileOrUrl) {
+    if (desktopOpener)
+        desktopOpener(fileOrUrl);
+}
+

@@ -1,0 +1,54 @@
+// The main window's own handlers: Exit, File Exit, help, home page, About, F1, activation.
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "app/help_page.h"
+#include "platform/guarded.h"
+#include "storage/ui/database_list.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QToolButton>
+
+void Gp2PsoFrm::Exit_Click() { close(); }
+
+void Gp2PsoFrm::FileExit_Click() {
+    // Ends at once: nothing is saved and no database is closed by the program.
+    leaveProgram(0);
+}
+
+void Gp2PsoFrm::Contents_Click() {
+    const QString page = helpPage(bas_.AppDir);
+    if (!page.isEmpty())
+        openWithDesktop(page);
+}
+
+void Gp2PsoFrm::PSOHP_Click() { openWithDesktop(Sobre1::HomePage); }
+
+void Gp2PsoFrm::HelpAbout_Click() {
+    Sobre1 about(this, [this](const QString& url) { openWithDesktop(url); });
+    about.exec();
+}
+
+void Gp2PsoFrm::closeEvent(QCloseEvent* event) {
+    if (!unloaded_)
+        Form_Unload();
+    event->accept();
+}
+
+void Gp2PsoFrm::keyPressEvent(QKeyEvent* event) {
+    // F1 anywhere in the window opens the help, as the Contents menu does.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        Contents_Click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool Gp2PsoFrm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Databases->SaveDatabase->setEnabled(false);
+    return QMainWindow::event(event);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Export to the game: slot copies, menu names and lap counts in GP2.EXE, menu pictures.
+#include <QObject>
+
+class QPushButton;
+class QWidget;
+class MainForm;
+
+class Exporter final : public QObject {
+    Q_OBJECT
+public:
+    Exporter(MainForm& form, QWidget* parent);
+    QPushButton* Export; // "&Export to Gp2"
+    void Export_Click();
+
+private:
+    MainForm& form_;
+};

@@ -1,0 +1,60 @@
+#include "packs/ui/menu_pictures.h"
+
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/named.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+MenuPictures::MenuPictures(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+    setObjectName(QStringLiteral("MenuPictures"));
+    buildWidgets(parent);
+    wireHandlers();
+}
+
+void MenuPictures::buildWidgets(QWidget* parent) {
+    Frame7 = named(new QGroupBox(QStringLiteral("Menu Picture "), parent), "Frame7");
+    Label17 = named(new QLabel(QStringLiteral("Menu Picture 640x480 :"), Frame7), "Label17");
+    Label11 = named(new QLabel(QStringLiteral("Menu Picture 440x330:"), Frame7), "Label11");
+    MenuPicture = named(new QLineEdit(Frame7), "MenuPicture");
+    MenuPicture2 = named(new QLineEdit(Frame7), "MenuPicture2");
+    auto button = [this](const char* name, const char* caption, const char* tip) {
+        auto* b = named(new QPushButton(QString::fromLatin1(caption), Frame7), name);
+        if (tip)
+            b->setToolTip(QString::fromLatin1(tip));
+        return b;
+    };
+    Browse = button("Browse", "&Browse", "Browse Menu Picture");
+    Browse2 = button("Browse2", "&Browse", "Browse Menu Picture");
+    ImportPicture = button("ImportPicture", "&Import Menu Picture", "Import Menu Picture from Gp2");
+    ImportPicture2 =
+        button("ImportPicture2", "&Import Menu Picture", "Import Menu Picture from Gp2");
+    Make = button("Make", "&Make", nullptr);
+    Make2 = button("Make2", "&Make", nullptr);
+    Clear = button("Clear", "&Clear", "Clear Menu Picture");
+    Clear2 = button("Clear2", "&Clear", "Clear Menu Picture");
+    auto makePreview = [this](const char* name) {
+        auto* p = named(new QLabel(Frame7), name);
+        p->setFixedSize(160, 120);
+        p->setScaledContents(true);
+        p->setFrameShape(QFrame::Box);
+        return p;
+    };
+    Picture1 = makePreview("Picture1");
+    Picture2 = makePreview("Picture2");
+
+    auto* g = new QGridLayout(Frame7);
+    int col = 0;
+    for (int which = 1; which <= 2; ++which, col += 2) {
+        g->addWidget(which == 1 ? Label17 : Label11, 0, col, 1, 2);
+        g->addWidget(field(which), 1, col, 1, 2);
+        g->addWidget(preview(which), 2, col, 4, 1);
+        g->addWidget(which == 1 ? ImportPicture : ImportPicture2, 2, col + 1);
+        g->addWidget(which == 1 ? Browse : Browse2, 3, col + 1);
+        g->addWidget(which == 1 ? Make : Make2, 4, col + 1);
+        g->addWidget(which == 1 ? Clear : Clear2, 5, col + 1);
+    }
+}

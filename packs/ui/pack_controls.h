@@ -1,0 +1,43 @@
+#pragma once
+// Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
+// the pack list SelectedPack and its file Packs.txt.
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+class MainForm;
+
+class PackControls final : public QObject {
+    Q_OBJECT
+public:
+    PackControls(MainForm& form, QWidget* parent);
+
+    QPushButton* Change;     // "--> &Change"
+    QPushButton* Import;     // "&Rescan"
+    QLabel* Label200;        // "Pack"
+    QComboBox* SelectedPack; // editable, unsorted
+    QToolButton* UpdTp;      // View Pack
+    QToolButton* SavePack;
+    QToolButton* DeletePack;
+
+    void Change_Click();
+    void Import_Click();
+    void SavePack_Click();
+    void UpdTp_Click();
+    void DeletePack_Click();
+
+    // Fills List1 from the game's 16 slot files with the blank marker (start-up, Rescan).
+    void fillSlotsFromGame();
+    // Packs.txt in the program folder: read at start-up, written at unload.
+    void readPackList(const QString& path);
+    bool writePackList(const QString& path) const;
+
+private:
+    void buildWidgets(QWidget* parent);
+    void wireHandlers();
+    MainForm& form_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The edge of every event handler: no exception crosses the Qt event loop. A handler that
+// ends the program (ProgramEnded) leaves every event loop with its status; any other failure
+// is written to standard error and the program goes on.
+#include "platform/ignore_step.h"
+
+#include <QCoreApplication>
+#include <type_traits>
+#include <utility>
+
+// Set once the program was asked to end, so callers (tests, main) can read the status.
+struct ProgramEndState {
+    static inline bool ended = false;
+    static inline int status = 0;
+};
+
+inline void leaveProgram(int status) {
+    ProgramEndState::ended = true;
+    ProgramEndState::status = status;
+    QCoreApplication::exit(status);
+}
+
+template <class F> auto guarded(const char* what, F f) {
+    return [what, f = std::move(f)](auto&&... args) {
+        try {
+            // Signals may pass arguments (clicked(bool)); handlers without parameters ignore them.
+            if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                f(std::forward<decltype(args)>(args)...);
+            else
+                f();
+        } catch (const ProgramEnded& e) {
+            leaveProgram(e.status);
+        } catch (const std::exception& e) {
+            reportIgnoredFailure(what, e.what());
+        } catch (...) {
+            reportIgnoredFailure(what, "unknown error");
+        }
+    };
+}

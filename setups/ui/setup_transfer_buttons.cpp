@@ -1,0 +1,15 @@
+#include "setups/ui/setup_transfer.h"
+
+#include "platform/guarded.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/named.h"
+
+#include <QPushButton>
+
+SetupTransfer::SetupTransfer(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+    setObjectName(QStringLiteral("SetupTransfer"));
+    ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
+    ExportSetups = named(new QPushButton(QStringLiteral("Export &Setups"), parent), "ExportSetups");
+    connect(ImportSetups, &QPushButton::clicked, this, guarded("Import", [this] { Import(); }));
+    connect(ExportSetups, &QPushButton::clicked, this, guarded("Export", [this] { Export(); }));
+}

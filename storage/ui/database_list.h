@@ -1,0 +1,34 @@
+#pragma once
+// The lap time database selector: DbCombo with its list, New, Delete, View and Save.
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QToolButton;
+class QWidget;
+class FileListBox;
+class MainForm;
+
+class DatabaseList final : public QObject {
+    Q_OBJECT
+public:
+    DatabaseList(MainForm& form, QWidget* parent);
+
+    QComboBox* DbCombo;  // editable, design-time text "pso.mdb"
+    FileListBox* DbList; // hidden: *.MDB of the program folder
+    QToolButton* ViewDatabase;
+    QToolButton* NewDatabase;
+    QToolButton* DeleteDatabase;
+    QToolButton* SaveDatabase;
+
+    void UpdateDbList();
+    void DbCombo_Click();               // an entry picked
+    void DbCombo_Change(const QString&); // text edited or set
+    void NewDatabase_Click();
+    void DeleteDatabase_Click();
+
+private:
+    void buildWidgets(QWidget* parent);
+    void wireHandlers();
+    MainForm& form_;
+};

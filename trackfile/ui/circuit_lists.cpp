@@ -1,0 +1,37 @@
+#include "trackfile/ui/circuit_lists.h"
+
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/named.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+CircuitLists::CircuitLists(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+    setObjectName(QStringLiteral("CircuitLists"));
+    buildWidgets(parent);
+    wireHandlers();
+}
+
+void CircuitLists::buildWidgets(QWidget* parent) {
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    File1 = named(new FileListBox(QStringLiteral("*.DAT"), parent), "File1");
+    File1->setFont(fixed);
+    Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
+    List1 = named(new QListWidget(parent), "List1");
+    List1->setFont(fixed);
+    ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), parent), "ACir");
+    FileClick = named(new QMenu(QStringLiteral("FileClick"), parent), "FileClick");
+    Rename = named(FileClick->addAction(QStringLiteral("Rename")), "Rename");
+    Delete = named(FileClick->addAction(QStringLiteral("Delete")), "Delete");
+}
+
+int CircuitLists::selectedSlot() const {
+    const QListWidgetItem* it = List1->currentItem();
+    if (!it || !it->isSelected())
+        return 0;
+    return List1->row(it) + 1;
+}

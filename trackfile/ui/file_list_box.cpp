@@ -1,0 +1,69 @@
+#include "trackfile/ui/file_list_box.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+FileListBox::FileListBox(const QString& pattern, QWidget* parent)
+    : QListWidget(parent), pattern_(pattern) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this] { emit fileClicked(); });
+}
+
+void FileListBox::setPath(const QString& folder) {
+    QString f = QDir::toNativeSeparators(folder);
+    while (f.size() > 1 && f.endsWith(QDir::separator()))
+        f.chop(1);
+    folder_ = f;
+    refresh();
+}
+
+void FileListBox::refresh() {
+    const QString keep = selectedName();
+    blockSignals(true);
+    clear();
+    if (!folder_.isEmpty()) {
+        const QRegularExpression re(
+            QRegularExpression::wildcardToRegularExpression(pattern_),
+            QRegularExpression::CaseInsensitiveOption);
+        QStringList names;
+        const auto entries = QDir(folder_).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QFileInfo& fi : entries)
+            if (re.match(fi.fileName()).hasMatch())
+                names << fi.fileName();
+        std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+            const int c = a.compare(b, Qt::CaseInsensitive);
+            return c != 0 ? c < 0 : a < b;
+        });
+        addItems(names);
+        const int row = indexOf(keep, Qt::CaseSensitive);
+        if (row >= 0)
+            setCurrentRow(row);
+    }
+    blockSignals(false);
+}
+
+QString FileListBox::fileName(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it ? it->text() : QString();
+}
+
+QString FileListBox::selectedName() const {
+    const QListWidgetItem* it = currentItem();
+    return (it && it->isSelected()) ? it->text() : QString();
+}
+
+void FileListBox::setListIndex(int row) {
+    if (row < 0 || row >= count()) {
+        setCurrentRow(-1);
+        return;
+    }
+    setCurrentRow(row);
+    emit fileClicked();
+}
+
+int FileListBox::indexOf(const QString& name, Qt::CaseSensitivity cs) const {
+    for (int i = 0; i < count(); ++i)
+        if (fileName(i).compare(name, cs) == 0)
+            return i;
+    return -1;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// What the parts of the main window ask of it. Gp2PsoFrm (app/) implements this by
+// forwarding to the object that owns each concern; the concerns include only this header,
+// so no concern depends on one above it.
+#include "storage/gp2psobas.h"
+
+#include <QString>
+
+class QWidget;
+class QLineEdit;
+class TrackInfoPanel;
+class CircuitLists;
+
+class MainForm {
+public:
+    virtual ~MainForm() = default;
+
+    virtual Gp2PsoBas& bas() = 0;
+    virtual QWidget* window() = 0; // the main window: hidden during long commands, dialog owner
+    virtual Dialogs& dialogs() = 0;
+    virtual StatusSink& status() = 0;
+
+    // Track info record and panel (trackfile/ui).
+    virtual TrackInfoPanel& panel() = 0;
+    virtual CircuitLists& lists() = 0;
+    virtual void GetInfo() = 0;
+    virtual void GetInfoSet() = 0;
+    virtual void UpdateRecord() = 0;
+    virtual void Clean() = 0;
+    virtual void CheckChange() = 0;
+    virtual void InfoOn() = 0;
+    virtual void InfoOff() = 0;
+
+    // Menu pictures (packs/ui).
+    virtual QLineEdit* menuPictureField(int which) = 0; // 1: 640x480, 2: 440x330
+    virtual void GetBmp() = 0;
+    virtual void UpdateMaps() = 0;
+    virtual void clearPreviews() = 0;
+
+    // Buttons that CheckChange switches on.
+    virtual void enableChange(bool on) = 0;
+    virtual void enableCheckJams(bool on) = 0;
+
+    // Car setups and the lap log, for the launcher.
+    virtual void ImportSetups() = 0;
+    virtual void ExportSetups() = 0;
+    virtual void ImportLog() = 0;
+
+    // Lap time databases.
+    virtual void DbOpen(const QString& name) = 0;
+    virtual void DbClose() = 0;
+    virtual void UpdateDbList() = 0;
+    virtual QString dbComboText() = 0;
+    virtual void showLapTimeTable() = 0;
+
+    // The text viewer (modal) and the desktop's default program for a file or address.
+    virtual void showText(const QString& text) = 0;
+    virtual void openWithDesktop(const QString& fileOrUrl) = 0;
+};

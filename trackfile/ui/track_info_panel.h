@@ -1,0 +1,80 @@
+#pragma once
+// The track info panel: the descriptive fields of "Track Info", the four lap time fields,
+// and the routines that build the track info record into them (GetInfo and friends).
+#include <QObject>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+class MainForm;
+
+class TrackInfoPanel final : public QObject {
+    Q_OBJECT
+public:
+    TrackInfoPanel(MainForm& form, QWidget* parent);
+
+    // Frame "Track Info".
+    QGroupBox* Frame3;
+    QLineEdit* Track;
+    QLineEdit* Country;
+    QLineEdit* EventName;
+    QLineEdit* Author;
+    QLineEdit* Adjective;
+    QLineEdit* Description;
+    QLineEdit* Laps;   // mask ###
+    QLineEdit* Length; // mask ####
+    QLineEdit* Slot;   // mask ##
+    QLineEdit* Tyre;   // mask #####
+    QLabel* Label12; // "Name:"
+    QLabel* Label13; // "Country:"
+    QLabel* Label18; // "Event:"
+    QLabel* Label3;  // "Author:"
+    QLabel* Label2;  // "Adj.:"
+    QLabel* Label1;  // "Desc.:"
+    QLabel* Label14; // "Laps:"
+    QLabel* Label15; // "Length:"
+    QLabel* Label16; // "Slot:"
+    QLabel* Label100; // "Tyre:"
+    QLabel* FileVersion;
+    QLabel* OriginalLabel;
+    QToolButton* SaveInfo;
+    QToolButton* OpenInfo;
+
+    // Lap time fields (placed in the frame "Time Database:"), mask #:##.###.
+    QWidget* TimeBox; // holds the labels and the four fields
+    QLineEdit* WuTime;
+    QLineEdit* PTime;
+    QLineEdit* QTime;
+    QLineEdit* RTime;
+    QLabel* Label8; // "Time:"
+    QLabel* Label4; // "Warm up"
+    QLabel* Label7; // "Practice"
+    QLabel* Label6; // "Qualifying"
+    QLabel* Label5; // "Race"
+
+    QString EditStart;
+
+    // The track info record.
+    void GetInfo();
+    void GetInfoSet();
+    void UpdateRecord();
+    void Clean();
+    void CheckChange();
+    void InfoOn();
+    void InfoOff();
+
+    // The value of a masked field: the digits entered.
+    static QString maskedValue(const QLineEdit* field);
+    // Puts digits into a masked field.
+    static void setMaskedValue(QLineEdit* field, const QString& digits);
+
+    void SaveInfo_Click();
+
+private:
+    void buildWidgets(QWidget* parent);
+    void wireHandlers();
+    MainForm& form_;
+};
