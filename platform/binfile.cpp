@@ -1,0 +1,73 @@
+#include "platform/binfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+void setError(QString* error, const QString& text) {
+    if (error)
+        *error = text;
+}
+} // namespace
+
+namespace binfile {
+
+std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n) {
+    // Position 0 or below names no byte of a file.
+    if (position < 1 || n < 0 || QFileInfo(path).isDir())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (position - 1 >= file.size() || n == 0)
+        return QByteArray();
+    if (!file.seek(position - 1))
+        return std::nullopt;
+    QByteArray bytes = file.read(std::min(n, file.size() - (position - 1)));
+    if (bytes.isNull() && file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeAt(const QString& path, qint64 position, const QByteArray& bytes, QString* error) {
+    if (position < 1) {
+        setError(error, QStringLiteral("Invalid file position %1 in %2").arg(position).arg(path));
+        return false;
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        setError(error, QStringLiteral("File not found: %1").arg(path));
+        return false;
+    }
+    if (!info.isFile()) {
+        setError(error, QStringLiteral("Not a file: %1").arg(path));
+        return false;
+    }
+    // ExistingOnly: a file removed since the check above is not created again.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    if (!file.seek(position - 1) || file.write(bytes) != bytes.size() || !file.flush()) {
+        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, QStringLiteral("%1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+qint64 length(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return -1;
+    return info.size();
+}
+
+} // namespace binfile

@@ -1,0 +1,54 @@
+#include "platform/codepage.h"
+
+#include <array>
+
+namespace {
+// Bytes 80..9F of Windows-1252. The five unassigned bytes keep the C1 control character of
+// the same value so that every byte survives a round trip.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
+};
+
+char encode(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+} // namespace
+
+namespace cp1252 {
+
+QChar toChar(unsigned char byte) {
+    if (byte >= 0x80 && byte < 0xA0)
+        return QChar(kHigh[byte - 0x80]);
+    return QChar(byte);
+}
+
+QString toUnicode(const QByteArray& bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        out.append(toChar(static_cast<unsigned char>(b)));
+    return out;
+}
+
+QByteArray fromUnicode(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character beyond the basic plane is one '?', not one per surrogate half.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        out.append(encode(c.unicode()));
+    }
+    return out;
+}
+
+} // namespace cp1252

@@ -1,0 +1,97 @@
+#include "platform/ui/qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+const QString kTitle = QStringLiteral("Pistaro");
+
+// Filters come as "*.zip" or as "Text|*.txt;*.doc|All|*.*" pairs; Qt wants
+// "Text (*.txt *.doc);;All (*.*)".
+QString qtFilter(const QString& filter) {
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+bool isPattern(const QString& name) {
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+} // namespace
+
+QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
+
+void QtDialogs::setOwner(QWidget* owner) {
+    owner_ = owner;
+}
+
+void QtDialogs::message(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No,
+                    owner_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No); // closing the box never counts as Yes
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& defaultAnswer) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(owner_, kTitle, prompt, QLineEdit::Normal, defaultAnswer, &ok);
+    return ok ? answer : QString();
+}
+
+QString QtDialogs::openFile(const QString& title, const QString& fileName, const QString& filter,
+                            const QString& defaultExt) {
+    // The preset is a file name, a path, or a folder followed by a pattern ("dir/*.zip"):
+    // the dialog starts in its folder and offers the name unless it is a pattern.
+    const QString preset = QDir::fromNativeSeparators(fileName);
+    const qsizetype slash = preset.lastIndexOf(QLatin1Char('/'));
+    QString folder = slash < 0 ? QString() : preset.left(slash);
+    if (folder.isEmpty() ? slash == 0 : folder.endsWith(QLatin1Char(':')))
+        folder += QLatin1Char('/'); // "/x" and "C:/x" start in the root, not the current folder
+    const QString name = preset.mid(slash + 1);
+
+    QFileDialog dialog(owner_, title, folder, qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QString suffix = defaultExt;
+    while (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (!name.isEmpty() && !isPattern(name))
+        dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return fileName;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+QString QtDialogs::pickFolder(const QString& title, QWidget* owner) {
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!QDir(start).exists())
+        start = QDir::homePath();
+    QString folder = QFileDialog::getExistingDirectory(owner ? owner : owner_.data(), title,
+                                                       start, QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return {};
+    folder = QDir::toNativeSeparators(folder);
+    // A drive or the root keeps its separator; it is the whole path.
+    while (folder.size() > 1 && folder.endsWith(QDir::separator()) && !QDir(folder).isRoot())
+        folder.chop(1);
+    return folder;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The dialogs the user sees: Qt message boxes without icon, input boxes, the file-open
+// dialog and the folder picker, all owned by one window and titled with the program's name.
+#include "platform/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QtDialogs final : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* owner = nullptr);
+    // The window the dialogs are shown over (the main window once it exists).
+    void setOwner(QWidget* owner);
+
+    void message(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    QString input(const QString& prompt, const QString& defaultAnswer) override;
+    QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
+    QString pickFolder(const QString& title, QWidget* owner) override;
+
+private:
+    QPointer<QWidget> owner_;
+};

@@ -1,0 +1,185 @@
+#include "platform/ui/qt_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+// Runs `act` on the modal dialog once it is shown (the dialogs block in exec()).
+void whenShown(std::function<void(QWidget*)> act) {
+    auto poll = std::make_shared<std::function<void(int)>>();
+    *poll = [act, poll](int triesLeft) {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            act(w);
+            return;
+        }
+        if (triesLeft > 0)
+            QTimer::singleShot(10, [poll, triesLeft] { (*poll)(triesLeft - 1); });
+        else
+            *poll = nullptr; // give up; the test's own checks then fail
+    };
+    QTimer::singleShot(0, [poll] { (*poll)(500); });
+}
+} // namespace
+
+class QtDialogsTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void messageBoxIsPlain();
+    void yesNo_data();
+    void yesNo();
+    void inputOffersDefault();
+    void inputCancelIsEmpty();
+    void openFileStartsInPresetFolder();
+    void openFileCancelKeepsPreset();
+    void pickFolderWithoutTrailingSeparator();
+    void pickFolderCancelIsEmpty();
+
+private:
+    QtDialogs dialogs_;
+};
+
+void QtDialogsTest::messageBoxIsPlain() {
+    QString title, text;
+    int icon = -1;
+    QList<QAbstractButton*> buttons;
+    whenShown([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->buttons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialogs_.message(QStringLiteral("Track updated !!!"));
+    QCOMPARE(title, QStringLiteral("Pistaro"));
+    QCOMPARE(text, QStringLiteral("Track updated !!!"));
+    QCOMPARE(icon, int(QMessageBox::NoIcon));
+    QCOMPARE(buttons.size(), 1);
+}
+
+void QtDialogsTest::yesNo_data() {
+    QTest::addColumn<int>("action"); // 0 Yes, 1 No, 2 Escape
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("yes") << 0 << true;
+    QTest::newRow("no") << 1 << false;
+    QTest::newRow("escape") << 2 << false;
+}
+
+void QtDialogsTest::yesNo() {
+    QFETCH(int, action);
+    QFETCH(bool, expected);
+    int icon = -1;
+    int buttonCount = 0;
+    whenShown([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        icon = box->icon();
+        buttonCount = int(box->buttons().size());
+        if (action == 0)
+            box->button(QMessageBox::Yes)->click();
+        else if (action == 1)
+            box->button(QMessageBox::No)->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(dialogs_.askYesNo(QStringLiteral("Delete ?")), expected);
+    QCOMPARE(icon, int(QMessageBox::NoIcon));
+    QCOMPARE(buttonCount, 2);
+}
+
+void QtDialogsTest::inputOffersDefault() {
+    QString offered, label;
+    whenShown([&](QWidget* w) {
+        auto* dlg = qobject_cast<QInputDialog*>(w);
+        QVERIFY(dlg);
+        offered = dlg->textValue();
+        label = dlg->labelText();
+        auto* edit = dlg->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("spa.dat"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs_.input(QStringLiteral("New name:"), QStringLiteral("monza.dat")),
+             QStringLiteral("spa.dat"));
+    QCOMPARE(offered, QStringLiteral("monza.dat"));
+    QCOMPARE(label, QStringLiteral("New name:"));
+}
+
+void QtDialogsTest::inputCancelIsEmpty() {
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.input(QStringLiteral("New name:"), QStringLiteral("monza.dat")), QString());
+}
+
+void QtDialogsTest::openFileStartsInPresetFolder() {
+    QTemporaryDir tmp;
+    QFile zip(tmp.filePath(QStringLiteral("track.zip")));
+    QVERIFY(zip.open(QIODevice::WriteOnly));
+    zip.close();
+    const QString preset = QDir::toNativeSeparators(tmp.path()) + QDir::separator() +
+                           QStringLiteral("*.zip");
+    QString title, startedIn;
+    QStringList filters;
+    whenShown([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dlg);
+        title = dlg->windowTitle();
+        startedIn = dlg->directory().absolutePath();
+        filters = dlg->nameFilters();
+        dlg->selectFile(QStringLiteral("track")); // typed without extension
+        static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept checks the typed name
+    });
+    const QString chosen = dialogs_.openFile(QStringLiteral("New track selection "), preset,
+                                             QStringLiteral("*.zip"), QStringLiteral("zip"));
+    QCOMPARE(title, QStringLiteral("New track selection "));
+    QCOMPARE(startedIn, QDir(tmp.path()).absolutePath());
+    QCOMPARE(filters, QStringList{QStringLiteral("*.zip")});
+    QCOMPARE(chosen, QDir::toNativeSeparators(tmp.filePath(QStringLiteral("track.zip"))));
+}
+
+void QtDialogsTest::openFileCancelKeepsPreset() {
+    QTemporaryDir tmp;
+    const QString preset = QDir::toNativeSeparators(tmp.path()) + QDir::separator() +
+                           QStringLiteral("*.zip");
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.openFile(QStringLiteral("New track selection "), preset,
+                               QStringLiteral("*.zip"), QStringLiteral("zip")),
+             preset);
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.openFile(QStringLiteral("Menu picture selection"), QString(),
+                               QStringLiteral("*.bmp"), QStringLiteral("bmp")),
+             QString());
+}
+
+void QtDialogsTest::pickFolderWithoutTrailingSeparator() {
+    QTemporaryDir tmp;
+    QVERIFY(QDir(tmp.path()).mkdir(QStringLiteral("GP2")));
+    const QString gp2 = tmp.filePath(QStringLiteral("GP2"));
+    QString title;
+    whenShown([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dlg);
+        title = dlg->windowTitle();
+        dlg->setDirectory(gp2 + QLatin1Char('/'));
+        static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept checks the typed name
+    });
+    const QString picked = dialogs_.pickFolder(QStringLiteral("Select the Gp2 folder"), nullptr);
+    QCOMPARE(title, QStringLiteral("Select the Gp2 folder"));
+    QCOMPARE(picked, QDir::toNativeSeparators(gp2));
+}
+
+void QtDialogsTest::pickFolderCancelIsEmpty() {
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.pickFolder(QStringLiteral("Select the Gp2 folder"), nullptr), QString());
+}
+
+QTEST_MAIN(QtDialogsTest)
+#include "qt_dialogs_test.moc"
