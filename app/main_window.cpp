@@ -2,6 +2,7 @@
 
 #include "platform/guarded.h"
 
+#include "app/picture_view.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
 #include "laptimes/ui/lap_time_table.h"
@@ -26,6 +27,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -163,6 +165,21 @@ QLineEdit* Gp2PsoFrm::menuPictureField(int which) { return Pictures->field(which
 void Gp2PsoFrm::GetBmp() { Pictures->GetBmp(); }
 void Gp2PsoFrm::UpdateMaps() { Pictures->UpdateMaps(); }
 void Gp2PsoFrm::clearPreviews() { Pictures->clearPreviews(); }
+
+void Gp2PsoFrm::showPictureView(const QPixmap& picture) {
+    if (!pictureView_)
+        pictureView_ = new View(this);
+    pictureView_->setPicture(picture);
+    pictureView_->exec();
+}
+void Gp2PsoFrm::enableMenuPictureControls(bool importToo) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Pictures->MenuPicture, Pictures->Browse,
+                                                     Pictures->Clear, Pictures->MenuPicture2,
+                                                     Pictures->Browse2, Pictures->Clear2})
+        w->setEnabled(true);
+    Pictures->ImportPicture->setEnabled(importToo);
+    Pictures->ImportPicture2->setEnabled(importToo);
+}
 void Gp2PsoFrm::enableChange(bool on) { Packs->Change->setEnabled(on); }
 void Gp2PsoFrm::enableCheckJams(bool on) { Jams->CheckJams->setEnabled(on); }
 void Gp2PsoFrm::ImportSetups() { Setups->Import(); }

@@ -24,6 +24,7 @@ class SetupTransfer;
 class Settings;
 class Textures;
 class TrackInfoPanel;
+class View;
 
 class Gp2PsoFrm final : public QMainWindow, public MainForm {
     Q_OBJECT
@@ -91,6 +92,8 @@ public:
     void GetBmp() override;
     void UpdateMaps() override;
     void clearPreviews() override;
+    void showPictureView(const QPixmap& picture) override;
+    void enableMenuPictureControls(bool importToo) override;
     void enableChange(bool on) override;
     void enableCheckJams(bool on) override;
     void ImportSetups() override;
@@ -122,6 +125,8 @@ protected:
 private:
     void buildMenus();
     void layoutControls();
+    void openMapsDatabase();
     Gp2PsoBas& bas_;
     bool unloaded_ = false;
+    View* pictureView_ = nullptr; // made on first use
 };

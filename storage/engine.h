@@ -27,6 +27,10 @@ constexpr int NoCurrentRecord = 3021;
 constexpr int DuplicateKey = 3022;      // unique index violated
 constexpr int UpdateWithoutEdit = 3020;
 constexpr int ReadOnly = 3027;          // database or object is read-only
+constexpr int NoCurrentIndex = 3019;    // seek without a current index
+constexpr int NoFieldDefined = 3264;    // an index without fields
+constexpr int ObjectClosed = 3420;      // the database or recordset was closed
+constexpr int TypeMismatch = 3421;      // a value that does not fit the field's type
 constexpr int Generic = 3000;           // any other engine failure
 } // namespace dberr
 
@@ -75,6 +79,12 @@ public:
     // Opens an existing database. NotFound (3024) when missing, UnrecognizedFormat (3343)
     // when it is not a database of ours, Locked (3262) when another process holds it.
     static std::unique_ptr<Database> open(const QString& path);
+    // How a connection commits. Full: every update is on disk when it returns. Deferred: the
+    // system writes it out when it likes, for a batch of small changes that ends in sync().
+    enum class Sync { Full, Deferred };
+    static std::unique_ptr<Database> open(const QString& path, Sync sync);
+    // Puts everything written to the file so far on disk.
+    void sync();
     // Repairs a database file in place as far as possible. Throws NotFound when missing,
     // UnrecognizedFormat when nothing can be recovered.
     static void repair(const QString& path);

@@ -1,6 +1,7 @@
 #pragma once
 // Export to the game: slot copies, menu names and lap counts in GP2.EXE, menu pictures.
 #include <QObject>
+#include <QString>
 
 class QPushButton;
 class QWidget;
@@ -14,5 +15,12 @@ public:
     void Export_Click();
 
 private:
+    bool anythingPending() const;
+    // The steps of one export, in their order.
+    void copySlot(int slot);
+    void writeMenuNames();
+    void rewritePictures(int slot);
+    void handOverPicture(int which, int picture);
+    void deleteViewPackFiles();
     MainForm& form_;
 };

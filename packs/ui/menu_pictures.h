@@ -8,6 +8,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QEvent;
 class QWidget;
 class MainForm;
 
@@ -41,8 +42,27 @@ public:
     void clearPreviews();
     void Repair_Click(); // menu "&Defrag f1pcsvga.bin"
 
+    // The buttons of picture `which` (1 or 2).
+    void ImportPicture_Click(int which);
+    void Browse_Click(int which);
+    void Make_Click(int which);
+    void Clear_Click(int which);
+    void Picture_Click(int which);
+    void Picture_MouseMove(int which);
+    // Leaving a picture field (also run by each command after it changed the field): store
+    // the pictures and mark the selected slot when the field shows its circuit and changed.
+    void MenuPicture_LostFocus(int which);
+
+    // Focus changes of the fields; clicks and pointer moves over the previews.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
+    // EditStart takes the field's trimmed text, so the leaving step sees a change.
+    void startEdit(int which);
+    void showPreview(int which);
+    int whichField(const QObject* o) const;   // 1, 2 or 0
+    int whichPreview(const QObject* o) const; // 1, 2 or 0
     MainForm& form_;
 };

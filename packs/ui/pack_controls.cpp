@@ -1,9 +1,12 @@
 #include "packs/ui/pack_controls.h"
 
+#include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -34,4 +37,41 @@ void PackControls::buildWidgets(QWidget* parent) {
     UpdTp->setEnabled(false);
     SavePack = tool("SavePack", "Save Pack", "document-save");
     DeletePack = tool("DeletePack", "Delete Track Pack", "edit-delete");
+}
+
+void PackControls::wireHandlers() {
+    connect(Change, &QPushButton::clicked, this, guarded("Change_Click", [this] { Change_Click(); }));
+    connect(Import, &QPushButton::clicked, this, guarded("Import_Click", [this] { Import_Click(); }));
+    connect(SavePack, &QToolButton::clicked, this,
+            guarded("SavePack_Click", [this] { SavePack_Click(); }));
+    connect(UpdTp, &QToolButton::clicked, this, guarded("UpdTp_Click", [this] { UpdTp_Click(); }));
+    connect(DeletePack, &QToolButton::clicked, this,
+            guarded("DeletePack_Click", [this] { DeletePack_Click(); }));
+    // A pack picked from the list can be viewed.
+    connect(SelectedPack, &QComboBox::activated, this, guarded("SelectedPack_Click", [this] {
+                if (!SelectedPack->currentText().isEmpty())
+                    UpdTp->setEnabled(true);
+            }));
+    SelectedPack->installEventFilter(this);
+}
+
+bool PackControls::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SelectedPack && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Opening its own drop-down list or switching windows is no leaving of the box.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            guarded("SelectedPack_LostFocus", [this] { trimmedPackName(); })();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString PackControls::circuitsFolder() const {
+    return gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Circuits"));
+}
+
+QString PackControls::trimmedPackName() {
+    const QString name = SelectedPack->currentText().trimmed();
+    if (name != SelectedPack->currentText())
+        SelectedPack->setEditText(name);
+    return name;
 }

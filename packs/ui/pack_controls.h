@@ -2,9 +2,11 @@
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
 // the pack list SelectedPack and its file Packs.txt.
 #include <QObject>
+#include <QChar>
 #include <QString>
 
 class QComboBox;
+class QEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -36,8 +38,22 @@ public:
     void readPackList(const QString& path);
     bool writePackList(const QString& path) const;
 
+    // SelectedPack losing the focus trims its text.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
+
+    // Gp2Dir + "Circuits", without trailing separator.
+    QString circuitsFolder() const;
+    // Reads the game's slot file into the panel and shows it as slot `slot`, not pending.
+    void readGameSlot(int slot);
+    // Writes the panel's track into the entry of `slot` (appended when the list is shorter).
+    void setSlotEntry(int slot, QChar marker);
+    // Selects the first slot so that its handler runs even when it was selected already.
+    void selectFirstSlot();
+    // The trimmed pack name, written back into SelectedPack.
+    QString trimmedPackName();
     MainForm& form_;
 };

@@ -1,10 +1,16 @@
 #include "storage/ui/database_list.h"
 
+#include "platform/guarded.h"
+#include "storage/database_names.h"
+#include "storage/make_database.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 DatabaseList::DatabaseList(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
@@ -31,4 +37,98 @@ void DatabaseList::buildWidgets(QWidget* parent) {
     NewDatabase = tool("NewDatabase", "Create new database", "document-new");
     DeleteDatabase = tool("DeleteDatabase", "Delete current database", "edit-delete");
     SaveDatabase = tool("SaveDatabase", nullptr, "document-save");
+}
+
+void DatabaseList::wireHandlers() {
+    connect(DbCombo, &QComboBox::editTextChanged, this,
+            guarded("DbCombo_Change", [this](const QString& text) { DbCombo_Change(text); }));
+    connect(DbCombo, &QComboBox::activated, this,
+            guarded("DbCombo_Click", [this] { DbCombo_Click(); }));
+    connect(NewDatabase, &QToolButton::clicked, this,
+            guarded("NewDatabase_Click", [this] { NewDatabase_Click(); }));
+    connect(DeleteDatabase, &QToolButton::clicked, this,
+            guarded("DeleteDatabase_Click", [this] { DeleteDatabase_Click(); }));
+    connect(ViewDatabase, &QToolButton::clicked, this,
+            guarded("ViewDatabase_Click", [this] { form_.showLapTimeTable(); }));
+}
+
+QStringList DatabaseList::listed() const {
+    QStringList names;
+    for (int i = 0; i < DbCombo->count(); ++i)
+        names << DbCombo->itemText(i);
+    return names;
+}
+
+void DatabaseList::UpdateDbList() {
+    if (DbList->path().isEmpty())
+        DbList->setPath(form_.bas().AppDir);
+    else
+        DbList->refresh();
+    // Refilling the list leaves the text, the database in use, as it is.
+    const QString text = DbCombo->currentText();
+    const QSignalBlocker quiet(DbCombo);
+    DbCombo->clear();
+    for (int i = 0; i < DbList->count(); ++i) {
+        const QString name = DbList->fileName(i);
+        if (dbnames::isLapTimeDatabase(name))
+            DbCombo->addItem(name);
+    }
+    DbCombo->setCurrentIndex(DbCombo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    DbCombo->setEditText(text);
+}
+
+void DatabaseList::DbCombo_Change(const QString& text) {
+    SaveDatabase->setEnabled(true);
+    DbCombo->setToolTip(QStringLiteral("Lap time database in use '") + text + QLatin1Char('\''));
+}
+
+void DatabaseList::DbCombo_Click() {
+    const QString text = DbCombo->currentText();
+    if (text.trimmed().isEmpty())
+        return;
+    form_.DbClose();
+    form_.DbOpen(text);
+    SaveDatabase->setEnabled(true);
+    const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == form_.bas().DbName;
+    DeleteDatabase->setEnabled(!kept);
+    form_.GetInfo();
+}
+
+void DatabaseList::NewDatabase_Click() {
+    Gp2PsoBas& bas = form_.bas();
+    const QString answer = form_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
+    if (answer.isEmpty())
+        return;
+    const QString name = dbnames::fileNameFor(answer);
+    const QString refusal = dbnames::newRefusal(name);
+    if (!refusal.isEmpty()) {
+        form_.dialogs().message(refusal);
+        return;
+    }
+    bas.StatusText = QStringLiteral("Please wait, making new database...");
+    MakeDatabase(bas, name);
+    UpdateDbList();
+    DbCombo->setEditText(name);
+    form_.DbOpen(name);
+}
+
+void DatabaseList::DeleteDatabase_Click() {
+    Gp2PsoBas& bas = form_.bas();
+    const QString text = DbCombo->currentText();
+    // The menu pictures, the standard and the start-up database stay, and so does any name
+    // typed that the folder does not list.
+    const QString refusal = dbnames::deleteRefusal(text, bas.DbName, listed());
+    if (!refusal.isEmpty()) {
+        form_.dialogs().message(refusal);
+        return;
+    }
+    if (!form_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") + text +
+                                  QStringLiteral("' ?")))
+        return;
+    form_.DbClose();
+    if (QFile::remove(QDir(bas.AppDir).filePath(text)))
+        form_.dialogs().message(QStringLiteral("Database '") + text + QStringLiteral("' deleted !!!"));
+    UpdateDbList();
+    form_.DbOpen(bas.DbName);
+    DbCombo->setEditText(bas.DbName);
 }

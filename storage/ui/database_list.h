@@ -2,6 +2,7 @@
 // The lap time database selector: DbCombo with its list, New, Delete, View and Save.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QToolButton;
@@ -30,5 +31,6 @@ public:
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
+    QStringList listed() const; // the entries of DbCombo's list
     MainForm& form_;
 };

@@ -13,13 +13,25 @@ class Settings final : public QObject {
 public:
     Settings(MainForm& form, QWidget* parent);
 
+    // Opens `name` of the program folder (making, repairing or updating it as needed),
+    // reads the settings and makes sure the game folder is valid. Ends the program when the
+    // database cannot be used or no game folder is chosen.
     void DbOpen(const QString& name);
+    // Writes the run-time settings back and closes the database.
     void DbClose();
     void FileSetup_Click(); // shows the Setup dialog, modal
 
     SetupDialog* setupDialog(); // created on first use
 
 private:
+    void openDatabase(const QString& name, bool& made, bool& repaired);
+    void openRecordsets();
+    void readSettings();
+    void requireGameFolder();
+    void checkLapTimer();
+    void copyOriginalCircuits();
+    void release();
+
     MainForm& form_;
     SetupDialog* setup_ = nullptr;
 };

@@ -19,6 +19,7 @@ struct Options {
     bool stateFile = true;      // f1gstate.sav with a setup area and checksum
     bool log = true;            // gp2lap.log with a few sessions
     bool bitmaps = true;        // Bitmaps/ with an f1pcsvga.bin placeholder
+    bool jams = true;           // the texture files the circuits name (see addonFileNames)
 };
 
 struct InfoField {
@@ -31,6 +32,9 @@ qint64 originalLength(int slot);
 // Track name / country of the original circuit of a slot.
 QString originalName(int slot);
 QString originalCountry(int slot);
+int originalLaps(int slot);
+// Texture names in the texture list of the sample original of a slot, in file order.
+QStringList originalJams(int slot);
 
 // A circuit file body: `length` bytes, starting with an info block made of `fields` when
 // given ("#GP2INFO|k|v|...|#" then '~' filler to 4096), a texture list of `jams` before the
@@ -52,6 +56,8 @@ void fixChecksum(QByteArray& data);
 //   "Long Name Track.dat"  a 31-character name, with a blank in the file name
 //   "spa98.DAT"            "Spa 98" (Belgium, 44 laps), upper-case extension
 //   "noinfo.dat"           no info block, a length no original has ("File not recognized.")
+// Every texture file the circuits name is written under gamejams/ (non-empty), except
+// "monza2001\\banking.jam", which monza2001.dat names and no folder holds.
 QStringList addonFileNames();
 
 // Writes the installation into `dir` (created when missing). Returns the game folder path
@@ -73,9 +79,13 @@ void writeExe(const QString& gameDir, int editionRow, qint64 size = -1);
 
 // The state file: `size` bytes (default 12800: setup area 11250..12785, checksum trailer).
 void writeStateFile(const QString& gameDir, qint64 size = 12800);
+// The 96 setup bytes that writeStateFile puts in the record of slot 1..16.
+QByteArray stateSetup(int slot);
 
 // A small gp2lap.log: two sessions on slot 3 and slot 4 (Monaco), with practice,
-// qualifying and race times.
+// qualifying and race times, a lap without a time, and a warm-up time on slot 4.
+// Circuit lines read "Track NN loaded from slot file F1CTNN.DAT" (the slot number at
+// characters 7 and 8); sample_game.cpp shows the whole log.
 void writeLog(const QString& gameDir);
 
 } // namespace samplegame

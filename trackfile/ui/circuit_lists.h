@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
+class QEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -43,8 +45,17 @@ public:
     // Shows the focus colours: the list that has the focus white, the other light grey.
     void showFocus(QWidget* focused);
 
+    // Focus of both lists, the Delete key and the right button on File1.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
+    // Rename and Delete only for a selected file that is not one of the game's slot files.
+    bool maySelectedBeChanged() const;
+    void setPopupItems();
+    // Runs a file command with the list hidden, then re-reads the circuits folder; the
+    // selection is dropped.
+    void refreshFileList(const std::function<void()>& whileHidden);
     MainForm& form_;
 };

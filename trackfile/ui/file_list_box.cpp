@@ -1,6 +1,7 @@
 #include "trackfile/ui/file_list_box.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 FileListBox::FileListBox(const QString& pattern, QWidget* parent)
@@ -66,4 +67,12 @@ int FileListBox::indexOf(const QString& name, Qt::CaseSensitivity cs) const {
         if (fileName(i).compare(name, cs) == 0)
             return i;
     return -1;
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    // Moving through the list with the keys selects as a click does.
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && !selectedName().isEmpty())
+        emit fileClicked();
 }

@@ -26,6 +26,9 @@ signals:
     // A row was selected by the user (mouse or keys) or by setListIndex.
     void fileClicked();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QString folder_;
     QString pattern_;

@@ -8,6 +8,7 @@
 
 class QWidget;
 class QLineEdit;
+class QPixmap;
 class TrackInfoPanel;
 class CircuitLists;
 
@@ -36,6 +37,11 @@ public:
     virtual void GetBmp() = 0;
     virtual void UpdateMaps() = 0;
     virtual void clearPreviews() = 0;
+    // The picture view window "Picture View" (modal), made on first use.
+    virtual void showPictureView(const QPixmap& picture) = 0;
+    // Enables the picture fields with their Browse and Clear buttons, and the two Import
+    // buttons only when `importToo` (importing takes the picture of a game slot).
+    virtual void enableMenuPictureControls(bool importToo) = 0;
 
     // Buttons that CheckChange switches on.
     virtual void enableChange(bool on) = 0;

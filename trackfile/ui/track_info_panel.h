@@ -1,9 +1,11 @@
 #pragma once
 // The track info panel: the descriptive fields of "Track Info", the four lap time fields,
 // and the routines that build the track info record into them (GetInfo and friends).
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class QEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -73,8 +75,32 @@ public:
 
     void SaveInfo_Click();
 
+    // Focus changes, mouse moves and lap time leaving of the panel's fields.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
+
+    // The nine descriptive fields and the block key an edit of each writes.
+    QList<QLineEdit*> descriptiveFields() const;
+    QString blockKey(const QLineEdit* field) const; // "" for any other widget
+    bool isMasked(const QLineEdit* field) const;
+    // The text that is compared and written: masked fields give their digits.
+    QString fieldValue(const QLineEdit* field) const;
+    // Leaving a descriptive field: a changed value goes into InfoText.
+    void commitEdit(QLineEdit* field);
+    // Leaving a lap time field: pad to six digits, then UpdateRecord.
+    void lapTimeLeft(QLineEdit* field);
+    // EditStart follows the focused descriptive field after the panel was refilled.
+    void syncEditStart();
+
+    // GetInfo/GetInfoSet step for a file without named block: the catalogue row whose Size is
+    // the file's length fills the panel. False when there is none ("File not recognized.").
+    bool fillFromLength();
+    void fillFromBlock();
+    // Writes the panel into the Tracks row of its name; false when the catalogue failed.
+    bool writeRecord();
+
     MainForm& form_;
 };

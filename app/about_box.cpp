@@ -1,0 +1,206 @@
+#include "app/about_box.h"
+
+#include "app/artwork.h"
+#include "app/credits_window.h"
+#include "app/version.h"
+#include "platform/ignore_step.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+const QString Sobre1::HomePage = QStringLiteral("https://pistaro.example.org/");
+
+namespace {
+
+constexpr int kLink = 2;
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+bool isModifierOnly(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_Super_L ||
+           key == Qt::Key_Super_R;
+}
+
+QFrame* decorativeLine(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setStyleSheet(QStringLiteral("color: #C0C0C0;"));
+    return line;
+}
+
+} // namespace
+
+Sobre1::Sobre1(QWidget* parent, Opener opener) : QDialog(parent), opener_(std::move(opener)) {
+    setObjectName(QStringLiteral("Sobre1"));
+    setWindowTitle(QStringLiteral("About Pistaro"));
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(10, 14, 34));
+    pal.setColor(QPalette::WindowText, kSilver);
+    setPalette(pal);
+    if (!opener_)
+        opener_ = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setPixmap(logoPixmap(QSize(200, 124)));
+    picture1->setAlignment(Qt::AlignTop);
+
+    auto* labelVersion = new QLabel(versionText(), this);
+    labelVersion->setObjectName(QStringLiteral("LabelVersion"));
+
+    const QStringList texts = {
+        QStringLiteral(" Pistaro and Lap Time Recorder"),
+        QStringLiteral("Thanks to :"),
+        HomePage,
+        QStringLiteral("the circuit makers who share their tracks,"),
+        QStringLiteral("the players who send in their lap times,"),
+        QStringLiteral("and everyone who tests and reports problems."),
+        QStringLiteral("Questions and ideas are welcome through the home page:"),
+    };
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* label = new QLabel(texts[i], this);
+        label->setObjectName(QStringLiteral("Control_%1").arg(i));
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        control_.append(label);
+    }
+    QFont heading = control_[0]->font();
+    heading.setBold(true);
+    control_[0]->setFont(heading);
+    control_[kLink]->setCursor(Qt::PointingHandCursor);
+    setLinkLook(kSilver, false);
+
+    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_->setObjectName(QStringLiteral("Ok"));
+    ok_->setDefault(true);
+    ok_->installEventFilter(this);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::close);
+
+    picture1->installEventFilter(this);
+    QFrame* lines[] = {decorativeLine("Line1", this), decorativeLine("Line2", this),
+                       decorativeLine("Line3", this)};
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(control_[0]);
+    text->addWidget(labelVersion);
+    text->addWidget(lines[0]);
+    text->addWidget(control_[1]);
+    for (int i = 3; i <= 5; ++i)
+        text->addWidget(control_[i]);
+    text->addWidget(lines[1]);
+    text->addWidget(control_[6]);
+    text->addWidget(control_[kLink]);
+    text->addWidget(lines[2]);
+    auto* okRow = new QHBoxLayout;
+    okRow->addStretch();
+    okRow->addWidget(ok_);
+    text->addLayout(okRow);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(picture1, 0, Qt::AlignTop);
+    layout->addLayout(text);
+    setFixedSize(sizeHint());
+}
+
+void Sobre1::setLinkLook(const QColor& colour, bool underline) {
+    QLabel* link = control_[kLink];
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    link->setPalette(pal);
+    QFont f = link->font();
+    f.setUnderline(underline);
+    link->setFont(f);
+}
+
+void Sobre1::controlMouseMove(int index) {
+    if (index == kLink)
+        setLinkLook(kWhite, true);
+    else
+        setLinkLook(kSilver, false);
+}
+
+void Sobre1::controlClick(int index) {
+    if (index == kLink) {
+        ignoreFailure("open the home page", [&] { opener_(HomePage); });
+        return;
+    }
+    close();
+}
+
+bool Sobre1::eventFilter(QObject* watched, QEvent* event) {
+    const int index = control_.indexOf(qobject_cast<QLabel*>(watched));
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (index >= 0)
+            controlMouseMove(index);
+        return true; // the picture's moves are its own, not the window's
+    case QEvent::MouseButtonPress:
+        return watched != ok_;
+    case QEvent::MouseButtonRelease:
+        if (watched == ok_)
+            return false; // the button's own click closes
+        if (index >= 0)
+            controlClick(index);
+        else
+            close(); // the picture
+        return true;
+    case QEvent::KeyPress:
+        handleKey(static_cast<QKeyEvent*>(event));
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void Sobre1::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    QLabel* link = control_[kLink];
+    QFont f = link->font();
+    f.setUnderline(false);
+    link->setFont(f);
+}
+
+void Sobre1::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    close();
+}
+
+void Sobre1::keyPressEvent(QKeyEvent* event) {
+    handleKey(event);
+}
+
+void Sobre1::handleKey(QKeyEvent* event) {
+    event->accept();
+    // A lone Shift, Ctrl or Alt is not a key of its own: it neither closes nor counts.
+    if (isModifierOnly(event->key()))
+        return;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::AltModifier) {
+        if (event->key() == Qt::Key_K) {
+            if (++keyCount_ == 3) {
+                keyCount_ = 0;
+                Brelin credits(this);
+                credits.exec();
+            }
+        } else {
+            keyCount_ = 0;
+        }
+        return;
+    }
+    // A key without modifiers, or one that types a character (Shift+A, Ctrl+C), closes.
+    if (mods == Qt::NoModifier || (!(mods & Qt::AltModifier) && !event->text().isEmpty()))
+        close();
+}

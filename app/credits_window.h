@@ -1,0 +1,14 @@
+#pragma once
+// The credits window, opened from the About box by a hidden key sequence.
+#include <QDialog>
+
+class Brelin final : public QDialog {
+    Q_OBJECT
+public:
+    explicit Brelin(QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,118 @@
+// Start-up and shut-down of the main window: the load steps in their order, and the unload
+// steps that save the settings and the pack list.
+#include "app/main_window.h"
+
+#include "app/status_window.h"
+#include "gamedir/game_dir.h"
+#include "packs/ui/pack_controls.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "storage/make_database.h"
+#include "storage/ui/database_list.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QScreen>
+
+namespace {
+QString packsFile(const Gp2PsoBas& bas) {
+    return bas.AppDir + QDir::separator() + QStringLiteral("Packs.txt");
+}
+} // namespace
+
+void Gp2PsoFrm::openMapsDatabase() {
+    // Opened case-insensitively: "maps.mdb" finds the "Maps.mdb" that MakeDatabase writes.
+    bool repaired = false;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const QString path = gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"));
+        try {
+            bas_.MapsDb = Database::open(path);
+            break;
+        } catch (const DbError& e) {
+            if (e.number == dberr::NotFound) {
+                bas_.StatusText = QStringLiteral("Please wait, making database...");
+                MakeDatabase(bas_, QStringLiteral("Maps.mdb"));
+            } else if (e.number == dberr::UnrecognizedFormat && !repaired) {
+                repaired = true;
+                ignoreFailure("repairing maps.mdb", [&] { Database::repair(path); });
+            } else {
+                throw;
+            }
+        }
+    }
+    if (bas_.MapsDb) {
+        bas_.MapsRs = bas_.MapsDb->openTable(QStringLiteral("Maps"));
+        bas_.MapsRs->setIndex(QStringLiteral("Name"));
+    }
+}
+
+void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
+    ignoreFailure("changing to the program folder", [&] { QDir::setCurrent(bas_.AppDir); });
+    ignoreFailure("listing databases", [&] { Databases->DbList->setPath(bas_.AppDir); });
+    bas_.DbName = arguments.value(0).trimmed();
+    if (bas_.DbName.isEmpty())
+        bas_.DbName = QStringLiteral("pso.mdb");
+    ignoreFailure("reading Packs.txt", [&] { Packs->readPackList(packsFile(bas_)); });
+
+    ignoreFailure("placing the window", [&] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        const QRect s = screen->geometry();
+        move(s.width() / 2 - width() / 2, s.height() / 2 - height() / 2);
+        const QString size = QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+        if (size == QLatin1String("800x600"))
+            move(x(), 0);
+        else if (size == QLatin1String("640x480"))
+            dialogs().message(
+                QStringLiteral("You have to set your Screen Resolution at least 800x600"));
+    });
+
+    DbOpen(bas_.DbName); // ends the program when no game folder or no settings row
+    ignoreFailure("reopening Parameters", [&] {
+        bas_.ParamsRs = bas_.Db->openTable(QStringLiteral("Parameters"));
+        bas_.ParamsRs->setIndex(QStringLiteral("Code"));
+        bas_.ParamsRs->moveFirst();
+    });
+    ignoreFailure("opening maps.mdb", [&] { openMapsDatabase(); });
+
+    ignoreFailure("listing circuits", [&] {
+        Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
+    });
+    ignoreFailure("reading the slots", [&] { Packs->fillSlotsFromGame(); });
+    ignoreFailure("clearing the panel", [&] { Clean(); });
+    ignoreFailure("detecting the GP2 edition", [&] { DetectGp2Version(bas_); });
+    bas_.Gp2Version = bas_.ExeVersionText;
+    ignoreFailure("listing databases", [&] {
+        UpdateDbList();
+        Databases->DbCombo->setEditText(bas_.DbName);
+    });
+}
+
+void Gp2PsoFrm::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    ignoreFailure("closing the database", [&] { DbClose(); });
+    ignoreFailure("closing maps.mdb", [&] {
+        if (bas_.MapsRs)
+            bas_.MapsRs->close();
+        bas_.MapsRs.reset();
+        if (bas_.MapsDb)
+            bas_.MapsDb->close();
+        bas_.MapsDb.reset();
+    });
+    // The secondary windows: every top-level window but this one.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->close();
+    // The pack list is kept only in this file: say so when it cannot be written.
+    if (!Packs->writePackList(packsFile(bas_)))
+        dialogs().message(QStringLiteral("Couldn't write ") +
+                          QDir::toNativeSeparators(packsFile(bas_)) +
+                          QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
+                          QStringLiteral("The track pack list was not saved."));
+}

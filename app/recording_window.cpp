@@ -1,0 +1,76 @@
+#include "app/recording_window.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+Recording::Recording(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Recording"));
+    setWindowTitle(QStringLiteral("Record Status"));
+    setFixedSize(440, 300);
+
+    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_->setObjectName(QStringLiteral("Ok"));
+    ok_->setGeometry(180, 262, 80, 28);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        close();
+        emit closedByOk();
+    });
+
+    list1_ = new QListWidget(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setGeometry(10, 10, 420, 200);
+
+    labelTime_ = new QLabel(this);
+    labelTime_->setObjectName(QStringLiteral("LabelTime"));
+    labelTime_->setGeometry(300, 218, 130, 20);
+
+    label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("Label"));
+    label_->setGeometry(10, 238, 280, 20);
+
+    auto* label2 = new QLabel(QStringLiteral("Reading Gp2Lap.Log..."), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(10, 218, 280, 20);
+}
+
+void Recording::begin() {
+    list1_->clear();
+    ok_->setEnabled(false);
+    label_->setText(QStringLiteral("Please wait..."));
+    labelTime_->setText(QString());
+    show();
+    QCoreApplication::processEvents();
+}
+
+void Recording::setTime(const QString& time) {
+    labelTime_->setText(time);
+    QCoreApplication::processEvents();
+}
+
+void Recording::addRecord(const QString& track, const QString& time, const QString& mode) {
+    list1_->addItem(QStringLiteral("Reached a record at ") + track);
+    list1_->addItem(QStringLiteral("     ") + time + QLatin1Char(' ') + mode);
+    list1_->setCurrentRow(list1_->count() - 1);
+    QCoreApplication::processEvents();
+}
+
+bool Recording::finish() {
+    label_->setText(QString());
+    labelTime_->setText(QString());
+    if (list1_->count() == 0) {
+        close();
+        return false;
+    }
+    ok_->setEnabled(true);
+    ok_->setFocus();
+    return true;
+}
+
+QStringList Recording::lines() const {
+    QStringList out;
+    for (int i = 0; i < list1_->count(); ++i)
+        out << list1_->item(i)->text();
+    return out;
+}

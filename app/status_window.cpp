@@ -1,0 +1,86 @@
+#include "app/status_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+
+namespace {
+QPointer<Status> sharedStatus;
+}
+
+Status::Status(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+    setObjectName(QStringLiteral("Status"));
+    setWindowTitle(QStringLiteral("Pistaro"));
+    setFixedSize(340, 110);
+
+    // Status2 is the sunken panel behind the two lines; Label1000 names the program above it.
+    auto* banner = new QLabel(QStringLiteral("Pistaro"), this);
+    banner->setObjectName(QStringLiteral("Label1000"));
+    banner->setGeometry(12, 6, 316, 18);
+    QFont bold = banner->font();
+    bold.setBold(true);
+    banner->setFont(bold);
+
+    auto* panel = new QLabel(this);
+    panel->setObjectName(QStringLiteral("Status2"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setGeometry(10, 28, 320, 72);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setGeometry(16, 36, 308, 24);
+
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setAlignment(Qt::AlignCenter);
+    label2_->setGeometry(16, 66, 308, 24);
+}
+
+Status& Status::instance() {
+    if (!sharedStatus)
+        sharedStatus = new Status;
+    return *sharedStatus;
+}
+
+void Status::release() {
+    delete sharedStatus.data();
+}
+
+void Status::showStatus() {
+    if (!isVisible()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect r = rect();
+            r.moveCenter(screen->availableGeometry().center());
+            move(r.topLeft());
+        }
+    }
+    show();
+    raise();
+}
+
+void Status::hideStatus() {
+    hide();
+}
+
+void Status::setLine1(const QString& text) {
+    label1_->setText(text);
+}
+
+void Status::setLine2(const QString& text) {
+    label2_->setText(text);
+}
+
+QString Status::line1() const {
+    return label1_->text();
+}
+
+QString Status::line2() const {
+    return label2_->text();
+}
+
+void Status::pump() {
+    QCoreApplication::processEvents();
+}

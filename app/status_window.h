@@ -1,0 +1,29 @@
+#pragma once
+// The small window that long commands show while they work: two text lines, not modal.
+#include "platform/progress.h"
+
+#include <QWidget>
+
+class QLabel;
+
+class Status final : public QWidget, public StatusSink {
+    Q_OBJECT
+public:
+    explicit Status(QWidget* parent = nullptr);
+
+    // The program's one shared window, made on first use. release() deletes it (at shut-down).
+    static Status& instance();
+    static void release();
+
+    void showStatus() override;
+    void hideStatus() override;
+    void setLine1(const QString& text) override;
+    void setLine2(const QString& text) override;
+    QString line1() const override;
+    QString line2() const override;
+    void pump() override;
+
+private:
+    QLabel* label1_;
+    QLabel* label2_;
+};

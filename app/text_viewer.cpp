@@ -1,0 +1,53 @@
+#include "app/text_viewer.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+MessageBox::MessageBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("MessageBox"));
+    setWindowTitle(QStringLiteral("Pistaro"));
+    resize(560, 400);
+
+    // Read-only discards every key, paste, cut and drop that would change the text, while
+    // mouse and keyboard selection (and copying) still work.
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("Ok"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text1_);
+    layout->addLayout(buttons);
+}
+
+void MessageBox::setText(const QString& text) {
+    // Reports are built with CR LF line ends; the text box wants plain line feeds.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text1_->setPlainText(lines);
+}
+
+QString MessageBox::text() const {
+    return text1_->toPlainText();
+}
+
+void ShowText(const QString& text, QWidget* parent) {
+    MessageBox box(parent);
+    box.setText(text);
+    box.exec();
+}

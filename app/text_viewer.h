@@ -1,0 +1,19 @@
+#pragma once
+// The modal text viewer: a block of text that can be scrolled, selected and copied, not changed.
+#include <QDialog>
+
+class QPlainTextEdit;
+
+class MessageBox final : public QDialog {
+    Q_OBJECT
+public:
+    explicit MessageBox(QWidget* parent = nullptr);
+    void setText(const QString& text);
+    QString text() const;
+
+private:
+    QPlainTextEdit* text1_;
+};
+
+// Loads the viewer with `text` and shows it modally; returns when the user closes it.
+void ShowText(const QString& text, QWidget* parent = nullptr);

@@ -1,0 +1,52 @@
+#include "packs/game_exe_names.h"
+
+#include "gamedir/game_dir.h"
+#include "packs/names_area.h"
+#include "packs/slot_entry.h"
+#include "platform/binfile.h"
+#include "platform/gamepath.h"
+#include "storage/gp2psobas.h"
+
+#include <QFile>
+
+ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
+                             const QStringList& countries16, const QList<int>& laps16) {
+    const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
+    {
+        // Read and write, never truncate: only whether writing is allowed is asked here.
+        QFile probe(exe);
+        if (!probe.open(QIODevice::ReadWrite))
+            return {};
+    }
+    // A previous detection must not decide where this file is written.
+    bas.NamesPos = 0;
+    bas.LapsPos = 0;
+    try {
+        DetectGp2Version(bas);
+    } catch (const Gp2ExeError&) {
+        return {};
+    }
+    if (bas.NamesPos == 0)
+        return {};
+
+    const std::optional<QByteArray> first = binfile::readAt(exe, bas.NamesPos, 1);
+    const std::optional<QByteArray> oldLaps = binfile::readAt(exe, qint64(bas.LapsPos) + 1, kSlotCount);
+    if (!first || first->size() != 1 || !oldLaps || oldLaps->size() != kSlotCount)
+        return {};
+    const QByteArray stream = namesAreaStream(names16, countries16, first->at(0));
+    const qint64 length = binfile::length(exe);
+    if (qint64(bas.NamesPos) + stream.size() > length)
+        return {};
+
+    const LapBytes laps = lapBytes(laps16);
+    QByteArray lapBlock = *oldLaps;
+    for (int i = 0; i < kSlotCount; ++i)
+        if (const std::optional<char>& b = laps.perSlot.value(i))
+            lapBlock[i] = *b;
+
+    ExeNamesResult result;
+    result.refusedSlots = laps.refusedSlots;
+    result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream) &&
+                     binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock);
+    return result;
+}

@@ -1,0 +1,195 @@
+// The menu picture commands: storing the pictures of the panel's track, the previews, the
+// leaving of a picture field with its slot marking, Import, Browse, Make, Clear and Defrag.
+#include "packs/ui/menu_pictures.h"
+
+#include "gamedir/exe_cmd.h"
+#include "packs/file_copy.h"
+#include "packs/gp2hipic.h"
+#include "packs/picture_file_name.h"
+#include "packs/slot_entry.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+
+#include <stdexcept>
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+
+QString catalogueField(int which) {
+    return which == 2 ? QStringLiteral("Menu Picture 2") : QStringLiteral("Menu Picture");
+}
+
+QString defaultPicture(int which) {
+    return which == 2 ? QStringLiteral("na2.bmp") : QStringLiteral("na1.bmp");
+}
+
+} // namespace
+
+void MenuPictures::UpdateMaps() {
+    QLineEdit* track = form_.panel().Track;
+    track->setText(track->text().trimmed());
+    const QString name = track->text();
+    if (name.isEmpty())
+        return;
+    Recordset* editing = nullptr;
+    ignoreFailure("storing the menu pictures", [&] {
+        Gp2PsoBas& bas = form_.bas();
+        if (!bas.MapsRs)
+            throw std::runtime_error("the table Maps is not open");
+        Recordset& maps = *bas.MapsRs;
+        maps.setIndex(kName);
+        maps.seek(QStringLiteral("="), name);
+        if (maps.noMatch())
+            maps.addNew();
+        else
+            maps.edit();
+        editing = &maps;
+        maps.setValue(kName, name);
+        maps.setValue(catalogueField(1), MenuPicture->text());
+        maps.setValue(catalogueField(2), MenuPicture2->text());
+        maps.update();
+        editing = nullptr;
+    });
+    // A record left half-written would be stored by the next unrelated update.
+    if (editing)
+        ignoreFailure("dropping the unsaved menu pictures", [&] { editing->cancelUpdate(); });
+    GetBmp();
+}
+
+void MenuPictures::GetBmp() {
+    for (int which : {1, 2})
+        ignoreFailure("showing a menu picture", [&] { showPreview(which); });
+}
+
+void MenuPictures::showPreview(int which) {
+    const QString file = field(which)->text();
+    if (file.isEmpty()) {
+        preview(which)->clear();
+        return;
+    }
+    // A file that cannot be loaded leaves the preview as it was.
+    QPixmap picture;
+    if (!picture.load(gamepath::resolve(file)))
+        throw std::runtime_error("cannot load " + QDir::toNativeSeparators(file).toStdString());
+    preview(which)->setPixmap(picture);
+}
+
+void MenuPictures::clearPreviews() {
+    Picture1->clear();
+    Picture2->clear();
+}
+
+void MenuPictures::startEdit(int which) {
+    form_.panel().EditStart = field(which)->text().trimmed();
+}
+
+void MenuPictures::MenuPicture_LostFocus(int which) {
+    QLineEdit* f = field(which);
+    f->setText(f->text().trimmed());
+    UpdateMaps();
+    CircuitLists& lists = form_.lists();
+    const int slot = lists.selectedSlot();
+    if (slot == 0 || f->text() == form_.panel().EditStart)
+        return;
+    QListWidgetItem* entry = lists.List1->item(slot - 1);
+    // Only when the panel shows the selected slot's circuit is the change that slot's.
+    if (!entry || slotEntryTrack(entry->text()) != form_.panel().Track->text())
+        return;
+    lists.SlotChanged[slot] = true;
+    const QChar marker =
+        lists.SlotFile[slot].isEmpty() ? kMarkerPictureOnly : kMarkerAssignedPicture;
+    // Only the marker changes; the entry's lap count stays.
+    entry->setText(slotEntryText(slot, marker, slotEntryTrack(entry->text()),
+                                 slotEntryCountry(entry->text())));
+}
+
+void MenuPictures::ImportPicture_Click(int which) {
+    QLineEdit* f = field(which);
+    startEdit(which);
+    f->setText(f->text().trimmed());
+    ignoreFailure("importing a menu picture", [&] {
+        Gp2PsoBas& bas = form_.bas();
+        const int slot = form_.lists().selectedSlot();
+        if (slot == 0) {
+            form_.dialogs().message(QStringLiteral("Select one Gp2 circuit first !!!"));
+            return;
+        }
+        if (!f->text().isEmpty() &&
+            !form_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") +
+                                      f->text() + QStringLiteral("' ?")))
+            return;
+        // Removed for both pictures, so a failed extraction never passes on an older picture.
+        const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
+        QFile::remove(handOver);
+        ExeCmd::RunAndWait(
+            gp2hipic::extractCommand(bas.AppDir, bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)));
+        const QString target = gamepath::join(
+            bas.Gp2Dir, QStringLiteral("Bitmaps/") +
+                            importedPictureFileName(form_.panel().Track->text(), which));
+        const CopyResult copied = copyOver(handOver, target);
+        if (!copied.ok)
+            reportIgnoredFailure("keeping the imported menu picture", qPrintable(copied.error));
+        f->setText(target);
+        QCoreApplication::processEvents();
+        MenuPicture_LostFocus(which);
+    });
+}
+
+void MenuPictures::Browse_Click(int which) {
+    startEdit(which);
+    const QString chosen = form_.dialogs().openFile(QStringLiteral("Menu picture selection"),
+                                                    QString(), QStringLiteral("*.bmp"),
+                                                    QStringLiteral("bmp"));
+    if (chosen.isEmpty())
+        return;
+    field(which)->setText(QDir::toNativeSeparators(chosen.trimmed()));
+    MenuPicture_LostFocus(which);
+}
+
+void MenuPictures::Make_Click(int which) {
+    startEdit(which);
+    field(which)->setText(form_.bas().AppDir + gamepath::sep() + defaultPicture(which));
+    MenuPicture_LostFocus(which);
+}
+
+void MenuPictures::Clear_Click(int which) {
+    startEdit(which);
+    field(which)->clear();
+    MenuPicture_LostFocus(which);
+}
+
+void MenuPictures::Picture_Click(int which) {
+    if (field(which)->text().isEmpty())
+        return;
+    form_.showPictureView(preview(which)->pixmap());
+}
+
+void MenuPictures::Picture_MouseMove(int which) {
+    // The preview looks clickable exactly when it can be enlarged.
+    preview(which)->setCursor(field(which)->text().isEmpty() ? Qt::ArrowCursor
+                                                             : Qt::PointingHandCursor);
+}
+
+void MenuPictures::Repair_Click() {
+    StatusSink& status = form_.status();
+    status.setLine1(QStringLiteral("Please wait..."));
+    status.setLine2(QStringLiteral("Defrag f1pcsvga.bin... "));
+    status.showStatus();
+    status.pump();
+    const Gp2PsoBas& bas = form_.bas();
+    ignoreFailure("compacting the picture archive",
+                  [&] { ExeCmd::RunAndWait(gp2hipic::compactCommand(bas.AppDir, bas.Gp2Dir)); });
+    status.hideStatus();
+}

@@ -1,0 +1,193 @@
+// Track packs: a named set of 16 circuit files in a folder under the circuits folder, saved
+// from the slot list, viewed into it as pending assignments, deleted; and the pack list file.
+#include "packs/ui/pack_controls.h"
+
+#include "packs/copy_replacing.h"
+#include "packs/pack_name.h"
+#include "packs/slot_entry.h"
+#include "platform/codepage.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace {
+
+QString tmpSlotName(int slot) { return QStringLiteral("tmp%1.tmp").arg(slot, 2, 10, QLatin1Char('0')); }
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Restores the main window however a long command ends.
+class StatusShown final {
+public:
+    StatusShown(QWidget* window, StatusSink& status) : window_(window), status_(status) {
+        window_->hide();
+        status_.setLine1(QStringLiteral("Please wait..."));
+        status_.setLine2(QString());
+        status_.showStatus();
+        status_.pump();
+    }
+    ~StatusShown() {
+        status_.hideStatus();
+        window_->show();
+    }
+    StatusShown(const StatusShown&) = delete;
+    StatusShown& operator=(const StatusShown&) = delete;
+
+private:
+    QWidget* window_;
+    StatusSink& status_;
+};
+
+} // namespace
+
+void PackControls::SavePack_Click() {
+    const QString name = trimmedPackName();
+    if (name.isEmpty())
+        return;
+    if (!isSafePackName(name)) {
+        form_.dialogs().message(packNameRefusal(name));
+        return;
+    }
+    SavePack->setEnabled(false);
+    const QString circuits = circuitsFolder();
+    const QString pack = gamepath::join(circuits, name);
+    ignoreFailure("making the pack folder", [&] {
+        if (!QDir().mkpath(pack))
+            throw std::runtime_error(qPrintable(shown(pack)));
+    });
+    const CircuitLists& lists = form_.lists();
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const QString file = lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
+        const QString source = gamepath::join(circuits, file);
+        const QString target = gamepath::join(pack, slotFileName(slot));
+        QString error;
+        if (!copyReplacing(source, target, &error))
+            reportIgnoredFailure("saving a pack file",
+                                 qPrintable(shown(source) + QStringLiteral(": ") + error));
+    }
+    SavePack->setEnabled(true);
+    SelectedPack->setFocus(Qt::OtherFocusReason);
+    if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        SelectedPack->addItem(name);
+    SelectedPack->setEditText(name);
+}
+
+void PackControls::UpdTp_Click() {
+    const QString name = trimmedPackName();
+    if (name.isEmpty())
+        return;
+    if (!isSafePackName(name)) {
+        form_.dialogs().message(packNameRefusal(name));
+        return;
+    }
+    const QString circuits = circuitsFolder();
+    const QString pack = gamepath::join(circuits, name);
+    if (!QFileInfo(pack).isDir()) {
+        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                QStringLiteral("' was not found:") + Gp2PsoBas::CrLf + shown(pack));
+        return;
+    }
+    CircuitLists& lists = form_.lists();
+    QStringList failures;
+    {
+        StatusShown busy(form_.window(), form_.status());
+        StatusSink& status = form_.status();
+        // Entries are replaced one by one, so a slot whose file is missing keeps its entry.
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            status.setLine2(QString::number(kSlotCount + 1 - slot));
+            status.pump();
+            const QString source = gamepath::join(pack, slotFileName(slot));
+            if (!QFileInfo(source).isFile()) {
+                failures << shown(source) + QStringLiteral(" is missing");
+                continue;
+            }
+            const QString tmp = tmpSlotName(slot);
+            QString error;
+            if (!copyReplacing(source, gamepath::join(circuits, tmp), &error)) {
+                failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
+                continue;
+            }
+            form_.bas().CurrentFile = gamepath::join(lists.File1->path(), tmp);
+            form_.GetInfo();
+            setSlotEntry(slot, kMarkerAssigned);
+            lists.SlotFile[slot] = tmp;
+            lists.SlotChanged[slot] = true;
+        }
+        selectFirstSlot();
+    }
+    if (!failures.isEmpty())
+        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                QStringLiteral("' is not complete !!!") + Gp2PsoBas::CrLf2 +
+                                failures.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
+                                QStringLiteral("These slots were left as they were."));
+}
+
+void PackControls::DeletePack_Click() {
+    const QString name = trimmedPackName();
+    if (name.isEmpty())
+        return;
+    if (!isSafePackName(name)) {
+        form_.dialogs().message(packNameRefusal(name));
+        return;
+    }
+    if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") + name +
+                                  QStringLiteral("' Track Pack from your disk ?")))
+        return;
+    DeletePack->setEnabled(false);
+    const QString pack = gamepath::join(circuitsFolder(), name);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const QString file = gamepath::join(pack, slotFileName(slot));
+        if (QFileInfo::exists(file) && !QFile::remove(file))
+            reportIgnoredFailure("deleting a pack file", qPrintable(shown(file)));
+    }
+    // Fails, as it should, while the folder holds files of the user's own.
+    QDir().rmdir(pack);
+    for (int i = SelectedPack->count() - 1; i >= 0; --i)
+        if (SelectedPack->itemText(i) == name)
+            SelectedPack->removeItem(i);
+    // Removing the shown entry would show a neighbour's name: the box shows no pack instead.
+    SelectedPack->setCurrentIndex(-1);
+    SelectedPack->setEditText(QString());
+    UpdTp->setEnabled(false);
+    DeletePack->setEnabled(true);
+}
+
+void PackControls::readPackList(const QString& path) {
+    SelectedPack->clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return; // no file, no packs
+    const QString text = cp1252::toUnicode(file.readAll());
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.isEmpty())
+            SelectedPack->addItem(line);
+    }
+    // Adding items shows the first one; the box starts with no pack chosen.
+    SelectedPack->setCurrentIndex(-1);
+    SelectedPack->setEditText(QString());
+}
+
+bool PackControls::writePackList(const QString& path) const {
+    QByteArray bytes;
+    for (int i = 0; i < SelectedPack->count(); ++i)
+        bytes += cp1252::fromUnicode(SelectedPack->itemText(i)) + "\r\n";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}

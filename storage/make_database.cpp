@@ -1,0 +1,328 @@
+#include "storage/make_database.h"
+
+#include "platform/codepage.h"
+#include "platform/ignore_step.h"
+#include "platform/program_end.h"
+#include "storage/definition_file.h"
+#include "storage/gp2psobas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <stdexcept>
+
+namespace {
+
+// The engine's general sort order and its encrypt option, as new databases are made with.
+const QString kLocale = QStringLiteral(";LANGID=0x0809;CP=1252;COUNTRY=0");
+constexpr int kEncryptOption = 2;
+constexpr int kSchemaVersion = 162;
+
+struct Circuit {
+    const char* name;
+    const char* country;
+    int size; // bytes of the game's circuit file
+    int laps;
+    int length; // metres
+    int slot;
+};
+
+// The game's own circuits, written in this order (slot 16 first).
+constexpr Circuit kCircuits[16] = {
+    {"Adelaide", "Australia", 44586, 81, 3780, 16},
+    {"Suzuka", "Japan", 35730, 53, 5859, 15},
+    {"Jerez", "Europe", 33059, 69, 4428, 14},
+    {"Estoril", "Portugal", 37263, 71, 4350, 13},
+    {"Monza", "Italy", 41038, 53, 5800, 12},
+    {"Spa-Francorchamps", "Belgium", 45598, 44, 6940, 11},
+    {"Hungaroring", "Hungary", 34956, 77, 3968, 10},
+    {"Hockenheim", "Germany", 31876, 45, 6802, 9},
+    {"Silverstone", "Great Britain", 38617, 60, 5153, 8},
+    {"Magny Cours", "France", 31767, 72, 4271, 7},
+    {"Gilles Villeneuve", "Canada", 34392, 69, 4430, 6},
+    {"Barcelona", "Spain", 34061, 65, 4747, 5},
+    {"Monte-Carlo", "Monaco", 58290, 78, 3328, 4},
+    {"Imola", "San Marino", 37678, 61, 5040, 3},
+    {"TI Circuit Aida", "Pacific", 32506, 83, 3723, 2},
+    {"Interlagos", "Brazil", 32406, 71, 4325, 1},
+};
+
+[[noreturn]] void endWith(Gp2PsoBas& bas, const QString& message) {
+    bas.dialogs->message(message);
+    endProgram(1);
+}
+
+enum class Next { Statement, Line, CreateTable };
+
+// What an error while making the database leads to, tested in this order.
+Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
+    switch (e.number) {
+    case dberr::FileNotFound:
+        endWith(bas, QStringLiteral("Arquivo não encontrado !"));
+    case dberr::PermissionDenied:
+        endWith(bas, QStringLiteral(
+                         "Arquivo está em uso. Feche todos os programas e tente novamente !"));
+    case dberr::AlreadyExists:
+        return Next::Statement;
+    case dberr::FieldDefinedTwice:
+        return Next::Line;
+    case dberr::PrimaryKeyExists:
+    case dberr::IndexExists:
+    case dberr::TableExists:
+    case dberr::AlreadyInCollection:
+        return Next::Statement;
+    case dberr::Locked:
+        endWith(bas, QStringLiteral("Database is in use !!!"));
+    case dberr::ItemNotFound:
+        if (onFieldLine)
+            return Next::CreateTable;
+        break;
+    default:
+        break;
+    }
+    endWith(bas, QStringLiteral("ERROR : %1 - %2").arg(e.number).arg(e.description));
+}
+
+template <class F> void guarded(Gp2PsoBas& bas, F&& step) {
+    try {
+        step();
+    } catch (const DbError& e) {
+        handle(bas, e, false);
+    }
+}
+
+// Moves the file aside, compacts it back into place and drops the moved copy only once the
+// compacted file opens; otherwise the original goes back under its name.
+void compactInPlace(const QString& path, const QString& aside) {
+    if (!QFile::rename(path, aside))
+        throw std::runtime_error("cannot move the database aside to tmp99.mdb");
+    try {
+        Database::compact(aside, path);
+        Database::open(path)->close();
+    } catch (...) {
+        QFile::remove(path);
+        if (!QFile::rename(aside, path))
+            throw std::runtime_error("cannot put the database back from tmp99.mdb");
+        throw;
+    }
+    QFile::remove(aside);
+}
+
+// Backup, repair and compaction of an existing file; each step may fail without harm.
+void refreshExisting(const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    if (!QFileInfo::exists(path))
+        return;
+    ignoreFailure("backup to tmp.bak", [&] {
+        const QString backup = dir.filePath(QStringLiteral("tmp.bak"));
+        QFile::remove(backup);
+        if (!QFile::copy(path, backup))
+            throw std::runtime_error("cannot copy the database to tmp.bak");
+    });
+    ignoreFailure("database repair", [&] { Database::repair(path); });
+    ignoreFailure("database compaction",
+                  [&] { compactInPlace(path, dir.filePath(QStringLiteral("tmp99.mdb"))); });
+}
+
+QStringList readDefinition(const QString& path) {
+    const QFileInfo fi(path);
+    if (!fi.exists())
+        throw DbError(dberr::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    QFile f(path);
+    if (fi.isDir() || !f.open(QIODevice::ReadOnly))
+        throw DbError(dberr::PermissionDenied, QStringLiteral("Permission denied: %1").arg(path));
+    const QByteArray bytes = f.readAll();
+    // Written as UTF-8 here, but a file saved on Windows may be in its code page.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = cp1252::toUnicode(bytes);
+    return text.split(QLatin1Char('\n'));
+}
+
+// Making a database is a few dozen small transactions, each on a connection of its own. They
+// are not synced to disk one by one (the old file is in tmp.bak, a new one holds nothing yet);
+// the finished file is synced once at the end.
+std::unique_ptr<Database> openForMaking(const QString& path) {
+    return Database::open(path, Database::Sync::Deferred);
+}
+
+void addField(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
+    bas.status->setLine2(item.field.name);
+    bas.status->pump();
+    guarded(bas, [&] {
+        auto db = openForMaking(path);
+        try {
+            db->appendField(item.table, item.field);
+        } catch (const DbError& e) {
+            if (handle(bas, e, true) == Next::CreateTable)
+                guarded(bas, [&] { db->createTable(item.table, item.field); });
+        }
+        db->close();
+    });
+}
+
+void addIndex(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
+    guarded(bas, [&] {
+        auto db = openForMaking(path);
+        db->appendIndex(item.table, item.index);
+        db->close();
+    });
+}
+
+void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& definition) {
+    QStringList lines;
+    guarded(bas, [&] { lines = readDefinition(definition); });
+    deffile::Reader reader;
+    for (const QString& line : lines) {
+        const auto item = reader.feed(line);
+        if (!item)
+            continue;
+        switch (item->kind) {
+        case deffile::Item::Kind::Field:
+            addField(bas, path, *item);
+            break;
+        case deffile::Item::Kind::Index:
+            addIndex(bas, path, *item);
+            break;
+        case deffile::Item::Kind::BadLine:
+            handle(bas, DbError(deffile::kBadLine, item->problem()), false);
+        }
+    }
+}
+
+void writeCatalogueDefaults(Database& db) {
+    auto params = db.openTable(QStringLiteral("Parameters"));
+    params->setIndex(QStringLiteral("Code"));
+    params->seek(QStringLiteral("="), 1);
+    if (params->noMatch()) {
+        params->addNew();
+        params->setValue(QStringLiteral("Code"), 1);
+        params->setValue(QStringLiteral("Gp2 Directory"), QStringLiteral("C:\\Gp2"));
+        params->setValue(QStringLiteral("Use Gp2Lap"), true);
+    } else {
+        params->edit();
+    }
+    params->setValue(QStringLiteral("Version"), kSchemaVersion);
+    params->setValue(QStringLiteral("Quick Update"), true);
+    params->setValue(QStringLiteral("Car Setup Management"), true);
+    params->update();
+
+    auto tracks = db.openTable(QStringLiteral("Tracks"));
+    tracks->setIndex(QStringLiteral("Name"));
+    for (const Circuit& c : kCircuits) {
+        const QString name = QString::fromLatin1(c.name);
+        tracks->seek(QStringLiteral("="), name);
+        if (tracks->noMatch())
+            tracks->addNew();
+        else
+            tracks->edit();
+        tracks->setValue(QStringLiteral("Name"), name);
+        tracks->setValue(QStringLiteral("Country"), QString::fromLatin1(c.country));
+        tracks->setValue(QStringLiteral("Size"), c.size);
+        tracks->setValue(QStringLiteral("Laps"), c.laps);
+        tracks->setValue(QStringLiteral("Length"), c.length);
+        tracks->setValue(QStringLiteral("Slot"), c.slot);
+        tracks->setValue(QStringLiteral("Original"), true);
+        tracks->setValue(QStringLiteral("Event"), QStringLiteral("Formula 1"));
+        tracks->setValue(QStringLiteral("Author"), QStringLiteral("Microprose"));
+        tracks->setValue(QStringLiteral("Description"), QStringLiteral("1994 Version"));
+        tracks->update();
+    }
+    tracks->close();
+    params->close();
+}
+
+bool hasField(const Database& db, const QString& table, const QString& field) {
+    for (const FieldDef& f : db.fields(table))
+        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// Copies the menu pictures of the catalogue's tracks into "Maps". A catalogue without the
+// picture fields (they were moved to "Maps" long ago), or none at all, has nothing to copy.
+// A name "Maps" holds already keeps its row.
+void fillMaps(const QString& mapsPath, const QString& cataloguePath) {
+    if (!QFileInfo::exists(cataloguePath))
+        return;
+    auto catalogue = Database::open(cataloguePath);
+    const QString table = QStringLiteral("Tracks");
+    const QString pic1 = QStringLiteral("Menu Picture"), pic2 = QStringLiteral("Menu Picture 2");
+    if (!catalogue->tableExists(table))
+        return;
+    const bool has1 = hasField(*catalogue, table, pic1);
+    const bool has2 = hasField(*catalogue, table, pic2);
+    if (!has1 && !has2)
+        return;
+    auto maps = openForMaking(mapsPath);
+    auto mapsRs = maps->openTable(QStringLiteral("Maps"));
+    mapsRs->setIndex(QStringLiteral("Name"));
+    auto tracks = catalogue->openTable(table);
+    tracks->setIndex(QStringLiteral("Name"));
+    for (tracks->moveFirst(); !tracks->eof(); tracks->moveNext()) {
+        const QString name = tracks->text(QStringLiteral("Name"));
+        const QString p1 = has1 ? tracks->text(pic1) : QString();
+        const QString p2 = has2 ? tracks->text(pic2) : QString();
+        if (name.isEmpty() || (p1.isEmpty() && p2.isEmpty()))
+            continue;
+        mapsRs->seek(QStringLiteral("="), name);
+        if (!mapsRs->noMatch())
+            continue;
+        mapsRs->addNew();
+        mapsRs->setValue(QStringLiteral("Name"), name);
+        mapsRs->setValue(pic1, p1);
+        mapsRs->setValue(pic2, p2);
+        mapsRs->update();
+    }
+}
+
+} // namespace
+
+void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
+    NullStatus noWindow;
+    StatusSink* const shown = bas.status;
+    if (!bas.status)
+        bas.status = &noWindow;
+    struct Restore {
+        Gp2PsoBas& bas;
+        StatusSink* status;
+        ~Restore() { bas.status = status; }
+    } restore{bas, shown};
+
+    StatusSink& status = *bas.status;
+    status.showStatus();
+    status.setLine1(bas.StatusText);
+    status.setLine2(QString());
+    status.pump();
+
+    const QDir dir(bas.AppDir);
+    const QString path = dir.filePath(name);
+    const bool maps = name == QLatin1String("Maps.mdb");
+    const QString definition =
+        dir.filePath(maps ? QStringLiteral("maps.def") : QStringLiteral("pso.def"));
+
+    refreshExisting(dir, name);
+
+    // Creating an existing database fails with AlreadyExists: it is then brought up to date.
+    guarded(bas, [&] { Database::create(path, kLocale, kEncryptOption)->close(); });
+    buildFromDefinition(bas, path, definition);
+
+    if (!maps) {
+        status.setLine2(QStringLiteral("Updating original tracks info..."));
+        guarded(bas, [&] {
+            auto db = openForMaking(path);
+            writeCatalogueDefaults(*db);
+            db->close();
+        });
+        status.setLine2(QStringLiteral("Done."));
+    } else {
+        status.setLine2(QStringLiteral("Updating maps info..."));
+        guarded(bas, [&] { fillMaps(path, dir.filePath(bas.DbName)); });
+        status.setLine2(QStringLiteral("Done."));
+    }
+    ignoreFailure("sync of the made database", [&] { Database::open(path)->sync(); });
+    status.hideStatus();
+}

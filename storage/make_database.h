@@ -1,0 +1,11 @@
+#pragma once
+// Makes a database of the program's folder from its definition file ("maps.def" for
+// "Maps.mdb", "pso.def" for every other name), or brings an existing one up to date, then
+// writes the program's default rows. The caller sets bas.StatusText first; the Status window
+// shows it while the work goes on. A few failures end the program after a message
+// (ProgramEnded); the rest are skipped.
+#include <QString>
+
+struct Gp2PsoBas;
+
+void MakeDatabase(Gp2PsoBas& bas, const QString& name);

@@ -1,0 +1,34 @@
+#pragma once
+// The settings row of a lap time database: the one "Parameters" row with "Code" 1, and the
+// switches the program mirrors in Gp2PsoBas while it runs.
+#include <QString>
+
+struct Gp2PsoBas;
+class Recordset;
+
+namespace settingsrow {
+
+// The switches the Setup dialog edits.
+struct Switches {
+    bool useGp2Lap = false;
+    bool deleteLogFile = false;
+    bool renameLogFile = false;
+    bool quickUpdate = false;
+    bool carSetupManagement = false;
+};
+
+// Makes the row with "Code" 1 current; false when the table has none.
+bool seekRow(Recordset& params);
+
+// The switches as the current row holds them.
+Switches read(const Recordset& params);
+// Copies switches into the program's mirrors.
+void mirror(const Switches& s, Gp2PsoBas& bas);
+
+// Stores what the Setup dialog accepted into the current row.
+void storeSetup(Recordset& params, const QString& gp2Dir, const Switches& s);
+// Stores what changes while the program runs, at closing: the game folder, its circuits
+// folder and whether the lap timer is used; the next start copies no slot files.
+void storeAtClose(Recordset& params, const QString& gp2Dir, bool useGp2Lap);
+
+} // namespace settingsrow

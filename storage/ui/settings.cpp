@@ -1,0 +1,223 @@
+#include "storage/ui/settings.h"
+
+#include "gamedir/game_dir.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "platform/program_end.h"
+#include "storage/database_names.h"
+#include "storage/make_database.h"
+#include "storage/settings_row.h"
+#include "storage/ui/setup_dialog.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace {
+// Databases of an older layout are brought up to date when opened.
+constexpr int kCurrentLayout = 150;
+
+[[noreturn]] void endWith(Gp2PsoBas& bas, const QString& message) {
+    bas.dialogs->message(message);
+    endProgram(1);
+}
+
+void requireOpen(const std::unique_ptr<Recordset>& rs) {
+    if (!rs)
+        throw std::runtime_error("the settings table is not open");
+}
+} // namespace
+
+Settings::Settings(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+    setObjectName(QStringLiteral("Settings"));
+}
+
+SetupDialog* Settings::setupDialog() {
+    if (!setup_)
+        setup_ = new SetupDialog(form_.bas(), form_.window());
+    return setup_;
+}
+
+void Settings::FileSetup_Click() { setupDialog()->exec(); }
+
+void Settings::DbOpen(const QString& name) {
+    Gp2PsoBas& bas = form_.bas();
+    // Opening another database replaces the one open now.
+    release();
+    bool made = false, repaired = false, updated = false;
+    for (;;) {
+        openDatabase(name, made, repaired);
+        openRecordsets();
+        bool found = false;
+        ignoreFailure("DbOpen: finding the settings row", [&] {
+            requireOpen(bas.ParamsRs);
+            found = settingsrow::seekRow(*bas.ParamsRs);
+        });
+        if (!found)
+            endWith(bas, QStringLiteral("Error while reading Parameters !!!"));
+        readSettings();
+        requireGameFolder();
+        checkLapTimer();
+        bool firstTime = false;
+        ignoreFailure("DbOpen: reading First Time",
+                      [&] { firstTime = bas.ParamsRs->boolean(QStringLiteral("First Time")); });
+        if (firstTime)
+            copyOriginalCircuits();
+        // One update per opening: a database the update could not raise is used as it is.
+        if (bas.DbVersion >= kCurrentLayout || updated)
+            return;
+        DbClose();
+        bas.StatusText = QStringLiteral("Please wait, updating database...");
+        MakeDatabase(bas, name);
+        updated = true;
+    }
+}
+
+// Opens the file, making a missing one and repairing a damaged one, each at most once: a
+// database that still cannot be opened after that ends the program with a message.
+void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
+    Gp2PsoBas& bas = form_.bas();
+    const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
+    for (;;) {
+        try {
+            bas.Db = Database::open(path);
+            return;
+        } catch (const DbError& e) {
+            if (e.number == dberr::NotFound) {
+                if (made)
+                    endWith(bas, QStringLiteral("Database ") + name +
+                                     QStringLiteral(" could not be made !!!"));
+                bas.StatusText = QStringLiteral("Please wait, making database...");
+                MakeDatabase(bas, name);
+                made = true;
+                continue;
+            }
+            if (e.number == dberr::UnrecognizedFormat) {
+                if (repaired)
+                    endWith(bas, QStringLiteral("Database ") + name +
+                                     QStringLiteral(" is damaged and could not be repaired !!!"));
+                bas.Db.reset();
+                ignoreFailure("DbOpen: repairing the database", [&] { Database::repair(path); });
+                repaired = true;
+                continue;
+            }
+            // Anything else leaves no database open; the settings row is then missing.
+            reportIgnoredFailure("DbOpen: opening the database", e.what());
+            return;
+        } catch (const std::exception& e) {
+            reportIgnoredFailure("DbOpen: opening the database", e.what());
+            return;
+        }
+    }
+}
+
+void Settings::openRecordsets() {
+    Gp2PsoBas& bas = form_.bas();
+    ignoreFailure("DbOpen: opening Parameters", [&] {
+        if (!bas.Db)
+            throw std::runtime_error("no database open");
+        bas.ParamsRs = bas.Db->openTable(QStringLiteral("Parameters"));
+        bas.ParamsRs->setIndex(QStringLiteral("Code"));
+    });
+    ignoreFailure("DbOpen: opening Tracks", [&] {
+        if (!bas.Db)
+            throw std::runtime_error("no database open");
+        bas.TracksRs = bas.Db->openTable(QStringLiteral("Tracks"));
+        bas.TracksRs->setIndex(QStringLiteral("Name"));
+    });
+}
+
+void Settings::readSettings() {
+    Gp2PsoBas& bas = form_.bas();
+    Recordset& params = *bas.ParamsRs;
+    settingsrow::mirror(settingsrow::read(params), bas);
+    ignoreFailure("DbOpen: reading Gp2 Directory", [&] {
+        bas.Gp2Dir = params.text(QStringLiteral("Gp2 Directory")).trimmed();
+    });
+    bas.DbVersion = 0;
+    ignoreFailure("DbOpen: reading Version",
+                  [&] { bas.DbVersion = int(params.number(QStringLiteral("Version"))); });
+}
+
+void Settings::requireGameFolder() {
+    Gp2PsoBas& bas = form_.bas();
+    while (!IsGp2Dir(bas)) {
+        bas.dialogs->message(NoGp2ExeMessage());
+        const QString chosen = BrowseForFolder(*bas.dialogs, QStringLiteral("Select your Gp2 directory: "),
+                                               setupDialog());
+        // Without a game the program has nothing to work on; the user chose to stop.
+        if (chosen.isEmpty())
+            endProgram(0);
+        bas.Gp2Dir = chosen;
+    }
+}
+
+void Settings::checkLapTimer() {
+    Gp2PsoBas& bas = form_.bas();
+    if (!bas.UseGp2Lap)
+        return;
+    const QFileInfo timer(gamepath::join(bas.Gp2Dir, QStringLiteral("Gp2Lap.exe")));
+    bas.UseGp2Lap = timer.isFile() && timer.size() > 0;
+}
+
+// The first start keeps a copy of each original slot file under its track name, so the
+// originals stay at hand once packs have replaced the slot files.
+void Settings::copyOriginalCircuits() {
+    Gp2PsoBas& bas = form_.bas();
+    bool lastCopied = false;
+    for (int slot = 1; slot <= 16; ++slot) {
+        lastCopied = false;
+        ignoreFailure("DbOpen: copying an original circuit", [&] {
+            const QString source = gamepath::join(
+                bas.Gp2Dir, QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
+            bas.CurrentFile = source;
+            form_.GetInfo();
+            if (!bas.OriginalTrack)
+                return;
+            const QString track = form_.panel().Track->text().trimmed();
+            if (!dbnames::isPlainFileName(track) || track.contains(QLatin1String("..")))
+                throw std::runtime_error("the track name is no plain file name");
+            const QString target =
+                gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track + QStringLiteral(".dat"));
+            if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
+                throw std::runtime_error("the circuit already carries its track name");
+            if (QFileInfo::exists(target) && !QFile::remove(target))
+                throw std::runtime_error("cannot replace " + QDir::toNativeSeparators(target).toStdString());
+            if (!QFile::copy(source, target))
+                throw std::runtime_error("cannot copy to " + QDir::toNativeSeparators(target).toStdString());
+            lastCopied = slot == 16;
+        });
+    }
+    if (lastCopied)
+        bas.dialogs->message(QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+}
+
+void Settings::DbClose() {
+    Gp2PsoBas& bas = form_.bas();
+    if (bas.ParamsRs)
+        ignoreFailure("DbClose: saving the settings", [&] {
+            if (settingsrow::seekRow(*bas.ParamsRs))
+                settingsrow::storeAtClose(*bas.ParamsRs, bas.Gp2Dir, bas.UseGp2Lap);
+        });
+    release();
+}
+
+// Closes the recordsets and the database without writing anything.
+void Settings::release() {
+    Gp2PsoBas& bas = form_.bas();
+    if (bas.ParamsRs)
+        ignoreFailure("closing Parameters", [&] { bas.ParamsRs->close(); });
+    if (bas.TracksRs)
+        ignoreFailure("closing Tracks", [&] { bas.TracksRs->close(); });
+    if (bas.Db)
+        ignoreFailure("closing the database", [&] { bas.Db->close(); });
+    bas.ParamsRs.reset();
+    bas.TracksRs.reset();
+    bas.Db.reset();
+}

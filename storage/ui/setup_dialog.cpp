@@ -1,0 +1,217 @@
+#include "storage/ui/setup_dialog.h"
+
+#include "gamedir/game_dir.h"
+#include "platform/guarded.h"
+#include "platform/ignore_step.h"
+#include "storage/gp2psobas.h"
+#include "storage/settings_row.h"
+#include "trackfile/ui/named.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+const QString kPickTitle = QStringLiteral("Select your Gp2 directory: ");
+}
+
+SetupDialog::SetupDialog(Gp2PsoBas& bas, QWidget* parent) : QDialog(parent), bas_(bas) {
+    setObjectName(QStringLiteral("Setup"));
+    setWindowTitle(QStringLiteral("Pistaro Setup"));
+    buildWidgets();
+    wireHandlers();
+}
+
+void SetupDialog::buildWidgets() {
+    // Created in the order of the tab sequence.
+    Label1 = named(new QLabel(QStringLiteral("Gp2 Directory:"), this), "Label1");
+    SetupGP2DIR = named(new QLineEdit(QStringLiteral("C:\\GP2\\"), this), "SetupGP2DIR");
+    Browse = named(new QPushButton(QStringLiteral("&Browse"), this), "Browse");
+    Browse->setToolTip(QStringLiteral("Browse Gp2 Directory"));
+    Browse->setAutoDefault(false);
+    Label14 = named(new QLabel(QStringLiteral("Gp2 Version:"), this), "Label14");
+    SetupVersion = named(new QLabel(this), "SetupVersion");
+    Frame3 = named(new QGroupBox(QStringLiteral("GP2LAP"), this), "Frame3");
+    SetupGp2Lap = named(new QCheckBox(QStringLiteral("&Use Gp2Lap"), Frame3), "SetupGp2Lap");
+    Frame2 = named(new QGroupBox(QStringLiteral(" Log File"), Frame3), "Frame2");
+    SetupDelLogFile = named(new QRadioButton(QStringLiteral("&Delete"), Frame2), "SetupDelLogFile");
+    SetupRenLogFile = named(new QRadioButton(QStringLiteral("&Rename"), Frame2), "SetupRenLogFile");
+    SetupDelLogFile->setAutoExclusive(false);
+    SetupRenLogFile->setAutoExclusive(false);
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    QuickUpdate = named(new QCheckBox(QStringLiteral("Use &Quick update when exporting maps"), Frame1),
+                        "QuickUpdate");
+    CarSetup = named(new QCheckBox(QStringLiteral("Car Setup &Management"), Frame1), "CarSetup");
+    Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
+    Ok->setDefault(true);
+    Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
+    Cancel->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(SetupGP2DIR, 0, 1);
+    grid->addWidget(Browse, 0, 2);
+    grid->addWidget(Label14, 1, 0);
+    grid->addWidget(SetupVersion, 1, 1, 1, 2);
+
+    auto* logBox = new QHBoxLayout(Frame2);
+    logBox->addWidget(SetupDelLogFile);
+    logBox->addWidget(SetupRenLogFile);
+    auto* lapBox = new QVBoxLayout(Frame3);
+    lapBox->addWidget(SetupGp2Lap);
+    lapBox->addWidget(Frame2);
+    grid->addWidget(Frame3, 2, 0, 1, 3);
+
+    auto* optionsBox = new QVBoxLayout(Frame1);
+    optionsBox->addWidget(QuickUpdate);
+    optionsBox->addWidget(CarSetup);
+    grid->addWidget(Frame1, 3, 0, 1, 3);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Ok);
+    buttons->addWidget(Cancel);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+}
+
+void SetupDialog::wireHandlers() {
+    connect(SetupGp2Lap, &QCheckBox::clicked, this,
+            guarded("SetupGp2Lap_Click", [this] { SetupGp2Lap_Click(); }));
+    connect(SetupDelLogFile, &QRadioButton::clicked, this,
+            guarded("SetupDelLogFile_Click", [this] { SetupDelLogFile_Click(); }));
+    connect(SetupRenLogFile, &QRadioButton::clicked, this,
+            guarded("SetupRenLogFile_Click", [this] { SetupRenLogFile_Click(); }));
+    connect(Browse, &QPushButton::clicked, this, guarded("Browse_Click", [this] { Browse_Click(); }));
+    connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { Ok_Click(); }));
+    connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { Cancel_Click(); }));
+    SetupGP2DIR->installEventFilter(this);
+}
+
+void SetupDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    guarded("Setup Form_Activate", [this] { Form_Activate(); })();
+}
+
+bool SetupDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SetupGP2DIR && event->type() == QEvent::FocusOut) {
+        // Focus that moves to another control of the dialog, not to another window
+        // (a message box shown from here takes the window's focus, not the field's).
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            guarded("SetupGP2DIR_LostFocus", [this] { SetupGP2DIR_LostFocus(); })();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SetupDialog::Form_Activate() {
+    SetupVersion->setText(bas_.Gp2Version + QLatin1Char(' '));
+    SetupGP2DIR->setText(bas_.Gp2Dir);
+    // The switches come from the row itself, not from the program's mirrors.
+    settingsrow::Switches s;
+    const bool read = ignoreFailure("Setup: reading the settings row", [&] {
+        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
+            throw std::runtime_error("no settings row");
+        s = settingsrow::read(*bas_.ParamsRs);
+    });
+    if (!read)
+        return;
+    // Setting the box counts as clicking it: checked selects "Delete" unless a field says
+    // otherwise below.
+    SetupGp2Lap->setChecked(s.useGp2Lap);
+    SetupGp2Lap_Click();
+    if (s.deleteLogFile) {
+        SetupDelLogFile->setChecked(true);
+        SetupRenLogFile->setChecked(false);
+    }
+    if (s.renameLogFile) {
+        SetupRenLogFile->setChecked(true);
+        SetupDelLogFile->setChecked(false);
+    }
+    QuickUpdate->setChecked(s.quickUpdate);
+    CarSetup->setChecked(s.carSetupManagement);
+}
+
+void SetupDialog::SetupGp2Lap_Click() {
+    const bool on = SetupGp2Lap->isChecked();
+    SetupDelLogFile->setEnabled(on);
+    SetupRenLogFile->setEnabled(on);
+    SetupDelLogFile->setChecked(on);
+    SetupRenLogFile->setChecked(false);
+}
+
+// An option button stays selected when clicked again; selecting one clears the other.
+void SetupDialog::SetupDelLogFile_Click() {
+    SetupDelLogFile->setChecked(true);
+    SetupRenLogFile->setChecked(false);
+}
+
+void SetupDialog::SetupRenLogFile_Click() {
+    SetupRenLogFile->setChecked(true);
+    SetupDelLogFile->setChecked(false);
+}
+
+void SetupDialog::SetupGP2DIR_LostFocus() {
+    const QString previous = bas_.Gp2Dir;
+    bas_.Gp2Dir = SetupGP2DIR->text().trimmed();
+    if (IsGp2Dir(bas_))
+        return;
+    bas_.dialogs->message(NoGp2ExeMessage());
+    bas_.Gp2Dir = previous;
+    SetupGP2DIR->setText(previous);
+}
+
+void SetupDialog::Browse_Click() {
+    const QString previous = bas_.Gp2Dir;
+    for (;;) {
+        const QString chosen = BrowseForFolder(*bas_.dialogs, kPickTitle, this);
+        if (chosen.isEmpty()) {
+            bas_.Gp2Dir = previous;
+            SetupGP2DIR->setText(previous);
+            return;
+        }
+        bas_.Gp2Dir = chosen;
+        if (IsGp2Dir(bas_)) {
+            SetupGP2DIR->setText(bas_.Gp2Dir);
+            return;
+        }
+        bas_.dialogs->message(NoGp2ExeMessage());
+    }
+}
+
+void SetupDialog::Ok_Click() {
+    const QString previous = bas_.Gp2Dir;
+    bas_.Gp2Dir = SetupGP2DIR->text().trimmed();
+    if (!IsGp2Dir(bas_)) {
+        bas_.Gp2Dir = previous;
+        SetupGP2DIR->setText(previous);
+    }
+    settingsrow::Switches s;
+    s.useGp2Lap = SetupGp2Lap->isChecked();
+    s.deleteLogFile = SetupDelLogFile->isChecked();
+    s.renameLogFile = SetupRenLogFile->isChecked();
+    s.quickUpdate = QuickUpdate->isChecked();
+    s.carSetupManagement = CarSetup->isChecked();
+    ignoreFailure("Setup: saving the settings row", [&] {
+        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
+            throw std::runtime_error("no settings row");
+        settingsrow::storeSetup(*bas_.ParamsRs, bas_.Gp2Dir, s);
+    });
+    // The mirrors follow what the row now holds.
+    ignoreFailure("Setup: reloading the settings", [&] {
+        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
+            throw std::runtime_error("no settings row");
+        settingsrow::mirror(settingsrow::read(*bas_.ParamsRs), bas_);
+    });
+    accept();
+}
+
+void SetupDialog::Cancel_Click() { reject(); }

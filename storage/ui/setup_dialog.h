@@ -1,0 +1,54 @@
+#pragma once
+// The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row.
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct Gp2PsoBas;
+
+class SetupDialog final : public QDialog {
+    Q_OBJECT
+public:
+    SetupDialog(Gp2PsoBas& bas, QWidget* parent);
+
+    QLabel* Label1;
+    QLineEdit* SetupGP2DIR;
+    QPushButton* Browse;
+    QLabel* Label14;
+    QLabel* SetupVersion;
+    QGroupBox* Frame3;
+    QCheckBox* SetupGp2Lap;
+    QGroupBox* Frame2;
+    // Option buttons of which at most one is selected; both may be clear.
+    QRadioButton* SetupDelLogFile;
+    QRadioButton* SetupRenLogFile;
+    QGroupBox* Frame1;
+    QCheckBox* QuickUpdate;
+    QCheckBox* CarSetup;
+    QPushButton* Ok;
+    QPushButton* Cancel;
+
+    // Loads the controls from the game folder, the edition and the settings row. Runs each
+    // time the dialog is shown.
+    void Form_Activate();
+    void SetupGp2Lap_Click();
+    void SetupDelLogFile_Click();
+    void SetupRenLogFile_Click();
+    void SetupGP2DIR_LostFocus();
+    void Browse_Click();
+    void Ok_Click();
+    void Cancel_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void wireHandlers();
+    Gp2PsoBas& bas_;
+};

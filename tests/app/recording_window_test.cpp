@@ -1,0 +1,68 @@
+#include "app/recording_window.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class RecordingWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void recordsAndWaitsForOk();
+    void nothingRecordedClosesAtOnce();
+};
+
+void RecordingWindowTest::recordsAndWaitsForOk() {
+    Recording r;
+    QCOMPARE(r.windowTitle(), QStringLiteral("Record Status"));
+    auto* ok = r.findChild<QPushButton*>(QStringLiteral("Ok"));
+    auto* list = r.findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* label = r.findChild<QLabel*>(QStringLiteral("Label"));
+    auto* labelTime = r.findChild<QLabel*>(QStringLiteral("LabelTime"));
+    QCOMPARE(r.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Reading Gp2Lap.Log..."));
+
+    r.begin();
+    QVERIFY(r.isVisible());
+    QVERIFY(!ok->isEnabled());
+    QCOMPARE(label->text(), QStringLiteral("Please wait..."));
+    r.setTime(QStringLiteral("1:23.456"));
+    QCOMPARE(labelTime->text(), QStringLiteral("1:23.456"));
+    r.addRecord(QStringLiteral("Monte-Carlo"), QStringLiteral("1:23.456"),
+                QStringLiteral("Quick/non-championship/championship race"));
+    r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:02.345"),
+                QStringLiteral("Unlimited practice"));
+    QCOMPARE(r.lines(),
+             (QStringList{QStringLiteral("Reached a record at Monte-Carlo"),
+                          QStringLiteral("     1:23.456 Quick/non-championship/championship race"),
+                          QStringLiteral("Reached a record at Hill Loop"),
+                          QStringLiteral("     1:02.345 Unlimited practice")}));
+    QCOMPARE(list->currentRow(), 3);
+
+    QVERIFY(r.finish());
+    QVERIFY(r.isVisible());
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(label->text(), QString());
+    QCOMPARE(labelTime->text(), QString());
+
+    QSignalSpy closed(&r, &Recording::closedByOk);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!r.isVisible());
+    QCOMPARE(closed.count(), 1);
+
+    // The next reading starts with an empty list.
+    r.begin();
+    QVERIFY(r.lines().isEmpty());
+}
+
+void RecordingWindowTest::nothingRecordedClosesAtOnce() {
+    Recording r;
+    r.begin();
+    r.setTime(QStringLiteral("1:30.000"));
+    QVERIFY(!r.finish());
+    QVERIFY(!r.isVisible());
+}
+
+QTEST_MAIN(RecordingWindowTest)
+#include "recording_window_test.moc"

@@ -1,0 +1,410 @@
+// Export on a real main window: slot copies, the names area and lap bytes in GP2.EXE compared
+// byte for byte, the picture tool's command lines, and the pending state afterwards.
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
+#include "packs/names_area.h"
+#include "packs/slot_entry.h"
+#include "packs/ui/exporter.h"
+#include "packs/ui/menu_pictures.h"
+#include "packs/ui/pack_controls.h"
+#include "platform/binfile.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+using testrows::readFile;
+using testrows::writeFile;
+
+// Remembers every lower line, as the user would see them pass.
+class RecordingStatus final : public StatusSink {
+public:
+    void showStatus() override { visible = true; }
+    void hideStatus() override { visible = false; }
+    void setLine1(const QString& t) override { l1 = t; }
+    void setLine2(const QString& t) override { l2 = t; lines2 << t; }
+    QString line1() const override { return l1; }
+    QString line2() const override { return l2; }
+    void pump() override {}
+    bool visible = false;
+    QString l1, l2;
+    QStringList lines2;
+};
+
+// The names area as the game expects it, from the byte S on.
+QByteArray expectedArea(char T, const QStringList& names, const QStringList& countries) {
+    const QByteArray zeros(16, '\0');
+    QByteArray a(1, T);
+    for (const QString& n : names)
+        a += n.toLatin1() + T;
+    a += zeros;
+    for (int block = 0; block < 5; ++block) {
+        for (const QString& c : countries)
+            a += c.toLatin1() + T;
+        a += zeros;
+    }
+    for (int i = 0; i < 16; ++i)
+        a += QByteArray(" ") + T;
+    return a + zeros + QByteArray(496, T);
+}
+
+QStringList originalNames() {
+    QStringList out;
+    for (int slot = 1; slot <= 16; ++slot)
+        out << samplegame::originalName(slot);
+    return out;
+}
+
+QStringList originalCountries() {
+    QStringList out;
+    for (int slot = 1; slot <= 16; ++slot)
+        out << samplegame::originalCountry(slot);
+    return out;
+}
+
+} // namespace
+
+class ExportTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    RecordingStatus status;
+    Gp2PsoFrm* frm = nullptr;
+    CircuitLists* lists = nullptr;
+    const samplegame::Edition* edition = nullptr;
+
+    QString app() const { return fx->appDir(); }
+    QString exe() const { return fx->gameDir() + "GP2.EXE"; }
+    QString slotPath(int slot) const { return fx->circuit(slotFileName(slot)); }
+    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
+
+    QString hipic(const QString& sw, int picture) const {
+        const QString bitmaps = fx->gameDir() + "Bitmaps" + QDir::separator();
+        return app() + QDir::separator() + "gp2hipic.pif " + sw + " #" + QString::number(picture) +
+               " " + bitmaps + "f1pcsvga.bin " + bitmaps + "tmp.bmp";
+    }
+
+    void start(const samplegame::Options& options = {}) {
+        fx = std::make_unique<MainWindowFixture>(options);
+        fx->bas.status = &status;
+        picturetool::install(app());
+        picturetool::copyDefaultPictures(app());
+        frm = &fx->start();
+        fx->bas.QuickUpdate = false;
+        lists = frm->Lists;
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm));
+        QCOMPARE(lists->List1->count(), kSlotCount);
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        edition = &samplegame::edition(options.edition == 0 ? 1 : options.edition);
+    }
+
+    // Change: the circuit picked in the file list goes to the slot picked in the slot list.
+    void assign(int slot, const QString& file) {
+        const int row = lists->File1->indexOf(file);
+        QVERIFY2(row >= 0, qPrintable(file));
+        lists->File1->setListIndex(row);
+        lists->List1->setCurrentRow(slot - 1);
+        frm->Packs->Change_Click();
+        QCOMPARE(lists->SlotFile[slot], file);
+    }
+
+    void exportAnswering(bool yes) {
+        fx->dialogs.answers << yes;
+        frm->Exporting->Export_Click();
+    }
+
+    // Overwrites the names area with other bytes and the lap bytes with zeros, so what the
+    // export writes can be told from what was there.
+    void scrambleExe(char T) {
+        QVERIFY(binfile::writeAt(exe(), edition->namesPos, T + QByteArray(kNamesAreaLongest + 64, '\xEE')));
+        QVERIFY(binfile::writeAt(exe(), edition->lapsPos + 1, QByteArray(16, '\0')));
+    }
+    QByteArray area(qsizetype n) const { return *binfile::readAt(exe(), edition->namesPos, n); }
+    QByteArray lapBytes() const { return *binfile::readAt(exe(), edition->lapsPos + 1, 16); }
+
+    void setMaps(const QString& track, const QString& big, const QString& small) {
+        Recordset& maps = *fx->bas.MapsRs;
+        maps.setIndex("Name");
+        maps.seek("=", track);
+        if (maps.noMatch())
+            maps.addNew();
+        else
+            maps.edit();
+        maps.setValue("Name", track);
+        maps.setValue("Menu Picture", big);
+        maps.setValue("Menu Picture 2", small);
+        maps.update();
+    }
+
+    void verifyNothingPending() {
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            QVERIFY(lists->SlotFile[slot].isEmpty());
+            QVERIFY(!lists->SlotChanged[slot]);
+            QCOMPARE(slotEntryMarker(entry(slot)), QChar(u' '));
+        }
+    }
+
+private slots:
+    void cleanup() {
+        if (fx)
+            fx->stop();
+        fx.reset();
+    }
+
+    void oneAssignedSlot_data() {
+        QTest::addColumn<bool>("quick");
+        QTest::newRow("update") << false;
+        QTest::newRow("quick update") << true;
+    }
+    void oneAssignedSlot() {
+        QFETCH(bool, quick);
+        start();
+        fx->bas.QuickUpdate = quick;
+        const char T = '\x01';
+        scrambleExe(T);
+        QList<QByteArray> before;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            before << readFile(slotPath(slot));
+        assign(7, "monza2001.dat");
+        exportAnswering(true);
+
+        QCOMPARE(fx->dialogs.kinds, (QStringList{"yesno", "message"}));
+        QCOMPARE(fx->dialogs.shown, (QStringList{"Update your Gp2 files on selected circuits ?",
+                                                 "Gp2 Updated !!!"}));
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QCOMPARE(readFile(slotPath(slot)),
+                     slot == 7 ? readFile(fx->circuit("monza2001.dat")) : before[slot - 1]);
+
+        // All 16 names and countries are written again, slot 7's being the new circuit's.
+        QStringList names = originalNames(), countries = originalCountries();
+        names[6] = "Monza 2001";
+        countries[6] = "Italy";
+        const QByteArray expected = expectedArea(T, names, countries);
+        const QByteArray written = area(expected.size() + 1);
+        QCOMPARE(written.left(expected.size()), expected);
+        QCOMPARE(written.back(), '\xEE'); // nothing beyond the area
+        // Slot 1 holds a name of 10 and a country of 6 characters.
+        QCOMPARE(written.mid(1, 11), QByteArray("Interlagos\x01"));
+        qsizetype block = 1;
+        for (const QString& n : names)
+            block += n.size() + 1;
+        block += 16;
+        qsizetype countriesLength = 0;
+        for (const QString& c : countries)
+            countriesLength += c.size() + 1;
+        for (int i = 0; i < 5; ++i, block += countriesLength + 16)
+            QCOMPARE(written.mid(block, 7), QByteArray("Brazil\x01"));
+
+        QByteArray laps;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            laps += char(slot == 7 ? 53 : samplegame::originalLaps(slot));
+        QCOMPARE(lapBytes(), laps);
+
+        const QString sw = quick ? "-q" : "-u";
+        QCOMPARE(picturetool::runs(app()), (QStringList{hipic(sw, 7), hipic(sw, 23)}));
+        QCOMPARE(picturetool::handed(app(), 7), picturetool::defaultPicture(1));
+        QCOMPARE(picturetool::handed(app(), 23), picturetool::defaultPicture(2));
+
+        QCOMPARE(entry(7), slotEntryText(7, u' ', "Monza 2001", "Italy"));
+        QCOMPARE(lists->List1->item(6)->data(Qt::UserRole).toInt(), 53);
+        verifyNothingPending();
+        QVERIFY(frm->isVisible());
+        QVERIFY(!status.visible);
+        QCOMPARE(status.line2(), QStringLiteral("Done."));
+    }
+
+    void onlyTheMenuPictureOfSlot2() {
+        start();
+        scrambleExe('\0');
+        QList<QByteArray> before;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            before << readFile(slotPath(slot));
+        const QString picture = fx->gameDir() + "Bitmaps/aida.bmp";
+        const QByteArray bytes = picturetool::bitmap(64, 48, 0x3366cc);
+        QVERIFY(writeFile(picture, bytes));
+
+        lists->List1->setCurrentRow(1);
+        fx->bas.CurrentFile = slotPath(2);
+        frm->GetInfo();
+        fx->dialogs.answers << picture;
+        frm->Pictures->Browse_Click(1);
+        QCOMPARE(slotEntryMarker(entry(2)), QChar(u'|'));
+        status.lines2.clear();
+        exportAnswering(true);
+
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QCOMPARE(readFile(slotPath(slot)), before[slot - 1]);
+        const QByteArray expected = expectedArea('\0', originalNames(), originalCountries());
+        QCOMPARE(area(expected.size()), expected);
+        QCOMPARE(picturetool::runs(app()), (QStringList{hipic("-u", 2), hipic("-u", 18)}));
+        QCOMPARE(picturetool::handed(app(), 2), bytes);
+        // The empty second picture field stands for the default picture.
+        QCOMPARE(picturetool::handed(app(), 18), picturetool::defaultPicture(2));
+        QVERIFY(status.lines2.contains("2 "));
+        QVERIFY(status.lines2.contains(" - 2  - "));
+        QCOMPARE(entry(2), slotEntryText(2, u' ', samplegame::originalName(2),
+                                         samplegame::originalCountry(2)));
+        verifyNothingPending();
+    }
+
+    void unreadablePictureHandsOverTheDefault() {
+        // A picture file that went missing: the tool must not get the stale hand-over file.
+        start();
+        const QString small = fx->gameDir() + "Bitmaps/monza2.bmp";
+        const QByteArray bytes = picturetool::bitmap(44, 33, 0x00aa00);
+        QVERIFY(writeFile(small, bytes));
+        QVERIFY(writeFile(fx->gameDir() + "Bitmaps/tmp.bmp", "stale"));
+        setMaps("Monza 2001", fx->gameDir() + "Bitmaps/gone.bmp", small);
+        assign(8, "monza2001.dat");
+        exportAnswering(true);
+        QCOMPARE(picturetool::handed(app(), 8), picturetool::defaultPicture(1));
+        QCOMPARE(picturetool::handed(app(), 24), bytes);
+    }
+
+    void blockedSlotFileIsReportedAndTheRestExported() {
+        start();
+        assign(3, "monza2001.dat");
+        assign(4, "spa98.DAT");
+        // As root a mode bit does not stop writing: a folder of that name does.
+        QVERIFY(QFile::remove(slotPath(3)));
+        QVERIFY(QDir().mkdir(slotPath(3)));
+        exportAnswering(true);
+
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 2);
+        const QString prefix = "Couldn't copy file, " + fx->gameDir() + "Circuits" +
+                               QDir::separator() + "f1ct03.dat.\r\n\r\n' ";
+        QVERIFY2(messages[0].startsWith(prefix), qPrintable(messages[0]));
+        QVERIFY(messages[0].endsWith(" '\r\n\r\nProbably the file is read only.\r\n\r\n"
+                                     "Change the file attributes and try again !!!"));
+        QCOMPARE(messages[1], QStringLiteral("Gp2 Updated !!!"));
+        QCOMPARE(readFile(slotPath(4)), readFile(fx->circuit("spa98.DAT")));
+        QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Spa 98"));
+        QVERIFY(slotEntryTrack(entry(3)) != QStringLiteral("Monza 2001"));
+        verifyNothingPending();
+        QVERIFY(picturetool::runs(app()).contains(hipic("-u", 19)));
+        QVERIFY(picturetool::runs(app()).contains(hipic("-u", 20)));
+    }
+
+    void busySlotFileKeepsTheGamesCircuit() {
+        // A running program cannot be written. Padded to the length of slot 4's original it
+        // still reads as that circuit, so the slot keeps showing what the game holds.
+        start();
+        QByteArray program = readFile("/bin/sleep");
+        QVERIFY(program.size() < samplegame::originalLength(4));
+        program.append(QByteArray(samplegame::originalLength(4) - program.size(), '\0'));
+        QVERIFY(writeFile(slotPath(4), program));
+        QVERIFY(QFile(slotPath(4)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcess running;
+        running.start(slotPath(4), {"30"});
+        QVERIFY(running.waitForStarted());
+        scrambleExe('\0');
+        assign(4, "monza2001.dat");
+        exportAnswering(true);
+        running.kill();
+        running.waitForFinished();
+
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[0].endsWith(" '\r\n\r\nProbably the file is in use.\r\n\r\n"
+                                      "Close any other application and try again !!!"),
+                 qPrintable(messages[0]));
+        QCOMPARE(readFile(slotPath(4)), program);
+        QCOMPARE(entry(4), slotEntryText(4, u' ', "Monte-Carlo", "Monaco"));
+        const QByteArray expected = expectedArea('\0', originalNames(), originalCountries());
+        QCOMPARE(area(expected.size()), expected);
+        QCOMPARE(int(quint8(lapBytes()[3])), samplegame::originalLaps(4));
+        verifyNothingPending();
+    }
+
+    void viewPackThenExport() {
+        start();
+        const QString pack = fx->circuits() + "/Mixed";
+        QVERIFY(QDir().mkpath(pack));
+        const QStringList sources{"monza2001.dat", "spa98.DAT"};
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QVERIFY(QFile::copy(fx->circuit(sources[slot % 2]), pack + "/" + slotFileName(slot)));
+        frm->Packs->SelectedPack->setEditText("Mixed");
+        frm->Packs->UpdTp_Click();
+        QCOMPARE(lists->SlotFile[16], QStringLiteral("tmp16.tmp"));
+        exportAnswering(true);
+
+        QStringList expectedRuns;
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            QCOMPARE(readFile(slotPath(slot)), readFile(pack + "/" + slotFileName(slot)));
+            expectedRuns << hipic("-u", slot) << hipic("-u", slot + 16);
+        }
+        QCOMPARE(picturetool::runs(app()), expectedRuns);
+        QCOMPARE(QDir(fx->circuits()).entryList({"tmp*.tmp"}, QDir::Files), QStringList());
+        QCOMPARE(slotEntryTrack(entry(1)), QStringLiteral("Spa 98"));
+        QCOMPARE(slotEntryTrack(entry(2)), QStringLiteral("Monza 2001"));
+        verifyNothingPending();
+    }
+
+    void nothingPendingOrDeclined() {
+        start();
+        const QByteArray exeBefore = QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1);
+        frm->Exporting->Export_Click();
+        QCOMPARE(fx->dialogs.shown, QStringList{"Nothing to export !!!"});
+        QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
+
+        assign(9, "monza2001.dat");
+        const QByteArray slotBefore = readFile(slotPath(9));
+        fx->dialogs.shown.clear();
+        exportAnswering(false);
+        QCOMPARE(fx->dialogs.shown, QStringList{"Update your Gp2 files on selected circuits ?"});
+        QCOMPARE(readFile(slotPath(9)), slotBefore);
+        QCOMPARE(lists->SlotFile[9], QStringLiteral("monza2001.dat"));
+        QCOMPARE(slotEntryMarker(entry(9)), QChar(u'-'));
+        QCOMPARE(picturetool::runs(app()), QStringList());
+        QCOMPARE(QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1), exeBefore);
+    }
+
+    void unknownEditionWritesNothingIntoTheProgram() {
+        samplegame::Options options;
+        options.edition = 0;
+        start(options);
+        // Positions left from an earlier detection must not be used.
+        fx->bas.NamesPos = edition->namesPos;
+        fx->bas.LapsPos = edition->lapsPos;
+        const QByteArray exeBefore = readFile(exe());
+        assign(1, "monza2001.dat");
+        exportAnswering(true);
+        QVERIFY(readFile(exe()) == exeBefore);
+        QCOMPARE(readFile(slotPath(1)), readFile(fx->circuit("monza2001.dat")));
+        QCOMPARE(picturetool::runs(app()).size(), 2);
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 Updated !!!"});
+    }
+
+    void lapCountAboveAByteKeepsTheGamesCount() {
+        start();
+        QByteArray marathon = samplegame::circuit(
+            40000, samplegame::addonFields("Marathon", "Nowhere", 300, 4000, 6));
+        QVERIFY(writeFile(fx->circuit("marathon.dat"), marathon));
+        lists->File1->refresh();
+        assign(6, "marathon.dat");
+        assign(10, "monza2001.dat");
+        exportAnswering(true);
+        QCOMPARE(fx->dialogs.messages(),
+                 (QStringList{refusedLapsMessage({6}), "Gp2 Updated !!!"}));
+        const QByteArray laps = lapBytes();
+        QCOMPARE(int(quint8(laps[5])), samplegame::originalLaps(6));
+        QCOMPARE(int(quint8(laps[9])), 53);
+        QCOMPARE(slotEntryTrack(entry(6)), QStringLiteral("Marathon"));
+    }
+};
+
+QTEST_MAIN(ExportTest)
+#include "export_test.moc"

@@ -1,0 +1,111 @@
+// Copying over a file as the export does, and the message that tells why a copy failed.
+#include "packs/copy_failure_message.h"
+#include "packs/file_copy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class FileCopyTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void replacesCreatesAndKeepsItself() {
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath("a.dat"), b = tmp.filePath("b.dat");
+        QVERIFY(writeFile(a, "new contents"));
+        QVERIFY(writeFile(b, "old and longer contents"));
+        QVERIFY(copyOver(a, b).ok);
+        QCOMPARE(readFile(b), QByteArray("new contents"));
+
+        const QString created = tmp.filePath("created.dat");
+        QVERIFY(copyOver(a, created).ok);
+        QCOMPARE(readFile(created), QByteArray("new contents"));
+
+        // The same file under another name: truncating the target would empty the source.
+        QVERIFY(QFile::link(a, tmp.filePath("link.dat")));
+        QVERIFY(copyOver(tmp.filePath("link.dat"), a).ok);
+        QVERIFY(copyOver(a, a).ok);
+        QCOMPARE(readFile(a), QByteArray("new contents"));
+    }
+
+    void unreadableSourceLeavesTheTarget() {
+        QTemporaryDir tmp;
+        const QString b = tmp.filePath("b.dat");
+        QVERIFY(writeFile(b, "kept"));
+        const CopyResult r = copyOver(tmp.filePath("missing.dat"), b);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(r.block, CopyBlock::None);
+        QCOMPARE(readFile(b), QByteArray("kept"));
+    }
+
+    void folderInTheWayIsReadOnly() {
+        QTemporaryDir tmp;
+        QVERIFY(writeFile(tmp.filePath("a.dat"), "x"));
+        QVERIFY(QDir(tmp.path()).mkdir("f1ct03.dat"));
+        const CopyResult r = copyOver(tmp.filePath("a.dat"), tmp.filePath("f1ct03.dat"));
+        QVERIFY(!r.ok);
+        QCOMPARE(r.block, CopyBlock::ReadOnly);
+        QCOMPARE(r.error, QString::fromLocal8Bit(strerror(EISDIR)));
+    }
+
+    void runningProgramIsInUse() {
+        // A program that runs cannot be written (ETXTBSY): the busy case the user can end.
+        QTemporaryDir tmp;
+        const QString program = tmp.filePath("f1ct05.dat");
+        QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), program));
+        QVERIFY(QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcess running;
+        running.start(program, {QStringLiteral("30")});
+        QVERIFY(running.waitForStarted());
+        QVERIFY(writeFile(tmp.filePath("a.dat"), "x"));
+        const CopyResult r = copyOver(tmp.filePath("a.dat"), program);
+        running.kill();
+        running.waitForFinished();
+        QVERIFY(!r.ok);
+        QCOMPARE(r.block, CopyBlock::InUse);
+    }
+
+    void failureMessage_data() {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("read only") << int(CopyBlock::ReadOnly)
+                                   << "Probably the file is read only.\r\n\r\n"
+                                      "Change the file attributes and try again !!!";
+        QTest::newRow("in use") << int(CopyBlock::InUse)
+                                << "Probably the file is in use.\r\n\r\n"
+                                   "Close any other application and try again !!!";
+        QTest::newRow("other") << int(CopyBlock::None) << "";
+    }
+    void failureMessage() {
+        QFETCH(int, block);
+        QFETCH(QString, advice);
+        const QString gp2Dir = QDir::toNativeSeparators(QStringLiteral("/games/gp2/"));
+        const CopyResult r{false, QStringLiteral("Permission denied"), CopyBlock(block)};
+        QCOMPARE(copyFailureMessage(gp2Dir, 3, r),
+                 "Couldn't copy file, " + gp2Dir + "Circuits" + QDir::separator() +
+                     "f1ct03.dat.\r\n\r\n' Permission denied '\r\n\r\n" + advice);
+    }
+};
+
+QTEST_GUILESS_MAIN(FileCopyTest)
+#include "file_copy_test.moc"

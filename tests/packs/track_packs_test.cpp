@@ -1,0 +1,284 @@
+// Track packs on a real main window: Save Pack, View Pack and Delete Pack with their files,
+// the names that would leave the pack folder, and the pack list file Packs.txt.
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/catalogue_rows.h"
+#include "packs/slot_entry.h"
+#include "packs/ui/pack_controls.h"
+#include "platform/guarded.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using testrows::readFile;
+using testrows::writeFile;
+
+namespace {
+const QString kMonza = QStringLiteral("monza2001.dat");
+const QString kSpa = QStringLiteral("spa98.DAT");
+} // namespace
+
+class TrackPacksTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    CircuitLists* lists = nullptr;
+    PackControls* packs = nullptr;
+
+    void start() {
+        Gp2PsoFrm& frm = fx->start();
+        lists = frm.Lists;
+        packs = frm.Packs;
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        clearDialogs();
+    }
+    void clearDialogs() {
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        fx->dialogs.answers.clear();
+    }
+    void assign(int slot, const QString& file) {
+        lists->List1->setCurrentRow(slot - 1);
+        const int row = lists->File1->indexOf(file);
+        QVERIFY(row >= 0);
+        lists->File1->setListIndex(row);
+        QTest::mouseClick(packs->Change, Qt::LeftButton);
+        QCOMPARE(lists->SlotFile[slot], file);
+    }
+    void save(const QString& name) {
+        packs->SelectedPack->setEditText(name);
+        QTest::mouseClick(packs->SavePack, Qt::LeftButton);
+    }
+    QString packFile(const QString& pack, int slot) const {
+        return fx->circuits() + QDir::separator() + pack + QDir::separator() + slotFileName(slot);
+    }
+    QStringList packNames() const {
+        QStringList out;
+        for (int i = 0; i < packs->SelectedPack->count(); ++i)
+            out << packs->SelectedPack->itemText(i);
+        return out;
+    }
+    QString packsTxt() const { return fx->appDir() + QStringLiteral("/Packs.txt"); }
+    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
+    QByteArray slotFile(int slot) const { return readFile(fx->circuit(slotFileName(slot))); }
+
+private slots:
+    void init() { fx = std::make_unique<MainWindowFixture>(); }
+    void cleanup() {
+        fx->stop();
+        fx.reset();
+        ProgramEndState::ended = false;
+    }
+
+    void saveHoldsTheSlotListAsShown() {
+        start();
+        assign(3, kMonza);
+        assign(7, kSpa);
+        save(QStringLiteral("  My Pack  "));
+        const QString name = QStringLiteral("My Pack");
+        QCOMPARE(packs->SelectedPack->currentText(), name);
+        QCOMPARE(packNames(), QStringList{name});
+        QVERIFY(fx->dialogs.shown.isEmpty());
+        QCOMPARE(readFile(packFile(name, 3)), readFile(fx->circuit(kMonza)));
+        QCOMPARE(readFile(packFile(name, 7)), readFile(fx->circuit(kSpa)));
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            if (slot != 3 && slot != 7)
+                QCOMPARE(readFile(packFile(name, slot)), slotFile(slot));
+        QCOMPARE(QDir(fx->circuits() + QDir::separator() + name).entryList(QDir::Files).size(), kSlotCount);
+        QVERIFY(packs->SavePack->isEnabled());
+        // The game's slots are not touched by saving.
+        QCOMPARE(slotFile(3).size(), samplegame::originalLength(3));
+
+        // Saving again under the name replaces the files and lists the name once.
+        QTest::mouseClick(packs->Import, Qt::LeftButton);
+        save(name);
+        QCOMPARE(packNames(), QStringList{name});
+        QCOMPARE(readFile(packFile(name, 3)), slotFile(3));
+        QCOMPARE(readFile(packFile(name, 7)), slotFile(7));
+    }
+
+    void blankNamesDoNothing() {
+        start();
+        const QStringList before = QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        save(QStringLiteral("   "));
+        QCOMPARE(packs->SelectedPack->currentText(), QString());
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        QVERIFY(fx->dialogs.shown.isEmpty());
+        QVERIFY(packNames().isEmpty());
+        QCOMPARE(QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
+    void namesOutsideThePackFolderAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("dot") << QStringLiteral(".");
+        QTest::newRow("dot dot") << QStringLiteral("..");
+        QTest::newRow("up") << QStringLiteral("../Packs");
+        QTest::newRow("slash") << QStringLiteral("a/b");
+        QTest::newRow("backslash") << QStringLiteral("a\\b");
+    }
+    void namesOutsideThePackFolderAreRefused() {
+        QFETCH(QString, name);
+        start();
+        assign(2, kMonza);
+        const QString shownEntry = entry(2);
+        const QStringList gameBefore = QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList circuitsBefore = QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QString refusal = QStringLiteral("'") + name + QStringLiteral("' can't be a Track Pack name !!!");
+
+        fx->dialogs.answers << true << true << true;
+        save(name);
+        packs->UpdTp->setEnabled(true);
+        QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(fx->dialogs.shown.size(), 3); // no question was asked
+        QCOMPARE(messages.size(), 3);
+        for (const QString& m : messages)
+            QVERIFY2(m.startsWith(refusal), qPrintable(m));
+        QVERIFY(packNames().isEmpty());
+        QCOMPARE(QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), gameBefore);
+        QCOMPARE(QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), circuitsBefore);
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QCOMPARE(QFileInfo(fx->circuit(slotFileName(slot))).size(), samplegame::originalLength(slot));
+        QCOMPARE(entry(2), shownEntry);
+        QCOMPARE(lists->SlotFile[2], kMonza);
+    }
+
+    void viewMakesTheWholePackPending() {
+        start();
+        assign(4, kMonza);
+        save(QStringLiteral("Season"));
+        QTest::mouseClick(packs->Import, Qt::LeftButton);
+        QVERIFY(!packs->UpdTp->isEnabled());
+
+        // Picking the pack from the list allows viewing it.
+        packs->SelectedPack->setFocus();
+        packs->SelectedPack->setCurrentIndex(-1);
+        QTest::keyClick(packs->SelectedPack, Qt::Key_Down);
+        QCOMPARE(packs->SelectedPack->currentText(), QStringLiteral("Season"));
+        QVERIFY(packs->UpdTp->isEnabled());
+
+        QList<QByteArray> packBytes;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            packBytes << readFile(packFile(QStringLiteral("Season"), slot));
+        QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
+        QVERIFY(fx->dialogs.shown.isEmpty());
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            const QString tmp = QStringLiteral("tmp%1.tmp").arg(slot, 2, 10, QLatin1Char('0'));
+            QCOMPARE(slotEntryMarker(entry(slot)), QChar(u'-'));
+            QCOMPARE(entry(slot).left(2), QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0')));
+            QCOMPARE(lists->SlotFile[slot], tmp);
+            QVERIFY(lists->SlotChanged[slot]);
+            QCOMPARE(readFile(fx->circuit(tmp)), packBytes.at(slot - 1));
+            QCOMPARE(readFile(packFile(QStringLiteral("Season"), slot)), packBytes.at(slot - 1));
+        }
+        QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Monza 2001"));
+        QCOMPARE(lists->List1->item(3)->data(Qt::UserRole).toInt(), 53);
+        QCOMPARE(slotEntryTrack(entry(5)), samplegame::originalName(5));
+        QCOMPARE(lists->selectedSlot(), 1);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("tmp01.tmp")));
+        QVERIFY(fx->frm->isVisible());
+        QVERIFY(!fx->status.visible);
+        // The temporary files never show in the circuit list.
+        QCOMPARE(lists->File1->indexOf(QStringLiteral("tmp01.tmp")), -1);
+    }
+
+    void viewingAnIncompletePackNamesTheMissingFile() {
+        start();
+        save(QStringLiteral("Holes"));
+        QTest::mouseClick(packs->Import, Qt::LeftButton);
+        assign(5, kSpa);
+        const QString before = entry(5);
+        QVERIFY(QFile::remove(packFile(QStringLiteral("Holes"), 5)));
+        packs->SelectedPack->setEditText(QStringLiteral("Holes"));
+        packs->UpdTp->setEnabled(true);
+        QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(packFile(QStringLiteral("Holes"), 5) + QStringLiteral(" is missing")),
+                 qPrintable(messages.first()));
+        QVERIFY(!messages.first().contains(slotFileName(6)));
+        QCOMPARE(entry(5), before);
+        QCOMPARE(lists->SlotFile[5], kSpa);
+        QCOMPARE(lists->SlotFile[6], QStringLiteral("tmp06.tmp"));
+        QVERIFY(fx->frm->isVisible());
+
+        // A name that is no pack at all.
+        clearDialogs();
+        packs->SelectedPack->setEditText(QStringLiteral("Nowhere"));
+        QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY(fx->dialogs.messages().first().startsWith(QStringLiteral("The Track Pack 'Nowhere' was not found:")));
+        QCOMPARE(lists->SlotFile[6], QStringLiteral("tmp06.tmp"));
+    }
+
+    void deleteRemovesTheSlotFilesAndTheName() {
+        start();
+        save(QStringLiteral("Old"));
+        save(QStringLiteral("Keep"));
+        const QString folder = fx->circuits() + QDir::separator() + QStringLiteral("Old");
+
+        packs->SelectedPack->setEditText(QStringLiteral(" Old "));
+        fx->dialogs.answers << false;
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        QCOMPARE(fx->dialogs.shown,
+                 QStringList{QStringLiteral("Are you sure you want to delete the 'Old' Track Pack from your disk ?")});
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), kSlotCount);
+        QCOMPARE(packNames(), (QStringList{QStringLiteral("Old"), QStringLiteral("Keep")}));
+
+        QVERIFY(writeFile(folder + QStringLiteral("/readme.txt"), "mine"));
+        fx->dialogs.answers << true;
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("readme.txt")});
+        QCOMPARE(packNames(), QStringList{QStringLiteral("Keep")});
+        QVERIFY(packs->DeletePack->isEnabled());
+        QCOMPARE(QDir(fx->circuits() + QStringLiteral("/Keep")).entryList(QDir::Files).size(), kSlotCount);
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QVERIFY(QFileInfo::exists(fx->circuit(slotFileName(slot))));
+
+        // Without other files the folder goes too.
+        packs->SelectedPack->setEditText(QStringLiteral("Keep"));
+        fx->dialogs.answers << true;
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(fx->circuits() + QStringLiteral("/Keep")));
+        QVERIFY(packNames().isEmpty());
+    }
+
+    void packListFileSkipsBlankLines() {
+        QVERIFY(writeFile(packsTxt(), "Season 95\r\n\r\nRetro\r\n\r\n"));
+        start();
+        QCOMPARE(packNames(), (QStringList{QStringLiteral("Season 95"), QStringLiteral("Retro")}));
+        QCOMPARE(packs->SelectedPack->currentText(), QString());
+        save(QStringLiteral("New"));
+        fx->stop();
+        QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\nRetro\r\nNew\r\n"));
+    }
+
+    void aMissingPackListIsNoPacks() {
+        QVERIFY(!QFileInfo::exists(packsTxt()));
+        start();
+        QVERIFY(packNames().isEmpty());
+        QVERIFY(fx->dialogs.shown.isEmpty());
+    }
+
+    void fileExitDoesNotSaveThePackList() {
+        QVERIFY(writeFile(packsTxt(), "Season 95\r\n"));
+        start();
+        save(QStringLiteral("Unsaved"));
+        fx->frm->FileExit->trigger();
+        QVERIFY(ProgramEndState::ended);
+        QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\n"));
+        fx->frm.reset(); // the program ended: no unload steps
+    }
+};
+
+QTEST_MAIN(TrackPacksTest)
+#include "track_packs_test.moc"

@@ -1,0 +1,239 @@
+// Opening and closing the lap time database: the settings row, the game folder check, the
+// lap timer check, the first-start copies, the layout update and the damaged-file end.
+#include "platform/gamepath.h"
+#include "platform/program_end.h"
+#include "storage/engine.h"
+#include "storage/ui/settings.h"
+#include "tests/support/main_window_fixture.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QString dbPath(const MainWindowFixture& fx, const QString& name = QStringLiteral("pso.mdb")) {
+    return fx.appDir() + QLatin1Char('/') + name;
+}
+
+std::unique_ptr<Recordset> settingsRow(Database& db) {
+    auto p = db.openTable(QStringLiteral("Parameters"));
+    p->setIndex(QStringLiteral("Code"));
+    p->seek(QStringLiteral("="), 1);
+    return p;
+}
+
+void setParam(const QString& path, const QString& field, const QVariant& value) {
+    auto db = Database::open(path);
+    auto p = settingsRow(*db);
+    p->edit();
+    p->setValue(field, value);
+    p->update();
+}
+
+QVariant param(const QString& path, const QString& field) {
+    auto db = Database::open(path);
+    return settingsRow(*db)->value(field);
+}
+
+QString withoutSeparator(QString dir) {
+    while (dir.endsWith(gamepath::sep()))
+        dir.chop(1);
+    return dir;
+}
+
+// The main window without its start-up steps, so DbOpen runs alone.
+Settings& settingsOf(MainWindowFixture& fx) {
+    fx.frm = std::make_unique<Gp2PsoFrm>(fx.bas);
+    return *fx.frm->Setting;
+}
+
+} // namespace
+
+class SettingsTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void storedFolderGetsItsSeparator();
+    void missingLapTimerSwitchesItOff();
+    void missingDatabaseIsMadeAndAsksForTheGame();
+    void rejectedFoldersAreAskedAgainUntilCancel();
+    void missingSettingsRowEndsTheProgram();
+    void damagedDatabaseEndsAfterOneRepair();
+    void oldLayoutIsUpdatedOnce();
+    void firstStartCopiesTheOriginals();
+    void closeWithoutOpenDatabaseDoesNothing();
+};
+
+void SettingsTest::storedFolderGetsItsSeparator() {
+    MainWindowFixture fx;
+    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"), withoutSeparator(fx.gameDir()));
+    Settings& s = settingsOf(fx);
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
+    QVERIFY(fx.dialogs.shown.isEmpty());
+    QVERIFY(fx.bas.Db && fx.bas.ParamsRs && fx.bas.TracksRs);
+    QCOMPARE(fx.bas.TracksRs->index(), QStringLiteral("Name"));
+    QCOMPARE(fx.bas.DbVersion, 162);
+    QVERIFY(fx.bas.QuickUpdate && fx.bas.CarSetupManagement);
+    s.DbClose();
+    QVERIFY(!fx.bas.Db && !fx.bas.ParamsRs && !fx.bas.TracksRs);
+    QCOMPARE(param(dbPath(fx), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
+    QCOMPARE(param(dbPath(fx), QStringLiteral("Circuits Directory")).toString(),
+             fx.gameDir() + QStringLiteral("Circuits") + gamepath::sep());
+}
+
+void SettingsTest::missingLapTimerSwitchesItOff() {
+    samplegame::Options noTimer;
+    noTimer.gp2lap = false;
+    MainWindowFixture fx(noTimer);
+    QVERIFY(param(dbPath(fx), QStringLiteral("Use Gp2Lap")).toBool());
+    Settings& s = settingsOf(fx);
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    QVERIFY(!fx.bas.UseGp2Lap);
+    s.DbClose();
+    QVERIFY(!param(dbPath(fx), QStringLiteral("Use Gp2Lap")).toBool());
+
+    // An empty file is no lap timer either; a real one keeps the switch on.
+    MainWindowFixture fx2;
+    Settings& s2 = settingsOf(fx2);
+    s2.DbOpen(QStringLiteral("pso.mdb"));
+    QVERIFY(fx2.bas.UseGp2Lap);
+    s2.DbClose();
+    QFile timer(gamepath::join(fx2.gameDir(), QStringLiteral("Gp2Lap.exe")));
+    QVERIFY(timer.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    timer.close();
+    s2.DbOpen(QStringLiteral("pso.mdb"));
+    QVERIFY(!fx2.bas.UseGp2Lap);
+}
+
+void SettingsTest::missingDatabaseIsMadeAndAsksForTheGame() {
+    MainWindowFixture fx;
+    fx.dialogs.answers = {withoutSeparator(fx.gameDir())};
+    Settings& s = settingsOf(fx);
+    s.DbOpen(QStringLiteral("other.mdb"));
+    QVERIFY(QFile::exists(dbPath(fx, QStringLiteral("other.mdb"))));
+    QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making database..."));
+    // The new row names "C:\Gp2", which holds no game here.
+    QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    QCOMPARE(fx.dialogs.shown.at(0),
+             QStringLiteral("Couldn't find GP2.EXE !!!\r\n\r\n"
+                            "To use 'PISTARO' you must have Gp2 installed on your system !!!"));
+    QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Select your Gp2 directory: "));
+    QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
+    s.DbClose();
+    QCOMPARE(param(dbPath(fx, QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory")).toString(),
+             fx.gameDir());
+}
+
+void SettingsTest::rejectedFoldersAreAskedAgainUntilCancel() {
+    MainWindowFixture fx;
+    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"), fx.tmp.filePath(QStringLiteral("nogame")));
+    fx.dialogs.answers = {fx.appDir(), QString()};
+    Settings& s = settingsOf(fx);
+    try {
+        s.DbOpen(QStringLiteral("pso.mdb"));
+        QFAIL("the program did not end");
+    } catch (const ProgramEnded& e) {
+        QCOMPARE(e.status, 0);
+    }
+    QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
+                                            QStringLiteral("message"), QStringLiteral("pickFolder")}));
+}
+
+void SettingsTest::missingSettingsRowEndsTheProgram() {
+    MainWindowFixture fx;
+    {
+        auto db = Database::open(dbPath(fx));
+        settingsRow(*db)->deleteCurrent();
+    }
+    Settings& s = settingsOf(fx);
+    QVERIFY_THROWS_EXCEPTION(ProgramEnded, s.DbOpen(QStringLiteral("pso.mdb")));
+    QCOMPARE(fx.dialogs.messages(), QStringList{QStringLiteral("Error while reading Parameters !!!")});
+}
+
+void SettingsTest::damagedDatabaseEndsAfterOneRepair() {
+    MainWindowFixture fx;
+    QFile f(dbPath(fx));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    Settings& s = settingsOf(fx);
+    try {
+        s.DbOpen(QStringLiteral("pso.mdb"));
+        QFAIL("the program did not end");
+    } catch (const ProgramEnded& e) {
+        QCOMPARE(e.status, 1);
+    }
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired !!!")});
+    QVERIFY(!fx.bas.Db);
+}
+
+void SettingsTest::oldLayoutIsUpdatedOnce() {
+    MainWindowFixture fx;
+    setParam(dbPath(fx), QStringLiteral("Version"), 149);
+    setParam(dbPath(fx), QStringLiteral("Use Gp2Lap"), false);
+    {
+        auto db = Database::open(dbPath(fx));
+        auto t = db->openTable(QStringLiteral("Tracks"));
+        t->setIndex(QStringLiteral("Name"));
+        t->seek(QStringLiteral("="), QStringLiteral("Monza"));
+        t->edit();
+        t->setValue(QStringLiteral("Race Time"), QStringLiteral("1:23.456"));
+        t->update();
+    }
+    Settings& s = settingsOf(fx);
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, updating database..."));
+    QCOMPARE(fx.bas.DbVersion, 162);
+    QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/tmp.bak")));
+    QVERIFY(!fx.bas.UseGp2Lap);
+    fx.bas.TracksRs->seek(QStringLiteral("="), QStringLiteral("Monza"));
+    QCOMPARE(fx.bas.TracksRs->text(QStringLiteral("Race Time")), QStringLiteral("1:23.456"));
+    QVERIFY(fx.dialogs.shown.isEmpty());
+}
+
+void SettingsTest::firstStartCopiesTheOriginals() {
+    MainWindowFixture fx;
+    setParam(dbPath(fx), QStringLiteral("First Time"), true);
+    // A stale file of that name is replaced.
+    const QString target = fx.circuit(QStringLiteral("Monte-Carlo.dat"));
+    QFile stale(target);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("old");
+    stale.close();
+    Settings& s = settingsOf(fx);
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{QStringLiteral("Your original circuit files were copied to their Track Names !!!")});
+    for (int slot : {1, 4, 16}) {
+        QFile original(fx.circuit(QStringLiteral("f1ct%1.dat").arg(slot, 2, 10, QLatin1Char('0'))));
+        QFile copy(fx.circuit(samplegame::originalName(slot) + QStringLiteral(".dat")));
+        QVERIFY2(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly),
+                 qPrintable(copy.fileName()));
+        QCOMPARE(copy.readAll(), original.readAll());
+    }
+    s.DbClose();
+    QVERIFY(!param(dbPath(fx), QStringLiteral("First Time")).toBool());
+
+    // The next opening copies nothing.
+    QFile::remove(target);
+    fx.dialogs.shown.clear();
+    fx.dialogs.kinds.clear();
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(fx.dialogs.shown.isEmpty());
+}
+
+void SettingsTest::closeWithoutOpenDatabaseDoesNothing() {
+    MainWindowFixture fx;
+    Settings& s = settingsOf(fx);
+    s.DbClose();
+    QVERIFY(!fx.bas.Db);
+    s.DbOpen(QStringLiteral("pso.mdb"));
+    s.DbClose();
+    s.DbClose(); // a second close is harmless
+    QCOMPARE(param(dbPath(fx), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
+}
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"

@@ -1,0 +1,270 @@
+// The Setup dialog on a real open database: loading the switches from the row, the option
+// buttons, the game folder field, Browse, Ok and Cancel.
+#include "platform/gamepath.h"
+#include "storage/engine.h"
+#include "storage/ui/settings.h"
+#include "storage/ui/setup_dialog.h"
+#include "tests/support/main_window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString dbPath(const MainWindowFixture& fx) { return fx.appDir() + QStringLiteral("/pso.mdb"); }
+
+std::unique_ptr<Recordset> settingsRow(Database& db) {
+    auto p = db.openTable(QStringLiteral("Parameters"));
+    p->setIndex(QStringLiteral("Code"));
+    p->seek(QStringLiteral("="), 1);
+    return p;
+}
+
+QVariant param(const QString& path, const QString& field) {
+    auto db = Database::open(path);
+    return settingsRow(*db)->value(field);
+}
+
+// Writes fields of the open database's settings row, as another part of the program would.
+void setRow(Gp2PsoBas& bas, const QList<QPair<QString, QVariant>>& values) {
+    bas.ParamsRs->seek(QStringLiteral("="), 1);
+    bas.ParamsRs->edit();
+    for (const auto& [field, value] : values)
+        bas.ParamsRs->setValue(field, value);
+    bas.ParamsRs->update();
+}
+
+QString withoutSeparator(QString dir) {
+    while (dir.endsWith(gamepath::sep()))
+        dir.chop(1);
+    return dir;
+}
+
+// Check boxes and option buttons take clicks on their indicator, at the left end.
+void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+struct Opened {
+    MainWindowFixture fx;
+    SetupDialog* dlg = nullptr;
+    Opened() {
+        fx.frm = std::make_unique<Gp2PsoFrm>(fx.bas);
+        fx.frm->Setting->DbOpen(QStringLiteral("pso.mdb"));
+        fx.bas.Gp2Version = QStringLiteral("UK English Version 1.0b");
+        dlg = fx.frm->Setting->setupDialog();
+    }
+    ~Opened() {
+        if (dlg)
+            dlg->hide();
+    }
+};
+
+} // namespace
+
+class SetupDialogTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsAreNamedAndCaptioned();
+    void activationLoadsTheRow_data();
+    void activationLoadsTheRow();
+    void lapTimerSwitchGovernsTheLogOptions();
+    void okStoresTheSwitchesAndTheFolder();
+    void okWithABadFolderKeepsThePreviousOne();
+    void leavingTheFolderFieldChecksIt();
+    void browseThenCancelKeepsTheNewFolder();
+    void browseRejectsFoldersUntilCancelled();
+    void menuOpensTheDialogModally();
+};
+
+void SetupDialogTest::controlsAreNamedAndCaptioned() {
+    Opened o;
+    QCOMPARE(o.dlg->objectName(), QStringLiteral("Setup"));
+    QCOMPARE(o.dlg->windowTitle(), QStringLiteral("Pistaro Setup"));
+    QCOMPARE(o.dlg->findChild<QPushButton*>(QStringLiteral("Browse"))->toolTip(),
+             QStringLiteral("Browse Gp2 Directory"));
+    QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(), QStringLiteral(" Log File"));
+    for (const char* name : {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3", "SetupGp2Lap",
+                             "SetupDelLogFile", "SetupRenLogFile", "Frame1", "QuickUpdate", "CarSetup",
+                             "Ok", "Cancel"})
+        QVERIFY2(o.dlg->findChild<QWidget*>(QString::fromLatin1(name)), name);
+}
+
+void SetupDialogTest::activationLoadsTheRow_data() {
+    QTest::addColumn<bool>("lap");
+    QTest::addColumn<bool>("del");
+    QTest::addColumn<bool>("ren");
+    QTest::addColumn<bool>("delShown");
+    QTest::addColumn<bool>("renShown");
+    // Checking the lap timer box selects "Delete" when neither field is set.
+    QTest::newRow("timer, no log field") << true << false << false << true << false;
+    QTest::newRow("timer, rename") << true << false << true << false << true;
+    QTest::newRow("timer, delete") << true << true << false << true << false;
+    QTest::newRow("no timer") << false << false << false << false << false;
+}
+
+void SetupDialogTest::activationLoadsTheRow() {
+    QFETCH(bool, lap);
+    QFETCH(bool, del);
+    QFETCH(bool, ren);
+    QFETCH(bool, delShown);
+    QFETCH(bool, renShown);
+    Opened o;
+    setRow(o.fx.bas, {{QStringLiteral("Use Gp2Lap"), lap},
+                      {QStringLiteral("Delete Log File"), del},
+                      {QStringLiteral("Rename Log File"), ren},
+                      {QStringLiteral("Quick Update"), false},
+                      {QStringLiteral("Car Setup Management"), true}});
+    o.fx.bas.UseGp2Lap = !lap; // the mirrors are not what the dialog shows
+    o.fx.bas.QuickUpdate = true;
+    o.dlg->show();
+    QCOMPARE(o.dlg->SetupVersion->text(), QStringLiteral("UK English Version 1.0b "));
+    QCOMPARE(o.dlg->SetupGP2DIR->text(), o.fx.gameDir());
+    QCOMPARE(o.dlg->SetupGp2Lap->isChecked(), lap);
+    QCOMPARE(o.dlg->SetupDelLogFile->isChecked(), delShown);
+    QCOMPARE(o.dlg->SetupRenLogFile->isChecked(), renShown);
+    QCOMPARE(o.dlg->SetupDelLogFile->isEnabled(), lap);
+    QCOMPARE(o.dlg->SetupRenLogFile->isEnabled(), lap);
+    QVERIFY(!o.dlg->QuickUpdate->isChecked());
+    QVERIFY(o.dlg->CarSetup->isChecked());
+}
+
+void SetupDialogTest::lapTimerSwitchGovernsTheLogOptions() {
+    Opened o;
+    setRow(o.fx.bas, {{QStringLiteral("Use Gp2Lap"), true}, {QStringLiteral("Rename Log File"), true}});
+    o.dlg->show();
+    auto* lap = o.dlg->SetupGp2Lap;
+    auto* del = o.dlg->SetupDelLogFile;
+    auto* ren = o.dlg->SetupRenLogFile;
+    QVERIFY(ren->isChecked() && !del->isChecked());
+
+    click(del);
+    QVERIFY(del->isChecked() && !ren->isChecked());
+    click(del); // an option stays selected when clicked again
+    QVERIFY(del->isChecked() && !ren->isChecked());
+    click(ren);
+    QVERIFY(ren->isChecked() && !del->isChecked());
+
+    click(lap);
+    QVERIFY(!lap->isChecked());
+    QVERIFY(!del->isChecked() && !ren->isChecked());
+    QVERIFY(!del->isEnabled() && !ren->isEnabled());
+    click(lap);
+    QVERIFY(lap->isChecked());
+    QVERIFY(del->isEnabled() && ren->isEnabled());
+    QVERIFY(del->isChecked() && !ren->isChecked());
+}
+
+void SetupDialogTest::okStoresTheSwitchesAndTheFolder() {
+    Opened o;
+    const QString game2 = samplegame::write(o.fx.tmp.filePath(QStringLiteral("game2")));
+    o.dlg->show();
+    o.dlg->SetupGP2DIR->setText(withoutSeparator(game2));
+    click(o.dlg->SetupRenLogFile);
+    o.dlg->QuickUpdate->setChecked(false);
+    o.dlg->CarSetup->setChecked(false);
+    QTest::mouseClick(o.dlg->Ok, Qt::LeftButton);
+    QVERIFY(!o.dlg->isVisible());
+    QCOMPARE(o.dlg->result(), int(QDialog::Accepted));
+    QCOMPARE(o.fx.bas.Gp2Dir, game2);
+    QVERIFY(o.fx.bas.UseGp2Lap && o.fx.bas.RenameLogFile && !o.fx.bas.DeleteLogFile);
+    QVERIFY(!o.fx.bas.QuickUpdate && !o.fx.bas.CarSetupManagement);
+    QVERIFY(o.fx.dialogs.shown.isEmpty());
+    o.fx.frm->Setting->DbClose();
+    QCOMPARE(param(dbPath(o.fx), QStringLiteral("Gp2 Directory")).toString(), game2);
+    QVERIFY(param(dbPath(o.fx), QStringLiteral("Rename Log File")).toBool());
+    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Delete Log File")).toBool());
+    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Quick Update")).toBool());
+    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Car Setup Management")).toBool());
+}
+
+void SetupDialogTest::okWithABadFolderKeepsThePreviousOne() {
+    Opened o;
+    o.dlg->show();
+    o.dlg->SetupGP2DIR->setText(o.fx.appDir());
+    o.dlg->CarSetup->setChecked(false);
+    o.dlg->Ok_Click();
+    QVERIFY(o.fx.dialogs.shown.isEmpty()); // silently
+    QCOMPARE(o.fx.bas.Gp2Dir, o.fx.gameDir());
+    QCOMPARE(o.dlg->SetupGP2DIR->text(), o.fx.gameDir());
+    // The switches are saved all the same.
+    QVERIFY(!o.fx.bas.CarSetupManagement);
+    QCOMPARE(o.fx.bas.ParamsRs->text(QStringLiteral("Gp2 Directory")), o.fx.gameDir());
+}
+
+void SetupDialogTest::leavingTheFolderFieldChecksIt() {
+    Opened o;
+    const QString game2 = samplegame::write(o.fx.tmp.filePath(QStringLiteral("game2")));
+    o.dlg->show();
+    QVERIFY(QTest::qWaitForWindowActive(o.dlg));
+    o.dlg->SetupGP2DIR->setFocus(Qt::TabFocusReason);
+    o.dlg->SetupGP2DIR->setText(o.fx.appDir());
+    o.dlg->Browse->setFocus(Qt::TabFocusReason);
+    QCOMPARE(o.fx.dialogs.messages().size(), 1);
+    QVERIFY(o.fx.dialogs.messages().at(0).startsWith(QStringLiteral("Couldn't find GP2.EXE !!!")));
+    QCOMPARE(o.dlg->SetupGP2DIR->text(), o.fx.gameDir());
+    QCOMPARE(o.fx.bas.Gp2Dir, o.fx.gameDir());
+
+    o.dlg->SetupGP2DIR->setFocus(Qt::TabFocusReason);
+    o.dlg->SetupGP2DIR->setText(withoutSeparator(game2));
+    o.dlg->Browse->setFocus(Qt::TabFocusReason);
+    QCOMPARE(o.fx.dialogs.messages().size(), 1);
+    QCOMPARE(o.fx.bas.Gp2Dir, game2);
+}
+
+void SetupDialogTest::browseThenCancelKeepsTheNewFolder() {
+    Opened o;
+    const QString game2 = samplegame::write(o.fx.tmp.filePath(QStringLiteral("game2")));
+    o.dlg->show();
+    o.fx.dialogs.answers = {withoutSeparator(game2)};
+    QTest::mouseClick(o.dlg->Browse, Qt::LeftButton);
+    QCOMPARE(o.fx.dialogs.shown, QStringList{QStringLiteral("Select your Gp2 directory: ")});
+    QCOMPARE(o.dlg->SetupGP2DIR->text(), game2);
+    o.dlg->CarSetup->setChecked(false);
+    QTest::mouseClick(o.dlg->Cancel, Qt::LeftButton);
+    QCOMPARE(o.dlg->result(), int(QDialog::Rejected));
+    QCOMPARE(o.fx.bas.Gp2Dir, game2);
+    QVERIFY(o.fx.bas.CarSetupManagement); // the switches were not saved
+    QCOMPARE(o.fx.bas.ParamsRs->text(QStringLiteral("Gp2 Directory")), o.fx.gameDir());
+    o.fx.frm->Setting->DbClose();
+    QCOMPARE(param(dbPath(o.fx), QStringLiteral("Gp2 Directory")).toString(), game2);
+    QVERIFY(param(dbPath(o.fx), QStringLiteral("Car Setup Management")).toBool());
+}
+
+void SetupDialogTest::browseRejectsFoldersUntilCancelled() {
+    Opened o;
+    o.dlg->show();
+    o.fx.dialogs.answers = {o.fx.appDir(), o.fx.tmp.path(), QString()};
+    o.dlg->Browse_Click();
+    QCOMPARE(o.fx.dialogs.kinds,
+             (QStringList{QStringLiteral("pickFolder"), QStringLiteral("message"),
+                          QStringLiteral("pickFolder"), QStringLiteral("message"),
+                          QStringLiteral("pickFolder")}));
+    QCOMPARE(o.fx.bas.Gp2Dir, o.fx.gameDir());
+    QCOMPARE(o.dlg->SetupGP2DIR->text(), o.fx.gameDir());
+}
+
+void SetupDialogTest::menuOpensTheDialogModally() {
+    Opened o;
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<SetupDialog*>(QApplication::activeModalWidget());
+        wasModal = shown == o.dlg;
+        if (shown)
+            shown->Cancel->click();
+    });
+    o.fx.frm->FileSetup->trigger();
+    QVERIFY(wasModal);
+    QVERIFY(!o.dlg->isVisible());
+}
+
+QTEST_MAIN(SetupDialogTest)
+#include "setup_dialog_test.moc"

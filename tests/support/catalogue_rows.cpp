@@ -1,0 +1,47 @@
+#include "tests/support/catalogue_rows.h"
+
+#include <QFile>
+
+namespace testrows {
+
+std::optional<QVariant> track(Gp2PsoBas& bas, const QString& name, const QString& field) {
+    bas.TracksRs->setIndex(QStringLiteral("Name"));
+    bas.TracksRs->seek(QStringLiteral("="), name);
+    if (bas.TracksRs->noMatch())
+        return std::nullopt;
+    return bas.TracksRs->value(field);
+}
+
+int trackCount(Gp2PsoBas& bas) {
+    return bas.TracksRs->recordCount();
+}
+
+void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value) {
+    bas.TracksRs->setIndex(QStringLiteral("Name"));
+    bas.TracksRs->seek(QStringLiteral("="), name);
+    if (bas.TracksRs->noMatch())
+        qFatal("no Tracks row %s", qPrintable(name));
+    bas.TracksRs->edit();
+    bas.TracksRs->setValue(field, value);
+    bas.TracksRs->update();
+}
+
+bool hasMap(Gp2PsoBas& bas, const QString& name) {
+    bas.MapsRs->setIndex(QStringLiteral("Name"));
+    bas.MapsRs->seek(QStringLiteral("="), name);
+    return !bas.MapsRs->noMatch();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+} // namespace testrows

@@ -1,0 +1,24 @@
+#pragma once
+// Reading and writing the catalogue rows and files the track info tests look at.
+#include "storage/gp2psobas.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+namespace testrows {
+
+// The field of the Tracks row `name`, or nothing when there is no such row.
+std::optional<QVariant> track(Gp2PsoBas& bas, const QString& name, const QString& field);
+// Number of rows in Tracks.
+int trackCount(Gp2PsoBas& bas);
+// Sets one field of an existing Tracks row.
+void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
+// Whether Maps holds a row `name`.
+bool hasMap(Gp2PsoBas& bas, const QString& name);
+
+QByteArray readFile(const QString& path);
+bool writeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace testrows

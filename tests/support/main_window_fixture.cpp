@@ -1,0 +1,46 @@
+#include "tests/support/main_window_fixture.h"
+
+#include "platform/gamepath.h"
+#include "tools/sampleapp/sample_app.h"
+
+#include <QDir>
+#include <QTest>
+
+MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
+    : previousDir_(QDir::currentPath()) {
+    gameDir_ = samplegame::write(tmp.filePath(QStringLiteral("game")), options);
+    appDir_ = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
+    QString error;
+    if (!sampleapp::prepare(appDir_, QStringLiteral(PSO_APPDIR), gameDir_,
+                            QStringLiteral("pso.mdb"), QStringLiteral(PSO_SUMFIX), &error))
+        qFatal("preparing the program folder failed: %s", qPrintable(error));
+    bas.AppDir = appDir_;
+    bas.dialogs = &dialogs;
+    bas.status = &status;
+}
+
+MainWindowFixture::~MainWindowFixture() {
+    frm.reset();
+    QDir::setCurrent(previousDir_);
+}
+
+Gp2PsoFrm& MainWindowFixture::start(const QStringList& arguments) {
+    frm = std::make_unique<Gp2PsoFrm>(bas);
+    frm->desktopOpener = [this](const QString& target) { opened << target; };
+    frm->Form_Load(arguments);
+    return *frm;
+}
+
+void MainWindowFixture::stop() {
+    if (frm)
+        frm->Form_Unload();
+    frm.reset();
+}
+
+QString MainWindowFixture::circuits() const {
+    return gamepath::join(gameDir_, QStringLiteral("Circuits"));
+}
+
+QString MainWindowFixture::circuit(const QString& name) const {
+    return gamepath::join(circuits(), name);
+}

@@ -1,0 +1,341 @@
+// The circuit file list and the slot list on a real main window: what a selection loads, the
+// focus colours, the popup menu's protection of the game's slot files, Rename and Delete.
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/catalogue_rows.h"
+#include "packs/ui/menu_pictures.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+using testrows::readFile;
+using testrows::writeFile;
+
+namespace {
+const QString kMonza = QStringLiteral("monza2001.dat");
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kGrey(0xC0, 0xC0, 0xC0);
+} // namespace
+
+class CircuitListsTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    CircuitLists* lists = nullptr;
+    TrackInfoPanel* panel = nullptr;
+
+    FileListBox* file1() const { return lists->File1; }
+    QStringList fileNames() const {
+        QStringList out;
+        for (int i = 0; i < file1()->count(); ++i)
+            out << file1()->fileName(i);
+        return out;
+    }
+    void selectFile(const QString& name) {
+        const int row = file1()->indexOf(name, Qt::CaseSensitive);
+        QVERIFY2(row >= 0, qPrintable(name));
+        file1()->setListIndex(row);
+    }
+    void clickFile(const QString& name) {
+        const int row = file1()->indexOf(name, Qt::CaseSensitive);
+        QVERIFY2(row >= 0, qPrintable(name));
+        const QRect r = file1()->visualItemRect(file1()->item(row));
+        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void rightClickRow(int row) {
+        const QRect r = file1()->visualItemRect(file1()->item(row));
+        QTest::mousePress(file1()->viewport(), Qt::RightButton, {}, r.center());
+    }
+    void closePopup() {
+        lists->FileClick->hide();
+        QTRY_VERIFY(!lists->FileClick->isVisible());
+    }
+    void addFile(const QString& name, const QByteArray& bytes) {
+        QVERIFY(writeFile(fx->circuit(name), bytes));
+        file1()->refresh();
+    }
+    QByteArray addon(const QString& track, int seed = 0) {
+        return samplegame::circuit(40000, samplegame::addonFields(track, QStringLiteral("Italy"), 53), {}, seed);
+    }
+    void clearDialogs() {
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        fx->dialogs.answers.clear();
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<MainWindowFixture>();
+        Gp2PsoFrm& frm = fx->start();
+        lists = frm.Lists;
+        panel = frm.Panel;
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        clearDialogs();
+    }
+    void cleanup() {
+        fx->stop();
+        fx.reset();
+    }
+
+    void listsDatFilesOfAnyCase() {
+        // Exact paths: the game's lookup would find monza.dat for MONZA.DAT.
+        const QString folder = fx->circuits() + QDir::separator();
+        QVERIFY(writeFile(folder + QStringLiteral("monza.dat"), addon(QStringLiteral("Lower"))));
+        QVERIFY(writeFile(folder + QStringLiteral("MONZA.DAT"), addon(QStringLiteral("Upper"))));
+        QVERIFY(writeFile(fx->circuit(QStringLiteral("notes.txt")), "x"));
+        QVERIFY(writeFile(fx->circuit(QStringLiteral("tmp01.tmp")), "x"));
+        QTest::mouseClick(lists->ACir, Qt::LeftButton);
+        const QStringList names = fileNames();
+        QVERIFY(names.contains(QStringLiteral("monza.dat")));
+        QVERIFY(names.contains(QStringLiteral("MONZA.DAT")));
+        QVERIFY(names.contains(QStringLiteral("spa98.DAT")));
+        QVERIFY(names.contains(QStringLiteral("f1ct16.dat")));
+        QVERIFY(!names.contains(QStringLiteral("notes.txt")));
+        QVERIFY(!names.contains(QStringLiteral("tmp01.tmp")));
+        // Available Circuits selects and loads the first entry and gives the list the focus.
+        QCOMPARE(file1()->listIndex(), 0);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuits() + QDir::separator() + names.first());
+        QTRY_VERIFY(file1()->hasFocus());
+        QCOMPARE(file1()->palette().color(QPalette::Base), kWhite);
+    }
+
+    void clickingAFileLoadsIt() {
+        clickFile(kMonza);
+        const QString path = fx->circuits() + QDir::separator() + kMonza;
+        QCOMPARE(fx->bas.CurrentFile, path);
+        QCOMPARE(fx->bas.SelectedFile, path);
+        QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
+        QVERIFY(panel->Track->isEnabled()); // an add-on can be edited
+        const QFileInfo info(path);
+        QCOMPARE(file1()->toolTip(),
+                 path + QStringLiteral(" - Version ") +
+                     info.lastModified().toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")) +
+                     QStringLiteral(" - Size: 41250 "));
+        MenuPictures* pictures = fx->frm->Pictures;
+        QVERIFY(!pictures->ImportPicture->isEnabled());
+        QVERIFY(!pictures->ImportPicture2->isEnabled());
+        for (QWidget* w : std::initializer_list<QWidget*>{pictures->MenuPicture, pictures->Browse, pictures->Clear,
+                                                          pictures->MenuPicture2, pictures->Browse2, pictures->Clear2})
+            QVERIFY(w->isEnabled());
+
+        // One of the game's own circuits is shown but not edited.
+        clickFile(QStringLiteral("f1ct07.dat"));
+        QCOMPARE(panel->Track->text(), QStringLiteral("Magny Cours"));
+        QVERIFY(!panel->Track->isEnabled());
+    }
+
+    void aHiddenFileListIgnoresSelections() {
+        fx->bas.CurrentFile = QStringLiteral("untouched");
+        file1()->hide();
+        selectFile(kMonza);
+        QCOMPARE(fx->bas.CurrentFile, QStringLiteral("untouched"));
+        file1()->show();
+        selectFile(QStringLiteral("spa98.DAT"));
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("spa98.DAT")));
+    }
+
+    void clickingASlotLoadsItsCircuit() {
+        // No assignment: the game's slot file.
+        lists->List1->setCurrentRow(4);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("f1ct05.dat")));
+        QCOMPARE(fx->bas.SelectedFile, fx->bas.CurrentFile);
+        QCOMPARE(panel->Track->text(), samplegame::originalName(5));
+        QVERIFY(!panel->Track->isEnabled());
+        QVERIFY(lists->List1->toolTip().startsWith(fx->bas.CurrentFile + QStringLiteral(" - Version ")));
+        QVERIFY(fx->frm->Pictures->ImportPicture->isEnabled());
+        QVERIFY(fx->frm->Pictures->ImportPicture2->isEnabled());
+
+        // A pending assignment: the assigned file of the circuits folder.
+        lists->SlotFile[5] = kMonza;
+        lists->List1->setCurrentRow(0);
+        lists->List1->setCurrentRow(4);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(kMonza));
+        QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
+        QVERIFY(!panel->Track->isEnabled()); // viewed, not edited
+    }
+
+    void theFocusedListIsWhite() {
+        clickFile(kMonza);
+        QVERIFY(panel->Track->isEnabled());
+        lists->List1->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(lists->List1->hasFocus());
+        QCOMPARE(lists->List1->palette().color(QPalette::Base), kWhite);
+        QCOMPARE(file1()->palette().color(QPalette::Base), kGrey);
+        QVERIFY(!panel->Track->isEnabled()); // entering the slot list ends editing
+        file1()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(file1()->hasFocus());
+        QCOMPARE(file1()->palette().color(QPalette::Base), kWhite);
+        QCOMPARE(lists->List1->palette().color(QPalette::Base), kGrey);
+    }
+
+    void popupProtectsGameSlotFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("slot file") << QStringLiteral("f1ct07.dat") << false;
+        QTest::newRow("slot 17") << QStringLiteral("F1CT17.DAT") << true;
+        QTest::newRow("slot 00") << QStringLiteral("F1CT00.DAT") << true;
+        QTest::newRow("add-on") << kMonza << true;
+        QTest::newRow("nothing selected") << QString() << false;
+    }
+    void popupProtectsGameSlotFiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, enabled);
+        addFile(QStringLiteral("F1CT17.DAT"), addon(QStringLiteral("Seventeen")));
+        addFile(QStringLiteral("F1CT00.DAT"), addon(QStringLiteral("Zero")));
+        if (name.isEmpty())
+            file1()->setListIndex(-1);
+        else
+            selectFile(name);
+        // Pressed over another entry: the popup concerns the selected one and selects nothing.
+        const int other = file1()->indexOf(QStringLiteral("spa98.DAT"));
+        rightClickRow(other);
+        QTRY_VERIFY(lists->FileClick->isVisible());
+        QCOMPARE(lists->Rename->isEnabled(), enabled);
+        QCOMPARE(lists->Delete->isEnabled(), enabled);
+        QCOMPARE(file1()->selectedName(), name);
+        closePopup();
+    }
+
+    void deleteKeyOnASlotFileDoesNothing() {
+        selectFile(QStringLiteral("f1ct03.dat"));
+        file1()->setFocus();
+        QTest::keyClick(file1(), Qt::Key_Delete);
+        QVERIFY(fx->dialogs.shown.isEmpty());
+        QVERIFY(QFileInfo::exists(fx->circuit(QStringLiteral("f1ct03.dat"))));
+    }
+
+    void deleteAsksFirst() {
+        selectFile(kMonza);
+        file1()->setFocus();
+        fx->dialogs.answers << false;
+        QTest::keyClick(file1(), Qt::Key_Delete);
+        QCOMPARE(fx->dialogs.shown,
+                 QStringList{QStringLiteral("Are you sure you want to delete the file 'monza2001.dat' ? ")});
+        QCOMPARE(fx->dialogs.kinds, QStringList{QStringLiteral("yesno")});
+        QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
+
+        clearDialogs();
+        fx->dialogs.answers << true;
+        lists->Delete->trigger();
+        QVERIFY(!QFileInfo::exists(fx->circuit(kMonza)));
+        QVERIFY(!fileNames().contains(kMonza));
+        QVERIFY(fx->dialogs.messages().isEmpty());
+        QVERIFY(!file1()->isHidden());
+    }
+
+    void aFailedDeleteSaysSo() {
+        selectFile(kMonza);
+        QVERIFY(QFile::remove(fx->circuit(kMonza))); // gone behind the list's back
+        fx->dialogs.answers << true;
+        lists->Delete->trigger();
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't delete ") +
+                                             fx->circuits() + QDir::separator() + kMonza + QStringLiteral(" !!!")),
+                 qPrintable(messages.first()));
+        QVERIFY(!fileNames().contains(kMonza));
+    }
+
+    void rename_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("created"); // "" when nothing is renamed
+        QTest::addColumn<bool>("listed");     // the list shows *.DAT only
+        QTest::newRow("no extension") << QStringLiteral("Monza") << QStringLiteral("Monza.Dat") << true;
+        QTest::newRow("extension kept as typed") << QStringLiteral("Monza.dat") << QStringLiteral("Monza.dat") << true;
+        QTest::newRow("ends in dat") << QStringLiteral("tracksdat") << QStringLiteral("tracksdat") << false;
+        QTest::newRow("trimmed") << QStringLiteral("  Old Monza  ") << QStringLiteral("Old Monza.Dat") << true;
+        QTest::newRow("cancelled") << QString() << QString() << false;
+        QTest::newRow("blank") << QStringLiteral("   ") << QString() << false;
+    }
+    void rename() {
+        QFETCH(QString, answer);
+        QFETCH(QString, created);
+        QFETCH(bool, listed);
+        const QByteArray bytes = readFile(fx->circuit(kMonza));
+        clickFile(kMonza);
+        const QString shownPath = fx->bas.CurrentFile;
+        fx->dialogs.answers << answer;
+        lists->Rename->trigger();
+        QCOMPARE(fx->dialogs.shown.value(0), QStringLiteral("Rename file 'monza2001.dat' to: "));
+        QCOMPARE(fx->dialogs.lastDefault, QStringLiteral("Monza 2001"));
+        QVERIFY(fx->dialogs.messages().isEmpty());
+        if (created.isEmpty()) {
+            QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
+            return;
+        }
+        QCOMPARE(QDir(fx->circuits()).entryList({created}, QDir::Files), QStringList{created});
+        QCOMPARE(readFile(fx->circuits() + QDir::separator() + created), bytes);
+        QVERIFY(!QFileInfo::exists(fx->circuits() + QDir::separator() + kMonza));
+        QCOMPARE(fileNames().contains(created), listed);
+        QVERIFY(!fileNames().contains(kMonza));
+        // The panel keeps the record it showed.
+        QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
+        QCOMPARE(fx->bas.CurrentFile, shownPath);
+    }
+
+    void renameOntoAnExistingCircuitIsRefused() {
+        const QByteArray bytes = readFile(fx->circuit(kMonza));
+        selectFile(kMonza);
+        fx->dialogs.answers << QStringLiteral("SPA98.dat"); // spa98.DAT, another case
+        lists->Rename->trigger();
+        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("File already exists !!!")});
+        QCOMPARE(readFile(fx->circuit(kMonza)), bytes);
+        QCOMPARE(readFile(fx->circuit(QStringLiteral("spa98.DAT"))).size(), 45700);
+    }
+
+    void renameOntoAnEmptyFileFailsAndSaysSo() {
+        addFile(QStringLiteral("empty.dat"), QByteArray());
+        selectFile(kMonza);
+        fx->dialogs.answers << QStringLiteral("empty.dat");
+        lists->Rename->trigger();
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't rename ")), qPrintable(messages.first()));
+        QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
+        QCOMPARE(QFileInfo(fx->circuit(QStringLiteral("empty.dat"))).size(), 0);
+    }
+
+    void renameKeepsTheCircuitInItsFolder_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("up") << QStringLiteral("../moved.dat");
+        QTest::newRow("slash") << QStringLiteral("sub/moved");
+        QTest::newRow("backslash") << QStringLiteral("sub\\moved");
+        QTest::newRow("dots") << QStringLiteral("..");
+    }
+    void renameKeepsTheCircuitInItsFolder() {
+        QFETCH(QString, answer);
+        QVERIFY(QDir(fx->circuits()).mkdir(QStringLiteral("sub")));
+        const QStringList before = QDir(fx->gameDir()).entryList(QDir::Files);
+        selectFile(kMonza);
+        fx->dialogs.answers << answer;
+        lists->Rename->trigger();
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("can't be used as a file name")), qPrintable(messages.first()));
+        QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
+        QVERIFY(QDir(fx->circuits() + QStringLiteral("/sub")).isEmpty());
+        QCOMPARE(QDir(fx->gameDir()).entryList(QDir::Files), before);
+    }
+
+    void renameAndDeleteLeaveGameSlotFilesAlone() {
+        selectFile(QStringLiteral("f1ct07.dat"));
+        fx->dialogs.answers << QStringLiteral("Other") << true;
+        lists->Rename->trigger();
+        lists->Delete->trigger();
+        QVERIFY(fx->dialogs.shown.isEmpty());
+        QVERIFY(QFileInfo::exists(fx->circuit(QStringLiteral("f1ct07.dat"))));
+    }
+};
+
+QTEST_MAIN(CircuitListsTest)
+#include "circuit_lists_test.moc"

@@ -1,0 +1,32 @@
+// prepare_sample <appdir> <gamedir>: writes a sample game folder and prepares the program
+// folder so that pso opens it at its first start.
+#include "tools/samplegame/sample_game.h"
+#include "tools/sampleapp/sample_app.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: prepare_sample <appdir> <gamedir>\n");
+        return 2;
+    }
+    const QString appDir = QDir(args[1]).absolutePath();
+    const QString gameDir = QDir(args[2]).absolutePath();
+    if (!QFile::exists(gameDir + QStringLiteral("/GP2.EXE")))
+        samplegame::write(gameDir);
+    if (QFile::exists(appDir + QStringLiteral("/pso.mdb"))) {
+        std::printf("%s already prepared\n", qPrintable(appDir));
+        return 0;
+    }
+    QString error;
+    if (!sampleapp::prepare(appDir, appDir, gameDir, QStringLiteral("pso.mdb"), {}, &error)) {
+        std::fprintf(stderr, "prepare_sample: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s prepared for the sample game %s\n", qPrintable(appDir), qPrintable(gameDir));
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "trackfile/file_tip.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+QString fileTipText(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return path;
+    return path + QStringLiteral(" - Version ") +
+           info.lastModified().toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")) +
+           QStringLiteral(" - Size:") + QLatin1Char(' ') + QString::number(info.size()) +
+           QLatin1Char(' ');
+}

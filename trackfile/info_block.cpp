@@ -1,0 +1,126 @@
+#include "trackfile/info_block.h"
+
+#include "platform/binfile.h"
+#include "platform/codepage.h"
+#include "storage/gp2psobas.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace infoblock {
+namespace {
+
+struct ValueSpan {
+    qsizetype start; // first byte of the value
+    qsizetype end;   // the delimiter that closes it
+};
+
+// Where the value of `key` lies: after the first "|key|", up to the next "|", or up to
+// the next "#" when no "|" follows.
+std::optional<ValueSpan> findValue(const QByteArray& infoText, const QString& key) {
+    if (infoText.isEmpty() || key.isEmpty())
+        return std::nullopt;
+    const QByteArray keyBytes = cp1252::fromUnicode(key);
+    // A key the code page cannot spell cannot be in the area (its '?' must not match).
+    if (cp1252::toUnicode(keyBytes) != key)
+        return std::nullopt;
+    const qsizetype p = infoText.indexOf('|' + keyBytes + '|');
+    if (p < 0)
+        return std::nullopt;
+    const qsizetype start = p + keyBytes.size() + 2;
+    qsizetype end = infoText.indexOf('|', start);
+    if (end < 0)
+        end = infoText.indexOf('#', start);
+    if (end < 0)
+        return std::nullopt;
+    return ValueSpan{start, end};
+}
+
+} // namespace
+
+QByteArray readInfoArea(const QString& path) {
+    const std::optional<QByteArray> bytes = binfile::readAt(path, 1, AreaSize);
+    if (!bytes || !bytes->startsWith(Tag))
+        return {};
+    QByteArray area = *bytes;
+    if (area.size() < AreaSize)
+        area.append(AreaSize - area.size(), Filler);
+    return area;
+}
+
+QString getDat(const QByteArray& infoText, const QString& key) {
+    const std::optional<ValueSpan> span = findValue(infoText, key);
+    if (!span)
+        return {};
+    return cp1252::toUnicode(infoText.mid(span->start, span->end - span->start));
+}
+
+bool updateDatInfo(QByteArray& infoText, const QString& field, const QString& contents) {
+    const std::optional<ValueSpan> span = findValue(infoText, field);
+    if (!span)
+        return false;
+    const QByteArray value = cp1252::fromUnicode(contents);
+    QByteArray edited = infoText.left(span->start) + value + infoText.mid(span->end);
+    if (edited.size() > AreaSize) {
+        // Only what lies past the block's closing "#" (or, in a block without one, past its
+        // last "|") may be dropped; anything else would cut fields off the block.
+        const qsizetype after = span->start + value.size();
+        qsizetype close = edited.indexOf('#', after);
+        if (close < 0)
+            close = edited.lastIndexOf('|');
+        if (close >= AreaSize)
+            return false;
+        edited.truncate(AreaSize);
+    } else if (edited.size() < AreaSize) {
+        edited.append(AreaSize - edited.size(), Filler);
+    }
+    if (edited == infoText)
+        return false;
+    infoText = edited;
+    return true;
+}
+
+bool writeInfoArea(const QString& path, const QByteArray& infoText, QString* error) {
+    if (infoText.isEmpty())
+        return true;
+    auto fail = [error](const QString& text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (!infoText.startsWith(Tag))
+        return fail(QStringLiteral("The track info to write does not start with #GP2INFO"));
+    const qint64 length = binfile::length(path);
+    if (length < 0)
+        return fail(QStringLiteral("File not found: %1").arg(path));
+    const std::optional<QByteArray> head = binfile::readAt(path, 1, Tag.size());
+    if (!head)
+        return fail(QStringLiteral("Cannot read %1").arg(path));
+    if (!head->startsWith(Tag))
+        return fail(QStringLiteral("%1 has no track info block").arg(path));
+    const qint64 n = std::min<qint64>({length, infoText.size(), AreaSize});
+    return binfile::writeAt(path, 1, infoText.left(n), error);
+}
+
+} // namespace infoblock
+
+void GetAllDatInfo(Gp2PsoBas& st) {
+    st.InfoText.clear();
+    if (st.CurrentFile.isEmpty())
+        return;
+    st.InfoText = infoblock::readInfoArea(st.CurrentFile);
+}
+
+QString GetDat(const Gp2PsoBas& st, const QString& key) {
+    return infoblock::getDat(st.InfoText, key);
+}
+
+bool UpdateDatInfo(Gp2PsoBas& st, const QString& field, const QString& contents) {
+    return infoblock::updateDatInfo(st.InfoText, field, contents);
+}
+
+bool WriteDatInfo(const Gp2PsoBas& st, QString* error) {
+    if (st.CurrentFile.isEmpty())
+        return true;
+    return infoblock::writeInfoArea(st.CurrentFile, st.InfoText, error);
+}

@@ -1,0 +1,94 @@
+// Rename and Delete of the file list's popup menu (Delete also from the Delete key). The
+// catalogue is not touched: its rows are keyed by track name, not by file name.
+#include "trackfile/ui/circuit_lists.h"
+
+#include "platform/gamepath.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+// A new name stays a plain name in the circuits folder: no folder part, no way up.
+bool isPlainFileName(const QString& name) {
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1String(".."));
+}
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+void CircuitLists::refreshFileList(const std::function<void()>& whileHidden) {
+    // The focus is taken off first: hiding the focused list would hand it to the next control.
+    const bool hadFocus = File1->hasFocus();
+    if (hadFocus)
+        File1->clearFocus();
+    File1->hide();
+    whileHidden();
+    File1->setListIndex(-1);
+    File1->setPath(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    File1->show();
+    if (hadFocus)
+        File1->setFocus(Qt::OtherFocusReason);
+}
+
+void CircuitLists::Rename_Click() {
+    if (!maySelectedBeChanged())
+        return;
+    const QString oldName = File1->selectedName();
+    const QString folder = File1->path();
+    QString newName = form_.dialogs()
+                          .input(QStringLiteral("Rename file '") + oldName +
+                                     QStringLiteral("' to: "),
+                                 form_.panel().Track->text())
+                          .trimmed();
+    if (newName.isEmpty())
+        return;
+    if (!isPlainFileName(newName)) {
+        form_.dialogs().message(QStringLiteral("'") + newName +
+                                QStringLiteral("' can't be used as a file name !!!") +
+                                Gp2PsoBas::CrLf2 +
+                                QStringLiteral("A circuit is renamed within the Circuits folder: "
+                                               "the new name can't hold \\, / or \"..\"."));
+        return;
+    }
+    if (newName.right(3).toUpper() != QLatin1String("DAT"))
+        newName += QStringLiteral(".Dat");
+
+    // The game's names compare without regard to case: a file that differs only in case is
+    // the same name.
+    const QString target = gamepath::join(folder, newName);
+    if (QFileInfo(target).isFile() && QFileInfo(target).size() > 0) {
+        form_.dialogs().message(QStringLiteral("File already exists !!!"));
+        return;
+    }
+    QFile file(folder + gamepath::sep() + oldName);
+    bool renamed = false;
+    refreshFileList([&] { renamed = file.rename(target); });
+    if (!renamed)
+        form_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(file.fileName()) +
+                                QStringLiteral(" to ") + newName + QStringLiteral(" !!!") +
+                                Gp2PsoBas::CrLf2 + file.errorString());
+}
+
+void CircuitLists::Delete_Click() {
+    if (!maySelectedBeChanged())
+        return;
+    const QString name = File1->selectedName();
+    if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the file '") +
+                                  name + QStringLiteral("' ? ")))
+        return;
+    QFile file(File1->path() + gamepath::sep() + name);
+    bool deleted = false;
+    refreshFileList([&] { deleted = file.remove(); });
+    if (!deleted)
+        form_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(file.fileName()) +
+                                QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + file.errorString());
+}

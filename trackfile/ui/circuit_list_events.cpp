@@ -1,0 +1,146 @@
+// Selecting in the circuit file list or the slot list loads that circuit into the panel; the
+// focus colours; the right button and the Delete key on the file list; Available Circuits.
+#include "trackfile/ui/circuit_lists.h"
+
+#include "packs/slot_entry.h"
+#include "platform/gamepath.h"
+#include "platform/guarded.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/file_tip.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QColor kFocused(0xFF, 0xFF, 0xFF);
+const QColor kUnfocused(0xC0, 0xC0, 0xC0);
+
+void paintBase(QWidget* list, const QColor& colour) {
+    QPalette p = list->palette();
+    p.setColor(QPalette::Base, colour);
+    list->setPalette(p);
+}
+
+// Focus coming back from another window or a popup menu is no new visit of the list.
+bool entersList(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+void CircuitLists::wireHandlers() {
+    connect(File1, &FileListBox::fileClicked, this, guarded("File1_Click", [this] { File1_Click(); }));
+    // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
+    connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
+                if (selectedSlot() != 0)
+                    List1_Click();
+            }));
+    connect(ACir, &QPushButton::clicked, this, guarded("ACir_Click", [this] { ACir_Click(); }));
+    connect(Rename, &QAction::triggered, this, guarded("Rename_Click", [this] { Rename_Click(); }));
+    connect(Delete, &QAction::triggered, this, guarded("Delete_Click", [this] { Delete_Click(); }));
+    File1->installEventFilter(this);
+    File1->viewport()->installEventFilter(this);
+    List1->installEventFilter(this);
+    showFocus(File1);
+}
+
+void CircuitLists::showFocus(QWidget* focused) {
+    paintBase(File1, focused == File1 ? kFocused : kUnfocused);
+    paintBase(List1, focused == List1 ? kFocused : kUnfocused);
+}
+
+bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == File1 && event->type() == QEvent::FocusIn) {
+        showFocus(File1);
+    } else if (watched == List1 && event->type() == QEvent::FocusIn) {
+        if (entersList(event))
+            guarded("List1_GotFocus", [this] { form_.InfoOff(); })();
+        showFocus(List1);
+    } else if (watched == File1 && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        guarded("File1_KeyDown", [this] { Delete_Click(); })();
+        return true;
+    } else if (watched == File1->viewport()) {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+            type == QEvent::MouseButtonDblClick) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::RightButton)
+                return QObject::eventFilter(watched, event);
+            // The popup concerns the selected entry, so the right button never selects.
+            if (type == QEvent::MouseButtonPress) {
+                guarded("File1_MouseDown", [this, mouse] {
+                    setPopupItems();
+                    FileClick->popup(mouse->globalPosition().toPoint());
+                })();
+            }
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool CircuitLists::maySelectedBeChanged() const {
+    const QString name = File1->selectedName();
+    return !name.isEmpty() && !isGameSlotFileName(name);
+}
+
+void CircuitLists::setPopupItems() {
+    const bool may = maySelectedBeChanged();
+    Rename->setEnabled(may);
+    Delete->setEnabled(may);
+}
+
+void CircuitLists::File1_Click() {
+    // While the list is hidden (a rescan, a refresh) its selection changes are no choice.
+    if (File1->isHidden())
+        return;
+    const QString name = File1->selectedName();
+    if (name.isEmpty())
+        return;
+    form_.CheckChange();
+    Gp2PsoBas& bas = form_.bas();
+    bas.CurrentFile = File1->path() + gamepath::sep() + name;
+    bas.SelectedFile = bas.CurrentFile;
+    File1->setToolTip(fileTipText(bas.CurrentFile));
+    form_.GetInfo();
+    if (bas.OriginalTrack)
+        form_.InfoOff();
+    else
+        form_.InfoOn();
+    form_.enableMenuPictureControls(false);
+}
+
+void CircuitLists::List1_Click() {
+    form_.InfoOff();
+    form_.CheckChange();
+    const int slot = selectedSlot();
+    if (slot == 0)
+        return;
+    Gp2PsoBas& bas = form_.bas();
+    if (!SlotFile[slot].isEmpty())
+        bas.CurrentFile =
+            gamepath::join(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")), SlotFile[slot]);
+    else
+        bas.CurrentFile = gamepath::join(File1->path(), slotFileName(slot));
+    bas.SelectedFile = bas.CurrentFile;
+    form_.GetInfo();
+    List1->setToolTip(fileTipText(bas.CurrentFile));
+    // A slot is viewed, not edited; its picture can be taken from the game.
+    form_.enableMenuPictureControls(true);
+}
+
+void CircuitLists::ACir_Click() {
+    File1->refresh();
+    File1->setListIndex(0);
+    File1->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,195 @@
+// The panel's events: edits of the descriptive fields go into InfoText when a field is left,
+// leaving a lap time field commits the record, and "Update Track Info" writes the block back
+// into the circuit file and has its checksum repaired.
+#include "trackfile/ui/track_info_panel.h"
+
+#include "gamedir/exe_cmd.h"
+#include "platform/guarded.h"
+#include "platform/ignore_step.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/info_block.h"
+#include "trackfile/lap_time.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/masked_field.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace {
+
+// A "|" or "#" would end the value early when the block is read again: typed or pasted ones
+// are dropped, the cursor staying where the user left it.
+void dropBlockDelimiters(QLineEdit* field, const QString& text) {
+    if (!text.contains(QLatin1Char('|')) && !text.contains(QLatin1Char('#')))
+        return;
+    const int cursor = field->cursorPosition();
+    QString clean;
+    int newCursor = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('|') || c == QLatin1Char('#'))
+            continue;
+        clean += c;
+        if (i < cursor)
+            ++newCursor;
+    }
+    field->setText(clean);
+    field->setCursorPosition(newCursor);
+}
+
+// Focus moving to another window (a message box, another program) or to a popup menu is no
+// leaving of the field: the edit goes on when the window is back.
+bool leavesField(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+QList<QLineEdit*> TrackInfoPanel::descriptiveFields() const {
+    return {Track, Country, Laps, Tyre, Length, EventName, Slot, Description, Author};
+}
+
+QString TrackInfoPanel::blockKey(const QLineEdit* field) const {
+    if (field == Track)
+        return QStringLiteral("Name");
+    if (field == Country)
+        return QStringLiteral("Country");
+    if (field == EventName)
+        return QStringLiteral("Event");
+    if (field == Author)
+        return QStringLiteral("Author");
+    if (field == Description)
+        return QStringLiteral("Desc");
+    if (field == Laps)
+        return QStringLiteral("Laps");
+    if (field == Length)
+        return QStringLiteral("LengthMeters");
+    if (field == Slot)
+        return QStringLiteral("Slot");
+    if (field == Tyre)
+        return QStringLiteral("Tyre");
+    return QString();
+}
+
+bool TrackInfoPanel::isMasked(const QLineEdit* field) const {
+    return field == Laps || field == Length || field == Slot || field == Tyre || field == WuTime ||
+           field == PTime || field == QTime || field == RTime;
+}
+
+QString TrackInfoPanel::fieldValue(const QLineEdit* field) const {
+    return isMasked(field) ? maskedDigits(field) : field->text();
+}
+
+void TrackInfoPanel::wireHandlers() {
+    for (QLineEdit* f : descriptiveFields())
+        f->installEventFilter(this);
+    for (QLineEdit* f : {Track, Country, EventName, Author, Description}) {
+        f->setMouseTracking(true);
+        connect(
+            f, &QLineEdit::textEdited, this,
+            guarded("Track info edit", [f](const QString& text) { dropBlockDelimiters(f, text); }));
+    }
+    for (QLineEdit* f : {WuTime, PTime, QTime, RTime})
+        f->installEventFilter(this);
+    // Clicking the button takes the focus, so the field being edited is left (and its edit
+    // reaches InfoText) before the click is handled.
+    SaveInfo->setFocusPolicy(Qt::StrongFocus);
+    connect(SaveInfo, &QToolButton::clicked, this,
+            guarded("SaveInfo_Click", [this] { SaveInfo_Click(); }));
+}
+
+bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field)
+        return QObject::eventFilter(watched, event);
+    const bool descriptive = !blockKey(field).isEmpty();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (descriptive && leavesField(event))
+            EditStart = fieldValue(field);
+        break;
+    case QEvent::FocusOut:
+        if (!leavesField(event))
+            break;
+        if (descriptive)
+            guarded("Track info LostFocus", [this, field] { commitEdit(field); })();
+        else
+            guarded("Lap time LostFocus", [this, field] { lapTimeLeft(field); })();
+        break;
+    case QEvent::MouseMove:
+        if (descriptive && !isMasked(field))
+            field->setToolTip(field->text()); // long values can be read in full
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TrackInfoPanel::commitEdit(QLineEdit* field) {
+    const QString value = fieldValue(field);
+    if (value != EditStart)
+        UpdateDatInfo(form_.bas(), blockKey(field), value);
+    EditStart = value;
+}
+
+void TrackInfoPanel::lapTimeLeft(QLineEdit* field) {
+    const QString digits = maskedDigits(field);
+    if (!digits.isEmpty())
+        setMaskedDigits(field, padLapDigits(digits));
+    UpdateRecord();
+}
+
+void TrackInfoPanel::syncEditStart() {
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (focused && !blockKey(focused).isEmpty())
+        EditStart = fieldValue(focused);
+}
+
+void TrackInfoPanel::SaveInfo_Click() {
+    Gp2PsoBas& bas = form_.bas();
+    if (bas.CurrentFile.isEmpty())
+        return;
+    // A click that did not move the focus (keyboard, a direct call) still takes the edit of
+    // the field being edited.
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (focused && !blockKey(focused).isEmpty())
+        commitEdit(focused);
+
+    const QString path = bas.CurrentFile;
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        form_.dialogs().message(QStringLiteral("The track file was not found:") + Gp2PsoBas::CrLf +
+                                shown + Gp2PsoBas::CrLf2 + QStringLiteral("Nothing was written."));
+        return;
+    }
+    // A checksum run still busy with this file would read it while it changes and write a
+    // trailer over the new bytes: let it finish first.
+    ExeCmd::WaitForSumfix(path);
+    QString error;
+    if (!file.isWritable() || !WriteDatInfo(bas, &error)) {
+        QString text = QStringLiteral("The track file cannot be written:") + Gp2PsoBas::CrLf +
+                       shown + Gp2PsoBas::CrLf2;
+        if (!error.isEmpty())
+            text += error + Gp2PsoBas::CrLf2;
+        form_.dialogs().message(text + QStringLiteral("Nothing was written."));
+        return;
+    }
+    ignoreFailure("changing to the program folder", [&] {
+        if (!QDir::setCurrent(bas.AppDir))
+            throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
+    });
+    if (!ExeCmd::StartSumfix(bas.AppDir, path))
+        reportIgnoredFailure("starting sumfix", qPrintable(shown));
+    UpdateRecord();
+    form_.dialogs().message(QStringLiteral("Track updated !!!"));
+}
