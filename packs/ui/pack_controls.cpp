@@ -1,5 +1,7 @@
 #include "packs/ui/pack_controls.h"
 
+#include "packs/pack_name.h"
+
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "trackfile/ui/main_form.h"
@@ -74,4 +76,12 @@ QString PackControls::trimmedPackName() {
     if (name != SelectedPack->currentText())
         SelectedPack->setEditText(name);
     return name;
+}
+
+QString PackControls::acceptedPackName() {
+    const QString name = trimmedPackName();
+    if (name.isEmpty() || isSafePackName(name))
+        return name;
+    form_.dialogs().message(packNameRefusal(name));
+    return {};
 }

@@ -55,5 +55,8 @@ private:
     void selectFirstSlot();
     // The trimmed pack name, written back into SelectedPack.
     QString trimmedPackName();
+    // The trimmed pack name for Save, View and Delete: "" when empty, or when it would leave
+    // the circuits folder (then the refusal is shown).
+    QString acceptedPackName();
     MainForm& form_;
 };

@@ -54,13 +54,9 @@ private:
 } // namespace
 
 void PackControls::SavePack_Click() {
-    const QString name = trimmedPackName();
+    const QString name = acceptedPackName();
     if (name.isEmpty())
         return;
-    if (!isSafePackName(name)) {
-        form_.dialogs().message(packNameRefusal(name));
-        return;
-    }
     SavePack->setEnabled(false);
     const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
@@ -86,13 +82,9 @@ void PackControls::SavePack_Click() {
 }
 
 void PackControls::UpdTp_Click() {
-    const QString name = trimmedPackName();
+    const QString name = acceptedPackName();
     if (name.isEmpty())
         return;
-    if (!isSafePackName(name)) {
-        form_.dialogs().message(packNameRefusal(name));
-        return;
-    }
     const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
     if (!QFileInfo(pack).isDir()) {
@@ -136,13 +128,9 @@ void PackControls::UpdTp_Click() {
 }
 
 void PackControls::DeletePack_Click() {
-    const QString name = trimmedPackName();
+    const QString name = acceptedPackName();
     if (name.isEmpty())
         return;
-    if (!isSafePackName(name)) {
-        form_.dialogs().message(packNameRefusal(name));
-        return;
-    }
     if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") + name +
                                   QStringLiteral("' Track Pack from your disk ?")))
         return;
