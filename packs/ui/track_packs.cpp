@@ -3,7 +3,6 @@
 #include "packs/ui/pack_controls.h"
 
 #include "packs/copy_replacing.h"
-#include "packs/pack_name.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
