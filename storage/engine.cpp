@@ -373,14 +373,27 @@ struct Recordset::Impl {
         return {sqlite3_total_changes64(c()->handle()), st.int64(0)};
     }
 
+    // The row order of each index used so far, kept while the database is unchanged:
+    // switching between two indexes (as looking up a circuit by size and then by name
+    // does) must not read the whole table each time.
+    QHash<QString, std::pair<std::pair<qint64, qint64>, QList<qint64>>> orderCache;
+
     void loadOrder() {
+        const QString orderBy = index ? index->orderBy() : QStringLiteral("rowid");
+        const auto now = stamp();
+        const auto cached = orderCache.constFind(orderBy);
+        if (cached != orderCache.cend() && cached->first == now) {
+            order = cached->second;
+            orderStamp = now;
+            return;
+        }
         order.clear();
-        Statement st(c(),
-                     QStringLiteral("SELECT rowid FROM %1 ORDER BY %2")
-                         .arg(quoted(table), index ? index->orderBy() : QStringLiteral("rowid")));
+        Statement st(c(), QStringLiteral("SELECT rowid FROM %1 ORDER BY %2")
+                              .arg(quoted(table), orderBy));
         while (st.step())
             order << st.int64(0);
-        orderStamp = stamp();
+        orderStamp = now;
+        orderCache.insert(orderBy, {now, order});
     }
 
     void positionAt(int p) {

@@ -61,6 +61,7 @@ private slots:
     void seekErrors();
     void iterationInIndexOrder();
     void iterationGoesOnPastChanges();
+    void indexOrderFollowsChangesMadeElsewhere();
     void addEditUpdate();
     void editingErrors();
     void valuesKeepTheirType();
@@ -372,6 +373,40 @@ void EngineTest::iterationGoesOnPastChanges() {
     }
     QCOMPARE(seen, (QStringList{"Adelaide", "brands Hatch", "Imola", "Jerez", "monza", "Zolder"}));
     QCOMPARE(rs->recordCount(), 5);
+}
+
+// Switching back to an index used before must still see rows changed meanwhile, by another
+// recordset of the same connection or by another connection.
+void EngineTest::indexOrderFollowsChangesMadeElsewhere() {
+    auto db = tracks();
+    auto rs = db->openTable(QStringLiteral("Tracks"));
+    const auto names = [&] {
+        QStringList out;
+        for (rs->moveFirst(); !rs->eof(); rs->moveNext())
+            out << rs->text(QStringLiteral("Name"));
+        return out;
+    };
+    rs->setIndex(QStringLiteral("Name"));
+    rs->setIndex(QStringLiteral("Size"));
+    auto other = db->openTable(QStringLiteral("Tracks"));
+    other->addNew();
+    other->setValue(QStringLiteral("Name"), QStringLiteral("Estoril"));
+    other->update();
+    rs->setIndex(QStringLiteral("Name"));
+    QCOMPARE(names(),
+             (QStringList{"Adelaide", "brands Hatch", "Estoril", "Imola", "monza", "Zolder"}));
+    rs->setIndex(QStringLiteral("Size"));
+    db->sync();
+    {
+        auto second = Database::open(file(QStringLiteral("t.mdb")));
+        auto rows = second->openTable(QStringLiteral("Tracks"));
+        rows->setIndex(QStringLiteral("Name"));
+        rows->seek(QStringLiteral("="), QStringLiteral("Zolder"));
+        rows->deleteCurrent();
+        second->close();
+    }
+    rs->setIndex(QStringLiteral("Name"));
+    QCOMPARE(names(), (QStringList{"Adelaide", "brands Hatch", "Estoril", "Imola", "monza"}));
 }
 
 void EngineTest::addEditUpdate() {

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <vector>
+
 FileListBox::FileListBox(const QString& pattern, QWidget* parent)
     : QListWidget(parent), pattern_(pattern) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -26,15 +29,18 @@ void FileListBox::refresh() {
         const QRegularExpression re(
             QRegularExpression::wildcardToRegularExpression(pattern_),
             QRegularExpression::CaseInsensitiveOption);
-        QStringList names;
+        // Sorted without regard to case (ties by exact name); the folded names are made
+        // once, as a folder may hold thousands of circuits.
+        std::vector<std::pair<QString, QString>> keyed;
         const auto entries = QDir(folder_).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
         for (const QFileInfo& fi : entries)
             if (re.match(fi.fileName()).hasMatch())
-                names << fi.fileName();
-        std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-            const int c = a.compare(b, Qt::CaseInsensitive);
-            return c != 0 ? c < 0 : a < b;
-        });
+                keyed.emplace_back(fi.fileName().toCaseFolded(), fi.fileName());
+        std::sort(keyed.begin(), keyed.end());
+        QStringList names;
+        names.reserve(qsizetype(keyed.size()));
+        for (auto& k : keyed)
+            names << std::move(k.second);
         addItems(names);
         const int row = indexOf(keep, Qt::CaseSensitive);
         if (row >= 0)

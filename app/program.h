@@ -1,0 +1,13 @@
+#pragma once
+// The whole run of pso after QApplication is made: the splash window loads the main window,
+// which runs until it is closed. Shared by main() and the start-up benchmark.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Gp2PsoFrm;
+
+// `arguments` are what is left of the command line after Qt took its own options, without
+// the program name. `afterShow`, when set, runs once the main window is shown.
+int runProgram(const QString& appDir, const QStringList& arguments,
+               const std::function<void(Gp2PsoFrm&)>& afterShow = {});
