@@ -1,7 +1,12 @@
 #pragma once
 // The window "Lap Time Table": the Tracks rows of the selected lap time database, and
 // their export to print.spl opened in the desktop's text editor.
+#include "laptimes/print_file.h"
+
+#include <QDateTime>
 #include <QDialog>
+#include <QList>
+#include <functional>
 
 class QPushButton;
 class QTableWidget;
@@ -14,15 +19,33 @@ public:
     LapTimeTable(MainForm& form, QWidget* parent);
 
     QGroupBox* Frame1;
-    QTableWidget* DBGrid1;
+    QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
     QPushButton* TablePrint; // "Export to &Notepad"
     QPushButton* Ok;         // "&Ok"
     QPushButton* Cancel;     // "&Cancel"
 
+    // Column captions (equal to the field names) and widths in twips.
+    static const QStringList& columnFields();
+    static int columnWidthTwips(int column);
+    // Device-independent pixels (1/96 inch) of a width in twips (1/1440 inch).
+    static int twipsToPixels(int twips) { return (twips + 7) / 15; }
+
     // Loads the rows from AppDir + "/" + DbCombo's text (the window opens it itself).
     void load();
     void TablePrint_Click();
+    // The rows as the grid shows them.
+    QList<PrintRow> shownRows() const;
+    // Where the export is written: print.spl in the program folder.
+    QString printFilePath() const;
+
+    // Shows the window modal; after an export (which hides it) it is shown again.
+    int exec() override;
+
+    // The clock of the export's title line; tests fix it.
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
 private:
+    void buildWidgets();
+    bool showAgain_ = false;
     MainForm& form_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Car setups between the game's state file and the lap time database.
 #include <QObject>
+#include <QString>
 
 class QPushButton;
 class QWidget;
@@ -13,10 +14,23 @@ public:
     QPushButton* ImportSetups; // "Import &Setups"
     QPushButton* ExportSetups; // "Export &Setups"
 
-    // Run from the buttons (with messages) and by the launcher.
+    // The buttons: as Import and Export, and a state file that was refused or could not be
+    // read or written is named in a message box.
+    void ImportSetups_Click();
+    void ExportSetups_Click();
+
+    // Run by the launcher, without user interaction: what went wrong is only written to
+    // standard error.
     void Import();
     void Export();
 
 private:
+    // Each returns "" when the transfer went through, else what failed. A state file that is
+    // missing or too short is refused before anything is changed.
+    QString importSetups();
+    QString exportSetups();
+    // Loads the track of slot 1..16 (its pending circuit, else the game's slot file) with
+    // GetInfoSet; returns the trimmed track name.
+    QString loadSlotTrack(int slot);
     MainForm& form_;
 };

@@ -10,6 +10,8 @@ SetupTransfer::SetupTransfer(MainForm& form, QWidget* parent) : QObject(parent),
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
     ExportSetups = named(new QPushButton(QStringLiteral("Export &Setups"), parent), "ExportSetups");
-    connect(ImportSetups, &QPushButton::clicked, this, guarded("Import", [this] { Import(); }));
-    connect(ExportSetups, &QPushButton::clicked, this, guarded("Export", [this] { Export(); }));
+    connect(ImportSetups, &QPushButton::clicked, this,
+            guarded("ImportSetups_Click", [this] { ImportSetups_Click(); }));
+    connect(ExportSetups, &QPushButton::clicked, this,
+            guarded("ExportSetups_Click", [this] { ExportSetups_Click(); }));
 }

@@ -1,0 +1,40 @@
+// "Export to Notepad": the table as print.spl in the program folder, opened in the desktop's
+// text editor without waiting for it.
+#include "laptimes/ui/lap_time_table.h"
+
+#include "trackfile/ui/main_form.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QSaveFile>
+
+QString LapTimeTable::printFilePath() const {
+    return QDir::toNativeSeparators(form_.bas().AppDir + QStringLiteral("/print.spl"));
+}
+
+void LapTimeTable::TablePrint_Click() {
+    Ok->setFocus();
+    // Hiding ends the modal run; exec() shows the window again once this handler is done.
+    showAgain_ = isVisible();
+    hide();
+    StatusSink& status = form_.status();
+    status.setLine1(QStringLiteral("Please wait..."));
+    status.setLine2(QStringLiteral("writing file..."));
+    status.showStatus();
+    status.pump();
+
+    const QString path = printFilePath();
+    // Written whole or not at all: a failed export must not leave a half file, nor open the
+    // previous one in the editor as if it were this table.
+    QSaveFile file(path);
+    const QByteArray text = printFileText(form_.dbComboText(), now(), shownRows());
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    status.hideStatus();
+    form_.window()->show();
+    if (written)
+        form_.openWithDesktop(path);
+    else
+        form_.dialogs().message(path + QStringLiteral(" could not be written: ") +
+                                file.errorString() + QStringLiteral(" !!!"));
+}

@@ -1,0 +1,108 @@
+// The window itself: its controls, and the rows of the selected lap time database, read
+// through a connection of its own that is closed again once the rows are shown.
+#include "laptimes/ui/lap_time_table.h"
+
+#include "platform/guarded.h"
+#include "platform/ignore_step.h"
+#include "storage/engine.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/named.h"
+
+#include <QAbstractItemView>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+const QStringList& LapTimeTable::columnFields() {
+    static const QStringList fields{QStringLiteral("Name"), QStringLiteral("Warm up time"),
+                                    QStringLiteral("Practice Time"),
+                                    QStringLiteral("Qualifying Time"), QStringLiteral("Race Time")};
+    return fields;
+}
+
+int LapTimeTable::columnWidthTwips(int column) {
+    return column == 0 ? 3000 : 800;
+}
+
+LapTimeTable::LapTimeTable(MainForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setObjectName(QStringLiteral("Grid"));
+    setWindowTitle(QStringLiteral("Lap Time Table"));
+    buildWidgets();
+    connect(TablePrint, &QPushButton::clicked, this,
+            guarded("TablePrint_Click", [this] { TablePrint_Click(); }));
+    connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { accept(); }));
+    connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { reject(); }));
+}
+
+void LapTimeTable::buildWidgets() {
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    DBGrid1 = named(new QTableWidget(0, int(columnFields().size()), Frame1), "DBGrid1");
+    DBGrid1->setHorizontalHeaderLabels(columnFields());
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* frame = new QVBoxLayout(Frame1);
+    frame->addWidget(DBGrid1);
+
+    TablePrint = named(new QPushButton(QStringLiteral("Export to &Notepad"), this), "TablePrint");
+    Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
+    Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
+    Ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(TablePrint);
+    buttons->addStretch();
+    buttons->addWidget(Ok);
+    buttons->addWidget(Cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1, 1);
+    layout->addLayout(buttons);
+
+    int width = 0;
+    for (int column = 0; column < columnFields().size(); ++column)
+        width += twipsToPixels(columnWidthTwips(column));
+    resize(width + 80, 400);
+}
+
+void LapTimeTable::load() {
+    DBGrid1->setRowCount(0);
+    const QString file = form_.bas().AppDir + QStringLiteral("/") + form_.dbComboText();
+    ignoreFailure("reading the lap time table", [&] {
+        // open() never creates a database: a name that is not one shows an empty table.
+        const std::unique_ptr<Database> db = Database::open(file);
+        const std::unique_ptr<Recordset> tracks = db->openTable(QStringLiteral("Tracks"));
+        tracks->setIndex(QStringLiteral("Name"));
+        int row = 0;
+        for (tracks->moveFirst(); !tracks->eof(); tracks->moveNext(), ++row) {
+            DBGrid1->insertRow(row);
+            for (int column = 0; column < columnFields().size(); ++column)
+                DBGrid1->setItem(row, column,
+                                 new QTableWidgetItem(tracks->text(columnFields().at(column))));
+        }
+        tracks->close();
+        db->close();
+    });
+    for (int column = 0; column < columnFields().size(); ++column)
+        DBGrid1->setColumnWidth(column, twipsToPixels(columnWidthTwips(column)));
+}
+
+QList<PrintRow> LapTimeTable::shownRows() const {
+    auto cell = [this](int row, int column) {
+        const QTableWidgetItem* item = DBGrid1->item(row, column);
+        return item ? item->text() : QString();
+    };
+    QList<PrintRow> rows;
+    for (int row = 0; row < DBGrid1->rowCount(); ++row)
+        rows.append({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3), cell(row, 4)});
+    return rows;
+}
+
+int LapTimeTable::exec() {
+    int result = Rejected;
+    do {
+        showAgain_ = false;
+        result = QDialog::exec();
+    } while (showAgain_);
+    return result;
+}

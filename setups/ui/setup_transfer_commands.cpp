@@ -1,0 +1,158 @@
+// Import and Export of the 16 slot setups. The game keeps setups by slot, the lap time
+// database by track: each slot's setup belongs to the track of the circuit in that slot
+// (the pending assignment when there is one, else the game's own slot file).
+#include "setups/ui/setup_transfer.h"
+
+#include "gamedir/exe_cmd.h"
+#include "packs/slot_entry.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "setups/state_file.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/panel_reload.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+const QString kSetup = QStringLiteral("Car Setup Information");
+
+// Stores `setup` in the Tracks row of `track`; false when there is no such row.
+bool storeSetup(Gp2PsoBas& bas, const QString& track, const QByteArray& setup) {
+    if (!bas.TracksRs)
+        throw std::runtime_error("the table Tracks is not open");
+    Recordset& tracks = *bas.TracksRs;
+    tracks.setIndex(kName);
+    tracks.seek(QStringLiteral("="), track);
+    if (tracks.noMatch())
+        return false;
+    tracks.edit();
+    try {
+        tracks.setValue(kSetup, setup);
+        tracks.update();
+    } catch (...) {
+        // A row left in edit would be stored by the next unrelated update.
+        ignoreFailure("dropping the unsaved setup", [&] { tracks.cancelUpdate(); });
+        throw;
+    }
+    return true;
+}
+
+} // namespace
+
+void SetupTransfer::ImportSetups_Click() {
+    const QString problem = importSetups();
+    if (!problem.isEmpty())
+        form_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
+                                problem + QStringLiteral(" !!!"));
+}
+
+void SetupTransfer::ExportSetups_Click() {
+    const QString problem = exportSetups();
+    if (!problem.isEmpty())
+        form_.dialogs().message(QStringLiteral("Car setups not exported.") + Gp2PsoBas::CrLf2 +
+                                problem + QStringLiteral(" !!!"));
+}
+
+void SetupTransfer::Import() {
+    const QString problem = importSetups();
+    if (!problem.isEmpty())
+        reportIgnoredFailure("importing the car setups", qPrintable(problem));
+}
+
+void SetupTransfer::Export() {
+    const QString problem = exportSetups();
+    if (!problem.isEmpty())
+        reportIgnoredFailure("exporting the car setups", qPrintable(problem));
+}
+
+QString SetupTransfer::loadSlotTrack(int slot) {
+    Gp2PsoBas& bas = form_.bas();
+    const CircuitLists& lists = form_.lists();
+    const QString& pending = lists.SlotFile[slot];
+    bas.CurrentFile = pending.isEmpty()
+                          ? gamepath::join(lists.File1->path(), slotFileName(slot))
+                          : gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + pending);
+    form_.GetInfoSet();
+    QLineEdit* track = form_.panel().Track;
+    track->setText(track->text().trimmed());
+    return track->text();
+}
+
+QString SetupTransfer::importSetups() {
+    Gp2PsoBas& bas = form_.bas();
+    const QString stateFile = statefile::path(bas.Gp2Dir);
+    // Read first, so that a refused or unreadable file leaves every stored setup as it was.
+    QList<QByteArray> setups;
+    try {
+        setups = statefile::readSetups(stateFile);
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
+    }
+
+    StatusSink& status = form_.status();
+    status.setLine1(QStringLiteral("Please wait..."));
+    status.setLine2(QStringLiteral("Importing setups from GP2"));
+    status.showStatus();
+    status.pump();
+    for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
+        ignoreFailure("importing the setup of a slot", [&] {
+            const QString track = loadSlotTrack(slot);
+            if (!track.isEmpty())
+                storeSetup(bas, track, setups.at(slot - 1));
+        });
+    }
+    status.hideStatus();
+    reloadSelectedCircuit(form_);
+    return {};
+}
+
+QString SetupTransfer::exportSetups() {
+    Gp2PsoBas& bas = form_.bas();
+    const QString stateFile = statefile::path(bas.Gp2Dir);
+    const QString refused = statefile::refusal(stateFile);
+    if (!refused.isEmpty())
+        return refused;
+
+    StatusSink& status = form_.status();
+    status.setLine1(QStringLiteral("Please wait..."));
+    status.setLine2(QStringLiteral("Exporting setups to GP2"));
+    status.showStatus();
+    status.pump();
+    // A checksum run still busy with the file would write a trailer for the old contents.
+    ExeCmd::WaitForSumfix(stateFile);
+    QStringList failures;
+    for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
+        try {
+            loadSlotTrack(slot);
+            // A slot whose track has no stored setup keeps the bytes the game wrote.
+            if (!bas.CarSetupInfo.isEmpty())
+                statefile::writeSetup(stateFile, slot, bas.CarSetupInfo);
+        } catch (const ProgramEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            failures
+                << QStringLiteral("Slot %1: %2").arg(slot).arg(QString::fromStdString(e.what()));
+        }
+    }
+
+    ignoreFailure("changing to the program folder", [&] {
+        if (!QDir::setCurrent(bas.AppDir))
+            throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
+    });
+    // Run even when nothing was written: the tool then rewrites an unchanged checksum.
+    if (!ExeCmd::StartSumfix(bas.AppDir, stateFile))
+        failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
+                        QStringLiteral(" was not repaired: sumfix could not be started");
+    status.hideStatus();
+    reloadSelectedCircuit(form_);
+    return failures.join(Gp2PsoBas::CrLf);
+}

@@ -1,0 +1,6 @@
+#pragma once
+// After a command that loaded other circuits into the track info panel: the circuit selected
+// in the main window comes back, or the panel is emptied when none is.
+class MainForm;
+
+void reloadSelectedCircuit(MainForm& form);
