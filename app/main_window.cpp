@@ -2,7 +2,9 @@
 
 #include "platform/guarded.h"
 
+#include "app/log_window.h"
 #include "app/picture_view.h"
+#include "app/recording_window.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
 #include "laptimes/ui/lap_time_table.h"
@@ -185,6 +187,21 @@ void Gp2PsoFrm::enableCheckJams(bool on) { Jams->CheckJams->setEnabled(on); }
 void Gp2PsoFrm::ImportSetups() { Setups->Import(); }
 void Gp2PsoFrm::ExportSetups() { Setups->Export(); }
 void Gp2PsoFrm::ImportLog() { LapLog->Import(); }
+
+RecordingView& Gp2PsoFrm::recordingWindow() {
+    if (!recording_) {
+        recording_ = new Recording(this);
+        connect(recording_, &Recording::closedByOk, this, [this] { show(); });
+    }
+    return *recording_;
+}
+
+void Gp2PsoFrm::showLogStats(const QString& execution, const QString& firstUse,
+                             const QString& lastUse, qint64 secondsRunning) {
+    Log log(this);
+    log.showStatistics(execution, firstUse, lastUse, secondsRunning);
+    log.exec();
+}
 void Gp2PsoFrm::DbOpen(const QString& name) { Setting->DbOpen(name); }
 void Gp2PsoFrm::DbClose() { Setting->DbClose(); }
 void Gp2PsoFrm::UpdateDbList() { Databases->UpdateDbList(); }

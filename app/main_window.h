@@ -20,6 +20,7 @@ class Launcher;
 class LogImport;
 class MenuPictures;
 class PackControls;
+class Recording;
 class SetupTransfer;
 class Settings;
 class Textures;
@@ -94,11 +95,15 @@ public:
     void clearPreviews() override;
     void showPictureView(const QPixmap& picture) override;
     void enableMenuPictureControls(bool importToo) override;
+    Textures& textures() override { return *Jams; }
     void enableChange(bool on) override;
     void enableCheckJams(bool on) override;
     void ImportSetups() override;
     void ExportSetups() override;
     void ImportLog() override;
+    RecordingView& recordingWindow() override;
+    void showLogStats(const QString& execution, const QString& firstUse, const QString& lastUse,
+                      qint64 secondsRunning) override;
     void DbOpen(const QString& name) override;
     void DbClose() override;
     void UpdateDbList() override;
@@ -129,4 +134,5 @@ private:
     Gp2PsoBas& bas_;
     bool unloaded_ = false;
     View* pictureView_ = nullptr; // made on first use
+    Recording* recording_ = nullptr; // made on first use
 };

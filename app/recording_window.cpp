@@ -1,5 +1,7 @@
 #include "app/recording_window.h"
 
+#include "laptimes/log_parser.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +23,8 @@ Recording::Recording(QWidget* parent) : QWidget(parent, Qt::Window) {
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setGeometry(10, 10, 420, 200);
+    // One line each: the list need not measure every line it is given.
+    list1_->setUniformItemSizes(true);
 
     labelTime_ = new QLabel(this);
     labelTime_->setObjectName(QStringLiteral("LabelTime"));
@@ -40,20 +44,34 @@ void Recording::begin() {
     ok_->setEnabled(false);
     label_->setText(QStringLiteral("Please wait..."));
     labelTime_->setText(QString());
+    sinceRepaint_.invalidate();
     show();
     QCoreApplication::processEvents();
 }
 
-void Recording::setTime(const QString& time) {
-    labelTime_->setText(time);
+// A log holds many thousand times and may hold hundreds of records: the window follows them
+// at the pace a screen can show, not once for each, which would cost far more than the log.
+bool Recording::repaintDue() const {
+    return !sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs;
+}
+
+void Recording::pumpEvents() {
     QCoreApplication::processEvents();
+    sinceRepaint_.start();
+}
+
+void Recording::setTime(const QString& time) {
+    if (!repaintDue())
+        return;
+    labelTime_->setText(time);
+    pumpEvents();
 }
 
 void Recording::addRecord(const QString& track, const QString& time, const QString& mode) {
-    list1_->addItem(QStringLiteral("Reached a record at ") + track);
-    list1_->addItem(QStringLiteral("     ") + time + QLatin1Char(' ') + mode);
+    list1_->addItems(recordResultLines(ParseState{track, QString(), mode, time}));
     list1_->setCurrentRow(list1_->count() - 1);
-    QCoreApplication::processEvents();
+    if (repaintDue())
+        pumpEvents();
 }
 
 bool Recording::finish() {

@@ -1,26 +1,30 @@
 #pragma once
 // Record Status: shown while the lap timer's log is read, listing every time that beat the
 // stored one.
+#include "laptimes/ui/recording_view.h"
+
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-class Recording final : public QWidget {
+class Recording final : public QWidget, public RecordingView {
     Q_OBJECT
 public:
     explicit Recording(QWidget* parent = nullptr);
 
     // Starts a reading: empty list, Ok disabled, "Please wait...", shown and painted.
-    void begin();
-    // The lap time being examined.
-    void setTime(const QString& time);
-    // Two result lines for one record; the last line is selected so it scrolls into view.
-    void addRecord(const QString& track, const QString& time, const QString& mode);
+    void begin() override;
+    // The lap time being examined; shown and painted at most every few hundredths of a second.
+    void setTime(const QString& time) override;
+    // Two result lines for one record; the last line is selected so it scrolls into view, and
+    // painted at the same pace as the time.
+    void addRecord(const QString& track, const QString& time, const QString& mode) override;
     // Ends the reading. With nothing recorded the window closes and false is returned;
     // otherwise Ok is enabled and focused and true is returned (the user closes it).
-    bool finish();
+    bool finish() override;
 
     QStringList lines() const;
 
@@ -29,8 +33,12 @@ signals:
     void closedByOk();
 
 private:
+    bool repaintDue() const;
+    void pumpEvents(); // lets pending window events run, so the window paints
     QPushButton* ok_;
     QListWidget* list1_;
     QLabel* labelTime_;
     QLabel* label_;
+    static constexpr qint64 kRepaintMs = 40;
+    QElapsedTimer sinceRepaint_; // since the time label was last painted; invalid: never
 };

@@ -11,6 +11,8 @@ class QLineEdit;
 class QPixmap;
 class TrackInfoPanel;
 class CircuitLists;
+class Textures;
+class RecordingView;
 
 class MainForm {
 public:
@@ -43,6 +45,9 @@ public:
     // buttons only when `importToo` (importing takes the picture of a game slot).
     virtual void enableMenuPictureControls(bool importToo) = 0;
 
+    // The texture list of the circuit read last, for the installation's texture copies.
+    virtual Textures& textures() = 0;
+
     // Buttons that CheckChange switches on.
     virtual void enableChange(bool on) = 0;
     virtual void enableCheckJams(bool on) = 0;
@@ -51,6 +56,12 @@ public:
     virtual void ImportSetups() = 0;
     virtual void ExportSetups() = 0;
     virtual void ImportLog() = 0;
+    // The record window "Record Status" of the log import (modeless, made on first use); its
+    // Ok closes it and shows the main window again.
+    virtual RecordingView& recordingWindow() = 0;
+    // The Log window (modal) with the usage statistics as the settings row holds them.
+    virtual void showLogStats(const QString& execution, const QString& firstUse,
+                              const QString& lastUse, qint64 secondsRunning) = 0;
 
     // Lap time databases.
     virtual void DbOpen(const QString& name) = 0;

@@ -1,0 +1,103 @@
+#include "laptimes/best_time_store.h"
+
+#include "storage/engine.h"
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+
+bool seekTrack(Recordset& tracks, const QString& name) {
+    tracks.setIndex(kName);
+    tracks.seek(QStringLiteral("="), name);
+    return !tracks.noMatch();
+}
+
+// The catalogue's name index folds ASCII letters only; two names it takes for one row share
+// one remembered entry.
+QString indexKey(const QString& name) {
+    QString key = name;
+    for (QChar& c : key)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + 32);
+    return key;
+}
+
+// Runs the edit or addition in `fill` and stores it; on failure the recordset is left with
+// no pending edit, so later reads see the stored row again.
+template <class F> void storeRow(Recordset& tracks, F&& fill) {
+    try {
+        fill();
+        tracks.update();
+    } catch (...) {
+        tracks.cancelUpdate();
+        throw;
+    }
+}
+
+QString& fieldOf(StoredTimes& t, TimeField f) {
+    switch (f) {
+    case TimeField::Race:
+        return t.race;
+    case TimeField::Practice:
+        return t.practice;
+    case TimeField::WarmUp:
+        return t.warmUp;
+    default:
+        return t.qualifying;
+    }
+}
+
+constexpr TimeField kFields[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
+                                 TimeField::Race};
+
+} // namespace
+
+bool BestTimeStore::lookUp(const ParseState& state, StoredTimes& times) {
+    const QString key = indexKey(state.track);
+    const auto it = known_.constFind(key);
+    if (it != known_.constEnd()) {
+        times = *it;
+        return true;
+    }
+    if (!seekTrack(tracks_, state.track)) {
+        storeRow(tracks_, [&] {
+            tracks_.addNew();
+            tracks_.setValue(kName, state.track);
+            tracks_.setValue(QStringLiteral("Country"), state.country);
+            for (TimeField f : kFields)
+                tracks_.setValue(timeFieldName(f), QString(""));
+        });
+        // Looked up once more; a row that still is not there gets no time.
+        if (!seekTrack(tracks_, state.track))
+            return false;
+    }
+    for (TimeField f : kFields)
+        fieldOf(times, f) = tracks_.text(timeFieldName(f));
+    known_.insert(key, times);
+    return true;
+}
+
+TimeField BestTimeStore::file(const ParseState& state) {
+    if (state.track.isEmpty())
+        return TimeField::None;
+    StoredTimes times;
+    if (!lookUp(state, times))
+        return TimeField::None;
+    const TimeField field = decideRecord(state.mode, state.time, times).field;
+    if (field == TimeField::None)
+        return field;
+    const QString key = indexKey(state.track);
+    try {
+        if (!seekTrack(tracks_, state.track))
+            throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
+        storeRow(tracks_, [&] {
+            tracks_.edit();
+            tracks_.setValue(timeFieldName(field), state.time);
+        });
+    } catch (...) {
+        known_.remove(key); // read again next time
+        throw;
+    }
+    fieldOf(known_[key], field) = state.time;
+    return field;
+}

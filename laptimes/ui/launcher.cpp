@@ -1,0 +1,88 @@
+// The game launch: setups into the game, the launch counted, the old lap log kept or removed,
+// the game (or the lap timer, which starts it) waited for in the game folder, then setups and
+// lap times back, and the time spent added to the statistics.
+#include "laptimes/ui/launcher.h"
+
+#include "gamedir/exe_cmd.h"
+#include "laptimes/kept_log.h"
+#include "laptimes/statistics_text.h"
+#include "trackfile/ui/panel_reload.h"
+#include "laptimes/usage_statistics.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "setups/state_file.h"
+#include "storage/settings_row.h"
+#include "trackfile/ui/main_form.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <stdexcept>
+
+namespace {
+
+// The settings row, made current; throws when the database has none open.
+Recordset& settingsRow(Gp2PsoBas& bas) {
+    if (!bas.ParamsRs || !settingsrow::seekRow(*bas.ParamsRs))
+        throw std::runtime_error("the settings row is not open");
+    return *bas.ParamsRs;
+}
+
+} // namespace
+
+void Launcher::Launch() {
+    Gp2PsoBas& bas = form_.bas();
+    ignoreFailure("exporting the car setups", [&] { form_.ExportSetups(); });
+    QCoreApplication::processEvents();
+
+    ignoreFailure("entering the game folder", [&] {
+        if (!QDir::setCurrent(bas.Gp2Dir))
+            throw std::runtime_error("cannot enter " + bas.Gp2Dir.toStdString());
+    });
+
+    qint64 launches = 0;
+    ignoreFailure("counting the launch", [&] { launches = countLaunch(settingsRow(bas)); });
+
+    if (bas.RenameLogFile)
+        ignoreFailure("keeping the old lap log", [&] { keepLog(bas.Gp2Dir, launches); });
+    if (bas.DeleteLogFile)
+        ignoreFailure("deleting the old lap log", [&] {
+            QFile::remove(gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log")));
+        });
+
+    // A monotonic clock, so a game played across midnight still counts its real time.
+    QElapsedTimer clock;
+    clock.start();
+    const QString program =
+        bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
+    // The game must not read the state file before the checksum run after the setup export
+    // has finished with it.
+    ignoreFailure("waiting for the state file's checksum",
+                  [&] { ExeCmd::WaitForSumfix(statefile::path(bas.Gp2Dir)); });
+    ignoreFailure("running the game",
+                  [&] { ExeCmd::RunAndWait(gamepath::join(bas.Gp2Dir, program)); });
+    const qint64 seconds = clock.elapsed() / 1000;
+    ignoreFailure("importing the car setups", [&] { form_.ImportSetups(); });
+    if (bas.UseGp2Lap)
+        ignoreFailure("importing the lap log", [&] { form_.ImportLog(); });
+
+    ignoreFailure("updating the usage statistics", [&] {
+        addPlayingTime(settingsRow(bas), seconds, dateTimeText(QDateTime::currentDateTime()));
+    });
+
+    ignoreFailure("returning to the program folder", [&] {
+        if (!QDir::setCurrent(bas.AppDir))
+            throw std::runtime_error("cannot enter " + bas.AppDir.toStdString());
+    });
+    reloadSelectedCircuit(form_);
+}
+
+void Launcher::FileLog_Click() {
+    Gp2PsoBas& bas = form_.bas();
+    UsageStatistics usage;
+    ignoreFailure("reading the usage statistics", [&] { usage = readUsage(settingsRow(bas)); });
+    form_.showLogStats(usage.execution, usage.firstUse, usage.lastUse, usage.secondsRunning);
+}

@@ -1,0 +1,98 @@
+// Import of the lap timer's log: each slot line loads that slot's circuit into the track info
+// panel to learn its track name; each lap time that beats the stored one is filed and listed
+// in the record window.
+#include "laptimes/ui/log_import.h"
+
+#include "laptimes/best_time_store.h"
+#include "laptimes/log_parser.h"
+#include "trackfile/ui/panel_reload.h"
+#include "laptimes/ui/recording_view.h"
+#include "packs/slot_entry.h"
+#include "platform/codepage.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QFile>
+#include <QHash>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+// Knows the track name of each slot after loading the slot's circuit once: the slot files
+// do not change while the log is read, and loading one takes far longer than a log line.
+class SlotTracks final {
+public:
+    explicit SlotTracks(MainForm& form) : form_(form) {}
+
+    QString trackOf(int slot) {
+        const auto it = known_.constFind(slot);
+        if (it != known_.constEnd())
+            return *it;
+        const bool loaded = ignoreFailure("loading the slot's circuit", [&] {
+            form_.bas().CurrentFile =
+                gamepath::join(form_.lists().File1->path(), slotFileName(slot));
+            form_.GetInfo();
+        });
+        const QString track = form_.panel().Track->text();
+        if (loaded)
+            known_.insert(slot, track);
+        return track;
+    }
+
+private:
+    MainForm& form_;
+    QHash<int, QString> known_;
+};
+
+void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state) {
+    state.track = state.track.trimmed();
+    if (state.track.isEmpty())
+        return;
+    view.setTime(state.time);
+    state.track = logTrackName(state.track);
+    ignoreFailure("filing a lap time", [&] {
+        if (!store)
+            throw std::runtime_error("the table Tracks is not open");
+        if (store->file(state) != TimeField::None)
+            view.addRecord(state.track, state.time, state.mode);
+    });
+}
+
+} // namespace
+
+void LogImport::Import() {
+    RecordingView& view = form_.recordingWindow();
+    QWidget* mainWindow = form_.window();
+    mainWindow->hide();
+    view.begin();
+
+    SlotTracks slotTracks(form_);
+    std::optional<BestTimeStore> store;
+    if (form_.bas().TracksRs)
+        store.emplace(*form_.bas().TracksRs);
+    LogParser parser(
+        [&slotTracks](int slot) { return slotTracks.trackOf(slot); },
+        [&store, &view](ParseState& s) { recordTime(store ? &*store : nullptr, view, s); });
+    QFile log(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    if (log.open(QIODevice::ReadOnly)) {
+        while (!log.atEnd()) {
+            const QByteArray line = log.readLine();
+            if (line.isEmpty() && log.error() != QFileDevice::NoError)
+                break; // a read that fails ends the log
+            ignoreFailure("reading a log line", [&] { parser.feedLine(cp1252::toUnicode(line)); });
+        }
+        log.close();
+    }
+
+    if (!view.finish())
+        mainWindow->show();
+    reloadSelectedCircuit(form_);
+}

@@ -1,0 +1,232 @@
+// The launcher on a real main window, with shell scripts standing in for the game and the lap
+// timer: they note what they saw when they ran, so the order of the steps around them shows.
+#include "laptimes/statistics_text.h"
+#include "laptimes/ui/launcher.h"
+#include "platform/gamepath.h"
+#include "storage/settings_row.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QByteArray kGameSetup(96, 'Z'); // what the game leaves in slot 2's setup
+
+QString gameFile(MainWindowFixture& fx, const QString& name) {
+    return gamepath::join(fx.gameDir(), name);
+}
+
+// An executable shell script standing in for `name` in the game folder. It appends `tag` to
+// tmp/order, notes its folder, the game folder's listing, the database and the state file as
+// they were, writes the game's setup for slot 2 and runs `more`.
+void writeStandIn(MainWindowFixture& fx, const QString& name, const QString& tag,
+                  const QString& more = {}) {
+    const QString t = fx.tmp.path();
+    const QString body =
+        QStringLiteral("#!/bin/sh\n"
+                       "echo %1 >> '%2/order'\n"
+                       "pwd -P > '%2/cwd'\n"
+                       "ls > '%2/listing'\n"
+                       "cp '%3/pso.mdb' '%2/db_during.mdb'\n"
+                       "cp f1gstate.sav '%2/state_during.sav'\n"
+                       "head -c 96 /dev/zero | tr '\\000' 'Z' | "
+                       "dd of=f1gstate.sav bs=1 seek=11346 conv=notrunc 2>/dev/null\n")
+            .arg(tag, t, fx.appDir()) +
+        more;
+    const QString path = gameFile(fx, name);
+    QFile::remove(path);
+    QVERIFY(testrows::writeFile(path, body.toUtf8()));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+QString tmpText(MainWindowFixture& fx, const QString& name) {
+    return QString::fromUtf8(testrows::readFile(fx.tmp.filePath(name))).trimmed();
+}
+
+void setParam(Gp2PsoBas& bas, const QString& field, const QVariant& value) {
+    QVERIFY(settingsrow::seekRow(*bas.ParamsRs));
+    bas.ParamsRs->edit();
+    bas.ParamsRs->setValue(field, value);
+    bas.ParamsRs->update();
+}
+
+QString param(Recordset& params, const QString& field) {
+    return settingsrow::seekRow(params) ? params.text(field) : QStringLiteral("<no row>");
+}
+QString param(Gp2PsoBas& bas, const QString& field) {
+    return param(*bas.ParamsRs, field);
+}
+
+QByteArray setupOf(MainWindowFixture& fx, int slot) {
+    const auto v = testrows::track(fx.bas, samplegame::originalName(slot),
+                                   QStringLiteral("Car Setup Information"));
+    return v ? v->toByteArray() : QByteArray("<no row>");
+}
+
+QWidget* topLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+const QRegularExpression kStamp(QStringLiteral("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$"));
+
+} // namespace
+
+class LauncherTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void game_alone_keeps_the_old_log_and_moves_setups_around_it();
+    void lap_timer_run_imports_its_log();
+    void missing_game_still_counts_and_log_window_shows_statistics();
+};
+
+void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    fx.bas.UseGp2Lap = false;
+    fx.bas.RenameLogFile = true;
+    fx.bas.DeleteLogFile = true;
+    QByteArray stored(96, '\0');
+    for (int i = 0; i < 96; ++i)
+        stored[i] = char(i * 7);
+    testrows::setTrack(fx.bas, samplegame::originalName(1), "Car Setup Information", stored);
+    const QByteArray oldLog = testrows::readFile(gameFile(fx, "gp2lap.log"));
+    QVERIFY(!oldLog.isEmpty());
+    // The game writes a log of its own; without the lap timer nobody imports it.
+    writeStandIn(
+        fx, QStringLiteral("GP2.EXE"), QStringLiteral("game"),
+        QStringLiteral("printf 'Track 03 loaded from slot\\r\\nMode: Unlimited practice\\r\\n"
+                       "Lap 1, time 1:11.111\\r\\n' > gp2lap.log\n"));
+    writeStandIn(fx, QStringLiteral("Gp2Lap.exe"), QStringLiteral("gp2lap"));
+
+    QTest::mouseClick(frm.Launching->Command4, Qt::LeftButton);
+
+    QCOMPARE(tmpText(fx, "order"), QStringLiteral("game"));
+    QCOMPARE(tmpText(fx, "cwd"), QDir(fx.gameDir()).canonicalPath());
+    QCOMPARE(QDir::currentPath(), QDir(fx.appDir()).absolutePath());
+    // Before the game: setups out, the launch counted, the old log kept and none left.
+    QCOMPARE(testrows::readFile(fx.tmp.filePath("state_during.sav")).mid(11250, 96), stored);
+    {
+        auto db = Database::open(fx.tmp.filePath("db_during.mdb"));
+        auto params = db->openTable(QStringLiteral("Parameters"));
+        params->setIndex(QStringLiteral("Code"));
+        QCOMPARE(param(*params, "Execution"), QStringLiteral("1"));
+        QCOMPARE(param(*params, "Last Use"), QString());
+    }
+    const QStringList listing = tmpText(fx, "listing").split(u'\n');
+    QVERIFY(listing.contains(QStringLiteral("Lt000001.log")));
+    QVERIFY(!listing.contains(QStringLiteral("gp2lap.log")));
+    QCOMPARE(testrows::readFile(gameFile(fx, "Lt000001.log")), oldLog);
+    // After it: the game's setups in, no log import, the statistics written.
+    QCOMPARE(setupOf(fx, 2), kGameSetup);
+    QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
+             QString());
+    QVERIFY(!topLevel("Recording") || !topLevel("Recording")->isVisible());
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    const QString first = param(fx.bas, "First Use");
+    QVERIFY2(kStamp.match(first).hasMatch(), qPrintable(first));
+    QCOMPARE(param(fx.bas, "Last Use"), first);
+
+    // A second launch: "First Use" stays; a kept log of the next number (from another
+    // database, say) is not overwritten, the log moves on to the next free number.
+    setParam(fx.bas, "First Use", QStringLiteral("01-01-2020 10:00:00"));
+    QVERIFY(testrows::writeFile(gameFile(fx, "lt000002.LOG"), "kept by another database"));
+    const QByteArray gameLog = testrows::readFile(gameFile(fx, "gp2lap.log"));
+    QTest::mouseClick(frm.Launching->Command4, Qt::LeftButton);
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("2"));
+    QCOMPARE(param(fx.bas, "First Use"), QStringLiteral("01-01-2020 10:00:00"));
+    QVERIFY(kStamp.match(param(fx.bas, "Last Use")).hasMatch());
+    QCOMPARE(testrows::readFile(gameFile(fx, "lt000002.LOG")),
+             QByteArray("kept by another database"));
+    QCOMPARE(testrows::readFile(gameFile(fx, "Lt000003.log")), gameLog);
+    QCOMPARE(tmpText(fx, "order"), QStringLiteral("game\ngame"));
+}
+
+void LauncherTest::lap_timer_run_imports_its_log() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    frm.show();
+    fx.bas.UseGp2Lap = true;
+    fx.bas.RenameLogFile = false;
+    fx.bas.DeleteLogFile = true;
+    setParam(fx.bas, "Time Running Gp2", 100);
+    const QString selected = fx.circuit(QStringLiteral("monza2001.dat"));
+    fx.bas.SelectedFile = selected;
+    writeStandIn(fx, QStringLiteral("GP2.EXE"), QStringLiteral("game"));
+    writeStandIn(fx, QStringLiteral("Gp2Lap.exe"), QStringLiteral("gp2lap"),
+                 QStringLiteral("sleep 1\n"
+                                "printf 'Track 03 loaded from slot file F1CT03.DAT\\r\\n"
+                                "Country: San Marino\\r\\nMode: Unlimited practice\\r\\n"
+                                "  Lap 1, time 1:22.333\\r\\n' > gp2lap.log\n"));
+
+    QTest::mouseClick(frm.Launching->Command4, Qt::LeftButton);
+
+    QCOMPARE(tmpText(fx, "order"), QStringLiteral("gp2lap"));
+    const QStringList listing = tmpText(fx, "listing").split(u'\n');
+    QVERIFY(!listing.contains(QStringLiteral("gp2lap.log")));
+    QVERIFY(listing.filter(QRegularExpression(QStringLiteral("^Lt\\d+\\.log$"))).isEmpty());
+    QCOMPARE(setupOf(fx, 2), kGameSetup);
+    QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
+             QStringLiteral("1:22.333"));
+    QVERIFY(param(fx.bas, "Time Running Gp2").toLongLong() >= 101);
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    QCOMPARE(fx.bas.CurrentFile, selected);
+    QCOMPARE(frm.Panel->Track->text(), QStringLiteral("Monza 2001"));
+
+    // The record window waits with the main window hidden until its Ok.
+    QWidget* recording = topLevel("Recording");
+    QVERIFY(recording && recording->isVisible());
+    QCOMPARE(recording->findChild<QListWidget*>("List1")->count(), 2);
+    QVERIFY(!frm.isVisible());
+    QTest::mouseClick(recording->findChild<QPushButton*>("Ok"), Qt::LeftButton);
+    QVERIFY(frm.isVisible());
+}
+
+void LauncherTest::missing_game_still_counts_and_log_window_shows_statistics() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    fx.bas.UseGp2Lap = false;
+    QVERIFY(QFile::remove(gameFile(fx, "GP2.EXE")));
+    setParam(fx.bas, "Execution", QVariant());
+    setParam(fx.bas, "Time Running Gp2", 3599);
+    frm.Launching->Launch();
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    QCOMPARE(param(fx.bas, "Time Running Gp2"), QStringLiteral("3599"));
+    const QString stamp = param(fx.bas, "Last Use");
+    QVERIFY(kStamp.match(stamp).hasMatch());
+
+    auto shown = [&frm] {
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            QWidget* log = QApplication::activeModalWidget();
+            if (!log || log->objectName() != QLatin1String("Log"))
+                return;
+            for (const char* name : {"Times", "FirstUse", "LastUse", "TotalUse"})
+                texts << log->findChild<QLabel*>(name)->text();
+            QTest::mouseClick(log->findChild<QPushButton*>("Ok"), Qt::LeftButton);
+        });
+        frm.FileLog->trigger();
+        return texts;
+    };
+    QCOMPARE(shown(), (QStringList{"1", " " + stamp, " " + stamp, "0:59:59"}));
+    setParam(fx.bas, "Time Running Gp2", 3600);
+    setParam(fx.bas, "First Use", QVariant());
+    QCOMPARE(shown(), (QStringList{"1", " ", " " + stamp, "1:00:00"}));
+}
+
+QTEST_MAIN(LauncherTest)
+#include "launcher_test.moc"

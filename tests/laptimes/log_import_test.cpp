@@ -1,0 +1,243 @@
+// The log import on a real main window: slot lines load the game's slot files, better times
+// land in the open lap time database, and the record window lists them.
+#include "laptimes/best_time_store.h"
+#include "laptimes/ui/log_import.h"
+#include "platform/gamepath.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kRace = QStringLiteral("Quick/non-championship/championship race");
+
+QString slotLine(int slot) {
+    return QStringLiteral("Track %1 loaded from slot file F1CT%1.DAT")
+        .arg(slot, 2, 10, QLatin1Char('0'));
+}
+
+void writeLog(MainWindowFixture& fx, const QStringList& lines) {
+    QVERIFY(testrows::writeFile(
+        gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log")),
+        (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1()));
+}
+
+QString stored(MainWindowFixture& fx, const QString& track, const QString& field) {
+    const auto v = testrows::track(fx.bas, track, field);
+    return v ? v->toString() : QStringLiteral("<no row>");
+}
+
+QWidget* recording() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Recording"))
+            return w;
+    return nullptr;
+}
+
+QStringList recordLines() {
+    QStringList out;
+    if (QWidget* r = recording())
+        if (auto* list = r->findChild<QListWidget*>(QStringLiteral("List1")))
+            for (int i = 0; i < list->count(); ++i)
+                out << list->item(i)->text();
+    return out;
+}
+
+// Clicks the import button; the main window is shown first so its hiding can be seen.
+void import(Gp2PsoFrm& frm) {
+    frm.show();
+    QTest::mouseClick(frm.LapLog->GetGp2Lap, Qt::LeftButton);
+}
+
+} // namespace
+
+class LogImportTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void sample_log_records_and_waits_for_ok();
+    void nothing_recorded_closes_at_once();
+    void monaco_and_unrecognized_circuits();
+    void only_better_times_replace_stored_ones();
+    void store_sees_names_as_the_catalogue_does();
+};
+
+void LogImportTest::sample_log_records_and_waits_for_ok() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    // A circuit selected in the main window comes back into the panel afterwards.
+    const QString selected = fx.circuit(QStringLiteral("monza2001.dat"));
+    fx.bas.SelectedFile = selected;
+    const QString interlagos3 = samplegame::originalName(3);
+    const QString monteCarlo = samplegame::originalName(4);
+
+    import(frm);
+    QCOMPARE(stored(fx, interlagos3, "Practice Time"), QStringLiteral("1:29.877"));
+    QCOMPARE(stored(fx, interlagos3, "Qualifying Time"), QStringLiteral("1:28.512"));
+    QCOMPARE(stored(fx, interlagos3, "Race Time"), QStringLiteral("1:30.555"));
+    QCOMPARE(stored(fx, interlagos3, "Warm Up Time"), QString());
+    QCOMPARE(stored(fx, monteCarlo, "Practice Time"), QStringLiteral("1:25.318"));
+    QCOMPARE(stored(fx, monteCarlo, "Qualifying Time"), QStringLiteral("1:23.660"));
+    QCOMPARE(stored(fx, monteCarlo, "Warm Up Time"), QStringLiteral("1:24.875"));
+    QCOMPARE(stored(fx, monteCarlo, "Race Time"), QStringLiteral("1:24.119"));
+
+    const QStringList lines = recordLines();
+    QCOMPARE(lines.size(), 2 * 10); // five records on each of the two slots
+    QCOMPARE(lines.first(), "Reached a record at " + interlagos3);
+    QCOMPARE(lines.at(1), QStringLiteral("     1:31.204 Unlimited practice"));
+    QCOMPARE(lines.last(), "     1:24.119 " + kRace);
+
+    QWidget* window = recording();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Record Status"));
+    auto* ok = window->findChild<QPushButton*>(QStringLiteral("Ok"));
+    QVERIFY(ok->isEnabled());
+    QVERIFY(!frm.isVisible());
+    QCOMPARE(fx.bas.CurrentFile, selected);
+    QCOMPARE(frm.Panel->Track->text(), QStringLiteral("Monza 2001"));
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QVERIFY(frm.isVisible());
+
+    // The same log again beats nothing: the window does not wait, the panel is emptied when
+    // nothing is selected, and the log itself is left as it was.
+    const QByteArray log = testrows::readFile(gamepath::join(fx.gameDir(), "gp2lap.log"));
+    fx.bas.SelectedFile.clear();
+    import(frm);
+    QVERIFY(recordLines().isEmpty());
+    QVERIFY(!window->isVisible());
+    QVERIFY(frm.isVisible());
+    QCOMPARE(frm.Panel->Track->text(), QString());
+    QCOMPARE(testrows::readFile(gamepath::join(fx.gameDir(), "gp2lap.log")), log);
+    QCOMPARE(stored(fx, monteCarlo, "Race Time"), QStringLiteral("1:24.119"));
+}
+
+void LogImportTest::nothing_recorded_closes_at_once() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    const int rows = testrows::trackCount(fx.bas);
+
+    // The session lines come before the first slot line, so its lap belongs to no session.
+    writeLog(fx, {QStringLiteral("Country: Brazil"), QStringLiteral("Mode: Unlimited practice"),
+                  QStringLiteral("  Lap 1, time 1:20.000"), slotLine(3),
+                  QStringLiteral("  Lap 2, time 1:21.000"), QStringLiteral("Track 00 from slot"),
+                  QStringLiteral("  Lap 3, time -:--.---")});
+    import(frm);
+    QVERIFY(recordLines().isEmpty());
+    QVERIFY(recording() && !recording()->isVisible());
+    QVERIFY(frm.isVisible());
+    QCOMPARE(stored(fx, samplegame::originalName(3), "Practice Time"), QString());
+    QCOMPARE(testrows::trackCount(fx.bas), rows);
+
+    // No log at all: the same.
+    QVERIFY(QFile::remove(gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log"))));
+    import(frm);
+    QVERIFY(!recording()->isVisible());
+    QVERIFY(frm.isVisible());
+}
+
+void LogImportTest::monaco_and_unrecognized_circuits() {
+    MainWindowFixture fx;
+    // Slot 5 holds an add-on named "Monaco", slot 6 a file with no block and no original length.
+    QVERIFY(testrows::writeFile(
+        fx.circuit(QStringLiteral("f1ct05.dat")),
+        samplegame::circuit(40000, samplegame::addonFields("Monaco", "Principality", 78))));
+    QVERIFY(
+        testrows::writeFile(fx.circuit(QStringLiteral("f1ct06.dat")), samplegame::circuit(12345)));
+    Gp2PsoFrm& frm = fx.start();
+    testrows::setTrack(fx.bas, "Monte-Carlo", "Race Time", QStringLiteral("1:30.000"));
+
+    writeLog(fx,
+             {slotLine(5), QStringLiteral("Country: Monaco"), "Mode: " + kRace,
+              QStringLiteral("  Lap 1, time 1:23.456"), slotLine(6),
+              QStringLiteral("Country: Nowhere"), QStringLiteral("Mode: Test drive"),
+              QStringLiteral("  Lap 1, time 1:40.000"), QStringLiteral("Mode: Unlimited practice"),
+              QStringLiteral("  Lap 2, time 1:39.000")});
+    import(frm);
+
+    QCOMPARE(stored(fx, "Monte-Carlo", "Race Time"), QStringLiteral("1:23.456"));
+    QCOMPARE(stored(fx, "Monaco", "Race Time"),
+             QString()); // the circuit's own row, made by its loading
+    // The unrecognized file gets a row under the panel's text, with the log's country; the
+    // lap of the unknown session left its times empty, the practice lap is filed.
+    const QString unknown = QStringLiteral("File not recognized.");
+    QCOMPARE(stored(fx, unknown, "Country"), QStringLiteral("Nowhere"));
+    QCOMPARE(stored(fx, unknown, "Practice Time"), QStringLiteral("1:39.000"));
+    QCOMPARE(stored(fx, unknown, "Race Time"), QString());
+    QCOMPARE(stored(fx, unknown, "Warm Up Time"), QString());
+    QCOMPARE(recordLines(),
+             (QStringList{"Reached a record at Monte-Carlo", "     1:23.456 " + kRace,
+                          "Reached a record at " + unknown, "     1:39.000 Unlimited practice"}));
+}
+
+void LogImportTest::only_better_times_replace_stored_ones() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    const QString track = samplegame::originalName(3);
+    testrows::setTrack(fx.bas, track, "Warm Up Time", QStringLiteral("1:20.000"));
+    testrows::setTrack(fx.bas, track, "Qualifying Time", QStringLiteral("1:30.000"));
+    testrows::setTrack(fx.bas, track, "Race Time", QStringLiteral("1:40.000"));
+    testrows::setTrack(fx.bas, track, "Practice Time", QStringLiteral("1:10.000"));
+
+    writeLog(fx,
+             {slotLine(3),
+              // A warm up time that does not beat the warm up is tried as qualifying.
+              QStringLiteral("Mode: warm up after qualifying"),
+              QStringLiteral("  Lap 1, time 1:25.000"),
+              // Equal is no record; smaller is; a lap without time never is.
+              "Start of session:  " + kRace, QStringLiteral("  Lap 1, time 1:40.000"),
+              QStringLiteral("  Lap 2, time -:--.---"), QStringLiteral("  Lap 3, time 1:39.999"),
+              // The last session line before a time wins; text order: 1:02 beats 1:10.
+              "Mode: " + kRace, QStringLiteral("Load of session:  Unlimited practice"),
+              QStringLiteral("  Lap 1, time 1:02.345"),
+              // A warm up only session drops a time that does not beat the warm up.
+              QStringLiteral("Mode: Sunday warm up"), QStringLiteral("  Lap 1, time 1:20.500")});
+    import(frm);
+    QCOMPARE(stored(fx, track, "Warm Up Time"), QStringLiteral("1:20.000"));
+    QCOMPARE(stored(fx, track, "Qualifying Time"), QStringLiteral("1:25.000"));
+    QCOMPARE(stored(fx, track, "Race Time"), QStringLiteral("1:39.999"));
+    QCOMPARE(stored(fx, track, "Practice Time"), QStringLiteral("1:02.345"));
+    QCOMPARE(recordLines(),
+             (QStringList{"Reached a record at " + track, "     1:25.000 warm up after qualifying",
+                          "Reached a record at " + track, "     1:39.999 " + kRace,
+                          "Reached a record at " + track, "     1:02.345 Unlimited practice"}));
+    // The panel shows the stored times of a track loaded after the import.
+    fx.bas.CurrentFile = fx.circuit(QStringLiteral("f1ct03.dat"));
+    frm.GetInfo();
+    QCOMPARE(TrackInfoPanel::maskedValue(frm.Panel->QTime), QStringLiteral("125000"));
+}
+
+void LogImportTest::store_sees_names_as_the_catalogue_does() {
+    MainWindowFixture fx;
+    fx.start();
+    testrows::setTrack(fx.bas, samplegame::originalName(1), "Race Time",
+                       QStringLiteral("1:30.000"));
+    BestTimeStore store(*fx.bas.TracksRs);
+    auto file = [&](const QString& track, const QString& time) {
+        return store.file(ParseState{track, QStringLiteral("Brazil"), kRace, time});
+    };
+    const QString name = samplegame::originalName(1);
+    // The catalogue's index takes names that differ in ASCII case for one row, so a time
+    // remembered under one spelling must count for the other.
+    QCOMPARE(file(name.toUpper(), "1:31.000"), TimeField::None);
+    QCOMPARE(file(name, "1:29.000"), TimeField::Race);
+    QCOMPARE(file(name.toUpper(), "1:29.500"), TimeField::None);
+    QCOMPARE(stored(fx, name, "Race Time"), QStringLiteral("1:29.000"));
+    // A new track gets its row once, with the country and empty times.
+    const int rows = testrows::trackCount(fx.bas);
+    QCOMPARE(file("Nowhere Ring", "1:10.000"), TimeField::Race);
+    QCOMPARE(file("NOWHERE RING", "1:09.000"), TimeField::Race);
+    QCOMPARE(testrows::trackCount(fx.bas), rows + 1);
+    QCOMPARE(stored(fx, "Nowhere Ring", "Country"), QStringLiteral("Brazil"));
+    QCOMPARE(stored(fx, "Nowhere Ring", "Race Time"), QStringLiteral("1:09.000"));
+    QCOMPARE(stored(fx, "Nowhere Ring", "Practice Time"), QString());
+}
+
+QTEST_MAIN(LogImportTest)
+#include "log_import_test.moc"
