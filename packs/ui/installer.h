@@ -18,5 +18,33 @@ public:
     QString InstallReport;
 
 private:
+    // What one installation found and did.
+    struct Run {
+        QString archive;        // the chosen archive, trimmed
+        QString scratch;        // AppDir/tmpzip, no trailing separator
+        QString circuit;        // the installed circuit's path (the last .DAT installed)
+        QString circuitName;    // its file name in the Circuits folder
+        QString largePicture;   // 640x480 menu picture copied into Bitmaps
+        QString smallPicture;   // 440x330 menu picture
+        QString readMe;         // the read-me in the scratch folder
+    };
+
+    // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming
+    // refused), so no report is shown.
+    bool install(Run& run);
+    QString extract(const Run& run); // returns report notes on what was left out
+    // False when the user gave no new name, which ends the installation.
+    bool installCircuit(Run& run, const QString& name);
+    // The name a circuit called like a game slot file is installed under; "" when refused.
+    QString askNewName(const Run& run, const QString& name);
+    void installPicture(Run& run, const QString& name);
+    void convertTexture(const Run& run, const QString& name);
+    void storePictures(const Run& run);
+    void copyTextures(const Run& run);
+    void selectInstalled(const Run& run);
+    void appendReadMe(const Run& run);
+    // The steps after every path past the archive check.
+    void closingSteps();
+
     MainForm& form_;
 };

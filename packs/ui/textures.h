@@ -16,9 +16,12 @@ public:
     QListWidget* JamList;   // hidden
 
     void CheckJams_Click();
-    void GetJams(const QString& circuitPath);
+    // Fills JamList from the circuit's texture list; false (and an empty list) when the file
+    // cannot be read.
+    bool GetJams(const QString& circuitPath);
     void JamsCheck();
-    // Copies scratchDir/name to every JamList entry ending with it; appends to report.
+    // Copies scratchDir/name to every JamList entry ending with it; appends to report. An
+    // entry that would lead outside the game folder gets a report line instead of a copy.
     void CopyJam(const QString& scratchDir, const QString& name, QString& report);
 
 private:

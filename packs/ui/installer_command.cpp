@@ -1,0 +1,184 @@
+// Install new Track: the archive is unpacked flat into the scratch folder, each of its files is
+// handled by its extension, the textures the circuit names are copied where it wants them,
+// and a report of everything done, with the read-me, is shown at the end.
+#include "packs/ui/installer.h"
+
+#include "packs/ui/textures.h"
+#include "packs/zip_extract.h"
+#include "platform/codepage.h"
+#include "platform/gamepath.h"
+#include "platform/ignore_step.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QWidget>
+
+namespace {
+
+qsizetype lastSeparator(const QString& path) {
+    return qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+}
+
+} // namespace
+
+void Installer::Install_Click() {
+    Gp2PsoBas& bas = form_.bas();
+    const QString chosen =
+        form_.dialogs().openFile(QStringLiteral("New track selection "),
+                                 LastArchiveFolder + QStringLiteral("*.zip"),
+                                 QStringLiteral("*.zip"), QStringLiteral("zip"));
+    if (chosen.isEmpty() || chosen == QLatin1String("*.zip"))
+        return;
+    LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
+    const QFileInfo archive(chosen);
+    if (!archive.isFile() || archive.size() == 0) {
+        form_.dialogs().message(QStringLiteral("File not found or invalid !!!"));
+        return;
+    }
+
+    StatusSink& status = form_.status();
+    form_.window()->hide();
+    status.setLine1(QStringLiteral("Please wait,"));
+    status.setLine2(QString());
+    status.showStatus();
+    status.pump();
+    InstallReport.clear();
+    Run run;
+    run.archive = chosen.trimmed();
+    run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
+    bool finished = false;
+    ignoreFailure("installing a track", [&] { finished = install(run); });
+    if (finished)
+        form_.showText(InstallReport);
+    closingSteps();
+}
+
+bool Installer::install(Run& run) {
+    Gp2PsoBas& bas = form_.bas();
+    StatusSink& status = form_.status();
+    const QString& crLf = Gp2PsoBas::CrLf;
+    ignoreFailure("emptying the scratch folder", [&] {
+        QDir().mkpath(run.scratch);
+        const QDir scratch(run.scratch);
+        for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(scratch.filePath(file));
+        QFile::remove(bas.AppDir + gamepath::sep() + QStringLiteral("tmp.zip"));
+    });
+
+    status.setLine2(QStringLiteral("Extracting..."));
+    status.pump();
+    const QString notes = extract(run);
+
+    ZipDir->setPath(run.scratch);
+    Textures& textures = form_.textures();
+    textures.JamList->hide();
+    textures.JamList->clear();
+    status.setLine2(QStringLiteral("Looking file..."));
+    status.pump();
+    if (ZipDir->count() == 0) {
+        QString message = QStringLiteral("Couldn't extract any file from ") + run.archive +
+                          QStringLiteral(" !!!");
+        if (!notes.isEmpty())
+            message += Gp2PsoBas::CrLf2 + notes;
+        form_.dialogs().message(message);
+        bas.CurrentFile.clear();
+        status.hideStatus();
+        return false;
+    }
+
+    InstallReport = QString::number(ZipDir->count()) + QStringLiteral(" files extracted from ") +
+                    run.archive + Gp2PsoBas::CrLf2 + notes;
+    for (int i = 0; i < ZipDir->count(); ++i) {
+        ZipDir->setCurrentRow(i);
+        const QString name = ZipDir->fileName(i);
+        status.setLine2(name);
+        status.pump();
+        const QString kind = name.right(4).toUpper();
+        bool goOn = true;
+        ignoreFailure("installing a file of the archive", [&] {
+            if (kind == QLatin1String(".DAT"))
+                goOn = installCircuit(run, name);
+            else if (kind == QLatin1String(".BMP"))
+                installPicture(run, name);
+            else if (kind == QLatin1String(".JAD"))
+                convertTexture(run, name);
+            else if (kind == QLatin1String(".TXT") &&
+                     (run.readMe.isEmpty() ||
+                      name.trimmed().toUpper() == QLatin1String("GP2FORM.TXT")))
+                run.readMe = run.scratch + gamepath::sep() + name;
+        });
+        if (!goOn)
+            return false;
+    }
+
+    status.pump();
+    storePictures(run);
+    InstallReport += crLf;
+    copyTextures(run);
+    selectInstalled(run);
+    status.hideStatus();
+    if (run.circuit.isEmpty())
+        InstallReport += crLf + QStringLiteral("Couldn't find dat file !!!") + crLf;
+    appendReadMe(run);
+    return true;
+}
+
+QString Installer::extract(const Run& run) {
+    // The copy the outside unpacker used to read is still made, so the program folder looks
+    // after an installation as it always did; the archive itself is read when it fails.
+    const QString copy = form_.bas().AppDir + gamepath::sep() + QStringLiteral("tmp.zip");
+    QString notes;
+    QString source = copy;
+    QFile::remove(copy);
+    if (!QFile::copy(run.archive, copy)) {
+        notes += QStringLiteral("Couldn't copy ") + run.archive + QStringLiteral(" to ") + copy +
+                 Gp2PsoBas::CrLf;
+        source = run.archive;
+    }
+    return notes + extractionNotes(extractFlat(source, run.scratch));
+}
+
+void Installer::selectInstalled(const Run& run) {
+    FileListBox* file1 = form_.lists().File1;
+    file1->hide();
+    file1->refresh();
+    int row = 0;
+    for (int i = 0; i < file1->count(); ++i)
+        if (file1->fileName(i).toUpper() == run.circuitName.toUpper()) {
+            row = i;
+            break;
+        }
+    file1->show();
+    file1->setListIndex(row);
+}
+
+void Installer::appendReadMe(const Run& run) {
+    if (run.readMe.isEmpty())
+        return;
+    const QString& crLf = Gp2PsoBas::CrLf;
+    InstallReport += Gp2PsoBas::CrLf2 + run.readMe + Gp2PsoBas::CrLf2;
+    QFile file(run.readMe);
+    if (!file.open(QIODevice::ReadOnly)) {
+        InstallReport += QStringLiteral("Couldn't read this file: ") + file.errorString() + crLf;
+        return;
+    }
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = cp1252::toUnicode(file.readAll()).split(lineEnd);
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast(); // the last line's own line end
+    for (const QString& line : lines)
+        InstallReport += line + crLf;
+}
+
+void Installer::closingSteps() {
+    form_.status().hideStatus();
+    form_.window()->show();
+    if (!form_.lists().File1->selectedName().isEmpty())
+        form_.lists().File1_Click();
+}

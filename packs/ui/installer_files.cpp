@@ -1,0 +1,148 @@
+// How an installation handles the files of an archive: circuits into the Circuits folder
+// (renamed when called like a game slot file), the two menu pictures into Bitmaps and the
+// catalogue, texture sources through jad2jam, and the texture copies at the end.
+#include "packs/ui/installer.h"
+
+#include "gamedir/exe_cmd.h"
+#include "packs/copy_replacing.h"
+#include "packs/ui/textures.h"
+#include "platform/gamepath.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+// Exact lengths of the two menu pictures: 8-bit bitmaps, 1078 bytes of headers and palette.
+constexpr qint64 kLargePictureBytes = 308278; // 640x480
+constexpr qint64 kSmallPictureBytes = 146278; // 440x330
+
+// The track name comes from the archive's circuit file: the name offered for it must stay a
+// plain file name in the Circuits folder.
+QString offeredFileName(const QString& track) {
+    QString name = track.trimmed();
+    for (QChar& c : name) {
+        const char16_t u = c.unicode();
+        if (u < 32 || u == 127 || QStringView(u"\\/:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return name + QStringLiteral(".dat");
+}
+
+} // namespace
+
+bool Installer::installCircuit(Run& run, const QString& name) {
+    Gp2PsoBas& bas = form_.bas();
+    const QString& crLf = Gp2PsoBas::CrLf;
+    const QString source = run.scratch + gamepath::sep() + name;
+    QString targetName = name;
+    if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
+        targetName = askNewName(run, name);
+        if (targetName.isEmpty()) {
+            form_.dialogs().message(QStringLiteral("Track ") + run.archive +
+                                    QStringLiteral(" was not installed !!!"));
+            return false;
+        }
+    }
+    const QString target =
+        gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
+    QString error;
+    if (copyReplacing(source, target, &error)) {
+        InstallReport += crLf + name + QStringLiteral(" track copied to ") + target +
+                         Gp2PsoBas::CrLf2;
+        run.circuit = target;
+        run.circuitName = QFileInfo(target).fileName();
+    } else {
+        InstallReport += crLf + name + QStringLiteral(" track couldn't be copied to ") + target +
+                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf2;
+    }
+    if (!form_.textures().GetJams(source))
+        InstallReport += QStringLiteral("Couldn't read the texture list of ") + name + crLf;
+    return true;
+}
+
+QString Installer::askNewName(const Run& run, const QString& name) {
+    Gp2PsoBas& bas = form_.bas();
+    StatusSink& status = form_.status();
+    bas.CurrentFile = run.scratch + gamepath::sep() + name;
+    form_.GetInfo();
+    status.hideStatus();
+    const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
+                           name + QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
+                           QStringLiteral("Please, inform a new name for this file: ");
+    const QString offer = offeredFileName(form_.panel().Track->text());
+    QString answer;
+    for (;;) {
+        answer = form_.dialogs().input(prompt, offer);
+        if (answer.isEmpty())
+            return {};
+        const QFileInfo existing(
+            gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
+        if (!existing.isFile() || existing.size() == 0 ||
+            form_.dialogs().askYesNo(QStringLiteral("File already exists, overwrite ?")))
+            break;
+    }
+    status.showStatus();
+    status.pump();
+    return answer;
+}
+
+void Installer::installPicture(Run& run, const QString& name) {
+    const QString source = run.scratch + gamepath::sep() + name;
+    const qint64 length = QFileInfo(source).size();
+    QString* remembered = nullptr;
+    QString size;
+    if (length == kLargePictureBytes) {
+        remembered = &run.largePicture;
+        size = QStringLiteral("640x480");
+    } else if (length == kSmallPictureBytes) {
+        remembered = &run.smallPicture;
+        size = QStringLiteral("440x330");
+    } else {
+        return;
+    }
+    const QString target =
+        gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
+    QString error;
+    if (copyReplacing(source, target, &error)) {
+        *remembered = target;
+        InstallReport += name + QStringLiteral(" ") + size + QStringLiteral(" menu image copied") +
+                         Gp2PsoBas::CrLf;
+    } else {
+        InstallReport += name + QStringLiteral(" ") + size +
+                         QStringLiteral(" menu image couldn't be copied to ") + target +
+                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
+    }
+}
+
+void Installer::convertTexture(const Run& run, const QString& name) {
+    ExeCmd::RunAndWait(form_.bas().AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe ") +
+                       run.scratch + gamepath::sep() + name);
+    InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+}
+
+void Installer::storePictures(const Run& run) {
+    if (run.largePicture.isEmpty() && run.smallPicture.isEmpty())
+        return;
+    // Without a circuit there is no track to keep the pictures for; they stay copied.
+    if (run.circuit.isEmpty())
+        return;
+    form_.bas().CurrentFile = run.circuit;
+    form_.GetInfo();
+    form_.menuPictureField(1)->setText(run.largePicture);
+    form_.menuPictureField(2)->setText(run.smallPicture);
+    form_.UpdateMaps();
+}
+
+void Installer::copyTextures(const Run& run) {
+    ZipDir->refresh();
+    Textures& textures = form_.textures();
+    for (int i = 0; i < ZipDir->count(); ++i) {
+        const QString name = ZipDir->fileName(i);
+        if (name.right(4).toUpper() == QLatin1String(".JAM"))
+            textures.CopyJam(run.scratch, name, InstallReport);
+    }
+}

@@ -1,0 +1,71 @@
+// Check Jams: the texture files the panel's circuit names, read from the end of its file, and
+// whether each is in the game folder.
+#include "packs/ui/textures.h"
+
+#include "packs/texture_list.h"
+#include "platform/gamepath.h"
+#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+// The list lies just before the checksum; a window this long holds any real one, and a
+// huge file from an archive is not read whole for it.
+constexpr qint64 kTailWindow = 8 << 20;
+
+} // namespace
+
+void Textures::CheckJams_Click() {
+    const QString circuit = form_.bas().CurrentFile;
+    if (circuit.isEmpty()) {
+        form_.dialogs().message(QStringLiteral("Select a circuit first !!!"));
+        return;
+    }
+    if (!GetJams(circuit)) {
+        form_.dialogs().message(QStringLiteral("Couldn't read ") + circuit + QStringLiteral(" !!!"));
+        return;
+    }
+    JamsCheck();
+}
+
+bool Textures::GetJams(const QString& circuitPath) {
+    JamList->clear();
+    QFile file(circuitPath);
+    if (!QFileInfo(circuitPath).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    if (size > kTailWindow && !file.seek(size - kTailWindow))
+        return false;
+    const QByteArray tail = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    JamList->addItems(scanTextureList(tail));
+    return true;
+}
+
+void Textures::JamsCheck() {
+    const Gp2PsoBas& bas = form_.bas();
+    QString missing;
+    int missingCount = 0;
+    for (int i = 0; i < JamList->count(); ++i) {
+        const QString path = gamepath::join(bas.Gp2Dir, JamList->item(i)->text());
+        const QFileInfo info(path);
+        if (!info.isFile() || info.size() == 0) {
+            missing += path + Gp2PsoBas::CrLf;
+            ++missingCount;
+        }
+    }
+    if (missingCount == 0)
+        form_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
+                                QStringLiteral(" jam files used by ") +
+                                form_.panel().Track->text() +
+                                QStringLiteral(" exists on your system !!!"));
+    else
+        form_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
+                                Gp2PsoBas::CrLf + missing);
+}

@@ -1,0 +1,258 @@
+// Install new Track on a real main window: archives made with libzip, a jad2jam stand-in
+// script, the report compared as text, and hostile archives that must not reach outside.
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/zip_maker.h"
+#include "packs/ui/installer.h"
+#include "packs/ui/menu_pictures.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using testrows::readFile;
+using testrows::writeFile;
+using zipmaker::Entry;
+
+namespace {
+
+const QString kSep = QDir::separator();
+
+QByteArray dat(const QString& track, const QStringList& jams = {}, int seed = 1) {
+    return samplegame::circuit(20000 + seed, samplegame::addonFields(track, "Nowhere", 40), jams,
+                               seed);
+}
+
+} // namespace
+
+class InstallerTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    Installer* installer = nullptr;
+    QStringList viewed; // texts the report viewer showed
+
+    QString scratch() const { return fx->appDir() + kSep + "tmpzip"; }
+    QString game(const QString& relative) const { return QDir::cleanPath(fx->gameDir() + relative); }
+
+    QString archive(const QString& name, const QList<Entry>& entries) {
+        const QString path = fx->tmp.filePath("downloads/" + name);
+        QDir().mkpath(fx->tmp.filePath("downloads"));
+        QString error;
+        if (!zipmaker::write(path, entries, &error))
+            qWarning("archive not written: %s", qPrintable(error));
+        return path;
+    }
+
+    // Runs the menu command with the file dialog answering `path` and then `answers`; the
+    // report viewer is closed as soon as it opens.
+    void install(const QString& path, const QVariantList& answers = {}) {
+        fx->dialogs.answers = QVariantList{path} + answers;
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal->objectName() != QLatin1String("MessageBox"))
+                return;
+            viewed << modal->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            modal->findChild<QPushButton*>("Ok")->click();
+        });
+        closer.start(20);
+        fx->frm->Install->trigger();
+        QVERIFY(fx->frm->isVisible());
+        QVERIFY(!fx->status.visible);
+    }
+
+    QString mapsField(const QString& track, const QString& field) {
+        Recordset& maps = *fx->bas.MapsRs;
+        maps.setIndex("Name");
+        maps.seek("=", track);
+        return maps.noMatch() ? QStringLiteral("<no record>") : maps.text(field);
+    }
+
+    QString selected() const { return fx->frm->Lists->File1->selectedName(); }
+
+private slots:
+    void init() {
+        fx = std::make_unique<MainWindowFixture>();
+        // The converter stand-in writes NAME.JAM beside NAME.JAD.
+        const QString jad2jam = fx->appDir() + kSep + "jad2jam.exe";
+        QVERIFY(writeFile(jad2jam, "#!/bin/sh\ncp \"$1\" \"${1%.*}.JAM\"\n"));
+        QFile::setPermissions(jad2jam, QFile::permissions(jad2jam) | QFile::ExeOwner);
+        fx->start();
+        fx->frm->show();
+        installer = fx->frm->Installing;
+        viewed.clear();
+    }
+    void cleanup() { fx.reset(); }
+
+    void circuit_pictures_textures_and_report() {
+        const QByteArray circuit = dat("Monte Carlo", {"gamejams\\mc\\X.JAM", "gamejams\\pit.jam"});
+        const QByteArray large(308278, 'L'), small(146278, 's');
+        const QString zip = archive("monaco.zip",
+                                    {{"monaco/MONACO.DAT", circuit},
+                                     {"MONACO1.BMP", large},
+                                     {"MONACO2.BMP", small},
+                                     {"BIG.BMP", QByteArray(308279, 'b')},
+                                     {"x.jam", "texture"},
+                                     {"PIT.JAD", "source"},
+                                     {"README.TXT", "line one\r\nline two\nlast"}});
+        install(zip);
+
+        const QString circuits = fx->circuits();
+        const QString expected =
+            "7 files extracted from " + zip + "\r\n\r\n" +
+            "\r\nMONACO.DAT track copied to " + circuits + kSep + "MONACO.DAT\r\n\r\n" +
+            "MONACO1.BMP 640x480 menu image copied\r\n"
+            "MONACO2.BMP 440x330 menu image copied\r\n"
+            "PIT.JAD file converted to JAM\r\n"
+            "\r\n"
+            "PIT.JAM copied to " + fx->gameDir() + "gamejams" + kSep + "\r\n" +
+            "X.JAM copied to " + fx->gameDir() + "gamejams" + kSep + "mc" + kSep + "\r\n" +
+            "\r\n\r\n" + scratch() + kSep + "README.TXT\r\n\r\n" +
+            "line one\r\nline two\r\nlast\r\n";
+        QCOMPARE(installer->InstallReport.split("\r\n"), expected.split("\r\n"));
+        QCOMPARE(viewed, QStringList{QString(expected).replace("\r\n", "\n")});
+        QCOMPARE(fx->dialogs.kinds, QStringList{"openFile"});
+
+        QCOMPARE(readFile(fx->circuit("MONACO.DAT")), circuit);
+        QCOMPARE(readFile(game("Bitmaps/MONACO1.BMP")), large);
+        QCOMPARE(readFile(game("Bitmaps/MONACO2.BMP")), small);
+        QVERIFY(!QFile::exists(game("Bitmaps/BIG.BMP")));
+        QCOMPARE(readFile(game("gamejams/mc/X.JAM")), QByteArray("texture"));
+        QCOMPARE(readFile(game("gamejams/PIT.JAM")), QByteArray("source"));
+        QCOMPARE(mapsField("Monte Carlo", "Menu Picture"), game("Bitmaps/MONACO1.BMP"));
+        QCOMPARE(mapsField("Monte Carlo", "Menu Picture 2"), game("Bitmaps/MONACO2.BMP"));
+        QCOMPARE(selected(), QStringLiteral("MONACO.DAT"));
+        QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monte Carlo"));
+        QCOMPARE(installer->LastArchiveFolder, fx->tmp.filePath("downloads") + "/");
+    }
+
+    void slot_named_circuit_is_renamed() {
+        QVERIFY(writeFile(fx->circuit("Taken.dat"), "an installed circuit"));
+        const QByteArray gameSlot = readFile(fx->circuit("f1ct05.dat"));
+        const QByteArray circuit = dat("Re/Name");
+        const QString zip = archive("slot.zip", {{"F1CT05.DAT", circuit}, {"Z1.BMP", QByteArray(308278, 'z')}});
+        // Refused: nothing after that file is done and no report is shown.
+        install(zip, {QString()});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Track " + zip + " was not installed !!!"});
+        QVERIFY(!QFile::exists(game("Bitmaps/Z1.BMP")));
+        QVERIFY(viewed.isEmpty());
+
+        // An existing name asks to overwrite; No asks for a name again.
+        install(zip, {"Taken.dat", false, "Taken.dat", true});
+        const QString prompt = "The name of the file you are installing can't be F1CT05.DAT !!!"
+                               "\r\n\r\nPlease, inform a new name for this file: ";
+        QCOMPARE(fx->dialogs.shown, (QStringList{"New track selection ", prompt,
+                                                 "File already exists, overwrite ?", prompt,
+                                                 "File already exists, overwrite ?"}));
+        // The offer comes from the circuit file: it stays a plain file name.
+        QCOMPARE(fx->dialogs.lastDefault, QStringLiteral("Re_Name.dat"));
+        QCOMPARE(readFile(fx->circuit("Taken.dat")), circuit);
+        QCOMPARE(readFile(fx->circuit("f1ct05.dat")), gameSlot);
+        QCOMPARE(selected(), QStringLiteral("Taken.dat"));
+        QVERIFY(installer->InstallReport.contains("F1CT05.DAT track copied to " + fx->circuit("Taken.dat")));
+    }
+
+    void read_me_choice_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("GP2FORM first") << QStringList{"GP2FORM.TXT", "README.TXT"} << "GP2FORM.TXT";
+        QTest::newRow("GP2FORM last") << QStringList{"A.TXT", "gp2form.txt"} << "gp2form.txt";
+        QTest::newRow("first one") << QStringList{"B.TXT", "A.TXT"} << "A.TXT";
+    }
+    void read_me_choice() {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, shown);
+        QList<Entry> entries;
+        for (const QString& t : texts)
+            entries.append({t.toLatin1(), "text of " + t.toLatin1()});
+        install(archive("texts.zip", entries));
+        QVERIFY(installer->InstallReport.endsWith("\r\nCouldn't find dat file !!!\r\n\r\n\r\n" +
+                                                  scratch() + kSep + shown + "\r\n\r\ntext of " +
+                                                  shown + "\r\n"));
+        QCOMPARE(viewed.size(), 1);
+    }
+
+    void second_circuit_is_the_installed_one() {
+        // The catalogue already holds a small picture for B; the archive brings only a large one.
+        Recordset& maps = *fx->bas.MapsRs;
+        maps.addNew();
+        maps.setValue("Name", "Track B");
+        maps.setValue("Menu Picture 2", "old2.bmp");
+        maps.update();
+        install(archive("two.zip", {{"ZZA.DAT", dat("Track A", {"gamejams\\a\\T.JAM"}, 1)},
+                                    {"ZZB.DAT", dat("Track B", {"gamejams\\b\\T.JAM"}, 2)},
+                                    {"ZZB1.BMP", QByteArray(308278, 'B')},
+                                    {"T.JAM", "t"}}));
+        QVERIFY(QFile::exists(fx->circuit("ZZA.DAT")));
+        QVERIFY(QFile::exists(game("gamejams/b/T.JAM")));
+        QVERIFY(!QFile::exists(game("gamejams/a")));
+        QCOMPARE(mapsField("Track B", "Menu Picture"), game("Bitmaps/ZZB1.BMP"));
+        QCOMPARE(mapsField("Track B", "Menu Picture 2"), QString());
+        QCOMPARE(mapsField("Track A", "Menu Picture"), QStringLiteral("<no record>"));
+        FileListBox* file1 = fx->frm->Lists->File1;
+        QCOMPARE(file1->listIndex(), file1->count() - 1);
+        QCOMPARE(selected(), QStringLiteral("ZZB.DAT"));
+
+        // Pictures without a circuit are copied; there is no track to store them for.
+        install(archive("pictures.zip", {{"LONE2.BMP", QByteArray(146278, 'l')}}));
+        QVERIFY(QFile::exists(game("Bitmaps/LONE2.BMP")));
+        QVERIFY(installer->InstallReport.endsWith("Couldn't find dat file !!!\r\n"));
+    }
+
+    void hostile_and_unusable_archives() {
+        const QString outside = fx->tmp.filePath("outside.txt");
+        QVERIFY(writeFile(outside, "untouched"));
+        const QString zip = archive(
+            "evil.zip", {{"../../evil.dat", dat("Evil")},
+                         {"/abs.txt", "read me"},
+                         {"C:\\X.JAM", "texture"},
+                         {"..\\link.txt", outside.toUtf8(), Entry::Link}});
+        install(zip);
+        const QString report = installer->InstallReport;
+        QVERIFY2(report.startsWith("3 files extracted from " + zip + "\r\n\r\n" +
+                                   "..\\link.txt not extracted: it is a link\r\n\r\n" +
+                                   "evil.dat track copied to " + fx->circuit("evil.dat")),
+                 qPrintable(report));
+        QCOMPARE(readFile(outside), QByteArray("untouched"));
+        QCOMPARE(QDir(fx->tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"app", "downloads", "game", "outside.txt"}));
+        QCOMPARE(QDir(scratch()).entryList(QDir::Files, QDir::Name), (QStringList{"X.JAM", "abs.txt", "evil.dat"}));
+
+        // A damaged archive: nothing extracted, and the message says why.
+        const QString garbage = fx->tmp.filePath("downloads/garbage.zip");
+        QVERIFY(writeFile(garbage, "PK\x03\x04 not really"));
+        install(garbage);
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY(fx->dialogs.messages()[0].startsWith("Couldn't extract any file from " + garbage +
+                                                     " !!!\r\n\r\nNothing extracted: "));
+        QVERIFY(QDir(scratch()).entryList(QDir::Files).isEmpty());
+
+        // Missing, empty, cancelled (the preset name comes back: the last folder & "*.zip").
+        const QString empty = fx->tmp.filePath("downloads/empty.zip");
+        QVERIFY(writeFile(empty, QByteArray()));
+        for (const QString& path : {fx->tmp.filePath("downloads/none.zip"), empty,
+                                    installer->LastArchiveFolder + "*.zip"}) {
+            install(path);
+            QCOMPARE(fx->dialogs.messages(), QStringList{"File not found or invalid !!!"});
+        }
+        installer->LastArchiveFolder.clear();
+        install("*.zip");
+        QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});
+        QVERIFY(viewed.size() == 1);
+    }
+};
+
+QTEST_MAIN(InstallerTest)
+#include "installer_test.moc"
