@@ -16,7 +16,11 @@ build-sanitize: deps
 run: build
 	tools/run-sample.sh build
 
-# Builds and runs every test, first normally, then under the sanitizers.
+# Builds and runs every test, first normally, then under the sanitizers, then a short run of
+# each fuzz target (clang).
 test: build build-sanitize
 	ctest --preset default
 	ctest --preset sanitize
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz

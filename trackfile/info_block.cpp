@@ -36,6 +36,29 @@ std::optional<ValueSpan> findValue(const QByteArray& infoText, const QString& ke
     return ValueSpan{start, end};
 }
 
+// Where the block ends: its fields "|key|value" follow the tag until a value is closed by
+// "#", or by "|" directly followed by "#"; that "#" is the end. A "#" inside a value that a
+// "|" closes is not. None when the fields run out without such an end.
+std::optional<qsizetype> blockEnd(const QByteArray& area) {
+    qsizetype pos = Tag.size();
+    if (pos < area.size() && area[pos] == '#')
+        return pos;
+    while (pos < area.size() && area[pos] == '|') {
+        const qsizetype keyEnd = area.indexOf('|', pos + 1);
+        if (keyEnd < 0)
+            return std::nullopt;
+        const qsizetype bar = area.indexOf('|', keyEnd + 1);
+        if (bar < 0) {
+            const qsizetype hash = area.indexOf('#', keyEnd + 1);
+            return hash < 0 ? std::nullopt : std::optional<qsizetype>(hash);
+        }
+        if (bar + 1 < area.size() && area[bar + 1] == '#')
+            return bar + 1;
+        pos = bar;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray readInfoArea(const QString& path) {
@@ -62,12 +85,11 @@ bool updateDatInfo(QByteArray& infoText, const QString& field, const QString& co
     const QByteArray value = cp1252::fromUnicode(contents);
     QByteArray edited = infoText.left(span->start) + value + infoText.mid(span->end);
     if (edited.size() > AreaSize) {
-        // Only what lies past the block's closing "#" (or, in a block without one, past its
-        // last "|") may be dropped; anything else would cut fields off the block.
+        // Only what lies past the block's closing "#" (or, in a block whose fields do not
+        // reach one, past its last "|") may be dropped, and never the new value's own
+        // delimiter; anything else would cut fields off the block.
         const qsizetype after = span->start + value.size();
-        qsizetype close = edited.indexOf('#', after);
-        if (close < 0)
-            close = edited.lastIndexOf('|');
+        const qsizetype close = std::max(after, blockEnd(edited).value_or(edited.lastIndexOf('|')));
         if (close >= AreaSize)
             return false;
         edited.truncate(AreaSize);

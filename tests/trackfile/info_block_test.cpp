@@ -168,6 +168,17 @@ private slots:
         QByteArray expected("#GP2INFO|Name|Monza 2001|#");
         expected.append(4096 - expected.size(), '\0');
         QCOMPARE(zeros, expected);
+        // A "#" inside a later value is no end of the block: the block's own "#" at the last
+        // byte would be pushed out, and the Author field cut short.
+        QByteArray hash("#GP2INFO|Name|Monza|Desc|");
+        hash.append(4096 - hash.size() - 17, 'd');
+        hash += "|Author|Team #5|#";
+        QCOMPARE(hash.size(), 4096);
+        const QByteArray hashBefore = hash;
+        QVERIFY(!infoblock::updateDatInfo(hash, "Name", "Monza 2"));
+        QCOMPARE(hash, hashBefore);
+        QVERIFY(infoblock::updateDatInfo(hash, "Name", "Mon"));
+        QCOMPARE(infoblock::getDat(hash, "Author"), QStringLiteral("Team #5"));
     }
 
     void readArea_data() {
