@@ -34,19 +34,6 @@ template <class F> void storeRow(Recordset& tracks, F&& fill) {
     }
 }
 
-QString& fieldOf(StoredTimes& t, TimeField f) {
-    switch (f) {
-    case TimeField::Race:
-        return t.race;
-    case TimeField::Practice:
-        return t.practice;
-    case TimeField::WarmUp:
-        return t.warmUp;
-    default:
-        return t.qualifying;
-    }
-}
-
 constexpr TimeField kFields[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
                                  TimeField::Race};
 

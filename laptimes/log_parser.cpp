@@ -100,3 +100,16 @@ QStringList recordResultLines(const ParseState& state) {
     return {QStringLiteral("Reached a record at ") + state.track,
             QStringLiteral("     ") + state.time + u' ' + state.mode};
 }
+
+QString& fieldOf(StoredTimes& times, TimeField field) {
+    switch (field) {
+    case TimeField::Race:
+        return times.race;
+    case TimeField::Practice:
+        return times.practice;
+    case TimeField::WarmUp:
+        return times.warmUp;
+    default:
+        return times.qualifying;
+    }
+}

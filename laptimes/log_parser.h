@@ -52,6 +52,9 @@ struct StoredTimes {
     QString practice;
 };
 
+// The stored time of a kind (None gives the qualifying time).
+QString& fieldOf(StoredTimes& times, TimeField field);
+
 struct RecordDecision {
     TimeField field = TimeField::None; // the field to write the new time into; None: no record
 };

@@ -10,19 +10,6 @@ struct Row {
     StoredTimes times;
 };
 
-QString& fieldOf(StoredTimes& t, TimeField f) {
-    switch (f) {
-    case TimeField::Race:
-        return t.race;
-    case TimeField::Practice:
-        return t.practice;
-    case TimeField::WarmUp:
-        return t.warmUp;
-    default:
-        return t.qualifying;
-    }
-}
-
 // Stands in for the import around the parser: a table of rows by track name and the record
 // window's lines, filed the way the import files a lap time.
 struct Import {
