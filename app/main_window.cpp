@@ -66,6 +66,8 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     connect(Exit, &QPushButton::clicked, this, guarded("Exit_Click", [this] { Exit_Click(); }));
     buildMenus();
     layoutControls();
+    // Takes its default size now, so the start-up can centre it by its real size.
+    adjustSize();
 }
 
 Gp2PsoFrm::~Gp2PsoFrm() = default;
@@ -114,8 +116,13 @@ void Gp2PsoFrm::layoutControls() {
     change->addStretch();
     grid->addLayout(change, 0, 1);
 
+    // The slot list shows all 16 slots without scrolling.
+    QListWidget* slotList = Lists->List1;
+    slotList->addItem(QStringLiteral("00"));
+    slotList->setMinimumHeight(slotList->sizeHintForRow(0) * 16 + 2 * slotList->frameWidth());
+    delete slotList->takeItem(0);
     auto* slotColumn = new QVBoxLayout;
-    slotColumn->addWidget(Lists->List1, 1);
+    slotColumn->addWidget(slotList, 1);
     auto* pack = new QHBoxLayout;
     pack->addWidget(Packs->Label200);
     pack->addWidget(Packs->SelectedPack, 1);

@@ -38,7 +38,7 @@ void MenuPictures::buildWidgets(QWidget* parent) {
     Clear2 = button("Clear2", "&Clear", "Clear Menu Picture");
     auto makePreview = [this](const char* name) {
         auto* p = named(new QLabel(Frame7), name);
-        p->setFixedSize(160, 120);
+        p->setFixedSize(128, 96); // 4:3, as the pictures
         p->setScaledContents(true);
         p->setFrameShape(QFrame::Box);
         return p;

@@ -6,6 +6,7 @@
 #include "platform/guarded.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
+#include "trackfile/ui/picture_button.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -29,21 +30,20 @@ void PackControls::buildWidgets(QWidget* parent) {
     SelectedPack = named(new QComboBox(parent), "SelectedPack");
     SelectedPack->setEditable(true);
     SelectedPack->setInsertPolicy(QComboBox::NoInsert);
-    auto tool = [parent](const char* name, const char* tip, const char* icon) {
-        auto* b = named(new QToolButton(parent), name);
-        b->setToolTip(QString::fromLatin1(tip));
-        b->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
-        return b;
-    };
-    UpdTp = tool("UpdTp", "View Pack", "document-open");
+    UpdTp = pictureButton(parent, "UpdTp", "View Pack", "document-open",
+                          QStyle::SP_FileDialogContentsView);
     UpdTp->setEnabled(false);
-    SavePack = tool("SavePack", "Save Pack", "document-save");
-    DeletePack = tool("DeletePack", "Delete Track Pack", "edit-delete");
+    SavePack = pictureButton(parent, "SavePack", "Save Pack", "document-save",
+                             QStyle::SP_DialogSaveButton);
+    DeletePack = pictureButton(parent, "DeletePack", "Delete Track Pack", "edit-delete",
+                               QStyle::SP_TrashIcon);
 }
 
 void PackControls::wireHandlers() {
-    connect(Change, &QPushButton::clicked, this, guarded("Change_Click", [this] { Change_Click(); }));
-    connect(Import, &QPushButton::clicked, this, guarded("Import_Click", [this] { Import_Click(); }));
+    connect(Change, &QPushButton::clicked, this,
+            guarded("Change_Click", [this] { Change_Click(); }));
+    connect(Import, &QPushButton::clicked, this,
+            guarded("Import_Click", [this] { Import_Click(); }));
     connect(SavePack, &QToolButton::clicked, this,
             guarded("SavePack_Click", [this] { SavePack_Click(); }));
     connect(UpdTp, &QToolButton::clicked, this, guarded("UpdTp_Click", [this] { UpdTp_Click(); }));

@@ -6,6 +6,7 @@
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
+#include "trackfile/ui/picture_button.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,17 +27,14 @@ void DatabaseList::buildWidgets(QWidget* parent) {
     DbCombo->setEditText(QStringLiteral("pso.mdb"));
     DbList = named(new FileListBox(QStringLiteral("*.MDB"), parent), "DbList");
     DbList->hide();
-    auto tool = [parent](const char* name, const char* tip, const char* icon) {
-        auto* b = named(new QToolButton(parent), name);
-        if (tip)
-            b->setToolTip(QString::fromLatin1(tip));
-        b->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
-        return b;
-    };
-    ViewDatabase = tool("ViewDatabase", "Database Table", "x-office-spreadsheet");
-    NewDatabase = tool("NewDatabase", "Create new database", "document-new");
-    DeleteDatabase = tool("DeleteDatabase", "Delete current database", "edit-delete");
-    SaveDatabase = tool("SaveDatabase", nullptr, "document-save");
+    ViewDatabase = pictureButton(parent, "ViewDatabase", "Database Table", "x-office-spreadsheet",
+                                 QStyle::SP_FileDialogDetailedView);
+    NewDatabase = pictureButton(parent, "NewDatabase", "Create new database", "document-new",
+                                QStyle::SP_FileIcon);
+    DeleteDatabase = pictureButton(parent, "DeleteDatabase", "Delete current database",
+                                   "edit-delete", QStyle::SP_TrashIcon);
+    SaveDatabase = pictureButton(parent, "SaveDatabase", nullptr, "document-save",
+                                 QStyle::SP_DialogSaveButton);
 }
 
 void DatabaseList::wireHandlers() {
@@ -73,7 +71,8 @@ void DatabaseList::UpdateDbList() {
         if (dbnames::isLapTimeDatabase(name))
             DbCombo->addItem(name);
     }
-    DbCombo->setCurrentIndex(DbCombo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    DbCombo->setCurrentIndex(
+        DbCombo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
     DbCombo->setEditText(text);
 }
 
@@ -96,7 +95,8 @@ void DatabaseList::DbCombo_Click() {
 
 void DatabaseList::NewDatabase_Click() {
     Gp2PsoBas& bas = form_.bas();
-    const QString answer = form_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
+    const QString answer =
+        form_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
     if (answer.isEmpty())
         return;
     const QString name = dbnames::fileNameFor(answer);
@@ -127,7 +127,8 @@ void DatabaseList::DeleteDatabase_Click() {
         return;
     form_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
-        form_.dialogs().message(QStringLiteral("Database '") + text + QStringLiteral("' deleted !!!"));
+        form_.dialogs().message(QStringLiteral("Database '") + text +
+                                QStringLiteral("' deleted !!!"));
     UpdateDbList();
     form_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);

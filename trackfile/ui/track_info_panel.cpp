@@ -3,12 +3,14 @@
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/masked_field.h"
 #include "trackfile/ui/named.h"
+#include "trackfile/ui/picture_button.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 TrackInfoPanel::TrackInfoPanel(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
@@ -50,12 +52,11 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     FileVersion = named(new QLabel(Frame3), "FileVersion");
     OriginalLabel = named(new QLabel(Frame3), "OriginalLabel");
     OriginalLabel->hide();
-    SaveInfo = named(new QToolButton(Frame3), "SaveInfo");
-    SaveInfo->setToolTip(QStringLiteral("Update Track Info"));
-    SaveInfo->setIcon(QIcon::fromTheme(QStringLiteral("document-save")));
+    SaveInfo = pictureButton(Frame3, "SaveInfo", "Update Track Info", "document-save",
+                             QStyle::SP_DialogSaveButton);
     SaveInfo->setEnabled(false);
-    OpenInfo = named(new QToolButton(Frame3), "OpenInfo");
-    OpenInfo->setIcon(QIcon::fromTheme(QStringLiteral("document-open")));
+    OpenInfo = pictureButton(Frame3, "OpenInfo", nullptr, "document-open",
+                             QStyle::SP_DialogOpenButton);
 
     auto* g = new QGridLayout(Frame3);
     g->addWidget(Label12, 0, 0);

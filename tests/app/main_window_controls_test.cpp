@@ -1,0 +1,219 @@
+// The started main window holds every control and menu item under its name, of its kind,
+// with its caption and tool tip; the hidden ones exist but are not shown.
+#include "tests/support/main_window_fixture.h"
+#include "trackfile/ui/circuit_lists.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+enum Shown { Visible, Hidden, Either };
+
+// The caption a control shows, for the kinds that carry one.
+QString caption(const QObject* o) {
+    if (auto* b = qobject_cast<const QAbstractButton*>(o))
+        return b->text();
+    if (auto* l = qobject_cast<const QLabel*>(o))
+        return l->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(o))
+        return g->title();
+    if (auto* m = qobject_cast<const QMenu*>(o))
+        return m->title();
+    if (auto* a = qobject_cast<const QAction*>(o))
+        return a->text();
+    return {};
+}
+
+QString toolTip(const QObject* o) {
+    if (auto* w = qobject_cast<const QWidget*>(o))
+        return w->toolTip();
+    return {};
+}
+
+QStringList actionNames(const QWidget* menu) {
+    QStringList names;
+    for (const QAction* a : menu->actions())
+        names << (a->menu() ? a->menu()->objectName() : a->objectName());
+    return names;
+}
+
+} // namespace
+
+class MainWindowControlsTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        fx_ = std::make_unique<MainWindowFixture>();
+        fx_->start().show();
+        QVERIFY(QTest::qWaitForWindowExposed(fx_->frm.get()));
+    }
+    void cleanupTestCase() { fx_->stop(); }
+
+    void controls_data();
+    void controls();
+    void menus();
+
+private:
+    std::unique_ptr<MainWindowFixture> fx_;
+};
+
+void MainWindowControlsTest::controls_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("frame");   // the group box it sits in, "" for none
+    QTest::addColumn<QString>("caption"); // null: a kind without caption
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<int>("shown");
+    const QString none;
+    auto row = [](const char* name, const char* kind, const char* frame, const QString& caption,
+                  const char* tip = "", Shown shown = Visible) {
+        QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromLatin1(frame) << caption
+                            << QString::fromLatin1(tip) << int(shown);
+    };
+    // Circuit files, slots and packs.
+    row("File1", "FileListBox", "", none);
+    row("Label10", "QLabel", "", "Circuits Directory:");
+    row("List1", "QListWidget", "", none);
+    row("Change", "QPushButton", "", "--> &Change", "Change Track");
+    row("Label200", "QLabel", "", "Pack");
+    row("SelectedPack", "QComboBox", "", none);
+    row("UpdTp", "QToolButton", "", "", "View Pack");
+    row("SavePack", "QToolButton", "", "", "Save Pack");
+    row("DeletePack", "QToolButton", "", "", "Delete Track Pack");
+    row("Frame1", "QGroupBox", "", "");
+    row("ACir", "QPushButton", "Frame1", "A&vailable Circuits");
+    // Track info.
+    row("Frame3", "QGroupBox", "", "Track Info");
+    for (const char* name : {"Track", "Country", "EventName", "Author", "Adjective", "Description",
+                             "Laps", "Length", "Slot", "Tyre"})
+        row(name, "QLineEdit", "Frame3", none);
+    row("Label12", "QLabel", "Frame3", "Name:");
+    row("Label13", "QLabel", "Frame3", "Country:");
+    row("Label18", "QLabel", "Frame3", "Event:");
+    row("Label3", "QLabel", "Frame3", "Author:");
+    row("Label2", "QLabel", "Frame3", "Adj.:");
+    row("Label1", "QLabel", "Frame3", "Desc.:");
+    row("Label14", "QLabel", "Frame3", "Laps:");
+    row("Label15", "QLabel", "Frame3", "Length:");
+    row("Label16", "QLabel", "Frame3", "Slot:");
+    row("Label100", "QLabel", "Frame3", "Tyre:");
+    row("FileVersion", "QLabel", "Frame3", none);
+    row("OriginalLabel", "QLabel", "Frame3", "Original Gp2 Track", "", Either);
+    row("SaveInfo", "QToolButton", "Frame3", "", "Update Track Info");
+    row("OpenInfo", "QToolButton", "Frame3", "");
+    // Lap times and the database selector.
+    for (const char* name : {"WuTime", "PTime", "QTime", "RTime"})
+        row(name, "QLineEdit", "Frame4", none);
+    row("Label8", "QLabel", "Frame4", "Time:");
+    row("Label4", "QLabel", "Frame4", "Warm up");
+    row("Label7", "QLabel", "Frame4", "Practice");
+    row("Label6", "QLabel", "Frame4", "Qualifying");
+    row("Label5", "QLabel", "Frame4", "Race");
+    row("Frame4", "QGroupBox", "", "Time Database:");
+    row("DbCombo", "QComboBox", "Frame4", none);
+    row("ViewDatabase", "QToolButton", "Frame4", "", "Database Table");
+    row("NewDatabase", "QToolButton", "Frame4", "", "Create new database");
+    row("DeleteDatabase", "QToolButton", "Frame4", "", "Delete current database");
+    row("SaveDatabase", "QToolButton", "Frame4", "");
+    row("DbList", "FileListBox", "", none, "", Hidden);
+    // Menu pictures.
+    row("Frame7", "QGroupBox", "", "Menu Picture ");
+    row("Label11", "QLabel", "Frame7", "Menu Picture 440x330:");
+    row("Label17", "QLabel", "Frame7", "Menu Picture 640x480 :");
+    row("MenuPicture", "QLineEdit", "Frame7", none);
+    row("MenuPicture2", "QLineEdit", "Frame7", none);
+    for (const char* name : {"Browse", "Browse2"})
+        row(name, "QPushButton", "Frame7", "&Browse", "Browse Menu Picture");
+    for (const char* name : {"ImportPicture", "ImportPicture2"})
+        row(name, "QPushButton", "Frame7", "&Import Menu Picture", "Import Menu Picture from Gp2");
+    for (const char* name : {"Make", "Make2"})
+        row(name, "QPushButton", "Frame7", "&Make");
+    for (const char* name : {"Clear", "Clear2"})
+        row(name, "QPushButton", "Frame7", "&Clear", "Clear Menu Picture");
+    row("Picture1", "QLabel", "Frame7", none);
+    row("Picture2", "QLabel", "Frame7", none);
+    // Commands.
+    row("Import", "QPushButton", "", "&Rescan", "Import circuits from Gp2");
+    row("Export", "QPushButton", "", "&Export to Gp2", "Export circuits to Gp2");
+    row("Command4", "QPushButton", "", "&Launch GP2", "Run Gp2");
+    row("GetGp2Lap", "QPushButton", "", "&Get Time from GP2LAP.LOG");
+    row("ImportSetups", "QPushButton", "", "Import &Setups");
+    row("ExportSetups", "QPushButton", "", "Export &Setups");
+    row("CheckJams", "QPushButton", "", "Check &Jams", "Change Track");
+    row("JamList", "QListWidget", "", none, "", Hidden);
+    row("ZipDir", "FileListBox", "", none, "", Hidden);
+    row("Exit", "QPushButton", "", "E&xit", "End Pistaro");
+}
+
+void MainWindowControlsTest::controls() {
+    QFETCH(QString, kind);
+    QFETCH(QString, frame);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QFETCH(int, shown);
+    Gp2PsoFrm& frm = *fx_->frm;
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    // Only the window's own controls: secondary windows reuse names like Frame1.
+    QWidget* central = frm.centralWidget();
+    const QList<QWidget*> found = central->findChildren<QWidget*>(name);
+    QCOMPARE(found.size(), 1);
+    QWidget* w = found.first();
+    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
+    if (!frame.isEmpty())
+        QVERIFY2(central->findChild<QGroupBox*>(frame)->isAncestorOf(w), qPrintable(frame));
+    if (!caption.isNull())
+        QCOMPARE(::caption(w), caption);
+    QCOMPARE(toolTip(w), tip);
+    if (shown != Either)
+        QCOMPARE(w->isVisible(), shown == Visible);
+    // Picture buttons show nothing but their picture: there must be one.
+    if (auto* b = qobject_cast<QToolButton*>(w))
+        QVERIFY(!b->icon().isNull());
+}
+
+void MainWindowControlsTest::menus() {
+    Gp2PsoFrm& frm = *fx_->frm;
+    // The menu bar holds File and Help, never the pop-up menu of the circuit list.
+    QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "Help"}));
+    QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "S3",
+                                                 "FileSetup", "S2", "FileExit"}));
+    QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
+    auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
+    QVERIFY(popup);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(actionNames(popup), (QStringList{"Rename", "Delete"}));
+
+    const QList<std::pair<const char*, const char*>> captions = {
+        {"File", "&File"},
+        {"Install", "&Install new Track"},
+        {"FileLog", "&Log Stats"},
+        {"Repair", "&Defrag f1pcsvga.bin"},
+        {"FileSetup", "&Setup Pistaro"},
+        {"FileExit", "E&xit"},
+        {"Help", "&Help"},
+        {"Contents", "&Contents"},
+        {"PSOHP", "&Pistaro Home Page"},
+        {"HelpAbout", "&About"},
+        {"FileClick", "FileClick"},
+        {"Rename", "Rename"},
+        {"Delete", "Delete"},
+    };
+    for (const auto& [name, text] : captions) {
+        const QObject* o = frm.findChild<QMenu*>(QString::fromLatin1(name));
+        if (!o)
+            o = frm.findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(o, name);
+        QCOMPARE(caption(o), QString::fromLatin1(text));
+    }
+    for (const char* name : {"S1", "S2", "S3"})
+        QVERIFY2(frm.findChild<QAction*>(QString::fromLatin1(name))->isSeparator(), name);
+}
+
+QTEST_MAIN(MainWindowControlsTest)
+#include "main_window_controls_test.moc"

@@ -1,0 +1,191 @@
+// The main window at its default size, with a circuit selected: no control covers another
+// or sticks out of its frame, every caption and masked field shows all of its text, and the
+// slot list is a fixed-pitch table whose columns line up.
+#include "tests/support/main_window_fixture.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOption>
+#include <QTest>
+
+namespace {
+
+QString withoutMnemonic(const QString& caption) {
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+QString where(const QWidget* w) {
+    return QStringLiteral("%1 at %2,%3 %4x%5")
+        .arg(w->objectName())
+        .arg(w->x())
+        .arg(w->y())
+        .arg(w->width())
+        .arg(w->height());
+}
+
+// Containers whose children are our controls; other widgets' parts are their own business.
+bool isContainer(const QWidget* w) {
+    const QString kind = QString::fromLatin1(w->metaObject()->className());
+    return kind == QLatin1String("QWidget") || kind == QLatin1String("QGroupBox");
+}
+
+QRect titleRect(const QGroupBox* box) {
+    QStyleOptionGroupBox opt;
+    opt.initFrom(box);
+    opt.text = box->title();
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    opt.textAlignment = box->alignment();
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+}
+
+void checkPlacement(const QWidget* parent, QStringList& faults) {
+    QList<const QWidget*> shown;
+    for (const QObject* o : parent->children()) {
+        auto* w = qobject_cast<const QWidget*>(o);
+        if (w && !w->isWindow() && w->isVisible() && !w->objectName().startsWith("qt_"))
+            shown << w;
+    }
+    const auto* box = qobject_cast<const QGroupBox*>(parent);
+    const QRect title = box && !box->title().isEmpty() ? titleRect(box) : QRect();
+    for (int i = 0; i < shown.size(); ++i) {
+        const QWidget* w = shown[i];
+        if (!parent->rect().contains(w->geometry()))
+            faults << where(w) + " lies outside " + where(parent);
+        if (title.isValid() && title.intersects(w->geometry()))
+            faults << where(w) + " covers the title of " + parent->objectName();
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (w->geometry().intersects(shown[j]->geometry()))
+                faults << where(w) + " overlaps " + where(shown[j]);
+        if (isContainer(w))
+            checkPlacement(w, faults);
+    }
+}
+
+// Width left for the text of a push button by the style.
+int textWidth(const QPushButton* b) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.text = b->text();
+    if (b->autoDefault())
+        opt.features |= QStyleOptionButton::AutoDefaultButton;
+    if (b->isDefault())
+        opt.features |= QStyleOptionButton::DefaultButton;
+    return b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
+}
+
+void checkCaptions(const QWidget* window, QStringList& faults) {
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        const QFontMetrics fm(w->font());
+        QString text;
+        int room = 0;
+        if (auto* b = qobject_cast<const QPushButton*>(w)) {
+            text = withoutMnemonic(b->text());
+            room = textWidth(b);
+        } else if (auto* l = qobject_cast<const QLabel*>(w)) {
+            text = withoutMnemonic(l->text());
+            room = l->contentsRect().width() - 2 * l->margin();
+        } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
+            text = withoutMnemonic(g->title());
+            const QRect title = titleRect(g);
+            room = g->rect().contains(title) ? title.width() : 0;
+        } else if (auto* e = qobject_cast<const QLineEdit*>(w); e && !e->inputMask().isEmpty()) {
+            // A masked field has no room to scroll: all its places must show.
+            text = e->displayText();
+            room = e->contentsRect().width() - 2 * e->style()->pixelMetric(
+                                                       QStyle::PM_DefaultFrameWidth, nullptr, e) -
+                   4; // the line edit's own text margins
+        }
+        text = text.trimmed(); // trailing blanks show nothing
+        if (!text.isEmpty() && fm.horizontalAdvance(text) > room)
+            faults << QStringLiteral("%1: \"%2\" needs %3 pixels, has %4")
+                          .arg(w->objectName(), text)
+                          .arg(fm.horizontalAdvance(text))
+                          .arg(room);
+    }
+}
+
+} // namespace
+
+class MainWindowLayoutTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        fx_ = std::make_unique<MainWindowFixture>();
+        Gp2PsoFrm& frm = fx_->start();
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        // A circuit selected, so the panel and the file version line carry text.
+        FileListBox* files = frm.Lists->File1;
+        files->setListIndex(files->indexOf(QStringLiteral("f1ct07.dat")));
+        QCOMPARE(frm.Panel->Track->text().trimmed(), QStringLiteral("Magny Cours"));
+        QTest::qWait(20);
+    }
+    void cleanupTestCase() { fx_->stop(); }
+
+    void fitsACommonScreen() {
+        // Laid out for 1024x768 screens, menu bar and frame included.
+        const QSize size = fx_->frm->size();
+        QVERIFY2(size.width() <= 1000 && size.height() <= 700,
+                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        // The start placed it by that size: centred across (the test screen is 800x600,
+        // where it goes to the top edge).
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(fx_->frm->x(), screen.width() / 2 - size.width() / 2);
+        if (screen.size() != QSize(800, 600))
+            QCOMPARE(fx_->frm->y(), screen.height() / 2 - size.height() / 2);
+    }
+
+    void controlsDoNotOverlap() {
+        QStringList faults;
+        checkPlacement(fx_->frm->centralWidget(), faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    void captionsFit() {
+        QStringList faults;
+        checkCaptions(fx_->frm.get(), faults);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    void slotEntriesLineUp() {
+        CircuitLists* lists = fx_->frm->Lists;
+        QVERIFY(QFontInfo(lists->List1->font()).fixedPitch());
+        QVERIFY(QFontInfo(lists->File1->font()).fixedPitch());
+        QListWidget* slotList = lists->List1;
+        const QFontMetrics fm(slotList->font());
+        QCOMPARE(slotList->count(), 16);
+        // The country starts in column 35 of every entry, and every entry shows in full.
+        const int countryAt = fm.horizontalAdvance(slotList->item(0)->text().left(34));
+        for (int i = 0; i < slotList->count(); ++i) {
+            const QString entry = slotList->item(i)->text();
+            QCOMPARE(fm.horizontalAdvance(entry.left(34)), countryAt);
+            QVERIFY2(fm.horizontalAdvance(entry) <= slotList->viewport()->width(), qPrintable(entry));
+            // All 16 slots are in view without scrolling.
+            QVERIFY2(slotList->viewport()->rect().contains(slotList->visualItemRect(slotList->item(i))),
+                     qPrintable(entry));
+        }
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> fx_;
+};
+
+QTEST_MAIN(MainWindowLayoutTest)
+#include "main_window_layout_test.moc"

@@ -1,0 +1,114 @@
+// screenshot <outdir>: starts the main window on a generated sample game, offscreen, and
+// writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
+// <outdir>. Message boxes are answered by a script, so nothing waits for a user.
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "laptimes/ui/lap_time_table.h"
+#include "platform/progress.h"
+#include "platform/scripted_dialogs.h"
+#include "storage/ui/settings.h"
+#include "storage/ui/setup_dialog.h"
+#include "tools/sampleapp/sample_app.h"
+#include "tools/samplegame/sample_game.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& w, const QString& path) {
+    w.show();
+    // Let the layouts settle and the window paint.
+    QEventLoop settle;
+    QTimer::singleShot(50, &settle, &QEventLoop::quit);
+    settle.exec();
+    const bool ok = w.grab().save(path, "PNG");
+    std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), w.width(),
+                w.height());
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: screenshot <outdir>\n");
+        return 2;
+    }
+    const QString out = QDir(args[1]).absolutePath();
+    if (!QDir().mkpath(out)) {
+        std::fprintf(stderr, "screenshot: cannot make %s\n", qPrintable(out));
+        return 1;
+    }
+
+    QTemporaryDir tmp;
+    const QString gameDir = samplegame::write(tmp.filePath(QStringLiteral("game")));
+    const QString appDir = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
+    QString error;
+    if (!sampleapp::prepare(appDir, QStringLiteral(PSO_APPDIR), gameDir,
+                            QStringLiteral("pso.mdb"), {}, &error)) {
+        std::fprintf(stderr, "screenshot: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    ScriptedDialogs dialogs;
+    NullStatus status;
+    Gp2PsoBas bas;
+    bas.AppDir = appDir;
+    bas.dialogs = &dialogs;
+    bas.status = &status;
+    Gp2PsoFrm frm(bas);
+    frm.desktopOpener = [](const QString&) {};
+    frm.Form_Load({});
+    frm.show();
+    // A circuit selected, as after the first click: the panel and menu pictures filled.
+    frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
+
+    bool ok = save(frm, out + QStringLiteral("/main_window.png"));
+
+    SetupDialog* setup = frm.Setting->setupDialog();
+    ok = save(*setup, out + QStringLiteral("/setup_dialog.png")) && ok;
+    setup->hide();
+
+    Sobre1 about(&frm, [](const QString&) {});
+    ok = save(about, out + QStringLiteral("/about_box.png")) && ok;
+    about.hide();
+
+    // A few recorded times, so the table shows what it is for.
+    const QList<QStringList> times = {
+        {"Magny Cours", "1:18.204", "1:17.655", "1:16.981", "1:19.030"},
+        {"Monza", "1:26.512", "", "1:24.870", "1:27.118"},
+        {"Adelaide", "", "1:16.005", "1:15.381", ""},
+    };
+    for (const QStringList& t : times) {
+        bas.TracksRs->setIndex(QStringLiteral("Name"));
+        bas.TracksRs->seek(QStringLiteral("="), t[0]);
+        if (bas.TracksRs->noMatch())
+            continue;
+        bas.TracksRs->edit();
+        const QStringList& fields = LapTimeTable::columnFields();
+        for (int column = 1; column < fields.size(); ++column)
+            bas.TracksRs->setValue(fields[column], t[column]);
+        bas.TracksRs->update();
+    }
+
+    LapTimeTable grid(frm, &frm);
+    grid.load();
+    ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
+    grid.hide();
+
+    frm.Form_Unload();
+    for (const QString& shown : dialogs.shown)
+        std::printf("message: %s\n", qPrintable(shown));
+    return ok ? 0 : 1;
+}

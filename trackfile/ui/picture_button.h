@@ -1,0 +1,10 @@
+#pragma once
+// A picture button: a tool button with its given name, an optional tool tip, and the desktop
+// theme's icon `icon`, or the style's own picture `fallback` when the theme has none.
+#include <QStyle>
+
+class QToolButton;
+class QWidget;
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon,
+                           QStyle::StandardPixmap fallback);
