@@ -7,6 +7,7 @@
 #include "packs/ui/pack_controls.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "platform/program_end.h"
 #include "storage/make_database.h"
 #include "storage/ui/database_list.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -77,7 +78,22 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
         bas_.ParamsRs->setIndex(QStringLiteral("Code"));
         bas_.ParamsRs->moveFirst();
     });
-    ignoreFailure("opening maps.mdb", [&] { openMapsDatabase(); });
+    // The program goes on without menu pictures, but says why they are missing.
+    QString mapsError;
+    try {
+        openMapsDatabase();
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        mapsError = QString::fromStdString(e.what());
+        reportIgnoredFailure("opening maps.mdb", e.what());
+    }
+    if (!mapsError.isEmpty() || !bas_.MapsRs)
+        dialogs().message(QStringLiteral("Couldn't open ") +
+                          QDir::toNativeSeparators(gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"))) +
+                          QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
+                          (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
+                          QStringLiteral("Menu pictures are neither shown nor kept in this run."));
 
     ignoreFailure("listing circuits", [&] {
         Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));

@@ -2,6 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -52,7 +55,47 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// The old contents in place, cut and written again: what is left when the folder takes no
+// new file beside the target.
+CopyResult writeInPlace(const QByteArray& target, const QByteArray& bytes) {
+    int fd;
+    do
+        fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        const int err = errno;
+        return failure(err, blockOf(err));
+    }
+    if (!writeAll(fd, bytes)) {
+        const int err = errno;
+        ::close(fd);
+        return failure(err, blockOf(err));
+    }
+    if (::close(fd) != 0) {
+        const int err = errno;
+        return failure(err, blockOf(err));
+    }
+    return {true, {}, CopyBlock::None};
+}
+
 #endif
+
+// Writes the copy beside the target and lets it take the target's place in one step, so the
+// target is never found cut short, whenever the copy stops. Nothing when the folder takes no
+// new file (the caller then writes in place).
+std::optional<CopyResult> replaceWithCopy(const QByteArray& bytes, const QString& to) {
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    if (out.write(bytes) != bytes.size()) {
+        const QString error = out.errorString();
+        out.cancelWriting();
+        return CopyResult{false, error, CopyBlock::None};
+    }
+    if (!out.commit())
+        return CopyResult{false, out.errorString(), CopyBlock::None};
+    return CopyResult{true, {}, CopyBlock::None};
+}
 
 } // namespace
 
@@ -74,24 +117,22 @@ CopyResult copyOver(const QString& from, const QString& to) {
             return {true, {}, CopyBlock::None}; // truncating it first would empty it
     }
     source.close();
-    int fd;
-    do
-        fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        const int err = errno;
-        return failure(err, blockOf(err));
-    }
-    if (!writeAll(fd, bytes)) {
-        const int err = errno;
+    // Asked first, in place: a target the user protected or a program holds refuses the copy
+    // for the reason the user can do something about.
+    if (::stat(target.constData(), &dst) == 0) {
+        int fd;
+        do
+            fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        while (fd < 0 && errno == EINTR);
+        if (fd < 0) {
+            const int err = errno;
+            return failure(err, blockOf(err));
+        }
         ::close(fd);
-        return failure(err, blockOf(err));
     }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        return failure(err, blockOf(err));
-    }
-    return {true, {}, CopyBlock::None};
+    if (const std::optional<CopyResult> beside = replaceWithCopy(bytes, to))
+        return *beside;
+    return writeInPlace(target, bytes);
 #else
     const QFileInfo sourceInfo(from), targetInfo(to);
     if (targetInfo.isDir())
@@ -99,6 +140,15 @@ CopyResult copyOver(const QString& from, const QString& to) {
     if (targetInfo.exists() && sourceInfo.canonicalFilePath() == targetInfo.canonicalFilePath())
         return {true, {}, CopyBlock::None};
     source.close();
+    if (targetInfo.exists()) {
+        QFile probe(to); // asked first, in place, as above
+        if (!probe.open(QIODevice::ReadWrite)) {
+            const bool readOnly = !targetInfo.isWritable();
+            return {false, probe.errorString(), readOnly ? CopyBlock::ReadOnly : CopyBlock::InUse};
+        }
+    }
+    if (const std::optional<CopyResult> beside = replaceWithCopy(bytes, to))
+        return *beside;
     QFile out(to);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         const bool readOnly = targetInfo.exists() && !targetInfo.isWritable();

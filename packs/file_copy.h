@@ -1,7 +1,10 @@
 #pragma once
-// Copying a file over another one, as the export does with circuits and menu pictures: the
-// target's contents are replaced in place, so a target the user protected stays protected and
-// the failure says why.
+// Copying a file over another one, as the export does with circuits and menu pictures. The
+// target is first asked in place whether it may be written, so a target the user protected
+// stays protected and the failure says why; the copy is then written beside it and takes its
+// place in one step (keeping its permissions), so a copy that stops half-way, even a killed
+// one, leaves the old file whole. Only a folder that takes no new file gets the target
+// rewritten in place.
 #include <QString>
 
 // Why a target could not be written: the user can do something about these two.

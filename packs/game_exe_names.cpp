@@ -15,8 +15,11 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     {
         // Read and write, never truncate: only whether writing is allowed is asked here.
         QFile probe(exe);
-        if (!probe.open(QIODevice::ReadWrite))
-            return {};
+        if (!probe.open(QIODevice::ReadWrite)) {
+            ExeNamesResult refused;
+            refused.error = probe.errorString();
+            return refused;
+        }
     }
     // A previous detection must not decide where this file is written.
     bas.NamesPos = 0;
@@ -46,7 +49,10 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
 
     ExeNamesResult result;
     result.refusedSlots = laps.refusedSlots;
-    result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream) &&
-                     binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock);
+    QString error;
+    result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream, &error) &&
+                     binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock, &error);
+    if (!result.written)
+        result.error = error.isEmpty() ? QStringLiteral("write error") : error;
     return result;
 }

@@ -2,6 +2,7 @@
 // Writes the menu names and lap counts of the 16 slots into the game program GP2.EXE, at the
 // positions of its language edition.
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 struct Gp2PsoBas;
@@ -9,6 +10,8 @@ struct Gp2PsoBas;
 struct ExeNamesResult {
     bool written = false;     // the names area and the lap bytes were written
     QList<int> refusedSlots;  // slots whose lap count does not fit a byte: their byte was kept
+    QString error;            // why the file could not be written ("" when it was, or when
+                              // its edition is unknown or it is too short: those are kept)
 };
 
 // Recognises the edition of Gp2Dir's GP2.EXE afresh (NamesPos and LapsPos are 0 afterwards

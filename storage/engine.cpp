@@ -58,7 +58,17 @@ void checkName(const QString& name, const char* what) {
         fail(dberr::Generic, QStringLiteral("A %1 needs a name.").arg(QLatin1String(what)));
 }
 
-// Copies what can still be read of a damaged database into a new file and puts it in place.
+// "pso.mdb.damaged", or "pso.mdb.damaged2" ... when an earlier one is still there.
+QString freeAsideName(const QString& path) {
+    const QString base = path + QStringLiteral(".damaged");
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + QString::number(n);
+    return name;
+}
+
+// Copies what can still be read of a damaged database into a new file and puts it in place;
+// the damaged file stays beside it under a name of its own.
 void recover(const ConnectionPtr& damaged, const QString& path) {
     struct Entry {
         QString type, name, sql;
@@ -110,9 +120,19 @@ void recover(const ConnectionPtr& damaged, const QString& path) {
         exec(out, QStringLiteral("COMMIT"));
     }
     damaged->close();
-    if (!QFile::remove(path) || !QFile::rename(temp, path))
+    // The damaged file is kept beside the repaired one: the repair may have left rows behind
+    // that could still be got out of it by other means.
+    const QString aside = freeAsideName(path);
+    if (!QFile::rename(path, aside)) {
+        QFile::remove(temp);
         fail(dberr::PermissionDenied,
              QStringLiteral("Could not put the repaired database in place of '%1'.").arg(path));
+    }
+    if (!QFile::rename(temp, path)) {
+        QFile::rename(aside, path);
+        fail(dberr::PermissionDenied,
+             QStringLiteral("Could not put the repaired database in place of '%1'.").arg(path));
+    }
 }
 
 qint64 leadingNumber(const QString& text) {
@@ -211,6 +231,18 @@ void Database::sync() {
         const int synced = f->pMethods->xSync(f, SQLITE_SYNC_FULL);
         if (synced != SQLITE_OK)
             failSqlite(db, synced, QStringLiteral("sync"));
+    }
+}
+
+bool Database::integrityOk() const {
+    try {
+        Statement check(d->conn, QStringLiteral("PRAGMA integrity_check"));
+        // One row "ok" when sound, else one row per problem found.
+        return check.step() && check.text(0) == QLatin1String("ok") && !check.step();
+    } catch (const DbError& e) {
+        if (e.number == dberr::UnrecognizedFormat)
+            return false;
+        throw;
     }
 }
 

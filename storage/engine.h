@@ -85,8 +85,12 @@ public:
     static std::unique_ptr<Database> open(const QString& path, Sync sync);
     // Puts everything written to the file so far on disk.
     void sync();
-    // Repairs a database file in place as far as possible. Throws NotFound when missing,
-    // UnrecognizedFormat when nothing can be recovered.
+    // Whether SQLite's full check finds the file sound: every page, row and index entry.
+    // False for a file too damaged to be checked at all.
+    bool integrityOk() const;
+    // Repairs a database file in place as far as possible; a file that had to be rebuilt is
+    // kept beside it as "<file>.damaged" (then "<file>.damaged2" ...). Throws NotFound when
+    // missing, UnrecognizedFormat when nothing can be recovered.
     static void repair(const QString& path);
     // Compacts `source` into the new file `target` (VACUUM INTO). Throws AlreadyExists when
     // `target` exists, NotFound when `source` is missing.

@@ -11,7 +11,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 namespace {
 
@@ -93,21 +95,38 @@ template <class F> void guarded(Gp2PsoBas& bas, F&& step) {
     }
 }
 
-// Moves the file aside, compacts it back into place and drops the moved copy only once the
-// compacted file opens; otherwise the original goes back under its name.
+// Puts `from` in the place of `to` in one step: `to` is the old file or the new one, never
+// missing, whenever the program stops.
+void replaceFile(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData(),
+                            error);
+    if (error)
+        throw std::runtime_error("cannot put " + from.toStdString() + " in place of " +
+                                 to.toStdString() + ": " + error.message());
+}
+
+// Removes a scratch database a stopped run left, with its journal: a journal left beside a
+// new file of the same name would be played back into it.
+void removeScratch(const QString& path) {
+    QFile::remove(path + QStringLiteral("-journal"));
+    QFile::remove(path);
+}
+
+// Compacts the file into a scratch copy beside it and puts the copy in its place once it
+// opens. The database keeps its name all the way: a run stopped half-way leaves the old file
+// or the compacted one, never none. The scratch copy is ours alone, so one a stopped run left
+// is removed; a "tmp99.mdb" that older runs moved the database to is left alone.
 void compactInPlace(const QString& path, const QString& aside) {
-    if (!QFile::rename(path, aside))
-        throw std::runtime_error("cannot move the database aside to tmp99.mdb");
+    removeScratch(aside);
     try {
-        Database::compact(aside, path);
-        Database::open(path)->close();
+        Database::compact(path, aside);
+        Database::open(aside)->close();
+        replaceFile(aside, path);
     } catch (...) {
-        QFile::remove(path);
-        if (!QFile::rename(aside, path))
-            throw std::runtime_error("cannot put the database back from tmp99.mdb");
+        removeScratch(aside);
         throw;
     }
-    QFile::remove(aside);
 }
 
 // Backup, repair and compaction of an existing file; each step may fail without harm.
@@ -123,7 +142,7 @@ void refreshExisting(const QDir& dir, const QString& name) {
     });
     ignoreFailure("database repair", [&] { Database::repair(path); });
     ignoreFailure("database compaction",
-                  [&] { compactInPlace(path, dir.filePath(QStringLiteral("tmp99.mdb"))); });
+                  [&] { compactInPlace(path, path + QStringLiteral(".compact")); });
 }
 
 QStringList readDefinition(const QString& path) {
@@ -306,23 +325,34 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
 
     refreshExisting(dir, name);
 
+    // A new database is made under a scratch name and takes its own name once it is complete:
+    // a run stopped half-way leaves no database that looks made but lacks tables or rows, and
+    // the next start makes it again. An existing one is brought up to date in place, each
+    // step on its own, so a stopped update is finished by the next one.
+    const bool fresh = !QFileInfo::exists(path);
+    const QString work = fresh ? path + QStringLiteral(".new") : path;
+    if (fresh)
+        removeScratch(work);
+
     // Creating an existing database fails with AlreadyExists: it is then brought up to date.
-    guarded(bas, [&] { Database::create(path, kLocale, kEncryptOption)->close(); });
-    buildFromDefinition(bas, path, definition);
+    guarded(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
+    buildFromDefinition(bas, work, definition);
 
     if (!maps) {
         status.setLine2(QStringLiteral("Updating original tracks info..."));
         guarded(bas, [&] {
-            auto db = openForMaking(path);
+            auto db = openForMaking(work);
             writeCatalogueDefaults(*db);
             db->close();
         });
         status.setLine2(QStringLiteral("Done."));
     } else {
         status.setLine2(QStringLiteral("Updating maps info..."));
-        guarded(bas, [&] { fillMaps(path, dir.filePath(bas.DbName)); });
+        guarded(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
         status.setLine2(QStringLiteral("Done."));
     }
-    ignoreFailure("sync of the made database", [&] { Database::open(path)->sync(); });
+    ignoreFailure("sync of the made database", [&] { Database::open(work)->sync(); });
+    if (fresh)
+        ignoreFailure("putting the made database in place", [&] { replaceFile(work, path); });
     status.hideStatus();
 }

@@ -133,6 +133,12 @@ void Exporter::writeMenuNames() {
         laps << entry->data(Qt::UserRole).toInt();
     }
     const ExeNamesResult result = writeExeNames(form_.bas(), names, countries, laps);
+    // Otherwise "Gp2 Updated !!!" would be the only word on a game menu left as it was.
+    if (!result.error.isEmpty())
+        form_.dialogs().message(
+            QStringLiteral("Couldn't write the menu names into ") +
+            QDir::toNativeSeparators(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
+            QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + result.error);
     if (result.written && !result.refusedSlots.isEmpty())
         form_.dialogs().message(refusedLapsMessage(result.refusedSlots));
 }

@@ -20,7 +20,6 @@
 #include <QStringList>
 #include <QToolButton>
 
-#include <stdexcept>
 
 namespace {
 
@@ -59,21 +58,28 @@ void PackControls::SavePack_Click() {
     SavePack->setEnabled(false);
     const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
-    ignoreFailure("making the pack folder", [&] {
-        if (!QDir().mkpath(pack))
-            throw std::runtime_error(qPrintable(shown(pack)));
-    });
+    // Every step is tried; what failed is said at the end, so a pack that could not be saved
+    // whole is not taken for a good one.
+    QStringList failures;
+    if (!QDir().mkpath(pack))
+        failures << shown(pack) + QStringLiteral(" couldn't be made");
     const CircuitLists& lists = form_.lists();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file = lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
         const QString source = gamepath::join(circuits, file);
         const QString target = gamepath::join(pack, slotFileName(slot));
         QString error;
-        if (!copyReplacing(source, target, &error))
+        if (!copyReplacing(source, target, &error)) {
             reportIgnoredFailure("saving a pack file",
                                  qPrintable(shown(source) + QStringLiteral(": ") + error));
+            failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
+        }
     }
     SavePack->setEnabled(true);
+    if (!failures.isEmpty())
+        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                QStringLiteral("' was not saved completely !!!") + Gp2PsoBas::CrLf2 +
+                                failures.join(Gp2PsoBas::CrLf));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         SelectedPack->addItem(name);
@@ -135,10 +141,13 @@ void PackControls::DeletePack_Click() {
         return;
     DeletePack->setEnabled(false);
     const QString pack = gamepath::join(circuitsFolder(), name);
+    QStringList kept;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file = gamepath::join(pack, slotFileName(slot));
-        if (QFileInfo::exists(file) && !QFile::remove(file))
+        if (QFileInfo::exists(file) && !QFile::remove(file)) {
             reportIgnoredFailure("deleting a pack file", qPrintable(shown(file)));
+            kept << shown(file);
+        }
     }
     // Fails, as it should, while the folder holds files of the user's own.
     QDir().rmdir(pack);
@@ -150,6 +159,11 @@ void PackControls::DeletePack_Click() {
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
     DeletePack->setEnabled(true);
+    if (!kept.isEmpty())
+        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                QStringLiteral("' was not deleted completely !!!") + Gp2PsoBas::CrLf2 +
+                                QStringLiteral("These files couldn't be deleted:") + Gp2PsoBas::CrLf +
+                                kept.join(Gp2PsoBas::CrLf));
 }
 
 void PackControls::readPackList(const QString& path) {

@@ -53,14 +53,22 @@ void Settings::DbOpen(const QString& name) {
     bool made = false, repaired = false, updated = false;
     for (;;) {
         openDatabase(name, made, repaired);
-        openRecordsets();
+        // A file whose header reads but whose tables are damaged is repaired as well, once.
+        if (!openRecordsets() && !repaired) {
+            release();
+            const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
+            ignoreFailure("DbOpen: repairing the database", [&] { Database::repair(path); });
+            repaired = true;
+            continue;
+        }
         bool found = false;
         ignoreFailure("DbOpen: finding the settings row", [&] {
             requireOpen(bas.ParamsRs);
             found = settingsrow::seekRow(*bas.ParamsRs);
         });
         if (!found)
-            endWith(bas, QStringLiteral("Error while reading Parameters !!!"));
+            endWith(bas, QStringLiteral("Error while reading Parameters !!!") +
+                             (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
         requireGameFolder();
         checkLapTimer();
@@ -84,6 +92,7 @@ void Settings::DbOpen(const QString& name) {
 void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
     Gp2PsoBas& bas = form_.bas();
     const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
+    openFailure_.clear();
     for (;;) {
         try {
             bas.Db = Database::open(path);
@@ -109,28 +118,37 @@ void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
             }
             // Anything else leaves no database open; the settings row is then missing.
             reportIgnoredFailure("DbOpen: opening the database", e.what());
+            openFailure_ = e.description;
             return;
+        } catch (const ProgramEnded&) {
+            throw;
         } catch (const std::exception& e) {
             reportIgnoredFailure("DbOpen: opening the database", e.what());
+            openFailure_ = QString::fromStdString(e.what());
             return;
         }
     }
 }
 
-void Settings::openRecordsets() {
+// False when a table of the open database turned out to be damaged.
+bool Settings::openRecordsets() {
     Gp2PsoBas& bas = form_.bas();
-    ignoreFailure("DbOpen: opening Parameters", [&] {
+    bool intact = true;
+    const auto open = [&](std::unique_ptr<Recordset>& rs, const char* table, const char* index) {
         if (!bas.Db)
             throw std::runtime_error("no database open");
-        bas.ParamsRs = bas.Db->openTable(QStringLiteral("Parameters"));
-        bas.ParamsRs->setIndex(QStringLiteral("Code"));
-    });
-    ignoreFailure("DbOpen: opening Tracks", [&] {
-        if (!bas.Db)
-            throw std::runtime_error("no database open");
-        bas.TracksRs = bas.Db->openTable(QStringLiteral("Tracks"));
-        bas.TracksRs->setIndex(QStringLiteral("Name"));
-    });
+        try {
+            rs = bas.Db->openTable(QString::fromLatin1(table));
+            rs->setIndex(QString::fromLatin1(index));
+        } catch (const DbError& e) {
+            if (e.number == dberr::UnrecognizedFormat)
+                intact = false;
+            throw;
+        }
+    };
+    ignoreFailure("DbOpen: opening Parameters", [&] { open(bas.ParamsRs, "Parameters", "Code"); });
+    ignoreFailure("DbOpen: opening Tracks", [&] { open(bas.TracksRs, "Tracks", "Name"); });
+    return intact;
 }
 
 void Settings::readSettings() {

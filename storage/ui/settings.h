@@ -25,7 +25,7 @@ public:
 
 private:
     void openDatabase(const QString& name, bool& made, bool& repaired);
-    void openRecordsets();
+    bool openRecordsets();
     void readSettings();
     void requireGameFolder();
     void checkLapTimer();
@@ -34,4 +34,7 @@ private:
 
     MainForm& form_;
     SetupDialog* setup_ = nullptr;
+    // Why the last open left no database open ("" when it opened), for the message that ends
+    // the program.
+    QString openFailure_;
 };

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +46,26 @@ private slots:
         QVERIFY(copyOver(tmp.filePath("link.dat"), a).ok);
         QVERIFY(copyOver(a, a).ok);
         QCOMPARE(readFile(a), QByteArray("new contents"));
+    }
+
+    void replacesBesideKeepingPermissions() {
+        // The old file is never cut and rewritten: another name of it keeps the old contents,
+        // which is what a copy killed half-way leaves under the target's name too.
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath("a.dat"), b = tmp.filePath("b.dat");
+        QVERIFY(writeFile(a, "new contents"));
+        QVERIFY(writeFile(b, "old contents"));
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile(b).setPermissions(mode));
+        QCOMPARE(::link(QFile::encodeName(b).constData(),
+                        QFile::encodeName(tmp.filePath("old.dat")).constData()),
+                 0);
+        QVERIFY(copyOver(a, b).ok);
+        QCOMPARE(readFile(b), QByteArray("new contents"));
+        QCOMPARE(readFile(tmp.filePath("old.dat")), QByteArray("old contents"));
+        QCOMPARE(QFile(b).permissions() & ~(QFile::ReadUser | QFile::WriteUser), mode);
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
+                 (QStringList{"a.dat", "b.dat", "old.dat"}));
     }
 
     void unreadableSourceLeavesTheTarget() {

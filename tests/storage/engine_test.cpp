@@ -70,6 +70,7 @@ private slots:
     void movedFileIsReadOnly();
     void repairRebuildsADamagedIndex();
     void repairRefusesWhatIsNoDatabase();
+    void integrityCheckSeesADamagedPage();
 
 private:
     QString file(const QString& name) const { return tmp_->filePath(name); }
@@ -648,7 +649,9 @@ void EngineTest::repairRebuildsADamagedIndex() {
     rs->seek(QStringLiteral("="), QStringLiteral("TRACK 123"));
     QVERIFY(!rs->noMatch());
     QCOMPARE(rs->text(QStringLiteral("Name")), QStringLiteral("track 123"));
-    QCOMPARE(QDir(tmp_->path()).entryList(QDir::Files), QStringList{QStringLiteral("r.mdb")});
+    // The damaged file is kept beside the rebuilt one.
+    QCOMPARE(QDir(tmp_->path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("r.mdb"), QStringLiteral("r.mdb.damaged")}));
 }
 
 void EngineTest::repairRefusesWhatIsNoDatabase() {
@@ -673,6 +676,39 @@ void EngineTest::repairRefusesWhatIsNoDatabase() {
     Database::create(path)->createTable(QStringLiteral("T"),
                                         field(QStringLiteral("A"), FieldType::Long));
     QCOMPARE(errorOf([&] { Database::repair(path); }), 0);
+}
+
+void EngineTest::integrityCheckSeesADamagedPage() {
+    const QString path = file(QStringLiteral("i.mdb"));
+    {
+        auto db = Database::create(path);
+        db->createTable(QStringLiteral("T"), field(QStringLiteral("Name"), FieldType::Text, 30));
+        db->appendIndex(QStringLiteral("T"),
+                        {QStringLiteral("Name"), QStringLiteral("Name"), true});
+        OtherUser filler(path);
+        QVERIFY(filler.exec("BEGIN"));
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(filler.exec(
+                QStringLiteral("INSERT INTO T VALUES ('row %1')").arg(i).toUtf8().constData()));
+        QVERIFY(filler.exec("COMMIT"));
+        QVERIFY(db->integrityOk());
+    }
+    // A page of the index written over: the file still opens, its rows still read.
+    const int root =
+        OtherUser(path).scalar("SELECT rootpage FROM sqlite_master WHERE type = 'index'").toInt();
+    const int pageSize = OtherUser(path).scalar("PRAGMA page_size").toInt();
+    QVERIFY(root > 1);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek(qint64(root - 1) * pageSize));
+        f.write(QByteArray(pageSize, '\x5A'));
+    }
+    auto db = Database::open(path);
+    QCOMPARE(db->openTable(QStringLiteral("T"))->recordCount(), 300);
+    QVERIFY(!db->integrityOk());
+    db->close();
+    QCOMPARE(errorOf([&] { db->integrityOk(); }), dberr::ObjectClosed);
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -1,0 +1,256 @@
+// Start-up on databases that are damaged, held by another program, or shared with a second
+// window: the program ends or goes on with a message that says why, and never drops a file.
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/file_snapshot.h"
+#include "tests/support/main_window_fixture.h"
+#include "platform/program_end.h"
+#include "storage/engine.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/masked_field.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+using testrows::readFile;
+using testrows::writeFile;
+
+namespace {
+
+QByteArray randomBytes(int size, quint32 seed) {
+    QRandomGenerator gen(seed);
+    QByteArray out(size, '\0');
+    for (char& c : out)
+        c = char(gen.bounded(256));
+    return out;
+}
+
+// One answer of SQLite itself, without the program's engine in between.
+QString sqliteScalar(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    QString out;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+            out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+// Another program holding `path` under an exclusive lock until it is released.
+class LockHolder final {
+public:
+    explicit LockHolder(const QString& path) {
+        process_.start(QStringLiteral(PSO_DB_LOCK_HOLDER), {path});
+        locked_ = process_.waitForReadyRead(10000) && process_.readLine().trimmed() == "locked";
+    }
+    ~LockHolder() {
+        process_.closeWriteChannel();
+        if (!process_.waitForFinished(10000))
+            process_.kill();
+    }
+    bool locked() const { return locked_; }
+
+private:
+    QProcess process_;
+    bool locked_ = false;
+};
+
+} // namespace
+
+class BrokenDatabasesTest final : public QObject {
+    Q_OBJECT
+
+    QString mainDb(const MainWindowFixture& fx) const { return fx.appDir() + "/pso.mdb"; }
+    QString mapsDb(const MainWindowFixture& fx) const { return fx.appDir() + "/Maps.mdb"; }
+
+    // Makes Maps.mdb as a first run does.
+    void firstRun(MainWindowFixture& fx) {
+        fx.start();
+        fx.stop();
+        QVERIFY(QFile::exists(mapsDb(fx)));
+        fx.dialogs.shown.clear();
+    }
+
+    // Starts and expects the program to end with status 1.
+    void startExpectingTheEnd(MainWindowFixture& fx) {
+        try {
+            fx.start();
+            QFAIL("the program did not end");
+        } catch (const ProgramEnded& e) {
+            QCOMPARE(e.status, 1);
+        }
+        fx.frm.reset();
+    }
+
+    // Selecting a circuit after a start without Maps.mdb still fills the panel.
+    void circuitsStillWork(MainWindowFixture& fx) {
+        FileListBox* files = fx.frm->Lists->File1;
+        files->setListIndex(files->indexOf("monza2001.dat"));
+        QCOMPARE(fx.frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
+    }
+
+private slots:
+    void mainDatabaseOfRandomBytesEndsTheStartAndIsKept() {
+        MainWindowFixture fx;
+        const QByteArray junk = randomBytes(8192, 1);
+        QVERIFY(writeFile(mainDb(fx), junk));
+        const auto before = filesnapshot::take(fx.appDir());
+        startExpectingTheEnd(fx);
+        QCOMPARE(fx.dialogs.messages(),
+                 QStringList{"Database pso.mdb is damaged and could not be repaired !!!"});
+        QCOMPARE(filesnapshot::changed(before, filesnapshot::take(fx.appDir())), QStringList{});
+    }
+
+    void mapsDatabaseOfRandomBytesIsKeptAndTheRunGoesOn() {
+        MainWindowFixture fx;
+        firstRun(fx);
+        const QByteArray junk = randomBytes(8192, 2);
+        QVERIFY(writeFile(mapsDb(fx), junk));
+        fx.start();
+        const QStringList messages = fx.dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith("Couldn't open " + QDir::toNativeSeparators(mapsDb(fx)) +
+                                        " !!!\r\n\r\nUnrecognized database format"),
+                 qPrintable(messages[0]));
+        QVERIFY(messages[0].endsWith("Menu pictures are neither shown nor kept in this run."));
+        circuitsStillWork(fx);
+        fx.stop();
+        QCOMPARE(readFile(mapsDb(fx)), junk);
+        QVERIFY(!QFile::exists(mapsDb(fx) + ".damaged"));
+    }
+
+    // A database file whose header reads but whose Tracks index is damaged is rebuilt at
+    // start-up (and by the update of an old layout); the damaged file stays beside it.
+    void damagedCatalogueIsRebuiltAndTheDamagedFileKept_data() {
+        QTest::addColumn<int>("version");
+        QTest::newRow("current layout") << 162;
+        QTest::newRow("old layout") << 149;
+    }
+    void damagedCatalogueIsRebuiltAndTheDamagedFileKept() {
+        QFETCH(int, version);
+        MainWindowFixture fx;
+        const QString db = mainDb(fx);
+        {
+            auto d = Database::open(db);
+            auto params = d->openTable("Parameters");
+            params->setIndex("Code");
+            params->seek("=", 1);
+            params->edit();
+            params->setValue("Version", version);
+            params->update();
+        }
+        const QString rows = sqliteScalar(db, "SELECT count(*) FROM Tracks");
+        QVERIFY(rows.toInt() > 0);
+        const int root = sqliteScalar(db, "SELECT rootpage FROM sqlite_master WHERE type = 'index' "
+                                          "AND tbl_name = 'Tracks' LIMIT 1").toInt();
+        const int pageSize = sqliteScalar(db, "PRAGMA page_size").toInt();
+        QVERIFY(root > 1 && pageSize > 0);
+        QByteArray bytes = readFile(db);
+        QVERIFY(bytes.size() >= qint64(root) * pageSize);
+        bytes.replace(qint64(root - 1) * pageSize, pageSize, QByteArray(pageSize, '\xA5'));
+        QVERIFY(writeFile(db, bytes));
+        QVERIFY(sqliteScalar(db, "PRAGMA quick_check") != "ok");
+        const auto game = filesnapshot::take(fx.gameDir());
+
+        fx.start();
+        QCOMPARE(fx.dialogs.messages(), QStringList{});
+        QCOMPARE(fx.bas.DbVersion, 162);
+        QVERIFY(fx.bas.TracksRs);
+        circuitsStillWork(fx);
+        fx.stop();
+        QCOMPARE(sqliteScalar(db, "PRAGMA quick_check"), QStringLiteral("ok"));
+        QVERIFY(sqliteScalar(db, "SELECT count(*) FROM Tracks").toInt() >= rows.toInt());
+        // The kept file is the damaged one (an update writes the settings into it first).
+        QVERIFY(QFile::exists(db + ".damaged"));
+        QVERIFY(sqliteScalar(db + ".damaged", "PRAGMA quick_check") != "ok");
+        if (version == 162)
+            QCOMPARE(readFile(db + ".damaged"), bytes);
+        QCOMPARE(filesnapshot::changed(game, filesnapshot::take(fx.gameDir())), QStringList{});
+    }
+
+    void lockedByAnotherProgram_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("catalogue") << "pso.mdb";
+        QTest::newRow("menu pictures") << "Maps.mdb";
+    }
+    void lockedByAnotherProgram() {
+        QFETCH(QString, file);
+        MainWindowFixture fx;
+        firstRun(fx);
+        const QString path = fx.appDir() + "/" + file;
+        const QByteArray before = readFile(path);
+        {
+            LockHolder holder(path);
+            QVERIFY(holder.locked());
+            if (file == "pso.mdb") {
+                startExpectingTheEnd(fx);
+                QCOMPARE(fx.dialogs.messages(),
+                         QStringList{"Error while reading Parameters !!!\r\n\r\nThe database '" +
+                                     QDir::toNativeSeparators(path) + "' is in use by another user."});
+            } else {
+                fx.start();
+                QCOMPARE(fx.dialogs.messages(),
+                         QStringList{"Couldn't open " + QDir::toNativeSeparators(path) +
+                                     " !!!\r\n\r\nThe database '" + QDir::toNativeSeparators(path) +
+                                     "' is in use by another user.\r\n\r\n"
+                                     "Menu pictures are neither shown nor kept in this run."});
+                circuitsStillWork(fx);
+                fx.stop();
+            }
+        }
+        QCOMPARE(readFile(path), before);
+        QCOMPARE(sqliteScalar(path, "PRAGMA quick_check"), QStringLiteral("ok"));
+    }
+
+    // Two windows on one catalogue: what one stores the other reads, and both close cleanly.
+    void secondWindowOnTheSameDatabase() {
+        MainWindowFixture fx;
+        Gp2PsoFrm& first = fx.start();
+        ScriptedDialogs dialogs2;
+        NullStatus status2;
+        Gp2PsoBas bas2;
+        bas2.AppDir = fx.appDir();
+        bas2.dialogs = &dialogs2;
+        bas2.status = &status2;
+        auto second = std::make_unique<Gp2PsoFrm>(bas2);
+        second->Form_Load({});
+        QVERIFY(bas2.Db && bas2.TracksRs && bas2.MapsRs);
+        QCOMPARE(bas2.Gp2Dir, fx.gameDir());
+
+        first.Lists->File1->setListIndex(first.Lists->File1->indexOf("monza2001.dat"));
+        setMaskedDigits(first.Panel->RTime, "123456");
+        first.UpdateRecord();
+        second->Lists->File1->setListIndex(second->Lists->File1->indexOf("monza2001.dat"));
+        QCOMPARE(maskedDigits(second->Panel->RTime), QStringLiteral("123456"));
+        setMaskedDigits(second->Panel->QTime, "111111");
+        second->UpdateRecord();
+
+        second->Form_Unload();
+        second.reset();
+        fx.stop();
+        QCOMPARE(fx.dialogs.messages(), QStringList{});
+        QCOMPARE(dialogs2.messages(), QStringList{});
+        QCOMPARE(sqliteScalar(mainDb(fx), "PRAGMA quick_check"), QStringLiteral("ok"));
+        auto db = Database::open(mainDb(fx));
+        auto tracks = db->openTable("Tracks");
+        tracks->setIndex("Name");
+        tracks->seek("=", "Monza 2001");
+        QVERIFY(!tracks->noMatch());
+        QCOMPARE(tracks->text("Race Time"), QStringLiteral("1:23.456"));
+        QCOMPARE(tracks->text("Qualifying Time"), QStringLiteral("1:11.111"));
+    }
+};
+
+QTEST_MAIN(BrokenDatabasesTest)
+#include "broken_databases_test.moc"

@@ -1,0 +1,123 @@
+// A run of the program that a test kills on purpose. It runs one long command on a prepared
+// program folder and tells on standard output where it is, one line per step, so the test can
+// kill it at chosen points of the work and then look at what it left behind.
+//
+// Usage: crash_child <mode> <appDir>
+//   start    starts the program and closes it again (an old database is updated on the way)
+//   import   starts, imports the lap timer's log, closes
+//   export   starts, assigns addon01.dat .. addon16.dat to the 16 slots, exports, closes
+//   makedb   makes pso.mdb and then Maps.mdb, without a window
+// Lines: "begin" before the command, "line1 <text>" / "line2 <text>" for each text of the
+// Status window; when the command is done, "said <text>" for each message shown, then "end"
+// ("ended" when the program ended itself).
+#include "app/main_window.h"
+#include "packs/ui/exporter.h"
+#include "platform/program_end.h"
+#include "platform/scripted_dialogs.h"
+#include "storage/gp2psobas.h"
+#include "storage/make_database.h"
+#include "trackfile/ui/circuit_lists.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+void say(const char* kind, const QString& text = {}) {
+    if (text.isEmpty())
+        std::printf("%s\n", kind);
+    else
+        std::printf("%s %s\n", kind, qPrintable(QString(text).replace(QLatin1Char('\n'), u' ')));
+    std::fflush(stdout);
+}
+
+// The Status window as lines on standard output: each step of a long command sets one.
+class PrintingStatus final : public StatusSink {
+public:
+    void showStatus() override {}
+    void hideStatus() override {}
+    void setLine1(const QString& t) override {
+        l1 = t;
+        say("line1", t);
+    }
+    void setLine2(const QString& t) override {
+        l2 = t;
+        say("line2", t);
+    }
+    QString line1() const override { return l1; }
+    QString line2() const override { return l2; }
+    void pump() override { QCoreApplication::processEvents(); }
+
+private:
+    QString l1, l2;
+};
+
+void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
+    PrintingStatus status;
+    Gp2PsoBas bas;
+    bas.AppDir = QDir::toNativeSeparators(appDir);
+    bas.dialogs = &dialogs;
+    bas.status = &status;
+    dialogs.answers << true; // "Update your Gp2 files on selected circuits ?"
+
+    if (mode == QLatin1String("makedb")) {
+        say("begin");
+        bas.StatusText = QStringLiteral("Please wait, making database...");
+        MakeDatabase(bas, QStringLiteral("pso.mdb"));
+        MakeDatabase(bas, QStringLiteral("Maps.mdb"));
+    } else {
+        Gp2PsoFrm frm(bas);
+        frm.desktopOpener = [](const QString&) {};
+        if (mode == QLatin1String("start"))
+            say("begin");
+        frm.Form_Load({});
+        if (mode == QLatin1String("import")) {
+            say("begin");
+            frm.ImportLog();
+        } else if (mode == QLatin1String("export")) {
+            for (int slot = 1; slot <= 16; ++slot) {
+                frm.Lists->SlotFile[slot] =
+                    QStringLiteral("addon%1.dat").arg(slot, 2, 10, QLatin1Char('0'));
+                frm.Lists->SlotChanged[slot] = true;
+            }
+            say("begin");
+            frm.Exporting->Export_Click();
+        }
+        frm.Form_Unload();
+    }
+}
+
+void sayMessages(const ScriptedDialogs& dialogs) {
+    for (const QString& text : dialogs.messages())
+        say("said", text);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: crash_child start|import|export|makedb <appDir>\n");
+        return 2;
+    }
+    ScriptedDialogs dialogs;
+    try {
+        run(args.at(1), args.at(2), dialogs);
+        sayMessages(dialogs);
+        say("end");
+        return 0;
+    } catch (const ProgramEnded&) {
+        sayMessages(dialogs);
+        say("ended");
+        return 3;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "crash_child: %s\n", e.what());
+        return 1;
+    }
+}
