@@ -1,0 +1,187 @@
+// Commands that write into the game folder, each with its target blocked: a folder where the
+// file should be, or a folder in the way of a new one (a mode bit does not stop root). Each
+// says what was not written, and leaves every other file as it was.
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/file_snapshot.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
+#include "tests/support/zip_maker.h"
+#include "packs/slot_entry.h"
+#include "packs/ui/exporter.h"
+#include "packs/ui/pack_controls.h"
+#include "setups/ui/setup_transfer.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using testrows::readFile;
+using testrows::writeFile;
+
+class UnwritableGameTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    Gp2PsoFrm* frm = nullptr;
+
+    QString game(const QString& relative) const { return QDir::cleanPath(fx->gameDir() + relative); }
+
+    // Replaces a file by a folder of the same name holding one file, so it can be neither
+    // written nor deleted.
+    void blockWithFolder(const QString& path) {
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(writeFile(path + "/keep.txt", "the user's own"));
+    }
+
+    QStringList takeMessages() {
+        const QStringList out = fx->dialogs.messages();
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        return out;
+    }
+
+    QStringList changedSince(const filesnapshot::Snapshot& before) const {
+        return filesnapshot::changed(before, filesnapshot::take(fx->gameDir()));
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<MainWindowFixture>();
+        picturetool::install(fx->appDir());
+        picturetool::copyDefaultPictures(fx->appDir());
+        frm = &fx->start();
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm));
+        takeMessages();
+    }
+    void cleanup() {
+        fx->stop();
+        fx.reset();
+    }
+
+    // The game program can't take the menu names: the slot copy still happens and the
+    // message says the menu was left as it was.
+    void exportIntoAGameProgramThatCannotBeWritten() {
+        CircuitLists* lists = frm->Lists;
+        lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
+        lists->List1->setCurrentRow(6);
+        frm->Packs->Change_Click();
+        blockWithFolder(game("GP2.EXE"));
+        const auto before = filesnapshot::take(fx->gameDir());
+        fx->dialogs.answers << true;
+        frm->Exporting->Export_Click();
+        const QStringList messages = takeMessages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[0].startsWith("Couldn't write the menu names into " + game("GP2.EXE") +
+                                        " !!!\r\n\r\n"),
+                 qPrintable(messages[0]));
+        QCOMPARE(messages[1], QStringLiteral("Gp2 Updated !!!"));
+        QStringList changed = changedSince(before);
+        changed.removeAll("Bitmaps/tmp.bmp");
+        QCOMPARE(changed, QStringList{"Circuits/f1ct07.dat"});
+    }
+
+    void exportSetupsIntoAStateFileThatIsAFolder() {
+        blockWithFolder(game("f1gstate.sav"));
+        const auto before = filesnapshot::take(fx->gameDir());
+        frm->Setups->ExportSetups->click();
+        const QStringList messages = takeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith("Car setups not exported.\r\n\r\n") &&
+                     messages[0].contains("f1gstate.sav"),
+                 qPrintable(messages[0]));
+        QCOMPARE(changedSince(before), QStringList{});
+    }
+
+    void renameOntoAFolderOfThatName() {
+        QVERIFY(QDir().mkpath(game("Circuits/Taken.Dat")));
+        CircuitLists* lists = frm->Lists;
+        lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
+        const auto before = filesnapshot::take(fx->gameDir());
+        fx->dialogs.answers << QStringLiteral("Taken");
+        lists->Rename->trigger();
+        const QStringList messages = takeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith("Couldn't rename " + fx->circuit("monza2001.dat") +
+                                        " to Taken.Dat !!!"),
+                 qPrintable(messages[0]));
+        QCOMPARE(changedSince(before), QStringList{});
+    }
+
+    // A file of the pack's name stands where its folder should be made.
+    void savePackWhoseFolderCannotBeMade() {
+        QVERIFY(writeFile(game("Circuits/Season"), "not a folder"));
+        const auto before = filesnapshot::take(fx->gameDir());
+        frm->Packs->SelectedPack->setEditText("Season");
+        QTest::mouseClick(frm->Packs->SavePack, Qt::LeftButton);
+        const QStringList messages = takeMessages();
+        QCOMPARE(messages.size(), 1);
+        const QStringList lines = messages[0].split("\r\n");
+        QCOMPARE(lines.size(), 2 + 1 + 16);
+        QCOMPARE(lines[0], QStringLiteral("The Track Pack 'Season' was not saved completely !!!"));
+        QCOMPARE(lines[2], game("Circuits/Season") + " couldn't be made");
+        QVERIFY2(lines[3].startsWith(fx->circuit("f1ct01.dat") + " couldn't be copied: "),
+                 qPrintable(lines[3]));
+        QCOMPARE(changedSince(before), QStringList{});
+    }
+
+    // One file of the pack is a folder: the rest are deleted, that one is named.
+    void deletePackWithAFileThatCannotBeDeleted() {
+        frm->Packs->SelectedPack->setEditText("Season");
+        QTest::mouseClick(frm->Packs->SavePack, Qt::LeftButton);
+        QCOMPARE(takeMessages(), QStringList{});
+        const QString blocked = game("Circuits/Season/" + slotFileName(3));
+        blockWithFolder(blocked);
+        fx->dialogs.answers << true;
+        frm->Packs->SelectedPack->setEditText("Season");
+        QTest::mouseClick(frm->Packs->DeletePack, Qt::LeftButton);
+        QCOMPARE(takeMessages(),
+                 QStringList{"The Track Pack 'Season' was not deleted completely !!!\r\n\r\n"
+                             "These files couldn't be deleted:\r\n" + blocked});
+        QCOMPARE(QDir(game("Circuits/Season")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{slotFileName(3)});
+        QCOMPARE(readFile(blocked + "/keep.txt"), QByteArray("the user's own"));
+    }
+
+    // Installing a circuit whose name is taken by a folder: the report says it was not copied.
+    void installOntoAFolderOfTheCircuitsName() {
+        const QByteArray circuit =
+            samplegame::circuit(20001, samplegame::addonFields("Newtrack", "Nowhere", 30), {}, 3);
+        const QString zip = fx->tmp.filePath("newtrack.zip");
+        QString error;
+        QVERIFY2(zipmaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
+        blockWithFolder(game("Circuits/NEWTRACK.DAT"));
+        const auto before = filesnapshot::take(fx->gameDir());
+
+        QStringList viewed;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&viewed] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal->objectName() != QLatin1String("MessageBox"))
+                return;
+            viewed << modal->findChild<QPlainTextEdit*>("Text1")->toPlainText();
+            modal->findChild<QPushButton*>("Ok")->click();
+        });
+        closer.start(20);
+        fx->dialogs.answers << zip;
+        frm->Install->trigger();
+        QCOMPARE(viewed.size(), 1);
+        QVERIFY2(viewed[0].contains("NEWTRACK.DAT track couldn't be copied to " +
+                                    game("Circuits/NEWTRACK.DAT") + ": "),
+                 qPrintable(viewed[0]));
+        QCOMPARE(changedSince(before), QStringList{});
+    }
+};
+
+QTEST_MAIN(UnwritableGameTest)
+#include "unwritable_game_test.moc"
