@@ -89,11 +89,12 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
         reportIgnoredFailure("opening maps.mdb", e.what());
     }
     if (!mapsError.isEmpty() || !bas_.MapsRs)
-        dialogs().message(QStringLiteral("Couldn't open ") +
-                          QDir::toNativeSeparators(gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"))) +
-                          QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
-                          (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
-                          QStringLiteral("Menu pictures are neither shown nor kept in this run."));
+        dialogs().message(
+            QStringLiteral("Couldn't open ") +
+            QDir::toNativeSeparators(gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"))) +
+            QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
+            (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
+            QStringLiteral("Menu pictures are neither shown nor kept in this run."));
 
     ignoreFailure("listing circuits", [&] {
         Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
@@ -128,7 +129,6 @@ void Gp2PsoFrm::Form_Unload() {
     // The pack list is kept only in this file: say so when it cannot be written.
     if (!Packs->writePackList(packsFile(bas_)))
         dialogs().message(QStringLiteral("Couldn't write ") +
-                          QDir::toNativeSeparators(packsFile(bas_)) +
-                          QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
-                          QStringLiteral("The track pack list was not saved."));
+                          QDir::toNativeSeparators(packsFile(bas_)) + QStringLiteral(" !!!") +
+                          Gp2PsoBas::CrLf2 + QStringLiteral("The track pack list was not saved."));
 }

@@ -2,6 +2,7 @@
 // script, the report compared as text, and hostile archives that must not reach outside.
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
@@ -14,9 +15,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using testrows::readFile;
@@ -59,16 +57,7 @@ class InstallerTest final : public QObject {
         fx->dialogs.answers = QVariantList{path} + answers;
         fx->dialogs.shown.clear();
         fx->dialogs.kinds.clear();
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal->objectName() != QLatin1String("MessageBox"))
-                return;
-            viewed << modal->findChild<QPlainTextEdit*>("Text1")->toPlainText();
-            modal->findChild<QPushButton*>("Ok")->click();
-        });
-        closer.start(20);
-        fx->frm->Install->trigger();
+        viewed << closingTextViewers([this] { fx->frm->Install->trigger(); });
         QVERIFY(fx->frm->isVisible());
         QVERIFY(!fx->status.visible);
     }

@@ -4,6 +4,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/text_viewer_closer.h"
 #include "tests/support/picture_tool.h"
 #include "tests/support/zip_maker.h"
 #include "packs/slot_entry.h"
@@ -18,9 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -163,18 +162,8 @@ private slots:
         blockWithFolder(game("Circuits/NEWTRACK.DAT"));
         const auto before = filesnapshot::take(fx->gameDir());
 
-        QStringList viewed;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&viewed] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal->objectName() != QLatin1String("MessageBox"))
-                return;
-            viewed << modal->findChild<QPlainTextEdit*>("Text1")->toPlainText();
-            modal->findChild<QPushButton*>("Ok")->click();
-        });
-        closer.start(20);
         fx->dialogs.answers << zip;
-        frm->Install->trigger();
+        const QStringList viewed = closingTextViewers([this] { frm->Install->trigger(); });
         QCOMPARE(viewed.size(), 1);
         QVERIFY2(viewed[0].contains("NEWTRACK.DAT track couldn't be copied to " +
                                     game("Circuits/NEWTRACK.DAT") + ": "),

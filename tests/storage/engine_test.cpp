@@ -46,6 +46,18 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+// Writes `fill` over the first page of the database's (only) index; false when it has none.
+bool overwriteIndexPage(const QString& path, char fill) {
+    const int root =
+        OtherUser(path).scalar("SELECT rootpage FROM sqlite_master WHERE type = 'index'").toInt();
+    const int pageSize = OtherUser(path).scalar("PRAGMA page_size").toInt();
+    if (root <= 1)
+        return false;
+    QFile f(path);
+    return f.open(QIODevice::ReadWrite) && f.seek(qint64(root - 1) * pageSize) &&
+           f.write(QByteArray(pageSize, fill)) == pageSize;
+}
+
 } // namespace
 
 class EngineTest final : public QObject {
@@ -629,16 +641,7 @@ void EngineTest::repairRebuildsADamagedIndex() {
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), healthy);
     }
-    const int root =
-        OtherUser(path).scalar("SELECT rootpage FROM sqlite_master WHERE type = 'index'").toInt();
-    const int pageSize = OtherUser(path).scalar("PRAGMA page_size").toInt();
-    QVERIFY(root > 1);
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.seek(qint64(root - 1) * pageSize));
-        f.write(QByteArray(pageSize, '\xA5'));
-    }
+    QVERIFY(overwriteIndexPage(path, '\xA5'));
     QVERIFY(OtherUser(path).scalar("PRAGMA quick_check") != QLatin1String("ok"));
 
     Database::repair(path);
@@ -694,16 +697,7 @@ void EngineTest::integrityCheckSeesADamagedPage() {
         QVERIFY(db->integrityOk());
     }
     // A page of the index written over: the file still opens, its rows still read.
-    const int root =
-        OtherUser(path).scalar("SELECT rootpage FROM sqlite_master WHERE type = 'index'").toInt();
-    const int pageSize = OtherUser(path).scalar("PRAGMA page_size").toInt();
-    QVERIFY(root > 1);
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.seek(qint64(root - 1) * pageSize));
-        f.write(QByteArray(pageSize, '\x5A'));
-    }
+    QVERIFY(overwriteIndexPage(path, '\x5A'));
     auto db = Database::open(path);
     QCOMPARE(db->openTable(QStringLiteral("T"))->recordCount(), 300);
     QVERIFY(!db->integrityOk());
