@@ -7,7 +7,6 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAbstractButton>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,8 +107,8 @@ void checkCaptions(const QWidget* window, QStringList& faults) {
         } else if (auto* e = qobject_cast<const QLineEdit*>(w); e && !e->inputMask().isEmpty()) {
             // A masked field has no room to scroll: all its places must show.
             text = e->displayText();
-            room = e->contentsRect().width() - 2 * e->style()->pixelMetric(
-                                                       QStyle::PM_DefaultFrameWidth, nullptr, e) -
+            room = e->contentsRect().width() -
+                   2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) -
                    4; // the line edit's own text margins
         }
         text = text.trimmed(); // trailing blanks show nothing
@@ -166,8 +165,14 @@ private slots:
 
     void slotEntriesLineUp() {
         CircuitLists* lists = fx_->frm->Lists;
-        QVERIFY(QFontInfo(lists->List1->font()).fixedPitch());
-        QVERIFY(QFontInfo(lists->File1->font()).fixedPitch());
+        // Fixed pitch as measured: some monospace fonts do not declare themselves so.
+        for (const QWidget* list :
+             {static_cast<QWidget*>(lists->List1), static_cast<QWidget*>(lists->File1)}) {
+            const QFontMetrics fm(list->font());
+            const int blank = fm.horizontalAdvance(QLatin1Char(' '));
+            for (const char c : {'i', 'W', '0'})
+                QCOMPARE(fm.horizontalAdvance(QLatin1Char(c)), blank);
+        }
         QListWidget* slotList = lists->List1;
         const QFontMetrics fm(slotList->font());
         QCOMPARE(slotList->count(), 16);
@@ -176,10 +181,12 @@ private slots:
         for (int i = 0; i < slotList->count(); ++i) {
             const QString entry = slotList->item(i)->text();
             QCOMPARE(fm.horizontalAdvance(entry.left(34)), countryAt);
-            QVERIFY2(fm.horizontalAdvance(entry) <= slotList->viewport()->width(), qPrintable(entry));
-            // All 16 slots are in view without scrolling.
-            QVERIFY2(slotList->viewport()->rect().contains(slotList->visualItemRect(slotList->item(i))),
+            QVERIFY2(fm.horizontalAdvance(entry) <= slotList->viewport()->width(),
                      qPrintable(entry));
+            // All 16 slots are in view without scrolling.
+            QVERIFY2(
+                slotList->viewport()->rect().contains(slotList->visualItemRect(slotList->item(i))),
+                qPrintable(entry));
         }
     }
 

@@ -1,10 +1,10 @@
 #include "trackfile/ui/circuit_lists.h"
 
 #include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/fixed_font.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -17,7 +17,7 @@ CircuitLists::CircuitLists(MainForm& form, QWidget* parent) : QObject(parent), f
 }
 
 void CircuitLists::buildWidgets(QWidget* parent) {
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont fixed = evenFixedFont();
     File1 = named(new FileListBox(QStringLiteral("*.DAT"), parent), "File1");
     File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
