@@ -198,7 +198,10 @@ void Gp2PsoFrm::ImportLog() { LapLog->Import(); }
 RecordingView& Gp2PsoFrm::recordingWindow() {
     if (!recording_) {
         recording_ = new Recording(this);
-        connect(recording_, &Recording::closedByOk, this, [this] { show(); });
+        connect(recording_, &Recording::closedByOk, this, [this] {
+            if (!unloaded_)
+                show();
+        });
     }
     return *recording_;
 }

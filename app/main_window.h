@@ -125,7 +125,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -133,6 +132,6 @@ private:
     void openMapsDatabase();
     Gp2PsoBas& bas_;
     bool unloaded_ = false;
-    View* pictureView_ = nullptr; // made on first use
+    View* pictureView_ = nullptr;    // made on first use
     Recording* recording_ = nullptr; // made on first use
 };

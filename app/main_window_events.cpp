@@ -1,7 +1,7 @@
-// The main window's own handlers: Exit, File Exit, help, home page, About, F1, activation.
+// The main window's own handlers: Exit, File Exit, help, home page, About, F1.
 #include "app/about_box.h"
-#include "app/main_window.h"
 #include "app/help_page.h"
+#include "app/main_window.h"
 #include "platform/guarded.h"
 #include "storage/ui/database_list.h"
 
@@ -11,11 +11,14 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
-void Gp2PsoFrm::Exit_Click() { close(); }
+void Gp2PsoFrm::Exit_Click() {
+    close();
+}
 
+// The menu item ends the program as the button and the window's close box do: the settings,
+// the pack list and "First Time" are saved on the way out.
 void Gp2PsoFrm::FileExit_Click() {
-    // Ends at once: nothing is saved and no database is closed by the program.
-    leaveProgram(0);
+    close();
 }
 
 void Gp2PsoFrm::Contents_Click() {
@@ -24,7 +27,9 @@ void Gp2PsoFrm::Contents_Click() {
         openWithDesktop(page);
 }
 
-void Gp2PsoFrm::PSOHP_Click() { openWithDesktop(Sobre1::HomePage); }
+void Gp2PsoFrm::PSOHP_Click() {
+    openWithDesktop(Sobre1::HomePage);
+}
 
 void Gp2PsoFrm::HelpAbout_Click() {
     Sobre1 about(this, [this](const QString& url) { openWithDesktop(url); });
@@ -45,10 +50,4 @@ void Gp2PsoFrm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-bool Gp2PsoFrm::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        Databases->SaveDatabase->setEnabled(false);
-    return QMainWindow::event(event);
 }

@@ -2,6 +2,7 @@
 
 #include "laptimes/log_parser.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -15,10 +16,7 @@ Recording::Recording(QWidget* parent) : QWidget(parent, Qt::Window) {
     ok_ = new QPushButton(QStringLiteral("&Ok"), this);
     ok_->setObjectName(QStringLiteral("Ok"));
     ok_->setGeometry(180, 262, 80, 28);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        close();
-        emit closedByOk();
-    });
+    connect(ok_, &QPushButton::clicked, this, [this] { close(); });
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -84,6 +82,19 @@ bool Recording::finish() {
     ok_->setEnabled(true);
     ok_->setFocus();
     return true;
+}
+
+void Recording::closeEvent(QCloseEvent* event) {
+    // Once the reading is done, closing the window by its title bar is its Ok; while it reads,
+    // the window stays.
+    if (ok_->isEnabled()) {
+        event->accept();
+        emit closedByOk();
+    } else if (event->spontaneous()) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
 }
 
 QStringList Recording::lines() const {

@@ -29,8 +29,11 @@ public:
     QStringList lines() const;
 
 signals:
-    // Ok was clicked and the window closed.
+    // Ok was clicked (or the finished window closed) and the window closed.
     void closedByOk();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool repaintDue() const;

@@ -10,8 +10,12 @@ namespace {
 QPointer<Status> sharedStatus;
 }
 
-Status::Status(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
+// Not kept on top, so message boxes of the command appear above it; and closing it neither
+// ends the program (it is often the only window shown) nor stops the command, which shows
+// it again with its next line.
+Status::Status(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Status"));
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Pistaro"));
     setFixedSize(340, 110);
 

@@ -29,11 +29,11 @@ qsizetype lastSeparator(const QString& path) {
 
 void Installer::Install_Click() {
     Gp2PsoBas& bas = form_.bas();
-    const QString chosen =
-        form_.dialogs().openFile(QStringLiteral("New track selection "),
-                                 LastArchiveFolder + QStringLiteral("*.zip"),
-                                 QStringLiteral("*.zip"), QStringLiteral("zip"));
-    if (chosen.isEmpty() || chosen == QLatin1String("*.zip"))
+    // A cancelled dialog gives its preset back: that is no choice of a file.
+    const QString preset = LastArchiveFolder + QStringLiteral("*.zip");
+    const QString chosen = form_.dialogs().openFile(QStringLiteral("New track selection "), preset,
+                                                    QStringLiteral("*.zip"), QStringLiteral("zip"));
+    if (chosen.isEmpty() || chosen == preset)
         return;
     LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
     const QFileInfo archive(chosen);

@@ -5,6 +5,7 @@
 
 #include "gamedir/exe_cmd.h"
 #include "packs/copy_replacing.h"
+#include "packs/slot_entry.h"
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "trackfile/ui/file_list_box.h"
@@ -30,6 +31,19 @@ QString offeredFileName(const QString& track) {
             c = u'_';
     }
     return name + QStringLiteral(".dat");
+}
+
+// Why `answer` cannot name the installed circuit, or "" when it can: it must stay a file of the
+// Circuits folder and must not take the place of one of the game's slot files.
+QString newNameRefusal(const QString& answer) {
+    if (answer.trimmed().isEmpty())
+        return QStringLiteral("The name is empty.");
+    if (isGameSlotFileName(answer.trimmed()))
+        return answer + QStringLiteral(" is the name of a game slot file.");
+    for (const char* part : {"/", "\\", ":", ".."})
+        if (answer.contains(QLatin1String(part)))
+            return answer + QStringLiteral(" is no plain file name: it can't hold \\, /, : or ..");
+    return {};
 }
 
 } // namespace
@@ -77,12 +91,18 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     QString answer;
     for (;;) {
         answer = form_.dialogs().input(prompt, offer);
-        if (answer.isEmpty())
+        if (answer.isEmpty()) // the box was cancelled
             return {};
-        const QFileInfo existing(
-            gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
+        const QString refusal = newNameRefusal(answer);
+        if (!refusal.isEmpty()) {
+            form_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
+                                    QStringLiteral("Please, inform another name."));
+            continue;
+        }
+        const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
-            form_.dialogs().askYesNo(QStringLiteral("File already exists, overwrite ?")))
+            form_.dialogs().askYesNo(QStringLiteral("File ") + answer +
+                                     QStringLiteral(" already exists, overwrite ?")))
             break;
     }
     status.showStatus();

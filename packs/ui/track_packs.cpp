@@ -20,12 +20,15 @@
 #include <QStringList>
 #include <QToolButton>
 
-
 namespace {
 
-QString tmpSlotName(int slot) { return QStringLiteral("tmp%1.tmp").arg(slot, 2, 10, QLatin1Char('0')); }
+QString tmpSlotName(int slot) {
+    return QStringLiteral("tmp%1.tmp").arg(slot, 2, 10, QLatin1Char('0'));
+}
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // Restores the main window however a long command ends.
 class StatusShown final {
@@ -49,12 +52,32 @@ private:
     StatusSink& status_;
 };
 
+// Pack names differing only in letter case are one pack, as they are on the game's own
+// system: the spelling of a listed pack or of a folder in the circuits folder that equals
+// `name` but for case, else `name`.
+QString packSpelling(const QComboBox* list, const QString& circuits, const QString& name) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
+            return list->itemText(i);
+    for (const QString& folder : QDir(circuits).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (folder.compare(name, Qt::CaseInsensitive) == 0)
+            return folder;
+    return name;
+}
+
 } // namespace
 
 void PackControls::SavePack_Click() {
-    const QString name = acceptedPackName();
+    QString name = acceptedPackName();
     if (name.isEmpty())
         return;
+    const QString existing = packSpelling(SelectedPack, circuitsFolder(), name);
+    if (existing != name) {
+        if (!form_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
+                                      QStringLiteral("' already exists, overwrite ?")))
+            return;
+        name = existing;
+    }
     SavePack->setEnabled(false);
     const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
@@ -65,7 +88,8 @@ void PackControls::SavePack_Click() {
         failures << shown(pack) + QStringLiteral(" couldn't be made");
     const CircuitLists& lists = form_.lists();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const QString file = lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
+        const QString file =
+            lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
         const QString source = gamepath::join(circuits, file);
         const QString target = gamepath::join(pack, slotFileName(slot));
         QString error;
@@ -78,8 +102,8 @@ void PackControls::SavePack_Click() {
     SavePack->setEnabled(true);
     if (!failures.isEmpty())
         form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' was not saved completely !!!") + Gp2PsoBas::CrLf2 +
-                                failures.join(Gp2PsoBas::CrLf));
+                                QStringLiteral("' was not saved completely !!!") +
+                                Gp2PsoBas::CrLf2 + failures.join(Gp2PsoBas::CrLf));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         SelectedPack->addItem(name);
@@ -87,10 +111,10 @@ void PackControls::SavePack_Click() {
 }
 
 void PackControls::UpdTp_Click() {
-    const QString name = acceptedPackName();
+    const QString circuits = circuitsFolder();
+    const QString name = packSpelling(SelectedPack, circuits, acceptedPackName());
     if (name.isEmpty())
         return;
-    const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
     if (!QFileInfo(pack).isDir()) {
         form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
@@ -133,7 +157,7 @@ void PackControls::UpdTp_Click() {
 }
 
 void PackControls::DeletePack_Click() {
-    const QString name = acceptedPackName();
+    const QString name = packSpelling(SelectedPack, circuitsFolder(), acceptedPackName());
     if (name.isEmpty())
         return;
     if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") + name +
@@ -152,7 +176,7 @@ void PackControls::DeletePack_Click() {
     // Fails, as it should, while the folder holds files of the user's own.
     QDir().rmdir(pack);
     for (int i = SelectedPack->count() - 1; i >= 0; --i)
-        if (SelectedPack->itemText(i) == name)
+        if (SelectedPack->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
             SelectedPack->removeItem(i);
     // Removing the shown entry would show a neighbour's name: the box shows no pack instead.
     SelectedPack->setCurrentIndex(-1);
@@ -161,9 +185,10 @@ void PackControls::DeletePack_Click() {
     DeletePack->setEnabled(true);
     if (!kept.isEmpty())
         form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' was not deleted completely !!!") + Gp2PsoBas::CrLf2 +
-                                QStringLiteral("These files couldn't be deleted:") + Gp2PsoBas::CrLf +
-                                kept.join(Gp2PsoBas::CrLf));
+                                QStringLiteral("' was not deleted completely !!!") +
+                                Gp2PsoBas::CrLf2 +
+                                QStringLiteral("These files couldn't be deleted:") +
+                                Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));
 }
 
 void PackControls::readPackList(const QString& path) {

@@ -48,9 +48,13 @@ void SetupDialog::buildWidgets() {
     SetupDelLogFile->setAutoExclusive(false);
     SetupRenLogFile->setAutoExclusive(false);
     Frame1 = named(new QGroupBox(this), "Frame1");
-    QuickUpdate = named(new QCheckBox(QStringLiteral("Use &Quick update when exporting maps"), Frame1),
-                        "QuickUpdate");
+    QuickUpdate =
+        named(new QCheckBox(QStringLiteral("Use &Quick update when exporting maps"), Frame1),
+              "QuickUpdate");
     CarSetup = named(new QCheckBox(QStringLiteral("Car Setup &Management"), Frame1), "CarSetup");
+    // Stored and shown only: the car setup transfer runs whatever it says, so it is not offered
+    // as a choice.
+    CarSetup->setEnabled(false);
     Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
     Ok->setDefault(true);
     Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
@@ -90,9 +94,11 @@ void SetupDialog::wireHandlers() {
             guarded("SetupDelLogFile_Click", [this] { SetupDelLogFile_Click(); }));
     connect(SetupRenLogFile, &QRadioButton::clicked, this,
             guarded("SetupRenLogFile_Click", [this] { SetupRenLogFile_Click(); }));
-    connect(Browse, &QPushButton::clicked, this, guarded("Browse_Click", [this] { Browse_Click(); }));
+    connect(Browse, &QPushButton::clicked, this,
+            guarded("Browse_Click", [this] { Browse_Click(); }));
     connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { Ok_Click(); }));
-    connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { Cancel_Click(); }));
+    connect(Cancel, &QPushButton::clicked, this,
+            guarded("Cancel_Click", [this] { Cancel_Click(); }));
     SetupGP2DIR->installEventFilter(this);
 }
 
@@ -214,4 +220,6 @@ void SetupDialog::Ok_Click() {
     accept();
 }
 
-void SetupDialog::Cancel_Click() { reject(); }
+void SetupDialog::Cancel_Click() {
+    reject();
+}

@@ -1,12 +1,17 @@
 // The started main window holds every control and menu item under its name, of its kind,
 // with its caption and tool tip; the hidden ones exist but are not shown.
+#include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -59,6 +64,7 @@ private slots:
     void controls_data();
     void controls();
     void menus();
+    void controlsWithoutActionAreInert();
 
 private:
     std::unique_ptr<MainWindowFixture> fx_;
@@ -181,8 +187,8 @@ void MainWindowControlsTest::menus() {
     Gp2PsoFrm& frm = *fx_->frm;
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "Help"}));
-    QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "S3",
-                                                 "FileSetup", "S2", "FileExit"}));
+    QCOMPARE(actionNames(frm.File),
+             (QStringList{"Install", "FileLog", "Repair", "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
@@ -213,6 +219,22 @@ void MainWindowControlsTest::menus() {
     }
     for (const char* name : {"S1", "S2", "S3"})
         QVERIFY2(frm.findChild<QAction*>(QString::fromLatin1(name))->isSeparator(), name);
+}
+
+void MainWindowControlsTest::controlsWithoutActionAreInert() {
+    Gp2PsoFrm& frm = *fx_->frm;
+    TrackInfoPanel& panel = *frm.Panel;
+    // The adjective has no place to be kept: it is shown only, and cleared with the panel.
+    QVERIFY(panel.Adjective->isReadOnly());
+    panel.Adjective->setText(QStringLiteral("stale"));
+    frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
+    QCOMPARE(panel.Track->text().trimmed(), QStringLiteral("Magny Cours"));
+    QCOMPARE(panel.Adjective->text(), QString());
+    // Picture buttons with nothing to do never look clickable, whatever was chosen or typed.
+    QTest::keyClicks(frm.Databases->DbCombo, QStringLiteral("x"));
+    QVERIFY(!panel.OpenInfo->isEnabled());
+    QVERIFY(!frm.Databases->SaveDatabase->isEnabled());
+    frm.Databases->DbCombo->setEditText(QStringLiteral("pso.mdb"));
 }
 
 QTEST_MAIN(MainWindowControlsTest)

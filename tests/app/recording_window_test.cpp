@@ -54,6 +54,13 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
     // The next reading starts with an empty list.
     r.begin();
     QVERIFY(r.lines().isEmpty());
+
+    // Closed by its title bar once finished, the window acts as its Ok.
+    r.addRecord(QStringLiteral("Monza"), QStringLiteral("1:30.000"), QStringLiteral("Race"));
+    QVERIFY(r.finish());
+    r.close();
+    QVERIFY(!r.isVisible());
+    QCOMPARE(closed.count(), 2);
 }
 
 void RecordingWindowTest::nothingRecordedClosesAtOnce() {

@@ -138,13 +138,22 @@ private slots:
         QVERIFY(!QFile::exists(game("Bitmaps/Z1.BMP")));
         QVERIFY(viewed.isEmpty());
 
-        // An existing name asks to overwrite; No asks for a name again.
-        install(zip, {"Taken.dat", false, "Taken.dat", true});
+        // Names that would replace a slot file or leave the Circuits folder are asked again;
+        // an existing name asks to overwrite, and No asks for a name again.
+        const QStringList refused{"f1ct16.DAT", "../up.dat", "sub\\x.dat", "C:x.dat", "   "};
+        QVariantList answers;
+        for (const QString& name : refused)
+            answers << name;
+        install(zip, answers + QVariantList{"Taken.dat", false, "Taken.dat", true});
         const QString prompt = "The name of the file you are installing can't be F1CT05.DAT !!!"
                                "\r\n\r\nPlease, inform a new name for this file: ";
-        QCOMPARE(fx->dialogs.shown, (QStringList{"New track selection ", prompt,
-                                                 "File already exists, overwrite ?", prompt,
-                                                 "File already exists, overwrite ?"}));
+        const QString overwrite = "File Taken.dat already exists, overwrite ?";
+        QCOMPARE(fx->dialogs.kinds.count("message"), refused.size());
+        QCOMPARE(fx->dialogs.shown.mid(fx->dialogs.shown.size() - 4),
+                 (QStringList{prompt, overwrite, prompt, overwrite}));
+        QVERIFY(
+            fx->dialogs.messages().at(0).startsWith("f1ct16.DAT is the name of a game slot file."));
+        QVERIFY(!QFile::exists(game("up.dat")));
         // The offer comes from the circuit file: it stays a plain file name.
         QCOMPARE(fx->dialogs.lastDefault, QStringLiteral("Re_Name.dat"));
         QCOMPARE(readFile(fx->circuit("Taken.dat")), circuit);
@@ -228,14 +237,16 @@ private slots:
                                                      " !!!\r\n\r\nNothing extracted: "));
         QVERIFY(QDir(scratch()).entryList(QDir::Files).isEmpty());
 
-        // Missing, empty, cancelled (the preset name comes back: the last folder & "*.zip").
+        // Missing, empty; cancelled (the preset name comes back: the last folder & "*.zip")
+        // does nothing.
         const QString empty = fx->tmp.filePath("downloads/empty.zip");
         QVERIFY(writeFile(empty, QByteArray()));
-        for (const QString& path : {fx->tmp.filePath("downloads/none.zip"), empty,
-                                    installer->LastArchiveFolder + "*.zip"}) {
+        for (const QString& path : {fx->tmp.filePath("downloads/none.zip"), empty}) {
             install(path);
             QCOMPARE(fx->dialogs.messages(), QStringList{"File not found or invalid !!!"});
         }
+        install(installer->LastArchiveFolder + "*.zip");
+        QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});
         installer->LastArchiveFolder.clear();
         install("*.zip");
         QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});

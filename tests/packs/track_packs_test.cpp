@@ -1,10 +1,10 @@
 // Track packs on a real main window: Save Pack, View Pack and Delete Pack with their files,
 // the names that would leave the pack folder, and the pack list file Packs.txt.
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/catalogue_rows.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
 #include "platform/guarded.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 
@@ -92,7 +92,8 @@ private slots:
         for (int slot = 1; slot <= kSlotCount; ++slot)
             if (slot != 3 && slot != 7)
                 QCOMPARE(readFile(packFile(name, slot)), slotFile(slot));
-        QCOMPARE(QDir(fx->circuits() + QDir::separator() + name).entryList(QDir::Files).size(), kSlotCount);
+        QCOMPARE(QDir(fx->circuits() + QDir::separator() + name).entryList(QDir::Files).size(),
+                 kSlotCount);
         QVERIFY(packs->SavePack->isEnabled());
         // The game's slots are not touched by saving.
         QCOMPARE(slotFile(3).size(), samplegame::originalLength(3));
@@ -107,7 +108,8 @@ private slots:
 
     void blankNamesDoNothing() {
         start();
-        const QStringList before = QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         save(QStringLiteral("   "));
         QCOMPARE(packs->SelectedPack->currentText(), QString());
         QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
@@ -123,15 +125,19 @@ private slots:
         QTest::newRow("up") << QStringLiteral("../Packs");
         QTest::newRow("slash") << QStringLiteral("a/b");
         QTest::newRow("backslash") << QStringLiteral("a\\b");
+        QTest::newRow("not in Windows-1252") << QStringLiteral("Saison \u03A9");
     }
     void namesOutsideThePackFolderAreRefused() {
         QFETCH(QString, name);
         start();
         assign(2, kMonza);
         const QString shownEntry = entry(2);
-        const QStringList gameBefore = QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const QStringList circuitsBefore = QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const QString refusal = QStringLiteral("'") + name + QStringLiteral("' can't be a Track Pack name !!!");
+        const QStringList gameBefore =
+            QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList circuitsBefore =
+            QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QString refusal =
+            QStringLiteral("'") + name + QStringLiteral("' can't be a Track Pack name !!!");
 
         fx->dialogs.answers << true << true << true;
         save(name);
@@ -144,12 +150,40 @@ private slots:
         for (const QString& m : messages)
             QVERIFY2(m.startsWith(refusal), qPrintable(m));
         QVERIFY(packNames().isEmpty());
-        QCOMPARE(QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), gameBefore);
-        QCOMPARE(QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), circuitsBefore);
+        QCOMPARE(QDir(fx->gameDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 gameBefore);
+        QCOMPARE(QDir(fx->circuits()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 circuitsBefore);
         for (int slot = 1; slot <= kSlotCount; ++slot)
-            QCOMPARE(QFileInfo(fx->circuit(slotFileName(slot))).size(), samplegame::originalLength(slot));
+            QCOMPARE(QFileInfo(fx->circuit(slotFileName(slot))).size(),
+                     samplegame::originalLength(slot));
         QCOMPARE(entry(2), shownEntry);
         QCOMPARE(lists->SlotFile[2], kMonza);
+    }
+
+    void namesDifferingInCaseAreOnePack() {
+        start();
+        save(QStringLiteral("Season"));
+        assign(4, kMonza);
+        const QString question =
+            QStringLiteral("The Track Pack 'Season' already exists, overwrite ?");
+        fx->dialogs.answers << false;
+        save(QStringLiteral("SEASON"));
+        QCOMPARE(fx->dialogs.shown, QStringList{question});
+        QCOMPARE(readFile(packFile(QStringLiteral("Season"), 4)), slotFile(4));
+        fx->dialogs.answers << true;
+        save(QStringLiteral("SEASON"));
+        QCOMPARE(readFile(packFile(QStringLiteral("Season"), 4)), readFile(fx->circuit(kMonza)));
+        QCOMPARE(packNames(), QStringList{QStringLiteral("Season")});
+        QCOMPARE(packs->SelectedPack->currentText(), QStringLiteral("Season"));
+        QVERIFY(!QFileInfo::exists(fx->circuits() + QStringLiteral("/SEASON")));
+        // Deleting under another spelling deletes the one pack.
+        clearDialogs();
+        packs->SelectedPack->setEditText(QStringLiteral("season"));
+        fx->dialogs.answers << true;
+        QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        QVERIFY(packNames().isEmpty());
+        QVERIFY(!QFileInfo::exists(fx->circuits() + QStringLiteral("/Season")));
     }
 
     void viewMakesTheWholePackPending() {
@@ -203,7 +237,8 @@ private slots:
         QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(packFile(QStringLiteral("Holes"), 5) + QStringLiteral(" is missing")),
+        QVERIFY2(messages.first().contains(packFile(QStringLiteral("Holes"), 5) +
+                                           QStringLiteral(" is missing")),
                  qPrintable(messages.first()));
         QVERIFY(!messages.first().contains(slotFileName(6)));
         QCOMPARE(entry(5), before);
@@ -216,7 +251,8 @@ private slots:
         packs->SelectedPack->setEditText(QStringLiteral("Nowhere"));
         QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
         QCOMPARE(fx->dialogs.messages().size(), 1);
-        QVERIFY(fx->dialogs.messages().first().startsWith(QStringLiteral("The Track Pack 'Nowhere' was not found:")));
+        QVERIFY(fx->dialogs.messages().first().startsWith(
+            QStringLiteral("The Track Pack 'Nowhere' was not found:")));
         QCOMPARE(lists->SlotFile[6], QStringLiteral("tmp06.tmp"));
     }
 
@@ -230,7 +266,8 @@ private slots:
         fx->dialogs.answers << false;
         QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
         QCOMPARE(fx->dialogs.shown,
-                 QStringList{QStringLiteral("Are you sure you want to delete the 'Old' Track Pack from your disk ?")});
+                 QStringList{QStringLiteral(
+                     "Are you sure you want to delete the 'Old' Track Pack from your disk ?")});
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), kSlotCount);
         QCOMPARE(packNames(), (QStringList{QStringLiteral("Old"), QStringLiteral("Keep")}));
 
@@ -240,7 +277,8 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("readme.txt")});
         QCOMPARE(packNames(), QStringList{QStringLiteral("Keep")});
         QVERIFY(packs->DeletePack->isEnabled());
-        QCOMPARE(QDir(fx->circuits() + QStringLiteral("/Keep")).entryList(QDir::Files).size(), kSlotCount);
+        QCOMPARE(QDir(fx->circuits() + QStringLiteral("/Keep")).entryList(QDir::Files).size(),
+                 kSlotCount);
         for (int slot = 1; slot <= kSlotCount; ++slot)
             QVERIFY(QFileInfo::exists(fx->circuit(slotFileName(slot))));
 
@@ -269,14 +307,15 @@ private slots:
         QVERIFY(fx->dialogs.shown.isEmpty());
     }
 
-    void fileExitDoesNotSaveThePackList() {
+    void fileExitSavesThePackList() {
+        // The menu item unloads as the Exit button does.
         QVERIFY(writeFile(packsTxt(), "Season 95\r\n"));
         start();
-        save(QStringLiteral("Unsaved"));
+        save(QStringLiteral("Kept"));
         fx->frm->FileExit->trigger();
-        QVERIFY(ProgramEndState::ended);
-        QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\n"));
-        fx->frm.reset(); // the program ended: no unload steps
+        QVERIFY(fx->frm->unloaded());
+        QVERIFY(!ProgramEndState::ended);
+        QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\nKept\r\n"));
     }
 };
 

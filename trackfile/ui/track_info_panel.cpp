@@ -33,7 +33,9 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     Country = text("Country", 30);
     EventName = text("EventName", 30);
     Author = text("Author", 128);
+    // The catalogue has no place for an adjective and the info block no key: shown only.
     Adjective = text("Adjective", 30);
+    Adjective->setReadOnly(true);
     Description = text("Description", 512);
     Laps = makeMaskedField(QStringLiteral("###"), Frame3, "Laps");
     Length = makeMaskedField(QStringLiteral("####"), Frame3, "Length");
@@ -55,8 +57,9 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     SaveInfo = pictureButton(Frame3, "SaveInfo", "Update Track Info", "document-save",
                              QStyle::SP_DialogSaveButton);
     SaveInfo->setEnabled(false);
-    OpenInfo = pictureButton(Frame3, "OpenInfo", nullptr, "document-open",
-                             QStyle::SP_DialogOpenButton);
+    OpenInfo =
+        pictureButton(Frame3, "OpenInfo", nullptr, "document-open", QStyle::SP_DialogOpenButton);
+    OpenInfo->setEnabled(false); // the info is read when a circuit is chosen: nothing to open
 
     auto* g = new QGridLayout(Frame3);
     g->addWidget(Label12, 0, 0);
@@ -111,7 +114,9 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     t->addWidget(RTime, 1, 4);
 }
 
-QString TrackInfoPanel::maskedValue(const QLineEdit* field) { return maskedDigits(field); }
+QString TrackInfoPanel::maskedValue(const QLineEdit* field) {
+    return maskedDigits(field);
+}
 
 void TrackInfoPanel::setMaskedValue(QLineEdit* field, const QString& digits) {
     setMaskedDigits(field, digits);

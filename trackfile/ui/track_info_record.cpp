@@ -221,8 +221,8 @@ void TrackInfoPanel::UpdateRecord() {
 }
 
 void TrackInfoPanel::Clean() {
-    for (QLineEdit* f : {Track, Country, EventName, Author, Description, Laps, Length, Slot, Tyre,
-                         WuTime, PTime, QTime, RTime})
+    for (QLineEdit* f : {Track, Country, EventName, Author, Adjective, Description, Laps, Length,
+                         Slot, Tyre, WuTime, PTime, QTime, RTime})
         f->clear();
     for (int which : {1, 2})
         if (QLineEdit* picture = form_.menuPictureField(which))

@@ -1,0 +1,35 @@
+// The shared Status window of long commands: closing it by its title bar neither ends the
+// program nor keeps the command from showing it again.
+#include "app/status_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+class StatusWindowTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void closingItDoesNotEndTheProgram() {
+        Status& status = Status::instance();
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        status.setLine1(QStringLiteral("Please wait,"));
+        status.showStatus();
+        QVERIFY(QTest::qWaitForWindowExposed(&status));
+        // It is the only window shown, as while the main window is hidden for a command.
+        QVERIFY(status.close());
+        QTest::qWait(20);
+        QCOMPARE(lastClosed.count(), 0);
+        // Message boxes of the command are not kept beneath it.
+        QVERIFY(!(status.windowFlags() & Qt::WindowStaysOnTopHint));
+        // The command goes on: its next line shows the window again.
+        status.setLine2(QStringLiteral("f1ct05.dat"));
+        status.showStatus();
+        QVERIFY(status.isVisible());
+        QCOMPARE(status.line2(), QStringLiteral("f1ct05.dat"));
+        Status::release();
+    }
+};
+
+QTEST_MAIN(StatusWindowTest)
+#include "status_window_test.moc"
