@@ -6,6 +6,7 @@
 #include "storage/definition_file.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -212,15 +213,28 @@ void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& def
     }
 }
 
-void writeCatalogueDefaults(Database& db) {
+bool hasField(const Database& db, const QString& table, const QString& field) {
+    for (const FieldDef& f : db.fields(table))
+        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// A new settings row names the game folder in use, so a database made while the program runs
+// does not ask for it again. Without one the program is starting for the first time: the row
+// names the usual folder and "First Time" has the game's own circuits copied once.
+void writeCatalogueDefaults(Database& db, const QString& gp2Dir) {
     auto params = db.openTable(QStringLiteral("Parameters"));
     params->setIndex(QStringLiteral("Code"));
     params->seek(QStringLiteral("="), 1);
     if (params->noMatch()) {
         params->addNew();
         params->setValue(QStringLiteral("Code"), 1);
-        params->setValue(QStringLiteral("Gp2 Directory"), QStringLiteral("C:\\Gp2"));
+        params->setValue(QStringLiteral("Gp2 Directory"),
+                         gp2Dir.isEmpty() ? QStringLiteral("C:\\Gp2") : gp2Dir);
         params->setValue(QStringLiteral("Use Gp2Lap"), true);
+        if (hasField(db, QStringLiteral("Parameters"), QStringLiteral("First Time")))
+            params->setValue(QStringLiteral("First Time"), gp2Dir.isEmpty());
     } else {
         params->edit();
     }
@@ -252,13 +266,6 @@ void writeCatalogueDefaults(Database& db) {
     }
     tracks->close();
     params->close();
-}
-
-bool hasField(const Database& db, const QString& table, const QString& field) {
-    for (const FieldDef& f : db.fields(table))
-        if (f.name.compare(field, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
 }
 
 // Copies the menu pictures of the catalogue's tracks into "Maps". A catalogue without the
@@ -298,17 +305,40 @@ void fillMaps(const QString& mapsPath, const QString& cataloguePath) {
     }
 }
 
+// Every way of making or updating writes beside the database; a folder that refuses it is
+// said with the system's own reason.
+void requireWritableFolder(const QString& folder) {
+    QFile probe(QDir(folder).filePath(
+        QStringLiteral(".pso-write-check-%1").arg(QCoreApplication::applicationPid())));
+    if (probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        probe.close();
+        probe.remove();
+        return;
+    }
+    QString reason = probe.errorString();
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    throw std::runtime_error(
+        ("cannot write " + QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason)
+            .toStdString());
+}
+
 } // namespace
 
 void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
+    requireWritableFolder(bas.AppDir);
     NullStatus noWindow;
     StatusSink* const shown = bas.status;
     if (!bas.status)
         bas.status = &noWindow;
+    // However it ends (a message that ends the program included), the window goes away.
     struct Restore {
         Gp2PsoBas& bas;
         StatusSink* status;
-        ~Restore() { bas.status = status; }
+        ~Restore() {
+            bas.status->hideStatus();
+            bas.status = status;
+        }
     } restore{bas, shown};
 
     StatusSink& status = *bas.status;
@@ -342,7 +372,7 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         status.setLine2(QStringLiteral("Updating original tracks info..."));
         guarded(bas, [&] {
             auto db = openForMaking(work);
-            writeCatalogueDefaults(*db);
+            writeCatalogueDefaults(*db, bas.Gp2Dir);
             db->close();
         });
         status.setLine2(QStringLiteral("Done."));

@@ -3,7 +3,8 @@
 // "Maps.mdb", "pso.def" for every other name), or brings an existing one up to date, then
 // writes the program's default rows. The caller sets bas.StatusText first; the Status window
 // shows it while the work goes on. A few failures end the program after a message
-// (ProgramEnded); the rest are skipped.
+// (ProgramEnded); the rest are skipped. A program folder the user cannot write stops it
+// before anything is shown or changed: std::runtime_error "cannot write <folder>: <reason>".
 #include <QString>
 
 struct Gp2PsoBas;

@@ -1,6 +1,7 @@
 #include "storage/ui/database_list.h"
 
 #include "platform/guarded.h"
+#include "platform/program_end.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "trackfile/ui/file_list_box.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -35,6 +37,8 @@ void DatabaseList::buildWidgets(QWidget* parent) {
                                    "edit-delete", QStyle::SP_TrashIcon);
     SaveDatabase = pictureButton(parent, "SaveDatabase", nullptr, "document-save",
                                  QStyle::SP_DialogSaveButton);
+    // Every change to a database is written as it is made: there is nothing left to save.
+    SaveDatabase->setEnabled(false);
 }
 
 void DatabaseList::wireHandlers() {
@@ -77,7 +81,6 @@ void DatabaseList::UpdateDbList() {
 }
 
 void DatabaseList::DbCombo_Change(const QString& text) {
-    SaveDatabase->setEnabled(true);
     DbCombo->setToolTip(QStringLiteral("Lap time database in use '") + text + QLatin1Char('\''));
 }
 
@@ -85,9 +88,7 @@ void DatabaseList::DbCombo_Click() {
     const QString text = DbCombo->currentText();
     if (text.trimmed().isEmpty())
         return;
-    form_.DbClose();
-    form_.DbOpen(text);
-    SaveDatabase->setEnabled(true);
+    openInstead(text);
     const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == form_.bas().DbName;
     DeleteDatabase->setEnabled(!kept);
     form_.GetInfo();
@@ -106,10 +107,34 @@ void DatabaseList::NewDatabase_Click() {
         return;
     }
     bas.StatusText = QStringLiteral("Please wait, making new database...");
-    MakeDatabase(bas, name);
+    try {
+        MakeDatabase(bas, name);
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        form_.dialogs().message(QStringLiteral("Database ") + name +
+                                QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
+                                QString::fromStdString(e.what()));
+        return;
+    }
     UpdateDbList();
     DbCombo->setEditText(name);
-    form_.DbOpen(name);
+    openInstead(name);
+}
+
+void DatabaseList::openInstead(const QString& name) {
+    Gp2PsoBas& bas = form_.bas();
+    const QString previous = bas.Db ? QFileInfo(bas.Db->path()).fileName() : bas.DbName;
+    const QString previousGame = bas.Gp2Dir;
+    form_.DbClose();
+    try {
+        form_.DbOpen(name);
+    } catch (const ProgramEnded&) {
+        // The program goes on with what it had.
+        bas.Gp2Dir = previousGame;
+        form_.DbOpen(previous);
+        DbCombo->setEditText(previous);
+    }
 }
 
 void DatabaseList::DeleteDatabase_Click() {

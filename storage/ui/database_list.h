@@ -29,6 +29,9 @@ public:
     void DeleteDatabase_Click();
 
 private:
+    // Opens `name` in place of the database open now; when opening it would end the program
+    // (its game folder prompt cancelled, no settings row) the previous one is opened again.
+    void openInstead(const QString& name);
     void buildWidgets(QWidget* parent);
     void wireHandlers();
     QStringList listed() const; // the entries of DbCombo's list

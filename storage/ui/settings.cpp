@@ -82,7 +82,7 @@ void Settings::DbOpen(const QString& name) {
             return;
         DbClose();
         bas.StatusText = QStringLiteral("Please wait, updating database...");
-        MakeDatabase(bas, name);
+        ignoreFailure("DbOpen: updating the database", [&] { MakeDatabase(bas, name); });
         updated = true;
     }
 }
@@ -103,7 +103,15 @@ void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
                     endWith(bas, QStringLiteral("Database ") + name +
                                      QStringLiteral(" could not be made !!!"));
                 bas.StatusText = QStringLiteral("Please wait, making database...");
-                MakeDatabase(bas, name);
+                try {
+                    MakeDatabase(bas, name);
+                } catch (const ProgramEnded&) {
+                    throw;
+                } catch (const std::exception& e) {
+                    endWith(bas, QStringLiteral("Database ") + name +
+                                     QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
+                                     QString::fromStdString(e.what()));
+                }
                 made = true;
                 continue;
             }

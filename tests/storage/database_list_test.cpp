@@ -1,5 +1,6 @@
 // The lap time database list on the started main window: listing, picking, the text's tool
 // tip, New and Delete with what they must refuse.
+#include "platform/guarded.h"
 #include "storage/database_names.h"
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
@@ -24,8 +25,9 @@ QStringList entries(const QComboBox* combo) {
 // Another lap time database of the program folder, already pointing at the game.
 void addDatabase(MainWindowFixture& fx, const QString& name) {
     QString error;
-    QVERIFY2(sampleapp::prepare(fx.appDir(), QStringLiteral(PSO_APPDIR), fx.gameDir(), name, {}, &error),
-             qPrintable(error));
+    QVERIFY2(
+        sampleapp::prepare(fx.appDir(), QStringLiteral(PSO_APPDIR), fx.gameDir(), name, {}, &error),
+        qPrintable(error));
 }
 
 void touch(const QString& path) {
@@ -41,7 +43,9 @@ void pick(DatabaseList& list, const QString& name) {
     emit list.DbCombo->activated(i);
 }
 
-QString openName(const Gp2PsoBas& bas) { return QFileInfo(bas.Db->path()).fileName(); }
+QString openName(const Gp2PsoBas& bas) {
+    return QFileInfo(bas.Db->path()).fileName();
+}
 
 } // namespace
 
@@ -54,6 +58,7 @@ private slots:
     void listsEveryDatabaseButTheMaps();
     void editingTheTextOpensNothing();
     void pickingOpensAndGuardsDelete();
+    void cancelledGamePromptKeepsTheOpenDatabase();
     void newDatabase_data();
     void newDatabase();
     void newDatabaseRefusesNamesOutsideTheFolder_data();
@@ -68,17 +73,28 @@ void DatabaseListTest::nameRules_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("plain") << "Season" << "Season.mdb" << false;
-    QTest::newRow("own extension") << "Season.mdb" << "Season.mdb" << false;
-    QTest::newRow("other case extension") << "Season.MDB" << "Season.MDB.mdb" << false;
-    QTest::newRow("dots inside") << "a.b" << "a.b.mdb" << false;
-    QTest::newRow("parent") << "../x" << "../x.mdb" << true;
-    QTest::newRow("dot dot only") << ".." << "...mdb" << true;
-    QTest::newRow("slash") << "sub/x" << "sub/x.mdb" << true;
-    QTest::newRow("backslash") << "sub\\x" << "sub\\x.mdb" << true;
-    QTest::newRow("drive") << "C:x" << "C:x.mdb" << true;
-    QTest::newRow("maps") << "Maps" << "Maps.mdb" << true;
-    QTest::newRow("maps lower case") << "maps" << "maps.mdb" << true;
+    QTest::newRow("plain") << "Season"
+                           << "Season.mdb" << false;
+    QTest::newRow("own extension") << "Season.mdb"
+                                   << "Season.mdb" << false;
+    QTest::newRow("other case extension") << "Season.MDB"
+                                          << "Season.MDB.mdb" << false;
+    QTest::newRow("dots inside") << "a.b"
+                                 << "a.b.mdb" << false;
+    QTest::newRow("parent") << "../x"
+                            << "../x.mdb" << true;
+    QTest::newRow("dot dot only") << ".."
+                                  << "...mdb" << true;
+    QTest::newRow("slash") << "sub/x"
+                           << "sub/x.mdb" << true;
+    QTest::newRow("backslash") << "sub\\x"
+                               << "sub\\x.mdb" << true;
+    QTest::newRow("drive") << "C:x"
+                           << "C:x.mdb" << true;
+    QTest::newRow("maps") << "Maps"
+                          << "Maps.mdb" << true;
+    QTest::newRow("maps lower case") << "maps"
+                                     << "maps.mdb" << true;
 }
 
 void DatabaseListTest::nameRules() {
@@ -111,7 +127,8 @@ void DatabaseListTest::listsEveryDatabaseButTheMaps() {
     list.UpdateDbList();
     QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/Maps.mdb")));
     QCOMPARE(entries(list.DbCombo),
-             (QStringList{QStringLiteral("Other.MDB"), QStringLiteral("pso.mdb"), QStringLiteral("Season.mdb")}));
+             (QStringList{QStringLiteral("Other.MDB"), QStringLiteral("pso.mdb"),
+                          QStringLiteral("Season.mdb")}));
     // Refilling keeps the text, the database in use.
     QCOMPARE(list.DbCombo->currentText(), QStringLiteral("pso.mdb"));
 }
@@ -120,10 +137,9 @@ void DatabaseListTest::editingTheTextOpensNothing() {
     MainWindowFixture fx;
     Gp2PsoFrm& frm = fx.start();
     DatabaseList& list = *frm.Databases;
-    list.SaveDatabase->setEnabled(false);
     list.DbCombo->setEditText(QString());
     QTest::keyClicks(list.DbCombo, QStringLiteral("typed.mdb"));
-    QVERIFY(list.SaveDatabase->isEnabled());
+    QVERIFY(!list.SaveDatabase->isEnabled()); // it has nothing to save
     QCOMPARE(list.DbCombo->toolTip(), QStringLiteral("Lap time database in use 'typed.mdb'"));
     QCOMPARE(openName(fx.bas), QStringLiteral("pso.mdb"));
     QVERIFY(!QFile::exists(fx.appDir() + QStringLiteral("/typed.mdb")));
@@ -140,7 +156,7 @@ void DatabaseListTest::pickingOpensAndGuardsDelete() {
     pick(list, QStringLiteral("Season.mdb"));
     QCOMPARE(openName(fx.bas), QStringLiteral("Season.mdb"));
     QVERIFY(list.DeleteDatabase->isEnabled());
-    QVERIFY(list.SaveDatabase->isEnabled());
+    QVERIFY(!list.SaveDatabase->isEnabled());
     QVERIFY(fx.bas.ParamsRs && fx.bas.TracksRs);
 
     pick(list, QStringLiteral("pso.mdb"));
@@ -153,11 +169,35 @@ void DatabaseListTest::pickingOpensAndGuardsDelete() {
     QVERIFY(fx.dialogs.shown.isEmpty());
 }
 
+void DatabaseListTest::cancelledGamePromptKeepsTheOpenDatabase() {
+    // A database of another installation names a folder without the game.
+    MainWindowFixture fx;
+    QString error;
+    QVERIFY2(sampleapp::prepare(fx.appDir(), QStringLiteral(PSO_APPDIR),
+                                fx.tmp.filePath(QStringLiteral("elsewhere")),
+                                QStringLiteral("Old.mdb"), {}, &error),
+             qPrintable(error));
+    Gp2PsoFrm& frm = fx.start();
+    DatabaseList& list = *frm.Databases;
+    list.UpdateDbList();
+    fx.dialogs.answers = {QString()};
+    pick(list, QStringLiteral("Old.mdb"));
+    QCOMPARE(fx.dialogs.kinds,
+             (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    QVERIFY(!ProgramEndState::ended);
+    QCOMPARE(openName(fx.bas), QStringLiteral("pso.mdb"));
+    QCOMPARE(list.DbCombo->currentText(), QStringLiteral("pso.mdb"));
+    QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
+    QVERIFY(fx.bas.ParamsRs && fx.bas.TracksRs);
+}
+
 void DatabaseListTest::newDatabase_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("plain") << "Season" << "Season.mdb";
-    QTest::newRow("other case extension") << "Season.MDB" << "Season.MDB.mdb";
+    QTest::newRow("plain") << "Season"
+                           << "Season.mdb";
+    QTest::newRow("other case extension") << "Season.MDB"
+                                          << "Season.MDB.mdb";
 }
 
 void DatabaseListTest::newDatabase() {
@@ -166,15 +206,17 @@ void DatabaseListTest::newDatabase() {
     MainWindowFixture fx;
     Gp2PsoFrm& frm = fx.start();
     DatabaseList& list = *frm.Databases;
-    // The new row names "C:\Gp2": opening it asks for the game folder.
-    fx.dialogs.answers = {answer, fx.gameDir()};
+    // The new row names the game folder in use: nothing more is asked.
+    fx.dialogs.answers = {answer};
     QTest::mouseClick(list.NewDatabase, Qt::LeftButton);
-    QCOMPARE(fx.dialogs.shown.first(), QStringLiteral("Enter the new database name:"));
+    QCOMPARE(fx.dialogs.shown, QStringList{QStringLiteral("Enter the new database name:")});
+    QCOMPARE(fx.bas.ParamsRs->text(QStringLiteral("Gp2 Directory")), fx.gameDir());
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making new database..."));
     QVERIFY(QFile::exists(fx.appDir() + QLatin1Char('/') + fileName));
     QVERIFY(entries(list.DbCombo).contains(fileName));
     QCOMPARE(list.DbCombo->currentText(), fileName);
-    QCOMPARE(list.DbCombo->toolTip(), QStringLiteral("Lap time database in use '") + fileName + "'");
+    QCOMPARE(list.DbCombo->toolTip(),
+             QStringLiteral("Lap time database in use '") + fileName + "'");
     QCOMPARE(openName(fx.bas), fileName);
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
 
@@ -223,9 +265,8 @@ void DatabaseListTest::deleteRemovesAndFallsBack() {
     fx.dialogs.answers = {true};
     QTest::mouseClick(list.DeleteDatabase, Qt::LeftButton);
     QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("yesno"), QStringLiteral("message")}));
-    QCOMPARE(fx.dialogs.shown,
-             (QStringList{QStringLiteral("Sure you want to kill 'Season.mdb' ?"),
-                          QStringLiteral("Database 'Season.mdb' deleted !!!")}));
+    QCOMPARE(fx.dialogs.shown, (QStringList{QStringLiteral("Sure you want to kill 'Season.mdb' ?"),
+                                            QStringLiteral("Database 'Season.mdb' deleted !!!")}));
     QVERIFY(!QFile::exists(fx.appDir() + QStringLiteral("/Season.mdb")));
     QCOMPARE(entries(list.DbCombo), QStringList{QStringLiteral("pso.mdb")});
     QCOMPARE(list.DbCombo->currentText(), QStringLiteral("pso.mdb"));

@@ -154,7 +154,8 @@ void MakeDatabaseTest::newCatalogue() {
     QCOMPARE(params->number(QStringLiteral("Version")), 162);
     QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(true));
     QCOMPARE(params->value(QStringLiteral("Car Setup Management")), QVariant(true));
-    QCOMPARE(params->value(QStringLiteral("First Time")), QVariant(false));
+    // Made before a game folder is known: the first start, which copies the original circuits.
+    QCOMPARE(params->value(QStringLiteral("First Time")), QVariant(true));
 
     // The game's 16 circuits, slot 16 written first.
     auto tracks = db->openTable(QStringLiteral("Tracks"));
@@ -190,6 +191,14 @@ void MakeDatabaseTest::newCatalogue() {
     again->setIndex(QStringLiteral("Name"));
     again->seek(QStringLiteral("="), QStringLiteral("monte-carlo"));
     QCOMPARE(again->value(QStringLiteral("Car Setup Information")).toByteArray(), setup);
+
+    // Made while a game folder is in use: the row names it, and nothing is copied again.
+    bas_.Gp2Dir = QStringLiteral("/games/gp2/");
+    QCOMPARE(make(QStringLiteral("season.mdb")), -1);
+    auto made =
+        Database::open(file(QStringLiteral("season.mdb")))->openTable(QStringLiteral("Parameters"));
+    QCOMPARE(made->text(QStringLiteral("Gp2 Directory")), bas_.Gp2Dir);
+    QCOMPARE(made->value(QStringLiteral("First Time")), QVariant(false));
 }
 
 void MakeDatabaseTest::updateOfAnOldCatalogue() {

@@ -112,8 +112,13 @@ void SettingsTest::missingDatabaseIsMadeAndAsksForTheGame() {
     s.DbOpen(QStringLiteral("other.mdb"));
     QVERIFY(QFile::exists(dbPath(fx, QStringLiteral("other.mdb"))));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making database..."));
-    // The new row names "C:\Gp2", which holds no game here.
-    QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    // The new row names "C:\Gp2", which holds no game here; being the first start, it then
+    // copies the game's own circuits to their track names.
+    QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
+                                            QStringLiteral("message")}));
+    QCOMPARE(fx.dialogs.shown.at(2),
+             QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+    QVERIFY(QFile::exists(fx.circuit(samplegame::originalName(7) + QStringLiteral(".dat"))));
     QCOMPARE(fx.dialogs.shown.at(0),
              QStringLiteral("Couldn't find GP2.EXE !!!\r\n\r\n"
                             "To use 'PISTARO' you must have Gp2 installed on your system !!!"));

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QString error;
-    if (!sampleapp::prepare(appDir, appDir, gameDir, QStringLiteral("pso.mdb"), {}, &error)) {
+    // As on a real first start, the game's own circuits are copied to their track names once.
+    if (!sampleapp::prepare(appDir, appDir, gameDir, QStringLiteral("pso.mdb"), {}, &error, true)) {
         std::fprintf(stderr, "prepare_sample: %s\n", qPrintable(error));
         return 1;
     }

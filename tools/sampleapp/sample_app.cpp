@@ -23,7 +23,7 @@ bool copyIfMissing(const QString& from, const QString& to, QString* error) {
 } // namespace
 
 bool prepare(const QString& appDir, const QString& sourceAppDir, const QString& gameDir,
-             const QString& dbName, const QString& sumfix, QString* error) {
+             const QString& dbName, const QString& sumfix, QString* error, bool firstTime) {
     QDir().mkpath(appDir);
     for (const char* f : {"pso.def", "maps.def"})
         if (!copyIfMissing(sourceAppDir + QLatin1Char('/') + QLatin1String(f),
@@ -54,7 +54,7 @@ bool prepare(const QString& appDir, const QString& sourceAppDir, const QString& 
         }
         params->edit();
         params->setValue(QStringLiteral("Gp2 Directory"), QDir::toNativeSeparators(gameDir));
-        params->setValue(QStringLiteral("First Time"), false);
+        params->setValue(QStringLiteral("First Time"), firstTime);
         params->update();
         params->close();
         db->close();

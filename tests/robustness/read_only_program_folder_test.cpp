@@ -1,0 +1,105 @@
+// A program folder the user cannot write: making a database there says so with the system's
+// reason and ends or goes on cleanly, the Status window gone. Mode bits do not stop root, so
+// run as root the cases run in a child process that has become "nobody".
+#include "platform/program_end.h"
+#include "storage/ui/database_list.h"
+#include "tests/support/main_window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class ReadOnlyProgramFolderTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+
+    void lockAppDir() {
+        QVERIFY(QFile::setPermissions(fx->appDir(), QFile::ReadOwner | QFile::ExeOwner |
+                                                        QFile::ReadGroup | QFile::ExeGroup));
+    }
+    QString refusal() const {
+        return QStringLiteral("cannot write ") + QDir::toNativeSeparators(fx->appDir()) +
+               QStringLiteral(": permission denied");
+    }
+
+private slots:
+    void init() { fx = std::make_unique<MainWindowFixture>(); }
+    void cleanup() {
+        QFile::setPermissions(fx->appDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        fx->stop();
+        fx.reset();
+    }
+
+    void firstStartEndsWithTheReason() {
+        QVERIFY(QFile::remove(fx->appDir() + QStringLiteral("/pso.mdb")));
+        lockAppDir();
+        int status = -1;
+        try {
+            fx->start();
+        } catch (const ProgramEnded& e) {
+            status = e.status;
+        }
+        QCOMPARE(status, 1);
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("Database pso.mdb could not be made !!!\r\n\r\n") +
+                             refusal()});
+        QVERIFY(!fx->status.visible);
+        QVERIFY(!QFile::exists(fx->appDir() + QStringLiteral("/pso.mdb")));
+    }
+
+    void anExistingDatabaseGoesOnWithoutMenuPictures() {
+        lockAppDir();
+        Gp2PsoFrm& frm = fx->start();
+        QVERIFY(fx->bas.ParamsRs && fx->bas.TracksRs);
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY2(fx->dialogs.messages().first().contains(refusal()),
+                 qPrintable(fx->dialogs.messages().first()));
+        QVERIFY(!fx->status.visible);
+
+        // A new database is refused the same way; the open one stays.
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        fx->dialogs.answers = {QStringLiteral("Season")};
+        frm.Databases->NewDatabase_Click();
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("Database Season.mdb could not be made !!!\r\n\r\n") +
+                             refusal()});
+        QVERIFY(!fx->status.visible);
+        QCOMPARE(QFileInfo(fx->bas.Db->path()).fileName(), QStringLiteral("pso.mdb"));
+    }
+};
+
+int main(int argc, char** argv) {
+    if (::geteuid() == 0) {
+        const pid_t child = ::fork();
+        if (child < 0) {
+            std::perror("fork");
+            return 1;
+        }
+        if (child > 0) {
+            int status = 0;
+            if (::waitpid(child, &status, 0) != child)
+                return 1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+        }
+        const gid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+            std::perror("becoming nobody");
+            return 1;
+        }
+        ::setenv("HOME", "/tmp", 1);
+    }
+    QApplication app(argc, argv);
+    ReadOnlyProgramFolderTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "read_only_program_folder_test.moc"
