@@ -102,6 +102,26 @@ bool updateDatInfo(QByteArray& infoText, const QString& field, const QString& co
     return true;
 }
 
+qsizetype longestValue(const QByteArray& infoText, const QString& field) {
+    const std::optional<ValueSpan> span = findValue(infoText, field);
+    if (!span)
+        return -1;
+    // Whether a value grows past the room does not depend on its bytes, only on its length:
+    // the edit itself is asked, so the answer follows its rules exactly.
+    const QString current = getDat(infoText, field);
+    const auto fits = [&](qsizetype n) {
+        QByteArray copy = infoText;
+        const QString value(n, QLatin1Char('x'));
+        return value == current || updateDatInfo(copy, field, value);
+    };
+    qsizetype fitting = 0, failing = AreaSize + 1;
+    while (failing - fitting > 1) {
+        const qsizetype middle = (fitting + failing) / 2;
+        (fits(middle) ? fitting : failing) = middle;
+    }
+    return fitting;
+}
+
 bool writeInfoArea(const QString& path, const QByteArray& infoText, QString* error) {
     if (infoText.isEmpty())
         return true;

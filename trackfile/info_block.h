@@ -31,6 +31,10 @@ QString getDat(const QByteArray& infoText, const QString& key);
 // cut off block content). Returns whether `infoText` changed its value.
 bool updateDatInfo(QByteArray& infoText, const QString& field, const QString& contents);
 
+// The most bytes the value of `field` can take with updateDatInfo succeeding; -1 when the
+// area holds no value for `field` to replace.
+qsizetype longestValue(const QByteArray& infoText, const QString& field);
+
 // Writes `infoText` over the start of the existing file `path`, in place. Never creates a
 // file and never grows one: a file shorter than the area gets only as many bytes as it
 // has. An empty `infoText` writes nothing and succeeds. Refuses (false, *error set) when

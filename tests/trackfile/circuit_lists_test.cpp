@@ -162,6 +162,15 @@ private slots:
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kMonza));
         QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
         QVERIFY(!panel->Track->isEnabled()); // viewed, not edited
+
+        // After a circuit file was shown, clicking the slot still selected shows it again.
+        clickFile(QStringLiteral("spa98.DAT"));
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("spa98.DAT")));
+        const QRect r = lists->List1->visualItemRect(lists->List1->item(4));
+        QTest::mouseClick(lists->List1->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(lists->selectedSlot(), 5);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(kMonza));
+        QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
     }
 
     void theFocusedListIsWhite() {

@@ -204,6 +204,55 @@ private slots:
         QCOMPARE(QDir::currentPath(), QDir(fx->appDir()).absolutePath());
     }
 
+    void valueTooLongForTheAreaIsRefused() {
+        // A block with 10 bytes left after its end.
+        QList<samplegame::InfoField> fields = monzaFields(QStringLiteral("Full"));
+        fields.append({QStringLiteral("Pad"), QString()});
+        const qsizetype free = 4096 - samplegame::infoArea(fields).indexOf('~');
+        fields.last().value = QString(free - 10, QLatin1Char('p'));
+        const QString path = fx->circuit(QStringLiteral("full.dat"));
+        QVERIFY(writeFile(path, samplegame::circuit(40000, fields)));
+        load(path);
+        const QByteArray loaded = bas().InfoText;
+
+        retype(p->Track, QStringLiteral("Fifteen letters"));
+        leave();
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("This value is too long to store in the track file !!!"
+                                            "\r\n\r\nAt most 14 characters fit in this field; "
+                                            "nothing was changed.")});
+        QCOMPARE(p->Track->text(), QStringLiteral("Full"));
+        QCOMPARE(bas().InfoText, loaded);
+        // The refused edit is not written by the button either, nor stored in the catalogue.
+        retype(p->Track, QStringLiteral("Fifteen letters"));
+        QTest::mouseClick(p->SaveInfo, Qt::LeftButton);
+        QCOMPARE(fx->dialogs.messages().size(), 3);
+        ExeCmd::WaitForSumfix(path);
+        QCOMPARE(readFile(path).left(4096), loaded);
+        QVERIFY(!track(bas(), QStringLiteral("Fifteen letters"), QStringLiteral("Name")));
+        // What the message says fits is taken.
+        retype(p->Track, QStringLiteral("Fourteen chars"));
+        leave();
+        QCOMPARE(GetDat(bas(), QStringLiteral("Name")), QStringLiteral("Fourteen chars"));
+    }
+
+    void checksumToolThatCannotStartIsReported() {
+        QVERIFY(QFile::remove(fx->appDir() + QStringLiteral("/sumfix")));
+        const QString path = fx->circuit(kMonza);
+        load(path);
+        retype(p->Country, QStringLiteral("Italia"));
+        QTest::mouseClick(p->SaveInfo, Qt::LeftButton);
+        const QStringList shown = fx->dialogs.messages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().startsWith(
+                     QStringLiteral("Track updated, but its checksum could not be fixed !!!")),
+                 qPrintable(shown.first()));
+        QVERIFY(
+            shown.first().contains(QDir::toNativeSeparators(path) + QStringLiteral(" is stale")));
+        QCOMPARE(infoblock::getDat(readFile(path), QStringLiteral("Country")),
+                 QStringLiteral("Italia"));
+    }
+
     void pathWithBlanksReachesTheToolAsOneArgument() {
         const QString folder = fx->circuits() + QStringLiteral("/My Tracks");
         QVERIFY(QDir().mkpath(folder));

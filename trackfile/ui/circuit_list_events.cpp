@@ -44,6 +44,14 @@ void CircuitLists::wireHandlers() {
                 if (selectedSlot() != 0)
                     List1_Click();
             }));
+    // A click on the slot already selected changes no selection, yet makes it current again
+    // (the panel may show a circuit file meanwhile).
+    connect(List1, &QListWidget::itemClicked, this,
+            guarded("List1_Click", [this](QListWidgetItem* item) {
+                if (item && List1->row(item) + 1 == slotAtPress_ && selectedSlot() == slotAtPress_)
+                    List1_Click();
+            }));
+    List1->viewport()->installEventFilter(this);
     connect(ACir, &QPushButton::clicked, this, guarded("ACir_Click", [this] { ACir_Click(); }));
     connect(Rename, &QAction::triggered, this, guarded("Rename_Click", [this] { Rename_Click(); }));
     connect(Delete, &QAction::triggered, this, guarded("Delete_Click", [this] { Delete_Click(); }));
@@ -69,6 +77,8 @@ bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         guarded("File1_KeyDown", [this] { Delete_Click(); })();
         return true;
+    } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        slotAtPress_ = selectedSlot();
     } else if (watched == File1->viewport()) {
         const auto type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||

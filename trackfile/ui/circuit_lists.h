@@ -58,4 +58,5 @@ private:
     // selection is dropped.
     void refreshFileList(const std::function<void()>& whileHidden);
     MainForm& form_;
+    int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
 };

@@ -4,6 +4,7 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include "gamedir/exe_cmd.h"
+#include "platform/codepage.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
@@ -134,11 +135,29 @@ bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TrackInfoPanel::commitEdit(QLineEdit* field) {
+bool TrackInfoPanel::commitEdit(QLineEdit* field) {
+    Gp2PsoBas& bas = form_.bas();
     const QString value = fieldValue(field);
-    if (value != EditStart)
-        UpdateDatInfo(form_.bas(), blockKey(field), value);
+    const QString key = blockKey(field);
+    if (value != EditStart && !UpdateDatInfo(bas, key, value)) {
+        // The file keeps the old value, so must the field: the catalogue row is written from
+        // the fields and would otherwise hold a value the file does not.
+        const qsizetype room = infoblock::longestValue(bas.InfoText, key);
+        if (room >= 0 && cp1252::fromUnicode(value).size() > room) {
+            if (isMasked(field))
+                setMaskedDigits(field, EditStart);
+            else
+                field->setText(EditStart);
+            form_.dialogs().message(
+                QStringLiteral("This value is too long to store in the track file !!!") +
+                Gp2PsoBas::CrLf2 +
+                QStringLiteral("At most %1 characters fit in this field; nothing was changed.")
+                    .arg(room));
+            return false;
+        }
+    }
     EditStart = value;
+    return true;
 }
 
 void TrackInfoPanel::lapTimeLeft(QLineEdit* field) {
@@ -161,8 +180,8 @@ void TrackInfoPanel::SaveInfo_Click() {
     // A click that did not move the focus (keyboard, a direct call) still takes the edit of
     // the field being edited.
     auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (focused && !blockKey(focused).isEmpty())
-        commitEdit(focused);
+    if (focused && !blockKey(focused).isEmpty() && !commitEdit(focused))
+        return;
 
     const QString path = bas.CurrentFile;
     const QString shown = QDir::toNativeSeparators(path);
@@ -188,8 +207,14 @@ void TrackInfoPanel::SaveInfo_Click() {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
-    if (!ExeCmd::StartSumfix(bas.AppDir, path))
-        reportIgnoredFailure("starting sumfix", qPrintable(shown));
+    const bool summed = ExeCmd::StartSumfix(bas.AppDir, path);
     UpdateRecord();
-    form_.dialogs().message(QStringLiteral("Track updated !!!"));
+    if (summed)
+        form_.dialogs().message(QStringLiteral("Track updated !!!"));
+    else
+        form_.dialogs().message(
+            QStringLiteral("Track updated, but its checksum could not be fixed !!!") +
+            Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
+            QDir::toNativeSeparators(bas.AppDir) + QStringLiteral(": the checksum of ") + shown +
+            QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
 }

@@ -88,8 +88,9 @@ private:
     bool isMasked(const QLineEdit* field) const;
     // The text that is compared and written: masked fields give their digits.
     QString fieldValue(const QLineEdit* field) const;
-    // Leaving a descriptive field: a changed value goes into InfoText.
-    void commitEdit(QLineEdit* field);
+    // Leaving a descriptive field: a changed value goes into InfoText. A value too long for
+    // the info area is refused with a message and the field gets its value back (false).
+    bool commitEdit(QLineEdit* field);
     // Leaving a lap time field: pad to six digits, then UpdateRecord.
     void lapTimeLeft(QLineEdit* field);
     // EditStart follows the focused descriptive field after the panel was refilled.
