@@ -68,8 +68,6 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("missing") << "/no/such/dir/gp2hipic.pif"
                                  << "there is no such file";
-        QTest::newRow("empty name") << ""
-                                    << "there is no such file";
         QTest::newRow("script without run bit") << "@/plain.exe"
                                                 << "not a program this system can run";
         QTest::newRow("text file") << "@/notes.txt"
