@@ -44,6 +44,15 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
         f.write(bytes);
 }
 
+// The start of a Windows program: an MZ header pointing at a "PE" signature.
+void writeWindowsProgram(const QString& path) {
+    QByteArray pe(0x100, '\0');
+    pe.replace(0, 2, "MZ");
+    pe[0x3C] = char(0x80);
+    pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
+    writeBytes(path, pe);
+}
+
 // Restores the current directory when a test has changed it.
 struct CurrentDirGuard {
     QString saved = QDir::currentPath();
@@ -127,14 +136,30 @@ private slots:
                  "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
     }
 
+    // A Windows program goes to the Windows emulator with its path arguments converted by the
+    // winepath beside it (both stand-ins here).
+    void windowsProgramThroughWine() {
+        QTemporaryDir tmp;
+        QVERIFY(QDir(tmp.path()).mkpath("wine bin"));
+        const QString record = tmp.filePath("record.txt");
+        const QString wine = writeRecorder(tmp.filePath("wine bin/wine"), record);
+        writeBytes(tmp.filePath("wine bin/winepath"), "#!/bin/sh\nprintf 'Z:%s\\n' \"$2\"\n");
+        QFile::setPermissions(tmp.filePath("wine bin/winepath"),
+                              QFile::ReadOwner | QFile::ExeOwner);
+        writeWindowsProgram(tmp.filePath("Tool.exe"));
+        emulators::setWindowsEmulator(wine);
+        const QString failed = ExeCmd::RunAndWait(tmp.filePath("Tool.exe"),
+                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path());
+        emulators::setWindowsEmulator({});
+        QCOMPARE(failed, QString());
+        QCOMPARE(readRecord(record).mid(1),
+                 (QStringList{tmp.filePath("Tool.exe"), "-x", "Z:" + tmp.filePath("a b.bmp")}));
+    }
+
     void missingEmulatorsAreNamed() {
         QTemporaryDir tmp;
         dosprograms::install("mkfile", tmp.filePath("Gp2Lap.exe"));
-        QByteArray pe(0x100, '\0');
-        pe.replace(0, 2, "MZ");
-        pe[0x3C] = char(0x80);
-        pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
-        writeBytes(tmp.filePath("Setup.exe"), pe);
+        writeWindowsProgram(tmp.filePath("Setup.exe"));
         emulators::setDosEmulator(tmp.filePath("no-dosbox"));
         emulators::setWindowsEmulator("no-such-wine");
         const QString dos = ExeCmd::RunAndWait(tmp.filePath("Gp2Lap.exe"), {}, tmp.path());
