@@ -1,5 +1,9 @@
 #include "gamedir/exe_cmd.h"
 
+#include "gamedir/dos_command.h"
+#include "gamedir/emulators.h"
+#include "gamedir/program_kind.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -13,34 +17,59 @@
 
 namespace {
 
-struct Command {
-    QString program;
-    QStringList args;
-};
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
 
-// A command line read the way the platform reads one without quotes: the shortest leading
-// part that ends before a blank and names an existing file is the program; failing that, the
-// first word. The rest, split at blanks, are the arguments.
-Command splitCommandLine(const QString& commandLine) {
-    const QChar blank(u' ');
-    qsizetype start = 0;
-    while (start < commandLine.size() && commandLine.at(start) == blank)
-        ++start;
-    const QString line = commandLine.mid(start);
-    if (line.isEmpty())
-        return {};
-    qsizetype programEnd = line.indexOf(blank);
-    if (programEnd < 0)
-        programEnd = line.size();
-    for (qsizetype end = programEnd; end <= line.size(); ++end) {
-        if (end < line.size() && (line.at(end) != blank || line.at(end - 1) == blank))
-            continue;
-        if (QFileInfo(line.left(end)).isFile()) {
-            programEnd = end;
-            break;
-        }
-    }
-    return {line.left(programEnd), line.mid(programEnd).split(blank, Qt::SkipEmptyParts)};
+QString cannotStart(const QString& path, const QString& why) {
+    return QStringLiteral("Cannot start ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+           why;
+}
+
+ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arguments,
+                               const QString& gameDir) {
+    const QString emulator = emulators::findProgram(emulators::dosEmulator());
+    if (emulator.isEmpty())
+        return {{},
+                {},
+                fileName(dosProgram) +
+                    QStringLiteral(" is a DOS program: install DOSBox (for example `apt install "
+                                   "dosbox`) or name an emulator in File > Setup.")};
+    const EmulatorArguments dos = dosboxArguments(gameDir, dosProgram, arguments);
+    if (!dos.error.isEmpty())
+        return {{}, {}, dos.error};
+    return {emulator, dos.arguments, {}};
+}
+
+// The Windows form of a path argument, from winepath; the argument as it is without one.
+QString windowsPath(const QString& winepath, const QString& argument) {
+    if (winepath.isEmpty() || !QDir::isAbsolutePath(argument))
+        return argument;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(winepath, {QStringLiteral("-w"), argument});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return argument;
+    const QString converted = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return converted.isEmpty() ? argument : converted;
+}
+
+ExeCmd::Run throughWine(const QString& program, const QStringList& arguments) {
+    const QString wine = emulators::findProgram(emulators::windowsEmulator());
+    if (wine.isEmpty())
+        return {{},
+                {},
+                fileName(program) + QStringLiteral(" is a Windows program: install Wine (for "
+                                                   "example `apt install wine`).")};
+    // winepath comes with the wine it belongs to.
+    QString winepath =
+        emulators::findProgram(QFileInfo(wine).absolutePath() + QStringLiteral("/winepath"));
+    if (winepath.isEmpty())
+        winepath = emulators::findProgram(QStringLiteral("winepath"));
+    QStringList args{program};
+    for (const QString& argument : arguments)
+        args << windowsPath(winepath, argument);
+    return {wine, args, {}};
 }
 
 // Waits for a started process to end. With an application object, a local event loop keeps
@@ -102,17 +131,52 @@ QString sumfixProgram(const QString& appDir) {
 
 namespace ExeCmd {
 
-void RunAndWait(const QString& commandLine) {
-    const Command command = splitCommandLine(commandLine);
-    if (command.program.isEmpty())
-        return;
+Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir) {
+    if (!QFileInfo(program).isFile())
+        return {{}, {}, cannotStart(program, QStringLiteral("there is no such file"))};
+    switch (programKind(program)) {
+    case ProgramKind::Native:
+        return {program, arguments, {}};
+    case ProgramKind::Dos:
+        return throughDosEmulator(program, arguments, gameDir);
+    case ProgramKind::Windows:
+        return throughWine(program, arguments);
+    case ProgramKind::Pif: {
+        const QString target = pifTarget(program);
+        if (target.isEmpty())
+            return {{},
+                    {},
+                    cannotStart(program, QStringLiteral("the DOS program it names is not there"))};
+        switch (programKind(target)) {
+        case ProgramKind::Native: // a stand-in of this system
+            return {target, arguments, {}};
+        case ProgramKind::Windows:
+            return throughWine(target, arguments);
+        default:
+            return throughDosEmulator(target, arguments, gameDir);
+        }
+    }
+    case ProgramKind::Unknown:
+        break;
+    }
+    return {{}, {}, cannotStart(program, QStringLiteral("not a program this system can run"))};
+}
+
+QString RunAndWait(const Run& run) {
+    if (!run.error.isEmpty())
+        return run.error;
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    process.start(command.program, command.args);
+    process.start(run.program, run.arguments);
     if (!process.waitForStarted(-1))
-        return;
+        return cannotStart(run.program, process.errorString());
     waitForEnd(process);
+    return {};
+}
+
+QString RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir) {
+    return RunAndWait(Prepare(program, arguments, gameDir));
 }
 
 bool StartDetached(const QString& program, const QStringList& args, int windowState) {

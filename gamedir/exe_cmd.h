@@ -1,6 +1,6 @@
 #pragma once
 // Starting outside programs: waited for (the game, the picture and archive tools) or started
-// and left running (the checksum tool).
+// and left running (the checksum tool). DOS and Windows programs run through an emulator.
 #include <QString>
 #include <QStringList>
 
@@ -11,14 +11,25 @@ namespace ExeCmd {
 inline constexpr int NormalWindow = 1;    // normal window that gets the focus
 inline constexpr int MinimizedWindow = 6; // minimised, without focus
 
-// Starts a command line and returns when the program has ended, with no time-out. The line is
-// split at blanks (runs of blanks count as one, no quoting is recognised or added); the
-// program is its first word, or, when that names no file, the shortest run of leading words
-// that does (a program folder may hold blanks). The program inherits the current directory,
-// the environment and the standard channels. A program that cannot start returns at once and
-// nothing is reported. While waiting, timers and paint events run but no user input is
-// handled.
-void RunAndWait(const QString& commandLine);
+// How a program file is started, decided by its content: a program of this system directly
+// (from the current directory, which it inherits with the environment and the standard
+// channels); a DOS program, or the DOS program a PIF stands for, through the DOS emulator with
+// `gameDir` as drive C:; a Windows program through Wine, its path arguments converted with
+// winepath. Arguments are passed as they are given, never split at blanks.
+struct Run {
+    QString program;       // what is started: the program itself or its emulator
+    QStringList arguments; // for `program`
+    QString error;         // why the program cannot be started, for the user; "" when it can
+};
+Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir);
+
+// Starts a prepared run and returns when it has ended (an emulator ends with its program),
+// with no time-out. Returns "" when it ran, else why it did not. While waiting, timers and
+// paint events run but no user input is handled.
+[[nodiscard]] QString RunAndWait(const Run& run);
+// Prepare and RunAndWait in one.
+[[nodiscard]] QString RunAndWait(const QString& program, const QStringList& arguments,
+                                 const QString& gameDir);
 
 // Starts a program without waiting, from the current directory. False when it cannot start.
 [[nodiscard]] bool StartDetached(const QString& program, const QStringList& args, int windowState);

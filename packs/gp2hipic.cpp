@@ -5,14 +5,10 @@
 namespace gp2hipic {
 
 namespace {
-QString program(const QString& appDir) {
-    return appDir + gamepath::sep() + QStringLiteral("gp2hipic.pif ");
-}
-
-// "#n " and the archive and hand-over files: the tool's picture arguments.
-QString pictureArguments(const QString& gp2Dir, int picture) {
-    return QStringLiteral("#") + QString::number(picture) + QStringLiteral(" ") +
-           archivePath(gp2Dir) + QStringLiteral(" ") + handOverPath(gp2Dir);
+// "#n", the archive and the hand-over file: the tool's picture arguments.
+QStringList pictureArguments(const QString& gp2Dir, int picture) {
+    return {QStringLiteral("#") + QString::number(picture), archivePath(gp2Dir),
+            handOverPath(gp2Dir)};
 }
 } // namespace
 
@@ -24,17 +20,21 @@ QString handOverPath(const QString& gp2Dir) {
     return gamepath::join(gp2Dir, QStringLiteral("Bitmaps/tmp.bmp"));
 }
 
-QString replaceCommand(const QString& appDir, const QString& gp2Dir, bool quick, int picture) {
-    return program(appDir) + (quick ? QStringLiteral("-q") : QStringLiteral("-u")) +
-           QStringLiteral(" ") + pictureArguments(gp2Dir, picture);
+QString program(const QString& appDir) {
+    return appDir + gamepath::sep() + QStringLiteral("gp2hipic.pif");
 }
 
-QString extractCommand(const QString& appDir, const QString& gp2Dir, int picture) {
-    return program(appDir) + QStringLiteral("-x ") + pictureArguments(gp2Dir, picture);
+QStringList replaceArguments(const QString& gp2Dir, bool quick, int picture) {
+    return QStringList{quick ? QStringLiteral("-q") : QStringLiteral("-u")} +
+           pictureArguments(gp2Dir, picture);
 }
 
-QString compactCommand(const QString& appDir, const QString& gp2Dir) {
-    return program(appDir) + QStringLiteral("-d ") + archivePath(gp2Dir);
+QStringList extractArguments(const QString& gp2Dir, int picture) {
+    return QStringList{QStringLiteral("-x")} + pictureArguments(gp2Dir, picture);
+}
+
+QStringList compactArguments(const QString& gp2Dir) {
+    return {QStringLiteral("-d"), archivePath(gp2Dir)};
 }
 
 } // namespace gp2hipic

@@ -6,13 +6,14 @@
 #include "gamedir/exe_cmd.h"
 #include "laptimes/kept_log.h"
 #include "laptimes/statistics_text.h"
-#include "trackfile/ui/panel_reload.h"
 #include "laptimes/usage_statistics.h"
+#include "platform/dialogs.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "storage/settings_row.h"
 #include "trackfile/ui/main_form.h"
+#include "trackfile/ui/panel_reload.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -35,6 +36,14 @@ Recordset& settingsRow(Gp2PsoBas& bas) {
 
 void Launcher::Launch() {
     Gp2PsoBas& bas = form_.bas();
+    const QString program =
+        bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
+    // A game that cannot be started is said so before anything is counted or moved.
+    const ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
+    if (!game.error.isEmpty()) {
+        form_.dialogs().message(game.error);
+        return;
+    }
     ignoreFailure("exporting the car setups", [&] { form_.ExportSetups(); });
     QCoreApplication::processEvents();
 
@@ -56,14 +65,14 @@ void Launcher::Launch() {
     // A monotonic clock, so a game played across midnight still counts its real time.
     QElapsedTimer clock;
     clock.start();
-    const QString program =
-        bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
     // The game must not read the state file before the checksum run after the setup export
     // has finished with it.
     ignoreFailure("waiting for the state file's checksum",
                   [&] { ExeCmd::WaitForSumfix(statefile::path(bas.Gp2Dir)); });
-    ignoreFailure("running the game",
-                  [&] { ExeCmd::RunAndWait(gamepath::join(bas.Gp2Dir, program)); });
+    QString failed;
+    ignoreFailure("running the game", [&] { failed = ExeCmd::RunAndWait(game); });
+    if (!failed.isEmpty())
+        form_.dialogs().message(failed);
     const qint64 seconds = clock.elapsed() / 1000;
     ignoreFailure("importing the car setups", [&] { form_.ImportSetups(); });
     if (bas.UseGp2Lap)

@@ -183,7 +183,11 @@ void Exporter::handOverPicture(int which, int picture) {
         reportIgnoredFailure("handing over the default menu picture", qPrintable(copied.error));
         return;
     }
-    ExeCmd::RunAndWait(gp2hipic::replaceCommand(bas.AppDir, bas.Gp2Dir, bas.QuickUpdate, picture));
+    const QString failed = ExeCmd::RunAndWait(
+        gp2hipic::program(bas.AppDir),
+        gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir);
+    if (!failed.isEmpty())
+        reportIgnoredFailure("replacing a menu picture", qPrintable(failed));
 }
 
 void Exporter::deleteViewPackFiles() {

@@ -139,9 +139,15 @@ void Installer::installPicture(Run& run, const QString& name) {
 }
 
 void Installer::convertTexture(const Run& run, const QString& name) {
-    ExeCmd::RunAndWait(form_.bas().AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe ") +
-                       run.scratch + gamepath::sep() + name);
-    InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+    const Gp2PsoBas& bas = form_.bas();
+    const QString failed =
+        ExeCmd::RunAndWait(bas.AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe"),
+                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir);
+    if (failed.isEmpty())
+        InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+    else
+        InstallReport += name + QStringLiteral(" file couldn't be converted to JAM: ") + failed +
+                         Gp2PsoBas::CrLf;
 }
 
 void Installer::storePictures(const Run& run) {

@@ -133,8 +133,14 @@ void MenuPictures::ImportPicture_Click(int which) {
         // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
         QFile::remove(handOver);
-        ExeCmd::RunAndWait(
-            gp2hipic::extractCommand(bas.AppDir, bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)));
+        const QString failed = ExeCmd::RunAndWait(
+            gp2hipic::program(bas.AppDir),
+            gp2hipic::extractArguments(bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)),
+            bas.Gp2Dir);
+        if (!failed.isEmpty()) {
+            form_.dialogs().message(failed);
+            return;
+        }
         const QString target = gamepath::join(
             bas.Gp2Dir, QStringLiteral("Bitmaps/") +
                             importedPictureFileName(form_.panel().Track->text(), which));
@@ -189,7 +195,12 @@ void MenuPictures::Repair_Click() {
     status.showStatus();
     status.pump();
     const Gp2PsoBas& bas = form_.bas();
-    ignoreFailure("compacting the picture archive",
-                  [&] { ExeCmd::RunAndWait(gp2hipic::compactCommand(bas.AppDir, bas.Gp2Dir)); });
+    QString failed;
+    ignoreFailure("compacting the picture archive", [&] {
+        failed = ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
+                                    gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir);
+    });
     status.hideStatus();
+    if (!failed.isEmpty())
+        form_.dialogs().message(failed);
 }

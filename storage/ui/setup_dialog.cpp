@@ -1,5 +1,6 @@
 #include "storage/ui/setup_dialog.h"
 
+#include "gamedir/emulators.h"
 #include "gamedir/game_dir.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
@@ -55,6 +56,9 @@ void SetupDialog::buildWidgets() {
     // Stored and shown only: the car setup transfer runs whatever it says, so it is not offered
     // as a choice.
     CarSetup->setEnabled(false);
+    DosEmulatorLabel = named(new QLabel(QStringLiteral("DOS emulator"), this), "DosEmulatorLabel");
+    DosEmulator = named(new QLineEdit(this), "DosEmulator");
+    DosEmulatorLabel->setBuddy(DosEmulator);
     Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
     Ok->setDefault(true);
     Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
@@ -84,7 +88,9 @@ void SetupDialog::buildWidgets() {
     buttons->addStretch();
     buttons->addWidget(Ok);
     buttons->addWidget(Cancel);
-    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->addWidget(DosEmulatorLabel, 4, 0);
+    grid->addWidget(DosEmulator, 4, 1, 1, 2);
+    grid->addLayout(buttons, 5, 0, 1, 3);
 }
 
 void SetupDialog::wireHandlers() {
@@ -121,6 +127,8 @@ bool SetupDialog::eventFilter(QObject* watched, QEvent* event) {
 void SetupDialog::Form_Activate() {
     SetupVersion->setText(bas_.Gp2Version + QLatin1Char(' '));
     SetupGP2DIR->setText(bas_.Gp2Dir);
+    shownEmulator_ = emulators::dosEmulator();
+    DosEmulator->setText(shownEmulator_);
     // The switches come from the row itself, not from the program's mirrors.
     settingsrow::Switches s;
     const bool read = ignoreFailure("Setup: reading the settings row", [&] {
@@ -206,6 +214,8 @@ void SetupDialog::Ok_Click() {
     s.renameLogFile = SetupRenLogFile->isChecked();
     s.quickUpdate = QuickUpdate->isChecked();
     s.carSetupManagement = CarSetup->isChecked();
+    if (DosEmulator->text().trimmed() != shownEmulator_)
+        emulators::setDosEmulator(DosEmulator->text());
     ignoreFailure("Setup: saving the settings row", [&] {
         if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
             throw std::runtime_error("no settings row");

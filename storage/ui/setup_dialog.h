@@ -1,5 +1,6 @@
 #pragma once
-// The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row.
+// The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row, and
+// the DOS emulator of this machine.
 #include <QDialog>
 
 class QCheckBox;
@@ -29,6 +30,8 @@ public:
     QGroupBox* Frame1;
     QCheckBox* QuickUpdate;
     QCheckBox* CarSetup;
+    QLabel* DosEmulatorLabel;
+    QLineEdit* DosEmulator; // this machine's DOS emulator command, not a database setting
     QPushButton* Ok;
     QPushButton* Cancel;
 
@@ -51,4 +54,5 @@ private:
     void buildWidgets();
     void wireHandlers();
     Gp2PsoBas& bas_;
+    QString shownEmulator_; // as shown on activation: only a change is stored
 };

@@ -1,4 +1,6 @@
+#include "gamedir/emulators.h"
 #include "gamedir/exe_cmd.h"
+#include "tests/support/dos_programs.h"
 #include "tools/samplegame/sample_game.h"
 
 #include <QDir>
@@ -36,6 +38,21 @@ QStringList readRecord(const QString& record) {
     return lines;
 }
 
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+// The start of a Windows program: an MZ header pointing at a "PE" signature.
+void writeWindowsProgram(const QString& path) {
+    QByteArray pe(0x100, '\0');
+    pe.replace(0, 2, "MZ");
+    pe[0x3C] = char(0x80);
+    pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
+    writeBytes(path, pe);
+}
+
 // Restores the current directory when a test has changed it.
 struct CurrentDirGuard {
     QString saved = QDir::currentPath();
@@ -46,49 +63,113 @@ struct CurrentDirGuard {
 
 class ExeCmdTest final : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 
 private slots:
-    void programThatCannotStartReturnsAtOnce_data() {
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("missing") << "/no/such/dir/gp2hipic.pif -d /x/f1pcsvga.bin";
-        QTest::newRow("empty") << "";
-        QTest::newRow("blanks only") << "   ";
-        QTest::newRow("not executable") << "@plain";
+    void initTestCase() {
+        QVERIFY(home_.isValid());
+        dosprograms::useScratchHome(home_.path());
     }
-    void programThatCannotStartReturnsAtOnce() {
-        QFETCH(QString, commandLine);
+
+    // Told why, at once, and nothing started.
+    void programThatCannotStartIsReported_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << "/no/such/dir/gp2hipic.pif"
+                                 << "there is no such file";
+        QTest::newRow("script without run bit") << "@/plain.exe"
+                                                << "not a program this system can run";
+        QTest::newRow("text file") << "@/notes.txt"
+                                   << "not a program this system can run";
+        QTest::newRow("PIF naming nothing there") << "@/gp2hipic.pif"
+                                                  << "the DOS program it names is not there";
+    }
+    void programThatCannotStartIsReported() {
+        QFETCH(QString, program);
+        QFETCH(QString, why);
         QTemporaryDir tmp;
-        const QString plain = tmp.filePath("plain.exe");
-        QFile f(plain);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n");
-        f.close();
+        writeBytes(tmp.filePath("plain.exe"), "#!/bin/sh\n");
+        writeBytes(tmp.filePath("notes.txt"), "notes");
+        dosprograms::writePif(tmp.filePath("gp2hipic.pif"), "NOTHERE.EXE");
+        program.replace("@", tmp.path());
         QElapsedTimer clock;
         clock.start();
-        ExeCmd::RunAndWait(commandLine.replace("@plain", plain));
+        QCOMPARE(ExeCmd::RunAndWait(program, {"-d"}, tmp.path()),
+                 "Cannot start " + QDir::toNativeSeparators(program) + ": " + why);
         QVERIFY(clock.elapsed() < 5000);
     }
 
-    // No quoting is added: a path with blanks reaches the program split at them, and runs
-    // of blanks give no empty arguments.
-    void argumentsAreSplitAtBlanks() {
+    // A path with blanks reaches the program as one argument; empty arguments stay.
+    void argumentsArePassedAsAList() {
         QTemporaryDir tmp;
         const QString record = tmp.filePath("record.txt");
         const QString tool = writeRecorder(tmp.filePath("gp2hipic.pif"), record);
-        ExeCmd::RunAndWait(tool + " -u #3 /games/Grand Prix 2/Bitmaps/f1pcsvga.bin  tmp.bmp ");
-        QCOMPARE(readRecord(record).mid(1), QStringList({"-u", "#3", "/games/Grand", "Prix",
-                                                         "2/Bitmaps/f1pcsvga.bin", "tmp.bmp"}));
+        const QStringList args{"-u", "#3", "/games/Grand Prix 2/Bitmaps/f1pcsvga.bin", "", "a  b"};
+        QCOMPARE(ExeCmd::RunAndWait(tool, args, tmp.path()), QString());
+        QCOMPARE(readRecord(record).mid(1), args);
     }
 
-    // A game folder with blanks still starts the game: the program is the shortest leading
-    // run of words that names a file.
     void programInFolderWithBlanks() {
         QTemporaryDir tmp;
         QVERIFY(QDir(tmp.path()).mkpath("Grand Prix 2"));
         const QString record = tmp.filePath("record.txt");
         const QString game = writeRecorder(tmp.filePath("Grand Prix 2/Gp2.exe"), record);
-        ExeCmd::RunAndWait(game + " a b");
+        QCOMPARE(ExeCmd::RunAndWait(game, {"a", "b"}, tmp.filePath("Grand Prix 2")), QString());
         QCOMPARE(readRecord(record).mid(1), QStringList({"a", "b"}));
+    }
+
+    // Through the real DOS emulator: a DOS program in a game folder with blanks gets its path
+    // argument as a DOS path on drive C:, and the emulator has ended when the call returns.
+    void dosProgramInAGameFolderWithBlanks() {
+        QTemporaryDir tmp;
+        const QString game = tmp.filePath("Grand Prix 2");
+        QVERIFY(QDir(game).mkpath("Bitmaps"));
+        dosprograms::install("mkfile", game + "/MkFile.exe");
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made.txt"}, game),
+                 QString());
+        qInfo("the emulator ran for %lld ms", clock.elapsed());
+        QCOMPARE(QDir(game + "/Bitmaps").entryList(QDir::Files), QStringList{"MADE.TXT"});
+        // A name DOS cannot hold is refused, not guessed.
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game),
+                 "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
+    }
+
+    // A Windows program goes to the Windows emulator with its path arguments converted by the
+    // winepath beside it (both stand-ins here).
+    void windowsProgramThroughWine() {
+        QTemporaryDir tmp;
+        QVERIFY(QDir(tmp.path()).mkpath("wine bin"));
+        const QString record = tmp.filePath("record.txt");
+        const QString wine = writeRecorder(tmp.filePath("wine bin/wine"), record);
+        writeBytes(tmp.filePath("wine bin/winepath"), "#!/bin/sh\nprintf 'Z:%s\\n' \"$2\"\n");
+        QFile::setPermissions(tmp.filePath("wine bin/winepath"),
+                              QFile::ReadOwner | QFile::ExeOwner);
+        writeWindowsProgram(tmp.filePath("Tool.exe"));
+        emulators::setWindowsEmulator(wine);
+        const QString failed = ExeCmd::RunAndWait(tmp.filePath("Tool.exe"),
+                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path());
+        emulators::setWindowsEmulator({});
+        QCOMPARE(failed, QString());
+        QCOMPARE(readRecord(record).mid(1),
+                 (QStringList{tmp.filePath("Tool.exe"), "-x", "Z:" + tmp.filePath("a b.bmp")}));
+    }
+
+    void missingEmulatorsAreNamed() {
+        QTemporaryDir tmp;
+        dosprograms::install("mkfile", tmp.filePath("Gp2Lap.exe"));
+        writeWindowsProgram(tmp.filePath("Setup.exe"));
+        emulators::setDosEmulator(tmp.filePath("no-dosbox"));
+        emulators::setWindowsEmulator("no-such-wine");
+        const QString dos = ExeCmd::RunAndWait(tmp.filePath("Gp2Lap.exe"), {}, tmp.path());
+        const QString windows = ExeCmd::RunAndWait(tmp.filePath("Setup.exe"), {}, tmp.path());
+        emulators::setDosEmulator("dosbox");
+        emulators::setWindowsEmulator({});
+        QCOMPARE(dos, "Gp2Lap.exe is a DOS program: install DOSBox (for example `apt install "
+                      "dosbox`) or name an emulator in File > Setup.");
+        QCOMPARE(windows, "Setup.exe is a Windows program: install Wine (for example `apt install "
+                          "wine`).");
     }
 
     void currentDirectoryIsInherited() {
@@ -98,7 +179,7 @@ private slots:
         const QString tool = writeRecorder(tmp.filePath("tool"), record);
         CurrentDirGuard guard;
         QVERIFY(QDir::setCurrent(tmp.filePath("game dir")));
-        ExeCmd::RunAndWait(tool);
+        QCOMPARE(ExeCmd::RunAndWait(tool, {}, tmp.path()), QString());
         const QStringList lines = readRecord(record);
         QCOMPARE(lines.size(), 1); // no arguments
         QCOMPARE(QDir(lines.first()).canonicalPath(),
@@ -114,7 +195,7 @@ private slots:
         QTimer::singleShot(50, [&] { timerFired = true; });
         QElapsedTimer clock;
         clock.start();
-        ExeCmd::RunAndWait(tool + " done");
+        QCOMPARE(ExeCmd::RunAndWait(tool, {"done"}, tmp.path()), QString());
         QVERIFY(clock.elapsed() >= 400);
         QCOMPARE(readRecord(record).mid(1), QStringList({"done"}));
         QVERIFY(timerFired);

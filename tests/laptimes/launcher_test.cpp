@@ -1,10 +1,12 @@
 // The launcher on a real main window, with shell scripts standing in for the game and the lap
 // timer: they note what they saw when they ran, so the order of the steps around them shows.
+#include "gamedir/emulators.h"
 #include "laptimes/statistics_text.h"
 #include "laptimes/ui/launcher.h"
 #include "platform/gamepath.h"
 #include "storage/settings_row.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/dos_programs.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/track_info_panel.h"
 
@@ -88,10 +90,14 @@ const QRegularExpression kStamp(QStringLiteral("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d
 
 class LauncherTest final : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 private slots:
+    void initTestCase() { dosprograms::useScratchHome(home_.path()); }
+    void dos_lap_timer_writes_the_log_that_is_imported();
+    void missing_emulator_stops_before_anything_is_counted();
     void game_alone_keeps_the_old_log_and_moves_setups_around_it();
     void lap_timer_run_imports_its_log();
-    void missing_game_still_counts_and_log_window_shows_statistics();
+    void missing_game_is_told_and_log_window_shows_statistics();
 };
 
 void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
@@ -196,18 +202,66 @@ void LauncherTest::lap_timer_run_imports_its_log() {
     QVERIFY(frm.isVisible());
 }
 
-void LauncherTest::missing_game_still_counts_and_log_window_shows_statistics() {
+// The real lap timer is a DOS program: through the emulator it writes the log into the game
+// folder, and the times it holds are recorded.
+void LauncherTest::dos_lap_timer_writes_the_log_that_is_imported() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    fx.bas.UseGp2Lap = true;
+    fx.bas.RenameLogFile = false;
+    fx.bas.DeleteLogFile = true;
+    const QString timer = gameFile(fx, "Gp2Lap.exe");
+    QVERIFY(QFile::remove(timer));
+    dosprograms::install("laplog", timer); // a COM image with an .exe name
+    frm.Launching->Launch();
+    QVERIFY(fx.dialogs.messages().isEmpty());
+    QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
+             QStringLiteral("1:22.333"));
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    if (QWidget* recording = topLevel("Recording"))
+        QTest::mouseClick(recording->findChild<QPushButton*>("Ok"), Qt::LeftButton);
+}
+
+// With no DOS emulator the player is told what to install, and nothing is counted, moved or
+// imported.
+void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
     MainWindowFixture fx;
     Gp2PsoFrm& frm = fx.start();
     fx.bas.UseGp2Lap = false;
-    QVERIFY(QFile::remove(gameFile(fx, "GP2.EXE")));
+    const QByteArray state = testrows::readFile(gameFile(fx, "f1gstate.sav"));
+    emulators::setDosEmulator(fx.tmp.filePath("no-emulator"));
+    frm.Launching->Launch();
+    emulators::setDosEmulator(QStringLiteral("dosbox"));
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{"GP2.EXE is a DOS program: install DOSBox (for example `apt install "
+                         "dosbox`) or name an emulator in File > Setup."});
+    QCOMPARE(param(fx.bas, "Execution"), QString());
+    QCOMPARE(param(fx.bas, "Last Use"), QString());
+    QCOMPARE(testrows::readFile(gameFile(fx, "f1gstate.sav")), state);
+    QCOMPARE(QDir::currentPath(), QDir(fx.appDir()).absolutePath());
+}
+
+// A game that is not there is said so, and no launch is counted.
+void LauncherTest::missing_game_is_told_and_log_window_shows_statistics() {
+    MainWindowFixture fx;
+    Gp2PsoFrm& frm = fx.start();
+    fx.bas.UseGp2Lap = false;
+    const QString game = gameFile(fx, "GP2.EXE");
+    QVERIFY(QFile::remove(game));
     setParam(fx.bas, "Execution", QVariant());
     setParam(fx.bas, "Time Running Gp2", 3599);
     frm.Launching->Launch();
-    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{"Cannot start " + QDir::toNativeSeparators(fx.gameDir() + "Gp2.exe") +
+                         ": there is no such file"});
+    QCOMPARE(param(fx.bas, "Execution"), QString());
     QCOMPARE(param(fx.bas, "Time Running Gp2"), QStringLiteral("3599"));
-    const QString stamp = param(fx.bas, "Last Use");
-    QVERIFY(kStamp.match(stamp).hasMatch());
+    QCOMPARE(param(fx.bas, "Last Use"), QString());
+
+    const QString stamp = QStringLiteral("02-03-2024 10:11:12");
+    setParam(fx.bas, "Execution", 1);
+    setParam(fx.bas, "First Use", stamp);
+    setParam(fx.bas, "Last Use", stamp);
 
     auto shown = [&frm] {
         QStringList texts;

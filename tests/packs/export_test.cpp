@@ -1,14 +1,15 @@
 // Export on a real main window: slot copies, the names area and lap bytes in GP2.EXE compared
 // byte for byte, the picture tool's command lines, and the pending state afterwards.
-#include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/picture_tool.h"
 #include "packs/names_area.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
 #include "platform/binfile.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/dos_programs.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 
@@ -77,6 +78,7 @@ QStringList originalCountries() {
 class ExportTest final : public QObject {
     Q_OBJECT
 
+    QTemporaryDir home;
     std::unique_ptr<MainWindowFixture> fx;
     RecordingStatus status;
     Gp2PsoFrm* frm = nullptr;
@@ -157,6 +159,8 @@ class ExportTest final : public QObject {
     }
 
 private slots:
+    void initTestCase() { dosprograms::useScratchHome(home.path()); }
+
     void cleanup() {
         if (fx)
             fx->stop();
@@ -257,6 +261,21 @@ private slots:
         QCOMPARE(entry(2), slotEntryText(2, u' ', samplegame::originalName(2),
                                          samplegame::originalCountry(2)));
         verifyNothingPending();
+    }
+
+    // The real tool is a DOS program behind a PIF: run through the DOS emulator, it gets the
+    // game folder's files as paths on drive C:.
+    void pictureToolThroughTheDosEmulator() {
+        start();
+        fx->bas.QuickUpdate = true;
+        dosprograms::writePif(app() + "/gp2hipic.pif", "TAILREC.COM");
+        dosprograms::install("tailrec", app() + "/TAILREC.COM");
+        assign(7, "monza2001.dat");
+        exportAnswering(true);
+        QCOMPARE(QString::fromLatin1(dosprograms::read(app() + "/TAIL.TXT")),
+                 " -q #7 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n"
+                 " -q #23 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n");
+        QCOMPARE(fx->dialogs.shown.last(), QStringLiteral("Gp2 Updated !!!"));
     }
 
     void unreadablePictureHandsOverTheDefault() {

@@ -127,6 +127,17 @@ private slots:
         QCOMPARE(installer->LastArchiveFolder, fx->tmp.filePath("downloads") + "/");
     }
 
+    // Without the converter the report says the texture was not converted, and why.
+    void missing_converter_is_reported() {
+        QVERIFY(QFile::remove(fx->appDir() + kSep + "jad2jam.exe"));
+        install(archive("pit.zip", {{"PIT.DAT", dat("Pit")}, {"PIT.JAD", "source"}}));
+        QVERIFY2(installer->InstallReport.contains(
+                     "PIT.JAD file couldn't be converted to JAM: Cannot start " + fx->appDir() +
+                     kSep + "jad2jam.exe: there is no such file\r\n"),
+                 qPrintable(installer->InstallReport));
+        QVERIFY(!installer->InstallReport.contains("converted to JAM\r\n"));
+    }
+
     void slot_named_circuit_is_renamed() {
         QVERIFY(writeFile(fx->circuit("Taken.dat"), "an installed circuit"));
         const QByteArray gameSlot = readFile(fx->circuit("f1ct05.dat"));

@@ -182,6 +182,16 @@ private slots:
         QCOMPARE(fx->dialogs.shown, QStringList{"Do you realy want to replace '" + target + "' ?"});
         QCOMPARE(picturetool::runs(app()).size(), 1);
         QCOMPARE(pics->MenuPicture2->text(), target);
+
+        // Without the tool the player is told, and the field keeps its picture.
+        QVERIFY(QFile::remove(app() + "/gp2hipic.pif"));
+        fx->dialogs.shown.clear();
+        fx->dialogs.answers << true;
+        pics->ImportPicture_Click(2);
+        QCOMPARE(fx->dialogs.shown.last(), "Cannot start " +
+                                               QDir::toNativeSeparators(app() + "/gp2hipic.pif") +
+                                               ": there is no such file");
+        QCOMPARE(pics->MenuPicture2->text(), target);
     }
 
     void importedPictureStaysInTheBitmapsFolder() {

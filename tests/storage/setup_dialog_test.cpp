@@ -1,9 +1,11 @@
 // The Setup dialog on a real open database: loading the switches from the row, the option
 // buttons, the game folder field, Browse, Ok and Cancel.
+#include "gamedir/emulators.h"
 #include "platform/gamepath.h"
 #include "storage/engine.h"
 #include "storage/ui/settings.h"
 #include "storage/ui/setup_dialog.h"
+#include "tests/support/dos_programs.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QAction>
@@ -72,7 +74,9 @@ struct Opened {
 
 class SetupDialogTest final : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
 private slots:
+    void initTestCase() { dosprograms::useScratchHome(home_.path()); }
     void controlsAreNamedAndCaptioned();
     void activationLoadsTheRow_data();
     void activationLoadsTheRow();
@@ -92,9 +96,9 @@ void SetupDialogTest::controlsAreNamedAndCaptioned() {
     QCOMPARE(o.dlg->findChild<QPushButton*>(QStringLiteral("Browse"))->toolTip(),
              QStringLiteral("Browse Gp2 Directory"));
     QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(), QStringLiteral(" Log File"));
-    for (const char* name : {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3", "SetupGp2Lap",
-                             "SetupDelLogFile", "SetupRenLogFile", "Frame1", "QuickUpdate", "CarSetup",
-                             "Ok", "Cancel"})
+    for (const char* name : {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3",
+                             "SetupGp2Lap", "SetupDelLogFile", "SetupRenLogFile", "Frame1",
+                             "QuickUpdate", "CarSetup", "DosEmulator", "Ok", "Cancel"})
         QVERIFY2(o.dlg->findChild<QWidget*>(QString::fromLatin1(name)), name);
 }
 
@@ -171,7 +175,12 @@ void SetupDialogTest::okStoresTheSwitchesAndTheFolder() {
     click(o.dlg->SetupRenLogFile);
     o.dlg->QuickUpdate->setChecked(false);
     o.dlg->CarSetup->setChecked(false);
+    // The emulator is this machine's: kept in its settings, not in the database.
+    QCOMPARE(o.dlg->DosEmulator->text(), QStringLiteral("dosbox"));
+    o.dlg->DosEmulator->setText(QStringLiteral(" /opt/dosbox-x/bin/dosbox-x "));
     QTest::mouseClick(o.dlg->Ok, Qt::LeftButton);
+    QCOMPARE(emulators::dosEmulator(), QStringLiteral("/opt/dosbox-x/bin/dosbox-x"));
+    emulators::setDosEmulator(QStringLiteral("dosbox"));
     QVERIFY(!o.dlg->isVisible());
     QCOMPARE(o.dlg->result(), int(QDialog::Accepted));
     QCOMPARE(o.fx.bas.Gp2Dir, game2);
@@ -225,6 +234,7 @@ void SetupDialogTest::browseThenCancelKeepsTheNewFolder() {
     const QString game2 = samplegame::write(o.fx.tmp.filePath(QStringLiteral("game2")));
     o.dlg->show();
     o.fx.dialogs.answers = {withoutSeparator(game2)};
+    o.dlg->DosEmulator->setText(QStringLiteral("dosbox-staging"));
     QTest::mouseClick(o.dlg->Browse, Qt::LeftButton);
     QCOMPARE(o.fx.dialogs.shown, QStringList{QStringLiteral("Select your Gp2 directory: ")});
     QCOMPARE(o.dlg->SetupGP2DIR->text(), game2);
@@ -233,6 +243,7 @@ void SetupDialogTest::browseThenCancelKeepsTheNewFolder() {
     QCOMPARE(o.dlg->result(), int(QDialog::Rejected));
     QCOMPARE(o.fx.bas.Gp2Dir, game2);
     QVERIFY(o.fx.bas.CarSetupManagement); // the switches were not saved
+    QCOMPARE(emulators::dosEmulator(), QStringLiteral("dosbox"));
     QCOMPARE(o.fx.bas.ParamsRs->text(QStringLiteral("Gp2 Directory")), o.fx.gameDir());
     o.fx.frm->Setting->DbClose();
     QCOMPARE(param(dbPath(o.fx), QStringLiteral("Gp2 Directory")).toString(), game2);

@@ -1,3 +1,4 @@
+#include "gamedir/program_kind.h"
 #include "tools/samplegame/sample_game.h"
 
 #include <QDir>
@@ -164,6 +165,11 @@ private slots:
             QCOMPARE(int(quint8(readAt(exe, e.lapsPos + slot, 1).at(0))),
                      samplegame::originalLaps(slot));
         QCOMPARE(QFileInfo(exe).size(), qint64(e.namesPos) - 1 + 4096);
+        // It starts with a DOS program whose header claims no more than its first 1024 bytes,
+        // so the emulator loads the program alone.
+        QCOMPARE(programKind(exe), ProgramKind::Dos);
+        QCOMPARE(readAt(exe, 6, 1), QByteArray(1, '\0'));
+        QVERIFY(quint8(readAt(exe, 5, 1).at(0)) <= 2);
     }
 
     void noEditionText() {

@@ -1,5 +1,7 @@
 #include "tools/samplegame/sample_game.h"
 
+#include "sample_gp2_program.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -303,7 +305,9 @@ void writeExe(const QString& gameDir, int editionRow, qint64 size) {
     QFile exe(path(gameDir, QStringLiteral("GP2.EXE")));
     if (!exe.open(QIODevice::WriteOnly | QIODevice::Truncate) || !exe.resize(size))
         throw std::runtime_error("cannot write GP2.EXE");
-    writeClipped(exe, size, 0, QByteArrayLiteral("MZ"));
+    writeClipped(
+        exe, size, 0,
+        QByteArray(reinterpret_cast<const char*>(kSampleGp2Program), sizeof kSampleGp2Program));
     writeClipped(exe, size, e.position - 1, text);
     const char t = '\0';
     writeClipped(exe, size, qint64(e.namesPos) - 1, t + namesStream(t));

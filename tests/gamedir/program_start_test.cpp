@@ -1,0 +1,200 @@
+// How a program file is started: what kind of program its bytes make it, which DOS program a
+// PIF stands for, DOS paths with their 8.3 names, and the DOS emulator's argument list.
+#include "gamedir/dos_command.h"
+#include "gamedir/dos_path.h"
+#include "gamedir/program_kind.h"
+#include "tests/support/dos_programs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ProgramKind)
+
+namespace {
+
+// An MZ header whose bytes 0x3C..0x3F point at `peAt`, padded to `size`.
+QByteArray mz(quint32 peAt, int size = 0x80) {
+    QByteArray b(size, '\0');
+    b[0] = 'M';
+    b[1] = 'Z';
+    for (int i = 0; i < 4; ++i)
+        b[0x3C + i] = char(peAt >> (8 * i));
+    return b;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class ProgramStartTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void kindComesFromTheContent_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("runBit");
+        QTest::addColumn<ProgramKind>("kind");
+        QByteArray pe = mz(0x80, 0x100);
+        pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
+        QTest::newRow("ELF") << QByteArray("\x7f"
+                                           "ELF\x02\x01")
+                             << "pso" << true << ProgramKind::Native;
+        QTest::newRow("script with run bit, DOS name")
+            << QByteArray("#!/bin/sh\n") << "Gp2.exe" << true << ProgramKind::Native;
+        QTest::newRow("script without run bit")
+            << QByteArray("#!/bin/sh\n") << "plain.exe" << false << ProgramKind::Unknown;
+        QTest::newRow("script named .pif")
+            << QByteArray("#!/bin/sh\n") << "gp2hipic.pif" << true << ProgramKind::Native;
+        QTest::newRow("pif") << QByteArray(0x171, '\0') << "GP2HIPIC.PIF" << false
+                             << ProgramKind::Pif;
+        QTest::newRow("MZ, offset 0") << mz(0) << "GP2.EXE" << false << ProgramKind::Dos;
+        QTest::newRow("MZ, offset past the end")
+            << mz(0x10000) << "x.exe" << false << ProgramKind::Dos;
+        QTest::newRow("MZ and PE") << pe << "setup.exe" << true << ProgramKind::Windows;
+        QTest::newRow("COM image .exe")
+            << QByteArray("\xb4\x4c\xcd\x21") << "Gp2Lap.exe" << false << ProgramKind::Dos;
+        QTest::newRow("empty .exe") << QByteArray() << "Gp2.exe" << false << ProgramKind::Unknown;
+    }
+    // Through the file, so the reading of the PE signature at its offset is covered too.
+    void kindComesFromTheContent() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(bool, runBit);
+        QFETCH(ProgramKind, kind);
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath(name);
+        writeFile(path, bytes);
+        QFile::setPermissions(path, runBit ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+        QCOMPARE(programKind(path), kind);
+    }
+
+    void pifNamesItsProgram_data() {
+        QTest::addColumn<QByteArray>("named");  // at 0x24; "" for a PIF too short to hold a name
+        QTest::addColumn<QStringList>("files"); // beside the PIF
+        QTest::addColumn<QString>("target");    // "" for none
+        QTest::newRow("named, other case")
+            << QByteArray("GP2HIPIC.EXE") << QStringList{"gp2hipic.exe"} << "gp2hipic.exe";
+        QTest::newRow("DOS folder part dropped")
+            << QByteArray("C:\\GP2PSO\\HIPIC.EXE") << QStringList{"hipic.exe", "gp2hipic.com"}
+            << "hipic.exe";
+        QTest::newRow("missing: base name .com")
+            << QByteArray("NOTHERE.EXE") << QStringList{"gp2hipic.com", "gp2hipic.bat"}
+            << "gp2hipic.com";
+        QTest::newRow("too short: base name .bat")
+            << QByteArray() << QStringList{"GP2HIPIC.BAT"} << "GP2HIPIC.BAT";
+        QTest::newRow("nothing there") << QByteArray("HIPIC.EXE") << QStringList{} << "";
+    }
+    void pifNamesItsProgram() {
+        QFETCH(QByteArray, named);
+        QFETCH(QStringList, files);
+        QFETCH(QString, target);
+        QTemporaryDir tmp;
+        const QString pif = tmp.filePath("gp2hipic.pif");
+        if (named.isEmpty())
+            writeFile(pif, QByteArray(0x20, '\0'));
+        else
+            dosprograms::writePif(pif, named);
+        for (const QString& f : files)
+            writeFile(tmp.filePath(f), "MZ");
+        QCOMPARE(pifTarget(pif), target.isEmpty() ? QString() : tmp.filePath(target));
+        // The name ends at its NUL, or at the end of its 63 bytes.
+        QByteArray full(0x24 + 70, 'A');
+        QCOMPARE(pifProgramName(full), QString(63, u'A'));
+    }
+
+    void dosPathsUseShortNames_data() {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("mounted");
+        QTest::addColumn<QString>("dos");
+        QTest::addColumn<QString>("badName");
+        QTest::newRow("archive") << "/g/Grand Prix 2/Bitmaps/f1pcsvga.bin" << true
+                                 << "C:\\BITMAPS\\F1PCSVGA.BIN"
+                                 << "";
+        QTest::newRow("the folder itself") << "/g/Grand Prix 2/" << true << "C:\\"
+                                           << "";
+        QTest::newRow("program folder")
+            << "/apps/pso/tmpzip/a_b-1.jad" << true << "D:\\TMPZIP\\A_B-1.JAD"
+            << "";
+        QTest::newRow("deepest mount wins") << "/apps/pso/game/X.DAT" << true << "E:\\X.DAT"
+                                            << "";
+        QTest::newRow("outside") << "/tmp/x.bmp" << false << ""
+                                 << "";
+        QTest::newRow("prefix is not a folder") << "/g/Grand Prix 20/x" << false << ""
+                                                << "";
+        QTest::newRow("long name") << "/g/Grand Prix 2/Circuits/Long Name Track.dat" << true << ""
+                                   << "Long Name Track.dat";
+        QTest::newRow("nine characters") << "/g/Grand Prix 2/Circuits/monza2001.dat" << true << ""
+                                         << "monza2001.dat";
+    }
+    void dosPathsUseShortNames() {
+        QFETCH(QString, host);
+        QFETCH(bool, mounted);
+        QFETCH(QString, dos);
+        QFETCH(QString, badName);
+        const QList<DosMount> mounts{
+            {u'C', "/g/Grand Prix 2"}, {u'D', "/apps/pso"}, {u'E', "/apps/pso/game/"}};
+        const DosPath p = dosPath(mounts, host);
+        QCOMPARE(p.mounted, mounted);
+        QCOMPARE(p.path, dos);
+        QCOMPARE(p.badName, badName);
+    }
+
+    void emulatorArguments_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("commands"); // after the mount of C:
+        QTest::addColumn<QString>("error");
+        const QString g = "/g/Grand Prix 2";
+        QTest::newRow("menu picture tool beside the program")
+            << "/apps/pso/gp2hipic.exe"
+            << QStringList{"-q", "#7", g + "/Bitmaps/f1pcsvga.bin", g + "/Bitmaps/tmp.bmp"}
+            << QStringList{"mount D \"/apps/pso\"", "D:", "cd \\",
+                           "GP2HIPIC.EXE -q #7 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP",
+                           "exit"}
+            << "";
+        QTest::newRow("game in its folder, no arguments")
+            << g + "/Gp2.exe" << QStringList{} << QStringList{"C:", "cd \\", "GP2.EXE", "exit"}
+            << "";
+        QTest::newRow("lap timer in a subfolder")
+            << g + "/gp2lap/GP2LAP.EXE" << QStringList{"a b"}
+            << QStringList{"C:", "cd \\GP2LAP", "GP2LAP.EXE a b", "exit"} << "";
+        QTest::newRow("batch file is called")
+            << g + "/run.bat" << QStringList{} << QStringList{"C:", "cd \\", "CALL RUN.BAT", "exit"}
+            << "";
+        QTest::newRow("path outside the mounts stays")
+            << g + "/x.com" << QStringList{"/tmp/y"}
+            << QStringList{"C:", "cd \\", "X.COM /tmp/y", "exit"} << "";
+        QTest::newRow("argument without 8.3 form")
+            << "/apps/pso/jad2jam.exe" << QStringList{"/apps/pso/tmpzip/Long Wall.jad"}
+            << QStringList{}
+            << "Cannot start jad2jam.exe: the name \"Long Wall.jad\" has no DOS (8.3) form";
+        QTest::newRow("program folder without 8.3 form")
+            << g + "/Lap Timer/gp2lap.exe" << QStringList{} << QStringList{}
+            << "Cannot start gp2lap.exe: the name \"Lap Timer\" has no DOS (8.3) form";
+        QTest::newRow("tail too long")
+            << g + "/x.com" << QStringList{QString(126, u'a')} << QStringList{}
+            << "Cannot start x.com: its arguments are longer than DOS allows";
+    }
+    void emulatorArguments() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, commands);
+        QFETCH(QString, error);
+        const EmulatorArguments out = dosboxArguments("/g/Grand Prix 2/", program, arguments);
+        QCOMPARE(out.error, error);
+        QStringList expected;
+        if (error.isEmpty())
+            for (const QString& c : QStringList{"mount C \"/g/Grand Prix 2\""} + commands)
+                expected << "-c" << c;
+        QCOMPARE(out.arguments, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramStartTest)
+#include "program_start_test.moc"

@@ -1,0 +1,25 @@
+#pragma once
+// The DOS stand-ins assembled at build time (tests/support/dos) and what the tests need to run
+// them through the real DOS emulator without a display.
+#include <QByteArray>
+#include <QString>
+
+namespace dosprograms {
+
+// Points HOME and XDG_CONFIG_HOME at `scratch` (the emulator writes its configuration under
+// HOME; the machine settings are read from XDG_CONFIG_HOME), gives the emulator dummy video and
+// audio drivers, and names `emulator` as this machine's DOS emulator. Call before anything
+// reads the machine settings.
+void useScratchHome(const QString& scratch, const QString& emulator = QStringLiteral("dosbox"));
+
+// Writes the stand-in `name` ("tailrec": its command tail into TAIL.TXT; "laplog": gp2lap.log
+// with one lap on slot 3; "mkfile": an empty file named by its first argument) to `path`.
+void install(const char* name, const QString& path);
+
+// Writes a PIF at `path` naming `program` at offset 0x24.
+void writePif(const QString& path, const QByteArray& program);
+
+// What a file holds ("" when it cannot be read).
+QByteArray read(const QString& path);
+
+} // namespace dosprograms
