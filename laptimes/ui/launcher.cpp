@@ -6,13 +6,13 @@
 #include "gamedir/exe_cmd.h"
 #include "laptimes/kept_log.h"
 #include "laptimes/statistics_text.h"
-#include "trackfile/ui/panel_reload.h"
 #include "laptimes/usage_statistics.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "storage/settings_row.h"
 #include "trackfile/ui/main_form.h"
+#include "trackfile/ui/panel_reload.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -46,9 +46,10 @@ void Launcher::Launch() {
     qint64 launches = 0;
     ignoreFailure("counting the launch", [&] { launches = countLaunch(settingsRow(bas)); });
 
-    if (bas.RenameLogFile)
+    // A log holding times the database refused is left as it is, for the next import.
+    if (bas.RenameLogFile && !bas.KeepLapLog)
         ignoreFailure("keeping the old lap log", [&] { keepLog(bas.Gp2Dir, launches); });
-    if (bas.DeleteLogFile)
+    if (bas.DeleteLogFile && !bas.KeepLapLog)
         ignoreFailure("deleting the old lap log", [&] {
             QFile::remove(gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log")));
         });
