@@ -87,11 +87,11 @@ Kind kindOf(zip_t* za, zip_uint64_t index, const QByteArray& rawName) {
 }
 
 // Reads the entry into a file beside the target, then lets it take the target's place, so a
-// damaged entry leaves what was there and no partial file behind. Inflating stops once the
-// entry passes its stated size, the limit of one entry, or what is left of the archive's `budget`
-// (the bytes actually inflated count, whatever the archive states). "" on success.
+// damaged entry leaves what was there and no partial file behind. Inflating stops as soon as
+// the entry passes its stated size, so the limits checked on stated sizes bound the bytes
+// actually inflated. "" on success.
 QString unpackEntry(zip_t* za, zip_uint64_t index, qint64 statedSize, const QString& target,
-                    const QString& folder, const ZipLimits& limits, qint64& budget) {
+                    const QString& folder) {
     Entry entry(zip_fopen_index(za, index, 0));
     if (!entry)
         return QStringLiteral("cannot be read (%1)").arg(QString::fromUtf8(zip_strerror(za)));
@@ -110,11 +110,6 @@ QString unpackEntry(zip_t* za, zip_uint64_t index, qint64 statedSize, const QStr
         total += n;
         if (total > statedSize)
             return QStringLiteral("damaged (longer than its stated size)");
-        if (total > limits.maxEntryBytes)
-            return QStringLiteral("it unpacks to more than %1 bytes").arg(limits.maxEntryBytes);
-        if (total > budget)
-            return QStringLiteral("the archive unpacks to more than %1 bytes")
-                .arg(limits.maxUnpackedBytes);
         if (part.write(buffer, n) != n)
             return QStringLiteral("cannot be written (%1)").arg(part.errorString());
     }
@@ -131,7 +126,6 @@ QString unpackEntry(zip_t* za, zip_uint64_t index, qint64 statedSize, const QStr
     if (!part.rename(target))
         return QStringLiteral("cannot be written (%1)").arg(part.errorString());
     part.setAutoRemove(false);
-    budget -= total;
     return {};
 }
 
@@ -218,12 +212,12 @@ ZipExtractResult extractFlat(const QString& archive, const QString& folder, cons
             continue;
         }
         const QString target = gamepath::join(folder, *name, listings);
-        const QString failure =
-            unpackEntry(za.get(), index, qint64(st.size), target, folder, limits, budget);
+        const QString failure = unpackEntry(za.get(), index, qint64(st.size), target, folder);
         if (!failure.isEmpty()) {
             skip(failure);
             continue;
         }
+        budget -= qint64(st.size);
         takenBy.insert(key, entryName);
         listings.added(target);
         result.written.append(QFileInfo(target).fileName());

@@ -12,7 +12,7 @@
 
 struct ZipLimits {
     qint64 maxEntries = 10000;
-    qint64 maxUnpackedBytes = qint64(1) << 30; // 1 GiB, counted as it is inflated
+    qint64 maxUnpackedBytes = qint64(1) << 30; // 1 GiB of the entries written
     qint64 maxEntryBytes = qint64(64) << 20;   // one entry; far above any circuit or texture
 };
 

@@ -147,9 +147,10 @@ QString Installer::extract(const Run& run) {
     QString notes;
     QString source = copy;
     QFile::remove(copy);
-    if (!QFile::copy(run.archive, copy)) {
+    QFile original(run.archive);
+    if (!original.copy(copy)) {
         notes += QStringLiteral("Couldn't copy ") + run.archive + QStringLiteral(" to ") + copy +
-                 Gp2PsoBas::CrLf;
+                 QStringLiteral(": ") + original.errorString() + Gp2PsoBas::CrLf;
         source = run.archive;
     }
     return notes + extractionNotes(extractFlat(source, run.scratch, {}, &form_.status()));

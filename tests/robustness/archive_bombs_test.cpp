@@ -1,6 +1,6 @@
 // Archives made to hurt the installation: a read-me that inflates far beyond its archive,
-// names that collide once folders are dropped, names in code page 437 or holding direction
-// marks, a texture list naming thousands of folders, and a scratch folder that is a link.
+// names that collide once folders are dropped, a texture list naming thousands of folders,
+// and a scratch folder that is a link.
 // Each installs what it can and says what it left out, briefly.
 #include "packs/ui/installer.h"
 #include "tests/support/catalogue_rows.h"
@@ -77,15 +77,6 @@ private slots:
              {},
              {},
              [&](MainWindowFixture& fx) { QCOMPARE(readFile(fx.circuit("SAME.DAT")), first); }},
-            {"names in code page 437 and with direction marks",
-             {{"N\x81rburg.dat", first}, {"evil\xe2\x80\xaeTAD.txt", "x"}},
-             {QString::fromUtf8("N\u00fcrburg.dat track copied to "),
-              "evil<U+202E>TAD.txt not extracted: no usable file name"},
-             {QString::fromUtf8("\u202e")},
-             {},
-             [&](MainWindowFixture& fx) {
-                 QCOMPARE(readFile(fx.circuit(QString::fromUtf8("N\u00fcrburg.dat"))), first);
-             }},
             {"texture list naming 20,000 folders",
              {{"MANY.DAT", dat("Many", manyJams)}, {"X.JAM", "texture"}},
              {"19000 more texture copies skipped: the texture list names more than 1000 places"},
