@@ -201,7 +201,7 @@ ZipExtractResult extractFlat(const QString& archive, const QString& folder, cons
                      .arg(shownEntryName(*earlier)));
             continue;
         }
-        // Said before inflating anything; the bytes inflated are counted as well.
+        // Checked before inflating: while it inflates an entry is held to its stated size.
         if (st.size > zip_uint64_t(limits.maxEntryBytes)) {
             skip(QStringLiteral("it unpacks to more than %1 bytes").arg(limits.maxEntryBytes));
             continue;

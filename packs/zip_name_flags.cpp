@@ -15,7 +15,7 @@ quint32 le(const QByteArray& b, qsizetype at, int bytes) {
 
 bool validUtf8(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(bytes);
+    const QString text = utf8.decode(bytes); // the decoder works when its result is taken
     return !utf8.hasError();
 }
 

@@ -28,7 +28,7 @@ QByteArray readFile(const QString& path) {
 
 } // namespace
 
-class FileCopyTest final : public QObject {
+class ReplaceFileTest final : public QObject {
     Q_OBJECT
 private slots:
     void replacesCreatesAndKeepsItself() {
@@ -155,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FileCopyTest)
-#include "file_copy_test.moc"
+QTEST_GUILESS_MAIN(ReplaceFileTest)
+#include "replace_file_test.moc"

@@ -78,7 +78,9 @@ private slots:
              {},
              [&](MainWindowFixture& fx) { QCOMPARE(readFile(fx.circuit("SAME.DAT")), first); }},
             {"texture list naming 20,000 folders",
-             {{"MANY.DAT", dat("Many", manyJams)}, {"X.JAM", "texture"}},
+             {{"MANY.DAT", samplegame::circuit(
+                               500000, samplegame::addonFields("Many", "Nowhere", 40), manyJams)},
+              {"X.JAM", "texture"}},
              {"19000 more texture copies skipped: the texture list names more than 1000 places"},
              {},
              {},
