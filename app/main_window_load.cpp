@@ -8,6 +8,7 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
+#include "platform/replace_file.h"
 #include "storage/make_database.h"
 #include "storage/ui/database_list.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -17,6 +18,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QScreen>
+
+#include <stdexcept>
 
 namespace {
 QString packsFile(const Gp2PsoBas& bas) {
@@ -35,7 +38,13 @@ void Gp2PsoFrm::openMapsDatabase() {
         } catch (const DbError& e) {
             if (e.number == dberr::NotFound) {
                 bas_.StatusText = QStringLiteral("Please wait, making database...");
-                MakeDatabase(bas_, QStringLiteral("Maps.mdb"));
+                // Its message is shown; without the pictures' catalogue the run goes on, as
+                // with a damaged one (a full disk must not end the program).
+                try {
+                    MakeDatabase(bas_, QStringLiteral("Maps.mdb"));
+                } catch (const ProgramEnded&) {
+                    throw std::runtime_error("Maps.mdb could not be made");
+                }
             } else if (e.number == dberr::UnrecognizedFormat && !repaired) {
                 repaired = true;
                 ignoreFailure("repairing maps.mdb", [&] { Database::repair(path); });
@@ -127,8 +136,8 @@ void Gp2PsoFrm::Form_Unload() {
         if (w != this && w->isVisible())
             w->close();
     // The pack list is kept only in this file: say so when it cannot be written.
-    if (!Packs->writePackList(packsFile(bas_)))
-        dialogs().message(QStringLiteral("Couldn't write ") +
-                          QDir::toNativeSeparators(packsFile(bas_)) + QStringLiteral(" !!!") +
+    QString error;
+    if (!Packs->writePackList(packsFile(bas_), &error))
+        dialogs().message(notWrittenMessage(packsFile(bas_), error) + QStringLiteral(" !!!") +
                           Gp2PsoBas::CrLf2 + QStringLiteral("The track pack list was not saved."));
 }

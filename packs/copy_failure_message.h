@@ -1,6 +1,6 @@
 #pragma once
 // The message shown when the export cannot copy a circuit over a slot file.
-#include "packs/file_copy.h"
+#include "platform/replace_file.h"
 
 #include <QString>
 

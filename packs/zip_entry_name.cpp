@@ -21,11 +21,14 @@ constexpr char16_t kCp437High[128] = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-QString decodeName(const QByteArray& raw) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(raw);
-    if (!utf8.hasError())
+std::optional<QString> decodeName(const QByteArray& raw, bool utf8Flag) {
+    if (utf8Flag) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(raw);
+        if (utf8.hasError())
+            return std::nullopt;
         return text;
+    }
     QString out;
     out.reserve(raw.size());
     for (const char b : raw) {
@@ -35,16 +38,27 @@ QString decodeName(const QByteArray& raw) {
     return out;
 }
 
+// Marks that turn the direction of the text around them: a name holding one shows other
+// characters than it has ("gnp.exe" as "exe.png").
+bool isDirectionMark(QChar c) {
+    const char16_t u = c.unicode();
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
 bool isSeparator(QChar c) {
     return c == u'/' || c == u'\\';
 }
 
 } // namespace
 
-std::optional<QString> plainEntryName(const QByteArray& rawName) {
-    const QString path = decodeName(rawName);
+std::optional<QString> plainEntryName(const QByteArray& rawName, bool utf8Flag) {
+    const std::optional<QString> decoded = decodeName(rawName, utf8Flag);
+    if (!decoded)
+        return std::nullopt;
+    const QString& path = *decoded;
     for (const QChar c : path)
-        if (c.category() == QChar::Other_Control)
+        if (c.category() == QChar::Other_Control || isDirectionMark(c))
             return std::nullopt;
     qsizetype start = path.size();
     while (start > 0 && !isSeparator(path[start - 1]))
@@ -58,4 +72,16 @@ std::optional<QString> plainEntryName(const QByteArray& rawName) {
     if (dotsOnly || name.contains(u':'))
         return std::nullopt;
     return name;
+}
+
+QString shownEntryName(const QString& name) {
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control || isDirectionMark(c))
+            out += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
 }

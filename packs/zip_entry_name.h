@@ -8,7 +8,11 @@
 
 // The last component of the stored name after '/' or '\', with a drive prefix such as "C:"
 // removed. No name (nothing to extract) when that is empty or only dots and blanks (".",
-// ".."), or when the name holds a control character or another ':'. Names are read as UTF-8
-// when the bytes are valid UTF-8 (this covers plain ASCII and archives that flag UTF-8 names),
-// else as code page 437, the code page of DOS archivers.
-std::optional<QString> plainEntryName(const QByteArray& rawName);
+// ".."), when the name holds a control character, a mark that turns the text direction or
+// another ':', or when it is not valid in its code page. Names flagged as UTF-8 are read as
+// UTF-8; the others as code page 437, the code page of DOS archivers, as the ZIP format says.
+std::optional<QString> plainEntryName(const QByteArray& rawName, bool utf8Flag = false);
+
+// The name as a report shows it: control characters and direction marks as "<U+202E>", so
+// a hostile name cannot disguise itself or the lines around it.
+QString shownEntryName(const QString& name);

@@ -21,14 +21,25 @@ bool present(const QString& path) {
 
 // The name under `dir` that stands for `name`: the exact name when it exists, else the first
 // case-insensitive match in plain sorted order, else nothing.
-QString match(const QString& dir, const QString& name) {
-    const QString lookIn = dir.isEmpty() ? QStringLiteral(".") : dir;
-    if (present(QDir(lookIn).filePath(name)))
-        return name;
-    QStringList entries = QDir(lookIn).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+QString lookIn(const QString& dir) {
+    return dir.isEmpty() ? QStringLiteral(".") : dir;
+}
+
+QStringList sortedEntries(const QString& dir) {
+    QStringList entries =
+        QDir(lookIn(dir))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Unsorted);
     std::sort(entries.begin(), entries.end());
-    for (const QString& entry : entries)
+    return entries;
+}
+
+QString match(const QString& dir, const QString& name, gamepath::Listings* cache) {
+    if (cache)
+        return cache->match(dir, name);
+    if (present(QDir(lookIn(dir)).filePath(name)))
+        return name;
+    for (const QString& entry : sortedEntries(dir))
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
     return {};
@@ -68,7 +79,7 @@ QString withTrailingSeparator(const QString& dir) {
     return out;
 }
 
-QString join(const QString& base, const QString& relative) {
+static QString joinWith(const QString& base, const QString& relative, gamepath::Listings* cache) {
     QString out = base.isEmpty() ? QString() : withTrailingSeparator(base);
     QStringList parts;
     QString part;
@@ -88,7 +99,7 @@ QString join(const QString& base, const QString& relative) {
     for (qsizetype i = 0; i < parts.size(); ++i) {
         QString name = parts.at(i);
         if (resolving) {
-            const QString found = match(out, name);
+            const QString found = match(out, name, cache);
             if (found.isEmpty())
                 resolving = false; // nothing below a missing entry can exist
             else
@@ -101,6 +112,51 @@ QString join(const QString& base, const QString& relative) {
     if (!parts.isEmpty() && isSeparator(relative.back()))
         out += sep();
     return out;
+}
+
+QString join(const QString& base, const QString& relative) {
+    return joinWith(base, relative, nullptr);
+}
+
+QString join(const QString& base, const QString& relative, Listings& cache) {
+    return joinWith(base, relative, &cache);
+}
+
+Listings::Folder& Listings::folder(const QString& dir) {
+    const QString key = QDir::cleanPath(lookIn(dir));
+    auto it = folders_.find(key);
+    if (it != folders_.end())
+        return *it;
+    Folder listed;
+    for (const QString& entry : sortedEntries(dir)) {
+        listed.exact.insert(entry, entry);
+        const QString folded = entry.toCaseFolded();
+        if (!listed.folded.contains(folded))
+            listed.folded.insert(folded, entry);
+    }
+    return *folders_.insert(key, listed);
+}
+
+QString Listings::match(const QString& dir, const QString& name) {
+    Folder& f = folder(dir);
+    if (f.exact.contains(name))
+        return name;
+    return f.folded.value(name.toCaseFolded());
+}
+
+void Listings::added(const QString& path) {
+    const QFileInfo info(QDir::cleanPath(path));
+    const auto it = folders_.find(QDir::cleanPath(info.path()));
+    if (it == folders_.end())
+        return; // listed when first asked, with the new entry
+    const QString name = info.fileName();
+    if (it->exact.contains(name))
+        return;
+    it->exact.insert(name, name);
+    const QString folded = name.toCaseFolded();
+    const auto first = it->folded.find(folded);
+    if (first == it->folded.end() || name < *first)
+        it->folded.insert(folded, name);
 }
 
 QString resolve(const QString& path) {

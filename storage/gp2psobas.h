@@ -24,6 +24,8 @@ struct Gp2PsoBas {
     bool UseGp2Lap = false;
     bool DeleteLogFile = false;
     bool RenameLogFile = false;
+    // The last lap log import could not store every time: the log is left for the next one.
+    bool KeepLapLog = false;
     bool QuickUpdate = false;
     bool CarSetupManagement = false;
     int DbVersion = 0;

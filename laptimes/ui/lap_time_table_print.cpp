@@ -4,9 +4,9 @@
 
 #include "trackfile/ui/main_form.h"
 
+#include "platform/replace_file.h"
 #include <QDir>
 #include <QPushButton>
-#include <QSaveFile>
 
 QString LapTimeTable::printFilePath() const {
     return QDir::toNativeSeparators(form_.bas().AppDir + QStringLiteral("/print.spl"));
@@ -26,15 +26,12 @@ void LapTimeTable::TablePrint_Click() {
     const QString path = printFilePath();
     // Written whole or not at all: a failed export must not leave a half file, nor open the
     // previous one in the editor as if it were this table.
-    QSaveFile file(path);
     const QByteArray text = printFileText(form_.dbComboText(), now(), shownRows());
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    const CopyResult written = writeReplacing(path, text);
     status.hideStatus();
     form_.window()->show();
-    if (written)
+    if (written.ok)
         form_.openWithDesktop(path);
     else
-        form_.dialogs().message(path + QStringLiteral(" could not be written: ") +
-                                file.errorString() + QStringLiteral(" !!!"));
+        form_.dialogs().message(notWrittenMessage(path, written.error) + QStringLiteral(" !!!"));
 }

@@ -55,9 +55,10 @@ void Launcher::Launch() {
     qint64 launches = 0;
     ignoreFailure("counting the launch", [&] { launches = countLaunch(settingsRow(bas)); });
 
-    if (bas.RenameLogFile)
+    // A log holding times the database refused is left as it is, for the next import.
+    if (bas.RenameLogFile && !bas.KeepLapLog)
         ignoreFailure("keeping the old lap log", [&] { keepLog(bas.Gp2Dir, launches); });
-    if (bas.DeleteLogFile)
+    if (bas.DeleteLogFile && !bas.KeepLapLog)
         ignoreFailure("deleting the old lap log", [&] {
             QFile::remove(gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log")));
         });

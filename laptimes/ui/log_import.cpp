@@ -5,7 +5,6 @@
 
 #include "laptimes/best_time_store.h"
 #include "laptimes/log_parser.h"
-#include "trackfile/ui/panel_reload.h"
 #include "laptimes/ui/recording_view.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
@@ -14,6 +13,7 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
+#include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QFile>
@@ -52,18 +52,32 @@ private:
     QHash<int, QString> known_;
 };
 
-void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state) {
+// How the filing of an import went: the log is the only copy of a time not filed.
+struct Filing {
+    int filed = 0;  // times the database took (records or not)
+    int failed = 0; // times whose write failed
+    QString reason; // the last failure
+};
+
+void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state, Filing& filing) {
     state.track = state.track.trimmed();
     if (state.track.isEmpty())
         return;
     view.setTime(state.time);
     state.track = logTrackName(state.track);
-    ignoreFailure("filing a lap time", [&] {
+    try {
         if (!store)
             throw std::runtime_error("the table Tracks is not open");
         if (store->file(state) != TimeField::None)
             view.addRecord(state.track, state.time, state.mode);
-    });
+        ++filing.filed;
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        ++filing.failed;
+        filing.reason = QString::fromStdString(e.what());
+        reportIgnoredFailure("filing a lap time", e.what());
+    }
 }
 
 } // namespace
@@ -78,9 +92,11 @@ void LogImport::Import() {
     std::optional<BestTimeStore> store;
     if (form_.bas().TracksRs)
         store.emplace(*form_.bas().TracksRs);
-    LogParser parser(
-        [&slotTracks](int slot) { return slotTracks.trackOf(slot); },
-        [&store, &view](ParseState& s) { recordTime(store ? &*store : nullptr, view, s); });
+    Filing filing;
+    LogParser parser([&slotTracks](int slot) { return slotTracks.trackOf(slot); },
+                     [&store, &view, &filing](ParseState& s) {
+                         recordTime(store ? &*store : nullptr, view, s, filing);
+                     });
     QFile log(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (log.open(QIODevice::ReadOnly)) {
         while (!log.atEnd()) {
@@ -94,5 +110,15 @@ void LogImport::Import() {
 
     if (!view.finish())
         mainWindow->show();
+    // Times the database refused are still in the log: it stays until an import takes them.
+    form_.bas().KeepLapLog = filing.failed > 0;
+    if (filing.failed > 0)
+        form_.dialogs().message(
+            QStringLiteral("%1 of %2 lap times could not be stored in the database: ")
+                .arg(filing.failed)
+                .arg(filing.failed + filing.filed) +
+            filing.reason + Gp2PsoBas::CrLf2 +
+            QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
+                           "next game."));
     reloadSelectedCircuit(form_);
 }

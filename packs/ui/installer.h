@@ -27,6 +27,7 @@ private:
         QString largePicture;   // 640x480 menu picture copied into Bitmaps
         QString smallPicture;   // 440x330 menu picture
         QString readMe;         // the read-me in the scratch folder
+        bool hadDat = false;    // the archive brought a circuit, copied or not
     };
 
     // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming

@@ -19,7 +19,12 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include <stdexcept>
+
 namespace {
+
+// How much of a read-me the report shows.
+constexpr qint64 kReadMeShownBytes = 256 * 1024;
 
 qsizetype lastSeparator(const QString& path) {
     return qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
@@ -64,6 +69,12 @@ bool Installer::install(Run& run) {
     StatusSink& status = form_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
     ignoreFailure("emptying the scratch folder", [&] {
+        // A link (or a file) in the folder's place is removed itself: emptying the folder
+        // through it would remove files elsewhere.
+        const QFileInfo scratchInfo(run.scratch);
+        if ((scratchInfo.isSymLink() || (scratchInfo.exists() && !scratchInfo.isDir())) &&
+            !QFile::remove(run.scratch))
+            throw std::runtime_error("cannot remove the link " + run.scratch.toStdString());
         QDir().mkpath(run.scratch);
         const QDir scratch(run.scratch);
         for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
@@ -123,7 +134,7 @@ bool Installer::install(Run& run) {
     copyTextures(run);
     selectInstalled(run);
     status.hideStatus();
-    if (run.circuit.isEmpty())
+    if (!run.hadDat)
         InstallReport += crLf + QStringLiteral("Couldn't find dat file !!!") + crLf;
     appendReadMe(run);
     return true;
@@ -136,12 +147,13 @@ QString Installer::extract(const Run& run) {
     QString notes;
     QString source = copy;
     QFile::remove(copy);
-    if (!QFile::copy(run.archive, copy)) {
+    QFile original(run.archive);
+    if (!original.copy(copy)) {
         notes += QStringLiteral("Couldn't copy ") + run.archive + QStringLiteral(" to ") + copy +
-                 Gp2PsoBas::CrLf;
+                 QStringLiteral(": ") + original.errorString() + Gp2PsoBas::CrLf;
         source = run.archive;
     }
-    return notes + extractionNotes(extractFlat(source, run.scratch));
+    return notes + extractionNotes(extractFlat(source, run.scratch, {}, &form_.status()));
 }
 
 void Installer::selectInstalled(const Run& run) {
@@ -168,12 +180,21 @@ void Installer::appendReadMe(const Run& run) {
         InstallReport += QStringLiteral("Couldn't read this file: ") + file.errorString() + crLf;
         return;
     }
+    // An archive may bring a read-me of any size: the report holds only its start.
+    const QByteArray bytes = file.read(kReadMeShownBytes);
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = cp1252::toUnicode(file.readAll()).split(lineEnd);
+    QStringList lines = cp1252::toUnicode(bytes).split(lineEnd);
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast(); // the last line's own line end
     for (const QString& line : lines)
         InstallReport += line + crLf;
+    if (file.size() > bytes.size())
+        InstallReport += crLf +
+                         QStringLiteral("(The read-me was cut here: it holds %1 bytes, the "
+                                        "first %2 are shown.)")
+                             .arg(file.size())
+                             .arg(bytes.size()) +
+                         crLf;
 }
 
 void Installer::closingSteps() {

@@ -4,10 +4,10 @@
 #include "packs/ui/installer.h"
 
 #include "gamedir/exe_cmd.h"
-#include "packs/copy_replacing.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
+#include "platform/replace_file.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -52,6 +52,7 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     Gp2PsoBas& bas = form_.bas();
     const QString& crLf = Gp2PsoBas::CrLf;
     const QString source = run.scratch + gamepath::sep() + name;
+    run.hadDat = true;
     QString targetName = name;
     if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
         targetName = askNewName(run, name);
@@ -165,10 +166,11 @@ void Installer::storePictures(const Run& run) {
 
 void Installer::copyTextures(const Run& run) {
     ZipDir->refresh();
-    Textures& textures = form_.textures();
+    QStringList jams;
     for (int i = 0; i < ZipDir->count(); ++i) {
         const QString name = ZipDir->fileName(i);
         if (name.right(4).toUpper() == QLatin1String(".JAM"))
-            textures.CopyJam(run.scratch, name, InstallReport);
+            jams.append(name);
     }
+    form_.textures().CopyJam(run.scratch, jams, InstallReport);
 }

@@ -3,12 +3,12 @@
 #include "packs/ui/menu_pictures.h"
 
 #include "gamedir/exe_cmd.h"
-#include "packs/file_copy.h"
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "platform/replace_file.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
 // the pack list SelectedPack and its file Packs.txt.
-#include <QObject>
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 class QComboBox;
@@ -36,7 +36,7 @@ public:
     void fillSlotsFromGame();
     // Packs.txt in the program folder: read at start-up, written at unload.
     void readPackList(const QString& path);
-    bool writePackList(const QString& path) const;
+    bool writePackList(const QString& path, QString* error = nullptr) const;
 
     // SelectedPack losing the focus trims its text.
     bool eventFilter(QObject* watched, QEvent* event) override;

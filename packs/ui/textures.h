@@ -2,6 +2,7 @@
 // Texture file check (Check Jams) and the texture copies of an installation.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QListWidget;
 class QPushButton;
@@ -20,9 +21,10 @@ public:
     // cannot be read.
     bool GetJams(const QString& circuitPath);
     void JamsCheck();
-    // Copies scratchDir/name to every JamList entry ending with it; appends to report. An
-    // entry that would lead outside the game folder gets a report line instead of a copy.
-    void CopyJam(const QString& scratchDir, const QString& name, QString& report);
+    // Copies each scratchDir/name to every JamList entry ending with it; appends to report.
+    // An entry that would lead outside the game folder gets a report line instead of a copy;
+    // past a bound the places are only counted.
+    void CopyJam(const QString& scratchDir, const QStringList& names, QString& report);
 
 private:
     MainForm& form_;

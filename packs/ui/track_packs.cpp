@@ -2,11 +2,11 @@
 // from the slot list, viewed into it as pending assignments, deleted; and the pack list file.
 #include "packs/ui/pack_controls.h"
 
-#include "packs/copy_replacing.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <QToolButton>
 
@@ -208,12 +207,12 @@ void PackControls::readPackList(const QString& path) {
     SelectedPack->setEditText(QString());
 }
 
-bool PackControls::writePackList(const QString& path) const {
+bool PackControls::writePackList(const QString& path, QString* error) const {
     QByteArray bytes;
     for (int i = 0; i < SelectedPack->count(); ++i)
         bytes += cp1252::fromUnicode(SelectedPack->itemText(i)) + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    const CopyResult written = writeReplacing(path, bytes);
+    if (!written.ok && error)
+        *error = written.error;
+    return written.ok;
 }

@@ -27,7 +27,9 @@ public:
 private:
     // Each returns "" when the transfer went through, else what failed. A state file that is
     // missing or too short is refused before anything is changed.
-    QString importSetups();
+    // "" when done; else why nothing or not everything was stored. `databaseFailed` tells
+    // that the setups were read but no write to the database succeeded.
+    QString importSetups(bool* databaseFailed = nullptr);
     QString exportSetups();
     // Loads the track of slot 1..16 (its pending circuit, else the game's slot file) with
     // GetInfoSet; returns the trimmed track name.

@@ -63,8 +63,14 @@ void SetupTransfer::ExportSetups_Click() {
 }
 
 void SetupTransfer::Import() {
-    const QString problem = importSetups();
-    if (!problem.isEmpty())
+    bool databaseFailed = false;
+    const QString problem = importSetups(&databaseFailed);
+    // After a game the setups it changed exist nowhere else: a database that took none of
+    // them is said, the rest only noted.
+    if (databaseFailed)
+        form_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
+                                problem + QStringLiteral(" !!!"));
+    else if (!problem.isEmpty())
         reportIgnoredFailure("importing the car setups", qPrintable(problem));
 }
 
@@ -87,7 +93,7 @@ QString SetupTransfer::loadSlotTrack(int slot) {
     return track->text();
 }
 
-QString SetupTransfer::importSetups() {
+QString SetupTransfer::importSetups(bool* databaseFailed) {
     Gp2PsoBas& bas = form_.bas();
     const QString stateFile = statefile::path(bas.Gp2Dir);
     // Read first, so that a refused or unreadable file leaves every stored setup as it was.
@@ -103,15 +109,33 @@ QString SetupTransfer::importSetups() {
     status.setLine2(QStringLiteral("Importing setups from GP2"));
     status.showStatus();
     status.pump();
+    int stored = 0, failed = 0;
+    QString reason;
     for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
-        ignoreFailure("importing the setup of a slot", [&] {
-            const QString track = loadSlotTrack(slot);
-            if (!track.isEmpty())
-                storeSetup(bas, track, setups.at(slot - 1));
-        });
+        QString track;
+        ignoreFailure("loading the slot's circuit", [&] { track = loadSlotTrack(slot); });
+        if (track.isEmpty())
+            continue;
+        try {
+            if (storeSetup(bas, track, setups.at(slot - 1)))
+                ++stored;
+        } catch (const ProgramEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            ++failed;
+            reason = QString::fromStdString(e.what());
+            reportIgnoredFailure("importing the setup of a slot", e.what());
+        }
     }
     status.hideStatus();
     reloadSelectedCircuit(form_);
+    if (failed > 0 && stored == 0) {
+        if (databaseFailed)
+            *databaseFailed = true;
+        return QStringLiteral("None of the %1 setups could be stored in the database: ")
+                   .arg(failed) +
+               reason;
+    }
     return {};
 }
 

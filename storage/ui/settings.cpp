@@ -4,6 +4,7 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
+#include "platform/replace_file.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "storage/settings_row.h"
@@ -213,10 +214,10 @@ void Settings::copyOriginalCircuits() {
                 gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track + QStringLiteral(".dat"));
             if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
                 throw std::runtime_error("the circuit already carries its track name");
-            if (QFileInfo::exists(target) && !QFile::remove(target))
-                throw std::runtime_error("cannot replace " + QDir::toNativeSeparators(target).toStdString());
-            if (!QFile::copy(source, target))
-                throw std::runtime_error("cannot copy to " + QDir::toNativeSeparators(target).toStdString());
+            // Written beside and renamed: a copy that fails leaves the file there whole.
+            QString error;
+            if (!copyReplacing(source, target, &error))
+                throw std::runtime_error(notWrittenMessage(target, error).toStdString());
             lastCopied = slot == 16;
         });
     }

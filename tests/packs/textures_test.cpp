@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(listed().size(), names.size());
 
         QString report = "before\r\n";
-        jams->CopyJam(scratch, "x.jam", report);
+        jams->CopyJam(scratch, {"x.jam"}, report);
         const QString sep = QDir::separator();
         const QString g = fx->gameDir();
         const QStringList lines = report.split("\r\n");

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <memory>
+#include <tuple>
 
 using zipmaker::Entry;
 
@@ -35,6 +36,18 @@ QStringList everything(const QString& root) {
         out << QDir(root).relativeFilePath(it.next());
     out.sort();
     return out;
+}
+
+// Sets or clears the UTF-8 flag (bit 11) of the entry `name` in its local and central headers:
+// libzip flags every valid UTF-8 name itself.
+void setUtf8Flag(QByteArray& zip, const QByteArray& name, bool on) {
+    for (const auto& [signature, nameAt, flagsAt] :
+         {std::tuple{QByteArray("PK\x03\x04"), 30, 6}, std::tuple{QByteArray("PK\x01\x02"), 46, 8}})
+        for (qsizetype at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 1))
+            if (zip.mid(at + nameAt, name.size()) == name) {
+                const char high = zip[at + flagsAt + 1];
+                zip[at + flagsAt + 1] = on ? char(high | 0x08) : char(high & ~0x08);
+            }
 }
 
 } // namespace
@@ -74,12 +87,14 @@ private slots:
 
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
-        QVERIFY(r.skipped.isEmpty());
         QCOMPARE(r.written, (QStringList{"MONACO.DAT", "readme.TXT", "X.JAM"}));
         QCOMPARE(everything(scratch), (QStringList{"MONACO.DAT", "X.JAM", "keep.bin", "readme.TXT"}));
         QCOMPARE(readFile(scratch + "/MONACO.DAT"), QByteArray("circuit bytes"));
         QCOMPARE(readFile(scratch + "/readme.TXT"), QByteArray("new read-me"));
-        QCOMPARE(readFile(scratch + "/X.JAM"), QByteArray("second texture")); // the later one
+        // Of two entries with one plain name the first stays, and the second is reported.
+        QCOMPARE(readFile(scratch + "/X.JAM"), QByteArray("texture"));
+        QCOMPARE(extractionNotes(r), QStringLiteral("jams/other/X.JAM not extracted: its file name "
+                                                    "is that of jams\\sub\\X.JAM, which was kept\r\n"));
     }
 
     void hostile_names_and_links_stay_inside() {
@@ -105,8 +120,10 @@ private slots:
         QCOMPARE(readFile(outside), QByteArray("untouched"));
         QVERIFY(!QFileInfo(scratch + "/planted.dat").isSymLink());
         QCOMPARE(readFile(scratch + "/planted.dat"), QByteArray("planted"));
-        QCOMPARE(readFile(scratch + "/x.dat"), QByteArray("x2"));
-        QCOMPARE(extractionNotes(r), QStringLiteral(".. not extracted: no usable file name\r\n"
+        QCOMPARE(readFile(scratch + "/x.dat"), QByteArray("x1"));
+        QCOMPARE(extractionNotes(r), QStringLiteral("C:\\x.dat not extracted: its file name is that "
+                                                    "of ..\\x.dat, which was kept\r\n"
+                                                    ".. not extracted: no usable file name\r\n"
                                                     "sub/. not extracted: no usable file name\r\n"
                                                     "link.dat not extracted: it is a link\r\n"));
     }
@@ -124,7 +141,6 @@ private slots:
             {garbage, {}, "not a readable ZIP archive"},
             {tmpPath("missing.zip"), {}, "not a readable ZIP archive"},
             {archive, {2, qint64(1) << 30}, "the archive holds 3 entries, more than 2"},
-            {archive, {10000, 120}, "the archive unpacks to more than 120 bytes"},
         };
         for (const Case& c : cases) {
             const ZipExtractResult r = extractFlat(c.archive, scratch, c.limits);
@@ -133,8 +149,42 @@ private slots:
             QCOMPARE(everything(scratch), QStringList());
             QVERIFY(extractionNotes(r).startsWith("Nothing extracted: " + c.refusedStart));
         }
-        // Exactly at the limits is fine.
-        QCOMPARE(extractFlat(archive, scratch, {3, 121}).written.size(), 3);
+        // The size limits leave out entries one by one, counting the bytes inflated.
+        struct Over {
+            ZipLimits limits;
+            QStringList written;
+            QString notes;
+        };
+        const QList<Over> over{
+            {{10000, 120}, {"a.dat", "b.dat"},
+             "c.txt not extracted: the archive unpacks to more than 120 bytes\r\n"},
+            {{10000, 1000, 59}, {"c.txt"},
+             "a.dat not extracted: it unpacks to more than 59 bytes\r\n"
+             "b.dat not extracted: it unpacks to more than 59 bytes\r\n"},
+            {{3, 121}, {"a.dat", "b.dat", "c.txt"}, ""}, // exactly at the limits
+        };
+        for (const Over& o : over) {
+            const ZipExtractResult r = extractFlat(archive, scratch, o.limits);
+            QCOMPARE(r.written, o.written);
+            QCOMPARE(extractionNotes(r), o.notes);
+        }
+    }
+
+    void names_are_read_in_their_code_page() {
+        const QByteArray utf8Bytes = "\xc3\xa9t\xc3\xa9.txt", notUtf8 = "N\x81rburg.dat";
+        make({{utf8Bytes, "unflagged"}, {notUtf8, "flagged"}, {"ok.dat", "ok"}});
+        QByteArray bytes = readFile(archive);
+        setUtf8Flag(bytes, utf8Bytes, false);
+        setUtf8Flag(bytes, notUtf8, true);
+        writeFile(archive, bytes);
+
+        const ZipExtractResult r = extractFlat(archive, scratch);
+        QVERIFY2(r.refused.isEmpty(), qPrintable(r.refused));
+        const QString cp437 = QString::fromUtf8("\u251c\u2310t\u251c\u2310.txt");
+        QCOMPARE(r.written, (QStringList{cp437, "ok.dat"}));
+        QCOMPARE(readFile(scratch + "/" + cp437), QByteArray("unflagged"));
+        QCOMPARE(r.skipped.size(), 1);
+        QCOMPARE(r.skipped[0].reason, QStringLiteral("its name is not UTF-8, as the archive says"));
     }
 
     void damaged_and_encrypted_entries_are_left_out() {

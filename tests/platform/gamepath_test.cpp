@@ -74,6 +74,10 @@ void GamepathTest::joinResolvesCase() {
     QFETCH(QString, relative);
     QFETCH(QString, expected);
     QCOMPARE(gamepath::join(base_, relative), native(base_, expected));
+    // The same against listings read once, asked twice.
+    gamepath::Listings listings;
+    QCOMPARE(gamepath::join(base_, relative, listings), native(base_, expected));
+    QCOMPARE(gamepath::join(base_, relative, listings), native(base_, expected));
 }
 
 void GamepathTest::exactNamePreferred() {
@@ -83,6 +87,14 @@ void GamepathTest::exactNamePreferred() {
     QCOMPARE(gamepath::join(base_, QStringLiteral("A.DAT")), base_ + QStringLiteral("A.DAT"));
     // No exact match: the same one of the two every time, first in sorted order.
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT")), base_ + QStringLiteral("A.DAT"));
+    gamepath::Listings listings;
+    QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT"), listings), base_ + QStringLiteral("A.DAT"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat"), listings), base_ + QStringLiteral("a.dat"));
+    // A file made after the folder was listed is found once it is told.
+    touch(tmp_->filePath(QStringLiteral("Late.dat")));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings), base_ + QStringLiteral("LATE.DAT"));
+    listings.added(base_ + QStringLiteral("Late.dat"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings), base_ + QStringLiteral("Late.dat"));
 }
 
 void GamepathTest::baseGetsSeparator() {

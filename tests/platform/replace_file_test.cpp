@@ -1,6 +1,8 @@
-// Copying over a file as the export does, and the message that tells why a copy failed.
+// Replacing a file beside and by rename, as every writer does, and the message that tells why
+// the export's copy failed.
 #include "packs/copy_failure_message.h"
-#include "packs/file_copy.h"
+#include "platform/replace_file.h"
+#include "tests/support/small_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +28,7 @@ QByteArray readFile(const QString& path) {
 
 } // namespace
 
-class FileCopyTest final : public QObject {
+class ReplaceFileTest final : public QObject {
     Q_OBJECT
 private slots:
     void replacesCreatesAndKeepsItself() {
@@ -94,7 +96,8 @@ private slots:
         QTemporaryDir tmp;
         const QString program = tmp.filePath("f1ct05.dat");
         QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), program));
-        QVERIFY(QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(
+            QFile(program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QProcess running;
         running.start(program, {QStringLiteral("30")});
         QVERIFY(running.waitForStarted());
@@ -104,6 +107,30 @@ private slots:
         running.waitForFinished();
         QVERIFY(!r.ok);
         QCOMPARE(r.block, CopyBlock::InUse);
+    }
+
+    void fullDiskKeepsTheOldFile() {
+        // A write small enough for any buffer must still be seen to fail, before the rename.
+        SmallDisk disk(256 * 1024);
+        if (!disk.mounted())
+            QSKIP("no tmpfs could be mounted (it needs root): the full-disk case was not run");
+        QTemporaryDir tmp;
+        const QString source = tmp.filePath("new.txt"), target = disk.path() + "/Packs.txt";
+        QVERIFY(writeFile(source, "new list\r\n"));
+        QVERIFY(writeFile(target, "old list\r\n"));
+        QVERIFY(disk.fill());
+        ReplaceOptions keepTime;
+        keepTime.keepSourceTime = true;
+        const QList<CopyResult> results{writeReplacing(target, "new list\r\n"),
+                                        copyOver(source, target),
+                                        copyReplacing(source, target, keepTime)};
+        for (const CopyResult& r : results) {
+            QVERIFY(!r.ok);
+            QCOMPARE(r.error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+            QCOMPARE(readFile(target), QByteArray("old list\r\n"));
+            QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                     (QStringList{".filler", "Packs.txt"}));
+        }
     }
 
     void failureMessage_data() {
@@ -128,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(FileCopyTest)
-#include "file_copy_test.moc"
+QTEST_GUILESS_MAIN(ReplaceFileTest)
+#include "replace_file_test.moc"

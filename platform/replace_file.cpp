@@ -1,0 +1,199 @@
+#include "platform/replace_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+CopyResult success() {
+    return {true, {}, CopyBlock::None};
+}
+
+#ifdef Q_OS_UNIX
+
+// EACCES, EPERM and EROFS refuse access to the path; a folder of that name cannot become a
+// file either. ETXTBSY (a running program) and EBUSY are a target in use.
+CopyBlock blockOf(int err) {
+    switch (err) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return CopyBlock::ReadOnly;
+    case ETXTBSY:
+    case EBUSY:
+        return CopyBlock::InUse;
+    default:
+        return CopyBlock::None;
+    }
+}
+
+CopyResult failure(int err) {
+    return {false, QString::fromLocal8Bit(std::strerror(err)), blockOf(err)};
+}
+
+int openRetrying(const char* path, int flags, mode_t mode = 0) {
+    int fd;
+    do
+        fd = ::open(path, flags | O_CLOEXEC, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Writes everything straight to the device and closes: 0, or the errno of the first failure.
+int writeAllAndClose(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return err;
+        }
+        p += n;
+        left -= n;
+    }
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+// The old contents in place, cut and written again: what is left when the folder takes no
+// new file beside the target.
+CopyResult writeInPlace(const QByteArray& target, const QByteArray& bytes) {
+    const int fd = openRetrying(target.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0)
+        return failure(errno);
+    if (const int err = writeAllAndClose(fd, bytes))
+        return failure(err);
+    return success();
+}
+
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+    // A link has the file it leads to replaced, not itself.
+    const QFileInfo info(path);
+    const QString finalPath = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    const QByteArray target = QFile::encodeName(finalPath);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return failure(EISDIR);
+    if (exists && options.askTargetFirst) {
+        const int fd = openRetrying(target.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd < 0)
+            return failure(errno);
+        ::close(fd);
+    }
+    QByteArray temp = target + ".writing-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == EACCES || err == EPERM)
+            return writeInPlace(target, bytes);
+        return failure(err);
+    }
+    ::fchmod(fd, exists ? (old.st_mode & 07777) : (0666 & ~[] {
+                 const mode_t mask = ::umask(0);
+                 ::umask(mask);
+                 return mask;
+             }()));
+    int err = writeAllAndClose(fd, bytes);
+    if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temp.constData());
+        return failure(err);
+    }
+    return success();
+}
+
+#else
+
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {false, QStringLiteral("Is a directory"), CopyBlock::ReadOnly};
+    if (info.exists() && options.askTargetFirst) {
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadWrite))
+            return {false, probe.errorString(),
+                    info.isWritable() ? CopyBlock::InUse : CopyBlock::ReadOnly};
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return {false, out.errorString(), CopyBlock::ReadOnly};
+    // flush() hands the buffer to the device, so its failure is seen before commit().
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        const QString error = out.errorString();
+        out.cancelWriting();
+        return {false, error, CopyBlock::None};
+    }
+    if (!out.commit())
+        return {false, out.errorString(), CopyBlock::None};
+    return success();
+}
+
+#endif
+
+} // namespace
+
+CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
+                          const ReplaceOptions& options) {
+    return replace(path, bytes, options);
+}
+
+CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
+    QFile source(from);
+    if (!QFileInfo(from).isFile())
+        return {false, QStringLiteral("No such file"), CopyBlock::None};
+    if (!source.open(QIODevice::ReadOnly))
+        return {false, source.errorString(), CopyBlock::None};
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return {false, source.errorString(), CopyBlock::None};
+    const QDateTime changed = source.fileTime(QFileDevice::FileModificationTime);
+    source.close();
+    // The same file under another name: replacing it would gain nothing.
+    const QFileInfo target(to);
+    if (target.exists() && !target.isDir() &&
+        QFileInfo(from).canonicalFilePath() == target.canonicalFilePath())
+        return success();
+    const CopyResult written = replace(to, bytes, options);
+    if (written.ok && options.keepSourceTime) {
+        QFile copied(to);
+        if (copied.open(QIODevice::ReadWrite))
+            copied.setFileTime(changed, QFileDevice::FileModificationTime);
+    }
+    return written;
+}
+
+CopyResult copyOver(const QString& from, const QString& to) {
+    ReplaceOptions options;
+    options.askTargetFirst = true;
+    return copyReplacing(from, to, options);
+}
+
+bool copyReplacing(const QString& from, const QString& to, QString* error) {
+    ReplaceOptions options;
+    options.keepSourceTime = true;
+    const CopyResult result = copyReplacing(from, to, options);
+    if (!result.ok && error)
+        *error = result.error;
+    return result.ok;
+}
+
+QString notWrittenMessage(const QString& path, const QString& reason) {
+    return QDir::toNativeSeparators(path) + QStringLiteral(" could not be written: ") + reason;
+}

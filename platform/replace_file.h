@@ -1,0 +1,47 @@
+#pragma once
+// Writing a file beside its target and renaming it into place, the one way every writer of the
+// program replaces a file. The bytes go to the device unbuffered, so a full disk or another
+// failure of the device is seen before the rename: the old file then stays whole and the
+// written part is removed. A copy that stops half-way, even a killed one, leaves the old file
+// too. Only a folder that takes no new file gets the target rewritten in place.
+#include <QByteArray>
+#include <QString>
+
+// Why a target could not be written: the user can do something about these two.
+enum class CopyBlock {
+    None,     // another failure (source unreadable, disk full ...)
+    ReadOnly, // access to the target refused: write protection, read-only medium, a folder there
+    InUse,    // the target is busy: a running program or a locked file
+};
+
+struct CopyResult {
+    bool ok = false;
+    QString error; // the system's description of the failure
+    CopyBlock block = CopyBlock::None;
+};
+
+struct ReplaceOptions {
+    // The target is first opened in place for writing, so one the user protected or a program
+    // holds refuses the write for that reason rather than being replaced behind its back.
+    bool askTargetFirst = false;
+    // The new file keeps the source's last-modified time (copies only).
+    bool keepSourceTime = false;
+};
+
+// Replaces (or creates) `path` with `bytes`. A target that is a link has the file it leads to
+// replaced. The new file keeps the old one's permissions.
+CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
+                          const ReplaceOptions& options = {});
+
+// Copies `from` over `to`. The source is read whole before the target is touched, so an
+// unreadable source leaves the target as it was. Copying a file onto itself succeeds and
+// leaves it unchanged.
+CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options);
+
+// The export's copy: the target is asked first (see above).
+CopyResult copyOver(const QString& from, const QString& to);
+// The installation's copy: keeps the source's time; false with the reason in `error`.
+bool copyReplacing(const QString& from, const QString& to, QString* error = nullptr);
+
+// "<file> could not be written: <reason>", the message of a failed write.
+QString notWrittenMessage(const QString& path, const QString& reason);
