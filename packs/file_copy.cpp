@@ -1,5 +1,7 @@
 #include "packs/file_copy.h"
 
+#include "platform/native_names.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -101,7 +103,7 @@ std::optional<CopyResult> replaceWithCopy(const QByteArray& bytes, const QString
 
 CopyResult copyOver(const QString& from, const QString& to) {
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!nativenames::open(source, QIODevice::ReadOnly))
         return {false, source.errorString(), CopyBlock::None};
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError)

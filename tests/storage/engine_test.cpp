@@ -83,6 +83,8 @@ private slots:
     void repairRebuildsADamagedIndex();
     void repairRefusesWhatIsNoDatabase();
     void integrityCheckSeesADamagedPage();
+    void foreignTablesAreAddressedByTheirOwnRowIds_data();
+    void foreignTablesAreAddressedByTheirOwnRowIds();
 
 private:
     QString file(const QString& name) const { return tmp_->filePath(name); }
@@ -706,4 +708,87 @@ void EngineTest::integrityCheckSeesADamagedPage() {
 }
 
 QTEST_GUILESS_MAIN(EngineTest)
+// Tables made by another program may declare columns that hide SQLite's row id, or have none.
+// Editing and deleting must reach the row the recordset stands on; a table whose rows cannot
+// be told apart is refused, and a definition naming a row id field is refused too.
+void EngineTest::foreignTablesAreAddressedByTheirOwnRowIds_data() {
+    QTest::addColumn<QString>("create");
+    QTest::addColumn<QStringList>("hiding");
+    QTest::addColumn<bool>("usable");
+    // The hiding columns' values run against the row order, so a row id taken from one of
+    // them would name another row.
+    QTest::newRow("rowid column") << "CREATE TABLE T (rowid LONG, Name TEXT(30))"
+                                  << QStringList{"rowid"} << true;
+    QTest::newRow("oid and _rowid_") << "CREATE TABLE T (OID LONG, _ROWID_ LONG, Name TEXT)"
+                                     << QStringList{"OID", "_ROWID_"} << true;
+    QTest::newRow("integer primary key")
+        << "CREATE TABLE T (Id INTEGER PRIMARY KEY, rowid LONG, Name TEXT)" << QStringList{"rowid"}
+        << true;
+    QTest::newRow("all three names")
+        << "CREATE TABLE T (rowid LONG, oid LONG, _rowid_ LONG, Name TEXT)"
+        << QStringList{"rowid", "oid", "_rowid_"} << false;
+    QTest::newRow("without rowid")
+        << "CREATE TABLE T (Name TEXT PRIMARY KEY, rowid LONG) WITHOUT ROWID"
+        << QStringList{"rowid"} << false;
+}
+
+void EngineTest::foreignTablesAreAddressedByTheirOwnRowIds() {
+    QFETCH(QString, create);
+    QFETCH(QStringList, hiding);
+    QFETCH(bool, usable);
+    const QString path = file(QStringLiteral("f.mdb"));
+    {
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &raw), SQLITE_OK);
+        const QByteArray sql = create.toUtf8();
+        QCOMPARE(sqlite3_exec(raw, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        for (const char* name : {"a", "b", "c"}) {
+            const QByteArray ins = QByteArray("INSERT INTO T (Name) VALUES ('") + name + "')";
+            QCOMPARE(sqlite3_exec(raw, ins.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        // Each declared column of a row id's name holds 3, 2, 1.
+        for (const QString& col : hiding) {
+            const QByteArray upd = "UPDATE T SET " + col.toUtf8() +
+                                   " = CASE Name WHEN 'a' THEN 3 WHEN 'b' THEN 2 ELSE 1 END";
+            QCOMPARE(sqlite3_exec(raw, upd.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        sqlite3_close(raw);
+    }
+    auto db = Database::open(path);
+    if (!usable) {
+        QCOMPARE(errorOf([&] { db->openTable(QStringLiteral("T")); }), dberr::Generic);
+        return;
+    }
+    auto rs = db->openTable(QStringLiteral("T"));
+    QStringList names;
+    for (rs->moveFirst(); !rs->eof(); rs->moveNext())
+        names << rs->text(QStringLiteral("Name"));
+    QCOMPARE(names, (QStringList{"a", "b", "c"}));
+    rs->moveFirst();
+    rs->edit();
+    rs->setValue(QStringLiteral("Name"), QStringLiteral("first"));
+    rs->update();
+    QCOMPARE(rs->text(QStringLiteral("Name")), QStringLiteral("first"));
+    rs->moveNext();
+    rs->deleteCurrent();
+    names.clear();
+    for (rs->moveFirst(); !rs->eof(); rs->moveNext())
+        names << rs->text(QStringLiteral("Name"));
+    QCOMPARE(names, (QStringList{"first", "c"}));
+
+    // The engine's own tables never get such a field.
+    for (const char* reserved : {"rowid", "OID", "_RowId_"}) {
+        QCOMPARE(errorOf([&] {
+                     db->appendField(QStringLiteral("T"),
+                                     field(QString::fromLatin1(reserved), FieldType::Long));
+                 }),
+                 dberr::Generic);
+        QCOMPARE(errorOf([&] {
+                     db->createTable(QStringLiteral("U"),
+                                     field(QString::fromLatin1(reserved), FieldType::Long));
+                 }),
+                 dberr::Generic);
+    }
+}
+
 #include "engine_test.moc"
