@@ -9,6 +9,7 @@
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
+#include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "storage/ui/database_list.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -65,6 +66,12 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
     bas_.DbName = arguments.value(0).trimmed();
     if (bas_.DbName.isEmpty())
         bas_.DbName = QStringLiteral("pso.mdb");
+    // Databases live in the program folder: a name with a folder part would open or make
+    // a file elsewhere, and the menu picture database is no lap time database.
+    if (const QString refusal = dbnames::newRefusal(bas_.DbName); !refusal.isEmpty()) {
+        dialogs().message(refusal);
+        endProgram(1);
+    }
     ignoreFailure("reading Packs.txt", [&] { Packs->readPackList(packsFile(bas_)); });
 
     ignoreFailure("placing the window", [&] {

@@ -51,6 +51,11 @@ void LogParser::feedLine(const QString& rawLine) {
     }
 }
 
+void LogParser::feedRead(const QString& read) {
+    for (const QString& line : read.split(QLatin1Char('\r')))
+        feedLine(line);
+}
+
 bool isLapTimeText(const QString& text) {
     return text.size() == 8 && isDigit(text[0]) && text[1] == u':' && isDigit(text[2]) &&
            isDigit(text[3]) && text[4] == u'.' && isDigit(text[5]) && isDigit(text[6]) &&

@@ -25,6 +25,9 @@ public:
 
     // One line of the log, as read: it is trimmed and then tested.
     void feedLine(const QString& rawLine);
+    // Text read up to a line feed. A carriage return in it ends a line as well, so a log
+    // written with carriage returns alone is read line by line too.
+    void feedRead(const QString& read);
 
     const ParseState& state() const { return state_; }
 

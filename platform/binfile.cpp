@@ -1,9 +1,13 @@
 #include "platform/binfile.h"
 
+#include "platform/native_names.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 void setError(QString* error, const QString& text) {
@@ -19,7 +23,7 @@ std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n)
     if (position < 1 || n < 0 || QFileInfo(path).isDir())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!nativenames::open(file, QIODevice::ReadOnly))
         return std::nullopt;
     if (position - 1 >= file.size() || n == 0)
         return QByteArray();
@@ -65,7 +69,13 @@ bool writeAt(const QString& path, qint64 position, const QByteArray& bytes, QStr
 
 qint64 length(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (!info.exists()) {
+        struct stat st; // a name listed through the bytes kept for it
+        if (::stat(nativenames::encode(path).constData(), &st) == 0 && S_ISREG(st.st_mode))
+            return qint64(st.st_size);
+        return -1;
+    }
+    if (!info.isFile())
         return -1;
     return info.size();
 }

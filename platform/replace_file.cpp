@@ -1,5 +1,7 @@
 #include "platform/replace_file.h"
 
+#include "platform/native_names.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -156,9 +158,11 @@ CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
 
 CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
     QFile source(from);
-    if (!QFileInfo(from).isFile())
+    // A name the system holds as bytes that are not UTF-8 is found only through those bytes.
+    const bool undecodable = nativenames::encode(from) != QFile::encodeName(from);
+    if (!undecodable && !QFileInfo(from).isFile())
         return {false, QStringLiteral("No such file"), CopyBlock::None};
-    if (!source.open(QIODevice::ReadOnly))
+    if (!nativenames::open(source, QIODevice::ReadOnly))
         return {false, source.errorString(), CopyBlock::None};
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError)

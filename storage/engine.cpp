@@ -58,6 +58,15 @@ void checkName(const QString& name, const char* what) {
         fail(dberr::Generic, QStringLiteral("A %1 needs a name.").arg(QLatin1String(what)));
 }
 
+// A field of a row id's name would hide the row id the recordsets address rows by.
+void checkFieldName(const FieldDef& field) {
+    checkName(field.name, "field");
+    if (isRowIdName(field.name.trimmed()))
+        fail(dberr::Generic,
+             QStringLiteral("Field name '%1' is kept for the row id and cannot be used.")
+                 .arg(field.name));
+}
+
 // "pso.mdb.damaged", or "pso.mdb.damaged2" ... when an earlier one is still there.
 QString freeAsideName(const QString& path) {
     const QString base = path + QStringLiteral(".damaged");
@@ -262,6 +271,14 @@ bool Database::tableExists(const QString& table) const {
     return !tableName(d->conn, table).isEmpty();
 }
 
+QString Database::objectType(const QString& name) const {
+    Statement st(d->conn, QStringLiteral("SELECT type, name FROM sqlite_master"));
+    while (st.step())
+        if (st.text(1).compare(name, Qt::CaseInsensitive) == 0)
+            return st.text(0);
+    return {};
+}
+
 QStringList Database::tableNames() const {
     QStringList names;
     Statement st(d->conn, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
@@ -276,7 +293,7 @@ void Database::createTable(const QString& table, const FieldDef& firstField) {
     checkName(table, "table");
     if (tableExists(table))
         fail(dberr::TableExists, QStringLiteral("Table '%1' already exists.").arg(table));
-    checkName(firstField.name, "field");
+    checkFieldName(firstField);
     exec(d->conn,
          QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(table), columnDefinition(firstField)));
 }
@@ -285,7 +302,7 @@ void Database::appendField(const QString& table, const FieldDef& field) {
     const QString real = tableName(d->conn, table);
     if (real.isEmpty())
         missingTable(table);
-    checkName(field.name, "field");
+    checkFieldName(field);
     if (findColumn(columns(d->conn, real), field.name) >= 0)
         fail(dberr::FieldDefinedTwice,
              QStringLiteral("Field '%1' is defined more than once.").arg(field.name));
@@ -364,6 +381,7 @@ struct Recordset::Impl {
 
     ConnectionPtr conn;
     QString table;
+    QString rowKey; // addresses the rows: "rowid" unless a column of that name hides it
     QList<Column> cols;
     std::optional<IndexInfo> index;
 
@@ -411,7 +429,7 @@ struct Recordset::Impl {
     QHash<QString, std::pair<std::pair<qint64, qint64>, QList<qint64>>> orderCache;
 
     void loadOrder() {
-        const QString orderBy = index ? index->orderBy() : QStringLiteral("rowid");
+        const QString orderBy = index ? index->orderBy(rowKey) : rowKey;
         const auto now = stamp();
         const auto cached = orderCache.constFind(orderBy);
         if (cached != orderCache.cend() && cached->first == now) {
@@ -420,8 +438,9 @@ struct Recordset::Impl {
             return;
         }
         order.clear();
-        Statement st(c(), QStringLiteral("SELECT rowid FROM %1 ORDER BY %2")
-                              .arg(quoted(table), orderBy));
+        Statement st(
+            c(),
+            QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(rowKey, quoted(table), orderBy));
         while (st.step())
             order << st.int64(0);
         orderStamp = now;
@@ -484,6 +503,7 @@ std::unique_ptr<Recordset> Database::openTable(const QString& table) {
     auto impl = std::make_unique<Recordset::Impl>();
     impl->conn = d->conn;
     impl->table = real;
+    impl->rowKey = rowKey(d->conn, real);
     impl->cols = columns(d->conn, real);
     impl->moveFirst();
     return std::unique_ptr<Recordset>(new Recordset(std::move(impl)));
@@ -519,10 +539,10 @@ void Recordset::seek(const QString& op, const QVariant& key) {
     std::optional<qint64> found;
     if (!stored.isNull()) {
         Statement st(
-            d->c(), QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ?1%3 ORDER BY %4 LIMIT 1")
-                        .arg(quoted(d->table), quoted(first.column),
+            d->c(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1%4 ORDER BY %5 LIMIT 1")
+                        .arg(d->rowKey, quoted(d->table), quoted(first.column),
                              isTextType(first.type) ? QStringLiteral(" COLLATE NOCASE") : QString(),
-                             d->index->orderBy()));
+                             d->index->orderBy(d->rowKey)));
         st.bind(1, stored);
         if (st.step())
             found = st.int64(0);
@@ -610,8 +630,8 @@ void Recordset::update() {
         QStringList sets;
         for (int i = 0; i < names.size(); ++i)
             sets << QStringLiteral("%1 = ?%2").arg(names.at(i)).arg(i + 1);
-        Statement st(d->c(), QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                                 .arg(table, sets.join(QLatin1String(", ")))
+        Statement st(d->c(), QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
+                                 .arg(table, sets.join(QLatin1String(", ")), d->rowKey)
                                  .arg(names.size() + 1));
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values.at(i));
@@ -630,7 +650,8 @@ void Recordset::cancelUpdate() {
 void Recordset::deleteCurrent() {
     const qint64 row = d->currentRow();
     d->mode = Impl::Mode::None;
-    Statement st(d->c(), QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoted(d->table)));
+    Statement st(d->c(),
+                 QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(d->table), d->rowKey));
     st.bind(1, row);
     st.run();
     d->currentDeleted = true;
@@ -644,8 +665,8 @@ QVariant Recordset::value(const QString& field) const {
     if (d->mode == Impl::Mode::Add)
         return fromStored(type, QVariant());
     const qint64 row = d->currentRow();
-    Statement st(d->c(), QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                             .arg(quoted(d->cols.at(c).name), quoted(d->table)));
+    Statement st(d->c(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1")
+                             .arg(quoted(d->cols.at(c).name), quoted(d->table), d->rowKey));
     st.bind(1, row);
     if (!st.step())
         fail(dberr::NoCurrentRecord, QStringLiteral("No current record."));

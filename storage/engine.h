@@ -102,6 +102,9 @@ public:
 
     // Definitions.
     bool tableExists(const QString& table) const;
+    // What the schema holds under `name` (any case): "table", "view", "index", "trigger", or
+    // "" when nothing.
+    QString objectType(const QString& name) const;
     QStringList tableNames() const;
     // TableExists (3010) when present; InvalidFieldType for type 0.
     void createTable(const QString& table, const FieldDef& firstField);
@@ -114,7 +117,8 @@ public:
     QList<FieldDef> fields(const QString& table) const;
     QList<IndexDef> indexes(const QString& table) const;
 
-    // A table recordset. ItemNotFound when the table is missing.
+    // A table recordset. ItemNotFound when the table is missing; Generic for a table whose
+    // rows have no row id the engine can address (see engine_detail::rowKey).
     std::unique_ptr<Recordset> openTable(const QString& table);
 
     struct Impl;

@@ -353,6 +353,39 @@ int findColumn(const QList<Column>& cols, const QString& name) {
     return -1;
 }
 
+bool isRowIdName(const QString& name) {
+    for (const char* alias : {"rowid", "_rowid_", "oid"})
+        if (name.compare(QLatin1String(alias), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString rowKey(const ConnectionPtr& conn, const QString& table) {
+    QStringList declared; // hidden and generated columns hide the row id as well
+    {
+        Statement st(conn, QStringLiteral("PRAGMA table_xinfo(%1)").arg(quoted(table)));
+        while (st.step())
+            declared << st.text(1);
+    }
+    for (const char* alias : {"rowid", "_rowid_", "oid"}) {
+        const QString key = QLatin1String(alias);
+        if (declared.contains(key, Qt::CaseInsensitive))
+            continue;
+        try {
+            Statement(conn, QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(key, quoted(table)));
+            return key;
+        } catch (const DbError& e) {
+            if (e.number != dberr::Generic)
+                throw; // held or damaged: not a question of the table's layout
+            break;     // a table without row ids
+        }
+    }
+    fail(dberr::Generic,
+         QStringLiteral("Table '%1' has no row id the program can use (a table WITHOUT ROWID, "
+                        "or columns named rowid, _rowid_ and oid).")
+             .arg(table));
+}
+
 QString columnDefinition(const FieldDef& field) {
     if (field.type < 1 || field.type > 12)
         fail(dberr::InvalidFieldType,
@@ -465,7 +498,7 @@ QString IndexInfo::fieldList() const {
     return names.join(QLatin1Char(';'));
 }
 
-QString IndexInfo::orderBy() const {
+QString IndexInfo::orderBy(const QString& rowKey) const {
     QStringList terms;
     for (const Part& p : parts) {
         QString term = quoted(p.column);
@@ -475,7 +508,7 @@ QString IndexInfo::orderBy() const {
             term += QLatin1String(" DESC");
         terms << term;
     }
-    terms << QStringLiteral("rowid");
+    terms << rowKey;
     return terms.join(QLatin1String(", "));
 }
 

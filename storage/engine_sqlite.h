@@ -72,6 +72,13 @@ QList<Column> columns(const ConnectionPtr& conn, const QString& table);
 QString tableName(const ConnectionPtr& conn, const QString& table);
 int findColumn(const QList<Column>& cols, const QString& name); // -1 when missing
 
+// The names SQLite gives a table's row id; a declared column of one of them hides it.
+bool isRowIdName(const QString& name);
+// The name that addresses `table`'s rows by their row id: the first of rowid, _rowid_, oid
+// that no declared column takes. Fails (Generic) for a table without row ids (WITHOUT ROWID)
+// or one whose columns take all three names: its rows cannot be told apart safely.
+QString rowKey(const ConnectionPtr& conn, const QString& table);
+
 // "TEXT(50)", "LONG", "BOOLEAN NOT NULL DEFAULT 0" ...; InvalidFieldType for code 0.
 QString columnDefinition(const FieldDef& field);
 FieldDef fieldFromColumn(const Column& col);
@@ -96,7 +103,8 @@ struct IndexInfo {
     };
     QList<Part> parts;
     QString fieldList() const; // "Name" or "Name;-Size"
-    QString orderBy() const;   // ORDER BY terms, text columns without regard to case, rowid last
+    // ORDER BY terms, text columns without regard to case, the row id (`rowKey`) last.
+    QString orderBy(const QString& rowKey) const;
 };
 QList<IndexInfo> indexes(const ConnectionPtr& conn, const QString& table);
 QString indexSqlName(const QString& table, const QString& index, bool primary);

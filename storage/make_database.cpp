@@ -1,16 +1,15 @@
 #include "storage/make_database.h"
 
-#include "platform/codepage.h"
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "storage/definition_file.h"
+#include "storage/definition_text.h"
 #include "storage/gp2psobas.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <filesystem>
 #include <stdexcept>
@@ -146,22 +145,6 @@ void refreshExisting(const QDir& dir, const QString& name) {
                   [&] { compactInPlace(path, path + QStringLiteral(".compact")); });
 }
 
-QStringList readDefinition(const QString& path) {
-    const QFileInfo fi(path);
-    if (!fi.exists())
-        throw DbError(dberr::FileNotFound, QStringLiteral("File not found: %1").arg(path));
-    QFile f(path);
-    if (fi.isDir() || !f.open(QIODevice::ReadOnly))
-        throw DbError(dberr::PermissionDenied, QStringLiteral("Permission denied: %1").arg(path));
-    const QByteArray bytes = f.readAll();
-    // Written as UTF-8 here, but a file saved on Windows may be in its code page.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        text = cp1252::toUnicode(bytes);
-    return text.split(QLatin1Char('\n'));
-}
-
 // Making a database is a few dozen small transactions, each on a connection of its own. They
 // are not synced to disk one by one (the old file is in tmp.bak, a new one holds nothing yet);
 // the finished file is synced once at the end.
@@ -194,7 +177,7 @@ void addIndex(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
 
 void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& definition) {
     QStringList lines;
-    guarded(bas, [&] { lines = readDefinition(definition); });
+    guarded(bas, [&] { lines = deffile::readLines(definition); });
     deffile::Reader reader;
     for (const QString& line : lines) {
         const auto item = reader.feed(line);

@@ -103,7 +103,7 @@ void LogImport::Import() {
             const QByteArray line = log.readLine();
             if (line.isEmpty() && log.error() != QFileDevice::NoError)
                 break; // a read that fails ends the log
-            ignoreFailure("reading a log line", [&] { parser.feedLine(cp1252::toUnicode(line)); });
+            ignoreFailure("reading a log line", [&] { parser.feedRead(cp1252::toUnicode(line)); });
         }
         log.close();
     }

@@ -5,7 +5,9 @@
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
+#include "storage/catalogue_check.h"
 #include "storage/database_names.h"
+#include "storage/definition_text.h"
 #include "storage/make_database.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
@@ -78,14 +80,42 @@ void Settings::DbOpen(const QString& name) {
                       [&] { firstTime = bas.ParamsRs->boolean(QStringLiteral("First Time")); });
         if (firstTime)
             copyOriginalCircuits();
-        // One update per opening: a database the update could not raise is used as it is.
-        if (bas.DbVersion >= kCurrentLayout || updated)
-            return;
+        // One update per opening: a database the update could not raise is used as it is,
+        // but only when it has what pso.def describes in a shape the engine can use.
+        if (bas.DbVersion >= kCurrentLayout || updated) {
+            const CatalogueFaults faults = catalogueFaults();
+            if (faults.none())
+                return;
+            if (updated || !faults.unusable.isEmpty())
+                endWith(bas, QStringLiteral("Database ") + name +
+                                 QStringLiteral(" does not have the layout pso.def describes and "
+                                                "cannot be used !!!") +
+                                 Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
+            bas.dialogs->message(QStringLiteral("Database ") + name +
+                                 QStringLiteral(" lacks what pso.def describes:") +
+                                 Gp2PsoBas::CrLf2 + faults.missing.join(Gp2PsoBas::CrLf) +
+                                 Gp2PsoBas::CrLf2 +
+                                 QStringLiteral("It is brought up to date now."));
+        }
         DbClose();
         bas.StatusText = QStringLiteral("Please wait, updating database...");
         ignoreFailure("DbOpen: updating the database", [&] { MakeDatabase(bas, name); });
         updated = true;
     }
+}
+
+// How the open database differs from pso.def; nothing when pso.def cannot be read (making
+// or updating a database then says so) or the check itself fails.
+CatalogueFaults Settings::catalogueFaults() {
+    Gp2PsoBas& bas = form_.bas();
+    CatalogueFaults faults;
+    ignoreFailure("DbOpen: checking the tables", [&] {
+        if (!bas.Db)
+            throw std::runtime_error("no database open");
+        const QString definition = QDir(bas.AppDir).filePath(QStringLiteral("pso.def"));
+        faults = checkCatalogue(*bas.Db, deffile::parse(deffile::readLines(definition)));
+    });
+    return faults;
 }
 
 // Opens the file, making a missing one and repairing a damaged one, each at most once: a

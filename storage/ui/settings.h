@@ -1,6 +1,8 @@
 #pragma once
 // Opening and closing the lap time database with its settings row (DbOpen, DbClose),
 // and the Setup dialog that edits the settings.
+#include "storage/catalogue_check.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,7 @@ public:
 private:
     void openDatabase(const QString& name, bool& made, bool& repaired);
     bool openRecordsets();
+    CatalogueFaults catalogueFaults();
     void readSettings();
     void requireGameFolder();
     void checkLapTimer();

@@ -47,6 +47,16 @@ QString sqliteScalar(const QString& path, const char* sql) {
     return out;
 }
 
+// Runs `sql` on a database with SQLite itself, as another program would.
+bool sqliteRun(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE,
+                              nullptr) == SQLITE_OK &&
+              sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
 // Another program holding `path` under an exclusive lock until it is released.
 class LockHolder final {
 public:
@@ -101,6 +111,87 @@ class BrokenDatabasesTest final : public QObject {
     }
 
 private slots:
+    // Catalogues another program made or changed: what pso.def describes and is missing is
+    // named and added; what cannot be mended ends the start with what is wrong; columns that
+    // hide the row id do not lead the program to other rows.
+    void foreignCatalogues_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("message"); // "" for none
+        QTest::addColumn<bool>("ends");
+        const QString lacks = "Database pso.mdb lacks what pso.def describes:\r\n\r\n";
+        const QString upToDate = "\r\n\r\nIt is brought up to date now.";
+        const QString refused = "Database pso.mdb does not have the layout pso.def describes "
+                                "and cannot be used !!!\r\n\r\n";
+        QTest::newRow("rowid column") << "ALTER TABLE Tracks ADD COLUMN rowid LONG; "
+                                         "UPDATE Tracks SET rowid = 1000 - _rowid_"
+                                      << QString() << false;
+        QTest::newRow("no Tracks")
+            << "DROP TABLE Tracks" << lacks + "table Tracks" + upToDate << false;
+        QTest::newRow("no Name index")
+            << "DROP INDEX \"pk|Tracks|Name\"" << lacks + "index Tracks.Name" + upToDate << false;
+        QTest::newRow("view") << "DROP TABLE Tracks; CREATE VIEW Tracks AS SELECT 1 AS Name"
+                              << refused + "Tracks is a view, not a table" << true;
+        QTest::newRow("without rowid")
+            << "DROP TABLE Tracks; CREATE TABLE Tracks (Name TEXT(30) PRIMARY KEY) WITHOUT ROWID"
+            << refused + "Table 'Tracks' has no row id the program can use (a table WITHOUT "
+                         "ROWID, or columns named rowid, _rowid_ and oid)."
+            << true;
+        QTest::newRow("Name index over Country")
+            << "DROP INDEX \"pk|Tracks|Name\"; CREATE INDEX Name ON Tracks (Country)"
+            << refused + "index Tracks.Name is over Country, not Name" << true;
+    }
+    void foreignCatalogues() {
+        QFETCH(QString, sql);
+        QFETCH(QString, message);
+        QFETCH(bool, ends);
+        MainWindowFixture fx;
+        QVERIFY(sqliteRun(mainDb(fx), sql));
+        if (ends) {
+            const QByteArray before = readFile(mainDb(fx));
+            startExpectingTheEnd(fx);
+            QCOMPARE(fx.dialogs.messages(), QStringList{message});
+            QCOMPARE(readFile(mainDb(fx)), before);
+            return;
+        }
+        fx.start();
+        QCOMPARE(fx.dialogs.messages(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(testrows::track(fx.bas, "Monte-Carlo", "Country")->toString(),
+                 QStringLiteral("Monaco"));
+        QCOMPARE(testrows::track(fx.bas, "Adelaide", "Slot")->toInt(), 16);
+        fx.stop();
+        // The next start finds nothing to say.
+        fx.dialogs.shown.clear();
+        fx.start();
+        QCOMPARE(fx.dialogs.messages(), QStringList{});
+        fx.stop();
+    }
+
+    // The database named on the command line is a file of the program folder.
+    void commandLineNamesOutsideTheProgramFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("up") << "../pso.mdb";
+        QTest::newRow("absolute") << "/tmp/elsewhere.mdb";
+        QTest::newRow("sub folder") << "sub/season.mdb";
+        QTest::newRow("backslash") << "..\\season.mdb";
+        QTest::newRow("dots inside") << "a..b.mdb";
+    }
+    void commandLineNamesOutsideTheProgramFolder() {
+        QFETCH(QString, name);
+        MainWindowFixture fx;
+        const auto before = filesnapshot::take(fx.tmp.path());
+        try {
+            fx.start({name});
+            QFAIL("the program did not end");
+        } catch (const ProgramEnded& e) {
+            QCOMPARE(e.status, 1);
+        }
+        fx.frm.reset();
+        QCOMPARE(fx.dialogs.messages(),
+                 QStringList{"Database '" + name +
+                             "' must be a plain file name, without folders or '..' !!!"});
+        QCOMPARE(filesnapshot::changed(before, filesnapshot::take(fx.tmp.path())), QStringList{});
+    }
+
     void mainDatabaseOfRandomBytesEndsTheStartAndIsKept() {
         MainWindowFixture fx;
         const QByteArray junk = randomBytes(8192, 1);

@@ -83,6 +83,8 @@ private slots:
     void repairRebuildsADamagedIndex();
     void repairRefusesWhatIsNoDatabase();
     void integrityCheckSeesADamagedPage();
+    void foreignTablesAreAddressedByTheirOwnRowIds_data();
+    void foreignTablesAreAddressedByTheirOwnRowIds();
 
 private:
     QString file(const QString& name) const { return tmp_->filePath(name); }
@@ -706,4 +708,68 @@ void EngineTest::integrityCheckSeesADamagedPage() {
 }
 
 QTEST_GUILESS_MAIN(EngineTest)
+// Tables made by another program may declare columns that hide SQLite's row id, or have none.
+// Editing and deleting must reach the row the recordset stands on; a table whose rows cannot
+// be told apart is refused, and a definition naming a row id field is refused too.
+void EngineTest::foreignTablesAreAddressedByTheirOwnRowIds_data() {
+    QTest::addColumn<QString>("create");
+    QTest::addColumn<bool>("usable");
+    // Rows a, b, c; the hiding columns hold 3, 2, 1, so a row id taken from them names
+    // another row.
+    const QString rows = "; INSERT INTO T (Name) VALUES ('a'), ('b'), ('c')";
+    QTest::newRow("rowid column") << "CREATE TABLE T (rowid LONG, Name TEXT(30))" + rows +
+                                         "; UPDATE T SET rowid = 4 - oid"
+                                  << true;
+    QTest::newRow("rowid and _rowid_")
+        << "CREATE TABLE T (ROWID LONG, _ROWID_ LONG, Name TEXT)" + rows +
+               "; UPDATE T SET rowid = 4 - oid, _rowid_ = 4 - oid"
+        << true;
+    QTest::newRow("integer primary key")
+        << "CREATE TABLE T (Id INTEGER PRIMARY KEY, rowid LONG, Name TEXT)" + rows +
+               "; UPDATE T SET rowid = 4 - Id"
+        << true;
+    QTest::newRow("all three names")
+        << "CREATE TABLE T (rowid LONG, oid LONG, _rowid_ LONG, Name TEXT)" + rows << false;
+    QTest::newRow("without rowid")
+        << "CREATE TABLE T (Name TEXT PRIMARY KEY, rowid LONG) WITHOUT ROWID" + rows << false;
+}
+
+void EngineTest::foreignTablesAreAddressedByTheirOwnRowIds() {
+    QFETCH(QString, create);
+    QFETCH(bool, usable);
+    const QString path = file(QStringLiteral("f.mdb"));
+    sqlite3* raw = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &raw), SQLITE_OK);
+    const int rc = sqlite3_exec(raw, create.toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    QCOMPARE(rc, SQLITE_OK);
+    auto db = Database::open(path);
+    if (!usable) {
+        QCOMPARE(errorOf([&] { db->openTable(QStringLiteral("T")); }), dberr::Generic);
+        return;
+    }
+    auto rs = db->openTable(QStringLiteral("T"));
+    const auto names = [&] {
+        QStringList out;
+        for (rs->moveFirst(); !rs->eof(); rs->moveNext())
+            out << rs->text(QStringLiteral("Name"));
+        return out;
+    };
+    QCOMPARE(names(), (QStringList{"a", "b", "c"}));
+    rs->moveFirst();
+    rs->edit();
+    rs->setValue(QStringLiteral("Name"), QStringLiteral("first"));
+    rs->update();
+    rs->moveNext();
+    rs->deleteCurrent();
+    QCOMPARE(names(), (QStringList{"first", "c"}));
+    // The engine's own tables never get such a field.
+    for (const char* reserved : {"rowid", "OID", "_RowId_"})
+        QCOMPARE(errorOf([&] {
+                     db->createTable(QStringLiteral("U"),
+                                     field(QString::fromLatin1(reserved), FieldType::Long));
+                 }),
+                 dberr::Generic);
+}
+
 #include "engine_test.moc"

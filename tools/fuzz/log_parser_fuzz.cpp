@@ -50,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     LogParser parser(trackOfSlot, recordTime);
     const QList<QByteArray> lines = fuzz::bytes(data, size).split('\n');
     for (const QByteArray& line : lines)
-        parser.feedLine(cp1252::toUnicode(line));
+        parser.feedRead(cp1252::toUnicode(line));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "trackfile/ui/circuit_lists.h"
 
 #include "platform/gamepath.h"
+#include "platform/native_names.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
@@ -69,13 +70,14 @@ void CircuitLists::Rename_Click() {
         form_.dialogs().message(QStringLiteral("File already exists !!!"));
         return;
     }
-    QFile file(folder + gamepath::sep() + oldName);
+    const QString source = folder + gamepath::sep() + oldName;
     bool renamed = false;
-    refreshFileList([&] { renamed = file.rename(target); });
+    QString reason;
+    refreshFileList([&] { renamed = nativenames::rename(source, target, &reason); });
     if (!renamed)
-        form_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(file.fileName()) +
+        form_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
                                 QStringLiteral(" to ") + newName + QStringLiteral(" !!!") +
-                                Gp2PsoBas::CrLf2 + file.errorString());
+                                Gp2PsoBas::CrLf2 + reason);
 }
 
 void CircuitLists::Delete_Click() {
@@ -85,10 +87,11 @@ void CircuitLists::Delete_Click() {
     if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the file '") +
                                   name + QStringLiteral("' ? ")))
         return;
-    QFile file(File1->path() + gamepath::sep() + name);
+    const QString path = File1->path() + gamepath::sep() + name;
     bool deleted = false;
-    refreshFileList([&] { deleted = file.remove(); });
+    QString reason;
+    refreshFileList([&] { deleted = nativenames::remove(path, &reason); });
     if (!deleted)
-        form_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(file.fileName()) +
-                                QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + file.errorString());
+        form_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
+                                QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + reason);
 }

@@ -1,5 +1,7 @@
 #include "trackfile/ui/file_list_box.h"
 
+#include "platform/native_names.h"
+
 #include <QDir>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -36,6 +38,11 @@ void FileListBox::refresh() {
         for (const QFileInfo& fi : entries)
             if (re.match(fi.fileName()).hasMatch())
                 keyed.emplace_back(fi.fileName().toCaseFolded(), fi.fileName());
+        // Qt leaves out names that are not UTF-8 on disk; they are listed as shown, and the
+        // commands reach the file through the bytes kept for it.
+        for (const QString& name : nativenames::undecodableFiles(folder_))
+            if (re.match(name).hasMatch())
+                keyed.emplace_back(name.toCaseFolded(), name);
         std::sort(keyed.begin(), keyed.end());
         QStringList names;
         names.reserve(qsizetype(keyed.size()));

@@ -1,0 +1,23 @@
+#pragma once
+// File names that the system holds as bytes which are not valid UTF-8. Qt shows such a name
+// with the replacement character and cannot open the shown name again, so the bytes of every
+// such file a listing met are kept here, by the path as shown, for the calls that work on it.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QFile;
+
+namespace nativenames {
+// The regular files of `folder` whose names do not decode (Qt's own listings leave them
+// out), as shown, with their bytes remembered. The folder's own name must decode.
+QStringList undecodableFiles(const QString& folder);
+// The bytes to hand the system for `path`: the remembered ones, else QFile::encodeName.
+QByteArray encode(const QString& path);
+// Renames and deletes through the system's bytes of the names; false with the system's
+// reason in *error. A rename never replaces an entry of the new name (as QFile's does not).
+bool rename(const QString& from, const QString& to, QString* error);
+bool remove(const QString& path, QString* error);
+// Opens `file` (its fileName() is the shown path) through the system's bytes.
+bool open(QFile& file, int qtMode);
+} // namespace nativenames

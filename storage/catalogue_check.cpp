@@ -1,0 +1,82 @@
+#include "storage/catalogue_check.h"
+
+#include "storage/engine.h"
+
+#include <QSet>
+
+namespace {
+
+// "Name;-Size" and "+name; -size" name the same key.
+QString keyOf(const QString& fields) {
+    QStringList parts;
+    for (QString part : fields.split(QLatin1Char(';'))) {
+        part = part.trimmed();
+        if (part.startsWith(QLatin1Char('+')))
+            part = part.mid(1).trimmed();
+        if (!part.isEmpty())
+            parts << part.toCaseFolded();
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
+bool hasField(const QList<FieldDef>& fields, const QString& name) {
+    for (const FieldDef& f : fields)
+        if (f.name.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) {
+    CatalogueFaults out;
+    QSet<QString> tablesDone; // each table's own faults are told once
+    QSet<QString> unusableTables;
+    for (const deffile::Item& item : items) {
+        if (item.kind == deffile::Item::Kind::BadLine)
+            continue;
+        const QString table = item.table;
+        const QString folded = table.toCaseFolded();
+        if (!tablesDone.contains(folded)) {
+            tablesDone.insert(folded);
+            const QString type = db.objectType(table);
+            if (type.isEmpty()) {
+                out.missing << QStringLiteral("table ") + table;
+            } else if (type != QLatin1String("table")) {
+                out.unusable << QStringLiteral("%1 is a %2, not a table").arg(table, type);
+                unusableTables.insert(folded);
+            } else {
+                try {
+                    db.openTable(table)->close();
+                } catch (const DbError& e) {
+                    if (e.number != dberr::Generic)
+                        throw;
+                    out.unusable << e.description;
+                    unusableTables.insert(folded);
+                }
+            }
+        }
+        if (unusableTables.contains(folded) || !db.tableExists(table))
+            continue; // a missing table brings its fields and indexes along
+        if (item.kind == deffile::Item::Kind::Field) {
+            if (!hasField(db.fields(table), item.field.name))
+                out.missing << QStringLiteral("field %1.%2").arg(table, item.field.name);
+            continue;
+        }
+        const IndexDef& wanted = item.index;
+        bool found = false;
+        for (const IndexDef& have : db.indexes(table)) {
+            if (have.name.compare(wanted.name, Qt::CaseInsensitive) != 0)
+                continue;
+            found = true;
+            if (keyOf(have.fields) != keyOf(wanted.fields))
+                out.unusable << QStringLiteral("index %1.%2 is over %3, not %4")
+                                    .arg(table, wanted.name, have.fields, wanted.fields);
+            else if ((wanted.unique || wanted.primary) && !have.unique)
+                out.unusable << QStringLiteral("index %1.%2 is not unique").arg(table, wanted.name);
+        }
+        if (!found)
+            out.missing << QStringLiteral("index %1.%2").arg(table, wanted.name);
+    }
+    return out;
+}
