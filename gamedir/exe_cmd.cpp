@@ -102,17 +102,36 @@ QString sumfixProgram(const QString& appDir) {
 
 namespace ExeCmd {
 
-void RunAndWait(const QString& commandLine) {
+QString RunResult::problem(const QString& program) const {
+    if (!started)
+        return program + QStringLiteral(" could not be run: ") + error;
+    if (crashed)
+        return program + QStringLiteral(" stopped abnormally");
+    if (exitCode != 0)
+        return program + QStringLiteral(" failed (exit status %1)").arg(exitCode);
+    return {};
+}
+
+RunResult RunAndWait(const QString& commandLine) {
+    RunResult result;
     const Command command = splitCommandLine(commandLine);
-    if (command.program.isEmpty())
-        return;
+    if (command.program.isEmpty()) {
+        result.error = QStringLiteral("empty command line");
+        return result;
+    }
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     process.start(command.program, command.args);
-    if (!process.waitForStarted(-1))
-        return;
+    if (!process.waitForStarted(-1)) {
+        result.error = process.errorString();
+        return result;
+    }
+    result.started = true;
     waitForEnd(process);
+    result.crashed = process.exitStatus() == QProcess::CrashExit;
+    result.exitCode = process.exitCode();
+    return result;
 }
 
 bool StartDetached(const QString& program, const QStringList& args, int windowState) {

@@ -15,10 +15,19 @@ inline constexpr int MinimizedWindow = 6; // minimised, without focus
 // split at blanks (runs of blanks count as one, no quoting is recognised or added); the
 // program is its first word, or, when that names no file, the shortest run of leading words
 // that does (a program folder may hold blanks). The program inherits the current directory,
-// the environment and the standard channels. A program that cannot start returns at once and
-// nothing is reported. While waiting, timers and paint events run but no user input is
-// handled.
-void RunAndWait(const QString& commandLine);
+// the environment and the standard channels. A program that cannot start returns at once.
+// While waiting, timers and paint events run but no user input is handled. The result says
+// whether the program ran and how it ended; callers that do not care pass it over.
+struct RunResult {
+    bool started = false;
+    bool crashed = false;
+    int exitCode = 0;
+    QString error; // why it could not start
+    bool ok() const { return started && !crashed && exitCode == 0; }
+    // "" when ok, else why: could not be run, crashed, or its exit status.
+    QString problem(const QString& program) const;
+};
+RunResult RunAndWait(const QString& commandLine);
 
 // Starts a program without waiting, from the current directory. False when it cannot start.
 [[nodiscard]] bool StartDetached(const QString& program, const QStringList& args, int windowState);

@@ -49,6 +49,8 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     }
     const QString target =
         gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
+    if (!backedUp(run, target))
+        return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
         InstallReport += crLf + name + QStringLiteral(" track copied to ") + target +
@@ -90,7 +92,16 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     return answer;
 }
 
-void Installer::installPicture(Run& run, const QString& name) {
+bool Installer::backedUp(Run& run, const QString& target) {
+    QString error;
+    if (run.backup.keep(target, &error))
+        return true;
+    form_.status().hideStatus();
+    form_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Install"), error));
+    return false;
+}
+
+bool Installer::installPicture(Run& run, const QString& name) {
     const QString source = run.scratch + gamepath::sep() + name;
     const qint64 length = QFileInfo(source).size();
     QString* remembered = nullptr;
@@ -102,10 +113,12 @@ void Installer::installPicture(Run& run, const QString& name) {
         remembered = &run.smallPicture;
         size = QStringLiteral("440x330");
     } else {
-        return;
+        return true;
     }
     const QString target =
         gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
+    if (!backedUp(run, target))
+        return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
         *remembered = target;
@@ -116,6 +129,7 @@ void Installer::installPicture(Run& run, const QString& name) {
                          QStringLiteral(" menu image couldn't be copied to ") + target +
                          QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
     }
+    return true;
 }
 
 void Installer::convertTexture(const Run& run, const QString& name) {

@@ -3,6 +3,7 @@
 #include "packs/ui/menu_pictures.h"
 
 #include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
 #include "packs/file_copy.h"
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -133,14 +135,27 @@ void MenuPictures::ImportPicture_Click(int which) {
         // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
         QFile::remove(handOver);
-        ExeCmd::RunAndWait(
+        const ExeCmd::RunResult run = ExeCmd::RunAndWait(
             gp2hipic::extractCommand(bas.AppDir, bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)));
         const QString target = gamepath::join(
             bas.Gp2Dir, QStringLiteral("Bitmaps/") +
                             importedPictureFileName(form_.panel().Track->text(), which));
-        const CopyResult copied = copyOver(handOver, target);
-        if (!copied.ok)
-            reportIgnoredFailure("keeping the imported menu picture", qPrintable(copied.error));
+        // The field keeps its picture unless the game's picture really arrived.
+        QString problem = run.problem(QStringLiteral("gp2hipic"));
+        if (problem.isEmpty() && !QFileInfo(handOver).isFile())
+            problem = QStringLiteral("gp2hipic wrote no picture to ") +
+                      QDir::toNativeSeparators(handOver);
+        if (problem.isEmpty()) {
+            const CopyResult copied = copyOver(handOver, target);
+            if (!copied.ok)
+                problem = QStringLiteral("cannot write ") + QDir::toNativeSeparators(target) +
+                          QStringLiteral(": ") + copied.error;
+        }
+        if (!problem.isEmpty()) {
+            form_.dialogs().message(QStringLiteral("The menu picture was not imported !!!") +
+                                    Gp2PsoBas::CrLf2 + problem);
+            return;
+        }
         f->setText(target);
         QCoreApplication::processEvents();
         MenuPicture_LostFocus(which);
@@ -189,7 +204,20 @@ void MenuPictures::Repair_Click() {
     status.showStatus();
     status.pump();
     const Gp2PsoBas& bas = form_.bas();
-    ignoreFailure("compacting the picture archive",
-                  [&] { ExeCmd::RunAndWait(gp2hipic::compactCommand(bas.AppDir, bas.Gp2Dir)); });
+    const QString command = QStringLiteral("Defrag");
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
+    QString problem;
+    if (!backup.keep(gp2hipic::archivePath(bas.Gp2Dir), &problem)) {
+        status.hideStatus();
+        form_.dialogs().message(gamebackup::failureMessage(command, problem));
+        return;
+    }
+    ignoreFailure("compacting the picture archive", [&] {
+        problem = ExeCmd::RunAndWait(gp2hipic::compactCommand(bas.AppDir, bas.Gp2Dir))
+                      .problem(QStringLiteral("gp2hipic"));
+    });
     status.hideStatus();
+    if (!problem.isEmpty())
+        form_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
+                                Gp2PsoBas::CrLf2 + problem);
 }

@@ -2,6 +2,7 @@
 // catalogue is not touched: its rows are keyed by track name, not by file name.
 #include "trackfile/ui/circuit_lists.h"
 
+#include "gamedir/game_backup.h"
 #include "platform/gamepath.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/file_list_box.h"
@@ -22,6 +23,16 @@ bool isPlainFileName(const QString& name) {
 }
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Saves the files a command is about to change; false (and said why) when it could not.
+bool backedUp(MainForm& form, const QString& command, const QStringList& files) {
+    gamebackup::Backup backup(gamebackup::backupsFolder(form.bas()), command);
+    QString error;
+    if (backup.keep(files, &error))
+        return true;
+    form.dialogs().message(gamebackup::failureMessage(command, error));
+    return false;
+}
 
 } // namespace
 
@@ -70,6 +81,8 @@ void CircuitLists::Rename_Click() {
         return;
     }
     QFile file(folder + gamepath::sep() + oldName);
+    if (!backedUp(form_, QStringLiteral("Rename"), {file.fileName(), target}))
+        return;
     bool renamed = false;
     refreshFileList([&] { renamed = file.rename(target); });
     if (!renamed)
@@ -86,6 +99,8 @@ void CircuitLists::Delete_Click() {
                                   name + QStringLiteral("' ? ")))
         return;
     QFile file(File1->path() + gamepath::sep() + name);
+    if (!backedUp(form_, QStringLiteral("Delete"), {file.fileName()}))
+        return;
     bool deleted = false;
     refreshFileList([&] { deleted = file.remove(); });
     if (!deleted)
