@@ -5,6 +5,7 @@
 #include "app/log_window.h"
 #include "app/picture_view.h"
 #include "app/recording_window.h"
+#include "app/restore_command.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
 #include "laptimes/ui/lap_time_table.h"
@@ -77,6 +78,7 @@ void Gp2PsoFrm::buildMenus() {
     Install = named(File->addAction(QStringLiteral("&Install new Track")), "Install");
     FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
     Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
+    RestoreLast = named(File->addAction(QStringLiteral("&Restore last change...")), "RestoreLast");
     S3 = named(File->addSeparator(), "S3");
     FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
     S2 = named(File->addSeparator(), "S2");
@@ -90,6 +92,7 @@ void Gp2PsoFrm::buildMenus() {
     connect(Install, &QAction::triggered, this, guarded("Install_Click", [this] { Installing->Install_Click(); }));
     connect(FileLog, &QAction::triggered, this, guarded("FileLog_Click", [this] { Launching->FileLog_Click(); }));
     connect(Repair, &QAction::triggered, this, guarded("Repair_Click", [this] { Pictures->Repair_Click(); }));
+    connect(RestoreLast, &QAction::triggered, this, guarded("RestoreLast_Click", [this] { RestoreLastChange(*this, *Packs); }));
     connect(FileSetup, &QAction::triggered, this, guarded("FileSetup_Click", [this] { Setting->FileSetup_Click(); }));
     connect(FileExit, &QAction::triggered, this, guarded("FileExit_Click", [this] { FileExit_Click(); }));
     connect(Contents, &QAction::triggered, this, guarded("Contents_Click", [this] { Contents_Click(); }));

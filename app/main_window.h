@@ -62,6 +62,7 @@ public:
     QAction* Install;
     QAction* FileLog;
     QAction* Repair;
+    QAction* RestoreLast; // "&Restore last change..."
     QAction* S3;
     QAction* FileSetup;
     QAction* S2;

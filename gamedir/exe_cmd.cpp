@@ -162,20 +162,38 @@ Run Prepare(const QString& program, const QStringList& arguments, const QString&
     return {{}, {}, cannotStart(program, QStringLiteral("not a program this system can run"))};
 }
 
-QString RunAndWait(const Run& run) {
-    if (!run.error.isEmpty())
-        return run.error;
+QString RunResult::problem(const QString& program) const {
+    if (!started)
+        return program + QStringLiteral(" could not be run: ") + error;
+    if (crashed)
+        return program + QStringLiteral(" stopped abnormally");
+    if (exitCode != 0)
+        return program + QStringLiteral(" failed (exit status %1)").arg(exitCode);
+    return {};
+}
+
+RunResult RunAndWait(const Run& run) {
+    RunResult result;
+    if (!run.error.isEmpty()) {
+        result.error = run.error;
+        return result;
+    }
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     process.start(run.program, run.arguments);
-    if (!process.waitForStarted(-1))
-        return cannotStart(run.program, process.errorString());
+    if (!process.waitForStarted(-1)) {
+        result.error = cannotStart(run.program, process.errorString());
+        return result;
+    }
+    result.started = true;
     waitForEnd(process);
-    return {};
+    result.crashed = process.exitStatus() == QProcess::CrashExit;
+    result.exitCode = process.exitCode();
+    return result;
 }
 
-QString RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir) {
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir) {
     return RunAndWait(Prepare(program, arguments, gameDir));
 }
 

@@ -23,13 +23,23 @@ struct Run {
 };
 Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir);
 
-// Starts a prepared run and returns when it has ended (an emulator ends with its program),
-// with no time-out. Returns "" when it ran, else why it did not. While waiting, timers and
-// paint events run but no user input is handled.
-[[nodiscard]] QString RunAndWait(const Run& run);
+// How a waited-for run ended. An emulator ends with its program but does not pass on the
+// program's exit status, so for DOS programs only "could not be run" is known.
+struct RunResult {
+    bool started = false;
+    bool crashed = false;
+    int exitCode = 0;
+    QString error; // why it could not start
+    bool ok() const { return started && !crashed && exitCode == 0; }
+    // "" when ok, else why: could not be run, crashed, or its exit status.
+    QString problem(const QString& program) const;
+};
+
+// Starts a prepared run and returns when it has ended, with no time-out. While waiting,
+// timers and paint events run but no user input is handled.
+RunResult RunAndWait(const Run& run);
 // Prepare and RunAndWait in one.
-[[nodiscard]] QString RunAndWait(const QString& program, const QStringList& arguments,
-                                 const QString& gameDir);
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir);
 
 // Starts a program without waiting, from the current directory. False when it cannot start.
 [[nodiscard]] bool StartDetached(const QString& program, const QStringList& args, int windowState);

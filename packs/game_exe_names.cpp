@@ -12,34 +12,40 @@
 ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
                              const QStringList& countries16, const QList<int>& laps16) {
     const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
+    const auto refused = [](const QString& why) {
+        ExeNamesResult result;
+        result.error = why;
+        return result;
+    };
     {
-        // Read and write, never truncate: only whether writing is allowed is asked here.
+        // Read and write, never truncate or make: only whether writing is allowed is asked.
         QFile probe(exe);
-        if (!probe.open(QIODevice::ReadWrite)) {
-            ExeNamesResult refused;
-            refused.error = probe.errorString();
-            return refused;
-        }
+        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+            return refused(probe.exists() ? probe.errorString()
+                                          : QStringLiteral("the file is missing"));
     }
+    const QString unknown = QStringLiteral("the edition of the game program is not recognised");
+    const QString tooShort = QStringLiteral("the file is too short to hold them");
     // A previous detection must not decide where this file is written.
     bas.NamesPos = 0;
     bas.LapsPos = 0;
     try {
         DetectGp2Version(bas);
-    } catch (const Gp2ExeError&) {
-        return {};
+    } catch (const Gp2ExeError& e) {
+        return refused(QString::fromStdString(e.what()));
     }
     if (bas.NamesPos == 0)
-        return {};
+        return refused(unknown);
 
     const std::optional<QByteArray> first = binfile::readAt(exe, bas.NamesPos, 1);
-    const std::optional<QByteArray> oldLaps = binfile::readAt(exe, qint64(bas.LapsPos) + 1, kSlotCount);
+    const std::optional<QByteArray> oldLaps =
+        binfile::readAt(exe, qint64(bas.LapsPos) + 1, kSlotCount);
     if (!first || first->size() != 1 || !oldLaps || oldLaps->size() != kSlotCount)
-        return {};
+        return refused(tooShort);
     const QByteArray stream = namesAreaStream(names16, countries16, first->at(0));
     const qint64 length = binfile::length(exe);
     if (qint64(bas.NamesPos) + stream.size() > length)
-        return {};
+        return refused(tooShort);
 
     const LapBytes laps = lapBytes(laps16);
     QByteArray lapBlock = *oldLaps;

@@ -8,16 +8,15 @@
 struct Gp2PsoBas;
 
 struct ExeNamesResult {
-    bool written = false;     // the names area and the lap bytes were written
-    QList<int> refusedSlots;  // slots whose lap count does not fit a byte: their byte was kept
-    QString error;            // why the file could not be written ("" when it was, or when
-                              // its edition is unknown or it is too short: those are kept)
+    bool written = false;    // the names area and the lap bytes were written
+    QList<int> refusedSlots; // slots whose lap count does not fit a byte: their byte was kept
+    QString error;           // why nothing was written ("" when it was)
 };
 
 // Recognises the edition of Gp2Dir's GP2.EXE afresh (NamesPos and LapsPos are 0 afterwards
 // when it is not recognised) and writes the names area stream after the area's first byte,
-// then the lap bytes. Nothing is written when the file cannot be opened for writing, its
-// edition is not recognised, or it is too short to hold the area and the lap bytes (the game
-// program is never made longer).
+// then the lap bytes. Nothing is written when the file is missing (it is never made) or
+// cannot be opened for writing, its edition is not recognised, or it is too short to hold the
+// area and the lap bytes (the game program is never made longer).
 ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
                              const QStringList& countries16, const QList<int>& laps16);

@@ -71,7 +71,7 @@ void Launcher::Launch() {
     ignoreFailure("waiting for the state file's checksum",
                   [&] { ExeCmd::WaitForSumfix(statefile::path(bas.Gp2Dir)); });
     QString failed;
-    ignoreFailure("running the game", [&] { failed = ExeCmd::RunAndWait(game); });
+    ignoreFailure("running the game", [&] { failed = ExeCmd::RunAndWait(game).error; });
     if (!failed.isEmpty())
         form_.dialogs().message(failed);
     const qint64 seconds = clock.elapsed() / 1000;

@@ -1,9 +1,11 @@
 // Export to the game: the assigned circuits are copied over the slot files, the menu names and
 // lap counts go into GP2.EXE, the menu pictures of every changed slot into the picture
-// archive, and the pending state is cleared. A failing step does not stop the export.
+// archive, and the pending state is cleared. The files it changes are saved first; a failing
+// step does not stop the export, and the closing message lists what failed.
 #include "packs/ui/exporter.h"
 
 #include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
 #include "packs/copy_failure_message.h"
 #include "packs/game_exe_names.h"
 #include "packs/gp2hipic.h"
@@ -21,6 +23,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QWidget>
@@ -31,6 +34,14 @@ namespace {
 
 QString circuitsPath(const QString& gp2Dir, const QString& name) {
     return gamepath::join(gp2Dir, QStringLiteral("Circuits/") + name);
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath();
 }
 
 } // namespace
@@ -50,6 +61,8 @@ void Exporter::Export_Click() {
         return;
     }
     if (!form_.dialogs().askYesNo(QStringLiteral("Update your Gp2 files on selected circuits ?")))
+        return;
+    if (!backUp())
         return;
     Gp2PsoBas& bas = form_.bas();
     CircuitLists& lists = form_.lists();
@@ -86,7 +99,57 @@ void Exporter::Export_Click() {
     }
     status.hideStatus();
     form_.window()->show();
-    form_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
+    if (failures_.isEmpty())
+        form_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
+    else
+        form_.dialogs().message(QStringLiteral("Gp2 was not updated completely !!!") +
+                                Gp2PsoBas::CrLf2 + failures_.join(Gp2PsoBas::CrLf));
+}
+
+bool Exporter::backUp() {
+    const Gp2PsoBas& bas = form_.bas();
+    const CircuitLists& lists = form_.lists();
+    failures_.clear();
+    QStringList files;
+    QStringList targets; // canonical paths of the slot files written over
+    bool pictures = false;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (!lists.SlotFile[slot].isEmpty()) {
+            const QString target = circuitsPath(bas.Gp2Dir, slotFileName(slot));
+            files << target;
+            targets << canonical(target);
+        }
+        pictures = pictures || lists.SlotChanged[slot];
+    }
+    // GP2.EXE is saved whole; it is never made when it is missing.
+    const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
+    if (QFileInfo(exe).isFile())
+        files << exe;
+    if (pictures)
+        files << gp2hipic::archivePath(bas.Gp2Dir) << gp2hipic::handOverPath(bas.Gp2Dir);
+    const QDir circuits(gamepath::join(bas.Gp2Dir, QStringLiteral("circuits")));
+    for (const QString& name : circuits.entryList({QStringLiteral("tmp*.tmp")}, QDir::Files))
+        files << circuits.filePath(name);
+
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
+    QString error;
+    if (!backup.keep(files, &error)) {
+        form_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
+        return false;
+    }
+    // A circuit assigned from a slot file that this export writes over is copied from the
+    // saved copy, so a swap of two slots gives each the other's old circuit.
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        sources_[slot].clear();
+        if (lists.SlotFile[slot].isEmpty())
+            continue;
+        const QString source = circuitsPath(bas.Gp2Dir, lists.SlotFile[slot]);
+        const qsizetype at = targets.indexOf(canonical(source));
+        const QString saved =
+            at < 0 || targets[at].isEmpty() ? QString() : backup.copyOf(files.at(at));
+        sources_[slot] = saved.isEmpty() ? source : saved;
+    }
+    return true;
 }
 
 void Exporter::copySlot(int slot) {
@@ -98,14 +161,18 @@ void Exporter::copySlot(int slot) {
     status.setLine2(QStringLiteral("Copying... "));
     status.pump();
 
-    const QString source = circuitsPath(bas.Gp2Dir, assigned);
+    const QString source = sources_[slot];
     const QString target = circuitsPath(bas.Gp2Dir, slotFileName(slot));
     // A checksum run still busy with either file would leave a stale trailer behind.
-    ExeCmd::WaitForSumfix(source);
+    ExeCmd::WaitForSumfix(circuitsPath(bas.Gp2Dir, assigned));
     ExeCmd::WaitForSumfix(target);
     const CopyResult copied = copyOver(source, target);
-    if (!copied.ok)
+    if (!copied.ok) {
         form_.dialogs().message(copyFailureMessage(bas.Gp2Dir, slot, copied));
+        failures_ << QStringLiteral("Slot %1: %2 was not copied over %3: %4")
+                         .arg(slot)
+                         .arg(assigned, slotFileName(slot), copied.error);
+    }
 
     // The entry shows the circuit now in the slot. When the copy failed that is still the
     // game's own: the menu name and lap count written next must be those of the circuit the
@@ -114,7 +181,8 @@ void Exporter::copySlot(int slot) {
     form_.GetInfo();
     TrackInfoPanel& panel = form_.panel();
     if (QListWidgetItem* entry = lists.List1->item(slot - 1)) {
-        entry->setText(slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
+        entry->setText(
+            slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
         entry->setData(Qt::UserRole, valOf(maskedDigits(panel.Laps)));
     }
 }
@@ -133,14 +201,12 @@ void Exporter::writeMenuNames() {
         laps << entry->data(Qt::UserRole).toInt();
     }
     const ExeNamesResult result = writeExeNames(form_.bas(), names, countries, laps);
-    // Otherwise "Gp2 Updated !!!" would be the only word on a game menu left as it was.
-    if (!result.error.isEmpty())
-        form_.dialogs().message(
-            QStringLiteral("Couldn't write the menu names into ") +
-            QDir::toNativeSeparators(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
-            QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + result.error);
-    if (result.written && !result.refusedSlots.isEmpty())
-        form_.dialogs().message(refusedLapsMessage(result.refusedSlots));
+    if (!result.written)
+        failures_ << QStringLiteral("Couldn't write the menu names and lap counts into ") +
+                         shown(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
+                         QStringLiteral(": ") + result.error;
+    else if (!result.refusedSlots.isEmpty())
+        failures_ << refusedLapsMessage(result.refusedSlots);
 }
 
 void Exporter::rewritePictures(int slot) {
@@ -152,17 +218,21 @@ void Exporter::rewritePictures(int slot) {
     form_.GetInfo();
     TrackInfoPanel& panel = form_.panel();
     if (QListWidgetItem* entry = lists.List1->item(slot - 1))
-        entry->setText(slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
+        entry->setText(
+            slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
 
     status.setLine2(QString::number(slot) + QStringLiteral(" ") + lists.SlotFile[slot]);
     status.pump();
-    handOverPicture(1, gp2hipic::pictureNumber(slot, 1));
+    handOverPicture(slot, 1);
     status.setLine2(QStringLiteral(" - ") + status.line2() + QStringLiteral(" - "));
     status.pump();
-    handOverPicture(2, gp2hipic::pictureNumber(slot, 2));
+    handOverPicture(slot, 2);
 }
 
-void Exporter::handOverPicture(int which, int picture) {
+void Exporter::handOverPicture(int slot, int which) {
+    const int picture = gp2hipic::pictureNumber(slot, which);
+    const QString notWritten =
+        QStringLiteral("Couldn't write menu picture %1 of slot %2: ").arg(picture).arg(slot);
     const Gp2PsoBas& bas = form_.bas();
     const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
     const QString fallback = bas.AppDir + gamepath::sep() +
@@ -180,14 +250,14 @@ void Exporter::handOverPicture(int which, int picture) {
     }
     if (!copied.ok) {
         // Without a picture of its own the archive keeps the one it has.
-        reportIgnoredFailure("handing over the default menu picture", qPrintable(copied.error));
+        failures_ << notWritten + shown(fallback) + QStringLiteral(": ") + copied.error;
         return;
     }
-    const QString failed = ExeCmd::RunAndWait(
+    const ExeCmd::RunResult run = ExeCmd::RunAndWait(
         gp2hipic::program(bas.AppDir),
         gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir);
-    if (!failed.isEmpty())
-        reportIgnoredFailure("replacing a menu picture", qPrintable(failed));
+    if (!run.ok())
+        failures_ << notWritten + run.problem(QStringLiteral("gp2hipic"));
 }
 
 void Exporter::deleteViewPackFiles() {

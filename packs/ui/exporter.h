@@ -2,6 +2,9 @@
 // Export to the game: slot copies, menu names and lap counts in GP2.EXE, menu pictures.
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <array>
 
 class QPushButton;
 class QWidget;
@@ -16,11 +19,17 @@ public:
 
 private:
     bool anythingPending() const;
-    // The steps of one export, in their order.
+    // Saves every game file the export may change; false (and said why) when it could not.
+    bool backUp();
+    // The steps of one export, in their order. What fails goes into failures_.
     void copySlot(int slot);
     void writeMenuNames();
     void rewritePictures(int slot);
-    void handOverPicture(int which, int picture);
+    void handOverPicture(int slot, int which);
     void deleteViewPackFiles();
     MainForm& form_;
+    // Per slot, the file its circuit is copied from: the backup's copy when the assigned
+    // circuit is itself a slot file that this export writes over (a swap of two slots).
+    std::array<QString, 17> sources_;
+    QStringList failures_;
 };

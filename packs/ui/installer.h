@@ -1,5 +1,7 @@
 #pragma once
 // Installation of circuits from ZIP archives (menu "&Install new Track").
+#include "gamedir/game_backup.h"
+
 #include <QObject>
 #include <QString>
 
@@ -28,6 +30,8 @@ private:
         QString smallPicture;   // 440x330 menu picture
         QString readMe;         // the read-me in the scratch folder
         bool hadDat = false;    // the archive brought a circuit, copied or not
+        // The game files the installation replaces or adds, saved before it does.
+        gamebackup::Backup backup{QString(), QString()};
     };
 
     // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming
@@ -38,7 +42,10 @@ private:
     bool installCircuit(Run& run, const QString& name);
     // The name a circuit called like a game slot file is installed under; "" when refused.
     QString askNewName(const Run& run, const QString& name);
-    void installPicture(Run& run, const QString& name);
+    // False when the file could not be saved first, which ends the installation.
+    bool installPicture(Run& run, const QString& name);
+    // Saves `target` in the run's backup; false (and said why) when it could not.
+    bool backedUp(Run& run, const QString& target);
     void convertTexture(const Run& run, const QString& name);
     void storePictures(const Run& run);
     void copyTextures(const Run& run);

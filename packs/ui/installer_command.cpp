@@ -57,6 +57,7 @@ void Installer::Install_Click() {
     Run run;
     run.archive = chosen.trimmed();
     run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
+    run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas), QStringLiteral("Install"));
     bool finished = false;
     ignoreFailure("installing a track", [&] { finished = install(run); });
     if (finished)
@@ -116,7 +117,7 @@ bool Installer::install(Run& run) {
             if (kind == QLatin1String(".DAT"))
                 goOn = installCircuit(run, name);
             else if (kind == QLatin1String(".BMP"))
-                installPicture(run, name);
+                goOn = installPicture(run, name);
             else if (kind == QLatin1String(".JAD"))
                 convertTexture(run, name);
             else if (kind == QLatin1String(".TXT") &&

@@ -64,6 +64,8 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     }
     const QString target =
         gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
+    if (!backedUp(run, target))
+        return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
         InstallReport += crLf + name + QStringLiteral(" track copied to ") + target +
@@ -111,7 +113,16 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     return answer;
 }
 
-void Installer::installPicture(Run& run, const QString& name) {
+bool Installer::backedUp(Run& run, const QString& target) {
+    QString error;
+    if (run.backup.keep(target, &error))
+        return true;
+    form_.status().hideStatus();
+    form_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Install"), error));
+    return false;
+}
+
+bool Installer::installPicture(Run& run, const QString& name) {
     const QString source = run.scratch + gamepath::sep() + name;
     const qint64 length = QFileInfo(source).size();
     QString* remembered = nullptr;
@@ -123,10 +134,12 @@ void Installer::installPicture(Run& run, const QString& name) {
         remembered = &run.smallPicture;
         size = QStringLiteral("440x330");
     } else {
-        return;
+        return true;
     }
     const QString target =
         gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
+    if (!backedUp(run, target))
+        return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
         *remembered = target;
@@ -137,13 +150,15 @@ void Installer::installPicture(Run& run, const QString& name) {
                          QStringLiteral(" menu image couldn't be copied to ") + target +
                          QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
     }
+    return true;
 }
 
 void Installer::convertTexture(const Run& run, const QString& name) {
     const Gp2PsoBas& bas = form_.bas();
     const QString failed =
         ExeCmd::RunAndWait(bas.AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe"),
-                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir);
+                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir)
+            .problem(QStringLiteral("jad2jam"));
     if (failed.isEmpty())
         InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
     else

@@ -3,6 +3,8 @@
 #include "packs/ui/menu_pictures.h"
 
 #include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
+#include "platform/replace_file.h"
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -133,20 +136,29 @@ void MenuPictures::ImportPicture_Click(int which) {
         // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
         QFile::remove(handOver);
-        const QString failed = ExeCmd::RunAndWait(
+        const ExeCmd::RunResult run = ExeCmd::RunAndWait(
             gp2hipic::program(bas.AppDir),
             gp2hipic::extractArguments(bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)),
             bas.Gp2Dir);
-        if (!failed.isEmpty()) {
-            form_.dialogs().message(failed);
-            return;
-        }
         const QString target = gamepath::join(
             bas.Gp2Dir, QStringLiteral("Bitmaps/") +
                             importedPictureFileName(form_.panel().Track->text(), which));
-        const CopyResult copied = copyOver(handOver, target);
-        if (!copied.ok)
-            reportIgnoredFailure("keeping the imported menu picture", qPrintable(copied.error));
+        // The field keeps its picture unless the game's picture really arrived.
+        QString problem = run.problem(QStringLiteral("gp2hipic"));
+        if (problem.isEmpty() && !QFileInfo(handOver).isFile())
+            problem = QStringLiteral("gp2hipic wrote no picture to ") +
+                      QDir::toNativeSeparators(handOver);
+        if (problem.isEmpty()) {
+            const CopyResult copied = copyOver(handOver, target);
+            if (!copied.ok)
+                problem = QStringLiteral("cannot write ") + QDir::toNativeSeparators(target) +
+                          QStringLiteral(": ") + copied.error;
+        }
+        if (!problem.isEmpty()) {
+            form_.dialogs().message(QStringLiteral("The menu picture was not imported !!!") +
+                                    Gp2PsoBas::CrLf2 + problem);
+            return;
+        }
         f->setText(target);
         QCoreApplication::processEvents();
         MenuPicture_LostFocus(which);
@@ -195,12 +207,21 @@ void MenuPictures::Repair_Click() {
     status.showStatus();
     status.pump();
     const Gp2PsoBas& bas = form_.bas();
-    QString failed;
+    const QString command = QStringLiteral("Defrag");
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
+    QString problem;
+    if (!backup.keep(gp2hipic::archivePath(bas.Gp2Dir), &problem)) {
+        status.hideStatus();
+        form_.dialogs().message(gamebackup::failureMessage(command, problem));
+        return;
+    }
     ignoreFailure("compacting the picture archive", [&] {
-        failed = ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
-                                    gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir);
+        problem = ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
+                                     gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir)
+                      .problem(QStringLiteral("gp2hipic"));
     });
     status.hideStatus();
-    if (!failed.isEmpty())
-        form_.dialogs().message(failed);
+    if (!problem.isEmpty())
+        form_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
+                                Gp2PsoBas::CrLf2 + problem);
 }

@@ -4,6 +4,7 @@
 #include "setups/ui/setup_transfer.h"
 
 #include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
@@ -145,6 +146,10 @@ QString SetupTransfer::exportSetups() {
     const QString refused = statefile::refusal(stateFile);
     if (!refused.isEmpty())
         return refused;
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export Setups"));
+    QString error;
+    if (!backup.keep(stateFile, &error))
+        return QStringLiteral("The backup of the game files could not be written: ") + error;
 
     StatusSink& status = form_.status();
     status.setLine1(QStringLiteral("Please wait..."));

@@ -187,8 +187,8 @@ void MainWindowControlsTest::menus() {
     Gp2PsoFrm& frm = *fx_->frm;
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "Help"}));
-    QCOMPARE(actionNames(frm.File),
-             (QStringList{"Install", "FileLog", "Repair", "S3", "FileSetup", "S2", "FileExit"}));
+    QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "RestoreLast", "S3",
+                                                 "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
@@ -200,6 +200,7 @@ void MainWindowControlsTest::menus() {
         {"Install", "&Install new Track"},
         {"FileLog", "&Log Stats"},
         {"Repair", "&Defrag f1pcsvga.bin"},
+        {"RestoreLast", "&Restore last change..."},
         {"FileSetup", "&Setup Pistaro"},
         {"FileExit", "E&xit"},
         {"Help", "&Help"},

@@ -94,7 +94,7 @@ private slots:
         program.replace("@", tmp.path());
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(ExeCmd::RunAndWait(program, {"-d"}, tmp.path()),
+        QCOMPARE(ExeCmd::RunAndWait(program, {"-d"}, tmp.path()).error,
                  "Cannot start " + QDir::toNativeSeparators(program) + ": " + why);
         QVERIFY(clock.elapsed() < 5000);
     }
@@ -105,7 +105,7 @@ private slots:
         const QString record = tmp.filePath("record.txt");
         const QString tool = writeRecorder(tmp.filePath("gp2hipic.pif"), record);
         const QStringList args{"-u", "#3", "/games/Grand Prix 2/Bitmaps/f1pcsvga.bin", "", "a  b"};
-        QCOMPARE(ExeCmd::RunAndWait(tool, args, tmp.path()), QString());
+        QCOMPARE(ExeCmd::RunAndWait(tool, args, tmp.path()).error, QString());
         QCOMPARE(readRecord(record).mid(1), args);
     }
 
@@ -114,7 +114,7 @@ private slots:
         QVERIFY(QDir(tmp.path()).mkpath("Grand Prix 2"));
         const QString record = tmp.filePath("record.txt");
         const QString game = writeRecorder(tmp.filePath("Grand Prix 2/Gp2.exe"), record);
-        QCOMPARE(ExeCmd::RunAndWait(game, {"a", "b"}, tmp.filePath("Grand Prix 2")), QString());
+        QCOMPARE(ExeCmd::RunAndWait(game, {"a", "b"}, tmp.filePath("Grand Prix 2")).error, QString());
         QCOMPARE(readRecord(record).mid(1), QStringList({"a", "b"}));
     }
 
@@ -127,12 +127,12 @@ private slots:
         dosprograms::install("mkfile", game + "/MkFile.exe");
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made.txt"}, game),
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made.txt"}, game).error,
                  QString());
         qInfo("the emulator ran for %lld ms", clock.elapsed());
         QCOMPARE(QDir(game + "/Bitmaps").entryList(QDir::Files), QStringList{"MADE.TXT"});
         // A name DOS cannot hold is refused, not guessed.
-        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game),
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game).error,
                  "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
     }
 
@@ -149,7 +149,7 @@ private slots:
         writeWindowsProgram(tmp.filePath("Tool.exe"));
         emulators::setWindowsEmulator(wine);
         const QString failed = ExeCmd::RunAndWait(tmp.filePath("Tool.exe"),
-                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path());
+                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path()).error;
         emulators::setWindowsEmulator({});
         QCOMPARE(failed, QString());
         QCOMPARE(readRecord(record).mid(1),
@@ -162,8 +162,8 @@ private slots:
         writeWindowsProgram(tmp.filePath("Setup.exe"));
         emulators::setDosEmulator(tmp.filePath("no-dosbox"));
         emulators::setWindowsEmulator("no-such-wine");
-        const QString dos = ExeCmd::RunAndWait(tmp.filePath("Gp2Lap.exe"), {}, tmp.path());
-        const QString windows = ExeCmd::RunAndWait(tmp.filePath("Setup.exe"), {}, tmp.path());
+        const QString dos = ExeCmd::RunAndWait(tmp.filePath("Gp2Lap.exe"), {}, tmp.path()).error;
+        const QString windows = ExeCmd::RunAndWait(tmp.filePath("Setup.exe"), {}, tmp.path()).error;
         emulators::setDosEmulator("dosbox");
         emulators::setWindowsEmulator({});
         QCOMPARE(dos, "Gp2Lap.exe is a DOS program: install DOSBox (for example `apt install "
@@ -179,7 +179,7 @@ private slots:
         const QString tool = writeRecorder(tmp.filePath("tool"), record);
         CurrentDirGuard guard;
         QVERIFY(QDir::setCurrent(tmp.filePath("game dir")));
-        QCOMPARE(ExeCmd::RunAndWait(tool, {}, tmp.path()), QString());
+        QCOMPARE(ExeCmd::RunAndWait(tool, {}, tmp.path()).error, QString());
         const QStringList lines = readRecord(record);
         QCOMPARE(lines.size(), 1); // no arguments
         QCOMPARE(QDir(lines.first()).canonicalPath(),
@@ -195,7 +195,7 @@ private slots:
         QTimer::singleShot(50, [&] { timerFired = true; });
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(ExeCmd::RunAndWait(tool, {"done"}, tmp.path()), QString());
+        QCOMPARE(ExeCmd::RunAndWait(tool, {"done"}, tmp.path()).error, QString());
         QVERIFY(clock.elapsed() >= 400);
         QCOMPARE(readRecord(record).mid(1), QStringList({"done"}));
         QVERIFY(timerFired);

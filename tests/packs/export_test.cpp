@@ -308,7 +308,10 @@ private slots:
         QVERIFY2(messages[0].startsWith(prefix), qPrintable(messages[0]));
         QVERIFY(messages[0].endsWith(" '\r\n\r\nProbably the file is read only.\r\n\r\n"
                                      "Change the file attributes and try again !!!"));
-        QCOMPARE(messages[1], QStringLiteral("Gp2 Updated !!!"));
+        QVERIFY2(messages[1].startsWith("Gp2 was not updated completely !!!\r\n\r\n"
+                                        "Slot 3: monza2001.dat was not copied over f1ct03.dat: "),
+                 qPrintable(messages[1]));
+        QVERIFY(!messages[1].contains("\r\nSlot 4"));
         QCOMPARE(readFile(slotPath(4)), readFile(fx->circuit("spa98.DAT")));
         QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Spa 98"));
         QVERIFY(slotEntryTrack(entry(3)) != QStringLiteral("Monza 2001"));
@@ -404,7 +407,11 @@ private slots:
         QVERIFY(readFile(exe()) == exeBefore);
         QCOMPARE(readFile(slotPath(1)), readFile(fx->circuit("monza2001.dat")));
         QCOMPARE(picturetool::runs(app()).size(), 2);
-        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 Updated !!!"});
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"Gp2 was not updated completely !!!\r\n\r\n"
+                             "Couldn't write the menu names and lap counts into " +
+                             QDir::toNativeSeparators(exe()) +
+                             ": the edition of the game program is not recognised"});
     }
 
     void lapCountAboveAByteKeepsTheGamesCount() {
@@ -417,11 +424,123 @@ private slots:
         assign(10, "monza2001.dat");
         exportAnswering(true);
         QCOMPARE(fx->dialogs.messages(),
-                 (QStringList{refusedLapsMessage({6}), "Gp2 Updated !!!"}));
+                 QStringList{"Gp2 was not updated completely !!!\r\n\r\n" +
+                             refusedLapsMessage({6})});
         const QByteArray laps = lapBytes();
         QCOMPARE(int(quint8(laps[5])), samplegame::originalLaps(6));
         QCOMPARE(int(quint8(laps[9])), 53);
         QCOMPARE(slotEntryTrack(entry(6)), QStringLiteral("Marathon"));
+    }
+
+    void swappedSlotsGetEachOthersCircuit_data() {
+        QTest::addColumn<QList<int>>("targets");   // targets[i] gets the old circuit of sources[i]
+        QTest::addColumn<QList<int>>("sources");
+        QTest::newRow("swap") << QList<int>{3, 7} << QList<int>{7, 3};
+        QTest::newRow("3-cycle") << QList<int>{1, 2, 5} << QList<int>{2, 5, 1};
+    }
+    void swappedSlotsGetEachOthersCircuit() {
+        QFETCH(QList<int>, targets);
+        QFETCH(QList<int>, sources);
+        start();
+        QList<QByteArray> before;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            before << readFile(slotPath(slot));
+        for (int i = 0; i < targets.size(); ++i)
+            assign(targets[i], slotFileName(sources[i]));
+        exportAnswering(true);
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 Updated !!!"});
+        for (int i = 0; i < targets.size(); ++i) {
+            QCOMPARE(readFile(slotPath(targets[i])), before[sources[i] - 1]);
+            QCOMPARE(slotEntryTrack(entry(targets[i])), samplegame::originalName(sources[i]));
+        }
+    }
+
+    void failedPicturesAndAMissingProgramAreListed() {
+        start();
+        QVERIFY(QFile::remove(exe()));
+        assign(2, "monza2001.dat");
+        assign(5, "spa98.DAT");
+        // The tool fails for slot 2's pictures and cannot be started for slot 5's.
+        QVERIFY(writeFile(app() + "/gp2hipic.pif", "#!/bin/sh\ncase \"$2\" in\n"
+                                                   "'#2'|'#18') exit 3;;\n"
+                                                   "*) rm \"$0\"; exit 0;;\nesac\n"));
+        QVERIFY(QFile(app() + "/gp2hipic.pif")
+                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        exportAnswering(true);
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        const QStringList lines = messages[0].split("\r\n");
+        QCOMPARE(lines.mid(0, 2), (QStringList{"Gp2 was not updated completely !!!", ""}));
+        QCOMPARE(lines[2], "Couldn't write the menu names and lap counts into " +
+                               QDir::toNativeSeparators(fx->gameDir() + "gp2.exe") +
+                               ": the file is missing");
+        QCOMPARE(lines[3], "Couldn't write menu picture 2 of slot 2: gp2hipic failed (exit status 3)");
+        QCOMPARE(lines[4], "Couldn't write menu picture 18 of slot 2: gp2hipic failed (exit status 3)");
+        // The first run for slot 5 removed the tool: the second could not start it.
+        QCOMPARE(lines.size(), 6);
+        QVERIFY2(lines[5].startsWith("Couldn't write menu picture 21 of slot 5: gp2hipic could not be run: "),
+                 qPrintable(lines[5]));
+        // No empty game program was made in its place.
+        QCOMPARE(QDir(fx->gameDir()).entryList({"gp2.exe"}, QDir::Files), QStringList());
+        QCOMPARE(readFile(slotPath(5)), readFile(fx->circuit("spa98.DAT")));
+    }
+
+    void restoreLastChangePutsTheGameBack() {
+        start();
+        QList<QByteArray> before;
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            before << readFile(slotPath(slot));
+        const QByteArray exeBefore = readFile(exe());
+        const QByteArray archiveBefore = readFile(fx->gameDir() + "Bitmaps/f1pcsvga.bin");
+        QVERIFY(!QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
+        assign(4, "monza2001.dat");
+        exportAnswering(true);
+        QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Monza 2001"));
+        QVERIFY(readFile(exe()) != exeBefore);
+        QVERIFY(QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
+
+        fx->dialogs.shown.clear();
+        fx->dialogs.answers << true;
+        frm->RestoreLast->trigger();
+        QCOMPARE(fx->dialogs.shown.size(), 2);
+        const QString question = fx->dialogs.shown[0];
+        QVERIFY2(question.startsWith("Restore the game files as they were before Export on "),
+                 qPrintable(question));
+        QVERIFY(question.contains("\r\n\r\n" + QDir::toNativeSeparators(slotPath(4)) + "\r\n"));
+        QVERIFY(question.contains("\r\n" + QDir::toNativeSeparators(exe()) + "\r\n"));
+        QVERIFY(question.endsWith("tmp.bmp (removed: it was not there)"));
+        QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored !!!"));
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            QCOMPARE(readFile(slotPath(slot)), before[slot - 1]);
+        QCOMPARE(readFile(exe()), exeBefore);
+        QCOMPARE(readFile(fx->gameDir() + "Bitmaps/f1pcsvga.bin"), archiveBefore);
+        QVERIFY(!QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
+        // The slot list shows the game's circuits again.
+        QCOMPARE(slotEntryTrack(entry(4)), samplegame::originalName(4));
+        // The backup lies beside the databases, never in the game folder.
+        QCOMPARE(QDir(app() + "/backups").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+
+        fx->dialogs.shown.clear();
+        frm->RestoreLast->trigger();
+        QCOMPARE(fx->dialogs.shown, QStringList{"There is no change to restore !!!"});
+    }
+
+    void backupThatCannotBeWrittenStopsTheExport() {
+        start();
+        QVERIFY(writeFile(app() + "/backups", "in the way"));
+        const QByteArray slotBefore = readFile(slotPath(6));
+        const QByteArray exeBefore = readFile(exe());
+        assign(6, "monza2001.dat");
+        exportAnswering(true);
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY2(fx->dialogs.messages()[0].startsWith(
+                     "Export was stopped before changing anything: the backup of the game files "
+                     "could not be written !!!\r\n\r\ncannot make the folder "),
+                 qPrintable(fx->dialogs.messages()[0]));
+        QCOMPARE(readFile(slotPath(6)), slotBefore);
+        QCOMPARE(readFile(exe()), exeBefore);
+        QCOMPARE(picturetool::runs(app()), QStringList());
+        QCOMPARE(lists->SlotFile[6], QStringLiteral("monza2001.dat")); // still pending
     }
 };
 

@@ -80,7 +80,8 @@ private slots:
         bas.NamesPos = samplegame::edition(1).namesPos;
         bas.LapsPos = samplegame::edition(1).lapsPos;
         QByteArray before = digest(exe);
-        QVERIFY(!writeExeNames(bas, texts("N"), texts("C"), laps()).written);
+        QCOMPARE(writeExeNames(bas, texts("N"), texts("C"), laps()).error,
+                 QStringLiteral("the edition of the game program is not recognised"));
         QCOMPARE(bas.NamesPos, 0);
         QCOMPARE(digest(exe), before);
 
@@ -88,14 +89,18 @@ private slots:
         const samplegame::Edition& e = samplegame::edition(1);
         makeExe(1, qint64(e.namesPos) + 200);
         before = digest(exe);
-        QVERIFY(!writeExeNames(bas, texts("N"), texts("C"), laps()).written);
+        const ExeNamesResult tooShort = writeExeNames(bas, texts("N"), texts("C"), laps());
+        QVERIFY(!tooShort.written);
+        QCOMPARE(tooShort.error, QStringLiteral("the file is too short to hold them"));
         QCOMPARE(binfile::length(exe), qint64(e.namesPos) + 200);
         QCOMPARE(digest(exe), before);
 
-        // No game program at all.
+        // No game program at all: none is made, in any letter case.
         QVERIFY(QFile::remove(exe));
-        QVERIFY(!writeExeNames(bas, texts("N"), texts("C"), laps()).written);
-        QVERIFY(!QFile::exists(exe));
+        const ExeNamesResult missing = writeExeNames(bas, texts("N"), texts("C"), laps());
+        QVERIFY(!missing.written);
+        QCOMPARE(missing.error, QStringLiteral("the file is missing"));
+        QCOMPARE(QDir(tmp->path()).entryList(QDir::Files), QStringList());
     }
 };
 

@@ -207,10 +207,14 @@ private slots:
         QCOMPARE(slotEntryMarker(entry(5)), QChar(u'+'));
 
         // The small picture cannot be extracted: the hand-over file left from the large one
-        // must not become the small picture.
+        // must not become the small picture, and the field keeps what it had.
+        fx->dialogs.shown.clear();
         pics->ImportPicture_Click(2);
         QVERIFY(!QFile::exists(bitmaps() + ".._AC_DC_ Ring_2.bmp"));
-        QCOMPARE(pics->MenuPicture2->text(), bitmaps() + ".._AC_DC_ Ring_2.bmp");
+        QCOMPARE(pics->MenuPicture2->text(), QString());
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"The menu picture was not imported !!!\r\n\r\n"
+                             "gp2hipic wrote no picture to " + bitmaps() + "tmp.bmp"});
     }
 
     void pictureFileName_data() {
@@ -287,6 +291,15 @@ private slots:
         QCOMPARE(status->l2, QStringLiteral("Defrag f1pcsvga.bin... "));
         QVERIFY(!status->visible);
         QVERIFY(frm->isVisible());
+        QVERIFY(fx->dialogs.messages().isEmpty());
+
+        // A tool that fails is told, and the archive was saved before it ran.
+        QVERIFY(writeFile(app() + "/gp2hipic.pif", "#!/bin/sh\nexit 2\n"));
+        frm->Repair->trigger();
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"f1pcsvga.bin was not defragmented !!!\r\n\r\n"
+                             "gp2hipic failed (exit status 2)"});
+        QCOMPARE(QDir(app() + "/backups").entryList({"* Defrag*"}, QDir::Dirs).size(), 2);
     }
 };
 

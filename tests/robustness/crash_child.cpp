@@ -6,6 +6,7 @@
 //   start    starts the program and closes it again (an old database is updated on the way)
 //   import   starts, imports the lap timer's log, closes
 //   export   starts, assigns addon01.dat .. addon16.dat to the 16 slots, exports, closes
+//   restore  starts, restores the last change (answering Yes), closes
 //   makedb   makes pso.mdb and then Maps.mdb, without a window
 // Lines: "begin" before the command, "line1 <text>" / "line2 <text>" for each text of the
 // Status window; when the command is done, "said <text>" for each message shown, then "end"
@@ -85,6 +86,9 @@ void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
             }
             say("begin");
             frm.Exporting->Export_Click();
+        } else if (mode == QLatin1String("restore")) {
+            say("begin");
+            frm.RestoreLast->trigger();
         }
         frm.Form_Unload();
     }
@@ -103,7 +107,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: crash_child start|import|export|makedb <appDir>\n");
+        std::fprintf(stderr, "usage: crash_child start|import|export|restore|makedb <appDir>\n");
         return 2;
     }
     ScriptedDialogs dialogs;

@@ -7,6 +7,7 @@
 // the next run of the program works on what is there.
 #include "platform/gamepath.h"
 #include "storage/engine.h"
+#include "tests/support/file_snapshot.h"
 #include "tests/support/picture_tool.h"
 #include "tools/sampleapp/sample_app.h"
 #include "tools/samplegame/sample_game.h"
@@ -394,6 +395,7 @@ private slots:
 
         const QString full = copyRun(tpl);
         const Snapshot before = catalogue(full), beforeMaps = maps(full);
+        const filesnapshot::Snapshot gameBefore = filesnapshot::take(tpl + QStringLiteral("/game"));
         const QByteArray oldExe = readFile(exeFile(full));
         QList<QByteArray> oldSlots, newSlots;
         for (int slot = 1; slot <= 16; ++slot)
@@ -448,6 +450,18 @@ private slots:
             const QString mapRows = betweenProblem(beforeMaps, afterMaps, maps(run));
             QVERIFY2(mapRows.isEmpty(),
                      qPrintable(where + QStringLiteral(": Maps.mdb: ") + mapRows));
+
+            // The backup taken before the export puts the game folder back as it was.
+            const ChildRun restored = runChild(QStringLiteral("restore"), run + QStringLiteral("/app"));
+            QVERIFY2(restored.ended, qPrintable(where + QStringLiteral(": restore did not end")));
+            QVERIFY2(restored.said() == QStringList{QStringLiteral("Game files restored !!!")} ||
+                         restored.said() ==
+                             QStringList{QStringLiteral("There is no change to restore !!!")},
+                     qPrintable(where + QStringLiteral(": ") + restored.said().join(u'|')));
+            const QStringList changed =
+                filesnapshot::changed(gameBefore, filesnapshot::take(run + QStringLiteral("/game")));
+            QVERIFY2(changed.isEmpty(),
+                     qPrintable(where + QStringLiteral(": after restoring: ") + changed.join(u' ')));
         }
     }
 

@@ -255,6 +255,34 @@ private slots:
         QVERIFY(!fileNames().contains(kMonza));
     }
 
+    void deleteAndRenameAreUndoneByRestore() {
+        const QByteArray monza = readFile(fx->circuit(kMonza));
+        selectFile(kMonza);
+        fx->dialogs.answers << true;
+        lists->Delete->trigger();
+        QVERIFY(!QFileInfo::exists(fx->circuit(kMonza)));
+        fx->dialogs.answers << true;
+        fx->frm->RestoreLast->trigger();
+        QCOMPARE(readFile(fx->circuit(kMonza)), monza);
+        QVERIFY(fileNames().contains(kMonza));
+
+        selectFile(kMonza);
+        fx->dialogs.answers << QStringLiteral("Monza");
+        lists->Rename->trigger();
+        QVERIFY(fileNames().contains(QStringLiteral("Monza.Dat")));
+        clearDialogs();
+        fx->dialogs.answers << true;
+        fx->frm->RestoreLast->trigger();
+        QVERIFY(fx->dialogs.shown.value(0).startsWith(
+            QStringLiteral("Restore the game files as they were before Rename on ")));
+        QVERIFY(fx->dialogs.shown.value(0).endsWith(
+            fx->circuits() + QDir::separator() + kMonza + "\r\n" + fx->circuits() +
+            QDir::separator() + "Monza.Dat (removed: it was not there)"));
+        QCOMPARE(readFile(fx->circuit(kMonza)), monza);
+        QVERIFY(!QFileInfo::exists(fx->circuit(QStringLiteral("Monza.Dat"))));
+        QCOMPARE(fileNames().contains(QStringLiteral("Monza.Dat")), false);
+    }
+
     void rename_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("created"); // "" when nothing is renamed

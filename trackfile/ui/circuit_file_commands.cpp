@@ -2,6 +2,7 @@
 // catalogue is not touched: its rows are keyed by track name, not by file name.
 #include "trackfile/ui/circuit_lists.h"
 
+#include "gamedir/game_backup.h"
 #include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "storage/gp2psobas.h"
@@ -23,6 +24,16 @@ bool isPlainFileName(const QString& name) {
 }
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Saves the files a command is about to change; false (and said why) when it could not.
+bool backedUp(MainForm& form, const QString& command, const QStringList& files) {
+    gamebackup::Backup backup(gamebackup::backupsFolder(form.bas()), command);
+    QString error;
+    if (backup.keep(files, &error))
+        return true;
+    form.dialogs().message(gamebackup::failureMessage(command, error));
+    return false;
+}
 
 } // namespace
 
@@ -71,6 +82,8 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
+    if (!backedUp(form_, QStringLiteral("Rename"), {source, target}))
+        return;
     bool renamed = false;
     QString reason;
     refreshFileList([&] { renamed = nativenames::rename(source, target, &reason); });
@@ -88,6 +101,8 @@ void CircuitLists::Delete_Click() {
                                   name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
+    if (!backedUp(form_, QStringLiteral("Delete"), {path}))
+        return;
     bool deleted = false;
     QString reason;
     refreshFileList([&] { deleted = nativenames::remove(path, &reason); });

@@ -1,0 +1,7 @@
+#pragma once
+// File > "Restore last change...": puts back the game files saved before the last command
+// that changed them, after a question naming the files, and reads the circuit lists again.
+class MainForm;
+class PackControls;
+
+void RestoreLastChange(MainForm& form, PackControls& packs);
