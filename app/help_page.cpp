@@ -13,3 +13,7 @@ QString helpPage(const QString& appDir) {
     }
     return {};
 }
+
+QString builtHomePage() {
+    return QStringLiteral(PSO_HOME_PAGE);
+}

@@ -1,7 +1,7 @@
 // The main window's own handlers: Exit, File Exit, help, home page, About, F1, activation.
 #include "app/about_box.h"
-#include "app/main_window.h"
 #include "app/help_page.h"
+#include "app/main_window.h"
 #include "platform/guarded.h"
 #include "storage/ui/database_list.h"
 
@@ -11,7 +11,9 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
-void Gp2PsoFrm::Exit_Click() { close(); }
+void Gp2PsoFrm::Exit_Click() {
+    close();
+}
 
 void Gp2PsoFrm::FileExit_Click() {
     // Ends at once: nothing is saved and no database is closed by the program.
@@ -19,15 +21,24 @@ void Gp2PsoFrm::FileExit_Click() {
 }
 
 void Gp2PsoFrm::Contents_Click() {
-    const QString page = helpPage(bas_.AppDir);
+    const QString page = helpPage(bas_.dataDir());
     if (!page.isEmpty())
         openWithDesktop(page);
 }
 
-void Gp2PsoFrm::PSOHP_Click() { openWithDesktop(Sobre1::HomePage); }
+QString Gp2PsoFrm::homePageTarget() const {
+    return homePageAddress.isEmpty() ? helpPage(bas_.dataDir()) : homePageAddress;
+}
+
+void Gp2PsoFrm::PSOHP_Click() {
+    const QString target = homePageTarget();
+    if (!target.isEmpty())
+        openWithDesktop(target);
+}
 
 void Gp2PsoFrm::HelpAbout_Click() {
-    Sobre1 about(this, [this](const QString& url) { openWithDesktop(url); });
+    Sobre1 about(
+        this, [this](const QString& url) { openWithDesktop(url); }, homePageTarget());
     about.exec();
 }
 

@@ -33,7 +33,7 @@ void LapTimeTable::TablePrint_Click() {
     status.hideStatus();
     form_.window()->show();
     if (written)
-        form_.openWithDesktop(path);
+        form_.openInTextEditor(path);
     else
         form_.dialogs().message(path + QStringLiteral(" could not be written: ") +
                                 file.errorString() + QStringLiteral(" !!!"));

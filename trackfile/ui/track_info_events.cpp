@@ -188,7 +188,7 @@ void TrackInfoPanel::SaveInfo_Click() {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
-    if (!ExeCmd::StartSumfix(bas.AppDir, path))
+    if (!ExeCmd::StartSumfix(bas.exeDir(), path))
         reportIgnoredFailure("starting sumfix", qPrintable(shown));
     UpdateRecord();
     form_.dialogs().message(QStringLiteral("Track updated !!!"));
