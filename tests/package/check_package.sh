@@ -61,14 +61,16 @@ fi
 HOME_DIR="$SCRATCH/home"
 USERDIR="$HOME_DIR/.local/share/pistaro"
 GAME="$SCRATCH/Grand Prix 2"
-mkdir -p "$USERDIR"
+RUNTIME="$SCRATCH/run"
+mkdir -p "$USERDIR" "$RUNTIME"
+chmod 700 "$RUNTIME"
 # The per-user folder gets the installed definitions and a database that names the game.
 cp -p "$ROOT/usr/share/pistaro/pso.def" "$ROOT/usr/share/pistaro/maps.def" "$USERDIR/"
 "$PREPARE" "$USERDIR" "$GAME" >/dev/null || fail "prepare_sample"
-[ -z "$RUNAS" ] || chown -R nobody "$HOME_DIR" "$GAME"
+[ -z "$RUNAS" ] || chown -R nobody "$HOME_DIR" "$GAME" "$RUNTIME"
 touch "$SCRATCH/marker"
 
-$RUNAS env -i HOME="$HOME_DIR" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
+$RUNAS env -i HOME="$HOME_DIR" XDG_RUNTIME_DIR="$RUNTIME" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
   "$ROOT/usr/bin/pso" >"$SCRATCH/pso.log" 2>&1 &
 PSO=$!
 # Maps.mdb is made once the game folder was accepted: the window is then coming up.
