@@ -16,8 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-const QString Sobre1::HomePage = QStringLiteral("https://pistaro.example.org/");
-
 namespace {
 
 constexpr int kLink = 2;
@@ -41,7 +39,8 @@ QFrame* decorativeLine(const char* name, QWidget* parent) {
 
 } // namespace
 
-Sobre1::Sobre1(QWidget* parent, Opener opener) : QDialog(parent), opener_(std::move(opener)) {
+Sobre1::Sobre1(QWidget* parent, Opener opener, const QString& homePage)
+    : QDialog(parent), opener_(std::move(opener)), homePage_(homePage) {
     setObjectName(QStringLiteral("Sobre1"));
     setWindowTitle(QStringLiteral("About Pistaro"));
     setMouseTracking(true);
@@ -51,7 +50,9 @@ Sobre1::Sobre1(QWidget* parent, Opener opener) : QDialog(parent), opener_(std::m
     pal.setColor(QPalette::WindowText, kSilver);
     setPalette(pal);
     if (!opener_)
-        opener_ = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+        opener_ = [](const QString& address) {
+            QDesktopServices::openUrl(QUrl::fromUserInput(address));
+        };
 
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
@@ -64,7 +65,7 @@ Sobre1::Sobre1(QWidget* parent, Opener opener) : QDialog(parent), opener_(std::m
     const QStringList texts = {
         QStringLiteral(" Pistaro and Lap Time Recorder"),
         QStringLiteral("Thanks to :"),
-        HomePage,
+        homePage_,
         QStringLiteral("the circuit makers who share their tracks,"),
         QStringLiteral("the players who send in their lap times,"),
         QStringLiteral("and everyone who tests and reports problems."),
@@ -134,7 +135,8 @@ void Sobre1::controlMouseMove(int index) {
 
 void Sobre1::controlClick(int index) {
     if (index == kLink) {
-        ignoreFailure("open the home page", [&] { opener_(HomePage); });
+        if (!homePage_.isEmpty())
+            ignoreFailure("open the home page", [&] { opener_(homePage_); });
         return;
     }
     close();

@@ -14,10 +14,9 @@ class Sobre1 final : public QDialog {
 public:
     using Opener = std::function<void(const QString& address)>;
 
-    static const QString HomePage;
-
-    // `opener` shows a web address; by default the desktop's browser.
-    explicit Sobre1(QWidget* parent = nullptr, Opener opener = {});
+    // `homePage` is the link's address (a web address or a local page; "" for none); `opener`
+    // shows it, by default through the desktop.
+    explicit Sobre1(QWidget* parent = nullptr, Opener opener = {}, const QString& homePage = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +31,7 @@ private:
     void handleKey(QKeyEvent* event);
 
     Opener opener_;
+    QString homePage_;
     QList<QLabel*> control_;
     QPushButton* ok_;
     qint16 keyCount_ = 0; // Alt+K presses in a row

@@ -4,12 +4,16 @@
 
 #include <QDir>
 
-QString helpPage(const QString& appDir) {
-    const QString dir = appDir + QDir::separator() + QStringLiteral("help") + QDir::separator();
+QString helpPage(const QString& dataDir) {
+    const QString dir = dataDir + QDir::separator() + QStringLiteral("help") + QDir::separator();
     for (const char* name : {"help.htm", "help.html"}) {
         const QString page = dir + QString::fromLatin1(name);
         if (binfile::length(page) > 0)
             return page;
     }
     return {};
+}
+
+QString builtHomePage() {
+    return QStringLiteral(PSO_HOME_PAGE);
 }

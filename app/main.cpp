@@ -5,6 +5,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The per-user data folder is named after the application alone: ~/.local/share/pistaro.
+    QCoreApplication::setApplicationName(QStringLiteral("pistaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pistaro.Pistaro"));
     // QApplication has taken its own options out; what is left is the database name.
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "platform/guarded.h"
+#include "platform/ignore_step.h"
+#include "platform/text_editor.h"
 
 #include "app/log_window.h"
 #include "app/picture_view.h"
@@ -45,6 +47,13 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
         const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
                                                                 : QUrl::fromLocalFile(target);
         QDesktopServices::openUrl(url);
+    };
+    textEditorOpener = [this](const QString& file) {
+        if (texteditor::open(file))
+            return;
+        // No text editor is named for text files: the desktop then decides by its own rules.
+        reportIgnoredFailure("opening in the text editor", "no application for text/plain");
+        openWithDesktop(file);
     };
     auto* central = new QWidget(this);
     setCentralWidget(central);
@@ -231,5 +240,10 @@ void Gp2PsoFrm::showText(const QString& text) { ShowText(text, this); }
 void Gp2PsoFrm::openWithDesktop(const QString& fileOrUrl) {
     if (desktopOpener)
         desktopOpener(fileOrUrl);
+}
+
+void Gp2PsoFrm::openInTextEditor(const QString& file) {
+    if (textEditorOpener)
+        textEditorOpener(file);
 }
 

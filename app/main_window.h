@@ -1,6 +1,7 @@
 #pragma once
 // Gp2PsoFrm, the main window "Pistaro": it composes one object per concern, lays out their
 // controls, holds the menus, and forwards what one concern asks of another (MainForm).
+#include "app/help_page.h"
 #include "trackfile/ui/main_form.h"
 
 #include <QMainWindow>
@@ -75,6 +76,10 @@ public:
 
     // Opens files and addresses; tests replace it to record what would be opened.
     std::function<void(const QString&)> desktopOpener;
+    std::function<void(const QString&)> textEditorOpener; // the same for text files
+    // The home page of Help and About; without one they open the local help page.
+    QString homePageAddress = builtHomePage();
+    QString homePageTarget() const;
 
     // MainForm
     Gp2PsoBas& bas() override { return bas_; }
@@ -112,6 +117,7 @@ public:
     void showLapTimeTable() override;
     void showText(const QString& text) override;
     void openWithDesktop(const QString& fileOrUrl) override;
+    void openInTextEditor(const QString& file) override;
 
     // Handlers of the window's own menu items and keys.
     void Exit_Click();

@@ -22,17 +22,24 @@ void Gp2PsoFrm::FileExit_Click() {
 }
 
 void Gp2PsoFrm::Contents_Click() {
-    const QString page = helpPage(bas_.AppDir);
+    const QString page = helpPage(bas_.dataDir());
     if (!page.isEmpty())
         openWithDesktop(page);
 }
 
+QString Gp2PsoFrm::homePageTarget() const {
+    return homePageAddress.isEmpty() ? helpPage(bas_.dataDir()) : homePageAddress;
+}
+
 void Gp2PsoFrm::PSOHP_Click() {
-    openWithDesktop(Sobre1::HomePage);
+    const QString target = homePageTarget();
+    if (!target.isEmpty())
+        openWithDesktop(target);
 }
 
 void Gp2PsoFrm::HelpAbout_Click() {
-    Sobre1 about(this, [this](const QString& url) { openWithDesktop(url); });
+    Sobre1 about(
+        this, [this](const QString& url) { openWithDesktop(url); }, homePageTarget());
     about.exec();
 }
 

@@ -4,16 +4,31 @@
 #include "app/splash_window.h"
 #include "app/status_window.h"
 #include "platform/guarded.h"
+#include "platform/program_folders.h"
 #include "platform/ui/qt_dialogs.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
-int runProgram(const QString& appDir, const QStringList& arguments,
+int runProgram(const QString& exeDir, const QStringList& arguments,
                const std::function<void(Gp2PsoFrm&)>& afterShow) {
-    Gp2PsoBas bas;
-    bas.AppDir = QDir::toNativeSeparators(appDir);
     QtDialogs dialogs;
+    // The one decision where the program writes: the rest of it writes into bas.AppDir.
+    const ProgramFolders folders = locateProgramFolders(
+        exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QString error;
+    if (folders.appDir.isEmpty() || !seedUserFolder(folders, &error)) {
+        dialogs.message(QStringLiteral("Pistaro cannot keep its files: ") +
+                        (error.isEmpty() ? QStringLiteral("no folder for them") : error) +
+                        QStringLiteral(" !!!"));
+        return 1;
+    }
+
+    Gp2PsoBas bas;
+    bas.AppDir = QDir::toNativeSeparators(folders.appDir);
+    bas.DataDir = QDir::toNativeSeparators(folders.dataDir);
+    bas.ExeDir = QDir::toNativeSeparators(folders.exeDir);
     bas.dialogs = &dialogs;
     bas.status = &Status::instance();
 

@@ -11,7 +11,11 @@
 
 struct Gp2PsoBas {
     QString Gp2Dir;  // game folder, ends in the native separator once validated
-    QString AppDir;  // program folder, no trailing separator
+    QString AppDir;  // program folder, no trailing separator: where the program writes
+    // An installed program reads its help pages from the installed data and starts sumfix
+    // from beside pso; empty means AppDir (a program folder that holds everything).
+    QString DataDir;
+    QString ExeDir;
     QString DbName = QStringLiteral("pso.mdb");
 
     QString CurrentFile;     // full path of the circuit whose record is loaded
@@ -46,6 +50,9 @@ struct Gp2PsoBas {
     std::unique_ptr<Recordset> TracksRs;
     std::unique_ptr<Database> MapsDb;
     std::unique_ptr<Recordset> MapsRs;
+
+    QString dataDir() const { return DataDir.isEmpty() ? AppDir : DataDir; }
+    QString exeDir() const { return ExeDir.isEmpty() ? AppDir : ExeDir; }
 
     Dialogs* dialogs = nullptr;  // never null while the program runs
     StatusSink* status = nullptr;

@@ -31,7 +31,7 @@ void LapTimeTable::TablePrint_Click() {
     status.hideStatus();
     form_.window()->show();
     if (written.ok)
-        form_.openWithDesktop(path);
+        form_.openInTextEditor(path);
     else
         form_.dialogs().message(notWrittenMessage(path, written.error) + QStringLiteral(" !!!"));
 }

@@ -178,7 +178,7 @@ QString SetupTransfer::exportSetups() {
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
     // Run even when nothing was written: the tool then rewrites an unchanged checksum.
-    if (!ExeCmd::StartSumfix(bas.AppDir, stateFile))
+    if (!ExeCmd::StartSumfix(bas.exeDir(), stateFile))
         failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
                         QStringLiteral(" was not repaired: sumfix could not be started");
     status.hideStatus();

@@ -68,7 +68,9 @@ void AboutBoxTest::showsVersion() {
     QCOMPARE(box.findChild<QLabel*>(QStringLiteral("LabelVersion"))->text(),
              QStringLiteral("Version 1.7.0"));
     QCOMPARE(control(box, 0)->text(), QStringLiteral(" Pistaro and Lap Time Recorder"));
-    QCOMPARE(control(box, 2)->text(), Sobre1::HomePage);
+    QCOMPARE(control(box, 2)->text(), QString());
+    Sobre1 linked(nullptr, {}, QStringLiteral("https://home.test/"));
+    QCOMPARE(control(linked, 2)->text(), QStringLiteral("https://home.test/"));
 }
 
 void AboutBoxTest::altKThreeTimesOpensCredits() {
@@ -115,11 +117,17 @@ void AboutBoxTest::countStartsAgainAfterCredits() {
 
 void AboutBoxTest::linkClickOpensHomePageAndStaysOpen() {
     QStringList opened;
-    Sobre1 box(nullptr, [&](const QString& address) { opened << address; });
+    Sobre1 box(nullptr, [&](const QString& address) { opened << address; },
+               QStringLiteral("https://home.test/"));
     box.show();
     QTest::mouseClick(control(box, 2), Qt::LeftButton);
-    QCOMPARE(opened, QStringList{QStringLiteral("https://pistaro.example.org/")});
+    QCOMPARE(opened, QStringList{QStringLiteral("https://home.test/")});
     QVERIFY(box.isVisible());
+    // Without a home page the link opens nothing.
+    Sobre1 bare(nullptr, [&](const QString& address) { opened << address; });
+    bare.show();
+    QTest::mouseClick(control(bare, 2), Qt::LeftButton);
+    QCOMPARE(opened.size(), 1);
 }
 
 void AboutBoxTest::linkHoverLook() {

@@ -31,6 +31,7 @@ private slots:
     void helpRule_data();
     void helpRule();
     void builtProgramFolderHasItsHelp();
+    void homePageAndAbout_data();
     void homePageAndAbout();
     void exitRunsTheUnloadSteps();
 };
@@ -92,12 +93,36 @@ void HelpMenuTest::builtProgramFolderHasItsHelp() {
              QStringLiteral("help.htm"));
 }
 
+void HelpMenuTest::homePageAndAbout_data() {
+    QTest::addColumn<QString>("address"); // the home page the build names, "" for none
+    QTest::addColumn<bool>("helpPage");   // the program has a help page
+    QTest::addColumn<QString>("opened");  // "help": the help page
+    QTest::newRow("address") << "https://home.test/" << true << "https://home.test/";
+    QTest::newRow("none: the help page") << "" << true << "help";
+    QTest::newRow("none and no help page") << "" << false << "";
+}
+
 void HelpMenuTest::homePageAndAbout() {
+    QFETCH(QString, address);
+    QFETCH(bool, helpPage);
+    QFETCH(QString, opened);
     MainWindowFixture fx;
+    // The help page comes from the installed data, which need not be the folder written.
+    QTemporaryDir data;
+    fx.bas.DataDir = data.path();
+    const QString page = QDir::toNativeSeparators(data.path() + QStringLiteral("/help/help.htm"));
+    if (helpPage) {
+        QVERIFY(QDir().mkpath(data.path() + QStringLiteral("/help")));
+        QVERIFY(writeFile(page, "<html>help</html>"));
+    }
+    if (opened == QLatin1String("help"))
+        opened = page;
     Gp2PsoFrm& frm = fx.start();
+    frm.homePageAddress = address;
     frm.show();
     frm.PSOHP->trigger();
-    QCOMPARE(fx.opened, QStringList{Sobre1::HomePage});
+    const QStringList once = opened.isEmpty() ? QStringList{} : QStringList{opened};
+    QCOMPARE(fx.opened, once);
 
     // The About box comes up modal over the main window; its link goes through the same opener.
     QString modalName;
@@ -115,7 +140,7 @@ void HelpMenuTest::homePageAndAbout() {
     frm.HelpAbout->trigger();
     QCOMPARE(modalName, QStringLiteral("Sobre1"));
     QCOMPARE(modalParent, &frm);
-    QCOMPARE(fx.opened, (QStringList{Sobre1::HomePage, Sobre1::HomePage}));
+    QCOMPARE(fx.opened, once + once);
     QVERIFY(!QApplication::activeModalWidget());
 }
 

@@ -72,6 +72,7 @@ void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
     } else {
         Gp2PsoFrm frm(bas);
         frm.desktopOpener = [](const QString&) {};
+        frm.textEditorOpener = [](const QString&) {};
         if (mode == QLatin1String("start"))
             say("begin");
         frm.Form_Load({});

@@ -27,6 +27,7 @@ MainWindowFixture::~MainWindowFixture() {
 Gp2PsoFrm& MainWindowFixture::start(const QStringList& arguments) {
     frm = std::make_unique<Gp2PsoFrm>(bas);
     frm->desktopOpener = [this](const QString& target) { opened << target; };
+    frm->textEditorOpener = [this](const QString& file) { edited << file; };
     frm->Form_Load(arguments);
     return *frm;
 }

@@ -33,6 +33,7 @@ public:
     Gp2PsoBas bas;
     std::unique_ptr<Gp2PsoFrm> frm;
     QStringList opened; // what the window handed to the desktop
+    QStringList edited; // what it handed to the text editor
 
 private:
     QString gameDir_;

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     bas.status = &status;
     Gp2PsoFrm frm(bas);
     frm.desktopOpener = [](const QString&) {};
+    frm.textEditorOpener = [](const QString&) {};
     frm.Form_Load({});
     frm.show();
     // A circuit selected, as after the first click: the panel and menu pictures filled.

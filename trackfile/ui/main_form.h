@@ -73,4 +73,6 @@ public:
     // The text viewer (modal) and the desktop's default program for a file or address.
     virtual void showText(const QString& text) = 0;
     virtual void openWithDesktop(const QString& fileOrUrl) = 0;
+    // The desktop's text editor for a text file, whatever its extension.
+    virtual void openInTextEditor(const QString& file) = 0;
 };

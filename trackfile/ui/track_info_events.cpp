@@ -207,7 +207,7 @@ void TrackInfoPanel::SaveInfo_Click() {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
-    const bool summed = ExeCmd::StartSumfix(bas.AppDir, path);
+    const bool summed = ExeCmd::StartSumfix(bas.exeDir(), path);
     UpdateRecord();
     if (summed)
         form_.dialogs().message(QStringLiteral("Track updated !!!"));
@@ -215,6 +215,6 @@ void TrackInfoPanel::SaveInfo_Click() {
         form_.dialogs().message(
             QStringLiteral("Track updated, but its checksum could not be fixed !!!") +
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
-            QDir::toNativeSeparators(bas.AppDir) + QStringLiteral(": the checksum of ") + shown +
+            QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
 }

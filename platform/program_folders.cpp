@@ -1,0 +1,85 @@
+#include "platform/program_folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString clean(const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+bool holdsData(const QString& dir) {
+    return QFileInfo(dir + QStringLiteral("/pso.def")).isFile();
+}
+
+// Writable for real: a test file can be made, which the permission bits alone do not tell
+// (read-only mounts, ACLs).
+bool canWriteIn(const QString& dir) {
+    if (!QFileInfo(dir).isWritable())
+        return false;
+    QFile probe(dir + QStringLiteral("/.pso-write-test"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+// Copied beside and renamed into place: a stopped copy leaves the old file whole.
+bool copyWithTime(const QFileInfo& from, const QString& to) {
+    const QString part = to + QStringLiteral(".part");
+    QFile::remove(part);
+    QFile copy(part);
+    const bool done = QFile::copy(from.filePath(), part) &&
+                      copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                          QFile::ReadOther) &&
+                      copy.open(QIODevice::ReadWrite) &&
+                      copy.setFileTime(from.lastModified(), QFileDevice::FileModificationTime);
+    copy.close();
+    if (done && (!QFile::exists(to) || QFile::remove(to)) && QFile::rename(part, to))
+        return true;
+    QFile::remove(part);
+    return false;
+}
+
+} // namespace
+
+ProgramFolders locateProgramFolders(const QString& exeDir, const QString& userDir) {
+    ProgramFolders f;
+    f.exeDir = clean(exeDir);
+    const QString installed = exeDir + QStringLiteral("/../share/pistaro");
+    if (!holdsData(exeDir) && holdsData(installed)) {
+        f.dataDir = clean(installed);
+        f.appDir = clean(userDir);
+        f.perUser = true;
+        return f;
+    }
+    f.dataDir = f.exeDir;
+    f.perUser = !canWriteIn(exeDir);
+    f.appDir = f.perUser ? clean(userDir) : f.exeDir;
+    return f;
+}
+
+bool seedUserFolder(const ProgramFolders& folders, QString* error) {
+    if (!folders.perUser)
+        return true;
+    if (!QDir().mkpath(folders.appDir)) {
+        if (error)
+            *error = QStringLiteral("cannot make the folder ") + folders.appDir;
+        return false;
+    }
+    for (const char* name : kSeedFiles) {
+        const QFileInfo from(QDir(folders.dataDir).filePath(QLatin1String(name)));
+        const QFileInfo to(QDir(folders.appDir).filePath(QLatin1String(name)));
+        if (!from.isFile() || (to.exists() && to.lastModified() >= from.lastModified()))
+            continue;
+        if (!copyWithTime(from, to.filePath())) {
+            if (error)
+                *error = QStringLiteral("cannot copy %1 to %2").arg(from.filePath(), to.filePath());
+            return false;
+        }
+    }
+    return true;
+}
