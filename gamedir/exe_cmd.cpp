@@ -163,8 +163,8 @@ Run Prepare(const QString& program, const QStringList& arguments, const QString&
 }
 
 QString RunResult::problem(const QString& program) const {
-    if (!started)
-        return program + QStringLiteral(" could not be run: ") + error;
+    if (!started) // already a sentence naming the file: "Cannot start ...", or which emulator
+        return error;
     if (crashed)
         return program + QStringLiteral(" stopped abnormally");
     if (exitCode != 0)

@@ -31,7 +31,7 @@ struct RunResult {
     int exitCode = 0;
     QString error; // why it could not start
     bool ok() const { return started && !crashed && exitCode == 0; }
-    // "" when ok, else why: could not be run, crashed, or its exit status.
+    // "" when ok, else why: the reason it could not start, or how `program` ended.
     QString problem(const QString& program) const;
 };
 

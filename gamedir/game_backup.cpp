@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -105,15 +104,14 @@ bool Backup::makeFolder(QString* error) {
 }
 
 bool Backup::writeManifest(QString* error) const {
-    QSaveFile manifest(QDir(folder_).filePath(kManifest));
-    QByteArray text =
+    const QString path = QDir(folder_).filePath(kManifest);
+    const QByteArray text =
         (QStringLiteral("command") + kTab + command_ + u'\n' + QStringLiteral("made") + kTab +
          when_.toString(Qt::ISODate) + u'\n' + lines_.join(u'\n') + u'\n')
             .toUtf8();
-    if (!manifest.open(QIODevice::WriteOnly) || manifest.write(text) != text.size() ||
-        !manifest.commit()) {
-        *error = QStringLiteral("cannot write ") + shown(manifest.fileName()) +
-                 QStringLiteral(": ") + manifest.errorString();
+    const CopyResult written = writeReplacing(path, text);
+    if (!written.ok) {
+        *error = QStringLiteral("cannot write ") + shown(path) + QStringLiteral(": ") + written.error;
         return false;
     }
     return true;
@@ -186,6 +184,18 @@ std::optional<Saved> newest(const QString& root) {
     return std::nullopt;
 }
 
+namespace {
+// A command stopped while it wrote leaves its part-written file beside the target; putting the
+// target back removes those too, so the folder is as it was.
+void removeUnfinishedWrites(const QString& target) {
+    const QFileInfo info(target);
+    QDir folder = info.absoluteDir();
+    const QString pattern = info.fileName() + QStringLiteral(".writing-??????");
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
+        folder.remove(name);
+}
+} // namespace
+
 QStringList restore(const Saved& saved) {
     QStringList failed;
     for (const Entry& entry : saved.entries) {
@@ -203,11 +213,12 @@ QStringList restore(const Saved& saved) {
         const QByteArray bytes = copy.readAll();
         QDir().mkpath(QFileInfo(target).absolutePath());
         // Written beside and renamed into place: a stop half-way leaves the file as it is.
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-            failed << shown(target) + QStringLiteral(": ") + out.errorString();
+        const CopyResult written = writeReplacing(target, bytes);
+        if (!written.ok) {
+            failed << shown(target) + QStringLiteral(": ") + written.error;
             continue;
         }
+        removeUnfinishedWrites(target);
         QFile::setPermissions(target, copy.permissions());
         sameModificationTime(entry.copy, target);
     }

@@ -66,7 +66,7 @@ mkdir -p "$USERDIR" "$RUNTIME"
 chmod 700 "$RUNTIME"
 # The per-user folder gets the installed definitions and a database that names the game.
 cp -p "$ROOT/usr/share/pistaro/pso.def" "$ROOT/usr/share/pistaro/maps.def" "$USERDIR/"
-"$PREPARE" "$USERDIR" "$GAME" >/dev/null || fail "prepare_sample"
+"$PREPARE" "$USERDIR" "$GAME" --no-first-time >/dev/null || fail "prepare_sample"
 [ -z "$RUNAS" ] || chown -R nobody "$HOME_DIR" "$GAME" "$RUNTIME"
 touch "$SCRATCH/marker"
 

@@ -478,7 +478,7 @@ private slots:
         QCOMPARE(lines[4], "Couldn't write menu picture 18 of slot 2: gp2hipic failed (exit status 3)");
         // The first run for slot 5 removed the tool: the second could not start it.
         QCOMPARE(lines.size(), 6);
-        QVERIFY2(lines[5].startsWith("Couldn't write menu picture 21 of slot 5: gp2hipic could not be run: "),
+        QVERIFY2(lines[5].startsWith("Couldn't write menu picture 21 of slot 5: Cannot start "),
                  qPrintable(lines[5]));
         // No empty game program was made in its place.
         QCOMPARE(QDir(fx->gameDir()).entryList({"gp2.exe"}, QDir::Files), QStringList());

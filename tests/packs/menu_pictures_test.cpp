@@ -188,9 +188,9 @@ private slots:
         fx->dialogs.shown.clear();
         fx->dialogs.answers << true;
         pics->ImportPicture_Click(2);
-        QCOMPARE(fx->dialogs.shown.last(), "Cannot start " +
-                                               QDir::toNativeSeparators(app() + "/gp2hipic.pif") +
-                                               ": there is no such file");
+        QCOMPARE(fx->dialogs.shown.last(),
+                 "The menu picture was not imported !!!\r\n\r\nCannot start " +
+                     QDir::toNativeSeparators(app() + "/gp2hipic.pif") + ": there is no such file");
         QCOMPARE(pics->MenuPicture2->text(), target);
     }
 

@@ -1,5 +1,6 @@
-// prepare_sample <appdir> <gamedir>: writes a sample game folder and prepares the program
-// folder so that pso opens it at its first start.
+// prepare_sample <appdir> <gamedir> [--no-first-time]: writes a sample game folder and prepares
+// the program folder so that pso opens it at its first start. --no-first-time skips the first
+// start's copy of the original circuits and its message, for runs that nobody answers.
 #include "tools/samplegame/sample_game.h"
 #include "tools/sampleapp/sample_app.h"
 
@@ -10,8 +11,9 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: prepare_sample <appdir> <gamedir>\n");
+    const bool firstTime = !args.contains(QStringLiteral("--no-first-time"));
+    if (args.size() != (firstTime ? 3 : 4)) {
+        std::fprintf(stderr, "usage: prepare_sample <appdir> <gamedir> [--no-first-time]\n");
         return 2;
     }
     const QString appDir = QDir(args[1]).absolutePath();
@@ -24,7 +26,7 @@ int main(int argc, char** argv) {
     }
     QString error;
     // As on a real first start, the game's own circuits are copied to their track names once.
-    if (!sampleapp::prepare(appDir, appDir, gameDir, QStringLiteral("pso.mdb"), {}, &error, true)) {
+    if (!sampleapp::prepare(appDir, appDir, gameDir, QStringLiteral("pso.mdb"), {}, &error, firstTime)) {
         std::fprintf(stderr, "prepare_sample: %s\n", qPrintable(error));
         return 1;
     }
