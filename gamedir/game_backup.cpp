@@ -153,6 +153,29 @@ bool Backup::keep(const QStringList& paths, QString* error) {
     return !added || writeManifest(error);
 }
 
+void Backup::discardIfUnchanged() {
+    if (folder_.isEmpty())
+        return;
+    for (qsizetype i = 0; i < kept_.size(); ++i) {
+        const QFileInfo now(kept_.at(i));
+        if (copies_.at(i).isEmpty()) {
+            if (now.exists())
+                return;
+            continue;
+        }
+        QFile a(kept_.at(i));
+        QFile b(copies_.at(i));
+        if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size() ||
+            a.readAll() != b.readAll())
+            return;
+    }
+    QDir(folder_).removeRecursively();
+    folder_.clear();
+    lines_.clear();
+    kept_.clear();
+    copies_.clear();
+}
+
 QString Backup::copyOf(const QString& path) const {
     const qsizetype at = kept_.indexOf(path);
     return at < 0 ? QString() : copies_.at(at);

@@ -31,6 +31,11 @@ public:
     bool keep(const QStringList& paths, QString* error);
     bool keep(const QString& path, QString* error) { return keep(QStringList{path}, error); }
 
+    // Removes the backup again when the command changed none of the kept files, so commands
+    // that run often and mostly rewrite the same bytes (the setup export before every game) do
+    // not push the backups of real changes out.
+    void discardIfUnchanged();
+
     QString folder() const { return folder_; } // "" until the first file is kept
     // The copy of a kept file, "" when it was not kept or was not there.
     QString copyOf(const QString& path) const;

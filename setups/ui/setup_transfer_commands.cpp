@@ -173,6 +173,8 @@ QString SetupTransfer::exportSetups() {
         }
     }
 
+    backup.discardIfUnchanged();
+
     ignoreFailure("changing to the program folder", [&] {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());

@@ -96,6 +96,20 @@ private slots:
         QCOMPARE(gamebackup::newest(root())->command, QStringLiteral("Export"));
     }
 
+    // A run that wrote the same bytes leaves no backup; one that changed a byte keeps its own.
+    void unchangedRunLeavesNoBackup() {
+        QVERIFY(write(game("f1gstate.sav"), "state"));
+        for (const QByteArray& after : {QByteArray("state"), QByteArray("statE")}) {
+            gamebackup::Backup backup(root(), "Export Setups");
+            QVERIFY(backup.keep(game("f1gstate.sav"), nullptr));
+            QVERIFY(write(game("f1gstate.sav"), after));
+            backup.discardIfUnchanged();
+            QCOMPARE(backup.folder().isEmpty(), after == "state");
+        }
+        QCOMPARE(QDir(root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(read(gamebackup::newest(root())->entries.at(0).copy), QByteArray("state"));
+    }
+
     void backupThatCannotBeWritten() {
         QVERIFY(write(game("f1gstate.sav"), "state"));
         QVERIFY(QDir().mkpath(tmp.filePath("app")));
