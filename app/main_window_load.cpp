@@ -9,8 +9,9 @@
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
+#include "storage/catalogue_names.h"
 #include "storage/database_names.h"
-#include "storage/make_database.h"
+#include "storage/open_database.h"
 #include "storage/ui/database_list.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
@@ -29,35 +30,25 @@ QString packsFile(const Gp2PsoBas& bas) {
 } // namespace
 
 void Gp2PsoFrm::openMapsDatabase() {
-    // Opened case-insensitively: "maps.mdb" finds the "Maps.mdb" that MakeDatabase writes.
-    bool repaired = false;
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const QString path = gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"));
-        try {
-            bas_.MapsDb = Database::open(path);
-            break;
-        } catch (const DbError& e) {
-            if (e.number == dberr::NotFound) {
-                bas_.StatusText = QStringLiteral("Please wait, making database...");
-                // Its message is shown; without the pictures' catalogue the run goes on, as
-                // with a damaged one (a full disk must not end the program).
-                try {
-                    MakeDatabase(bas_, QStringLiteral("Maps.mdb"));
-                } catch (const ProgramEnded&) {
-                    throw std::runtime_error("Maps.mdb could not be made");
-                }
-            } else if (e.number == dberr::UnrecognizedFormat && !repaired) {
-                repaired = true;
-                ignoreFailure("repairing maps.mdb", [&] { Database::repair(path); });
-            } else {
-                throw;
-            }
-        }
+    // Found without regard to case: "maps.mdb" finds the "Maps.mdb" that MakeDatabase writes.
+    // Without the pictures' catalogue the run goes on, as with a damaged one (a full disk must
+    // not end the program): what went wrong is thrown for the caller to say.
+    dbopen::Policy policy;
+    policy.anyCase = true;
+    dbopen::Result opened;
+    try {
+        opened = dbopen::open(bas_, QStringLiteral("Maps.mdb"), policy);
+    } catch (const ProgramEnded&) {
+        throw std::runtime_error("Maps.mdb could not be made");
     }
-    if (bas_.MapsDb) {
-        bas_.MapsRs = bas_.MapsDb->openTable(QStringLiteral("Maps"));
-        bas_.MapsRs->setIndex(QStringLiteral("Name"));
+    if (!opened.db) {
+        if (opened.reason.isEmpty())
+            return;
+        throw std::runtime_error(opened.reason.toStdString());
     }
+    bas_.MapsDb = std::move(opened.db);
+    bas_.MapsRs = bas_.MapsDb->openTable(catalogue::Maps);
+    bas_.MapsRs->setIndex(catalogue::NameIndex);
 }
 
 void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
@@ -90,8 +81,8 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
 
     DbOpen(bas_.DbName); // ends the program when no game folder or no settings row
     ignoreFailure("reopening Parameters", [&] {
-        bas_.ParamsRs = bas_.Db->openTable(QStringLiteral("Parameters"));
-        bas_.ParamsRs->setIndex(QStringLiteral("Code"));
+        bas_.ParamsRs = bas_.Db->openTable(catalogue::Parameters);
+        bas_.ParamsRs->setIndex(catalogue::CodeIndex);
         bas_.ParamsRs->moveFirst();
     });
     // The program goes on without menu pictures, but says why they are missing.

@@ -1,16 +1,12 @@
 #include "laptimes/best_time_store.h"
 
+#include "storage/catalogue_names.h"
 #include "storage/engine.h"
+#include "storage/record_lookup.h"
+
+using catalogue::seekName;
 
 namespace {
-
-const QString kName = QStringLiteral("Name");
-
-bool seekTrack(Recordset& tracks, const QString& name) {
-    tracks.setIndex(kName);
-    tracks.seek(QStringLiteral("="), name);
-    return !tracks.noMatch();
-}
 
 // The catalogue's name index folds ASCII letters only; two names it takes for one row share
 // one remembered entry.
@@ -46,16 +42,16 @@ bool BestTimeStore::lookUp(const ParseState& state, StoredTimes& times) {
         times = *it;
         return true;
     }
-    if (!seekTrack(tracks_, state.track)) {
+    if (!seekName(tracks_, state.track)) {
         storeRow(tracks_, [&] {
             tracks_.addNew();
-            tracks_.setValue(kName, state.track);
-            tracks_.setValue(QStringLiteral("Country"), state.country);
+            tracks_.setValue(catalogue::Name, state.track);
+            tracks_.setValue(catalogue::Country, state.country);
             for (TimeField f : kFields)
                 tracks_.setValue(timeFieldName(f), QString(""));
         });
         // Looked up once more; a row that still is not there gets no time.
-        if (!seekTrack(tracks_, state.track))
+        if (!seekName(tracks_, state.track))
             return false;
     }
     for (TimeField f : kFields)
@@ -75,7 +71,7 @@ TimeField BestTimeStore::file(const ParseState& state) {
         return field;
     const QString key = indexKey(state.track);
     try {
-        if (!seekTrack(tracks_, state.track))
+        if (!seekName(tracks_, state.track))
             throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
         storeRow(tracks_, [&] {
             tracks_.edit();

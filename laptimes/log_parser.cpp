@@ -1,5 +1,6 @@
 #include "laptimes/log_parser.h"
 
+#include "storage/catalogue_names.h"
 #include "trackfile/val.h"
 
 #include <utility>
@@ -65,13 +66,13 @@ bool isLapTimeText(const QString& text) {
 QString timeFieldName(TimeField field) {
     switch (field) {
     case TimeField::Race:
-        return QStringLiteral("Race Time");
+        return catalogue::RaceTime;
     case TimeField::Practice:
-        return QStringLiteral("Practice Time");
+        return catalogue::PracticeTime;
     case TimeField::WarmUp:
-        return QStringLiteral("Warm Up Time");
+        return catalogue::WarmUpTime;
     case TimeField::Qualifying:
-        return QStringLiteral("Qualifying Time");
+        return catalogue::QualifyingTime;
     case TimeField::None:
         break;
     }

@@ -1,13 +1,9 @@
 #include "laptimes/usage_statistics.h"
 
+#include "storage/catalogue_names.h"
 #include "storage/engine.h"
 
 namespace {
-
-const QString kExecution = QStringLiteral("Execution");
-const QString kTimeRunning = QStringLiteral("Time Running Gp2");
-const QString kFirstUse = QStringLiteral("First Use");
-const QString kLastUse = QStringLiteral("Last Use");
 
 template <class F> void editRow(Recordset& params, F&& fill) {
     params.edit();
@@ -23,23 +19,23 @@ template <class F> void editRow(Recordset& params, F&& fill) {
 } // namespace
 
 UsageStatistics readUsage(const Recordset& params) {
-    return {params.text(kExecution), params.text(kFirstUse), params.text(kLastUse),
-            params.number(kTimeRunning)};
+    return {params.text(catalogue::Execution), params.text(catalogue::FirstUse),
+            params.text(catalogue::LastUse), params.number(catalogue::TimeRunningGp2)};
 }
 
 qint64 countLaunch(Recordset& params) {
-    const qint64 count = params.number(kExecution) + 1;
-    editRow(params, [&] { params.setValue(kExecution, count); });
+    const qint64 count = params.number(catalogue::Execution) + 1;
+    editRow(params, [&] { params.setValue(catalogue::Execution, count); });
     return count;
 }
 
 void addPlayingTime(Recordset& params, qint64 seconds, const QString& now) {
-    const qint64 total = params.number(kTimeRunning) + seconds;
-    const bool first = params.text(kFirstUse).isEmpty();
+    const qint64 total = params.number(catalogue::TimeRunningGp2) + seconds;
+    const bool first = params.text(catalogue::FirstUse).isEmpty();
     editRow(params, [&] {
-        params.setValue(kTimeRunning, total);
+        params.setValue(catalogue::TimeRunningGp2, total);
         if (first)
-            params.setValue(kFirstUse, now);
-        params.setValue(kLastUse, now);
+            params.setValue(catalogue::FirstUse, now);
+        params.setValue(catalogue::LastUse, now);
     });
 }

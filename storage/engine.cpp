@@ -7,13 +7,14 @@
 #include "storage/engine.h"
 
 #include "platform/codepage.h"
+#include "storage/edit_buffer.h"
 #include "storage/engine_sqlite.h"
+#include "storage/row_cursor.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QMap>
 
 #include <sqlite3.h>
 
@@ -377,26 +378,15 @@ QList<IndexDef> Database::indexes(const QString& table) const {
 // ---------------------------------------------------------------------------------------------
 
 struct Recordset::Impl {
-    enum class Mode { None, Add, Edit };
-
     ConnectionPtr conn;
     QString table;
     QString rowKey; // addresses the rows: "rowid" unless a column of that name hides it
     QList<Column> cols;
     std::optional<IndexInfo> index;
 
-    // Rows in the current order, fetched again when the database has changed since.
-    QList<qint64> order;
-    std::pair<qint64, qint64> orderStamp{-1, -1};
-    int pos = -1; // where the current row stood in `order`; only a hint after a seek
-    std::optional<qint64> current;
-    bool currentDeleted = false;
-    bool eof = true;
-    bool bof = true;
-    bool noMatch = false;
-
-    Mode mode = Mode::None;
-    QMap<int, QVariant> buffer; // column → stored value set since addNew/edit
+    RowCursor cursor;
+    OrderCache orders;
+    EditBuffer edits;
 
     const ConnectionPtr& c() const {
         if (!conn)
@@ -417,79 +407,39 @@ struct Recordset::Impl {
         return i;
     }
 
-    std::pair<qint64, qint64> stamp() const {
+    DataStamp stamp() const {
         Statement st(c(), QStringLiteral("PRAGMA data_version"));
         st.step();
         return {sqlite3_total_changes64(c()->handle()), st.int64(0)};
     }
 
-    // The row order of each index used so far, kept while the database is unchanged:
-    // switching between two indexes (as looking up a circuit by size and then by name
-    // does) must not read the whole table each time.
-    QHash<QString, std::pair<std::pair<qint64, qint64>, QList<qint64>>> orderCache;
-
-    void loadOrder() {
+    // The rows in the current index's order (rowid order without index) as they are now.
+    RowOrder currentOrder() {
         const QString orderBy = index ? index->orderBy(rowKey) : rowKey;
-        const auto now = stamp();
-        const auto cached = orderCache.constFind(orderBy);
-        if (cached != orderCache.cend() && cached->first == now) {
-            order = cached->second;
-            orderStamp = now;
-            return;
-        }
-        order.clear();
+        const DataStamp now = stamp();
+        const auto cached = orders.constFind(orderBy);
+        if (cached != orders.cend() && cached->stamp == now)
+            return *cached;
+        RowOrder order{now, {}};
         Statement st(
             c(),
             QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(rowKey, quoted(table), orderBy));
         while (st.step())
-            order << st.int64(0);
-        orderStamp = now;
-        orderCache.insert(orderBy, {now, order});
-    }
-
-    void positionAt(int p) {
-        pos = p;
-        bof = order.isEmpty();
-        eof = p >= order.size();
-        current = eof ? std::nullopt : std::optional<qint64>(order.at(p));
-        currentDeleted = false;
+            order.rows << st.int64(0);
+        orders.insert(orderBy, order);
+        return order;
     }
 
     void moveFirst() {
-        mode = Mode::None;
-        loadOrder();
-        positionAt(0);
+        edits.clear();
+        cursor.moveFirst(currentOrder());
     }
 
     void moveNext() {
-        if (!current)
+        if (!cursor.hasCurrent())
             fail(dberr::NoCurrentRecord, QStringLiteral("No current record."));
-        mode = Mode::None;
-        const bool hinted = pos >= 0 && pos < order.size() && order.at(pos) == *current;
-        const QList<qint64> before = order;
-        const int was = hinted ? pos : int(before.indexOf(*current));
-        if (stamp() != orderStamp)
-            loadOrder();
-        const int now = currentDeleted ? -1 : int(order.indexOf(*current));
-        if (now >= 0) {
-            positionAt(now + 1);
-            return;
-        }
-        // The current row is gone: go on with the next row of the old order still there.
-        for (int i = was + 1; i > 0 && i < before.size(); ++i) {
-            const int at = int(order.indexOf(before.at(i)));
-            if (at >= 0) {
-                positionAt(at);
-                return;
-            }
-        }
-        positionAt(int(order.size()));
-    }
-
-    qint64 currentRow() const {
-        if (!current || currentDeleted)
-            fail(dberr::NoCurrentRecord, QStringLiteral("No current record."));
-        return *current;
+        edits.clear();
+        cursor.moveNext(stamp() == cursor.stamp() ? cursor.order() : currentOrder());
     }
 };
 
@@ -533,7 +483,7 @@ void Recordset::seek(const QString& op, const QVariant& key) {
     if (d->index->parts.isEmpty())
         fail(dberr::Generic,
              QStringLiteral("Index '%1' has no field to seek on.").arg(d->index->name));
-    d->mode = Impl::Mode::None;
+    d->edits.clear();
     const IndexInfo::Part& first = d->index->parts.first();
     const QVariant stored = toStored(first.type, key);
     std::optional<qint64> found;
@@ -547,15 +497,11 @@ void Recordset::seek(const QString& op, const QVariant& key) {
         if (st.step())
             found = st.int64(0);
     }
-    d->noMatch = !found;
-    d->current = found;
-    d->currentDeleted = false;
-    d->eof = !found;
-    d->bof = !found;
+    d->cursor.seekFound(found);
 }
 
 bool Recordset::noMatch() const {
-    return d->noMatch;
+    return d->cursor.noMatch();
 }
 
 void Recordset::moveFirst() {
@@ -569,11 +515,11 @@ void Recordset::moveNext() {
 }
 
 bool Recordset::eof() const {
-    return d->eof;
+    return d->cursor.eof();
 }
 
 bool Recordset::bof() const {
-    return d->bof;
+    return d->cursor.bof();
 }
 
 int Recordset::recordCount() const {
@@ -584,37 +530,31 @@ int Recordset::recordCount() const {
 
 void Recordset::addNew() {
     d->c();
-    d->mode = Impl::Mode::Add;
-    d->buffer.clear();
+    d->edits.start(EditBuffer::Mode::Add);
 }
 
 void Recordset::edit() {
     d->c();
-    d->currentRow();
-    d->mode = Impl::Mode::Edit;
-    d->buffer.clear();
+    d->cursor.currentRow();
+    d->edits.start(EditBuffer::Mode::Edit);
 }
 
 void Recordset::setValue(const QString& field, const QVariant& value) {
-    if (d->mode == Impl::Mode::None)
-        fail(dberr::UpdateWithoutEdit,
-             QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    d->edits.requireStarted();
     const int c = d->column(field);
-    d->buffer.insert(c, toStored(d->cols.at(c).type, value));
+    d->edits.set(c, toStored(d->cols.at(c).type, value));
 }
 
 void Recordset::update() {
-    if (d->mode == Impl::Mode::None)
-        fail(dberr::UpdateWithoutEdit,
-             QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+    d->edits.requireStarted();
     QStringList names;
     QList<QVariant> values;
-    for (auto it = d->buffer.cbegin(); it != d->buffer.cend(); ++it) {
+    for (auto it = d->edits.values().cbegin(); it != d->edits.values().cend(); ++it) {
         names << quoted(d->cols.at(it.key()).name);
         values << it.value();
     }
     const QString table = quoted(d->table);
-    if (d->mode == Impl::Mode::Add) {
+    if (d->edits.mode() == EditBuffer::Mode::Add) {
         QStringList marks;
         for (int i = 1; i <= names.size(); ++i)
             marks << QStringLiteral("?%1").arg(i);
@@ -635,36 +575,34 @@ void Recordset::update() {
                                  .arg(names.size() + 1));
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values.at(i));
-        st.bind(int(names.size()) + 1, d->currentRow());
+        st.bind(int(names.size()) + 1, d->cursor.currentRow());
         st.run();
     }
-    d->mode = Impl::Mode::None;
-    d->buffer.clear();
+    d->edits.clear();
 }
 
 void Recordset::cancelUpdate() {
-    d->mode = Impl::Mode::None;
-    d->buffer.clear();
+    d->edits.clear();
 }
 
 void Recordset::deleteCurrent() {
-    const qint64 row = d->currentRow();
-    d->mode = Impl::Mode::None;
+    const qint64 row = d->cursor.currentRow();
+    d->edits.clear();
     Statement st(d->c(),
                  QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(quoted(d->table), d->rowKey));
     st.bind(1, row);
     st.run();
-    d->currentDeleted = true;
+    d->cursor.currentDeleted();
 }
 
 QVariant Recordset::value(const QString& field) const {
     const int c = d->column(field);
     const int type = d->cols.at(c).type;
-    if (d->mode != Impl::Mode::None && d->buffer.contains(c))
-        return fromStored(type, d->buffer.value(c));
-    if (d->mode == Impl::Mode::Add)
+    if (d->edits.holds(c))
+        return fromStored(type, d->edits.value(c));
+    if (d->edits.mode() == EditBuffer::Mode::Add)
         return fromStored(type, QVariant());
-    const qint64 row = d->currentRow();
+    const qint64 row = d->cursor.currentRow();
     Statement st(d->c(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1")
                              .arg(quoted(d->cols.at(c).name), quoted(d->table), d->rowKey));
     st.bind(1, row);

@@ -2,9 +2,11 @@
 
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
+#include "storage/catalogue_names.h"
 #include "storage/definition_file.h"
 #include "storage/definition_text.h"
 #include "storage/gp2psobas.h"
+#include "storage/record_lookup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +16,8 @@
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+
+using namespace catalogue;
 
 namespace {
 
@@ -56,9 +60,11 @@ constexpr Circuit kCircuits[16] = {
     endProgram(1);
 }
 
-enum class Next { Statement, Line, CreateTable };
+// What an error while making the database leads to: the step is skipped (what it would add is
+// there already), or on a field line whose table is missing that table is made with the field.
+// Any other error ends the program after a message.
+enum class Next { Skip, MakeTable };
 
-// What an error while making the database leads to, tested in this order.
 Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     switch (e.number) {
     case dberr::FileNotFound:
@@ -67,19 +73,17 @@ Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
         endWith(bas, QStringLiteral(
                          "Arquivo está em uso. Feche todos os programas e tente novamente !"));
     case dberr::AlreadyExists:
-        return Next::Statement;
     case dberr::FieldDefinedTwice:
-        return Next::Line;
     case dberr::PrimaryKeyExists:
     case dberr::IndexExists:
     case dberr::TableExists:
     case dberr::AlreadyInCollection:
-        return Next::Statement;
+        return Next::Skip;
     case dberr::Locked:
         endWith(bas, QStringLiteral("Database is in use !!!"));
     case dberr::ItemNotFound:
         if (onFieldLine)
-            return Next::CreateTable;
+            return Next::MakeTable;
         break;
     default:
         break;
@@ -87,7 +91,8 @@ Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     endWith(bas, QStringLiteral("ERROR : %1 - %2").arg(e.number).arg(e.description));
 }
 
-template <class F> void guarded(Gp2PsoBas& bas, F&& step) {
+// Runs one step of the making; an engine error in it is skipped or ends the program.
+template <class F> void skippingErrors(Gp2PsoBas& bas, F&& step) {
     try {
         step();
     } catch (const DbError& e) {
@@ -155,20 +160,20 @@ std::unique_ptr<Database> openForMaking(const QString& path) {
 void addField(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
     bas.status->setLine2(item.field.name);
     bas.status->pump();
-    guarded(bas, [&] {
+    skippingErrors(bas, [&] {
         auto db = openForMaking(path);
         try {
             db->appendField(item.table, item.field);
         } catch (const DbError& e) {
-            if (handle(bas, e, true) == Next::CreateTable)
-                guarded(bas, [&] { db->createTable(item.table, item.field); });
+            if (handle(bas, e, true) == Next::MakeTable)
+                skippingErrors(bas, [&] { db->createTable(item.table, item.field); });
         }
         db->close();
     });
 }
 
 void addIndex(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
-    guarded(bas, [&] {
+    skippingErrors(bas, [&] {
         auto db = openForMaking(path);
         db->appendIndex(item.table, item.index);
         db->close();
@@ -177,7 +182,7 @@ void addIndex(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
 
 void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& definition) {
     QStringList lines;
-    guarded(bas, [&] { lines = deffile::readLines(definition); });
+    skippingErrors(bas, [&] { lines = deffile::readLines(definition); });
     deffile::Reader reader;
     for (const QString& line : lines) {
         const auto item = reader.feed(line);
@@ -207,44 +212,39 @@ bool hasField(const Database& db, const QString& table, const QString& field) {
 // does not ask for it again. Without one the program is starting for the first time: the row
 // names the usual folder and "First Time" has the game's own circuits copied once.
 void writeCatalogueDefaults(Database& db, const QString& gp2Dir) {
-    auto params = db.openTable(QStringLiteral("Parameters"));
-    params->setIndex(QStringLiteral("Code"));
-    params->seek(QStringLiteral("="), 1);
-    if (params->noMatch()) {
+    auto params = db.openTable(Parameters);
+    if (!seekKey(*params, CodeIndex, 1)) {
         params->addNew();
-        params->setValue(QStringLiteral("Code"), 1);
-        params->setValue(QStringLiteral("Gp2 Directory"),
-                         gp2Dir.isEmpty() ? QStringLiteral("C:\\Gp2") : gp2Dir);
-        params->setValue(QStringLiteral("Use Gp2Lap"), true);
-        if (hasField(db, QStringLiteral("Parameters"), QStringLiteral("First Time")))
-            params->setValue(QStringLiteral("First Time"), gp2Dir.isEmpty());
+        params->setValue(Code, 1);
+        params->setValue(Gp2Directory, gp2Dir.isEmpty() ? QStringLiteral("C:\\Gp2") : gp2Dir);
+        params->setValue(UseGp2Lap, true);
+        if (hasField(db, Parameters, FirstTime))
+            params->setValue(FirstTime, gp2Dir.isEmpty());
     } else {
         params->edit();
     }
-    params->setValue(QStringLiteral("Version"), kSchemaVersion);
-    params->setValue(QStringLiteral("Quick Update"), true);
-    params->setValue(QStringLiteral("Car Setup Management"), true);
+    params->setValue(Version, kSchemaVersion);
+    params->setValue(QuickUpdate, true);
+    params->setValue(CarSetupManagement, true);
     params->update();
 
-    auto tracks = db.openTable(QStringLiteral("Tracks"));
-    tracks->setIndex(QStringLiteral("Name"));
+    auto tracks = db.openTable(Tracks);
     for (const Circuit& c : kCircuits) {
         const QString name = QString::fromLatin1(c.name);
-        tracks->seek(QStringLiteral("="), name);
-        if (tracks->noMatch())
-            tracks->addNew();
-        else
+        if (seekName(*tracks, name))
             tracks->edit();
-        tracks->setValue(QStringLiteral("Name"), name);
-        tracks->setValue(QStringLiteral("Country"), QString::fromLatin1(c.country));
-        tracks->setValue(QStringLiteral("Size"), c.size);
-        tracks->setValue(QStringLiteral("Laps"), c.laps);
-        tracks->setValue(QStringLiteral("Length"), c.length);
-        tracks->setValue(QStringLiteral("Slot"), c.slot);
-        tracks->setValue(QStringLiteral("Original"), true);
-        tracks->setValue(QStringLiteral("Event"), QStringLiteral("Formula 1"));
-        tracks->setValue(QStringLiteral("Author"), QStringLiteral("Microprose"));
-        tracks->setValue(QStringLiteral("Description"), QStringLiteral("1994 Version"));
+        else
+            tracks->addNew();
+        tracks->setValue(Name, name);
+        tracks->setValue(Country, QString::fromLatin1(c.country));
+        tracks->setValue(Size, c.size);
+        tracks->setValue(Laps, c.laps);
+        tracks->setValue(Length, c.length);
+        tracks->setValue(Slot, c.slot);
+        tracks->setValue(Original, true);
+        tracks->setValue(Event, QStringLiteral("Formula 1"));
+        tracks->setValue(Author, QStringLiteral("Microprose"));
+        tracks->setValue(Description, QStringLiteral("1994 Version"));
         tracks->update();
     }
     tracks->close();
@@ -257,31 +257,30 @@ void writeCatalogueDefaults(Database& db, const QString& gp2Dir) {
 void fillMaps(const QString& mapsPath, const QString& cataloguePath) {
     if (!QFileInfo::exists(cataloguePath))
         return;
-    auto catalogue = Database::open(cataloguePath);
-    const QString table = QStringLiteral("Tracks");
-    const QString pic1 = QStringLiteral("Menu Picture"), pic2 = QStringLiteral("Menu Picture 2");
-    if (!catalogue->tableExists(table))
+    auto source = Database::open(cataloguePath);
+    const QString& table = Tracks;
+    const QString &pic1 = MenuPicture, &pic2 = MenuPicture2;
+    if (!source->tableExists(table))
         return;
-    const bool has1 = hasField(*catalogue, table, pic1);
-    const bool has2 = hasField(*catalogue, table, pic2);
+    const bool has1 = hasField(*source, table, pic1);
+    const bool has2 = hasField(*source, table, pic2);
     if (!has1 && !has2)
         return;
     auto maps = openForMaking(mapsPath);
-    auto mapsRs = maps->openTable(QStringLiteral("Maps"));
-    mapsRs->setIndex(QStringLiteral("Name"));
-    auto tracks = catalogue->openTable(table);
-    tracks->setIndex(QStringLiteral("Name"));
+    auto mapsRs = maps->openTable(Maps);
+    mapsRs->setIndex(NameIndex);
+    auto tracks = source->openTable(table);
+    tracks->setIndex(NameIndex);
     for (tracks->moveFirst(); !tracks->eof(); tracks->moveNext()) {
-        const QString name = tracks->text(QStringLiteral("Name"));
+        const QString name = tracks->text(Name);
         const QString p1 = has1 ? tracks->text(pic1) : QString();
         const QString p2 = has2 ? tracks->text(pic2) : QString();
         if (name.isEmpty() || (p1.isEmpty() && p2.isEmpty()))
             continue;
-        mapsRs->seek(QStringLiteral("="), name);
-        if (!mapsRs->noMatch())
+        if (seekName(*mapsRs, name))
             continue;
         mapsRs->addNew();
-        mapsRs->setValue(QStringLiteral("Name"), name);
+        mapsRs->setValue(Name, name);
         mapsRs->setValue(pic1, p1);
         mapsRs->setValue(pic2, p2);
         mapsRs->update();
@@ -348,12 +347,12 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         removeScratch(work);
 
     // Creating an existing database fails with AlreadyExists: it is then brought up to date.
-    guarded(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
+    skippingErrors(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
     buildFromDefinition(bas, work, definition);
 
     if (!maps) {
         status.setLine2(QStringLiteral("Updating original tracks info..."));
-        guarded(bas, [&] {
+        skippingErrors(bas, [&] {
             auto db = openForMaking(work);
             writeCatalogueDefaults(*db, bas.Gp2Dir);
             db->close();
@@ -361,7 +360,7 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         status.setLine2(QStringLiteral("Done."));
     } else {
         status.setLine2(QStringLiteral("Updating maps info..."));
-        guarded(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
+        skippingErrors(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
         status.setLine2(QStringLiteral("Done."));
     }
     ignoreFailure("sync of the made database", [&] { Database::open(work)->sync(); });

@@ -2,18 +2,18 @@
 
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
+#include "storage/record_lookup.h"
+
+#include <stdexcept>
 
 namespace settingsrow {
 
+using namespace catalogue;
+
 namespace {
-const QString kGp2Directory = QStringLiteral("Gp2 Directory");
-const QString kUseGp2Lap = QStringLiteral("Use Gp2Lap");
-const QString kDeleteLogFile = QStringLiteral("Delete Log File");
-const QString kRenameLogFile = QStringLiteral("Rename Log File");
-const QString kQuickUpdate = QStringLiteral("Quick Update");
-const QString kCarSetup = QStringLiteral("Car Setup Management");
 // A field an older database lacks reads as False.
 bool flag(const Recordset& params, const QString& field) {
     bool on = false;
@@ -23,17 +23,22 @@ bool flag(const Recordset& params, const QString& field) {
 } // namespace
 
 bool seekRow(Recordset& params) {
-    params.seek(QStringLiteral("="), 1);
-    return !params.noMatch();
+    return seekKey(params, CodeIndex, 1);
+}
+
+Recordset& currentRow(const std::unique_ptr<Recordset>& params) {
+    if (!params || !seekRow(*params))
+        throw std::runtime_error("the settings row is not open");
+    return *params;
 }
 
 Switches read(const Recordset& params) {
     Switches s;
-    s.useGp2Lap = flag(params, kUseGp2Lap);
-    s.deleteLogFile = flag(params, kDeleteLogFile);
-    s.renameLogFile = flag(params, kRenameLogFile);
-    s.quickUpdate = flag(params, kQuickUpdate);
-    s.carSetupManagement = flag(params, kCarSetup);
+    s.useGp2Lap = flag(params, UseGp2Lap);
+    s.deleteLogFile = flag(params, DeleteLogFile);
+    s.renameLogFile = flag(params, RenameLogFile);
+    s.quickUpdate = flag(params, QuickUpdate);
+    s.carSetupManagement = flag(params, CarSetupManagement);
     return s;
 }
 
@@ -47,22 +52,21 @@ void mirror(const Switches& s, Gp2PsoBas& bas) {
 
 void storeSetup(Recordset& params, const QString& gp2Dir, const Switches& s) {
     params.edit();
-    params.setValue(kGp2Directory, gp2Dir);
-    params.setValue(kUseGp2Lap, s.useGp2Lap);
-    params.setValue(kDeleteLogFile, s.deleteLogFile);
-    params.setValue(kRenameLogFile, s.renameLogFile);
-    params.setValue(kQuickUpdate, s.quickUpdate);
-    params.setValue(kCarSetup, s.carSetupManagement);
+    params.setValue(Gp2Directory, gp2Dir);
+    params.setValue(UseGp2Lap, s.useGp2Lap);
+    params.setValue(DeleteLogFile, s.deleteLogFile);
+    params.setValue(RenameLogFile, s.renameLogFile);
+    params.setValue(QuickUpdate, s.quickUpdate);
+    params.setValue(CarSetupManagement, s.carSetupManagement);
     params.update();
 }
 
 void storeAtClose(Recordset& params, const QString& gp2Dir, bool useGp2Lap) {
     params.edit();
-    params.setValue(kGp2Directory, gp2Dir);
-    params.setValue(QStringLiteral("Circuits Directory"),
-                    gp2Dir + QStringLiteral("Circuits") + gamepath::sep());
-    params.setValue(kUseGp2Lap, useGp2Lap);
-    params.setValue(QStringLiteral("First Time"), false);
+    params.setValue(Gp2Directory, gp2Dir);
+    params.setValue(CircuitsDirectory, gp2Dir + QStringLiteral("Circuits") + gamepath::sep());
+    params.setValue(UseGp2Lap, useGp2Lap);
+    params.setValue(FirstTime, false);
     params.update();
 }
 

@@ -3,6 +3,8 @@
 // switches the program mirrors in Gp2PsoBas while it runs.
 #include <QString>
 
+#include <memory>
+
 struct Gp2PsoBas;
 class Recordset;
 
@@ -19,6 +21,9 @@ struct Switches {
 
 // Makes the row with "Code" 1 current; false when the table has none.
 bool seekRow(Recordset& params);
+// The settings table with its row current; std::runtime_error "the settings row is not open"
+// when the table did not open or has no row.
+Recordset& currentRow(const std::unique_ptr<Recordset>& params);
 
 // The switches as the current row holds them.
 Switches read(const Recordset& params);

@@ -4,6 +4,7 @@
 
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/named.h"
@@ -71,8 +72,8 @@ void LapTimeTable::load() {
     ignoreFailure("reading the lap time table", [&] {
         // open() never creates a database: a name that is not one shows an empty table.
         const std::unique_ptr<Database> db = Database::open(file);
-        const std::unique_ptr<Recordset> tracks = db->openTable(QStringLiteral("Tracks"));
-        tracks->setIndex(QStringLiteral("Name"));
+        const std::unique_ptr<Recordset> tracks = db->openTable(catalogue::Tracks);
+        tracks->setIndex(catalogue::NameIndex);
         int row = 0;
         for (tracks->moveFirst(); !tracks->eof(); tracks->moveNext(), ++row) {
             DBGrid1->insertRow(row);

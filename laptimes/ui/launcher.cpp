@@ -25,11 +25,8 @@
 
 namespace {
 
-// The settings row, made current; throws when the database has none open.
 Recordset& settingsRow(Gp2PsoBas& bas) {
-    if (!bas.ParamsRs || !settingsrow::seekRow(*bas.ParamsRs))
-        throw std::runtime_error("the settings row is not open");
-    return *bas.ParamsRs;
+    return settingsrow::currentRow(bas.ParamsRs);
 }
 
 } // namespace

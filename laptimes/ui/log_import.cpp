@@ -10,6 +10,8 @@
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "storage/catalogue_names.h"
+#include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
@@ -22,7 +24,6 @@
 #include <QWidget>
 
 #include <optional>
-#include <stdexcept>
 
 namespace {
 
@@ -59,7 +60,9 @@ struct Filing {
     QString reason; // the last failure
 };
 
-void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state, Filing& filing) {
+// The store is made at the first time to file: a database without Tracks open fails each one.
+void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, RecordingView& view,
+                ParseState& state, Filing& filing) {
     state.track = state.track.trimmed();
     if (state.track.isEmpty())
         return;
@@ -67,7 +70,7 @@ void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state, Fi
     state.track = logTrackName(state.track);
     try {
         if (!store)
-            throw std::runtime_error("the table Tracks is not open");
+            store.emplace(catalogue::requireOpen(bas.TracksRs, catalogue::Tracks));
         if (store->file(state) != TimeField::None)
             view.addRecord(state.track, state.time, state.mode);
         ++filing.filed;
@@ -90,13 +93,11 @@ void LogImport::Import() {
 
     SlotTracks slotTracks(form_);
     std::optional<BestTimeStore> store;
-    if (form_.bas().TracksRs)
-        store.emplace(*form_.bas().TracksRs);
     Filing filing;
-    LogParser parser([&slotTracks](int slot) { return slotTracks.trackOf(slot); },
-                     [&store, &view, &filing](ParseState& s) {
-                         recordTime(store ? &*store : nullptr, view, s, filing);
-                     });
+    const Gp2PsoBas& bas = form_.bas();
+    LogParser parser(
+        [&slotTracks](int slot) { return slotTracks.trackOf(slot); },
+        [&bas, &store, &view, &filing](ParseState& s) { recordTime(bas, store, view, s, filing); });
     QFile log(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (log.open(QIODevice::ReadOnly)) {
         while (!log.atEnd()) {

@@ -4,13 +4,14 @@
 
 #include "gamedir/exe_cmd.h"
 #include "gamedir/game_backup.h"
-#include "platform/replace_file.h"
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
+#include "storage/catalogue_names.h"
+#include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -28,10 +29,8 @@
 
 namespace {
 
-const QString kName = QStringLiteral("Name");
-
 QString catalogueField(int which) {
-    return which == 2 ? QStringLiteral("Menu Picture 2") : QStringLiteral("Menu Picture");
+    return which == 2 ? catalogue::MenuPicture2 : catalogue::MenuPicture;
 }
 
 QString defaultPicture(int which) {
@@ -48,18 +47,13 @@ void MenuPictures::UpdateMaps() {
         return;
     Recordset* editing = nullptr;
     ignoreFailure("storing the menu pictures", [&] {
-        Gp2PsoBas& bas = form_.bas();
-        if (!bas.MapsRs)
-            throw std::runtime_error("the table Maps is not open");
-        Recordset& maps = *bas.MapsRs;
-        maps.setIndex(kName);
-        maps.seek(QStringLiteral("="), name);
-        if (maps.noMatch())
-            maps.addNew();
-        else
+        Recordset& maps = catalogue::requireOpen(form_.bas().MapsRs, catalogue::Maps);
+        if (catalogue::seekName(maps, name))
             maps.edit();
+        else
+            maps.addNew();
         editing = &maps;
-        maps.setValue(kName, name);
+        maps.setValue(catalogue::Name, name);
         maps.setValue(catalogueField(1), MenuPicture->text());
         maps.setValue(catalogueField(2), MenuPicture2->text());
         maps.update();
@@ -130,8 +124,8 @@ void MenuPictures::ImportPicture_Click(int which) {
             return;
         }
         if (!f->text().isEmpty() &&
-            !form_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") +
-                                      f->text() + QStringLiteral("' ?")))
+            !form_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") + f->text() +
+                                      QStringLiteral("' ?")))
             return;
         // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
@@ -167,9 +161,9 @@ void MenuPictures::ImportPicture_Click(int which) {
 
 void MenuPictures::Browse_Click(int which) {
     startEdit(which);
-    const QString chosen = form_.dialogs().openFile(QStringLiteral("Menu picture selection"),
-                                                    QString(), QStringLiteral("*.bmp"),
-                                                    QStringLiteral("bmp"));
+    const QString chosen =
+        form_.dialogs().openFile(QStringLiteral("Menu picture selection"), QString(),
+                                 QStringLiteral("*.bmp"), QStringLiteral("bmp"));
     if (chosen.isEmpty())
         return;
     field(which)->setText(QDir::toNativeSeparators(chosen.trimmed()));

@@ -9,6 +9,8 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
+#include "storage/catalogue_names.h"
+#include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 #include "trackfile/ui/main_form.h"
@@ -23,21 +25,14 @@
 
 namespace {
 
-const QString kName = QStringLiteral("Name");
-const QString kSetup = QStringLiteral("Car Setup Information");
-
 // Stores `setup` in the Tracks row of `track`; false when there is no such row.
 bool storeSetup(Gp2PsoBas& bas, const QString& track, const QByteArray& setup) {
-    if (!bas.TracksRs)
-        throw std::runtime_error("the table Tracks is not open");
-    Recordset& tracks = *bas.TracksRs;
-    tracks.setIndex(kName);
-    tracks.seek(QStringLiteral("="), track);
-    if (tracks.noMatch())
+    Recordset& tracks = catalogue::requireOpen(bas.TracksRs, catalogue::Tracks);
+    if (!catalogue::seekName(tracks, track))
         return false;
     tracks.edit();
     try {
-        tracks.setValue(kSetup, setup);
+        tracks.setValue(catalogue::CarSetup, setup);
         tracks.update();
     } catch (...) {
         // A row left in edit would be stored by the next unrelated update.

@@ -6,9 +6,12 @@
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
 #include "storage/catalogue_check.h"
+#include "storage/catalogue_names.h"
 #include "storage/database_names.h"
 #include "storage/definition_text.h"
 #include "storage/make_database.h"
+#include "storage/open_database.h"
+#include "storage/record_lookup.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
 #include "trackfile/ui/main_form.h"
@@ -30,11 +33,6 @@ constexpr int kCurrentLayout = 150;
     bas.dialogs->message(message);
     endProgram(1);
 }
-
-void requireOpen(const std::unique_ptr<Recordset>& rs) {
-    if (!rs)
-        throw std::runtime_error("the settings table is not open");
-}
 } // namespace
 
 Settings::Settings(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
@@ -47,41 +45,37 @@ SetupDialog* Settings::setupDialog() {
     return setup_;
 }
 
-void Settings::FileSetup_Click() { setupDialog()->exec(); }
+void Settings::FileSetup_Click() {
+    setupDialog()->exec();
+}
 
 void Settings::DbOpen(const QString& name) {
     Gp2PsoBas& bas = form_.bas();
     // Opening another database replaces the one open now.
     release();
-    bool made = false, repaired = false, updated = false;
-    for (;;) {
-        openDatabase(name, made, repaired);
-        // A file whose header reads but whose tables are damaged is repaired as well, once.
-        if (!openRecordsets() && !repaired) {
-            release();
-            const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
-            ignoreFailure("DbOpen: repairing the database", [&] { Database::repair(path); });
-            repaired = true;
-            continue;
-        }
+    // Making and repairing happen at most once each in one DbOpen, and so does the update:
+    // a database the update could not raise is used as it is, but only when it has what
+    // pso.def describes in a shape the engine can use.
+    dbopen::Policy allowed;
+    for (const bool updated : {false, true}) {
+        allowed = openCatalogue(name, allowed);
         bool found = false;
         ignoreFailure("DbOpen: finding the settings row", [&] {
-            requireOpen(bas.ParamsRs);
-            found = settingsrow::seekRow(*bas.ParamsRs);
+            found =
+                settingsrow::seekRow(catalogue::requireOpen(bas.ParamsRs, catalogue::Parameters));
         });
         if (!found)
-            endWith(bas, QStringLiteral("Error while reading Parameters !!!") +
-                             (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
+            endWith(bas,
+                    QStringLiteral("Error while reading Parameters !!!") +
+                        (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
         requireGameFolder();
         checkLapTimer();
         bool firstTime = false;
         ignoreFailure("DbOpen: reading First Time",
-                      [&] { firstTime = bas.ParamsRs->boolean(QStringLiteral("First Time")); });
+                      [&] { firstTime = bas.ParamsRs->boolean(catalogue::FirstTime); });
         if (firstTime)
             copyOriginalCircuits();
-        // One update per opening: a database the update could not raise is used as it is,
-        // but only when it has what pso.def describes in a shape the engine can use.
         if (bas.DbVersion >= kCurrentLayout || updated) {
             const CatalogueFaults faults = catalogueFaults();
             if (faults.none())
@@ -100,7 +94,6 @@ void Settings::DbOpen(const QString& name) {
         DbClose();
         bas.StatusText = QStringLiteral("Please wait, updating database...");
         ignoreFailure("DbOpen: updating the database", [&] { MakeDatabase(bas, name); });
-        updated = true;
     }
 }
 
@@ -118,75 +111,67 @@ CatalogueFaults Settings::catalogueFaults() {
     return faults;
 }
 
-// Opens the file, making a missing one and repairing a damaged one, each at most once: a
-// database that still cannot be opened after that ends the program with a message.
-void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
+// Opens the file and its two tables under what `allowed` still permits, and returns what is
+// left of it. A file whose header reads but whose tables are damaged is repaired as well. A
+// database that could not be made or repaired ends the program with a message; any other
+// failure leaves no database open, and the settings row is then missing.
+dbopen::Policy Settings::openCatalogue(const QString& name, dbopen::Policy allowed) {
     Gp2PsoBas& bas = form_.bas();
-    const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
+    allowed = openFile(name, allowed);
+    if (openRecordsets() || !allowed.repair)
+        return allowed;
+    release();
+    const QString path = dbopen::pathOf(bas, name, allowed);
+    ignoreFailure("DbOpen: repairing the database", [&] { Database::repair(path); });
+    allowed.repair = false;
+    allowed = openFile(name, allowed);
+    openRecordsets();
+    return allowed;
+}
+
+dbopen::Policy Settings::openFile(const QString& name, dbopen::Policy allowed) {
+    Gp2PsoBas& bas = form_.bas();
     openFailure_.clear();
-    for (;;) {
-        try {
-            bas.Db = Database::open(path);
-            return;
-        } catch (const DbError& e) {
-            if (e.number == dberr::NotFound) {
-                if (made)
-                    endWith(bas, QStringLiteral("Database ") + name +
-                                     QStringLiteral(" could not be made !!!"));
-                bas.StatusText = QStringLiteral("Please wait, making database...");
-                try {
-                    MakeDatabase(bas, name);
-                } catch (const ProgramEnded&) {
-                    throw;
-                } catch (const std::exception& e) {
-                    endWith(bas, QStringLiteral("Database ") + name +
-                                     QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
-                                     QString::fromStdString(e.what()));
-                }
-                made = true;
-                continue;
-            }
-            if (e.number == dberr::UnrecognizedFormat) {
-                if (repaired)
-                    endWith(bas, QStringLiteral("Database ") + name +
-                                     QStringLiteral(" is damaged and could not be repaired !!!"));
-                bas.Db.reset();
-                ignoreFailure("DbOpen: repairing the database", [&] { Database::repair(path); });
-                repaired = true;
-                continue;
-            }
-            // Anything else leaves no database open; the settings row is then missing.
-            reportIgnoredFailure("DbOpen: opening the database", e.what());
-            openFailure_ = e.description;
-            return;
-        } catch (const ProgramEnded&) {
-            throw;
-        } catch (const std::exception& e) {
-            reportIgnoredFailure("DbOpen: opening the database", e.what());
-            openFailure_ = QString::fromStdString(e.what());
-            return;
-        }
+    dbopen::Result opened = dbopen::open(bas, name, allowed);
+    switch (opened.failure) {
+    case dbopen::Failure::None:
+        bas.Db = std::move(opened.db);
+        break;
+    case dbopen::Failure::NotMade:
+        endWith(bas, QStringLiteral("Database ") + name + QStringLiteral(" could not be made !!!") +
+                         (opened.reason.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + opened.reason));
+    case dbopen::Failure::NotRepaired:
+        endWith(bas, QStringLiteral("Database ") + name +
+                         QStringLiteral(" is damaged and could not be repaired !!!"));
+    case dbopen::Failure::NotOpened:
+        reportIgnoredFailure("DbOpen: opening the database", qPrintable(opened.reason));
+        openFailure_ = opened.reason;
+        break;
     }
+    return opened.left(allowed);
 }
 
 // False when a table of the open database turned out to be damaged.
 bool Settings::openRecordsets() {
     Gp2PsoBas& bas = form_.bas();
     bool intact = true;
-    const auto open = [&](std::unique_ptr<Recordset>& rs, const char* table, const char* index) {
+    const auto open = [&](std::unique_ptr<Recordset>& rs, const QString& table,
+                          const QString& index) {
         if (!bas.Db)
             throw std::runtime_error("no database open");
         try {
-            rs = bas.Db->openTable(QString::fromLatin1(table));
-            rs->setIndex(QString::fromLatin1(index));
+            rs = bas.Db->openTable(table);
+            rs->setIndex(index);
         } catch (const DbError& e) {
             if (e.number == dberr::UnrecognizedFormat)
                 intact = false;
             throw;
         }
     };
-    ignoreFailure("DbOpen: opening Parameters", [&] { open(bas.ParamsRs, "Parameters", "Code"); });
-    ignoreFailure("DbOpen: opening Tracks", [&] { open(bas.TracksRs, "Tracks", "Name"); });
+    ignoreFailure("DbOpen: opening Parameters",
+                  [&] { open(bas.ParamsRs, catalogue::Parameters, catalogue::CodeIndex); });
+    ignoreFailure("DbOpen: opening Tracks",
+                  [&] { open(bas.TracksRs, catalogue::Tracks, catalogue::NameIndex); });
     return intact;
 }
 
@@ -194,20 +179,19 @@ void Settings::readSettings() {
     Gp2PsoBas& bas = form_.bas();
     Recordset& params = *bas.ParamsRs;
     settingsrow::mirror(settingsrow::read(params), bas);
-    ignoreFailure("DbOpen: reading Gp2 Directory", [&] {
-        bas.Gp2Dir = params.text(QStringLiteral("Gp2 Directory")).trimmed();
-    });
+    ignoreFailure("DbOpen: reading Gp2 Directory",
+                  [&] { bas.Gp2Dir = params.text(catalogue::Gp2Directory).trimmed(); });
     bas.DbVersion = 0;
     ignoreFailure("DbOpen: reading Version",
-                  [&] { bas.DbVersion = int(params.number(QStringLiteral("Version"))); });
+                  [&] { bas.DbVersion = int(params.number(catalogue::Version)); });
 }
 
 void Settings::requireGameFolder() {
     Gp2PsoBas& bas = form_.bas();
     while (!IsGp2Dir(bas)) {
         bas.dialogs->message(NoGp2ExeMessage());
-        const QString chosen = BrowseForFolder(*bas.dialogs, QStringLiteral("Select your Gp2 directory: "),
-                                               setupDialog());
+        const QString chosen = BrowseForFolder(
+            *bas.dialogs, QStringLiteral("Select your Gp2 directory: "), setupDialog());
         // Without a game the program has nothing to work on; the user chose to stop.
         if (chosen.isEmpty())
             endProgram(0);
@@ -232,7 +216,8 @@ void Settings::copyOriginalCircuits() {
         lastCopied = false;
         ignoreFailure("DbOpen: copying an original circuit", [&] {
             const QString source = gamepath::join(
-                bas.Gp2Dir, QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
+                bas.Gp2Dir,
+                QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
             bas.CurrentFile = source;
             form_.GetInfo();
             if (!bas.OriginalTrack)
@@ -240,8 +225,8 @@ void Settings::copyOriginalCircuits() {
             const QString track = form_.panel().Track->text().trimmed();
             if (!dbnames::isPlainFileName(track) || track.contains(QLatin1String("..")))
                 throw std::runtime_error("the track name is no plain file name");
-            const QString target =
-                gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track + QStringLiteral(".dat"));
+            const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track +
+                                                                  QStringLiteral(".dat"));
             if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
                 throw std::runtime_error("the circuit already carries its track name");
             // Written beside and renamed: a copy that fails leaves the file there whole.
@@ -252,7 +237,8 @@ void Settings::copyOriginalCircuits() {
         });
     }
     if (lastCopied)
-        bas.dialogs->message(QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+        bas.dialogs->message(
+            QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
 }
 
 void Settings::DbClose() {

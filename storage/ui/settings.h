@@ -2,6 +2,7 @@
 // Opening and closing the lap time database with its settings row (DbOpen, DbClose),
 // and the Setup dialog that edits the settings.
 #include "storage/catalogue_check.h"
+#include "storage/open_database.h"
 
 #include <QObject>
 #include <QString>
@@ -26,7 +27,8 @@ public:
     SetupDialog* setupDialog(); // created on first use
 
 private:
-    void openDatabase(const QString& name, bool& made, bool& repaired);
+    dbopen::Policy openCatalogue(const QString& name, dbopen::Policy allowed);
+    dbopen::Policy openFile(const QString& name, dbopen::Policy allowed);
     bool openRecordsets();
     CatalogueFaults catalogueFaults();
     void readSettings();

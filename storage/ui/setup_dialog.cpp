@@ -19,8 +19,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <stdexcept>
-
 namespace {
 const QString kPickTitle = QStringLiteral("Select your Gp2 directory: ");
 }
@@ -132,9 +130,7 @@ void SetupDialog::Form_Activate() {
     // The switches come from the row itself, not from the program's mirrors.
     settingsrow::Switches s;
     const bool read = ignoreFailure("Setup: reading the settings row", [&] {
-        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
-            throw std::runtime_error("no settings row");
-        s = settingsrow::read(*bas_.ParamsRs);
+        s = settingsrow::read(settingsrow::currentRow(bas_.ParamsRs));
     });
     if (!read)
         return;
@@ -217,15 +213,11 @@ void SetupDialog::Ok_Click() {
     if (DosEmulator->text().trimmed() != shownEmulator_)
         emulators::setDosEmulator(DosEmulator->text());
     ignoreFailure("Setup: saving the settings row", [&] {
-        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
-            throw std::runtime_error("no settings row");
-        settingsrow::storeSetup(*bas_.ParamsRs, bas_.Gp2Dir, s);
+        settingsrow::storeSetup(settingsrow::currentRow(bas_.ParamsRs), bas_.Gp2Dir, s);
     });
     // The mirrors follow what the row now holds.
     ignoreFailure("Setup: reloading the settings", [&] {
-        if (!bas_.ParamsRs || !settingsrow::seekRow(*bas_.ParamsRs))
-            throw std::runtime_error("no settings row");
-        settingsrow::mirror(settingsrow::read(*bas_.ParamsRs), bas_);
+        settingsrow::mirror(settingsrow::read(settingsrow::currentRow(bas_.ParamsRs)), bas_);
     });
     accept();
 }

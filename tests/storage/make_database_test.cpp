@@ -4,6 +4,7 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
+#include "storage/open_database.h"
 #include "tools/samplegame/sample_game.h"
 
 #include <QtTest>
@@ -72,6 +73,8 @@ private slots:
     void fileThatIsNoDatabaseIsKept();
     void leftoverCopyIsNotDeleted();
     void mapsFilledFromTheCatalogue();
+    void openPolicyOutcomes_data();
+    void openPolicyOutcomes();
 
 private:
     QString file(const QString& name) const { return tmp_->filePath(name); }
@@ -511,6 +514,58 @@ void MakeDatabaseTest::mapsFilledFromTheCatalogue() {
                  ->openTable(QStringLiteral("Maps"))
                  ->recordCount(),
              0);
+}
+
+// The open policy: what is made or repaired, at most once, and how each failure is told.
+void MakeDatabaseTest::openPolicyOutcomes_data() {
+    QTest::addColumn<QString>("file"); // "made", "junk" or "" (missing)
+    QTest::addColumn<bool>("mayMake");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("present") << "made" << true << int(dbopen::Outcome::Opened)
+                             << int(dbopen::Failure::None);
+    QTest::newRow("missing") << "" << true << int(dbopen::Outcome::Made)
+                             << int(dbopen::Failure::None);
+    QTest::newRow("missing, made before")
+        << "" << false << int(dbopen::Outcome::Unusable) << int(dbopen::Failure::NotMade);
+    QTest::newRow("no database") << "junk" << true << int(dbopen::Outcome::Unusable)
+                                 << int(dbopen::Failure::NotRepaired);
+}
+
+void MakeDatabaseTest::openPolicyOutcomes() {
+    QFETCH(QString, file);
+    QFETCH(bool, mayMake);
+    QFETCH(int, outcome);
+    QFETCH(int, failure);
+    const QString path = this->file(QStringLiteral("pso.mdb"));
+    const QByteArray junk = QByteArray("not a database ") + QByteArray(3000, '\x07');
+    if (file == QLatin1String("made"))
+        QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
+    if (file == QLatin1String("junk")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(junk);
+    }
+    dbopen::Policy policy;
+    policy.make = mayMake;
+    const dbopen::Result r = dbopen::open(bas_, QStringLiteral("pso.mdb"), policy);
+    QCOMPARE(int(r.outcome()), outcome);
+    QCOMPARE(int(r.failure), failure);
+    QCOMPARE(bool(r.db), outcome != int(dbopen::Outcome::Unusable));
+    // Nothing is made or repaired twice by a second opening.
+    const dbopen::Policy left = r.left(policy);
+    QCOMPARE(left.make, mayMake && outcome != int(dbopen::Outcome::Made));
+    QCOMPARE(left.repair, file != QLatin1String("junk"));
+    if (r.db)
+        QCOMPARE(r.db->openTable(QStringLiteral("Tracks"))->recordCount(), 16);
+    if (file == QLatin1String("junk")) {
+        QVERIFY2(r.reason.startsWith(QLatin1String("Unrecognized database format")),
+                 qPrintable(r.reason));
+        QCOMPARE(bytesOf(path), junk);
+    }
+    if (!mayMake)
+        QVERIFY(!QFile::exists(path));
+    QCOMPARE(dialogs_.shown, QStringList());
 }
 
 QTEST_GUILESS_MAIN(MakeDatabaseTest)

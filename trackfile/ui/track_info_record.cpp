@@ -4,7 +4,9 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include "platform/ignore_step.h"
+#include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
+#include "storage/record_lookup.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
@@ -19,32 +21,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include <stdexcept>
-
-namespace {
-
-const QString kName = QStringLiteral("Name");
-const QString kSize = QStringLiteral("Size");
-const QString kSetup = QStringLiteral("Car Setup Information");
-const QString kWarmUp = QStringLiteral("Warm Up Time");
-const QString kPractice = QStringLiteral("Practice Time");
-const QString kQualifying = QStringLiteral("Qualifying Time");
-const QString kRace = QStringLiteral("Race Time");
-
-Recordset& open(const std::unique_ptr<Recordset>& rs, const char* table) {
-    if (!rs)
-        throw std::runtime_error(std::string("the table ") + table + " is not open");
-    return *rs;
-}
-
-// Seeks `name` in the "Name" index; true when the row exists (it is then current).
-bool seekName(Recordset& rs, const QString& name) {
-    rs.setIndex(kName);
-    rs.seek(QStringLiteral("="), name);
-    return !rs.noMatch();
-}
-
-} // namespace
+using catalogue::requireOpen;
+using catalogue::seekName;
 
 bool TrackInfoPanel::fillFromLength() {
     Gp2PsoBas& bas = form_.bas();
@@ -53,28 +31,26 @@ bool TrackInfoPanel::fillFromLength() {
         const QFileInfo file(bas.CurrentFile);
         if (!file.isFile())
             return;
-        Recordset& tracks = open(bas.TracksRs, "Tracks");
-        tracks.setIndex(kSize);
-        tracks.seek(QStringLiteral("="), file.size());
-        found = !tracks.noMatch();
+        Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
+        found = catalogue::seekKey(tracks, catalogue::SizeIndex, file.size());
         if (!found) {
-            tracks.setIndex(kName);
+            tracks.setIndex(catalogue::NameIndex);
             return;
         }
-        Track->setText(tracks.text(kName).trimmed());
-        Country->setText(tracks.text(QStringLiteral("Country")).trimmed());
-        setMaskedDigits(Laps, tracks.text(QStringLiteral("Laps")));
-        setMaskedDigits(Tyre, tracks.text(QStringLiteral("Tyre")));
-        setMaskedDigits(Length, tracks.text(QStringLiteral("Length")));
-        setMaskedDigits(Slot, tracks.text(QStringLiteral("Slot")));
-        EventName->setText(tracks.text(QStringLiteral("Event")));
-        Author->setText(tracks.text(QStringLiteral("Author")));
-        Description->setText(tracks.text(QStringLiteral("Description")).trimmed());
+        Track->setText(tracks.text(catalogue::Name).trimmed());
+        Country->setText(tracks.text(catalogue::Country).trimmed());
+        setMaskedDigits(Laps, tracks.text(catalogue::Laps));
+        setMaskedDigits(Tyre, tracks.text(catalogue::Tyre));
+        setMaskedDigits(Length, tracks.text(catalogue::Length));
+        setMaskedDigits(Slot, tracks.text(catalogue::Slot));
+        EventName->setText(tracks.text(catalogue::Event));
+        Author->setText(tracks.text(catalogue::Author));
+        Description->setText(tracks.text(catalogue::Description).trimmed());
         bas.OriginalTrack = true;
         OriginalLabel->setText(QStringLiteral("Original Gp2 Track"));
         OriginalLabel->show();
-        bas.CarSetupInfo = tracks.value(kSetup).toByteArray();
-        tracks.setIndex(kName);
+        bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
+        tracks.setIndex(catalogue::NameIndex);
     });
     if (!found) {
         Track->setText(QStringLiteral("File not recognized."));
@@ -87,7 +63,7 @@ void TrackInfoPanel::fillFromBlock() {
     const Gp2PsoBas& bas = form_.bas();
     OriginalLabel->setText(QStringLiteral("Created by Track Editor"));
     OriginalLabel->show();
-    Track->setText(GetDat(bas, kName).trimmed());
+    Track->setText(GetDat(bas, QStringLiteral("Name")).trimmed());
     Country->setText(GetDat(bas, QStringLiteral("Country")).trimmed());
     setMaskedDigits(Laps, GetDat(bas, QStringLiteral("Laps")));
     setMaskedDigits(Tyre, GetDat(bas, QStringLiteral("Tyre")));
@@ -105,7 +81,7 @@ void TrackInfoPanel::GetInfo() {
     Gp2PsoBas& bas = form_.bas();
     GetAllDatInfo(bas);
     Clean();
-    if (GetDat(bas, kName).isEmpty()) {
+    if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
         if (!fillFromLength()) {
             syncEditStart();
             return;
@@ -117,32 +93,32 @@ void TrackInfoPanel::GetInfo() {
     Track->setText(track);
     if (!track.isEmpty()) {
         ignoreFailure("reading the track's catalogue row", [&] {
-            Recordset& tracks = open(bas.TracksRs, "Tracks");
+            Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
             if (!seekName(tracks, track)) {
                 tracks.addNew();
-                tracks.setValue(kName, track);
-                tracks.setValue(QStringLiteral("Country"), Country->text());
+                tracks.setValue(catalogue::Name, track);
+                tracks.setValue(catalogue::Country, Country->text());
                 tracks.update();
                 return;
             }
-            setMaskedDigits(RTime, tracks.text(kRace));
-            setMaskedDigits(PTime, tracks.text(kPractice));
-            setMaskedDigits(QTime, tracks.text(kQualifying));
-            setMaskedDigits(WuTime, tracks.text(kWarmUp));
-            bas.CarSetupInfo = tracks.value(kSetup).toByteArray();
+            setMaskedDigits(RTime, tracks.text(catalogue::RaceTime));
+            setMaskedDigits(PTime, tracks.text(catalogue::PracticeTime));
+            setMaskedDigits(QTime, tracks.text(catalogue::QualifyingTime));
+            setMaskedDigits(WuTime, tracks.text(catalogue::WarmUpTime));
+            bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
         });
         ignoreFailure("reading the track's menu pictures", [&] {
-            Recordset& maps = open(bas.MapsRs, "Maps");
+            Recordset& maps = requireOpen(bas.MapsRs, catalogue::Maps);
             if (!seekName(maps, track)) {
                 maps.addNew();
-                maps.setValue(kName, track);
+                maps.setValue(catalogue::Name, track);
                 maps.update();
                 return;
             }
             if (QLineEdit* big = form_.menuPictureField(1))
-                big->setText(maps.text(QStringLiteral("Menu Picture")).trimmed());
+                big->setText(maps.text(catalogue::MenuPicture).trimmed());
             if (QLineEdit* small = form_.menuPictureField(2))
-                small->setText(maps.text(QStringLiteral("Menu Picture 2")).trimmed());
+                small->setText(maps.text(catalogue::MenuPicture2).trimmed());
         });
         FileVersion->setText(fileFactsText(bas.CurrentFile));
         ignoreFailure("showing the menu pictures", [&] { form_.GetBmp(); });
@@ -154,7 +130,7 @@ void TrackInfoPanel::GetInfoSet() {
     Gp2PsoBas& bas = form_.bas();
     Clean();
     GetAllDatInfo(bas);
-    if (GetDat(bas, kName).isEmpty()) {
+    if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
         if (!fillFromLength()) {
             syncEditStart();
             return;
@@ -162,15 +138,15 @@ void TrackInfoPanel::GetInfoSet() {
     } else {
         OriginalLabel->setText(QStringLiteral("Created by Track Editor"));
         OriginalLabel->show();
-        Track->setText(GetDat(bas, kName).trimmed());
+        Track->setText(GetDat(bas, QStringLiteral("Name")).trimmed());
     }
     const QString track = trackKey(Track->text());
     Track->setText(track);
     if (!track.isEmpty()) {
         ignoreFailure("reading the track's car setup", [&] {
-            Recordset& tracks = open(bas.TracksRs, "Tracks");
+            Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
             if (seekName(tracks, track))
-                bas.CarSetupInfo = tracks.value(kSetup).toByteArray();
+                bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
         });
     }
     syncEditStart();
@@ -183,7 +159,7 @@ bool TrackInfoPanel::writeRecord() {
         return true;
     Recordset* editing = nullptr;
     const bool stored = ignoreFailure("writing the track's catalogue row", [&] {
-        Recordset& tracks = open(bas.TracksRs, "Tracks");
+        Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
         if (seekName(tracks, track))
             tracks.edit();
         else
@@ -191,21 +167,21 @@ bool TrackInfoPanel::writeRecord() {
         editing = &tracks;
         // "Size" keeps its value: only an original circuit's row may hold a file length,
         // or a named file without block would later be taken for an original.
-        tracks.setValue(kName, track);
-        tracks.setValue(QStringLiteral("Country"), Country->text());
-        tracks.setValue(QStringLiteral("Laps"), valOf(maskedDigits(Laps)));
-        tracks.setValue(QStringLiteral("Tyre"), valOf(maskedDigits(Tyre)));
-        tracks.setValue(QStringLiteral("Length"), valOf(maskedDigits(Length)));
-        tracks.setValue(QStringLiteral("Slot"), valOf(maskedDigits(Slot)));
-        tracks.setValue(QStringLiteral("Event"), EventName->text());
-        tracks.setValue(QStringLiteral("Author"), Author->text().left(30));
-        tracks.setValue(QStringLiteral("Description"), Description->text().left(30));
-        tracks.setValue(kSetup,
+        tracks.setValue(catalogue::Name, track);
+        tracks.setValue(catalogue::Country, Country->text());
+        tracks.setValue(catalogue::Laps, valOf(maskedDigits(Laps)));
+        tracks.setValue(catalogue::Tyre, valOf(maskedDigits(Tyre)));
+        tracks.setValue(catalogue::Length, valOf(maskedDigits(Length)));
+        tracks.setValue(catalogue::Slot, valOf(maskedDigits(Slot)));
+        tracks.setValue(catalogue::Event, EventName->text());
+        tracks.setValue(catalogue::Author, Author->text().left(30));
+        tracks.setValue(catalogue::Description, Description->text().left(30));
+        tracks.setValue(catalogue::CarSetup,
                         bas.CarSetupInfo.isEmpty() ? QVariant() : QVariant(bas.CarSetupInfo));
-        tracks.setValue(kWarmUp, FormatLapTime(maskedDigits(WuTime)));
-        tracks.setValue(kPractice, FormatLapTime(maskedDigits(PTime)));
-        tracks.setValue(kQualifying, FormatLapTime(maskedDigits(QTime)));
-        tracks.setValue(kRace, FormatLapTime(maskedDigits(RTime)));
+        tracks.setValue(catalogue::WarmUpTime, FormatLapTime(maskedDigits(WuTime)));
+        tracks.setValue(catalogue::PracticeTime, FormatLapTime(maskedDigits(PTime)));
+        tracks.setValue(catalogue::QualifyingTime, FormatLapTime(maskedDigits(QTime)));
+        tracks.setValue(catalogue::RaceTime, FormatLapTime(maskedDigits(RTime)));
         tracks.update();
         editing = nullptr;
     });
