@@ -4,7 +4,7 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QtTest>
 
