@@ -9,6 +9,7 @@
 #include "trackfile/ui/named.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -57,9 +58,12 @@ void SetupDialog::buildWidgets() {
     DosEmulatorLabel = named(new QLabel(QStringLiteral("DOS emulator"), this), "DosEmulatorLabel");
     DosEmulator = named(new QLineEdit(this), "DosEmulator");
     DosEmulatorLabel->setBuddy(DosEmulator);
-    Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
+    // The box orders the buttons as the desktop does; their clicks stay the handlers.
+    auto* buttons = new QDialogButtonBox(this);
+    Ok = named(buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole), "Ok");
     Ok->setDefault(true);
-    Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
+    Cancel = named(buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole),
+                   "Cancel");
     Cancel->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
@@ -82,13 +86,9 @@ void SetupDialog::buildWidgets() {
     optionsBox->addWidget(CarSetup);
     grid->addWidget(Frame1, 3, 0, 1, 3);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Cancel);
     grid->addWidget(DosEmulatorLabel, 4, 0);
     grid->addWidget(DosEmulator, 4, 1, 1, 2);
-    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->addWidget(buttons, 5, 0, 1, 3);
 }
 
 void SetupDialog::wireHandlers() {

@@ -1,6 +1,7 @@
 // The main window's own commands: the help page (menu and F1), the home page, the About box,
 // and Exit, which saves on the way out.
 #include "packs/ui/pack_controls.h"
+#include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/track_info_panel.h"
 
@@ -17,11 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 } // namespace
 

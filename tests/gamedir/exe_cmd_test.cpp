@@ -1,7 +1,7 @@
 #include "gamedir/emulators.h"
 #include "gamedir/exe_cmd.h"
 #include "tests/support/dos_programs.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QDir>
 #include <QElapsedTimer>

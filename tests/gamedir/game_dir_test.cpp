@@ -3,7 +3,7 @@
 #include "platform/gamepath.h"
 #include "platform/scripted_dialogs.h"
 #include "storage/gp2psobas.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "gamedir/dos_path.h"
 #include "gamedir/program_kind.h"
 #include "tests/support/dos_programs.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +23,6 @@ QByteArray mz(quint32 peAt, int size = 0x80) {
     for (int i = 0; i < 4; ++i)
         b[0x3C + i] = char(peAt >> (8 * i));
     return b;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -69,7 +64,7 @@ private slots:
         QFETCH(ProgramKind, kind);
         QTemporaryDir tmp;
         const QString path = tmp.filePath(name);
-        writeFile(path, bytes);
+        QVERIFY(writeFile(path, bytes));
         QFile::setPermissions(path, runBit ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
         QCOMPARE(programKind(path), kind);
     }
@@ -97,11 +92,11 @@ private slots:
         QTemporaryDir tmp;
         const QString pif = tmp.filePath("gp2hipic.pif");
         if (named.isEmpty())
-            writeFile(pif, QByteArray(0x20, '\0'));
+            QVERIFY(writeFile(pif, QByteArray(0x20, '\0')));
         else
             dosprograms::writePif(pif, named);
         for (const QString& f : files)
-            writeFile(tmp.filePath(f), "MZ");
+            QVERIFY(writeFile(tmp.filePath(f), "MZ"));
         QCOMPARE(pifTarget(pif), target.isEmpty() ? QString() : tmp.filePath(target));
         // The name ends at its NUL, or at the end of its 63 bytes.
         QByteArray full(0x24 + 70, 'A');

@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(grid.exec(), int(QDialog::Rejected));
         QVERIFY(visibleAgain);
         const QString path = QDir::toNativeSeparators(fx->appDir() + QStringLiteral("/print.spl"));
-        QCOMPARE(testrows::readFile(path), expected);
+        QCOMPARE(readFile(path), expected);
         QCOMPARE(fx->edited, QStringList{path});
         QVERIFY(fx->opened.isEmpty()); // not by its extension
         QCOMPARE(fx->status.l2, QStringLiteral("writing file..."));

@@ -49,12 +49,12 @@ void writeStandIn(MainWindowFixture& fx, const QString& name, const QString& tag
         more;
     const QString path = gameFile(fx, name);
     QFile::remove(path);
-    QVERIFY(testrows::writeFile(path, body.toUtf8()));
+    QVERIFY(writeFile(path, body.toUtf8()));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 QString tmpText(MainWindowFixture& fx, const QString& name) {
-    return QString::fromUtf8(testrows::readFile(fx.tmp.filePath(name))).trimmed();
+    return QString::fromUtf8(readFile(fx.tmp.filePath(name))).trimmed();
 }
 
 void setParam(Gp2PsoBas& bas, const QString& field, const QVariant& value) {
@@ -110,7 +110,7 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     for (int i = 0; i < 96; ++i)
         stored[i] = char(i * 7);
     testrows::setTrack(fx.bas, samplegame::originalName(1), "Car Setup Information", stored);
-    const QByteArray oldLog = testrows::readFile(gameFile(fx, "gp2lap.log"));
+    const QByteArray oldLog = readFile(gameFile(fx, "gp2lap.log"));
     QVERIFY(!oldLog.isEmpty());
     // The game writes a log of its own; without the lap timer nobody imports it.
     writeStandIn(
@@ -125,7 +125,7 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     QCOMPARE(tmpText(fx, "cwd"), QDir(fx.gameDir()).canonicalPath());
     QCOMPARE(QDir::currentPath(), QDir(fx.appDir()).absolutePath());
     // Before the game: setups out, the launch counted, the old log kept and none left.
-    QCOMPARE(testrows::readFile(fx.tmp.filePath("state_during.sav")).mid(11250, 96), stored);
+    QCOMPARE(readFile(fx.tmp.filePath("state_during.sav")).mid(11250, 96), stored);
     {
         auto db = Database::open(fx.tmp.filePath("db_during.mdb"));
         auto params = db->openTable(QStringLiteral("Parameters"));
@@ -136,7 +136,7 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     const QStringList listing = tmpText(fx, "listing").split(u'\n');
     QVERIFY(listing.contains(QStringLiteral("Lt000001.log")));
     QVERIFY(!listing.contains(QStringLiteral("gp2lap.log")));
-    QCOMPARE(testrows::readFile(gameFile(fx, "Lt000001.log")), oldLog);
+    QCOMPARE(readFile(gameFile(fx, "Lt000001.log")), oldLog);
     // After it: the game's setups in, no log import, the statistics written.
     QCOMPARE(setupOf(fx, 2), kGameSetup);
     QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
@@ -150,15 +150,15 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     // A second launch: "First Use" stays; a kept log of the next number (from another
     // database, say) is not overwritten, the log moves on to the next free number.
     setParam(fx.bas, "First Use", QStringLiteral("01-01-2020 10:00:00"));
-    QVERIFY(testrows::writeFile(gameFile(fx, "lt000002.LOG"), "kept by another database"));
-    const QByteArray gameLog = testrows::readFile(gameFile(fx, "gp2lap.log"));
+    QVERIFY(writeFile(gameFile(fx, "lt000002.LOG"), "kept by another database"));
+    const QByteArray gameLog = readFile(gameFile(fx, "gp2lap.log"));
     QTest::mouseClick(frm.Launching->Command4, Qt::LeftButton);
     QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("2"));
     QCOMPARE(param(fx.bas, "First Use"), QStringLiteral("01-01-2020 10:00:00"));
     QVERIFY(kStamp.match(param(fx.bas, "Last Use")).hasMatch());
-    QCOMPARE(testrows::readFile(gameFile(fx, "lt000002.LOG")),
+    QCOMPARE(readFile(gameFile(fx, "lt000002.LOG")),
              QByteArray("kept by another database"));
-    QCOMPARE(testrows::readFile(gameFile(fx, "Lt000003.log")), gameLog);
+    QCOMPARE(readFile(gameFile(fx, "Lt000003.log")), gameLog);
     QCOMPARE(tmpText(fx, "order"), QStringLiteral("game\ngame"));
 }
 
@@ -228,7 +228,7 @@ void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
     MainWindowFixture fx;
     Gp2PsoFrm& frm = fx.start();
     fx.bas.UseGp2Lap = false;
-    const QByteArray state = testrows::readFile(gameFile(fx, "f1gstate.sav"));
+    const QByteArray state = readFile(gameFile(fx, "f1gstate.sav"));
     emulators::setDosEmulator(fx.tmp.filePath("no-emulator"));
     frm.Launching->Launch();
     emulators::setDosEmulator(QStringLiteral("dosbox"));
@@ -237,7 +237,7 @@ void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
                          "dosbox`) or name an emulator in File > Setup."});
     QCOMPARE(param(fx.bas, "Execution"), QString());
     QCOMPARE(param(fx.bas, "Last Use"), QString());
-    QCOMPARE(testrows::readFile(gameFile(fx, "f1gstate.sav")), state);
+    QCOMPARE(readFile(gameFile(fx, "f1gstate.sav")), state);
     QCOMPARE(QDir::currentPath(), QDir(fx.appDir()).absolutePath());
 }
 

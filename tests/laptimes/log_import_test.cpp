@@ -23,7 +23,7 @@ QString slotLine(int slot) {
 }
 
 void writeLog(MainWindowFixture& fx, const QStringList& lines) {
-    QVERIFY(testrows::writeFile(
+    QVERIFY(writeFile(
         gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log")),
         (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1()));
 }
@@ -107,14 +107,14 @@ void LogImportTest::sample_log_records_and_waits_for_ok() {
 
     // The same log again beats nothing: the window does not wait, the panel is emptied when
     // nothing is selected, and the log itself is left as it was.
-    const QByteArray log = testrows::readFile(gamepath::join(fx.gameDir(), "gp2lap.log"));
+    const QByteArray log = readFile(gamepath::join(fx.gameDir(), "gp2lap.log"));
     fx.bas.SelectedFile.clear();
     import(frm);
     QVERIFY(recordLines().isEmpty());
     QVERIFY(!window->isVisible());
     QVERIFY(frm.isVisible());
     QCOMPARE(frm.Panel->Track->text(), QString());
-    QCOMPARE(testrows::readFile(gamepath::join(fx.gameDir(), "gp2lap.log")), log);
+    QCOMPARE(readFile(gamepath::join(fx.gameDir(), "gp2lap.log")), log);
     QCOMPARE(stored(fx, monteCarlo, "Race Time"), QStringLiteral("1:24.119"));
 }
 
@@ -145,11 +145,11 @@ void LogImportTest::nothing_recorded_closes_at_once() {
 void LogImportTest::monaco_and_unrecognized_circuits() {
     MainWindowFixture fx;
     // Slot 5 holds an add-on named "Monaco", slot 6 a file with no block and no original length.
-    QVERIFY(testrows::writeFile(
+    QVERIFY(writeFile(
         fx.circuit(QStringLiteral("f1ct05.dat")),
         samplegame::circuit(40000, samplegame::addonFields("Monaco", "Principality", 78))));
     QVERIFY(
-        testrows::writeFile(fx.circuit(QStringLiteral("f1ct06.dat")), samplegame::circuit(12345)));
+        writeFile(fx.circuit(QStringLiteral("f1ct06.dat")), samplegame::circuit(12345)));
     Gp2PsoFrm& frm = fx.start();
     testrows::setTrack(fx.bas, "Monte-Carlo", "Race Time", QStringLiteral("1:30.000"));
 

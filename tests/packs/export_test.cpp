@@ -24,8 +24,6 @@
 
 namespace {
 
-using testrows::readFile;
-using testrows::writeFile;
 
 // Remembers every lower line, as the user would see them pass.
 class RecordingStatus final : public StatusSink {

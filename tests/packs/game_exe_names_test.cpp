@@ -3,7 +3,7 @@
 #include "packs/game_exe_names.h"
 #include "platform/binfile.h"
 #include "storage/gp2psobas.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -17,8 +17,6 @@
 #include <QLineEdit>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 using zipmaker::Entry;
 
 namespace {

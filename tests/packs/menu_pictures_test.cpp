@@ -20,8 +20,6 @@
 #include <QTimer>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 class MenuPicturesTest final : public QObject {
     Q_OBJECT

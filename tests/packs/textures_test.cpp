@@ -11,8 +11,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 class TexturesTest final : public QObject {
     Q_OBJECT

@@ -17,8 +17,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 namespace {
 const QString kMonza = QStringLiteral("monza2001.dat");

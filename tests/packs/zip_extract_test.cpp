@@ -1,6 +1,7 @@
 // Flat extraction of archives into a scratch folder, hostile archives included: whatever the
 // archive holds, nothing is written outside the folder.
 #include "packs/zip_extract.h"
+#include "tests/support/files.h"
 #include "tests/support/zip_maker.h"
 
 #include <QDir>
@@ -15,17 +16,6 @@
 using zipmaker::Entry;
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // Every file and link under `root`, relative to it, sorted.
 QStringList everything(const QString& root) {
@@ -82,8 +72,8 @@ private slots:
               {"Readme.txt", "new read-me"},
               {"jams\\sub\\X.JAM", "texture", Entry::File, true},
               {"jams/other/X.JAM", "second texture"}});
-        writeFile(scratch + "/readme.TXT", "old read-me"); // same name in another case
-        writeFile(scratch + "/keep.bin", "kept");
+        QVERIFY(writeFile(scratch + "/readme.TXT", "old read-me")); // same name in another case
+        QVERIFY(writeFile(scratch + "/keep.bin", "kept"));
 
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
@@ -99,7 +89,7 @@ private slots:
 
     void hostile_names_and_links_stay_inside() {
         const QString outside = tmpPath("outside.txt");
-        writeFile(outside, "untouched");
+        QVERIFY(writeFile(outside, "untouched"));
         make({{"../../evil.dat", "evil"},
               {"/abs.dat", "abs"},
               {"..\\x.dat", "x1"},
@@ -131,7 +121,7 @@ private slots:
     void refuses_what_is_no_archive_or_too_big() {
         make({{"a.dat", QByteArray(60, 'a')}, {"b.dat", QByteArray(60, 'b')}, {"c.txt", "c"}});
         const QString garbage = tmpPath("garbage.zip");
-        writeFile(garbage, "PK\x03\x04 this is no archive at all");
+        QVERIFY(writeFile(garbage, "PK\x03\x04 this is no archive at all"));
         struct Case {
             QString archive;
             ZipLimits limits;
@@ -176,7 +166,7 @@ private slots:
         QByteArray bytes = readFile(archive);
         setUtf8Flag(bytes, utf8Bytes, false);
         setUtf8Flag(bytes, notUtf8, true);
-        writeFile(archive, bytes);
+        QVERIFY(writeFile(archive, bytes));
 
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY2(r.refused.isEmpty(), qPrintable(r.refused));
@@ -192,12 +182,12 @@ private slots:
         make({{"good.txt", "fine"},
               {"bad.dat", body, Entry::File, true},
               {"secret.dat", "hidden", Entry::File, false, true}});
-        writeFile(scratch + "/bad.dat", "earlier");
+        QVERIFY(writeFile(scratch + "/bad.dat", "earlier"));
         QByteArray bytes = readFile(archive);
         const qsizetype at = bytes.indexOf(body);
         QVERIFY(at > 0);
         bytes[at + 5] = 'X'; // the CRC no longer fits
-        writeFile(archive, bytes);
+        QVERIFY(writeFile(archive, bytes));
 
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());

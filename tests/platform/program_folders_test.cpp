@@ -1,6 +1,7 @@
 // Where the program writes: its own folder when that holds its data and can be written, else
 // the per-user folder, seeded from the installed files.
 #include "platform/program_folders.h"
+#include "tests/support/files.h"
 
 #include <QtTest>
 
@@ -8,16 +9,12 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+// Writes `bytes` to `path`, making the folders on the way.
+void writeMakingFolders(const QString& path, const QByteArray& bytes) {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
     f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void setTime(const QString& path, const QDateTime& time) {
@@ -74,7 +71,7 @@ void ProgramFoldersTest::layouts() {
     const QString exeDir = root.filePath(exe);
     QVERIFY(QDir().mkpath(exeDir));
     for (const QString& f : data)
-        writeFile(root.filePath(f), "definitions");
+        writeMakingFolders(root.filePath(f), "definitions");
     if (readOnly)
         QVERIFY(QFile(exeDir).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
     const QString user = root.filePath(QStringLiteral("home/.local/share/pistaro"));
@@ -94,10 +91,10 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     const QString user = root.filePath(QStringLiteral("user/pistaro"));
     const QDateTime built = QDateTime::currentDateTime().addDays(-10);
     for (const char* name : kSeedFiles) {
-        writeFile(share + u'/' + QLatin1String(name), QByteArray("v1 ") + name);
+        writeMakingFolders(share + u'/' + QLatin1String(name), QByteArray("v1 ") + name);
         setTime(share + u'/' + QLatin1String(name), built);
     }
-    writeFile(share + QStringLiteral("/help/help.htm"), "help");
+    writeMakingFolders(share + QStringLiteral("/help/help.htm"), "help");
     ProgramFolders f{user, share, root.path(), true};
 
     QString error;
@@ -108,8 +105,8 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     QVERIFY(QFileInfo(user + QStringLiteral("/pso.def")).isWritable());
 
     // The user's own change stays; an upgrade's newer definition replaces an older copy.
-    writeFile(user + QStringLiteral("/maps.def"), "mine");
-    writeFile(share + QStringLiteral("/pso.def"), "v2");
+    writeMakingFolders(user + QStringLiteral("/maps.def"), "mine");
+    writeMakingFolders(share + QStringLiteral("/pso.def"), "v2");
     setTime(share + QStringLiteral("/pso.def"), built.addDays(5));
     QFile::remove(user + QStringLiteral("/na1.bmp"));
     QVERIFY2(seedUserFolder(f, &error), qPrintable(error));
@@ -127,8 +124,8 @@ void ProgramFoldersTest::seedsAndRefreshes() {
 
 void ProgramFoldersTest::seedFailureIsReported() {
     QTemporaryDir root;
-    writeFile(root.filePath(QStringLiteral("share/pso.def")), "v1");
-    writeFile(root.filePath(QStringLiteral("taken")), "a file where the folder should be");
+    writeMakingFolders(root.filePath(QStringLiteral("share/pso.def")), "v1");
+    writeMakingFolders(root.filePath(QStringLiteral("taken")), "a file where the folder should be");
     const ProgramFolders f{root.filePath(QStringLiteral("taken")),
                            root.filePath(QStringLiteral("share")), root.path(), true};
     QString error;

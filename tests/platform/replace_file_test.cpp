@@ -2,6 +2,7 @@
 // the export's copy failed.
 #include "packs/copy_failure_message.h"
 #include "platform/replace_file.h"
+#include "tests/support/files.h"
 #include "tests/support/small_disk.h"
 
 #include <QDir>
@@ -15,16 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -16,8 +16,6 @@
 
 #include <functional>
 
-using testrows::readFile;
-using testrows::writeFile;
 using zipmaker::Entry;
 
 namespace {

@@ -20,8 +20,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 namespace {
 const QString kOdd = QStringLiteral("odd.dat");

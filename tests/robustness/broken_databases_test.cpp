@@ -19,8 +19,6 @@
 
 #include <sqlite3.h>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 namespace {
 

@@ -43,7 +43,7 @@ private slots:
                                huge + "\r\n" + garbage +
                                "\r\n  Lap 2, time 1:19.999\r\n" + QByteArray(5000, '\0') + "\r\n";
         const QString logPath = gamepath::join(fx.gameDir(), "gp2lap.log");
-        QVERIFY(testrows::writeFile(logPath, log));
+        QVERIFY(writeFile(logPath, log));
         const auto before = filesnapshot::take(fx.gameDir());
         frm.show();
 
@@ -74,7 +74,7 @@ private slots:
         const QByteArray log = "Track 04 loaded from slot file F1CT04.DAT" + end +
                                "Country: Monaco" + end + "Mode: Unlimited practice" + end +
                                "  Lap 2, time 1:19.999" + end;
-        QVERIFY(testrows::writeFile(gamepath::join(fx.gameDir(), "gp2lap.log"), log));
+        QVERIFY(writeFile(gamepath::join(fx.gameDir(), "gp2lap.log"), log));
         frm.show();
         QTest::mouseClick(frm.LapLog->GetGp2Lap, Qt::LeftButton);
         QCOMPARE(testrows::track(fx.bas, "Monte-Carlo", "Practice Time")->toString(),
@@ -92,7 +92,7 @@ private slots:
     void circuitNameThatIsNoUtf8() {
         QFETCH(QString, command);
         MainWindowFixture fx;
-        const QByteArray bytes = testrows::readFile(fx.circuit("monza2001.dat"));
+        const QByteArray bytes = readFile(fx.circuit("monza2001.dat"));
         const QByteArray raw = QFile::encodeName(fx.circuits()) + "/b\xe9ziers.dat";
         QVERIFY(std::filesystem::copy_file(
             QFile::encodeName(fx.circuit("monza2001.dat")).constData(), raw.constData()));
@@ -111,7 +111,7 @@ private slots:
             frm.Lists->Rename->trigger();
             QCOMPARE(fx.dialogs.messages(), QStringList{});
             QVERIFY(!onDisk());
-            QCOMPARE(testrows::readFile(fx.circuit("Beziers.Dat")), bytes);
+            QCOMPARE(readFile(fx.circuit("Beziers.Dat")), bytes);
         } else if (command == "delete") {
             fx.dialogs.answers << true;
             frm.Lists->Delete->trigger();
@@ -124,7 +124,7 @@ private slots:
             QCOMPARE(frm.Lists->SlotFile[5], shown);
             fx.dialogs.answers << true;
             frm.Exporting->Export_Click();
-            QCOMPARE(testrows::readFile(gamepath::join(fx.circuits(), "f1ct05.dat")), bytes);
+            QCOMPARE(readFile(gamepath::join(fx.circuits(), "f1ct05.dat")), bytes);
             QVERIFY(onDisk());
         }
     }

@@ -7,10 +7,11 @@
 // the next run of the program works on what is there.
 #include "platform/gamepath.h"
 #include "storage/engine.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 #include "tests/support/file_snapshot.h"
+#include "tests/support/files.h"
 #include "tests/support/picture_tool.h"
-#include "tools/sampleapp/sample_app.h"
-#include "tools/samplegame/sample_game.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -23,17 +24,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
@@ -377,12 +367,13 @@ private slots:
         picturetool::copyDefaultPictures(tpl + QStringLiteral("/app"));
         const QString circuits = tpl + QStringLiteral("/game/Circuits/");
         for (int slot = 1; slot <= 16; ++slot)
-            writeFile(circuits + addonName(slot),
-                      samplegame::circuit(150000 + slot * 1000,
-                                          samplegame::addonFields(
-                                              QStringLiteral("Crash Ring %1").arg(slot),
-                                              QStringLiteral("Testland"), 40 + slot, 4000, slot),
-                                          {}, slot));
+            QVERIFY(writeFile(circuits + addonName(slot),
+                              samplegame::circuit(150000 + slot * 1000,
+                                                  samplegame::addonFields(
+                                                      QStringLiteral("Crash Ring %1").arg(slot),
+                                                      QStringLiteral("Testland"), 40 + slot, 4000,
+                                                      slot),
+                                                  {}, slot)));
         const QStringList listing = QDir(circuits).entryList(QDir::Files, QDir::Name);
         const auto slotFile = [](const QString& run, int slot) {
             return gamepath::join(
@@ -471,12 +462,13 @@ private slots:
         const QString tpl = makeTemplate(QStringLiteral("import"), options);
         // Two slots hold circuits the catalogue does not know: the import makes their rows.
         for (int slot : {15, 16})
-            writeFile(tpl + QStringLiteral("/game/Circuits/f1ct%1.dat").arg(slot),
-                      samplegame::circuit(
-                          samplegame::originalLength(slot),
-                          samplegame::addonFields(QStringLiteral("New Ring %1").arg(slot),
-                                                  QStringLiteral("Newland"), 50, 4000, slot)));
-        writeFile(tpl + QStringLiteral("/game/gp2lap.log"), recordLog());
+            QVERIFY(writeFile(tpl + QStringLiteral("/game/Circuits/f1ct%1.dat").arg(slot),
+                              samplegame::circuit(
+                                  samplegame::originalLength(slot),
+                                  samplegame::addonFields(QStringLiteral("New Ring %1").arg(slot),
+                                                          QStringLiteral("Newland"), 50, 4000,
+                                                          slot))));
+        QVERIFY(writeFile(tpl + QStringLiteral("/game/gp2lap.log"), recordLog()));
 
         const QString full = copyRun(tpl);
         const Snapshot before = catalogue(full);

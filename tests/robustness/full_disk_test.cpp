@@ -20,8 +20,6 @@
 #include <cstring>
 #include <functional>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 class FullDiskTest final : public QObject {
     Q_OBJECT

@@ -23,8 +23,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 class UnwritableGameTest final : public QObject {
     Q_OBJECT

@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-using testrows::readFile;
-using testrows::writeFile;
 
 namespace {
 

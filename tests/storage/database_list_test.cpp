@@ -5,7 +5,7 @@
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
-#include "tools/sampleapp/sample_app.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
 #include "storage/open_database.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QtTest>
 

@@ -1,5 +1,7 @@
 // Runs the built sumfix binary on real files and checks trailer bytes,
 // messages, exit status and that nothing else in the file changes.
+#include "tests/support/files.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -32,18 +34,6 @@ Run runSumfix(const QStringList& args)
 QByteArray message(const char* format, const QString& file)
 {
     return QString::asprintf(format, PSO_SUMFIX, QFile::encodeName(file).constData()).toUtf8();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 // A body longer than the read buffer, so chunk boundaries are crossed.

@@ -1,6 +1,7 @@
 #pragma once
-// Reading and writing the catalogue rows and files the track info tests look at.
+// Reading and writing the catalogue rows the track info tests look at.
 #include "storage/gp2psobas.h"
+#include "tests/support/files.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,8 +18,5 @@ int trackCount(Gp2PsoBas& bas);
 void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
 // Whether Maps holds a row `name`.
 bool hasMap(Gp2PsoBas& bas, const QString& name);
-
-QByteArray readFile(const QString& path);
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace testrows

@@ -1,7 +1,7 @@
 #include "tests/support/main_window_fixture.h"
 
 #include "platform/gamepath.h"
-#include "tools/sampleapp/sample_app.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
 
 #include <QDir>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "platform/progress.h"
 #include "platform/scripted_dialogs.h"
 #include "storage/gp2psobas.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

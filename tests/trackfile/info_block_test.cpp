@@ -1,5 +1,6 @@
 #include "storage/gp2psobas.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/samplegame/sample_game.h"
+#include "tests/support/files.h"
 #include "trackfile/info_block.h"
 
 #include <QFile>
@@ -16,19 +17,6 @@ QByteArray area(const QByteArray& start) {
 }
 
 const QByteArray kExample = "#GP2INFO|Name|Monza|Country|Italy|Author|Anon|#";
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 } // namespace
 
@@ -204,7 +192,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath("t.dat");
-        writeFile(path, file);
+        QVERIFY(writeFile(path, file));
         QCOMPARE(infoblock::readInfoArea(path), expected);
     }
 
@@ -222,7 +210,7 @@ private slots:
 
         const QByteArray file = samplegame::circuit(8000, {{"Name", "Monza"}, {"Laps", "53"}});
         st.CurrentFile = dir.filePath("monza.dat");
-        writeFile(st.CurrentFile, file);
+        QVERIFY(writeFile(st.CurrentFile, file));
         GetAllDatInfo(st);
         QCOMPARE(st.InfoText, file.left(4096));
         QCOMPARE(GetDat(st, "Laps"), QStringLiteral("53"));
@@ -237,7 +225,7 @@ private slots:
         st.CurrentFile = dir.filePath("monza.dat");
         const QByteArray before = samplegame::circuit(
             41250, samplegame::addonFields("Monza 2001", "Italy", 53), {"gamejams\\a.jam"}, 5);
-        writeFile(st.CurrentFile, before);
+        QVERIFY(writeFile(st.CurrentFile, before));
         GetAllDatInfo(st);
         QVERIFY(UpdateDatInfo(st, "Country", "Italia"));
         QString error;
@@ -254,7 +242,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("tiny.dat");
         const QByteArray before = samplegame::circuit(3000, {{"Name", "Tiny"}, {"Laps", "9"}});
-        writeFile(path, before);
+        QVERIFY(writeFile(path, before));
         QByteArray text = infoblock::readInfoArea(path);
         QVERIFY(infoblock::updateDatInfo(text, "Laps", "12"));
         QVERIFY(infoblock::writeInfoArea(path, text));
@@ -277,7 +265,7 @@ private slots:
         // A file without a block does not get one.
         const QString plain = dir.filePath("f1ct01.dat");
         const QByteArray original = samplegame::circuit(32406, {}, {}, 1);
-        writeFile(plain, original);
+        QVERIFY(writeFile(plain, original));
         error.clear();
         QVERIFY(!infoblock::writeInfoArea(plain, text, &error));
         QVERIFY(!error.isEmpty());
@@ -286,7 +274,7 @@ private slots:
         // An area that is not a block is not written.
         const QString block = dir.filePath("block.dat");
         const QByteArray withBlock = samplegame::circuit(5000, {{"Name", "X"}});
-        writeFile(block, withBlock);
+        QVERIFY(writeFile(block, withBlock));
         QVERIFY(!infoblock::writeInfoArea(block, QByteArray(4096, '~'), &error));
         QCOMPARE(readFile(block), withBlock);
 

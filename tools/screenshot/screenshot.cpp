@@ -8,8 +8,8 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/ui/settings.h"
 #include "storage/ui/setup_dialog.h"
-#include "tools/sampleapp/sample_app.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/file_list_box.h"
 

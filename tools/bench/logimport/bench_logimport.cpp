@@ -9,8 +9,8 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
-#include "tools/sampleapp/sample_app.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "storage/engine.h"
-#include "tools/sampleapp/sample_app.h"
-#include "tools/samplegame/sample_game.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/fixtures/samplegame/sample_game.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,11 +5,11 @@ if(NOT PSO_NASM)
   message(FATAL_ERROR "nasm is needed to build the DOS programs: run tools/install-deps.sh")
 endif()
 
-# Assembles `src` (flat binary, tools/samplegame on the include path) into `out`.
+# Assembles `src` (flat binary, tests/fixtures/samplegame on the include path) into `out`.
 function(pso_assemble out src)
   add_custom_command(OUTPUT ${out}
-    COMMAND ${PSO_NASM} -f bin -I ${CMAKE_SOURCE_DIR}/tools/samplegame/ -o ${out} ${src}
-    DEPENDS ${src} ${CMAKE_SOURCE_DIR}/tools/samplegame/mz.inc
+    COMMAND ${PSO_NASM} -f bin -I ${CMAKE_SOURCE_DIR}/tests/fixtures/samplegame/ -o ${out} ${src}
+    DEPENDS ${src} ${CMAKE_SOURCE_DIR}/tests/fixtures/samplegame/mz.inc
     COMMENT "Assembling ${src}" VERBATIM)
 endfunction()
 
@@ -17,6 +17,6 @@ endfunction()
 function(pso_embed header bin name)
   add_custom_command(OUTPUT ${header}
     COMMAND ${CMAKE_COMMAND} -DIN=${bin} -DOUT=${header} -DNAME=${name}
-            -P ${CMAKE_SOURCE_DIR}/tools/embed_bytes.cmake
-    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/tools/embed_bytes.cmake VERBATIM)
+            -P ${CMAKE_SOURCE_DIR}/cmake/embed_bytes.cmake
+    DEPENDS ${bin} ${CMAKE_SOURCE_DIR}/cmake/embed_bytes.cmake VERBATIM)
 endfunction()
