@@ -4,9 +4,9 @@
 #include "platform/ignore_step.h"
 #include "platform/text_editor.h"
 
-#include "app/log_window.h"
-#include "app/picture_view.h"
-#include "app/recording_window.h"
+#include "laptimes/ui/log_window.h"
+#include "packs/ui/picture_view.h"
+#include "laptimes/ui/recording_window.h"
 #include "app/restore_command.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
@@ -22,8 +22,8 @@
 #include "storage/ui/database_list.h"
 #include "storage/ui/settings.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/named.h"
+#include "ui/file_list_box.h"
+#include "ui/named.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QComboBox>

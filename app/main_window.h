@@ -2,7 +2,7 @@
 // Gp2PsoFrm, the main window "Pistaro": it composes one object per concern, lays out their
 // controls, holds the menus, and forwards what one concern asks of another (MainForm).
 #include "app/help_page.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 
 #include <QMainWindow>
 #include <QStringList>

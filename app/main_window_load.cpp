@@ -13,7 +13,7 @@
 #include "storage/make_database.h"
 #include "storage/ui/database_list.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "packs/ui/pack_controls.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 
 #include <QDir>
 

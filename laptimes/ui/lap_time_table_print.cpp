@@ -2,7 +2,7 @@
 // text editor without waiting for it.
 #include "laptimes/ui/lap_time_table.h"
 
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 
 #include "platform/replace_file.h"
 #include <QDir>

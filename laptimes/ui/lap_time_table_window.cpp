@@ -5,8 +5,8 @@
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/engine.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>

@@ -3,8 +3,8 @@
 #include "laptimes/ui/log_import.h"
 
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QPushButton>
 

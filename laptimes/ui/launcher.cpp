@@ -12,7 +12,7 @@
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "storage/settings_row.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 
 #include <QCoreApplication>

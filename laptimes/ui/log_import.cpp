@@ -11,8 +11,8 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 

@@ -9,8 +9,8 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,8 +8,8 @@
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QFileInfo>

@@ -12,7 +12,7 @@
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QCoreApplication>

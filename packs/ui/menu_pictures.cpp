@@ -1,7 +1,7 @@
 #include "packs/ui/menu_pictures.h"
 
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -3,10 +3,10 @@
 #include "packs/ui/installer.h"
 #include "packs/ui/textures.h"
 
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QListWidget>
 #include <QPushButton>

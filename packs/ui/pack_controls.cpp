@@ -4,9 +4,9 @@
 
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

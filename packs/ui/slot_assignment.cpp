@@ -7,9 +7,9 @@
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
+#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "trackfile/val.h"
 

@@ -4,7 +4,7 @@
 
 #include "packs/texture_list.h"
 #include "platform/gamepath.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "packs/texture_list.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -9,8 +9,8 @@
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 
 #include <QComboBox>
 #include <QDir>

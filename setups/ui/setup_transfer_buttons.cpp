@@ -1,8 +1,8 @@
 #include "setups/ui/setup_transfer.h"
 
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QPushButton>
 

@@ -10,8 +10,8 @@
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 

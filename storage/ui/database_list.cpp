@@ -4,10 +4,10 @@
 #include "platform/program_end.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -11,7 +11,7 @@
 #include "storage/make_database.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>

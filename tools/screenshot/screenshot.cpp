@@ -11,7 +11,7 @@
 #include "tools/sampleapp/sample_app.h"
 #include "tools/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "platform/guarded.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/file_tip.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/main_form.h"
 
 #include <QAction>
 #include <QFocusEvent>

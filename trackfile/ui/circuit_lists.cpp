@@ -1,9 +1,9 @@
 #include "trackfile/ui/circuit_lists.h"
 
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/fixed_font.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/file_list_box.h"
+#include "ui/fixed_font.h"
+#include "ui/main_form.h"
+#include "ui/named.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "trackfile/ui/panel_reload.h"
 
 #include "platform/ignore_step.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/main_form.h"
 
 void reloadSelectedCircuit(MainForm& form) {
     Gp2PsoBas& bas = form.bas();

@@ -10,8 +10,8 @@
 #include "storage/gp2psobas.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/main_form.h"
+#include "ui/masked_field.h"
 
 #include <QApplication>
 #include <QDir>

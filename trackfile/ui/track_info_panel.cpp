@@ -1,9 +1,9 @@
 #include "trackfile/ui/track_info_panel.h"
 
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "ui/main_form.h"
+#include "ui/masked_field.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

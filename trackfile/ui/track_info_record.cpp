@@ -10,8 +10,8 @@
 #include "trackfile/lap_time.h"
 #include "trackfile/track_name.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/main_form.h"
+#include "ui/masked_field.h"
 #include "trackfile/val.h"
 
 #include <QFileInfo>
