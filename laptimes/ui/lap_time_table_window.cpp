@@ -5,8 +5,8 @@
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/engine.h"
-#include "ui/main_form.h"
 #include "ui/named.h"
+#include "ui/window_services.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -27,7 +27,8 @@ int LapTimeTable::columnWidthTwips(int column) {
     return column == 0 ? 3000 : 800;
 }
 
-LapTimeTable::LapTimeTable(MainForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QWidget* parent)
+    : QDialog(parent), services_(services), database_(database) {
     setObjectName(QStringLiteral("Grid"));
     setWindowTitle(QStringLiteral("Lap Time Table"));
     buildWidgets();
@@ -67,7 +68,7 @@ void LapTimeTable::buildWidgets() {
 
 void LapTimeTable::load() {
     DBGrid1->setRowCount(0);
-    const QString file = form_.bas().AppDir + QStringLiteral("/") + form_.dbComboText();
+    const QString file = services_.bas().AppDir + QStringLiteral("/") + database_;
     ignoreFailure("reading the lap time table", [&] {
         // open() never creates a database: a name that is not one shows an empty table.
         const std::unique_ptr<Database> db = Database::open(file);

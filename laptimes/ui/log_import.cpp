@@ -3,6 +3,8 @@
 // in the record window.
 #include "laptimes/ui/log_import.h"
 
+#include "laptimes/ui/recording_window.h"
+
 #include "laptimes/best_time_store.h"
 #include "laptimes/log_parser.h"
 #include "laptimes/ui/recording_view.h"
@@ -11,10 +13,10 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
-#include "ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QFile>
 #include <QHash>
@@ -30,25 +32,27 @@ namespace {
 // do not change while the log is read, and loading one takes far longer than a log line.
 class SlotTracks final {
 public:
-    explicit SlotTracks(MainForm& form) : form_(form) {}
+    SlotTracks(Gp2PsoBas& bas, TrackInfoPanel& panel, const CircuitLists& lists)
+        : bas_(bas), panel_(panel), lists_(lists) {}
 
     QString trackOf(int slot) {
         const auto it = known_.constFind(slot);
         if (it != known_.constEnd())
             return *it;
         const bool loaded = ignoreFailure("loading the slot's circuit", [&] {
-            form_.bas().CurrentFile =
-                gamepath::join(form_.lists().File1->path(), slotFileName(slot));
-            form_.GetInfo();
+            bas_.CurrentFile = gamepath::join(lists_.File1->path(), slotFileName(slot));
+            panel_.GetInfo();
         });
-        const QString track = form_.panel().Track->text();
+        const QString track = panel_.Track->text();
         if (loaded)
             known_.insert(slot, track);
         return track;
     }
 
 private:
-    MainForm& form_;
+    Gp2PsoBas& bas_;
+    TrackInfoPanel& panel_;
+    const CircuitLists& lists_;
     QHash<int, QString> known_;
 };
 
@@ -82,22 +86,30 @@ void recordTime(BestTimeStore* store, RecordingView& view, ParseState& state, Fi
 
 } // namespace
 
+RecordingView& LogImport::recordingWindow() {
+    if (!recording_) {
+        recording_ = new Recording(services_.window());
+        connect(recording_, &Recording::closedByOk, this, &LogImport::recordClosedByOk);
+    }
+    return *recording_;
+}
+
 void LogImport::Import() {
-    RecordingView& view = form_.recordingWindow();
-    QWidget* mainWindow = form_.window();
+    RecordingView& view = recordingWindow();
+    QWidget* mainWindow = services_.window();
     mainWindow->hide();
     view.begin();
 
-    SlotTracks slotTracks(form_);
+    SlotTracks slotTracks(services_.bas(), panel_, lists_);
     std::optional<BestTimeStore> store;
-    if (form_.bas().TracksRs)
-        store.emplace(*form_.bas().TracksRs);
+    if (services_.bas().TracksRs)
+        store.emplace(*services_.bas().TracksRs);
     Filing filing;
     LogParser parser([&slotTracks](int slot) { return slotTracks.trackOf(slot); },
                      [&store, &view, &filing](ParseState& s) {
                          recordTime(store ? &*store : nullptr, view, s, filing);
                      });
-    QFile log(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    QFile log(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (log.open(QIODevice::ReadOnly)) {
         while (!log.atEnd()) {
             const QByteArray line = log.readLine();
@@ -111,14 +123,14 @@ void LogImport::Import() {
     if (!view.finish())
         mainWindow->show();
     // Times the database refused are still in the log: it stays until an import takes them.
-    form_.bas().KeepLapLog = filing.failed > 0;
+    services_.bas().KeepLapLog = filing.failed > 0;
     if (filing.failed > 0)
-        form_.dialogs().message(
+        services_.dialogs().message(
             QStringLiteral("%1 of %2 lap times could not be stored in the database: ")
                 .arg(filing.failed)
                 .arg(filing.failed + filing.filed) +
             filing.reason + Gp2PsoBas::CrLf2 +
             QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
                            "next game."));
-    reloadSelectedCircuit(form_);
+    reloadSelectedCircuit(services_.bas(), panel_);
 }

@@ -11,8 +11,8 @@
 #include "storage/make_database.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
-#include "ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,20 +37,23 @@ void requireOpen(const std::unique_ptr<Recordset>& rs) {
 }
 } // namespace
 
-Settings::Settings(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+Settings::Settings(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("Settings"));
 }
 
 SetupDialog* Settings::setupDialog() {
     if (!setup_)
-        setup_ = new SetupDialog(form_.bas(), form_.window());
+        setup_ = new SetupDialog(services_.bas(), services_.window());
     return setup_;
 }
 
-void Settings::FileSetup_Click() { setupDialog()->exec(); }
+void Settings::FileSetup_Click() {
+    setupDialog()->exec();
+}
 
 void Settings::DbOpen(const QString& name) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     // Opening another database replaces the one open now.
     release();
     bool made = false, repaired = false, updated = false;
@@ -70,8 +73,9 @@ void Settings::DbOpen(const QString& name) {
             found = settingsrow::seekRow(*bas.ParamsRs);
         });
         if (!found)
-            endWith(bas, QStringLiteral("Error while reading Parameters !!!") +
-                             (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
+            endWith(bas,
+                    QStringLiteral("Error while reading Parameters !!!") +
+                        (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
         requireGameFolder();
         checkLapTimer();
@@ -107,7 +111,7 @@ void Settings::DbOpen(const QString& name) {
 // How the open database differs from pso.def; nothing when pso.def cannot be read (making
 // or updating a database then says so) or the check itself fails.
 CatalogueFaults Settings::catalogueFaults() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     CatalogueFaults faults;
     ignoreFailure("DbOpen: checking the tables", [&] {
         if (!bas.Db)
@@ -121,7 +125,7 @@ CatalogueFaults Settings::catalogueFaults() {
 // Opens the file, making a missing one and repairing a damaged one, each at most once: a
 // database that still cannot be opened after that ends the program with a message.
 void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString path = QDir::toNativeSeparators(bas.AppDir + QLatin1Char('/') + name);
     openFailure_.clear();
     for (;;) {
@@ -171,7 +175,7 @@ void Settings::openDatabase(const QString& name, bool& made, bool& repaired) {
 
 // False when a table of the open database turned out to be damaged.
 bool Settings::openRecordsets() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     bool intact = true;
     const auto open = [&](std::unique_ptr<Recordset>& rs, const char* table, const char* index) {
         if (!bas.Db)
@@ -191,23 +195,22 @@ bool Settings::openRecordsets() {
 }
 
 void Settings::readSettings() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     Recordset& params = *bas.ParamsRs;
     settingsrow::mirror(settingsrow::read(params), bas);
-    ignoreFailure("DbOpen: reading Gp2 Directory", [&] {
-        bas.Gp2Dir = params.text(QStringLiteral("Gp2 Directory")).trimmed();
-    });
+    ignoreFailure("DbOpen: reading Gp2 Directory",
+                  [&] { bas.Gp2Dir = params.text(QStringLiteral("Gp2 Directory")).trimmed(); });
     bas.DbVersion = 0;
     ignoreFailure("DbOpen: reading Version",
                   [&] { bas.DbVersion = int(params.number(QStringLiteral("Version"))); });
 }
 
 void Settings::requireGameFolder() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     while (!IsGp2Dir(bas)) {
         bas.dialogs->message(NoGp2ExeMessage());
-        const QString chosen = BrowseForFolder(*bas.dialogs, QStringLiteral("Select your Gp2 directory: "),
-                                               setupDialog());
+        const QString chosen = BrowseForFolder(
+            *bas.dialogs, QStringLiteral("Select your Gp2 directory: "), setupDialog());
         // Without a game the program has nothing to work on; the user chose to stop.
         if (chosen.isEmpty())
             endProgram(0);
@@ -216,7 +219,7 @@ void Settings::requireGameFolder() {
 }
 
 void Settings::checkLapTimer() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (!bas.UseGp2Lap)
         return;
     const QFileInfo timer(gamepath::join(bas.Gp2Dir, QStringLiteral("Gp2Lap.exe")));
@@ -226,22 +229,23 @@ void Settings::checkLapTimer() {
 // The first start keeps a copy of each original slot file under its track name, so the
 // originals stay at hand once packs have replaced the slot files.
 void Settings::copyOriginalCircuits() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     bool lastCopied = false;
     for (int slot = 1; slot <= 16; ++slot) {
         lastCopied = false;
         ignoreFailure("DbOpen: copying an original circuit", [&] {
             const QString source = gamepath::join(
-                bas.Gp2Dir, QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
+                bas.Gp2Dir,
+                QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
             bas.CurrentFile = source;
-            form_.GetInfo();
+            panel_.GetInfo();
             if (!bas.OriginalTrack)
                 return;
-            const QString track = form_.panel().Track->text().trimmed();
+            const QString track = panel_.Track->text().trimmed();
             if (!dbnames::isPlainFileName(track) || track.contains(QLatin1String("..")))
                 throw std::runtime_error("the track name is no plain file name");
-            const QString target =
-                gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track + QStringLiteral(".dat"));
+            const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track +
+                                                                  QStringLiteral(".dat"));
             if (QFileInfo(target).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
                 throw std::runtime_error("the circuit already carries its track name");
             // Written beside and renamed: a copy that fails leaves the file there whole.
@@ -252,11 +256,12 @@ void Settings::copyOriginalCircuits() {
         });
     }
     if (lastCopied)
-        bas.dialogs->message(QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+        bas.dialogs->message(
+            QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
 }
 
 void Settings::DbClose() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("DbClose: saving the settings", [&] {
             if (settingsrow::seekRow(*bas.ParamsRs))
@@ -267,7 +272,7 @@ void Settings::DbClose() {
 
 // Closes the recordsets and the database without writing anything.
 void Settings::release() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("closing Parameters", [&] { bas.ParamsRs->close(); });
     if (bas.TracksRs)
