@@ -4,9 +4,6 @@
 #include "platform/ignore_step.h"
 #include "platform/text_editor.h"
 
-#include "app/log_window.h"
-#include "app/picture_view.h"
-#include "app/recording_window.h"
 #include "app/restore_command.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
@@ -22,9 +19,9 @@
 #include "storage/ui/database_list.h"
 #include "storage/ui/settings.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/named.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/named.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -44,8 +41,8 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     setObjectName(QStringLiteral("Gp2PsoFrm"));
     setWindowTitle(QStringLiteral("Pistaro"));
     desktopOpener = [](const QString& target) {
-        const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target)
-                                                                : QUrl::fromLocalFile(target);
+        const QUrl url =
+            target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
         QDesktopServices::openUrl(url);
     };
     textEditorOpener = [this](const QString& file) {
@@ -57,23 +54,25 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     };
     auto* central = new QWidget(this);
     setCentralWidget(central);
+    // Each concern is made after the ones it reads; the order also gives the tab order.
     Panel = new TrackInfoPanel(*this, central);
-    Lists = new CircuitLists(*this, central);
-    Packs = new PackControls(*this, central);
-    Pictures = new MenuPictures(*this, central);
-    Exporting = new Exporter(*this, central);
-    Installing = new Installer(*this, central);
-    Jams = new Textures(*this, central);
-    Setups = new SetupTransfer(*this, central);
-    LapLog = new LogImport(*this, central);
-    Launching = new Launcher(*this, central);
-    Databases = new DatabaseList(*this, central);
-    Setting = new Settings(*this, this);
+    Lists = new CircuitLists(*this, *Panel, central);
+    Packs = new PackControls(*this, *Panel, *Lists, central);
+    Pictures = new MenuPictures(*this, *Panel, *Lists, central);
+    Exporting = new Exporter(*this, *Panel, *Lists, *Pictures, central);
+    Jams = new Textures(*this, *Panel, central);
+    Installing = new Installer(*this, *Panel, *Lists, *Pictures, *Jams, central);
+    Setups = new SetupTransfer(*this, *Panel, *Lists, central);
+    LapLog = new LogImport(*this, *Panel, *Lists, central);
+    Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
+    Setting = new Settings(*this, *Panel, this);
+    Databases = new DatabaseList(*this, *Panel, *Setting, central);
     Frame1 = named(new QGroupBox(central), "Frame1");
     Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
     Exit = named(new QPushButton(QStringLiteral("E&xit"), central), "Exit");
     Exit->setToolTip(QStringLiteral("End Pistaro"));
     connect(Exit, &QPushButton::clicked, this, guarded("Exit_Click", [this] { Exit_Click(); }));
+    wireConcerns();
     buildMenus();
     layoutControls();
     // Takes its default size now, so the start-up can centre it by its real size.
@@ -98,15 +97,24 @@ void Gp2PsoFrm::buildMenus() {
     S1 = named(Help->addSeparator(), "S1");
     HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
 
-    connect(Install, &QAction::triggered, this, guarded("Install_Click", [this] { Installing->Install_Click(); }));
-    connect(FileLog, &QAction::triggered, this, guarded("FileLog_Click", [this] { Launching->FileLog_Click(); }));
-    connect(Repair, &QAction::triggered, this, guarded("Repair_Click", [this] { Pictures->Repair_Click(); }));
-    connect(RestoreLast, &QAction::triggered, this, guarded("RestoreLast_Click", [this] { RestoreLastChange(*this, *Packs); }));
-    connect(FileSetup, &QAction::triggered, this, guarded("FileSetup_Click", [this] { Setting->FileSetup_Click(); }));
-    connect(FileExit, &QAction::triggered, this, guarded("FileExit_Click", [this] { FileExit_Click(); }));
-    connect(Contents, &QAction::triggered, this, guarded("Contents_Click", [this] { Contents_Click(); }));
+    connect(Install, &QAction::triggered, this,
+            guarded("Install_Click", [this] { Installing->Install_Click(); }));
+    connect(FileLog, &QAction::triggered, this,
+            guarded("FileLog_Click", [this] { Launching->FileLog_Click(); }));
+    connect(Repair, &QAction::triggered, this,
+            guarded("Repair_Click", [this] { Pictures->Repair_Click(); }));
+    connect(RestoreLast, &QAction::triggered, this, guarded("RestoreLast_Click", [this] {
+                RestoreLastChange(*this, *Panel, *Lists, *Packs);
+            }));
+    connect(FileSetup, &QAction::triggered, this,
+            guarded("FileSetup_Click", [this] { Setting->FileSetup_Click(); }));
+    connect(FileExit, &QAction::triggered, this,
+            guarded("FileExit_Click", [this] { FileExit_Click(); }));
+    connect(Contents, &QAction::triggered, this,
+            guarded("Contents_Click", [this] { Contents_Click(); }));
     connect(PSOHP, &QAction::triggered, this, guarded("PSOHP_Click", [this] { PSOHP_Click(); }));
-    connect(HelpAbout, &QAction::triggered, this, guarded("HelpAbout_Click", [this] { HelpAbout_Click(); }));
+    connect(HelpAbout, &QAction::triggered, this,
+            guarded("HelpAbout_Click", [this] { HelpAbout_Click(); }));
 }
 
 void Gp2PsoFrm::layoutControls() {
@@ -157,9 +165,8 @@ void Gp2PsoFrm::layoutControls() {
     grid->addWidget(Pictures->Frame7, 2, 1, 1, 2);
 
     auto* commands = new QVBoxLayout;
-    for (QPushButton* b : {Packs->Import, Exporting->Export, Launching->Command4,
-                           LapLog->GetGp2Lap, Setups->ImportSetups, Setups->ExportSetups,
-                           Jams->CheckJams})
+    for (QPushButton* b : {Packs->Import, Exporting->Export, Launching->Command4, LapLog->GetGp2Lap,
+                           Setups->ImportSetups, Setups->ExportSetups, Jams->CheckJams})
         commands->addWidget(b);
     commands->addStretch();
     commands->addWidget(Exit);
@@ -175,67 +182,66 @@ StatusSink& Gp2PsoFrm::status() {
     return Status::instance();
 }
 
-void Gp2PsoFrm::GetInfo() { Panel->GetInfo(); }
-void Gp2PsoFrm::GetInfoSet() { Panel->GetInfoSet(); }
-void Gp2PsoFrm::UpdateRecord() { Panel->UpdateRecord(); }
-void Gp2PsoFrm::Clean() { Panel->Clean(); }
-void Gp2PsoFrm::CheckChange() { Panel->CheckChange(); }
-void Gp2PsoFrm::InfoOn() { Panel->InfoOn(); }
-void Gp2PsoFrm::InfoOff() { Panel->InfoOff(); }
-QLineEdit* Gp2PsoFrm::menuPictureField(int which) { return Pictures->field(which); }
-void Gp2PsoFrm::GetBmp() { Pictures->GetBmp(); }
-void Gp2PsoFrm::UpdateMaps() { Pictures->UpdateMaps(); }
-void Gp2PsoFrm::clearPreviews() { Pictures->clearPreviews(); }
-
-void Gp2PsoFrm::showPictureView(const QPixmap& picture) {
-    if (!pictureView_)
-        pictureView_ = new View(this);
-    pictureView_->setPicture(picture);
-    pictureView_->exec();
+void Gp2PsoFrm::wireConcerns() {
+    connect(Panel, &TrackInfoPanel::menuPicturesRead, this,
+            [this](const QString& large, const QString& small) {
+                Pictures->MenuPicture->setText(large);
+                Pictures->MenuPicture2->setText(small);
+            });
+    connect(Panel, &TrackInfoPanel::trackShown, this,
+            [this] { ignoreFailure("showing the menu pictures", [&] { Pictures->GetBmp(); }); });
+    connect(Panel, &TrackInfoPanel::cleared, this, [this] {
+        Pictures->MenuPicture->clear();
+        Pictures->MenuPicture2->clear();
+        ignoreFailure("clearing the menu pictures", [&] { Pictures->clearPreviews(); });
+    });
+    connect(Panel, &TrackInfoPanel::circuitPicked, this, [this] {
+        Packs->Change->setEnabled(Lists->selectedSlot() != 0);
+        Jams->CheckJams->setEnabled(true);
+    });
+    connect(Lists, &CircuitLists::circuitSelected, this, &Gp2PsoFrm::enableMenuPictureControls);
+    connect(Databases, &DatabaseList::viewRequested, this,
+            guarded("ViewDatabase_Click", [this] { showLapTimeTable(); }));
+    connect(LapLog, &LogImport::recordClosedByOk, this, [this] {
+        if (!unloaded_)
+            show();
+    });
 }
+
+void Gp2PsoFrm::GetInfo() {
+    Panel->GetInfo();
+}
+void Gp2PsoFrm::UpdateRecord() {
+    Panel->UpdateRecord();
+}
+void Gp2PsoFrm::ImportLog() {
+    LapLog->Import();
+}
+void Gp2PsoFrm::ImportSetups() {
+    Setups->Import();
+}
+QLineEdit* Gp2PsoFrm::menuPictureField(int which) {
+    return Pictures->field(which);
+}
+
 void Gp2PsoFrm::enableMenuPictureControls(bool importToo) {
     for (QWidget* w : std::initializer_list<QWidget*>{Pictures->MenuPicture, Pictures->Browse,
-                                                     Pictures->Clear, Pictures->MenuPicture2,
-                                                     Pictures->Browse2, Pictures->Clear2})
+                                                      Pictures->Clear, Pictures->MenuPicture2,
+                                                      Pictures->Browse2, Pictures->Clear2})
         w->setEnabled(true);
     Pictures->ImportPicture->setEnabled(importToo);
     Pictures->ImportPicture2->setEnabled(importToo);
 }
-void Gp2PsoFrm::enableChange(bool on) { Packs->Change->setEnabled(on); }
-void Gp2PsoFrm::enableCheckJams(bool on) { Jams->CheckJams->setEnabled(on); }
-void Gp2PsoFrm::ImportSetups() { Setups->Import(); }
-void Gp2PsoFrm::ExportSetups() { Setups->Export(); }
-void Gp2PsoFrm::ImportLog() { LapLog->Import(); }
-
-RecordingView& Gp2PsoFrm::recordingWindow() {
-    if (!recording_) {
-        recording_ = new Recording(this);
-        connect(recording_, &Recording::closedByOk, this, [this] {
-            if (!unloaded_)
-                show();
-        });
-    }
-    return *recording_;
-}
-
-void Gp2PsoFrm::showLogStats(const QString& execution, const QString& firstUse,
-                             const QString& lastUse, qint64 secondsRunning) {
-    Log log(this);
-    log.showStatistics(execution, firstUse, lastUse, secondsRunning);
-    log.exec();
-}
-void Gp2PsoFrm::DbOpen(const QString& name) { Setting->DbOpen(name); }
-void Gp2PsoFrm::DbClose() { Setting->DbClose(); }
-void Gp2PsoFrm::UpdateDbList() { Databases->UpdateDbList(); }
-QString Gp2PsoFrm::dbComboText() { return Databases->DbCombo->currentText(); }
 
 void Gp2PsoFrm::showLapTimeTable() {
-    LapTimeTable grid(*this, this);
+    LapTimeTable grid(*this, Databases->DbCombo->currentText(), this);
     grid.load();
     grid.exec();
 }
 
-void Gp2PsoFrm::showText(const QString& text) { ShowText(text, this); }
+void Gp2PsoFrm::showText(const QString& text) {
+    ShowText(text, this);
+}
 
 void Gp2PsoFrm::openWithDesktop(const QString& fileOrUrl) {
     if (desktopOpener)
@@ -246,4 +252,3 @@ void Gp2PsoFrm::openInTextEditor(const QString& file) {
     if (textEditorOpener)
         textEditorOpener(file);
 }
-

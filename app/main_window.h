@@ -1,8 +1,9 @@
 #pragma once
 // Gp2PsoFrm, the main window "Pistaro": it composes one object per concern, lays out their
-// controls, holds the menus, and forwards what one concern asks of another (MainForm).
+// controls, holds the menus, serves the window services and connects each concern's
+// "something changed" signals to the concerns that follow them.
 #include "app/help_page.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/window_services.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -10,6 +11,7 @@
 
 class QAction;
 class QGroupBox;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class CircuitLists;
@@ -21,14 +23,12 @@ class Launcher;
 class LogImport;
 class MenuPictures;
 class PackControls;
-class Recording;
 class SetupTransfer;
 class Settings;
 class Textures;
 class TrackInfoPanel;
-class View;
 
-class Gp2PsoFrm final : public QMainWindow, public MainForm {
+class Gp2PsoFrm final : public QMainWindow, public WindowServices {
     Q_OBJECT
 public:
     // `bas` must outlive the window; bas.dialogs and bas.AppDir must be set.
@@ -81,43 +81,26 @@ public:
     QString homePageAddress = builtHomePage();
     QString homePageTarget() const;
 
-    // MainForm
+    // WindowServices
     Gp2PsoBas& bas() override { return bas_; }
     QWidget* window() override { return this; }
     Dialogs& dialogs() override { return *bas_.dialogs; }
     StatusSink& status() override;
-    TrackInfoPanel& panel() override { return *Panel; }
-    CircuitLists& lists() override { return *Lists; }
-    void GetInfo() override;
-    void GetInfoSet() override;
-    void UpdateRecord() override;
-    void Clean() override;
-    void CheckChange() override;
-    void InfoOn() override;
-    void InfoOff() override;
-    QLineEdit* menuPictureField(int which) override;
-    void GetBmp() override;
-    void UpdateMaps() override;
-    void clearPreviews() override;
-    void showPictureView(const QPixmap& picture) override;
-    void enableMenuPictureControls(bool importToo) override;
-    Textures& textures() override { return *Jams; }
-    void enableChange(bool on) override;
-    void enableCheckJams(bool on) override;
-    void ImportSetups() override;
-    void ExportSetups() override;
-    void ImportLog() override;
-    RecordingView& recordingWindow() override;
-    void showLogStats(const QString& execution, const QString& firstUse, const QString& lastUse,
-                      qint64 secondsRunning) override;
-    void DbOpen(const QString& name) override;
-    void DbClose() override;
-    void UpdateDbList() override;
-    QString dbComboText() override;
-    void showLapTimeTable() override;
     void showText(const QString& text) override;
     void openWithDesktop(const QString& fileOrUrl) override;
     void openInTextEditor(const QString& file) override;
+
+    // Shortcuts into the concerns, for callers outside the window.
+    void GetInfo();
+    void UpdateRecord();
+    void ImportLog();
+    void ImportSetups();
+    QLineEdit* menuPictureField(int which); // 1: 640x480, 2: 440x330
+    // Enables the picture fields with their Browse and Clear buttons, and the two Import
+    // buttons only when `importToo` (importing takes the picture of a game slot).
+    void enableMenuPictureControls(bool importToo);
+    // The window "Lap Time Table" (modal) of the database DbCombo names.
+    void showLapTimeTable();
 
     // Handlers of the window's own menu items and keys.
     void Exit_Click();
@@ -136,9 +119,9 @@ protected:
 private:
     void buildMenus();
     void layoutControls();
+    // Connects what one concern tells to the concerns that follow it.
+    void wireConcerns();
     void openMapsDatabase();
     Gp2PsoBas& bas_;
     bool unloaded_ = false;
-    View* pictureView_ = nullptr;    // made on first use
-    Recording* recording_ = nullptr; // made on first use
 };

@@ -13,8 +13,10 @@
 #include "storage/database_names.h"
 #include "storage/open_database.h"
 #include "storage/ui/database_list.h"
+#include "storage/ui/settings.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -79,7 +81,7 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
                 QStringLiteral("You have to set your Screen Resolution at least 800x600"));
     });
 
-    DbOpen(bas_.DbName); // ends the program when no game folder or no settings row
+    Setting->DbOpen(bas_.DbName); // ends the program when no game folder or no settings row
     ignoreFailure("reopening Parameters", [&] {
         bas_.ParamsRs = bas_.Db->openTable(catalogue::Parameters);
         bas_.ParamsRs->setIndex(catalogue::CodeIndex);
@@ -107,11 +109,11 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
         Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
     });
     ignoreFailure("reading the slots", [&] { Packs->fillSlotsFromGame(); });
-    ignoreFailure("clearing the panel", [&] { Clean(); });
+    ignoreFailure("clearing the panel", [&] { Panel->Clean(); });
     ignoreFailure("detecting the GP2 edition", [&] { DetectGp2Version(bas_); });
     bas_.Gp2Version = bas_.ExeVersionText;
     ignoreFailure("listing databases", [&] {
-        UpdateDbList();
+        Databases->UpdateDbList();
         Databases->DbCombo->setEditText(bas_.DbName);
     });
 }
@@ -120,7 +122,7 @@ void Gp2PsoFrm::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    ignoreFailure("closing the database", [&] { DbClose(); });
+    ignoreFailure("closing the database", [&] { Setting->DbClose(); });
     ignoreFailure("closing maps.mdb", [&] {
         if (bas_.MapsRs)
             bas_.MapsRs->close();

@@ -4,16 +4,18 @@
 #include "packs/ui/pack_controls.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 
-void RestoreLastChange(MainForm& form, PackControls& packs) {
+void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                       PackControls& packs) {
     const std::optional<gamebackup::Saved> saved =
-        gamebackup::newest(gamebackup::backupsFolder(form.bas()));
+        gamebackup::newest(gamebackup::backupsFolder(services.bas()));
     if (!saved) {
-        form.dialogs().message(QStringLiteral("There is no change to restore !!!"));
+        services.dialogs().message(QStringLiteral("There is no change to restore !!!"));
         return;
     }
     QStringList files;
@@ -21,7 +23,7 @@ void RestoreLastChange(MainForm& form, PackControls& packs) {
         files << QDir::toNativeSeparators(entry.original) +
                      (entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)")
                                            : QString());
-    if (!form.dialogs().askYesNo(
+    if (!services.dialogs().askYesNo(
             QStringLiteral("Restore the game files as they were before ") + saved->command +
             QStringLiteral(" on ") + saved->when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) +
             QStringLiteral(" ?") + Gp2PsoBas::CrLf2 + files.join(Gp2PsoBas::CrLf)))
@@ -29,13 +31,12 @@ void RestoreLastChange(MainForm& form, PackControls& packs) {
     const QStringList failed = gamebackup::restore(*saved);
 
     // The lists show the game as it is now, as after a start.
-    CircuitLists& lists = form.lists();
     ignoreFailure("listing circuits", [&] { lists.File1->refresh(); });
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
-    ignoreFailure("clearing the panel", [&] { form.Clean(); });
+    ignoreFailure("clearing the panel", [&] { panel.Clean(); });
     if (failed.isEmpty())
-        form.dialogs().message(QStringLiteral("Game files restored !!!"));
+        services.dialogs().message(QStringLiteral("Game files restored !!!"));
     else
-        form.dialogs().message(QStringLiteral("Some game files could not be restored !!!") +
-                               Gp2PsoBas::CrLf2 + failed.join(Gp2PsoBas::CrLf));
+        services.dialogs().message(QStringLiteral("Some game files could not be restored !!!") +
+                                   Gp2PsoBas::CrLf2 + failed.join(Gp2PsoBas::CrLf));
 }

@@ -1,7 +1,10 @@
 #pragma once
 // File > "Restore last change...": puts back the game files saved before the last command
 // that changed them, after a question naming the files, and reads the circuit lists again.
-class MainForm;
+class WindowServices;
+class CircuitLists;
 class PackControls;
+class TrackInfoPanel;
 
-void RestoreLastChange(MainForm& form, PackControls& packs);
+void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                       PackControls& packs);

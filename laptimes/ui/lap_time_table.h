@@ -11,12 +11,13 @@
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
-class MainForm;
+class WindowServices;
 
 class LapTimeTable final : public QDialog {
     Q_OBJECT
 public:
-    LapTimeTable(MainForm& form, QWidget* parent);
+    // `database`: the file name, in the program folder, of the lap time database shown.
+    LapTimeTable(WindowServices& services, const QString& database, QWidget* parent);
 
     QGroupBox* Frame1;
     QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
@@ -30,7 +31,7 @@ public:
     // Device-independent pixels (1/96 inch) of a width in twips (1/1440 inch).
     static int twipsToPixels(int twips) { return (twips + 7) / 15; }
 
-    // Loads the rows from AppDir + "/" + DbCombo's text (the window opens it itself).
+    // Loads the rows from AppDir + "/" + the database (the window opens it itself).
     void load();
     void TablePrint_Click();
     // The rows as the grid shows them.
@@ -47,5 +48,6 @@ public:
 private:
     void buildWidgets();
     bool showAgain_ = false;
-    MainForm& form_;
+    WindowServices& services_;
+    QString database_;
 };

@@ -2,14 +2,14 @@
 // text editor without waiting for it.
 #include "laptimes/ui/lap_time_table.h"
 
-#include "trackfile/ui/main_form.h"
+#include "ui/window_services.h"
 
 #include "platform/replace_file.h"
 #include <QDir>
 #include <QPushButton>
 
 QString LapTimeTable::printFilePath() const {
-    return QDir::toNativeSeparators(form_.bas().AppDir + QStringLiteral("/print.spl"));
+    return QDir::toNativeSeparators(services_.bas().AppDir + QStringLiteral("/print.spl"));
 }
 
 void LapTimeTable::TablePrint_Click() {
@@ -17,7 +17,7 @@ void LapTimeTable::TablePrint_Click() {
     // Hiding ends the modal run; exec() shows the window again once this handler is done.
     showAgain_ = isVisible();
     hide();
-    StatusSink& status = form_.status();
+    StatusSink& status = services_.status();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QStringLiteral("writing file..."));
     status.showStatus();
@@ -26,12 +26,13 @@ void LapTimeTable::TablePrint_Click() {
     const QString path = printFilePath();
     // Written whole or not at all: a failed export must not leave a half file, nor open the
     // previous one in the editor as if it were this table.
-    const QByteArray text = printFileText(form_.dbComboText(), now(), shownRows());
+    const QByteArray text = printFileText(database_, now(), shownRows());
     const CopyResult written = writeReplacing(path, text);
     status.hideStatus();
-    form_.window()->show();
+    services_.window()->show();
     if (written.ok)
-        form_.openInTextEditor(path);
+        services_.openInTextEditor(path);
     else
-        form_.dialogs().message(notWrittenMessage(path, written.error) + QStringLiteral(" !!!"));
+        services_.dialogs().message(notWrittenMessage(path, written.error) +
+                                    QStringLiteral(" !!!"));
 }

@@ -6,8 +6,8 @@
 #include "platform/ignore_step.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
 
 #include <QAbstractItemView>
 #include <QGroupBox>
@@ -28,7 +28,8 @@ int LapTimeTable::columnWidthTwips(int column) {
     return column == 0 ? 3000 : 800;
 }
 
-LapTimeTable::LapTimeTable(MainForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QWidget* parent)
+    : QDialog(parent), services_(services), database_(database) {
     setObjectName(QStringLiteral("Grid"));
     setWindowTitle(QStringLiteral("Lap Time Table"));
     buildWidgets();
@@ -68,7 +69,7 @@ void LapTimeTable::buildWidgets() {
 
 void LapTimeTable::load() {
     DBGrid1->setRowCount(0);
-    const QString file = form_.bas().AppDir + QStringLiteral("/") + form_.dbComboText();
+    const QString file = services_.bas().AppDir + QStringLiteral("/") + database_;
     ignoreFailure("reading the lap time table", [&] {
         // open() never creates a database: a name that is not one shows an empty table.
         const std::unique_ptr<Database> db = Database::open(file);

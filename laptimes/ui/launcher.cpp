@@ -3,17 +3,21 @@
 // lap times back, and the time spent added to the statistics.
 #include "laptimes/ui/launcher.h"
 
+#include "laptimes/ui/log_window.h"
+
 #include "gamedir/exe_cmd.h"
 #include "laptimes/kept_log.h"
 #include "laptimes/statistics_text.h"
+#include "laptimes/ui/log_import.h"
 #include "laptimes/usage_statistics.h"
 #include "platform/dialogs.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
+#include "setups/ui/setup_transfer.h"
 #include "storage/settings_row.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
+#include "ui/window_services.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,16 +36,16 @@ Recordset& settingsRow(Gp2PsoBas& bas) {
 } // namespace
 
 void Launcher::Launch() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString program =
         bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
     // A game that cannot be started is said so before anything is counted or moved.
     const ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
     if (!game.error.isEmpty()) {
-        form_.dialogs().message(game.error);
+        services_.dialogs().message(game.error);
         return;
     }
-    ignoreFailure("exporting the car setups", [&] { form_.ExportSetups(); });
+    ignoreFailure("exporting the car setups", [&] { setups_.Export(); });
     QCoreApplication::processEvents();
 
     ignoreFailure("entering the game folder", [&] {
@@ -70,11 +74,11 @@ void Launcher::Launch() {
     QString failed;
     ignoreFailure("running the game", [&] { failed = ExeCmd::RunAndWait(game).error; });
     if (!failed.isEmpty())
-        form_.dialogs().message(failed);
+        services_.dialogs().message(failed);
     const qint64 seconds = clock.elapsed() / 1000;
-    ignoreFailure("importing the car setups", [&] { form_.ImportSetups(); });
+    ignoreFailure("importing the car setups", [&] { setups_.Import(); });
     if (bas.UseGp2Lap)
-        ignoreFailure("importing the lap log", [&] { form_.ImportLog(); });
+        ignoreFailure("importing the lap log", [&] { logImport_.Import(); });
 
     ignoreFailure("updating the usage statistics", [&] {
         addPlayingTime(settingsRow(bas), seconds, dateTimeText(QDateTime::currentDateTime()));
@@ -84,12 +88,14 @@ void Launcher::Launch() {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot enter " + bas.AppDir.toStdString());
     });
-    reloadSelectedCircuit(form_);
+    reloadSelectedCircuit(services_.bas(), panel_);
 }
 
 void Launcher::FileLog_Click() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     UsageStatistics usage;
     ignoreFailure("reading the usage statistics", [&] { usage = readUsage(settingsRow(bas)); });
-    form_.showLogStats(usage.execution, usage.firstUse, usage.lastUse, usage.secondsRunning);
+    Log log(services_.window());
+    log.showStatistics(usage.execution, usage.firstUse, usage.lastUse, usage.secondsRunning);
+    log.exec();
 }

@@ -4,16 +4,24 @@
 
 class QPushButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class SetupTransfer;
+class TrackInfoPanel;
+class LogImport;
 
 class Launcher final : public QObject {
     Q_OBJECT
 public:
-    Launcher(MainForm& form, QWidget* parent);
+    // The panel shows the selected circuit again after a game run.
+    Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfer& setups,
+             LogImport& logImport, QWidget* parent);
     QPushButton* Command4; // "&Launch GP2"
     void Launch();
     void FileLog_Click(); // shows the Log window, modal
 
 private:
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    SetupTransfer& setups_;
+    LogImport& logImport_;
 };

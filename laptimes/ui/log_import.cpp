@@ -3,6 +3,8 @@
 // in the record window.
 #include "laptimes/ui/log_import.h"
 
+#include "laptimes/ui/recording_window.h"
+
 #include "laptimes/best_time_store.h"
 #include "laptimes/log_parser.h"
 #include "laptimes/ui/recording_view.h"
@@ -13,10 +15,10 @@
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QFile>
 #include <QHash>
@@ -31,25 +33,27 @@ namespace {
 // do not change while the log is read, and loading one takes far longer than a log line.
 class SlotTracks final {
 public:
-    explicit SlotTracks(MainForm& form) : form_(form) {}
+    SlotTracks(Gp2PsoBas& bas, TrackInfoPanel& panel, const CircuitLists& lists)
+        : bas_(bas), panel_(panel), lists_(lists) {}
 
     QString trackOf(int slot) {
         const auto it = known_.constFind(slot);
         if (it != known_.constEnd())
             return *it;
         const bool loaded = ignoreFailure("loading the slot's circuit", [&] {
-            form_.bas().CurrentFile =
-                gamepath::join(form_.lists().File1->path(), slotFileName(slot));
-            form_.GetInfo();
+            bas_.CurrentFile = gamepath::join(lists_.File1->path(), slotFileName(slot));
+            panel_.GetInfo();
         });
-        const QString track = form_.panel().Track->text();
+        const QString track = panel_.Track->text();
         if (loaded)
             known_.insert(slot, track);
         return track;
     }
 
 private:
-    MainForm& form_;
+    Gp2PsoBas& bas_;
+    TrackInfoPanel& panel_;
+    const CircuitLists& lists_;
     QHash<int, QString> known_;
 };
 
@@ -85,20 +89,28 @@ void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, Recor
 
 } // namespace
 
+RecordingView& LogImport::recordingWindow() {
+    if (!recording_) {
+        recording_ = new Recording(services_.window());
+        connect(recording_, &Recording::closedByOk, this, &LogImport::recordClosedByOk);
+    }
+    return *recording_;
+}
+
 void LogImport::Import() {
-    RecordingView& view = form_.recordingWindow();
-    QWidget* mainWindow = form_.window();
+    RecordingView& view = recordingWindow();
+    QWidget* mainWindow = services_.window();
     mainWindow->hide();
     view.begin();
 
-    SlotTracks slotTracks(form_);
+    SlotTracks slotTracks(services_.bas(), panel_, lists_);
     std::optional<BestTimeStore> store;
     Filing filing;
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     LogParser parser(
         [&slotTracks](int slot) { return slotTracks.trackOf(slot); },
         [&bas, &store, &view, &filing](ParseState& s) { recordTime(bas, store, view, s, filing); });
-    QFile log(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    QFile log(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (log.open(QIODevice::ReadOnly)) {
         while (!log.atEnd()) {
             const QByteArray line = log.readLine();
@@ -112,14 +124,14 @@ void LogImport::Import() {
     if (!view.finish())
         mainWindow->show();
     // Times the database refused are still in the log: it stays until an import takes them.
-    form_.bas().KeepLapLog = filing.failed > 0;
+    services_.bas().KeepLapLog = filing.failed > 0;
     if (filing.failed > 0)
-        form_.dialogs().message(
+        services_.dialogs().message(
             QStringLiteral("%1 of %2 lap times could not be stored in the database: ")
                 .arg(filing.failed)
                 .arg(filing.failed + filing.filed) +
             filing.reason + Gp2PsoBas::CrLf2 +
             QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
                            "next game."));
-    reloadSelectedCircuit(form_);
+    reloadSelectedCircuit(services_.bas(), panel_);
 }

@@ -4,15 +4,30 @@
 
 class QPushButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class Recording;
+class RecordingView;
+class TrackInfoPanel;
+class CircuitLists;
 
 class LogImport final : public QObject {
     Q_OBJECT
 public:
-    LogImport(MainForm& form, QWidget* parent);
+    LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+              QWidget* parent);
     QPushButton* GetGp2Lap; // "&Get Time from GP2LAP.LOG"
     void Import();
 
+    // The record window "Record Status" of the import (modeless, made on first use).
+    RecordingView& recordingWindow();
+
+signals:
+    // The record window's Ok closed it: the main window is to be shown again.
+    void recordClosedByOk();
+
 private:
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
+    Recording* recording_ = nullptr;
 };

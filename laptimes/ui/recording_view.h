@@ -1,6 +1,6 @@
 #pragma once
-// The record window as the log import sees it: the window itself lives with the main window,
-// which hands it out through MainForm::recordingWindow().
+// The record window as the log import sees it; the window itself (recording_window.h) is
+// made by the import on first use.
 #include <QString>
 
 class RecordingView {

@@ -11,15 +11,16 @@
 #include "packs/gp2hipic.h"
 #include "packs/names_area.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/menu_pictures.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "trackfile/val.h"
+#include "ui/file_list_box.h"
+#include "ui/masked_field.h"
+#include "ui/window_services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,7 +48,7 @@ QString canonical(const QString& path) {
 } // namespace
 
 bool Exporter::anythingPending() const {
-    const CircuitLists& lists = form_.lists();
+    const CircuitLists& lists = lists_;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         if (!lists.SlotFile[slot].isEmpty() || lists.SlotChanged[slot])
             return true;
@@ -57,22 +58,23 @@ bool Exporter::anythingPending() const {
 void Exporter::Export_Click() {
     QCoreApplication::processEvents();
     if (!anythingPending()) {
-        form_.dialogs().message(QStringLiteral("Nothing to export !!!"));
+        services_.dialogs().message(QStringLiteral("Nothing to export !!!"));
         return;
     }
-    if (!form_.dialogs().askYesNo(QStringLiteral("Update your Gp2 files on selected circuits ?")))
+    if (!services_.dialogs().askYesNo(
+            QStringLiteral("Update your Gp2 files on selected circuits ?")))
         return;
     if (!backUp())
         return;
-    Gp2PsoBas& bas = form_.bas();
-    CircuitLists& lists = form_.lists();
-    StatusSink& status = form_.status();
+    Gp2PsoBas& bas = services_.bas();
+    CircuitLists& lists = lists_;
+    StatusSink& status = services_.status();
     ignoreFailure("changing to the program folder", [&] {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
 
-    form_.window()->hide();
+    services_.window()->hide();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QString());
     status.showStatus();
@@ -98,17 +100,17 @@ void Exporter::Export_Click() {
         lists.SlotFile[slot].clear();
     }
     status.hideStatus();
-    form_.window()->show();
+    services_.window()->show();
     if (failures_.isEmpty())
-        form_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
+        services_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
     else
-        form_.dialogs().message(QStringLiteral("Gp2 was not updated completely !!!") +
-                                Gp2PsoBas::CrLf2 + failures_.join(Gp2PsoBas::CrLf));
+        services_.dialogs().message(QStringLiteral("Gp2 was not updated completely !!!") +
+                                    Gp2PsoBas::CrLf2 + failures_.join(Gp2PsoBas::CrLf));
 }
 
 bool Exporter::backUp() {
-    const Gp2PsoBas& bas = form_.bas();
-    const CircuitLists& lists = form_.lists();
+    const Gp2PsoBas& bas = services_.bas();
+    const CircuitLists& lists = lists_;
     failures_.clear();
     QStringList files;
     QStringList targets; // canonical paths of the slot files written over
@@ -134,7 +136,7 @@ bool Exporter::backUp() {
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
     QString error;
     if (!backup.keep(files, &error)) {
-        form_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
+        services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
         return false;
     }
     // A circuit assigned from a slot file that this export writes over is copied from the
@@ -153,9 +155,9 @@ bool Exporter::backUp() {
 }
 
 void Exporter::copySlot(int slot) {
-    Gp2PsoBas& bas = form_.bas();
-    CircuitLists& lists = form_.lists();
-    StatusSink& status = form_.status();
+    Gp2PsoBas& bas = services_.bas();
+    CircuitLists& lists = lists_;
+    StatusSink& status = services_.status();
     const QString assigned = lists.SlotFile[slot];
     status.setLine1(QString::number(slot) + QStringLiteral(" ") + assigned);
     status.setLine2(QStringLiteral("Copying... "));
@@ -168,7 +170,7 @@ void Exporter::copySlot(int slot) {
     ExeCmd::WaitForSumfix(target);
     const CopyResult copied = copyOver(source, target);
     if (!copied.ok) {
-        form_.dialogs().message(copyFailureMessage(bas.Gp2Dir, slot, copied));
+        services_.dialogs().message(copyFailureMessage(bas.Gp2Dir, slot, copied));
         failures_ << QStringLiteral("Slot %1: %2 was not copied over %3: %4")
                          .arg(slot)
                          .arg(assigned, slotFileName(slot), copied.error);
@@ -178,8 +180,8 @@ void Exporter::copySlot(int slot) {
     // game's own: the menu name and lap count written next must be those of the circuit the
     // game will run, not of one that never got there.
     bas.CurrentFile = copied.ok ? lists.File1->path() + gamepath::sep() + assigned : target;
-    form_.GetInfo();
-    TrackInfoPanel& panel = form_.panel();
+    panel_.GetInfo();
+    TrackInfoPanel& panel = panel_;
     if (QListWidgetItem* entry = lists.List1->item(slot - 1)) {
         entry->setText(
             slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
@@ -188,7 +190,7 @@ void Exporter::copySlot(int slot) {
 }
 
 void Exporter::writeMenuNames() {
-    const QListWidget* list = form_.lists().List1;
+    const QListWidget* list = lists_.List1;
     // Without all 16 entries the game's menu would get blank names.
     if (list->count() != kSlotCount)
         throw std::runtime_error("the slot list does not hold 16 entries");
@@ -200,23 +202,23 @@ void Exporter::writeMenuNames() {
         countries << slotEntryCountry(entry->text());
         laps << entry->data(Qt::UserRole).toInt();
     }
-    const ExeNamesResult result = writeExeNames(form_.bas(), names, countries, laps);
+    const ExeNamesResult result = writeExeNames(services_.bas(), names, countries, laps);
     if (!result.written)
         failures_ << QStringLiteral("Couldn't write the menu names and lap counts into ") +
-                         shown(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
+                         shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
                          QStringLiteral(": ") + result.error;
     else if (!result.refusedSlots.isEmpty())
         failures_ << refusedLapsMessage(result.refusedSlots);
 }
 
 void Exporter::rewritePictures(int slot) {
-    Gp2PsoBas& bas = form_.bas();
-    CircuitLists& lists = form_.lists();
-    StatusSink& status = form_.status();
+    Gp2PsoBas& bas = services_.bas();
+    CircuitLists& lists = lists_;
+    StatusSink& status = services_.status();
 
     bas.CurrentFile = circuitsPath(bas.Gp2Dir, slotFileName(slot));
-    form_.GetInfo();
-    TrackInfoPanel& panel = form_.panel();
+    panel_.GetInfo();
+    TrackInfoPanel& panel = panel_;
     if (QListWidgetItem* entry = lists.List1->item(slot - 1))
         entry->setText(
             slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
@@ -233,11 +235,11 @@ void Exporter::handOverPicture(int slot, int which) {
     const int picture = gp2hipic::pictureNumber(slot, which);
     const QString notWritten =
         QStringLiteral("Couldn't write menu picture %1 of slot %2: ").arg(picture).arg(slot);
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
     const QString fallback = bas.AppDir + gamepath::sep() +
                              (which == 2 ? QStringLiteral("na2.bmp") : QStringLiteral("na1.bmp"));
-    const QString named = form_.menuPictureField(which)->text();
+    const QString named = pictures_.field(which)->text();
     // An empty field stands for the default picture. So does a picture file that cannot be
     // copied: the tool would otherwise put the previous picture into this place.
     CopyResult copied;
@@ -261,7 +263,7 @@ void Exporter::handOverPicture(int slot, int which) {
 }
 
 void Exporter::deleteViewPackFiles() {
-    QDir circuits(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("circuits")));
+    QDir circuits(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("circuits")));
     // Name filters match without regard to case unless asked otherwise.
     for (const QString& name : circuits.entryList({QStringLiteral("tmp*.tmp")}, QDir::Files))
         if (!circuits.remove(name))

@@ -8,12 +8,16 @@
 
 class QPushButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
+class CircuitLists;
+class MenuPictures;
 
 class Exporter final : public QObject {
     Q_OBJECT
 public:
-    Exporter(MainForm& form, QWidget* parent);
+    Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+             MenuPictures& pictures, QWidget* parent);
     QPushButton* Export; // "&Export to Gp2"
     void Export_Click();
 
@@ -27,7 +31,10 @@ private:
     void rewritePictures(int slot);
     void handOverPicture(int slot, int which);
     void deleteViewPackFiles();
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
+    MenuPictures& pictures_;
     // Per slot, the file its circuit is copied from: the backup's copy when the assigned
     // circuit is itself a slot file that this export writes over (a swap of two slots).
     std::array<QString, 17> sources_;

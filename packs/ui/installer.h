@@ -7,12 +7,17 @@
 
 class QWidget;
 class FileListBox;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
+class CircuitLists;
+class MenuPictures;
+class Textures;
 
 class Installer final : public QObject {
     Q_OBJECT
 public:
-    Installer(MainForm& form, QWidget* parent);
+    Installer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+              MenuPictures& pictures, Textures& textures, QWidget* parent);
     FileListBox* ZipDir; // hidden: the files of the scratch folder
     void Install_Click();
 
@@ -22,14 +27,14 @@ public:
 private:
     // What one installation found and did.
     struct Run {
-        QString archive;        // the chosen archive, trimmed
-        QString scratch;        // AppDir/tmpzip, no trailing separator
-        QString circuit;        // the installed circuit's path (the last .DAT installed)
-        QString circuitName;    // its file name in the Circuits folder
-        QString largePicture;   // 640x480 menu picture copied into Bitmaps
-        QString smallPicture;   // 440x330 menu picture
-        QString readMe;         // the read-me in the scratch folder
-        bool hadDat = false;    // the archive brought a circuit, copied or not
+        QString archive;      // the chosen archive, trimmed
+        QString scratch;      // AppDir/tmpzip, no trailing separator
+        QString circuit;      // the installed circuit's path (the last .DAT installed)
+        QString circuitName;  // its file name in the Circuits folder
+        QString largePicture; // 640x480 menu picture copied into Bitmaps
+        QString smallPicture; // 440x330 menu picture
+        QString readMe;       // the read-me in the scratch folder
+        bool hadDat = false;  // the archive brought a circuit, copied or not
         // The game files the installation replaces or adds, saved before it does.
         gamebackup::Backup backup{QString(), QString()};
     };
@@ -54,5 +59,9 @@ private:
     // The steps after every path past the archive check.
     void closingSteps();
 
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
+    MenuPictures& pictures_;
+    Textures& textures_;
 };

@@ -9,8 +9,8 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,22 +33,23 @@ qsizetype lastSeparator(const QString& path) {
 } // namespace
 
 void Installer::Install_Click() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     // A cancelled dialog gives its preset back: that is no choice of a file.
     const QString preset = LastArchiveFolder + QStringLiteral("*.zip");
-    const QString chosen = form_.dialogs().openFile(QStringLiteral("New track selection "), preset,
-                                                    QStringLiteral("*.zip"), QStringLiteral("zip"));
+    const QString chosen =
+        services_.dialogs().openFile(QStringLiteral("New track selection "), preset,
+                                     QStringLiteral("*.zip"), QStringLiteral("zip"));
     if (chosen.isEmpty() || chosen == preset)
         return;
     LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
-        form_.dialogs().message(QStringLiteral("File not found or invalid !!!"));
+        services_.dialogs().message(QStringLiteral("File not found or invalid !!!"));
         return;
     }
 
-    StatusSink& status = form_.status();
-    form_.window()->hide();
+    StatusSink& status = services_.status();
+    services_.window()->hide();
     status.setLine1(QStringLiteral("Please wait,"));
     status.setLine2(QString());
     status.showStatus();
@@ -61,13 +62,13 @@ void Installer::Install_Click() {
     bool finished = false;
     ignoreFailure("installing a track", [&] { finished = install(run); });
     if (finished)
-        form_.showText(InstallReport);
+        services_.showText(InstallReport);
     closingSteps();
 }
 
 bool Installer::install(Run& run) {
-    Gp2PsoBas& bas = form_.bas();
-    StatusSink& status = form_.status();
+    Gp2PsoBas& bas = services_.bas();
+    StatusSink& status = services_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
     ignoreFailure("emptying the scratch folder", [&] {
         // A link (or a file) in the folder's place is removed itself: emptying the folder
@@ -88,7 +89,7 @@ bool Installer::install(Run& run) {
     const QString notes = extract(run);
 
     ZipDir->setPath(run.scratch);
-    Textures& textures = form_.textures();
+    Textures& textures = textures_;
     textures.JamList->hide();
     textures.JamList->clear();
     status.setLine2(QStringLiteral("Looking file..."));
@@ -98,7 +99,7 @@ bool Installer::install(Run& run) {
                           QStringLiteral(" !!!");
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
-        form_.dialogs().message(message);
+        services_.dialogs().message(message);
         bas.CurrentFile.clear();
         status.hideStatus();
         return false;
@@ -144,7 +145,7 @@ bool Installer::install(Run& run) {
 QString Installer::extract(const Run& run) {
     // The copy the outside unpacker used to read is still made, so the program folder looks
     // after an installation as it always did; the archive itself is read when it fails.
-    const QString copy = form_.bas().AppDir + gamepath::sep() + QStringLiteral("tmp.zip");
+    const QString copy = services_.bas().AppDir + gamepath::sep() + QStringLiteral("tmp.zip");
     QString notes;
     QString source = copy;
     QFile::remove(copy);
@@ -154,11 +155,11 @@ QString Installer::extract(const Run& run) {
                  QStringLiteral(": ") + original.errorString() + Gp2PsoBas::CrLf;
         source = run.archive;
     }
-    return notes + extractionNotes(extractFlat(source, run.scratch, {}, &form_.status()));
+    return notes + extractionNotes(extractFlat(source, run.scratch, {}, &services_.status()));
 }
 
 void Installer::selectInstalled(const Run& run) {
-    FileListBox* file1 = form_.lists().File1;
+    FileListBox* file1 = lists_.File1;
     file1->hide();
     file1->refresh();
     int row = 0;
@@ -199,8 +200,8 @@ void Installer::appendReadMe(const Run& run) {
 }
 
 void Installer::closingSteps() {
-    form_.status().hideStatus();
-    form_.window()->show();
-    if (!form_.lists().File1->selectedName().isEmpty())
-        form_.lists().File1_Click();
+    services_.status().hideStatus();
+    services_.window()->show();
+    if (!lists_.File1->selectedName().isEmpty())
+        lists_.File1_Click();
 }

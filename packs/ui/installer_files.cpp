@@ -5,12 +5,13 @@
 
 #include "gamedir/exe_cmd.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/menu_pictures.h"
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -49,7 +50,7 @@ QString newNameRefusal(const QString& answer) {
 } // namespace
 
 bool Installer::installCircuit(Run& run, const QString& name) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString& crLf = Gp2PsoBas::CrLf;
     const QString source = run.scratch + gamepath::sep() + name;
     run.hadDat = true;
@@ -57,55 +58,54 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
         targetName = askNewName(run, name);
         if (targetName.isEmpty()) {
-            form_.dialogs().message(QStringLiteral("Track ") + run.archive +
-                                    QStringLiteral(" was not installed !!!"));
+            services_.dialogs().message(QStringLiteral("Track ") + run.archive +
+                                        QStringLiteral(" was not installed !!!"));
             return false;
         }
     }
-    const QString target =
-        gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
+    const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
     if (!backedUp(run, target))
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
-        InstallReport += crLf + name + QStringLiteral(" track copied to ") + target +
-                         Gp2PsoBas::CrLf2;
+        InstallReport +=
+            crLf + name + QStringLiteral(" track copied to ") + target + Gp2PsoBas::CrLf2;
         run.circuit = target;
         run.circuitName = QFileInfo(target).fileName();
     } else {
         InstallReport += crLf + name + QStringLiteral(" track couldn't be copied to ") + target +
                          QStringLiteral(": ") + error + Gp2PsoBas::CrLf2;
     }
-    if (!form_.textures().GetJams(source))
+    if (!textures_.GetJams(source))
         InstallReport += QStringLiteral("Couldn't read the texture list of ") + name + crLf;
     return true;
 }
 
 QString Installer::askNewName(const Run& run, const QString& name) {
-    Gp2PsoBas& bas = form_.bas();
-    StatusSink& status = form_.status();
+    Gp2PsoBas& bas = services_.bas();
+    StatusSink& status = services_.status();
     bas.CurrentFile = run.scratch + gamepath::sep() + name;
-    form_.GetInfo();
+    panel_.GetInfo();
     status.hideStatus();
     const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
                            name + QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
                            QStringLiteral("Please, inform a new name for this file: ");
-    const QString offer = offeredFileName(form_.panel().Track->text());
+    const QString offer = offeredFileName(panel_.Track->text());
     QString answer;
     for (;;) {
-        answer = form_.dialogs().input(prompt, offer);
+        answer = services_.dialogs().input(prompt, offer);
         if (answer.isEmpty()) // the box was cancelled
             return {};
         const QString refusal = newNameRefusal(answer);
         if (!refusal.isEmpty()) {
-            form_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
-                                    QStringLiteral("Please, inform another name."));
+            services_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
+                                        QStringLiteral("Please, inform another name."));
             continue;
         }
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
-            form_.dialogs().askYesNo(QStringLiteral("File ") + answer +
-                                     QStringLiteral(" already exists, overwrite ?")))
+            services_.dialogs().askYesNo(QStringLiteral("File ") + answer +
+                                         QStringLiteral(" already exists, overwrite ?")))
             break;
     }
     status.showStatus();
@@ -117,8 +117,8 @@ bool Installer::backedUp(Run& run, const QString& target) {
     QString error;
     if (run.backup.keep(target, &error))
         return true;
-    form_.status().hideStatus();
-    form_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Install"), error));
+    services_.status().hideStatus();
+    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Install"), error));
     return false;
 }
 
@@ -137,7 +137,7 @@ bool Installer::installPicture(Run& run, const QString& name) {
         return true;
     }
     const QString target =
-        gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
+        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
     if (!backedUp(run, target))
         return false;
     QString error;
@@ -154,7 +154,7 @@ bool Installer::installPicture(Run& run, const QString& name) {
 }
 
 void Installer::convertTexture(const Run& run, const QString& name) {
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     const QString failed =
         ExeCmd::RunAndWait(bas.AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe"),
                            {run.scratch + gamepath::sep() + name}, bas.Gp2Dir)
@@ -172,11 +172,11 @@ void Installer::storePictures(const Run& run) {
     // Without a circuit there is no track to keep the pictures for; they stay copied.
     if (run.circuit.isEmpty())
         return;
-    form_.bas().CurrentFile = run.circuit;
-    form_.GetInfo();
-    form_.menuPictureField(1)->setText(run.largePicture);
-    form_.menuPictureField(2)->setText(run.smallPicture);
-    form_.UpdateMaps();
+    services_.bas().CurrentFile = run.circuit;
+    panel_.GetInfo();
+    pictures_.field(1)->setText(run.largePicture);
+    pictures_.field(2)->setText(run.smallPicture);
+    pictures_.UpdateMaps();
 }
 
 void Installer::copyTextures(const Run& run) {
@@ -187,5 +187,5 @@ void Installer::copyTextures(const Run& run) {
         if (name.right(4).toUpper() == QLatin1String(".JAM"))
             jams.append(name);
     }
-    form_.textures().CopyJam(run.scratch, jams, InstallReport);
+    textures_.CopyJam(run.scratch, jams, InstallReport);
 }

@@ -2,6 +2,8 @@
 // leaving of a picture field with its slot marking, Import, Browse, Make, Clear and Defrag.
 #include "packs/ui/menu_pictures.h"
 
+#include "packs/ui/picture_view.h"
+
 #include "gamedir/exe_cmd.h"
 #include "gamedir/game_backup.h"
 #include "packs/gp2hipic.h"
@@ -13,8 +15,8 @@
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/window_services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,14 +42,14 @@ QString defaultPicture(int which) {
 } // namespace
 
 void MenuPictures::UpdateMaps() {
-    QLineEdit* track = form_.panel().Track;
+    QLineEdit* track = panel_.Track;
     track->setText(track->text().trimmed());
     const QString name = track->text();
     if (name.isEmpty())
         return;
     Recordset* editing = nullptr;
     ignoreFailure("storing the menu pictures", [&] {
-        Recordset& maps = catalogue::requireOpen(form_.bas().MapsRs, catalogue::Maps);
+        Recordset& maps = catalogue::requireOpen(services_.bas().MapsRs, catalogue::Maps);
         if (catalogue::seekName(maps, name))
             maps.edit();
         else
@@ -89,20 +91,20 @@ void MenuPictures::clearPreviews() {
 }
 
 void MenuPictures::startEdit(int which) {
-    form_.panel().EditStart = field(which)->text().trimmed();
+    panel_.EditStart = field(which)->text().trimmed();
 }
 
 void MenuPictures::MenuPicture_LostFocus(int which) {
     QLineEdit* f = field(which);
     f->setText(f->text().trimmed());
     UpdateMaps();
-    CircuitLists& lists = form_.lists();
+    CircuitLists& lists = lists_;
     const int slot = lists.selectedSlot();
-    if (slot == 0 || f->text() == form_.panel().EditStart)
+    if (slot == 0 || f->text() == panel_.EditStart)
         return;
     QListWidgetItem* entry = lists.List1->item(slot - 1);
     // Only when the panel shows the selected slot's circuit is the change that slot's.
-    if (!entry || slotEntryTrack(entry->text()) != form_.panel().Track->text())
+    if (!entry || slotEntryTrack(entry->text()) != panel_.Track->text())
         return;
     lists.SlotChanged[slot] = true;
     const QChar marker =
@@ -117,15 +119,15 @@ void MenuPictures::ImportPicture_Click(int which) {
     startEdit(which);
     f->setText(f->text().trimmed());
     ignoreFailure("importing a menu picture", [&] {
-        Gp2PsoBas& bas = form_.bas();
-        const int slot = form_.lists().selectedSlot();
+        Gp2PsoBas& bas = services_.bas();
+        const int slot = lists_.selectedSlot();
         if (slot == 0) {
-            form_.dialogs().message(QStringLiteral("Select one Gp2 circuit first !!!"));
+            services_.dialogs().message(QStringLiteral("Select one Gp2 circuit first !!!"));
             return;
         }
         if (!f->text().isEmpty() &&
-            !form_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") + f->text() +
-                                      QStringLiteral("' ?")))
+            !services_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") +
+                                          f->text() + QStringLiteral("' ?")))
             return;
         // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
@@ -134,9 +136,9 @@ void MenuPictures::ImportPicture_Click(int which) {
             gp2hipic::program(bas.AppDir),
             gp2hipic::extractArguments(bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)),
             bas.Gp2Dir);
-        const QString target = gamepath::join(
-            bas.Gp2Dir, QStringLiteral("Bitmaps/") +
-                            importedPictureFileName(form_.panel().Track->text(), which));
+        const QString target =
+            gamepath::join(bas.Gp2Dir, QStringLiteral("Bitmaps/") +
+                                           importedPictureFileName(panel_.Track->text(), which));
         // The field keeps its picture unless the game's picture really arrived.
         QString problem = run.problem(QStringLiteral("gp2hipic"));
         if (problem.isEmpty() && !QFileInfo(handOver).isFile())
@@ -149,8 +151,8 @@ void MenuPictures::ImportPicture_Click(int which) {
                           QStringLiteral(": ") + copied.error;
         }
         if (!problem.isEmpty()) {
-            form_.dialogs().message(QStringLiteral("The menu picture was not imported !!!") +
-                                    Gp2PsoBas::CrLf2 + problem);
+            services_.dialogs().message(QStringLiteral("The menu picture was not imported !!!") +
+                                        Gp2PsoBas::CrLf2 + problem);
             return;
         }
         f->setText(target);
@@ -162,8 +164,8 @@ void MenuPictures::ImportPicture_Click(int which) {
 void MenuPictures::Browse_Click(int which) {
     startEdit(which);
     const QString chosen =
-        form_.dialogs().openFile(QStringLiteral("Menu picture selection"), QString(),
-                                 QStringLiteral("*.bmp"), QStringLiteral("bmp"));
+        services_.dialogs().openFile(QStringLiteral("Menu picture selection"), QString(),
+                                     QStringLiteral("*.bmp"), QStringLiteral("bmp"));
     if (chosen.isEmpty())
         return;
     field(which)->setText(QDir::toNativeSeparators(chosen.trimmed()));
@@ -172,7 +174,7 @@ void MenuPictures::Browse_Click(int which) {
 
 void MenuPictures::Make_Click(int which) {
     startEdit(which);
-    field(which)->setText(form_.bas().AppDir + gamepath::sep() + defaultPicture(which));
+    field(which)->setText(services_.bas().AppDir + gamepath::sep() + defaultPicture(which));
     MenuPicture_LostFocus(which);
 }
 
@@ -185,7 +187,10 @@ void MenuPictures::Clear_Click(int which) {
 void MenuPictures::Picture_Click(int which) {
     if (field(which)->text().isEmpty())
         return;
-    form_.showPictureView(preview(which)->pixmap());
+    if (!pictureView_)
+        pictureView_ = new View(services_.window());
+    pictureView_->setPicture(preview(which)->pixmap());
+    pictureView_->exec();
 }
 
 void MenuPictures::Picture_MouseMove(int which) {
@@ -195,18 +200,18 @@ void MenuPictures::Picture_MouseMove(int which) {
 }
 
 void MenuPictures::Repair_Click() {
-    StatusSink& status = form_.status();
+    StatusSink& status = services_.status();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QStringLiteral("Defrag f1pcsvga.bin... "));
     status.showStatus();
     status.pump();
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     const QString command = QStringLiteral("Defrag");
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
     QString problem;
     if (!backup.keep(gp2hipic::archivePath(bas.Gp2Dir), &problem)) {
         status.hideStatus();
-        form_.dialogs().message(gamebackup::failureMessage(command, problem));
+        services_.dialogs().message(gamebackup::failureMessage(command, problem));
         return;
     }
     ignoreFailure("compacting the picture archive", [&] {
@@ -216,6 +221,6 @@ void MenuPictures::Repair_Click() {
     });
     status.hideStatus();
     if (!problem.isEmpty())
-        form_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
-                                Gp2PsoBas::CrLf2 + problem);
+        services_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
+                                    Gp2PsoBas::CrLf2 + problem);
 }

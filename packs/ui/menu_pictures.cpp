@@ -1,7 +1,7 @@
 #include "packs/ui/menu_pictures.h"
 
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-MenuPictures::MenuPictures(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                           QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
     setObjectName(QStringLiteral("MenuPictures"));
     buildWidgets(parent);
     wireHandlers();

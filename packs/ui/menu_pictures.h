@@ -10,12 +10,16 @@ class QLineEdit;
 class QPushButton;
 class QEvent;
 class QWidget;
-class MainForm;
+class WindowServices;
+class View;
+class TrackInfoPanel;
+class CircuitLists;
 
 class MenuPictures final : public QObject {
     Q_OBJECT
 public:
-    MenuPictures(MainForm& form, QWidget* parent);
+    MenuPictures(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                 QWidget* parent);
 
     QGroupBox* Frame7; // "Menu Picture "
     QLabel* Label11;   // "Menu Picture 440x330:"
@@ -64,5 +68,8 @@ private:
     void showPreview(int which);
     int whichField(const QObject* o) const;   // 1, 2 or 0
     int whichPreview(const QObject* o) const; // 1, 2 or 0
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
+    View* pictureView_ = nullptr; // the window "Picture View" (modal), made on first use
 };

@@ -4,9 +4,9 @@
 
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
+#include "ui/window_services.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-PackControls::PackControls(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                           QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
     setObjectName(QStringLiteral("PackControls"));
     buildWidgets(parent);
     wireHandlers();
@@ -68,7 +70,7 @@ bool PackControls::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString PackControls::circuitsFolder() const {
-    return gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Circuits"));
+    return gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits"));
 }
 
 QString PackControls::trimmedPackName() {
@@ -82,6 +84,6 @@ QString PackControls::acceptedPackName() {
     const QString name = trimmedPackName();
     if (name.isEmpty() || isSafePackName(name))
         return name;
-    form_.dialogs().message(packNameRefusal(name));
+    services_.dialogs().message(packNameRefusal(name));
     return {};
 }

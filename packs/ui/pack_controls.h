@@ -11,12 +11,15 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
+class CircuitLists;
 
 class PackControls final : public QObject {
     Q_OBJECT
 public:
-    PackControls(MainForm& form, QWidget* parent);
+    PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                 QWidget* parent);
 
     QPushButton* Change;     // "--> &Change"
     QPushButton* Import;     // "&Rescan"
@@ -58,5 +61,7 @@ private:
     // The trimmed pack name for Save, View and Delete: "" when empty, or when it would leave
     // the circuits folder (then the refusal is shown).
     QString acceptedPackName();
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
 };

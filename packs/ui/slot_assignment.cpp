@@ -7,11 +7,11 @@
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "trackfile/val.h"
+#include "ui/file_list_box.h"
+#include "ui/masked_field.h"
+#include "ui/window_services.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,11 +20,10 @@
 #include <QToolButton>
 
 void PackControls::setSlotEntry(int slot, QChar marker) {
-    TrackInfoPanel& panel = form_.panel();
-    const QString text =
-        slotEntryText(slot, marker, panel.Track->text(), panel.Country->text());
+    TrackInfoPanel& panel = panel_;
+    const QString text = slotEntryText(slot, marker, panel.Track->text(), panel.Country->text());
     const int laps = valOf(maskedDigits(panel.Laps));
-    QListWidget* list = form_.lists().List1;
+    QListWidget* list = lists_.List1;
     QListWidgetItem* item = list->item(slot - 1);
     if (!item) {
         item = new QListWidgetItem;
@@ -35,39 +34,39 @@ void PackControls::setSlotEntry(int slot, QChar marker) {
 }
 
 void PackControls::readGameSlot(int slot) {
-    CircuitLists& lists = form_.lists();
-    form_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(slot));
+    CircuitLists& lists = lists_;
+    services_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(slot));
     // An unreadable slot file still gets its entry: GetInfo reports it itself.
-    ignoreFailure("reading a slot file", [&] { form_.GetInfo(); });
+    ignoreFailure("reading a slot file", [&] { panel_.GetInfo(); });
     setSlotEntry(slot, kMarkerNone);
     lists.SlotFile[slot].clear();
     lists.SlotChanged[slot] = false;
 }
 
 void PackControls::selectFirstSlot() {
-    QListWidget* list = form_.lists().List1;
+    QListWidget* list = lists_.List1;
     list->setCurrentRow(-1);
     list->setCurrentRow(0);
 }
 
 void PackControls::fillSlotsFromGame() {
-    form_.lists().List1->clear();
+    lists_.List1->clear();
     for (int slot = 1; slot <= kSlotCount; ++slot)
         readGameSlot(slot);
 }
 
 void PackControls::Change_Click() {
-    CircuitLists& lists = form_.lists();
+    CircuitLists& lists = lists_;
     const QString name = lists.File1->selectedName();
     if (name.isEmpty()) {
-        form_.dialogs().message(QStringLiteral("Select one avaiable circuit first !!!"));
+        services_.dialogs().message(QStringLiteral("Select one avaiable circuit first !!!"));
         return;
     }
-    form_.bas().CurrentFile = lists.File1->path() + gamepath::sep() + name;
-    form_.GetInfo();
+    services_.bas().CurrentFile = lists.File1->path() + gamepath::sep() + name;
+    panel_.GetInfo();
     const int slot = lists.selectedSlot();
     if (slot == 0) {
-        form_.dialogs().message(QStringLiteral("Select a Gp2 circuits first !!!"));
+        services_.dialogs().message(QStringLiteral("Select a Gp2 circuits first !!!"));
         return;
     }
     setSlotEntry(slot, kMarkerAssigned);
@@ -79,9 +78,9 @@ void PackControls::Change_Click() {
 }
 
 void PackControls::Import_Click() {
-    QWidget* window = form_.window();
-    StatusSink& status = form_.status();
-    CircuitLists& lists = form_.lists();
+    QWidget* window = services_.window();
+    StatusSink& status = services_.status();
+    CircuitLists& lists = lists_;
     ignoreFailure("rescanning the slots", [&] {
         window->hide();
         status.setLine1(QStringLiteral("Please wait..."));
@@ -96,8 +95,8 @@ void PackControls::Import_Click() {
             readGameSlot(slot);
         }
         selectFirstSlot();
-        form_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(1));
-        form_.GetInfo();
+        services_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(1));
+        panel_.GetInfo();
     });
     // Whatever failed above, the window comes back usable.
     ignoreFailure("refreshing the circuit list", [&] { lists.File1->refresh(); });

@@ -7,12 +7,13 @@
 class QListWidget;
 class QPushButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
 
 class Textures final : public QObject {
     Q_OBJECT
 public:
-    Textures(MainForm& form, QWidget* parent);
+    Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
     QPushButton* CheckJams; // "Check &Jams"
     QListWidget* JamList;   // hidden
 
@@ -27,5 +28,6 @@ public:
     void CopyJam(const QString& scratchDir, const QStringList& names, QString& report);
 
 private:
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
 };

@@ -4,8 +4,8 @@
 
 #include "packs/texture_list.h"
 #include "platform/gamepath.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/window_services.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +21,14 @@ constexpr qint64 kTailWindow = 8 << 20;
 } // namespace
 
 void Textures::CheckJams_Click() {
-    const QString circuit = form_.bas().CurrentFile;
+    const QString circuit = services_.bas().CurrentFile;
     if (circuit.isEmpty()) {
-        form_.dialogs().message(QStringLiteral("Select a circuit first !!!"));
+        services_.dialogs().message(QStringLiteral("Select a circuit first !!!"));
         return;
     }
     if (!GetJams(circuit)) {
-        form_.dialogs().message(QStringLiteral("Couldn't read ") + circuit + QStringLiteral(" !!!"));
+        services_.dialogs().message(QStringLiteral("Couldn't read ") + circuit +
+                                    QStringLiteral(" !!!"));
         return;
     }
     JamsCheck();
@@ -49,7 +50,7 @@ bool Textures::GetJams(const QString& circuitPath) {
 }
 
 void Textures::JamsCheck() {
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     QString missing;
     int missingCount = 0;
     for (int i = 0; i < JamList->count(); ++i) {
@@ -61,11 +62,10 @@ void Textures::JamsCheck() {
         }
     }
     if (missingCount == 0)
-        form_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
-                                QStringLiteral(" jam files used by ") +
-                                form_.panel().Track->text() +
-                                QStringLiteral(" exists on your system !!!"));
+        services_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
+                                    QStringLiteral(" jam files used by ") + panel_.Track->text() +
+                                    QStringLiteral(" exists on your system !!!"));
     else
-        form_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
-                                Gp2PsoBas::CrLf + missing);
+        services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
+                                    Gp2PsoBas::CrLf + missing);
 }

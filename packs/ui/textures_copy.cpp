@@ -5,7 +5,7 @@
 #include "packs/texture_list.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
-#include "trackfile/ui/main_form.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,7 +33,7 @@ void noteMade(gamepath::Listings& listings, const QString& base, QString path) {
 } // namespace
 
 void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QString& report) {
-    const QString gp2Dir = form_.bas().Gp2Dir;
+    const QString gp2Dir = services_.bas().Gp2Dir;
     const QString& crLf = Gp2PsoBas::CrLf;
     // Which list entries end with which texture file: each ending of an entry's last part is
     // looked up once, so a long list costs in proportion to its length.
@@ -61,7 +61,7 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
                 continue;
             }
             if (++handled % 64 == 0)
-                form_.status().pump(); // the Status window keeps painting
+                services_.status().pump(); // the Status window keeps painting
             const QString entry = JamList->item(i)->text();
             const QString fileName = entry.right(name.size()).toUpper();
             if (!isSafeTextureName(entry)) {

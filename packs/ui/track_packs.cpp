@@ -9,8 +9,9 @@
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -72,8 +73,8 @@ void PackControls::SavePack_Click() {
         return;
     const QString existing = packSpelling(SelectedPack, circuitsFolder(), name);
     if (existing != name) {
-        if (!form_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
-                                      QStringLiteral("' already exists, overwrite ?")))
+        if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
+                                          QStringLiteral("' already exists, overwrite ?")))
             return;
         name = existing;
     }
@@ -85,7 +86,7 @@ void PackControls::SavePack_Click() {
     QStringList failures;
     if (!QDir().mkpath(pack))
         failures << shown(pack) + QStringLiteral(" couldn't be made");
-    const CircuitLists& lists = form_.lists();
+    const CircuitLists& lists = lists_;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file =
             lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
@@ -100,9 +101,9 @@ void PackControls::SavePack_Click() {
     }
     SavePack->setEnabled(true);
     if (!failures.isEmpty())
-        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' was not saved completely !!!") +
-                                Gp2PsoBas::CrLf2 + failures.join(Gp2PsoBas::CrLf));
+        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                    QStringLiteral("' was not saved completely !!!") +
+                                    Gp2PsoBas::CrLf2 + failures.join(Gp2PsoBas::CrLf));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         SelectedPack->addItem(name);
@@ -116,15 +117,16 @@ void PackControls::UpdTp_Click() {
         return;
     const QString pack = gamepath::join(circuits, name);
     if (!QFileInfo(pack).isDir()) {
-        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' was not found:") + Gp2PsoBas::CrLf + shown(pack));
+        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                    QStringLiteral("' was not found:") + Gp2PsoBas::CrLf +
+                                    shown(pack));
         return;
     }
-    CircuitLists& lists = form_.lists();
+    CircuitLists& lists = lists_;
     QStringList failures;
     {
-        StatusShown busy(form_.window(), form_.status());
-        StatusSink& status = form_.status();
+        StatusShown busy(services_.window(), services_.status());
+        StatusSink& status = services_.status();
         // Entries are replaced one by one, so a slot whose file is missing keeps its entry.
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             status.setLine2(QString::number(kSlotCount + 1 - slot));
@@ -140,8 +142,8 @@ void PackControls::UpdTp_Click() {
                 failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
                 continue;
             }
-            form_.bas().CurrentFile = gamepath::join(lists.File1->path(), tmp);
-            form_.GetInfo();
+            services_.bas().CurrentFile = gamepath::join(lists.File1->path(), tmp);
+            panel_.GetInfo();
             setSlotEntry(slot, kMarkerAssigned);
             lists.SlotFile[slot] = tmp;
             lists.SlotChanged[slot] = true;
@@ -149,18 +151,18 @@ void PackControls::UpdTp_Click() {
         selectFirstSlot();
     }
     if (!failures.isEmpty())
-        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' is not complete !!!") + Gp2PsoBas::CrLf2 +
-                                failures.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
-                                QStringLiteral("These slots were left as they were."));
+        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                    QStringLiteral("' is not complete !!!") + Gp2PsoBas::CrLf2 +
+                                    failures.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
+                                    QStringLiteral("These slots were left as they were."));
 }
 
 void PackControls::DeletePack_Click() {
     const QString name = packSpelling(SelectedPack, circuitsFolder(), acceptedPackName());
     if (name.isEmpty())
         return;
-    if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") + name +
-                                  QStringLiteral("' Track Pack from your disk ?")))
+    if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") +
+                                      name + QStringLiteral("' Track Pack from your disk ?")))
         return;
     DeletePack->setEnabled(false);
     const QString pack = gamepath::join(circuitsFolder(), name);
@@ -183,11 +185,11 @@ void PackControls::DeletePack_Click() {
     UpdTp->setEnabled(false);
     DeletePack->setEnabled(true);
     if (!kept.isEmpty())
-        form_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                QStringLiteral("' was not deleted completely !!!") +
-                                Gp2PsoBas::CrLf2 +
-                                QStringLiteral("These files couldn't be deleted:") +
-                                Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));
+        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                    QStringLiteral("' was not deleted completely !!!") +
+                                    Gp2PsoBas::CrLf2 +
+                                    QStringLiteral("These files couldn't be deleted:") +
+                                    Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));
 }
 
 void PackControls::readPackList(const QString& path) {

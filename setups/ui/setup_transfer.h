@@ -5,12 +5,15 @@
 
 class QPushButton;
 class QWidget;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
+class CircuitLists;
 
 class SetupTransfer final : public QObject {
     Q_OBJECT
 public:
-    SetupTransfer(MainForm& form, QWidget* parent);
+    SetupTransfer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                  QWidget* parent);
     QPushButton* ImportSetups; // "Import &Setups"
     QPushButton* ExportSetups; // "Export &Setups"
 
@@ -34,5 +37,7 @@ private:
     // Loads the track of slot 1..16 (its pending circuit, else the game's slot file) with
     // GetInfoSet; returns the trimmed track name.
     QString loadSlotTrack(int slot);
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
 };

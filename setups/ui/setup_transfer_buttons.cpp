@@ -1,12 +1,14 @@
 #include "setups/ui/setup_transfer.h"
 
 #include "platform/guarded.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
 
 #include <QPushButton>
 
-SetupTransfer::SetupTransfer(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                             QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
     ExportSetups = named(new QPushButton(QStringLiteral("Export &Setups"), parent), "ExportSetups");

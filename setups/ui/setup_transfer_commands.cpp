@@ -12,10 +12,10 @@
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -47,15 +47,15 @@ bool storeSetup(Gp2PsoBas& bas, const QString& track, const QByteArray& setup) {
 void SetupTransfer::ImportSetups_Click() {
     const QString problem = importSetups();
     if (!problem.isEmpty())
-        form_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
-                                problem + QStringLiteral(" !!!"));
+        services_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
+                                    problem + QStringLiteral(" !!!"));
 }
 
 void SetupTransfer::ExportSetups_Click() {
     const QString problem = exportSetups();
     if (!problem.isEmpty())
-        form_.dialogs().message(QStringLiteral("Car setups not exported.") + Gp2PsoBas::CrLf2 +
-                                problem + QStringLiteral(" !!!"));
+        services_.dialogs().message(QStringLiteral("Car setups not exported.") + Gp2PsoBas::CrLf2 +
+                                    problem + QStringLiteral(" !!!"));
 }
 
 void SetupTransfer::Import() {
@@ -64,8 +64,8 @@ void SetupTransfer::Import() {
     // After a game the setups it changed exist nowhere else: a database that took none of
     // them is said, the rest only noted.
     if (databaseFailed)
-        form_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
-                                problem + QStringLiteral(" !!!"));
+        services_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
+                                    problem + QStringLiteral(" !!!"));
     else if (!problem.isEmpty())
         reportIgnoredFailure("importing the car setups", qPrintable(problem));
 }
@@ -77,20 +77,20 @@ void SetupTransfer::Export() {
 }
 
 QString SetupTransfer::loadSlotTrack(int slot) {
-    Gp2PsoBas& bas = form_.bas();
-    const CircuitLists& lists = form_.lists();
+    Gp2PsoBas& bas = services_.bas();
+    const CircuitLists& lists = lists_;
     const QString& pending = lists.SlotFile[slot];
     bas.CurrentFile = pending.isEmpty()
                           ? gamepath::join(lists.File1->path(), slotFileName(slot))
                           : gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + pending);
-    form_.GetInfoSet();
-    QLineEdit* track = form_.panel().Track;
+    panel_.GetInfoSet();
+    QLineEdit* track = panel_.Track;
     track->setText(track->text().trimmed());
     return track->text();
 }
 
 QString SetupTransfer::importSetups(bool* databaseFailed) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString stateFile = statefile::path(bas.Gp2Dir);
     // Read first, so that a refused or unreadable file leaves every stored setup as it was.
     QList<QByteArray> setups;
@@ -100,7 +100,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
         return QString::fromStdString(e.what());
     }
 
-    StatusSink& status = form_.status();
+    StatusSink& status = services_.status();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QStringLiteral("Importing setups from GP2"));
     status.showStatus();
@@ -124,7 +124,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
         }
     }
     status.hideStatus();
-    reloadSelectedCircuit(form_);
+    reloadSelectedCircuit(services_.bas(), panel_);
     if (failed > 0 && stored == 0) {
         if (databaseFailed)
             *databaseFailed = true;
@@ -136,7 +136,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
 }
 
 QString SetupTransfer::exportSetups() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString stateFile = statefile::path(bas.Gp2Dir);
     const QString refused = statefile::refusal(stateFile);
     if (!refused.isEmpty())
@@ -146,7 +146,7 @@ QString SetupTransfer::exportSetups() {
     if (!backup.keep(stateFile, &error))
         return QStringLiteral("The backup of the game files could not be written: ") + error;
 
-    StatusSink& status = form_.status();
+    StatusSink& status = services_.status();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QStringLiteral("Exporting setups to GP2"));
     status.showStatus();
@@ -179,6 +179,6 @@ QString SetupTransfer::exportSetups() {
         failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
                         QStringLiteral(" was not repaired: sumfix could not be started");
     status.hideStatus();
-    reloadSelectedCircuit(form_);
+    reloadSelectedCircuit(services_.bas(), panel_);
     return failures.join(Gp2PsoBas::CrLf);
 }

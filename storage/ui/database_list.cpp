@@ -4,10 +4,12 @@
 #include "platform/program_end.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "storage/ui/settings.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
+#include "ui/window_services.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +18,9 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-DatabaseList::DatabaseList(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+DatabaseList::DatabaseList(WindowServices& services, TrackInfoPanel& panel, Settings& settings,
+                           QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), settings_(settings) {
     setObjectName(QStringLiteral("DatabaseList"));
     buildWidgets(parent);
     wireHandlers();
@@ -51,7 +55,7 @@ void DatabaseList::wireHandlers() {
     connect(DeleteDatabase, &QToolButton::clicked, this,
             guarded("DeleteDatabase_Click", [this] { DeleteDatabase_Click(); }));
     connect(ViewDatabase, &QToolButton::clicked, this,
-            guarded("ViewDatabase_Click", [this] { form_.showLapTimeTable(); }));
+            guarded("ViewDatabase_Click", [this] { emit viewRequested(); }));
 }
 
 QStringList DatabaseList::listed() const {
@@ -63,7 +67,7 @@ QStringList DatabaseList::listed() const {
 
 void DatabaseList::UpdateDbList() {
     if (DbList->path().isEmpty())
-        DbList->setPath(form_.bas().AppDir);
+        DbList->setPath(services_.bas().AppDir);
     else
         DbList->refresh();
     // Refilling the list leaves the text, the database in use, as it is.
@@ -89,21 +93,21 @@ void DatabaseList::DbCombo_Click() {
     if (text.trimmed().isEmpty())
         return;
     openInstead(text);
-    const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == form_.bas().DbName;
+    const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == services_.bas().DbName;
     DeleteDatabase->setEnabled(!kept);
-    form_.GetInfo();
+    panel_.GetInfo();
 }
 
 void DatabaseList::NewDatabase_Click() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString answer =
-        form_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
+        services_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
     if (answer.isEmpty())
         return;
     const QString name = dbnames::fileNameFor(answer);
     const QString refusal = dbnames::newRefusal(name);
     if (!refusal.isEmpty()) {
-        form_.dialogs().message(refusal);
+        services_.dialogs().message(refusal);
         return;
     }
     bas.StatusText = QStringLiteral("Please wait, making new database...");
@@ -112,9 +116,9 @@ void DatabaseList::NewDatabase_Click() {
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
-        form_.dialogs().message(QStringLiteral("Database ") + name +
-                                QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
-                                QString::fromStdString(e.what()));
+        services_.dialogs().message(QStringLiteral("Database ") + name +
+                                    QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
+                                    QString::fromStdString(e.what()));
         return;
     }
     UpdateDbList();
@@ -123,38 +127,38 @@ void DatabaseList::NewDatabase_Click() {
 }
 
 void DatabaseList::openInstead(const QString& name) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString previous = bas.Db ? QFileInfo(bas.Db->path()).fileName() : bas.DbName;
     const QString previousGame = bas.Gp2Dir;
-    form_.DbClose();
+    settings_.DbClose();
     try {
-        form_.DbOpen(name);
+        settings_.DbOpen(name);
     } catch (const ProgramEnded&) {
         // The program goes on with what it had.
         bas.Gp2Dir = previousGame;
-        form_.DbOpen(previous);
+        settings_.DbOpen(previous);
         DbCombo->setEditText(previous);
     }
 }
 
 void DatabaseList::DeleteDatabase_Click() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString text = DbCombo->currentText();
     // The menu pictures, the standard and the start-up database stay, and so does any name
     // typed that the folder does not list.
     const QString refusal = dbnames::deleteRefusal(text, bas.DbName, listed());
     if (!refusal.isEmpty()) {
-        form_.dialogs().message(refusal);
+        services_.dialogs().message(refusal);
         return;
     }
-    if (!form_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") + text +
-                                  QStringLiteral("' ?")))
+    if (!services_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") + text +
+                                      QStringLiteral("' ?")))
         return;
-    form_.DbClose();
+    settings_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
-        form_.dialogs().message(QStringLiteral("Database '") + text +
-                                QStringLiteral("' deleted !!!"));
+        services_.dialogs().message(QStringLiteral("Database '") + text +
+                                    QStringLiteral("' deleted !!!"));
     UpdateDbList();
-    form_.DbOpen(bas.DbName);
+    settings_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);
 }

@@ -8,12 +8,15 @@ class QComboBox;
 class QToolButton;
 class QWidget;
 class FileListBox;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
+class Settings;
 
 class DatabaseList final : public QObject {
     Q_OBJECT
 public:
-    DatabaseList(MainForm& form, QWidget* parent);
+    DatabaseList(WindowServices& services, TrackInfoPanel& panel, Settings& settings,
+                 QWidget* parent);
 
     QComboBox* DbCombo;  // editable, design-time text "pso.mdb"
     FileListBox* DbList; // hidden: *.MDB of the program folder
@@ -23,10 +26,14 @@ public:
     QToolButton* SaveDatabase;
 
     void UpdateDbList();
-    void DbCombo_Click();               // an entry picked
+    void DbCombo_Click();                // an entry picked
     void DbCombo_Change(const QString&); // text edited or set
     void NewDatabase_Click();
     void DeleteDatabase_Click();
+
+signals:
+    // View: the selected database's lap time table is to be shown.
+    void viewRequested();
 
 private:
     // Opens `name` in place of the database open now; when opening it would end the program
@@ -35,5 +42,7 @@ private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
     QStringList listed() const; // the entries of DbCombo's list
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    Settings& settings_;
 };

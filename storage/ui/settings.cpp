@@ -14,8 +14,8 @@
 #include "storage/record_lookup.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,13 +35,14 @@ constexpr int kCurrentLayout = 150;
 }
 } // namespace
 
-Settings::Settings(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+Settings::Settings(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("Settings"));
 }
 
 SetupDialog* Settings::setupDialog() {
     if (!setup_)
-        setup_ = new SetupDialog(form_.bas(), form_.window());
+        setup_ = new SetupDialog(services_.bas(), services_.window());
     return setup_;
 }
 
@@ -50,7 +51,7 @@ void Settings::FileSetup_Click() {
 }
 
 void Settings::DbOpen(const QString& name) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     // Opening another database replaces the one open now.
     release();
     // Making and repairing happen at most once each in one DbOpen, and so does the update:
@@ -100,7 +101,7 @@ void Settings::DbOpen(const QString& name) {
 // How the open database differs from pso.def; nothing when pso.def cannot be read (making
 // or updating a database then says so) or the check itself fails.
 CatalogueFaults Settings::catalogueFaults() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     CatalogueFaults faults;
     ignoreFailure("DbOpen: checking the tables", [&] {
         if (!bas.Db)
@@ -116,7 +117,7 @@ CatalogueFaults Settings::catalogueFaults() {
 // database that could not be made or repaired ends the program with a message; any other
 // failure leaves no database open, and the settings row is then missing.
 dbopen::Policy Settings::openCatalogue(const QString& name, dbopen::Policy allowed) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     allowed = openFile(name, allowed);
     if (openRecordsets() || !allowed.repair)
         return allowed;
@@ -130,7 +131,7 @@ dbopen::Policy Settings::openCatalogue(const QString& name, dbopen::Policy allow
 }
 
 dbopen::Policy Settings::openFile(const QString& name, dbopen::Policy allowed) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     openFailure_.clear();
     dbopen::Result opened = dbopen::open(bas, name, allowed);
     switch (opened.failure) {
@@ -153,7 +154,7 @@ dbopen::Policy Settings::openFile(const QString& name, dbopen::Policy allowed) {
 
 // False when a table of the open database turned out to be damaged.
 bool Settings::openRecordsets() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     bool intact = true;
     const auto open = [&](std::unique_ptr<Recordset>& rs, const QString& table,
                           const QString& index) {
@@ -176,7 +177,7 @@ bool Settings::openRecordsets() {
 }
 
 void Settings::readSettings() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     Recordset& params = *bas.ParamsRs;
     settingsrow::mirror(settingsrow::read(params), bas);
     ignoreFailure("DbOpen: reading Gp2 Directory",
@@ -187,7 +188,7 @@ void Settings::readSettings() {
 }
 
 void Settings::requireGameFolder() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     while (!IsGp2Dir(bas)) {
         bas.dialogs->message(NoGp2ExeMessage());
         const QString chosen = BrowseForFolder(
@@ -200,7 +201,7 @@ void Settings::requireGameFolder() {
 }
 
 void Settings::checkLapTimer() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (!bas.UseGp2Lap)
         return;
     const QFileInfo timer(gamepath::join(bas.Gp2Dir, QStringLiteral("Gp2Lap.exe")));
@@ -210,7 +211,7 @@ void Settings::checkLapTimer() {
 // The first start keeps a copy of each original slot file under its track name, so the
 // originals stay at hand once packs have replaced the slot files.
 void Settings::copyOriginalCircuits() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     bool lastCopied = false;
     for (int slot = 1; slot <= 16; ++slot) {
         lastCopied = false;
@@ -219,10 +220,10 @@ void Settings::copyOriginalCircuits() {
                 bas.Gp2Dir,
                 QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
             bas.CurrentFile = source;
-            form_.GetInfo();
+            panel_.GetInfo();
             if (!bas.OriginalTrack)
                 return;
-            const QString track = form_.panel().Track->text().trimmed();
+            const QString track = panel_.Track->text().trimmed();
             if (!dbnames::isPlainFileName(track) || track.contains(QLatin1String("..")))
                 throw std::runtime_error("the track name is no plain file name");
             const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track +
@@ -242,7 +243,7 @@ void Settings::copyOriginalCircuits() {
 }
 
 void Settings::DbClose() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("DbClose: saving the settings", [&] {
             if (settingsrow::seekRow(*bas.ParamsRs))
@@ -253,7 +254,7 @@ void Settings::DbClose() {
 
 // Closes the recordsets and the database without writing anything.
 void Settings::release() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("closing Parameters", [&] { bas.ParamsRs->close(); });
     if (bas.TracksRs)

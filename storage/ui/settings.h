@@ -8,13 +8,14 @@
 #include <QString>
 
 class QWidget;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
 class SetupDialog;
 
 class Settings final : public QObject {
     Q_OBJECT
 public:
-    Settings(MainForm& form, QWidget* parent);
+    Settings(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
 
     // Opens `name` of the program folder (making, repairing or updating it as needed),
     // reads the settings and makes sure the game folder is valid. Ends the program when the
@@ -37,7 +38,8 @@ private:
     void copyOriginalCircuits();
     void release();
 
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
     SetupDialog* setup_ = nullptr;
     // Why the last open left no database open ("" when it opened), for the message that ends
     // the program.

@@ -6,7 +6,7 @@
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "storage/settings_row.h"
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

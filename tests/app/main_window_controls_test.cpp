@@ -3,7 +3,7 @@
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAbstractButton>

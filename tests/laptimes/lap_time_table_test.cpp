@@ -1,10 +1,12 @@
 // The window "Lap Time Table" on a real main window and database: the rows and columns it
 // shows, and print.spl written from them and handed to the desktop's editor.
+#include "storage/ui/database_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 
 #include "laptimes/ui/lap_time_table.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
@@ -47,7 +49,7 @@ private slots:
 
     void shows_the_tracks_rows_in_five_columns() {
         setTimes(QStringLiteral("Monte-Carlo"), "1:25.000", "1:22.500", {}, "1:23.456");
-        LapTimeTable grid(*fx->frm, fx->frm.get());
+        LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
         grid.load();
         QCOMPARE(grid.windowTitle(), QStringLiteral("Lap Time Table"));
         QTableWidget* table = grid.findChild<QTableWidget*>(QStringLiteral("DBGrid1"));
@@ -82,7 +84,7 @@ private slots:
         setTimes(QStringLiteral("Monte-Carlo"), "1:25.000", "1:22.500", {}, "1:23.456");
         // Binary fields stay out of the table.
         testrows::setTrack(bas(), QStringLiteral("Monte-Carlo"), kSetupField, QByteArray(96, '\0'));
-        LapTimeTable grid(*fx->frm, fx->frm.get());
+        LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
         grid.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(21, 5, 9)); };
         grid.load();
         const QString rule(80, u'-');

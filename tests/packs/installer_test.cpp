@@ -7,7 +7,7 @@
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAction>

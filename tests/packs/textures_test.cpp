@@ -3,7 +3,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "packs/ui/textures.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include <QDir>
 #include <QFile>

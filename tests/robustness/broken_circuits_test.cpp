@@ -10,7 +10,7 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/textures.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>

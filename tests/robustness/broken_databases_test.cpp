@@ -6,8 +6,8 @@
 #include "platform/program_end.h"
 #include "storage/engine.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/file_list_box.h"
+#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "laptimes/ui/lap_time_table.h"
 #include "laptimes/ui/launcher.h"
 #include "packs/ui/pack_controls.h"
+#include "storage/ui/database_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/small_disk.h"
@@ -72,7 +73,8 @@ private slots:
              "app/print.spl",
              false,
              [](FullDiskTest& t) {
-                 LapTimeTable grid(*t.fx->frm, t.fx->frm.get());
+                 LapTimeTable grid(*t.fx->frm, t.fx->frm->Databases->DbCombo->currentText(),
+                                   t.fx->frm.get());
                  grid.load();
                  grid.TablePrint_Click();
              },

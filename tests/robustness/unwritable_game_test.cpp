@@ -12,7 +12,7 @@
 #include "packs/ui/pack_controls.h"
 #include "setups/ui/setup_transfer.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QComboBox>

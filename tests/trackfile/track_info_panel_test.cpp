@@ -5,7 +5,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/info_block.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>

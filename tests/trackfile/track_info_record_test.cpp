@@ -4,7 +4,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include "packs/ui/pack_controls.h"

@@ -6,17 +6,19 @@
 #include "laptimes/ui/lap_time_table.h"
 #include "platform/progress.h"
 #include "platform/scripted_dialogs.h"
+#include "storage/ui/database_list.h"
 #include "storage/ui/settings.h"
 #include "storage/ui/setup_dialog.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -55,8 +57,8 @@ int main(int argc, char** argv) {
     const QString gameDir = samplegame::write(tmp.filePath(QStringLiteral("game")));
     const QString appDir = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
     QString error;
-    if (!sampleapp::prepare(appDir, QStringLiteral(PSO_APPDIR), gameDir,
-                            QStringLiteral("pso.mdb"), {}, &error)) {
+    if (!sampleapp::prepare(appDir, QStringLiteral(PSO_APPDIR), gameDir, QStringLiteral("pso.mdb"),
+                            {}, &error)) {
         std::fprintf(stderr, "screenshot: %s\n", qPrintable(error));
         return 1;
     }
@@ -103,7 +105,7 @@ int main(int argc, char** argv) {
         bas.TracksRs->update();
     }
 
-    LapTimeTable grid(frm, &frm);
+    LapTimeTable grid(frm, frm.Databases->DbCombo->currentText(), &frm);
     grid.load();
     ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
     grid.hide();

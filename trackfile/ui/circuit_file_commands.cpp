@@ -6,9 +6,9 @@
 #include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "storage/gp2psobas.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,15 +23,17 @@ bool isPlainFileName(const QString& name) {
            !name.contains(QLatin1String(".."));
 }
 
-QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 // Saves the files a command is about to change; false (and said why) when it could not.
-bool backedUp(MainForm& form, const QString& command, const QStringList& files) {
-    gamebackup::Backup backup(gamebackup::backupsFolder(form.bas()), command);
+bool backedUp(WindowServices& services, const QString& command, const QStringList& files) {
+    gamebackup::Backup backup(gamebackup::backupsFolder(services.bas()), command);
     QString error;
     if (backup.keep(files, &error))
         return true;
-    form.dialogs().message(gamebackup::failureMessage(command, error));
+    services.dialogs().message(gamebackup::failureMessage(command, error));
     return false;
 }
 
@@ -45,7 +47,7 @@ void CircuitLists::refreshFileList(const std::function<void()>& whileHidden) {
     File1->hide();
     whileHidden();
     File1->setListIndex(-1);
-    File1->setPath(gamepath::join(form_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    File1->setPath(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
     File1->show();
     if (hadFocus)
         File1->setFocus(Qt::OtherFocusReason);
@@ -56,19 +58,19 @@ void CircuitLists::Rename_Click() {
         return;
     const QString oldName = File1->selectedName();
     const QString folder = File1->path();
-    QString newName = form_.dialogs()
-                          .input(QStringLiteral("Rename file '") + oldName +
-                                     QStringLiteral("' to: "),
-                                 form_.panel().Track->text())
-                          .trimmed();
+    QString newName =
+        services_.dialogs()
+            .input(QStringLiteral("Rename file '") + oldName + QStringLiteral("' to: "),
+                   panel_.Track->text())
+            .trimmed();
     if (newName.isEmpty())
         return;
     if (!isPlainFileName(newName)) {
-        form_.dialogs().message(QStringLiteral("'") + newName +
-                                QStringLiteral("' can't be used as a file name !!!") +
-                                Gp2PsoBas::CrLf2 +
-                                QStringLiteral("A circuit is renamed within the Circuits folder: "
-                                               "the new name can't hold \\, / or \"..\"."));
+        services_.dialogs().message(
+            QStringLiteral("'") + newName + QStringLiteral("' can't be used as a file name !!!") +
+            Gp2PsoBas::CrLf2 +
+            QStringLiteral("A circuit is renamed within the Circuits folder: "
+                           "the new name can't hold \\, / or \"..\"."));
         return;
     }
     if (newName.right(3).toUpper() != QLatin1String("DAT"))
@@ -78,35 +80,35 @@ void CircuitLists::Rename_Click() {
     // the same name.
     const QString target = gamepath::join(folder, newName);
     if (QFileInfo(target).isFile() && QFileInfo(target).size() > 0) {
-        form_.dialogs().message(QStringLiteral("File already exists !!!"));
+        services_.dialogs().message(QStringLiteral("File already exists !!!"));
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
-    if (!backedUp(form_, QStringLiteral("Rename"), {source, target}))
+    if (!backedUp(services_, QStringLiteral("Rename"), {source, target}))
         return;
     bool renamed = false;
     QString reason;
     refreshFileList([&] { renamed = nativenames::rename(source, target, &reason); });
     if (!renamed)
-        form_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
-                                QStringLiteral(" to ") + newName + QStringLiteral(" !!!") +
-                                Gp2PsoBas::CrLf2 + reason);
+        services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
+                                    QStringLiteral(" to ") + newName + QStringLiteral(" !!!") +
+                                    Gp2PsoBas::CrLf2 + reason);
 }
 
 void CircuitLists::Delete_Click() {
     if (!maySelectedBeChanged())
         return;
     const QString name = File1->selectedName();
-    if (!form_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the file '") +
-                                  name + QStringLiteral("' ? ")))
+    if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the file '") +
+                                      name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
-    if (!backedUp(form_, QStringLiteral("Delete"), {path}))
+    if (!backedUp(services_, QStringLiteral("Delete"), {path}))
         return;
     bool deleted = false;
     QString reason;
     refreshFileList([&] { deleted = nativenames::remove(path, &reason); });
     if (!deleted)
-        form_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
-                                QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + reason);
+        services_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
+                                    QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + reason);
 }

@@ -7,8 +7,9 @@
 #include "platform/guarded.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/file_tip.h"
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/main_form.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
+#include "ui/window_services.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -38,7 +39,8 @@ bool entersList(const QEvent* event) {
 } // namespace
 
 void CircuitLists::wireHandlers() {
-    connect(File1, &FileListBox::fileClicked, this, guarded("File1_Click", [this] { File1_Click(); }));
+    connect(File1, &FileListBox::fileClicked, this,
+            guarded("File1_Click", [this] { File1_Click(); }));
     // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
     connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
                 if (selectedSlot() != 0)
@@ -71,7 +73,7 @@ bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
         showFocus(File1);
     } else if (watched == List1 && event->type() == QEvent::FocusIn) {
         if (entersList(event))
-            guarded("List1_GotFocus", [this] { form_.InfoOff(); })();
+            guarded("List1_GotFocus", [this] { panel_.InfoOff(); })();
         showFocus(List1);
     } else if (watched == File1 && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
@@ -117,36 +119,36 @@ void CircuitLists::File1_Click() {
     const QString name = File1->selectedName();
     if (name.isEmpty())
         return;
-    form_.CheckChange();
-    Gp2PsoBas& bas = form_.bas();
+    panel_.CheckChange();
+    Gp2PsoBas& bas = services_.bas();
     bas.CurrentFile = File1->path() + gamepath::sep() + name;
     bas.SelectedFile = bas.CurrentFile;
     File1->setToolTip(fileTipText(bas.CurrentFile));
-    form_.GetInfo();
+    panel_.GetInfo();
     if (bas.OriginalTrack)
-        form_.InfoOff();
+        panel_.InfoOff();
     else
-        form_.InfoOn();
-    form_.enableMenuPictureControls(false);
+        panel_.InfoOn();
+    emit circuitSelected(false);
 }
 
 void CircuitLists::List1_Click() {
-    form_.InfoOff();
-    form_.CheckChange();
+    panel_.InfoOff();
+    panel_.CheckChange();
     const int slot = selectedSlot();
     if (slot == 0)
         return;
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (!SlotFile[slot].isEmpty())
         bas.CurrentFile =
             gamepath::join(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")), SlotFile[slot]);
     else
         bas.CurrentFile = gamepath::join(File1->path(), slotFileName(slot));
     bas.SelectedFile = bas.CurrentFile;
-    form_.GetInfo();
+    panel_.GetInfo();
     List1->setToolTip(fileTipText(bas.CurrentFile));
     // A slot is viewed, not edited; its picture can be taken from the game.
-    form_.enableMenuPictureControls(true);
+    emit circuitSelected(true);
 }
 
 void CircuitLists::ACir_Click() {

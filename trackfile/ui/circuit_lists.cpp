@@ -1,16 +1,17 @@
 #include "trackfile/ui/circuit_lists.h"
 
-#include "trackfile/ui/file_list_box.h"
-#include "trackfile/ui/fixed_font.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/named.h"
+#include "ui/file_list_box.h"
+#include "ui/fixed_font.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
-CircuitLists::CircuitLists(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("CircuitLists"));
     buildWidgets(parent);
     wireHandlers();

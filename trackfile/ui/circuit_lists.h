@@ -14,18 +14,19 @@ class QAction;
 class QPushButton;
 class QWidget;
 class FileListBox;
-class MainForm;
+class WindowServices;
+class TrackInfoPanel;
 
 class CircuitLists final : public QObject {
     Q_OBJECT
 public:
-    CircuitLists(MainForm& form, QWidget* parent);
+    CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
 
-    FileListBox* File1;  // *.DAT of Gp2Dir + "Circuits"
-    QLabel* Label10;     // "Circuits Directory:"
-    QListWidget* List1;  // the 16 slot entries; item data (Qt::UserRole) = lap count
-    QPushButton* ACir;   // "A&vailable Circuits"
-    QMenu* FileClick;    // popup menu of File1
+    FileListBox* File1; // *.DAT of Gp2Dir + "Circuits"
+    QLabel* Label10;    // "Circuits Directory:"
+    QListWidget* List1; // the 16 slot entries; item data (Qt::UserRole) = lap count
+    QPushButton* ACir;  // "A&vailable Circuits"
+    QMenu* FileClick;   // popup menu of File1
     QAction* Rename;
     QAction* Delete;
 
@@ -48,6 +49,11 @@ public:
     // Focus of both lists, the Delete key and the right button on File1.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A circuit was selected and read into the panel: from the circuit files, or from a game
+    // slot (`fromSlot`, whose menu pictures can be imported).
+    void circuitSelected(bool fromSlot);
+
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
@@ -57,6 +63,7 @@ private:
     // Runs a file command with the list hidden, then re-reads the circuits folder; the
     // selection is dropped.
     void refreshFileList(const std::function<void()>& whileHidden);
-    MainForm& form_;
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
     int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
 };

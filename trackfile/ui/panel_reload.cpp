@@ -1,16 +1,16 @@
 #include "trackfile/ui/panel_reload.h"
 
 #include "platform/ignore_step.h"
-#include "trackfile/ui/main_form.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/ui/track_info_panel.h"
 
-void reloadSelectedCircuit(MainForm& form) {
-    Gp2PsoBas& bas = form.bas();
+void reloadSelectedCircuit(Gp2PsoBas& bas, TrackInfoPanel& panel) {
     ignoreFailure("reloading the track info panel", [&] {
         if (!bas.SelectedFile.isEmpty()) {
             bas.CurrentFile = bas.SelectedFile;
-            form.GetInfo();
+            panel.GetInfo();
         } else {
-            form.Clean();
+            panel.Clean();
         }
     });
 }

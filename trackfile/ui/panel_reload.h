@@ -1,6 +1,7 @@
 #pragma once
 // After a command that loaded other circuits into the track info panel: the circuit selected
 // in the main window comes back, or the panel is emptied when none is.
-class MainForm;
+struct Gp2PsoBas;
+class TrackInfoPanel;
 
-void reloadSelectedCircuit(MainForm& form);
+void reloadSelectedCircuit(Gp2PsoBas& bas, TrackInfoPanel& panel);

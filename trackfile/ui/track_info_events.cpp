@@ -10,8 +10,8 @@
 #include "storage/gp2psobas.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
+#include "ui/masked_field.h"
+#include "ui/window_services.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,7 +136,7 @@ bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TrackInfoPanel::commitEdit(QLineEdit* field) {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString value = fieldValue(field);
     const QString key = blockKey(field);
     if (value != EditStart && !UpdateDatInfo(bas, key, value)) {
@@ -148,7 +148,7 @@ bool TrackInfoPanel::commitEdit(QLineEdit* field) {
                 setMaskedDigits(field, EditStart);
             else
                 field->setText(EditStart);
-            form_.dialogs().message(
+            services_.dialogs().message(
                 QStringLiteral("This value is too long to store in the track file !!!") +
                 Gp2PsoBas::CrLf2 +
                 QStringLiteral("At most %1 characters fit in this field; nothing was changed.")
@@ -174,7 +174,7 @@ void TrackInfoPanel::syncEditStart() {
 }
 
 void TrackInfoPanel::SaveInfo_Click() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     if (bas.CurrentFile.isEmpty())
         return;
     // A click that did not move the focus (keyboard, a direct call) still takes the edit of
@@ -187,8 +187,9 @@ void TrackInfoPanel::SaveInfo_Click() {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo file(path);
     if (!file.isFile()) {
-        form_.dialogs().message(QStringLiteral("The track file was not found:") + Gp2PsoBas::CrLf +
-                                shown + Gp2PsoBas::CrLf2 + QStringLiteral("Nothing was written."));
+        services_.dialogs().message(QStringLiteral("The track file was not found:") +
+                                    Gp2PsoBas::CrLf + shown + Gp2PsoBas::CrLf2 +
+                                    QStringLiteral("Nothing was written."));
         return;
     }
     // A checksum run still busy with this file would read it while it changes and write a
@@ -200,7 +201,7 @@ void TrackInfoPanel::SaveInfo_Click() {
                        shown + Gp2PsoBas::CrLf2;
         if (!error.isEmpty())
             text += error + Gp2PsoBas::CrLf2;
-        form_.dialogs().message(text + QStringLiteral("Nothing was written."));
+        services_.dialogs().message(text + QStringLiteral("Nothing was written."));
         return;
     }
     ignoreFailure("changing to the program folder", [&] {
@@ -210,9 +211,9 @@ void TrackInfoPanel::SaveInfo_Click() {
     const bool summed = ExeCmd::StartSumfix(bas.exeDir(), path);
     UpdateRecord();
     if (summed)
-        form_.dialogs().message(QStringLiteral("Track updated !!!"));
+        services_.dialogs().message(QStringLiteral("Track updated !!!"));
     else
-        form_.dialogs().message(
+        services_.dialogs().message(
             QStringLiteral("Track updated, but its checksum could not be fixed !!!") +
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
             QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +

@@ -1,9 +1,9 @@
 #include "trackfile/ui/track_info_panel.h"
 
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
-#include "trackfile/ui/named.h"
-#include "trackfile/ui/picture_button.h"
+#include "ui/masked_field.h"
+#include "ui/named.h"
+#include "ui/picture_button.h"
+#include "ui/window_services.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +13,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-TrackInfoPanel::TrackInfoPanel(MainForm& form, QWidget* parent) : QObject(parent), form_(form) {
+TrackInfoPanel::TrackInfoPanel(WindowServices& services, QWidget* parent)
+    : QObject(parent), services_(services) {
     setObjectName(QStringLiteral("TrackInfoPanel"));
     buildWidgets(parent);
     wireHandlers();

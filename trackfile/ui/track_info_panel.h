@@ -11,12 +11,12 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class QWidget;
-class MainForm;
+class WindowServices;
 
 class TrackInfoPanel final : public QObject {
     Q_OBJECT
 public:
-    TrackInfoPanel(MainForm& form, QWidget* parent);
+    TrackInfoPanel(WindowServices& services, QWidget* parent);
 
     // Frame "Track Info".
     QGroupBox* Frame3;
@@ -30,16 +30,16 @@ public:
     QLineEdit* Length; // mask ####
     QLineEdit* Slot;   // mask ##
     QLineEdit* Tyre;   // mask #####
-    QLabel* Label12; // "Name:"
-    QLabel* Label13; // "Country:"
-    QLabel* Label18; // "Event:"
-    QLabel* Label3;  // "Author:"
-    QLabel* Label2;  // "Adj.:"
-    QLabel* Label1;  // "Desc.:"
-    QLabel* Label14; // "Laps:"
-    QLabel* Label15; // "Length:"
-    QLabel* Label16; // "Slot:"
-    QLabel* Label100; // "Tyre:"
+    QLabel* Label12;   // "Name:"
+    QLabel* Label13;   // "Country:"
+    QLabel* Label18;   // "Event:"
+    QLabel* Label3;    // "Author:"
+    QLabel* Label2;    // "Adj.:"
+    QLabel* Label1;    // "Desc.:"
+    QLabel* Label14;   // "Laps:"
+    QLabel* Label15;   // "Length:"
+    QLabel* Label16;   // "Slot:"
+    QLabel* Label100;  // "Tyre:"
     QLabel* FileVersion;
     QLabel* OriginalLabel;
     QToolButton* SaveInfo;
@@ -64,7 +64,7 @@ public:
     void GetInfoSet();
     void UpdateRecord();
     void Clean();
-    void CheckChange();
+    void CheckChange(); // emits circuitPicked
     void InfoOn();
     void InfoOff();
 
@@ -77,6 +77,16 @@ public:
 
     // Focus changes, mouse moves and lap time leaving of the panel's fields.
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The catalogue named the track's menu pictures (trimmed file names).
+    void menuPicturesRead(const QString& large, const QString& small);
+    // The panel shows a track read anew or stored: its menu pictures are to be shown.
+    void trackShown();
+    // The panel was emptied, menu pictures included.
+    void cleared();
+    // A circuit was picked (CheckChange): the commands that work on one are to be enabled.
+    void circuitPicked();
 
 private:
     void buildWidgets(QWidget* parent);
@@ -103,5 +113,5 @@ private:
     // Writes the panel into the Tracks row of its name; false when the catalogue failed.
     bool writeRecord();
 
-    MainForm& form_;
+    WindowServices& services_;
 };

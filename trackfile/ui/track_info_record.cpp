@@ -12,9 +12,9 @@
 #include "trackfile/lap_time.h"
 #include "trackfile/track_name.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "trackfile/ui/main_form.h"
-#include "trackfile/ui/masked_field.h"
 #include "trackfile/val.h"
+#include "ui/masked_field.h"
+#include "ui/window_services.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -25,7 +25,7 @@ using catalogue::requireOpen;
 using catalogue::seekName;
 
 bool TrackInfoPanel::fillFromLength() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     bool found = false;
     ignoreFailure("looking the circuit up by its length", [&] {
         const QFileInfo file(bas.CurrentFile);
@@ -60,7 +60,7 @@ bool TrackInfoPanel::fillFromLength() {
 }
 
 void TrackInfoPanel::fillFromBlock() {
-    const Gp2PsoBas& bas = form_.bas();
+    const Gp2PsoBas& bas = services_.bas();
     OriginalLabel->setText(QStringLiteral("Created by Track Editor"));
     OriginalLabel->show();
     Track->setText(GetDat(bas, QStringLiteral("Name")).trimmed());
@@ -74,11 +74,11 @@ void TrackInfoPanel::fillFromBlock() {
     Description->setText(desc);
     Description->setToolTip(desc);
     Author->setText(GetDat(bas, QStringLiteral("Author")));
-    form_.bas().CarSetupInfo.clear();
+    services_.bas().CarSetupInfo.clear();
 }
 
 void TrackInfoPanel::GetInfo() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     GetAllDatInfo(bas);
     Clean();
     if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
@@ -115,19 +115,17 @@ void TrackInfoPanel::GetInfo() {
                 maps.update();
                 return;
             }
-            if (QLineEdit* big = form_.menuPictureField(1))
-                big->setText(maps.text(catalogue::MenuPicture).trimmed());
-            if (QLineEdit* small = form_.menuPictureField(2))
-                small->setText(maps.text(catalogue::MenuPicture2).trimmed());
+            emit menuPicturesRead(maps.text(catalogue::MenuPicture).trimmed(),
+                                  maps.text(catalogue::MenuPicture2).trimmed());
         });
         FileVersion->setText(fileFactsText(bas.CurrentFile));
-        ignoreFailure("showing the menu pictures", [&] { form_.GetBmp(); });
+        emit trackShown();
     }
     syncEditStart();
 }
 
 void TrackInfoPanel::GetInfoSet() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     Clean();
     GetAllDatInfo(bas);
     if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
@@ -153,7 +151,7 @@ void TrackInfoPanel::GetInfoSet() {
 }
 
 bool TrackInfoPanel::writeRecord() {
-    Gp2PsoBas& bas = form_.bas();
+    Gp2PsoBas& bas = services_.bas();
     const QString track = trackKey(Track->text());
     if (track.isEmpty())
         return true;
@@ -188,7 +186,7 @@ bool TrackInfoPanel::writeRecord() {
     // A row left half-written would be stored by the next unrelated update.
     if (editing)
         ignoreFailure("dropping the unsaved catalogue row", [&] { editing->cancelUpdate(); });
-    ignoreFailure("showing the menu pictures", [&] { form_.GetBmp(); });
+    emit trackShown();
     return stored;
 }
 
@@ -200,20 +198,16 @@ void TrackInfoPanel::Clean() {
     for (QLineEdit* f : {Track, Country, EventName, Author, Adjective, Description, Laps, Length,
                          Slot, Tyre, WuTime, PTime, QTime, RTime})
         f->clear();
-    for (int which : {1, 2})
-        if (QLineEdit* picture = form_.menuPictureField(which))
-            picture->clear();
-    ignoreFailure("clearing the menu pictures", [&] { form_.clearPreviews(); });
+    emit cleared();
     FileVersion->clear();
     OriginalLabel->hide();
-    form_.bas().OriginalTrack = false;
-    form_.bas().CarSetupInfo.clear();
+    services_.bas().OriginalTrack = false;
+    services_.bas().CarSetupInfo.clear();
     syncEditStart();
 }
 
 void TrackInfoPanel::CheckChange() {
-    form_.enableChange(form_.lists().selectedSlot() != 0);
-    form_.enableCheckJams(true);
+    emit circuitPicked();
 }
 
 void TrackInfoPanel::InfoOn() {

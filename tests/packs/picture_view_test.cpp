@@ -1,4 +1,4 @@
-#include "app/picture_view.h"
+#include "packs/ui/picture_view.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "trackfile/ui/picture_button.h"
+#include "ui/picture_button.h"
 
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
 
 #include <QIcon>
 #include <QToolButton>

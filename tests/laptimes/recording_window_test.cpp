@@ -1,4 +1,4 @@
-#include "app/recording_window.h"
+#include "laptimes/ui/recording_window.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "app/log_window.h"
+#include "laptimes/ui/log_window.h"
 
 #include "laptimes/statistics_text.h"
 

@@ -1,6 +1,6 @@
-#include "trackfile/ui/masked_field.h"
+#include "ui/masked_field.h"
 
-#include "trackfile/ui/named.h"
+#include "ui/named.h"
 
 #include <QStyle>
 

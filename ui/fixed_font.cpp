@@ -1,4 +1,4 @@
-#include "trackfile/ui/fixed_font.h"
+#include "ui/fixed_font.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

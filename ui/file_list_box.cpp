@@ -1,4 +1,4 @@
-#include "trackfile/ui/file_list_box.h"
+#include "ui/file_list_box.h"
 
 #include "platform/native_names.h"
 
