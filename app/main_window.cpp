@@ -71,7 +71,7 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
     Exit = named(new QPushButton(QStringLiteral("E&xit"), central), "Exit");
     Exit->setToolTip(QStringLiteral("End Pistaro"));
-    connect(Exit, &QPushButton::clicked, this, guarded("Exit_Click", [this] { Exit_Click(); }));
+    connect(Exit, &QPushButton::clicked, this, GUARDED_HANDLER(Exit_Click));
     wireConcerns();
     buildMenus();
     layoutControls();
@@ -97,24 +97,17 @@ void Gp2PsoFrm::buildMenus() {
     S1 = named(Help->addSeparator(), "S1");
     HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
 
-    connect(Install, &QAction::triggered, this,
-            guarded("Install_Click", [this] { Installing->Install_Click(); }));
-    connect(FileLog, &QAction::triggered, this,
-            guarded("FileLog_Click", [this] { Launching->FileLog_Click(); }));
-    connect(Repair, &QAction::triggered, this,
-            guarded("Repair_Click", [this] { Pictures->Repair_Click(); }));
+    connect(Install, &QAction::triggered, this, GUARDED_FORWARD(Installing, Install_Click));
+    connect(FileLog, &QAction::triggered, this, GUARDED_FORWARD(Launching, FileLog_Click));
+    connect(Repair, &QAction::triggered, this, GUARDED_FORWARD(Pictures, Repair_Click));
     connect(RestoreLast, &QAction::triggered, this, guarded("RestoreLast_Click", [this] {
                 RestoreLastChange(*this, *Panel, *Lists, *Packs);
             }));
-    connect(FileSetup, &QAction::triggered, this,
-            guarded("FileSetup_Click", [this] { Setting->FileSetup_Click(); }));
-    connect(FileExit, &QAction::triggered, this,
-            guarded("FileExit_Click", [this] { FileExit_Click(); }));
-    connect(Contents, &QAction::triggered, this,
-            guarded("Contents_Click", [this] { Contents_Click(); }));
-    connect(PSOHP, &QAction::triggered, this, guarded("PSOHP_Click", [this] { PSOHP_Click(); }));
-    connect(HelpAbout, &QAction::triggered, this,
-            guarded("HelpAbout_Click", [this] { HelpAbout_Click(); }));
+    connect(FileSetup, &QAction::triggered, this, GUARDED_FORWARD(Setting, FileSetup_Click));
+    connect(FileExit, &QAction::triggered, this, GUARDED_HANDLER(FileExit_Click));
+    connect(Contents, &QAction::triggered, this, GUARDED_HANDLER(Contents_Click));
+    connect(PSOHP, &QAction::triggered, this, GUARDED_HANDLER(PSOHP_Click));
+    connect(HelpAbout, &QAction::triggered, this, GUARDED_HANDLER(HelpAbout_Click));
 }
 
 void Gp2PsoFrm::layoutControls() {
@@ -179,7 +172,7 @@ void Gp2PsoFrm::layoutControls() {
 StatusSink& Gp2PsoFrm::status() {
     if (bas_.status)
         return *bas_.status;
-    return Status::instance();
+    return StatusWindow::instance();
 }
 
 void Gp2PsoFrm::wireConcerns() {

@@ -30,7 +30,7 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
     bas.DataDir = QDir::toNativeSeparators(folders.dataDir);
     bas.ExeDir = QDir::toNativeSeparators(folders.exeDir);
     bas.dialogs = &dialogs;
-    bas.status = &Status::instance();
+    bas.status = &StatusWindow::instance();
 
     Gp2PsoFrm frm(bas);
     // The splash deletes itself when it closes after the load.

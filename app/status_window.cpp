@@ -7,13 +7,13 @@
 #include <QScreen>
 
 namespace {
-QPointer<Status> sharedStatus;
+QPointer<StatusWindow> sharedStatus;
 }
 
 // Not kept on top, so message boxes of the command appear above it; and closing it neither
 // ends the program (it is often the only window shown) nor stops the command, which shows
 // it again with its next line.
-Status::Status(QWidget* parent) : QWidget(parent, Qt::Window) {
+StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Status"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Pistaro"));
@@ -43,17 +43,17 @@ Status::Status(QWidget* parent) : QWidget(parent, Qt::Window) {
     label2_->setGeometry(16, 66, 308, 24);
 }
 
-Status& Status::instance() {
+StatusWindow& StatusWindow::instance() {
     if (!sharedStatus)
-        sharedStatus = new Status;
+        sharedStatus = new StatusWindow;
     return *sharedStatus;
 }
 
-void Status::release() {
+void StatusWindow::release() {
     delete sharedStatus.data();
 }
 
-void Status::showStatus() {
+void StatusWindow::showStatus() {
     if (!isVisible()) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect r = rect();
@@ -65,26 +65,26 @@ void Status::showStatus() {
     raise();
 }
 
-void Status::hideStatus() {
+void StatusWindow::hideStatus() {
     hide();
 }
 
-void Status::setLine1(const QString& text) {
+void StatusWindow::setLine1(const QString& text) {
     label1_->setText(text);
 }
 
-void Status::setLine2(const QString& text) {
+void StatusWindow::setLine2(const QString& text) {
     label2_->setText(text);
 }
 
-QString Status::line1() const {
+QString StatusWindow::line1() const {
     return label1_->text();
 }
 
-QString Status::line2() const {
+QString StatusWindow::line2() const {
     return label2_->text();
 }
 
-void Status::pump() {
+void StatusWindow::pump() {
     QCoreApplication::processEvents();
 }

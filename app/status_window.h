@@ -6,13 +6,13 @@
 
 class QLabel;
 
-class Status final : public QWidget, public StatusSink {
+class StatusWindow final : public QWidget, public StatusSink {
     Q_OBJECT
 public:
-    explicit Status(QWidget* parent = nullptr);
+    explicit StatusWindow(QWidget* parent = nullptr);
 
     // The program's one shared window, made on first use. release() deletes it (at shut-down).
-    static Status& instance();
+    static StatusWindow& instance();
     static void release();
 
     void showStatus() override;

@@ -37,3 +37,11 @@ template <class F> auto guarded(const char* what, F f) {
         }
     };
 }
+
+// The usual connections, with the handler named once: its name is also what a failure reports.
+// GUARDED_HANDLER(Export_Click) calls this->Export_Click(); GUARDED_FORWARD(Pictures, Repair_Click)
+// calls Pictures->Repair_Click(); GUARDED_HANDLER_ARG(Browse_Click, which) calls
+// Browse_Click(which) with `which` captured by value.
+#define GUARDED_HANDLER(handler) guarded(#handler, [this] { handler(); })
+#define GUARDED_FORWARD(part, handler) guarded(#handler, [this] { part->handler(); })
+#define GUARDED_HANDLER_ARG(handler, arg) guarded(#handler, [this, arg] { handler(arg); })

@@ -33,8 +33,7 @@ LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QW
     setObjectName(QStringLiteral("Grid"));
     setWindowTitle(QStringLiteral("Lap Time Table"));
     buildWidgets();
-    connect(TablePrint, &QPushButton::clicked, this,
-            guarded("TablePrint_Click", [this] { TablePrint_Click(); }));
+    connect(TablePrint, &QPushButton::clicked, this, GUARDED_HANDLER(TablePrint_Click));
     connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { accept(); }));
     connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { reject(); }));
 }

@@ -14,15 +14,14 @@ LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLis
     setObjectName(QStringLiteral("LogImport"));
     GetGp2Lap =
         named(new QPushButton(QStringLiteral("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
-    connect(GetGp2Lap, &QPushButton::clicked, this, guarded("Import", [this] { Import(); }));
+    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_HANDLER(Import));
 }
 
 Launcher::Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfer& setups,
                    LogImport& logImport, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), setups_(setups),
-      logImport_(logImport) {
+    : QObject(parent), services_(services), panel_(panel), setups_(setups), logImport_(logImport) {
     setObjectName(QStringLiteral("Launcher"));
     Command4 = named(new QPushButton(QStringLiteral("&Launch GP2"), parent), "Command4");
     Command4->setToolTip(QStringLiteral("Run Gp2"));
-    connect(Command4, &QPushButton::clicked, this, guarded("Launch", [this] { Launch(); }));
+    connect(Command4, &QPushButton::clicked, this, GUARDED_HANDLER(Launch));
 }

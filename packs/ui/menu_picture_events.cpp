@@ -29,13 +29,13 @@ void MenuPictures::wireHandlers() {
         preview(which)->setMouseTracking(true);
         const bool big = which == 1;
         connect(big ? ImportPicture : ImportPicture2, &QPushButton::clicked, this,
-                guarded("ImportPicture_Click", [this, which] { ImportPicture_Click(which); }));
+                GUARDED_HANDLER_ARG(ImportPicture_Click, which));
         connect(big ? Browse : Browse2, &QPushButton::clicked, this,
-                guarded("Browse_Click", [this, which] { Browse_Click(which); }));
+                GUARDED_HANDLER_ARG(Browse_Click, which));
         connect(big ? Make : Make2, &QPushButton::clicked, this,
-                guarded("Make_Click", [this, which] { Make_Click(which); }));
+                GUARDED_HANDLER_ARG(Make_Click, which));
         connect(big ? Clear : Clear2, &QPushButton::clicked, this,
-                guarded("Clear_Click", [this, which] { Clear_Click(which); }));
+                GUARDED_HANDLER_ARG(Clear_Click, which));
     }
 }
 
@@ -52,13 +52,13 @@ bool MenuPictures::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn && leavesField(event))
             guarded("MenuPicture_GotFocus", [this, which] { startEdit(which); })();
         else if (event->type() == QEvent::FocusOut && leavesField(event))
-            guarded("MenuPicture_LostFocus", [this, which] { MenuPicture_LostFocus(which); })();
+            GUARDED_HANDLER_ARG(MenuPicture_LostFocus, which)();
     } else if (const int which = whichPreview(watched)) {
         if (event->type() == QEvent::MouseMove) {
-            guarded("Picture_MouseMove", [this, which] { Picture_MouseMove(which); })();
+            GUARDED_HANDLER_ARG(Picture_MouseMove, which)();
         } else if (event->type() == QEvent::MouseButtonRelease &&
                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            guarded("Picture_Click", [this, which] { Picture_Click(which); })();
+            GUARDED_HANDLER_ARG(Picture_Click, which)();
             return true;
         }
     }

@@ -17,8 +17,7 @@ Exporter::Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists
     setObjectName(QStringLiteral("Exporter"));
     Export = named(new QPushButton(QStringLiteral("&Export to Gp2"), parent), "Export");
     Export->setToolTip(QStringLiteral("Export circuits to Gp2"));
-    connect(Export, &QPushButton::clicked, this,
-            guarded("Export_Click", [this] { Export_Click(); }));
+    connect(Export, &QPushButton::clicked, this, GUARDED_HANDLER(Export_Click));
 }
 
 Installer::Installer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
@@ -36,8 +35,7 @@ Textures::Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* par
     CheckJams = named(new QPushButton(QStringLiteral("Check &Jams"), parent), "CheckJams");
     CheckJams->setToolTip(QStringLiteral("Change Track"));
     CheckJams->setEnabled(false);
-    connect(CheckJams, &QPushButton::clicked, this,
-            guarded("CheckJams_Click", [this] { CheckJams_Click(); }));
+    connect(CheckJams, &QPushButton::clicked, this, GUARDED_HANDLER(CheckJams_Click));
     JamList = named(new QListWidget(parent), "JamList");
     JamList->hide();
 }

@@ -42,15 +42,11 @@ void PackControls::buildWidgets(QWidget* parent) {
 }
 
 void PackControls::wireHandlers() {
-    connect(Change, &QPushButton::clicked, this,
-            guarded("Change_Click", [this] { Change_Click(); }));
-    connect(Import, &QPushButton::clicked, this,
-            guarded("Import_Click", [this] { Import_Click(); }));
-    connect(SavePack, &QToolButton::clicked, this,
-            guarded("SavePack_Click", [this] { SavePack_Click(); }));
-    connect(UpdTp, &QToolButton::clicked, this, guarded("UpdTp_Click", [this] { UpdTp_Click(); }));
-    connect(DeletePack, &QToolButton::clicked, this,
-            guarded("DeletePack_Click", [this] { DeletePack_Click(); }));
+    connect(Change, &QPushButton::clicked, this, GUARDED_HANDLER(Change_Click));
+    connect(Import, &QPushButton::clicked, this, GUARDED_HANDLER(Import_Click));
+    connect(SavePack, &QToolButton::clicked, this, GUARDED_HANDLER(SavePack_Click));
+    connect(UpdTp, &QToolButton::clicked, this, GUARDED_HANDLER(UpdTp_Click));
+    connect(DeletePack, &QToolButton::clicked, this, GUARDED_HANDLER(DeletePack_Click));
     // A pack picked from the list can be viewed.
     connect(SelectedPack, &QComboBox::activated, this, guarded("SelectedPack_Click", [this] {
                 if (!SelectedPack->currentText().isEmpty())

@@ -12,8 +12,6 @@ SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, Ci
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
     ExportSetups = named(new QPushButton(QStringLiteral("Export &Setups"), parent), "ExportSetups");
-    connect(ImportSetups, &QPushButton::clicked, this,
-            guarded("ImportSetups_Click", [this] { ImportSetups_Click(); }));
-    connect(ExportSetups, &QPushButton::clicked, this,
-            guarded("ExportSetups_Click", [this] { ExportSetups_Click(); }));
+    connect(ImportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ImportSetups_Click));
+    connect(ExportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ExportSetups_Click));
 }

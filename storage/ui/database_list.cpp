@@ -48,12 +48,9 @@ void DatabaseList::buildWidgets(QWidget* parent) {
 void DatabaseList::wireHandlers() {
     connect(DbCombo, &QComboBox::editTextChanged, this,
             guarded("DbCombo_Change", [this](const QString& text) { DbCombo_Change(text); }));
-    connect(DbCombo, &QComboBox::activated, this,
-            guarded("DbCombo_Click", [this] { DbCombo_Click(); }));
-    connect(NewDatabase, &QToolButton::clicked, this,
-            guarded("NewDatabase_Click", [this] { NewDatabase_Click(); }));
-    connect(DeleteDatabase, &QToolButton::clicked, this,
-            guarded("DeleteDatabase_Click", [this] { DeleteDatabase_Click(); }));
+    connect(DbCombo, &QComboBox::activated, this, GUARDED_HANDLER(DbCombo_Click));
+    connect(NewDatabase, &QToolButton::clicked, this, GUARDED_HANDLER(NewDatabase_Click));
+    connect(DeleteDatabase, &QToolButton::clicked, this, GUARDED_HANDLER(DeleteDatabase_Click));
     connect(ViewDatabase, &QToolButton::clicked, this,
             guarded("ViewDatabase_Click", [this] { emit viewRequested(); }));
 }

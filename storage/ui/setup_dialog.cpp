@@ -92,17 +92,12 @@ void SetupDialog::buildWidgets() {
 }
 
 void SetupDialog::wireHandlers() {
-    connect(SetupGp2Lap, &QCheckBox::clicked, this,
-            guarded("SetupGp2Lap_Click", [this] { SetupGp2Lap_Click(); }));
-    connect(SetupDelLogFile, &QRadioButton::clicked, this,
-            guarded("SetupDelLogFile_Click", [this] { SetupDelLogFile_Click(); }));
-    connect(SetupRenLogFile, &QRadioButton::clicked, this,
-            guarded("SetupRenLogFile_Click", [this] { SetupRenLogFile_Click(); }));
-    connect(Browse, &QPushButton::clicked, this,
-            guarded("Browse_Click", [this] { Browse_Click(); }));
-    connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { Ok_Click(); }));
-    connect(Cancel, &QPushButton::clicked, this,
-            guarded("Cancel_Click", [this] { Cancel_Click(); }));
+    connect(SetupGp2Lap, &QCheckBox::clicked, this, GUARDED_HANDLER(SetupGp2Lap_Click));
+    connect(SetupDelLogFile, &QRadioButton::clicked, this, GUARDED_HANDLER(SetupDelLogFile_Click));
+    connect(SetupRenLogFile, &QRadioButton::clicked, this, GUARDED_HANDLER(SetupRenLogFile_Click));
+    connect(Browse, &QPushButton::clicked, this, GUARDED_HANDLER(Browse_Click));
+    connect(Ok, &QPushButton::clicked, this, GUARDED_HANDLER(Ok_Click));
+    connect(Cancel, &QPushButton::clicked, this, GUARDED_HANDLER(Cancel_Click));
     SetupGP2DIR->installEventFilter(this);
 }
 
@@ -117,7 +112,7 @@ bool SetupDialog::eventFilter(QObject* watched, QEvent* event) {
         // (a message box shown from here takes the window's focus, not the field's).
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            guarded("SetupGP2DIR_LostFocus", [this] { SetupGP2DIR_LostFocus(); })();
+            GUARDED_HANDLER(SetupGP2DIR_LostFocus)();
     }
     return QDialog::eventFilter(watched, event);
 }

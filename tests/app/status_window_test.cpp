@@ -11,7 +11,7 @@ class StatusWindowTest final : public QObject {
     Q_OBJECT
 private slots:
     void closingItDoesNotEndTheProgram() {
-        Status& status = Status::instance();
+        StatusWindow& status = StatusWindow::instance();
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
         status.setLine1(QStringLiteral("Please wait,"));
         status.showStatus();
@@ -27,7 +27,7 @@ private slots:
         status.showStatus();
         QVERIFY(status.isVisible());
         QCOMPARE(status.line2(), QStringLiteral("f1ct05.dat"));
-        Status::release();
+        StatusWindow::release();
     }
 };
 

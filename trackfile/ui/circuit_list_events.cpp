@@ -39,8 +39,7 @@ bool entersList(const QEvent* event) {
 } // namespace
 
 void CircuitLists::wireHandlers() {
-    connect(File1, &FileListBox::fileClicked, this,
-            guarded("File1_Click", [this] { File1_Click(); }));
+    connect(File1, &FileListBox::fileClicked, this, GUARDED_HANDLER(File1_Click));
     // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
     connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
                 if (selectedSlot() != 0)
@@ -54,9 +53,9 @@ void CircuitLists::wireHandlers() {
                     List1_Click();
             }));
     List1->viewport()->installEventFilter(this);
-    connect(ACir, &QPushButton::clicked, this, guarded("ACir_Click", [this] { ACir_Click(); }));
-    connect(Rename, &QAction::triggered, this, guarded("Rename_Click", [this] { Rename_Click(); }));
-    connect(Delete, &QAction::triggered, this, guarded("Delete_Click", [this] { Delete_Click(); }));
+    connect(ACir, &QPushButton::clicked, this, GUARDED_HANDLER(ACir_Click));
+    connect(Rename, &QAction::triggered, this, GUARDED_HANDLER(Rename_Click));
+    connect(Delete, &QAction::triggered, this, GUARDED_HANDLER(Delete_Click));
     File1->installEventFilter(this);
     File1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
