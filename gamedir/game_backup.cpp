@@ -129,8 +129,7 @@ bool Backup::keep(const QStringList& paths, QString* error) {
         if (folder_.isEmpty() && !makeFolder(error))
             return false;
         // A name held as bytes that are not UTF-8 is reached only through those bytes.
-        const bool undecodable = nativenames::encode(path) != QFile::encodeName(path);
-        if (info.exists() || undecodable) {
+        if (info.exists() || nativenames::heldAsBytes(path)) {
             const QString copyName =
                 QString::number(kept_.size() + 1) + QLatin1Char(' ') + info.fileName();
             const QString copy = QDir(folder_).filePath(copyName);

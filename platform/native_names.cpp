@@ -51,6 +51,8 @@ QStringList undecodableFiles(const QString& folder) {
     return out;
 }
 
+bool heldAsBytes(const QString& path) { return known().contains(key(path)); }
+
 QByteArray encode(const QString& path) {
     const auto it = known().constFind(key(path));
     return it != known().constEnd() ? *it : QFile::encodeName(path);

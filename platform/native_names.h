@@ -12,6 +12,8 @@ namespace nativenames {
 // The regular files of `folder` whose names do not decode (Qt's own listings leave them
 // out), as shown, with their bytes remembered. The folder's own name must decode.
 QStringList undecodableFiles(const QString& folder);
+// Whether `path` is one of those names, which only the calls here can reach.
+bool heldAsBytes(const QString& path);
 // The bytes to hand the system for `path`: the remembered ones, else QFile::encodeName.
 QByteArray encode(const QString& path);
 // Renames and deletes through the system's bytes of the names; false with the system's

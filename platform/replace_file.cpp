@@ -159,8 +159,7 @@ CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
 CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
     QFile source(from);
     // A name the system holds as bytes that are not UTF-8 is found only through those bytes.
-    const bool undecodable = nativenames::encode(from) != QFile::encodeName(from);
-    if (!undecodable && !QFileInfo(from).isFile())
+    if (!nativenames::heldAsBytes(from) && !QFileInfo(from).isFile())
         return {false, QStringLiteral("No such file"), CopyBlock::None};
     if (!nativenames::open(source, QIODevice::ReadOnly))
         return {false, source.errorString(), CopyBlock::None};
