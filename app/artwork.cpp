@@ -8,6 +8,8 @@
 
 #include <iterator>
 
+namespace pistaro {
+
 namespace {
 
 const QColor kGroundTop(16, 24, 56);
@@ -150,3 +152,5 @@ QPixmap stopwatchPixmap(const QSize& size) {
     p.drawLine(c, c + QPointF(qSin(a), -qCos(a)) * r * 0.75);
     return pm;
 }
+
+} // namespace pistaro

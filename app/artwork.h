@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QSize>
 
+namespace pistaro {
+
 // Chequered flag over a dark ground with the "Pistaro" lettering.
 QPixmap logoPixmap(const QSize& size);
 // A circuit outline with its start line.
@@ -11,3 +13,5 @@ QPixmap circuitPixmap(const QSize& size);
 QPixmap flagPixmap(const QSize& size);
 // A stopwatch, for the lap times.
 QPixmap stopwatchPixmap(const QSize& size);
+
+} // namespace pistaro

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace pistaro {
+
 QString helpPage(const QString& dataDir) {
     const QString dir = dataDir + QDir::separator() + QStringLiteral("help") + QDir::separator();
     for (const char* name : {"help.htm", "help.html"}) {
@@ -17,3 +19,5 @@ QString helpPage(const QString& dataDir) {
 QString builtHomePage() {
     return QStringLiteral(PSO_HOME_PAGE);
 }
+
+} // namespace pistaro

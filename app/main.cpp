@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+using namespace pistaro;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The per-user data folder is named after the application alone: ~/.local/share/pistaro.

@@ -17,7 +17,7 @@
 #include "packs/ui/textures.h"
 #include "setups/ui/setup_transfer.h"
 #include "storage/ui/database_list.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
@@ -37,7 +37,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas_(bas) {
+namespace pistaro {
+
+MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas_(bas) {
     setObjectName(QStringLiteral("Gp2PsoFrm"));
     setWindowTitle(QStringLiteral("Pistaro"));
     desktopOpener = [](const QString& target) {
@@ -65,7 +67,7 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     Setups = new SetupTransfer(*this, *Panel, *Lists, central);
     LapLog = new LogImport(*this, *Panel, *Lists, central);
     Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
-    Setting = new Settings(*this, *Panel, this);
+    Setting = new LapTimeDatabase(*this, *Panel, this);
     Databases = new DatabaseList(*this, *Panel, *Setting, central);
     Frame1 = named(new QGroupBox(central), "Frame1");
     Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
@@ -79,9 +81,9 @@ Gp2PsoFrm::Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), bas
     adjustSize();
 }
 
-Gp2PsoFrm::~Gp2PsoFrm() = default;
+MainWindow::~MainWindow() = default;
 
-void Gp2PsoFrm::buildMenus() {
+void MainWindow::buildMenus() {
     File = named(menuBar()->addMenu(QStringLiteral("&File")), "File");
     Install = named(File->addAction(QStringLiteral("&Install new Track")), "Install");
     FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
@@ -110,7 +112,7 @@ void Gp2PsoFrm::buildMenus() {
     connect(HelpAbout, &QAction::triggered, this, GUARDED_HANDLER(HelpAbout_Click));
 }
 
-void Gp2PsoFrm::layoutControls() {
+void MainWindow::layoutControls() {
     auto* grid = new QGridLayout(centralWidget());
 
     // Circuit files, the Change arrow, the slotColumn and the packs.
@@ -169,13 +171,13 @@ void Gp2PsoFrm::layoutControls() {
     grid->setRowStretch(0, 1);
 }
 
-StatusSink& Gp2PsoFrm::status() {
+StatusSink& MainWindow::status() {
     if (bas_.status)
         return *bas_.status;
     return StatusWindow::instance();
 }
 
-void Gp2PsoFrm::wireConcerns() {
+void MainWindow::wireConcerns() {
     connect(Panel, &TrackInfoPanel::menuPicturesRead, this,
             [this](const QString& large, const QString& small) {
                 Pictures->MenuPicture->setText(large);
@@ -192,7 +194,7 @@ void Gp2PsoFrm::wireConcerns() {
         Packs->Change->setEnabled(Lists->selectedSlot() != 0);
         Jams->CheckJams->setEnabled(true);
     });
-    connect(Lists, &CircuitLists::circuitSelected, this, &Gp2PsoFrm::enableMenuPictureControls);
+    connect(Lists, &CircuitLists::circuitSelected, this, &MainWindow::enableMenuPictureControls);
     connect(Databases, &DatabaseList::viewRequested, this,
             guarded("ViewDatabase_Click", [this] { showLapTimeTable(); }));
     connect(LapLog, &LogImport::recordClosedByOk, this, [this] {
@@ -201,23 +203,23 @@ void Gp2PsoFrm::wireConcerns() {
     });
 }
 
-void Gp2PsoFrm::GetInfo() {
+void MainWindow::GetInfo() {
     Panel->GetInfo();
 }
-void Gp2PsoFrm::UpdateRecord() {
+void MainWindow::UpdateRecord() {
     Panel->UpdateRecord();
 }
-void Gp2PsoFrm::ImportLog() {
+void MainWindow::ImportLog() {
     LapLog->Import();
 }
-void Gp2PsoFrm::ImportSetups() {
+void MainWindow::ImportSetups() {
     Setups->Import();
 }
-QLineEdit* Gp2PsoFrm::menuPictureField(int which) {
+QLineEdit* MainWindow::menuPictureField(int which) {
     return Pictures->field(which);
 }
 
-void Gp2PsoFrm::enableMenuPictureControls(bool importToo) {
+void MainWindow::enableMenuPictureControls(bool importToo) {
     for (QWidget* w : std::initializer_list<QWidget*>{Pictures->MenuPicture, Pictures->Browse,
                                                       Pictures->Clear, Pictures->MenuPicture2,
                                                       Pictures->Browse2, Pictures->Clear2})
@@ -226,22 +228,24 @@ void Gp2PsoFrm::enableMenuPictureControls(bool importToo) {
     Pictures->ImportPicture2->setEnabled(importToo);
 }
 
-void Gp2PsoFrm::showLapTimeTable() {
+void MainWindow::showLapTimeTable() {
     LapTimeTable grid(*this, Databases->DbCombo->currentText(), this);
     grid.load();
     grid.exec();
 }
 
-void Gp2PsoFrm::showText(const QString& text) {
+void MainWindow::showText(const QString& text) {
     ShowText(text, this);
 }
 
-void Gp2PsoFrm::openWithDesktop(const QString& fileOrUrl) {
+void MainWindow::openWithDesktop(const QString& fileOrUrl) {
     if (desktopOpener)
         desktopOpener(fileOrUrl);
 }
 
-void Gp2PsoFrm::openInTextEditor(const QString& file) {
+void MainWindow::openInTextEditor(const QString& file) {
     if (textEditorOpener)
         textEditorOpener(file);
 }
+
+} // namespace pistaro

@@ -14,6 +14,9 @@ class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+
+namespace pistaro {
+
 class CircuitLists;
 class DatabaseList;
 class Exporter;
@@ -24,16 +27,16 @@ class LogImport;
 class MenuPictures;
 class PackControls;
 class SetupTransfer;
-class Settings;
+class LapTimeDatabase;
 class Textures;
 class TrackInfoPanel;
 
-class Gp2PsoFrm final : public QMainWindow, public WindowServices {
+class MainWindow final : public QMainWindow, public WindowServices {
     Q_OBJECT
 public:
     // `bas` must outlive the window; bas.dialogs and bas.AppDir must be set.
-    explicit Gp2PsoFrm(Gp2PsoBas& bas, QWidget* parent = nullptr);
-    ~Gp2PsoFrm() override;
+    explicit MainWindow(Gp2PsoBas& bas, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: the load steps, with the command line's arguments (without the program name).
     void Form_Load(const QStringList& arguments);
@@ -52,7 +55,7 @@ public:
     LogImport* LapLog;
     Launcher* Launching;
     DatabaseList* Databases;
-    Settings* Setting;
+    LapTimeDatabase* Setting;
 
     // Controls of the window itself.
     QGroupBox* Frame1; // (no caption)
@@ -125,3 +128,5 @@ private:
     Gp2PsoBas& bas_;
     bool unloaded_ = false;
 };
+
+} // namespace pistaro

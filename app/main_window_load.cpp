@@ -13,7 +13,7 @@
 #include "storage/database_names.h"
 #include "storage/open_database.h"
 #include "storage/ui/database_list.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
@@ -25,13 +25,15 @@
 
 #include <stdexcept>
 
+namespace pistaro {
+
 namespace {
 QString packsFile(const Gp2PsoBas& bas) {
     return bas.AppDir + QDir::separator() + QStringLiteral("Packs.txt");
 }
 } // namespace
 
-void Gp2PsoFrm::openMapsDatabase() {
+void MainWindow::openMapsDatabase() {
     // Found without regard to case: "maps.mdb" finds the "Maps.mdb" that MakeDatabase writes.
     // Without the pictures' catalogue the run goes on, as with a damaged one (a full disk must
     // not end the program): what went wrong is thrown for the caller to say.
@@ -53,7 +55,7 @@ void Gp2PsoFrm::openMapsDatabase() {
     bas_.MapsRs->setIndex(catalogue::NameIndex);
 }
 
-void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
+void MainWindow::Form_Load(const QStringList& arguments) {
     ignoreFailure("changing to the program folder", [&] { QDir::setCurrent(bas_.AppDir); });
     ignoreFailure("listing databases", [&] { Databases->DbList->setPath(bas_.AppDir); });
     bas_.DbName = arguments.value(0).trimmed();
@@ -118,7 +120,7 @@ void Gp2PsoFrm::Form_Load(const QStringList& arguments) {
     });
 }
 
-void Gp2PsoFrm::Form_Unload() {
+void MainWindow::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
@@ -141,3 +143,5 @@ void Gp2PsoFrm::Form_Unload() {
         dialogs().message(notWrittenMessage(packsFile(bas_), error) + QStringLiteral(" !!!") +
                           Gp2PsoBas::CrLf2 + QStringLiteral("The track pack list was not saved."));
 }
+
+} // namespace pistaro

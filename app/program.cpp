@@ -11,8 +11,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
+namespace pistaro {
+
 int runProgram(const QString& exeDir, const QStringList& arguments,
-               const std::function<void(Gp2PsoFrm&)>& afterShow) {
+               const std::function<void(MainWindow&)>& afterShow) {
     QtDialogs dialogs;
     // The one decision where the program writes: the rest of it writes into bas.AppDir.
     const ProgramFolders folders = locateProgramFolders(
@@ -32,9 +34,9 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
     bas.dialogs = &dialogs;
     bas.status = &StatusWindow::instance();
 
-    Gp2PsoFrm frm(bas);
+    MainWindow frm(bas);
     // The splash deletes itself when it closes after the load.
-    auto* splash = new Sobre(guarded("Form_Load", [&] {
+    auto* splash = new SplashWindow(guarded("Form_Load", [&] {
         frm.Form_Load(arguments);
         frm.show();
         if (afterShow)
@@ -44,3 +46,5 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
     const int status = QApplication::exec();
     return ProgramEndState::ended ? ProgramEndState::status : status;
 }
+
+} // namespace pistaro

@@ -5,11 +5,15 @@
 #include <QStringList>
 #include <functional>
 
-class Gp2PsoFrm;
+namespace pistaro {
+
+class MainWindow;
 
 // `arguments` are what is left of the command line after Qt took its own options, without
 // the program name. `exeDir` is the folder of the pso executable; where the program keeps its
 // files follows from it (platform/program_folders.h). `afterShow`, when set, runs once the
 // main window is shown.
 int runProgram(const QString& exeDir, const QStringList& arguments,
-               const std::function<void(Gp2PsoFrm&)>& afterShow = {});
+               const std::function<void(MainWindow&)>& afterShow = {});
+
+} // namespace pistaro

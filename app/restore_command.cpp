@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+namespace pistaro {
+
 void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                        PackControls& packs) {
     const std::optional<gamebackup::Saved> saved =
@@ -40,3 +42,5 @@ void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitL
         services.dialogs().message(QStringLiteral("Some game files could not be restored !!!") +
                                    Gp2PsoBas::CrLf2 + failed.join(Gp2PsoBas::CrLf));
 }
+
+} // namespace pistaro

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace pistaro {
+
 // File > "Restore last change...": puts back the game files saved before the last command
 // that changed them, after a question naming the files, and reads the circuit lists again.
 class WindowServices;
@@ -8,3 +11,5 @@ class TrackInfoPanel;
 
 void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                        PackControls& packs);
+
+} // namespace pistaro

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QTimer>
 
-Sobre::Sobre(std::function<void()> loadMain, QWidget* parent)
+namespace pistaro {
+
+SplashWindow::SplashWindow(std::function<void()> loadMain, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), loadMain_(std::move(loadMain)) {
     setObjectName(QStringLiteral("Sobre"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -33,16 +35,16 @@ Sobre::Sobre(std::function<void()> loadMain, QWidget* parent)
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
     timer1_->setSingleShot(true);
-    connect(timer1_, &QTimer::timeout, this, &Sobre::timer1Timer);
+    connect(timer1_, &QTimer::timeout, this, &SplashWindow::timer1Timer);
 }
 
-void Sobre::showEvent(QShowEvent* event) {
+void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (loadMain_)
         timer1_->start();
 }
 
-void Sobre::timer1Timer() {
+void SplashWindow::timer1Timer() {
     // Let the splash paint before the main window's long load starts.
     QCoreApplication::processEvents();
     auto load = std::move(loadMain_);
@@ -58,3 +60,5 @@ void Sobre::timer1Timer() {
     }
     close();
 }
+
+} // namespace pistaro

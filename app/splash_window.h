@@ -7,12 +7,14 @@
 class QLabel;
 class QTimer;
 
-class Sobre final : public QWidget {
+namespace pistaro {
+
+class SplashWindow final : public QWidget {
     Q_OBJECT
 public:
     // `loadMain` loads and shows the main window; it runs once the splash is on screen,
     // after which the splash closes and deletes itself.
-    explicit Sobre(std::function<void()> loadMain, QWidget* parent = nullptr);
+    explicit SplashWindow(std::function<void()> loadMain, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -23,3 +25,5 @@ private:
     std::function<void()> loadMain_;
     QTimer* timer1_;
 };
+
+} // namespace pistaro

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QScreen>
 
+namespace pistaro {
+
 namespace {
 QPointer<StatusWindow> sharedStatus;
 }
@@ -88,3 +90,5 @@ QString StatusWindow::line2() const {
 void StatusWindow::pump() {
     QCoreApplication::processEvents();
 }
+
+} // namespace pistaro

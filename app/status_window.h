@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace pistaro {
+
 class StatusWindow final : public QWidget, public StatusSink {
     Q_OBJECT
 public:
@@ -27,3 +29,5 @@ private:
     QLabel* label1_;
     QLabel* label2_;
 };
+
+} // namespace pistaro

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MessageBox::MessageBox(QWidget* parent) : QDialog(parent) {
+namespace pistaro {
+
+TextViewer::TextViewer(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("MessageBox"));
     setWindowTitle(QStringLiteral("Pistaro"));
     resize(560, 400);
@@ -34,7 +36,7 @@ MessageBox::MessageBox(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 }
 
-void MessageBox::setText(const QString& text) {
+void TextViewer::setText(const QString& text) {
     // Reports are built with CR LF line ends; the text box wants plain line feeds.
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -42,12 +44,14 @@ void MessageBox::setText(const QString& text) {
     text1_->setPlainText(lines);
 }
 
-QString MessageBox::text() const {
+QString TextViewer::text() const {
     return text1_->toPlainText();
 }
 
 void ShowText(const QString& text, QWidget* parent) {
-    MessageBox box(parent);
+    TextViewer box(parent);
     box.setText(text);
     box.exec();
 }
+
+} // namespace pistaro

@@ -4,10 +4,12 @@
 
 class QPlainTextEdit;
 
-class MessageBox final : public QDialog {
+namespace pistaro {
+
+class TextViewer final : public QDialog {
     Q_OBJECT
 public:
-    explicit MessageBox(QWidget* parent = nullptr);
+    explicit TextViewer(QWidget* parent = nullptr);
     void setText(const QString& text);
     QString text() const;
 
@@ -17,3 +19,5 @@ private:
 
 // Loads the viewer with `text` and shows it modally; returns when the user closes it.
 void ShowText(const QString& text, QWidget* parent = nullptr);
+
+} // namespace pistaro

@@ -3,6 +3,8 @@
 // project version in CMake; the fallbacks keep the header usable on its own.
 #include <QString>
 
+namespace pistaro {
+
 #ifndef PSO_VERSION_MAJOR
 #define PSO_VERSION_MAJOR 1
 #endif
@@ -24,3 +26,5 @@ inline QString versionText() {
         .arg(kVersionMinor)
         .arg(kVersionRevision);
 }
+
+} // namespace pistaro

@@ -111,7 +111,8 @@ bool Backup::writeManifest(QString* error) const {
             .toUtf8();
     const CopyResult written = writeReplacing(path, text);
     if (!written.ok) {
-        *error = QStringLiteral("cannot write ") + shown(path) + QStringLiteral(": ") + written.error;
+        *error =
+            QStringLiteral("cannot write ") + shown(path) + QStringLiteral(": ") + written.error;
         return false;
     }
     return true;

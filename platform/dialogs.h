@@ -16,8 +16,8 @@ public:
     virtual QString input(const QString& prompt, const QString& defaultAnswer) = 0;
     // File-open dialog; returns the chosen path, or `fileName` unchanged when cancelled
     // (the common dialog keeps its preset name on cancel).
-    virtual QString openFile(const QString& title, const QString& fileName,
-                             const QString& filter, const QString& defaultExt) = 0;
+    virtual QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                             const QString& defaultExt) = 0;
     // Folder picker; the chosen folder without trailing separator, "" when cancelled.
     virtual QString pickFolder(const QString& title, QWidget* owner) = 0;
 };

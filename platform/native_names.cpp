@@ -51,7 +51,9 @@ QStringList undecodableFiles(const QString& folder) {
     return out;
 }
 
-bool heldAsBytes(const QString& path) { return known().contains(key(path)); }
+bool heldAsBytes(const QString& path) {
+    return known().contains(key(path));
+}
 
 QByteArray encode(const QString& path) {
     const auto it = known().constFind(key(path));

@@ -9,4 +9,6 @@ public:
     int status;
 };
 
-[[noreturn]] inline void endProgram(int status) { throw ProgramEnded(status); }
+[[noreturn]] inline void endProgram(int status) {
+    throw ProgramEnded(status);
+}

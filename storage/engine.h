@@ -10,43 +10,53 @@
 #include <stdexcept>
 
 namespace dberr {
-constexpr int FileNotFound = 53;        // system: file not found (e.g. a missing definition file)
-constexpr int PermissionDenied = 70;    // system: permission denied
-constexpr int NotFound = 3024;          // database file not found
+constexpr int FileNotFound = 53;     // system: file not found (e.g. a missing definition file)
+constexpr int PermissionDenied = 70; // system: permission denied
+constexpr int NotFound = 3024;       // database file not found
 constexpr int UnrecognizedFormat = 3343;
-constexpr int AlreadyExists = 3204;     // database already exists
+constexpr int AlreadyExists = 3204; // database already exists
 constexpr int TableExists = 3010;
 constexpr int FieldDefinedTwice = 3191;
-constexpr int ItemNotFound = 3265;      // table, field or index not in the collection
+constexpr int ItemNotFound = 3265; // table, field or index not in the collection
 constexpr int AlreadyInCollection = 3266;
 constexpr int PrimaryKeyExists = 3283;
 constexpr int IndexExists = 3284;
-constexpr int Locked = 3262;            // table or database locked by another user ("in use")
-constexpr int InvalidFieldType = 3259;  // unknown field type code (0)
+constexpr int Locked = 3262;           // table or database locked by another user ("in use")
+constexpr int InvalidFieldType = 3259; // unknown field type code (0)
 constexpr int NoCurrentRecord = 3021;
-constexpr int DuplicateKey = 3022;      // unique index violated
+constexpr int DuplicateKey = 3022; // unique index violated
 constexpr int UpdateWithoutEdit = 3020;
-constexpr int ReadOnly = 3027;          // database or object is read-only
-constexpr int NoCurrentIndex = 3019;    // seek without a current index
-constexpr int NoFieldDefined = 3264;    // an index without fields
-constexpr int ObjectClosed = 3420;      // the database or recordset was closed
-constexpr int TypeMismatch = 3421;      // a value that does not fit the field's type
-constexpr int Generic = 3000;           // any other engine failure
+constexpr int ReadOnly = 3027;       // database or object is read-only
+constexpr int NoCurrentIndex = 3019; // seek without a current index
+constexpr int NoFieldDefined = 3264; // an index without fields
+constexpr int ObjectClosed = 3420;   // the database or recordset was closed
+constexpr int TypeMismatch = 3421;   // a value that does not fit the field's type
+constexpr int Generic = 3000;        // any other engine failure
 } // namespace dberr
 
 class DbError final : public std::runtime_error {
 public:
     DbError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), number(number),
-          description(description) {}
+        : std::runtime_error(description.toStdString()), number(number), description(description) {}
     int number;
     QString description;
 };
 
 // Field type codes of the definition files (the position in the type word table).
 enum class FieldType {
-    Invalid = 0, Boolean = 1, Byte = 2, Integer = 3, Long = 4, Currency = 5, Single = 6,
-    Double = 7, Date = 8, Binary = 9, Text = 10, LongBinary = 11, Memo = 12
+    Invalid = 0,
+    Boolean = 1,
+    Byte = 2,
+    Integer = 3,
+    Long = 4,
+    Currency = 5,
+    Single = 6,
+    Double = 7,
+    Date = 8,
+    Binary = 9,
+    Text = 10,
+    LongBinary = 11,
+    Memo = 12
 };
 
 struct FieldDef {

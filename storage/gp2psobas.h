@@ -10,17 +10,17 @@
 #include <memory>
 
 struct Gp2PsoBas {
-    QString Gp2Dir;  // game folder, ends in the native separator once validated
-    QString AppDir;  // program folder, no trailing separator: where the program writes
+    QString Gp2Dir; // game folder, ends in the native separator once validated
+    QString AppDir; // program folder, no trailing separator: where the program writes
     // An installed program reads its help pages from the installed data and starts sumfix
     // from beside pso; empty means AppDir (a program folder that holds everything).
     QString DataDir;
     QString ExeDir;
     QString DbName = QStringLiteral("pso.mdb");
 
-    QString CurrentFile;     // full path of the circuit whose record is loaded
-    QString SelectedFile;    // circuit last selected in a list
-    QByteArray InfoText;     // its 4096-byte info area, or empty
+    QString CurrentFile;  // full path of the circuit whose record is loaded
+    QString SelectedFile; // circuit last selected in a list
+    QByteArray InfoText;  // its 4096-byte info area, or empty
     bool OriginalTrack = false;
     QByteArray CarSetupInfo; // 96 setup bytes, or empty
 
@@ -54,6 +54,6 @@ struct Gp2PsoBas {
     QString dataDir() const { return DataDir.isEmpty() ? AppDir : DataDir; }
     QString exeDir() const { return ExeDir.isEmpty() ? AppDir : ExeDir; }
 
-    Dialogs* dialogs = nullptr;  // never null while the program runs
+    Dialogs* dialogs = nullptr; // never null while the program runs
     StatusSink* status = nullptr;
 };

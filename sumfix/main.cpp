@@ -21,14 +21,12 @@ struct Checksum final {
     std::uint16_t rot = 0;
 };
 
-int report(const char* format, const char* program, const char* file)
-{
+int report(const char* format, const char* program, const char* file) {
     std::fprintf(stderr, format, program, file);
     return 1;
 }
 
-bool writeWord(std::FILE* f, std::uint16_t value)
-{
+bool writeWord(std::FILE* f, std::uint16_t value) {
     const unsigned char bytes[2] = {static_cast<unsigned char>(value & 0xFF),
                                     static_cast<unsigned char>(value >> 8)};
     return std::fwrite(bytes, 1, sizeof bytes, f) == sizeof bytes;
@@ -36,8 +34,7 @@ bool writeWord(std::FILE* f, std::uint16_t value)
 
 // Reads exactly `length` bytes from the current position. Returns false when
 // the file ends early or a read fails, so no made-up trailer gets written.
-bool checksumBody(std::FILE* f, long length, Checksum& out)
-{
+bool checksumBody(std::FILE* f, long length, Checksum& out) {
     unsigned char chunk[kChunkSize];
     // The plain sum is kept wide and cut to 16 bits at the end; that keeps it
     // off the rotating checksum's serial dependency chain.
@@ -61,8 +58,7 @@ bool checksumBody(std::FILE* f, long length, Checksum& out)
     return true;
 }
 
-int fixFile(const char* program, const char* path)
-{
+int fixFile(const char* program, const char* path) {
     std::FILE* f = std::fopen(path, "rb+");
     if (!f)
         return report("%s: cannot open %s for update\n", program, path);
@@ -100,8 +96,7 @@ int fixFile(const char* program, const char* path)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const char* program = (argc > 0 && argv[0]) ? argv[0] : "sumfix";
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s filename\n", program);

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace pistaro {
+
 FileListBox::FileListBox(const QString& pattern, QWidget* parent)
     : QListWidget(parent), pattern_(pattern) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -28,9 +30,8 @@ void FileListBox::refresh() {
     blockSignals(true);
     clear();
     if (!folder_.isEmpty()) {
-        const QRegularExpression re(
-            QRegularExpression::wildcardToRegularExpression(pattern_),
-            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern_),
+                                    QRegularExpression::CaseInsensitiveOption);
         // Sorted without regard to case (ties by exact name); the folded names are made
         // once, as a folder may hold thousands of circuits.
         std::vector<std::pair<QString, QString>> keyed;
@@ -89,3 +90,5 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
     if (currentRow() != before && !selectedName().isEmpty())
         emit fileClicked();
 }
+
+} // namespace pistaro

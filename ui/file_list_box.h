@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QString>
 
+namespace pistaro {
+
 class FileListBox final : public QListWidget {
     Q_OBJECT
 public:
@@ -13,13 +15,13 @@ public:
     QString path() const { return folder_; }
     void setPath(const QString& folder); // re-reads the folder
     QString pattern() const { return pattern_; }
-    void refresh();                       // re-reads the folder, keeps the selection by name
+    void refresh(); // re-reads the folder, keeps the selection by name
 
     int count() const { return QListWidget::count(); }
-    QString fileName(int row) const;      // "" when out of range
-    QString selectedName() const;         // "" when nothing is selected
+    QString fileName(int row) const; // "" when out of range
+    QString selectedName() const;    // "" when nothing is selected
     int listIndex() const { return currentRow(); }
-    void setListIndex(int row);           // selects a row (-1: none), emits activated signal
+    void setListIndex(int row); // selects a row (-1: none), emits activated signal
     int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
 
 signals:
@@ -33,3 +35,5 @@ private:
     QString folder_;
     QString pattern_;
 };
+
+} // namespace pistaro

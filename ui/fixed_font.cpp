@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 
+namespace pistaro {
+
 bool advancesEvenly(const QFont& font) {
     const QFontMetrics fm(font);
     const int blank = fm.horizontalAdvance(QLatin1Char(' '));
@@ -25,3 +27,5 @@ QFont evenFixedFont() {
     }
     return system;
 }
+
+} // namespace pistaro

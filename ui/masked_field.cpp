@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace pistaro {
+
 QLineEdit* makeMaskedField(const QString& mask, QWidget* parent, const char* name) {
     auto* e = named(new QLineEdit(parent), name);
     QString qtMask;
@@ -42,3 +44,5 @@ void setMaskedDigits(QLineEdit* field, const QString& digits) {
             d += c;
     field->setText(d);
 }
+
+} // namespace pistaro

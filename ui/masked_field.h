@@ -4,7 +4,11 @@
 #include <QLineEdit>
 #include <QString>
 
+namespace pistaro {
+
 // mask uses '#' for a digit position, other characters are literal ("#:##.###").
 QLineEdit* makeMaskedField(const QString& mask, QWidget* parent, const char* name);
 QString maskedDigits(const QLineEdit* field);
 void setMaskedDigits(QLineEdit* field, const QString& digits);
+
+} // namespace pistaro

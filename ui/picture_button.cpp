@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QToolButton>
 
+namespace pistaro {
+
 QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon,
                            QStyle::StandardPixmap fallback) {
     auto* b = named(new QToolButton(parent), name);
@@ -14,3 +16,5 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, c
         QIcon::fromTheme(QString::fromLatin1(icon), parent->style()->standardIcon(fallback)));
     return b;
 }
+
+} // namespace pistaro

@@ -6,5 +6,9 @@
 class QToolButton;
 class QWidget;
 
+namespace pistaro {
+
 QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon,
                            QStyle::StandardPixmap fallback);
+
+} // namespace pistaro

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace pistaro {
+
 class WindowServices {
 public:
     virtual ~WindowServices() = default;
@@ -22,3 +24,5 @@ public:
     // The desktop's text editor for a text file, whatever its extension.
     virtual void openInTextEditor(const QString& file) = 0;
 };
+
+} // namespace pistaro

@@ -82,8 +82,8 @@ void drawText(Canvas& c, const std::string& text, int x0, int y0, int scale, std
             for (int r = 0; r < 7; ++r)
                 for (int col = 0; col < 5; ++col)
                     if (g.rows[std::size_t(r)] & (0x10 >> col))
-                        c.fill(x0 + int(i) * 6 * scale + col * scale, y0 + r * scale, scale,
-                               scale, colour);
+                        c.fill(x0 + int(i) * 6 * scale + col * scale, y0 + r * scale, scale, scale,
+                               colour);
         }
 }
 

@@ -11,6 +11,9 @@
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
+
+namespace pistaro {
+
 class WindowServices;
 
 class LapTimeTable final : public QDialog {
@@ -51,3 +54,5 @@ private:
     WindowServices& services_;
     QString database_;
 };
+
+} // namespace pistaro

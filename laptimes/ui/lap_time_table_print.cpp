@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QPushButton>
 
+namespace pistaro {
+
 QString LapTimeTable::printFilePath() const {
     return QDir::toNativeSeparators(services_.bas().AppDir + QStringLiteral("/print.spl"));
 }
@@ -36,3 +38,5 @@ void LapTimeTable::TablePrint_Click() {
         services_.dialogs().message(notWrittenMessage(path, written.error) +
                                     QStringLiteral(" !!!"));
 }
+
+} // namespace pistaro

@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace pistaro {
+
 const QStringList& LapTimeTable::columnFields() {
     static const QStringList fields{QStringLiteral("Name"), QStringLiteral("Warm up time"),
                                     QStringLiteral("Practice Time"),
@@ -107,3 +109,5 @@ int LapTimeTable::exec() {
     } while (showAgain_);
     return result;
 }
+
+} // namespace pistaro

@@ -12,11 +12,13 @@
 #include "laptimes/usage_statistics.h"
 #include "platform/dialogs.h"
 #include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "setups/ui/setup_transfer.h"
 #include "storage/settings_row.h"
 #include "trackfile/ui/panel_reload.h"
+#include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QCoreApplication>
@@ -24,8 +26,20 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 
 #include <stdexcept>
+
+namespace pistaro {
+
+Launcher::Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfer& setups,
+                   LogImport& logImport, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), setups_(setups), logImport_(logImport) {
+    setObjectName(QStringLiteral("Launcher"));
+    Command4 = named(new QPushButton(QStringLiteral("&Launch GP2"), parent), "Command4");
+    Command4->setToolTip(QStringLiteral("Run Gp2"));
+    connect(Command4, &QPushButton::clicked, this, GUARDED_HANDLER(Launch));
+}
 
 namespace {
 
@@ -95,7 +109,9 @@ void Launcher::FileLog_Click() {
     Gp2PsoBas& bas = services_.bas();
     UsageStatistics usage;
     ignoreFailure("reading the usage statistics", [&] { usage = readUsage(settingsRow(bas)); });
-    Log log(services_.window());
+    LogWindow log(services_.window());
     log.showStatistics(usage.execution, usage.firstUse, usage.lastUse, usage.secondsRunning);
     log.exec();
 }
+
+} // namespace pistaro

@@ -4,6 +4,9 @@
 
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class SetupTransfer;
 class TrackInfoPanel;
@@ -25,3 +28,5 @@ private:
     SetupTransfer& setups_;
     LogImport& logImport_;
 };
+
+} // namespace pistaro

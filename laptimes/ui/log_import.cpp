@@ -11,6 +11,7 @@
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
@@ -18,14 +19,27 @@
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
+#include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include <optional>
+
+namespace pistaro {
+
+LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                     QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+    setObjectName(QStringLiteral("LogImport"));
+    GetGp2Lap =
+        named(new QPushButton(QStringLiteral("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
+    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_HANDLER(Import));
+}
 
 namespace {
 
@@ -91,8 +105,8 @@ void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, Recor
 
 RecordingView& LogImport::recordingWindow() {
     if (!recording_) {
-        recording_ = new Recording(services_.window());
-        connect(recording_, &Recording::closedByOk, this, &LogImport::recordClosedByOk);
+        recording_ = new RecordingWindow(services_.window());
+        connect(recording_, &RecordingWindow::closedByOk, this, &LogImport::recordClosedByOk);
     }
     return *recording_;
 }
@@ -135,3 +149,5 @@ void LogImport::Import() {
                            "next game."));
     reloadSelectedCircuit(services_.bas(), panel_);
 }
+
+} // namespace pistaro

@@ -4,8 +4,11 @@
 
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
-class Recording;
+class RecordingWindow;
 class RecordingView;
 class TrackInfoPanel;
 class CircuitLists;
@@ -29,5 +32,7 @@ private:
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
-    Recording* recording_ = nullptr;
+    RecordingWindow* recording_ = nullptr;
 };
+
+} // namespace pistaro

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace pistaro {
+
 namespace {
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -19,7 +21,7 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-Log::Log(QWidget* parent) : QDialog(parent) {
+LogWindow::LogWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Log"));
     setWindowTitle(QStringLiteral("Log"));
     setModal(true);
@@ -66,10 +68,12 @@ Log::Log(QWidget* parent) : QDialog(parent) {
     setMinimumWidth(320);
 }
 
-void Log::showStatistics(const QString& execution, const QString& firstUse, const QString& lastUse,
-                         qint64 secondsRunning) {
+void LogWindow::showStatistics(const QString& execution, const QString& firstUse,
+                               const QString& lastUse, qint64 secondsRunning) {
     times_->setText(execution);
     firstUse_->setText(QLatin1Char(' ') + firstUse);
     lastUse_->setText(QLatin1Char(' ') + lastUse);
     totalUse_->setText(formatTotalTime(secondsRunning));
 }
+
+} // namespace pistaro

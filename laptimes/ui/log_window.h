@@ -4,10 +4,12 @@
 
 class QLabel;
 
-class Log final : public QDialog {
+namespace pistaro {
+
+class LogWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit Log(QWidget* parent = nullptr);
+    explicit LogWindow(QWidget* parent = nullptr);
 
     // Fills the value labels from the settings' texts and the total seconds in the game.
     void showStatistics(const QString& execution, const QString& firstUse, const QString& lastUse,
@@ -19,3 +21,5 @@ private:
     QLabel* lastUse_;
     QLabel* totalUse_;
 };
+
+} // namespace pistaro

@@ -3,6 +3,8 @@
 // made by the import on first use.
 #include <QString>
 
+namespace pistaro {
+
 class RecordingView {
 public:
     virtual ~RecordingView() = default;
@@ -17,3 +19,5 @@ public:
     // main window back).
     virtual bool finish() = 0;
 };
+
+} // namespace pistaro

@@ -8,7 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-Recording::Recording(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace pistaro {
+
+RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Recording"));
     setWindowTitle(QStringLiteral("Record Status"));
     setFixedSize(440, 300);
@@ -37,7 +39,7 @@ Recording::Recording(QWidget* parent) : QWidget(parent, Qt::Window) {
     label2->setGeometry(10, 218, 280, 20);
 }
 
-void Recording::begin() {
+void RecordingWindow::begin() {
     list1_->clear();
     ok_->setEnabled(false);
     label_->setText(QStringLiteral("Please wait..."));
@@ -49,30 +51,30 @@ void Recording::begin() {
 
 // A log holds many thousand times and may hold hundreds of records: the window follows them
 // at the pace a screen can show, not once for each, which would cost far more than the log.
-bool Recording::repaintDue() const {
+bool RecordingWindow::repaintDue() const {
     return !sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintMs;
 }
 
-void Recording::pumpEvents() {
+void RecordingWindow::pumpEvents() {
     QCoreApplication::processEvents();
     sinceRepaint_.start();
 }
 
-void Recording::setTime(const QString& time) {
+void RecordingWindow::setTime(const QString& time) {
     if (!repaintDue())
         return;
     labelTime_->setText(time);
     pumpEvents();
 }
 
-void Recording::addRecord(const QString& track, const QString& time, const QString& mode) {
+void RecordingWindow::addRecord(const QString& track, const QString& time, const QString& mode) {
     list1_->addItems(recordResultLines(ParseState{track, QString(), mode, time}));
     list1_->setCurrentRow(list1_->count() - 1);
     if (repaintDue())
         pumpEvents();
 }
 
-bool Recording::finish() {
+bool RecordingWindow::finish() {
     label_->setText(QString());
     labelTime_->setText(QString());
     if (list1_->count() == 0) {
@@ -84,7 +86,7 @@ bool Recording::finish() {
     return true;
 }
 
-void Recording::closeEvent(QCloseEvent* event) {
+void RecordingWindow::closeEvent(QCloseEvent* event) {
     // Once the reading is done, closing the window by its title bar is its Ok; while it reads,
     // the window stays.
     if (ok_->isEnabled()) {
@@ -97,9 +99,11 @@ void Recording::closeEvent(QCloseEvent* event) {
     }
 }
 
-QStringList Recording::lines() const {
+QStringList RecordingWindow::lines() const {
     QStringList out;
     for (int i = 0; i < list1_->count(); ++i)
         out << list1_->item(i)->text();
     return out;
 }
+
+} // namespace pistaro

@@ -10,10 +10,12 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-class Recording final : public QWidget, public RecordingView {
+namespace pistaro {
+
+class RecordingWindow final : public QWidget, public RecordingView {
     Q_OBJECT
 public:
-    explicit Recording(QWidget* parent = nullptr);
+    explicit RecordingWindow(QWidget* parent = nullptr);
 
     // Starts a reading: empty list, Ok disabled, "Please wait...", shown and painted.
     void begin() override;
@@ -45,3 +47,5 @@ private:
     static constexpr qint64 kRepaintMs = 40;
     QElapsedTimer sinceRepaint_; // since the time label was last painted; invalid: never
 };
+
+} // namespace pistaro

@@ -8,6 +8,9 @@
 
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class TrackInfoPanel;
 class CircuitLists;
@@ -40,3 +43,5 @@ private:
     std::array<QString, 17> sources_;
     QStringList failures_;
 };
+
+} // namespace pistaro

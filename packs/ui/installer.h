@@ -6,6 +6,9 @@
 #include <QString>
 
 class QWidget;
+
+namespace pistaro {
+
 class FileListBox;
 class WindowServices;
 class TrackInfoPanel;
@@ -65,3 +68,5 @@ private:
     MenuPictures& pictures_;
     Textures& textures_;
 };
+
+} // namespace pistaro

@@ -7,19 +7,33 @@
 #include "packs/zip_extract.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "ui/file_list_box.h"
+#include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QWidget>
 
 #include <stdexcept>
+
+namespace pistaro {
+
+Installer::Installer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                     MenuPictures& pictures, Textures& textures, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists), pictures_(pictures),
+      textures_(textures) {
+    setObjectName(QStringLiteral("Installer"));
+    ZipDir = named(new FileListBox(QStringLiteral("*"), parent), "ZipDir");
+    ZipDir->hide();
+}
 
 namespace {
 
@@ -205,3 +219,5 @@ void Installer::closingSteps() {
     if (!lists_.File1->selectedName().isEmpty())
         lists_.File1_Click();
 }
+
+} // namespace pistaro

@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+namespace pistaro {
+
 namespace {
 
 // Exact lengths of the two menu pictures: 8-bit bitmaps, 1078 bytes of headers and palette.
@@ -189,3 +191,5 @@ void Installer::copyTextures(const Run& run) {
     }
     textures_.CopyJam(run.scratch, jams, InstallReport);
 }
+
+} // namespace pistaro

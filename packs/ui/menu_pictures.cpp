@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace pistaro {
+
 MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                            QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), lists_(lists) {
@@ -60,3 +62,5 @@ void MenuPictures::buildWidgets(QWidget* parent) {
         g->addWidget(which == 1 ? Clear : Clear2, 5, col + 1);
     }
 }
+
+} // namespace pistaro

@@ -10,8 +10,11 @@ class QLineEdit;
 class QPushButton;
 class QEvent;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
-class View;
+class PictureView;
 class TrackInfoPanel;
 class CircuitLists;
 
@@ -71,5 +74,7 @@ private:
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
-    View* pictureView_ = nullptr; // the window "Picture View" (modal), made on first use
+    PictureView* pictureView_ = nullptr; // the window "Picture View" (modal), made on first use
 };
+
+} // namespace pistaro

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+namespace pistaro {
+
 PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                            QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), lists_(lists) {
@@ -83,3 +85,5 @@ QString PackControls::acceptedPackName() {
     services_.dialogs().message(packNameRefusal(name));
     return {};
 }
+
+} // namespace pistaro

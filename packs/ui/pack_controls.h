@@ -11,6 +11,9 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class TrackInfoPanel;
 class CircuitLists;
@@ -65,3 +68,5 @@ private:
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
 };
+
+} // namespace pistaro

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-View::View(QWidget* parent) : QDialog(parent) {
+namespace pistaro {
+
+PictureView::PictureView(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("View"));
     setWindowTitle(QStringLiteral("Picture View"));
     resize(664, 548);
@@ -32,11 +34,11 @@ View::View(QWidget* parent) : QDialog(parent) {
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void View::setPicture(const QPixmap& picture) {
+void PictureView::setPicture(const QPixmap& picture) {
     image1_->setPixmap(picture);
 }
 
-bool View::eventFilter(QObject* watched, QEvent* event) {
+bool PictureView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == image1_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         image1Click();
@@ -45,7 +47,7 @@ bool View::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void View::image1Click() {
+void PictureView::image1Click() {
     image1_->hide();
     QCoreApplication::processEvents();
 
@@ -64,7 +66,7 @@ void View::image1Click() {
     image1_->show();
 }
 
-void View::switchWindowState() {
+void PictureView::switchWindowState() {
     const QSize before = size();
     if (isMaximized()) {
         showNormal();
@@ -87,3 +89,5 @@ void View::switchWindowState() {
         }
     }
 }
+
+} // namespace pistaro

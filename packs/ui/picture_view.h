@@ -7,10 +7,12 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class View final : public QDialog {
+namespace pistaro {
+
+class PictureView final : public QDialog {
     Q_OBJECT
 public:
-    explicit View(QWidget* parent = nullptr);
+    explicit PictureView(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture);
 
 protected:
@@ -25,3 +27,5 @@ private:
     QPushButton* ok_;
     QRect normalGeometry_;
 };
+
+} // namespace pistaro

@@ -7,6 +7,9 @@
 class QListWidget;
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class TrackInfoPanel;
 
@@ -31,3 +34,5 @@ private:
     WindowServices& services_;
     TrackInfoPanel& panel_;
 };
+
+} // namespace pistaro

@@ -4,13 +4,29 @@
 
 #include "packs/texture_list.h"
 #include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+
+namespace pistaro {
+
+Textures::Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel) {
+    setObjectName(QStringLiteral("Textures"));
+    CheckJams = named(new QPushButton(QStringLiteral("Check &Jams"), parent), "CheckJams");
+    CheckJams->setToolTip(QStringLiteral("Change Track"));
+    CheckJams->setEnabled(false);
+    connect(CheckJams, &QPushButton::clicked, this, GUARDED_HANDLER(CheckJams_Click));
+    JamList = named(new QListWidget(parent), "JamList");
+    JamList->hide();
+}
 
 namespace {
 
@@ -69,3 +85,5 @@ void Textures::JamsCheck() {
         services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
                                     Gp2PsoBas::CrLf + missing);
 }
+
+} // namespace pistaro

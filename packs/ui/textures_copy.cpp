@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QListWidget>
 
+namespace pistaro {
+
 namespace {
 
 // The list comes from a circuit file anyone may have made: past this many places the rest are
@@ -93,3 +95,5 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
                       .arg(kMaxTextureCopies) +
                   crLf;
 }
+
+} // namespace pistaro

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+namespace pistaro {
+
 namespace {
 const QString kTitle = QStringLiteral("Pistaro");
 
@@ -42,8 +44,7 @@ void QtDialogs::message(const QString& text) {
 }
 
 bool QtDialogs::askYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    owner_);
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No); // closing the box never counts as Yes
     return box.exec() == QMessageBox::Yes;
@@ -85,8 +86,8 @@ QString QtDialogs::pickFolder(const QString& title, QWidget* owner) {
     QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (!QDir(start).exists())
         start = QDir::homePath();
-    QString folder = QFileDialog::getExistingDirectory(owner ? owner : owner_.data(), title,
-                                                       start, QFileDialog::ShowDirsOnly);
+    QString folder = QFileDialog::getExistingDirectory(owner ? owner : owner_.data(), title, start,
+                                                       QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return {};
     folder = QDir::toNativeSeparators(folder);
@@ -95,3 +96,5 @@ QString QtDialogs::pickFolder(const QString& title, QWidget* owner) {
         folder.chop(1);
     return folder;
 }
+
+} // namespace pistaro

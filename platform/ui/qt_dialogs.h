@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace pistaro {
+
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* owner = nullptr);
@@ -22,3 +24,5 @@ public:
 private:
     QPointer<QWidget> owner_;
 };
+
+} // namespace pistaro

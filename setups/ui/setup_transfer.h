@@ -5,6 +5,9 @@
 
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class TrackInfoPanel;
 class CircuitLists;
@@ -41,3 +44,5 @@ private:
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
 };
+
+} // namespace pistaro

@@ -6,6 +6,8 @@
 
 #include <QPushButton>
 
+namespace pistaro {
+
 SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                              QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), lists_(lists) {
@@ -15,3 +17,5 @@ SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, Ci
     connect(ImportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ImportSetups_Click));
     connect(ExportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ExportSetups_Click));
 }
+
+} // namespace pistaro

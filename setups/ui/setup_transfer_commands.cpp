@@ -23,6 +23,8 @@
 
 #include <stdexcept>
 
+namespace pistaro {
+
 namespace {
 
 // Stores `setup` in the Tracks row of `track`; false when there is no such row.
@@ -182,3 +184,5 @@ QString SetupTransfer::exportSetups() {
     reloadSelectedCircuit(services_.bas(), panel_);
     return failures.join(Gp2PsoBas::CrLf);
 }
+
+} // namespace pistaro

@@ -4,7 +4,7 @@
 #include "platform/program_end.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
@@ -18,8 +18,10 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-DatabaseList::DatabaseList(WindowServices& services, TrackInfoPanel& panel, Settings& settings,
-                           QWidget* parent)
+namespace pistaro {
+
+DatabaseList::DatabaseList(WindowServices& services, TrackInfoPanel& panel,
+                           LapTimeDatabase& settings, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), settings_(settings) {
     setObjectName(QStringLiteral("DatabaseList"));
     buildWidgets(parent);
@@ -159,3 +161,5 @@ void DatabaseList::DeleteDatabase_Click() {
     settings_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);
 }
+
+} // namespace pistaro

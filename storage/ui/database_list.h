@@ -7,15 +7,18 @@
 class QComboBox;
 class QToolButton;
 class QWidget;
+
+namespace pistaro {
+
 class FileListBox;
 class WindowServices;
 class TrackInfoPanel;
-class Settings;
+class LapTimeDatabase;
 
 class DatabaseList final : public QObject {
     Q_OBJECT
 public:
-    DatabaseList(WindowServices& services, TrackInfoPanel& panel, Settings& settings,
+    DatabaseList(WindowServices& services, TrackInfoPanel& panel, LapTimeDatabase& settings,
                  QWidget* parent);
 
     QComboBox* DbCombo;  // editable, design-time text "pso.mdb"
@@ -44,5 +47,7 @@ private:
     QStringList listed() const; // the entries of DbCombo's list
     WindowServices& services_;
     TrackInfoPanel& panel_;
-    Settings& settings_;
+    LapTimeDatabase& settings_;
 };
+
+} // namespace pistaro

@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace pistaro {
+
 namespace {
 const QString kPickTitle = QStringLiteral("Select your Gp2 directory: ");
 }
@@ -220,3 +222,5 @@ void SetupDialog::Ok_Click() {
 void SetupDialog::Cancel_Click() {
     reject();
 }
+
+} // namespace pistaro

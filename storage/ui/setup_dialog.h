@@ -11,6 +11,8 @@ class QPushButton;
 class QRadioButton;
 struct Gp2PsoBas;
 
+namespace pistaro {
+
 class SetupDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -56,3 +58,5 @@ private:
     Gp2PsoBas& bas_;
     QString shownEmulator_; // as shown on activation: only a change is stored
 };
+
+} // namespace pistaro

@@ -5,7 +5,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/track_info_panel.h"
 
-#include "app/about_box.h"
+#include "app/about_dialog.h"
 #include "app/help_page.h"
 
 #include <QApplication>
@@ -17,9 +17,9 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+using namespace pistaro;
 
-} // namespace
+namespace {} // namespace
 
 class HelpMenuTest final : public QObject {
     Q_OBJECT
@@ -46,8 +46,10 @@ void HelpMenuTest::helpRule_data() {
         QTest::addRow("empty help.htm, %s", how) << empty << page << "help.html" << h;
         QTest::addRow("neither, %s", how) << missing << missing << "" << h;
     }
-    QTest::newRow("help.htm first") << page << page << "help.htm" << "menu";
-    QTest::newRow("both empty") << empty << empty << "" << "menu";
+    QTest::newRow("help.htm first") << page << page << "help.htm"
+                                    << "menu";
+    QTest::newRow("both empty") << empty << empty << ""
+                                << "menu";
 }
 
 void HelpMenuTest::helpRule() {
@@ -63,7 +65,7 @@ void HelpMenuTest::helpRule() {
         QVERIFY(writeFile(help + QStringLiteral("/help.htm"), htm));
     if (!html.isNull())
         QVERIFY(writeFile(help + QStringLiteral("/help.html"), html));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
     fx.dialogs.shown.clear();
@@ -78,8 +80,9 @@ void HelpMenuTest::helpRule() {
         QTest::keyClick(field, Qt::Key_F1);
     }
 
-    const QStringList expected =
-        opened.isEmpty() ? QStringList{} : QStringList{QDir::toNativeSeparators(help + "/" + opened)};
+    const QStringList expected = opened.isEmpty()
+                                     ? QStringList{}
+                                     : QStringList{QDir::toNativeSeparators(help + "/" + opened)};
     QCOMPARE(fx.opened, expected);
     QVERIFY2(fx.dialogs.shown.isEmpty(), qPrintable(fx.dialogs.shown.join(" | ")));
 }
@@ -113,7 +116,7 @@ void HelpMenuTest::homePageAndAbout() {
     }
     if (opened == QLatin1String("help"))
         opened = page;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     frm.homePageAddress = address;
     frm.show();
     frm.PSOHP->trigger();
@@ -129,8 +132,7 @@ void HelpMenuTest::homePageAndAbout() {
             return;
         modalName = modal->objectName();
         modalParent = modal->parentWidget();
-        QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("Control_2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("Control_2")), Qt::LeftButton);
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Ok")), Qt::LeftButton);
     });
     frm.HelpAbout->trigger();
@@ -144,7 +146,7 @@ void HelpMenuTest::exitRunsTheUnloadSteps() {
     MainWindowFixture fx;
     const QString packsTxt = fx.appDir() + QStringLiteral("/Packs.txt");
     QVERIFY(writeFile(packsTxt, "Season 95\r\n"));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     frm.show();
     frm.Packs->SelectedPack->addItem(QStringLiteral("Retro"));
     QTest::mouseClick(frm.Exit, Qt::LeftButton);

@@ -3,8 +3,8 @@
 // slot list is a fixed-pitch table whose columns line up.
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QStyleOption>
 #include <QTest>
+
+using namespace pistaro;
 
 namespace {
 
@@ -127,7 +129,7 @@ class MainWindowLayoutTest final : public QObject {
 private slots:
     void initTestCase() {
         fx_ = std::make_unique<MainWindowFixture>();
-        Gp2PsoFrm& frm = fx_->start();
+        MainWindow& frm = fx_->start();
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         // A circuit selected, so the panel and the file version line carry text.

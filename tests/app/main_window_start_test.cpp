@@ -14,12 +14,14 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace pistaro;
+
 class MainWindowStartTest final : public QObject {
     Q_OBJECT
 private slots:
     void startsOnTheStoredGameFolder() {
         MainWindowFixture fx;
-        Gp2PsoFrm& frm = fx.start();
+        MainWindow& frm = fx.start();
         QVERIFY2(fx.dialogs.shown.isEmpty(), qPrintable(fx.dialogs.shown.join(" | ")));
         QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
         QListWidget* slotList = frm.Lists->List1;
@@ -39,7 +41,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
         // The new database names no game folder yet: the start asks for it once.
         fx.dialogs.answers = {fx.gameDir()};
-        Gp2PsoFrm& frm = fx.start({QStringLiteral("league.mdb")});
+        MainWindow& frm = fx.start({QStringLiteral("league.mdb")});
         QVERIFY(QFile::exists(path));
         QCOMPARE(fx.bas.DbName, QStringLiteral("league.mdb"));
         QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
@@ -56,7 +58,8 @@ private slots:
         // The standard database was not touched for it.
         auto standard = Database::open(fx.appDir() + QStringLiteral("/pso.mdb"));
         QCOMPARE(standard->openTable(QStringLiteral("Parameters"))
-                     ->value(QStringLiteral("Gp2 Directory")).toString(),
+                     ->value(QStringLiteral("Gp2 Directory"))
+                     .toString(),
                  fx.gameDir());
     }
 

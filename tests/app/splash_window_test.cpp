@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace pistaro;
+
 class SplashWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -14,8 +16,8 @@ private slots:
 void SplashWindowTest::loadsMainThenCloses() {
     QWidget main;
     bool splashVisibleDuringLoad = false;
-    QPointer<Sobre> splash;
-    splash = new Sobre([&] {
+    QPointer<SplashWindow> splash;
+    splash = new SplashWindow([&] {
         splashVisibleDuringLoad = splash && splash->isVisible();
         main.show();
     });

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace pistaro;
+
 class StatusWindowTest final : public QObject {
     Q_OBJECT
 private slots:

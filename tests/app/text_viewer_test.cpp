@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace pistaro;
+
 class TextViewerTest : public QObject {
     Q_OBJECT
 private slots:
@@ -16,7 +18,7 @@ private slots:
 };
 
 void TextViewerTest::typingChangesNothing() {
-    MessageBox box;
+    TextViewer box;
     box.setText(QStringLiteral("first line\r\nsecond line"));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));

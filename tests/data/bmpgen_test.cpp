@@ -38,14 +38,14 @@ private slots:
         const QByteArray b = f.readAll();
         QCOMPARE(b.size(), size);
         QCOMPARE(b.left(2), QByteArray("BM"));
-        QCOMPARE(u32(b, 2), quint32(size));  // file size
-        QCOMPARE(u32(b, 10), 1078u);         // pixels after headers and palette
-        QCOMPARE(u32(b, 14), 40u);           // BITMAPINFOHEADER
+        QCOMPARE(u32(b, 2), quint32(size)); // file size
+        QCOMPARE(u32(b, 10), 1078u);        // pixels after headers and palette
+        QCOMPARE(u32(b, 14), 40u);          // BITMAPINFOHEADER
         QCOMPARE(int(u32(b, 18)), width);
-        QCOMPARE(int(u32(b, 22)), height);   // positive: bottom-up rows
-        QCOMPARE(u16(b, 26), quint16(1));    // planes
-        QCOMPARE(u16(b, 28), quint16(8));    // bits per pixel
-        QCOMPARE(u32(b, 30), 0u);            // uncompressed
+        QCOMPARE(int(u32(b, 22)), height); // positive: bottom-up rows
+        QCOMPARE(u16(b, 26), quint16(1));  // planes
+        QCOMPARE(u16(b, 28), quint16(8));  // bits per pixel
+        QCOMPARE(u32(b, 30), 0u);          // uncompressed
         QCOMPARE(int(u32(b, 34)), width * height);
 
         const QImage image = QImage::fromData(b, "BMP");

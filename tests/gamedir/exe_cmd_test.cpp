@@ -1,7 +1,7 @@
 #include "gamedir/emulators.h"
 #include "gamedir/exe_cmd.h"
-#include "tests/support/dos_programs.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tests/support/dos_programs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -114,7 +114,8 @@ private slots:
         QVERIFY(QDir(tmp.path()).mkpath("Grand Prix 2"));
         const QString record = tmp.filePath("record.txt");
         const QString game = writeRecorder(tmp.filePath("Grand Prix 2/Gp2.exe"), record);
-        QCOMPARE(ExeCmd::RunAndWait(game, {"a", "b"}, tmp.filePath("Grand Prix 2")).error, QString());
+        QCOMPARE(ExeCmd::RunAndWait(game, {"a", "b"}, tmp.filePath("Grand Prix 2")).error,
+                 QString());
         QCOMPARE(readRecord(record).mid(1), QStringList({"a", "b"}));
     }
 
@@ -132,7 +133,8 @@ private slots:
         qInfo("the emulator ran for %lld ms", clock.elapsed());
         QCOMPARE(QDir(game + "/Bitmaps").entryList(QDir::Files), QStringList{"MADE.TXT"});
         // A name DOS cannot hold is refused, not guessed.
-        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game).error,
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game)
+                     .error,
                  "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
     }
 
@@ -149,7 +151,8 @@ private slots:
         writeWindowsProgram(tmp.filePath("Tool.exe"));
         emulators::setWindowsEmulator(wine);
         const QString failed = ExeCmd::RunAndWait(tmp.filePath("Tool.exe"),
-                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path()).error;
+                                                  {"-x", tmp.filePath("a b.bmp")}, tmp.path())
+                                   .error;
         emulators::setWindowsEmulator({});
         QCOMPARE(failed, QString());
         QCOMPARE(readRecord(record).mid(1),

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace pistaro;
+
 namespace {
 const QString kSetupField = QStringLiteral("Car Setup Information");
 }

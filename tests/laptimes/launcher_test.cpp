@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace pistaro;
+
 namespace {
 
 const QByteArray kGameSetup(96, 'Z'); // what the game leaves in slot 2's setup
@@ -102,7 +104,7 @@ private slots:
 
 void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     fx.bas.UseGp2Lap = false;
     fx.bas.RenameLogFile = true;
     fx.bas.DeleteLogFile = true;
@@ -156,15 +158,14 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("2"));
     QCOMPARE(param(fx.bas, "First Use"), QStringLiteral("01-01-2020 10:00:00"));
     QVERIFY(kStamp.match(param(fx.bas, "Last Use")).hasMatch());
-    QCOMPARE(readFile(gameFile(fx, "lt000002.LOG")),
-             QByteArray("kept by another database"));
+    QCOMPARE(readFile(gameFile(fx, "lt000002.LOG")), QByteArray("kept by another database"));
     QCOMPARE(readFile(gameFile(fx, "Lt000003.log")), gameLog);
     QCOMPARE(tmpText(fx, "order"), QStringLiteral("game\ngame"));
 }
 
 void LauncherTest::lap_timer_run_imports_its_log() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     frm.show();
     fx.bas.UseGp2Lap = true;
     fx.bas.RenameLogFile = false;
@@ -206,7 +207,7 @@ void LauncherTest::lap_timer_run_imports_its_log() {
 // folder, and the times it holds are recorded.
 void LauncherTest::dos_lap_timer_writes_the_log_that_is_imported() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     fx.bas.UseGp2Lap = true;
     fx.bas.RenameLogFile = false;
     fx.bas.DeleteLogFile = true;
@@ -226,7 +227,7 @@ void LauncherTest::dos_lap_timer_writes_the_log_that_is_imported() {
 // imported.
 void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     fx.bas.UseGp2Lap = false;
     const QByteArray state = readFile(gameFile(fx, "f1gstate.sav"));
     emulators::setDosEmulator(fx.tmp.filePath("no-emulator"));
@@ -244,7 +245,7 @@ void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
 // A game that is not there is said so, and no launch is counted.
 void LauncherTest::missing_game_is_told_and_log_window_shows_statistics() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     fx.bas.UseGp2Lap = false;
     const QString game = gameFile(fx, "GP2.EXE");
     QVERIFY(QFile::remove(game));

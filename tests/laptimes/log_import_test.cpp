@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace pistaro;
+
 namespace {
 
 const QString kRace = QStringLiteral("Quick/non-championship/championship race");
@@ -23,9 +25,8 @@ QString slotLine(int slot) {
 }
 
 void writeLog(MainWindowFixture& fx, const QStringList& lines) {
-    QVERIFY(writeFile(
-        gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log")),
-        (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1()));
+    QVERIFY(writeFile(gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log")),
+                      (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1()));
 }
 
 QString stored(MainWindowFixture& fx, const QString& track, const QString& field) {
@@ -50,7 +51,7 @@ QStringList recordLines() {
 }
 
 // Clicks the import button; the main window is shown first so its hiding can be seen.
-void import(Gp2PsoFrm& frm) {
+void import(MainWindow& frm) {
     frm.show();
     QTest::mouseClick(frm.LapLog->GetGp2Lap, Qt::LeftButton);
 }
@@ -69,7 +70,7 @@ private slots:
 
 void LogImportTest::sample_log_records_and_waits_for_ok() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     // A circuit selected in the main window comes back into the panel afterwards.
     const QString selected = fx.circuit(QStringLiteral("monza2001.dat"));
     fx.bas.SelectedFile = selected;
@@ -120,7 +121,7 @@ void LogImportTest::sample_log_records_and_waits_for_ok() {
 
 void LogImportTest::nothing_recorded_closes_at_once() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     const int rows = testrows::trackCount(fx.bas);
 
     // The session lines come before the first slot line, so its lap belongs to no session.
@@ -148,9 +149,8 @@ void LogImportTest::monaco_and_unrecognized_circuits() {
     QVERIFY(writeFile(
         fx.circuit(QStringLiteral("f1ct05.dat")),
         samplegame::circuit(40000, samplegame::addonFields("Monaco", "Principality", 78))));
-    QVERIFY(
-        writeFile(fx.circuit(QStringLiteral("f1ct06.dat")), samplegame::circuit(12345)));
-    Gp2PsoFrm& frm = fx.start();
+    QVERIFY(writeFile(fx.circuit(QStringLiteral("f1ct06.dat")), samplegame::circuit(12345)));
+    MainWindow& frm = fx.start();
     testrows::setTrack(fx.bas, "Monte-Carlo", "Race Time", QStringLiteral("1:30.000"));
 
     writeLog(fx,
@@ -178,7 +178,7 @@ void LogImportTest::monaco_and_unrecognized_circuits() {
 
 void LogImportTest::only_better_times_replace_stored_ones() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     const QString track = samplegame::originalName(3);
     testrows::setTrack(fx.bas, track, "Warm Up Time", QStringLiteral("1:20.000"));
     testrows::setTrack(fx.bas, track, "Qualifying Time", QStringLiteral("1:30.000"));

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QTest>
 
+using namespace pistaro;
+
 class LogWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -11,7 +13,7 @@ private slots:
 
 // The Log window's value labels: counts as stored, dates after one blank, total as h:mm:ss.
 void LogWindowTest::showsStatistics() {
-    Log log;
+    LogWindow log;
     log.showStatistics(QStringLiteral("7"), QStringLiteral("12-06-2026 21:05:09"),
                        QStringLiteral("12-07-2026 10:00:00"), 43509);
     auto text = [&](const char* name) {

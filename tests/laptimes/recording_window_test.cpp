@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace pistaro;
+
 class RecordingWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -14,7 +16,7 @@ private slots:
 };
 
 void RecordingWindowTest::recordsAndWaitsForOk() {
-    Recording r;
+    RecordingWindow r;
     QCOMPARE(r.windowTitle(), QStringLiteral("Record Status"));
     auto* ok = r.findChild<QPushButton*>(QStringLiteral("Ok"));
     auto* list = r.findChild<QListWidget*>(QStringLiteral("List1"));
@@ -46,7 +48,7 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
     QCOMPARE(label->text(), QString());
     QCOMPARE(labelTime->text(), QString());
 
-    QSignalSpy closed(&r, &Recording::closedByOk);
+    QSignalSpy closed(&r, &RecordingWindow::closedByOk);
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!r.isVisible());
     QCOMPARE(closed.count(), 1);
@@ -64,7 +66,7 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
 }
 
 void RecordingWindowTest::nothingRecordedClosesAtOnce() {
-    Recording r;
+    RecordingWindow r;
     r.begin();
     r.setTime(QStringLiteral("1:30.000"));
     QVERIFY(!r.finish());

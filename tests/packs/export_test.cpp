@@ -22,8 +22,9 @@
 #include <QProcess>
 #include <QtTest>
 
-namespace {
+using namespace pistaro;
 
+namespace {
 
 // Remembers every lower line, as the user would see them pass.
 class RecordingStatus final : public StatusSink {
@@ -31,7 +32,10 @@ public:
     void showStatus() override { visible = true; }
     void hideStatus() override { visible = false; }
     void setLine1(const QString& t) override { l1 = t; }
-    void setLine2(const QString& t) override { l2 = t; lines2 << t; }
+    void setLine2(const QString& t) override {
+        l2 = t;
+        lines2 << t;
+    }
     QString line1() const override { return l1; }
     QString line2() const override { return l2; }
     void pump() override {}
@@ -79,7 +83,7 @@ class ExportTest final : public QObject {
     QTemporaryDir home;
     std::unique_ptr<MainWindowFixture> fx;
     RecordingStatus status;
-    Gp2PsoFrm* frm = nullptr;
+    MainWindow* frm = nullptr;
     CircuitLists* lists = nullptr;
     const samplegame::Edition* edition = nullptr;
 
@@ -128,7 +132,8 @@ class ExportTest final : public QObject {
     // Overwrites the names area with other bytes and the lap bytes with zeros, so what the
     // export writes can be told from what was there.
     void scrambleExe(char T) {
-        QVERIFY(binfile::writeAt(exe(), edition->namesPos, T + QByteArray(kNamesAreaLongest + 64, '\xEE')));
+        QVERIFY(binfile::writeAt(exe(), edition->namesPos,
+                                 T + QByteArray(kNamesAreaLongest + 64, '\xEE')));
         QVERIFY(binfile::writeAt(exe(), edition->lapsPos + 1, QByteArray(16, '\0')));
     }
     QByteArray area(qsizetype n) const { return *binfile::readAt(exe(), edition->namesPos, n); }
@@ -183,8 +188,8 @@ private slots:
         exportAnswering(true);
 
         QCOMPARE(fx->dialogs.kinds, (QStringList{"yesno", "message"}));
-        QCOMPARE(fx->dialogs.shown, (QStringList{"Update your Gp2 files on selected circuits ?",
-                                                 "Gp2 Updated !!!"}));
+        QCOMPARE(fx->dialogs.shown,
+                 (QStringList{"Update your Gp2 files on selected circuits ?", "Gp2 Updated !!!"}));
         for (int slot = 1; slot <= kSlotCount; ++slot)
             QCOMPARE(readFile(slotPath(slot)),
                      slot == 7 ? readFile(fx->circuit("monza2001.dat")) : before[slot - 1]);
@@ -326,7 +331,8 @@ private slots:
         QVERIFY(program.size() < samplegame::originalLength(4));
         program.append(QByteArray(samplegame::originalLength(4) - program.size(), '\0'));
         QVERIFY(writeFile(slotPath(4), program));
-        QVERIFY(QFile(slotPath(4)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile(slotPath(4))
+                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QProcess running;
         running.start(slotPath(4), {"30"});
         QVERIFY(running.waitForStarted());
@@ -375,7 +381,8 @@ private slots:
 
     void nothingPendingOrDeclined() {
         start();
-        const QByteArray exeBefore = QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1);
+        const QByteArray exeBefore =
+            QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1);
         frm->Exporting->Export_Click();
         QCOMPARE(fx->dialogs.shown, QStringList{"Nothing to export !!!"});
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
@@ -421,9 +428,8 @@ private slots:
         assign(6, "marathon.dat");
         assign(10, "monza2001.dat");
         exportAnswering(true);
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{"Gp2 was not updated completely !!!\r\n\r\n" +
-                             refusedLapsMessage({6})});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 was not updated completely !!!\r\n\r\n" +
+                                                     refusedLapsMessage({6})});
         const QByteArray laps = lapBytes();
         QCOMPARE(int(quint8(laps[5])), samplegame::originalLaps(6));
         QCOMPARE(int(quint8(laps[9])), 53);
@@ -431,7 +437,7 @@ private slots:
     }
 
     void swappedSlotsGetEachOthersCircuit_data() {
-        QTest::addColumn<QList<int>>("targets");   // targets[i] gets the old circuit of sources[i]
+        QTest::addColumn<QList<int>>("targets"); // targets[i] gets the old circuit of sources[i]
         QTest::addColumn<QList<int>>("sources");
         QTest::newRow("swap") << QList<int>{3, 7} << QList<int>{7, 3};
         QTest::newRow("3-cycle") << QList<int>{1, 2, 5} << QList<int>{2, 5, 1};
@@ -472,8 +478,10 @@ private slots:
         QCOMPARE(lines[2], "Couldn't write the menu names and lap counts into " +
                                QDir::toNativeSeparators(fx->gameDir() + "gp2.exe") +
                                ": the file is missing");
-        QCOMPARE(lines[3], "Couldn't write menu picture 2 of slot 2: gp2hipic failed (exit status 3)");
-        QCOMPARE(lines[4], "Couldn't write menu picture 18 of slot 2: gp2hipic failed (exit status 3)");
+        QCOMPARE(lines[3],
+                 "Couldn't write menu picture 2 of slot 2: gp2hipic failed (exit status 3)");
+        QCOMPARE(lines[4],
+                 "Couldn't write menu picture 18 of slot 2: gp2hipic failed (exit status 3)");
         // The first run for slot 5 removed the tool: the second could not start it.
         QCOMPARE(lines.size(), 6);
         QVERIFY2(lines[5].startsWith("Couldn't write menu picture 21 of slot 5: Cannot start "),

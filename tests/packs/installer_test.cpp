@@ -1,14 +1,14 @@
 // Install new Track on a real main window: archives made with libzip, a jad2jam stand-in
 // script, the report compared as text, and hostile archives that must not reach outside.
+#include "packs/ui/installer.h"
+#include "packs/ui/menu_pictures.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
-#include "packs/ui/installer.h"
-#include "packs/ui/menu_pictures.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
+
+using namespace pistaro;
 
 using zipmaker::Entry;
 
@@ -38,7 +40,9 @@ class InstallerTest final : public QObject {
     QStringList viewed; // texts the report viewer showed
 
     QString scratch() const { return fx->appDir() + kSep + "tmpzip"; }
-    QString game(const QString& relative) const { return QDir::cleanPath(fx->gameDir() + relative); }
+    QString game(const QString& relative) const {
+        return QDir::cleanPath(fx->gameDir() + relative);
+    }
 
     QString archive(const QString& name, const QList<Entry>& entries) {
         const QString path = fx->tmp.filePath("downloads/" + name);
@@ -86,28 +90,27 @@ private slots:
     void circuit_pictures_textures_and_report() {
         const QByteArray circuit = dat("Monte Carlo", {"gamejams\\mc\\X.JAM", "gamejams\\pit.jam"});
         const QByteArray large(308278, 'L'), small(146278, 's');
-        const QString zip = archive("monaco.zip",
-                                    {{"monaco/MONACO.DAT", circuit},
-                                     {"MONACO1.BMP", large},
-                                     {"MONACO2.BMP", small},
-                                     {"BIG.BMP", QByteArray(308279, 'b')},
-                                     {"x.jam", "texture"},
-                                     {"PIT.JAD", "source"},
-                                     {"README.TXT", "line one\r\nline two\nlast"}});
+        const QString zip = archive("monaco.zip", {{"monaco/MONACO.DAT", circuit},
+                                                   {"MONACO1.BMP", large},
+                                                   {"MONACO2.BMP", small},
+                                                   {"BIG.BMP", QByteArray(308279, 'b')},
+                                                   {"x.jam", "texture"},
+                                                   {"PIT.JAD", "source"},
+                                                   {"README.TXT", "line one\r\nline two\nlast"}});
         install(zip);
 
         const QString circuits = fx->circuits();
         const QString expected =
-            "7 files extracted from " + zip + "\r\n\r\n" +
-            "\r\nMONACO.DAT track copied to " + circuits + kSep + "MONACO.DAT\r\n\r\n" +
+            "7 files extracted from " + zip + "\r\n\r\n" + "\r\nMONACO.DAT track copied to " +
+            circuits + kSep + "MONACO.DAT\r\n\r\n" +
             "MONACO1.BMP 640x480 menu image copied\r\n"
             "MONACO2.BMP 440x330 menu image copied\r\n"
             "PIT.JAD file converted to JAM\r\n"
             "\r\n"
-            "PIT.JAM copied to " + fx->gameDir() + "gamejams" + kSep + "\r\n" +
-            "X.JAM copied to " + fx->gameDir() + "gamejams" + kSep + "mc" + kSep + "\r\n" +
-            "\r\n\r\n" + scratch() + kSep + "README.TXT\r\n\r\n" +
-            "line one\r\nline two\r\nlast\r\n";
+            "PIT.JAM copied to " +
+            fx->gameDir() + "gamejams" + kSep + "\r\n" + "X.JAM copied to " + fx->gameDir() +
+            "gamejams" + kSep + "mc" + kSep + "\r\n" + "\r\n\r\n" + scratch() + kSep +
+            "README.TXT\r\n\r\n" + "line one\r\nline two\r\nlast\r\n";
         QCOMPARE(installer->InstallReport.split("\r\n"), expected.split("\r\n"));
         QCOMPARE(viewed, QStringList{QString(expected).replace("\r\n", "\n")});
         QCOMPARE(fx->dialogs.kinds, QStringList{"openFile"});
@@ -140,7 +143,8 @@ private slots:
         QVERIFY(writeFile(fx->circuit("Taken.dat"), "an installed circuit"));
         const QByteArray gameSlot = readFile(fx->circuit("f1ct05.dat"));
         const QByteArray circuit = dat("Re/Name");
-        const QString zip = archive("slot.zip", {{"F1CT05.DAT", circuit}, {"Z1.BMP", QByteArray(308278, 'z')}});
+        const QString zip =
+            archive("slot.zip", {{"F1CT05.DAT", circuit}, {"Z1.BMP", QByteArray(308278, 'z')}});
         // Refused: nothing after that file is done and no report is shown.
         install(zip, {QString()});
         QCOMPARE(fx->dialogs.messages(), QStringList{"Track " + zip + " was not installed !!!"});
@@ -168,7 +172,8 @@ private slots:
         QCOMPARE(readFile(fx->circuit("Taken.dat")), circuit);
         QCOMPARE(readFile(fx->circuit("f1ct05.dat")), gameSlot);
         QCOMPARE(selected(), QStringLiteral("Taken.dat"));
-        QVERIFY(installer->InstallReport.contains("F1CT05.DAT track copied to " + fx->circuit("Taken.dat")));
+        QVERIFY(installer->InstallReport.contains("F1CT05.DAT track copied to " +
+                                                  fx->circuit("Taken.dat")));
     }
 
     void read_me_choice_data() {
@@ -221,11 +226,10 @@ private slots:
     void hostile_and_unusable_archives() {
         const QString outside = fx->tmp.filePath("outside.txt");
         QVERIFY(writeFile(outside, "untouched"));
-        const QString zip = archive(
-            "evil.zip", {{"../../evil.dat", dat("Evil")},
-                         {"/abs.txt", "read me"},
-                         {"C:\\X.JAM", "texture"},
-                         {"..\\link.txt", outside.toUtf8(), Entry::Link}});
+        const QString zip = archive("evil.zip", {{"../../evil.dat", dat("Evil")},
+                                                 {"/abs.txt", "read me"},
+                                                 {"C:\\X.JAM", "texture"},
+                                                 {"..\\link.txt", outside.toUtf8(), Entry::Link}});
         install(zip);
         const QString report = installer->InstallReport;
         QVERIFY2(report.startsWith("3 files extracted from " + zip + "\r\n\r\n" +
@@ -235,7 +239,8 @@ private slots:
         QCOMPARE(readFile(outside), QByteArray("untouched"));
         QCOMPARE(QDir(fx->tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"app", "downloads", "game", "outside.txt"}));
-        QCOMPARE(QDir(scratch()).entryList(QDir::Files, QDir::Name), (QStringList{"X.JAM", "abs.txt", "evil.dat"}));
+        QCOMPARE(QDir(scratch()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"X.JAM", "abs.txt", "evil.dat"}));
 
         // A damaged archive: nothing extracted, and the message says why.
         const QString garbage = fx->tmp.filePath("downloads/garbage.zip");

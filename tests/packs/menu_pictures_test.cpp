@@ -1,15 +1,15 @@
 // The menu pictures on a real main window: the picture catalogue, the previews, the slot
 // marking, Import through the picture tool, Browse, Make, Clear, the picture view and Defrag.
-#include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/picture_tool.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,12 +20,13 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace pistaro;
 
 class MenuPicturesTest final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> fx;
-    Gp2PsoFrm* frm = nullptr;
+    MainWindow* frm = nullptr;
     MenuPictures* pics = nullptr;
     CircuitLists* lists = nullptr;
 
@@ -166,8 +167,8 @@ private slots:
         picturetool::setArchivePicture(app(), 18, small);
         pics->ImportPicture_Click(2);
         const QString target = bitmaps() + "TI Circuit Aida2.bmp";
-        QCOMPARE(picturetool::runs(app()),
-                 QStringList{tool() + "-x #18 " + bitmaps() + "f1pcsvga.bin " + bitmaps() + "tmp.bmp"});
+        QCOMPARE(picturetool::runs(app()), QStringList{tool() + "-x #18 " + bitmaps() +
+                                                       "f1pcsvga.bin " + bitmaps() + "tmp.bmp"});
         QCOMPARE(readFile(target), small);
         QCOMPARE(pics->MenuPicture2->text(), target);
         QCOMPARE(stored("TI Circuit Aida", "Menu Picture 2"), target);
@@ -193,8 +194,9 @@ private slots:
     }
 
     void importedPictureStaysInTheBitmapsFolder() {
-        QVERIFY(writeFile(fx->circuit("odd.dat"),
-                          samplegame::circuit(40000, samplegame::addonFields("../AC/DC: Ring?", "Nowhere", 50))));
+        QVERIFY(writeFile(
+            fx->circuit("odd.dat"),
+            samplegame::circuit(40000, samplegame::addonFields("../AC/DC: Ring?", "Nowhere", 50))));
         lists->File1->refresh();
         assign(5, "odd.dat");
         QCOMPARE(track(), QStringLiteral("../AC/DC: Ring?"));
@@ -210,9 +212,9 @@ private slots:
         pics->ImportPicture_Click(2);
         QVERIFY(!QFile::exists(bitmaps() + ".._AC_DC_ Ring_2.bmp"));
         QCOMPARE(pics->MenuPicture2->text(), QString());
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{"The menu picture was not imported !!!\r\n\r\n"
-                             "gp2hipic wrote no picture to " + bitmaps() + "tmp.bmp"});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"The menu picture was not imported !!!\r\n\r\n"
+                                                     "gp2hipic wrote no picture to " +
+                                                     bitmaps() + "tmp.bmp"});
     }
 
     void pictureFileName_data() {
@@ -284,7 +286,8 @@ private slots:
     void defragRunsTheTool() {
         auto* status = &fx->status;
         frm->Repair->trigger();
-        QCOMPARE(picturetool::runs(app()), QStringList{tool() + "-d " + bitmaps() + "f1pcsvga.bin"});
+        QCOMPARE(picturetool::runs(app()),
+                 QStringList{tool() + "-d " + bitmaps() + "f1pcsvga.bin"});
         QCOMPARE(status->l1, QStringLiteral("Please wait..."));
         QCOMPARE(status->l2, QStringLiteral("Defrag f1pcsvga.bin... "));
         QVERIFY(!status->visible);
@@ -294,9 +297,8 @@ private slots:
         // A tool that fails is told, and the archive was saved before it ran.
         QVERIFY(writeFile(app() + "/gp2hipic.pif", "#!/bin/sh\nexit 2\n"));
         frm->Repair->trigger();
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{"f1pcsvga.bin was not defragmented !!!\r\n\r\n"
-                             "gp2hipic failed (exit status 2)"});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"f1pcsvga.bin was not defragmented !!!\r\n\r\n"
+                                                     "gp2hipic failed (exit status 2)"});
         QCOMPARE(QDir(app() + "/backups").entryList({"* Defrag*"}, QDir::Dirs).size(), 2);
     }
 };

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace pistaro;
+
 namespace {
 
 struct Margins {
@@ -12,7 +14,7 @@ struct Margins {
     bool operator==(const Margins&) const = default;
 };
 
-Margins measure(const View& v) {
+Margins measure(const PictureView& v) {
     const auto* frame = v.findChild<QFrame*>(QStringLiteral("Frame1"));
     const auto* image = v.findChild<QLabel*>(QStringLiteral("Image1"));
     const auto* ok = v.findChild<QPushButton*>(QStringLiteral("Ok"));
@@ -30,7 +32,7 @@ private slots:
 };
 
 void PictureViewTest::toggleKeepsMargins() {
-    View v;
+    PictureView v;
     QCOMPARE(v.windowTitle(), QStringLiteral("Picture View"));
     QPixmap pm(64, 48);
     pm.fill(Qt::red);
@@ -57,7 +59,7 @@ void PictureViewTest::toggleKeepsMargins() {
 }
 
 void PictureViewTest::okCloses() {
-    View v;
+    PictureView v;
     v.show();
     QTest::mouseClick(v.findChild<QPushButton*>(QStringLiteral("Ok")), Qt::LeftButton);
     QVERIFY(!v.isVisible());

@@ -1,11 +1,11 @@
 // The slot list on a real main window: the entries start-up builds from the game's slot
 // files, assigning a circuit to a slot (Change), and Rescan dropping every assignment.
-#include "tests/support/main_window_fixture.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
+#include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace pistaro;
 
 class SlotAssignmentTest final : public QObject {
     Q_OBJECT
@@ -32,7 +34,7 @@ class SlotAssignmentTest final : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         lists = frm.Lists;
         packs = frm.Packs;
         frm.show();
@@ -54,8 +56,8 @@ private slots:
             QVERIFY(lists->SlotFile[slot].isEmpty());
             QVERIFY(!lists->SlotChanged[slot]);
         }
-        QCOMPARE(entry(7), QStringLiteral("07 Magny Cours") + QString(19, u' ') +
-                               QStringLiteral(" France"));
+        QCOMPARE(entry(7),
+                 QStringLiteral("07 Magny Cours") + QString(19, u' ') + QStringLiteral(" France"));
         QCOMPARE(laps(7), 72);
         QVERIFY(!packs->Change->isEnabled());
         QVERIFY(!packs->UpdTp->isEnabled());
@@ -66,7 +68,8 @@ private slots:
         bas.CurrentFile = QStringLiteral("untouched");
         packs->Change->setEnabled(true);
         QTest::mouseClick(packs->Change, Qt::LeftButton);
-        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
         QCOMPARE(bas.CurrentFile, QStringLiteral("untouched"));
 
         fx->dialogs.shown.clear();
@@ -77,7 +80,8 @@ private slots:
         QVERIFY(!packs->Change->isEnabled()); // selecting a circuit without a slot
         packs->Change->setEnabled(true);
         QTest::mouseClick(packs->Change, Qt::LeftButton);
-        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Select a Gp2 circuits first !!!")});
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("Select a Gp2 circuits first !!!")});
         QCOMPARE(bas.CurrentFile, fx->circuit(QStringLiteral("monza2001.dat")));
         QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
         for (int slot = 1; slot <= kSlotCount; ++slot)

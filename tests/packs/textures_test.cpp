@@ -1,7 +1,7 @@
 // Check Jams and the texture copies on a real main window and sample game folder.
+#include "packs/ui/textures.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
-#include "packs/ui/textures.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "ui/file_list_box.h"
 
@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 class TexturesTest final : public QObject {
     Q_OBJECT
@@ -18,7 +19,9 @@ class TexturesTest final : public QObject {
     std::unique_ptr<MainWindowFixture> fx;
     Textures* jams = nullptr;
 
-    QString game(const QString& relative) const { return QDir::cleanPath(fx->gameDir() + relative); }
+    QString game(const QString& relative) const {
+        return QDir::cleanPath(fx->gameDir() + relative);
+    }
     void select(const QString& file) {
         FileListBox* file1 = fx->frm->Lists->File1;
         file1->refresh();
@@ -50,7 +53,8 @@ private slots:
         QVERIFY(!jams->CheckJams->isEnabled());
         select("spa98.DAT");
         QVERIFY(jams->CheckJams->isEnabled());
-        QCOMPARE(checkOnce(), QStringLiteral("All 2 jam files used by Spa 98 exists on your system !!!"));
+        QCOMPARE(checkOnce(),
+                 QStringLiteral("All 2 jam files used by Spa 98 exists on your system !!!"));
         QCOMPARE(listed(), (QStringList{"gamejams\\TREES11.JAM", "gamejams\\track11.jam"}));
 
         // One texture missing, one empty: both listed in list order (last in the file first).
@@ -62,10 +66,12 @@ private slots:
                                   "track12.jam\r\n");
 
         // A circuit without a texture list.
-        QVERIFY(writeFile(fx->circuit("bare.dat"),
-                          samplegame::circuit(30002, samplegame::addonFields("Bare", "Nowhere", 9))));
+        QVERIFY(
+            writeFile(fx->circuit("bare.dat"),
+                      samplegame::circuit(30002, samplegame::addonFields("Bare", "Nowhere", 9))));
         select("bare.dat");
-        QCOMPARE(checkOnce(), QStringLiteral("All 0 jam files used by Bare exists on your system !!!"));
+        QCOMPARE(checkOnce(),
+                 QStringLiteral("All 0 jam files used by Bare exists on your system !!!"));
 
         // No circuit, or one that cannot be read, is said so and nothing else happens.
         fx->bas.CurrentFile.clear();
@@ -80,9 +86,14 @@ private slots:
         QVERIFY(QDir().mkpath(scratch));
         QVERIFY(writeFile(scratch + "/x.jam", "new texture"));
         QVERIFY(writeFile(game("blocked"), "a file where a folder would go"));
-        const QStringList names{"/X.JAM",       "C:\\X.JAM",        "..\\..\\X.JAM",
-                                "blocked\\X.JAM", "gamejams\\TRACKX.JAM", "Other\\x.jam",
-                                "Y.JAM",        "GameJams\\new\\deep\\X.JAM"};
+        const QStringList names{"/X.JAM",
+                                "C:\\X.JAM",
+                                "..\\..\\X.JAM",
+                                "blocked\\X.JAM",
+                                "gamejams\\TRACKX.JAM",
+                                "Other\\x.jam",
+                                "Y.JAM",
+                                "GameJams\\new\\deep\\X.JAM"};
         const QString circuit = scratch + "/T.DAT";
         QVERIFY(writeFile(circuit, samplegame::circuit(30003, {}, names)));
         QVERIFY(jams->GetJams(circuit));
@@ -100,11 +111,11 @@ private slots:
         QCOMPARE(lines[3], "X.JAM copied to " + g + "gamejams" + sep + "TRACK");
         QVERIFY2(lines[4].startsWith("X.JAM couldn't be copied to " + g + "blocked" + sep + ": "),
                  qPrintable(lines[4]));
-        QCOMPARE(lines.mid(5), (QStringList{
-                                   "X.JAM not copied to ..\\..\\X.JAM: that place is outside the game folder",
-                                   "X.JAM not copied to C:\\X.JAM: that place is outside the game folder",
-                                   "X.JAM not copied to /X.JAM: that place is outside the game folder",
-                                   ""}));
+        QCOMPARE(
+            lines.mid(5),
+            (QStringList{"X.JAM not copied to ..\\..\\X.JAM: that place is outside the game folder",
+                         "X.JAM not copied to C:\\X.JAM: that place is outside the game folder",
+                         "X.JAM not copied to /X.JAM: that place is outside the game folder", ""}));
         for (const char* copy : {"gamejams/new/deep/X.JAM", "Other/X.JAM", "gamejams/TRACK/X.JAM"})
             QCOMPARE(readFile(game(copy)), QByteArray("new texture"));
         QCOMPARE(readFile(game("blocked")), QByteArray("a file where a folder would go"));

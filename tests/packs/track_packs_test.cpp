@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 namespace {
 const QString kMonza = QStringLiteral("monza2001.dat");
@@ -31,7 +32,7 @@ class TrackPacksTest final : public QObject {
     PackControls* packs = nullptr;
 
     void start() {
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         lists = frm.Lists;
         packs = frm.Packs;
         frm.show();

@@ -12,22 +12,24 @@ private slots:
         QTest::addColumn<bool>("utf8"); // the entry's UTF-8 flag
         QTest::newRow("plain") << QByteArray("MONACO.DAT") << true << "MONACO.DAT" << false;
         QTest::newRow("in a folder") << QByteArray("track/jams/X.JAM") << true << "X.JAM" << false;
-        QTest::newRow("backslashes") << QByteArray("track\\readme.txt") << true << "readme.txt" << false;
+        QTest::newRow("backslashes")
+            << QByteArray("track\\readme.txt") << true << "readme.txt" << false;
         QTest::newRow("climbing") << QByteArray("../../evil.dat") << true << "evil.dat" << false;
         QTest::newRow("climbing backslash") << QByteArray("..\\x.dat") << true << "x.dat" << false;
         QTest::newRow("absolute") << QByteArray("/abs.dat") << true << "abs.dat" << false;
         QTest::newRow("drive and folder") << QByteArray("C:\\x.dat") << true << "x.dat" << false;
         QTest::newRow("drive only") << QByteArray("c:x.dat") << true << "x.dat" << false;
-        QTest::newRow("blank inside") << QByteArray("my track.dat") << true << "my track.dat" << false;
+        QTest::newRow("blank inside")
+            << QByteArray("my track.dat") << true << "my track.dat" << false;
         QTest::newRow("utf-8") << QByteArray("pistes/\xc3\xa9t\xc3\xa9.txt") << true
                                << QString::fromUtf8("\u00e9t\u00e9.txt") << true;
-        QTest::newRow("utf-8 bytes, no flag") << QByteArray("\xc3\xa9t\xc3\xa9.txt") << true
-                                              << QString::fromUtf8("\u251c\u2310t\u251c\u2310.txt")
-                                              << false;
-        QTest::newRow("flagged, not utf-8") << QByteArray("N\x81rburg.dat") << false << QString()
-                                            << true;
-        QTest::newRow("direction mark") << QByteArray("a\xe2\x80\xaeTAD.txt") << false << QString()
-                                        << true;
+        QTest::newRow("utf-8 bytes, no flag")
+            << QByteArray("\xc3\xa9t\xc3\xa9.txt") << true
+            << QString::fromUtf8("\u251c\u2310t\u251c\u2310.txt") << false;
+        QTest::newRow("flagged, not utf-8")
+            << QByteArray("N\x81rburg.dat") << false << QString() << true;
+        QTest::newRow("direction mark")
+            << QByteArray("a\xe2\x80\xaeTAD.txt") << false << QString() << true;
         QTest::newRow("cp437") << QByteArray("N\x81rburg.dat") << true
                                << QString::fromUtf8("N\u00fcrburg.dat") << false;
         QTest::newRow("empty") << QByteArray() << false << QString() << false;
@@ -35,7 +37,8 @@ private slots:
         QTest::newRow("dot dot") << QByteArray("..") << false << QString() << false;
         QTest::newRow("dots and blank") << QByteArray("a/.. ") << false << QString() << false;
         QTest::newRow("folder entry") << QByteArray("dir/") << false << QString() << false;
-        QTest::newRow("folder entry backslash") << QByteArray("dir\\") << false << QString() << false;
+        QTest::newRow("folder entry backslash")
+            << QByteArray("dir\\") << false << QString() << false;
         QTest::newRow("drive alone") << QByteArray("C:") << false << QString() << false;
         QTest::newRow("drive and dot dot") << QByteArray("C:..") << false << QString() << false;
         QTest::newRow("blanks") << QByteArray("  ") << false << QString() << false;

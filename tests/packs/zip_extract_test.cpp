@@ -50,7 +50,9 @@ class ZipExtractTest final : public QObject {
     QString archive;
 
     // Makes a fresh nested scratch folder (tmp/a/b/tmpzip), so climbing names have room.
-    QString tmpPath(const QString& name = {}) const { return name.isEmpty() ? dir->path() : dir->filePath(name); }
+    QString tmpPath(const QString& name = {}) const {
+        return name.isEmpty() ? dir->path() : dir->filePath(name);
+    }
 
     void make(const QList<Entry>& entries) {
         scratch = tmpPath("a/b/tmpzip");
@@ -78,13 +80,15 @@ private slots:
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
         QCOMPARE(r.written, (QStringList{"MONACO.DAT", "readme.TXT", "X.JAM"}));
-        QCOMPARE(everything(scratch), (QStringList{"MONACO.DAT", "X.JAM", "keep.bin", "readme.TXT"}));
+        QCOMPARE(everything(scratch),
+                 (QStringList{"MONACO.DAT", "X.JAM", "keep.bin", "readme.TXT"}));
         QCOMPARE(readFile(scratch + "/MONACO.DAT"), QByteArray("circuit bytes"));
         QCOMPARE(readFile(scratch + "/readme.TXT"), QByteArray("new read-me"));
         // Of two entries with one plain name the first stays, and the second is reported.
         QCOMPARE(readFile(scratch + "/X.JAM"), QByteArray("texture"));
-        QCOMPARE(extractionNotes(r), QStringLiteral("jams/other/X.JAM not extracted: its file name "
-                                                    "is that of jams\\sub\\X.JAM, which was kept\r\n"));
+        QCOMPARE(extractionNotes(r),
+                 QStringLiteral("jams/other/X.JAM not extracted: its file name "
+                                "is that of jams\\sub\\X.JAM, which was kept\r\n"));
     }
 
     void hostile_names_and_links_stay_inside() {
@@ -104,18 +108,19 @@ private slots:
         const ZipExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
         QCOMPARE(everything(tmpPath()),
-                 (QStringList{"a", "a/b", "a/b/tmpzip", "a/b/tmpzip/abs.dat",
-                              "a/b/tmpzip/evil.dat", "a/b/tmpzip/planted.dat", "a/b/tmpzip/x.dat",
-                              "outside.txt", "track.zip"}));
+                 (QStringList{"a", "a/b", "a/b/tmpzip", "a/b/tmpzip/abs.dat", "a/b/tmpzip/evil.dat",
+                              "a/b/tmpzip/planted.dat", "a/b/tmpzip/x.dat", "outside.txt",
+                              "track.zip"}));
         QCOMPARE(readFile(outside), QByteArray("untouched"));
         QVERIFY(!QFileInfo(scratch + "/planted.dat").isSymLink());
         QCOMPARE(readFile(scratch + "/planted.dat"), QByteArray("planted"));
         QCOMPARE(readFile(scratch + "/x.dat"), QByteArray("x1"));
-        QCOMPARE(extractionNotes(r), QStringLiteral("C:\\x.dat not extracted: its file name is that "
-                                                    "of ..\\x.dat, which was kept\r\n"
-                                                    ".. not extracted: no usable file name\r\n"
-                                                    "sub/. not extracted: no usable file name\r\n"
-                                                    "link.dat not extracted: it is a link\r\n"));
+        QCOMPARE(extractionNotes(r),
+                 QStringLiteral("C:\\x.dat not extracted: its file name is that "
+                                "of ..\\x.dat, which was kept\r\n"
+                                ".. not extracted: no usable file name\r\n"
+                                "sub/. not extracted: no usable file name\r\n"
+                                "link.dat not extracted: it is a link\r\n"));
     }
 
     void refuses_what_is_no_archive_or_too_big() {
@@ -146,9 +151,11 @@ private slots:
             QString notes;
         };
         const QList<Over> over{
-            {{10000, 120}, {"a.dat", "b.dat"},
+            {{10000, 120},
+             {"a.dat", "b.dat"},
              "c.txt not extracted: the archive unpacks to more than 120 bytes\r\n"},
-            {{10000, 1000, 59}, {"c.txt"},
+            {{10000, 1000, 59},
+             {"c.txt"},
              "a.dat not extracted: it unpacks to more than 59 bytes\r\n"
              "b.dat not extracted: it unpacks to more than 59 bytes\r\n"},
             {{3, 121}, {"a.dat", "b.dat", "c.txt"}, ""}, // exactly at the limits

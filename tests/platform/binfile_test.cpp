@@ -49,7 +49,8 @@ void BinfileTest::readAtPositions_data() {
     QTest::addColumn<qint64>("n");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("first byte is position 1") << qint64(1) << qint64(3) << true << QByteArray("012");
+    QTest::newRow("first byte is position 1")
+        << qint64(1) << qint64(3) << true << QByteArray("012");
     QTest::newRow("middle") << qint64(5) << qint64(2) << true << QByteArray("45");
     QTest::newRow("last byte") << qint64(10) << qint64(1) << true << QByteArray("9");
     QTest::newRow("short at the end") << qint64(8) << qint64(100) << true << QByteArray("789");
@@ -87,7 +88,9 @@ void BinfileTest::writeAtKeepsTheRest_data() {
     QTest::newRow("across the end") << qint64(9) << QByteArray("ABC") << QByteArray("01234567ABC");
     QTest::newRow("nothing") << qint64(3) << QByteArray() << QByteArray("0123456789");
     QTest::newRow("zero and high bytes") << qint64(2) << QByteArray("\x00\xff\x80", 3)
-                                         << QByteArray("0\x00\xff\x80" "456789", 10);
+                                         << QByteArray("0\x00\xff\x80"
+                                                       "456789",
+                                                       10);
 }
 
 void BinfileTest::writeAtKeepsTheRest() {

@@ -54,20 +54,28 @@ void GamepathTest::cleanup() {
 void GamepathTest::joinResolvesCase_data() {
     QTest::addColumn<QString>("relative");
     QTest::addColumn<QString>("expected"); // '/'-separated, under the game folder
-    QTest::newRow("exe upper case") << "GP2.EXE" << "gp2.exe";
-    QTest::newRow("exe mixed case") << "Gp2.exe" << "gp2.exe";
-    QTest::newRow("slot, slash") << "Circuits/F1CT01.DAT" << "circuits/f1ct01.dat";
-    QTest::newRow("slot, backslash") << "Circuits\\F1CT01.DAT" << "circuits/f1ct01.dat";
+    QTest::newRow("exe upper case") << "GP2.EXE"
+                                    << "gp2.exe";
+    QTest::newRow("exe mixed case") << "Gp2.exe"
+                                    << "gp2.exe";
+    QTest::newRow("slot, slash") << "Circuits/F1CT01.DAT"
+                                 << "circuits/f1ct01.dat";
+    QTest::newRow("slot, backslash") << "Circuits\\F1CT01.DAT"
+                                     << "circuits/f1ct01.dat";
     QTest::newRow("blank in folder name") << "CIRCUITS\\PACK ONE\\monza.dat"
                                           << "circuits/pack one/Monza.DAT";
     QTest::newRow("missing file in resolved folder") << "Circuits\\New Track.dat"
                                                      << "circuits/New Track.dat";
-    QTest::newRow("missing folder keeps the rest") << "Nothere\\GP2.EXE" << "Nothere/GP2.EXE";
-    QTest::newRow("folder with trailing separator") << "Circuits\\" << "circuits/";
+    QTest::newRow("missing folder keeps the rest") << "Nothere\\GP2.EXE"
+                                                   << "Nothere/GP2.EXE";
+    QTest::newRow("folder with trailing separator") << "Circuits\\"
+                                                    << "circuits/";
     QTest::newRow("empty components dropped") << "\\circuits\\\\/F1CT01.DAT"
                                               << "circuits/f1ct01.dat";
-    QTest::newRow("missing folder, trailing separator") << "tmpzip\\" << "tmpzip/";
-    QTest::newRow("nothing") << "" << "";
+    QTest::newRow("missing folder, trailing separator") << "tmpzip\\"
+                                                        << "tmpzip/";
+    QTest::newRow("nothing") << ""
+                             << "";
 }
 
 void GamepathTest::joinResolvesCase() {
@@ -88,13 +96,17 @@ void GamepathTest::exactNamePreferred() {
     // No exact match: the same one of the two every time, first in sorted order.
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT")), base_ + QStringLiteral("A.DAT"));
     gamepath::Listings listings;
-    QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT"), listings), base_ + QStringLiteral("A.DAT"));
-    QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat"), listings), base_ + QStringLiteral("a.dat"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT"), listings),
+             base_ + QStringLiteral("A.DAT"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat"), listings),
+             base_ + QStringLiteral("a.dat"));
     // A file made after the folder was listed is found once it is told.
     touch(tmp_->filePath(QStringLiteral("Late.dat")));
-    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings), base_ + QStringLiteral("LATE.DAT"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings),
+             base_ + QStringLiteral("LATE.DAT"));
     listings.added(base_ + QStringLiteral("Late.dat"));
-    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings), base_ + QStringLiteral("Late.dat"));
+    QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings),
+             base_ + QStringLiteral("Late.dat"));
 }
 
 void GamepathTest::baseGetsSeparator() {
@@ -135,9 +147,12 @@ void GamepathTest::resolveWholePath() {
 void GamepathTest::trailingSeparator_data() {
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("expected"); // '/'-separated
-    QTest::newRow("added") << "/games/gp2" << "/games/gp2/";
-    QTest::newRow("kept") << "/games/gp2/" << "/games/gp2/";
-    QTest::newRow("empty stays empty") << "" << "";
+    QTest::newRow("added") << "/games/gp2"
+                           << "/games/gp2/";
+    QTest::newRow("kept") << "/games/gp2/"
+                          << "/games/gp2/";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
 }
 
 void GamepathTest::trailingSeparator() {

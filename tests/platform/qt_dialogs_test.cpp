@@ -10,6 +10,8 @@
 
 #include <functional>
 
+using namespace pistaro;
+
 namespace {
 // Runs `act` on the modal dialog once it is shown (the dialogs block in exec()).
 void whenShown(std::function<void(QWidget*)> act) {
@@ -124,8 +126,8 @@ void QtDialogsTest::openFileStartsInPresetFolder() {
     QFile zip(tmp.filePath(QStringLiteral("track.zip")));
     QVERIFY(zip.open(QIODevice::WriteOnly));
     zip.close();
-    const QString preset = QDir::toNativeSeparators(tmp.path()) + QDir::separator() +
-                           QStringLiteral("*.zip");
+    const QString preset =
+        QDir::toNativeSeparators(tmp.path()) + QDir::separator() + QStringLiteral("*.zip");
     QString title, startedIn;
     QStringList filters;
     whenShown([&](QWidget* w) {
@@ -135,7 +137,7 @@ void QtDialogsTest::openFileStartsInPresetFolder() {
         startedIn = dlg->directory().absolutePath();
         filters = dlg->nameFilters();
         dlg->selectFile(QStringLiteral("track")); // typed without extension
-        static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept checks the typed name
+        static_cast<QDialog*>(dlg)->accept();     // QFileDialog::accept checks the typed name
     });
     const QString chosen = dialogs_.openFile(QStringLiteral("New track selection "), preset,
                                              QStringLiteral("*.zip"), QStringLiteral("zip"));
@@ -147,8 +149,8 @@ void QtDialogsTest::openFileStartsInPresetFolder() {
 
 void QtDialogsTest::openFileCancelKeepsPreset() {
     QTemporaryDir tmp;
-    const QString preset = QDir::toNativeSeparators(tmp.path()) + QDir::separator() +
-                           QStringLiteral("*.zip");
+    const QString preset =
+        QDir::toNativeSeparators(tmp.path()) + QDir::separator() + QStringLiteral("*.zip");
     whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     QCOMPARE(dialogs_.openFile(QStringLiteral("New track selection "), preset,
                                QStringLiteral("*.zip"), QStringLiteral("zip")),

@@ -15,9 +15,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class ReplaceFileTest final : public QObject {
     Q_OBJECT

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+using namespace pistaro;
+
 using zipmaker::Entry;
 
 namespace {

@@ -1,17 +1,17 @@
 // Circuit files too short to be circuits, taken through every command that reads or writes a
 // circuit: selected, checked for textures, saved with Update Track Info, assigned to a slot
 // and exported. Each says what it did, and no other file changes.
-#include "tests/support/catalogue_rows.h"
-#include "tests/support/file_snapshot.h"
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/picture_tool.h"
 #include "gamedir/exe_cmd.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/textures.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/file_snapshot.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 namespace {
 const QString kOdd = QStringLiteral("odd.dat");
@@ -63,7 +64,7 @@ private slots:
         QVERIFY(writeFile(fx->circuit(kOdd), bytes));
         picturetool::install(fx->appDir());
         picturetool::copyDefaultPictures(fx->appDir());
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         takeMessages();
@@ -72,7 +73,8 @@ private slots:
         CircuitLists* lists = frm.Lists;
         lists->File1->setListIndex(lists->File1->indexOf(kOdd));
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kOdd));
-        QCOMPARE(frm.Panel->Track->text(), withBlock ? QStringLiteral("Tiny") : QStringLiteral("File not recognized."));
+        QCOMPARE(frm.Panel->Track->text(),
+                 withBlock ? QStringLiteral("Tiny") : QStringLiteral("File not recognized."));
         QCOMPARE(takeMessages(), QStringList{});
 
         // Too short for a texture list: none is needed.
@@ -105,7 +107,8 @@ private slots:
         QCOMPARE(takeMessages(), QStringList{"Gp2 Updated !!!"});
         QCOMPARE(readFile(fx->circuit("f1ct05.dat")), bytes);
         QCOMPARE(readFile(fx->circuit(kOdd)), bytes);
-        QStringList changed = filesnapshot::changed(beforeExport, filesnapshot::take(fx->gameDir()));
+        QStringList changed =
+            filesnapshot::changed(beforeExport, filesnapshot::take(fx->gameDir()));
         changed.removeAll("Bitmaps/tmp.bmp"); // the picture hand-over file
         QCOMPARE(changed, (QStringList{"Circuits/f1ct05.dat", "GP2.EXE"}));
     }

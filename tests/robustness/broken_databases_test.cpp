@@ -1,14 +1,14 @@
 // Start-up on databases that are damaged, held by another program, or shared with a second
 // window: the program ends or goes on with a message that says why, and never drops a file.
+#include "platform/program_end.h"
+#include "storage/engine.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
-#include "platform/program_end.h"
-#include "storage/engine.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 #include "ui/masked_field.h"
-#include "trackfile/ui/track_info_panel.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +19,7 @@
 
 #include <sqlite3.h>
 
+using namespace pistaro;
 
 namespace {
 
@@ -37,7 +38,8 @@ QString sqliteScalar(const QString& path, const char* sql) {
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
         SQLITE_OK) {
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
             out = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
         sqlite3_finalize(st);
     }
@@ -242,7 +244,8 @@ private slots:
         const QString rows = sqliteScalar(db, "SELECT count(*) FROM Tracks");
         QVERIFY(rows.toInt() > 0);
         const int root = sqliteScalar(db, "SELECT rootpage FROM sqlite_master WHERE type = 'index' "
-                                          "AND tbl_name = 'Tracks' LIMIT 1").toInt();
+                                          "AND tbl_name = 'Tracks' LIMIT 1")
+                             .toInt();
         const int pageSize = sqliteScalar(db, "PRAGMA page_size").toInt();
         QVERIFY(root > 1 && pageSize > 0);
         QByteArray bytes = readFile(db);
@@ -286,7 +289,8 @@ private slots:
                 startExpectingTheEnd(fx);
                 QCOMPARE(fx.dialogs.messages(),
                          QStringList{"Error while reading Parameters !!!\r\n\r\nThe database '" +
-                                     QDir::toNativeSeparators(path) + "' is in use by another user."});
+                                     QDir::toNativeSeparators(path) +
+                                     "' is in use by another user."});
             } else {
                 fx.start();
                 QCOMPARE(fx.dialogs.messages(),
@@ -305,14 +309,14 @@ private slots:
     // Two windows on one catalogue: what one stores the other reads, and both close cleanly.
     void secondWindowOnTheSameDatabase() {
         MainWindowFixture fx;
-        Gp2PsoFrm& first = fx.start();
+        MainWindow& first = fx.start();
         ScriptedDialogs dialogs2;
         NullStatus status2;
         Gp2PsoBas bas2;
         bas2.AppDir = fx.appDir();
         bas2.dialogs = &dialogs2;
         bas2.status = &status2;
-        auto second = std::make_unique<Gp2PsoFrm>(bas2);
+        auto second = std::make_unique<MainWindow>(bas2);
         second->Form_Load({});
         QVERIFY(bas2.Db && bas2.TracksRs && bas2.MapsRs);
         QCOMPARE(bas2.Gp2Dir, fx.gameDir());

@@ -9,8 +9,8 @@
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,23 +25,26 @@
 
 #include <filesystem>
 
+using namespace pistaro;
+
 class BrokenInputsTest final : public QObject {
     Q_OBJECT
 private slots:
     void logWithGarbageAndAHugeLine() {
         MainWindowFixture fx;
-        Gp2PsoFrm& frm = fx.start();
+        MainWindow& frm = fx.start();
         QRandomGenerator gen(7);
         QByteArray garbage(64 * 1024, '\0');
         for (char& c : garbage)
             c = char(gen.bounded(256));
-        const QByteArray huge = "Track 03 loaded from slot file F1CT03.DAT" + QByteArray(10 << 20, 'x');
+        const QByteArray huge =
+            "Track 03 loaded from slot file F1CT03.DAT" + QByteArray(10 << 20, 'x');
         const QByteArray log = garbage + "\r\n" +
                                "Track 04 loaded from slot file F1CT04.DAT\r\n"
                                "Country: Monaco\r\n"
                                "Mode: Unlimited practice\r\n" +
-                               huge + "\r\n" + garbage +
-                               "\r\n  Lap 2, time 1:19.999\r\n" + QByteArray(5000, '\0') + "\r\n";
+                               huge + "\r\n" + garbage + "\r\n  Lap 2, time 1:19.999\r\n" +
+                               QByteArray(5000, '\0') + "\r\n";
         const QString logPath = gamepath::join(fx.gameDir(), "gp2lap.log");
         QVERIFY(writeFile(logPath, log));
         const auto before = filesnapshot::take(fx.gameDir());
@@ -70,7 +73,7 @@ private slots:
     void logLineEnds() {
         QFETCH(QByteArray, end);
         MainWindowFixture fx;
-        Gp2PsoFrm& frm = fx.start();
+        MainWindow& frm = fx.start();
         const QByteArray log = "Track 04 loaded from slot file F1CT04.DAT" + end +
                                "Country: Monaco" + end + "Mode: Unlimited practice" + end +
                                "  Lap 2, time 1:19.999" + end;
@@ -99,7 +102,7 @@ private slots:
         // Qt cannot remove this name, so the test does.
         const auto removeRaw = qScopeGuard([&] { std::filesystem::remove(raw.constData()); });
         const auto onDisk = [&] { return std::filesystem::exists(raw.constData()); };
-        Gp2PsoFrm& frm = fx.start();
+        MainWindow& frm = fx.start();
         FileListBox* files = frm.Lists->File1;
         const QString shown = QStringLiteral("b\uFFFDziers.dat");
         const int row = files->indexOf(shown);

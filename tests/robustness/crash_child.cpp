@@ -25,6 +25,8 @@
 
 #include <cstdio>
 
+using namespace pistaro;
+
 namespace {
 
 void say(const char* kind, const QString& text = {}) {
@@ -70,7 +72,7 @@ void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
         MakeDatabase(bas, QStringLiteral("pso.mdb"));
         MakeDatabase(bas, QStringLiteral("Maps.mdb"));
     } else {
-        Gp2PsoFrm frm(bas);
+        MainWindow frm(bas);
         frm.desktopOpener = [](const QString&) {};
         frm.textEditorOpener = [](const QString&) {};
         if (mode == QLatin1String("start"))

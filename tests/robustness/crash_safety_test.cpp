@@ -367,13 +367,13 @@ private slots:
         picturetool::copyDefaultPictures(tpl + QStringLiteral("/app"));
         const QString circuits = tpl + QStringLiteral("/game/Circuits/");
         for (int slot = 1; slot <= 16; ++slot)
-            QVERIFY(writeFile(circuits + addonName(slot),
-                              samplegame::circuit(150000 + slot * 1000,
-                                                  samplegame::addonFields(
-                                                      QStringLiteral("Crash Ring %1").arg(slot),
-                                                      QStringLiteral("Testland"), 40 + slot, 4000,
-                                                      slot),
-                                                  {}, slot)));
+            QVERIFY(writeFile(
+                circuits + addonName(slot),
+                samplegame::circuit(
+                    150000 + slot * 1000,
+                    samplegame::addonFields(QStringLiteral("Crash Ring %1").arg(slot),
+                                            QStringLiteral("Testland"), 40 + slot, 4000, slot),
+                    {}, slot)));
         const QStringList listing = QDir(circuits).entryList(QDir::Files, QDir::Name);
         const auto slotFile = [](const QString& run, int slot) {
             return gamepath::join(
@@ -443,16 +443,17 @@ private slots:
                      qPrintable(where + QStringLiteral(": Maps.mdb: ") + mapRows));
 
             // The backup taken before the export puts the game folder back as it was.
-            const ChildRun restored = runChild(QStringLiteral("restore"), run + QStringLiteral("/app"));
+            const ChildRun restored =
+                runChild(QStringLiteral("restore"), run + QStringLiteral("/app"));
             QVERIFY2(restored.ended, qPrintable(where + QStringLiteral(": restore did not end")));
             QVERIFY2(restored.said() == QStringList{QStringLiteral("Game files restored !!!")} ||
                          restored.said() ==
                              QStringList{QStringLiteral("There is no change to restore !!!")},
                      qPrintable(where + QStringLiteral(": ") + restored.said().join(u'|')));
-            const QStringList changed =
-                filesnapshot::changed(gameBefore, filesnapshot::take(run + QStringLiteral("/game")));
-            QVERIFY2(changed.isEmpty(),
-                     qPrintable(where + QStringLiteral(": after restoring: ") + changed.join(u' ')));
+            const QStringList changed = filesnapshot::changed(
+                gameBefore, filesnapshot::take(run + QStringLiteral("/game")));
+            QVERIFY2(changed.isEmpty(), qPrintable(where + QStringLiteral(": after restoring: ") +
+                                                   changed.join(u' ')));
         }
     }
 
@@ -463,11 +464,10 @@ private slots:
         // Two slots hold circuits the catalogue does not know: the import makes their rows.
         for (int slot : {15, 16})
             QVERIFY(writeFile(tpl + QStringLiteral("/game/Circuits/f1ct%1.dat").arg(slot),
-                              samplegame::circuit(
-                                  samplegame::originalLength(slot),
-                                  samplegame::addonFields(QStringLiteral("New Ring %1").arg(slot),
-                                                          QStringLiteral("Newland"), 50, 4000,
-                                                          slot))));
+                              samplegame::circuit(samplegame::originalLength(slot),
+                                                  samplegame::addonFields(
+                                                      QStringLiteral("New Ring %1").arg(slot),
+                                                      QStringLiteral("Newland"), 50, 4000, slot))));
         QVERIFY(writeFile(tpl + QStringLiteral("/game/gp2lap.log"), recordLog()));
 
         const QString full = copyRun(tpl);

@@ -21,6 +21,7 @@
 #include <cstring>
 #include <functional>
 
+using namespace pistaro;
 
 class FullDiskTest final : public QObject {
     Q_OBJECT

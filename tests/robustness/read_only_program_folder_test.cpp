@@ -16,6 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace pistaro;
+
 class ReadOnlyProgramFolderTest final : public QObject {
     Q_OBJECT
 
@@ -57,7 +59,7 @@ private slots:
 
     void anExistingDatabaseGoesOnWithoutMenuPictures() {
         lockAppDir();
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         QVERIFY(fx->bas.ParamsRs && fx->bas.TracksRs);
         QCOMPARE(fx->dialogs.messages().size(), 1);
         QVERIFY2(fx->dialogs.messages().first().contains(refusal()),

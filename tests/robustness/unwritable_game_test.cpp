@@ -1,16 +1,16 @@
 // Commands that write into the game folder, each with its target blocked: a folder where the
 // file should be, or a folder in the way of a new one (a mode bit does not stop root). Each
 // says what was not written, and leaves every other file as it was.
-#include "tests/support/catalogue_rows.h"
-#include "tests/support/file_snapshot.h"
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/text_viewer_closer.h"
-#include "tests/support/picture_tool.h"
-#include "tests/support/zip_maker.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
 #include "setups/ui/setup_transfer.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/file_snapshot.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
+#include "tests/support/text_viewer_closer.h"
+#include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "ui/file_list_box.h"
 
@@ -23,14 +23,17 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 class UnwritableGameTest final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> fx;
-    Gp2PsoFrm* frm = nullptr;
+    MainWindow* frm = nullptr;
 
-    QString game(const QString& relative) const { return QDir::cleanPath(fx->gameDir() + relative); }
+    QString game(const QString& relative) const {
+        return QDir::cleanPath(fx->gameDir() + relative);
+    }
 
     // Replaces a file by a folder of the same name holding one file, so it can be neither
     // written nor deleted.
@@ -144,7 +147,8 @@ private slots:
         QTest::mouseClick(frm->Packs->DeletePack, Qt::LeftButton);
         QCOMPARE(takeMessages(),
                  QStringList{"The Track Pack 'Season' was not deleted completely !!!\r\n\r\n"
-                             "These files couldn't be deleted:\r\n" + blocked});
+                             "These files couldn't be deleted:\r\n" +
+                             blocked});
         QCOMPARE(QDir(game("Circuits/Season")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{slotFileName(3)});
         QCOMPARE(readFile(blocked + "/keep.txt"), QByteArray("the user's own"));

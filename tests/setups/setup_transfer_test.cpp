@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 namespace {
 

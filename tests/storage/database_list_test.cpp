@@ -4,14 +4,16 @@
 #include "storage/database_names.h"
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/support/main_window_fixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
+
+using namespace pistaro;
 
 namespace {
 
@@ -118,7 +120,7 @@ void DatabaseListTest::deleteRules() {
 void DatabaseListTest::listsEveryDatabaseButTheMaps() {
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("Season.mdb"));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     touch(fx.appDir() + QStringLiteral("/MAPS.MDB"));
     touch(fx.appDir() + QStringLiteral("/maps.mdb"));
     touch(fx.appDir() + QStringLiteral("/Other.MDB"));
@@ -135,7 +137,7 @@ void DatabaseListTest::listsEveryDatabaseButTheMaps() {
 
 void DatabaseListTest::editingTheTextOpensNothing() {
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     list.DbCombo->setEditText(QString());
     QTest::keyClicks(list.DbCombo, QStringLiteral("typed.mdb"));
@@ -149,7 +151,7 @@ void DatabaseListTest::pickingOpensAndGuardsDelete() {
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("Season.mdb"));
     addDatabase(fx, QStringLiteral("start.mdb"));
-    Gp2PsoFrm& frm = fx.start({QStringLiteral("start.mdb")});
+    MainWindow& frm = fx.start({QStringLiteral("start.mdb")});
     DatabaseList& list = *frm.Databases;
     QCOMPARE(openName(fx.bas), QStringLiteral("start.mdb"));
 
@@ -177,7 +179,7 @@ void DatabaseListTest::cancelledGamePromptKeepsTheOpenDatabase() {
                                 fx.tmp.filePath(QStringLiteral("elsewhere")),
                                 QStringLiteral("Old.mdb"), {}, &error),
              qPrintable(error));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     list.UpdateDbList();
     fx.dialogs.answers = {QString()};
@@ -204,7 +206,7 @@ void DatabaseListTest::newDatabase() {
     QFETCH(QString, answer);
     QFETCH(QString, fileName);
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     // The new row names the game folder in use: nothing more is asked.
     fx.dialogs.answers = {answer};
@@ -237,7 +239,7 @@ void DatabaseListTest::newDatabaseRefusesNamesOutsideTheFolder_data() {
 void DatabaseListTest::newDatabaseRefusesNamesOutsideTheFolder() {
     QFETCH(QString, answer);
     MainWindowFixture fx;
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     QDir(fx.appDir()).mkdir(QStringLiteral("sub"));
     const QStringList before = QDir(fx.tmp.path()).entryList() + QDir(fx.appDir()).entryList();
     const QByteArray maps = [&] {
@@ -259,7 +261,7 @@ void DatabaseListTest::newDatabaseRefusesNamesOutsideTheFolder() {
 void DatabaseListTest::deleteRemovesAndFallsBack() {
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("Season.mdb"));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     pick(list, QStringLiteral("Season.mdb"));
     fx.dialogs.answers = {true};
@@ -277,7 +279,7 @@ void DatabaseListTest::deleteRemovesAndFallsBack() {
 void DatabaseListTest::deleteAnsweredNoKeepsEverything() {
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("Season.mdb"));
-    Gp2PsoFrm& frm = fx.start();
+    MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     pick(list, QStringLiteral("Season.mdb"));
     const Database* open = fx.bas.Db.get();
@@ -302,7 +304,7 @@ void DatabaseListTest::deleteRefusesWhatMustStay() {
     QFETCH(QString, text);
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("start.mdb"));
-    Gp2PsoFrm& frm = fx.start({QStringLiteral("start.mdb")});
+    MainWindow& frm = fx.start({QStringLiteral("start.mdb")});
     DatabaseList& list = *frm.Databases;
     touch(fx.appDir() + QStringLiteral("/ghost.mdb")); // there, but not listed
     const QStringList before = QDir(fx.appDir()).entryList();

@@ -3,7 +3,7 @@
 #include "gamedir/emulators.h"
 #include "platform/gamepath.h"
 #include "storage/engine.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "storage/ui/setup_dialog.h"
 #include "tests/support/dos_programs.h"
 #include "tests/support/main_window_fixture.h"
@@ -19,9 +19,13 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace pistaro;
+
 namespace {
 
-QString dbPath(const MainWindowFixture& fx) { return fx.appDir() + QStringLiteral("/pso.mdb"); }
+QString dbPath(const MainWindowFixture& fx) {
+    return fx.appDir() + QStringLiteral("/pso.mdb");
+}
 
 std::unique_ptr<Recordset> settingsRow(Database& db) {
     auto p = db.openTable(QStringLiteral("Parameters"));
@@ -59,7 +63,7 @@ struct Opened {
     MainWindowFixture fx;
     SetupDialog* dlg = nullptr;
     Opened() {
-        fx.frm = std::make_unique<Gp2PsoFrm>(fx.bas);
+        fx.frm = std::make_unique<MainWindow>(fx.bas);
         fx.frm->Setting->DbOpen(QStringLiteral("pso.mdb"));
         fx.bas.Gp2Version = QStringLiteral("UK English Version 1.0b");
         dlg = fx.frm->Setting->setupDialog();
@@ -95,7 +99,8 @@ void SetupDialogTest::controlsAreNamedAndCaptioned() {
     QCOMPARE(o.dlg->windowTitle(), QStringLiteral("Pistaro Setup"));
     QCOMPARE(o.dlg->findChild<QPushButton*>(QStringLiteral("Browse"))->toolTip(),
              QStringLiteral("Browse Gp2 Directory"));
-    QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(), QStringLiteral(" Log File"));
+    QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+             QStringLiteral(" Log File"));
     for (const char* name : {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3",
                              "SetupGp2Lap", "SetupDelLogFile", "SetupRenLogFile", "Frame1",
                              "QuickUpdate", "CarSetup", "DosEmulator", "Ok", "Cancel"})
@@ -143,7 +148,8 @@ void SetupDialogTest::activationLoadsTheRow() {
 
 void SetupDialogTest::lapTimerSwitchGovernsTheLogOptions() {
     Opened o;
-    setRow(o.fx.bas, {{QStringLiteral("Use Gp2Lap"), true}, {QStringLiteral("Rename Log File"), true}});
+    setRow(o.fx.bas,
+           {{QStringLiteral("Use Gp2Lap"), true}, {QStringLiteral("Rename Log File"), true}});
     o.dlg->show();
     auto* lap = o.dlg->SetupGp2Lap;
     auto* del = o.dlg->SetupDelLogFile;

@@ -18,8 +18,7 @@ struct Run final {
     QByteArray err;
 };
 
-Run runSumfix(const QStringList& args)
-{
+Run runSumfix(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(PSO_SUMFIX), args);
     Run r;
@@ -31,14 +30,12 @@ Run runSumfix(const QStringList& args)
     return r;
 }
 
-QByteArray message(const char* format, const QString& file)
-{
+QByteArray message(const char* format, const QString& file) {
     return QString::asprintf(format, PSO_SUMFIX, QFile::encodeName(file).constData()).toUtf8();
 }
 
 // A body longer than the read buffer, so chunk boundaries are crossed.
-QByteArray longBody()
-{
+QByteArray longBody() {
     QByteArray body(200000, Qt::Uninitialized);
     for (int i = 0; i < body.size(); ++i)
         body[i] = char((i * 7) % 251);
@@ -62,24 +59,23 @@ private slots:
     void failedFlushIsReported();
 };
 
-void SumfixTest::writesTrailer_data()
-{
+void SumfixTest::writesTrailer_data() {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QByteArray>("oldTrailer");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("abc") << QByteArray("abc") << QByteArray("XXXX") << QByteArray::fromHex("2601b31b");
-    QTest::newRow("four-byte file") << QByteArray() << QByteArray::fromHex("deadbeef")
-                                    << QByteArray::fromHex("00000000");
+    QTest::newRow("abc") << QByteArray("abc") << QByteArray("XXXX")
+                         << QByteArray::fromHex("2601b31b");
+    QTest::newRow("four-byte file")
+        << QByteArray() << QByteArray::fromHex("deadbeef") << QByteArray::fromHex("00000000");
     // 258 * 0xFF = 65790: only the low 16 bits stay in the sum.
     QTest::newRow("sum wraps") << QByteArray(258, char(0xFF)) << QByteArray(4, '\0')
                                << QByteArray::fromHex("fe007708");
-    QTest::newRow("longer than a read chunk") << longBody() << QByteArray::fromHex("01020304")
-                                              << QByteArray::fromHex("32741bc4");
+    QTest::newRow("longer than a read chunk")
+        << longBody() << QByteArray::fromHex("01020304") << QByteArray::fromHex("32741bc4");
 }
 
-void SumfixTest::writesTrailer()
-{
+void SumfixTest::writesTrailer() {
     QFETCH(QByteArray, body);
     QFETCH(QByteArray, oldTrailer);
     QFETCH(QByteArray, expected);
@@ -100,8 +96,7 @@ void SumfixTest::writesTrailer()
     QCOMPARE(after.right(4).toHex(), expected.toHex());
 }
 
-void SumfixTest::secondRunGivesSameTrailer()
-{
+void SumfixTest::secondRunGivesSameTrailer() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("f1gstate.sav"));
@@ -114,8 +109,7 @@ void SumfixTest::secondRunGivesSameTrailer()
     QVERIFY(first.right(4) != QByteArray::fromHex("ffffffff"));
 }
 
-void SumfixTest::shortFileIsRefusedUnchanged()
-{
+void SumfixTest::shortFileIsRefusedUnchanged() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("short.dat"));
@@ -128,8 +122,7 @@ void SumfixTest::shortFileIsRefusedUnchanged()
     QCOMPARE(readFile(path), QByteArray("abc"));
 }
 
-void SumfixTest::unopenablePath_data()
-{
+void SumfixTest::unopenablePath_data() {
     // Tests may run as root, where a read-only mode bit does not stop writing,
     // so the cases are paths that cannot be opened for update by anyone.
     QTest::addColumn<QString>("name");
@@ -138,8 +131,7 @@ void SumfixTest::unopenablePath_data()
     QTest::newRow("directory") << QStringLiteral("Circuits") << true;
 }
 
-void SumfixTest::unopenablePath()
-{
+void SumfixTest::unopenablePath() {
     QFETCH(QString, name);
     QFETCH(bool, makeDirectory);
 
@@ -157,15 +149,13 @@ void SumfixTest::unopenablePath()
     QCOMPARE(QFileInfo(path).isFile(), false);
 }
 
-void SumfixTest::wrongArgumentCount_data()
-{
+void SumfixTest::wrongArgumentCount_data() {
     QTest::addColumn<int>("count");
     QTest::newRow("none") << 0;
     QTest::newRow("two") << 2;
 }
 
-void SumfixTest::wrongArgumentCount()
-{
+void SumfixTest::wrongArgumentCount() {
     QFETCH(int, count);
 
     QTemporaryDir dir;
@@ -185,8 +175,7 @@ void SumfixTest::wrongArgumentCount()
         QCOMPARE(readFile(path), content);
 }
 
-void SumfixTest::failedFlushIsReported()
-{
+void SumfixTest::failedFlushIsReported() {
     // /dev/full accepts the buffered write and fails at the flush: the tool
     // must not call that a success.
     const QString path = QStringLiteral("/dev/full");

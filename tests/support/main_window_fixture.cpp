@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace pistaro;
+
 MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
     : previousDir_(QDir::currentPath()) {
     gameDir_ = samplegame::write(tmp.filePath(QStringLiteral("game")), options);
@@ -24,8 +26,8 @@ MainWindowFixture::~MainWindowFixture() {
     QDir::setCurrent(previousDir_);
 }
 
-Gp2PsoFrm& MainWindowFixture::start(const QStringList& arguments) {
-    frm = std::make_unique<Gp2PsoFrm>(bas);
+MainWindow& MainWindowFixture::start(const QStringList& arguments) {
+    frm = std::make_unique<MainWindow>(bas);
     frm->desktopOpener = [this](const QString& target) { opened << target; };
     frm->textEditorOpener = [this](const QString& file) { edited << file; };
     frm->Form_Load(arguments);

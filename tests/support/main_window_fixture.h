@@ -18,20 +18,20 @@ public:
     ~MainWindowFixture();
 
     // Constructs the main window and runs its load steps with `arguments`.
-    Gp2PsoFrm& start(const QStringList& arguments = {});
+    pistaro::MainWindow& start(const QStringList& arguments = {});
     // Runs the unload steps (as closing the window does) and destroys the window.
     void stop();
 
     QString gameDir() const { return gameDir_; } // with trailing separator
     QString appDir() const { return appDir_; }
-    QString circuits() const; // game folder + "Circuits", no trailing separator
+    QString circuits() const;                   // game folder + "Circuits", no trailing separator
     QString circuit(const QString& name) const; // a file in the circuits folder
 
     QTemporaryDir tmp;
     ScriptedDialogs dialogs;
     NullStatus status;
     Gp2PsoBas bas;
-    std::unique_ptr<Gp2PsoFrm> frm;
+    std::unique_ptr<pistaro::MainWindow> frm;
     QStringList opened; // what the window handed to the desktop
     QStringList edited; // what it handed to the text editor
 

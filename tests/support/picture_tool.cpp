@@ -27,15 +27,17 @@ void write(const QString& path, const QByteArray& bytes) {
 
 void install(const QString& appDir) {
     const QString script = appDir + QStringLiteral("/gp2hipic.pif");
-    write(script, QByteArrayLiteral("#!/bin/sh\n"
-                                    "dir=$(dirname \"$0\")\n"
-                                    "echo \"$0 $*\" >> \"$dir/gp2hipic.log\"\n"
-                                    "n=${2#\\#}\n"
-                                    "case \"$1\" in\n"
-                                    "  -u|-q) cp \"$4\" \"$dir/handed-$n.bmp\" ;;\n"
-                                    "  -x) [ -f \"$dir/archive-$n.bmp\" ] && cp \"$dir/archive-$n.bmp\" \"$4\" ;;\n"
-                                    "esac\n"
-                                    "exit 0\n"));
+    write(script,
+          QByteArrayLiteral(
+              "#!/bin/sh\n"
+              "dir=$(dirname \"$0\")\n"
+              "echo \"$0 $*\" >> \"$dir/gp2hipic.log\"\n"
+              "n=${2#\\#}\n"
+              "case \"$1\" in\n"
+              "  -u|-q) cp \"$4\" \"$dir/handed-$n.bmp\" ;;\n"
+              "  -x) [ -f \"$dir/archive-$n.bmp\" ] && cp \"$dir/archive-$n.bmp\" \"$4\" ;;\n"
+              "esac\n"
+              "exit 0\n"));
     QFile(script).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

@@ -30,7 +30,8 @@ bool write(const QString& path, const QList<Entry>& entries, QString* error) {
             continue;
         }
         // The buffers live in `entries` until zip_close below has read them.
-        zip_source_t* src = zip_source_buffer(za, e.data.constData(), zip_uint64_t(e.data.size()), 0);
+        zip_source_t* src =
+            zip_source_buffer(za, e.data.constData(), zip_uint64_t(e.data.size()), 0);
         if (!src)
             return fail(za, error);
         const zip_int64_t index = zip_file_add(za, e.name.constData(), src, ZIP_FL_ENC_RAW);

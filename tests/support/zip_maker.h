@@ -10,7 +10,7 @@ namespace zipmaker {
 struct Entry {
     enum Kind { File, Folder, Link };
     QByteArray name;
-    QByteArray data;     // a link's target for Link
+    QByteArray data; // a link's target for Link
     Kind kind = File;
     bool stored = false; // no compression, so the data lies in the archive as given
     bool encrypted = false;

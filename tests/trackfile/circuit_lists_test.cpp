@@ -1,11 +1,11 @@
 // The circuit file list and the slot list on a real main window: what a selection loads, the
 // focus colours, the popup menu's protection of the game's slot files, Rename and Delete.
-#include "tests/support/main_window_fixture.h"
-#include "tests/support/catalogue_rows.h"
 #include "packs/ui/menu_pictures.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace pistaro;
 
 namespace {
 const QString kMonza = QStringLiteral("monza2001.dat");
@@ -62,7 +63,8 @@ class CircuitListsTest final : public QObject {
         file1()->refresh();
     }
     QByteArray addon(const QString& track, int seed = 0) {
-        return samplegame::circuit(40000, samplegame::addonFields(track, QStringLiteral("Italy"), 53), {}, seed);
+        return samplegame::circuit(
+            40000, samplegame::addonFields(track, QStringLiteral("Italy"), 53), {}, seed);
     }
     void clearDialogs() {
         fx->dialogs.shown.clear();
@@ -73,7 +75,7 @@ class CircuitListsTest final : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         lists = frm.Lists;
         panel = frm.Panel;
         frm.show();
@@ -122,8 +124,9 @@ private slots:
         MenuPictures* pictures = fx->frm->Pictures;
         QVERIFY(!pictures->ImportPicture->isEnabled());
         QVERIFY(!pictures->ImportPicture2->isEnabled());
-        for (QWidget* w : std::initializer_list<QWidget*>{pictures->MenuPicture, pictures->Browse, pictures->Clear,
-                                                          pictures->MenuPicture2, pictures->Browse2, pictures->Clear2})
+        for (QWidget* w : std::initializer_list<QWidget*>{pictures->MenuPicture, pictures->Browse,
+                                                          pictures->Clear, pictures->MenuPicture2,
+                                                          pictures->Browse2, pictures->Clear2})
             QVERIFY(w->isEnabled());
 
         // One of the game's own circuits is shown but not edited.
@@ -149,7 +152,8 @@ private slots:
         QCOMPARE(fx->bas.SelectedFile, fx->bas.CurrentFile);
         QCOMPARE(panel->Track->text(), samplegame::originalName(5));
         QVERIFY(!panel->Track->isEnabled());
-        QVERIFY(lists->List1->toolTip().startsWith(fx->bas.CurrentFile + QStringLiteral(" - Version ")));
+        QVERIFY(lists->List1->toolTip().startsWith(fx->bas.CurrentFile +
+                                                   QStringLiteral(" - Version ")));
         QVERIFY(fx->frm->Pictures->ImportPicture->isEnabled());
         QVERIFY(fx->frm->Pictures->ImportPicture2->isEnabled());
 
@@ -227,7 +231,8 @@ private slots:
         fx->dialogs.answers << false;
         QTest::keyClick(file1(), Qt::Key_Delete);
         QCOMPARE(fx->dialogs.shown,
-                 QStringList{QStringLiteral("Are you sure you want to delete the file 'monza2001.dat' ? ")});
+                 QStringList{QStringLiteral(
+                     "Are you sure you want to delete the file 'monza2001.dat' ? ")});
         QCOMPARE(fx->dialogs.kinds, QStringList{QStringLiteral("yesno")});
         QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
 
@@ -247,8 +252,8 @@ private slots:
         lists->Delete->trigger();
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't delete ") +
-                                             fx->circuits() + QDir::separator() + kMonza + QStringLiteral(" !!!")),
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't delete ") + fx->circuits() +
+                                             QDir::separator() + kMonza + QStringLiteral(" !!!")),
                  qPrintable(messages.first()));
         QVERIFY(!fileNames().contains(kMonza));
     }
@@ -273,9 +278,9 @@ private slots:
         fx->frm->RestoreLast->trigger();
         QVERIFY(fx->dialogs.shown.value(0).startsWith(
             QStringLiteral("Restore the game files as they were before Rename on ")));
-        QVERIFY(fx->dialogs.shown.value(0).endsWith(
-            fx->circuits() + QDir::separator() + kMonza + "\r\n" + fx->circuits() +
-            QDir::separator() + "Monza.Dat (removed: it was not there)"));
+        QVERIFY(fx->dialogs.shown.value(0).endsWith(fx->circuits() + QDir::separator() + kMonza +
+                                                    "\r\n" + fx->circuits() + QDir::separator() +
+                                                    "Monza.Dat (removed: it was not there)"));
         QCOMPARE(readFile(fx->circuit(kMonza)), monza);
         QVERIFY(!QFileInfo::exists(fx->circuit(QStringLiteral("Monza.Dat"))));
         QCOMPARE(fileNames().contains(QStringLiteral("Monza.Dat")), false);
@@ -285,10 +290,14 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("created"); // "" when nothing is renamed
         QTest::addColumn<bool>("listed");     // the list shows *.DAT only
-        QTest::newRow("no extension") << QStringLiteral("Monza") << QStringLiteral("Monza.Dat") << true;
-        QTest::newRow("extension kept as typed") << QStringLiteral("Monza.dat") << QStringLiteral("Monza.dat") << true;
-        QTest::newRow("ends in dat") << QStringLiteral("tracksdat") << QStringLiteral("tracksdat") << false;
-        QTest::newRow("trimmed") << QStringLiteral("  Old Monza  ") << QStringLiteral("Old Monza.Dat") << true;
+        QTest::newRow("no extension")
+            << QStringLiteral("Monza") << QStringLiteral("Monza.Dat") << true;
+        QTest::newRow("extension kept as typed")
+            << QStringLiteral("Monza.dat") << QStringLiteral("Monza.dat") << true;
+        QTest::newRow("ends in dat")
+            << QStringLiteral("tracksdat") << QStringLiteral("tracksdat") << false;
+        QTest::newRow("trimmed") << QStringLiteral("  Old Monza  ")
+                                 << QStringLiteral("Old Monza.Dat") << true;
         QTest::newRow("cancelled") << QString() << QString() << false;
         QTest::newRow("blank") << QStringLiteral("   ") << QString() << false;
     }
@@ -335,7 +344,8 @@ private slots:
         lists->Rename->trigger();
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't rename ")), qPrintable(messages.first()));
+        QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't rename ")),
+                 qPrintable(messages.first()));
         QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
         QCOMPARE(QFileInfo(fx->circuit(QStringLiteral("empty.dat"))).size(), 0);
     }
@@ -356,7 +366,8 @@ private slots:
         lists->Rename->trigger();
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(QStringLiteral("can't be used as a file name")), qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(QStringLiteral("can't be used as a file name")),
+                 qPrintable(messages.first()));
         QVERIFY(QFileInfo::exists(fx->circuit(kMonza)));
         QVERIFY(QDir(fx->circuits() + QStringLiteral("/sub")).isEmpty());
         QCOMPARE(QDir(fx->gameDir()).entryList(QDir::Files), before);

@@ -64,21 +64,24 @@ private slots:
         QTest::addColumn<QByteArray>("start");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("empty value") << QByteArray("#GP2INFO|Name||Country|X|#") << QStringLiteral("Name") << QString();
+        QTest::newRow("empty value")
+            << QByteArray("#GP2INFO|Name||Country|X|#") << QStringLiteral("Name") << QString();
         QTest::newRow("last field closed by #")
-            << QByteArray("#GP2INFO|Name|Monza|Country|Italy#") << QStringLiteral("Country") << QStringLiteral("Italy");
+            << QByteArray("#GP2INFO|Name|Monza|Country|Italy#") << QStringLiteral("Country")
+            << QStringLiteral("Italy");
         QTest::newRow("key case matters")
             << QByteArray("#GP2INFO|name|Monza|#") << QStringLiteral("Name") << QString();
         QTest::newRow("key met first as a value")
-            << QByteArray("#GP2INFO|Country|Name|Italy|Name|Monza|#") << QStringLiteral("Name") << QStringLiteral("Italy");
-        QTest::newRow("untrimmed") << QByteArray("#GP2INFO|Name|  Monza |#") << QStringLiteral("Name")
-                                   << QStringLiteral("  Monza ");
+            << QByteArray("#GP2INFO|Country|Name|Italy|Name|Monza|#") << QStringLiteral("Name")
+            << QStringLiteral("Italy");
+        QTest::newRow("untrimmed") << QByteArray("#GP2INFO|Name|  Monza |#")
+                                   << QStringLiteral("Name") << QStringLiteral("  Monza ");
         QTest::newRow("key outside the code page")
             << QByteArray("#GP2INFO|N?me|x|#") << QString::fromUtf8("N\u4E00me") << QString();
         QTest::newRow("empty key") << kExample << QString() << QString();
-        QTest::newRow("cp1252 bytes")
-            << QByteArray("#GP2INFO|Country|Espa\xF1" "a \x80|#") << QStringLiteral("Country")
-            << QString::fromUtf8("España €");
+        QTest::newRow("cp1252 bytes") << QByteArray("#GP2INFO|Country|Espa\xF1"
+                                                    "a \x80|#")
+                                      << QStringLiteral("Country") << QString::fromUtf8("España €");
     }
     void lookups() {
         QFETCH(QByteArray, start);
@@ -101,7 +104,7 @@ private slots:
         QByteArray text = area(kExample);
         const QByteArray before = text;
         QVERIFY(!infoblock::updateDatInfo(text, "", "x"));
-        QVERIFY(!infoblock::updateDatInfo(text, "Laps", "53"));      // keys are never added
+        QVERIFY(!infoblock::updateDatInfo(text, "Laps", "53"));       // keys are never added
         QVERIFY(!infoblock::updateDatInfo(text, "country", "Spain")); // case matters
         QCOMPARE(text, before);
         QByteArray empty;

@@ -5,8 +5,8 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/info_block.h"
-#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/masked_field.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace pistaro;
 
 using namespace testrows;
 
@@ -63,7 +65,7 @@ class TrackInfoPanelTest final : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         p = frm.Panel;
         QVERIFY(bas().TracksRs);
         frm.show();

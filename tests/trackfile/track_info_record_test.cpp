@@ -4,8 +4,8 @@
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/masked_field.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/masked_field.h"
 
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/textures.h"
@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace pistaro;
 
 using namespace testrows;
 using samplegame::InfoField;
@@ -52,7 +54,7 @@ class TrackInfoRecordTest final : public QObject {
 private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
-        Gp2PsoFrm& frm = fx->start();
+        MainWindow& frm = fx->start();
         p = frm.Panel;
         QVERIFY(bas().TracksRs);
         QVERIFY(bas().MapsRs);

@@ -1,13 +1,13 @@
 // screenshot <outdir>: starts the main window on a generated sample game, offscreen, and
 // writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
 // <outdir>. Message boxes are answered by a script, so nothing waits for a user.
-#include "app/about_box.h"
+#include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "laptimes/ui/lap_time_table.h"
 #include "platform/progress.h"
 #include "platform/scripted_dialogs.h"
 #include "storage/ui/database_list.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "storage/ui/setup_dialog.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+
+using namespace pistaro;
 
 namespace {
 
@@ -69,7 +71,7 @@ int main(int argc, char** argv) {
     bas.AppDir = appDir;
     bas.dialogs = &dialogs;
     bas.status = &status;
-    Gp2PsoFrm frm(bas);
+    MainWindow frm(bas);
     frm.desktopOpener = [](const QString&) {};
     frm.textEditorOpener = [](const QString&) {};
     frm.Form_Load({});
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
     ok = save(*setup, out + QStringLiteral("/setup_dialog.png")) && ok;
     setup->hide();
 
-    Sobre1 about(&frm, [](const QString&) {});
+    AboutDialog about(&frm, [](const QString&) {});
     ok = save(about, out + QStringLiteral("/about_box.png")) && ok;
     about.hide();
 

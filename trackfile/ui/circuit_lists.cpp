@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+namespace pistaro {
+
 CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("CircuitLists"));
@@ -36,3 +38,5 @@ int CircuitLists::selectedSlot() const {
         return 0;
     return List1->row(it) + 1;
 }
+
+} // namespace pistaro

@@ -13,6 +13,9 @@ class QMenu;
 class QAction;
 class QPushButton;
 class QWidget;
+
+namespace pistaro {
+
 class FileListBox;
 class WindowServices;
 class TrackInfoPanel;
@@ -67,3 +70,5 @@ private:
     TrackInfoPanel& panel_;
     int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
 };
+
+} // namespace pistaro

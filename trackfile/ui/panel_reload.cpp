@@ -4,6 +4,8 @@
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/track_info_panel.h"
 
+namespace pistaro {
+
 void reloadSelectedCircuit(Gp2PsoBas& bas, TrackInfoPanel& panel) {
     ignoreFailure("reloading the track info panel", [&] {
         if (!bas.SelectedFile.isEmpty()) {
@@ -14,3 +16,5 @@ void reloadSelectedCircuit(Gp2PsoBas& bas, TrackInfoPanel& panel) {
         }
     });
 }
+
+} // namespace pistaro

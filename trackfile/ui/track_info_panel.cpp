@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+namespace pistaro {
+
 TrackInfoPanel::TrackInfoPanel(WindowServices& services, QWidget* parent)
     : QObject(parent), services_(services) {
     setObjectName(QStringLiteral("TrackInfoPanel"));
@@ -122,3 +124,5 @@ QString TrackInfoPanel::maskedValue(const QLineEdit* field) {
 void TrackInfoPanel::setMaskedValue(QLineEdit* field, const QString& digits) {
     setMaskedDigits(field, digits);
 }
+
+} // namespace pistaro

@@ -11,6 +11,9 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 
 class TrackInfoPanel final : public QObject {
@@ -115,3 +118,5 @@ private:
 
     WindowServices& services_;
 };
+
+} // namespace pistaro

@@ -21,6 +21,8 @@
 
 #include <cstdio>
 
+using namespace pistaro;
+
 namespace {
 
 const char* const kModes[] = {"Unlimited practice",
@@ -138,7 +140,7 @@ int main(int argc, char** argv) {
     double imported = 0;
     int rows = 0;
     {
-        Gp2PsoFrm frm(bas);
+        MainWindow frm(bas);
         frm.Form_Load({});
         if (!dialogs.shown.isEmpty())
             std::fprintf(stderr, "start-up said: %s\n", qPrintable(dialogs.shown.join(" | ")));

@@ -23,6 +23,8 @@
 #include <cstdio>
 #include <ctime>
 
+using namespace pistaro;
+
 namespace {
 
 constexpr int kCircuits = 2000;
@@ -42,7 +44,7 @@ void reportShown(qint64 startedNs) {
 }
 
 int childPso(const QString& appDir, qint64 startedNs) {
-    return runProgram(appDir, {}, [startedNs](Gp2PsoFrm&) { reportShown(startedNs); });
+    return runProgram(appDir, {}, [startedNs](MainWindow&) { reportShown(startedNs); });
 }
 
 int childBare(qint64 startedNs) {
@@ -61,14 +63,14 @@ bool prepareFolders(const QString& root, QString* appDir) {
         const QString name = QStringLiteral("Addon %1").arg(i, 4, 10, QLatin1Char('0'));
         QFile f(circuits + QStringLiteral("addon%1.dat").arg(i, 4, 10, QLatin1Char('0')));
         if (!f.open(QIODevice::WriteOnly) ||
-            f.write(samplegame::circuit(20000 + i, samplegame::addonFields(name, "Nowhere", 50),
-                                        {}, i)) < 0)
+            f.write(samplegame::circuit(20000 + i, samplegame::addonFields(name, "Nowhere", 50), {},
+                                        i)) < 0)
             return false;
     }
     *appDir = root + QStringLiteral("/app");
     QString error;
-    if (!sampleapp::prepare(*appDir, QStringLiteral(PSO_APPDIR), gameDir,
-                            QStringLiteral("pso.mdb"), {}, &error)) {
+    if (!sampleapp::prepare(*appDir, QStringLiteral(PSO_APPDIR), gameDir, QStringLiteral("pso.mdb"),
+                            {}, &error)) {
         std::fprintf(stderr, "preparing the program folder failed: %s\n", qPrintable(error));
         return false;
     }
@@ -93,8 +95,7 @@ double timedStart(const QString& mode, const QString& appDir) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
     const qint64 started = monotonicNs();
-    child.start(QCoreApplication::applicationFilePath(),
-                {mode, QString::number(started), appDir});
+    child.start(QCoreApplication::applicationFilePath(), {mode, QString::number(started), appDir});
     if (!child.waitForFinished(120000) || child.exitCode() != 0) {
         std::fprintf(stderr, "%s start failed: %s\n", qPrintable(mode),
                      child.readAllStandardError().constData());
@@ -117,7 +118,7 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         const qint64 started = QByteArray(argv[2]).toLongLong();
         return qstrcmp(argv[1], "--pso") == 0 ? childPso(QString::fromLocal8Bit(argv[3]), started)
-                                               : childBare(started);
+                                              : childBare(started);
     }
     QCoreApplication app(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--prepare") == 0) {

@@ -8,14 +8,17 @@
 #include <QString>
 
 class QWidget;
+
+namespace pistaro {
+
 class WindowServices;
 class TrackInfoPanel;
 class SetupDialog;
 
-class Settings final : public QObject {
+class LapTimeDatabase final : public QObject {
     Q_OBJECT
 public:
-    Settings(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
+    LapTimeDatabase(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
 
     // Opens `name` of the program folder (making, repairing or updating it as needed),
     // reads the settings and makes sure the game folder is valid. Ends the program when the
@@ -45,3 +48,5 @@ private:
     // the program.
     QString openFailure_;
 };
+
+} // namespace pistaro

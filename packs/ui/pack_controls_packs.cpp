@@ -20,6 +20,8 @@
 #include <QStringList>
 #include <QToolButton>
 
+namespace pistaro {
+
 namespace {
 
 QString tmpSlotName(int slot) {
@@ -218,3 +220,5 @@ bool PackControls::writePackList(const QString& path, QString* error) const {
         *error = written.error;
     return written.ok;
 }
+
+} // namespace pistaro

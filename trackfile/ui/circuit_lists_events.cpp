@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+namespace pistaro {
+
 namespace {
 
 const QColor kFocused(0xFF, 0xFF, 0xFF);
@@ -155,3 +157,5 @@ void CircuitLists::ACir_Click() {
     File1->setListIndex(0);
     File1->setFocus(Qt::OtherFocusReason);
 }
+
+} // namespace pistaro

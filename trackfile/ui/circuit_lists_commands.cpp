@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+namespace pistaro {
+
 namespace {
 
 // A new name stays a plain name in the circuits folder: no folder part, no way up.
@@ -112,3 +114,5 @@ void CircuitLists::Delete_Click() {
         services_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
                                     QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + reason);
 }
+
+} // namespace pistaro

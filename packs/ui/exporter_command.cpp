@@ -13,6 +13,7 @@
 #include "packs/slot_entry.h"
 #include "packs/ui/menu_pictures.h"
 #include "platform/gamepath.h"
+#include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -20,6 +21,7 @@
 #include "trackfile/val.h"
 #include "ui/file_list_box.h"
 #include "ui/masked_field.h"
+#include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QCoreApplication>
@@ -27,9 +29,21 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QWidget>
 
 #include <stdexcept>
+
+namespace pistaro {
+
+Exporter::Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                   MenuPictures& pictures, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists), pictures_(pictures) {
+    setObjectName(QStringLiteral("Exporter"));
+    Export = named(new QPushButton(QStringLiteral("&Export to Gp2"), parent), "Export");
+    Export->setToolTip(QStringLiteral("Export circuits to Gp2"));
+    connect(Export, &QPushButton::clicked, this, GUARDED_HANDLER(Export_Click));
+}
 
 namespace {
 
@@ -269,3 +283,5 @@ void Exporter::deleteViewPackFiles() {
         if (!circuits.remove(name))
             reportIgnoredFailure("deleting a View Pack file", qPrintable(name));
 }
+
+} // namespace pistaro

@@ -1,4 +1,4 @@
-#include "app/credits_window.h"
+#include "app/credits_dialog.h"
 
 #include "app/artwork.h"
 
@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+
+namespace pistaro {
 
 namespace {
 
@@ -18,7 +20,7 @@ bool isModifierOnly(int key) {
 
 } // namespace
 
-Brelin::Brelin(QWidget* parent) : QDialog(parent) {
+CreditsDialog::CreditsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Brelin"));
     setWindowTitle(QStringLiteral("Pistaro"));
     setFixedSize(460, 250);
@@ -60,7 +62,7 @@ Brelin::Brelin(QWidget* parent) : QDialog(parent) {
     frame2->installEventFilter(this);
 }
 
-bool Brelin::eventFilter(QObject* watched, QEvent* event) {
+bool CreditsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         close();
         return true;
@@ -68,12 +70,12 @@ bool Brelin::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Brelin::mouseReleaseEvent(QMouseEvent* event) {
+void CreditsDialog::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     close();
 }
 
-void Brelin::keyPressEvent(QKeyEvent* event) {
+void CreditsDialog::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A lone Shift, Ctrl or Alt is no key of its own, and Alt combinations produce no
     // character: the Alt+K that opened this window must not close it again on repeat.
@@ -81,3 +83,5 @@ void Brelin::keyPressEvent(QKeyEvent* event) {
         return;
     close();
 }
+
+} // namespace pistaro

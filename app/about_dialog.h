@@ -9,14 +9,17 @@
 class QLabel;
 class QPushButton;
 
-class Sobre1 final : public QDialog {
+namespace pistaro {
+
+class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
     using Opener = std::function<void(const QString& address)>;
 
     // `homePage` is the link's address (a web address or a local page; "" for none); `opener`
     // shows it, by default through the desktop.
-    explicit Sobre1(QWidget* parent = nullptr, Opener opener = {}, const QString& homePage = {});
+    explicit AboutDialog(QWidget* parent = nullptr, Opener opener = {},
+                         const QString& homePage = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,3 +39,5 @@ private:
     QPushButton* ok_;
     qint16 keyCount_ = 0; // Alt+K presses in a row
 };
+
+} // namespace pistaro

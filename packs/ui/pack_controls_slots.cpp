@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+namespace pistaro {
+
 void PackControls::setSlotEntry(int slot, QChar marker) {
     TrackInfoPanel& panel = panel_;
     const QString text = slotEntryText(slot, marker, panel.Track->text(), panel.Country->text());
@@ -107,3 +109,5 @@ void PackControls::Import_Click() {
     ignoreFailure("closing the status window", [&] { status.hideStatus(); });
     window->show();
 }
+
+} // namespace pistaro

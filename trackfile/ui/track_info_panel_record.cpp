@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+namespace pistaro {
+
 using catalogue::requireOpen;
 using catalogue::seekName;
 
@@ -221,3 +223,5 @@ void TrackInfoPanel::InfoOff() {
         f->setEnabled(false);
     SaveInfo->setEnabled(false);
 }
+
+} // namespace pistaro

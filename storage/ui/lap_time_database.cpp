@@ -1,4 +1,4 @@
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 
 #include "gamedir/game_dir.h"
 #include "platform/gamepath.h"
@@ -25,6 +25,8 @@
 
 #include <stdexcept>
 
+namespace pistaro {
+
 namespace {
 // Databases of an older layout are brought up to date when opened.
 constexpr int kCurrentLayout = 150;
@@ -35,22 +37,22 @@ constexpr int kCurrentLayout = 150;
 }
 } // namespace
 
-Settings::Settings(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
+LapTimeDatabase::LapTimeDatabase(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("Settings"));
 }
 
-SetupDialog* Settings::setupDialog() {
+SetupDialog* LapTimeDatabase::setupDialog() {
     if (!setup_)
         setup_ = new SetupDialog(services_.bas(), services_.window());
     return setup_;
 }
 
-void Settings::FileSetup_Click() {
+void LapTimeDatabase::FileSetup_Click() {
     setupDialog()->exec();
 }
 
-void Settings::DbOpen(const QString& name) {
+void LapTimeDatabase::DbOpen(const QString& name) {
     Gp2PsoBas& bas = services_.bas();
     // Opening another database replaces the one open now.
     release();
@@ -100,7 +102,7 @@ void Settings::DbOpen(const QString& name) {
 
 // How the open database differs from pso.def; nothing when pso.def cannot be read (making
 // or updating a database then says so) or the check itself fails.
-CatalogueFaults Settings::catalogueFaults() {
+CatalogueFaults LapTimeDatabase::catalogueFaults() {
     Gp2PsoBas& bas = services_.bas();
     CatalogueFaults faults;
     ignoreFailure("DbOpen: checking the tables", [&] {
@@ -116,7 +118,7 @@ CatalogueFaults Settings::catalogueFaults() {
 // left of it. A file whose header reads but whose tables are damaged is repaired as well. A
 // database that could not be made or repaired ends the program with a message; any other
 // failure leaves no database open, and the settings row is then missing.
-dbopen::Policy Settings::openCatalogue(const QString& name, dbopen::Policy allowed) {
+dbopen::Policy LapTimeDatabase::openCatalogue(const QString& name, dbopen::Policy allowed) {
     Gp2PsoBas& bas = services_.bas();
     allowed = openFile(name, allowed);
     if (openRecordsets() || !allowed.repair)
@@ -130,7 +132,7 @@ dbopen::Policy Settings::openCatalogue(const QString& name, dbopen::Policy allow
     return allowed;
 }
 
-dbopen::Policy Settings::openFile(const QString& name, dbopen::Policy allowed) {
+dbopen::Policy LapTimeDatabase::openFile(const QString& name, dbopen::Policy allowed) {
     Gp2PsoBas& bas = services_.bas();
     openFailure_.clear();
     dbopen::Result opened = dbopen::open(bas, name, allowed);
@@ -153,7 +155,7 @@ dbopen::Policy Settings::openFile(const QString& name, dbopen::Policy allowed) {
 }
 
 // False when a table of the open database turned out to be damaged.
-bool Settings::openRecordsets() {
+bool LapTimeDatabase::openRecordsets() {
     Gp2PsoBas& bas = services_.bas();
     bool intact = true;
     const auto open = [&](std::unique_ptr<Recordset>& rs, const QString& table,
@@ -176,7 +178,7 @@ bool Settings::openRecordsets() {
     return intact;
 }
 
-void Settings::readSettings() {
+void LapTimeDatabase::readSettings() {
     Gp2PsoBas& bas = services_.bas();
     Recordset& params = *bas.ParamsRs;
     settingsrow::mirror(settingsrow::read(params), bas);
@@ -187,7 +189,7 @@ void Settings::readSettings() {
                   [&] { bas.DbVersion = int(params.number(catalogue::Version)); });
 }
 
-void Settings::requireGameFolder() {
+void LapTimeDatabase::requireGameFolder() {
     Gp2PsoBas& bas = services_.bas();
     while (!IsGp2Dir(bas)) {
         bas.dialogs->message(NoGp2ExeMessage());
@@ -200,7 +202,7 @@ void Settings::requireGameFolder() {
     }
 }
 
-void Settings::checkLapTimer() {
+void LapTimeDatabase::checkLapTimer() {
     Gp2PsoBas& bas = services_.bas();
     if (!bas.UseGp2Lap)
         return;
@@ -210,7 +212,7 @@ void Settings::checkLapTimer() {
 
 // The first start keeps a copy of each original slot file under its track name, so the
 // originals stay at hand once packs have replaced the slot files.
-void Settings::copyOriginalCircuits() {
+void LapTimeDatabase::copyOriginalCircuits() {
     Gp2PsoBas& bas = services_.bas();
     bool lastCopied = false;
     for (int slot = 1; slot <= 16; ++slot) {
@@ -242,7 +244,7 @@ void Settings::copyOriginalCircuits() {
             QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
 }
 
-void Settings::DbClose() {
+void LapTimeDatabase::DbClose() {
     Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("DbClose: saving the settings", [&] {
@@ -253,7 +255,7 @@ void Settings::DbClose() {
 }
 
 // Closes the recordsets and the database without writing anything.
-void Settings::release() {
+void LapTimeDatabase::release() {
     Gp2PsoBas& bas = services_.bas();
     if (bas.ParamsRs)
         ignoreFailure("closing Parameters", [&] { bas.ParamsRs->close(); });
@@ -265,3 +267,5 @@ void Settings::release() {
     bas.TracksRs.reset();
     bas.Db.reset();
 }
+
+} // namespace pistaro

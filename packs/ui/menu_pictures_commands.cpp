@@ -29,6 +29,8 @@
 
 #include <stdexcept>
 
+namespace pistaro {
+
 namespace {
 
 QString catalogueField(int which) {
@@ -188,7 +190,7 @@ void MenuPictures::Picture_Click(int which) {
     if (field(which)->text().isEmpty())
         return;
     if (!pictureView_)
-        pictureView_ = new View(services_.window());
+        pictureView_ = new PictureView(services_.window());
     pictureView_->setPicture(preview(which)->pixmap());
     pictureView_->exec();
 }
@@ -224,3 +226,5 @@ void MenuPictures::Repair_Click() {
         services_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
                                     Gp2PsoBas::CrLf2 + problem);
 }
+
+} // namespace pistaro

@@ -3,11 +3,13 @@
 #include "platform/gamepath.h"
 #include "platform/program_end.h"
 #include "storage/engine.h"
-#include "storage/ui/settings.h"
+#include "storage/ui/lap_time_database.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QFile>
 #include <QTest>
+
+using namespace pistaro;
 
 namespace {
 
@@ -42,14 +44,14 @@ QString withoutSeparator(QString dir) {
 }
 
 // The main window without its start-up steps, so DbOpen runs alone.
-Settings& settingsOf(MainWindowFixture& fx) {
-    fx.frm = std::make_unique<Gp2PsoFrm>(fx.bas);
+LapTimeDatabase& settingsOf(MainWindowFixture& fx) {
+    fx.frm = std::make_unique<MainWindow>(fx.bas);
     return *fx.frm->Setting;
 }
 
 } // namespace
 
-class SettingsTest final : public QObject {
+class LapTimeDatabaseTest final : public QObject {
     Q_OBJECT
 private slots:
     void storedFolderGetsItsSeparator();
@@ -63,10 +65,10 @@ private slots:
     void closeWithoutOpenDatabaseDoesNothing();
 };
 
-void SettingsTest::storedFolderGetsItsSeparator() {
+void LapTimeDatabaseTest::storedFolderGetsItsSeparator() {
     MainWindowFixture fx;
     setParam(dbPath(fx), QStringLiteral("Gp2 Directory"), withoutSeparator(fx.gameDir()));
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
     QVERIFY(fx.dialogs.shown.isEmpty());
@@ -81,12 +83,12 @@ void SettingsTest::storedFolderGetsItsSeparator() {
              fx.gameDir() + QStringLiteral("Circuits") + gamepath::sep());
 }
 
-void SettingsTest::missingLapTimerSwitchesItOff() {
+void LapTimeDatabaseTest::missingLapTimerSwitchesItOff() {
     samplegame::Options noTimer;
     noTimer.gp2lap = false;
     MainWindowFixture fx(noTimer);
     QVERIFY(param(dbPath(fx), QStringLiteral("Use Gp2Lap")).toBool());
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(!fx.bas.UseGp2Lap);
     s.DbClose();
@@ -94,7 +96,7 @@ void SettingsTest::missingLapTimerSwitchesItOff() {
 
     // An empty file is no lap timer either; a real one keeps the switch on.
     MainWindowFixture fx2;
-    Settings& s2 = settingsOf(fx2);
+    LapTimeDatabase& s2 = settingsOf(fx2);
     s2.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(fx2.bas.UseGp2Lap);
     s2.DbClose();
@@ -105,10 +107,10 @@ void SettingsTest::missingLapTimerSwitchesItOff() {
     QVERIFY(!fx2.bas.UseGp2Lap);
 }
 
-void SettingsTest::missingDatabaseIsMadeAndAsksForTheGame() {
+void LapTimeDatabaseTest::missingDatabaseIsMadeAndAsksForTheGame() {
     MainWindowFixture fx;
     fx.dialogs.answers = {withoutSeparator(fx.gameDir())};
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("other.mdb"));
     QVERIFY(QFile::exists(dbPath(fx, QStringLiteral("other.mdb"))));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making database..."));
@@ -125,55 +127,60 @@ void SettingsTest::missingDatabaseIsMadeAndAsksForTheGame() {
     QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Select your Gp2 directory: "));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
     s.DbClose();
-    QCOMPARE(param(dbPath(fx, QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory")).toString(),
-             fx.gameDir());
+    QCOMPARE(
+        param(dbPath(fx, QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory")).toString(),
+        fx.gameDir());
 }
 
-void SettingsTest::rejectedFoldersAreAskedAgainUntilCancel() {
+void LapTimeDatabaseTest::rejectedFoldersAreAskedAgainUntilCancel() {
     MainWindowFixture fx;
-    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"), fx.tmp.filePath(QStringLiteral("nogame")));
+    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"),
+             fx.tmp.filePath(QStringLiteral("nogame")));
     fx.dialogs.answers = {fx.appDir(), QString()};
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     try {
         s.DbOpen(QStringLiteral("pso.mdb"));
         QFAIL("the program did not end");
     } catch (const ProgramEnded& e) {
         QCOMPARE(e.status, 0);
     }
-    QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
-                                            QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    QCOMPARE(fx.dialogs.kinds,
+             (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
+                          QStringLiteral("message"), QStringLiteral("pickFolder")}));
 }
 
-void SettingsTest::missingSettingsRowEndsTheProgram() {
+void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {
     MainWindowFixture fx;
     {
         auto db = Database::open(dbPath(fx));
         settingsRow(*db)->deleteCurrent();
     }
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, s.DbOpen(QStringLiteral("pso.mdb")));
-    QCOMPARE(fx.dialogs.messages(), QStringList{QStringLiteral("Error while reading Parameters !!!")});
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{QStringLiteral("Error while reading Parameters !!!")});
 }
 
-void SettingsTest::damagedDatabaseEndsAfterOneRepair() {
+void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
     MainWindowFixture fx;
     QFile f(dbPath(fx));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(QByteArray(4096, 'x'));
     f.close();
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     try {
         s.DbOpen(QStringLiteral("pso.mdb"));
         QFAIL("the program did not end");
     } catch (const ProgramEnded& e) {
         QCOMPARE(e.status, 1);
     }
-    QCOMPARE(fx.dialogs.messages(),
-             QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired !!!")});
+    QCOMPARE(
+        fx.dialogs.messages(),
+        QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired !!!")});
     QVERIFY(!fx.bas.Db);
 }
 
-void SettingsTest::oldLayoutIsUpdatedOnce() {
+void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
     MainWindowFixture fx;
     setParam(dbPath(fx), QStringLiteral("Version"), 149);
     setParam(dbPath(fx), QStringLiteral("Use Gp2Lap"), false);
@@ -186,7 +193,7 @@ void SettingsTest::oldLayoutIsUpdatedOnce() {
         t->setValue(QStringLiteral("Race Time"), QStringLiteral("1:23.456"));
         t->update();
     }
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, updating database..."));
     QCOMPARE(fx.bas.DbVersion, 162);
@@ -197,7 +204,7 @@ void SettingsTest::oldLayoutIsUpdatedOnce() {
     QVERIFY(fx.dialogs.shown.isEmpty());
 }
 
-void SettingsTest::firstStartCopiesTheOriginals() {
+void LapTimeDatabaseTest::firstStartCopiesTheOriginals() {
     MainWindowFixture fx;
     setParam(dbPath(fx), QStringLiteral("First Time"), true);
     // A stale file of that name is replaced.
@@ -206,10 +213,11 @@ void SettingsTest::firstStartCopiesTheOriginals() {
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("old");
     stale.close();
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.dialogs.messages(),
-             QStringList{QStringLiteral("Your original circuit files were copied to their Track Names !!!")});
+             QStringList{QStringLiteral(
+                 "Your original circuit files were copied to their Track Names !!!")});
     for (int slot : {1, 4, 16}) {
         QFile original(fx.circuit(QStringLiteral("f1ct%1.dat").arg(slot, 2, 10, QLatin1Char('0'))));
         QFile copy(fx.circuit(samplegame::originalName(slot) + QStringLiteral(".dat")));
@@ -229,9 +237,9 @@ void SettingsTest::firstStartCopiesTheOriginals() {
     QVERIFY(fx.dialogs.shown.isEmpty());
 }
 
-void SettingsTest::closeWithoutOpenDatabaseDoesNothing() {
+void LapTimeDatabaseTest::closeWithoutOpenDatabaseDoesNothing() {
     MainWindowFixture fx;
-    Settings& s = settingsOf(fx);
+    LapTimeDatabase& s = settingsOf(fx);
     s.DbClose();
     QVERIFY(!fx.bas.Db);
     s.DbOpen(QStringLiteral("pso.mdb"));
@@ -240,5 +248,5 @@ void SettingsTest::closeWithoutOpenDatabaseDoesNothing() {
     QCOMPARE(param(dbPath(fx), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
 }
 
-QTEST_MAIN(SettingsTest)
-#include "settings_test.moc"
+QTEST_MAIN(LapTimeDatabaseTest)
+#include "lap_time_database_test.moc"

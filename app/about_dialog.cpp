@@ -1,7 +1,7 @@
-#include "app/about_box.h"
+#include "app/about_dialog.h"
 
 #include "app/artwork.h"
-#include "app/credits_window.h"
+#include "app/credits_dialog.h"
 #include "app/version.h"
 #include "platform/ignore_step.h"
 
@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace pistaro {
 
 namespace {
 
@@ -39,7 +41,7 @@ QFrame* decorativeLine(const char* name, QWidget* parent) {
 
 } // namespace
 
-Sobre1::Sobre1(QWidget* parent, Opener opener, const QString& homePage)
+AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage)
     : QDialog(parent), opener_(std::move(opener)), homePage_(homePage) {
     setObjectName(QStringLiteral("Sobre1"));
     setWindowTitle(QStringLiteral("About Pistaro"));
@@ -116,7 +118,7 @@ Sobre1::Sobre1(QWidget* parent, Opener opener, const QString& homePage)
     setFixedSize(sizeHint());
 }
 
-void Sobre1::setLinkLook(const QColor& colour, bool underline) {
+void AboutDialog::setLinkLook(const QColor& colour, bool underline) {
     QLabel* link = control_[kLink];
     QPalette pal = link->palette();
     pal.setColor(QPalette::WindowText, colour);
@@ -126,14 +128,14 @@ void Sobre1::setLinkLook(const QColor& colour, bool underline) {
     link->setFont(f);
 }
 
-void Sobre1::controlMouseMove(int index) {
+void AboutDialog::controlMouseMove(int index) {
     if (index == kLink)
         setLinkLook(kWhite, true);
     else
         setLinkLook(kSilver, false);
 }
 
-void Sobre1::controlClick(int index) {
+void AboutDialog::controlClick(int index) {
     if (index == kLink) {
         if (!homePage_.isEmpty())
             ignoreFailure("open the home page", [&] { opener_(homePage_); });
@@ -142,7 +144,7 @@ void Sobre1::controlClick(int index) {
     close();
 }
 
-bool Sobre1::eventFilter(QObject* watched, QEvent* event) {
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     const int index = control_.indexOf(qobject_cast<QLabel*>(watched));
     switch (event->type()) {
     case QEvent::MouseMove:
@@ -167,7 +169,7 @@ bool Sobre1::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-void Sobre1::mouseMoveEvent(QMouseEvent* event) {
+void AboutDialog::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     QLabel* link = control_[kLink];
     QFont f = link->font();
@@ -175,16 +177,16 @@ void Sobre1::mouseMoveEvent(QMouseEvent* event) {
     link->setFont(f);
 }
 
-void Sobre1::mouseReleaseEvent(QMouseEvent* event) {
+void AboutDialog::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     close();
 }
 
-void Sobre1::keyPressEvent(QKeyEvent* event) {
+void AboutDialog::keyPressEvent(QKeyEvent* event) {
     handleKey(event);
 }
 
-void Sobre1::handleKey(QKeyEvent* event) {
+void AboutDialog::handleKey(QKeyEvent* event) {
     event->accept();
     // A lone Shift, Ctrl or Alt is not a key of its own: it neither closes nor counts.
     if (isModifierOnly(event->key()))
@@ -194,7 +196,7 @@ void Sobre1::handleKey(QKeyEvent* event) {
         if (event->key() == Qt::Key_K) {
             if (++keyCount_ == 3) {
                 keyCount_ = 0;
-                Brelin credits(this);
+                CreditsDialog credits(this);
                 credits.exec();
             }
         } else {
@@ -206,3 +208,5 @@ void Sobre1::handleKey(QKeyEvent* event) {
     if (mods == Qt::NoModifier || (!(mods & Qt::AltModifier) && !event->text().isEmpty()))
         close();
 }
+
+} // namespace pistaro

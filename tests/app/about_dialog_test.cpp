@@ -1,5 +1,5 @@
-#include "app/about_box.h"
-#include "app/credits_window.h"
+#include "app/about_dialog.h"
+#include "app/credits_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+using namespace pistaro;
 
 namespace {
 
@@ -46,7 +48,7 @@ QLabel* control(QWidget& box, int i) {
 
 } // namespace
 
-class AboutBoxTest : public QObject {
+class AboutDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void showsVersion();
@@ -62,19 +64,19 @@ private slots:
     void creditsCloseOnClickOrKey();
 };
 
-void AboutBoxTest::showsVersion() {
-    Sobre1 box;
+void AboutDialogTest::showsVersion() {
+    AboutDialog box;
     QCOMPARE(box.windowTitle(), QStringLiteral("About Pistaro"));
     QCOMPARE(box.findChild<QLabel*>(QStringLiteral("LabelVersion"))->text(),
              QStringLiteral("Version 1.7.0"));
     QCOMPARE(control(box, 0)->text(), QStringLiteral(" Pistaro and Lap Time Recorder"));
     QCOMPARE(control(box, 2)->text(), QString());
-    Sobre1 linked(nullptr, {}, QStringLiteral("https://home.test/"));
+    AboutDialog linked(nullptr, {}, QStringLiteral("https://home.test/"));
     QCOMPARE(control(linked, 2)->text(), QStringLiteral("https://home.test/"));
 }
 
-void AboutBoxTest::altKThreeTimesOpensCredits() {
-    Sobre1 box;
+void AboutDialogTest::altKThreeTimesOpensCredits() {
+    AboutDialog box;
     box.show();
     CreditsWatcher credits;
     altKey(&box, Qt::Key_K);
@@ -85,8 +87,8 @@ void AboutBoxTest::altKThreeTimesOpensCredits() {
     QVERIFY(box.isVisible());
 }
 
-void AboutBoxTest::otherAltKeyResetsCount() {
-    Sobre1 box;
+void AboutDialogTest::otherAltKeyResetsCount() {
+    AboutDialog box;
     box.show();
     CreditsWatcher credits;
     altKey(&box, Qt::Key_K);
@@ -101,8 +103,8 @@ void AboutBoxTest::otherAltKeyResetsCount() {
     QVERIFY(box.isVisible());
 }
 
-void AboutBoxTest::countStartsAgainAfterCredits() {
-    Sobre1 box;
+void AboutDialogTest::countStartsAgainAfterCredits() {
+    AboutDialog box;
     box.show();
     CreditsWatcher credits;
     for (int i = 0; i < 3; ++i)
@@ -115,23 +117,24 @@ void AboutBoxTest::countStartsAgainAfterCredits() {
     QCOMPARE(credits.opened, 2);
 }
 
-void AboutBoxTest::linkClickOpensHomePageAndStaysOpen() {
+void AboutDialogTest::linkClickOpensHomePageAndStaysOpen() {
     QStringList opened;
-    Sobre1 box(nullptr, [&](const QString& address) { opened << address; },
-               QStringLiteral("https://home.test/"));
+    AboutDialog box(
+        nullptr, [&](const QString& address) { opened << address; },
+        QStringLiteral("https://home.test/"));
     box.show();
     QTest::mouseClick(control(box, 2), Qt::LeftButton);
     QCOMPARE(opened, QStringList{QStringLiteral("https://home.test/")});
     QVERIFY(box.isVisible());
     // Without a home page the link opens nothing.
-    Sobre1 bare(nullptr, [&](const QString& address) { opened << address; });
+    AboutDialog bare(nullptr, [&](const QString& address) { opened << address; });
     bare.show();
     QTest::mouseClick(control(bare, 2), Qt::LeftButton);
     QCOMPARE(opened.size(), 1);
 }
 
-void AboutBoxTest::linkHoverLook() {
-    Sobre1 box(nullptr, [](const QString&) {});
+void AboutDialogTest::linkHoverLook() {
+    AboutDialog box(nullptr, [](const QString&) {});
     box.show();
     QLabel* link = control(box, 2);
     auto colour = [&] { return link->palette().color(QPalette::WindowText); };
@@ -150,17 +153,17 @@ void AboutBoxTest::linkHoverLook() {
     QVERIFY(!link->font().underline());
 }
 
-void AboutBoxTest::clickElsewhereCloses_data() {
+void AboutDialogTest::clickElsewhereCloses_data() {
     QTest::addColumn<QString>("target");
     for (const char* name : {"Control_0", "Control_1", "Control_6", "Picture1", "Line2", "Ok"})
         QTest::newRow(name) << QString::fromLatin1(name);
     QTest::newRow("window") << QString();
 }
 
-void AboutBoxTest::clickElsewhereCloses() {
+void AboutDialogTest::clickElsewhereCloses() {
     QFETCH(QString, target);
     QStringList opened;
-    Sobre1 box(nullptr, [&](const QString& address) { opened << address; });
+    AboutDialog box(nullptr, [&](const QString& address) { opened << address; });
     box.show();
     QWidget* w = target.isEmpty() ? &box : box.findChild<QWidget*>(target);
     QVERIFY(w);
@@ -169,7 +172,7 @@ void AboutBoxTest::clickElsewhereCloses() {
     QVERIFY(opened.isEmpty());
 }
 
-void AboutBoxTest::keys_data() {
+void AboutDialogTest::keys_data() {
     QTest::addColumn<bool>("onOk");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -184,12 +187,12 @@ void AboutBoxTest::keys_data() {
     QTest::newRow("alt letter") << true << int(Qt::Key_K) << int(Qt::AltModifier) << false;
 }
 
-void AboutBoxTest::keys() {
+void AboutDialogTest::keys() {
     QFETCH(bool, onOk);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, closes);
-    Sobre1 box(nullptr, [](const QString&) {});
+    AboutDialog box(nullptr, [](const QString&) {});
     box.show();
     QWidget* w =
         onOk ? static_cast<QWidget*>(box.findChild<QPushButton*>(QStringLiteral("Ok"))) : &box;
@@ -197,10 +200,10 @@ void AboutBoxTest::keys() {
     QCOMPARE(!box.isVisible(), closes);
 }
 
-void AboutBoxTest::creditsCloseOnClickOrKey() {
+void AboutDialogTest::creditsCloseOnClickOrKey() {
     for (const QString& what :
          {QStringLiteral("Picture2"), QStringLiteral("Frame2"), QStringLiteral("key")}) {
-        Brelin credits;
+        CreditsDialog credits;
         credits.show();
         QVERIFY(credits.isVisible());
         if (what == QLatin1String("key"))
@@ -211,11 +214,11 @@ void AboutBoxTest::creditsCloseOnClickOrKey() {
         QVERIFY2(!credits.isVisible(), qPrintable(what));
     }
     // The Alt+K that opened it does not close it when the key repeats.
-    Brelin credits;
+    CreditsDialog credits;
     credits.show();
     QTest::keyClick(&credits, Qt::Key_K, Qt::AltModifier);
     QVERIFY(credits.isVisible());
 }
 
-QTEST_MAIN(AboutBoxTest)
-#include "about_box_test.moc"
+QTEST_MAIN(AboutDialogTest)
+#include "about_dialog_test.moc"

@@ -23,6 +23,8 @@
 
 #include <stdexcept>
 
+namespace pistaro {
+
 namespace {
 
 // A "|" or "#" would end the value early when the block is read again: typed or pasted ones
@@ -218,3 +220,5 @@ void TrackInfoPanel::SaveInfo_Click() {
             QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
 }
+
+} // namespace pistaro

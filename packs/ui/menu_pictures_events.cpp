@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+namespace pistaro {
+
 namespace {
 
 // Focus moving to another window (a message box, the file dialog) or to a popup menu is no
@@ -64,3 +66,5 @@ bool MenuPictures::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace pistaro
