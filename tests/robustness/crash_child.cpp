@@ -17,6 +17,7 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/gp2psobas.h"
 #include "storage/make_database.h"
+#include "tests/fixtures/headless/headless_program.h"
 #include "trackfile/ui/circuit_lists.h"
 
 #include <QApplication>
@@ -58,13 +59,9 @@ private:
     QString l1, l2;
 };
 
-void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
-    PrintingStatus status;
-    Gp2PsoBas bas;
-    bas.AppDir = QDir::toNativeSeparators(appDir);
-    bas.dialogs = &dialogs;
-    bas.status = &status;
-    dialogs.answers << true; // "Update your Gp2 files on selected circuits ?"
+void run(const QString& mode, HeadlessProgram& program) {
+    Gp2PsoBas& bas = program.bas;
+    program.dialogs.answers << true; // "Update your Gp2 files on selected circuits ?"
 
     if (mode == QLatin1String("makedb")) {
         say("begin");
@@ -72,12 +69,9 @@ void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
         MakeDatabase(bas, QStringLiteral("pso.mdb"));
         MakeDatabase(bas, QStringLiteral("Maps.mdb"));
     } else {
-        MainWindow frm(bas);
-        frm.desktopOpener = [](const QString&) {};
-        frm.textEditorOpener = [](const QString&) {};
         if (mode == QLatin1String("start"))
             say("begin");
-        frm.Form_Load({});
+        MainWindow& frm = program.start();
         if (mode == QLatin1String("import")) {
             say("begin");
             frm.ImportLog();
@@ -93,7 +87,7 @@ void run(const QString& mode, const QString& appDir, ScriptedDialogs& dialogs) {
             say("begin");
             frm.RestoreLast->trigger();
         }
-        frm.Form_Unload();
+        program.stop();
     }
 }
 
@@ -113,9 +107,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: crash_child start|import|export|restore|makedb <appDir>\n");
         return 2;
     }
-    ScriptedDialogs dialogs;
+    PrintingStatus status; // made first: it outlives the window
+    HeadlessProgram program(args.at(2));
+    program.useStatus(status);
+    const ScriptedDialogs& dialogs = program.dialogs;
     try {
-        run(args.at(1), args.at(2), dialogs);
+        run(args.at(1), program);
         sayMessages(dialogs);
         say("end");
         return 0;

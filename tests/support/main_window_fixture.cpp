@@ -17,27 +17,11 @@ MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
                             QStringLiteral("pso.mdb"), QStringLiteral(PSO_SUMFIX), &error))
         qFatal("preparing the program folder failed: %s", qPrintable(error));
     bas.AppDir = appDir_;
-    bas.dialogs = &dialogs;
-    bas.status = &status;
 }
 
 MainWindowFixture::~MainWindowFixture() {
     frm.reset();
     QDir::setCurrent(previousDir_);
-}
-
-MainWindow& MainWindowFixture::start(const QStringList& arguments) {
-    frm = std::make_unique<MainWindow>(bas);
-    frm->desktopOpener = [this](const QString& target) { opened << target; };
-    frm->textEditorOpener = [this](const QString& file) { edited << file; };
-    frm->Form_Load(arguments);
-    return *frm;
-}
-
-void MainWindowFixture::stop() {
-    if (frm)
-        frm->Form_Unload();
-    frm.reset();
 }
 
 QString MainWindowFixture::circuits() const {

@@ -5,10 +5,10 @@
 #include "app/main_window.h"
 #include "laptimes/ui/lap_time_table.h"
 #include "platform/progress.h"
-#include "platform/scripted_dialogs.h"
 #include "storage/ui/database_list.h"
 #include "storage/ui/lap_time_database.h"
 #include "storage/ui/setup_dialog.h"
+#include "tests/fixtures/headless/headless_program.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -65,16 +65,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ScriptedDialogs dialogs;
-    NullStatus status;
-    Gp2PsoBas bas;
-    bas.AppDir = appDir;
-    bas.dialogs = &dialogs;
-    bas.status = &status;
-    MainWindow frm(bas);
-    frm.desktopOpener = [](const QString&) {};
-    frm.textEditorOpener = [](const QString&) {};
-    frm.Form_Load({});
+    HeadlessProgram program(appDir);
+    Gp2PsoBas& bas = program.bas;
+    MainWindow& frm = program.start();
     frm.show();
     // A circuit selected, as after the first click: the panel and menu pictures filled.
     frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
@@ -112,8 +105,8 @@ int main(int argc, char** argv) {
     ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
     grid.hide();
 
-    frm.Form_Unload();
-    for (const QString& shown : dialogs.shown)
+    program.stop();
+    for (const QString& shown : program.dialogs.shown)
         std::printf("message: %s\n", qPrintable(shown));
     return ok ? 0 : 1;
 }

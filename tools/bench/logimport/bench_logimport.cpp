@@ -6,9 +6,9 @@
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
 #include "platform/progress.h"
-#include "platform/scripted_dialogs.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
+#include "tests/fixtures/headless/headless_program.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 
@@ -131,17 +131,13 @@ int main(int argc, char** argv) {
         }
     }
 
-    ScriptedDialogs dialogs;
-    NullStatus status;
-    Gp2PsoBas bas;
-    bas.AppDir = appDir;
-    bas.dialogs = &dialogs;
-    bas.status = &status;
+    HeadlessProgram program(appDir);
+    const ScriptedDialogs& dialogs = program.dialogs;
+    const Gp2PsoBas& bas = program.bas;
     double imported = 0;
     int rows = 0;
     {
-        MainWindow frm(bas);
-        frm.Form_Load({});
+        MainWindow& frm = program.start();
         if (!dialogs.shown.isEmpty())
             std::fprintf(stderr, "start-up said: %s\n", qPrintable(dialogs.shown.join(" | ")));
         QElapsedTimer clock;
@@ -149,7 +145,7 @@ int main(int argc, char** argv) {
         frm.ImportLog();
         imported = clock.nsecsElapsed() / 1e9;
         rows = bas.TracksRs ? bas.TracksRs->recordCount() : -1;
-        frm.Form_Unload();
+        program.stop();
     }
     qint64 chars = 0;
     const double reading = readAndTrimSeconds(logPath, chars);

@@ -3,11 +3,11 @@
 // and default rows made through one open connection.
 // Usage: bench_makedb [pso.def] [rounds]
 #include "platform/progress.h"
-#include "platform/scripted_dialogs.h"
 #include "storage/definition_file.h"
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
 #include "storage/make_database.h"
+#include "tests/fixtures/headless/headless_program.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,19 +29,16 @@ QStringList readLines(const QString& path) {
 double makeDatabaseSeconds(const QString& definition) {
     QTemporaryDir dir;
     QFile::copy(definition, dir.filePath(QStringLiteral("pso.def")));
-    ScriptedDialogs dialogs;
-    NullStatus status;
-    Gp2PsoBas bas;
-    bas.AppDir = dir.path();
-    bas.dialogs = &dialogs;
-    bas.status = &status;
+    HeadlessProgram program(dir.path());
+    Gp2PsoBas& bas = program.bas;
     bas.StatusText = QStringLiteral("Please wait, making database...");
     QElapsedTimer clock;
     clock.start();
     MakeDatabase(bas, QStringLiteral("pso.mdb"));
     const double s = clock.nsecsElapsed() / 1e9;
-    if (!dialogs.shown.isEmpty())
-        std::fprintf(stderr, "MakeDatabase said: %s\n", qPrintable(dialogs.shown.join(" | ")));
+    if (!program.dialogs.shown.isEmpty())
+        std::fprintf(stderr, "MakeDatabase said: %s\n",
+                     qPrintable(program.dialogs.shown.join(" | ")));
     return s;
 }
 
