@@ -1,11 +1,14 @@
 #include "app/about_dialog.h"
 
+#include "ui/ok_button_box.h"
+
 #include "app/artwork.h"
 #include "app/credits_dialog.h"
 #include "app/version.h"
 #include "platform/ignore_step.h"
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -86,9 +89,8 @@ AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage
     control_[kLink]->setCursor(Qt::PointingHandCursor);
     setLinkLook(kSilver, false);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    ok_->setObjectName(QStringLiteral("Ok"));
-    ok_->setDefault(true);
+    const OkButtonBox buttons = makeOkButtonBox(this, false);
+    ok_ = buttons.ok;
     ok_->installEventFilter(this);
     connect(ok_, &QPushButton::clicked, this, &QDialog::close);
 
@@ -107,10 +109,7 @@ AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage
     text->addWidget(control_[6]);
     text->addWidget(control_[kLink]);
     text->addWidget(lines[2]);
-    auto* okRow = new QHBoxLayout;
-    okRow->addStretch();
-    okRow->addWidget(ok_);
-    text->addLayout(okRow);
+    text->addWidget(buttons.box);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picture1, 0, Qt::AlignTop);

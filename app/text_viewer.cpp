@@ -1,6 +1,8 @@
 #include "app/text_viewer.h"
 
-#include <QHBoxLayout>
+#include "ui/ok_button_box.h"
+
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,18 +24,12 @@ TextViewer::TextViewer(QWidget* parent) : QDialog(parent) {
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("Ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    const OkButtonBox buttons = makeOkButtonBox(this, true);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text1_);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons.box);
 }
 
 void TextViewer::setText(const QString& text) {

@@ -1,7 +1,9 @@
 #include "laptimes/ui/log_window.h"
 
 #include "laptimes/statistics_text.h"
+#include "ui/ok_button_box.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -53,18 +55,12 @@ LogWindow::LogWindow(QWidget* parent) : QDialog(parent) {
     grid->addWidget(totalUse_, 3, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("Ok"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    const OkButtonBox buttons = makeOkButtonBox(this, true);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* okRow = new QHBoxLayout;
-    okRow->addStretch();
-    okRow->addWidget(ok);
-    okRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(okRow);
+    layout->addWidget(buttons.box);
     setMinimumWidth(320);
 }
 

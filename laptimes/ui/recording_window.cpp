@@ -1,9 +1,11 @@
 #include "laptimes/ui/recording_window.h"
 
 #include "laptimes/log_parser.h"
+#include "ui/ok_button_box.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,9 +17,9 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     setWindowTitle(QStringLiteral("Record Status"));
     setFixedSize(440, 300);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    ok_->setObjectName(QStringLiteral("Ok"));
-    ok_->setGeometry(180, 262, 80, 28);
+    const OkButtonBox buttons = makeOkButtonBox(this, true);
+    buttons.box->setGeometry(10, 262, 420, 28);
+    ok_ = buttons.ok;
     connect(ok_, &QPushButton::clicked, this, [this] { close(); });
 
     list1_ = new QListWidget(this);

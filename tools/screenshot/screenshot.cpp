@@ -73,37 +73,40 @@ int main(int argc, char** argv) {
     frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
 
     bool ok = save(frm, out + QStringLiteral("/main_window.png"));
+    // The dialogs are children of the window: they go before it does.
+    {
 
-    SetupDialog* setup = frm.Setting->setupDialog();
-    ok = save(*setup, out + QStringLiteral("/setup_dialog.png")) && ok;
-    setup->hide();
+        SetupDialog* setup = frm.Setting->setupDialog();
+        ok = save(*setup, out + QStringLiteral("/setup_dialog.png")) && ok;
+        setup->hide();
 
-    AboutDialog about(&frm, [](const QString&) {});
-    ok = save(about, out + QStringLiteral("/about_box.png")) && ok;
-    about.hide();
+        AboutDialog about(&frm, [](const QString&) {});
+        ok = save(about, out + QStringLiteral("/about_box.png")) && ok;
+        about.hide();
 
-    // A few recorded times, so the table shows what it is for.
-    const QList<QStringList> times = {
-        {"Magny Cours", "1:18.204", "1:17.655", "1:16.981", "1:19.030"},
-        {"Monza", "1:26.512", "", "1:24.870", "1:27.118"},
-        {"Adelaide", "", "1:16.005", "1:15.381", ""},
-    };
-    for (const QStringList& t : times) {
-        bas.TracksRs->setIndex(QStringLiteral("Name"));
-        bas.TracksRs->seek(QStringLiteral("="), t[0]);
-        if (bas.TracksRs->noMatch())
-            continue;
-        bas.TracksRs->edit();
-        const QStringList& fields = LapTimeTable::columnFields();
-        for (int column = 1; column < fields.size(); ++column)
-            bas.TracksRs->setValue(fields[column], t[column]);
-        bas.TracksRs->update();
+        // A few recorded times, so the table shows what it is for.
+        const QList<QStringList> times = {
+            {"Magny Cours", "1:18.204", "1:17.655", "1:16.981", "1:19.030"},
+            {"Monza", "1:26.512", "", "1:24.870", "1:27.118"},
+            {"Adelaide", "", "1:16.005", "1:15.381", ""},
+        };
+        for (const QStringList& t : times) {
+            bas.TracksRs->setIndex(QStringLiteral("Name"));
+            bas.TracksRs->seek(QStringLiteral("="), t[0]);
+            if (bas.TracksRs->noMatch())
+                continue;
+            bas.TracksRs->edit();
+            const QStringList& fields = LapTimeTable::columnFields();
+            for (int column = 1; column < fields.size(); ++column)
+                bas.TracksRs->setValue(fields[column], t[column]);
+            bas.TracksRs->update();
+        }
+
+        LapTimeTable grid(frm, frm.Databases->DbCombo->currentText(), &frm);
+        grid.load();
+        ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
+        grid.hide();
     }
-
-    LapTimeTable grid(frm, frm.Databases->DbCombo->currentText(), &frm);
-    grid.load();
-    ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
-    grid.hide();
 
     program.stop();
     for (const QString& shown : program.dialogs.shown)
