@@ -310,14 +310,9 @@ private slots:
     void secondWindowOnTheSameDatabase() {
         MainWindowFixture fx;
         MainWindow& first = fx.start();
-        ScriptedDialogs dialogs2;
-        NullStatus status2;
-        Gp2PsoBas bas2;
-        bas2.AppDir = fx.appDir();
-        bas2.dialogs = &dialogs2;
-        bas2.status = &status2;
-        auto second = std::make_unique<MainWindow>(bas2);
-        second->Form_Load({});
+        HeadlessProgram program2(fx.appDir());
+        Gp2PsoBas& bas2 = program2.bas;
+        MainWindow* second = &program2.start();
         QVERIFY(bas2.Db && bas2.TracksRs && bas2.MapsRs);
         QCOMPARE(bas2.Gp2Dir, fx.gameDir());
 
@@ -329,11 +324,10 @@ private slots:
         setMaskedDigits(second->Panel->QTime, "111111");
         second->UpdateRecord();
 
-        second->Form_Unload();
-        second.reset();
+        program2.stop();
         fx.stop();
         QCOMPARE(fx.dialogs.messages(), QStringList{});
-        QCOMPARE(dialogs2.messages(), QStringList{});
+        QCOMPARE(program2.dialogs.messages(), QStringList{});
         QCOMPARE(sqliteScalar(mainDb(fx), "PRAGMA quick_check"), QStringLiteral("ok"));
         auto db = Database::open(mainDb(fx));
         auto tracks = db->openTable("Tracks");
