@@ -36,6 +36,7 @@ public:
     QStringList edited; // what it handed to the text editor
 
 private:
+    QTemporaryDir settings_; // the program's QSettings, apart from the folders tests list
     QString gameDir_;
     QString appDir_;
     QString previousDir_;
