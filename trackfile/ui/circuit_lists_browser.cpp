@@ -76,8 +76,8 @@ void CircuitLists::dropCircuit(const QString& name, int slot) {
     const int row = File1->indexOf(name, Qt::CaseSensitive);
     if (row < 0 || slot < 1 || slot > List1->count())
         return;
-    if (File1->selectedName() != name)
-        File1->setListIndex(row);
+    // Selected as a click selects it: the press that began the drag loaded nothing.
+    File1->setListIndex(row);
     List1->setCurrentRow(slot - 1);
     emit changeRequested();
 }

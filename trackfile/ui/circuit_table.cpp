@@ -23,7 +23,8 @@ QSettings programSettings() {
 
 CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     : QTableView(parent), pattern_(pattern), model_(new CircuitTableModel(this)),
-      filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)) {
+      filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)),
+      readCatalogue_(new QTimer(this)) {
     filter_->setSourceModel(model_);
     setModel(filter_);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,6 +61,9 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QHeaderView::customContextMenuRequested, this, &CircuitTable::showHeaderMenu);
 
+    readCatalogue_->setSingleShot(true);
+    readCatalogue_->setInterval(0);
+    connect(readCatalogue_, &QTimer::timeout, this, &CircuitTable::catalogueRead);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit fileClicked(); });
     connect(model_, &CircuitTableModel::allColumnsRead, this, &CircuitTable::allColumnsRead);
 }
@@ -74,7 +78,7 @@ void CircuitTable::restoreHeader() {
     QHeaderView* header = horizontalHeader();
     if (state.isEmpty() || !header->restoreState(state))
         return;
-    // A state kept by a run that could hide every column leaves the file names visible.
+    // The file names show whatever a kept state says: every command works on them.
     header->setSectionHidden(CircuitTableModel::File, false);
     sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
@@ -111,14 +115,26 @@ circuitcolumns::CatalogueValues CircuitTable::readCatalogue() const {
 void CircuitTable::refresh() {
     const QString keep = selectedName();
     blockSignals(true);
-    const QStringList names =
-        folder_.isEmpty() ? QStringList() : folderlisting::matchingFiles(folder_, pattern_);
-    model_->setFiles(folder_, names,
-                     names.isEmpty() ? circuitcolumns::CatalogueValues() : readCatalogue());
+    model_->setFiles(folder_, folder_.isEmpty() ? QStringList()
+                                                : folderlisting::matchingFiles(folder_, pattern_));
+    columnsPending_ = model_->rowCount() > 0;
+    reread_.clear();
+    if (columnsPending_)
+        readCatalogue_->start();
     const int row = indexOf(keep, Qt::CaseSensitive);
     if (!keep.isEmpty() && row >= 0)
         selectRow(row);
     blockSignals(false);
+}
+
+void CircuitTable::catalogueRead() {
+    const circuitcolumns::CatalogueValues values = readCatalogue();
+    if (columnsPending_) {
+        columnsPending_ = false;
+        model_->readColumns(values);
+    }
+    model_->catalogueChanged(values, reread_);
+    reread_.clear();
 }
 
 int CircuitTable::count() const {
@@ -163,7 +179,9 @@ void CircuitTable::setFilterText(const QString& typed) {
 }
 
 void CircuitTable::catalogueChanged(const QString& name) {
-    model_->catalogueChanged(readCatalogue(), name);
+    if (!name.isEmpty() && !reread_.contains(name))
+        reread_ << name;
+    readCatalogue_->start();
 }
 
 bool CircuitTable::columnsRead() const {

@@ -42,7 +42,8 @@ public:
 
     // Shows only the rows that hold every typed word (case and accents aside).
     void setFilterText(const QString& typed);
-    // The catalogue changed: the best race times are read again, and so is the file `name`.
+    // The catalogue changed: the best race times are read again, and so is the file `name`,
+    // once the events at hand are handled (a rescan shows sixteen records in a row).
     void catalogueChanged(const QString& name = {});
     // True once every row's columns have been read.
     bool columnsRead() const;
@@ -60,6 +61,7 @@ protected:
 
 private:
     circuitcolumns::CatalogueValues readCatalogue() const;
+    void catalogueRead();
     void restoreHeader();
     void showHeaderMenu(const QPoint& pos);
 
@@ -68,6 +70,10 @@ private:
     CircuitTableModel* model_;
     CircuitTableFilter* filter_;
     QTimer* saveHeader_; // writes the header state a moment after the last change
+    // The catalogue is read once the window has had its turn: the names show first.
+    QTimer* readCatalogue_;
+    bool columnsPending_ = false; // the rows shown still wait for their columns
+    QStringList reread_;          // files to read again with the catalogue
 };
 
 } // namespace pistaro

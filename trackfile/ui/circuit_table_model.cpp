@@ -40,26 +40,30 @@ void CircuitTableModel::stopReading() {
     reader_ = nullptr;
 }
 
-void CircuitTableModel::setFiles(const QString& folder, const QStringList& names,
-                                 const circuitcolumns::CatalogueValues& catalogue) {
+void CircuitTableModel::setFiles(const QString& folder, const QStringList& names) {
     stopReading();
     beginResetModel();
     folder_ = folder;
     names_ = names;
-    catalogue_ = catalogue;
     rows_.assign(size_t(names.size()), Row{});
     for (int i = 0; i < names.size(); ++i)
         rows_[size_t(i)].search = searchtext::folded(names.at(i));
     unread_ = int(names.size());
-    const quint64 generation = ++generation_;
+    ++generation_;
     endResetModel();
-    if (names.isEmpty()) {
+    if (names.isEmpty())
         emit allColumnsRead();
+}
+
+void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catalogue) {
+    stopReading();
+    catalogue_ = catalogue;
+    if (names_.isEmpty())
         return;
-    }
     cancel_ = std::make_shared<std::atomic_bool>(false);
     // The reader gets copies: nothing it touches is shared with this thread but the flag.
-    reader_ = QThread::create([this, folder, names, catalogue, generation, cancel = cancel_] {
+    reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
+                               generation = generation_, cancel = cancel_] {
         std::vector<Columns> chunk;
         int first = 0;
         for (int i = 0; i < names.size() && !cancel->load(); ++i) {
@@ -95,10 +99,12 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
 }
 
 void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
-                                         const QString& name) {
+                                         const QStringList& reread) {
     catalogue_ = catalogue;
-    const int row = name.isEmpty() ? -1 : int(names_.indexOf(name));
-    if (row >= 0) {
+    for (const QString& name : reread) {
+        const int row = int(names_.indexOf(name));
+        if (row < 0)
+            continue;
         setRow(row, circuitcolumns::readColumns(gamepath::join(folder_, name), catalogue_));
         emit dataChanged(index(row, Track), index(row, RaceTime));
     }
@@ -115,7 +121,7 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
             changed = true;
         }
     }
-    if (changed && !rows_.empty())
+    if (changed)
         emit dataChanged(index(0, RaceTime), index(int(rows_.size()) - 1, RaceTime));
 }
 

@@ -26,14 +26,15 @@ public:
     explicit CircuitTableModel(QObject* parent = nullptr);
     ~CircuitTableModel() override;
 
-    // Shows `names` of `folder` and starts reading their columns; a read still running for
-    // the rows shown before is given up.
-    void setFiles(const QString& folder, const QStringList& names,
-                  const circuitcolumns::CatalogueValues& catalogue);
+    // Shows `names` of `folder` without their columns; a read still running for the rows
+    // shown before is given up.
+    void setFiles(const QString& folder, const QStringList& names);
+    // Starts reading the columns of the rows shown, with these catalogue values.
+    void readColumns(const circuitcolumns::CatalogueValues& catalogue);
     // The catalogue changed (a record stored, times imported, another database): the best
-    // race times follow it, and the file `name` is read again at once.
+    // race times follow it, and the files `reread` are read again at once.
     void catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
-                          const QString& name = {});
+                          const QStringList& reread = {});
     const QStringList& names() const { return names_; }
     // True once every row's columns have been read.
     bool columnsRead() const { return unread_ == 0; }
