@@ -86,6 +86,7 @@ void MainWindowControlsTest::controls_data() {
                             << QString::fromLatin1(tip) << int(shown);
     };
     // Circuit files, slots and packs.
+    row("CircuitFilter", "QLineEdit", "", none);
     row("File1", "CircuitTable", "", none);
     row("Label10", "QLabel", "", "Circuits Directory:");
     row("List1", "QListWidget", "", none);

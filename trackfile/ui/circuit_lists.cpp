@@ -22,11 +22,12 @@ CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWid
 
 void CircuitLists::buildWidgets(QWidget* parent) {
     const QFont fixed = evenFixedFont();
-    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), parent), "File1");
-    File1->setFont(fixed);
+    // The filter first: it sits above the list and comes before it in the Tab order.
     CircuitFilter = named(new QLineEdit(parent), "CircuitFilter");
     CircuitFilter->setPlaceholderText(QStringLiteral("Filter circuits"));
     CircuitFilter->setClearButtonEnabled(true);
+    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), parent), "File1");
+    File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
     List1 = named(new QListWidget(parent), "List1");
     List1->setFont(fixed);
