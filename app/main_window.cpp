@@ -198,6 +198,7 @@ void MainWindow::wireConcerns() {
     });
     connect(Lists, &CircuitLists::circuitSelected, this, &MainWindow::enableMenuPictureControls);
     connect(Lists, &CircuitLists::changeRequested, this, GUARDED_FORWARD(Packs, Change_Click));
+    // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::viewRequested, this,
             guarded("ViewDatabase_Click", [this] { showLapTimeTable(); }));
