@@ -10,6 +10,7 @@
 #include "laptimes/ui/lap_time_table.h"
 #include "laptimes/ui/launcher.h"
 #include "laptimes/ui/log_import.h"
+#include "packs/ui/archive_drop.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
@@ -19,8 +20,8 @@
 #include "storage/ui/database_list.h"
 #include "storage/ui/lap_time_database.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/named.h"
 
 #include <QComboBox>
@@ -118,6 +119,7 @@ void MainWindow::layoutControls() {
     // Circuit files, the Change arrow, the slotColumn and the packs.
     auto* files = new QVBoxLayout;
     files->addWidget(Lists->Label10);
+    files->addWidget(Lists->CircuitFilter);
     files->addWidget(Lists->File1, 1);
     auto* f1 = new QHBoxLayout(Frame1);
     f1->setContentsMargins(4, 4, 4, 4);
@@ -195,6 +197,9 @@ void MainWindow::wireConcerns() {
         Jams->CheckJams->setEnabled(true);
     });
     connect(Lists, &CircuitLists::circuitSelected, this, &MainWindow::enableMenuPictureControls);
+    connect(Lists, &CircuitLists::changeRequested, this, GUARDED_FORWARD(Packs, Change_Click));
+    // A ZIP file dropped on the window is installed.
+    new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::viewRequested, this,
             guarded("ViewDatabase_Click", [this] { showLapTimeTable(); }));
     connect(LapLog, &LogImport::recordClosedByOk, this, [this] {

@@ -15,6 +15,7 @@
 #include "storage/ui/database_list.h"
 #include "storage/ui/lap_time_database.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 

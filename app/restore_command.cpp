@@ -4,8 +4,8 @@
 #include "packs/ui/pack_controls.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
 #include <QDir>

@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -17,9 +20,29 @@
 namespace nativenames {
 namespace {
 
-QHash<QString, QByteArray>& known() {
+// The circuit browser reads files on a worker thread while a listing may add names.
+QMutex& knownLock() {
+    static QMutex lock;
+    return lock;
+}
+QHash<QString, QByteArray>& knownNames() {
     static QHash<QString, QByteArray> names;
     return names;
+}
+void remember(const QString& k, const QByteArray& bytes) {
+    QMutexLocker locker(&knownLock());
+    knownNames().insert(k, bytes);
+}
+void forget(const QString& k) {
+    QMutexLocker locker(&knownLock());
+    knownNames().remove(k);
+}
+std::optional<QByteArray> lookup(const QString& k) {
+    QMutexLocker locker(&knownLock());
+    const auto it = knownNames().constFind(k);
+    if (it == knownNames().constEnd())
+        return std::nullopt;
+    return *it;
 }
 
 QString key(const QString& path) {
@@ -45,19 +68,18 @@ QStringList undecodableFiles(const QString& folder) {
             continue;
         if (out.contains(shown))
             continue; // two names that show alike: the first one is offered
-        known().insert(key(folder + QLatin1Char('/') + shown), dir + '/' + bytes);
+        remember(key(folder + QLatin1Char('/') + shown), dir + '/' + bytes);
         out << shown;
     }
     return out;
 }
 
 bool heldAsBytes(const QString& path) {
-    return known().contains(key(path));
+    return lookup(key(path)).has_value();
 }
 
 QByteArray encode(const QString& path) {
-    const auto it = known().constFind(key(path));
-    return it != known().constEnd() ? *it : QFile::encodeName(path);
+    return lookup(key(path)).value_or(QFile::encodeName(path));
 }
 
 bool rename(const QString& from, const QString& to, QString* error) {
@@ -72,7 +94,7 @@ bool rename(const QString& from, const QString& to, QString* error) {
             done = std::rename(source.constData(), target.constData());
     }
     if (done == 0) {
-        known().remove(key(from));
+        forget(key(from));
         return true;
     }
     if (error)
@@ -82,7 +104,7 @@ bool rename(const QString& from, const QString& to, QString* error) {
 
 bool remove(const QString& path, QString* error) {
     if (::unlink(encode(path).constData()) == 0) {
-        known().remove(key(path));
+        forget(key(path));
         return true;
     }
     if (error)
@@ -91,7 +113,7 @@ bool remove(const QString& path, QString* error) {
 }
 
 bool open(QFile& file, int qtMode) {
-    if (!known().contains(key(file.fileName())))
+    if (!heldAsBytes(file.fileName()))
         return file.open(QIODevice::OpenMode(qtMode));
     const bool writes = qtMode & QIODevice::WriteOnly;
     const int fd =

@@ -176,6 +176,10 @@ public:
     QString text(const QString& field) const;
     qint64 number(const QString& field) const;
     bool boolean(const QString& field) const;
+    // The values of `fields` in every stored row (rowid order), read in one statement, for a
+    // reader that needs a whole column; the current row and index stay as they are.
+    // ItemNotFound for an unknown field.
+    QList<QVariantList> columnValues(const QStringList& fields) const;
 
     void close();
 

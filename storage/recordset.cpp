@@ -251,6 +251,28 @@ QVariant Recordset::value(const QString& field) const {
     return fromStored(type, st.column(0));
 }
 
+QList<QVariantList> Recordset::columnValues(const QStringList& fields) const {
+    QList<int> cols;
+    QStringList names;
+    for (const QString& f : fields) {
+        cols << d->column(f);
+        names << quoted(d->cols.at(cols.last()).name);
+    }
+    QList<QVariantList> rows;
+    if (cols.isEmpty())
+        return rows;
+    Statement st(d->c(), QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                             .arg(names.join(QLatin1Char(',')), quoted(d->table), d->rowKey));
+    while (st.step()) {
+        QVariantList row;
+        row.reserve(cols.size());
+        for (int i = 0; i < cols.size(); ++i)
+            row << fromStored(d->cols.at(cols.at(i)).type, st.column(i));
+        rows << row;
+    }
+    return rows;
+}
+
 QString Recordset::text(const QString& field) const {
     const QVariant v = value(field);
     if (v.isNull())

@@ -1,13 +1,8 @@
 #include "ui/file_list_box.h"
 
-#include "platform/native_names.h"
+#include "platform/folder_listing.h"
 
-#include <QDir>
 #include <QKeyEvent>
-#include <QRegularExpression>
-
-#include <algorithm>
-#include <vector>
 
 namespace pistaro {
 
@@ -18,10 +13,7 @@ FileListBox::FileListBox(const QString& pattern, QWidget* parent)
 }
 
 void FileListBox::setPath(const QString& folder) {
-    QString f = QDir::toNativeSeparators(folder);
-    while (f.size() > 1 && f.endsWith(QDir::separator()))
-        f.chop(1);
-    folder_ = f;
+    folder_ = folderlisting::listedFolder(folder);
     refresh();
 }
 
@@ -30,26 +22,7 @@ void FileListBox::refresh() {
     blockSignals(true);
     clear();
     if (!folder_.isEmpty()) {
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern_),
-                                    QRegularExpression::CaseInsensitiveOption);
-        // Sorted without regard to case (ties by exact name); the folded names are made
-        // once, as a folder may hold thousands of circuits.
-        std::vector<std::pair<QString, QString>> keyed;
-        const auto entries = QDir(folder_).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-        for (const QFileInfo& fi : entries)
-            if (re.match(fi.fileName()).hasMatch())
-                keyed.emplace_back(fi.fileName().toCaseFolded(), fi.fileName());
-        // Qt leaves out names that are not UTF-8 on disk; they are listed as shown, and the
-        // commands reach the file through the bytes kept for it.
-        for (const QString& name : nativenames::undecodableFiles(folder_))
-            if (re.match(name).hasMatch())
-                keyed.emplace_back(name.toCaseFolded(), name);
-        std::sort(keyed.begin(), keyed.end());
-        QStringList names;
-        names.reserve(qsizetype(keyed.size()));
-        for (auto& k : keyed)
-            names << std::move(k.second);
-        addItems(names);
+        addItems(folderlisting::matchingFiles(folder_, pattern_));
         const int row = indexOf(keep, Qt::CaseSensitive);
         if (row >= 0)
             setCurrentRow(row);

@@ -23,6 +23,9 @@ public:
               MenuPictures& pictures, Textures& textures, QWidget* parent);
     FileListBox* ZipDir; // hidden: the files of the scratch folder
     void Install_Click();
+    // The installation of the archive `chosen`, as after the file dialog of Install_Click
+    // (an archive dropped on the window).
+    void installArchive(const QString& chosen);
 
     QString LastArchiveFolder;
     QString InstallReport;

@@ -10,6 +10,7 @@
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -47,7 +49,6 @@ qsizetype lastSeparator(const QString& path) {
 } // namespace
 
 void Installer::Install_Click() {
-    Gp2PsoBas& bas = services_.bas();
     // A cancelled dialog gives its preset back: that is no choice of a file.
     const QString preset = LastArchiveFolder + QStringLiteral("*.zip");
     const QString chosen =
@@ -55,6 +56,11 @@ void Installer::Install_Click() {
                                      QStringLiteral("*.zip"), QStringLiteral("zip"));
     if (chosen.isEmpty() || chosen == preset)
         return;
+    installArchive(chosen);
+}
+
+void Installer::installArchive(const QString& chosen) {
+    Gp2PsoBas& bas = services_.bas();
     LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
@@ -173,8 +179,10 @@ QString Installer::extract(const Run& run) {
 }
 
 void Installer::selectInstalled(const Run& run) {
-    FileListBox* file1 = lists_.File1;
+    CircuitTable* file1 = lists_.File1;
     file1->hide();
+    // The installed circuit is shown and selected even where the filter would hide it.
+    lists_.CircuitFilter->clear();
     file1->refresh();
     int row = 0;
     for (int i = 0; i < file1->count(); ++i)

@@ -9,8 +9,8 @@
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
 #include <QComboBox>

@@ -7,9 +7,9 @@
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "trackfile/val.h"
-#include "ui/file_list_box.h"
 #include "ui/masked_field.h"
 #include "ui/window_services.h"
 

@@ -12,9 +12,9 @@
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 
@@ -85,7 +86,8 @@ void MainWindowControlsTest::controls_data() {
                             << QString::fromLatin1(tip) << int(shown);
     };
     // Circuit files, slots and packs.
-    row("File1", "FileListBox", "", none);
+    row("CircuitFilter", "QLineEdit", "", none);
+    row("File1", "CircuitTable", "", none);
     row("Label10", "QLabel", "", "Circuits Directory:");
     row("List1", "QListWidget", "", none);
     row("Change", "QPushButton", "", "--> &Change", "Change Track");

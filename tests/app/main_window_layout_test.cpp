@@ -3,8 +3,8 @@
 // slot list is a fixed-pitch table whose columns line up.
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -133,7 +133,7 @@ private slots:
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         // A circuit selected, so the panel and the file version line carry text.
-        FileListBox* files = frm.Lists->File1;
+        CircuitTable* files = frm.Lists->File1;
         files->setListIndex(files->indexOf(QStringLiteral("f1ct07.dat")));
         QCOMPARE(frm.Panel->Track->text().trimmed(), QStringLiteral("Magny Cours"));
         QTest::qWait(20);

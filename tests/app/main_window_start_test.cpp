@@ -5,7 +5,7 @@
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -11,7 +11,7 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>

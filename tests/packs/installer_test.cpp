@@ -7,8 +7,8 @@
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QDir>
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(mapsField("Track B", "Menu Picture"), game("Bitmaps/ZZB1.BMP"));
         QCOMPARE(mapsField("Track B", "Menu Picture 2"), QString());
         QCOMPARE(mapsField("Track A", "Menu Picture"), QStringLiteral("<no record>"));
-        FileListBox* file1 = fx->frm->Lists->File1;
+        CircuitTable* file1 = fx->frm->Lists->File1;
         QCOMPARE(file1->listIndex(), file1->count() - 1);
         QCOMPARE(selected(), QStringLiteral("ZZB.DAT"));
 

@@ -4,8 +4,8 @@
 #include "packs/ui/pack_controls.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ class TexturesTest final : public QObject {
         return QDir::cleanPath(fx->gameDir() + relative);
     }
     void select(const QString& file) {
-        FileListBox* file1 = fx->frm->Lists->File1;
+        CircuitTable* file1 = fx->frm->Lists->File1;
         file1->refresh();
         const int row = file1->indexOf(file);
         QVERIFY2(row >= 0, qPrintable(file));

@@ -6,7 +6,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QAction>
 #include <QComboBox>

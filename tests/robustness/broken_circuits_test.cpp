@@ -10,8 +10,8 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QDir>
 #include <QLineEdit>

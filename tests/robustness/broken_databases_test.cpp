@@ -6,8 +6,8 @@
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/masked_field.h"
 
 #include <QDir>
@@ -105,7 +105,7 @@ class BrokenDatabasesTest final : public QObject {
 
     // Selecting a circuit after a start without Maps.mdb still fills the panel.
     void circuitsStillWork(MainWindowFixture& fx) {
-        FileListBox* files = fx.frm->Lists->File1;
+        CircuitTable* files = fx.frm->Lists->File1;
         files->setListIndex(files->indexOf("monza2001.dat"));
         QCOMPARE(fx.frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
     }

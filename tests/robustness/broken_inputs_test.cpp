@@ -9,8 +9,8 @@
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,7 +103,7 @@ private slots:
         const auto removeRaw = qScopeGuard([&] { std::filesystem::remove(raw.constData()); });
         const auto onDisk = [&] { return std::filesystem::exists(raw.constData()); };
         MainWindow& frm = fx.start();
-        FileListBox* files = frm.Lists->File1;
+        CircuitTable* files = frm.Lists->File1;
         const QString shown = QStringLiteral("b\uFFFDziers.dat");
         const int row = files->indexOf(shown);
         QVERIFY2(row >= 0, "the circuit is not listed");

@@ -12,7 +12,7 @@
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QAction>
 #include <QComboBox>

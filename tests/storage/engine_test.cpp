@@ -538,6 +538,20 @@ void EngineTest::valuesKeepTheirType() {
     rs->update();
     QVERIFY(rs->value(QStringLiteral("Execution")).isNull());
     QCOMPARE(rs->value(QStringLiteral("Use Gp2Lap")), QVariant(false));
+    // A whole column read at once gives the values as value() does, the current row kept.
+    rs->addNew();
+    rs->setValue(QStringLiteral("Code"), 2);
+    rs->setValue(QStringLiteral("Execution"), 7);
+    rs->update();
+    const QList<QVariantList> rows = rs->columnValues(
+        {QStringLiteral("use gp2lap"), QStringLiteral("Execution"), QStringLiteral("Code")});
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).at(0).metaType().id(), int(QMetaType::Bool));
+    QVERIFY(rows.at(0).at(1).isNull());
+    QCOMPARE(rows.at(1).at(1), QVariant(7));
+    QCOMPARE(rows.at(1).at(2), QVariant(2));
+    QCOMPARE(rs->text(QStringLiteral("Gp2 Directory")), QStringLiteral("C:\\Gp2 ß€"));
+    QVERIFY_THROWS_EXCEPTION(DbError, rs->columnValues({QStringLiteral("Nope")}));
 }
 
 void EngineTest::setupBytesRoundTrip() {

@@ -1,6 +1,7 @@
 #include "tests/support/dos_programs.h"
 
 #include "gamedir/emulators.h"
+#include "tests/support/scratch_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@ void useScratchHome(const QString& scratch, const QString& emulator) {
     QDir().mkpath(scratch + QStringLiteral("/config"));
     qputenv("HOME", scratch.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (scratch + QStringLiteral("/config")).toLocal8Bit());
+    scratchsettings::use(scratch + QStringLiteral("/config"));
     qputenv("SDL_VIDEODRIVER", "dummy");
     qputenv("SDL_AUDIODRIVER", "dummy");
     emulators::setDosEmulator(emulator);

@@ -2,6 +2,7 @@
 
 #include "platform/gamepath.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/support/scratch_settings.h"
 
 #include <QDir>
 #include <QTest>
@@ -10,6 +11,8 @@ using namespace pistaro;
 
 MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
     : previousDir_(QDir::currentPath()) {
+    // Each window starts from the default settings, whatever the machine's user chose.
+    scratchsettings::useUnlessChosen(settings_.path());
     gameDir_ = samplegame::write(tmp.filePath(QStringLiteral("game")), options);
     appDir_ = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
     QString error;

@@ -21,6 +21,7 @@ public:
     QTemporaryDir tmp;
 
 private:
+    QTemporaryDir settings_; // the program's QSettings, apart from the folders tests list
     QString gameDir_;
     QString appDir_;
     QString previousDir_;

@@ -4,8 +4,8 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -32,12 +32,15 @@ class CircuitListsTest final : public QObject {
     CircuitLists* lists = nullptr;
     TrackInfoPanel* panel = nullptr;
 
-    FileListBox* file1() const { return lists->File1; }
+    CircuitTable* file1() const { return lists->File1; }
     QStringList fileNames() const {
         QStringList out;
         for (int i = 0; i < file1()->count(); ++i)
             out << file1()->fileName(i);
         return out;
+    }
+    QPoint rowCentre(int row) const {
+        return file1()->visualRect(file1()->model()->index(row, 0)).center();
     }
     void selectFile(const QString& name) {
         const int row = file1()->indexOf(name, Qt::CaseSensitive);
@@ -47,12 +50,10 @@ class CircuitListsTest final : public QObject {
     void clickFile(const QString& name) {
         const int row = file1()->indexOf(name, Qt::CaseSensitive);
         QVERIFY2(row >= 0, qPrintable(name));
-        const QRect r = file1()->visualItemRect(file1()->item(row));
-        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, rowCentre(row));
     }
     void rightClickRow(int row) {
-        const QRect r = file1()->visualItemRect(file1()->item(row));
-        QTest::mousePress(file1()->viewport(), Qt::RightButton, {}, r.center());
+        QTest::mousePress(file1()->viewport(), Qt::RightButton, {}, rowCentre(row));
     }
     void closePopup() {
         lists->FileClick->hide();

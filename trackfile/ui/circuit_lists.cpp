@@ -1,11 +1,12 @@
 #include "trackfile/ui/circuit_lists.h"
 
-#include "ui/file_list_box.h"
+#include "trackfile/ui/circuit_table.h"
 #include "ui/fixed_font.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -21,7 +22,11 @@ CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWid
 
 void CircuitLists::buildWidgets(QWidget* parent) {
     const QFont fixed = evenFixedFont();
-    File1 = named(new FileListBox(QStringLiteral("*.DAT"), parent), "File1");
+    // The filter first: it sits above the list and comes before it in the Tab order.
+    CircuitFilter = named(new QLineEdit(parent), "CircuitFilter");
+    CircuitFilter->setPlaceholderText(QStringLiteral("Filter circuits"));
+    CircuitFilter->setClearButtonEnabled(true);
+    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), parent), "File1");
     File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
     List1 = named(new QListWidget(parent), "List1");

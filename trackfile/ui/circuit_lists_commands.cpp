@@ -6,8 +6,8 @@
 #include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "storage/gp2psobas.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
 #include <QDir>

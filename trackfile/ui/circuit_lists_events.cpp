@@ -7,13 +7,14 @@
 #include "platform/guarded.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/file_tip.h"
+#include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
 #include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -41,7 +42,7 @@ bool entersList(const QEvent* event) {
 } // namespace
 
 void CircuitLists::wireHandlers() {
-    connect(File1, &FileListBox::fileClicked, this, GUARDED_HANDLER(File1_Click));
+    connect(File1, &CircuitTable::fileClicked, this, GUARDED_HANDLER(File1_Click));
     // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
     connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
                 if (selectedSlot() != 0)
@@ -61,6 +62,7 @@ void CircuitLists::wireHandlers() {
     File1->installEventFilter(this);
     File1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
+    wireBrowser();
     showFocus(File1);
 }
 
@@ -82,6 +84,12 @@ bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
         return true;
     } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         slotAtPress_ = selectedSlot();
+    } else if (watched == List1->viewport() && slotDragEvent(event)) {
+        return true;
+    } else if (watched == CircuitFilter && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        CircuitFilter->clear();
+        return true;
     } else if (watched == File1->viewport()) {
         const auto type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||

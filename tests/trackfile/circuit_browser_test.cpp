@@ -1,0 +1,348 @@
+// The circuit browser on a real main window: its columns from the info blocks and the
+// catalogue, the natural order, the filter's matching, the header kept between runs, and
+// circuits dragged onto slots, double-clicked, or brought in by a dropped archive.
+#include "packs/ui/pack_controls.h"
+#include "tests/support/catalogue_rows.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/text_viewer_closer.h"
+#include "tests/support/zip_maker.h"
+#include "trackfile/natural_order.h"
+#include "trackfile/search_text.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/circuit_table_model.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolButton>
+#include <QUrl>
+#include <QtTest>
+
+using namespace pistaro;
+
+namespace {
+
+const QString kMonza = QStringLiteral("monza2001.dat");
+
+QByteArray addon(const QString& track, const QString& country, int laps, int seed) {
+    return samplegame::circuit(
+        30000 + seed,
+        samplegame::addonFields(track, country, laps, 5000 + seed, 0, QStringLiteral("Zoë Écrit")),
+        {}, seed);
+}
+
+} // namespace
+
+class CircuitBrowserTest final : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> fx;
+    CircuitLists* lists = nullptr;
+
+    CircuitTable* file1() const { return lists->File1; }
+    QStringList shownRow(const QString& name) const {
+        QStringList out;
+        const int row = file1()->indexOf(name, Qt::CaseSensitive);
+        for (int c = 0; row >= 0 && c < CircuitTableModel::ColumnCount; ++c)
+            out << file1()->model()->index(row, c).data().toString();
+        return out;
+    }
+    QStringList shownNames() const {
+        QStringList out;
+        for (int i = 0; i < file1()->count(); ++i)
+            out << file1()->fileName(i);
+        return out;
+    }
+    void refreshAndWait() {
+        file1()->refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
+    }
+    QRect slotRect(int slot) const {
+        return lists->List1->visualItemRect(lists->List1->item(slot - 1));
+    }
+    // Sets the race time of the track of `file`, whose row showing it first makes.
+    void setRaceTime(const QString& file, const QString& track, const QString& time) {
+        file1()->setListIndex(file1()->indexOf(file));
+        testrows::setTrack(fx->bas, track, QStringLiteral("Race Time"), time);
+    }
+    QString catalogueText(const QString& track, const QString& field) {
+        return testrows::track(fx->bas, track, field).value_or(QVariant()).toString();
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<MainWindowFixture>();
+        MainWindow& frm = fx->start();
+        lists = frm.Lists;
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
+    }
+    void cleanup() {
+        fx->stop();
+        fx.reset();
+    }
+
+    void columnsComeFromBlocksAndCatalogue_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("shown"); // Track .. Best race time
+        QTest::newRow("add-on with a time")
+            << kMonza
+            << QStringList{"Monza 2001", "Italy", "Sample Author", "53", "5793", "1:23.456"};
+        QTest::newRow("another case of the track name")
+            << "lower.dat"
+            << QStringList{"monza 2001", "Spain", "Zoë Écrit", "9", "5001", "1:23.456"};
+        QTest::newRow("name cut to the catalogue key")
+            << "Long Name Track.dat"
+            << QStringList{
+                   "Autodromo Internazionale Lungh", "Italy", "Sample Author", "58", "4933", ""};
+        QTest::newRow("no block, unknown length") << "noinfo.dat" << QStringList(6, QString());
+        QTest::newRow("too short for a block") << "short.dat" << QStringList(6, QString());
+    }
+    void columnsComeFromBlocksAndCatalogue() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, shown);
+        setRaceTime(kMonza, "Monza 2001", "1:23.456");
+        QVERIFY(writeFile(fx->circuit("lower.dat"), addon("monza 2001", "Spain", 9, 1)));
+        QVERIFY(writeFile(fx->circuit("short.dat"), "#GP2INFO|Name|Cut"));
+        refreshAndWait();
+        QCOMPARE(shownRow(file), QStringList{file} + shown);
+    }
+
+    void anOriginalCircuitShowsItsCatalogueRow() {
+        const QString track = samplegame::originalName(7);
+        QCOMPARE(shownRow("f1ct07.dat"),
+                 (QStringList{"f1ct07.dat", track, samplegame::originalCountry(7),
+                              catalogueText(track, "Author"), catalogueText(track, "Laps"),
+                              catalogueText(track, "Length"), catalogueText(track, "Race Time")}));
+        QCOMPARE(shownRow("f1ct07.dat").at(CircuitTableModel::Laps),
+                 QString::number(samplegame::originalLaps(7)));
+    }
+
+    void storedTimesAndBlocksAreShown() {
+        // Update Track Info writes the block and the catalogue row: the row follows both.
+        setRaceTime(kMonza, "Monza 2001", "1:23.456");
+        file1()->setListIndex(file1()->indexOf("spa98.DAT"));
+        file1()->setListIndex(file1()->indexOf(kMonza));
+        QLineEdit* track = fx->frm->Panel->Track;
+        track->setFocus();
+        track->selectAll();
+        QTest::keyClick(track, Qt::Key_Backspace);
+        QTest::keyClicks(track, QStringLiteral("Monza Nuova"));
+        QTest::mouseClick(fx->frm->Panel->SaveInfo, Qt::LeftButton);
+        QCOMPARE(catalogueText("Monza Nuova", "Race Time"), QStringLiteral("1:23.456"));
+        QTRY_COMPARE(shownRow(kMonza).mid(CircuitTableModel::Track, 2),
+                     (QStringList{"Monza Nuova", "Italy"}));
+        QCOMPARE(shownRow(kMonza).at(CircuitTableModel::RaceTime), QStringLiteral("1:23.456"));
+        // A time changed in the catalogue shows with the next record shown.
+        testrows::setTrack(fx->bas, QStringLiteral("Spa 98"), QStringLiteral("Race Time"),
+                           QStringLiteral("2:01.000"));
+        QVERIFY(shownRow("spa98.DAT").at(CircuitTableModel::RaceTime).isEmpty());
+        file1()->setListIndex(file1()->indexOf(kMonza));
+        QTRY_COMPARE(shownRow("spa98.DAT").at(CircuitTableModel::RaceTime),
+                     QStringLiteral("2:01.000"));
+    }
+
+    void naturalOrder_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("numbered names") << "track2.dat"
+                                        << "track10.dat";
+        QTest::newRow("laps") << "9"
+                              << "10";
+        QTest::newRow("times") << "1:02.345"
+                               << "10:01.000";
+        QTest::newRow("same minute") << "1:02.345"
+                                     << "1:02.400";
+        QTest::newRow("case aside") << "alpha"
+                                    << "Beta";
+        QTest::newRow("leading zeros") << "track007"
+                                       << "track8";
+        QTest::newRow("blank first") << ""
+                                     << "a";
+        QTest::newRow("prefix first") << "spa"
+                                      << "spa98";
+        QTest::newRow("ties by exact text") << "Monza"
+                                            << "monza";
+    }
+    void naturalOrder() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QVERIFY(naturalCompare(before, after) < 0);
+        QVERIFY(naturalCompare(after, before) > 0);
+        QCOMPARE(naturalCompare(before, before), 0);
+    }
+
+    void aHeaderClickSortsNaturally() {
+        for (int i : {10, 2, 1})
+            QVERIFY(writeFile(fx->circuit(QStringLiteral("lap%1.dat").arg(i)),
+                              addon(QStringLiteral("Lap %1").arg(i), "X", i, i)));
+        refreshAndWait();
+        QHeaderView* header = file1()->horizontalHeader();
+        const int x = header->sectionViewportPosition(CircuitTableModel::Laps) + 5;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        QStringList laps;
+        for (int i = 0; i < file1()->count(); ++i)
+            if (file1()->fileName(i).startsWith("lap"))
+                laps << file1()->fileName(i);
+        QCOMPARE(laps, (QStringList{"lap1.dat", "lap2.dat", "lap10.dat"}));
+        // The blank laps of files without block come first.
+        QCOMPARE(file1()->fileName(0), QStringLiteral("noinfo.dat"));
+    }
+
+    void filterMatching_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("blank") << "  "
+                               << "Monza" << true;
+        QTest::newRow("case") << "MONZA"
+                              << "monza 2001" << true;
+        QTest::newRow("accents typed") << "São"
+                                       << "Sao Paulo" << true;
+        QTest::newRow("accents shown") << "sao paulo"
+                                       << "São Paulo" << true;
+        QTest::newRow("decomposed")
+            << "nurburg" << QString::fromUtf8("Nu\xcc\x88rburgring") << true;
+        QTest::newRow("every word") << "italy monza"
+                                    << "Monza 2001|Italy" << true;
+        QTest::newRow("a word missing") << "italy spa"
+                                        << "Monza 2001|Italy" << false;
+        QTest::newRow("part of a word") << "ital"
+                                        << "Italy" << true;
+        QTest::newRow("not there") << "belgium"
+                                   << "Italy" << false;
+    }
+    void filterMatching() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, matches);
+        QCOMPARE(searchtext::containsAll(searchtext::folded(shown), searchtext::words(typed)),
+                 matches);
+    }
+
+    void theFilterFieldNarrowsTheList() {
+        QVERIFY(writeFile(fx->circuit("lower.dat"), addon("Interlagos Novo", "Brasil", 9, 1)));
+        refreshAndWait();
+        QLineEdit* filter = fx->frm->findChild<QLineEdit*>("CircuitFilter");
+        QVERIFY(filter);
+        QCOMPARE(filter->placeholderText(), QStringLiteral("Filter circuits"));
+        QTest::keyClick(fx->frm.get(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(filter->hasFocus());
+        // Words of two columns, the author's accents left out.
+        QTest::keyClicks(filter, "ZOE brasil");
+        QCOMPARE(shownNames(), QStringList{"lower.dat"});
+        QTest::keyClick(filter, Qt::Key_Escape);
+        QCOMPARE(filter->text(), QString());
+        QVERIFY(file1()->count() > 16);
+    }
+
+    void theHeaderIsKeptBetweenRuns() {
+        QHeaderView* header = file1()->horizontalHeader();
+        file1()->sortByColumn(CircuitTableModel::Laps, Qt::DescendingOrder);
+        // Hidden through the header's menu, which offers every column but the file name.
+        QStringList offered;
+        QTimer::singleShot(0, this, [&offered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* a : menu->actions())
+                offered << a->text();
+            for (QAction* a : menu->actions())
+                if (a->text() == QLatin1String("Author"))
+                    a->trigger();
+            menu->close();
+        });
+        emit header->customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(offered,
+                 (QStringList{"Track", "Country", "Author", "Laps", "Length", "Best race time"}));
+        QVERIFY(header->isSectionHidden(CircuitTableModel::Author));
+        header->resizeSection(CircuitTableModel::Track, 321);
+        const QString first = file1()->fileName(0);
+        fx->stop();
+        lists = fx->start().Lists;
+        QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
+        header = file1()->horizontalHeader();
+        QCOMPARE(header->sortIndicatorSection(), int(CircuitTableModel::Laps));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QVERIFY(header->isSectionHidden(CircuitTableModel::Author));
+        QCOMPARE(header->sectionSize(CircuitTableModel::Track), 321);
+        QCOMPARE(file1()->fileName(0), first);
+    }
+
+    void aCircuitDroppedOnASlotGoesThere() {
+        QListWidget* slotList = lists->List1;
+        const QModelIndex circuit = file1()->model()->index(file1()->indexOf(kMonza), 0);
+        std::unique_ptr<QMimeData> mime(file1()->model()->mimeData({circuit}));
+        QVERIFY(mime);
+        const QPoint at = slotRect(3).center();
+        QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(slotList->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(slotList->viewport(), &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(lists->SlotFile[3], kMonza);
+        QVERIFY(lists->SlotChanged[3]);
+        QCOMPARE(lists->selectedSlot(), 3);
+        QCOMPARE(file1()->selectedName(), kMonza);
+        QVERIFY(slotList->item(2)->text().contains(QStringLiteral("Monza 2001")));
+        QVERIFY(fx->dialogs.shown.isEmpty());
+    }
+
+    void aDoubleClickGoesIntoTheSelectedSlot() {
+        auto doubleClick = [this](const QString& name) {
+            const int row = file1()->indexOf(name);
+            const QPoint at = file1()->visualRect(file1()->model()->index(row, 0)).center();
+            QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(file1()->viewport(), Qt::LeftButton, {}, at);
+        };
+        lists->List1->setCurrentRow(-1);
+        doubleClick(kMonza);
+        QVERIFY(!std::any_of(lists->SlotChanged.begin(), lists->SlotChanged.end(),
+                             [](bool b) { return b; }));
+        QVERIFY(fx->dialogs.shown.isEmpty()); // nothing, as the Change button then is disabled
+
+        lists->List1->setCurrentRow(4);
+        doubleClick(QStringLiteral("spa98.DAT"));
+        QCOMPARE(lists->SlotFile[5], QStringLiteral("spa98.DAT"));
+        QVERIFY(lists->SlotChanged[5]);
+        QVERIFY(fx->dialogs.shown.isEmpty());
+    }
+
+    void aDroppedArchiveIsInstalled() {
+        const QString zip = fx->tmp.filePath("downloads/Dropped.ZIP");
+        QDir().mkpath(fx->tmp.filePath("downloads"));
+        QVERIFY(zipmaker::write(zip, {{"dropped.dat", addon("Dropped Ring", "Wales", 12, 3)}}));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(zip)});
+        QMimeData text;
+        text.setText(QStringLiteral("not an archive"));
+        const QPoint at(20, 20);
+        QDragEnterEvent refused(at, Qt::CopyAction, &text, Qt::LeftButton, {});
+        refused.ignore();
+        QCoreApplication::sendEvent(fx->frm.get(), &refused);
+        QVERIFY(!refused.isAccepted());
+        const QStringList viewed = closingTextViewers([&] {
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(fx->frm.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(fx->frm.get(), &drop);
+            QTRY_COMPARE(file1()->selectedName(), QStringLiteral("dropped.dat"));
+        });
+        QVERIFY(QFileInfo::exists(fx->circuit("dropped.dat")));
+        QCOMPARE(viewed.size(), 1);
+        QVERIFY2(viewed.first().contains(QStringLiteral("dropped.dat")),
+                 qPrintable(viewed.first()));
+        QVERIFY(fx->frm->isVisible());
+    }
+};
+
+QTEST_MAIN(CircuitBrowserTest)
+#include "circuit_browser_test.moc"

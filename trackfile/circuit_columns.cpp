@@ -1,0 +1,74 @@
+#include "trackfile/circuit_columns.h"
+
+#include "platform/binfile.h"
+#include "platform/codepage.h"
+#include "storage/catalogue_names.h"
+#include "storage/engine.h"
+#include "trackfile/info_block.h"
+#include "trackfile/track_name.h"
+
+namespace circuitcolumns {
+
+namespace {
+
+QString textOf(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    if (v.metaType().id() == QMetaType::QByteArray)
+        return cp1252::toUnicode(v.toByteArray());
+    return v.toString();
+}
+
+} // namespace
+
+QString raceTimeKey(const QString& track) {
+    return trackKey(track).toCaseFolded();
+}
+
+CatalogueValues readCatalogueValues(const Recordset& tracks) {
+    enum { Name, Country, Author, Laps, Length, Size, RaceTime };
+    const QList<QVariantList> rows = tracks.columnValues(
+        {catalogue::Name, catalogue::Country, catalogue::Author, catalogue::Laps, catalogue::Length,
+         catalogue::Size, catalogue::RaceTime});
+    CatalogueValues out;
+    out.raceTimes.reserve(rows.size());
+    for (const QVariantList& row : rows) {
+        const QString name = trackKey(textOf(row.at(Name)));
+        const QString key = name.toCaseFolded();
+        // The first row of a name is the one a lookup by name finds.
+        if (!key.isEmpty() && !out.raceTimes.contains(key))
+            out.raceTimes.insert(key, textOf(row.at(RaceTime)).trimmed());
+        if (!row.at(Size).isNull() && !out.originals.contains(row.at(Size).toLongLong()))
+            out.originals.insert(row.at(Size).toLongLong(),
+                                 Columns{name, textOf(row.at(Country)).trimmed(),
+                                         textOf(row.at(Author)).trimmed(),
+                                         textOf(row.at(Laps)).trimmed(),
+                                         textOf(row.at(Length)).trimmed(), QString()});
+    }
+    return out;
+}
+
+Columns readColumns(const QString& path, const CatalogueValues& catalogue) {
+    Columns c;
+    const QByteArray area = infoblock::readInfoArea(path);
+    const QString name = infoblock::getDat(area, QStringLiteral("Name"));
+    if (!name.isEmpty()) {
+        c.track = trackKey(name);
+        c.country = infoblock::getDat(area, QStringLiteral("Country")).trimmed();
+        c.author = infoblock::getDat(area, QStringLiteral("Author")).trimmed();
+        c.laps = infoblock::getDat(area, QStringLiteral("Laps")).trimmed();
+        c.length = infoblock::getDat(area, QStringLiteral("LengthMeters")).trimmed();
+    } else {
+        // As the track info panel does: a file without block may be an original circuit,
+        // known by its length.
+        const qint64 size = binfile::length(path);
+        if (size < 0)
+            return c;
+        c = catalogue.originals.value(size);
+    }
+    if (!c.track.isEmpty())
+        c.raceTime = catalogue.raceTimes.value(c.track.toCaseFolded());
+    return c;
+}
+
+} // namespace circuitcolumns

@@ -1,0 +1,41 @@
+#pragma once
+// What the circuit browser shows of a circuit file beside its name: the track, country,
+// author, laps and length from the file's info block (for a file without one, from the
+// catalogue row of the original circuit of its length), and the track's best race time
+// from the catalogue.
+#include <QHash>
+#include <QString>
+
+class Recordset;
+
+namespace circuitcolumns {
+
+struct Columns {
+    QString track;
+    QString country;
+    QString author;
+    QString laps;
+    QString length;
+    QString raceTime;
+    bool operator==(const Columns&) const = default;
+};
+
+// The catalogue values the columns need, read at once so that files can be read elsewhere
+// (another thread) without the catalogue's connection.
+struct CatalogueValues {
+    QHash<QString, QString> raceTimes; // by raceTimeKey(track)
+    QHash<qint64, Columns> originals;  // by file length: rows that describe an original circuit
+};
+
+// The key of a track name in CatalogueValues::raceTimes: the catalogue key without regard to
+// case, as the catalogue compares names.
+QString raceTimeKey(const QString& track);
+
+// One pass over the Tracks table.
+CatalogueValues readCatalogueValues(const Recordset& tracks);
+
+// Reads the circuit file `path`; all blank when it has no readable block and no catalogue row
+// of its length.
+Columns readColumns(const QString& path, const CatalogueValues& catalogue);
+
+} // namespace circuitcolumns

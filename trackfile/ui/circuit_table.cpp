@@ -1,0 +1,199 @@
+#include "trackfile/ui/circuit_table.h"
+
+#include "platform/folder_listing.h"
+#include "platform/ignore_step.h"
+#include "trackfile/ui/circuit_table_filter.h"
+#include "trackfile/ui/circuit_table_model.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
+
+namespace pistaro {
+
+namespace {
+
+QSettings programSettings() {
+    return QSettings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
+}
+
+} // namespace
+
+CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
+    : QTableView(parent), pattern_(pattern), model_(new CircuitTableModel(this)),
+      filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)),
+      readCatalogue_(new QTimer(this)) {
+    filter_->setSourceModel(model_);
+    setModel(filter_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setWordWrap(false);
+    setShowGrid(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QHeaderView* header = horizontalHeader();
+    header->setHighlightSections(false);
+    header->setStretchLastSection(true);
+    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int widths[CircuitTableModel::ColumnCount] = {14, 22, 14, 16, 5, 7, 14};
+    for (int c = 0; c < CircuitTableModel::ColumnCount; ++c)
+        header->resizeSection(c, widths[c] * ch + 12);
+    // Unsorted until the user picks a column: the folder's alphabetical order.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
+    restoreHeader();
+
+    saveHeader_->setSingleShot(true);
+    saveHeader_->setInterval(300);
+    connect(saveHeader_, &QTimer::timeout, this, [this] {
+        programSettings().setValue(HeaderStateKey, horizontalHeader()->saveState());
+    });
+    connect(header, &QHeaderView::sectionResized, saveHeader_, qOverload<>(&QTimer::start));
+    connect(header, &QHeaderView::sortIndicatorChanged, saveHeader_, qOverload<>(&QTimer::start));
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QHeaderView::customContextMenuRequested, this, &CircuitTable::showHeaderMenu);
+
+    readCatalogue_->setSingleShot(true);
+    readCatalogue_->setInterval(0);
+    connect(readCatalogue_, &QTimer::timeout, this, &CircuitTable::catalogueRead);
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit fileClicked(); });
+    connect(model_, &CircuitTableModel::allColumnsRead, this, &CircuitTable::allColumnsRead);
+}
+
+CircuitTable::~CircuitTable() {
+    if (saveHeader_->isActive())
+        programSettings().setValue(HeaderStateKey, horizontalHeader()->saveState());
+}
+
+void CircuitTable::restoreHeader() {
+    const QByteArray state = programSettings().value(HeaderStateKey).toByteArray();
+    QHeaderView* header = horizontalHeader();
+    if (state.isEmpty() || !header->restoreState(state))
+        return;
+    // The file names show whatever a kept state says: every command works on them.
+    header->setSectionHidden(CircuitTableModel::File, false);
+    sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
+void CircuitTable::showHeaderMenu(const QPoint& pos) {
+    QMenu menu(this);
+    QHeaderView* header = horizontalHeader();
+    // The file name always shows: it is what every command works on.
+    for (int c = CircuitTableModel::File + 1; c < CircuitTableModel::ColumnCount; ++c) {
+        QAction* a = menu.addAction(model_->headerData(c, Qt::Horizontal).toString());
+        a->setCheckable(true);
+        a->setChecked(!header->isSectionHidden(c));
+        connect(a, &QAction::toggled, this, [this, header, c](bool shown) {
+            header->setSectionHidden(c, !shown);
+            saveHeader_->start();
+        });
+    }
+    menu.exec(header->mapToGlobal(pos));
+}
+
+void CircuitTable::setPath(const QString& folder) {
+    folder_ = folderlisting::listedFolder(folder);
+    refresh();
+}
+
+circuitcolumns::CatalogueValues CircuitTable::readCatalogue() const {
+    circuitcolumns::CatalogueValues values;
+    if (catalogueReader)
+        ignoreFailure("reading the catalogue for the circuit list",
+                      [&] { values = catalogueReader(); });
+    return values;
+}
+
+void CircuitTable::refresh() {
+    const QString keep = selectedName();
+    blockSignals(true);
+    model_->setFiles(folder_, folder_.isEmpty() ? QStringList()
+                                                : folderlisting::matchingFiles(folder_, pattern_));
+    columnsPending_ = model_->rowCount() > 0;
+    reread_.clear();
+    if (columnsPending_)
+        readCatalogue_->start();
+    const int row = indexOf(keep, Qt::CaseSensitive);
+    if (!keep.isEmpty() && row >= 0)
+        selectRow(row);
+    blockSignals(false);
+}
+
+void CircuitTable::catalogueRead() {
+    const circuitcolumns::CatalogueValues values = readCatalogue();
+    if (columnsPending_) {
+        columnsPending_ = false;
+        model_->readColumns(values);
+    }
+    model_->catalogueChanged(values, reread_);
+    reread_.clear();
+}
+
+int CircuitTable::count() const {
+    return filter_->rowCount();
+}
+
+QString CircuitTable::fileName(int row) const {
+    if (row < 0 || row >= count())
+        return {};
+    return filter_->index(row, CircuitTableModel::File).data().toString();
+}
+
+QString CircuitTable::selectedName() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isSelected(current))
+        return {};
+    return fileName(current.row());
+}
+
+int CircuitTable::listIndex() const {
+    return currentIndex().row();
+}
+
+void CircuitTable::setListIndex(int row) {
+    if (row < 0 || row >= count()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectRow(row);
+    emit fileClicked();
+}
+
+int CircuitTable::indexOf(const QString& name, Qt::CaseSensitivity cs) const {
+    for (int i = 0; i < count(); ++i)
+        if (fileName(i).compare(name, cs) == 0)
+            return i;
+    return -1;
+}
+
+void CircuitTable::setFilterText(const QString& typed) {
+    filter_->setWords(typed);
+}
+
+void CircuitTable::catalogueChanged(const QString& name) {
+    if (!name.isEmpty() && !reread_.contains(name))
+        reread_ << name;
+    readCatalogue_->start();
+}
+
+bool CircuitTable::columnsRead() const {
+    return model_->columnsRead();
+}
+
+void CircuitTable::keyPressEvent(QKeyEvent* event) {
+    // Moving through the list with the keys selects as a click does.
+    const int before = listIndex();
+    QTableView::keyPressEvent(event);
+    if (listIndex() != before && !selectedName().isEmpty())
+        emit fileClicked();
+}
+
+} // namespace pistaro

@@ -1,0 +1,79 @@
+#pragma once
+// The circuit browser: the circuit files of one folder as a table with their track, country,
+// author, laps, length and best race time, sorted by a header click, narrowed by typed words,
+// and dragged onto a slot. Keeps the calls of a plain file list (one row selected at a time).
+#include "trackfile/circuit_columns.h"
+
+#include <QString>
+#include <QTableView>
+
+#include <functional>
+
+class QTimer;
+
+namespace pistaro {
+
+class CircuitTableModel;
+class CircuitTableFilter;
+
+class CircuitTable final : public QTableView {
+    Q_OBJECT
+public:
+    explicit CircuitTable(const QString& pattern, QWidget* parent = nullptr);
+    ~CircuitTable() override;
+
+    // Where the best race times (and the rows of the original circuits) come from; without
+    // one, or when it throws, those columns stay blank.
+    std::function<circuitcolumns::CatalogueValues()> catalogueReader;
+
+    // Folder shown, without trailing separator.
+    QString path() const { return folder_; }
+    void setPath(const QString& folder); // re-reads the folder
+    QString pattern() const { return pattern_; }
+    void refresh(); // re-reads the folder, keeps the selection by name
+
+    // Rows as shown: sorted and narrowed by the filter.
+    int count() const;
+    QString fileName(int row) const; // "" when out of range
+    QString selectedName() const;    // "" when nothing is selected
+    int listIndex() const;
+    void setListIndex(int row); // selects a row (-1: none), emits fileClicked
+    int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
+
+    // Shows only the rows that hold every typed word (case and accents aside).
+    void setFilterText(const QString& typed);
+    // The catalogue changed: the best race times are read again, and so is the file `name`,
+    // once the events at hand are handled (a rescan shows sixteen records in a row).
+    void catalogueChanged(const QString& name = {});
+    // True once every row's columns have been read.
+    bool columnsRead() const;
+
+    // Where the sort column and order, the widths and the hidden columns are kept.
+    static inline const QString HeaderStateKey = QStringLiteral("CircuitBrowser/Header");
+
+signals:
+    // A row was selected by the user (mouse or keys) or by setListIndex.
+    void fileClicked();
+    void allColumnsRead();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    circuitcolumns::CatalogueValues readCatalogue() const;
+    void catalogueRead();
+    void restoreHeader();
+    void showHeaderMenu(const QPoint& pos);
+
+    QString folder_;
+    QString pattern_;
+    CircuitTableModel* model_;
+    CircuitTableFilter* filter_;
+    QTimer* saveHeader_; // writes the header state a moment after the last change
+    // The catalogue is read once the window has had its turn: the names show first.
+    QTimer* readCatalogue_;
+    bool columnsPending_ = false; // the rows shown still wait for their columns
+    QStringList reread_;          // files to read again with the catalogue
+};
+
+} // namespace pistaro

@@ -1,0 +1,197 @@
+#include "trackfile/ui/circuit_table_model.h"
+
+#include "platform/gamepath.h"
+#include "trackfile/search_text.h"
+
+#include <QMimeData>
+#include <QThread>
+
+namespace pistaro {
+
+using circuitcolumns::Columns;
+
+namespace {
+
+// Rows handed from the reader to the model at a time: the first ones show up soon, and the
+// table is not redrawn for every file.
+constexpr int kChunk = 250;
+
+QString searchText(const QString& name, const Columns& c) {
+    // A separator no typed word holds keeps a word from matching across two columns.
+    const QChar sep(0x1F);
+    return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
+                              c.laps + sep + c.length + sep + c.raceTime);
+}
+
+} // namespace
+
+CircuitTableModel::CircuitTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+CircuitTableModel::~CircuitTableModel() {
+    stopReading();
+}
+
+void CircuitTableModel::stopReading() {
+    if (!reader_)
+        return;
+    cancel_->store(true);
+    reader_->wait();
+    delete reader_;
+    reader_ = nullptr;
+}
+
+void CircuitTableModel::setFiles(const QString& folder, const QStringList& names) {
+    stopReading();
+    beginResetModel();
+    folder_ = folder;
+    names_ = names;
+    rows_.assign(size_t(names.size()), Row{});
+    for (int i = 0; i < names.size(); ++i)
+        rows_[size_t(i)].search = searchtext::folded(names.at(i));
+    unread_ = int(names.size());
+    ++generation_;
+    endResetModel();
+    if (names.isEmpty())
+        emit allColumnsRead();
+}
+
+void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catalogue) {
+    stopReading();
+    catalogue_ = catalogue;
+    if (names_.isEmpty())
+        return;
+    cancel_ = std::make_shared<std::atomic_bool>(false);
+    // The reader gets copies: nothing it touches is shared with this thread but the flag.
+    reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
+                               generation = generation_, cancel = cancel_] {
+        std::vector<Columns> chunk;
+        int first = 0;
+        for (int i = 0; i < names.size() && !cancel->load(); ++i) {
+            chunk.push_back(
+                circuitcolumns::readColumns(gamepath::join(folder, names.at(i)), catalogue));
+            if (int(chunk.size()) == kChunk || i + 1 == names.size()) {
+                QMetaObject::invokeMethod(
+                    this, [this, generation, first, chunk] { applyRead(generation, first, chunk); },
+                    Qt::QueuedConnection);
+                first = i + 1;
+                chunk.clear();
+            }
+        }
+    });
+    reader_->start(QThread::LowPriority);
+}
+
+void CircuitTableModel::applyRead(quint64 generation, int first, const std::vector<Columns>& read) {
+    if (generation != generation_)
+        return;
+    for (size_t i = 0; i < read.size(); ++i) {
+        Columns c = read[i];
+        c.raceTime = c.track.isEmpty()
+                         ? QString()
+                         : catalogue_.raceTimes.value(circuitcolumns::raceTimeKey(c.track));
+        rows_[size_t(first) + i].columns = c;
+        rows_[size_t(first) + i].search = searchText(names_.at(first + int(i)), c);
+    }
+    emit dataChanged(index(first, Track), index(first + int(read.size()) - 1, RaceTime));
+    unread_ -= int(read.size());
+    if (unread_ == 0)
+        emit allColumnsRead();
+}
+
+void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
+                                         const QStringList& reread) {
+    catalogue_ = catalogue;
+    for (const QString& name : reread) {
+        const int row = int(names_.indexOf(name));
+        if (row < 0)
+            continue;
+        setRow(row, circuitcolumns::readColumns(gamepath::join(folder_, name), catalogue_));
+        emit dataChanged(index(row, Track), index(row, RaceTime));
+    }
+    bool changed = false;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        Row& r = rows_[i];
+        const QString time =
+            r.columns.track.isEmpty()
+                ? QString()
+                : catalogue_.raceTimes.value(circuitcolumns::raceTimeKey(r.columns.track));
+        if (time != r.columns.raceTime) {
+            r.columns.raceTime = time;
+            r.search = searchText(names_.at(int(i)), r.columns);
+            changed = true;
+        }
+    }
+    if (changed)
+        emit dataChanged(index(0, RaceTime), index(int(rows_.size()) - 1, RaceTime));
+}
+
+void CircuitTableModel::setRow(int row, const Columns& columns) {
+    rows_[size_t(row)].columns = columns;
+    rows_[size_t(row)].search = searchText(names_.at(row), columns);
+}
+
+int CircuitTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int CircuitTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= int(rows_.size()))
+        return {};
+    const Row& r = rows_[size_t(index.row())];
+    if (role == SearchRole)
+        return r.search;
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case File:
+        return names_.at(index.row());
+    case Track:
+        return r.columns.track;
+    case Country:
+        return r.columns.country;
+    case Author:
+        return r.columns.author;
+    case Laps:
+        return r.columns.laps;
+    case Length:
+        return r.columns.length;
+    case RaceTime:
+        return r.columns.raceTime;
+    default:
+        return {};
+    }
+}
+
+QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+        return int(Qt::AscendingOrder); // a column picked anew starts from its smallest values
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const captions[ColumnCount] = {"File", "Track",  "Country",       "Author",
+                                                      "Laps", "Length", "Best race time"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
+                                                 : QVariant();
+}
+
+Qt::ItemFlags CircuitTableModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+}
+
+QStringList CircuitTableModel::mimeTypes() const {
+    return {CircuitMimeType};
+}
+
+QMimeData* CircuitTableModel::mimeData(const QModelIndexList& indexes) const {
+    if (indexes.isEmpty() || !indexes.first().isValid())
+        return nullptr;
+    auto* mime = new QMimeData;
+    mime->setData(CircuitMimeType, names_.at(indexes.first().row()).toUtf8());
+    return mime;
+}
+
+} // namespace pistaro

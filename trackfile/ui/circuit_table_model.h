@@ -1,0 +1,73 @@
+#pragma once
+// The rows of the circuit browser: one per circuit file, the name at once, the columns read
+// from the files on a worker thread and filled in as they arrive.
+#include "trackfile/circuit_columns.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QThread;
+
+namespace pistaro {
+
+class CircuitTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { File, Track, Country, Author, Laps, Length, RaceTime, ColumnCount };
+    // Every column's text folded for the filter (searchtext::folded), one string per row.
+    static constexpr int SearchRole = Qt::UserRole + 1;
+    // What a dragged circuit carries: its file name.
+    static inline const QString CircuitMimeType = QStringLiteral("application/x-pistaro-circuit");
+
+    explicit CircuitTableModel(QObject* parent = nullptr);
+    ~CircuitTableModel() override;
+
+    // Shows `names` of `folder` without their columns; a read still running for the rows
+    // shown before is given up.
+    void setFiles(const QString& folder, const QStringList& names);
+    // Starts reading the columns of the rows shown, with these catalogue values.
+    void readColumns(const circuitcolumns::CatalogueValues& catalogue);
+    // The catalogue changed (a record stored, times imported, another database): the best
+    // race times follow it, and the files `reread` are read again at once.
+    void catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
+                          const QStringList& reread = {});
+    const QStringList& names() const { return names_; }
+    // True once every row's columns have been read.
+    bool columnsRead() const { return unread_ == 0; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+
+signals:
+    void allColumnsRead();
+
+private:
+    struct Row {
+        circuitcolumns::Columns columns;
+        QString search;
+    };
+    void stopReading();
+    void applyRead(quint64 generation, int first, const std::vector<circuitcolumns::Columns>& read);
+    void setRow(int row, const circuitcolumns::Columns& columns);
+
+    QString folder_;
+    QStringList names_;
+    std::vector<Row> rows_;
+    circuitcolumns::CatalogueValues catalogue_;
+    int unread_ = 0;
+    quint64 generation_ = 0;
+    QThread* reader_ = nullptr;
+    std::shared_ptr<std::atomic_bool> cancel_;
+};
+
+} // namespace pistaro
