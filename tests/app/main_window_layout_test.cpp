@@ -1,21 +1,29 @@
 // The main window as it opens, with a circuit selected: no control covers another
-// or sticks out of its frame, every caption and masked field shows all of its text, and the
-// slot list is a fixed-pitch table whose columns line up.
+// or sticks out of its frame, every caption and masked field shows all of its text, the
+// slot list is a fixed-pitch table whose columns line up, and on small and scaled screens
+// every control can be brought into view on the screen.
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOption>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 using namespace pistaro;
 
@@ -123,6 +131,59 @@ void checkCaptions(const QWidget* window, QStringList& faults) {
     }
 }
 
+// Run in a child process on one screen size and scale (the scale is fixed when the program
+// starts): every shown control of the opened window, scrolled into view, lies on the free
+// part of the screen. Prints what does not and returns the number of faults.
+int checkFitOnThisScreen(int argc, char** argv) {
+    QApplication app(argc, argv);
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    frm.show();
+    if (!QTest::qWaitForWindowExposed(&frm))
+        return 1;
+    frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
+    QTest::qWait(20);
+    QStringList faults;
+    const QRect free = frm.screen()->availableGeometry();
+    if (!free.contains(frm.frameGeometry()))
+        faults << QStringLiteral("the window at %1,%2 %3x%4")
+                      .arg(frm.frameGeometry().x())
+                      .arg(frm.frameGeometry().y())
+                      .arg(frm.frameGeometry().width())
+                      .arg(frm.frameGeometry().height());
+    auto* area = qobject_cast<QScrollArea*>(frm.centralWidget());
+    if (!area)
+        return 1;
+    // Where the whole window fits at its preferred size, nothing needs to scroll.
+    if (free.size().expandedTo(frm.sizeHint() + QSize(8, 40)) == free.size() &&
+        (area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible()))
+        faults << QStringLiteral("scroll bars on a screen that has room");
+    const QRect view(area->viewport()->mapToGlobal(QPoint()), area->viewport()->size());
+    for (QWidget* w : frm.contents()->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        // The whole control, not only its current item as ensureWidgetVisible would show.
+        const QRect inContents(w->mapTo(frm.contents(), QPoint()), w->size());
+        const int halfWidth = inContents.width() / 2, halfHeight = inContents.height() / 2;
+        area->ensureVisible(inContents.x() + halfWidth, inContents.y() + halfHeight,
+                            inContents.width() - halfWidth, inContents.height() - halfHeight);
+        const QRect at(w->mapToGlobal(QPoint()), w->size());
+        // A control larger than the view shows its top left part.
+        const QRect shown = at.intersected(QRect(at.topLeft(), view.size()));
+        if (!view.contains(shown) || !free.contains(shown))
+            faults << QStringLiteral("%1 at %2,%3 %4x%5")
+                          .arg(w->objectName())
+                          .arg(at.x())
+                          .arg(at.y())
+                          .arg(at.width())
+                          .arg(at.height());
+    }
+    fx.stop();
+    for (const QString& fault : faults)
+        std::printf("off screen: %s\n", qPrintable(fault));
+    return int(faults.size());
+}
+
 } // namespace
 
 class MainWindowLayoutTest final : public QObject {
@@ -172,6 +233,43 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 
+    void fitsSmallAndScaledScreens_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << "1.25";
+        QTest::newRow("1280x800 at 150 %") << QSize(1280, 800) << "1.5";
+        QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1080) << "1";
+    }
+    void fitsSmallAndScaledScreens() {
+        QFETCH(QSize, screen);
+        QFETCH(QString, scale);
+        // The offscreen platform takes its screen from a file; the scale is the user's setting.
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"fit\", \"x\": 0, \"y\": 0, "
+                                  "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                                  "\"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                       .arg(screen.width())
+                       .arg(screen.height())
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + config);
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        env.insert(QStringLiteral("PSO_FIT_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(output));
+    }
+
     void slotEntriesLineUp() {
         CircuitLists* lists = fx_->frm->Lists;
         // Fixed pitch as measured: some monospace fonts do not declare themselves so.
@@ -203,5 +301,13 @@ private:
     std::unique_ptr<MainWindowFixture> fx_;
 };
 
-QTEST_MAIN(MainWindowLayoutTest)
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet("PSO_FIT_CHILD"))
+        return checkFitOnThisScreen(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    MainWindowLayoutTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "main_window_layout_test.moc"
