@@ -39,13 +39,17 @@ QString withoutMnemonic(const QString& caption) {
     return out;
 }
 
-QString where(const QWidget* w) {
+QString where(const QString& name, const QRect& r) {
     return QStringLiteral("%1 at %2,%3 %4x%5")
-        .arg(w->objectName())
-        .arg(w->x())
-        .arg(w->y())
-        .arg(w->width())
-        .arg(w->height());
+        .arg(name)
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+QString where(const QWidget* w) {
+    return where(w->objectName(), w->geometry());
 }
 
 // Containers whose children are our controls; other widgets' parts are their own business.
@@ -146,11 +150,7 @@ int checkFitOnThisScreen(int argc, char** argv) {
     QStringList faults;
     const QRect free = frm.screen()->availableGeometry();
     if (!free.contains(frm.frameGeometry()))
-        faults << QStringLiteral("the window at %1,%2 %3x%4")
-                      .arg(frm.frameGeometry().x())
-                      .arg(frm.frameGeometry().y())
-                      .arg(frm.frameGeometry().width())
-                      .arg(frm.frameGeometry().height());
+        faults << where(QStringLiteral("the window"), frm.frameGeometry());
     auto* area = qobject_cast<QScrollArea*>(frm.centralWidget());
     if (!area)
         return 1;
@@ -171,12 +171,7 @@ int checkFitOnThisScreen(int argc, char** argv) {
         // A control larger than the view shows its top left part.
         const QRect shown = at.intersected(QRect(at.topLeft(), view.size()));
         if (!view.contains(shown) || !free.contains(shown))
-            faults << QStringLiteral("%1 at %2,%3 %4x%5")
-                          .arg(w->objectName())
-                          .arg(at.x())
-                          .arg(at.y())
-                          .arg(at.width())
-                          .arg(at.height());
+            faults << where(w->objectName(), at);
     }
     fx.stop();
     for (const QString& fault : faults)
