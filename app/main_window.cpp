@@ -22,13 +22,16 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/fitting_scroll_area.h"
 #include "ui/named.h"
+#include "ui/shared_command.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,8 +58,9 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
         reportIgnoredFailure("opening in the text editor", "no application for text/plain");
         openWithDesktop(file);
     };
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    auto* central = new QWidget;
+    contents_ = central;
+    setCentralWidget(new FittingScrollArea(central, this));
     // Each concern is made after the ones it reads; the order also gives the tab order.
     Panel = new TrackInfoPanel(*this, central);
     Lists = new CircuitLists(*this, *Panel, central);
@@ -78,8 +82,9 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     wireConcerns();
     buildMenus();
     layoutControls();
-    // Takes its default size now, so the start-up can centre it by its real size.
-    adjustSize();
+    orderTabStops();
+    // Takes its preferred size now, so the start-up can place it by its real size.
+    resize(sizeHint());
 }
 
 MainWindow::~MainWindow() = default;
@@ -94,6 +99,12 @@ void MainWindow::buildMenus() {
     FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
     S2 = named(File->addSeparator(), "S2");
     FileExit = named(File->addAction(QStringLiteral("E&xit")), "FileExit");
+    TrackMenu = named(menuBar()->addMenu(QStringLiteral("&Tracks")), "TrackMenu");
+    TrackRescan = named(TrackMenu->addAction(QStringLiteral("Resca&n")), "TrackRescan");
+    TrackSaveInfo =
+        named(TrackMenu->addAction(QStringLiteral("&Update Track Info")), "TrackSaveInfo");
+    TrackExport = named(TrackMenu->addAction(QStringLiteral("&Export to Gp2")), "TrackExport");
+    TrackLaunch = named(TrackMenu->addAction(QStringLiteral("&Launch GP2")), "TrackLaunch");
     Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
     Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
     PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");
@@ -111,10 +122,19 @@ void MainWindow::buildMenus() {
     connect(Contents, &QAction::triggered, this, GUARDED_HANDLER(Contents_Click));
     connect(PSOHP, &QAction::triggered, this, GUARDED_HANDLER(PSOHP_Click));
     connect(HelpAbout, &QAction::triggered, this, GUARDED_HANDLER(HelpAbout_Click));
+
+    // The keys: each has one owner, a menu item; the buttons' tool tips name them.
+    Install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    Exit->setToolTip(withShortcut(Exit->toolTip(), FileExit->shortcut()));
+    shareCommand(TrackRescan, Packs->Import, QKeySequence(Qt::Key_F5));
+    shareCommand(TrackSaveInfo, Panel->SaveInfo, QKeySequence(Qt::CTRL | Qt::Key_S));
+    shareCommand(TrackExport, Exporting->Export, QKeySequence(Qt::CTRL | Qt::Key_E));
+    shareCommand(TrackLaunch, Launching->Command4, QKeySequence(Qt::CTRL | Qt::Key_L));
 }
 
 void MainWindow::layoutControls() {
-    auto* grid = new QGridLayout(centralWidget());
+    auto* grid = new QGridLayout(contents_);
 
     // Circuit files, the Change arrow, the slotColumn and the packs.
     auto* files = new QVBoxLayout;
@@ -171,6 +191,32 @@ void MainWindow::layoutControls() {
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(2, 3);
     grid->setRowStretch(0, 1);
+}
+
+void MainWindow::orderTabStops() {
+    // As on screen: the circuits (with their filter), the slots and packs, the track info,
+    // the lap times with their database, the menu pictures, the commands. A name missing
+    // from the window is passed over.
+    static const char* const order[] = {
+        "CircuitFilter", "File1",          "ACir",        "List1",          "Change",
+        "SelectedPack",  "UpdTp",          "SavePack",    "DeletePack",     "Track",
+        "Country",       "EventName",      "Author",      "Adjective",      "Description",
+        "Laps",          "Length",         "Slot",        "Tyre",           "OpenInfo",
+        "SaveInfo",      "WuTime",         "PTime",       "QTime",          "RTime",
+        "DbCombo",       "ViewDatabase",   "NewDatabase", "DeleteDatabase", "SaveDatabase",
+        "MenuPicture",   "ImportPicture",  "Browse",      "Make",           "Clear",
+        "MenuPicture2",  "ImportPicture2", "Browse2",     "Make2",          "Clear2",
+        "Import",        "Export",         "Command4",    "GetGp2Lap",      "ImportSetups",
+        "ExportSetups",  "CheckJams",      "Exit"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        QWidget* w = contents_->findChild<QWidget*>(QString::fromLatin1(name));
+        if (!w)
+            continue;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 StatusSink& MainWindow::status() {

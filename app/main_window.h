@@ -71,6 +71,11 @@ public:
     QAction* FileSetup;
     QAction* S2;
     QAction* FileExit;
+    QMenu* TrackMenu; // "&Tracks": the commands that have a key of their own
+    QAction* TrackRescan;
+    QAction* TrackSaveInfo;
+    QAction* TrackExport;
+    QAction* TrackLaunch;
     QMenu* Help;
     QAction* Contents;
     QAction* PSOHP;
@@ -112,6 +117,10 @@ public:
     void PSOHP_Click();
     void HelpAbout_Click();
 
+    // The widget that holds every control; it scrolls in the window when the window is smaller
+    // than the controls' preferred size.
+    QWidget* contents() const { return contents_; }
+
     // True once the unload steps ran (closing twice runs them once).
     bool unloaded() const { return unloaded_; }
 
@@ -122,10 +131,13 @@ protected:
 private:
     void buildMenus();
     void layoutControls();
+    // The Tab key goes through the controls as they stand on screen.
+    void orderTabStops();
     // Connects what one concern tells to the concerns that follow it.
     void wireConcerns();
     void openMapsDatabase();
     Gp2PsoBas& bas_;
+    QWidget* contents_;
     bool unloaded_ = false;
 };
 

@@ -18,6 +18,7 @@
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
+#include "ui/window_size.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,12 +75,18 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen)
             return;
-        const QRect s = screen->geometry();
-        move(s.width() / 2 - width() / 2, s.height() / 2 - height() / 2);
-        const QString size = QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
-        if (size == QLatin1String("800x600"))
-            move(x(), 0);
-        else if (size == QLatin1String("640x480"))
+        // Centred on the free part of the screen and never beyond it: what does not fit
+        // at the preferred size scrolls inside the window.
+        const QRect free = screen->availableGeometry();
+        const QSize wanted = sizeHint();
+        QRect place(free.x() + free.width() / 2 - wanted.width() / 2,
+                    free.y() + free.height() / 2 - wanted.height() / 2, wanted.width(),
+                    wanted.height());
+        const QSize s = screen->geometry().size();
+        if (s == QSize(800, 600))
+            place.moveTop(free.top());
+        placeOnScreen(*this, place);
+        if (s == QSize(640, 480))
             dialogs().message(
                 QStringLiteral("You have to set your Screen Resolution at least 800x600"));
     });

@@ -28,13 +28,12 @@ public:
     QPushButton* Ok;         // "&Ok"
     QPushButton* Cancel;     // "&Cancel"
 
-    // Column captions (equal to the field names) and widths in twips.
+    // Column captions (equal to the field names).
     static const QStringList& columnFields();
-    static int columnWidthTwips(int column);
-    // Device-independent pixels (1/96 inch) of a width in twips (1/1440 inch).
-    static int twipsToPixels(int twips) { return (twips + 7) / 15; }
 
-    // Loads the rows from AppDir + "/" + the database (the window opens it itself).
+    // Loads the rows from AppDir + "/" + the database (the window opens it itself), fits the
+    // columns to them and gives the window the size it had when last closed, or one that shows
+    // every column.
     void load();
     void TablePrint_Click();
     // The rows as the grid shows them.
@@ -44,12 +43,15 @@ public:
 
     // Shows the window modal; after an export (which hides it) it is shown again.
     int exec() override;
+    // Closes the window and keeps its size for the next time.
+    void done(int result) override;
 
     // The clock of the export's title line; tests fix it.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
 private:
     void buildWidgets();
+    QSize fittingSize();
     bool showAgain_ = false;
     WindowServices& services_;
     QString database_;

@@ -8,12 +8,15 @@
 #include "storage/engine.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
+#include "ui/window_size.h"
 
 #include <QAbstractItemView>
+#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,8 +29,8 @@ const QStringList& LapTimeTable::columnFields() {
     return fields;
 }
 
-int LapTimeTable::columnWidthTwips(int column) {
-    return column == 0 ? 3000 : 800;
+namespace {
+const QString kSizeKey = QStringLiteral("LapTimeTable/size");
 }
 
 LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QWidget* parent)
@@ -53,19 +56,34 @@ void LapTimeTable::buildWidgets() {
     Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
     Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
     Ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(TablePrint);
-    buttons->addStretch();
-    buttons->addWidget(Ok);
-    buttons->addWidget(Cancel);
+    // The buttons have their handlers; the box only places them as the desktop does.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(TablePrint, QDialogButtonBox::ActionRole);
+    buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
+    // A time is one line: a column made too narrow by hand cuts it short rather than wrapping.
+    DBGrid1->setWordWrap(false);
+}
 
-    int width = 0;
-    for (int column = 0; column < columnFields().size(); ++column)
-        width += twipsToPixels(columnWidthTwips(column));
-    resize(width + 80, 400);
+QSize LapTimeTable::fittingSize() {
+    // The table with all its columns, its row numbers, a vertical scroll bar, and 16 rows
+    // (the original circuits every lap time database starts with).
+    const int frame = 2 * DBGrid1->frameWidth();
+    const QSize table(
+        frame + DBGrid1->verticalHeader()->sizeHint().width() +
+            DBGrid1->horizontalHeader()->length() +
+            DBGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, DBGrid1),
+        frame + DBGrid1->horizontalHeader()->sizeHint().height() +
+            16 * DBGrid1->verticalHeader()->defaultSectionSize());
+    // What the frame, the buttons and the margins take around it: the window laid out on a
+    // large area (while hidden, each layout is applied by hand).
+    const QRect area(0, 0, 4 * table.width(), 4 * table.height());
+    layout()->setGeometry(area);
+    Frame1->layout()->setGeometry(Frame1->contentsRect());
+    return table + area.size() - DBGrid1->size();
 }
 
 void LapTimeTable::load() {
@@ -86,8 +104,12 @@ void LapTimeTable::load() {
         tracks->close();
         db->close();
     });
-    for (int column = 0; column < columnFields().size(); ++column)
-        DBGrid1->setColumnWidth(column, twipsToPixels(columnWidthTwips(column)));
+    // Each column as wide as its caption and its widest text, measured in the font in use.
+    DBGrid1->resizeColumnsToContents();
+    QSize size = rememberedSize(kSizeKey, fittingSize());
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 QList<PrintRow> LapTimeTable::shownRows() const {
@@ -108,6 +130,11 @@ int LapTimeTable::exec() {
         result = QDialog::exec();
     } while (showAgain_);
     return result;
+}
+
+void LapTimeTable::done(int result) {
+    rememberSize(kSizeKey, size());
+    QDialog::done(result);
 }
 
 } // namespace pistaro

@@ -32,14 +32,14 @@ void MenuPictures::buildWidgets(QWidget* parent) {
         return b;
     };
     Browse = button("Browse", "&Browse", "Browse Menu Picture");
-    Browse2 = button("Browse2", "&Browse", "Browse Menu Picture");
+    Browse2 = button("Browse2", "Bro&wse", "Browse Menu Picture");
     ImportPicture = button("ImportPicture", "&Import Menu Picture", "Import Menu Picture from Gp2");
     ImportPicture2 =
-        button("ImportPicture2", "&Import Menu Picture", "Import Menu Picture from Gp2");
+        button("ImportPicture2", "Import Menu &Picture", "Import Menu Picture from Gp2");
     Make = button("Make", "&Make", nullptr);
-    Make2 = button("Make2", "&Make", nullptr);
-    Clear = button("Clear", "&Clear", "Clear Menu Picture");
-    Clear2 = button("Clear2", "&Clear", "Clear Menu Picture");
+    Make2 = button("Make2", "Ma&ke", nullptr);
+    Clear = button("Clear", "Cle&ar", "Clear Menu Picture");
+    Clear2 = button("Clear2", "Clea&r", "Clear Menu Picture");
     auto makePreview = [this](const char* name) {
         auto* p = named(new QLabel(Frame7), name);
         p->setFixedSize(128, 96); // 4:3, as the pictures

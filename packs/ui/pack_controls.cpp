@@ -28,7 +28,7 @@ void PackControls::buildWidgets(QWidget* parent) {
     Change = named(new QPushButton(QStringLiteral("--> &Change"), parent), "Change");
     Change->setToolTip(QStringLiteral("Change Track"));
     Change->setEnabled(false);
-    Import = named(new QPushButton(QStringLiteral("&Rescan"), parent), "Import");
+    Import = named(new QPushButton(QStringLiteral("Resca&n"), parent), "Import");
     Import->setToolTip(QStringLiteral("Import circuits from Gp2"));
     Label200 = named(new QLabel(QStringLiteral("Pack"), parent), "Label200");
     SelectedPack = named(new QComboBox(parent), "SelectedPack");

@@ -13,7 +13,7 @@ SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, Ci
     : QObject(parent), services_(services), panel_(panel), lists_(lists) {
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
-    ExportSetups = named(new QPushButton(QStringLiteral("Export &Setups"), parent), "ExportSetups");
+    ExportSetups = named(new QPushButton(QStringLiteral("Export Set&ups"), parent), "ExportSetups");
     connect(ImportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ImportSetups_Click));
     connect(ExportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ExportSetups_Click));
 }

@@ -1,5 +1,6 @@
 // The started main window holds every control and menu item under its name, of its kind,
 // with its caption and tool tip; the hidden ones exist but are not shown.
+#include "packs/ui/pack_controls.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -9,10 +10,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -68,6 +72,10 @@ private slots:
     void controls();
     void menus();
     void controlsWithoutActionAreInert();
+    void mnemonicsAreUnique();
+    void tabFollowsTheScreen();
+    void keys_data();
+    void keys();
 
 private:
     std::unique_ptr<MainWindowFixture> fx_;
@@ -115,7 +123,7 @@ void MainWindowControlsTest::controls_data() {
     row("Label100", "QLabel", "Frame3", "Tyre:");
     row("FileVersion", "QLabel", "Frame3", none);
     row("OriginalLabel", "QLabel", "Frame3", "Original Gp2 Track", "", Either);
-    row("SaveInfo", "QToolButton", "Frame3", "", "Update Track Info");
+    row("SaveInfo", "QToolButton", "Frame3", "", "Update Track Info (Ctrl+S)");
     row("OpenInfo", "QToolButton", "Frame3", "");
     // Lap times and the database selector.
     for (const char* name : {"WuTime", "PTime", "QTime", "RTime"})
@@ -138,27 +146,29 @@ void MainWindowControlsTest::controls_data() {
     row("Label17", "QLabel", "Frame7", "Menu Picture 640x480 :");
     row("MenuPicture", "QLineEdit", "Frame7", none);
     row("MenuPicture2", "QLineEdit", "Frame7", none);
-    for (const char* name : {"Browse", "Browse2"})
-        row(name, "QPushButton", "Frame7", "&Browse", "Browse Menu Picture");
-    for (const char* name : {"ImportPicture", "ImportPicture2"})
-        row(name, "QPushButton", "Frame7", "&Import Menu Picture", "Import Menu Picture from Gp2");
-    for (const char* name : {"Make", "Make2"})
-        row(name, "QPushButton", "Frame7", "&Make");
-    for (const char* name : {"Clear", "Clear2"})
-        row(name, "QPushButton", "Frame7", "&Clear", "Clear Menu Picture");
+    row("Browse", "QPushButton", "Frame7", "&Browse", "Browse Menu Picture");
+    row("Browse2", "QPushButton", "Frame7", "Bro&wse", "Browse Menu Picture");
+    row("ImportPicture", "QPushButton", "Frame7", "&Import Menu Picture",
+        "Import Menu Picture from Gp2");
+    row("ImportPicture2", "QPushButton", "Frame7", "Import Menu &Picture",
+        "Import Menu Picture from Gp2");
+    row("Make", "QPushButton", "Frame7", "&Make");
+    row("Make2", "QPushButton", "Frame7", "Ma&ke");
+    row("Clear", "QPushButton", "Frame7", "Cle&ar", "Clear Menu Picture");
+    row("Clear2", "QPushButton", "Frame7", "Clea&r", "Clear Menu Picture");
     row("Picture1", "QLabel", "Frame7", none);
     row("Picture2", "QLabel", "Frame7", none);
     // Commands.
-    row("Import", "QPushButton", "", "&Rescan", "Import circuits from Gp2");
-    row("Export", "QPushButton", "", "&Export to Gp2", "Export circuits to Gp2");
-    row("Command4", "QPushButton", "", "&Launch GP2", "Run Gp2");
+    row("Import", "QPushButton", "", "Resca&n", "Import circuits from Gp2 (F5)");
+    row("Export", "QPushButton", "", "&Export to Gp2", "Export circuits to Gp2 (Ctrl+E)");
+    row("Command4", "QPushButton", "", "&Launch GP2", "Run Gp2 (Ctrl+L)");
     row("GetGp2Lap", "QPushButton", "", "&Get Time from GP2LAP.LOG");
     row("ImportSetups", "QPushButton", "", "Import &Setups");
-    row("ExportSetups", "QPushButton", "", "Export &Setups");
+    row("ExportSetups", "QPushButton", "", "Export Set&ups");
     row("CheckJams", "QPushButton", "", "Check &Jams", "Change Track");
     row("JamList", "QListWidget", "", none, "", Hidden);
     row("ZipDir", "FileListBox", "", none, "", Hidden);
-    row("Exit", "QPushButton", "", "E&xit", "End Pistaro");
+    row("Exit", "QPushButton", "", "E&xit", "End Pistaro (Ctrl+Q)");
 }
 
 void MainWindowControlsTest::controls() {
@@ -192,9 +202,11 @@ void MainWindowControlsTest::controls() {
 void MainWindowControlsTest::menus() {
     MainWindow& frm = *fx_->frm;
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
-    QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "Help"}));
+    QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "TrackMenu", "Help"}));
     QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "RestoreLast",
                                                  "S3", "FileSetup", "S2", "FileExit"}));
+    QCOMPARE(actionNames(frm.TrackMenu),
+             (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
@@ -209,6 +221,11 @@ void MainWindowControlsTest::menus() {
         {"RestoreLast", "&Restore last change..."},
         {"FileSetup", "&Setup Pistaro"},
         {"FileExit", "E&xit"},
+        {"TrackMenu", "&Tracks"},
+        {"TrackRescan", "Resca&n"},
+        {"TrackSaveInfo", "&Update Track Info"},
+        {"TrackExport", "&Export to Gp2"},
+        {"TrackLaunch", "&Launch GP2"},
         {"Help", "&Help"},
         {"Contents", "&Contents"},
         {"PSOHP", "&Pistaro Home Page"},
@@ -242,6 +259,135 @@ void MainWindowControlsTest::controlsWithoutActionAreInert() {
     QVERIFY(!panel.OpenInfo->isEnabled());
     QVERIFY(!frm.Databases->SaveDatabase->isEnabled());
     frm.Databases->DbCombo->setEditText(QStringLiteral("pso.mdb"));
+}
+
+void MainWindowControlsTest::mnemonicsAreUnique() {
+    // Alt and a letter reach one control of the window, or one item of an open menu.
+    MainWindow& frm = *fx_->frm;
+    QMap<QString, QMap<QChar, QStringList>> scopes; // scope, letter, the captions using it
+    auto add = [&scopes](const QString& scope, const QString& caption) {
+        for (int i = 0; i + 1 < caption.size(); ++i) {
+            if (caption[i] != QLatin1Char('&'))
+                continue;
+            if (caption[i + 1] != QLatin1Char('&')) {
+                scopes[scope][caption[i + 1].toLower()] << caption;
+                return;
+            }
+            ++i; // "&&" shows an ampersand
+        }
+    };
+    for (QAction* top : frm.menuBar()->actions()) {
+        add(QStringLiteral("window"), top->text());
+        for (const QAction* item : top->menu()->actions())
+            add(top->menu()->objectName(), item->text());
+    }
+    for (const QWidget* w : frm.centralWidget()->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<const QLabel*>(w);
+        if (w->isVisible() && (!label || label->buddy()))
+            add(QStringLiteral("window"), caption(w));
+    }
+    QStringList repeats;
+    for (auto scope = scopes.cbegin(); scope != scopes.cend(); ++scope)
+        for (auto letter = scope->cbegin(); letter != scope->cend(); ++letter)
+            if (letter->size() > 1)
+                repeats << scope.key() + ": Alt+" + letter.key() + " " + letter->join(", ");
+    QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join("\n")));
+    QVERIFY(scopes.value(QStringLiteral("window")).size() > 15); // the walk found the captions
+}
+
+void MainWindowControlsTest::tabFollowsTheScreen() {
+    MainWindow& frm = *fx_->frm;
+    // A circuit and a slot chosen: the controls that act on them take the focus too.
+    frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
+    frm.Lists->List1->setCurrentRow(3);
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    const QStringList screenOrder{
+        "CircuitFilter", "File1",          "ACir",        "List1",          "Change",
+        "SelectedPack",  "UpdTp",          "SavePack",    "DeletePack",     "Track",
+        "Country",       "EventName",      "Author",      "Adjective",      "Description",
+        "Laps",          "Length",         "Slot",        "Tyre",           "OpenInfo",
+        "SaveInfo",      "WuTime",         "PTime",       "QTime",          "RTime",
+        "DbCombo",       "ViewDatabase",   "NewDatabase", "DeleteDatabase", "SaveDatabase",
+        "MenuPicture",   "ImportPicture",  "Browse",      "Make",           "Clear",
+        "MenuPicture2",  "ImportPicture2", "Browse2",     "Make2",          "Clear2",
+        "Import",        "Export",         "Command4",    "GetGp2Lap",      "ImportSetups",
+        "ExportSetups",  "CheckJams",      "Exit"};
+    // What Tab can reach now: shown, enabled, taking the focus by Tab.
+    QStringList expected;
+    for (const QString& name : screenOrder) {
+        const QWidget* w = frm.contents()->findChild<QWidget*>(name);
+        if (w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            expected << name;
+    }
+    QVERIFY(expected.size() > 30);
+    QWidget* first = frm.contents()->findChild<QWidget*>(expected.first());
+    first->setFocus(Qt::TabFocusReason);
+    QStringList reached{expected.first()};
+    for (int step = 0; step < 2 * screenOrder.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        // A control's inner part (the edit field of a combo box) stands for the control.
+        while (w && w != &frm && (w->objectName().isEmpty() || w->objectName().startsWith("qt_")))
+            w = w->parentWidget();
+        if (w == first)
+            break;
+        reached << (w ? w->objectName() : QStringLiteral("(none)"));
+    }
+    QCOMPARE(reached, expected);
+}
+
+void MainWindowControlsTest::keys_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("item");   // the menu item that owns the key
+    QTest::addColumn<QString>("button"); // the button whose command it runs, "" for none
+    QTest::newRow("Export") << QKeySequence(Qt::CTRL | Qt::Key_E) << "TrackExport"
+                            << "Export";
+    QTest::newRow("Launch") << QKeySequence(Qt::CTRL | Qt::Key_L) << "TrackLaunch"
+                            << "Command4";
+    QTest::newRow("Rescan") << QKeySequence(Qt::Key_F5) << "TrackRescan"
+                            << "Import";
+    QTest::newRow("Update Track Info") << QKeySequence(Qt::CTRL | Qt::Key_S) << "TrackSaveInfo"
+                                       << "SaveInfo";
+    QTest::newRow("Install") << QKeySequence(Qt::CTRL | Qt::Key_I) << "Install"
+                             << "";
+}
+
+void MainWindowControlsTest::keys() {
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, item);
+    QFETCH(QString, button);
+    MainWindow& frm = *fx_->frm;
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    auto* action = frm.findChild<QAction*>(item);
+    QVERIFY(action);
+    QCOMPARE(action->shortcut(), key); // the menu shows it beside the item
+    // The command's own work is cut off: what counts is that the key reaches it, once.
+    auto* b = button.isEmpty() ? nullptr : frm.contents()->findChild<QAbstractButton*>(button);
+    QVERIFY(button.isEmpty() || b);
+    int runs = 0;
+    if (b) {
+        QObject::disconnect(b, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(b, &QAbstractButton::clicked, &frm, [&runs] { ++runs; });
+        b->setEnabled(true);
+    } else {
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(action, &QAction::triggered, &frm, [&runs] { ++runs; });
+    }
+    frm.Lists->File1->setFocus();
+    QTest::keySequence(&frm, key);
+    QCOMPARE(runs, 1);
+    if (!b)
+        return;
+    // A disabled button's command does not run by its key either, and its item is disabled.
+    b->setEnabled(false);
+    QVERIFY(!action->isEnabled());
+    QTest::keySequence(&frm, key);
+    QCOMPARE(runs, 1);
+    b->setEnabled(true);
+    QVERIFY(action->isEnabled());
+    QObject::disconnect(b, &QAbstractButton::clicked, &frm, nullptr);
 }
 
 QTEST_MAIN(MainWindowControlsTest)

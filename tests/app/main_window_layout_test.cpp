@@ -1,20 +1,29 @@
-// The main window at its default size, with a circuit selected: no control covers another
-// or sticks out of its frame, every caption and masked field shows all of its text, and the
-// slot list is a fixed-pitch table whose columns line up.
+// The main window as it opens, with a circuit selected: no control covers another
+// or sticks out of its frame, every caption and masked field shows all of its text, the
+// slot list is a fixed-pitch table whose columns line up, and on small and scaled screens
+// every control can be brought into view on the screen.
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOption>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 using namespace pistaro;
 
@@ -30,13 +39,17 @@ QString withoutMnemonic(const QString& caption) {
     return out;
 }
 
-QString where(const QWidget* w) {
+QString where(const QString& name, const QRect& r) {
     return QStringLiteral("%1 at %2,%3 %4x%5")
-        .arg(w->objectName())
-        .arg(w->x())
-        .arg(w->y())
-        .arg(w->width())
-        .arg(w->height());
+        .arg(name)
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height());
+}
+
+QString where(const QWidget* w) {
+    return where(w->objectName(), w->geometry());
 }
 
 // Containers whose children are our controls; other widgets' parts are their own business.
@@ -122,6 +135,50 @@ void checkCaptions(const QWidget* window, QStringList& faults) {
     }
 }
 
+// Run in a child process on one screen size and scale (the scale is fixed when the program
+// starts): every shown control of the opened window, scrolled into view, lies on the free
+// part of the screen. Prints what does not and returns the number of faults.
+int checkFitOnThisScreen(int argc, char** argv) {
+    QApplication app(argc, argv);
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    frm.show();
+    if (!QTest::qWaitForWindowExposed(&frm))
+        return 1;
+    frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
+    QTest::qWait(20);
+    QStringList faults;
+    const QRect free = frm.screen()->availableGeometry();
+    if (!free.contains(frm.frameGeometry()))
+        faults << where(QStringLiteral("the window"), frm.frameGeometry());
+    auto* area = qobject_cast<QScrollArea*>(frm.centralWidget());
+    if (!area)
+        return 1;
+    // Where the whole window fits at its preferred size, nothing needs to scroll.
+    if (free.size().expandedTo(frm.sizeHint() + QSize(8, 40)) == free.size() &&
+        (area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible()))
+        faults << QStringLiteral("scroll bars on a screen that has room");
+    const QRect view(area->viewport()->mapToGlobal(QPoint()), area->viewport()->size());
+    for (QWidget* w : frm.contents()->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        // The whole control, not only its current item as ensureWidgetVisible would show.
+        const QRect inContents(w->mapTo(frm.contents(), QPoint()), w->size());
+        const int halfWidth = inContents.width() / 2, halfHeight = inContents.height() / 2;
+        area->ensureVisible(inContents.x() + halfWidth, inContents.y() + halfHeight,
+                            inContents.width() - halfWidth, inContents.height() - halfHeight);
+        const QRect at(w->mapToGlobal(QPoint()), w->size());
+        // A control larger than the view shows its top left part.
+        const QRect shown = at.intersected(QRect(at.topLeft(), view.size()));
+        if (!view.contains(shown) || !free.contains(shown))
+            faults << where(w->objectName(), at);
+    }
+    fx.stop();
+    for (const QString& fault : faults)
+        std::printf("off screen: %s\n", qPrintable(fault));
+    return int(faults.size());
+}
+
 } // namespace
 
 class MainWindowLayoutTest final : public QObject {
@@ -141,21 +198,27 @@ private slots:
     void cleanupTestCase() { fx_->stop(); }
 
     void fitsACommonScreen() {
-        // Laid out for 1024x768 screens, menu bar and frame included.
-        const QSize size = fx_->frm->size();
-        QVERIFY2(size.width() <= 1000 && size.height() <= 700,
-                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
-        // The start placed it by that size: centred across (the test screen is 800x600,
-        // where it goes to the top edge).
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(fx_->frm->x(), screen.width() / 2 - size.width() / 2);
-        if (screen.size() != QSize(800, 600))
-            QCOMPARE(fx_->frm->y(), screen.height() / 2 - size.height() / 2);
+        // Laid out for 1024x768 screens, menu bar and frame included: the contents scroll only
+        // in a window smaller than that.
+        MainWindow& frm = *fx_->frm;
+        const QSize least = frm.contents()->minimumSizeHint();
+        QVERIFY2(least.width() <= 1000 && least.height() + frm.menuBar()->height() <= 700,
+                 qPrintable(QStringLiteral("%1x%2").arg(least.width()).arg(least.height())));
+        // The start placed it, frame included, on the free part of the screen: centred, but at
+        // the top edge of an 800x600 screen.
+        const QRect frame = frm.frameGeometry();
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(free.contains(frame), qPrintable(where(&frm)));
+        QVERIFY(qAbs((frame.left() - free.left()) - (free.right() - frame.right())) <= 1);
+        if (QGuiApplication::primaryScreen()->geometry().size() != QSize(800, 600))
+            QVERIFY(qAbs((frame.top() - free.top()) - (free.bottom() - frame.bottom())) <= 1);
+        else
+            QCOMPARE(frame.top(), free.top());
     }
 
     void controlsDoNotOverlap() {
         QStringList faults;
-        checkPlacement(fx_->frm->centralWidget(), faults);
+        checkPlacement(fx_->frm->contents(), faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
     }
 
@@ -163,6 +226,43 @@ private slots:
         QStringList faults;
         checkCaptions(fx_->frm.get(), faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+    }
+
+    void fitsSmallAndScaledScreens_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << "1.25";
+        QTest::newRow("1280x800 at 150 %") << QSize(1280, 800) << "1.5";
+        QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1080) << "1";
+    }
+    void fitsSmallAndScaledScreens() {
+        QFETCH(QSize, screen);
+        QFETCH(QString, scale);
+        // The offscreen platform takes its screen from a file; the scale is the user's setting.
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("{\"screens\": [{\"name\": \"fit\", \"x\": 0, \"y\": 0, "
+                                  "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                                  "\"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                       .arg(screen.width())
+                       .arg(screen.height())
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + config);
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        env.insert(QStringLiteral("PSO_FIT_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(output));
     }
 
     void slotEntriesLineUp() {
@@ -196,5 +296,13 @@ private:
     std::unique_ptr<MainWindowFixture> fx_;
 };
 
-QTEST_MAIN(MainWindowLayoutTest)
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet("PSO_FIT_CHILD"))
+        return checkFitOnThisScreen(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    MainWindowLayoutTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "main_window_layout_test.moc"

@@ -6,11 +6,15 @@
 
 #include "laptimes/ui/lap_time_table.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -24,6 +28,7 @@ class LapTimeTableTest final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> fx;
+    QTemporaryDir config_;
 
     Gp2PsoBas& bas() { return fx->bas; }
     void setTimes(const QString& track, const QString& warmUp, const QString& practice,
@@ -43,6 +48,8 @@ class LapTimeTableTest final : public QObject {
     }
 
 private slots:
+    // The window keeps its size in the machine's settings: here a scratch location's.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit()); }
     void init() {
         fx = std::make_unique<MainWindowFixture>();
         fx->start();
@@ -59,11 +66,8 @@ private slots:
         QCOMPARE(table->columnCount(), 5);
         const QStringList captions{"Name", "Warm up time", "Practice Time", "Qualifying Time",
                                    "Race Time"};
-        const QList<int> widths{200, 53, 53, 53, 53}; // 3000 and 800 twips
-        for (int c = 0; c < 5; ++c) {
+        for (int c = 0; c < 5; ++c)
             QCOMPARE(table->horizontalHeaderItem(c)->text(), captions.at(c));
-            QCOMPARE(table->columnWidth(c), widths.at(c));
-        }
         QCOMPARE(table->rowCount(), testrows::trackCount(bas()));
         QCOMPARE(table->rowCount(), 16);
         QList<QStringList> rows;
@@ -79,6 +83,70 @@ private slots:
         QVERIFY(rows.contains(QStringList{"Monte-Carlo", "1:25.000", "1:22.500", "", "1:23.456"}));
         QVERIFY(rows.contains(QStringList{"Imola", "", "", "", ""}));
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+
+    void every_cell_shows_its_whole_text_data() {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("the desktop's font") << 0;
+        QTest::newRow("a large font") << 13;
+    }
+    void every_cell_shows_its_whole_text() {
+        QFETCH(int, pointSize);
+        const QFont before = QApplication::font();
+        if (pointSize) {
+            QFont large = before;
+            large.setPointSize(pointSize);
+            QApplication::setFont(large);
+        }
+        setTimes(QStringLiteral("Monte-Carlo"), "1:25.000", "11:22.500", {}, "1:23.456");
+        testrows::setTrack(bas(), QStringLiteral("Adelaide"), QStringLiteral("Name"),
+                           QStringLiteral("Adelaide Street Circuit (1985)"));
+        LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
+        grid.load();
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QTableWidget* table = grid.DBGrid1;
+        const QFontMetrics cells(table->font());
+        const QFontMetrics captions(table->horizontalHeader()->font());
+        // The padding an item view gives a text on either side, and the grid line.
+        const int padding =
+            2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1) +
+            (table->showGrid() ? 1 : 0);
+        QStringList cut;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QString caption = table->horizontalHeaderItem(c)->text();
+            if (captions.horizontalAdvance(caption) + padding > table->columnWidth(c))
+                cut << caption;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QString text = table->item(r, c)->text();
+                if (cells.horizontalAdvance(text) + padding > table->columnWidth(c))
+                    cut << QStringLiteral("%1 in %2").arg(text, caption);
+            }
+        }
+        // One line per row, and all columns in view without scrolling sideways where the
+        // screen is wide enough for them.
+        QCOMPARE(table->rowHeight(0), table->verticalHeader()->defaultSectionSize());
+        if (grid.width() < grid.screen()->availableGeometry().width())
+            QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
+        QApplication::setFont(before);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
+
+    void keeps_the_size_the_user_gave_it() {
+        QSize chosen;
+        {
+            LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
+            grid.load();
+            chosen = grid.size() - QSize(37, 23);
+            QTimer::singleShot(0, &grid, [&] {
+                grid.resize(chosen);
+                grid.Ok->click();
+            });
+            QCOMPARE(grid.exec(), int(QDialog::Accepted));
+        }
+        LapTimeTable again(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
+        again.load();
+        QCOMPARE(again.size(), chosen);
     }
 
     void export_writes_print_spl_and_opens_it() {

@@ -307,11 +307,14 @@ private slots:
     }
 
     void fileExitSavesThePackList() {
-        // The menu item unloads as the Exit button does.
+        // The menu item, here by its key Ctrl+Q, unloads as the Exit button does.
         QVERIFY(writeFile(packsTxt(), "Season 95\r\n"));
         start();
         save(QStringLiteral("Kept"));
-        fx->frm->FileExit->trigger();
+        fx->frm->show();
+        fx->frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fx->frm.get()));
+        QTest::keySequence(fx->frm.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         QVERIFY(fx->frm->unloaded());
         QVERIFY(!ProgramEndState::ended);
         QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\nKept\r\n"));

@@ -181,14 +181,24 @@ private slots:
                  samplegame::originalLength(1));
     }
 
+    void saveInfoWritesTheBlockAndRepairsTheChecksum_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("the button") << false;
+        QTest::newRow("Ctrl+S") << true;
+    }
     void saveInfoWritesTheBlockAndRepairsTheChecksum() {
+        QFETCH(bool, byKey);
         const QString path = fx->circuit(kMonza);
         const QByteArray before = readFile(path);
         load(path);
         QVERIFY(track(bas(), QStringLiteral("Monza 2001"), QStringLiteral("Name")));
 
         retype(p->Track, QStringLiteral("Monza 2002"));
-        QTest::mouseClick(p->SaveInfo, Qt::LeftButton); // the click leaves Track first
+        // The click, and the key as the click does, leave Track first.
+        if (byKey)
+            QTest::keySequence(p->Track, QKeySequence(Qt::CTRL | Qt::Key_S));
+        else
+            QTest::mouseClick(p->SaveInfo, Qt::LeftButton);
         QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Track updated !!!")});
 
         ExeCmd::WaitForSumfix(path);

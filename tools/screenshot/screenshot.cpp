@@ -1,6 +1,8 @@
-// screenshot <outdir>: starts the main window on a generated sample game, offscreen, and
-// writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
-// <outdir>. Message boxes are answered by a script, so nothing waits for a user.
+// screenshot [--screen] <outdir>: starts the main window on a generated sample game, offscreen,
+// and writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
+// <outdir>; with --screen (on a display, e.g. under Xvfb) also screen.png, the whole screen
+// with the main window where the start placed it. Message boxes are answered by a script, so
+// nothing waits for a user.
 #include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "laptimes/ui/lap_time_table.h"
@@ -18,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -44,9 +47,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool wholeScreen = args.removeAll(QStringLiteral("--screen")) > 0;
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: screenshot <outdir>\n");
+        std::fprintf(stderr, "usage: screenshot [--screen] <outdir>\n");
         return 2;
     }
     const QString out = QDir(args[1]).absolutePath();
@@ -73,6 +77,14 @@ int main(int argc, char** argv) {
     frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
 
     bool ok = save(frm, out + QStringLiteral("/main_window.png"));
+    if (wholeScreen) {
+        const QString path = out + QStringLiteral("/screen.png");
+        const bool saved = frm.screen()->grabWindow(0).save(path, "PNG");
+        std::printf("%s %s (window at %d,%d %dx%d)\n", saved ? "wrote" : "FAILED", qPrintable(path),
+                    frm.frameGeometry().x(), frm.frameGeometry().y(), frm.frameGeometry().width(),
+                    frm.frameGeometry().height());
+        ok = saved && ok;
+    }
     // The dialogs are children of the window: they go before it does.
     {
 
