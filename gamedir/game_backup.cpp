@@ -226,6 +226,7 @@ QStringList restore(const Saved& saved) {
         if (entry.copy.isEmpty()) {
             if (QFileInfo(target).isFile() && !QFile::remove(target))
                 failed << shown(target) + QStringLiteral(": cannot remove it");
+            removeUnfinishedWrites(target);
             continue;
         }
         QFile copy(entry.copy);

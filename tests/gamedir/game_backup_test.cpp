@@ -50,6 +50,8 @@ private slots:
         QVERIFY(write(game("GP2.EXE"), QByteArray(3000, '\x00')));
         QVERIFY(QFile::remove(game("Circuits/f1ct03.dat")));
         QVERIFY(write(game("tmp.bmp"), "made by the command"));
+        // A second write of the made file, stopped half-way.
+        QVERIFY(write(game("tmp.bmp.writing-Ab12Cd"), "part"));
 
         const std::optional<gamebackup::Saved> saved = gamebackup::newest(root());
         QVERIFY(saved);
@@ -60,6 +62,7 @@ private slots:
         QCOMPARE(read(game("GP2.EXE")), QByteArray(3000, '\x4d'));
         QCOMPARE(read(game("Circuits/f1ct03.dat")), QByteArray("old slot 3"));
         QVERIFY(!QFile::exists(game("tmp.bmp")));
+        QVERIFY(!QFile::exists(game("tmp.bmp.writing-Ab12Cd")));
         // Put back once: the same change is not offered again.
         QVERIFY(!gamebackup::newest(root()));
     }
