@@ -37,6 +37,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -145,19 +146,21 @@ void MainWindow::layoutControls() {
     f1->setContentsMargins(4, 4, 4, 4);
     f1->addWidget(Lists->ACir);
     files->addWidget(Frame1);
-    grid->addLayout(files, 0, 0);
 
     auto* change = new QVBoxLayout;
     change->addStretch();
     change->addWidget(Packs->Change);
     change->addStretch();
-    grid->addLayout(change, 0, 1);
 
     // The slot list shows all 16 slots without scrolling.
     QListWidget* slotList = Lists->List1;
     slotList->addItem(QStringLiteral("00"));
     slotList->setMinimumHeight(slotList->sizeHintForRow(0) * 16 + 2 * slotList->frameWidth());
     delete slotList->takeItem(0);
+    // ... and an entry whole: slot number, track name in 30 characters, a usual country.
+    slotList->setMinimumWidth(
+        slotList->fontMetrics().horizontalAdvance(QString(3 + 30 + 1 + 14, QLatin1Char('W'))) +
+        2 * slotList->frameWidth() + slotList->verticalScrollBar()->sizeHint().width());
     auto* slotColumn = new QVBoxLayout;
     slotColumn->addWidget(slotList, 1);
     auto* pack = new QHBoxLayout;
@@ -167,7 +170,14 @@ void MainWindow::layoutControls() {
     pack->addWidget(Packs->SavePack);
     pack->addWidget(Packs->DeletePack);
     slotColumn->addLayout(pack);
-    grid->addLayout(slotColumn, 0, 2, 1, 2);
+
+    // The top row is not tied to the columns below it: the circuit browser takes the width its
+    // columns want, the slot list what its entries need.
+    auto* top = new QHBoxLayout;
+    top->addLayout(files, 3);
+    top->addLayout(change);
+    top->addLayout(slotColumn, 2);
+    grid->addLayout(top, 0, 0, 1, 4);
 
     // Track info, lap times with the database selector, menu pictures, commands.
     grid->addWidget(Panel->Frame3, 1, 0, 2, 1);
