@@ -60,6 +60,9 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
     catalogue_ = catalogue;
     if (names_.isEmpty())
         return;
+    // A read started again reads every row again; what the one before still has queued is stale.
+    ++generation_;
+    unread_ = int(names_.size());
     cancel_ = std::make_shared<std::atomic_bool>(false);
     // The reader gets copies: nothing it touches is shared with this thread but the flag.
     reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
