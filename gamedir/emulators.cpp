@@ -1,7 +1,8 @@
 #include "gamedir/emulators.h"
 
+#include "platform/program_settings.h"
+
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace emulators {
@@ -12,7 +13,7 @@ const QString kDosKey = QStringLiteral("Emulators/DOS");
 const QString kWindowsKey = QStringLiteral("Emulators/Windows");
 
 void store(const QString& key, const QString& command) {
-    QSettings settings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
+    QSettings settings = programSettings();
     if (command.trimmed().isEmpty())
         settings.remove(key);
     else
@@ -20,7 +21,7 @@ void store(const QString& key, const QString& command) {
 }
 
 QString stored(const QString& key) {
-    QSettings settings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
+    QSettings settings = programSettings();
     return settings.value(key).toString().trimmed();
 }
 

@@ -1,8 +1,9 @@
 #include "ui/window_size.h"
 
+#include "platform/program_settings.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 namespace pistaro {
@@ -40,13 +41,13 @@ void placeOnScreen(QWidget& window, const QRect& wanted) {
 // Window sizes belong to this machine's screen, as the emulator commands belong to its
 // programs: they are kept in the same settings, not in a database.
 QSize rememberedSize(const QString& key, const QSize& fallback) {
-    const QSettings settings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
+    const QSettings settings = programSettings();
     const QSize stored = settings.value(key).toSize();
     return stored.isValid() && !stored.isEmpty() ? stored : fallback;
 }
 
 void rememberSize(const QString& key, const QSize& size) {
-    QSettings settings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
+    QSettings settings = programSettings();
     settings.setValue(key, size);
 }
 

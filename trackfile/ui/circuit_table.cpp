@@ -2,6 +2,7 @@
 
 #include "platform/folder_listing.h"
 #include "platform/ignore_step.h"
+#include "platform/program_settings.h"
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
 
@@ -12,14 +13,6 @@
 #include <QTimer>
 
 namespace pistaro {
-
-namespace {
-
-QSettings programSettings() {
-    return QSettings(QStringLiteral("pistaro"), QStringLiteral("pistaro"));
-}
-
-} // namespace
 
 CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     : QTableView(parent), pattern_(pattern), model_(new CircuitTableModel(this)),
