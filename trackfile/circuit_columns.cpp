@@ -25,6 +25,10 @@ QString raceTimeKey(const QString& track) {
     return trackKey(track).toCaseFolded();
 }
 
+QString raceTimeOf(const CatalogueValues& catalogue, const QString& track) {
+    return track.isEmpty() ? QString() : catalogue.raceTimes.value(raceTimeKey(track));
+}
+
 CatalogueValues readCatalogueValues(const Recordset& tracks) {
     enum { Name, Country, Author, Laps, Length, Size, RaceTime };
     const QList<QVariantList> rows = tracks.columnValues(
@@ -34,7 +38,7 @@ CatalogueValues readCatalogueValues(const Recordset& tracks) {
     out.raceTimes.reserve(rows.size());
     for (const QVariantList& row : rows) {
         const QString name = trackKey(textOf(row.at(Name)));
-        const QString key = name.toCaseFolded();
+        const QString key = raceTimeKey(name);
         // The first row of a name is the one a lookup by name finds.
         if (!key.isEmpty() && !out.raceTimes.contains(key))
             out.raceTimes.insert(key, textOf(row.at(RaceTime)).trimmed());
@@ -66,8 +70,7 @@ Columns readColumns(const QString& path, const CatalogueValues& catalogue) {
             return c;
         c = catalogue.originals.value(size);
     }
-    if (!c.track.isEmpty())
-        c.raceTime = catalogue.raceTimes.value(c.track.toCaseFolded());
+    c.raceTime = raceTimeOf(catalogue, c.track);
     return c;
 }
 

@@ -31,6 +31,9 @@ struct CatalogueValues {
 // case, as the catalogue compares names.
 QString raceTimeKey(const QString& track);
 
+// The best race time the catalogue holds for `track`; "" for a blank name or an unknown track.
+QString raceTimeOf(const CatalogueValues& catalogue, const QString& track);
+
 // One pass over the Tracks table.
 CatalogueValues readCatalogueValues(const Recordset& tracks);
 

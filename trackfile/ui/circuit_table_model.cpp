@@ -89,9 +89,7 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
         return;
     for (size_t i = 0; i < read.size(); ++i) {
         Columns c = read[i];
-        c.raceTime = c.track.isEmpty()
-                         ? QString()
-                         : catalogue_.raceTimes.value(circuitcolumns::raceTimeKey(c.track));
+        c.raceTime = circuitcolumns::raceTimeOf(catalogue_, c.track);
         rows_[size_t(first) + i].columns = c;
         rows_[size_t(first) + i].search = searchText(names_.at(first + int(i)), c);
     }
@@ -114,10 +112,7 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
     bool changed = false;
     for (size_t i = 0; i < rows_.size(); ++i) {
         Row& r = rows_[i];
-        const QString time =
-            r.columns.track.isEmpty()
-                ? QString()
-                : catalogue_.raceTimes.value(circuitcolumns::raceTimeKey(r.columns.track));
+        const QString time = circuitcolumns::raceTimeOf(catalogue_, r.columns.track);
         if (time != r.columns.raceTime) {
             r.columns.raceTime = time;
             r.search = searchText(names_.at(int(i)), r.columns);
