@@ -7,6 +7,7 @@
 #include "app/restore_command.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
+#include "app/waiting_bar.h"
 #include "laptimes/ui/lap_time_table.h"
 #include "laptimes/ui/launcher.h"
 #include "laptimes/ui/log_import.h"
@@ -22,6 +23,7 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/command_input_filter.h"
 #include "ui/fitting_scroll_area.h"
 #include "ui/named.h"
 #include "ui/shared_command.h"
@@ -38,6 +40,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -84,6 +88,7 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     buildMenus();
     layoutControls();
     orderTabStops();
+    guardCommands();
     // Takes its preferred size now, so the start-up can place it by its real size.
     resize(sizeHint());
 }
@@ -112,17 +117,19 @@ void MainWindow::buildMenus() {
     S1 = named(Help->addSeparator(), "S1");
     HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
 
-    connect(Install, &QAction::triggered, this, GUARDED_FORWARD(Installing, Install_Click));
-    connect(FileLog, &QAction::triggered, this, GUARDED_FORWARD(Launching, FileLog_Click));
-    connect(Repair, &QAction::triggered, this, GUARDED_FORWARD(Pictures, Repair_Click));
-    connect(RestoreLast, &QAction::triggered, this, guarded("RestoreLast_Click", [this] {
+    connect(Install, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Installing, Install_Click));
+    connect(FileLog, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Launching, FileLog_Click));
+    connect(Repair, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Pictures, Repair_Click));
+    connect(RestoreLast, &QAction::triggered, this, guardedCommand("RestoreLast_Click", [this] {
                 RestoreLastChange(*this, *Panel, *Lists, *Packs);
             }));
-    connect(FileSetup, &QAction::triggered, this, GUARDED_FORWARD(Setting, FileSetup_Click));
+    connect(FileSetup, &QAction::triggered, this,
+            GUARDED_COMMAND_FORWARD(Setting, FileSetup_Click));
+    // Closing is no command: asked for during one, it follows the command's end.
     connect(FileExit, &QAction::triggered, this, GUARDED_HANDLER(FileExit_Click));
-    connect(Contents, &QAction::triggered, this, GUARDED_HANDLER(Contents_Click));
-    connect(PSOHP, &QAction::triggered, this, GUARDED_HANDLER(PSOHP_Click));
-    connect(HelpAbout, &QAction::triggered, this, GUARDED_HANDLER(HelpAbout_Click));
+    connect(Contents, &QAction::triggered, this, GUARDED_COMMAND(Contents_Click));
+    connect(PSOHP, &QAction::triggered, this, GUARDED_COMMAND(PSOHP_Click));
+    connect(HelpAbout, &QAction::triggered, this, GUARDED_COMMAND(HelpAbout_Click));
 
     // The keys: each has one owner, a menu item; the buttons' tool tips name them.
     Install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -229,6 +236,32 @@ void MainWindow::orderTabStops() {
     }
 }
 
+void MainWindow::guardCommands() {
+    Waiting = new WaitingBar(this);
+    statusBar()->addWidget(Waiting, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setVisible(Waiting->isVisibleTo(this));
+    connect(Waiting, &WaitingBar::waitingChanged, this, [this](const QString& program) {
+        statusBar()->setVisible(!program.isEmpty());
+        setWindowTitle(program.isEmpty()
+                           ? QStringLiteral("Pistaro")
+                           : QStringLiteral("Pistaro - ") + WaitingBar::waitingText(program));
+    });
+    auto* filter = new CommandInputFilter(this);
+    // The Stop button ends what is waited for; Exit and the menus (whose commands the gate
+    // refuses) ask to close, which waits for the command.
+    filter->allow(Waiting->StopProgram);
+    filter->allow(Exit);
+    filter->allow(menuBar());
+    connect(&CommandGate::instance(), &CommandGate::idle, this, [this] {
+        if (closePending_)
+            QTimer::singleShot(0, this, [this] {
+                if (!CommandGate::instance().busy())
+                    close();
+            });
+    });
+}
+
 StatusSink& MainWindow::status() {
     if (bas_.status)
         return *bas_.status;
@@ -253,11 +286,12 @@ void MainWindow::wireConcerns() {
         Jams->CheckJams->setEnabled(true);
     });
     connect(Lists, &CircuitLists::circuitSelected, this, &MainWindow::enableMenuPictureControls);
-    connect(Lists, &CircuitLists::changeRequested, this, GUARDED_FORWARD(Packs, Change_Click));
+    connect(Lists, &CircuitLists::changeRequested, this,
+            GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::viewRequested, this,
-            guarded("ViewDatabase_Click", [this] { showLapTimeTable(); }));
+            guardedCommand("ViewDatabase_Click", [this] { showLapTimeTable(); }));
     connect(LapLog, &LogImport::recordClosedByOk, this, [this] {
         if (!unloaded_)
             show();

@@ -30,6 +30,7 @@ class SetupTransfer;
 class LapTimeDatabase;
 class Textures;
 class TrackInfoPanel;
+class WaitingBar;
 
 class MainWindow final : public QMainWindow, public WindowServices {
     Q_OBJECT
@@ -58,9 +59,10 @@ public:
     LapTimeDatabase* Setting;
 
     // Controls of the window itself.
-    QGroupBox* Frame1; // (no caption)
-    QGroupBox* Frame4; // "Time Database:"
-    QPushButton* Exit; // "E&xit"
+    QGroupBox* Frame1;   // (no caption)
+    QGroupBox* Frame4;   // "Time Database:"
+    QPushButton* Exit;   // "E&xit"
+    WaitingBar* Waiting; // at the foot while a command waits for an outside program
 
     QMenu* File;
     QAction* Install;
@@ -123,6 +125,8 @@ public:
 
     // True once the unload steps ran (closing twice runs them once).
     bool unloaded() const { return unloaded_; }
+    // True while a close asked for during a command waits for the command to end.
+    bool closePending() const { return closePending_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -136,9 +140,12 @@ private:
     // Connects what one concern tells to the concerns that follow it.
     void wireConcerns();
     void openMapsDatabase();
+    // The commands run one at a time: input during one is dropped, a close waits for its end.
+    void guardCommands();
     Gp2PsoBas& bas_;
     QWidget* contents_;
     bool unloaded_ = false;
+    bool closePending_ = false;
 };
 
 } // namespace pistaro

@@ -2,6 +2,7 @@
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/main_window.h"
+#include "platform/command_gate.h"
 #include "platform/guarded.h"
 #include "storage/ui/database_list.h"
 
@@ -46,6 +47,16 @@ void MainWindow::HelpAbout_Click() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Never unloaded in the middle of a command: the close follows its end, and the game's
+    // lap times, setups and statistics are stored first.
+    if (CommandGate::instance().busy() && !unloaded_) {
+        event->ignore();
+        if (!closePending_ && CommandGate::instance().waitingForGame())
+            dialogs().notice(QStringLiteral("GP2 is running. Pistaro will close when it ends."));
+        closePending_ = true;
+        return;
+    }
+    closePending_ = false;
     if (!unloaded_)
         Form_Unload();
     event->accept();

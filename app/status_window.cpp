@@ -1,16 +1,23 @@
 #include "app/status_window.h"
 
+#include "platform/command_gate.h"
+#include "platform/guarded.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 
 namespace pistaro {
 
 namespace {
 QPointer<StatusWindow> sharedStatus;
-}
+constexpr int kWidth = 340;
+constexpr int kHeight = 110;
+constexpr int kStopRow = 34; // added below the lines while a program is waited for
+} // namespace
 
 // Not kept on top, so message boxes of the command appear above it; and closing it neither
 // ends the program (it is often the only window shown) nor stops the command, which shows
@@ -19,7 +26,7 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Status"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Pistaro"));
-    setFixedSize(340, 110);
+    setFixedSize(kWidth, kHeight);
 
     // Status2 is the sunken panel behind the two lines; Label1000 names the program above it.
     auto* banner = new QLabel(QStringLiteral("Pistaro"), this);
@@ -43,6 +50,22 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAlignment(Qt::AlignCenter);
     label2_->setGeometry(16, 66, 308, 24);
+
+    stop_ = new QPushButton(QStringLiteral("Stop"), this);
+    stop_->setObjectName(QStringLiteral("Stop"));
+    stop_->setToolTip(QStringLiteral("End the program Pistaro waits for"));
+    stop_->setGeometry(kWidth / 2 - 50, kHeight + 2, 100, kStopRow - 8);
+    connect(stop_, &QPushButton::clicked, this,
+            guarded("Stop_Click", [] { CommandGate::instance().stopWaited(); }));
+    connect(&CommandGate::instance(), &CommandGate::waitingChanged, this,
+            &StatusWindow::followWait);
+    followWait(CommandGate::instance().waitingFor());
+}
+
+void StatusWindow::followWait(const QString& program) {
+    stop_->setVisible(!program.isEmpty());
+    stop_->setText(program.isEmpty() ? QStringLiteral("Stop") : QStringLiteral("Stop ") + program);
+    setFixedSize(kWidth, program.isEmpty() ? kHeight : kHeight + kStopRow);
 }
 
 StatusWindow& StatusWindow::instance() {

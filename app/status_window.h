@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace pistaro {
 
@@ -25,9 +26,14 @@ public:
     QString line2() const override;
     void pump() override;
 
+    // Shown while the command waits for an outside program: ends it.
+    QPushButton* stopButton() const { return stop_; }
+
 private:
+    void followWait(const QString& program);
     QLabel* label1_;
     QLabel* label2_;
+    QPushButton* stop_;
 };
 
 } // namespace pistaro

@@ -3,6 +3,7 @@
 #include "gamedir/dos_command.h"
 #include "gamedir/emulators.h"
 #include "gamedir/program_kind.h"
+#include "platform/command_gate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -38,7 +40,7 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
     const EmulatorArguments dos = dosboxArguments(gameDir, dosProgram, arguments);
     if (!dos.error.isEmpty())
         return {{}, {}, dos.error};
-    return {emulator, dos.arguments, {}};
+    return {emulator, dos.arguments, {}, fileName(dosProgram), QStringLiteral("DOSBox")};
 }
 
 // The Windows form of a path argument, from winepath; the argument as it is without one.
@@ -69,22 +71,36 @@ ExeCmd::Run throughWine(const QString& program, const QStringList& arguments) {
     QStringList args{program};
     for (const QString& argument : arguments)
         args << windowsPath(winepath, argument);
-    return {wine, args, {}};
+    return {wine, args, {}, fileName(program), QStringLiteral("Wine")};
 }
 
 // Waits for a started process to end. With an application object, a local event loop keeps
-// timers and painting going but leaves user input queued until the process has ended.
+// the window's events going: the main window drops input meant for itself while a command runs
+// (so nothing is queued to run after the wait), and the Stop buttons stay usable.
 void waitForEnd(QProcess& process) {
     if (!QCoreApplication::instance()) {
         process.waitForFinished(-1);
         return;
     }
+    // A wait is a command of its own when no command started it: nothing else starts meanwhile.
+    const CommandGate::Command holding;
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     // finished is only emitted from event processing, so nothing is missed between this
     // check and exec().
     if (process.state() != QProcess::NotRunning)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
+}
+
+// Ends a run the user stopped: asked to terminate, killed when it has not ended in time.
+void stopRun(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    QTimer::singleShot(ExeCmd::kStopGraceMs, &process, [&process] {
+        if (process.state() != QProcess::NotRunning)
+            process.kill();
+    });
 }
 
 QString pathKey(const QString& path) {
@@ -127,13 +143,9 @@ QString sumfixProgram(const QString& appDir) {
 #endif
 }
 
-} // namespace
-
-namespace ExeCmd {
-
-Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir) {
-    if (!QFileInfo(program).isFile())
-        return {{}, {}, cannotStart(program, QStringLiteral("there is no such file"))};
+// How a file is started, by its content (see Prepare).
+ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
+                          const QString& gameDir) {
     switch (programKind(program)) {
     case ProgramKind::Native:
         return {program, arguments, {}};
@@ -162,18 +174,43 @@ Run Prepare(const QString& program, const QStringList& arguments, const QString&
     return {{}, {}, cannotStart(program, QStringLiteral("not a program this system can run"))};
 }
 
+} // namespace
+
+namespace ExeCmd {
+
+Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir) {
+    if (!QFileInfo(program).isFile())
+        return {{}, {}, cannotStart(program, QStringLiteral("there is no such file"))};
+    Run run = prepareByKind(program, arguments, gameDir);
+    if (run.name.isEmpty())
+        run.name = fileName(program);
+    return run;
+}
+
 QString RunResult::problem(const QString& program) const {
     if (!started) // already a sentence naming the file: "Cannot start ...", or which emulator
         return error;
+    if (stopped)
+        return program + QStringLiteral(" was stopped");
+    if (emulator.isEmpty()) {
+        if (crashed)
+            return program + QStringLiteral(" stopped abnormally");
+        if (exitCode != 0)
+            return program + QStringLiteral(" failed (exit status %1)").arg(exitCode);
+        return {};
+    }
     if (crashed)
-        return program + QStringLiteral(" stopped abnormally");
+        return program + QStringLiteral(" stopped abnormally: ") + emulator +
+               QStringLiteral(" crashed");
     if (exitCode != 0)
-        return program + QStringLiteral(" failed (exit status %1)").arg(exitCode);
+        return program + QStringLiteral(" could not be run: ") + emulator +
+               QStringLiteral(" ended with exit status %1").arg(exitCode);
     return {};
 }
 
 RunResult RunAndWait(const Run& run) {
     RunResult result;
+    result.emulator = run.emulator;
     if (!run.error.isEmpty()) {
         result.error = run.error;
         return result;
@@ -187,12 +224,18 @@ RunResult RunAndWait(const Run& run) {
         return result;
     }
     result.started = true;
-    waitForEnd(process);
+    {
+        const CommandGate::Wait wait(run.name.isEmpty() ? fileName(run.program) : run.name,
+                                     run.game, [&process, &result] {
+                                         result.stopped = true;
+                                         stopRun(process);
+                                     });
+        waitForEnd(process);
+    }
     result.crashed = process.exitStatus() == QProcess::CrashExit;
     result.exitCode = process.exitCode();
     return result;
 }
-
 RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir) {
     return RunAndWait(Prepare(program, arguments, gameDir));
 }

@@ -20,6 +20,9 @@ struct Run {
     QString program;       // what is started: the program itself or its emulator
     QStringList arguments; // for `program`
     QString error;         // why the program cannot be started, for the user; "" when it can
+    QString name{};        // the program as the user knows it, shown while it is waited for
+    QString emulator{};    // "DOSBox" or "Wine" when `program` is the emulator, else ""
+    bool game = false;     // the game (or the lap timer that starts it): closing waits for it
 };
 Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir);
 
@@ -28,15 +31,22 @@ Run Prepare(const QString& program, const QStringList& arguments, const QString&
 struct RunResult {
     bool started = false;
     bool crashed = false;
+    bool stopped = false; // ended by the user's Stop
     int exitCode = 0;
-    QString error; // why it could not start
-    bool ok() const { return started && !crashed && exitCode == 0; }
-    // "" when ok, else why: the reason it could not start, or how `program` ended.
+    QString emulator; // as in Run
+    QString error;    // why it could not start
+    bool ok() const { return started && !crashed && !stopped && exitCode == 0; }
+    // "" when ok, else why: the reason it could not start, "<program> was stopped", or how
+    // `program` (or the emulator that ran it) ended.
     QString problem(const QString& program) const;
 };
 
-// Starts a prepared run and returns when it has ended, with no time-out. While waiting,
-// timers and paint events run but no user input is handled.
+// How long a program asked to stop gets before it is killed.
+inline constexpr int kStopGraceMs = 3000;
+
+// Starts a prepared run and returns when it has ended, with no time-out. While waiting, the
+// window's events go on (the main window drops input to itself while a command runs) and the
+// run is offered to the user to stop (CommandGate::stopWaited: terminate, then kill).
 RunResult RunAndWait(const Run& run);
 // Prepare and RunAndWait in one.
 RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir);

@@ -29,6 +29,12 @@ qint64 countLaunch(Recordset& params) {
     return count;
 }
 
+void uncountLaunch(Recordset& params) {
+    const qint64 count = params.number(catalogue::Execution);
+    if (count > 0)
+        editRow(params, [&] { params.setValue(catalogue::Execution, count - 1); });
+}
+
 void addPlayingTime(Recordset& params, qint64 seconds, const QString& now) {
     const qint64 total = params.number(catalogue::TimeRunningGp2) + seconds;
     const bool first = params.text(catalogue::FirstUse).isEmpty();

@@ -17,6 +17,8 @@ UsageStatistics readUsage(const Recordset& params);
 
 // "Execution" + 1; returns the new count.
 qint64 countLaunch(Recordset& params);
+// "Execution" - 1: a launch whose game did not end normally is no game played.
+void uncountLaunch(Recordset& params);
 
 // Adds `seconds` to "Time Running Gp2" and stamps `now` as "Last Use", and as "First Use" while
 // that is empty.

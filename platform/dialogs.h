@@ -10,6 +10,8 @@ public:
     virtual ~Dialogs() = default;
     // Plain box with OK, no icon.
     virtual void message(const QString& text) = 0;
+    // The same box, shown without waiting for its OK: for news while a command goes on.
+    virtual void notice(const QString& text) = 0;
     // Yes/No box without icon; true on Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // Input box with a default answer; "" when cancelled.

@@ -2,9 +2,11 @@
 // The edge of every event handler: no exception crosses the Qt event loop. A handler that
 // ends the program (ProgramEnded) leaves every event loop with its status; any other failure
 // is written to standard error and the program goes on.
+#include "platform/command_gate.h"
 #include "platform/ignore_step.h"
 
 #include <QCoreApplication>
+#include <cstdio>
 #include <type_traits>
 #include <utility>
 
@@ -38,6 +40,19 @@ template <class F> auto guarded(const char* what, F f) {
     };
 }
 
+// The edge of a command's handler: it runs only when no other command runs (see CommandGate);
+// one started meanwhile (a click replayed, a drop, a key) is dropped, not queued.
+template <class F> auto guardedCommand(const char* what, F f) {
+    return [what, body = guarded(what, std::move(f))](auto&&... args) {
+        const CommandGate::Command command;
+        if (!command.entered()) {
+            std::fprintf(stderr, "pso: %s not started: another command is running\n", what);
+            return;
+        }
+        body(std::forward<decltype(args)>(args)...);
+    };
+}
+
 // The usual connections, with the handler named once: its name is also what a failure reports.
 // GUARDED_HANDLER(Export_Click) calls this->Export_Click(); GUARDED_FORWARD(Pictures, Repair_Click)
 // calls Pictures->Repair_Click(); GUARDED_HANDLER_ARG(Browse_Click, which) calls
@@ -45,3 +60,7 @@ template <class F> auto guarded(const char* what, F f) {
 #define GUARDED_HANDLER(handler) guarded(#handler, [this] { handler(); })
 #define GUARDED_FORWARD(part, handler) guarded(#handler, [this] { part->handler(); })
 #define GUARDED_HANDLER_ARG(handler, arg) guarded(#handler, [this, arg] { handler(arg); })
+// The same for the handlers that start a command: one at a time.
+#define GUARDED_COMMAND(handler) guardedCommand(#handler, [this] { handler(); })
+#define GUARDED_COMMAND_FORWARD(part, handler) guardedCommand(#handler, [this] { part->handler(); })
+#define GUARDED_COMMAND_ARG(handler, arg) guardedCommand(#handler, [this, arg] { handler(arg); })

@@ -13,6 +13,10 @@ void ScriptedDialogs::message(const QString& text) {
     kinds << QStringLiteral("message");
 }
 
+void ScriptedDialogs::notice(const QString& text) {
+    message(text);
+}
+
 bool ScriptedDialogs::askYesNo(const QString& text) {
     shown << text;
     kinds << QStringLiteral("yesno");

@@ -16,6 +16,7 @@ public:
     QStringList kinds;
 
     void message(const QString& text) override;
+    void notice(const QString& text) override; // recorded as a "message"
     bool askYesNo(const QString& text) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,

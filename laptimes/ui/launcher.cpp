@@ -1,6 +1,7 @@
 // The game launch: setups into the game, the launch counted, the old lap log kept or removed,
-// the game (or the lap timer, which starts it) waited for in the game folder, then setups and
-// lap times back, and the time spent added to the statistics.
+// the game (or the lap timer, which starts it) waited for in the game folder, then, when it
+// ended normally, setups and lap times back, and the time spent added to the statistics; when
+// it did not, the count taken back and the old log put back.
 #include "laptimes/ui/launcher.h"
 
 #include "laptimes/ui/log_window.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -38,7 +40,7 @@ Launcher::Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfe
     setObjectName(QStringLiteral("Launcher"));
     Command4 = named(new QPushButton(QStringLiteral("&Launch GP2"), parent), "Command4");
     Command4->setToolTip(QStringLiteral("Run Gp2"));
-    connect(Command4, &QPushButton::clicked, this, GUARDED_HANDLER(Launch));
+    connect(Command4, &QPushButton::clicked, this, GUARDED_COMMAND(Launch));
 }
 
 namespace {
@@ -54,11 +56,13 @@ void Launcher::Launch() {
     const QString program =
         bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
     // A game that cannot be started is said so before anything is counted or moved.
-    const ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
+    ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
     if (!game.error.isEmpty()) {
         services_.dialogs().message(game.error);
         return;
     }
+    game.name = bas.UseGp2Lap ? QStringLiteral("GP2Lap") : QStringLiteral("GP2");
+    game.game = true;
     ignoreFailure("exporting the car setups", [&] { setups_.Export(); });
     QCoreApplication::processEvents();
 
@@ -70,12 +74,18 @@ void Launcher::Launch() {
     qint64 launches = 0;
     ignoreFailure("counting the launch", [&] { launches = countLaunch(settingsRow(bas)); });
 
-    // A log holding times the database refused is left as it is, for the next import.
+    // A log holding times the database refused is left as it is, for the next import. The old
+    // log is kept under its number or set aside to be deleted; a run that fails puts it back.
+    const QString log = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log"));
+    const QString setAside = log + QStringLiteral(".before-game");
+    QString movedTo;
     if (bas.RenameLogFile && !bas.KeepLapLog)
-        ignoreFailure("keeping the old lap log", [&] { keepLog(bas.Gp2Dir, launches); });
+        ignoreFailure("keeping the old lap log", [&] { movedTo = keepLog(bas.Gp2Dir, launches); });
     if (bas.DeleteLogFile && !bas.KeepLapLog)
-        ignoreFailure("deleting the old lap log", [&] {
-            QFile::remove(gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log")));
+        ignoreFailure("setting the old lap log aside", [&] {
+            QFile::remove(setAside);
+            if (QFile::rename(log, setAside))
+                movedTo = setAside;
         });
 
     // A monotonic clock, so a game played across midnight still counts its real time.
@@ -85,11 +95,24 @@ void Launcher::Launch() {
     // has finished with it.
     ignoreFailure("waiting for the state file's checksum",
                   [&] { ExeCmd::WaitForSumfix(statefile::path(bas.Gp2Dir)); });
-    QString failed;
-    ignoreFailure("running the game", [&] { failed = ExeCmd::RunAndWait(game).error; });
-    if (!failed.isEmpty())
-        services_.dialogs().message(failed);
+    ExeCmd::RunResult run;
+    ignoreFailure("running the game", [&] { run = ExeCmd::RunAndWait(game); });
     const qint64 seconds = clock.elapsed() / 1000;
+    if (!run.ok()) {
+        // Stopped, crashed, or the emulator failed: no game was played. The setups and the lap
+        // log are left in the game as they were, for the next run to take.
+        ignoreFailure("taking back the launch count", [&] { uncountLaunch(settingsRow(bas)); });
+        if (!movedTo.isEmpty() && !QFileInfo::exists(log))
+            ignoreFailure("putting the old lap log back", [&] { QFile::rename(movedTo, log); });
+        const QString why = run.problem(game.name);
+        services_.dialogs().message(why.isEmpty() ? game.name + QStringLiteral(" could not be run")
+                                                  : why);
+        ignoreFailure("returning to the program folder", [&] { QDir::setCurrent(bas.AppDir); });
+        reloadSelectedCircuit(services_.bas(), panel_);
+        return;
+    }
+    if (movedTo == setAside)
+        ignoreFailure("deleting the old lap log", [&] { QFile::remove(setAside); });
     ignoreFailure("importing the car setups", [&] { setups_.Import(); });
     if (bas.UseGp2Lap)
         ignoreFailure("importing the lap log", [&] { logImport_.Import(); });

@@ -38,7 +38,7 @@ LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLis
     setObjectName(QStringLiteral("LogImport"));
     GetGp2Lap =
         named(new QPushButton(QStringLiteral("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
-    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_HANDLER(Import));
+    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_COMMAND(Import));
 }
 
 namespace {
@@ -112,9 +112,9 @@ RecordingView& LogImport::recordingWindow() {
 }
 
 void LogImport::Import() {
+    // The main window stays on screen beside the record window: hidden, the program would look
+    // closed.
     RecordingView& view = recordingWindow();
-    QWidget* mainWindow = services_.window();
-    mainWindow->hide();
     view.begin();
 
     SlotTracks slotTracks(services_.bas(), panel_, lists_);
@@ -135,8 +135,7 @@ void LogImport::Import() {
         log.close();
     }
 
-    if (!view.finish())
-        mainWindow->show();
+    view.finish();
     // Times the database refused are still in the log: it stays until an import takes them.
     services_.bas().KeepLapLog = filing.failed > 0;
     if (filing.failed > 0)

@@ -43,7 +43,7 @@ bool ArchiveDrop::eventFilter(QObject* watched, QEvent* event) {
     // The installation runs after the drop has been answered: the program the archive came
     // from is not kept waiting while it runs and its report is read.
     if (type == QEvent::Drop)
-        QTimer::singleShot(0, this, guarded("Install_Drop", [this, archive] {
+        QTimer::singleShot(0, this, guardedCommand("Install_Drop", [this, archive] {
                                installer_.installArchive(archive);
                            }));
     return true;

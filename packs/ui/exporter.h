@@ -42,6 +42,7 @@ private:
     // circuit is itself a slot file that this export writes over (a swap of two slots).
     std::array<QString, 17> sources_;
     QStringList failures_;
+    QString stopped_; // "<program> was stopped" once the user stopped an outside program
 };
 
 } // namespace pistaro

@@ -42,7 +42,7 @@ Exporter::Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists
     setObjectName(QStringLiteral("Exporter"));
     Export = named(new QPushButton(QStringLiteral("&Export to Gp2"), parent), "Export");
     Export->setToolTip(QStringLiteral("Export circuits to Gp2"));
-    connect(Export, &QPushButton::clicked, this, GUARDED_HANDLER(Export_Click));
+    connect(Export, &QPushButton::clicked, this, GUARDED_COMMAND(Export_Click));
 }
 
 namespace {
@@ -88,7 +88,7 @@ void Exporter::Export_Click() {
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
 
-    services_.window()->hide();
+    stopped_.clear();
     status.setLine1(QStringLiteral("Please wait..."));
     status.setLine2(QString());
     status.showStatus();
@@ -102,10 +102,16 @@ void Exporter::Export_Click() {
 
     status.setLine1(QStringLiteral("Updating menu picture... "));
     status.pump();
-    for (int slot = 1; slot <= kSlotCount; ++slot)
+    for (int slot = 1; slot <= kSlotCount && stopped_.isEmpty(); ++slot)
         if (lists.SlotChanged[slot])
             ignoreFailure("rewriting the menu pictures of a slot", [&] { rewritePictures(slot); });
     ignoreFailure("deleting the View Pack files", [&] { deleteViewPackFiles(); });
+    if (!stopped_.isEmpty()) {
+        // Goes no further: the slots stay as they are, to be exported again.
+        status.hideStatus();
+        services_.dialogs().message(stopped_);
+        return;
+    }
 
     status.setLine2(QStringLiteral("Done."));
     status.pump();
@@ -114,7 +120,6 @@ void Exporter::Export_Click() {
         lists.SlotFile[slot].clear();
     }
     status.hideStatus();
-    services_.window()->show();
     if (failures_.isEmpty())
         services_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
     else
@@ -246,6 +251,8 @@ void Exporter::rewritePictures(int slot) {
 }
 
 void Exporter::handOverPicture(int slot, int which) {
+    if (!stopped_.isEmpty())
+        return;
     const int picture = gp2hipic::pictureNumber(slot, which);
     const QString notWritten =
         QStringLiteral("Couldn't write menu picture %1 of slot %2: ").arg(picture).arg(slot);
@@ -272,7 +279,9 @@ void Exporter::handOverPicture(int slot, int which) {
     const ExeCmd::RunResult run = ExeCmd::RunAndWait(
         gp2hipic::program(bas.AppDir),
         gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir);
-    if (!run.ok())
+    if (run.stopped)
+        stopped_ = run.problem(QStringLiteral("gp2hipic"));
+    else if (!run.ok())
         failures_ << notWritten + run.problem(QStringLiteral("gp2hipic"));
 }
 

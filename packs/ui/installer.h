@@ -57,7 +57,8 @@ private:
     bool installPicture(Run& run, const QString& name);
     // Saves `target` in the run's backup; false (and said why) when it could not.
     bool backedUp(Run& run, const QString& target);
-    void convertTexture(const Run& run, const QString& name);
+    // False when the user stopped the converter, which ends the installation.
+    bool convertTexture(const Run& run, const QString& name);
     void storePictures(const Run& run);
     void copyTextures(const Run& run);
     void selectInstalled(const Run& run);

@@ -69,7 +69,6 @@ void Installer::installArchive(const QString& chosen) {
     }
 
     StatusSink& status = services_.status();
-    services_.window()->hide();
     status.setLine1(QStringLiteral("Please wait,"));
     status.setLine2(QString());
     status.showStatus();
@@ -140,7 +139,7 @@ bool Installer::install(Run& run) {
             else if (kind == QLatin1String(".BMP"))
                 goOn = installPicture(run, name);
             else if (kind == QLatin1String(".JAD"))
-                convertTexture(run, name);
+                goOn = convertTexture(run, name);
             else if (kind == QLatin1String(".TXT") &&
                      (run.readMe.isEmpty() ||
                       name.trimmed().toUpper() == QLatin1String("GP2FORM.TXT")))
@@ -223,7 +222,6 @@ void Installer::appendReadMe(const Run& run) {
 
 void Installer::closingSteps() {
     services_.status().hideStatus();
-    services_.window()->show();
     if (!lists_.File1->selectedName().isEmpty())
         lists_.File1_Click();
 }

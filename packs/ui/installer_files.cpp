@@ -155,17 +155,22 @@ bool Installer::installPicture(Run& run, const QString& name) {
     return true;
 }
 
-void Installer::convertTexture(const Run& run, const QString& name) {
+bool Installer::convertTexture(const Run& run, const QString& name) {
     const Gp2PsoBas& bas = services_.bas();
-    const QString failed =
+    const ExeCmd::RunResult converted =
         ExeCmd::RunAndWait(bas.AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe"),
-                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir)
-            .problem(QStringLiteral("jad2jam"));
+                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir);
+    const QString failed = converted.problem(QStringLiteral("jad2jam"));
+    if (converted.stopped) {
+        services_.dialogs().message(failed);
+        return false;
+    }
     if (failed.isEmpty())
         InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
     else
         InstallReport += name + QStringLiteral(" file couldn't be converted to JAM: ") + failed +
                          Gp2PsoBas::CrLf;
+    return true;
 }
 
 void Installer::storePictures(const Run& run) {

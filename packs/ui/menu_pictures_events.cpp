@@ -31,13 +31,13 @@ void MenuPictures::wireHandlers() {
         preview(which)->setMouseTracking(true);
         const bool big = which == 1;
         connect(big ? ImportPicture : ImportPicture2, &QPushButton::clicked, this,
-                GUARDED_HANDLER_ARG(ImportPicture_Click, which));
+                GUARDED_COMMAND_ARG(ImportPicture_Click, which));
         connect(big ? Browse : Browse2, &QPushButton::clicked, this,
-                GUARDED_HANDLER_ARG(Browse_Click, which));
+                GUARDED_COMMAND_ARG(Browse_Click, which));
         connect(big ? Make : Make2, &QPushButton::clicked, this,
-                GUARDED_HANDLER_ARG(Make_Click, which));
+                GUARDED_COMMAND_ARG(Make_Click, which));
         connect(big ? Clear : Clear2, &QPushButton::clicked, this,
-                GUARDED_HANDLER_ARG(Clear_Click, which));
+                GUARDED_COMMAND_ARG(Clear_Click, which));
     }
 }
 

@@ -44,11 +44,11 @@ void PackControls::buildWidgets(QWidget* parent) {
 }
 
 void PackControls::wireHandlers() {
-    connect(Change, &QPushButton::clicked, this, GUARDED_HANDLER(Change_Click));
-    connect(Import, &QPushButton::clicked, this, GUARDED_HANDLER(Import_Click));
-    connect(SavePack, &QToolButton::clicked, this, GUARDED_HANDLER(SavePack_Click));
-    connect(UpdTp, &QToolButton::clicked, this, GUARDED_HANDLER(UpdTp_Click));
-    connect(DeletePack, &QToolButton::clicked, this, GUARDED_HANDLER(DeletePack_Click));
+    connect(Change, &QPushButton::clicked, this, GUARDED_COMMAND(Change_Click));
+    connect(Import, &QPushButton::clicked, this, GUARDED_COMMAND(Import_Click));
+    connect(SavePack, &QToolButton::clicked, this, GUARDED_COMMAND(SavePack_Click));
+    connect(UpdTp, &QToolButton::clicked, this, GUARDED_COMMAND(UpdTp_Click));
+    connect(DeletePack, &QToolButton::clicked, this, GUARDED_COMMAND(DeletePack_Click));
     // A pack picked from the list can be viewed.
     connect(SelectedPack, &QComboBox::activated, this, guarded("SelectedPack_Click", [this] {
                 if (!SelectedPack->currentText().isEmpty())

@@ -23,7 +23,7 @@ Textures::Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* par
     CheckJams = named(new QPushButton(QStringLiteral("Check &Jams"), parent), "CheckJams");
     CheckJams->setToolTip(QStringLiteral("Change Track"));
     CheckJams->setEnabled(false);
-    connect(CheckJams, &QPushButton::clicked, this, GUARDED_HANDLER(CheckJams_Click));
+    connect(CheckJams, &QPushButton::clicked, this, GUARDED_COMMAND(CheckJams_Click));
     JamList = named(new QListWidget(parent), "JamList");
     JamList->hide();
 }

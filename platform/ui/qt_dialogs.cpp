@@ -43,6 +43,13 @@ void QtDialogs::message(const QString& text) {
     box.exec();
 }
 
+void QtDialogs::notice(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, owner_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 bool QtDialogs::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);

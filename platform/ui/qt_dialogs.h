@@ -15,6 +15,7 @@ public:
     void setOwner(QWidget* owner);
 
     void message(const QString& text) override;
+    void notice(const QString& text) override;
     bool askYesNo(const QString& text) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,

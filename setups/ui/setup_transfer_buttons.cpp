@@ -14,8 +14,8 @@ SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, Ci
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
     ExportSetups = named(new QPushButton(QStringLiteral("Export Set&ups"), parent), "ExportSetups");
-    connect(ImportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ImportSetups_Click));
-    connect(ExportSetups, &QPushButton::clicked, this, GUARDED_HANDLER(ExportSetups_Click));
+    connect(ImportSetups, &QPushButton::clicked, this, GUARDED_COMMAND(ImportSetups_Click));
+    connect(ExportSetups, &QPushButton::clicked, this, GUARDED_COMMAND(ExportSetups_Click));
 }
 
 } // namespace pistaro

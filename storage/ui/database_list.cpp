@@ -50,9 +50,9 @@ void DatabaseList::buildWidgets(QWidget* parent) {
 void DatabaseList::wireHandlers() {
     connect(DbCombo, &QComboBox::editTextChanged, this,
             guarded("DbCombo_Change", [this](const QString& text) { DbCombo_Change(text); }));
-    connect(DbCombo, &QComboBox::activated, this, GUARDED_HANDLER(DbCombo_Click));
-    connect(NewDatabase, &QToolButton::clicked, this, GUARDED_HANDLER(NewDatabase_Click));
-    connect(DeleteDatabase, &QToolButton::clicked, this, GUARDED_HANDLER(DeleteDatabase_Click));
+    connect(DbCombo, &QComboBox::activated, this, GUARDED_COMMAND(DbCombo_Click));
+    connect(NewDatabase, &QToolButton::clicked, this, GUARDED_COMMAND(NewDatabase_Click));
+    connect(DeleteDatabase, &QToolButton::clicked, this, GUARDED_COMMAND(DeleteDatabase_Click));
     connect(ViewDatabase, &QToolButton::clicked, this,
             guarded("ViewDatabase_Click", [this] { emit viewRequested(); }));
 }

@@ -98,7 +98,7 @@ void LogImportTest::sample_log_records_and_waits_for_ok() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Record Status"));
     auto* ok = window->findChild<QPushButton*>(QStringLiteral("Ok"));
     QVERIFY(ok->isEnabled());
-    QVERIFY(!frm.isVisible());
+    QVERIFY(frm.isVisible());
     QCOMPARE(fx.bas.CurrentFile, selected);
     QCOMPARE(frm.Panel->Track->text(), QStringLiteral("Monza 2001"));
 

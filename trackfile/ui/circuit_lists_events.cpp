@@ -56,9 +56,9 @@ void CircuitLists::wireHandlers() {
                     List1_Click();
             }));
     List1->viewport()->installEventFilter(this);
-    connect(ACir, &QPushButton::clicked, this, GUARDED_HANDLER(ACir_Click));
-    connect(Rename, &QAction::triggered, this, GUARDED_HANDLER(Rename_Click));
-    connect(Delete, &QAction::triggered, this, GUARDED_HANDLER(Delete_Click));
+    connect(ACir, &QPushButton::clicked, this, GUARDED_COMMAND(ACir_Click));
+    connect(Rename, &QAction::triggered, this, GUARDED_COMMAND(Rename_Click));
+    connect(Delete, &QAction::triggered, this, GUARDED_COMMAND(Delete_Click));
     File1->installEventFilter(this);
     File1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
@@ -80,7 +80,7 @@ bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
         showFocus(List1);
     } else if (watched == File1 && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        guarded("File1_KeyDown", [this] { Delete_Click(); })();
+        guardedCommand("File1_KeyDown", [this] { Delete_Click(); })();
         return true;
     } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         slotAtPress_ = selectedSlot();

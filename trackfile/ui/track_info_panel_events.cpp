@@ -105,7 +105,7 @@ void TrackInfoPanel::wireHandlers() {
     // Clicking the button takes the focus, so the field being edited is left (and its edit
     // reaches InfoText) before the click is handled.
     SaveInfo->setFocusPolicy(Qt::StrongFocus);
-    connect(SaveInfo, &QToolButton::clicked, this, GUARDED_HANDLER(SaveInfo_Click));
+    connect(SaveInfo, &QToolButton::clicked, this, GUARDED_COMMAND(SaveInfo_Click));
 }
 
 bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
