@@ -8,8 +8,12 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
+// Folders listed so far, for foldersListed().
+std::atomic<qint64> listingsMade{0};
+
 bool isSeparator(QChar c) {
     return c == QLatin1Char('\\') || c == QLatin1Char('/');
 }
@@ -26,6 +30,7 @@ QString lookIn(const QString& dir) {
 }
 
 QStringList sortedEntries(const QString& dir) {
+    ++listingsMade;
     QStringList entries =
         QDir(lookIn(dir))
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -138,6 +143,10 @@ Listings::Folder& Listings::folder(const QString& dir) {
 }
 
 QString Listings::match(const QString& dir, const QString& name) {
+    // A folder whose names are all found as given is never listed.
+    if (!folders_.contains(QDir::cleanPath(lookIn(dir))) &&
+        present(QDir(lookIn(dir)).filePath(name)))
+        return name;
     Folder& f = folder(dir);
     if (f.exact.contains(name))
         return name;
@@ -157,6 +166,10 @@ void Listings::added(const QString& path) {
     const auto first = it->folded.find(folded);
     if (first == it->folded.end() || name < *first)
         it->folded.insert(folded, name);
+}
+
+qint64 foldersListed() {
+    return listingsMade.load();
 }
 
 QString resolve(const QString& path) {

@@ -7,8 +7,9 @@
 
 namespace gamepath {
 // The folder listings one command resolves against, each read once: a command that resolves
-// thousands of names in one folder then takes time in proportion to their number. Entries
-// the command itself makes are told with added(); the cache is dropped with the command.
+// thousands of names in one folder then takes time in proportion to their number. A folder is
+// listed only when a name in it is not found as given; from then on its listing answers.
+// Entries the command itself makes are told with added(); the cache is dropped with the command.
 class Listings {
 public:
     // The name under `dir` standing for `name`, as join() finds it; "" when none.
@@ -31,6 +32,9 @@ private:
 QString join(const QString& base, const QString& relative);
 // join() against the listings of `cache`.
 QString join(const QString& base, const QString& relative, Listings& cache);
+// How many times a folder has been listed to resolve a name since the program started, so a
+// caller can check that a batch of names listed each folder at most once.
+qint64 foldersListed();
 // Resolves every component of an absolute or relative path as join() does.
 QString resolve(const QString& path);
 // The path with native separators and a trailing separator.

@@ -96,6 +96,11 @@ void GamepathTest::exactNamePreferred() {
     // No exact match: the same one of the two every time, first in sorted order.
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT")), base_ + QStringLiteral("A.DAT"));
     gamepath::Listings listings;
+    // Names found as given leave the folder unlisted.
+    const qint64 listed = gamepath::foldersListed();
+    QCOMPARE(gamepath::join(base_, QStringLiteral("A.DAT"), listings),
+             base_ + QStringLiteral("A.DAT"));
+    QCOMPARE(gamepath::foldersListed(), listed);
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.DAT"), listings),
              base_ + QStringLiteral("A.DAT"));
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat"), listings),

@@ -2,6 +2,7 @@
 // catalogue, the natural order, the filter's matching, the header kept between runs, and
 // circuits dragged onto slots, double-clicked, or brought in by a dropped archive.
 #include "packs/ui/pack_controls.h"
+#include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
@@ -122,6 +123,32 @@ private slots:
                               catalogueText(track, "Length"), catalogueText(track, "Race Time")}));
         QCOMPARE(shownRow("f1ct07.dat").at(CircuitTableModel::Laps),
                  QString::number(samplegame::originalLaps(7)));
+    }
+
+    void filesChangedUnderAReadAreListedOnce() {
+        // Files removed or renamed after the names were listed: each row shows what the disk
+        // holds now, and the folder is listed once for the read, not once for each lost name.
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(writeFile(fx->circuit(QStringLiteral("gone%1.dat").arg(i)),
+                              addon(QStringLiteral("Gone %1").arg(i), "X", 5, i)));
+        file1()->refresh(); // the columns are read once the events run
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(QFile::remove(fx->circuit(QStringLiteral("gone%1.dat").arg(i))));
+        QVERIFY(QFile::rename(fx->circuit(kMonza), fx->circuits() + "/MONZA2001.DAT"));
+        QVERIFY(QFile::rename(fx->circuit("spa98.DAT"), fx->circuits() + "/belgium.dat"));
+        const qint64 listed = gamepath::foldersListed();
+        QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
+        QVERIFY2(gamepath::foldersListed() - listed <= 1,
+                 qPrintable(QString::number(gamepath::foldersListed() - listed)));
+        const QStringList blank(6, QString());
+        QCOMPARE(shownRow("gone7.dat"), QStringList{"gone7.dat"} + blank);
+        QCOMPARE(shownRow("spa98.DAT"), QStringList{"spa98.DAT"} + blank);
+        QCOMPARE(shownRow(kMonza).at(CircuitTableModel::Track), QStringLiteral("Monza 2001"));
+        refreshAndWait();
+        QCOMPARE(shownRow("gone7.dat"), QStringList());
+        QCOMPARE(shownRow("MONZA2001.DAT").at(CircuitTableModel::Track),
+                 QStringLiteral("Monza 2001"));
+        QCOMPARE(shownRow("belgium.dat").at(CircuitTableModel::Track), QStringLiteral("Spa 98"));
     }
 
     void storedTimesAndBlocksAreShown() {

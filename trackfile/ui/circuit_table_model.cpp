@@ -69,9 +69,12 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
                                generation = generation_, cancel = cancel_] {
         std::vector<Columns> chunk;
         int first = 0;
+        // Files removed or renamed since the names were listed are not found as given: the
+        // folder is then listed once for the read, not once for each of them.
+        gamepath::Listings listings;
         for (int i = 0; i < names.size() && !cancel->load(); ++i) {
-            chunk.push_back(
-                circuitcolumns::readColumns(gamepath::join(folder, names.at(i)), catalogue));
+            chunk.push_back(circuitcolumns::readColumns(
+                gamepath::join(folder, names.at(i), listings), catalogue));
             if (int(chunk.size()) == kChunk || i + 1 == names.size()) {
                 QMetaObject::invokeMethod(
                     this, [this, generation, first, chunk] { applyRead(generation, first, chunk); },
