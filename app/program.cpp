@@ -5,11 +5,13 @@
 #include "app/status_window.h"
 #include "platform/guarded.h"
 #include "platform/program_folders.h"
+#include "platform/program_lock.h"
 #include "platform/ui/qt_dialogs.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
+
+#include <cstdio>
 
 namespace pistaro {
 
@@ -17,13 +19,20 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
                const std::function<void(MainWindow&)>& afterShow) {
     QtDialogs dialogs;
     // The one decision where the program writes: the rest of it writes into bas.AppDir.
-    const ProgramFolders folders = locateProgramFolders(
-        exeDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const ProgramFolders folders = locateProgramFolders(exeDir, perUserDataFolder());
     QString error;
     if (folders.appDir.isEmpty() || !seedUserFolder(folders, &error)) {
         dialogs.message(QStringLiteral("Pistaro cannot keep its files: ") +
                         (error.isEmpty() ? QStringLiteral("no folder for them") : error) +
                         QStringLiteral(" !!!"));
+        return 1;
+    }
+    // Held until the run ends: a second run on the folder would write over what this one
+    // saves.
+    const ProgramLock lock = lockProgramFolder(folders.appDir);
+    if (!lock.refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(lock.refusal));
+        dialogs.message(lock.refusal);
         return 1;
     }
 

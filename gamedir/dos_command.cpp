@@ -15,6 +15,31 @@ QString cannotStart(const QString& program, const QString& why) {
            why;
 }
 
+// What in `text` the emulator would not take as plain text in a "-c" command: it expands
+// %...% and ends a command at a line break. "" when there is nothing of the kind.
+QString unsafeInCommand(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u'%')
+            return QStringLiteral("a percent sign (%), which the DOS emulator reads as a variable");
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control)
+            return QStringLiteral("a line break or another control character, which the DOS "
+                                  "emulator reads as the end of a command");
+    }
+    return {};
+}
+
+// A path or argument as a message shows it: native separators, control characters as "<U+000A>".
+QString shownText(const QString& text) {
+    QString out;
+    for (const QChar c : QDir::toNativeSeparators(text)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control)
+            out += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
+}
+
 QString noShortForm(const QString& program, const QString& name) {
     return cannotStart(program, QStringLiteral("the name \"") + name +
                                     QStringLiteral("\" has no DOS (8.3) form"));
@@ -34,13 +59,26 @@ EmulatorArguments dosboxArguments(const QString& gameDir, const QString& program
     EmulatorArguments out;
     QStringList commands;
     for (const DosMount& m : mounts) {
-        if (m.folder.contains(QLatin1Char('"'))) {
-            out.error = cannotStart(program, QStringLiteral("the folder ") +
-                                                 QDir::toNativeSeparators(m.folder) +
-                                                 QStringLiteral(" holds a double quote"));
+        QString unsafe = unsafeInCommand(m.folder);
+        if (unsafe.isEmpty() && m.folder.contains(QLatin1Char('"')))
+            unsafe = QStringLiteral("a double quote");
+        if (!unsafe.isEmpty()) {
+            out.error = cannotStart(program, QStringLiteral("the folder ") + shownText(m.folder) +
+                                                 QStringLiteral(" holds ") + unsafe);
             return out;
         }
         commands << QStringLiteral("mount %1 \"%2\"").arg(m.drive, m.folder);
+    }
+    // Every argument goes into the command that starts the program, path or not.
+    for (const QString& text : QStringList{program} + arguments) {
+        const QString unsafe = unsafeInCommand(text);
+        if (!unsafe.isEmpty()) {
+            out.error = cannotStart(
+                program,
+                (text == program ? QStringLiteral("its path ") : QStringLiteral("the argument ")) +
+                    QLatin1Char('"') + shownText(text) + QStringLiteral("\" holds ") + unsafe);
+            return out;
+        }
     }
 
     const DosPath where = dosPath(mounts, programDir);

@@ -11,6 +11,9 @@ struct EmulatorArguments {
     QString error;         // why the program cannot run so, for the user
 };
 
-// `gameDir` may be empty: the program's folder is then C:.
+// `gameDir` may be empty: the program's folder is then C:. Refused, with the reason, when a
+// mounted folder, the program's path or an argument holds what the emulator would not take as
+// plain text in its commands: '%' (a variable to it), a line break or another control
+// character (the end of a command), or a double quote in a folder.
 EmulatorArguments dosboxArguments(const QString& gameDir, const QString& program,
                                   const QStringList& arguments);

@@ -7,7 +7,8 @@ namespace {
 bool isDosNameChar(QChar c) {
     if (c.unicode() > 0x7e || c.unicode() <= 0x20)
         return false;
-    return c.isLetterOrNumber() || QStringView(u"!#$%&'()-@^_`{}~").contains(c);
+    // DOS allows '%' too, but the emulator reads it as the start of a variable.
+    return c.isLetterOrNumber() || QStringView(u"!#$&'()-@^_`{}~").contains(c);
 }
 
 // The part of `path` below `folder` ("" for the folder itself), or null when outside it.

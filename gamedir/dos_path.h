@@ -11,7 +11,8 @@ struct DosMount {
 };
 
 // Whether `name` is a DOS 8.3 name: 1 to 8 characters, optionally a dot and 1 to 3 more, of
-// letters, digits and ! # $ % & ' ( ) - @ ^ _ ` { } ~ (no blank, no second dot).
+// letters, digits and ! # $ & ' ( ) - @ ^ _ ` { } ~ (no blank, no second dot). '%' is left out:
+// the emulator would expand it in the command that names the file.
 bool isShortName(const QString& name);
 
 struct DosPath {

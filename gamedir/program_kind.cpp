@@ -12,8 +12,16 @@ bool endsWith(const QString& fileName, const char* suffix) {
     return fileName.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
 }
 
-QString existingFile(const QString& path) {
-    return QFileInfo(path).isFile() ? path : QString();
+// `path` when it is a file in `folder` or below it, ".." and links resolved: a PIF names a
+// program of its own folder, never one elsewhere.
+QString existingFile(const QString& folder, const QString& path) {
+    const QFileInfo info(path);
+    const QString base = QFileInfo(folder).canonicalFilePath();
+    const QString real = info.canonicalFilePath();
+    if (!info.isFile() || base.isEmpty() || real.isEmpty())
+        return {};
+    const QString prefix = base.endsWith(QLatin1Char('/')) ? base : base + QLatin1Char('/');
+    return real.startsWith(prefix) ? path : QString();
 }
 
 } // namespace
@@ -75,20 +83,20 @@ QString pifTarget(const QString& pifPath) {
         const bool dosAbsolute = name.startsWith(QLatin1Char('/')) ||
                                  (name.size() >= 2 && name.at(1) == QLatin1Char(':'));
         if (!name.isEmpty() && !dosAbsolute) {
-            const QString found = existingFile(gamepath::join(folder, name));
+            const QString found = existingFile(folder, gamepath::join(folder, name));
             if (!found.isEmpty())
                 return found;
         }
         const QString bare = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
         if (!bare.isEmpty()) {
-            const QString found = existingFile(gamepath::join(folder, bare));
+            const QString found = existingFile(folder, gamepath::join(folder, bare));
             if (!found.isEmpty())
                 return found;
         }
     }
     for (const char* ending : {".exe", ".com", ".bat"}) {
-        const QString found =
-            existingFile(gamepath::join(folder, pif.completeBaseName() + QLatin1String(ending)));
+        const QString found = existingFile(
+            folder, gamepath::join(folder, pif.completeBaseName() + QLatin1String(ending)));
         if (!found.isEmpty())
             return found;
     }

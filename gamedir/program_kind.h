@@ -33,5 +33,6 @@ QString pifProgramName(QByteArrayView pif);
 // The file the PIF at `pifPath` stands for: the name it holds, resolved against the PIF's
 // folder without regard to case (a DOS folder part, drive and all, is dropped when it does not
 // resolve); failing that the PIF's own base name with ".exe", ".com" or ".bat" beside it.
+// Only a file in the PIF's folder or below it counts, once ".." and links are resolved.
 // "" when none exists.
 QString pifTarget(const QString& pifPath);

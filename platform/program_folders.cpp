@@ -1,8 +1,10 @@
 #include "platform/program_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -27,7 +29,8 @@ bool canWriteIn(const QString& dir) {
     return true;
 }
 
-// Copied beside and renamed into place: a stopped copy leaves the old file whole.
+// Copied beside and renamed into place: a stopped copy leaves the old file whole. A link in
+// the place of the copy or of its part file is removed itself, never written through.
 bool copyWithTime(const QFileInfo& from, const QString& to) {
     const QString part = to + QStringLiteral(".part");
     QFile::remove(part);
@@ -38,13 +41,26 @@ bool copyWithTime(const QFileInfo& from, const QString& to) {
                       copy.open(QIODevice::ReadWrite) &&
                       copy.setFileTime(from.lastModified(), QFileDevice::FileModificationTime);
     copy.close();
-    if (done && (!QFile::exists(to) || QFile::remove(to)) && QFile::rename(part, to))
+    const QFileInfo target(to);
+    if (done && (!(target.exists() || target.isSymLink()) || QFile::remove(to)) &&
+        QFile::rename(part, to))
         return true;
     QFile::remove(part);
     return false;
 }
 
 } // namespace
+
+QString perUserDataFolder() {
+    const QString app = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (app.isEmpty() || QDir::isAbsolutePath(app))
+        return app;
+    // A relative XDG_DATA_HOME, which the XDG base directory rules say to ignore.
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString own = app.startsWith(generic) ? app.mid(generic.size())
+                                                : u'/' + QCoreApplication::applicationName();
+    return QDir::homePath() + QStringLiteral("/.local/share") + own;
+}
 
 ProgramFolders locateProgramFolders(const QString& exeDir, const QString& userDir) {
     ProgramFolders f;
@@ -73,7 +89,9 @@ bool seedUserFolder(const ProgramFolders& folders, QString* error) {
     for (const char* name : kSeedFiles) {
         const QFileInfo from(QDir(folders.dataDir).filePath(QLatin1String(name)));
         const QFileInfo to(QDir(folders.appDir).filePath(QLatin1String(name)));
-        if (!from.isFile() || (to.exists() && to.lastModified() >= from.lastModified()))
+        // A link is no copy of ours, whatever its target's time: it is replaced.
+        if (!from.isFile() ||
+            (!to.isSymLink() && to.exists() && to.lastModified() >= from.lastModified()))
             continue;
         if (!copyWithTime(from, to.filePath())) {
             if (error)

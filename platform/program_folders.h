@@ -13,6 +13,10 @@ struct ProgramFolders {
 // The files copied from the installed data into the per-user folder.
 inline constexpr const char* kSeedFiles[] = {"pso.def", "maps.def", "na1.bmp", "na2.bmp"};
 
+// The per-user data folder (QStandardPaths::AppDataLocation, ~/.local/share/<application>).
+// A relative XDG_DATA_HOME is ignored, as the XDG base directory rules ask.
+QString perUserDataFolder();
+
 // `exeDir` is the folder of the pso executable. A program folder that holds pso.def beside pso
 // and is writable (the build's folder, a portable copy) is AppDir, as it always was. An
 // installed program (its data under exeDir/../share/pistaro) or an unwritable program folder

@@ -41,7 +41,9 @@ private:
         QString smallPicture; // 440x330 menu picture
         QString readMe;       // the read-me in the scratch folder
         bool hadDat = false;  // the archive brought a circuit, copied or not
-        // The game files the installation replaces or adds, saved before it does.
+        // The game files the installation replaces or adds, saved before it does, in the
+        // backup named `command` ("Install track.zip").
+        QString command;
         gamebackup::Backup backup{QString(), QString()};
     };
 
@@ -55,12 +57,12 @@ private:
     QString askNewName(const Run& run, const QString& name);
     // False when the file could not be saved first, which ends the installation.
     bool installPicture(Run& run, const QString& name);
-    // Saves `target` in the run's backup; false (and said why) when it could not.
-    bool backedUp(Run& run, const QString& target);
+    // Saves `targets` in the run's backup; false (and said why) when it could not.
+    bool backedUp(Run& run, const QStringList& targets);
     // False when the user stopped the converter, which ends the installation.
     bool convertTexture(const Run& run, const QString& name);
     void storePictures(const Run& run);
-    void copyTextures(const Run& run);
+    void copyTextures(Run& run);
     void selectInstalled(const Run& run);
     void appendReadMe(const Run& run);
     // The steps after every path past the archive check.

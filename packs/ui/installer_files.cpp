@@ -10,6 +10,7 @@
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
 #include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
@@ -66,7 +67,7 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         }
     }
     const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + targetName);
-    if (!backedUp(run, target))
+    if (!backedUp(run, {target}))
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
@@ -115,13 +116,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     return answer;
 }
 
-bool Installer::backedUp(Run& run, const QString& target) {
-    QString error;
-    if (run.backup.keep(target, &error))
-        return true;
-    services_.status().hideStatus();
-    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Install"), error));
-    return false;
+bool Installer::backedUp(Run& run, const QStringList& targets) {
+    return pistaro::backedUp(services_, run.backup, run.command, targets);
 }
 
 bool Installer::installPicture(Run& run, const QString& name) {
@@ -140,7 +136,7 @@ bool Installer::installPicture(Run& run, const QString& name) {
     }
     const QString target =
         gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Bitmaps/") + name);
-    if (!backedUp(run, target))
+    if (!backedUp(run, {target}))
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
@@ -186,7 +182,7 @@ void Installer::storePictures(const Run& run) {
     pictures_.UpdateMaps();
 }
 
-void Installer::copyTextures(const Run& run) {
+void Installer::copyTextures(Run& run) {
     ZipDir->refresh();
     QStringList jams;
     for (int i = 0; i < ZipDir->count(); ++i) {
@@ -194,7 +190,17 @@ void Installer::copyTextures(const Run& run) {
         if (name.right(4).toUpper() == QLatin1String(".JAM"))
             jams.append(name);
     }
-    textures_.CopyJam(run.scratch, jams, InstallReport);
+    // The places the textures go are saved first, all at once: when that fails no texture is
+    // copied, and what was installed before is in the backup already.
+    textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
+        QString error;
+        if (run.backup.keep(targets, &error))
+            return true;
+        InstallReport += QStringLiteral("No texture was copied: their backup could not be "
+                                        "written: ") +
+                         error + Gp2PsoBas::CrLf;
+        return false;
+    });
 }
 
 } // namespace pistaro

@@ -5,7 +5,6 @@
 #include "packs/ui/picture_view.h"
 
 #include "gamedir/exe_cmd.h"
-#include "gamedir/game_backup.h"
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
@@ -16,6 +15,7 @@
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
 #include "ui/window_services.h"
 
 #include <QCoreApplication>
@@ -131,16 +131,18 @@ void MenuPictures::ImportPicture_Click(int which) {
             !services_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") +
                                           f->text() + QStringLiteral("' ?")))
             return;
-        // Removed for both pictures, so a failed extraction never passes on an older picture.
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
+        const QString pictureName = importedPictureFileName(panel_.Track->text(), which);
+        const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Bitmaps/") + pictureName);
+        if (!backedUp(services_, QStringLiteral("Import Menu Picture ") + pictureName,
+                      {target, handOver}))
+            return;
+        // Removed for both pictures, so a failed extraction never passes on an older picture.
         QFile::remove(handOver);
         const ExeCmd::RunResult run = ExeCmd::RunAndWait(
             gp2hipic::program(bas.AppDir),
             gp2hipic::extractArguments(bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)),
             bas.Gp2Dir);
-        const QString target =
-            gamepath::join(bas.Gp2Dir, QStringLiteral("Bitmaps/") +
-                                           importedPictureFileName(panel_.Track->text(), which));
         // The field keeps its picture unless the game's picture really arrived.
         QString problem = run.problem(QStringLiteral("gp2hipic"));
         if (problem.isEmpty() && !QFileInfo(handOver).isFile())
@@ -208,14 +210,9 @@ void MenuPictures::Repair_Click() {
     status.showStatus();
     status.pump();
     const Gp2PsoBas& bas = services_.bas();
-    const QString command = QStringLiteral("Defrag");
-    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
-    QString problem;
-    if (!backup.keep(gp2hipic::archivePath(bas.Gp2Dir), &problem)) {
-        status.hideStatus();
-        services_.dialogs().message(gamebackup::failureMessage(command, problem));
+    if (!backedUp(services_, QStringLiteral("Defrag"), {gp2hipic::archivePath(bas.Gp2Dir)}))
         return;
-    }
+    QString problem;
     ignoreFailure("compacting the picture archive", [&] {
         problem = ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
                                      gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir)

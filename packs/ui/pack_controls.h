@@ -38,7 +38,8 @@ public:
     void UpdTp_Click();
     void DeletePack_Click();
 
-    // Fills List1 from the game's 16 slot files with the blank marker (start-up, Rescan).
+    // Fills List1 from the game's 16 slot files with the blank marker (start-up, Restore),
+    // and lists again a pack of Packs.txt whose folder is back (a deleted pack restored).
     void fillSlotsFromGame();
     // Packs.txt in the program folder: read at start-up, written at unload.
     void readPackList(const QString& path);
@@ -51,6 +52,10 @@ private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
 
+    // Packs.txt in the program folder.
+    QString packListFile() const;
+    // Adds the packs of Packs.txt that the list lacks and whose folder exists.
+    void listRestoredPacks();
     // Gp2Dir + "Circuits", without trailing separator.
     QString circuitsFolder() const;
     // Reads the game's slot file into the panel and shows it as slot `slot`, not pending.

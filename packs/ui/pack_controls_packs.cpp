@@ -2,6 +2,7 @@
 // from the slot list, viewed into it as pending assignments, deleted; and the pack list file.
 #include "packs/ui/pack_controls.h"
 
+#include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
@@ -11,6 +12,7 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
 #include "ui/window_services.h"
 
 #include <QComboBox>
@@ -67,6 +69,21 @@ QString packSpelling(const QComboBox* list, const QString& circuits, const QStri
     return name;
 }
 
+// The names Packs.txt holds, one a line; none when there is no such file.
+QStringList packListNames(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (QString line : cp1252::toUnicode(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.isEmpty())
+            names << line;
+    }
+    return names;
+}
+
 } // namespace
 
 void PackControls::SavePack_Click() {
@@ -80,9 +97,14 @@ void PackControls::SavePack_Click() {
             return;
         name = existing;
     }
-    SavePack->setEnabled(false);
     const QString circuits = circuitsFolder();
     const QString pack = gamepath::join(circuits, name);
+    QStringList targets;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        targets << gamepath::join(pack, slotFileName(slot));
+    if (!backedUp(services_, QStringLiteral("Save Pack ") + name, targets))
+        return;
+    SavePack->setEnabled(false);
     // Every step is tried; what failed is said at the end, so a pack that could not be saved
     // whole is not taken for a good one.
     QStringList failures;
@@ -93,7 +115,7 @@ void PackControls::SavePack_Click() {
         const QString file =
             lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
         const QString source = gamepath::join(circuits, file);
-        const QString target = gamepath::join(pack, slotFileName(slot));
+        const QString& target = targets.at(slot - 1);
         QString error;
         if (!copyReplacing(source, target, &error)) {
             reportIgnoredFailure("saving a pack file",
@@ -166,12 +188,26 @@ void PackControls::DeletePack_Click() {
     if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") +
                                       name + QStringLiteral("' Track Pack from your disk ?")))
         return;
-    DeletePack->setEnabled(false);
     const QString pack = gamepath::join(circuitsFolder(), name);
-    QStringList kept;
+    // The pack's files and the list that names it are saved, so that Restore brings the pack
+    // back whole and listed. The list is written as shown first (it is otherwise written at the
+    // end of the run): a pack saved in this run is then named in the saved copy too.
+    QString error;
+    if (!writePackList(packListFile(), &error))
+        reportIgnoredFailure("writing the pack list", qPrintable(error));
+    QStringList files;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file = gamepath::join(pack, slotFileName(slot));
-        if (QFileInfo::exists(file) && !QFile::remove(file)) {
+        if (QFileInfo::exists(file))
+            files << file;
+    }
+    if (!backedUp(services_, QStringLiteral("Delete Track Pack ") + name,
+                  files + QStringList{packListFile()}))
+        return;
+    DeletePack->setEnabled(false);
+    QStringList kept;
+    for (const QString& file : std::as_const(files)) {
+        if (!QFile::remove(file)) {
             reportIgnoredFailure("deleting a pack file", qPrintable(shown(file)));
             kept << shown(file);
         }
@@ -186,6 +222,8 @@ void PackControls::DeletePack_Click() {
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
     DeletePack->setEnabled(true);
+    if (!writePackList(packListFile(), &error))
+        reportIgnoredFailure("writing the pack list", qPrintable(error));
     if (!kept.isEmpty())
         services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
                                     QStringLiteral("' was not deleted completely !!!") +
@@ -196,19 +234,27 @@ void PackControls::DeletePack_Click() {
 
 void PackControls::readPackList(const QString& path) {
     SelectedPack->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // no file, no packs
-    const QString text = cp1252::toUnicode(file.readAll());
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (!line.isEmpty())
-            SelectedPack->addItem(line);
-    }
+    for (const QString& name : packListNames(path))
+        SelectedPack->addItem(name);
     // Adding items shows the first one; the box starts with no pack chosen.
     SelectedPack->setCurrentIndex(-1);
     SelectedPack->setEditText(QString());
+}
+
+QString PackControls::packListFile() const {
+    return services_.bas().AppDir + QDir::separator() + QStringLiteral("Packs.txt");
+}
+
+void PackControls::listRestoredPacks() {
+    const int shown = SelectedPack->currentIndex();
+    const QString text = SelectedPack->currentText();
+    const QString circuits = circuitsFolder();
+    for (const QString& name : packListNames(packListFile()))
+        if (SelectedPack->findText(name, Qt::MatchFixedString) < 0 &&
+            QFileInfo(gamepath::join(circuits, name)).isDir())
+            SelectedPack->addItem(name);
+    SelectedPack->setCurrentIndex(shown);
+    SelectedPack->setEditText(text);
 }
 
 bool PackControls::writePackList(const QString& path, QString* error) const {

@@ -1,5 +1,5 @@
 // The slot list and its pending state: assigning a circuit to a slot (Change), and reading
-// the game's 16 slot files into the list (start-up, Rescan).
+// the game's 16 slot files into the list (start-up, Restore, Rescan).
 #include "packs/ui/pack_controls.h"
 
 #include "packs/slot_entry.h"
@@ -55,6 +55,7 @@ void PackControls::fillSlotsFromGame() {
     lists_.List1->clear();
     for (int slot = 1; slot <= kSlotCount; ++slot)
         readGameSlot(slot);
+    listRestoredPacks();
 }
 
 void PackControls::Change_Click() {

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QList>
 #include <QListWidget>
 
 namespace pistaro {
@@ -34,7 +35,8 @@ void noteMade(gamepath::Listings& listings, const QString& base, QString path) {
 
 } // namespace
 
-void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QString& report) {
+void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QString& report,
+                       const std::function<bool(const QStringList&)>& keep) {
     const QString gp2Dir = services_.bas().Gp2Dir;
     const QString& crLf = Gp2PsoBas::CrLf;
     // Which list entries end with which texture file: each ending of an entry's last part is
@@ -53,6 +55,13 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
                 entriesOf[*it].append(i);
     }
 
+    // The places are found first and handed to `keep` together, so nothing is copied unless
+    // all of them could be saved.
+    struct Copy {
+        QString fileName, folder, target;
+        QString refusal; // the report line of a place that is not written instead
+    };
+    QList<Copy> copies;
     gamepath::Listings listings;
     int handled = 0, skipped = 0;
     for (int n = 0; n < names.size(); ++n) {
@@ -67,26 +76,47 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
             const QString entry = JamList->item(i)->text();
             const QString fileName = entry.right(name.size()).toUpper();
             if (!isSafeTextureName(entry)) {
-                report += fileName + QStringLiteral(" not copied to ") + entry +
-                          QStringLiteral(": that place is outside the game folder") + crLf;
+                copies.append({fileName,
+                               {},
+                               {},
+                               fileName + QStringLiteral(" not copied to ") + entry +
+                                   QStringLiteral(": that place is outside the game folder") +
+                                   crLf});
                 continue;
             }
             const QString folder =
                 gamepath::join(gp2Dir, textureTargetFolder(entry, name), listings);
-            // mkpath makes every missing folder along the way, level by level.
-            QDir().mkpath(folder);
+            // Told to the listings as made, so later entries of another case resolve to it.
             noteMade(listings, gp2Dir, folder);
-            const QString source = gamepath::join(scratchDir, fileName);
             const QString target = gamepath::join(folder, fileName, listings);
-            QString error;
-            if (copyReplacing(source, target, &error)) {
-                listings.added(target);
-                report += fileName + QStringLiteral(" copied to ") + folder + crLf;
-            } else {
-                report += fileName + QStringLiteral(" couldn't be copied to ") + folder +
-                          QStringLiteral(": ") + error + crLf;
-            }
+            listings.added(target);
+            copies.append({fileName, folder, target, {}});
         }
+    }
+    QStringList targets;
+    for (const Copy& copy : std::as_const(copies))
+        if (copy.refusal.isEmpty())
+            targets << copy.target;
+    const bool kept = targets.isEmpty() || keep(targets);
+
+    for (qsizetype c = 0; c < copies.size(); ++c) {
+        const Copy& copy = copies.at(c);
+        if (c % 64 == 63)
+            services_.status().pump();
+        if (!copy.refusal.isEmpty()) {
+            report += copy.refusal;
+            continue;
+        }
+        if (!kept)
+            continue;
+        // mkpath makes every missing folder along the way, level by level.
+        QDir().mkpath(copy.folder);
+        QString error;
+        if (copyReplacing(gamepath::join(scratchDir, copy.fileName), copy.target, &error))
+            report += copy.fileName + QStringLiteral(" copied to ") + copy.folder + crLf;
+        else
+            report += copy.fileName + QStringLiteral(" couldn't be copied to ") + copy.folder +
+                      QStringLiteral(": ") + error + crLf;
     }
     if (skipped > 0)
         report += QStringLiteral("%1 more texture copies skipped: the texture list names more "

@@ -83,6 +83,9 @@ private slots:
                                    << "not a program this system can run";
         QTest::newRow("PIF naming nothing there") << "@/gp2hipic.pif"
                                                   << "the DOS program it names is not there";
+        QTest::newRow("PIF naming a program outside its folder")
+            << "@/sub/evil.pif"
+            << "the DOS program it names is not there";
     }
     void programThatCannotStartIsReported() {
         QFETCH(QString, program);
@@ -91,12 +94,18 @@ private slots:
         writeBytes(tmp.filePath("plain.exe"), "#!/bin/sh\n");
         writeBytes(tmp.filePath("notes.txt"), "notes");
         dosprograms::writePif(tmp.filePath("gp2hipic.pif"), "NOTHERE.EXE");
+        // A program of this system that would run as it is, one folder above the PIF.
+        writeBytes(tmp.filePath("evil.exe"), "#!/bin/sh\ntouch \"$0.ran\"\n");
+        QFile::setPermissions(tmp.filePath("evil.exe"), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(QDir(tmp.path()).mkpath("sub"));
+        dosprograms::writePif(tmp.filePath("sub/evil.pif"), "..\\EVIL.EXE");
         program.replace("@", tmp.path());
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(ExeCmd::RunAndWait(program, {"-d"}, tmp.path()).error,
                  "Cannot start " + QDir::toNativeSeparators(program) + ": " + why);
         QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(!QFile::exists(tmp.filePath("evil.exe.ran")));
     }
 
     // A path with blanks reaches the program as one argument; empty arguments stay.
@@ -136,6 +145,17 @@ private slots:
         QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game)
                      .error,
                  "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
+        // A game folder holding '%' would reach the emulator as another folder: refused, so a
+        // run that never happened is not taken for one.
+        const QString percent = tmp.filePath("GP2 100%");
+        QVERIFY(QDir(percent).mkpath("Bitmaps"));
+        dosprograms::install("mkfile", percent + "/MkFile.exe");
+        QCOMPARE(
+            ExeCmd::RunAndWait(percent + "/MkFile.exe", {percent + "/Bitmaps/made.txt"}, percent)
+                .error,
+            "Cannot start MkFile.exe: the folder " + percent +
+                " holds a percent sign (%), which the DOS emulator reads as a variable");
+        QCOMPARE(QDir(percent + "/Bitmaps").entryList(QDir::Files), QStringList{});
     }
 
     // A Windows program goes to the Windows emulator with its path arguments converted by the

@@ -84,19 +84,44 @@ private slots:
         QTest::newRow("too short: base name .bat")
             << QByteArray() << QStringList{"GP2HIPIC.BAT"} << "GP2HIPIC.BAT";
         QTest::newRow("nothing there") << QByteArray("HIPIC.EXE") << QStringList{} << "";
+        QTest::newRow("in a folder below") << QByteArray("TOOLS\\HIPIC.EXE")
+                                           << QStringList{"tools/hipic.exe"} << "tools/hipic.exe";
+        // Nothing outside the PIF's folder, however it is reached.
+        QTest::newRow("folder above")
+            << QByteArray("..\\OUTSIDE\\EVIL.EXE") << QStringList{"../OUTSIDE/EVIL.EXE"} << "";
+        QTest::newRow("folder above, the same name beside")
+            << QByteArray("..\\OUTSIDE\\EVIL.EXE") << QStringList{"../OUTSIDE/EVIL.EXE", "evil.exe"}
+            << "evil.exe";
+        QTest::newRow("link leading out")
+            << QByteArray("HIPIC.EXE") << QStringList{"../OUTSIDE/EVIL.EXE", "hipic.exe>"} << "";
+        QTest::newRow("base name a link leading out")
+            << QByteArray("NOTHERE.EXE") << QStringList{"../OUTSIDE/EVIL.EXE", "gp2hipic.exe>"}
+            << "";
     }
     void pifNamesItsProgram() {
         QFETCH(QByteArray, named);
         QFETCH(QStringList, files);
         QFETCH(QString, target);
-        QTemporaryDir tmp;
+        QTemporaryDir root;
+        // The PIF's folder, with a folder beside it; a name ending in '>' is a link to the
+        // file made before it.
+        const QDir tmp(root.filePath("app"));
+        QVERIFY(QDir().mkpath(tmp.filePath("tools")) && QDir().mkpath(root.filePath("OUTSIDE")));
         const QString pif = tmp.filePath("gp2hipic.pif");
         if (named.isEmpty())
             QVERIFY(writeFile(pif, QByteArray(0x20, '\0')));
         else
             dosprograms::writePif(pif, named);
-        for (const QString& f : files)
-            QVERIFY(writeFile(tmp.filePath(f), "MZ"));
+        QString previous;
+        for (QString f : files) {
+            if (f.endsWith(u'>')) {
+                f.chop(1);
+                QVERIFY(QFile::link(previous, tmp.filePath(f)));
+            } else {
+                QVERIFY(writeFile(tmp.filePath(f), "MZ"));
+            }
+            previous = tmp.filePath(f);
+        }
         QCOMPARE(pifTarget(pif), target.isEmpty() ? QString() : tmp.filePath(target));
         // The name ends at its NUL, or at the end of its 63 bytes.
         QByteArray full(0x24 + 70, 'A');
@@ -126,6 +151,8 @@ private slots:
                                    << "Long Name Track.dat";
         QTest::newRow("nine characters") << "/g/Grand Prix 2/Circuits/monza2001.dat" << true << ""
                                          << "monza2001.dat";
+        QTest::newRow("percent sign") << "/apps/pso/tmpzip/%PATH%.JAD" << true << ""
+                                      << "%PATH%.JAD";
     }
     void dosPathsUseShortNames() {
         QFETCH(QString, host);
@@ -172,6 +199,33 @@ private slots:
         QTest::newRow("program folder without 8.3 form")
             << g + "/Lap Timer/gp2lap.exe" << QStringList{} << QStringList{}
             << "Cannot start gp2lap.exe: the name \"Lap Timer\" has no DOS (8.3) form";
+        // The emulator expands %...% and splits its commands at line breaks: refused, never
+        // passed on.
+        const QString percent = ": the folder %1 holds a percent sign (%), which the DOS "
+                                "emulator reads as a variable";
+        const QString lineBreak = "a line break or another control character, which the DOS "
+                                  "emulator reads as the end of a command";
+        QTest::newRow("program folder with a percent sign")
+            << "/apps/GP2 100%/gp2hipic.exe" << QStringList{} << QStringList{}
+            << "Cannot start gp2hipic.exe" + percent.arg("/apps/GP2 100%");
+        QTest::newRow("program folder with a line break")
+            << "/apps/x\nmount E /\nmkdir E:\\OUT/gp2hipic.exe" << QStringList{} << QStringList{}
+            << "Cannot start gp2hipic.exe: the folder /apps/x<U+000A>mount E /<U+000A>mkdir "
+               "E:\\OUT holds " +
+                   lineBreak;
+        QTest::newRow("program name with a percent sign")
+            << g + "/GP%2.EXE" << QStringList{} << QStringList{}
+            << "Cannot start GP%2.EXE: its path \"" + g +
+                   "/GP%2.EXE\" holds a percent sign (%), which the DOS emulator reads as a "
+                   "variable";
+        QTest::newRow("archive entry with percent signs")
+            << "/apps/pso/jad2jam.exe" << QStringList{"/apps/pso/tmpzip/%PATH%.JAD"}
+            << QStringList{}
+            << "Cannot start jad2jam.exe: the argument \"/apps/pso/tmpzip/%PATH%.JAD\" holds a "
+               "percent sign (%), which the DOS emulator reads as a variable";
+        QTest::newRow("argument with a line break")
+            << g + "/x.com" << QStringList{"a\r\nexit"} << QStringList{}
+            << "Cannot start x.com: the argument \"a<U+000D><U+000A>exit\" holds " + lineBreak;
         QTest::newRow("tail too long")
             << g + "/x.com" << QStringList{QString(126, u'a')} << QStringList{}
             << "Cannot start x.com: its arguments are longer than DOS allows";

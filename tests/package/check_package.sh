@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian package, validates its desktop entry and metainfo, unpacks it into a scratch
 # root and starts its pso offscreen as a user who cannot write there, with a scratch HOME: pso
-# must keep its databases under that HOME and open the sample game folder.
+# must keep its databases under that HOME and open the sample game folder. A second pso on the
+# folder must refuse to run; a killed one's lock must be taken over by the next.
 # Usage: check_package.sh <build dir> <version> <prepare_sample>
 set -eu
 BUILD=$1
@@ -70,8 +71,13 @@ cp -p "$ROOT/usr/share/pistaro/pso.def" "$ROOT/usr/share/pistaro/maps.def" "$USE
 [ -z "$RUNAS" ] || chown -R nobody "$HOME_DIR" "$GAME" "$RUNTIME"
 touch "$SCRATCH/marker"
 
-$RUNAS env -i HOME="$HOME_DIR" XDG_RUNTIME_DIR="$RUNTIME" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
-  "$ROOT/usr/bin/pso" >"$SCRATCH/pso.log" 2>&1 &
+# Starts the unpacked pso as the user, its output into the file $1. XDG_DATA_HOME is relative,
+# which the XDG rules say to ignore: the per-user folder stays under HOME.
+start_pso() {
+  $RUNAS env -i HOME="$HOME_DIR" XDG_RUNTIME_DIR="$RUNTIME" XDG_DATA_HOME=relative/share \
+    PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$ROOT/usr/bin/pso" >"$1" 2>&1 &
+}
+start_pso "$SCRATCH/pso.log"
 PSO=$!
 # Maps.mdb is made once the game folder was accepted: the window is then coming up.
 i=0
@@ -84,9 +90,43 @@ if ! kill -0 $PSO 2>/dev/null; then
   cat "$SCRATCH/pso.log"
   fail "pso ended on its own"
 fi
-kill $PSO
+
+# A second pso on the same folder says so (its message box waits offscreen) and opens nothing.
+ALREADY="Pistaro is already running on $USERDIR."
+start_pso "$SCRATCH/second.log"
+SECOND=$!
+i=0
+while ! grep -qF "$ALREADY" "$SCRATCH/second.log" && [ $i -lt 300 ]; do
+  sleep 0.1
+  i=$((i + 1))
+done
+kill $SECOND 2>/dev/null || true
+wait $SECOND 2>/dev/null || true
+cat "$SCRATCH/second.log"
+grep -qF "$ALREADY" "$SCRATCH/second.log" || fail "a second pso on $USERDIR did not refuse to run"
+kill -0 $PSO 2>/dev/null || fail "the first pso ended when the second started"
+
+# Killed, the first leaves its lock behind; the next start takes it over.
+kill -9 $PSO
 wait $PSO 2>/dev/null || true
 cat "$SCRATCH/pso.log"
+[ -f "$USERDIR/pso.lock" ] || fail "the killed pso left no lock to take over"
+killed_lock=$(head -n 1 "$USERDIR/pso.lock")
+start_pso "$SCRATCH/third.log"
+THIRD=$!
+i=0
+while [ "$(head -n 1 "$USERDIR/pso.lock" 2>/dev/null)" = "$killed_lock" ] && [ $i -lt 300 ] &&
+  kill -0 $THIRD 2>/dev/null; do
+  sleep 0.1
+  i=$((i + 1))
+done
+locked_by=$(head -n 1 "$USERDIR/pso.lock" 2>/dev/null || true)
+kill -0 $THIRD 2>/dev/null || fail "the next pso ended: $(cat "$SCRATCH/third.log")"
+kill $THIRD 2>/dev/null || true
+wait $THIRD 2>/dev/null || true
+cat "$SCRATCH/third.log"
+[ -n "$locked_by" ] && [ "$locked_by" != "$killed_lock" ] ||
+  fail "the next pso did not take over the lock of the killed one"
 
 [ -f "$USERDIR/Maps.mdb" ] || fail "pso made no Maps.mdb under HOME"
 for f in na1.bmp na2.bmp; do

@@ -100,9 +100,20 @@ private slots:
         QCOMPARE(listed().size(), names.size());
 
         QString report = "before\r\n";
-        jams->CopyJam(scratch, {"x.jam"}, report);
         const QString sep = QDir::separator();
         const QString g = fx->gameDir();
+        // Nothing is copied when the places cannot be saved first.
+        QStringList kept;
+        const auto refuse = [&](const QStringList& targets) {
+            kept = targets;
+            return false;
+        };
+        jams->CopyJam(scratch, {"x.jam"}, report, refuse);
+        QCOMPARE(kept.size(), 4);
+        QVERIFY(!QFile::exists(game("Other/X.JAM")));
+        QCOMPARE(report.count("not copied to"), 3);
+        report = "before\r\n";
+        jams->CopyJam(scratch, {"x.jam"}, report, [](const QStringList&) { return true; });
         const QStringList lines = report.split("\r\n");
         QCOMPARE(lines.size(), 9);
         QCOMPARE(lines[0], QStringLiteral("before"));

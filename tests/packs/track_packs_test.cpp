@@ -275,6 +275,8 @@ private slots:
         QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("readme.txt")});
         QCOMPARE(packNames(), QStringList{QStringLiteral("Keep")});
+        // The list file follows at once, so a backup of it and a second run see the deletion.
+        QCOMPARE(readFile(packsTxt()), QByteArray("Keep\r\n"));
         QVERIFY(packs->DeletePack->isEnabled());
         QCOMPARE(QDir(fx->circuits() + QStringLiteral("/Keep")).entryList(QDir::Files).size(),
                  kSlotCount);

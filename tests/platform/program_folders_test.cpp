@@ -1,10 +1,13 @@
 // Where the program writes: its own folder when that holds its data and can be written, else
-// the per-user folder, seeded from the installed files.
+// the per-user folder, seeded from the installed files; and one run at a time on a folder.
 #include "platform/program_folders.h"
+#include "platform/program_lock.h"
 #include "tests/support/files.h"
 
+#include <QProcess>
 #include <QtTest>
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +39,9 @@ private slots:
     void layouts();
     void seedsAndRefreshes();
     void seedFailureIsReported();
+    void perUserFolderFollowsXdg_data();
+    void perUserFolderFollowsXdg();
+    void oneRunPerProgramFolder();
 };
 
 void ProgramFoldersTest::layouts_data() {
@@ -109,7 +115,22 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     writeMakingFolders(share + QStringLiteral("/pso.def"), "v2");
     setTime(share + QStringLiteral("/pso.def"), built.addDays(5));
     QFile::remove(user + QStringLiteral("/na1.bmp"));
+    // Links in the places of seeded files, one dangling, one to a newer file: each is replaced
+    // by a copy, and nothing is written where they point.
+    const QString outside = root.filePath(QStringLiteral("outside"));
+    QVERIFY(QFile::remove(user + QStringLiteral("/na2.bmp")));
+    QVERIFY(QFile::link(outside + QStringLiteral("/gone.bmp"), user + QStringLiteral("/na2.bmp")));
+    writeMakingFolders(outside + QStringLiteral("/theirs.bmp"), "not ours");
+    QVERIFY(QFile::link(outside + QStringLiteral("/gone.part"),
+                        user + QStringLiteral("/pso.def.part")));
+    QVERIFY(
+        QFile::link(outside + QStringLiteral("/theirs.bmp"), user + QStringLiteral("/na1.bmp")));
     QVERIFY2(seedUserFolder(f, &error), qPrintable(error));
+    for (const char* name : kSeedFiles)
+        QVERIFY(!QFileInfo(user + u'/' + QLatin1String(name)).isSymLink());
+    QCOMPARE(readFile(user + QStringLiteral("/na2.bmp")), QByteArray("v1 na2.bmp"));
+    QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{QStringLiteral("theirs.bmp")});
+    QCOMPARE(readFile(outside + QStringLiteral("/theirs.bmp")), QByteArray("not ours"));
     QCOMPARE(readFile(user + QStringLiteral("/maps.def")), QByteArray("mine"));
     QCOMPARE(readFile(user + QStringLiteral("/pso.def")), QByteArray("v2"));
     QCOMPARE(readFile(user + QStringLiteral("/na1.bmp")), QByteArray("v1 na1.bmp"));
@@ -133,5 +154,73 @@ void ProgramFoldersTest::seedFailureIsReported() {
     QVERIFY2(error.contains(QStringLiteral("taken")), qPrintable(error));
 }
 
-QTEST_GUILESS_MAIN(ProgramFoldersTest)
+void ProgramFoldersTest::perUserFolderFollowsXdg_data() {
+    QTest::addColumn<QByteArray>("xdgDataHome"); // "" for unset
+    QTest::addColumn<QString>("folder");         // "~" for the home folder
+    QTest::newRow("unset") << QByteArray() << "~/.local/share";
+    QTest::newRow("absolute") << QByteArray("/srv/data") << "/srv/data";
+    // Relative values are ignored, as the XDG base directory rules say.
+    QTest::newRow("relative") << QByteArray("data") << "~/.local/share";
+    QTest::newRow("dot") << QByteArray(".") << "~/.local/share";
+}
+
+void ProgramFoldersTest::perUserFolderFollowsXdg() {
+    QFETCH(QByteArray, xdgDataHome);
+    QFETCH(QString, folder);
+    const QByteArray kept = qgetenv("XDG_DATA_HOME");
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    if (xdgDataHome.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", xdgDataHome);
+    const QString found = perUserDataFolder();
+    if (wasSet)
+        qputenv("XDG_DATA_HOME", kept);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    folder.replace(u'~', QDir::homePath());
+    QCOMPARE(found, folder + u'/' + QCoreApplication::applicationName());
+}
+
+// A second run on a folder is refused while the first holds it, in another process or this
+// one; once the holder was killed its lock is taken over.
+void ProgramFoldersTest::oneRunPerProgramFolder() {
+    QTemporaryDir folder;
+    QProcess holder;
+    holder.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--hold-lock"), folder.path()});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+    ProgramLock second = lockProgramFolder(folder.path());
+    QVERIFY(!second.lock);
+    QCOMPARE(second.refusal, QStringLiteral("Pistaro is already running on %1. (process %2)")
+                                 .arg(QDir::toNativeSeparators(folder.path()))
+                                 .arg(holder.processId()));
+
+    holder.kill();
+    QVERIFY(holder.waitForFinished(10000));
+    QVERIFY(QFile::exists(folder.filePath(QLatin1String(kProgramLockFile))));
+    const ProgramLock taken = lockProgramFolder(folder.path());
+    QCOMPARE(taken.refusal, QString());
+    QVERIFY(taken.lock && taken.lock->isLocked());
+    QVERIFY(lockProgramFolder(folder.path())
+                .refusal.startsWith(QStringLiteral("Pistaro is already running on ")));
+}
+
+// Run as "--hold-lock <folder>": takes the folder's lock, says "locked", and keeps it until
+// standard input ends or the process is killed.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--hold-lock") {
+        const ProgramLock lock = lockProgramFolder(QString::fromLocal8Bit(argv[2]));
+        std::printf("%s\n", lock.lock ? "locked" : qPrintable(lock.refusal));
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
+    ProgramFoldersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "program_folders_test.moc"

@@ -1,8 +1,13 @@
 // Commands that write into the game folder, each with its target blocked: a folder where the
 // file should be, or a folder in the way of a new one (a mode bit does not stop root). Each
-// says what was not written, and leaves every other file as it was.
+// says what was not written, and leaves every other file as it was. And their backups: each
+// command is undone by Restore byte for byte, and stops before it changes anything when its
+// backup cannot be written.
+#include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/exporter.h"
+#include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
 #include "setups/ui/setup_transfer.h"
 #include "tests/support/catalogue_rows.h"
@@ -13,11 +18,13 @@
 #include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -52,6 +59,88 @@ class UnwritableGameTest final : public QObject {
 
     QStringList changedSince(const filesnapshot::Snapshot& before) const {
         return filesnapshot::changed(before, filesnapshot::take(fx->gameDir()));
+    }
+
+    // The game folder and the pack list: what the commands below and Restore may change.
+    filesnapshot::Snapshot gameAndPackList() const {
+        filesnapshot::Snapshot out = filesnapshot::take(fx->gameDir());
+        const QString list = fx->appDir() + "/Packs.txt";
+        if (QFile::exists(list))
+            out.insert("app/Packs.txt", readFile(list));
+        return out;
+    }
+
+    void savePack(const QString& name) {
+        frm->Packs->SelectedPack->setEditText(name);
+        QTest::mouseClick(frm->Packs->SavePack, Qt::LeftButton);
+    }
+
+    // One row per command that changes game or pack files, named as its backup is.
+    void backedUpCommands() {
+        QTest::addColumn<QString>("command");
+        for (const char* command :
+             {"Update Track Info monza2001.dat", "Save Pack Season", "Delete Track Pack Season",
+              "Install newtrack.zip", "Import Menu Picture TI Circuit Aida2.bmp"})
+            QTest::newRow(command) << QString::fromLatin1(command);
+    }
+
+    // What the command of `command` needs before it runs: a pack to replace or delete, the
+    // circuit shown with an edit, a texture the installation writes over.
+    void prepare(const QString& command) {
+        CircuitLists* lists = frm->Lists;
+        if (command.startsWith("Save Pack") || command.startsWith("Delete Track Pack")) {
+            savePack("Season");
+            QCOMPARE(takeMessages(), QStringList{});
+            // The list file as the end of a run writes it.
+            QVERIFY(frm->Packs->writePackList(fx->appDir() + "/Packs.txt"));
+            lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
+            lists->List1->setCurrentRow(2);
+            frm->Packs->Change_Click();
+        } else if (command.startsWith("Update Track Info")) {
+            QVERIFY(QTest::qWaitForWindowActive(frm));
+            lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
+            lists->File1_Click();
+            QLineEdit* track = frm->Panel->Track;
+            track->setFocus();
+            QCOMPARE(QApplication::focusWidget(), track);
+            track->selectAll();
+            QTest::keyClicks(track, "Monza 2002");
+        } else if (command.startsWith("Install")) {
+            QVERIFY(writeFile(game("gamejams/OLD.JAM"), "the game's own texture"));
+        } else if (command.startsWith("Import Menu Picture")) {
+            picturetool::setArchivePicture(fx->appDir(), 18, picturetool::bitmap(44, 33, 0x1234));
+            lists->List1->setCurrentRow(-1);
+            lists->List1->setCurrentRow(1);
+        }
+    }
+
+    void run(const QString& command) {
+        if (command.startsWith("Update Track Info")) {
+            QTest::mouseClick(frm->Panel->SaveInfo, Qt::LeftButton);
+            ExeCmd::WaitForSumfix(fx->circuit("monza2001.dat"));
+        } else if (command.startsWith("Save Pack")) {
+            savePack("Season");
+        } else if (command.startsWith("Delete Track Pack")) {
+            fx->dialogs.answers << true;
+            frm->Packs->SelectedPack->setEditText("Season");
+            QTest::mouseClick(frm->Packs->DeletePack, Qt::LeftButton);
+        } else if (command.startsWith("Install")) {
+            const QByteArray circuit =
+                samplegame::circuit(20001, samplegame::addonFields("Newtrack", "Nowhere", 30),
+                                    {"gamejams\\X.JAM", "gamejams\\old.jam"}, 3);
+            const QString zip = fx->tmp.filePath("newtrack.zip");
+            QString error;
+            QVERIFY2(zipmaker::write(zip,
+                                     {{"NEWTRACK.DAT", circuit},
+                                      {"X.JAM", "new texture"},
+                                      {"OLD.JAM", "a texture of the archive"}},
+                                     &error),
+                     qPrintable(error));
+            fx->dialogs.answers << zip;
+            closingTextViewers([this] { frm->Install->trigger(); });
+        } else if (command.startsWith("Import Menu Picture")) {
+            frm->Pictures->ImportPicture_Click(2);
+        }
     }
 
 private slots:
@@ -170,6 +259,53 @@ private slots:
         QVERIFY2(viewed[0].contains("NEWTRACK.DAT track couldn't be copied to " +
                                     game("Circuits/NEWTRACK.DAT") + ": "),
                  qPrintable(viewed[0]));
+        QCOMPARE(changedSince(before), QStringList{});
+    }
+
+    // The command keeps its backup first: Restore puts back the game folder and the pack list
+    // as they were, and a deleted pack is listed again.
+    void commandsAreUndoneByRestore_data() { backedUpCommands(); }
+    void commandsAreUndoneByRestore() {
+        QFETCH(QString, command);
+        prepare(command);
+        takeMessages();
+        const auto before = gameAndPackList();
+        run(command);
+        QVERIFY(takeMessages().size() <= 1); // "Track updated !!!" and the like
+        QVERIFY(!filesnapshot::changed(before, gameAndPackList()).isEmpty());
+        const auto saved = gamebackup::newest(gamebackup::backupsFolder(fx->bas));
+        QVERIFY(saved);
+        QCOMPARE(saved->command, command);
+
+        fx->dialogs.answers << true;
+        frm->RestoreLast->trigger();
+        QCOMPARE(takeMessages(), QStringList{"Game files restored !!!"});
+        QCOMPARE(filesnapshot::changed(before, gameAndPackList()), QStringList{});
+        if (command.startsWith("Delete Track Pack")) {
+            QCOMPARE(frm->Packs->SelectedPack->findText("Season"), 0);
+            // The pack is there to view again.
+            frm->Packs->SelectedPack->setEditText("Season");
+            frm->Packs->UpdTp_Click();
+            QCOMPARE(takeMessages(), QStringList{});
+            QCOMPARE(frm->Lists->SlotFile[3], QStringLiteral("tmp03.tmp"));
+        }
+    }
+
+    // A file where the backups go: the command says so and changes nothing.
+    void commandsStopWhenTheirBackupCannotBeWritten_data() { backedUpCommands(); }
+    void commandsStopWhenTheirBackupCannotBeWritten() {
+        QFETCH(QString, command);
+        prepare(command);
+        takeMessages();
+        const QString backups = gamebackup::backupsFolder(fx->bas);
+        QVERIFY(QDir(backups).removeRecursively());
+        QVERIFY(writeFile(backups, "a file where the backups go"));
+        const auto before = filesnapshot::take(fx->gameDir());
+        run(command);
+        const QStringList messages = takeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(gamebackup::failureMessage(command, QString())),
+                 qPrintable(messages[0]));
         QCOMPARE(changedSince(before), QStringList{});
     }
 };

@@ -2,12 +2,12 @@
 // catalogue is not touched: its rows are keyed by track name, not by file name.
 #include "trackfile/ui/circuit_lists.h"
 
-#include "gamedir/game_backup.h"
 #include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
 #include "ui/window_services.h"
 
 #include <QDir>
@@ -27,16 +27,6 @@ bool isPlainFileName(const QString& name) {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// Saves the files a command is about to change; false (and said why) when it could not.
-bool backedUp(WindowServices& services, const QString& command, const QStringList& files) {
-    gamebackup::Backup backup(gamebackup::backupsFolder(services.bas()), command);
-    QString error;
-    if (backup.keep(files, &error))
-        return true;
-    services.dialogs().message(gamebackup::failureMessage(command, error));
-    return false;
 }
 
 } // namespace

@@ -4,12 +4,14 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include "gamedir/exe_cmd.h"
+#include "gamedir/game_backup.h"
 #include "platform/codepage.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
+#include "ui/backed_up.h"
 #include "ui/masked_field.h"
 #include "ui/window_services.h"
 
@@ -196,8 +198,14 @@ void TrackInfoPanel::SaveInfo_Click() {
     // A checksum run still busy with this file would read it while it changes and write a
     // trailer over the new bytes: let it finish first.
     ExeCmd::WaitForSumfix(path);
+    // One backup undoes both the block's rewrite and the checksum trailer sumfix writes next.
+    const QString command = QStringLiteral("Update Track Info ") + file.fileName();
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
+    if (!backedUp(services_, backup, command, {path}))
+        return;
     QString error;
     if (!file.isWritable() || !WriteDatInfo(bas, &error)) {
+        backup.discardIfUnchanged();
         QString text = QStringLiteral("The track file cannot be written:") + Gp2PsoBas::CrLf +
                        shown + Gp2PsoBas::CrLf2;
         if (!error.isEmpty())

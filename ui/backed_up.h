@@ -1,0 +1,23 @@
+#pragma once
+// The first step of every command that changes files of the game or of a pack: the files are
+// saved in a new backup (gamedir/game_backup.h). When that cannot be written the command is
+// told so, the user sees why, and the command must change nothing.
+#include <QString>
+#include <QStringList>
+
+namespace gamebackup {
+class Backup;
+}
+
+namespace pistaro {
+
+class WindowServices;
+
+// Keeps `files` in `backup`; false, after the message naming `command`, when it could not.
+bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QString& command,
+              const QStringList& files);
+// The same with a backup of its own named `command`, for a command that keeps all its files
+// at once.
+bool backedUp(WindowServices& services, const QString& command, const QStringList& files);
+
+} // namespace pistaro
