@@ -78,7 +78,8 @@ void Installer::installArchive(const QString& chosen) {
     Run run;
     run.archive = chosen.trimmed();
     run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
-    run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas), QStringLiteral("Install"));
+    run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas),
+                                    QStringLiteral("Install ") + archive.fileName());
     bool finished = false;
     ignoreFailure("installing a track", [&] { finished = install(run); });
     if (finished)

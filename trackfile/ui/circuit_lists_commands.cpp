@@ -86,7 +86,7 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
-    if (!backedUp(services_, QStringLiteral("Rename"), {source, target}))
+    if (!backedUp(services_, QStringLiteral("Rename ") + oldName, {source, target}))
         return;
     bool renamed = false;
     QString reason;
@@ -105,7 +105,7 @@ void CircuitLists::Delete_Click() {
                                       name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
-    if (!backedUp(services_, QStringLiteral("Delete"), {path}))
+    if (!backedUp(services_, QStringLiteral("Delete ") + name, {path}))
         return;
     bool deleted = false;
     QString reason;
