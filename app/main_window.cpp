@@ -4,6 +4,7 @@
 #include "platform/ignore_step.h"
 #include "platform/text_editor.h"
 
+#include "app/history_dialog.h"
 #include "app/restore_command.h"
 #include "app/status_window.h"
 #include "app/text_viewer.h"
@@ -101,6 +102,7 @@ void MainWindow::buildMenus() {
     FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
     Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
     RestoreLast = named(File->addAction(QStringLiteral("&Restore last change...")), "RestoreLast");
+    History = named(File->addAction(QStringLiteral("&History...")), "History");
     S3 = named(File->addSeparator(), "S3");
     FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
     S2 = named(File->addSeparator(), "S2");
@@ -122,6 +124,9 @@ void MainWindow::buildMenus() {
     connect(Repair, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Pictures, Repair_Click));
     connect(RestoreLast, &QAction::triggered, this, guardedCommand("RestoreLast_Click", [this] {
                 RestoreLastChange(*this, *Panel, *Lists, *Packs);
+            }));
+    connect(History, &QAction::triggered, this, guardedCommand("History_Click", [this] {
+                HistoryDialog(*this, *Panel, *Lists, *Packs, this).exec();
             }));
     connect(FileSetup, &QAction::triggered, this,
             GUARDED_COMMAND_FORWARD(Setting, FileSetup_Click));

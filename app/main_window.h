@@ -69,6 +69,7 @@ public:
     QAction* FileLog;
     QAction* Repair;
     QAction* RestoreLast; // "&Restore last change..."
+    QAction* History;     // "&History...": the kept changes, each of which can be reverted
     QAction* S3;
     QAction* FileSetup;
     QAction* S2;

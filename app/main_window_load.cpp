@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 
 #include "app/status_window.h"
+#include "gamedir/backup_store.h"
+#include "gamedir/game_backup.h"
 #include "gamedir/game_dir.h"
 #include "packs/ui/pack_controls.h"
 #include "platform/gamepath.h"
@@ -115,6 +117,8 @@ void MainWindow::Form_Load(const QStringList& arguments) {
             (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
             QStringLiteral("Menu pictures are neither shown nor kept in this run."));
 
+    ignoreFailure("clearing unfinished backups",
+                  [&] { gamebackup::clearUnfinished(gamebackup::backupsFolder(bas_)); });
     ignoreFailure("listing circuits", [&] {
         Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
     });

@@ -1,5 +1,6 @@
 #include "app/restore_command.h"
 
+#include "gamedir/backup_revert.h"
 #include "gamedir/game_backup.h"
 #include "packs/ui/pack_controls.h"
 #include "platform/ignore_step.h"
@@ -20,27 +21,45 @@ void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitL
         services.dialogs().message(QStringLiteral("There is no change to restore !!!"));
         return;
     }
+    RevertChange(services, panel, lists, packs, *saved, QStringLiteral("Restore"));
+}
+
+bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                  PackControls& packs, const gamebackup::Change& change, const QString& command) {
+    const Gp2PsoBas& bas = services.bas();
+    const QString root = gamebackup::backupsFolder(bas);
+    const QString refused = gamebackup::revertRefusal(root, change, bas.Gp2Dir);
+    if (!refused.isEmpty()) {
+        services.dialogs().message(refused);
+        return false;
+    }
     QStringList files;
-    for (const gamebackup::Entry& entry : saved->entries)
+    for (const gamebackup::Entry& entry : change.entries)
         files << QDir::toNativeSeparators(entry.original) +
                      (entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)")
                                            : QString());
-    if (!services.dialogs().askYesNo(
-            QStringLiteral("Restore the game files as they were before ") + saved->command +
-            QStringLiteral(" on ") + saved->when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) +
-            QStringLiteral(" ?") + Gp2PsoBas::CrLf2 + files.join(Gp2PsoBas::CrLf)))
-        return;
-    const QStringList failed = gamebackup::restore(*saved);
+    if (!services.dialogs().askYesNoList(
+            QStringLiteral("Restore the game files as they were before ") + change.command +
+                QStringLiteral(" on ") +
+                change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral(" ?"),
+            files))
+        return false;
+    const gamebackup::RevertOutcome outcome = gamebackup::revert(root, change, bas.Gp2Dir, command);
+    if (!outcome.refused.isEmpty()) {
+        services.dialogs().message(outcome.refused);
+        return false;
+    }
 
     // The lists show the game as it is now, as after a start.
     ignoreFailure("listing circuits", [&] { lists.File1->refresh(); });
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
     ignoreFailure("clearing the panel", [&] { panel.Clean(); });
-    if (failed.isEmpty())
+    if (outcome.failed.isEmpty())
         services.dialogs().message(QStringLiteral("Game files restored !!!"));
     else
         services.dialogs().message(QStringLiteral("Some game files could not be restored !!!") +
-                                   Gp2PsoBas::CrLf2 + failed.join(Gp2PsoBas::CrLf));
+                                   Gp2PsoBas::CrLf2 + outcome.failed.join(Gp2PsoBas::CrLf));
+    return true;
 }
 
 } // namespace pistaro

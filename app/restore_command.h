@@ -1,9 +1,15 @@
 #pragma once
+// Putting a kept change back: File > "Restore last change..." (the newest change a command
+// made) and the History window's Revert. Both ask first with the files in a list, back up the
+// files' current state as a change of its own, and read the circuit lists again.
+#include <QString>
+
+namespace gamebackup {
+struct Change;
+}
 
 namespace pistaro {
 
-// File > "Restore last change...": puts back the game files saved before the last command
-// that changed them, after a question naming the files, and reads the circuit lists again.
 class WindowServices;
 class CircuitLists;
 class PackControls;
@@ -11,5 +17,10 @@ class TrackInfoPanel;
 
 void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                        PackControls& packs);
+
+// Puts `change` back as the change `command` ("Restore", "Revert <command>") after the
+// question; says why when it may not. True when the files were put back.
+bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                  PackControls& packs, const gamebackup::Change& change, const QString& command);
 
 } // namespace pistaro

@@ -1,13 +1,15 @@
 #include "gamedir/game_backup.h"
 
+#include "gamedir/backup_store.h"
 #include "platform/native_names.h"
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QHash>
 
 #include <algorithm>
 
@@ -15,82 +17,128 @@ namespace gamebackup {
 
 namespace {
 
-const QString kManifest = QStringLiteral("manifest.txt");
-const QString kPutBack = QStringLiteral("manifest put back.txt");
 const QString kStampFormat = QStringLiteral("yyyy-MM-dd hh-mm-ss");
-const QChar kTab(u'\t');
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// "<stamp> <command>" or "<stamp> <command> (n)" for the n-th backup made within one second.
-const QRegularExpression& folderPattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^(\d{4}-\d\d-\d\d \d\d-\d\d-\d\d) .+?(?: \((\d+)\))?$)"));
-    return pattern;
+// The game folder noted for each backups folder, and the last sequence number given out
+// under it by this run (so two backups of one run never share one).
+QHash<QString, QString>& gameFolders() {
+    static QHash<QString, QString> folders;
+    return folders;
+}
+QHash<QString, qint64>& issuedSequences() {
+    static QHash<QString, qint64> issued;
+    return issued;
 }
 
-// The backup folders under root, oldest first.
-QStringList backupFolders(const QString& root) {
-    struct Found {
-        QString key;
-        QString name;
-    };
-    QList<Found> found;
-    for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QRegularExpressionMatch m = folderPattern().match(name);
-        if (!m.hasMatch())
-            continue; // not one of ours: left alone
-        const int n = m.captured(2).isEmpty() ? 1 : m.captured(2).toInt();
-        found.append({m.captured(1) + QStringLiteral(" %1").arg(n, 6, 10, QLatin1Char('0')), name});
-    }
-    std::sort(found.begin(), found.end(),
-              [](const Found& a, const Found& b) { return a.key < b.key; });
-    QStringList out;
-    for (const Found& f : found)
-        out << QDir(root).filePath(f.name);
-    return out;
+// The command as a part of a folder name: no separators or characters a file system refuses.
+QString folderPart(const QString& command) {
+    QString out = command.left(80);
+    for (QChar& c : out)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'_';
+    return out.trimmed().isEmpty() ? QStringLiteral("change") : out.trimmed();
 }
 
-void pruneOldest(const QString& root) {
-    QStringList folders = backupFolders(root);
-    while (folders.size() > kKept)
-        QDir(folders.takeFirst()).removeRecursively();
+QString sha256Hex(const QByteArray& bytes) {
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
-bool sameModificationTime(const QString& from, const QString& to) {
-    QFile target(to);
-    if (!target.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+bool readAll(const QString& path, QByteArray* bytes, QString* error) {
+    QFile file(path);
+    const bool opened = nativenames::heldAsBytes(path)
+                            ? nativenames::open(file, QIODevice::ReadOnly)
+                            : file.open(QIODevice::ReadOnly);
+    if (!opened) {
+        *error = file.errorString();
         return false;
-    return target.setFileTime(QFileInfo(from).lastModified(), QFileDevice::FileModificationTime);
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// Removes contents this run added when no kept change refers to them.
+void removeUnreferencedOf(const QString& root, const QStringList& files) {
+    if (files.isEmpty())
+        return;
+    QStringList referenced;
+    for (const Change& change : history(root))
+        for (const Entry& entry : change.entries)
+            referenced << entry.copy;
+    for (const QString& file : files)
+        if (!referenced.contains(file))
+            QFile::remove(file);
 }
 
 } // namespace
 
 QString backupsFolder(const Gp2PsoBas& bas) {
     // The databases lie in the program folder: the backups go beside them.
-    return QDir(bas.AppDir).filePath(QStringLiteral("backups"));
+    const QString root = QDir(bas.AppDir).filePath(QStringLiteral("backups"));
+    noteGameFolder(root, bas.Gp2Dir);
+    return root;
 }
 
-Backup::Backup(QString root, QString command, QDateTime when)
-    : root_(std::move(root)), command_(std::move(command)), when_(std::move(when)) {}
+void noteGameFolder(const QString& root, const QString& gameDir) {
+    gameFolders().insert(root, gameDir);
+}
+
+Backup::Backup(QString root, QString command, QDateTime when) : root_(std::move(root)) {
+    change_.command = std::move(command);
+    change_.when = when;
+    change_.utc = when.toUTC();
+    change_.game = gameFolders().value(root_);
+}
+
+Backup::~Backup() {
+    commit();
+}
+
+Backup::Backup(Backup&& other) noexcept
+    : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
+      change_(std::move(other.change_)), kept_(std::move(other.kept_)),
+      created_(std::move(other.created_)), finished_(other.finished_) {
+    other.folder_.clear();
+    other.finished_ = true;
+}
+
+Backup& Backup::operator=(Backup&& other) noexcept {
+    if (this == &other)
+        return *this;
+    commit();
+    root_ = std::move(other.root_);
+    folder_ = std::move(other.folder_);
+    change_ = std::move(other.change_);
+    kept_ = std::move(other.kept_);
+    created_ = std::move(other.created_);
+    finished_ = other.finished_;
+    other.folder_.clear();
+    other.finished_ = true;
+    return *this;
+}
 
 bool Backup::makeFolder(QString* error) {
-    if (!QDir().mkpath(root_)) {
+    if (!QDir().mkpath(root_) || !QFileInfo(root_).isDir()) {
         *error = QStringLiteral("cannot make the folder ") + shown(root_);
         return false;
     }
-    const QString stamp = when_.toString(kStampFormat);
-    int n = 1;
-    for (const QString& existing : backupFolders(root_))
-        if (QFileInfo(existing).fileName().startsWith(stamp))
-            ++n;
-    for (;; ++n) {
-        const QString name = stamp + QLatin1Char(' ') + command_ +
-                             (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString());
+    qint64 last = issuedSequences().value(root_);
+    for (const Change& change : history(root_))
+        last = qMax(last, change.sequence);
+    change_.sequence = last + 1;
+    const QString stamp =
+        change_.when.toString(kStampFormat) + QLatin1Char(' ') + folderPart(change_.command);
+    for (int n = 1;; ++n) {
+        const QString name = stamp + (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString());
         const QString path = QDir(root_).filePath(name);
-        if (QFileInfo::exists(path))
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
             continue;
         if (!QDir(root_).mkdir(name)) {
             *error = QStringLiteral("cannot make the folder ") + shown(path);
@@ -99,17 +147,14 @@ bool Backup::makeFolder(QString* error) {
         folder_ = path;
         break;
     }
-    pruneOldest(root_);
+    issuedSequences().insert(root_, change_.sequence);
+    finished_ = false;
     return true;
 }
 
 bool Backup::writeManifest(QString* error) const {
     const QString path = QDir(folder_).filePath(kManifest);
-    const QByteArray text =
-        (QStringLiteral("command") + kTab + command_ + u'\n' + QStringLiteral("made") + kTab +
-         when_.toString(Qt::ISODate) + u'\n' + lines_.join(u'\n') + u'\n')
-            .toUtf8();
-    const CopyResult written = writeReplacing(path, text);
+    const CopyResult written = writeReplacing(path, manifestText(change_));
     if (!written.ok) {
         *error =
             QStringLiteral("cannot write ") + shown(path) + QStringLiteral(": ") + written.error;
@@ -118,138 +163,132 @@ bool Backup::writeManifest(QString* error) const {
     return true;
 }
 
+bool Backup::keepOne(const QString& path, QString* error) {
+    const QFileInfo info(path);
+    Entry entry;
+    entry.original = QDir::cleanPath(info.absoluteFilePath());
+    // A name held as bytes that are not UTF-8 is reached only through those bytes.
+    if (!info.exists() && !nativenames::heldAsBytes(path)) {
+        change_.entries.append(entry);
+        return true;
+    }
+    const auto failed = [&](const QString& why) {
+        *error = QStringLiteral("cannot copy ") + shown(path) + QStringLiteral(" to ") +
+                 shown(QDir(root_).filePath(kContents)) + QStringLiteral(": ") + why;
+        return false;
+    };
+    QByteArray bytes;
+    QString why;
+    if (!readAll(path, &bytes, &why))
+        return failed(why);
+    const QString store = QDir(root_).filePath(kContents);
+    if (QFileInfo(store).isSymLink())
+        removeFolderOrLink(store); // the store is ours: never written through a link
+    if (!QDir().mkpath(store))
+        return failed(QStringLiteral("cannot make the folder"));
+    entry.sha256 = sha256Hex(bytes);
+    entry.copy = QDir(store).filePath(entry.sha256);
+    entry.modified = info.lastModified().toUTC();
+    entry.permissions = int(info.permissions());
+    const QFileInfo stored(entry.copy);
+    QByteArray there;
+    const bool reusable = !stored.isSymLink() && stored.isFile() && stored.size() == bytes.size() &&
+                          readAll(entry.copy, &there, &why) && sha256Hex(there) == entry.sha256;
+    if (!reusable) {
+        const bool wasThere = stored.exists() || stored.isSymLink();
+        if (stored.isSymLink())
+            QFile::remove(entry.copy);
+        const CopyResult written = writeReplacing(entry.copy, bytes);
+        if (!written.ok)
+            return failed(written.error);
+        if (!wasThere)
+            created_ << entry.copy;
+    }
+    change_.entries.append(entry);
+    return true;
+}
+
+void Backup::dropFolder() {
+    if (!folder_.isEmpty())
+        removeFolderOrLink(folder_);
+    folder_.clear();
+    finished_ = true;
+}
+
 bool Backup::keep(const QStringList& paths, QString* error) {
     QString ignored;
     if (!error)
         error = &ignored;
+    const qsizetype entriesBefore = change_.entries.size();
+    const qsizetype keptBefore = kept_.size();
+    const qsizetype createdBefore = created_.size();
+    const auto undo = [&] {
+        // Nothing of this call stays: its contents, its lines, and a folder that holds nothing.
+        removeUnreferencedOf(root_, created_.mid(createdBefore));
+        created_.resize(createdBefore);
+        change_.entries.resize(entriesBefore);
+        kept_.resize(keptBefore);
+        if (change_.entries.isEmpty())
+            dropFolder();
+        return false;
+    };
     bool added = false;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (kept_.contains(path) || info.isDir())
+        if (kept_.contains(path) || QFileInfo(path).isDir())
             continue; // a folder is never written over by the commands
         if (folder_.isEmpty() && !makeFolder(error))
             return false;
-        // A name held as bytes that are not UTF-8 is reached only through those bytes.
-        if (info.exists() || nativenames::heldAsBytes(path)) {
-            const QString copyName =
-                QString::number(kept_.size() + 1) + QLatin1Char(' ') + info.fileName();
-            const QString copy = QDir(folder_).filePath(copyName);
-            const CopyResult copied = copyOver(path, copy);
-            if (!copied.ok) {
-                *error = QStringLiteral("cannot copy ") + shown(path) + QStringLiteral(" to ") +
-                         shown(folder_) + QStringLiteral(": ") + copied.error;
-                return false;
-            }
-            sameModificationTime(path, copy);
-            lines_ << QStringLiteral("file") + kTab + copyName + kTab + path;
-            copies_ << copy;
-        } else {
-            lines_ << QStringLiteral("absent") + kTab + path;
-            copies_ << QString();
-        }
+        if (!keepOne(path, error))
+            return undo();
         kept_ << path;
         added = true;
     }
-    return !added || writeManifest(error);
+    if (added && !writeManifest(error))
+        return undo();
+    return true;
 }
 
 void Backup::discardIfUnchanged() {
     if (folder_.isEmpty())
         return;
     for (qsizetype i = 0; i < kept_.size(); ++i) {
-        const QFileInfo now(kept_.at(i));
-        if (copies_.at(i).isEmpty()) {
-            if (now.exists())
+        const Entry& entry = change_.entries.at(i);
+        if (entry.copy.isEmpty()) {
+            if (QFileInfo::exists(kept_.at(i)))
                 return;
             continue;
         }
-        QFile a(kept_.at(i));
-        QFile b(copies_.at(i));
-        if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size() ||
-            a.readAll() != b.readAll())
+        QByteArray bytes;
+        QString why;
+        if (!readAll(kept_.at(i), &bytes, &why) || sha256Hex(bytes) != entry.sha256)
             return;
     }
-    QDir(folder_).removeRecursively();
-    folder_.clear();
-    lines_.clear();
+    dropFolder();
+    removeUnreferencedOf(root_, created_);
+    change_.entries.clear();
     kept_.clear();
-    copies_.clear();
+    created_.clear();
+}
+
+void Backup::commit() {
+    if (finished_)
+        return;
+    finished_ = true;
+    if (!folder_.isEmpty())
+        prune(root_, folder_, limits());
 }
 
 QString Backup::copyOf(const QString& path) const {
     const qsizetype at = kept_.indexOf(path);
-    return at < 0 ? QString() : copies_.at(at);
+    return at < 0 ? QString() : change_.entries.at(at).copy;
 }
 
 std::optional<Saved> newest(const QString& root) {
-    QStringList folders = backupFolders(root);
-    while (!folders.isEmpty()) {
-        const QString folder = folders.takeLast();
-        QFile manifest(QDir(folder).filePath(kManifest));
-        if (!manifest.open(QIODevice::ReadOnly))
-            continue; // put back already, or its first copy never finished
-        Saved saved;
-        saved.folder = folder;
-        for (const QString& line : QString::fromUtf8(manifest.readAll()).split(u'\n')) {
-            const QStringList parts = line.split(kTab);
-            if (parts.size() == 2 && parts[0] == QLatin1String("command"))
-                saved.command = parts[1];
-            else if (parts.size() == 2 && parts[0] == QLatin1String("made"))
-                saved.when = QDateTime::fromString(parts[1], Qt::ISODate);
-            else if (parts.size() == 3 && parts[0] == QLatin1String("file"))
-                saved.entries.append({parts[2], QDir(folder).filePath(parts[1])});
-            else if (parts.size() == 2 && parts[0] == QLatin1String("absent"))
-                saved.entries.append({parts[1], QString()});
-        }
-        if (!saved.entries.isEmpty())
-            return saved;
-    }
+    const QList<Change> all = history(root);
+    for (auto it = all.crbegin(); it != all.crend(); ++it)
+        if (!it->reverted && it->reverts.isEmpty())
+            return *it;
     return std::nullopt;
-}
-
-namespace {
-// A command stopped while it wrote leaves its part-written file beside the target; putting the
-// target back removes those too, so the folder is as it was.
-void removeUnfinishedWrites(const QString& target) {
-    const QFileInfo info(target);
-    QDir folder = info.absoluteDir();
-    const QString pattern = info.fileName() + QStringLiteral(".writing-??????");
-    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
-        folder.remove(name);
-}
-} // namespace
-
-QStringList restore(const Saved& saved) {
-    QStringList failed;
-    for (const Entry& entry : saved.entries) {
-        const QString& target = entry.original;
-        if (entry.copy.isEmpty()) {
-            if (QFileInfo(target).isFile() && !QFile::remove(target))
-                failed << shown(target) + QStringLiteral(": cannot remove it");
-            removeUnfinishedWrites(target);
-            continue;
-        }
-        QFile copy(entry.copy);
-        if (!copy.open(QIODevice::ReadOnly)) {
-            failed << shown(target) + QStringLiteral(": ") + copy.errorString();
-            continue;
-        }
-        const QByteArray bytes = copy.readAll();
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        // Written beside and renamed into place: a stop half-way leaves the file as it is.
-        const CopyResult written = writeReplacing(target, bytes);
-        if (!written.ok) {
-            failed << shown(target) + QStringLiteral(": ") + written.error;
-            continue;
-        }
-        removeUnfinishedWrites(target);
-        QFile::setPermissions(target, copy.permissions());
-        sameModificationTime(entry.copy, target);
-    }
-    if (failed.isEmpty())
-        QFile::rename(QDir(saved.folder).filePath(kManifest),
-                      QDir(saved.folder).filePath(kPutBack));
-    return failed;
 }
 
 QString failureMessage(const QString& command, const QString& error) {

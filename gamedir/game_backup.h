@@ -1,8 +1,13 @@
 #pragma once
-// Backups of the game's files, taken before a command changes or removes them, and putting the
-// newest one back. Each command gets one folder <backups>/<yyyy-mm-dd hh-mm-ss> <command>/
-// holding the copies and a manifest of their original paths; the manifest is rewritten after
-// every copy, so it lists only copies that are complete (a killed run leaves a usable backup).
+// Backups of the game's files, taken before a command changes or removes them. Each command
+// gets one folder <backups>/<yyyy-mm-dd hh-mm-ss> <command>/ holding a manifest of the
+// original paths; the bytes lie once per distinct content in <backups>/contents, named by
+// their SHA-256. The manifest is rewritten after every keep, so it lists only copies that are
+// complete (a killed run leaves a usable backup). The backups are ordered by a sequence number
+// in the manifest, never by the clock. See backup_store.h for the folder as a whole and
+// backup_revert.h for putting a change back.
+#include "gamedir/backup_manifest.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -14,20 +19,28 @@ struct Gp2PsoBas;
 
 namespace gamebackup {
 
-inline constexpr int kKept = 20; // older backups are removed, oldest first
-
-// The folder that holds the backups: "backups" beside the program's databases.
+// The folder that holds the backups: "backups" beside the program's databases. It also notes
+// bas.Gp2Dir as the game folder the backups made under it belong to.
 QString backupsFolder(const Gp2PsoBas& bas);
+// What backupsFolder notes: the game folder whose files are backed up under `root`.
+void noteGameFolder(const QString& root, const QString& gameDir);
 
 class Backup final {
 public:
     // Nothing is written until the first file is kept.
     Backup(QString root, QString command, QDateTime when = QDateTime::currentDateTime());
+    // Finishes the backup (see commit).
+    ~Backup();
+    Backup(Backup&& other) noexcept;
+    Backup& operator=(Backup&& other) noexcept;
+    Backup(const Backup&) = delete;
+    Backup& operator=(const Backup&) = delete;
 
     // Saves the files before the command changes or removes them: a file is copied, a missing
     // one is noted so that putting the backup back removes what the command made there.
     // Folders are passed over, and a path kept before is not kept again. False with the reason
     // in *error when the backup could not be written: the command must then change nothing.
+    // A keep that fails leaves nothing of its own behind (what earlier keeps saved stays).
     bool keep(const QStringList& paths, QString* error);
     bool keep(const QString& path, QString* error) { return keep(QStringList{path}, error); }
 
@@ -36,6 +49,14 @@ public:
     // not push the backups of real changes out.
     void discardIfUnchanged();
 
+    // The backup is complete: the oldest backups beyond the limits are removed now, never this
+    // one. Runs once; the destructor calls it, so a command need not.
+    void commit();
+
+    // Notes the change this backup undoes (a revert is a change of its own).
+    void setReverts(const QString& folderName) { change_.reverts = folderName; }
+    void setGameFolder(const QString& gameDir) { change_.game = gameDir; }
+
     QString folder() const { return folder_; } // "" until the first file is kept
     // The copy of a kept file, "" when it was not kept or was not there.
     QString copyOf(const QString& path) const;
@@ -43,34 +64,19 @@ public:
 private:
     bool makeFolder(QString* error);
     bool writeManifest(QString* error) const;
+    bool keepOne(const QString& path, QString* error);
+    void dropFolder();
     QString root_;
-    QString command_;
-    QDateTime when_;
     QString folder_;
-    QStringList lines_;  // manifest entries so far
-    QStringList kept_;   // original paths, as given
-    QStringList copies_; // their copies, "" for a file that was not there
+    Change change_;        // the manifest so far
+    QStringList kept_;     // original paths, as given
+    QStringList created_;  // contents this backup added to the store
+    bool finished_ = true; // nothing to commit
 };
 
-// One file of a backup: `copy` is "" when the file was not there before the command.
-struct Entry {
-    QString original;
-    QString copy;
-};
-
-struct Saved {
-    QString folder;
-    QString command;
-    QDateTime when;
-    QList<Entry> entries;
-};
-
-// The newest backup that was not put back yet.
+// The newest change a command made that was not put back yet (what "Restore last change"
+// undoes); the records of reverts are passed over.
 std::optional<Saved> newest(const QString& root);
-
-// Puts every file back as it was (a file that was not there is removed) and marks the backup
-// as put back. Returns what could not be put back, one line per file; empty when all went.
-QStringList restore(const Saved& saved);
 
 // The message of a command stopped because its backup could not be written.
 QString failureMessage(const QString& command, const QString& error);

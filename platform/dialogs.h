@@ -2,6 +2,7 @@
 // Every message box, input box, file dialog and folder picker goes through this interface:
 // QtDialogs (platform/ui) shows real dialogs, ScriptedDialogs answers tests from a queue.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,9 @@ public:
     virtual void notice(const QString& text) = 0;
     // Yes/No box without icon; true on Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // Yes/No question with a list under its text (files, one a line); true on Yes. The list
+    // scrolls, so the box fits the screen however many items it holds.
+    virtual bool askYesNoList(const QString& text, const QStringList& items) = 0;
     // Input box with a default answer; "" when cancelled.
     virtual QString input(const QString& prompt, const QString& defaultAnswer) = 0;
     // File-open dialog; returns the chosen path, or `fileName` unchanged when cancelled

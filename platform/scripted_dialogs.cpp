@@ -23,6 +23,10 @@ bool ScriptedDialogs::askYesNo(const QString& text) {
     return take(answers).toBool();
 }
 
+bool ScriptedDialogs::askYesNoList(const QString& text, const QStringList& items) {
+    return askYesNo(text + QStringLiteral("\r\n\r\n") + items.join(QStringLiteral("\r\n")));
+}
+
 QString ScriptedDialogs::input(const QString& prompt, const QString& defaultAnswer) {
     shown << prompt;
     kinds << QStringLiteral("input");

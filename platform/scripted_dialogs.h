@@ -18,6 +18,8 @@ public:
     void message(const QString& text) override;
     void notice(const QString& text) override; // recorded as a "message"
     bool askYesNo(const QString& text) override;
+    // Recorded as a "yesno" question: the text, a blank line, then the items one a line.
+    bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;

@@ -1,5 +1,7 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include "platform/ui/list_question.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -55,6 +57,11 @@ bool QtDialogs::askYesNo(const QString& text) {
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No); // closing the box never counts as Yes
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::askYesNoList(const QString& text, const QStringList& items) {
+    ListQuestion box(kTitle, text, items, owner_);
+    return box.exec() == QDialog::Accepted; // closing the box never counts as Yes
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& defaultAnswer) {

@@ -17,6 +17,7 @@ public:
     void message(const QString& text) override;
     void notice(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;

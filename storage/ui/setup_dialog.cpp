@@ -1,5 +1,6 @@
 #include "storage/ui/setup_dialog.h"
 
+#include "gamedir/backup_store.h"
 #include "gamedir/emulators.h"
 #include "gamedir/game_dir.h"
 #include "platform/guarded.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace pistaro {
@@ -60,6 +62,17 @@ void SetupDialog::buildWidgets() {
     DosEmulatorLabel = named(new QLabel(QStringLiteral("DOS emulator"), this), "DosEmulatorLabel");
     DosEmulator = named(new QLineEdit(this), "DosEmulator");
     DosEmulatorLabel->setBuddy(DosEmulator);
+    BackupCountLabel =
+        named(new QLabel(QStringLiteral("Changes kept in the history"), this), "BackupCountLabel");
+    BackupCount = named(new QSpinBox(this), "BackupCount");
+    BackupCount->setRange(1, 999);
+    BackupCountLabel->setBuddy(BackupCount);
+    BackupMegabytesLabel = named(new QLabel(QStringLiteral("Size of the backups at most"), this),
+                                 "BackupMegabytesLabel");
+    BackupMegabytes = named(new QSpinBox(this), "BackupMegabytes");
+    BackupMegabytes->setRange(1, 1000000);
+    BackupMegabytes->setSuffix(QStringLiteral(" MB"));
+    BackupMegabytesLabel->setBuddy(BackupMegabytes);
     // The box orders the buttons as the desktop does; their clicks stay the handlers.
     auto* buttons = new QDialogButtonBox(this);
     Ok = named(buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole), "Ok");
@@ -90,7 +103,11 @@ void SetupDialog::buildWidgets() {
 
     grid->addWidget(DosEmulatorLabel, 4, 0);
     grid->addWidget(DosEmulator, 4, 1, 1, 2);
-    grid->addWidget(buttons, 5, 0, 1, 3);
+    grid->addWidget(BackupCountLabel, 5, 0);
+    grid->addWidget(BackupCount, 5, 1, 1, 2);
+    grid->addWidget(BackupMegabytesLabel, 6, 0);
+    grid->addWidget(BackupMegabytes, 6, 1, 1, 2);
+    grid->addWidget(buttons, 7, 0, 1, 3);
 }
 
 void SetupDialog::wireHandlers() {
@@ -124,6 +141,9 @@ void SetupDialog::Form_Activate() {
     SetupGP2DIR->setText(bas_.Gp2Dir);
     shownEmulator_ = emulators::dosEmulator();
     DosEmulator->setText(shownEmulator_);
+    const gamebackup::Limits kept = gamebackup::limits();
+    BackupCount->setValue(kept.count);
+    BackupMegabytes->setValue(int(qMin<qint64>(kept.megabytes, BackupMegabytes->maximum())));
     // The switches come from the row itself, not from the program's mirrors.
     settingsrow::Switches s;
     const bool read = ignoreFailure("Setup: reading the settings row", [&] {
@@ -209,6 +229,10 @@ void SetupDialog::Ok_Click() {
     s.carSetupManagement = CarSetup->isChecked();
     if (DosEmulator->text().trimmed() != shownEmulator_)
         emulators::setDosEmulator(DosEmulator->text());
+    const gamebackup::Limits kept = gamebackup::limits();
+    if (BackupCount->value() != kept.count ||
+        BackupMegabytes->value() != qMin<qint64>(kept.megabytes, BackupMegabytes->maximum()))
+        gamebackup::setLimits({BackupCount->value(), BackupMegabytes->value()});
     ignoreFailure("Setup: saving the settings row", [&] {
         settingsrow::storeSetup(settingsrow::currentRow(bas_.ParamsRs), bas_.Gp2Dir, s);
     });

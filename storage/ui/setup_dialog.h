@@ -1,6 +1,6 @@
 #pragma once
 // The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row, and
-// the DOS emulator of this machine.
+// the DOS emulator and the limits of the backups of this machine.
 #include <QDialog>
 
 class QCheckBox;
@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 struct Gp2PsoBas;
 
 namespace pistaro {
@@ -34,6 +35,11 @@ public:
     QCheckBox* CarSetup;
     QLabel* DosEmulatorLabel;
     QLineEdit* DosEmulator; // this machine's DOS emulator command, not a database setting
+    // How many changes the backups keep, and how many megabytes they may take (this machine's).
+    QLabel* BackupCountLabel;
+    QSpinBox* BackupCount;
+    QLabel* BackupMegabytesLabel;
+    QSpinBox* BackupMegabytes;
     QPushButton* Ok;
     QPushButton* Cancel;
 

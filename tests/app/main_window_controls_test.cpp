@@ -204,7 +204,7 @@ void MainWindowControlsTest::menus() {
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "TrackMenu", "Help"}));
     QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "RestoreLast",
-                                                 "S3", "FileSetup", "S2", "FileExit"}));
+                                                 "History", "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
@@ -219,6 +219,7 @@ void MainWindowControlsTest::menus() {
         {"FileLog", "&Log Stats"},
         {"Repair", "&Defrag f1pcsvga.bin"},
         {"RestoreLast", "&Restore last change..."},
+        {"History", "&History..."},
         {"FileSetup", "&Setup Pistaro"},
         {"FileExit", "E&xit"},
         {"TrackMenu", "&Tracks"},

@@ -1,7 +1,11 @@
 // Backups of game files with real files: saving, putting back byte for byte (a file the
-// command made is removed again), the newest of many, keeping 20, and a backup that cannot be
-// written.
+// command made is removed again), the newest of many, the limits of count and size with each
+// content kept once, a backup that cannot be written, and the history of reverts.
+#include "gamedir/backup_revert.h"
+#include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
+#include "tests/support/files.h"
+#include "tests/support/scratch_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +13,6 @@
 #include <QTest>
 
 namespace {
-
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 QByteArray read(const QString& path) {
     QFile f(path);
@@ -26,102 +25,182 @@ class GameBackupTest final : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp;
-    QString game(const QString& name) const { return tmp.filePath("game/" + name); }
+    QTemporaryDir settings;
+    QString game(const QString& name = {}) const { return tmp.filePath("game/" + name); }
     QString root() const { return tmp.filePath("app/backups"); }
+    QStringList folders() const {
+        return QDir(root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+
+    bool revert(const gamebackup::Change& change, const QString& command = "Restore") {
+        const gamebackup::RevertOutcome out = gamebackup::revert(root(), change, game(), command);
+        if (!out.refused.isEmpty() || !out.failed.isEmpty())
+            qWarning() << out.refused << out.failed;
+        return out.refused.isEmpty() && out.failed.isEmpty();
+    }
 
 private slots:
+    void initTestCase() { scratchsettings::use(settings.path()); }
+
     void init() {
         QVERIFY(QDir(tmp.path()).removeRecursively());
         QVERIFY(QDir().mkpath(tmp.filePath("game/Circuits")));
+        gamebackup::setLimits({});
+        gamebackup::noteGameFolder(root(), game());
     }
 
     void putsBackWhatTheCommandChangedRemovedAndMade() {
-        QVERIFY(write(game("GP2.EXE"), QByteArray(3000, '\x4d')));
-        QVERIFY(write(game("Circuits/f1ct03.dat"), "old slot 3"));
+        QVERIFY(writeFile(game("GP2.EXE"), QByteArray(3000, '\x4d')));
+        QVERIFY(writeFile(game("Circuits/f1ct03.dat"), "old slot 3"));
         const QDateTime when(QDate(2026, 12, 8), QTime(1, 2, 3));
-        gamebackup::Backup backup(root(), "Export", when);
-        QString error;
-        QVERIFY(backup.keep(
-            {game("GP2.EXE"), game("Circuits/f1ct03.dat"), game("Circuits"), game("tmp.bmp")},
-            &error));
-        QCOMPARE(backup.folder(), root() + "/2026-12-08 01-02-03 Export");
-        QCOMPARE(read(backup.copyOf(game("Circuits/f1ct03.dat"))), QByteArray("old slot 3"));
-
-        QVERIFY(write(game("GP2.EXE"), QByteArray(3000, '\x00')));
+        {
+            gamebackup::Backup backup(root(), "Export", when);
+            QString error;
+            QVERIFY(backup.keep(
+                {game("GP2.EXE"), game("Circuits/f1ct03.dat"), game("Circuits"), game("tmp.bmp")},
+                &error));
+            QCOMPARE(backup.folder(), root() + "/2026-12-08 01-02-03 Export");
+            QCOMPARE(read(backup.copyOf(game("Circuits/f1ct03.dat"))), QByteArray("old slot 3"));
+        }
+        QVERIFY(writeFile(game("GP2.EXE"), QByteArray(3000, '\x00')));
         QVERIFY(QFile::remove(game("Circuits/f1ct03.dat")));
-        QVERIFY(write(game("tmp.bmp"), "made by the command"));
+        QVERIFY(writeFile(game("tmp.bmp"), "made by the command"));
         // A second write of the made file, stopped half-way.
-        QVERIFY(write(game("tmp.bmp.writing-Ab12Cd"), "part"));
+        QVERIFY(writeFile(game("tmp.bmp.writing-Ab12Cd"), "part"));
 
         const std::optional<gamebackup::Saved> saved = gamebackup::newest(root());
         QVERIFY(saved);
         QCOMPARE(saved->command, QStringLiteral("Export"));
         QCOMPARE(saved->when, when);
         QCOMPARE(saved->entries.size(), 3); // the folder is never saved
-        QCOMPARE(gamebackup::restore(*saved), QStringList());
+        QVERIFY(revert(*saved));
         QCOMPARE(read(game("GP2.EXE")), QByteArray(3000, '\x4d'));
         QCOMPARE(read(game("Circuits/f1ct03.dat")), QByteArray("old slot 3"));
         QVERIFY(!QFile::exists(game("tmp.bmp")));
         QVERIFY(!QFile::exists(game("tmp.bmp.writing-Ab12Cd")));
-        // Put back once: the same change is not offered again.
+        // Put back once: the same change is not offered again; the revert is a change of its
+        // own that holds what the revert replaced.
         QVERIFY(!gamebackup::newest(root()));
-    }
-
-    void newestOfManyAndOnlyTwentyKept() {
-        QVERIFY(write(game("f1gstate.sav"), "state"));
-        QVERIFY(QDir().mkpath(root() + "/my notes")); // not a backup: left alone
-        const QDateTime start(QDate(2026, 1, 1), QTime(10, 0, 0));
-        // Three in the same second, then one a second.
-        for (int i = 0; i < 25; ++i) {
-            gamebackup::Backup backup(root(), "Delete", start.addSecs(qMax(0, i - 2)));
-            QVERIFY(write(game("f1gstate.sav"), "state " + QByteArray::number(i)));
-            QString error;
-            QVERIFY2(backup.keep(game("f1gstate.sav"), &error), qPrintable(error));
-        }
-        QStringList folders = QDir(root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        QCOMPARE(folders.size(), 21);
-        QVERIFY(folders.contains("my notes"));
-        QVERIFY(!folders.contains("2026-01-01 10-00-02 Delete"));
-        QVERIFY(folders.contains("2026-01-01 10-00-03 Delete"));
-        const std::optional<gamebackup::Saved> saved = gamebackup::newest(root());
-        QVERIFY(saved);
-        QCOMPARE(saved->folder, root() + "/2026-01-01 10-00-22 Delete");
-        QCOMPARE(read(saved->entries.at(0).copy), QByteArray("state 24"));
+        const QList<gamebackup::Change> all = gamebackup::history(root());
+        QCOMPARE(all.size(), 2);
+        QVERIFY(all[0].reverted);
+        QCOMPARE(all[1].command, QStringLiteral("Restore"));
+        QCOMPARE(all[1].reverts, QFileInfo(saved->folder).fileName());
+        QVERIFY(revert(all[1], "Revert Restore"));
+        QCOMPARE(read(game("GP2.EXE")), QByteArray(3000, '\x00'));
+        QCOMPARE(read(game("tmp.bmp")), QByteArray("made by the command"));
     }
 
     void sameSecondKeepsItsOrder() {
-        QVERIFY(write(game("a.dat"), "a"));
+        QVERIFY(writeFile(game("a.dat"), "a"));
         const QDateTime when(QDate(2026, 1, 1), QTime(10, 0, 0));
         for (const char* command : {"Rename", "Delete", "Export"}) {
             gamebackup::Backup backup(root(), command, when);
             QVERIFY(backup.keep(game("a.dat"), nullptr));
         }
         QCOMPARE(gamebackup::newest(root())->command, QStringLiteral("Export"));
+        QVERIFY(folders().contains("2026-01-01 10-00-00 Export"));
     }
 
     // A run that wrote the same bytes leaves no backup; one that changed a byte keeps its own.
     void unchangedRunLeavesNoBackup() {
-        QVERIFY(write(game("f1gstate.sav"), "state"));
+        QVERIFY(writeFile(game("f1gstate.sav"), "state"));
         for (const QByteArray& after : {QByteArray("state"), QByteArray("statE")}) {
             gamebackup::Backup backup(root(), "Export Setups");
             QVERIFY(backup.keep(game("f1gstate.sav"), nullptr));
-            QVERIFY(write(game("f1gstate.sav"), after));
+            QVERIFY(writeFile(game("f1gstate.sav"), after));
             backup.discardIfUnchanged();
             QCOMPARE(backup.folder().isEmpty(), after == "state");
         }
-        QCOMPARE(QDir(root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(gamebackup::history(root()).size(), 1);
         QCOMPARE(read(gamebackup::newest(root())->entries.at(0).copy), QByteArray("state"));
+        QCOMPARE(QDir(root() + "/contents").entryList(QDir::Files).size(), 1);
     }
 
     void backupThatCannotBeWritten() {
-        QVERIFY(write(game("f1gstate.sav"), "state"));
+        QVERIFY(writeFile(game("f1gstate.sav"), "state"));
         QVERIFY(QDir().mkpath(tmp.filePath("app")));
-        QVERIFY(write(root(), "a file where the folder belongs"));
+        QVERIFY(writeFile(root(), "a file where the folder belongs"));
         gamebackup::Backup backup(root(), "Export Setups");
         QString error;
         QVERIFY(!backup.keep(game("f1gstate.sav"), &error));
         QVERIFY2(error.contains("backups"), qPrintable(error));
         QCOMPARE(read(root()), QByteArray("a file where the folder belongs"));
+        QVERIFY(!gamebackup::newest(root()));
+    }
+
+    // Exports of the same files keep each content once; the oldest changes go when the count
+    // or the size is passed, never the newest, and contents no change holds go with them.
+    void limitsAndSharedContents_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("megabytes");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("20 of 25 by count") << 20 << 200 << 25 << 20;
+        QTest::newRow("3 by count") << 3 << 200 << 25 << 3;
+        // Each run adds one distinct 1 MiB content: 4 fit under 4.5 MB with the shared one.
+        QTest::newRow("by size") << 50 << 5 << 12 << 4;
+        QTest::newRow("one larger than the limit stays") << 20 << 1 << 3 << 1;
+    }
+    void limitsAndSharedContents() {
+        QFETCH(int, count);
+        QFETCH(int, megabytes);
+        QFETCH(int, runs);
+        QFETCH(int, kept);
+        gamebackup::setLimits({count, megabytes});
+        const QByteArray exe(512 * 1024, 'E');
+        QVERIFY(writeFile(game("GP2.EXE"), exe));
+        QList<qint64> sizes;
+        for (int i = 0; i < runs; ++i) {
+            QByteArray slot(1024 * 1024, char('a' + i % 26));
+            slot.prepend(QByteArray::number(i));
+            sizes << slot.size();
+            QVERIFY(writeFile(game("Circuits/f1ct01.dat"), slot));
+            gamebackup::Backup backup(root(), "Export");
+            QString error;
+            QVERIFY2(backup.keep({game("GP2.EXE"), game("Circuits/f1ct01.dat")}, &error),
+                     qPrintable(error));
+        }
+        const QList<gamebackup::Change> all = gamebackup::history(root());
+        QCOMPARE(all.size(), kept);
+        QCOMPARE(all.last().entries.at(1).copy, gamebackup::newest(root())->entries.at(1).copy);
+        QCOMPARE(read(all.last().entries.at(1).copy), read(game("Circuits/f1ct01.dat")));
+        // GP2.EXE once, and one slot content per kept change: nothing else in the store.
+        QCOMPARE(QDir(root() + "/contents").entryList(QDir::Files).size(), kept + 1);
+        qint64 expected = exe.size();
+        for (qsizetype i = sizes.size() - kept; i < sizes.size(); ++i)
+            expected += sizes[i];
+        QCOMPARE(gamebackup::keptBytes(all), expected);
+    }
+
+    // Reverting an older change whose files a later one changed is refused, naming the later
+    // one, until that one is reverted; a revert of it does not count.
+    void olderChangeWaitsForTheLaterOne() {
+        QVERIFY(writeFile(game("a.dat"), "1"));
+        QVERIFY(writeFile(game("b.dat"), "b1"));
+        const QDateTime t(QDate(2026, 1, 1), QTime(10, 0, 0));
+        const auto run = [&](const char* command, const QStringList& files,
+                             const QByteArray& content, int second) {
+            gamebackup::Backup backup(root(), command, t.addSecs(second));
+            QVERIFY(backup.keep(files, nullptr));
+            for (const QString& f : files)
+                QVERIFY(writeFile(f, content));
+        };
+        run("Export 1", {game("a.dat")}, "2", 0);
+        run("Export 2", {game("b.dat")}, "b2", 1);
+        run("Export 3", {game("a.dat")}, "3", 2);
+        QList<gamebackup::Change> all = gamebackup::history(root());
+        QCOMPARE(gamebackup::revertRefusal(root(), all[0], game()),
+                 QStringLiteral("Export 1 of 2026-01-01 10:00:00 cannot be reverted: Export 3 of "
+                                "2026-01-01 10:00:02 changed the same files later. Revert that "
+                                "change first."));
+        QVERIFY(revert(all[1], "Revert Export 2")); // other files: no wait
+        QCOMPARE(read(game("b.dat")), QByteArray("b1"));
+        QVERIFY(revert(all[2]));
+        QVERIFY(revert(all[0], "Revert Export 1"));
+        QCOMPARE(read(game("a.dat")), QByteArray("1"));
+        all = gamebackup::history(root());
+        QCOMPARE(all.size(), 6);
         QVERIFY(!gamebackup::newest(root()));
     }
 };

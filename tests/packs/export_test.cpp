@@ -523,8 +523,11 @@ private slots:
         QVERIFY(!QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
         // The slot list shows the game's circuits again.
         QCOMPARE(slotEntryTrack(entry(4)), samplegame::originalName(4));
-        // The backup lies beside the databases, never in the game folder.
-        QCOMPARE(QDir(app() + "/backups").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        // The backup lies beside the databases, never in the game folder; the restore is a
+        // change of its own.
+        QCOMPARE(QDir(app() + "/backups").entryList({"* Export", "* Restore"}, QDir::Dirs).size(),
+                 2);
+        QVERIFY(QDir(fx->gameDir()).entryList({"backups", "contents"}).isEmpty());
 
         fx->dialogs.shown.clear();
         frm->RestoreLast->trigger();

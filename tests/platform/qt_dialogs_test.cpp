@@ -1,11 +1,15 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include "platform/ui/list_question.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <functional>
@@ -36,6 +40,8 @@ private slots:
     void messageBoxIsPlain();
     void yesNo_data();
     void yesNo();
+    void listQuestion_data();
+    void listQuestion();
     void inputOffersDefault();
     void inputCancelIsEmpty();
     void openFileStartsInPresetFolder();
@@ -95,6 +101,47 @@ void QtDialogsTest::yesNo() {
     QCOMPARE(dialogs_.askYesNo(QStringLiteral("Delete ?")), expected);
     QCOMPARE(icon, int(QMessageBox::NoIcon));
     QCOMPARE(buttonCount, 2);
+}
+
+void QtDialogsTest::listQuestion_data() {
+    QTest::addColumn<int>("items");
+    QTest::addColumn<int>("action"); // 0 Yes, 1 No, 2 Escape
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("3 files, yes") << 3 << 0 << true;
+    QTest::newRow("150 files, yes") << 150 << 0 << true;
+    QTest::newRow("1000 files, no") << 1000 << 1 << false;
+    QTest::newRow("150 files, escape") << 150 << 2 << false;
+}
+
+// However long the list, the question fits the screen and its buttons are in reach.
+void QtDialogsTest::listQuestion() {
+    QFETCH(int, items);
+    QFETCH(int, action);
+    QFETCH(bool, expected);
+    QStringList files;
+    for (int i = 0; i < items; ++i)
+        files << QStringLiteral("/games/gp2/Circuits/addon%1.dat").arg(i, 4, 10, QLatin1Char('0'));
+    QRect frame, yes, screen;
+    int listed = 0;
+    whenShown([&](QWidget* w) {
+        auto* box = qobject_cast<ListQuestion*>(w);
+        QVERIFY(box);
+        screen = box->screen()->availableGeometry();
+        frame = box->frameGeometry();
+        QPushButton* yesButton = box->Buttons->button(QDialogButtonBox::Yes);
+        yes = QRect(yesButton->mapToGlobal(QPoint(0, 0)), yesButton->size());
+        listed = box->Items->count();
+        if (action == 0)
+            yesButton->click();
+        else if (action == 1)
+            box->Buttons->button(QDialogButtonBox::No)->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(dialogs_.askYesNoList(QStringLiteral("Restore the game files ?"), files), expected);
+    QCOMPARE(listed, items);
+    QVERIFY2(frame.height() <= screen.height(), qPrintable(QString::number(frame.height())));
+    QVERIFY(screen.contains(yes));
 }
 
 void QtDialogsTest::inputOffersDefault() {

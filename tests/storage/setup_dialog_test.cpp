@@ -1,5 +1,6 @@
 // The Setup dialog on a real open database: loading the switches from the row, the option
 // buttons, the game folder field, Browse, Ok and Cancel.
+#include "gamedir/backup_store.h"
 #include "gamedir/emulators.h"
 #include "platform/gamepath.h"
 #include "storage/engine.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -101,9 +103,10 @@ void SetupDialogTest::controlsAreNamedAndCaptioned() {
              QStringLiteral("Browse Gp2 Directory"));
     QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
              QStringLiteral(" Log File"));
-    for (const char* name : {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3",
-                             "SetupGp2Lap", "SetupDelLogFile", "SetupRenLogFile", "Frame1",
-                             "QuickUpdate", "CarSetup", "DosEmulator", "Ok", "Cancel"})
+    for (const char* name :
+         {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3", "SetupGp2Lap",
+          "SetupDelLogFile", "SetupRenLogFile", "Frame1", "QuickUpdate", "CarSetup", "DosEmulator",
+          "BackupCount", "BackupMegabytes", "Ok", "Cancel"})
         QVERIFY2(o.dlg->findChild<QWidget*>(QString::fromLatin1(name)), name);
 }
 
@@ -184,9 +187,17 @@ void SetupDialogTest::okStoresTheSwitchesAndTheFolder() {
     // The emulator is this machine's: kept in its settings, not in the database.
     QCOMPARE(o.dlg->DosEmulator->text(), QStringLiteral("dosbox"));
     o.dlg->DosEmulator->setText(QStringLiteral(" /opt/dosbox-x/bin/dosbox-x "));
+    // So are the limits of the backups.
+    QCOMPARE(o.dlg->BackupCount->value(), 20);
+    QCOMPARE(o.dlg->BackupMegabytes->value(), 200);
+    o.dlg->BackupCount->setValue(35);
+    o.dlg->BackupMegabytes->setValue(500);
     QTest::mouseClick(o.dlg->Ok, Qt::LeftButton);
     QCOMPARE(emulators::dosEmulator(), QStringLiteral("/opt/dosbox-x/bin/dosbox-x"));
     emulators::setDosEmulator(QStringLiteral("dosbox"));
+    QCOMPARE(gamebackup::limits().count, 35);
+    QCOMPARE(gamebackup::limits().megabytes, 500);
+    gamebackup::setLimits({});
     QVERIFY(!o.dlg->isVisible());
     QCOMPARE(o.dlg->result(), int(QDialog::Accepted));
     QCOMPARE(o.fx.bas.Gp2Dir, game2);

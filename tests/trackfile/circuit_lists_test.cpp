@@ -278,7 +278,8 @@ private slots:
         fx->dialogs.answers << true;
         fx->frm->RestoreLast->trigger();
         QVERIFY(fx->dialogs.shown.value(0).startsWith(
-            QStringLiteral("Restore the game files as they were before Rename on ")));
+            QStringLiteral("Restore the game files as they were before Rename ") + kMonza +
+            QStringLiteral(" on ")));
         QVERIFY(fx->dialogs.shown.value(0).endsWith(fx->circuits() + QDir::separator() + kMonza +
                                                     "\r\n" + fx->circuits() + QDir::separator() +
                                                     "Monza.Dat (removed: it was not there)"));

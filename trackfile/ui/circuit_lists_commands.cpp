@@ -76,7 +76,7 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
-    if (!backedUp(services_, QStringLiteral("Rename"), {source, target}))
+    if (!backedUp(services_, QStringLiteral("Rename ") + oldName, {source, target}))
         return;
     bool renamed = false;
     QString reason;
@@ -95,7 +95,7 @@ void CircuitLists::Delete_Click() {
                                       name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
-    if (!backedUp(services_, QStringLiteral("Delete"), {path}))
+    if (!backedUp(services_, QStringLiteral("Delete ") + name, {path}))
         return;
     bool deleted = false;
     QString reason;

@@ -1,0 +1,106 @@
+#include "gamedir/backup_manifest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace gamebackup {
+
+namespace {
+
+const QChar kTab(u'\t');
+
+QString line(const QStringList& parts) {
+    return parts.join(kTab) + u'\n';
+}
+
+} // namespace
+
+bool isContentName(const QString& name) {
+    if (name.size() != 64)
+        return false;
+    for (const QChar c : name)
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+            return false;
+    return true;
+}
+
+std::optional<Change> readChange(const QString& folder) {
+    Change change;
+    change.folder = folder;
+    QFile manifest(QDir(folder).filePath(kManifest));
+    if (!manifest.open(QIODevice::ReadOnly)) {
+        manifest.setFileName(QDir(folder).filePath(kPutBack));
+        if (!manifest.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        change.reverted = true;
+    }
+    const QString store = QDir(QFileInfo(folder).absolutePath()).filePath(kContents);
+    for (const QString& text : QString::fromUtf8(manifest.readAll()).split(u'\n')) {
+        const QStringList parts = text.split(kTab);
+        const QString& key = parts.at(0);
+        if (parts.size() == 2 && key == QLatin1String("command"))
+            change.command = parts[1];
+        else if (parts.size() == 2 && key == QLatin1String("made"))
+            change.when = QDateTime::fromString(parts[1], Qt::ISODate);
+        else if (parts.size() == 2 && key == QLatin1String("utc"))
+            change.utc = QDateTime::fromString(parts[1], Qt::ISODate);
+        else if (parts.size() == 2 && key == QLatin1String("sequence"))
+            change.sequence = parts[1].toLongLong();
+        else if (parts.size() == 2 && key == QLatin1String("game"))
+            change.game = parts[1];
+        else if (parts.size() == 2 && key == QLatin1String("reverts"))
+            change.reverts = parts[1];
+        else if (parts.size() >= 5 && key == QLatin1String("stored")) {
+            Entry entry;
+            entry.sha256 = parts[1];
+            entry.copy = QDir(store).filePath(parts[1]);
+            bool ok = false;
+            const qint64 ms = parts[2].toLongLong(&ok);
+            if (ok && ms >= 0)
+                entry.modified = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+            entry.permissions = parts[3].toInt(&ok);
+            if (!ok)
+                entry.permissions = -1;
+            entry.original = parts.mid(4).join(kTab);
+            change.entries.append(entry);
+        } else if (parts.size() == 3 && key == QLatin1String("file")) {
+            Entry entry;
+            entry.original = parts[2];
+            entry.copy = QDir(folder).filePath(parts[1]);
+            change.entries.append(entry);
+        } else if (parts.size() >= 2 && key == QLatin1String("absent")) {
+            Entry entry;
+            entry.original = parts.mid(1).join(kTab);
+            change.entries.append(entry);
+        }
+    }
+    if (change.entries.isEmpty())
+        return std::nullopt;
+    return change;
+}
+
+QByteArray manifestText(const Change& change) {
+    QString text = line({QStringLiteral("command"), change.command}) +
+                   line({QStringLiteral("made"), change.when.toString(Qt::ISODate)}) +
+                   line({QStringLiteral("utc"), change.utc.toUTC().toString(Qt::ISODate)}) +
+                   line({QStringLiteral("sequence"), QString::number(change.sequence)});
+    if (!change.game.isEmpty())
+        text += line({QStringLiteral("game"), change.game});
+    if (!change.reverts.isEmpty())
+        text += line({QStringLiteral("reverts"), change.reverts});
+    for (const Entry& entry : change.entries) {
+        if (entry.copy.isEmpty())
+            text += line({QStringLiteral("absent"), entry.original});
+        else
+            text +=
+                line({QStringLiteral("stored"), entry.sha256,
+                      QString::number(entry.modified.isValid() ? entry.modified.toMSecsSinceEpoch()
+                                                               : qint64(-1)),
+                      QString::number(entry.permissions), entry.original});
+    }
+    return text.toUtf8();
+}
+
+} // namespace gamebackup
