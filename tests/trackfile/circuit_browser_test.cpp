@@ -267,6 +267,26 @@ private slots:
         QTest::keyClick(filter, Qt::Key_Escape);
         QCOMPARE(filter->text(), QString());
         QVERIFY(file1()->count() > 16);
+
+        // A filter that hides the chosen circuit selects no other one: Change then takes
+        // nothing, not the neighbour the highlight would have moved to.
+        file1()->setListIndex(file1()->indexOf(kMonza));
+        QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
+        lists->List1->setCurrentRow(2);
+        QTest::keyClicks(filter, "spa");
+        QVERIFY(file1()->count() > 0);
+        QCOMPARE(file1()->selectedName(), QString());
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
+        fx->frm->Packs->Change_Click();
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
+        QVERIFY(lists->SlotFile[3].isEmpty());
+        // One that keeps it shown keeps it selected.
+        QTest::keyClick(filter, Qt::Key_Escape);
+        file1()->setListIndex(file1()->indexOf(kMonza));
+        QTest::keyClicks(filter, "monza");
+        QCOMPARE(file1()->selectedName(), kMonza);
     }
 
     void theHeaderIsKeptBetweenRuns() {

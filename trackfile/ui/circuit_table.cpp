@@ -168,7 +168,18 @@ int CircuitTable::indexOf(const QString& name, Qt::CaseSensitivity cs) const {
 }
 
 void CircuitTable::setFilterText(const QString& typed) {
+    const QString chosen = selectedName();
     filter_->setWords(typed);
+    // The selection stays on the circuit chosen (the one the track info shows), never on a
+    // neighbour the filter moved the highlight to; hidden, nothing is selected, so Change cannot
+    // take another circuit than the one shown.
+    const int row = chosen.isEmpty() ? -1 : indexOf(chosen, Qt::CaseSensitive);
+    if (row >= 0) {
+        if (selectedName() != chosen)
+            selectRow(row);
+    } else if (!selectedName().isEmpty() || currentIndex().isValid()) {
+        selectionModel()->clear();
+    }
 }
 
 void CircuitTable::catalogueChanged(const QString& name) {
