@@ -66,17 +66,10 @@ void setParam(Gp2PsoBas& bas, const QString& field, const QVariant& value) {
     bas.ParamsRs->update();
 }
 
-QString param(Recordset& params, const QString& field) {
-    return settingsrow::seekRow(params) ? params.text(field) : QStringLiteral("<no row>");
-}
-QString param(Gp2PsoBas& bas, const QString& field) {
-    return param(*bas.ParamsRs, field);
-}
+using testrows::param;
 
 QByteArray setupOf(MainWindowFixture& fx, int slot) {
-    const auto v = testrows::track(fx.bas, samplegame::originalName(slot),
-                                   QStringLiteral("Car Setup Information"));
-    return v ? v->toByteArray() : QByteArray("<no row>");
+    return testrows::setupOf(fx.bas, slot);
 }
 
 QWidget* topLevel(const QString& name) {

@@ -9,7 +9,6 @@
 #include "packs/ui/pack_controls.h"
 #include "platform/command_gate.h"
 #include "platform/gamepath.h"
-#include "storage/settings_row.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
@@ -57,15 +56,10 @@ void writeGame(MainWindowFixture& fx, const QString& ending, bool hang = false,
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-QString param(Gp2PsoBas& bas, const char* field) {
-    return settingsrow::seekRow(*bas.ParamsRs) ? bas.ParamsRs->text(QLatin1String(field))
-                                               : QStringLiteral("<no row>");
-}
+using testrows::param;
 
 QByteArray setupOf(MainWindowFixture& fx, int slot) {
-    const auto v = testrows::track(fx.bas, samplegame::originalName(slot),
-                                   QStringLiteral("Car Setup Information"));
-    return v ? v->toByteArray() : QByteArray("<no row>");
+    return testrows::setupOf(fx.bas, slot);
 }
 
 // Runs `during` once an outside program is waited for, then `after` (if any) a moment later.

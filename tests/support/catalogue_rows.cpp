@@ -1,5 +1,8 @@
 #include "tests/support/catalogue_rows.h"
 
+#include "storage/settings_row.h"
+#include "tests/fixtures/samplegame/sample_game.h"
+
 #include <QFile>
 
 namespace testrows {
@@ -30,6 +33,20 @@ bool hasMap(Gp2PsoBas& bas, const QString& name) {
     bas.MapsRs->setIndex(QStringLiteral("Name"));
     bas.MapsRs->seek(QStringLiteral("="), name);
     return !bas.MapsRs->noMatch();
+}
+
+QString param(Recordset& params, const QString& field) {
+    return settingsrow::seekRow(params) ? params.text(field) : QStringLiteral("<no row>");
+}
+
+QString param(Gp2PsoBas& bas, const QString& field) {
+    return param(*bas.ParamsRs, field);
+}
+
+QByteArray setupOf(Gp2PsoBas& bas, int slot) {
+    const auto v =
+        track(bas, samplegame::originalName(slot), QStringLiteral("Car Setup Information"));
+    return v ? v->toByteArray() : QByteArray("<no row>");
 }
 
 } // namespace testrows

@@ -18,5 +18,10 @@ int trackCount(Gp2PsoBas& bas);
 void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
 // Whether Maps holds a row `name`.
 bool hasMap(Gp2PsoBas& bas, const QString& name);
+// A field of the Parameters row as text; "<no row>" without the row.
+QString param(Recordset& params, const QString& field);
+QString param(Gp2PsoBas& bas, const QString& field);
+// The car setup stored for the original circuit of game slot `slot`; "<no row>" without one.
+QByteArray setupOf(Gp2PsoBas& bas, int slot);
 
 } // namespace testrows
