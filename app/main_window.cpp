@@ -245,13 +245,14 @@ void MainWindow::guardCommands() {
     Waiting = new WaitingBar(this);
     statusBar()->addWidget(Waiting, 1);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->setVisible(Waiting->isVisibleTo(this));
-    connect(Waiting, &WaitingBar::waitingChanged, this, [this](const QString& program) {
-        statusBar()->setVisible(!program.isEmpty());
-        setWindowTitle(program.isEmpty()
-                           ? QStringLiteral("Pistaro")
-                           : QStringLiteral("Pistaro - ") + WaitingBar::waitingText(program));
-    });
+    statusBar()->setVisible(!CommandGate::instance().waitingFor().isEmpty());
+    connect(&CommandGate::instance(), &CommandGate::waitingChanged, this,
+            [this](const QString& program) {
+                statusBar()->setVisible(!program.isEmpty());
+                setWindowTitle(program.isEmpty() ? QStringLiteral("Pistaro")
+                                                 : QStringLiteral("Pistaro - ") +
+                                                       WaitingBar::waitingText(program));
+            });
     auto* filter = new CommandInputFilter(this);
     // The Stop button ends what is waited for; Exit and the menus (whose commands the gate
     // refuses) ask to close, which waits for the command.
@@ -297,10 +298,6 @@ void MainWindow::wireConcerns() {
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::viewRequested, this,
             guardedCommand("ViewDatabase_Click", [this] { showLapTimeTable(); }));
-    connect(LapLog, &LogImport::recordClosedByOk, this, [this] {
-        if (!unloaded_)
-            show();
-    });
 }
 
 void MainWindow::GetInfo() {

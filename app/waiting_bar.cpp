@@ -32,7 +32,6 @@ QString WaitingBar::waitingText(const QString& program) {
 void WaitingBar::follow(const QString& program) {
     WaitingFor->setText(program.isEmpty() ? QString() : waitingText(program));
     setVisible(!program.isEmpty());
-    emit waitingChanged(program);
 }
 
 } // namespace pistaro

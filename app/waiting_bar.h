@@ -19,10 +19,6 @@ public:
     // The text shown while `program` is waited for.
     static QString waitingText(const QString& program);
 
-signals:
-    // Shown or hidden: the window follows (its title, its status bar).
-    void waitingChanged(const QString& program);
-
 private:
     void follow(const QString& program);
 };

@@ -104,10 +104,8 @@ void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, Recor
 } // namespace
 
 RecordingView& LogImport::recordingWindow() {
-    if (!recording_) {
+    if (!recording_)
         recording_ = new RecordingWindow(services_.window());
-        connect(recording_, &RecordingWindow::closedByOk, this, &LogImport::recordClosedByOk);
-    }
     return *recording_;
 }
 

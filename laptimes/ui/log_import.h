@@ -24,10 +24,6 @@ public:
     // The record window "Record Status" of the import (modeless, made on first use).
     RecordingView& recordingWindow();
 
-signals:
-    // The record window's Ok closed it: the main window is to be shown again.
-    void recordClosedByOk();
-
 private:
     WindowServices& services_;
     TrackInfoPanel& panel_;
