@@ -144,8 +144,8 @@ Listings::Folder& Listings::folder(const QString& dir) {
 
 QString Listings::match(const QString& dir, const QString& name) {
     // A folder whose names are all found as given is never listed.
-    if (!folders_.contains(QDir::cleanPath(lookIn(dir))) &&
-        present(QDir(lookIn(dir)).filePath(name)))
+    const QString where = QDir::cleanPath(lookIn(dir));
+    if (!folders_.contains(where) && present(QDir(where).filePath(name)))
         return name;
     Folder& f = folder(dir);
     if (f.exact.contains(name))

@@ -20,6 +20,7 @@
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "trackfile/val.h"
+#include "ui/backed_up.h"
 #include "ui/masked_field.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -153,11 +154,8 @@ bool Exporter::backUp() {
         files << circuits.filePath(name);
 
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
-    QString error;
-    if (!backup.keep(files, &error)) {
-        services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
+    if (!backedUp(services_, backup, QStringLiteral("Export"), files))
         return false;
-    }
     // A circuit assigned from a slot file that this export writes over is copied from the
     // saved copy, so a swap of two slots gives each the other's old circuit.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
