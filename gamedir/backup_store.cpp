@@ -52,8 +52,9 @@ QFileInfoList backupEntries(const QString& root) {
     return out;
 }
 
-// Removes every file of the content store that no kept change refers to.
-void removeUnreferenced(const QString& root, const QList<Change>& kept) {
+} // namespace
+
+void removeUnreferenced(const QString& root, const QList<Change>& kept, const QStringList& only) {
     const QString store = QDir(root).filePath(kContents);
     const QFileInfo storeInfo(store);
     if (storeInfo.isSymLink() || !storeInfo.isDir())
@@ -64,12 +65,12 @@ void removeUnreferenced(const QString& root, const QList<Change>& kept) {
             if (!entry.sha256.isEmpty())
                 referenced.insert(entry.sha256);
     const QDir dir(store);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::System | QDir::Hidden))
-        if (!referenced.contains(name))
-            QFile::remove(dir.filePath(name));
+    const QStringList names =
+        only.isEmpty() ? dir.entryList(QDir::Files | QDir::System | QDir::Hidden) : only;
+    for (const QString& name : names)
+        if (!referenced.contains(QFileInfo(name).fileName()))
+            QFile::remove(dir.filePath(QFileInfo(name).fileName()));
 }
-
-} // namespace
 
 Limits limits() {
     const QSettings settings = programSettings();

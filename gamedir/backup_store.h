@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace gamebackup {
 
@@ -37,6 +38,11 @@ void prune(const QString& root, const QString& keep, const Limits& limits);
 // first copy was noted), links in the place of backup folders, the contents no change refers to
 // and the parts of contents whose writing was stopped.
 void clearUnfinished(const QString& root);
+
+// Removes the files of the content store that no change of `kept` refers to: every such file,
+// or only those of `only` (paths or names in the store) when it is not empty.
+void removeUnreferenced(const QString& root, const QList<Change>& kept,
+                        const QStringList& only = {});
 
 // Removes the folder at `path` when it is a real folder, or the link itself when it is a link.
 void removeFolderOrLink(const QString& path);

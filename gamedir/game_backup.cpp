@@ -64,17 +64,10 @@ bool readAll(const QString& path, QByteArray* bytes, QString* error) {
     return true;
 }
 
-// Removes contents this run added when no kept change refers to them.
+// Removes contents this backup added when no kept change refers to them.
 void removeUnreferencedOf(const QString& root, const QStringList& files) {
-    if (files.isEmpty())
-        return;
-    QStringList referenced;
-    for (const Change& change : history(root))
-        for (const Entry& entry : change.entries)
-            referenced << entry.copy;
-    for (const QString& file : files)
-        if (!referenced.contains(file))
-            QFile::remove(file);
+    if (!files.isEmpty())
+        removeUnreferenced(root, history(root), files);
 }
 
 } // namespace
