@@ -17,6 +17,7 @@
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "packs/ui/textures.h"
 #include "setups/ui/setup_transfer.h"
 #include "storage/ui/database_list.h"
@@ -70,16 +71,17 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     // Each concern is made after the ones it reads; the order also gives the tab order.
     Panel = new TrackInfoPanel(*this, central);
     Lists = new CircuitLists(*this, *Panel, central);
-    Packs = new PackControls(*this, *Panel, *Lists, central);
-    Pictures = new MenuPictures(*this, *Panel, *Lists, central);
-    Exporting = new Exporter(*this, *Panel, *Lists, *Pictures, central);
+    Slots = new SlotList(*this, *Panel, *Lists, central);
+    Packs = new PackControls(*this, *Panel, *Lists, *Slots, central);
+    Pictures = new MenuPictures(*this, *Panel, *Slots, central);
+    Exporting = new Exporter(*this, *Lists, *Slots, central);
     Jams = new Textures(*this, *Panel, central);
     Installing = new Installer(*this, *Panel, *Lists, *Pictures, *Jams, central);
-    Setups = new SetupTransfer(*this, *Panel, *Lists, central);
+    Setups = new SetupTransfer(*this, *Panel, *Lists, *Slots, central);
     LapLog = new LogImport(*this, *Panel, *Lists, central);
     Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
-    Setting = new LapTimeDatabase(*this, *Panel, this);
-    Databases = new DatabaseList(*this, *Panel, *Setting, central);
+    Setting = new LapTimeDatabase(*this, this);
+    Databases = new DatabaseList(*this, *Setting, central);
     Frame1 = named(new QGroupBox(central), "Frame1");
     Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
     Exit = named(new QPushButton(QStringLiteral("E&xit"), central), "Exit");
@@ -165,7 +167,7 @@ void MainWindow::layoutControls() {
     change->addStretch();
 
     // The slot list shows all 16 slots without scrolling.
-    QListWidget* slotList = Lists->List1;
+    QListWidget* slotList = Slots->List1;
     slotList->addItem(QStringLiteral("00"));
     slotList->setMinimumHeight(slotList->sizeHintForRow(0) * 16 + 2 * slotList->frameWidth());
     delete slotList->takeItem(0);
@@ -280,32 +282,31 @@ void MainWindow::wireConcerns() {
                 Pictures->MenuPicture->setText(large);
                 Pictures->MenuPicture2->setText(small);
             });
-    connect(Panel, &TrackInfoPanel::trackShown, this,
-            [this] { ignoreFailure("showing the menu pictures", [&] { Pictures->GetBmp(); }); });
+    connect(Panel, &TrackInfoPanel::trackShown, this, [this](const QString&) {
+        ignoreFailure("showing the menu pictures", [&] { Pictures->GetBmp(); });
+    });
     connect(Panel, &TrackInfoPanel::cleared, this, [this] {
         Pictures->MenuPicture->clear();
         Pictures->MenuPicture2->clear();
         ignoreFailure("clearing the menu pictures", [&] { Pictures->clearPreviews(); });
     });
     connect(Panel, &TrackInfoPanel::circuitPicked, this, [this] {
-        Packs->Change->setEnabled(Lists->selectedSlot() != 0);
+        Packs->Change->setEnabled(Slots->selectedSlot() != 0);
         Jams->CheckJams->setEnabled(true);
     });
-    connect(Lists, &CircuitLists::circuitSelected, this, &MainWindow::enableMenuPictureControls);
-    connect(Lists, &CircuitLists::changeRequested, this,
-            GUARDED_COMMAND_FORWARD(Packs, Change_Click));
+    const auto selected = [this](const QString&, bool fromSlot) {
+        Pictures->enableControls(fromSlot);
+    };
+    connect(Lists, &CircuitLists::circuitSelected, this, selected);
+    connect(Slots, &SlotList::circuitSelected, this, selected);
+    connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
+    connect(Databases, &DatabaseList::switched, Panel, [this] { Panel->refresh(); });
     connect(Databases, &DatabaseList::viewRequested, this,
             guardedCommand("ViewDatabase_Click", [this] { showLapTimeTable(); }));
 }
 
-void MainWindow::GetInfo() {
-    Panel->GetInfo();
-}
-void MainWindow::UpdateRecord() {
-    Panel->UpdateRecord();
-}
 void MainWindow::ImportLog() {
     LapLog->Import();
 }
@@ -314,15 +315,6 @@ void MainWindow::ImportSetups() {
 }
 QLineEdit* MainWindow::menuPictureField(int which) {
     return Pictures->field(which);
-}
-
-void MainWindow::enableMenuPictureControls(bool importToo) {
-    for (QWidget* w : std::initializer_list<QWidget*>{Pictures->MenuPicture, Pictures->Browse,
-                                                      Pictures->Clear, Pictures->MenuPicture2,
-                                                      Pictures->Browse2, Pictures->Clear2})
-        w->setEnabled(true);
-    Pictures->ImportPicture->setEnabled(importToo);
-    Pictures->ImportPicture2->setEnabled(importToo);
 }
 
 void MainWindow::showLapTimeTable() {

@@ -18,6 +18,7 @@ class QPushButton;
 namespace pistaro {
 
 class CircuitLists;
+class SlotList;
 class DatabaseList;
 class Exporter;
 class Installer;
@@ -47,6 +48,7 @@ public:
     // The concerns.
     TrackInfoPanel* Panel;
     CircuitLists* Lists;
+    SlotList* Slots;
     PackControls* Packs;
     MenuPictures* Pictures;
     Exporter* Exporting;
@@ -102,14 +104,9 @@ public:
     void openInTextEditor(const QString& file) override;
 
     // Shortcuts into the concerns, for callers outside the window.
-    void GetInfo();
-    void UpdateRecord();
     void ImportLog();
     void ImportSetups();
     QLineEdit* menuPictureField(int which); // 1: 640x480, 2: 440x330
-    // Enables the picture fields with their Browse and Clear buttons, and the two Import
-    // buttons only when `importToo` (importing takes the picture of a game slot).
-    void enableMenuPictureControls(bool importToo);
     // The window "Lap Time Table" (modal) of the database DbCombo names.
     void showLapTimeTable();
 

@@ -72,10 +72,10 @@ void removeUnreferencedOf(const QString& root, const QStringList& files) {
 
 } // namespace
 
-QString backupsFolder(const Gp2PsoBas& bas) {
+QString backupsFolder(const Folders& folders) {
     // The databases lie in the program folder: the backups go beside them.
-    const QString root = QDir(bas.AppDir).filePath(QStringLiteral("backups"));
-    noteGameFolder(root, bas.Gp2Dir);
+    const QString root = QDir(folders.AppDir).filePath(QStringLiteral("backups"));
+    noteGameFolder(root, folders.Gp2Dir);
     return root;
 }
 

@@ -15,13 +15,13 @@
 
 #include <optional>
 
-struct Gp2PsoBas;
+struct Folders;
 
 namespace gamebackup {
 
 // The folder that holds the backups: "backups" beside the program's databases. It also notes
-// bas.Gp2Dir as the game folder the backups made under it belong to.
-QString backupsFolder(const Gp2PsoBas& bas);
+// the game folder (Gp2Dir) as the one the backups made under it belong to.
+QString backupsFolder(const Folders& folders);
 // What backupsFolder notes: the game folder whose files are backed up under `root`.
 void noteGameFolder(const QString& root, const QString& gameDir);
 

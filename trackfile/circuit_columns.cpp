@@ -1,10 +1,9 @@
 #include "trackfile/circuit_columns.h"
 
-#include "platform/binfile.h"
 #include "platform/codepage.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
-#include "trackfile/info_block.h"
+#include "trackfile/circuit_info.h"
 #include "trackfile/track_name.h"
 
 namespace circuitcolumns {
@@ -53,23 +52,23 @@ CatalogueValues readCatalogueValues(const Recordset& tracks) {
 }
 
 Columns readColumns(const QString& path, const CatalogueValues& catalogue) {
-    Columns c;
-    const QByteArray area = infoblock::readInfoArea(path);
-    const QString name = infoblock::getDat(area, QStringLiteral("Name"));
-    if (!name.isEmpty()) {
-        c.track = trackKey(name);
-        c.country = infoblock::getDat(area, QStringLiteral("Country")).trimmed();
-        c.author = infoblock::getDat(area, QStringLiteral("Author")).trimmed();
-        c.laps = infoblock::getDat(area, QStringLiteral("Laps")).trimmed();
-        c.length = infoblock::getDat(area, QStringLiteral("LengthMeters")).trimmed();
-    } else {
-        // As the track info panel does: a file without block may be an original circuit,
-        // known by its length.
-        const qint64 size = binfile::length(path);
-        if (size < 0)
-            return c;
-        c = catalogue.originals.value(size);
-    }
+    // Read as the track info panel reads it: a file without block may be an original circuit,
+    // known by its length.
+    const CircuitInfo info = readCircuitInfo(path, [&catalogue](qint64 length) {
+        const auto it = catalogue.originals.constFind(length);
+        if (it == catalogue.originals.constEnd())
+            return CircuitInfo{};
+        CircuitInfo original;
+        original.recognised = true;
+        original.track = it->track;
+        original.country = it->country;
+        original.author = it->author;
+        original.laps = it->laps;
+        original.length = it->length;
+        return original;
+    });
+    Columns c{info.track,          info.country.trimmed(), info.author.trimmed(),
+              info.laps.trimmed(), info.length.trimmed(),  QString()};
     c.raceTime = raceTimeOf(catalogue, c.track);
     return c;
 }

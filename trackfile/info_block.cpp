@@ -146,22 +146,22 @@ bool writeInfoArea(const QString& path, const QByteArray& infoText, QString* err
 
 } // namespace infoblock
 
-void GetAllDatInfo(Gp2PsoBas& st) {
+void GetAllDatInfo(CurrentCircuit& st) {
     st.InfoText.clear();
     if (st.CurrentFile.isEmpty())
         return;
     st.InfoText = infoblock::readInfoArea(st.CurrentFile);
 }
 
-QString GetDat(const Gp2PsoBas& st, const QString& key) {
+QString GetDat(const CurrentCircuit& st, const QString& key) {
     return infoblock::getDat(st.InfoText, key);
 }
 
-bool UpdateDatInfo(Gp2PsoBas& st, const QString& field, const QString& contents) {
+bool UpdateDatInfo(CurrentCircuit& st, const QString& field, const QString& contents) {
     return infoblock::updateDatInfo(st.InfoText, field, contents);
 }
 
-bool WriteDatInfo(const Gp2PsoBas& st, QString* error) {
+bool WriteDatInfo(const CurrentCircuit& st, QString* error) {
     if (st.CurrentFile.isEmpty())
         return true;
     return infoblock::writeInfoArea(st.CurrentFile, st.InfoText, error);

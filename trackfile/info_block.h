@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-struct Gp2PsoBas;
+struct CurrentCircuit;
 
 namespace infoblock {
 
@@ -44,11 +44,11 @@ bool writeInfoArea(const QString& path, const QByteArray& infoText, QString* err
 
 } // namespace infoblock
 
-// The routines by their program names, on the shared state's CurrentFile and InfoText.
+// The routines by their program names, on the current circuit's CurrentFile and InfoText.
 // Loads InfoText from CurrentFile ("" when CurrentFile is "" or has no block).
-void GetAllDatInfo(Gp2PsoBas& st);
-QString GetDat(const Gp2PsoBas& st, const QString& key);
-bool UpdateDatInfo(Gp2PsoBas& st, const QString& field, const QString& contents);
+void GetAllDatInfo(CurrentCircuit& st);
+QString GetDat(const CurrentCircuit& st, const QString& key);
+bool UpdateDatInfo(CurrentCircuit& st, const QString& field, const QString& contents);
 // The write-back of "Update Track Info": InfoText over the start of CurrentFile. Nothing
 // to write (CurrentFile or InfoText "") succeeds without touching a file.
-bool WriteDatInfo(const Gp2PsoBas& st, QString* error = nullptr);
+bool WriteDatInfo(const CurrentCircuit& st, QString* error = nullptr);

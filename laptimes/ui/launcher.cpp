@@ -5,6 +5,7 @@
 #include "laptimes/ui/launcher.h"
 
 #include "laptimes/ui/log_window.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include "gamedir/exe_cmd.h"
 #include "laptimes/kept_log.h"
@@ -18,7 +19,6 @@
 #include "setups/state_file.h"
 #include "setups/ui/setup_transfer.h"
 #include "storage/settings_row.h"
-#include "trackfile/ui/panel_reload.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 
@@ -108,7 +108,7 @@ void Launcher::Launch() {
         services_.dialogs().message(why.isEmpty() ? game.name + QStringLiteral(" could not be run")
                                                   : why);
         ignoreFailure("returning to the program folder", [&] { QDir::setCurrent(bas.AppDir); });
-        reloadSelectedCircuit(services_.bas(), panel_);
+        panel_.reload();
         return;
     }
     if (movedTo == setAside)
@@ -125,7 +125,7 @@ void Launcher::Launch() {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot enter " + bas.AppDir.toStdString());
     });
-    reloadSelectedCircuit(services_.bas(), panel_);
+    panel_.reload();
 }
 
 void Launcher::FileLog_Click() {

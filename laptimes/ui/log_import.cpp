@@ -1,5 +1,5 @@
-// Import of the lap timer's log: each slot line loads that slot's circuit into the track info
-// panel to learn its track name; each lap time that beats the stored one is filed and listed
+// Import of the lap timer's log: each slot line reads that slot's circuit to learn its track
+// name; each lap time that beats the stored one is filed and listed
 // in the record window.
 #include "laptimes/ui/log_import.h"
 
@@ -15,9 +15,9 @@
 #include "platform/ignore_step.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
-#include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -43,30 +43,25 @@ LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLis
 
 namespace {
 
-// Knows the track name of each slot after loading the slot's circuit once: the slot files
-// do not change while the log is read, and loading one takes far longer than a log line.
+// Knows the track name of each slot after reading the slot's circuit once: the slot files
+// do not change while the log is read, and reading one takes far longer than a log line.
 class SlotTracks final {
 public:
-    SlotTracks(Gp2PsoBas& bas, TrackInfoPanel& panel, const CircuitLists& lists)
-        : bas_(bas), panel_(panel), lists_(lists) {}
+    SlotTracks(const Gp2PsoBas& bas, const CircuitLists& lists) : bas_(bas), lists_(lists) {}
 
     QString trackOf(int slot) {
         const auto it = known_.constFind(slot);
         if (it != known_.constEnd())
             return *it;
-        const bool loaded = ignoreFailure("loading the slot's circuit", [&] {
-            bas_.CurrentFile = gamepath::join(lists_.File1->path(), slotFileName(slot));
-            panel_.GetInfo();
-        });
-        const QString track = panel_.Track->text();
-        if (loaded)
-            known_.insert(slot, track);
+        const QString track =
+            catalogue::readCircuit(bas_, gamepath::join(lists_.File1->path(), slotFileName(slot)))
+                .shownName();
+        known_.insert(slot, track);
         return track;
     }
 
 private:
-    Gp2PsoBas& bas_;
-    TrackInfoPanel& panel_;
+    const Gp2PsoBas& bas_;
     const CircuitLists& lists_;
     QHash<int, QString> known_;
 };
@@ -115,7 +110,7 @@ void LogImport::Import() {
     RecordingView& view = recordingWindow();
     view.begin();
 
-    SlotTracks slotTracks(services_.bas(), panel_, lists_);
+    SlotTracks slotTracks(services_.bas(), lists_);
     std::optional<BestTimeStore> store;
     Filing filing;
     const Gp2PsoBas& bas = services_.bas();
@@ -144,7 +139,7 @@ void LogImport::Import() {
             filing.reason + Gp2PsoBas::CrLf2 +
             QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
                            "next game."));
-    reloadSelectedCircuit(services_.bas(), panel_);
+    panel_.reload();
 }
 
 } // namespace pistaro

@@ -12,15 +12,13 @@ class QWidget;
 namespace pistaro {
 
 class WindowServices;
-class TrackInfoPanel;
 class CircuitLists;
-class MenuPictures;
+class SlotList;
 
 class Exporter final : public QObject {
     Q_OBJECT
 public:
-    Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-             MenuPictures& pictures, QWidget* parent);
+    Exporter(WindowServices& services, CircuitLists& lists, SlotList& slotList, QWidget* parent);
     QPushButton* Export; // "&Export to Gp2"
     void Export_Click();
 
@@ -32,12 +30,12 @@ private:
     void copySlot(int slot);
     void writeMenuNames();
     void rewritePictures(int slot);
-    void handOverPicture(int slot, int which);
+    // `named`: the picture file the catalogue names, "" for the default picture.
+    void handOverPicture(int slot, int which, const QString& named);
     void deleteViewPackFiles();
     WindowServices& services_;
-    TrackInfoPanel& panel_;
     CircuitLists& lists_;
-    MenuPictures& pictures_;
+    SlotList& slotList_;
     // Per slot, the file its circuit is copied from: the backup's copy when the assigned
     // circuit is itself a slot file that this export writes over (a swap of two slots).
     std::array<QString, 17> sources_;

@@ -11,24 +11,21 @@
 #include "packs/gp2hipic.h"
 #include "packs/names_area.h"
 #include "packs/slot_entry.h"
-#include "packs/ui/menu_pictures.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
-#include "trackfile/ui/track_info_panel.h"
-#include "trackfile/val.h"
 #include "ui/backed_up.h"
-#include "ui/masked_field.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
@@ -37,9 +34,9 @@
 
 namespace pistaro {
 
-Exporter::Exporter(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-                   MenuPictures& pictures, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists), pictures_(pictures) {
+Exporter::Exporter(WindowServices& services, CircuitLists& lists, SlotList& slotList,
+                   QWidget* parent)
+    : QObject(parent), services_(services), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("Exporter"));
     Export = named(new QPushButton(QStringLiteral("&Export to Gp2"), parent), "Export");
     Export->setToolTip(QStringLiteral("Export circuits to Gp2"));
@@ -63,11 +60,7 @@ QString canonical(const QString& path) {
 } // namespace
 
 bool Exporter::anythingPending() const {
-    const CircuitLists& lists = lists_;
-    for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (!lists.SlotFile[slot].isEmpty() || lists.SlotChanged[slot])
-            return true;
-    return false;
+    return slotList_.lineUp().anythingPending();
 }
 
 void Exporter::Export_Click() {
@@ -82,7 +75,7 @@ void Exporter::Export_Click() {
     if (!backUp())
         return;
     Gp2PsoBas& bas = services_.bas();
-    CircuitLists& lists = lists_;
+    const LineUp& lineUp = slotList_.lineUp();
     StatusSink& status = services_.status();
     ignoreFailure("changing to the program folder", [&] {
         if (!QDir::setCurrent(bas.AppDir))
@@ -97,14 +90,14 @@ void Exporter::Export_Click() {
     status.pump();
 
     for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (!lists.SlotFile[slot].isEmpty())
+        if (!lineUp.at(slot).file.isEmpty())
             ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot); });
     ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
 
     status.setLine1(QStringLiteral("Updating menu picture... "));
     status.pump();
     for (int slot = 1; slot <= kSlotCount && stopped_.isEmpty(); ++slot)
-        if (lists.SlotChanged[slot])
+        if (lineUp.at(slot).changed)
             ignoreFailure("rewriting the menu pictures of a slot", [&] { rewritePictures(slot); });
     ignoreFailure("deleting the View Pack files", [&] { deleteViewPackFiles(); });
     if (!stopped_.isEmpty()) {
@@ -116,10 +109,7 @@ void Exporter::Export_Click() {
 
     status.setLine2(QStringLiteral("Done."));
     status.pump();
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        lists.SlotChanged[slot] = false;
-        lists.SlotFile[slot].clear();
-    }
+    slotList_.clearPending();
     status.hideStatus();
     if (failures_.isEmpty())
         services_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
@@ -130,18 +120,18 @@ void Exporter::Export_Click() {
 
 bool Exporter::backUp() {
     const Gp2PsoBas& bas = services_.bas();
-    const CircuitLists& lists = lists_;
+    const LineUp& lineUp = slotList_.lineUp();
     failures_.clear();
     QStringList files;
     QStringList targets; // canonical paths of the slot files written over
     bool pictures = false;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (!lists.SlotFile[slot].isEmpty()) {
+        if (!lineUp.at(slot).file.isEmpty()) {
             const QString target = circuitsPath(bas.Gp2Dir, slotFileName(slot));
             files << target;
             targets << canonical(target);
         }
-        pictures = pictures || lists.SlotChanged[slot];
+        pictures = pictures || lineUp.at(slot).changed;
     }
     // GP2.EXE is saved whole; it is never made when it is missing.
     const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
@@ -160,9 +150,9 @@ bool Exporter::backUp() {
     // saved copy, so a swap of two slots gives each the other's old circuit.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         sources_[slot].clear();
-        if (lists.SlotFile[slot].isEmpty())
+        if (lineUp.at(slot).file.isEmpty())
             continue;
-        const QString source = circuitsPath(bas.Gp2Dir, lists.SlotFile[slot]);
+        const QString source = circuitsPath(bas.Gp2Dir, lineUp.at(slot).file);
         const qsizetype at = targets.indexOf(canonical(source));
         const QString saved =
             at < 0 || targets[at].isEmpty() ? QString() : backup.copyOf(files.at(at));
@@ -174,8 +164,9 @@ bool Exporter::backUp() {
 void Exporter::copySlot(int slot) {
     Gp2PsoBas& bas = services_.bas();
     CircuitLists& lists = lists_;
+    const LineUp& lineUp = slotList_.lineUp();
     StatusSink& status = services_.status();
-    const QString assigned = lists.SlotFile[slot];
+    const QString assigned = lineUp.at(slot).file;
     status.setLine1(QString::number(slot) + QStringLiteral(" ") + assigned);
     status.setLine2(QStringLiteral("Copying... "));
     status.pump();
@@ -196,28 +187,22 @@ void Exporter::copySlot(int slot) {
     // The entry shows the circuit now in the slot. When the copy failed that is still the
     // game's own: the menu name and lap count written next must be those of the circuit the
     // game will run, not of one that never got there.
-    bas.CurrentFile = copied.ok ? lists.File1->path() + gamepath::sep() + assigned : target;
-    panel_.GetInfo();
-    TrackInfoPanel& panel = panel_;
-    if (QListWidgetItem* entry = lists.List1->item(slot - 1)) {
-        entry->setText(
-            slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
-        entry->setData(Qt::UserRole, valOf(maskedDigits(panel.Laps)));
-    }
+    slotList_.exported(
+        slot, catalogue::readSlotCircuit(
+                  bas, copied.ok ? lists.File1->path() + gamepath::sep() + assigned : target));
 }
 
 void Exporter::writeMenuNames() {
-    const QListWidget* list = lists_.List1;
     // Without all 16 entries the game's menu would get blank names.
-    if (list->count() != kSlotCount)
+    if (slotList_.List1->count() != kSlotCount)
         throw std::runtime_error("the slot list does not hold 16 entries");
+    const LineUp& lineUp = slotList_.lineUp();
     QStringList names, countries;
     QList<int> laps;
-    for (int row = 0; row < kSlotCount; ++row) {
-        const QListWidgetItem* entry = list->item(row);
-        names << slotEntryTrack(entry->text());
-        countries << slotEntryCountry(entry->text());
-        laps << entry->data(Qt::UserRole).toInt();
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        names << lineUp.menuName(slot);
+        countries << lineUp.menuCountry(slot);
+        laps << lineUp.at(slot).circuit.lapCount();
     }
     const ExeNamesResult result = writeExeNames(services_.bas(), names, countries, laps);
     if (!result.written)
@@ -230,25 +215,23 @@ void Exporter::writeMenuNames() {
 
 void Exporter::rewritePictures(int slot) {
     Gp2PsoBas& bas = services_.bas();
-    CircuitLists& lists = lists_;
+    const LineUp& lineUp = slotList_.lineUp();
     StatusSink& status = services_.status();
 
-    bas.CurrentFile = circuitsPath(bas.Gp2Dir, slotFileName(slot));
-    panel_.GetInfo();
-    TrackInfoPanel& panel = panel_;
-    if (QListWidgetItem* entry = lists.List1->item(slot - 1))
-        entry->setText(
-            slotEntryText(slot, kMarkerNone, panel.Track->text(), panel.Country->text()));
+    const CircuitInfo circuit =
+        catalogue::readSlotCircuit(bas, circuitsPath(bas.Gp2Dir, slotFileName(slot)));
+    slotList_.exported(slot, circuit);
+    const QStringList pictures = catalogue::menuPictures(bas, circuit.track);
 
-    status.setLine2(QString::number(slot) + QStringLiteral(" ") + lists.SlotFile[slot]);
+    status.setLine2(QString::number(slot) + QStringLiteral(" ") + lineUp.at(slot).file);
     status.pump();
-    handOverPicture(slot, 1);
+    handOverPicture(slot, 1, pictures.at(0));
     status.setLine2(QStringLiteral(" - ") + status.line2() + QStringLiteral(" - "));
     status.pump();
-    handOverPicture(slot, 2);
+    handOverPicture(slot, 2, pictures.at(1));
 }
 
-void Exporter::handOverPicture(int slot, int which) {
+void Exporter::handOverPicture(int slot, int which, const QString& named) {
     if (!stopped_.isEmpty())
         return;
     const int picture = gp2hipic::pictureNumber(slot, which);
@@ -258,7 +241,6 @@ void Exporter::handOverPicture(int slot, int which) {
     const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
     const QString fallback = bas.AppDir + gamepath::sep() +
                              (which == 2 ? QStringLiteral("na2.bmp") : QStringLiteral("na1.bmp"));
-    const QString named = pictures_.field(which)->text();
     // An empty field stands for the default picture. So does a picture file that cannot be
     // copied: the tool would otherwise put the previous picture into this place.
     CopyResult copied;

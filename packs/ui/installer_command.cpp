@@ -120,7 +120,6 @@ bool Installer::install(Run& run) {
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
-        bas.CurrentFile.clear();
         status.hideStatus();
         return false;
     }

@@ -9,6 +9,7 @@
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/backed_up.h"
 #include "ui/file_list_box.h"
@@ -87,13 +88,12 @@ bool Installer::installCircuit(Run& run, const QString& name) {
 QString Installer::askNewName(const Run& run, const QString& name) {
     Gp2PsoBas& bas = services_.bas();
     StatusSink& status = services_.status();
-    bas.CurrentFile = run.scratch + gamepath::sep() + name;
-    panel_.GetInfo();
+    const CircuitInfo circuit = catalogue::readCircuit(bas, run.scratch + gamepath::sep() + name);
     status.hideStatus();
     const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
                            name + QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
                            QStringLiteral("Please, inform a new name for this file: ");
-    const QString offer = offeredFileName(panel_.Track->text());
+    const QString offer = offeredFileName(circuit.shownName());
     QString answer;
     for (;;) {
         answer = services_.dialogs().input(prompt, offer);
@@ -175,8 +175,7 @@ void Installer::storePictures(const Run& run) {
     // Without a circuit there is no track to keep the pictures for; they stay copied.
     if (run.circuit.isEmpty())
         return;
-    services_.bas().CurrentFile = run.circuit;
-    panel_.GetInfo();
+    panel_.showCircuit(run.circuit);
     pictures_.field(1)->setText(run.largePicture);
     pictures_.field(2)->setText(run.smallPicture);
     pictures_.UpdateMaps();

@@ -11,9 +11,9 @@
 
 namespace pistaro {
 
-MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, SlotList& slotList,
                            QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+    : QObject(parent), services_(services), panel_(panel), slotList_(slotList) {
     setObjectName(QStringLiteral("MenuPictures"));
     buildWidgets(parent);
     wireHandlers();
@@ -61,6 +61,15 @@ void MenuPictures::buildWidgets(QWidget* parent) {
         g->addWidget(which == 1 ? Make : Make2, 4, col + 1);
         g->addWidget(which == 1 ? Clear : Clear2, 5, col + 1);
     }
+}
+
+void MenuPictures::enableControls(bool importToo) {
+    for (QWidget* w : {static_cast<QWidget*>(MenuPicture), static_cast<QWidget*>(Browse),
+                       static_cast<QWidget*>(Clear), static_cast<QWidget*>(MenuPicture2),
+                       static_cast<QWidget*>(Browse2), static_cast<QWidget*>(Clear2)})
+        w->setEnabled(true);
+    ImportPicture->setEnabled(importToo);
+    ImportPicture2->setEnabled(importToo);
 }
 
 } // namespace pistaro

@@ -16,12 +16,12 @@ namespace pistaro {
 class WindowServices;
 class PictureView;
 class TrackInfoPanel;
-class CircuitLists;
+class SlotList;
 
 class MenuPictures final : public QObject {
     Q_OBJECT
 public:
-    MenuPictures(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+    MenuPictures(WindowServices& services, TrackInfoPanel& panel, SlotList& slotList,
                  QWidget* parent);
 
     QGroupBox* Frame7; // "Menu Picture "
@@ -47,6 +47,9 @@ public:
     void UpdateMaps();
     void GetBmp();
     void clearPreviews();
+    // Enables the picture fields with their Browse and Clear buttons, and the two Import
+    // buttons only when `importToo` (importing takes the picture of a game slot).
+    void enableControls(bool importToo);
     void Repair_Click(); // menu "&Defrag f1pcsvga.bin"
 
     // The buttons of picture `which` (1 or 2).
@@ -66,15 +69,16 @@ public:
 private:
     void buildWidgets(QWidget* parent);
     void wireHandlers();
-    // EditStart takes the field's trimmed text, so the leaving step sees a change.
+    // editStart_ takes the field's trimmed text, so the leaving step sees a change.
     void startEdit(int which);
     void showPreview(int which);
     int whichField(const QObject* o) const;   // 1, 2 or 0
     int whichPreview(const QObject* o) const; // 1, 2 or 0
     WindowServices& services_;
     TrackInfoPanel& panel_;
-    CircuitLists& lists_;
+    SlotList& slotList_;
     PictureView* pictureView_ = nullptr; // the window "Picture View" (modal), made on first use
+    QString editStart_;                  // a picture field's text when it was entered
 };
 
 } // namespace pistaro

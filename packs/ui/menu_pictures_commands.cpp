@@ -8,12 +8,12 @@
 #include "packs/gp2hipic.h"
 #include "packs/picture_file_name.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
-#include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/backed_up.h"
 #include "ui/window_services.h"
@@ -44,9 +44,7 @@ QString defaultPicture(int which) {
 } // namespace
 
 void MenuPictures::UpdateMaps() {
-    QLineEdit* track = panel_.Track;
-    track->setText(track->text().trimmed());
-    const QString name = track->text();
+    const QString name = panel_.shownTrack();
     if (name.isEmpty())
         return;
     Recordset* editing = nullptr;
@@ -93,27 +91,21 @@ void MenuPictures::clearPreviews() {
 }
 
 void MenuPictures::startEdit(int which) {
-    panel_.EditStart = field(which)->text().trimmed();
+    editStart_ = field(which)->text().trimmed();
 }
 
 void MenuPictures::MenuPicture_LostFocus(int which) {
     QLineEdit* f = field(which);
     f->setText(f->text().trimmed());
     UpdateMaps();
-    CircuitLists& lists = lists_;
-    const int slot = lists.selectedSlot();
-    if (slot == 0 || f->text() == panel_.EditStart)
+    const int slot = slotList_.selectedSlot();
+    if (slot == 0 || f->text() == editStart_)
         return;
-    QListWidgetItem* entry = lists.List1->item(slot - 1);
     // Only when the panel shows the selected slot's circuit is the change that slot's.
-    if (!entry || slotEntryTrack(entry->text()) != panel_.Track->text())
+    if (!slotList_.List1->item(slot - 1) ||
+        slotList_.lineUp().menuName(slot) != panel_.shownTrack())
         return;
-    lists.SlotChanged[slot] = true;
-    const QChar marker =
-        lists.SlotFile[slot].isEmpty() ? kMarkerPictureOnly : kMarkerAssignedPicture;
-    // Only the marker changes; the entry's lap count stays.
-    entry->setText(slotEntryText(slot, marker, slotEntryTrack(entry->text()),
-                                 slotEntryCountry(entry->text())));
+    slotList_.markPicture(slot);
 }
 
 void MenuPictures::ImportPicture_Click(int which) {
@@ -122,7 +114,7 @@ void MenuPictures::ImportPicture_Click(int which) {
     f->setText(f->text().trimmed());
     ignoreFailure("importing a menu picture", [&] {
         Gp2PsoBas& bas = services_.bas();
-        const int slot = lists_.selectedSlot();
+        const int slot = slotList_.selectedSlot();
         if (slot == 0) {
             services_.dialogs().message(QStringLiteral("Select one Gp2 circuit first !!!"));
             return;
@@ -132,7 +124,7 @@ void MenuPictures::ImportPicture_Click(int which) {
                                           f->text() + QStringLiteral("' ?")))
             return;
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
-        const QString pictureName = importedPictureFileName(panel_.Track->text(), which);
+        const QString pictureName = importedPictureFileName(panel_.shownTrack(), which);
         const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Bitmaps/") + pictureName);
         if (!backedUp(services_, QStringLiteral("Import Menu Picture ") + pictureName,
                       {target, handOver}))

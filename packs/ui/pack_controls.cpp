@@ -17,8 +17,8 @@
 namespace pistaro {
 
 PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-                           QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+                           SlotList& slotList, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("PackControls"));
     buildWidgets(parent);
     wireHandlers();

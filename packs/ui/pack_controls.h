@@ -15,14 +15,15 @@ class QWidget;
 namespace pistaro {
 
 class WindowServices;
-class TrackInfoPanel;
 class CircuitLists;
+class SlotList;
+class TrackInfoPanel;
 
 class PackControls final : public QObject {
     Q_OBJECT
 public:
     PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-                 QWidget* parent);
+                 SlotList& slotList, QWidget* parent);
 
     QPushButton* Change;     // "--> &Change"
     QPushButton* Import;     // "&Rescan"
@@ -38,7 +39,7 @@ public:
     void UpdTp_Click();
     void DeletePack_Click();
 
-    // Fills List1 from the game's 16 slot files with the blank marker (start-up, Restore),
+    // Fills the slot list from the game's 16 slot files with the blank marker (start-up, Restore),
     // and lists again a pack of Packs.txt whose folder is back (a deleted pack restored).
     void fillSlotsFromGame();
     // Packs.txt in the program folder: read at start-up, written at unload.
@@ -58,12 +59,8 @@ private:
     void listRestoredPacks();
     // Gp2Dir + "Circuits", without trailing separator.
     QString circuitsFolder() const;
-    // Reads the game's slot file into the panel and shows it as slot `slot`, not pending.
+    // Reads the game's slot file and shows it as slot `slot`, not pending.
     void readGameSlot(int slot);
-    // Writes the panel's track into the entry of `slot` (appended when the list is shorter).
-    void setSlotEntry(int slot, QChar marker);
-    // Selects the first slot so that its handler runs even when it was selected already.
-    void selectFirstSlot();
     // The trimmed pack name, written back into SelectedPack.
     QString trimmedPackName();
     // The trimmed pack name for Save, View and Delete: "" when empty, or when it would leave
@@ -72,6 +69,7 @@ private:
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
+    SlotList& slotList_;
 };
 
 } // namespace pistaro

@@ -4,14 +4,15 @@
 
 #include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/slot_list.h"
 #include "platform/codepage.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
-#include "trackfile/ui/track_info_panel.h"
 #include "ui/backed_up.h"
 #include "ui/window_services.h"
 
@@ -110,10 +111,10 @@ void PackControls::SavePack_Click() {
     QStringList failures;
     if (!QDir().mkpath(pack))
         failures << shown(pack) + QStringLiteral(" couldn't be made");
-    const CircuitLists& lists = lists_;
+    const LineUp& lineUp = slotList_.lineUp();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file =
-            lists.SlotFile[slot].isEmpty() ? slotFileName(slot) : lists.SlotFile[slot];
+            lineUp.at(slot).file.isEmpty() ? slotFileName(slot) : lineUp.at(slot).file;
         const QString source = gamepath::join(circuits, file);
         const QString& target = targets.at(slot - 1);
         QString error;
@@ -166,13 +167,11 @@ void PackControls::UpdTp_Click() {
                 failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
                 continue;
             }
-            services_.bas().CurrentFile = gamepath::join(lists.File1->path(), tmp);
-            panel_.GetInfo();
-            setSlotEntry(slot, kMarkerAssigned);
-            lists.SlotFile[slot] = tmp;
-            lists.SlotChanged[slot] = true;
+            slotList_.assign(slot, tmp,
+                             catalogue::readSlotCircuit(services_.bas(),
+                                                        gamepath::join(lists.File1->path(), tmp)));
         }
-        selectFirstSlot();
+        slotList_.selectFirstSlot();
     }
     if (!failures.isEmpty())
         services_.dialogs().message(QStringLiteral("The Track Pack '") + name +

@@ -3,56 +3,34 @@
 #include "packs/ui/pack_controls.h"
 
 #include "packs/slot_entry.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
-#include "trackfile/val.h"
-#include "ui/masked_field.h"
 #include "ui/window_services.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace pistaro {
 
-void PackControls::setSlotEntry(int slot, QChar marker) {
-    TrackInfoPanel& panel = panel_;
-    const QString text = slotEntryText(slot, marker, panel.Track->text(), panel.Country->text());
-    const int laps = valOf(maskedDigits(panel.Laps));
-    QListWidget* list = lists_.List1;
-    QListWidgetItem* item = list->item(slot - 1);
-    if (!item) {
-        item = new QListWidgetItem;
-        list->addItem(item);
-    }
-    item->setText(text);
-    item->setData(Qt::UserRole, laps);
-}
-
 void PackControls::readGameSlot(int slot) {
-    CircuitLists& lists = lists_;
-    services_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(slot));
-    // An unreadable slot file still gets its entry: GetInfo reports it itself.
-    ignoreFailure("reading a slot file", [&] { panel_.GetInfo(); });
-    setSlotEntry(slot, kMarkerNone);
-    lists.SlotFile[slot].clear();
-    lists.SlotChanged[slot] = false;
-}
-
-void PackControls::selectFirstSlot() {
-    QListWidget* list = lists_.List1;
-    list->setCurrentRow(-1);
-    list->setCurrentRow(0);
+    CircuitInfo circuit;
+    // An unreadable slot file still gets its entry.
+    ignoreFailure("reading a slot file", [&] {
+        circuit = catalogue::readSlotCircuit(
+            services_.bas(), gamepath::join(lists_.File1->path(), slotFileName(slot)));
+    });
+    slotList_.showGame(slot, circuit);
 }
 
 void PackControls::fillSlotsFromGame() {
-    lists_.List1->clear();
+    slotList_.clear();
     for (int slot = 1; slot <= kSlotCount; ++slot)
         readGameSlot(slot);
     listRestoredPacks();
@@ -65,16 +43,16 @@ void PackControls::Change_Click() {
         services_.dialogs().message(QStringLiteral("Select one avaiable circuit first !!!"));
         return;
     }
-    services_.bas().CurrentFile = lists.File1->path() + gamepath::sep() + name;
-    panel_.GetInfo();
-    const int slot = lists.selectedSlot();
+    const QString path = lists.File1->path() + gamepath::sep() + name;
+    const CircuitInfo circuit = catalogue::readSlotCircuit(services_.bas(), path);
+    // The panel shows what Change assigns.
+    panel_.showCircuit(path, circuit);
+    const int slot = slotList_.selectedSlot();
     if (slot == 0) {
         services_.dialogs().message(QStringLiteral("Select a Gp2 circuits first !!!"));
         return;
     }
-    setSlotEntry(slot, kMarkerAssigned);
-    lists.SlotFile[slot] = name;
-    lists.SlotChanged[slot] = true;
+    slotList_.assign(slot, name, circuit);
     // The slot list no longer matches a saved pack.
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
@@ -91,15 +69,14 @@ void PackControls::Import_Click() {
         status.showStatus();
         Import->setEnabled(false);
         lists.File1->hide();
-        lists.List1->clear();
+        slotList_.clear();
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             status.setLine2(QString::number(kSlotCount + 1 - slot));
             status.pump();
             readGameSlot(slot);
         }
-        selectFirstSlot();
-        services_.bas().CurrentFile = gamepath::join(lists.File1->path(), slotFileName(1));
-        panel_.GetInfo();
+        // Shows slot 1 in the panel.
+        slotList_.selectFirstSlot();
     });
     // Whatever failed above, the window comes back usable.
     ignoreFailure("refreshing the circuit list", [&] { lists.File1->refresh(); });

@@ -79,7 +79,7 @@ void Textures::JamsCheck() {
     }
     if (missingCount == 0)
         services_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
-                                    QStringLiteral(" jam files used by ") + panel_.Track->text() +
+                                    QStringLiteral(" jam files used by ") + panel_.shownTrack() +
                                     QStringLiteral(" exists on your system !!!"));
     else
         services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +

@@ -6,17 +6,20 @@
 class QPushButton;
 class QWidget;
 
+struct CircuitInfo;
+
 namespace pistaro {
 
 class WindowServices;
 class TrackInfoPanel;
 class CircuitLists;
+class SlotList;
 
 class SetupTransfer final : public QObject {
     Q_OBJECT
 public:
     SetupTransfer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-                  QWidget* parent);
+                  SlotList& slotList, QWidget* parent);
     QPushButton* ImportSetups; // "Import &Setups"
     QPushButton* ExportSetups; // "Export &Setups"
 
@@ -37,12 +40,12 @@ private:
     // that the setups were read but no write to the database succeeded.
     QString importSetups(bool* databaseFailed = nullptr);
     QString exportSetups();
-    // Loads the track of slot 1..16 (its pending circuit, else the game's slot file) with
-    // GetInfoSet; returns the trimmed track name.
-    QString loadSlotTrack(int slot);
+    // The circuit of slot 1..16: its pending circuit, else the game's slot file.
+    CircuitInfo slotCircuit(int slot) const;
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
+    SlotList& slotList_;
 };
 
 } // namespace pistaro

@@ -9,8 +9,8 @@
 namespace pistaro {
 
 SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
-                             QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+                             SlotList& slotList, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("SetupTransfer"));
     ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
     ExportSetups = named(new QPushButton(QStringLiteral("Export Set&ups"), parent), "ExportSetups");

@@ -6,19 +6,19 @@
 #include "gamedir/exe_cmd.h"
 #include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
-#include "trackfile/ui/panel_reload.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/window_services.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QStringList>
 
 #include <stdexcept>
@@ -78,17 +78,13 @@ void SetupTransfer::Export() {
         reportIgnoredFailure("exporting the car setups", qPrintable(problem));
 }
 
-QString SetupTransfer::loadSlotTrack(int slot) {
-    Gp2PsoBas& bas = services_.bas();
+CircuitInfo SetupTransfer::slotCircuit(int slot) const {
+    const Gp2PsoBas& bas = services_.bas();
     const CircuitLists& lists = lists_;
-    const QString& pending = lists.SlotFile[slot];
-    bas.CurrentFile = pending.isEmpty()
-                          ? gamepath::join(lists.File1->path(), slotFileName(slot))
-                          : gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + pending);
-    panel_.GetInfoSet();
-    QLineEdit* track = panel_.Track;
-    track->setText(track->text().trimmed());
-    return track->text();
+    const QString& pending = slotList_.lineUp().at(slot).file;
+    return catalogue::readCircuit(
+        bas, pending.isEmpty() ? gamepath::join(lists.File1->path(), slotFileName(slot))
+                               : gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + pending));
 }
 
 QString SetupTransfer::importSetups(bool* databaseFailed) {
@@ -111,7 +107,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
     QString reason;
     for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
         QString track;
-        ignoreFailure("loading the slot's circuit", [&] { track = loadSlotTrack(slot); });
+        ignoreFailure("reading the slot's circuit", [&] { track = slotCircuit(slot).track; });
         if (track.isEmpty())
             continue;
         try {
@@ -126,7 +122,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
         }
     }
     status.hideStatus();
-    reloadSelectedCircuit(services_.bas(), panel_);
+    panel_.reload();
     if (failed > 0 && stored == 0) {
         if (databaseFailed)
             *databaseFailed = true;
@@ -158,10 +154,10 @@ QString SetupTransfer::exportSetups() {
     QStringList failures;
     for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
         try {
-            loadSlotTrack(slot);
             // A slot whose track has no stored setup keeps the bytes the game wrote.
-            if (!bas.CarSetupInfo.isEmpty())
-                statefile::writeSetup(stateFile, slot, bas.CarSetupInfo);
+            const QByteArray setup = catalogue::storedSetup(bas, slotCircuit(slot));
+            if (!setup.isEmpty())
+                statefile::writeSetup(stateFile, slot, setup);
         } catch (const ProgramEnded&) {
             throw;
         } catch (const std::exception& e) {
@@ -181,7 +177,7 @@ QString SetupTransfer::exportSetups() {
         failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
                         QStringLiteral(" was not repaired: sumfix could not be started");
     status.hideStatus();
-    reloadSelectedCircuit(services_.bas(), panel_);
+    panel_.reload();
     return failures.join(Gp2PsoBas::CrLf);
 }
 

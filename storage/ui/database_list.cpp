@@ -5,7 +5,6 @@
 #include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "storage/ui/lap_time_database.h"
-#include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
 #include "ui/picture_button.h"
@@ -20,9 +19,8 @@
 
 namespace pistaro {
 
-DatabaseList::DatabaseList(WindowServices& services, TrackInfoPanel& panel,
-                           LapTimeDatabase& settings, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), settings_(settings) {
+DatabaseList::DatabaseList(WindowServices& services, LapTimeDatabase& settings, QWidget* parent)
+    : QObject(parent), services_(services), settings_(settings) {
     setObjectName(QStringLiteral("DatabaseList"));
     buildWidgets(parent);
     wireHandlers();
@@ -94,7 +92,7 @@ void DatabaseList::DbCombo_Click() {
     openInstead(text);
     const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == services_.bas().DbName;
     DeleteDatabase->setEnabled(!kept);
-    panel_.GetInfo();
+    emit switched();
 }
 
 void DatabaseList::NewDatabase_Click() {

@@ -12,14 +12,12 @@ namespace pistaro {
 
 class FileListBox;
 class WindowServices;
-class TrackInfoPanel;
 class LapTimeDatabase;
 
 class DatabaseList final : public QObject {
     Q_OBJECT
 public:
-    DatabaseList(WindowServices& services, TrackInfoPanel& panel, LapTimeDatabase& settings,
-                 QWidget* parent);
+    DatabaseList(WindowServices& services, LapTimeDatabase& settings, QWidget* parent);
 
     QComboBox* DbCombo;  // editable, design-time text "pso.mdb"
     FileListBox* DbList; // hidden: *.MDB of the program folder
@@ -37,6 +35,8 @@ public:
 signals:
     // View: the selected database's lap time table is to be shown.
     void viewRequested();
+    // Another database is in use: what is shown of the current circuit is to be read again.
+    void switched();
 
 private:
     // Opens `name` in place of the database open now; when opening it would end the program
@@ -46,7 +46,6 @@ private:
     void wireHandlers();
     QStringList listed() const; // the entries of DbCombo's list
     WindowServices& services_;
-    TrackInfoPanel& panel_;
     LapTimeDatabase& settings_;
 };
 

@@ -14,7 +14,7 @@
 #include "storage/record_lookup.h"
 #include "storage/settings_row.h"
 #include "storage/ui/setup_dialog.h"
-#include "trackfile/ui/track_info_panel.h"
+#include "trackfile/circuit_catalogue.h"
 #include "ui/window_services.h"
 
 #include <QDir>
@@ -37,8 +37,8 @@ constexpr int kCurrentLayout = 150;
 }
 } // namespace
 
-LapTimeDatabase::LapTimeDatabase(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel) {
+LapTimeDatabase::LapTimeDatabase(WindowServices& services, QWidget* parent)
+    : QObject(parent), services_(services) {
     setObjectName(QStringLiteral("Settings"));
 }
 
@@ -221,11 +221,10 @@ void LapTimeDatabase::copyOriginalCircuits() {
             const QString source = gamepath::join(
                 bas.Gp2Dir,
                 QStringLiteral("Circuits/F1CT%1.DAT").arg(slot, 2, 10, QLatin1Char('0')));
-            bas.CurrentFile = source;
-            panel_.GetInfo();
-            if (!bas.OriginalTrack)
+            const CircuitInfo circuit = catalogue::readCircuit(bas, source);
+            if (!circuit.original)
                 return;
-            const QString track = panel_.Track->text().trimmed();
+            const QString& track = circuit.track;
             if (!dbnames::isPlainFileName(track) || track.contains(QLatin1String("..")))
                 throw std::runtime_error("the track name is no plain file name");
             const QString target = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + track +

@@ -12,13 +12,12 @@ class QWidget;
 namespace pistaro {
 
 class WindowServices;
-class TrackInfoPanel;
 class SetupDialog;
 
 class LapTimeDatabase final : public QObject {
     Q_OBJECT
 public:
-    LapTimeDatabase(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
+    LapTimeDatabase(WindowServices& services, QWidget* parent);
 
     // Opens `name` of the program folder (making, repairing or updating it as needed),
     // reads the settings and makes sure the game folder is valid. Ends the program when the
@@ -42,7 +41,6 @@ private:
     void release();
 
     WindowServices& services_;
-    TrackInfoPanel& panel_;
     SetupDialog* setup_ = nullptr;
     // Why the last open left no database open ("" when it opened), for the message that ends
     // the program.

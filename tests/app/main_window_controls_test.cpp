@@ -1,6 +1,7 @@
 // The started main window holds every control and menu item under its name, of its kind,
 // with its caption and tool tip; the hidden ones exist but are not shown.
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -300,7 +301,7 @@ void MainWindowControlsTest::tabFollowsTheScreen() {
     MainWindow& frm = *fx_->frm;
     // A circuit and a slot chosen: the controls that act on them take the focus too.
     frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf(QStringLiteral("f1ct07.dat")));
-    frm.Lists->List1->setCurrentRow(3);
+    frm.Slots->List1->setCurrentRow(3);
     frm.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     const QStringList screenOrder{

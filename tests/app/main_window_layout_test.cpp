@@ -2,6 +2,7 @@
 // or sticks out of its frame, every caption and masked field shows all of its text, the
 // slot list is a fixed-pitch table whose columns line up, and on small and scaled screens
 // every control can be brought into view on the screen.
+#include "packs/ui/slot_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -269,13 +270,13 @@ private slots:
         CircuitLists* lists = fx_->frm->Lists;
         // Fixed pitch as measured: some monospace fonts do not declare themselves so.
         for (const QWidget* list :
-             {static_cast<QWidget*>(lists->List1), static_cast<QWidget*>(lists->File1)}) {
+             {static_cast<QWidget*>(fx_->frm->Slots->List1), static_cast<QWidget*>(lists->File1)}) {
             const QFontMetrics fm(list->font());
             const int blank = fm.horizontalAdvance(QLatin1Char(' '));
             for (const char c : {'i', 'W', '0'})
                 QCOMPARE(fm.horizontalAdvance(QLatin1Char(c)), blank);
         }
-        QListWidget* slotList = lists->List1;
+        QListWidget* slotList = fx_->frm->Slots->List1;
         const QFontMetrics fm(slotList->font());
         QCOMPARE(slotList->count(), 16);
         // The country starts in column 35 of every entry, and every entry shows in full.

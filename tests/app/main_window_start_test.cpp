@@ -1,6 +1,7 @@
 // Starting the real program: the main window on the sample game, a database named on the
 // command line, and the pso process itself with Qt's own options before the name.
 #include "packs/slot_entry.h"
+#include "packs/ui/slot_list.h"
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
@@ -24,7 +25,7 @@ private slots:
         MainWindow& frm = fx.start();
         QVERIFY2(fx.dialogs.shown.isEmpty(), qPrintable(fx.dialogs.shown.join(" | ")));
         QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
-        QListWidget* slotList = frm.Lists->List1;
+        QListWidget* slotList = frm.Slots->List1;
         QCOMPARE(slotList->count(), kSlotCount);
         // Name in 30 columns, one blank, the country; the laps ride along as item data.
         QCOMPARE(slotList->item(6)->text(),

@@ -209,7 +209,7 @@ void LogImportTest::only_better_times_replace_stored_ones() {
                           "Reached a record at " + track, "     1:02.345 Unlimited practice"}));
     // The panel shows the stored times of a track loaded after the import.
     fx.bas.CurrentFile = fx.circuit(QStringLiteral("f1ct03.dat"));
-    frm.GetInfo();
+    frm.Panel->GetInfo();
     QCOMPARE(TrackInfoPanel::maskedValue(frm.Panel->QTime), QStringLiteral("125000"));
 }
 

@@ -5,6 +5,7 @@
 #include "packs/ui/exporter.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "platform/binfile.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/dos_programs.h"
@@ -12,6 +13,7 @@
 #include "tests/support/picture_tool.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -85,12 +87,13 @@ class ExportTest final : public QObject {
     RecordingStatus status;
     MainWindow* frm = nullptr;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
     const samplegame::Edition* edition = nullptr;
 
     QString app() const { return fx->appDir(); }
     QString exe() const { return fx->gameDir() + "GP2.EXE"; }
     QString slotPath(int slot) const { return fx->circuit(slotFileName(slot)); }
-    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
+    QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
 
     QString hipic(const QString& sw, int picture) const {
         const QString bitmaps = fx->gameDir() + "Bitmaps" + QDir::separator();
@@ -106,9 +109,10 @@ class ExportTest final : public QObject {
         frm = &fx->start();
         fx->bas.QuickUpdate = false;
         lists = frm->Lists;
+        slotList = frm->Slots;
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm));
-        QCOMPARE(lists->List1->count(), kSlotCount);
+        QCOMPARE(slotList->List1->count(), kSlotCount);
         fx->dialogs.shown.clear();
         fx->dialogs.kinds.clear();
         edition = &samplegame::edition(options.edition == 0 ? 1 : options.edition);
@@ -119,9 +123,9 @@ class ExportTest final : public QObject {
         const int row = lists->File1->indexOf(file);
         QVERIFY2(row >= 0, qPrintable(file));
         lists->File1->setListIndex(row);
-        lists->List1->setCurrentRow(slot - 1);
+        slotList->List1->setCurrentRow(slot - 1);
         frm->Packs->Change_Click();
-        QCOMPARE(lists->SlotFile[slot], file);
+        QCOMPARE(slotList->lineUp().at(slot).file, file);
     }
 
     void exportAnswering(bool yes) {
@@ -155,8 +159,8 @@ class ExportTest final : public QObject {
 
     void verifyNothingPending() {
         for (int slot = 1; slot <= kSlotCount; ++slot) {
-            QVERIFY(lists->SlotFile[slot].isEmpty());
-            QVERIFY(!lists->SlotChanged[slot]);
+            QVERIFY(slotList->lineUp().at(slot).file.isEmpty());
+            QVERIFY(!slotList->lineUp().at(slot).changed);
             QCOMPARE(slotEntryMarker(entry(slot)), QChar(u' '));
         }
     }
@@ -225,7 +229,7 @@ private slots:
         QCOMPARE(picturetool::handed(app(), 23), picturetool::defaultPicture(2));
 
         QCOMPARE(entry(7), slotEntryText(7, u' ', "Monza 2001", "Italy"));
-        QCOMPARE(lists->List1->item(6)->data(Qt::UserRole).toInt(), 53);
+        QCOMPARE(slotList->List1->item(6)->data(Qt::UserRole).toInt(), 53);
         verifyNothingPending();
         QVERIFY(frm->isVisible());
         QVERIFY(!status.visible);
@@ -242,9 +246,9 @@ private slots:
         const QByteArray bytes = picturetool::bitmap(64, 48, 0x3366cc);
         QVERIFY(writeFile(picture, bytes));
 
-        lists->List1->setCurrentRow(1);
+        slotList->List1->setCurrentRow(1);
         fx->bas.CurrentFile = slotPath(2);
-        frm->GetInfo();
+        frm->Panel->GetInfo();
         fx->dialogs.answers << picture;
         frm->Pictures->Browse_Click(1);
         QCOMPARE(slotEntryMarker(entry(2)), QChar(u'|'));
@@ -364,7 +368,7 @@ private slots:
             QVERIFY(QFile::copy(fx->circuit(sources[slot % 2]), pack + "/" + slotFileName(slot)));
         frm->Packs->SelectedPack->setEditText("Mixed");
         frm->Packs->UpdTp_Click();
-        QCOMPARE(lists->SlotFile[16], QStringLiteral("tmp16.tmp"));
+        QCOMPARE(slotList->lineUp().at(16).file, QStringLiteral("tmp16.tmp"));
         exportAnswering(true);
 
         QStringList expectedRuns;
@@ -393,7 +397,7 @@ private slots:
         exportAnswering(false);
         QCOMPARE(fx->dialogs.shown, QStringList{"Update your Gp2 files on selected circuits ?"});
         QCOMPARE(readFile(slotPath(9)), slotBefore);
-        QCOMPARE(lists->SlotFile[9], QStringLiteral("monza2001.dat"));
+        QCOMPARE(slotList->lineUp().at(9).file, QStringLiteral("monza2001.dat"));
         QCOMPARE(slotEntryMarker(entry(9)), QChar(u'-'));
         QCOMPARE(picturetool::runs(app()), QStringList());
         QCOMPARE(QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1), exeBefore);
@@ -549,7 +553,7 @@ private slots:
         QCOMPARE(readFile(slotPath(6)), slotBefore);
         QCOMPARE(readFile(exe()), exeBefore);
         QCOMPARE(picturetool::runs(app()), QStringList());
-        QCOMPARE(lists->SlotFile[6], QStringLiteral("monza2001.dat")); // still pending
+        QCOMPARE(slotList->lineUp().at(6).file, QStringLiteral("monza2001.dat")); // still pending
     }
 };
 

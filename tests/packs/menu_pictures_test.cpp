@@ -4,6 +4,7 @@
 #include "packs/slot_entry.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
@@ -29,23 +30,24 @@ class MenuPicturesTest final : public QObject {
     MainWindow* frm = nullptr;
     MenuPictures* pics = nullptr;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
 
     QString app() const { return fx->appDir(); }
     QString bitmaps() const { return fx->gameDir() + "Bitmaps" + QDir::separator(); }
-    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
+    QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
     QString tool() const { return app() + QDir::separator() + "gp2hipic.pif "; }
 
     // Selecting a slot shows its circuit in the panel.
     void select(int slot) {
-        lists->List1->setCurrentRow(-1);
-        lists->List1->setCurrentRow(slot - 1);
-        QCOMPARE(lists->selectedSlot(), slot);
+        slotList->List1->setCurrentRow(-1);
+        slotList->List1->setCurrentRow(slot - 1);
+        QCOMPARE(slotList->selectedSlot(), slot);
     }
     void assign(int slot, const QString& file) {
         lists->File1->setListIndex(lists->File1->indexOf(file));
         select(slot);
         frm->Packs->Change_Click();
-        QCOMPARE(lists->SlotFile[slot], file);
+        QCOMPARE(slotList->lineUp().at(slot).file, file);
     }
     QString stored(const QString& track, const QString& field) {
         Recordset& maps = *fx->bas.MapsRs;
@@ -67,6 +69,7 @@ private slots:
         frm = &fx->start();
         pics = frm->Pictures;
         lists = frm->Lists;
+        slotList = frm->Slots;
         frm->show();
         QVERIFY(QTest::qWaitForWindowActive(frm));
         fx->dialogs.shown.clear();
@@ -100,9 +103,10 @@ private slots:
         QCOMPARE(pics->MenuPicture->text(), path);
         QCOMPARE(stored(shownTrack, "Menu Picture"), path);
         QCOMPARE(pics->Picture1->pixmap().size(), QSize(64, 48));
-        QVERIFY(lists->SlotChanged[4]);
+        QVERIFY(slotList->lineUp().at(4).changed);
         QCOMPARE(entry(4), slotEntryText(4, marker, shownTrack, slotEntryCountry(entry(4))));
-        QCOMPARE(lists->SlotFile[4], assigned ? QStringLiteral("monza2001.dat") : QString());
+        QCOMPARE(slotList->lineUp().at(4).file,
+                 assigned ? QStringLiteral("monza2001.dat") : QString());
 
         // A cancelled dialog changes nothing.
         pics->Browse->click();
@@ -114,25 +118,25 @@ private slots:
         const QString before = entry(4);
         // The panel shows a circuit of the file list, not slot 4's.
         fx->bas.CurrentFile = fx->circuit("spa98.DAT");
-        frm->GetInfo();
+        frm->Panel->GetInfo();
         pics->Make_Click(2);
         QCOMPARE(stored("Spa 98", "Menu Picture 2"), app() + QDir::separator() + "na2.bmp");
         QCOMPARE(entry(4), before);
-        QVERIFY(!lists->SlotChanged[4]);
+        QVERIFY(!slotList->lineUp().at(4).changed);
 
         // No slot selected: stored all the same, nothing marked.
         select(5);
-        lists->List1->clearSelection();
-        QCOMPARE(lists->selectedSlot(), 0);
+        slotList->List1->clearSelection();
+        QCOMPARE(slotList->selectedSlot(), 0);
         pics->Make_Click(1);
         QCOMPARE(stored(track(), "Menu Picture"), app() + QDir::separator() + "na1.bmp");
-        QVERIFY(!lists->SlotChanged[5]);
+        QVERIFY(!slotList->lineUp().at(5).changed);
         QCOMPARE(slotEntryMarker(entry(5)), QChar(u' '));
     }
 
     void leavingTheField() {
         select(6);
-        frm->enableMenuPictureControls(true);
+        pics->enableControls(true);
         const QString name = track();
         // Unchanged: the record is stored again, nothing is marked.
         Recordset& maps = *fx->bas.MapsRs;
@@ -143,7 +147,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), pics->MenuPicture);
         frm->Exit->setFocus();
         QCOMPARE(stored(name, "Menu Picture"), QString());
-        QVERIFY(!lists->SlotChanged[6]);
+        QVERIFY(!slotList->lineUp().at(6).changed);
 
         // Typed with blanks around it: stored trimmed, and the slot is marked.
         pics->MenuPicture2->setFocus();
@@ -157,7 +161,7 @@ private slots:
 
     void importTakesThePictureOfTheSelectedSlot() {
         // Without a slot: told, nothing run.
-        lists->List1->clearSelection();
+        slotList->List1->clearSelection();
         pics->ImportPicture_Click(2);
         QCOMPARE(fx->dialogs.messages(), QStringList{"Select one Gp2 circuit first !!!"});
         QCOMPARE(picturetool::runs(app()), QStringList());

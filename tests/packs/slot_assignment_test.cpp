@@ -2,6 +2,7 @@
 // files, assigning a circuit to a slot (Change), and Rescan dropping every assignment.
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -21,6 +22,7 @@ class SlotAssignmentTest final : public QObject {
 
     std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
     PackControls* packs = nullptr;
 
     void selectFile(const QString& name) {
@@ -28,14 +30,15 @@ class SlotAssignmentTest final : public QObject {
         QVERIFY2(row >= 0, qPrintable(name));
         lists->File1->setListIndex(row);
     }
-    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
-    int laps(int slot) const { return lists->List1->item(slot - 1)->data(Qt::UserRole).toInt(); }
+    QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
+    int laps(int slot) const { return slotList->List1->item(slot - 1)->data(Qt::UserRole).toInt(); }
 
 private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
         MainWindow& frm = fx->start();
         lists = frm.Lists;
+        slotList = frm.Slots;
         packs = frm.Packs;
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
@@ -48,13 +51,13 @@ private slots:
     }
 
     void startUpShowsTheGameSlots() {
-        QCOMPARE(lists->List1->count(), kSlotCount);
+        QCOMPARE(slotList->List1->count(), kSlotCount);
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             QCOMPARE(entry(slot), slotEntryText(slot, u' ', samplegame::originalName(slot),
                                                 samplegame::originalCountry(slot)));
             QCOMPARE(laps(slot), samplegame::originalLaps(slot));
-            QVERIFY(lists->SlotFile[slot].isEmpty());
-            QVERIFY(!lists->SlotChanged[slot]);
+            QVERIFY(slotList->lineUp().at(slot).file.isEmpty());
+            QVERIFY(!slotList->lineUp().at(slot).changed);
         }
         QCOMPARE(entry(7),
                  QStringLiteral("07 Magny Cours") + QString(19, u' ') + QStringLiteral(" France"));
@@ -74,7 +77,7 @@ private slots:
 
         fx->dialogs.shown.clear();
         fx->dialogs.kinds.clear();
-        lists->List1->clearSelection();
+        slotList->List1->clearSelection();
         selectFile(QStringLiteral("monza2001.dat"));
         fx->frm->Panel->Clean();
         QVERIFY(!packs->Change->isEnabled()); // selecting a circuit without a slot
@@ -85,14 +88,14 @@ private slots:
         QCOMPARE(bas.CurrentFile, fx->circuit(QStringLiteral("monza2001.dat")));
         QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
         for (int slot = 1; slot <= kSlotCount; ++slot)
-            QVERIFY(lists->SlotFile[slot].isEmpty());
+            QVERIFY(slotList->lineUp().at(slot).file.isEmpty());
     }
 
     void changeAssignsTheCircuitToTheSlot() {
         packs->SelectedPack->addItem(QStringLiteral("Season"));
         packs->SelectedPack->setEditText(QStringLiteral("Season"));
         packs->UpdTp->setEnabled(true);
-        lists->List1->setCurrentRow(4);
+        slotList->List1->setCurrentRow(4);
         QVERIFY(packs->Change->isEnabled()); // a slot is selected
         selectFile(QStringLiteral("monza2001.dat"));
         QTest::mouseClick(packs->Change, Qt::LeftButton);
@@ -103,23 +106,23 @@ private slots:
         QCOMPARE(e.mid(3, 30), QStringLiteral("Monza 2001").leftJustified(30));
         QCOMPARE(e.mid(33), QStringLiteral(" Italy"));
         QCOMPARE(laps(5), 53);
-        QCOMPARE(lists->SlotFile[5], QStringLiteral("monza2001.dat"));
-        QVERIFY(lists->SlotChanged[5]);
+        QCOMPARE(slotList->lineUp().at(5).file, QStringLiteral("monza2001.dat"));
+        QVERIFY(slotList->lineUp().at(5).changed);
         QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001")); // not padded
         QCOMPARE(packs->SelectedPack->currentText(), QString());
         QVERIFY(!packs->UpdTp->isEnabled());
         // The other slots keep the game's circuits.
         QCOMPARE(entry(4).left(3), QStringLiteral("04 "));
-        QVERIFY(lists->SlotFile[4].isEmpty());
+        QVERIFY(slotList->lineUp().at(4).file.isEmpty());
 
         // Selecting the slot now loads the assigned circuit.
-        lists->List1->setCurrentRow(0);
-        lists->List1->setCurrentRow(4);
+        slotList->List1->setCurrentRow(0);
+        slotList->List1->setCurrentRow(4);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("monza2001.dat")));
     }
 
     void rescanDropsEveryAssignment() {
-        lists->List1->setCurrentRow(2);
+        slotList->List1->setCurrentRow(2);
         selectFile(QStringLiteral("spa98.DAT"));
         QTest::mouseClick(packs->Change, Qt::LeftButton);
         QCOMPARE(entry(3).left(3), QStringLiteral("03-"));
@@ -128,10 +131,10 @@ private slots:
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             QCOMPARE(entry(slot), slotEntryText(slot, u' ', samplegame::originalName(slot),
                                                 samplegame::originalCountry(slot)));
-            QVERIFY(lists->SlotFile[slot].isEmpty());
-            QVERIFY(!lists->SlotChanged[slot]);
+            QVERIFY(slotList->lineUp().at(slot).file.isEmpty());
+            QVERIFY(!slotList->lineUp().at(slot).changed);
         }
-        QCOMPARE(lists->selectedSlot(), 1);
+        QCOMPARE(slotList->selectedSlot(), 1);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("f1ct01.dat")));
         QCOMPARE(fx->frm->Panel->Track->text(), samplegame::originalName(1));
         QCOMPARE(fx->status.line1(), QStringLiteral("Please wait..."));
@@ -145,7 +148,7 @@ private slots:
     void rescanWithAMissingSlotFileStillComesBack() {
         QVERIFY(QFile::remove(fx->circuit(QStringLiteral("f1ct09.dat"))));
         QTest::mouseClick(packs->Import, Qt::LeftButton);
-        QCOMPARE(lists->List1->count(), kSlotCount);
+        QCOMPARE(slotList->List1->count(), kSlotCount);
         QCOMPARE(entry(9).left(3), QStringLiteral("09 "));
         QCOMPARE(entry(10), slotEntryText(10, u' ', samplegame::originalName(10),
                                           samplegame::originalCountry(10)));

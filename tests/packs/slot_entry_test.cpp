@@ -1,3 +1,4 @@
+#include "packs/line_up.h"
 #include "packs/slot_entry.h"
 
 #include <QTest>
@@ -39,6 +40,37 @@ private slots:
         QCOMPARE(slotEntryMarker(QStringLiteral("05")), QChar(u' '));
         QCOMPARE(slotEntryTrack(QStringLiteral("05")), QString());
         QCOMPARE(slotEntryTrack(QStringLiteral("05-Mon")), QStringLiteral("Mon"));
+    }
+
+    // What Export writes into the game comes from the line-up, and reads as the entry shows it.
+    void line_up_entries_and_menu_names() {
+        CircuitInfo monza;
+        monza.recognised = true;
+        monza.track = QStringLiteral("Monza 2001");
+        monza.country = QStringLiteral("Italy ") + QString(30, u'y'); // longer than its column
+        monza.laps = QStringLiteral("1234");
+        LineUp lineUp;
+        lineUp.showGame(2, CircuitInfo{}); // a slot file that is no circuit
+        QCOMPARE(lineUp.entryText(2), slotEntryText(2, u' ', "File not recognized.", QString()));
+        QCOMPARE(lineUp.menuName(2), QStringLiteral("File not recognized."));
+        QVERIFY(!lineUp.anythingPending());
+
+        lineUp.assign(3, QStringLiteral("monza2001.dat"), monza);
+        lineUp.markPicture(3);
+        lineUp.markPicture(4); // the game's own circuit, only its picture changed
+        QCOMPARE(slotEntryMarker(lineUp.entryText(3)), QChar(u'+'));
+        QCOMPARE(slotEntryMarker(lineUp.entryText(4)), QChar(u'|'));
+        QCOMPARE(lineUp.menuName(3), slotEntryTrack(lineUp.entryText(3)));
+        QCOMPARE(lineUp.menuCountry(3), slotEntryCountry(lineUp.entryText(3)));
+        QCOMPARE(lineUp.at(3).circuit.lapCount(), 123); // as the three-digit field takes it
+
+        lineUp.exported(3, monza);
+        QCOMPARE(slotEntryMarker(lineUp.entryText(3)), QChar(u' '));
+        QVERIFY(lineUp.anythingPending()); // until the whole export went through
+        lineUp.clearPending();
+        QVERIFY(!lineUp.anythingPending());
+        QCOMPARE(lineUp.at(3).circuit, monza);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, lineUp.at(17));
     }
 
     void file_names() {

@@ -2,6 +2,7 @@
 // the names that would leave the pack folder, and the pack list file Packs.txt.
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
@@ -29,11 +30,13 @@ class TrackPacksTest final : public QObject {
 
     std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
     PackControls* packs = nullptr;
 
     void start() {
         MainWindow& frm = fx->start();
         lists = frm.Lists;
+        slotList = frm.Slots;
         packs = frm.Packs;
         frm.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
@@ -45,12 +48,12 @@ class TrackPacksTest final : public QObject {
         fx->dialogs.answers.clear();
     }
     void assign(int slot, const QString& file) {
-        lists->List1->setCurrentRow(slot - 1);
+        slotList->List1->setCurrentRow(slot - 1);
         const int row = lists->File1->indexOf(file);
         QVERIFY(row >= 0);
         lists->File1->setListIndex(row);
         QTest::mouseClick(packs->Change, Qt::LeftButton);
-        QCOMPARE(lists->SlotFile[slot], file);
+        QCOMPARE(slotList->lineUp().at(slot).file, file);
     }
     void save(const QString& name) {
         packs->SelectedPack->setEditText(name);
@@ -66,7 +69,7 @@ class TrackPacksTest final : public QObject {
         return out;
     }
     QString packsTxt() const { return fx->appDir() + QStringLiteral("/Packs.txt"); }
-    QString entry(int slot) const { return lists->List1->item(slot - 1)->text(); }
+    QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
     QByteArray slotFile(int slot) const { return readFile(fx->circuit(slotFileName(slot))); }
 
 private slots:
@@ -157,7 +160,7 @@ private slots:
             QCOMPARE(QFileInfo(fx->circuit(slotFileName(slot))).size(),
                      samplegame::originalLength(slot));
         QCOMPARE(entry(2), shownEntry);
-        QCOMPARE(lists->SlotFile[2], kMonza);
+        QCOMPARE(slotList->lineUp().at(2).file, kMonza);
     }
 
     void namesDifferingInCaseAreOnePack() {
@@ -208,15 +211,15 @@ private slots:
             const QString tmp = QStringLiteral("tmp%1.tmp").arg(slot, 2, 10, QLatin1Char('0'));
             QCOMPARE(slotEntryMarker(entry(slot)), QChar(u'-'));
             QCOMPARE(entry(slot).left(2), QStringLiteral("%1").arg(slot, 2, 10, QLatin1Char('0')));
-            QCOMPARE(lists->SlotFile[slot], tmp);
-            QVERIFY(lists->SlotChanged[slot]);
+            QCOMPARE(slotList->lineUp().at(slot).file, tmp);
+            QVERIFY(slotList->lineUp().at(slot).changed);
             QCOMPARE(readFile(fx->circuit(tmp)), packBytes.at(slot - 1));
             QCOMPARE(readFile(packFile(QStringLiteral("Season"), slot)), packBytes.at(slot - 1));
         }
         QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Monza 2001"));
-        QCOMPARE(lists->List1->item(3)->data(Qt::UserRole).toInt(), 53);
+        QCOMPARE(slotList->List1->item(3)->data(Qt::UserRole).toInt(), 53);
         QCOMPARE(slotEntryTrack(entry(5)), samplegame::originalName(5));
-        QCOMPARE(lists->selectedSlot(), 1);
+        QCOMPARE(slotList->selectedSlot(), 1);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("tmp01.tmp")));
         QVERIFY(fx->frm->isVisible());
         QVERIFY(!fx->status.visible);
@@ -241,8 +244,8 @@ private slots:
                  qPrintable(messages.first()));
         QVERIFY(!messages.first().contains(slotFileName(6)));
         QCOMPARE(entry(5), before);
-        QCOMPARE(lists->SlotFile[5], kSpa);
-        QCOMPARE(lists->SlotFile[6], QStringLiteral("tmp06.tmp"));
+        QCOMPARE(slotList->lineUp().at(5).file, kSpa);
+        QCOMPARE(slotList->lineUp().at(6).file, QStringLiteral("tmp06.tmp"));
         QVERIFY(fx->frm->isVisible());
 
         // A name that is no pack at all.
@@ -252,7 +255,7 @@ private slots:
         QCOMPARE(fx->dialogs.messages().size(), 1);
         QVERIFY(fx->dialogs.messages().first().startsWith(
             QStringLiteral("The Track Pack 'Nowhere' was not found:")));
-        QCOMPARE(lists->SlotFile[6], QStringLiteral("tmp06.tmp"));
+        QCOMPARE(slotList->lineUp().at(6).file, QStringLiteral("tmp06.tmp"));
     }
 
     void deleteRemovesTheSlotFilesAndTheName() {

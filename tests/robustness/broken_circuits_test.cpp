@@ -4,6 +4,7 @@
 #include "gamedir/exe_cmd.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "packs/ui/textures.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
@@ -71,6 +72,7 @@ private slots:
 
         // Selecting it fills the panel and says nothing.
         CircuitLists* lists = frm.Lists;
+        SlotList* slotList = frm.Slots;
         lists->File1->setListIndex(lists->File1->indexOf(kOdd));
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kOdd));
         QCOMPARE(frm.Panel->Track->text(),
@@ -98,9 +100,9 @@ private slots:
         bytes = saved;
 
         // Assigned to slot 5 and exported: the slot file holds exactly the short file.
-        lists->List1->setCurrentRow(4);
+        slotList->List1->setCurrentRow(4);
         frm.Packs->Change_Click();
-        QCOMPARE(lists->SlotFile[5], kOdd);
+        QCOMPARE(slotList->lineUp().at(5).file, kOdd);
         const auto beforeExport = filesnapshot::take(fx->gameDir());
         fx->dialogs.answers << true;
         frm.Exporting->Export_Click();

@@ -318,11 +318,11 @@ private slots:
 
         first.Lists->File1->setListIndex(first.Lists->File1->indexOf("monza2001.dat"));
         setMaskedDigits(first.Panel->RTime, "123456");
-        first.UpdateRecord();
+        first.Panel->UpdateRecord();
         second->Lists->File1->setListIndex(second->Lists->File1->indexOf("monza2001.dat"));
         QCOMPARE(maskedDigits(second->Panel->RTime), QStringLiteral("123456"));
         setMaskedDigits(second->Panel->QTime, "111111");
-        second->UpdateRecord();
+        second->Panel->UpdateRecord();
 
         program2.stop();
         fx.stop();

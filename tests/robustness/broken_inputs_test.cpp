@@ -4,6 +4,7 @@
 #include "laptimes/ui/log_import.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
@@ -122,9 +123,9 @@ private slots:
             QVERIFY(!onDisk());
             QCOMPARE(files->indexOf(shown), -1);
         } else if (command == "export") {
-            frm.Lists->List1->setCurrentRow(4);
+            frm.Slots->List1->setCurrentRow(4);
             frm.Packs->Change_Click();
-            QCOMPARE(frm.Lists->SlotFile[5], shown);
+            QCOMPARE(frm.Slots->lineUp().at(5).file, shown);
             fx.dialogs.answers << true;
             frm.Exporting->Export_Click();
             QCOMPARE(readFile(gamepath::join(fx.circuits(), "f1ct05.dat")), bytes);

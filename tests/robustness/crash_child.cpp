@@ -13,6 +13,7 @@
 // ("ended" when the program ended itself).
 #include "app/main_window.h"
 #include "packs/ui/exporter.h"
+#include "packs/ui/slot_list.h"
 #include "platform/program_end.h"
 #include "platform/scripted_dialogs.h"
 #include "storage/gp2psobas.h"
@@ -77,9 +78,8 @@ void run(const QString& mode, HeadlessProgram& program) {
             frm.ImportLog();
         } else if (mode == QLatin1String("export")) {
             for (int slot = 1; slot <= 16; ++slot) {
-                frm.Lists->SlotFile[slot] =
-                    QStringLiteral("addon%1.dat").arg(slot, 2, 10, QLatin1Char('0'));
-                frm.Lists->SlotChanged[slot] = true;
+                frm.Slots->assign(
+                    slot, QStringLiteral("addon%1.dat").arg(slot, 2, 10, QLatin1Char('0')), {});
             }
             say("begin");
             frm.Exporting->Export_Click();

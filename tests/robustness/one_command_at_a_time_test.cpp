@@ -7,6 +7,7 @@
 #include "laptimes/ui/launcher.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "platform/command_gate.h"
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
@@ -247,10 +248,11 @@ void OneCommandAtATimeTest::exportWithAHangingPictureToolIsStopped() {
     MainWindow& frm = fx.start();
     frm.show();
     CircuitLists& lists = *frm.Lists;
+    SlotList& slotList = *frm.Slots;
     lists.File1->setListIndex(lists.File1->indexOf(QStringLiteral("monza2001.dat")));
-    lists.List1->setCurrentRow(6);
+    slotList.List1->setCurrentRow(6);
     frm.Packs->Change_Click();
-    QVERIFY(lists.SlotChanged[7]);
+    QVERIFY(slotList.lineUp().at(7).changed);
     fx.dialogs.shown.clear();
     fx.dialogs.kinds.clear();
     fx.dialogs.answers << true;
@@ -263,7 +265,7 @@ void OneCommandAtATimeTest::exportWithAHangingPictureToolIsStopped() {
     QTest::mouseClick(frm.Exporting->Export, Qt::LeftButton);
     QVERIFY(stopShown);
     QCOMPARE(fx.dialogs.messages(), QStringList{QStringLiteral("gp2hipic was stopped")});
-    QVERIFY(lists.SlotChanged[7]); // still to be exported
+    QVERIFY(slotList.lineUp().at(7).changed); // still to be exported
     QVERIFY(!status.stopButton()->isVisible());
 }
 

@@ -9,6 +9,7 @@
 #include "packs/ui/exporter.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "setups/ui/setup_transfer.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
@@ -88,13 +89,14 @@ class UnwritableGameTest final : public QObject {
     // circuit shown with an edit, a texture the installation writes over.
     void prepare(const QString& command) {
         CircuitLists* lists = frm->Lists;
+        SlotList* slotList = frm->Slots;
         if (command.startsWith("Save Pack") || command.startsWith("Delete Track Pack")) {
             savePack("Season");
             QCOMPARE(takeMessages(), QStringList{});
             // The list file as the end of a run writes it.
             QVERIFY(frm->Packs->writePackList(fx->appDir() + "/Packs.txt"));
             lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
-            lists->List1->setCurrentRow(2);
+            slotList->List1->setCurrentRow(2);
             frm->Packs->Change_Click();
         } else if (command.startsWith("Update Track Info")) {
             QVERIFY(QTest::qWaitForWindowActive(frm));
@@ -109,8 +111,8 @@ class UnwritableGameTest final : public QObject {
             QVERIFY(writeFile(game("gamejams/OLD.JAM"), "the game's own texture"));
         } else if (command.startsWith("Import Menu Picture")) {
             picturetool::setArchivePicture(fx->appDir(), 18, picturetool::bitmap(44, 33, 0x1234));
-            lists->List1->setCurrentRow(-1);
-            lists->List1->setCurrentRow(1);
+            slotList->List1->setCurrentRow(-1);
+            slotList->List1->setCurrentRow(1);
         }
     }
 
@@ -162,8 +164,9 @@ private slots:
     // message says the menu was left as it was.
     void exportIntoAGameProgramThatCannotBeWritten() {
         CircuitLists* lists = frm->Lists;
+        SlotList* slotList = frm->Slots;
         lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
-        lists->List1->setCurrentRow(6);
+        slotList->List1->setCurrentRow(6);
         frm->Packs->Change_Click();
         blockWithFolder(game("GP2.EXE"));
         const auto before = filesnapshot::take(fx->gameDir());
@@ -287,7 +290,7 @@ private slots:
             frm->Packs->SelectedPack->setEditText("Season");
             frm->Packs->UpdTp_Click();
             QCOMPARE(takeMessages(), QStringList{});
-            QCOMPARE(frm->Lists->SlotFile[3], QStringLiteral("tmp03.tmp"));
+            QCOMPARE(frm->Slots->lineUp().at(3).file, QStringLiteral("tmp03.tmp"));
         }
     }
 

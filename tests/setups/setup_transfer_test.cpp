@@ -1,6 +1,7 @@
 // Car setups between f1gstate.sav and the Tracks rows, on a real main window: the bytes
 // survive a round trip, each slot's setup belongs to the track of the circuit in that slot,
 // a state file that cannot hold the setups is left alone, and the checksum is repaired.
+#include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -103,11 +104,11 @@ private slots:
         // Monza 2001 is assigned to slots 3 and 5 (not yet exported); Spa 98 to slot 7 has
         // no Tracks row.
         bas().CurrentFile = fx->circuit(QStringLiteral("monza2001.dat"));
-        fx->frm->GetInfo(); // makes its Tracks row
-        CircuitLists& lists = *fx->frm->Lists;
-        lists.SlotFile[3] = QStringLiteral("monza2001.dat");
-        lists.SlotFile[5] = QStringLiteral("monza2001.dat");
-        lists.SlotFile[7] = QStringLiteral("spa98.DAT");
+        fx->frm->Panel->GetInfo(); // makes its Tracks row
+        SlotList& slotList = *fx->frm->Slots;
+        slotList.assign(3, QStringLiteral("monza2001.dat"), {});
+        slotList.assign(5, QStringLiteral("monza2001.dat"), {});
+        slotList.assign(7, QStringLiteral("spa98.DAT"), {});
         const int tracks = testrows::trackCount(bas());
         putArea(everyByteValue());
         const QByteArray game = state();

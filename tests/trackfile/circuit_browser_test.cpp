@@ -2,6 +2,7 @@
 // catalogue, the natural order, the filter's matching, the header kept between runs, and
 // circuits dragged onto slots, double-clicked, or brought in by a dropped archive.
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
@@ -44,6 +45,7 @@ class CircuitBrowserTest final : public QObject {
 
     std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
 
     CircuitTable* file1() const { return lists->File1; }
     QStringList shownRow(const QString& name) const {
@@ -64,7 +66,7 @@ class CircuitBrowserTest final : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
     }
     QRect slotRect(int slot) const {
-        return lists->List1->visualItemRect(lists->List1->item(slot - 1));
+        return slotList->List1->visualItemRect(slotList->List1->item(slot - 1));
     }
     // Sets the race time of the track of `file`, whose row showing it first makes.
     void setRaceTime(const QString& file, const QString& track, const QString& time) {
@@ -80,6 +82,7 @@ private slots:
         fx = std::make_unique<MainWindowFixture>();
         MainWindow& frm = fx->start();
         lists = frm.Lists;
+        slotList = frm.Slots;
         frm.show();
         QVERIFY(QTest::qWaitForWindowActive(&frm));
         QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
@@ -272,7 +275,7 @@ private slots:
         // nothing, not the neighbour the highlight would have moved to.
         file1()->setListIndex(file1()->indexOf(kMonza));
         QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
-        lists->List1->setCurrentRow(2);
+        slotList->List1->setCurrentRow(2);
         QTest::keyClicks(filter, "spa");
         QVERIFY(file1()->count() > 0);
         QCOMPARE(file1()->selectedName(), QString());
@@ -281,7 +284,7 @@ private slots:
         fx->frm->Packs->Change_Click();
         QCOMPARE(fx->dialogs.messages(),
                  QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
-        QVERIFY(lists->SlotFile[3].isEmpty());
+        QVERIFY(slotList->lineUp().at(3).file.isEmpty());
         // One that keeps it shown keeps it selected.
         QTest::keyClick(filter, Qt::Key_Escape);
         file1()->setListIndex(file1()->indexOf(kMonza));
@@ -312,7 +315,9 @@ private slots:
         header->resizeSection(CircuitTableModel::Track, 321);
         const QString first = file1()->fileName(0);
         fx->stop();
-        lists = fx->start().Lists;
+        MainWindow& again = fx->start();
+        lists = again.Lists;
+        slotList = again.Slots;
         QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
         header = file1()->horizontalHeader();
         QCOMPARE(header->sortIndicatorSection(), int(CircuitTableModel::Laps));
@@ -323,22 +328,22 @@ private slots:
     }
 
     void aCircuitDroppedOnASlotGoesThere() {
-        QListWidget* slotList = lists->List1;
+        QListWidget* list1 = slotList->List1;
         const QModelIndex circuit = file1()->model()->index(file1()->indexOf(kMonza), 0);
         std::unique_ptr<QMimeData> mime(file1()->model()->mimeData({circuit}));
         QVERIFY(mime);
         const QPoint at = slotRect(3).center();
         QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(slotList->viewport(), &enter);
+        QCoreApplication::sendEvent(list1->viewport(), &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(slotList->viewport(), &drop);
+        QCoreApplication::sendEvent(list1->viewport(), &drop);
         QVERIFY(drop.isAccepted());
-        QCOMPARE(lists->SlotFile[3], kMonza);
-        QVERIFY(lists->SlotChanged[3]);
-        QCOMPARE(lists->selectedSlot(), 3);
+        QCOMPARE(slotList->lineUp().at(3).file, kMonza);
+        QVERIFY(slotList->lineUp().at(3).changed);
+        QCOMPARE(slotList->selectedSlot(), 3);
         QCOMPARE(file1()->selectedName(), kMonza);
-        QVERIFY(slotList->item(2)->text().contains(QStringLiteral("Monza 2001")));
+        QVERIFY(list1->item(2)->text().contains(QStringLiteral("Monza 2001")));
         QVERIFY(fx->dialogs.shown.isEmpty());
     }
 
@@ -349,16 +354,15 @@ private slots:
             QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(file1()->viewport(), Qt::LeftButton, {}, at);
         };
-        lists->List1->setCurrentRow(-1);
+        slotList->List1->setCurrentRow(-1);
         doubleClick(kMonza);
-        QVERIFY(!std::any_of(lists->SlotChanged.begin(), lists->SlotChanged.end(),
-                             [](bool b) { return b; }));
+        QVERIFY(!slotList->lineUp().anythingPending());
         QVERIFY(fx->dialogs.shown.isEmpty()); // nothing, as the Change button then is disabled
 
-        lists->List1->setCurrentRow(4);
+        slotList->List1->setCurrentRow(4);
         doubleClick(QStringLiteral("spa98.DAT"));
-        QCOMPARE(lists->SlotFile[5], QStringLiteral("spa98.DAT"));
-        QVERIFY(lists->SlotChanged[5]);
+        QCOMPARE(slotList->lineUp().at(5).file, QStringLiteral("spa98.DAT"));
+        QVERIFY(slotList->lineUp().at(5).changed);
         QVERIFY(fx->dialogs.shown.isEmpty());
     }
 

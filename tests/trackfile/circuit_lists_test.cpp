@@ -1,6 +1,7 @@
 // The circuit file list and the slot list on a real main window: what a selection loads, the
 // focus colours, the popup menu's protection of the game's slot files, Rename and Delete.
 #include "packs/ui/menu_pictures.h"
+#include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -30,6 +31,7 @@ class CircuitListsTest final : public QObject {
 
     std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+    SlotList* slotList = nullptr;
     TrackInfoPanel* panel = nullptr;
 
     CircuitTable* file1() const { return lists->File1; }
@@ -78,6 +80,7 @@ private slots:
         fx = std::make_unique<MainWindowFixture>();
         MainWindow& frm = fx->start();
         lists = frm.Lists;
+        slotList = frm.Slots;
         panel = frm.Panel;
         frm.show();
         QVERIFY(QTest::qWaitForWindowActive(&frm));
@@ -148,20 +151,20 @@ private slots:
 
     void clickingASlotLoadsItsCircuit() {
         // No assignment: the game's slot file.
-        lists->List1->setCurrentRow(4);
+        slotList->List1->setCurrentRow(4);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("f1ct05.dat")));
         QCOMPARE(fx->bas.SelectedFile, fx->bas.CurrentFile);
         QCOMPARE(panel->Track->text(), samplegame::originalName(5));
         QVERIFY(!panel->Track->isEnabled());
-        QVERIFY(lists->List1->toolTip().startsWith(fx->bas.CurrentFile +
-                                                   QStringLiteral(" - Version ")));
+        QVERIFY(slotList->List1->toolTip().startsWith(fx->bas.CurrentFile +
+                                                      QStringLiteral(" - Version ")));
         QVERIFY(fx->frm->Pictures->ImportPicture->isEnabled());
         QVERIFY(fx->frm->Pictures->ImportPicture2->isEnabled());
 
         // A pending assignment: the assigned file of the circuits folder.
-        lists->SlotFile[5] = kMonza;
-        lists->List1->setCurrentRow(0);
-        lists->List1->setCurrentRow(4);
+        slotList->assign(5, kMonza, {});
+        slotList->List1->setCurrentRow(0);
+        slotList->List1->setCurrentRow(4);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kMonza));
         QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
         QVERIFY(!panel->Track->isEnabled()); // viewed, not edited
@@ -169,9 +172,9 @@ private slots:
         // After a circuit file was shown, clicking the slot still selected shows it again.
         clickFile(QStringLiteral("spa98.DAT"));
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("spa98.DAT")));
-        const QRect r = lists->List1->visualItemRect(lists->List1->item(4));
-        QTest::mouseClick(lists->List1->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(lists->selectedSlot(), 5);
+        const QRect r = slotList->List1->visualItemRect(slotList->List1->item(4));
+        QTest::mouseClick(slotList->List1->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(slotList->selectedSlot(), 5);
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kMonza));
         QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
     }
@@ -179,15 +182,15 @@ private slots:
     void theFocusedListIsWhite() {
         clickFile(kMonza);
         QVERIFY(panel->Track->isEnabled());
-        lists->List1->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(lists->List1->hasFocus());
-        QCOMPARE(lists->List1->palette().color(QPalette::Base), kWhite);
+        slotList->List1->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(slotList->List1->hasFocus());
+        QCOMPARE(slotList->List1->palette().color(QPalette::Base), kWhite);
         QCOMPARE(file1()->palette().color(QPalette::Base), kGrey);
         QVERIFY(!panel->Track->isEnabled()); // entering the slot list ends editing
         file1()->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(file1()->hasFocus());
         QCOMPARE(file1()->palette().color(QPalette::Base), kWhite);
-        QCOMPARE(lists->List1->palette().color(QPalette::Base), kGrey);
+        QCOMPARE(slotList->List1->palette().color(QPalette::Base), kGrey);
     }
 
     void popupProtectsGameSlotFiles_data() {

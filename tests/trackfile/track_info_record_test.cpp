@@ -1,8 +1,11 @@
 // The track info record on a real main window: built from the info block or from the
 // catalogue row of the file's length, joined to Tracks and Maps, written back by UpdateRecord.
+#include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/file_facts.h"
+#include "trackfile/info_block.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/masked_field.h"
@@ -264,34 +267,37 @@ private slots:
         QCOMPARE(field("Car Setup Information").toByteArray(), kSetup);
     }
 
-    void getInfoSetReadsNameOriginAndSetupOnly() {
+    // What Export, Change, the setups and the log import read: the circuit's facts and its
+    // stored setup, with the panel and the catalogue left as they are.
+    void readingACircuitChangesNothing() {
         load(fx->circuit(QStringLiteral("monza2001.dat")));
         setTrack(bas(), QStringLiteral("Monza 2001"), QStringLiteral("Car Setup Information"),
                  kSetup);
-        setTrack(bas(), QStringLiteral("Monza 2001"), QStringLiteral("Race Time"),
-                 QStringLiteral("1:23.456"));
-        bas().CurrentFile = fx->circuit(QStringLiteral("monza2001.dat"));
-        p->GetInfoSet();
-        QCOMPARE(p->Track->text(), QStringLiteral("Monza 2001"));
-        QCOMPARE(p->OriginalLabel->text(), QStringLiteral("Created by Track Editor"));
-        QCOMPARE(bas().CarSetupInfo, kSetup);
-        QCOMPARE(p->Country->text(), QString());
-        QCOMPARE(maskedDigits(p->RTime), QString());
-        QCOMPARE(p->FileVersion->text(), QString());
+        const CircuitInfo monza =
+            catalogue::readCircuit(bas(), fx->circuit(QStringLiteral("monza2001.dat")));
+        QCOMPARE(monza.track, QStringLiteral("Monza 2001"));
+        QVERIFY(monza.recognised && !monza.original);
+        QCOMPARE(monza.infoArea.size(), infoblock::AreaSize);
+        QCOMPARE(catalogue::storedSetup(bas(), monza), kSetup);
 
-        // A name the catalogue lacks is not added.
         const int before = trackCount(bas());
-        bas().CurrentFile = fx->circuit(QStringLiteral("spa98.DAT"));
-        p->GetInfoSet();
-        QCOMPARE(p->Track->text(), QStringLiteral("Spa 98"));
-        QVERIFY(bas().CarSetupInfo.isEmpty());
+        const CircuitInfo spa =
+            catalogue::readCircuit(bas(), fx->circuit(QStringLiteral("spa98.DAT")));
+        QCOMPARE(spa.track, QStringLiteral("Spa 98"));
+        QVERIFY(catalogue::storedSetup(bas(), spa).isEmpty());
         QCOMPARE(trackCount(bas()), before);
         QVERIFY(!hasMap(bas(), QStringLiteral("Spa 98")));
+        QCOMPARE(p->Track->text(), QStringLiteral("Monza 2001"));
 
-        bas().CurrentFile = fx->circuit(QStringLiteral("f1ct04.dat"));
-        p->GetInfoSet();
-        QCOMPARE(p->Track->text(), QStringLiteral("Monte-Carlo"));
-        QVERIFY(bas().OriginalTrack);
+        const CircuitInfo original =
+            catalogue::readCircuit(bas(), fx->circuit(QStringLiteral("f1ct04.dat")));
+        QCOMPARE(original.track, QStringLiteral("Monte-Carlo"));
+        QVERIFY(original.original && original.infoArea.isEmpty());
+        // Where the program means to keep a track, its rows are added once.
+        catalogue::ensureTrackRow(bas(), spa);
+        catalogue::ensureTrackRow(bas(), spa);
+        QCOMPARE(trackCount(bas()), before + 1);
+        QVERIFY(hasMap(bas(), QStringLiteral("Spa 98")));
     }
 
     void lengthsAreGroupedInTheSystemLocale() {
@@ -309,17 +315,17 @@ private slots:
     }
 
     void checkChangeFollowsTheSlotSelection() {
-        QListWidget* slotList = fx->frm->Lists->List1;
+        QListWidget* slotList = fx->frm->Slots->List1;
         while (slotList->count() < 16)
             slotList->addItem(QStringLiteral("slot %1").arg(slotList->count() + 1));
         slotList->clearSelection();
         slotList->setCurrentRow(-1);
         fx->frm->Jams->CheckJams->setEnabled(false);
-        p->CheckChange();
+        p->CheckChange(QString());
         QVERIFY(!fx->frm->Packs->Change->isEnabled());
         QVERIFY(fx->frm->Jams->CheckJams->isEnabled());
         slotList->setCurrentRow(4);
-        p->CheckChange();
+        p->CheckChange(QString());
         QVERIFY(fx->frm->Packs->Change->isEnabled());
     }
 };

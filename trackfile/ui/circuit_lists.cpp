@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
@@ -29,19 +28,10 @@ void CircuitLists::buildWidgets(QWidget* parent) {
     File1 = named(new CircuitTable(QStringLiteral("*.DAT"), parent), "File1");
     File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
-    List1 = named(new QListWidget(parent), "List1");
-    List1->setFont(fixed);
     ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), parent), "ACir");
     FileClick = named(new QMenu(QStringLiteral("FileClick"), parent), "FileClick");
     Rename = named(FileClick->addAction(QStringLiteral("Rename")), "Rename");
     Delete = named(FileClick->addAction(QStringLiteral("Delete")), "Delete");
-}
-
-int CircuitLists::selectedSlot() const {
-    const QListWidgetItem* it = List1->currentItem();
-    if (!it || !it->isSelected())
-        return 0;
-    return List1->row(it) + 1;
 }
 
 } // namespace pistaro

@@ -53,7 +53,7 @@ void CircuitLists::Rename_Click() {
     QString newName =
         services_.dialogs()
             .input(QStringLiteral("Rename file '") + oldName + QStringLiteral("' to: "),
-                   panel_.Track->text())
+                   panel_.shownTrack())
             .trimmed();
     if (newName.isEmpty())
         return;

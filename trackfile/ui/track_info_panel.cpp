@@ -55,7 +55,8 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     Label16 = label("Label16", "Slot:");
     Label100 = label("Label100", "Tyre:");
     FileVersion = named(new QLabel(Frame3), "FileVersion");
-    OriginalLabel = named(new QLabel(Frame3), "OriginalLabel");
+    OriginalLabel =
+        named(new QLabel(QStringLiteral("Original Gp2 Track"), Frame3), "OriginalLabel");
     OriginalLabel->hide();
     SaveInfo = pictureButton(Frame3, "SaveInfo", "Update Track Info", "document-save",
                              QStyle::SP_DialogSaveButton);

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+struct CircuitInfo;
 class QEvent;
 class QGroupBox;
 class QLabel;
@@ -62,12 +63,28 @@ public:
 
     QString EditStart;
 
-    // The track info record.
+    // The track info record. The panel holds the current circuit (the shared state's
+    // CurrentFile, InfoText, OriginalTrack and CarSetupInfo): nothing else sets it.
+    // Shows `circuit`, read from `path`, and makes it the current circuit; its Tracks and Maps
+    // rows are added when missing.
+    void showCircuit(const QString& path, const CircuitInfo& circuit);
+    // The same, the circuit read anew.
+    void showCircuit(const QString& path);
+    // The same for a circuit selected in one of the window's lists: reload() comes back to it.
+    void showSelected(const QString& path);
+    // Shows the circuit selected in the window's lists again (after a command changed the
+    // catalogue or the files), or nothing when none is selected.
+    void reload();
+    // Reads the current circuit again (another lap time database is in use).
+    void refresh();
+    // The track name the panel shows (as typed, trimmed): the key of the rows its menu
+    // pictures and times are kept in.
+    QString shownTrack() const;
+    // Reads the current circuit into the panel anew.
     void GetInfo();
-    void GetInfoSet();
     void UpdateRecord();
     void Clean();
-    void CheckChange(); // emits circuitPicked
+    void CheckChange(const QString& path); // emits circuitPicked
     void InfoOn();
     void InfoOff();
 
@@ -84,12 +101,14 @@ public:
 signals:
     // The catalogue named the track's menu pictures (trimmed file names).
     void menuPicturesRead(const QString& large, const QString& small);
-    // The panel shows a track read anew or stored: its menu pictures are to be shown.
-    void trackShown();
+    // The panel shows the track of `path` read anew or stored: its menu pictures are to be
+    // shown, the browser's row read again.
+    void trackShown(const QString& path);
     // The panel was emptied, menu pictures included.
     void cleared();
-    // A circuit was picked (CheckChange): the commands that work on one are to be enabled.
-    void circuitPicked();
+    // The circuit of `path` was picked (CheckChange; "" for a slot list click that selected
+    // nothing): the commands that work on one are to be enabled.
+    void circuitPicked(const QString& path);
 
 private:
     void buildWidgets(QWidget* parent);
@@ -109,10 +128,7 @@ private:
     // EditStart follows the focused descriptive field after the panel was refilled.
     void syncEditStart();
 
-    // GetInfo/GetInfoSet step for a file without named block: the catalogue row whose Size is
-    // the file's length fills the panel. False when there is none ("File not recognized.").
-    bool fillFromLength();
-    void fillFromBlock();
+    void fillFields(const CircuitInfo& info);
     // Writes the panel into the Tracks row of its name; false when the catalogue failed.
     bool writeRecord();
 

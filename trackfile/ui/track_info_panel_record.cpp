@@ -7,11 +7,11 @@
 #include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
 #include "storage/record_lookup.h"
+#include "trackfile/circuit_catalogue.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
 #include "trackfile/track_name.h"
-#include "trackfile/ui/circuit_lists.h"
 #include "trackfile/val.h"
 #include "ui/masked_field.h"
 #include "ui/window_services.h"
@@ -26,128 +26,86 @@ namespace pistaro {
 using catalogue::requireOpen;
 using catalogue::seekName;
 
-bool TrackInfoPanel::fillFromLength() {
-    Gp2PsoBas& bas = services_.bas();
-    bool found = false;
-    ignoreFailure("looking the circuit up by its length", [&] {
-        const QFileInfo file(bas.CurrentFile);
-        if (!file.isFile())
-            return;
-        Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
-        found = catalogue::seekKey(tracks, catalogue::SizeIndex, file.size());
-        if (!found) {
-            tracks.setIndex(catalogue::NameIndex);
-            return;
-        }
-        Track->setText(tracks.text(catalogue::Name).trimmed());
-        Country->setText(tracks.text(catalogue::Country).trimmed());
-        setMaskedDigits(Laps, tracks.text(catalogue::Laps));
-        setMaskedDigits(Tyre, tracks.text(catalogue::Tyre));
-        setMaskedDigits(Length, tracks.text(catalogue::Length));
-        setMaskedDigits(Slot, tracks.text(catalogue::Slot));
-        EventName->setText(tracks.text(catalogue::Event));
-        Author->setText(tracks.text(catalogue::Author));
-        Description->setText(tracks.text(catalogue::Description).trimmed());
-        bas.OriginalTrack = true;
-        OriginalLabel->setText(QStringLiteral("Original Gp2 Track"));
-        OriginalLabel->show();
-        bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
-        tracks.setIndex(catalogue::NameIndex);
-    });
-    if (!found) {
-        Track->setText(QStringLiteral("File not recognized."));
-        Country->clear();
-    }
-    return found;
+void TrackInfoPanel::fillFields(const CircuitInfo& info) {
+    Track->setText(info.track);
+    Country->setText(info.country);
+    setMaskedDigits(Laps, info.laps);
+    setMaskedDigits(Tyre, info.tyre);
+    setMaskedDigits(Length, info.length);
+    setMaskedDigits(Slot, info.slot);
+    EventName->setText(info.event);
+    Author->setText(info.author);
+    Description->setText(info.description);
+    Description->setToolTip(info.description);
+    OriginalLabel->setText(info.original ? QStringLiteral("Original Gp2 Track")
+                                         : QStringLiteral("Created by Track Editor"));
+    OriginalLabel->show();
 }
 
-void TrackInfoPanel::fillFromBlock() {
-    const Gp2PsoBas& bas = services_.bas();
-    OriginalLabel->setText(QStringLiteral("Created by Track Editor"));
-    OriginalLabel->show();
-    Track->setText(GetDat(bas, QStringLiteral("Name")).trimmed());
-    Country->setText(GetDat(bas, QStringLiteral("Country")).trimmed());
-    setMaskedDigits(Laps, GetDat(bas, QStringLiteral("Laps")));
-    setMaskedDigits(Tyre, GetDat(bas, QStringLiteral("Tyre")));
-    setMaskedDigits(Length, GetDat(bas, QStringLiteral("LengthMeters")));
-    EventName->setText(GetDat(bas, QStringLiteral("Event")));
-    setMaskedDigits(Slot, GetDat(bas, QStringLiteral("Slot")));
-    const QString desc = GetDat(bas, QStringLiteral("Desc"));
-    Description->setText(desc);
-    Description->setToolTip(desc);
-    Author->setText(GetDat(bas, QStringLiteral("Author")));
-    services_.bas().CarSetupInfo.clear();
+void TrackInfoPanel::showCircuit(const QString& path) {
+    showCircuit(path, catalogue::readCircuit(services_.bas(), path));
+}
+
+void TrackInfoPanel::showSelected(const QString& path) {
+    services_.bas().SelectedFile = path;
+    showCircuit(path);
+}
+
+void TrackInfoPanel::reload() {
+    Gp2PsoBas& bas = services_.bas();
+    ignoreFailure("reloading the track info panel", [&] {
+        if (!bas.SelectedFile.isEmpty())
+            showCircuit(bas.SelectedFile);
+        else
+            Clean();
+    });
+}
+
+QString TrackInfoPanel::shownTrack() const {
+    return Track->text().trimmed();
+}
+
+void TrackInfoPanel::refresh() {
+    GetInfo();
 }
 
 void TrackInfoPanel::GetInfo() {
+    showCircuit(services_.bas().CurrentFile);
+}
+
+void TrackInfoPanel::showCircuit(const QString& path, const CircuitInfo& info) {
     Gp2PsoBas& bas = services_.bas();
-    GetAllDatInfo(bas);
     Clean();
-    if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
-        if (!fillFromLength()) {
-            syncEditStart();
-            return;
-        }
-    } else {
-        fillFromBlock();
+    bas.CurrentFile = path;
+    bas.InfoText = info.infoArea;
+    if (!info.recognised) {
+        Track->setText(QStringLiteral("File not recognized."));
+        syncEditStart();
+        return;
     }
-    const QString track = trackKey(Track->text());
-    Track->setText(track);
+    fillFields(info);
+    bas.OriginalTrack = info.original;
+    const QString& track = info.track;
     if (!track.isEmpty()) {
+        bas.CarSetupInfo = catalogue::storedSetup(bas, info);
+        catalogue::ensureTrackRow(bas, info);
         ignoreFailure("reading the track's catalogue row", [&] {
             Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
-            if (!seekName(tracks, track)) {
-                tracks.addNew();
-                tracks.setValue(catalogue::Name, track);
-                tracks.setValue(catalogue::Country, Country->text());
-                tracks.update();
+            if (!seekName(tracks, track))
                 return;
-            }
             setMaskedDigits(RTime, tracks.text(catalogue::RaceTime));
             setMaskedDigits(PTime, tracks.text(catalogue::PracticeTime));
             setMaskedDigits(QTime, tracks.text(catalogue::QualifyingTime));
             setMaskedDigits(WuTime, tracks.text(catalogue::WarmUpTime));
-            bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
         });
         ignoreFailure("reading the track's menu pictures", [&] {
             Recordset& maps = requireOpen(bas.MapsRs, catalogue::Maps);
-            if (!seekName(maps, track)) {
-                maps.addNew();
-                maps.setValue(catalogue::Name, track);
-                maps.update();
-                return;
-            }
-            emit menuPicturesRead(maps.text(catalogue::MenuPicture).trimmed(),
-                                  maps.text(catalogue::MenuPicture2).trimmed());
+            if (seekName(maps, track))
+                emit menuPicturesRead(maps.text(catalogue::MenuPicture).trimmed(),
+                                      maps.text(catalogue::MenuPicture2).trimmed());
         });
         FileVersion->setText(fileFactsText(bas.CurrentFile));
-        emit trackShown();
-    }
-    syncEditStart();
-}
-
-void TrackInfoPanel::GetInfoSet() {
-    Gp2PsoBas& bas = services_.bas();
-    Clean();
-    GetAllDatInfo(bas);
-    if (GetDat(bas, QStringLiteral("Name")).isEmpty()) {
-        if (!fillFromLength()) {
-            syncEditStart();
-            return;
-        }
-    } else {
-        OriginalLabel->setText(QStringLiteral("Created by Track Editor"));
-        OriginalLabel->show();
-        Track->setText(GetDat(bas, QStringLiteral("Name")).trimmed());
-    }
-    const QString track = trackKey(Track->text());
-    Track->setText(track);
-    if (!track.isEmpty()) {
-        ignoreFailure("reading the track's car setup", [&] {
-            Recordset& tracks = requireOpen(bas.TracksRs, catalogue::Tracks);
-            if (seekName(tracks, track))
-                bas.CarSetupInfo = tracks.value(catalogue::CarSetup).toByteArray();
-        });
+        emit trackShown(bas.CurrentFile);
     }
     syncEditStart();
 }
@@ -188,7 +146,7 @@ bool TrackInfoPanel::writeRecord() {
     // A row left half-written would be stored by the next unrelated update.
     if (editing)
         ignoreFailure("dropping the unsaved catalogue row", [&] { editing->cancelUpdate(); });
-    emit trackShown();
+    emit trackShown(bas.CurrentFile);
     return stored;
 }
 
@@ -208,8 +166,8 @@ void TrackInfoPanel::Clean() {
     syncEditStart();
 }
 
-void TrackInfoPanel::CheckChange() {
-    emit circuitPicked();
+void TrackInfoPanel::CheckChange(const QString& path) {
+    emit circuitPicked(path);
 }
 
 void TrackInfoPanel::InfoOn() {

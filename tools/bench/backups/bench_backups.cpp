@@ -6,6 +6,7 @@
 // Usage: bench_backups [exports]
 #include "app/main_window.h"
 #include "packs/ui/exporter.h"
+#include "packs/ui/slot_list.h"
 #include "tests/fixtures/headless/headless_program.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
@@ -97,8 +98,7 @@ int main(int argc, char** argv) {
             copiedWhole += bytes.size();
         }
         for (int slot = 1; slot <= 16; ++slot) {
-            frm.Lists->SlotFile[slot] = slotName(slot);
-            frm.Lists->SlotChanged[slot] = true;
+            frm.Slots->assign(slot, slotName(slot), {});
         }
         program.dialogs.answers << true; // "Update your Gp2 files on selected circuits ?"
         frm.Exporting->Export_Click();

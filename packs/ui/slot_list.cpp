@@ -1,0 +1,200 @@
+#include "packs/ui/slot_list.h"
+
+#include "platform/gamepath.h"
+#include "platform/guarded.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/file_tip.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/circuit_table_model.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/fixed_font.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
+
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QListWidget>
+#include <QMimeData>
+
+namespace pistaro {
+
+namespace {
+
+const QColor kFocused(0xFF, 0xFF, 0xFF);
+const QColor kUnfocused(0xC0, 0xC0, 0xC0);
+
+void paintBase(QWidget* list, const QColor& colour) {
+    QPalette p = list->palette();
+    p.setColor(QPalette::Base, colour);
+    list->setPalette(p);
+}
+
+// Focus coming back from another window or a popup menu is no new visit of the list.
+bool entersList(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+SlotList::SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                   QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+    setObjectName(QStringLiteral("SlotList"));
+    List1 = named(new QListWidget(parent), "List1");
+    List1->setFont(evenFixedFont());
+    wireHandlers();
+}
+
+void SlotList::wireHandlers() {
+    // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
+    connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
+                if (selectedSlot() != 0)
+                    List1_Click();
+            }));
+    // A click on the slot already selected changes no selection, yet makes it current again
+    // (the panel may show a circuit file meanwhile).
+    connect(List1, &QListWidget::itemClicked, this,
+            guarded("List1_Click", [this](QListWidgetItem* item) {
+                if (item && List1->row(item) + 1 == slotAtPress_ && selectedSlot() == slotAtPress_)
+                    List1_Click();
+            }));
+    connect(&lists_, &CircuitLists::circuitActivated, this, guarded("File1_DblClick", [this] {
+        // As the Change button, which is enabled only while a slot is selected.
+        if (selectedSlot() != 0)
+            emit changeRequested();
+    }));
+    List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
+    List1->setAcceptDrops(true);
+    List1->viewport()->setAcceptDrops(true);
+    lists_.File1->installEventFilter(this);
+    showFocus(lists_.File1);
+}
+
+int SlotList::selectedSlot() const {
+    const QListWidgetItem* it = List1->currentItem();
+    if (!it || !it->isSelected())
+        return 0;
+    return List1->row(it) + 1;
+}
+
+void SlotList::showEntry(int slot) {
+    QListWidgetItem* item = List1->item(slot - 1);
+    if (!item) {
+        item = new QListWidgetItem;
+        List1->addItem(item);
+    }
+    item->setText(lineUp_.entryText(slot));
+    item->setData(Qt::UserRole, lineUp_.at(slot).circuit.lapCount());
+}
+
+void SlotList::showGame(int slot, const CircuitInfo& circuit) {
+    lineUp_.showGame(slot, circuit);
+    showEntry(slot);
+}
+
+void SlotList::assign(int slot, const QString& file, const CircuitInfo& circuit) {
+    lineUp_.assign(slot, file, circuit);
+    showEntry(slot);
+}
+
+void SlotList::markPicture(int slot) {
+    lineUp_.markPicture(slot);
+    showEntry(slot);
+}
+
+void SlotList::exported(int slot, const CircuitInfo& circuit) {
+    lineUp_.exported(slot, circuit);
+    showEntry(slot);
+}
+
+void SlotList::clearPending() {
+    lineUp_.clearPending();
+}
+
+void SlotList::clear() {
+    List1->clear();
+}
+
+void SlotList::selectFirstSlot() {
+    List1->setCurrentRow(-1);
+    List1->setCurrentRow(0);
+}
+
+void SlotList::List1_Click() {
+    panel_.InfoOff();
+    const int slot = selectedSlot();
+    const Gp2PsoBas& bas = services_.bas();
+    QString path;
+    if (slot != 0) {
+        const QString& pending = lineUp_.at(slot).file;
+        path = !pending.isEmpty()
+                   ? gamepath::join(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")), pending)
+                   : gamepath::join(lists_.File1->path(), slotFileName(slot));
+    }
+    panel_.CheckChange(path);
+    if (slot == 0)
+        return;
+    panel_.showSelected(path);
+    List1->setToolTip(fileTipText(path));
+    // A slot is viewed, not edited; its picture can be taken from the game.
+    emit circuitSelected(path, true);
+}
+
+void SlotList::showFocus(QWidget* focused) {
+    paintBase(lists_.File1, focused == lists_.File1 ? kFocused : kUnfocused);
+    paintBase(List1, focused == List1 ? kFocused : kUnfocused);
+}
+
+bool SlotList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lists_.File1 && event->type() == QEvent::FocusIn) {
+        showFocus(lists_.File1);
+    } else if (watched == List1 && event->type() == QEvent::FocusIn) {
+        if (entersList(event))
+            guarded("List1_GotFocus", [this] { panel_.InfoOff(); })();
+        showFocus(List1);
+    } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        slotAtPress_ = selectedSlot();
+    } else if (watched == List1->viewport() && slotDragEvent(event)) {
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool SlotList::slotDragEvent(QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData() || !drop->mimeData()->hasFormat(CircuitTableModel::CircuitMimeType))
+        return false;
+    const QModelIndex target = List1->indexAt(drop->position().toPoint());
+    if (!target.isValid()) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
+        const QString name =
+            QString::fromUtf8(drop->mimeData()->data(CircuitTableModel::CircuitMimeType));
+        guarded("List1_DragDrop",
+                [this, name, slot = target.row() + 1] { dropCircuit(name, slot); })();
+    }
+    return true;
+}
+
+void SlotList::dropCircuit(const QString& name, int slot) {
+    CircuitTable* files = lists_.File1;
+    const int row = files->indexOf(name, Qt::CaseSensitive);
+    if (row < 0 || slot < 1 || slot > List1->count())
+        return;
+    // Selected as a click selects it: the press that began the drag loaded nothing.
+    files->setListIndex(row);
+    List1->setCurrentRow(slot - 1);
+    emit changeRequested();
+}
+
+} // namespace pistaro

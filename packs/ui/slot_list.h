@@ -1,0 +1,71 @@
+#pragma once
+// The slot list List1: a view of the line-up (packs/line_up.h), one entry per slot. Selecting
+// an entry shows its circuit in the track info panel; a circuit dragged from the circuit list
+// onto an entry, or double-clicked while an entry is selected, goes there as Change puts it.
+// It also paints which of the two lists has the focus.
+#include "packs/line_up.h"
+
+#include <QObject>
+#include <QString>
+
+class QEvent;
+class QListWidget;
+class QWidget;
+
+namespace pistaro {
+
+class CircuitLists;
+class TrackInfoPanel;
+class WindowServices;
+
+class SlotList final : public QObject {
+    Q_OBJECT
+public:
+    SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists, QWidget* parent);
+
+    QListWidget* List1; // the 16 slot entries; item data (Qt::UserRole) = lap count
+
+    const LineUp& lineUp() const { return lineUp_; }
+    // Selected slot 1..16, or 0 when no entry is selected.
+    int selectedSlot() const;
+
+    // The line-up's operations (line_up.h), each shown in the slot's entry at once; an entry
+    // beyond the list's end is appended.
+    void showGame(int slot, const CircuitInfo& circuit);
+    void assign(int slot, const QString& file, const CircuitInfo& circuit);
+    void markPicture(int slot);
+    void exported(int slot, const CircuitInfo& circuit);
+    void clearPending();
+    // No entries (before the slots are read again).
+    void clear();
+    // Selects the first slot so that its handler runs even when it was selected already.
+    void selectFirstSlot();
+
+    void List1_Click();
+    // A circuit dragged from the circuit list onto slot `slot` (1..16): both are selected,
+    // then Change.
+    void dropCircuit(const QString& name, int slot);
+    // Shows the focus colours: the list that has the focus white, the other light grey.
+    void showFocus(QWidget* focused);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    // The selected circuit is to go into the selected slot, as the Change button does.
+    void changeRequested();
+    // The circuit of `path` in a slot was selected and is shown in the panel.
+    void circuitSelected(const QString& path, bool fromSlot);
+
+private:
+    void wireHandlers();
+    void showEntry(int slot);
+    // A drag over List1 or a drop on it; true when it carries a circuit.
+    bool slotDragEvent(QEvent* event);
+    WindowServices& services_;
+    TrackInfoPanel& panel_;
+    CircuitLists& lists_;
+    LineUp lineUp_;
+    int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
+};
+
+} // namespace pistaro
