@@ -2,7 +2,7 @@
 // files, assigning a circuit to a slot (Change), and Rescan dropping every assignment.
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -16,10 +16,9 @@
 
 using namespace pistaro;
 
-class SlotAssignmentTest final : public QObject {
+class SlotAssignmentTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
     PackControls* packs = nullptr;
 
@@ -33,19 +32,11 @@ class SlotAssignmentTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        lists = frm.Lists;
-        packs = frm.Packs;
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        QVERIFY(open(Show::Exposed));
+        lists = fx->frm->Lists;
+        packs = fx->frm->Packs;
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void startUpShowsTheGameSlots() {
         QCOMPARE(lists->List1->count(), kSlotCount);
@@ -72,8 +63,7 @@ private slots:
                  QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
         QCOMPARE(bas.CurrentFile, QStringLiteral("untouched"));
 
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         lists->List1->clearSelection();
         selectFile(QStringLiteral("monza2001.dat"));
         fx->frm->Panel->Clean();

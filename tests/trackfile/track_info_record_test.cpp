@@ -1,7 +1,7 @@
 // The track info record on a real main window: built from the info block or from the
 // catalogue row of the file's length, joined to Tracks and Maps, written back by UpdateRecord.
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -38,13 +38,10 @@ QString addCircuit(MainWindowFixture& fx, const QString& name, qint64 length,
 
 } // namespace
 
-class TrackInfoRecordTest final : public QObject {
+class TrackInfoRecordTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     TrackInfoPanel* p = nullptr;
-
-    Gp2PsoBas& bas() { return fx->bas; }
 
     void load(const QString& path) {
         bas().CurrentFile = path;
@@ -53,16 +50,12 @@ class TrackInfoRecordTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        p = frm.Panel;
+        QVERIFY(open());
+        p = fx->frm->Panel;
         QVERIFY(bas().TracksRs);
         QVERIFY(bas().MapsRs);
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void namedBlockFillsPanelAndAddsRows() {
         const int before = trackCount(bas());
