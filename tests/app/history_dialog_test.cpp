@@ -3,7 +3,7 @@
 // revert that is itself a change in the list.
 #include "app/history_dialog.h"
 #include "tests/support/files.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -21,10 +21,8 @@ const QString kMonza = QStringLiteral("monza2001.dat");
 const QString kSpa = QStringLiteral("spa98.DAT");
 } // namespace
 
-class HistoryDialogTest final : public QObject {
+class HistoryDialogTest final : public QObject, WindowPerFunction {
     Q_OBJECT
-
-    std::unique_ptr<MainWindowFixture> fx;
 
     void select(const QString& name) {
         CircuitTable* list = fx->frm->Lists->File1;
@@ -43,14 +41,8 @@ class HistoryDialogTest final : public QObject {
     }
 
 private slots:
-    void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        fx->start();
-    }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void revertsNewestFirstAndRecordsItself() {
         MainWindow& frm = *fx->frm;
@@ -78,8 +70,7 @@ private slots:
         QCOMPARE(history.Files->item(0)->text(), QDir::toNativeSeparators(fx->circuit(kMonza)));
 
         // The rename waits for the later delete of its file.
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
         QVERIFY2(fx->dialogs.shown[0].contains(" cannot be reverted: Delete Monza1.Dat of "),
@@ -88,8 +79,7 @@ private slots:
 
         // The newest goes back after a question listing its file.
         history.Changes->setCurrentRow(0);
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers << true;
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.shown.size(), 2);
@@ -103,8 +93,7 @@ private slots:
 
         // Now the rename may go back: the delete was undone.
         history.Changes->setCurrentRow(2);
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers << true;
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.shown.value(1), QStringLiteral("Game files restored !!!"));
@@ -117,8 +106,7 @@ private slots:
         QVERIFY(!history.Revert->isEnabled()); // put back already
 
         // Restore last change undoes the oldest left: the delete of spa.
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers << true;
         frm.RestoreLast->trigger();
         QVERIFY(fx->dialogs.shown.value(0).startsWith(

@@ -2,6 +2,7 @@
 #include "gamedir/exe_cmd.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tests/support/dos_programs.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,16 +16,11 @@ namespace {
 // An executable shell script that, after `delay` seconds, writes its working directory and
 // then each argument on a line of its own to `record`.
 QString writeRecorder(const QString& path, const QString& record, const QString& delay = "0") {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write(QStringLiteral("#!/bin/sh\nsleep %1\n{ pwd; for a in \"$@\"; do printf '%s\\n' "
-                           "\"$a\"; done; } > '%2.part'\nmv '%2.part' '%2'\n")
-                .arg(delay, record)
-                .toUtf8());
-    f.close();
-    f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    return path;
+    const QString script =
+        QStringLiteral("#!/bin/sh\nsleep %1\n{ pwd; for a in \"$@\"; do printf '%s\\n' "
+                       "\"$a\"; done; } > '%2.part'\nmv '%2.part' '%2'\n")
+            .arg(delay, record);
+    return writeProgram(path, script.toUtf8()) ? path : QString();
 }
 
 // What a recorder wrote: working directory first, then the arguments.
@@ -38,19 +34,13 @@ QStringList readRecord(const QString& record) {
     return lines;
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
 // The start of a Windows program: an MZ header pointing at a "PE" signature.
 void writeWindowsProgram(const QString& path) {
     QByteArray pe(0x100, '\0');
     pe.replace(0, 2, "MZ");
     pe[0x3C] = char(0x80);
     pe.replace(0x80, 4, QByteArray("PE\0\0", 4));
-    writeBytes(path, pe);
+    QVERIFY(writeFile(path, pe));
 }
 
 // Restores the current directory when a test has changed it.
@@ -91,12 +81,11 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, why);
         QTemporaryDir tmp;
-        writeBytes(tmp.filePath("plain.exe"), "#!/bin/sh\n");
-        writeBytes(tmp.filePath("notes.txt"), "notes");
+        QVERIFY(writeFile(tmp.filePath("plain.exe"), "#!/bin/sh\n"));
+        QVERIFY(writeFile(tmp.filePath("notes.txt"), "notes"));
         dosprograms::writePif(tmp.filePath("gp2hipic.pif"), "NOTHERE.EXE");
         // A program of this system that would run as it is, one folder above the PIF.
-        writeBytes(tmp.filePath("evil.exe"), "#!/bin/sh\ntouch \"$0.ran\"\n");
-        QFile::setPermissions(tmp.filePath("evil.exe"), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(writeProgram(tmp.filePath("evil.exe"), "#!/bin/sh\ntouch \"$0.ran\"\n"));
         QVERIFY(QDir(tmp.path()).mkpath("sub"));
         dosprograms::writePif(tmp.filePath("sub/evil.pif"), "..\\EVIL.EXE");
         program.replace("@", tmp.path());
@@ -165,9 +154,8 @@ private slots:
         QVERIFY(QDir(tmp.path()).mkpath("wine bin"));
         const QString record = tmp.filePath("record.txt");
         const QString wine = writeRecorder(tmp.filePath("wine bin/wine"), record);
-        writeBytes(tmp.filePath("wine bin/winepath"), "#!/bin/sh\nprintf 'Z:%s\\n' \"$2\"\n");
-        QFile::setPermissions(tmp.filePath("wine bin/winepath"),
-                              QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(writeProgram(tmp.filePath("wine bin/winepath"),
+                             "#!/bin/sh\nprintf 'Z:%s\\n' \"$2\"\n"));
         writeWindowsProgram(tmp.filePath("Tool.exe"));
         emulators::setWindowsEmulator(wine);
         const QString failed = ExeCmd::RunAndWait(tmp.filePath("Tool.exe"),

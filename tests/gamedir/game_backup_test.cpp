@@ -12,15 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-
-} // namespace
-
 class GameBackupTest final : public QObject {
     Q_OBJECT
 
@@ -60,7 +51,8 @@ private slots:
                 {game("GP2.EXE"), game("Circuits/f1ct03.dat"), game("Circuits"), game("tmp.bmp")},
                 &error));
             QCOMPARE(backup.folder(), root() + "/2026-12-08 01-02-03 Export");
-            QCOMPARE(read(backup.copyOf(game("Circuits/f1ct03.dat"))), QByteArray("old slot 3"));
+            QCOMPARE(readFileOrMissing(backup.copyOf(game("Circuits/f1ct03.dat"))),
+                     QByteArray("old slot 3"));
         }
         QVERIFY(writeFile(game("GP2.EXE"), QByteArray(3000, '\x00')));
         QVERIFY(QFile::remove(game("Circuits/f1ct03.dat")));
@@ -74,8 +66,8 @@ private slots:
         QCOMPARE(saved->when, when);
         QCOMPARE(saved->entries.size(), 3); // the folder is never saved
         QVERIFY(revert(*saved));
-        QCOMPARE(read(game("GP2.EXE")), QByteArray(3000, '\x4d'));
-        QCOMPARE(read(game("Circuits/f1ct03.dat")), QByteArray("old slot 3"));
+        QCOMPARE(readFileOrMissing(game("GP2.EXE")), QByteArray(3000, '\x4d'));
+        QCOMPARE(readFileOrMissing(game("Circuits/f1ct03.dat")), QByteArray("old slot 3"));
         QVERIFY(!QFile::exists(game("tmp.bmp")));
         QVERIFY(!QFile::exists(game("tmp.bmp.writing-Ab12Cd")));
         // Put back once: the same change is not offered again; the revert is a change of its
@@ -87,8 +79,8 @@ private slots:
         QCOMPARE(all[1].command, QStringLiteral("Restore"));
         QCOMPARE(all[1].reverts, QFileInfo(saved->folder).fileName());
         QVERIFY(revert(all[1], "Revert Restore"));
-        QCOMPARE(read(game("GP2.EXE")), QByteArray(3000, '\x00'));
-        QCOMPARE(read(game("tmp.bmp")), QByteArray("made by the command"));
+        QCOMPARE(readFileOrMissing(game("GP2.EXE")), QByteArray(3000, '\x00'));
+        QCOMPARE(readFileOrMissing(game("tmp.bmp")), QByteArray("made by the command"));
     }
 
     void sameSecondKeepsItsOrder() {
@@ -113,7 +105,8 @@ private slots:
             QCOMPARE(backup.folder().isEmpty(), after == "state");
         }
         QCOMPARE(gamebackup::history(root()).size(), 1);
-        QCOMPARE(read(gamebackup::newest(root())->entries.at(0).copy), QByteArray("state"));
+        QCOMPARE(readFileOrMissing(gamebackup::newest(root())->entries.at(0).copy),
+                 QByteArray("state"));
         QCOMPARE(QDir(root() + "/contents").entryList(QDir::Files).size(), 1);
     }
 
@@ -125,7 +118,7 @@ private slots:
         QString error;
         QVERIFY(!backup.keep(game("f1gstate.sav"), &error));
         QVERIFY2(error.contains("backups"), qPrintable(error));
-        QCOMPARE(read(root()), QByteArray("a file where the folder belongs"));
+        QCOMPARE(readFileOrMissing(root()), QByteArray("a file where the folder belongs"));
         QVERIFY(!gamebackup::newest(root()));
     }
 
@@ -164,7 +157,8 @@ private slots:
         const QList<gamebackup::Change> all = gamebackup::history(root());
         QCOMPARE(all.size(), kept);
         QCOMPARE(all.last().entries.at(1).copy, gamebackup::newest(root())->entries.at(1).copy);
-        QCOMPARE(read(all.last().entries.at(1).copy), read(game("Circuits/f1ct01.dat")));
+        QCOMPARE(readFileOrMissing(all.last().entries.at(1).copy),
+                 readFileOrMissing(game("Circuits/f1ct01.dat")));
         // GP2.EXE once, and one slot content per kept change: nothing else in the store.
         QCOMPARE(QDir(root() + "/contents").entryList(QDir::Files).size(), kept + 1);
         qint64 expected = exe.size();
@@ -195,10 +189,10 @@ private slots:
                                 "2026-01-01 10:00:02 changed the same files later. Revert that "
                                 "change first."));
         QVERIFY(revert(all[1], "Revert Export 2")); // other files: no wait
-        QCOMPARE(read(game("b.dat")), QByteArray("b1"));
+        QCOMPARE(readFileOrMissing(game("b.dat")), QByteArray("b1"));
         QVERIFY(revert(all[2]));
         QVERIFY(revert(all[0], "Revert Export 1"));
-        QCOMPARE(read(game("a.dat")), QByteArray("1"));
+        QCOMPARE(readFileOrMissing(game("a.dat")), QByteArray("1"));
         all = gamebackup::history(root());
         QCOMPARE(all.size(), 6);
         QVERIFY(!gamebackup::newest(root()));

@@ -4,6 +4,7 @@
 #include "platform/scripted_dialogs.h"
 #include "storage/gp2psobas.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,6 @@ class GameDirTest final : public QObject {
     Q_OBJECT
 
     static QString exePath(const QString& dir) { return QDir(dir).filePath("GP2.EXE"); }
-    static void writeFile(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
 
 private slots:
     void isGp2DirSeparatorAndAnswer_data() {
@@ -41,7 +37,7 @@ private slots:
         QTemporaryDir tmp;
         const QString dir = QDir::toNativeSeparators(tmp.path());
         if (!exeName.isEmpty())
-            writeFile(QDir(dir).filePath(exeName), content);
+            QVERIFY(writeFile(QDir(dir).filePath(exeName), content));
         Gp2PsoBas bas;
         bas.Gp2Dir = trailingSep ? dir + gamepath::sep() : dir;
         QCOMPARE(IsGp2Dir(bas), expected);

@@ -2,7 +2,7 @@
 // shows, and print.spl written from them and handed to the desktop's editor.
 #include "storage/ui/database_list.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 
 #include "laptimes/ui/lap_time_table.h"
 
@@ -24,13 +24,11 @@ namespace {
 const QString kSetupField = QStringLiteral("Car Setup Information");
 }
 
-class LapTimeTableTest final : public QObject {
+class LapTimeTableTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     QTemporaryDir config_;
 
-    Gp2PsoBas& bas() { return fx->bas; }
     void setTimes(const QString& track, const QString& warmUp, const QString& practice,
                   const QString& qualifying, const QString& race) {
         const QStringList fields{QStringLiteral("Warm Up Time"), QStringLiteral("Practice Time"),
@@ -50,11 +48,8 @@ class LapTimeTableTest final : public QObject {
 private slots:
     // The window keeps its size in the machine's settings: here a scratch location's.
     void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit()); }
-    void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        fx->start();
-    }
-    void cleanup() { fx.reset(); }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void shows_the_tracks_rows_in_five_columns() {
         setTimes(QStringLiteral("Monte-Carlo"), "1:25.000", "1:22.500", {}, "1:23.456");

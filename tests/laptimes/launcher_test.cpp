@@ -51,8 +51,7 @@ void writeStandIn(MainWindowFixture& fx, const QString& name, const QString& tag
         more;
     const QString path = gameFile(fx, name);
     QFile::remove(path);
-    QVERIFY(writeFile(path, body.toUtf8()));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(writeProgram(path, body.toUtf8()));
 }
 
 QString tmpText(MainWindowFixture& fx, const QString& name) {
@@ -67,10 +66,7 @@ void setParam(Gp2PsoBas& bas, const QString& field, const QVariant& value) {
 }
 
 using testrows::param;
-
-QByteArray setupOf(MainWindowFixture& fx, int slot) {
-    return testrows::setupOf(fx.bas, slot);
-}
+using testrows::setupOf;
 
 QWidget* topLevel(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -133,7 +129,7 @@ void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
     QVERIFY(!listing.contains(QStringLiteral("gp2lap.log")));
     QCOMPARE(readFile(gameFile(fx, "Lt000001.log")), oldLog);
     // After it: the game's setups in, no log import, the statistics written.
-    QCOMPARE(setupOf(fx, 2), kGameSetup);
+    QCOMPARE(setupOf(fx.bas, 2), kGameSetup);
     QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
              QString());
     QVERIFY(!topLevel("Recording") || !topLevel("Recording")->isVisible());
@@ -179,7 +175,7 @@ void LauncherTest::lap_timer_run_imports_its_log() {
     const QStringList listing = tmpText(fx, "listing").split(u'\n');
     QVERIFY(!listing.contains(QStringLiteral("gp2lap.log")));
     QVERIFY(listing.filter(QRegularExpression(QStringLiteral("^Lt\\d+\\.log$"))).isEmpty());
-    QCOMPARE(setupOf(fx, 2), kGameSetup);
+    QCOMPARE(setupOf(fx.bas, 2), kGameSetup);
     QCOMPARE(testrows::track(fx.bas, samplegame::originalName(3), "Practice Time")->toString(),
              QStringLiteral("1:22.333"));
     QVERIFY(param(fx.bas, "Time Running Gp2").toLongLong() >= 101);

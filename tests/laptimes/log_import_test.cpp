@@ -14,15 +14,11 @@
 #include <QTest>
 
 using namespace pistaro;
+using samplegame::logSlotLine;
 
 namespace {
 
 const QString kRace = QStringLiteral("Quick/non-championship/championship race");
-
-QString slotLine(int slot) {
-    return QStringLiteral("Track %1 loaded from slot file F1CT%1.DAT")
-        .arg(slot, 2, 10, QLatin1Char('0'));
-}
 
 void writeLog(MainWindowFixture& fx, const QStringList& lines) {
     QVERIFY(writeFile(gamepath::join(fx.gameDir(), QStringLiteral("gp2lap.log")),
@@ -126,7 +122,7 @@ void LogImportTest::nothing_recorded_closes_at_once() {
 
     // The session lines come before the first slot line, so its lap belongs to no session.
     writeLog(fx, {QStringLiteral("Country: Brazil"), QStringLiteral("Mode: Unlimited practice"),
-                  QStringLiteral("  Lap 1, time 1:20.000"), slotLine(3),
+                  QStringLiteral("  Lap 1, time 1:20.000"), logSlotLine(3),
                   QStringLiteral("  Lap 2, time 1:21.000"), QStringLiteral("Track 00 from slot"),
                   QStringLiteral("  Lap 3, time -:--.---")});
     import(frm);
@@ -154,8 +150,8 @@ void LogImportTest::monaco_and_unrecognized_circuits() {
     testrows::setTrack(fx.bas, "Monte-Carlo", "Race Time", QStringLiteral("1:30.000"));
 
     writeLog(fx,
-             {slotLine(5), QStringLiteral("Country: Monaco"), "Mode: " + kRace,
-              QStringLiteral("  Lap 1, time 1:23.456"), slotLine(6),
+             {logSlotLine(5), QStringLiteral("Country: Monaco"), "Mode: " + kRace,
+              QStringLiteral("  Lap 1, time 1:23.456"), logSlotLine(6),
               QStringLiteral("Country: Nowhere"), QStringLiteral("Mode: Test drive"),
               QStringLiteral("  Lap 1, time 1:40.000"), QStringLiteral("Mode: Unlimited practice"),
               QStringLiteral("  Lap 2, time 1:39.000")});
@@ -186,7 +182,7 @@ void LogImportTest::only_better_times_replace_stored_ones() {
     testrows::setTrack(fx.bas, track, "Practice Time", QStringLiteral("1:10.000"));
 
     writeLog(fx,
-             {slotLine(3),
+             {logSlotLine(3),
               // A warm up time that does not beat the warm up is tried as qualifying.
               QStringLiteral("Mode: warm up after qualifying"),
               QStringLiteral("  Lap 1, time 1:25.000"),

@@ -9,8 +9,9 @@
 #include "platform/binfile.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/dos_programs.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
+#include "tests/support/recording_status.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -27,24 +28,6 @@
 using namespace pistaro;
 
 namespace {
-
-// Remembers every lower line, as the user would see them pass.
-class RecordingStatus final : public StatusSink {
-public:
-    void showStatus() override { visible = true; }
-    void hideStatus() override { visible = false; }
-    void setLine1(const QString& t) override { l1 = t; }
-    void setLine2(const QString& t) override {
-        l2 = t;
-        lines2 << t;
-    }
-    QString line1() const override { return l1; }
-    QString line2() const override { return l2; }
-    void pump() override {}
-    bool visible = false;
-    QString l1, l2;
-    QStringList lines2;
-};
 
 // The names area as the game expects it, from the byte S on.
 QByteArray expectedArea(char T, const QStringList& names, const QStringList& countries) {
@@ -79,11 +62,10 @@ QStringList originalCountries() {
 
 } // namespace
 
-class ExportTest final : public QObject {
+class ExportTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
     QTemporaryDir home;
-    std::unique_ptr<MainWindowFixture> fx;
     RecordingStatus status;
     MainWindow* frm = nullptr;
     CircuitLists* lists = nullptr;
@@ -105,16 +87,12 @@ class ExportTest final : public QObject {
         fx = std::make_unique<MainWindowFixture>(options);
         fx->bas.status = &status;
         picturetool::install(app());
-        picturetool::copyDefaultPictures(app());
-        frm = &fx->start();
+        QVERIFY(open(Show::Exposed));
+        frm = fx->frm.get();
         fx->bas.QuickUpdate = false;
         lists = frm->Lists;
         slotList = frm->Slots;
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm));
         QCOMPARE(slotList->List1->count(), kSlotCount);
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
         edition = &samplegame::edition(options.edition == 0 ? 1 : options.edition);
     }
 
@@ -168,11 +146,7 @@ class ExportTest final : public QObject {
 private slots:
     void initTestCase() { dosprograms::useScratchHome(home.path()); }
 
-    void cleanup() {
-        if (fx)
-            fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void oneAssignedSlot_data() {
         QTest::addColumn<bool>("quick");
@@ -252,7 +226,7 @@ private slots:
         fx->dialogs.answers << picture;
         frm->Pictures->Browse_Click(1);
         QCOMPARE(slotEntryMarker(entry(2)), QChar(u'|'));
-        status.lines2.clear();
+        status.lines.clear();
         exportAnswering(true);
 
         for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -263,8 +237,8 @@ private slots:
         QCOMPARE(picturetool::handed(app(), 2), bytes);
         // The empty second picture field stands for the default picture.
         QCOMPARE(picturetool::handed(app(), 18), picturetool::defaultPicture(2));
-        QVERIFY(status.lines2.contains("2 "));
-        QVERIFY(status.lines2.contains(" - 2  - "));
+        QVERIFY(status.lines.contains("2 "));
+        QVERIFY(status.lines.contains(" - 2  - "));
         QCOMPARE(entry(2), slotEntryText(2, u' ', samplegame::originalName(2),
                                          samplegame::originalCountry(2)));
         verifyNothingPending();
@@ -279,7 +253,7 @@ private slots:
         dosprograms::install("tailrec", app() + "/TAILREC.COM");
         assign(7, "monza2001.dat");
         exportAnswering(true);
-        QCOMPARE(QString::fromLatin1(dosprograms::read(app() + "/TAIL.TXT")),
+        QCOMPARE(QString::fromLatin1(readFile(app() + "/TAIL.TXT")),
                  " -q #7 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n"
                  " -q #23 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n");
         QCOMPARE(fx->dialogs.shown.last(), QStringLiteral("Gp2 Updated !!!"));
@@ -334,9 +308,7 @@ private slots:
         QByteArray program = readFile("/bin/sleep");
         QVERIFY(program.size() < samplegame::originalLength(4));
         program.append(QByteArray(samplegame::originalLength(4) - program.size(), '\0'));
-        QVERIFY(writeFile(slotPath(4), program));
-        QVERIFY(QFile(slotPath(4))
-                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(writeProgram(slotPath(4), program));
         QProcess running;
         running.start(slotPath(4), {"30"});
         QVERIFY(running.waitForStarted());
@@ -469,11 +441,9 @@ private slots:
         assign(2, "monza2001.dat");
         assign(5, "spa98.DAT");
         // The tool fails for slot 2's pictures and cannot be started for slot 5's.
-        QVERIFY(writeFile(app() + "/gp2hipic.pif", "#!/bin/sh\ncase \"$2\" in\n"
-                                                   "'#2'|'#18') exit 3;;\n"
-                                                   "*) rm \"$0\"; exit 0;;\nesac\n"));
-        QVERIFY(QFile(app() + "/gp2hipic.pif")
-                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(writeProgram(app() + "/gp2hipic.pif", "#!/bin/sh\ncase \"$2\" in\n"
+                                                      "'#2'|'#18') exit 3;;\n"
+                                                      "*) rm \"$0\"; exit 0;;\nesac\n"));
         exportAnswering(true);
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);

@@ -3,8 +3,8 @@
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
+#include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -19,23 +19,18 @@
 
 using namespace pistaro;
 
+using samplegame::smallAddon;
 using zipmaker::Entry;
 
 namespace {
 
 const QString kSep = QDir::separator();
 
-QByteArray dat(const QString& track, const QStringList& jams = {}, int seed = 1) {
-    return samplegame::circuit(20000 + seed, samplegame::addonFields(track, "Nowhere", 40), jams,
-                               seed);
-}
-
 } // namespace
 
-class InstallerTest final : public QObject {
+class InstallerTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     Installer* installer = nullptr;
     QStringList viewed; // texts the report viewer showed
 
@@ -57,18 +52,14 @@ class InstallerTest final : public QObject {
     // report viewer is closed as soon as it opens.
     void install(const QString& path, const QVariantList& answers = {}) {
         fx->dialogs.answers = QVariantList{path} + answers;
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         viewed << closingTextViewers([this] { fx->frm->Install->trigger(); });
         QVERIFY(fx->frm->isVisible());
         QVERIFY(!fx->status.visible);
     }
 
     QString mapsField(const QString& track, const QString& field) {
-        Recordset& maps = *fx->bas.MapsRs;
-        maps.setIndex("Name");
-        maps.seek("=", track);
-        return maps.noMatch() ? QStringLiteral("<no record>") : maps.text(field);
+        return testrows::mapText(fx->bas, track, field);
     }
 
     QString selected() const { return fx->frm->Lists->File1->selectedName(); }
@@ -78,17 +69,17 @@ private slots:
         fx = std::make_unique<MainWindowFixture>();
         // The converter stand-in writes NAME.JAM beside NAME.JAD.
         const QString jad2jam = fx->appDir() + kSep + "jad2jam.exe";
-        QVERIFY(writeFile(jad2jam, "#!/bin/sh\ncp \"$1\" \"${1%.*}.JAM\"\n"));
-        QFile::setPermissions(jad2jam, QFile::permissions(jad2jam) | QFile::ExeOwner);
-        fx->start();
+        QVERIFY(writeProgram(jad2jam, "#!/bin/sh\ncp \"$1\" \"${1%.*}.JAM\"\n"));
+        QVERIFY(open());
         fx->frm->show();
         installer = fx->frm->Installing;
         viewed.clear();
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { close(); }
 
     void circuit_pictures_textures_and_report() {
-        const QByteArray circuit = dat("Monte Carlo", {"gamejams\\mc\\X.JAM", "gamejams\\pit.jam"});
+        const QByteArray circuit =
+            smallAddon("Monte Carlo", {"gamejams\\mc\\X.JAM", "gamejams\\pit.jam"});
         const QByteArray large(308278, 'L'), small(146278, 's');
         const QString zip = archive("monaco.zip", {{"monaco/MONACO.DAT", circuit},
                                                    {"MONACO1.BMP", large},
@@ -131,7 +122,7 @@ private slots:
     // Without the converter the report says the texture was not converted, and why.
     void missing_converter_is_reported() {
         QVERIFY(QFile::remove(fx->appDir() + kSep + "jad2jam.exe"));
-        install(archive("pit.zip", {{"PIT.DAT", dat("Pit")}, {"PIT.JAD", "source"}}));
+        install(archive("pit.zip", {{"PIT.DAT", smallAddon("Pit")}, {"PIT.JAD", "source"}}));
         QVERIFY2(installer->InstallReport.contains(
                      "PIT.JAD file couldn't be converted to JAM: Cannot start " + fx->appDir() +
                      kSep + "jad2jam.exe: there is no such file\r\n"),
@@ -142,7 +133,7 @@ private slots:
     void slot_named_circuit_is_renamed() {
         QVERIFY(writeFile(fx->circuit("Taken.dat"), "an installed circuit"));
         const QByteArray gameSlot = readFile(fx->circuit("f1ct05.dat"));
-        const QByteArray circuit = dat("Re/Name");
+        const QByteArray circuit = smallAddon("Re/Name");
         const QString zip =
             archive("slot.zip", {{"F1CT05.DAT", circuit}, {"Z1.BMP", QByteArray(308278, 'z')}});
         // Refused: nothing after that file is done and no report is shown.
@@ -203,8 +194,8 @@ private slots:
         maps.setValue("Name", "Track B");
         maps.setValue("Menu Picture 2", "old2.bmp");
         maps.update();
-        install(archive("two.zip", {{"ZZA.DAT", dat("Track A", {"gamejams\\a\\T.JAM"}, 1)},
-                                    {"ZZB.DAT", dat("Track B", {"gamejams\\b\\T.JAM"}, 2)},
+        install(archive("two.zip", {{"ZZA.DAT", smallAddon("Track A", {"gamejams\\a\\T.JAM"}, 1)},
+                                    {"ZZB.DAT", smallAddon("Track B", {"gamejams\\b\\T.JAM"}, 2)},
                                     {"ZZB1.BMP", QByteArray(308278, 'B')},
                                     {"T.JAM", "t"}}));
         QVERIFY(QFile::exists(fx->circuit("ZZA.DAT")));
@@ -226,7 +217,7 @@ private slots:
     void hostile_and_unusable_archives() {
         const QString outside = fx->tmp.filePath("outside.txt");
         QVERIFY(writeFile(outside, "untouched"));
-        const QString zip = archive("evil.zip", {{"../../evil.dat", dat("Evil")},
+        const QString zip = archive("evil.zip", {{"../../evil.dat", smallAddon("Evil")},
                                                  {"/abs.txt", "read me"},
                                                  {"C:\\X.JAM", "texture"},
                                                  {"..\\link.txt", outside.toUtf8(), Entry::Link}});

@@ -6,8 +6,8 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -23,10 +23,9 @@
 
 using namespace pistaro;
 
-class MenuPicturesTest final : public QObject {
+class MenuPicturesTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     MainWindow* frm = nullptr;
     MenuPictures* pics = nullptr;
     CircuitLists* lists = nullptr;
@@ -50,10 +49,7 @@ class MenuPicturesTest final : public QObject {
         QCOMPARE(slotList->lineUp().at(slot).file, file);
     }
     QString stored(const QString& track, const QString& field) {
-        Recordset& maps = *fx->bas.MapsRs;
-        maps.setIndex("Name");
-        maps.seek("=", track);
-        return maps.noMatch() ? QStringLiteral("<no record>") : maps.text(field);
+        return testrows::mapText(fx->bas, track, field);
     }
     QString track() const { return frm->Panel->Track->text(); }
     QString picture(const QString& name, const QByteArray& bytes) {
@@ -65,20 +61,13 @@ private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
         picturetool::install(app());
-        picturetool::copyDefaultPictures(app());
-        frm = &fx->start();
+        QVERIFY(open(Show::Active));
+        frm = fx->frm.get();
         pics = frm->Pictures;
         lists = frm->Lists;
         slotList = frm->Slots;
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowActive(frm));
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void browseMarksTheShownSlot_data() {
         QTest::addColumn<bool>("assigned");

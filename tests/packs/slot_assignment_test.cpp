@@ -3,7 +3,7 @@
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -17,11 +17,11 @@
 
 using namespace pistaro;
 
-class SlotAssignmentTest final : public QObject {
+class SlotAssignmentTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+
     SlotList* slotList = nullptr;
     PackControls* packs = nullptr;
 
@@ -35,20 +35,12 @@ class SlotAssignmentTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        lists = frm.Lists;
-        slotList = frm.Slots;
-        packs = frm.Packs;
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        QVERIFY(open(Show::Exposed));
+        lists = fx->frm->Lists;
+        slotList = fx->frm->Slots;
+        packs = fx->frm->Packs;
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void startUpShowsTheGameSlots() {
         QCOMPARE(slotList->List1->count(), kSlotCount);
@@ -75,8 +67,7 @@ private slots:
                  QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
         QCOMPARE(bas.CurrentFile, QStringLiteral("untouched"));
 
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         slotList->List1->clearSelection();
         selectFile(QStringLiteral("monza2001.dat"));
         fx->frm->Panel->Clean();

@@ -1,7 +1,7 @@
 // Check Jams and the texture copies on a real main window and sample game folder.
 #include "packs/ui/textures.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -13,10 +13,9 @@
 
 using namespace pistaro;
 
-class TexturesTest final : public QObject {
+class TexturesTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     Textures* jams = nullptr;
 
     QString game(const QString& relative) const {
@@ -43,11 +42,10 @@ class TexturesTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        fx->start();
+        QVERIFY(open());
         jams = fx->frm->Jams;
     }
-    void cleanup() { fx.reset(); }
+    void cleanup() { close(); }
 
     void check_jams_messages() {
         QVERIFY(!jams->CheckJams->isEnabled());

@@ -5,7 +5,7 @@
 #include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -25,26 +25,23 @@ const QString kMonza = QStringLiteral("monza2001.dat");
 const QString kSpa = QStringLiteral("spa98.DAT");
 } // namespace
 
-class TrackPacksTest final : public QObject {
+class TrackPacksTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+
     SlotList* slotList = nullptr;
     PackControls* packs = nullptr;
 
     void start() {
-        MainWindow& frm = fx->start();
-        lists = frm.Lists;
-        slotList = frm.Slots;
-        packs = frm.Packs;
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QVERIFY(open(Show::Exposed));
+        lists = fx->frm->Lists;
+        slotList = fx->frm->Slots;
+        packs = fx->frm->Packs;
         clearDialogs();
     }
     void clearDialogs() {
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers.clear();
     }
     void assign(int slot, const QString& file) {
@@ -75,8 +72,7 @@ class TrackPacksTest final : public QObject {
 private slots:
     void init() { fx = std::make_unique<MainWindowFixture>(); }
     void cleanup() {
-        fx->stop();
-        fx.reset();
+        close();
         ProgramEndState::ended = false;
     }
 

@@ -1,4 +1,5 @@
 #include "platform/binfile.h"
+#include "tests/support/files.h"
 
 #include <QtTest>
 
@@ -21,15 +22,7 @@ private slots:
 
 private:
     QString file(const QString& name) const { return tmp_->filePath(name); }
-    void make(const QString& name, const QByteArray& bytes) {
-        QFile f(file(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-    QByteArray contents(const QString& name) const {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
+    QByteArray contents(const QString& name) const { return readFileOrMissing(file(name)); }
 
     std::unique_ptr<QTemporaryDir> tmp_;
 };
@@ -37,7 +30,7 @@ private:
 void BinfileTest::init() {
     tmp_ = std::make_unique<QTemporaryDir>();
     QVERIFY(tmp_->isValid());
-    make(QStringLiteral("data.bin"), QByteArray("0123456789"));
+    QVERIFY(writeFile(file(QStringLiteral("data.bin")), QByteArray("0123456789")));
 }
 
 void BinfileTest::cleanup() {
@@ -131,7 +124,7 @@ void BinfileTest::writeRefusesFolderAndBadPosition() {
 
 void BinfileTest::lengthOfFiles() {
     QCOMPARE(binfile::length(file(QStringLiteral("data.bin"))), qint64(10));
-    make(QStringLiteral("empty.bin"), QByteArray());
+    QVERIFY(writeFile(file(QStringLiteral("empty.bin")), QByteArray()));
     QCOMPARE(binfile::length(file(QStringLiteral("empty.bin"))), qint64(0));
     QCOMPARE(binfile::length(file(QStringLiteral("missing.bin"))), qint64(-1));
     QCOMPARE(binfile::length(tmp_->path()), qint64(-1));

@@ -1,16 +1,11 @@
 #include "platform/gamepath.h"
+#include "tests/support/files.h"
 
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-void touch(const QString& path) {
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write("x");
-}
-
 // Path under the game folder written with '/', as the native path the code must produce.
 QString native(const QString& base, const QString& rel) {
     return base + QDir::toNativeSeparators(rel);
@@ -42,9 +37,9 @@ void GamepathTest::init() {
     base_ = QDir::toNativeSeparators(tmp_->path()) + QDir::separator();
     QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("circuits/pack one")));
     QVERIFY(QDir(tmp_->path()).mkpath(QStringLiteral("Bitmaps")));
-    touch(tmp_->filePath(QStringLiteral("gp2.exe")));
-    touch(tmp_->filePath(QStringLiteral("circuits/f1ct01.dat")));
-    touch(tmp_->filePath(QStringLiteral("circuits/pack one/Monza.DAT")));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("gp2.exe")), "x"));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("circuits/f1ct01.dat")), "x"));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("circuits/pack one/Monza.DAT")), "x"));
 }
 
 void GamepathTest::cleanup() {
@@ -89,8 +84,8 @@ void GamepathTest::joinResolvesCase() {
 }
 
 void GamepathTest::exactNamePreferred() {
-    touch(tmp_->filePath(QStringLiteral("a.dat")));
-    touch(tmp_->filePath(QStringLiteral("A.DAT")));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("a.dat")), "x"));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("A.DAT")), "x"));
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat")), base_ + QStringLiteral("a.dat"));
     QCOMPARE(gamepath::join(base_, QStringLiteral("A.DAT")), base_ + QStringLiteral("A.DAT"));
     // No exact match: the same one of the two every time, first in sorted order.
@@ -106,7 +101,7 @@ void GamepathTest::exactNamePreferred() {
     QCOMPARE(gamepath::join(base_, QStringLiteral("a.dat"), listings),
              base_ + QStringLiteral("a.dat"));
     // A file made after the folder was listed is found once it is told.
-    touch(tmp_->filePath(QStringLiteral("Late.dat")));
+    QVERIFY(writeFile(tmp_->filePath(QStringLiteral("Late.dat")), "x"));
     QCOMPARE(gamepath::join(base_, QStringLiteral("LATE.DAT"), listings),
              base_ + QStringLiteral("LATE.DAT"));
     listings.added(base_ + QStringLiteral("Late.dat"));

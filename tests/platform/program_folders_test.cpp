@@ -12,14 +12,6 @@
 
 namespace {
 
-// Writes `bytes` to `path`, making the folders on the way.
-void writeMakingFolders(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write(bytes);
-}
-
 void setTime(const QString& path, const QDateTime& time) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadWrite));
@@ -77,7 +69,7 @@ void ProgramFoldersTest::layouts() {
     const QString exeDir = root.filePath(exe);
     QVERIFY(QDir().mkpath(exeDir));
     for (const QString& f : data)
-        writeMakingFolders(root.filePath(f), "definitions");
+        QVERIFY(writeFile(root.filePath(f), "definitions"));
     if (readOnly)
         QVERIFY(QFile(exeDir).setPermissions(QFile::ReadOwner | QFile::ExeOwner));
     const QString user = root.filePath(QStringLiteral("home/.local/share/pistaro"));
@@ -97,10 +89,10 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     const QString user = root.filePath(QStringLiteral("user/pistaro"));
     const QDateTime built = QDateTime::currentDateTime().addDays(-10);
     for (const char* name : kSeedFiles) {
-        writeMakingFolders(share + u'/' + QLatin1String(name), QByteArray("v1 ") + name);
+        QVERIFY(writeFile(share + u'/' + QLatin1String(name), QByteArray("v1 ") + name));
         setTime(share + u'/' + QLatin1String(name), built);
     }
-    writeMakingFolders(share + QStringLiteral("/help/help.htm"), "help");
+    QVERIFY(writeFile(share + QStringLiteral("/help/help.htm"), "help"));
     ProgramFolders f{user, share, root.path(), true};
 
     QString error;
@@ -111,8 +103,8 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     QVERIFY(QFileInfo(user + QStringLiteral("/pso.def")).isWritable());
 
     // The user's own change stays; an upgrade's newer definition replaces an older copy.
-    writeMakingFolders(user + QStringLiteral("/maps.def"), "mine");
-    writeMakingFolders(share + QStringLiteral("/pso.def"), "v2");
+    QVERIFY(writeFile(user + QStringLiteral("/maps.def"), "mine"));
+    QVERIFY(writeFile(share + QStringLiteral("/pso.def"), "v2"));
     setTime(share + QStringLiteral("/pso.def"), built.addDays(5));
     QFile::remove(user + QStringLiteral("/na1.bmp"));
     // Links in the places of seeded files, one dangling, one to a newer file: each is replaced
@@ -120,7 +112,7 @@ void ProgramFoldersTest::seedsAndRefreshes() {
     const QString outside = root.filePath(QStringLiteral("outside"));
     QVERIFY(QFile::remove(user + QStringLiteral("/na2.bmp")));
     QVERIFY(QFile::link(outside + QStringLiteral("/gone.bmp"), user + QStringLiteral("/na2.bmp")));
-    writeMakingFolders(outside + QStringLiteral("/theirs.bmp"), "not ours");
+    QVERIFY(writeFile(outside + QStringLiteral("/theirs.bmp"), "not ours"));
     QVERIFY(QFile::link(outside + QStringLiteral("/gone.part"),
                         user + QStringLiteral("/pso.def.part")));
     QVERIFY(
@@ -145,8 +137,8 @@ void ProgramFoldersTest::seedsAndRefreshes() {
 
 void ProgramFoldersTest::seedFailureIsReported() {
     QTemporaryDir root;
-    writeMakingFolders(root.filePath(QStringLiteral("share/pso.def")), "v1");
-    writeMakingFolders(root.filePath(QStringLiteral("taken")), "a file where the folder should be");
+    QVERIFY(writeFile(root.filePath(QStringLiteral("share/pso.def")), "v1"));
+    QVERIFY(writeFile(root.filePath(QStringLiteral("taken")), "a file where the folder should be"));
     const ProgramFolders f{root.filePath(QStringLiteral("taken")),
                            root.filePath(QStringLiteral("share")), root.path(), true};
     QString error;

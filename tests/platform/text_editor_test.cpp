@@ -1,20 +1,11 @@
 // The text editor: Exec lines of desktop entries, and the default text/plain application
 // found through the MIME defaults of a scratch XDG tree.
 #include "platform/text_editor.h"
+#include "tests/support/files.h"
 
 #include <QtTest>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes, bool executable = false) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write(bytes);
-    f.close();
-    if (executable)
-        QVERIFY(f.setPermissions(f.permissions() | QFile::ExeOwner));
-}
 
 QByteArray entry(const QByteArray& exec, const QByteArray& extra = {}) {
     return "[Desktop Action new]\nExec=wrong\n[Desktop Entry]\nType=Application\nName=Ed\nExec=" +
@@ -73,7 +64,7 @@ void TextEditorTest::findsTheDefaultApplication() {
     qputenv("XDG_DATA_DIRS", system.toLocal8Bit());
     qputenv("XDG_CURRENT_DESKTOP", "Test:Other");
     const QString file = tmp.filePath(QStringLiteral("print spl/print.spl"));
-    writeFile(file, "times");
+    QVERIFY(writeFile(file, "times"));
 
     // Nothing named for text/plain: nothing is started.
     QVERIFY(texteditor::command(file).isEmpty());
@@ -82,27 +73,30 @@ void TextEditorTest::findsTheDefaultApplication() {
     // The desktop's cache of what can open text/plain is the last resort.
     const QString record = tmp.filePath(QStringLiteral("record.txt"));
     const QString editor = tmp.filePath(QStringLiteral("bin/editor"));
-    writeFile(editor, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record.toLocal8Bit() + "'\n", true);
-    writeFile(system + QStringLiteral("/applications/cached.desktop"),
-              entry(editor.toLocal8Bit() + " --cached %f"));
-    writeFile(system + QStringLiteral("/applications/mimeinfo.cache"),
-              "[MIME Cache]\ntext/plain=cached.desktop;\n");
+    QVERIFY(writeProgram(editor,
+                         "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + record.toLocal8Bit() + "'\n"));
+    QVERIFY(writeFile(system + QStringLiteral("/applications/cached.desktop"),
+                      entry(editor.toLocal8Bit() + " --cached %f")));
+    QVERIFY(writeFile(system + QStringLiteral("/applications/mimeinfo.cache"),
+                      "[MIME Cache]\ntext/plain=cached.desktop;\n"));
     QCOMPARE(texteditor::command(file), (QStringList{editor, "--cached", file}));
 
     // The defaults skip what is not installed, runs in a terminal, is hidden or lacks its
     // program; the desktop's own list comes before the general one.
-    writeFile(data + QStringLiteral("/applications/term.desktop"),
-              entry(editor.toLocal8Bit() + " %f", "Terminal=true\n"));
-    writeFile(data + QStringLiteral("/applications/hidden.desktop"),
-              entry(editor.toLocal8Bit() + " %f", "Hidden=true\n"));
-    writeFile(data + QStringLiteral("/applications/gone.desktop"), entry("/nowhere/editor %f"));
-    writeFile(data + QStringLiteral("/applications/good.desktop"),
-              entry(editor.toLocal8Bit() + " %U"));
-    writeFile(config + QStringLiteral("/test-mimeapps.list"),
-              "[Default Applications]\ntext/plain=missing.desktop;term.desktop;hidden.desktop;"
-              "gone.desktop;good.desktop\n");
-    writeFile(config + QStringLiteral("/mimeapps.list"),
-              "[Default Applications]\ntext/plain=cached.desktop\n");
+    QVERIFY(writeFile(data + QStringLiteral("/applications/term.desktop"),
+                      entry(editor.toLocal8Bit() + " %f", "Terminal=true\n")));
+    QVERIFY(writeFile(data + QStringLiteral("/applications/hidden.desktop"),
+                      entry(editor.toLocal8Bit() + " %f", "Hidden=true\n")));
+    QVERIFY(writeFile(data + QStringLiteral("/applications/gone.desktop"),
+                      entry("/nowhere/editor %f")));
+    QVERIFY(writeFile(data + QStringLiteral("/applications/good.desktop"),
+                      entry(editor.toLocal8Bit() + " %U")));
+    QVERIFY(
+        writeFile(config + QStringLiteral("/test-mimeapps.list"),
+                  "[Default Applications]\ntext/plain=missing.desktop;term.desktop;hidden.desktop;"
+                  "gone.desktop;good.desktop\n"));
+    QVERIFY(writeFile(config + QStringLiteral("/mimeapps.list"),
+                      "[Default Applications]\ntext/plain=cached.desktop\n"));
     const QString url = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
     QCOMPARE(texteditor::command(file), (QStringList{editor, url}));
 

@@ -18,14 +18,10 @@
 
 using namespace pistaro;
 
+using samplegame::smallAddon;
 using zipmaker::Entry;
 
 namespace {
-
-QByteArray dat(const QString& track, const QStringList& jams = {}, int seed = 1) {
-    return samplegame::circuit(20000 + seed, samplegame::addonFields(track, "Nowhere", 40), jams,
-                               seed);
-}
 
 int foldersUnder(const QString& path) {
     int n = 0;
@@ -45,7 +41,7 @@ private slots:
         QStringList manyJams;
         for (int i = 0; i < 20000; ++i)
             manyJams << QStringLiteral("bomb\\t%1\\X.JAM").arg(i, 5, 10, QLatin1Char('0'));
-        const QByteArray first = dat("First", {}, 1), second = dat("Second", {}, 2);
+        const QByteArray first = smallAddon("First", {}, 1), second = smallAddon("Second", {}, 2);
         struct Case {
             const char* name;
             QList<Entry> entries;

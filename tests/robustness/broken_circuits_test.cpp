@@ -8,8 +8,8 @@
 #include "packs/ui/textures.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -27,24 +27,11 @@ namespace {
 const QString kOdd = QStringLiteral("odd.dat");
 } // namespace
 
-class BrokenCircuitsTest final : public QObject {
+class BrokenCircuitsTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
-
-    QStringList takeMessages() {
-        const QStringList out = fx->dialogs.messages();
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
-        return out;
-    }
-
 private slots:
-    void cleanup() {
-        if (fx)
-            fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void shortFilesGoThroughEveryCommand_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -64,11 +51,8 @@ private slots:
         fx = std::make_unique<MainWindowFixture>();
         QVERIFY(writeFile(fx->circuit(kOdd), bytes));
         picturetool::install(fx->appDir());
-        picturetool::copyDefaultPictures(fx->appDir());
-        MainWindow& frm = fx->start();
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frm));
-        takeMessages();
+        QVERIFY(open(Show::Exposed));
+        MainWindow& frm = *fx->frm;
 
         // Selecting it fills the panel and says nothing.
         CircuitLists* lists = frm.Lists;
@@ -77,13 +61,14 @@ private slots:
         QCOMPARE(fx->bas.CurrentFile, fx->circuit(kOdd));
         QCOMPARE(frm.Panel->Track->text(),
                  withBlock ? QStringLiteral("Tiny") : QStringLiteral("File not recognized."));
-        QCOMPARE(takeMessages(), QStringList{});
+        QCOMPARE(fx->takeMessages(), QStringList{});
 
         // Too short for a texture list: none is needed.
         frm.Jams->CheckJams->setEnabled(true);
         QTest::mouseClick(frm.Jams->CheckJams, Qt::LeftButton);
-        QCOMPARE(takeMessages(), QStringList{"All 0 jam files used by " + frm.Panel->Track->text() +
-                                             " exists on your system !!!"});
+        QCOMPARE(fx->takeMessages(),
+                 QStringList{"All 0 jam files used by " + frm.Panel->Track->text() +
+                             " exists on your system !!!"});
 
         // Update Track Info: a block is written back within the file's length; without one
         // only the checksum tool runs on the file.
@@ -93,7 +78,7 @@ private slots:
         frm.Exit->setFocus();
         QTest::mouseClick(frm.Panel->SaveInfo, Qt::LeftButton);
         ExeCmd::WaitForSumfix(fx->circuit(kOdd));
-        QCOMPARE(takeMessages(), QStringList{"Track updated !!!"});
+        QCOMPARE(fx->takeMessages(), QStringList{"Track updated !!!"});
         const QByteArray saved = readFile(fx->circuit(kOdd));
         QCOMPARE(saved.size(), bytes.size());
         QCOMPARE(saved.contains("|Elsewhere|"), withBlock);
@@ -106,7 +91,7 @@ private slots:
         const auto beforeExport = filesnapshot::take(fx->gameDir());
         fx->dialogs.answers << true;
         frm.Exporting->Export_Click();
-        QCOMPARE(takeMessages(), QStringList{"Gp2 Updated !!!"});
+        QCOMPARE(fx->takeMessages(), QStringList{"Gp2 Updated !!!"});
         QCOMPARE(readFile(fx->circuit("f1ct05.dat")), bytes);
         QCOMPARE(readFile(fx->circuit(kOdd)), bytes);
         QStringList changed =

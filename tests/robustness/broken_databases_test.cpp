@@ -81,14 +81,11 @@ private:
 class BrokenDatabasesTest final : public QObject {
     Q_OBJECT
 
-    QString mainDb(const MainWindowFixture& fx) const { return fx.appDir() + "/pso.mdb"; }
-    QString mapsDb(const MainWindowFixture& fx) const { return fx.appDir() + "/Maps.mdb"; }
-
     // Makes Maps.mdb as a first run does.
     void firstRun(MainWindowFixture& fx) {
         fx.start();
         fx.stop();
-        QVERIFY(QFile::exists(mapsDb(fx)));
+        QVERIFY(QFile::exists(fx.database("Maps.mdb")));
         fx.dialogs.shown.clear();
     }
 
@@ -145,12 +142,12 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, ends);
         MainWindowFixture fx;
-        QVERIFY(sqliteRun(mainDb(fx), sql));
+        QVERIFY(sqliteRun(fx.database(), sql));
         if (ends) {
-            const QByteArray before = readFile(mainDb(fx));
+            const QByteArray before = readFile(fx.database());
             startExpectingTheEnd(fx);
             QCOMPARE(fx.dialogs.messages(), QStringList{message});
-            QCOMPARE(readFile(mainDb(fx)), before);
+            QCOMPARE(readFile(fx.database()), before);
             return;
         }
         fx.start();
@@ -195,7 +192,7 @@ private slots:
     void mainDatabaseOfRandomBytesEndsTheStartAndIsKept() {
         MainWindowFixture fx;
         const QByteArray junk = randomBytes(8192, 1);
-        QVERIFY(writeFile(mainDb(fx), junk));
+        QVERIFY(writeFile(fx.database(), junk));
         const auto before = filesnapshot::take(fx.appDir());
         startExpectingTheEnd(fx);
         QCOMPARE(fx.dialogs.messages(),
@@ -207,18 +204,19 @@ private slots:
         MainWindowFixture fx;
         firstRun(fx);
         const QByteArray junk = randomBytes(8192, 2);
-        QVERIFY(writeFile(mapsDb(fx), junk));
+        QVERIFY(writeFile(fx.database("Maps.mdb"), junk));
         fx.start();
         const QStringList messages = fx.dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith("Couldn't open " + QDir::toNativeSeparators(mapsDb(fx)) +
+        QVERIFY2(messages[0].startsWith("Couldn't open " +
+                                        QDir::toNativeSeparators(fx.database("Maps.mdb")) +
                                         " !!!\r\n\r\nUnrecognized database format"),
                  qPrintable(messages[0]));
         QVERIFY(messages[0].endsWith("Menu pictures are neither shown nor kept in this run."));
         circuitsStillWork(fx);
         fx.stop();
-        QCOMPARE(readFile(mapsDb(fx)), junk);
-        QVERIFY(!QFile::exists(mapsDb(fx) + ".damaged"));
+        QCOMPARE(readFile(fx.database("Maps.mdb")), junk);
+        QVERIFY(!QFile::exists(fx.database("Maps.mdb") + ".damaged"));
     }
 
     // A database file whose header reads but whose Tracks index is damaged is rebuilt at
@@ -231,7 +229,7 @@ private slots:
     void damagedCatalogueIsRebuiltAndTheDamagedFileKept() {
         QFETCH(int, version);
         MainWindowFixture fx;
-        const QString db = mainDb(fx);
+        const QString db = fx.database();
         {
             auto d = Database::open(db);
             auto params = d->openTable("Parameters");
@@ -328,8 +326,8 @@ private slots:
         fx.stop();
         QCOMPARE(fx.dialogs.messages(), QStringList{});
         QCOMPARE(program2.dialogs.messages(), QStringList{});
-        QCOMPARE(sqliteScalar(mainDb(fx), "PRAGMA quick_check"), QStringLiteral("ok"));
-        auto db = Database::open(mainDb(fx));
+        QCOMPARE(sqliteScalar(fx.database(), "PRAGMA quick_check"), QStringLiteral("ok"));
+        auto db = Database::open(fx.database());
         auto tracks = db->openTable("Tracks");
         tracks->setIndex("Name");
         tracks->seek("=", "Monza 2001");

@@ -295,19 +295,14 @@ QByteArray recordLog() {
     QByteArray out;
     for (int round = 0; round < 3; ++round) {
         for (int slot = 1; slot <= 16; ++slot) {
-            out += QStringLiteral("Track %1 loaded from slot file F1CT%1.DAT\r\n")
-                       .arg(slot, 2, 10, QLatin1Char('0'))
-                       .toLatin1();
-            out += "Country: Somewhere\r\n";
+            out += samplegame::logSlotLine(slot) + "\r\nCountry: Somewhere\r\n";
             for (const char* mode : modes) {
                 out += QByteArray("Start of session:  ") + mode + "\r\n";
                 for (int lap = 0; lap < 4; ++lap) {
                     for (int noise = 0; noise < 40; ++noise)
                         out += "  Car 1 driver Sample, sector 1 31234\r\n";
                     const int ms = 99999 - (round * 4 + lap) * 997 - slot * 13;
-                    out += QString::asprintf("  Lap %d, time %d:%02d.%03d\r\n", lap + 1, ms / 60000,
-                                             ms / 1000 % 60, ms % 1000)
-                               .toLatin1();
+                    out += samplegame::logLapLine(lap + 1, ms) + "\r\n";
                 }
             }
         }
@@ -326,11 +321,8 @@ class CrashSafetyTest final : public QObject {
     // A sample game and program folder in `name`/game and `name`/app.
     QString makeTemplate(const QString& name, const samplegame::Options& options = {}) {
         const QString dir = root_.filePath(name);
-        const QString game = samplegame::write(dir + QStringLiteral("/game"), options);
-        QString error;
-        if (!sampleapp::prepare(dir + QStringLiteral("/app"), QStringLiteral(PSO_APPDIR), game,
-                                QStringLiteral("pso.mdb"), QStringLiteral(PSO_SUMFIX), &error))
-            qFatal("preparing the program folder failed: %s", qPrintable(error));
+        sampleapp::prepareWithGame(dir, QStringLiteral(PSO_APPDIR), options,
+                                   QStringLiteral(PSO_SUMFIX));
         return dir;
     }
 
@@ -364,16 +356,11 @@ private slots:
     void exportLeavesEveryGameFileOldOrNew() {
         const QString tpl = makeTemplate(QStringLiteral("export"));
         picturetool::install(tpl + QStringLiteral("/app"));
-        picturetool::copyDefaultPictures(tpl + QStringLiteral("/app"));
         const QString circuits = tpl + QStringLiteral("/game/Circuits/");
         for (int slot = 1; slot <= 16; ++slot)
-            QVERIFY(writeFile(
-                circuits + addonName(slot),
-                samplegame::circuit(
-                    150000 + slot * 1000,
-                    samplegame::addonFields(QStringLiteral("Crash Ring %1").arg(slot),
-                                            QStringLiteral("Testland"), 40 + slot, 4000, slot),
-                    {}, slot)));
+            QVERIFY(
+                writeFile(circuits + addonName(slot),
+                          samplegame::largeAddon(QStringLiteral("Crash Ring %1").arg(slot), slot)));
         const QStringList listing = QDir(circuits).entryList(QDir::Files, QDir::Name);
         const auto slotFile = [](const QString& run, int slot) {
             return gamepath::join(

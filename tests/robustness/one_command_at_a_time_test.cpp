@@ -53,15 +53,11 @@ void writeGame(MainWindowFixture& fx, const QString& ending, bool hang = false,
                          wait + ending + u'\n';
     const QString path = gamepath::join(fx.gameDir(), name);
     QFile::remove(path);
-    QVERIFY(writeFile(path, body.toUtf8()));
-    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(writeProgram(path, body.toUtf8()));
 }
 
 using testrows::param;
-
-QByteArray setupOf(MainWindowFixture& fx, int slot) {
-    return testrows::setupOf(fx.bas, slot);
-}
+using testrows::setupOf;
 
 // Runs `during` once an outside program is waited for, then `after` (if any) a moment later.
 void whileWaiting(std::function<void()> during) {
@@ -125,8 +121,7 @@ void OneCommandAtATimeTest::inputDuringTheGame() {
     QVERIFY(zipmaker::write(archive, {{"dropped.dat", QByteArray(4000, 'd')}}));
     frm.Packs->SelectedPack->setEditText(QStringLiteral("kept while the game runs"));
     const qint64 launchesBefore = param(fx.bas, "Execution").toLongLong();
-    fx.dialogs.shown.clear();
-    fx.dialogs.kinds.clear();
+    fx.takeMessages();
 
     bool enterAccepted = false;
     bool visibleDuring = false;
@@ -160,7 +155,7 @@ void OneCommandAtATimeTest::inputDuringTheGame() {
     QVERIFY(!frm.unloaded());
     QCOMPARE(param(fx.bas, "Execution"), QString::number(launchesBefore + 1));
     QVERIFY(!param(fx.bas, "Last Use").isEmpty());
-    QCOMPARE(setupOf(fx, 2), kGameSetup);
+    QCOMPARE(setupOf(fx.bas, 2), kGameSetup);
 
     // Whatever was done meanwhile is not replayed now.
     QTest::qWait(100);
@@ -214,9 +209,8 @@ void OneCommandAtATimeTest::abnormalEnds() {
     }
     const QString runningBefore = param(fx.bas, "Time Running Gp2");
     const QString launchesBefore = param(fx.bas, "Execution");
-    const QByteArray setupBefore = setupOf(fx, 2);
-    fx.dialogs.shown.clear();
-    fx.dialogs.kinds.clear();
+    const QByteArray setupBefore = setupOf(fx.bas, 2);
+    fx.takeMessages();
     if (hang)
         whileWaiting([&] { QTest::mouseClick(frm.Waiting->StopProgram, Qt::LeftButton); });
     else
@@ -227,7 +221,7 @@ void OneCommandAtATimeTest::abnormalEnds() {
     // Not a game played: nothing counted, nothing taken from the game.
     QCOMPARE(param(fx.bas, "Execution").toLongLong(), launchesBefore.toLongLong());
     QCOMPARE(param(fx.bas, "Time Running Gp2"), runningBefore);
-    QCOMPARE(setupOf(fx, 2), setupBefore);
+    QCOMPARE(setupOf(fx.bas, 2), setupBefore);
     // The old lap log is where it was, neither kept under a number nor deleted.
     QCOMPARE(readFile(log), logBefore);
     QVERIFY(QDir(fx.gameDir()).entryList({QStringLiteral("Lt*.log")}).isEmpty());
@@ -241,10 +235,8 @@ void OneCommandAtATimeTest::exportWithAHangingPictureToolIsStopped() {
     StatusWindow status;
     fx.bas.status = &status;
     picturetool::install(fx.appDir());
-    picturetool::copyDefaultPictures(fx.appDir());
     const QString tool = QDir(fx.appDir()).filePath(QStringLiteral("gp2hipic.pif"));
-    QVERIFY(writeFile(tool, "#!/bin/sh\nwhile :; do sleep 0.1; done\n"));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(writeProgram(tool, "#!/bin/sh\nwhile :; do sleep 0.1; done\n"));
     MainWindow& frm = fx.start();
     frm.show();
     CircuitLists& lists = *frm.Lists;
@@ -253,8 +245,7 @@ void OneCommandAtATimeTest::exportWithAHangingPictureToolIsStopped() {
     slotList.List1->setCurrentRow(6);
     frm.Packs->Change_Click();
     QVERIFY(slotList.lineUp().at(7).changed);
-    fx.dialogs.shown.clear();
-    fx.dialogs.kinds.clear();
+    fx.takeMessages();
     fx.dialogs.answers << true;
 
     bool stopShown = false;

@@ -3,7 +3,7 @@
 // run as root the cases run in a child process that has become "nobody".
 #include "platform/program_end.h"
 #include "storage/ui/database_list.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,10 +18,8 @@
 
 using namespace pistaro;
 
-class ReadOnlyProgramFolderTest final : public QObject {
+class ReadOnlyProgramFolderTest final : public QObject, WindowPerFunction {
     Q_OBJECT
-
-    std::unique_ptr<MainWindowFixture> fx;
 
     void lockAppDir() {
         QVERIFY(QFile::setPermissions(fx->appDir(), QFile::ReadOwner | QFile::ExeOwner |
@@ -36,12 +34,11 @@ private slots:
     void init() { fx = std::make_unique<MainWindowFixture>(); }
     void cleanup() {
         QFile::setPermissions(fx->appDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        fx->stop();
-        fx.reset();
+        close();
     }
 
     void firstStartEndsWithTheReason() {
-        QVERIFY(QFile::remove(fx->appDir() + QStringLiteral("/pso.mdb")));
+        QVERIFY(QFile::remove(fx->database()));
         lockAppDir();
         int status = -1;
         try {
@@ -54,7 +51,7 @@ private slots:
                  QStringList{QStringLiteral("Database pso.mdb could not be made !!!\r\n\r\n") +
                              refusal()});
         QVERIFY(!fx->status.visible);
-        QVERIFY(!QFile::exists(fx->appDir() + QStringLiteral("/pso.mdb")));
+        QVERIFY(!QFile::exists(fx->database()));
     }
 
     void anExistingDatabaseGoesOnWithoutMenuPictures() {
@@ -67,8 +64,7 @@ private slots:
         QVERIFY(!fx->status.visible);
 
         // A new database is refused the same way; the open one stays.
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers = {QStringLiteral("Season")};
         frm.Databases->NewDatabase_Click();
         QCOMPARE(fx->dialogs.messages(),

@@ -13,9 +13,9 @@
 #include "setups/ui/setup_transfer.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
 #include "tests/support/text_viewer_closer.h"
+#include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -33,10 +33,9 @@
 
 using namespace pistaro;
 
-class UnwritableGameTest final : public QObject {
+class UnwritableGameTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     MainWindow* frm = nullptr;
 
     QString game(const QString& relative) const {
@@ -49,13 +48,6 @@ class UnwritableGameTest final : public QObject {
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));
         QVERIFY(writeFile(path + "/keep.txt", "the user's own"));
-    }
-
-    QStringList takeMessages() {
-        const QStringList out = fx->dialogs.messages();
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
-        return out;
     }
 
     QStringList changedSince(const filesnapshot::Snapshot& before) const {
@@ -92,7 +84,7 @@ class UnwritableGameTest final : public QObject {
         SlotList* slotList = frm->Slots;
         if (command.startsWith("Save Pack") || command.startsWith("Delete Track Pack")) {
             savePack("Season");
-            QCOMPARE(takeMessages(), QStringList{});
+            QCOMPARE(fx->takeMessages(), QStringList{});
             // The list file as the end of a run writes it.
             QVERIFY(frm->Packs->writePackList(fx->appDir() + "/Packs.txt"));
             lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
@@ -149,16 +141,10 @@ private slots:
     void init() {
         fx = std::make_unique<MainWindowFixture>();
         picturetool::install(fx->appDir());
-        picturetool::copyDefaultPictures(fx->appDir());
-        frm = &fx->start();
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm));
-        takeMessages();
+        QVERIFY(open(Show::Exposed));
+        frm = fx->frm.get();
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     // The game program can't take the menu names: the slot copy still happens and the
     // message says the menu was left as it was.
@@ -172,7 +158,7 @@ private slots:
         const auto before = filesnapshot::take(fx->gameDir());
         fx->dialogs.answers << true;
         frm->Exporting->Export_Click();
-        const QStringList messages = takeMessages();
+        const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith("Gp2 was not updated completely !!!\r\n\r\n"
                                         "Couldn't write the menu names and lap counts into " +
@@ -187,7 +173,7 @@ private slots:
         blockWithFolder(game("f1gstate.sav"));
         const auto before = filesnapshot::take(fx->gameDir());
         frm->Setups->ExportSetups->click();
-        const QStringList messages = takeMessages();
+        const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith("Car setups not exported.\r\n\r\n") &&
                      messages[0].contains("f1gstate.sav"),
@@ -202,7 +188,7 @@ private slots:
         const auto before = filesnapshot::take(fx->gameDir());
         fx->dialogs.answers << QStringLiteral("Taken");
         lists->Rename->trigger();
-        const QStringList messages = takeMessages();
+        const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith("Couldn't rename " + fx->circuit("monza2001.dat") +
                                         " to Taken.Dat !!!"),
@@ -216,7 +202,7 @@ private slots:
         const auto before = filesnapshot::take(fx->gameDir());
         frm->Packs->SelectedPack->setEditText("Season");
         QTest::mouseClick(frm->Packs->SavePack, Qt::LeftButton);
-        const QStringList messages = takeMessages();
+        const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         const QStringList lines = messages[0].split("\r\n");
         QCOMPARE(lines.size(), 2 + 1 + 16);
@@ -231,13 +217,13 @@ private slots:
     void deletePackWithAFileThatCannotBeDeleted() {
         frm->Packs->SelectedPack->setEditText("Season");
         QTest::mouseClick(frm->Packs->SavePack, Qt::LeftButton);
-        QCOMPARE(takeMessages(), QStringList{});
+        QCOMPARE(fx->takeMessages(), QStringList{});
         const QString blocked = game("Circuits/Season/" + slotFileName(3));
         blockWithFolder(blocked);
         fx->dialogs.answers << true;
         frm->Packs->SelectedPack->setEditText("Season");
         QTest::mouseClick(frm->Packs->DeletePack, Qt::LeftButton);
-        QCOMPARE(takeMessages(),
+        QCOMPARE(fx->takeMessages(),
                  QStringList{"The Track Pack 'Season' was not deleted completely !!!\r\n\r\n"
                              "These files couldn't be deleted:\r\n" +
                              blocked});
@@ -271,10 +257,10 @@ private slots:
     void commandsAreUndoneByRestore() {
         QFETCH(QString, command);
         prepare(command);
-        takeMessages();
+        fx->takeMessages();
         const auto before = gameAndPackList();
         run(command);
-        QVERIFY(takeMessages().size() <= 1); // "Track updated !!!" and the like
+        QVERIFY(fx->takeMessages().size() <= 1); // "Track updated !!!" and the like
         QVERIFY(!filesnapshot::changed(before, gameAndPackList()).isEmpty());
         const auto saved = gamebackup::newest(gamebackup::backupsFolder(fx->bas));
         QVERIFY(saved);
@@ -282,14 +268,14 @@ private slots:
 
         fx->dialogs.answers << true;
         frm->RestoreLast->trigger();
-        QCOMPARE(takeMessages(), QStringList{"Game files restored !!!"});
+        QCOMPARE(fx->takeMessages(), QStringList{"Game files restored !!!"});
         QCOMPARE(filesnapshot::changed(before, gameAndPackList()), QStringList{});
         if (command.startsWith("Delete Track Pack")) {
             QCOMPARE(frm->Packs->SelectedPack->findText("Season"), 0);
             // The pack is there to view again.
             frm->Packs->SelectedPack->setEditText("Season");
             frm->Packs->UpdTp_Click();
-            QCOMPARE(takeMessages(), QStringList{});
+            QCOMPARE(fx->takeMessages(), QStringList{});
             QCOMPARE(frm->Slots->lineUp().at(3).file, QStringLiteral("tmp03.tmp"));
         }
     }
@@ -299,13 +285,13 @@ private slots:
     void commandsStopWhenTheirBackupCannotBeWritten() {
         QFETCH(QString, command);
         prepare(command);
-        takeMessages();
+        fx->takeMessages();
         const QString backups = gamebackup::backupsFolder(fx->bas);
         QVERIFY(QDir(backups).removeRecursively());
         QVERIFY(writeFile(backups, "a file where the backups go"));
         const auto before = filesnapshot::take(fx->gameDir());
         run(command);
-        const QStringList messages = takeMessages();
+        const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith(gamebackup::failureMessage(command, QString())),
                  qPrintable(messages[0]));

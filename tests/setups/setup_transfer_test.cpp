@@ -3,7 +3,7 @@
 // a state file that cannot hold the setups is left alone, and the checksum is repaired.
 #include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 
 #include "gamedir/exe_cmd.h"
 #include "setups/ui/setup_transfer.h"
@@ -28,10 +28,6 @@ QByteArray setupArea(const QByteArray& state) {
 QByteArray record(const QByteArray& state, int slot) {
     return state.mid(kArea + (slot - 1) * kRecord, kRecord);
 }
-QByteArray withChecksum(QByteArray data) {
-    samplegame::fixChecksum(data);
-    return data;
-}
 // Setup bytes in which every value 0..255 occurs: slot s holds (s - 1) * 96 + k mod 256.
 QByteArray everyByteValue() {
     QByteArray area(16 * kRecord, '\0');
@@ -42,24 +38,19 @@ QByteArray everyByteValue() {
 
 } // namespace
 
-class SetupTransferTest final : public QObject {
+class SetupTransferTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     SetupTransfer* setups = nullptr;
 
-    Gp2PsoBas& bas() { return fx->bas; }
     QString stateFile() const { return fx->gameDir() + QStringLiteral("f1gstate.sav"); }
     QByteArray state() const { return readFile(stateFile()); }
     void putArea(const QByteArray& area) {
         QByteArray data = state();
         data.replace(kArea, area.size(), area);
-        QVERIFY(writeFile(stateFile(), withChecksum(data)));
+        QVERIFY(writeFile(stateFile(), samplegame::withChecksum(data)));
     }
-    QByteArray stored(const QString& track) {
-        const auto v = testrows::track(bas(), track, QStringLiteral("Car Setup Information"));
-        return v ? v->toByteArray() : QByteArray("<no row>");
-    }
+    QByteArray stored(const QString& track) { return testrows::setupOf(bas(), track); }
     void exportAndWait() {
         setups->ExportSetups->click();
         ExeCmd::WaitForSumfix(stateFile());
@@ -67,14 +58,12 @@ class SetupTransferTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        setups = fx->start().Setups;
-        fx->dialogs.shown.clear();
+        QVERIFY(open());
+        setups = fx->frm->Setups;
     }
     void cleanup() {
-        if (setups)
-            ExeCmd::WaitForSumfix(stateFile());
-        fx.reset();
+        ExeCmd::WaitForSumfix(stateFile());
+        close();
     }
 
     void every_byte_value_survives_import_and_export() {
@@ -97,7 +86,7 @@ private slots:
         QCOMPARE(setupArea(after), area);
         QCOMPARE(after.size(), before.size());
         QCOMPARE(after.left(kArea), before.left(kArea));
-        QCOMPARE(after, withChecksum(after));
+        QCOMPARE(after, samplegame::withChecksum(after));
     }
 
     void each_slot_uses_the_track_of_its_circuit() {
@@ -186,11 +175,11 @@ private slots:
     void export_without_setups_still_repairs_the_checksum() {
         QByteArray broken = state();
         broken.replace(broken.size() - 4, 4, QByteArray(4, '\0'));
-        QVERIFY(broken != withChecksum(broken));
+        QVERIFY(broken != samplegame::withChecksum(broken));
         QVERIFY(writeFile(stateFile(), broken));
         setups->Export();
         ExeCmd::WaitForSumfix(stateFile());
-        QCOMPARE(state(), withChecksum(broken));
+        QCOMPARE(state(), samplegame::withChecksum(broken));
         QCOMPARE(state().size(), broken.size());
         QVERIFY(fx->dialogs.shown.isEmpty());
 
@@ -212,7 +201,7 @@ private slots:
         QCOMPARE(record(after, 3), record(before, 3));
         QCOMPARE(record(after, 4), record(before, 4)); // the next slot is not overrun
         QCOMPARE(record(after, 12), QByteArray(kRecord, 'M'));
-        QCOMPARE(after, withChecksum(after));
+        QCOMPARE(after, samplegame::withChecksum(after));
         QCOMPARE(fx->dialogs.shown.size(), 1);
         QVERIFY(fx->dialogs.shown.at(0).contains(QStringLiteral("Slot 3: ")));
     }

@@ -5,6 +5,7 @@
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QComboBox>
@@ -30,12 +31,6 @@ void addDatabase(MainWindowFixture& fx, const QString& name) {
     QVERIFY2(
         sampleapp::prepare(fx.appDir(), QStringLiteral(PSO_APPDIR), fx.gameDir(), name, {}, &error),
         qPrintable(error));
-}
-
-void touch(const QString& path) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("x");
 }
 
 void pick(DatabaseList& list, const QString& name) {
@@ -121,10 +116,10 @@ void DatabaseListTest::listsEveryDatabaseButTheMaps() {
     MainWindowFixture fx;
     addDatabase(fx, QStringLiteral("Season.mdb"));
     MainWindow& frm = fx.start();
-    touch(fx.appDir() + QStringLiteral("/MAPS.MDB"));
-    touch(fx.appDir() + QStringLiteral("/maps.mdb"));
-    touch(fx.appDir() + QStringLiteral("/Other.MDB"));
-    touch(fx.appDir() + QStringLiteral("/notes.txt"));
+    QVERIFY(writeFile(fx.appDir() + QStringLiteral("/MAPS.MDB"), "x"));
+    QVERIFY(writeFile(fx.appDir() + QStringLiteral("/maps.mdb"), "x"));
+    QVERIFY(writeFile(fx.appDir() + QStringLiteral("/Other.MDB"), "x"));
+    QVERIFY(writeFile(fx.appDir() + QStringLiteral("/notes.txt"), "x"));
     DatabaseList& list = *frm.Databases;
     list.UpdateDbList();
     QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/Maps.mdb")));
@@ -306,7 +301,7 @@ void DatabaseListTest::deleteRefusesWhatMustStay() {
     addDatabase(fx, QStringLiteral("start.mdb"));
     MainWindow& frm = fx.start({QStringLiteral("start.mdb")});
     DatabaseList& list = *frm.Databases;
-    touch(fx.appDir() + QStringLiteral("/ghost.mdb")); // there, but not listed
+    QVERIFY(writeFile(fx.appDir() + QStringLiteral("/ghost.mdb"), "x")); // there, but not listed
     const QStringList before = QDir(fx.appDir()).entryList();
     const Database* open = fx.bas.Db.get();
     list.DbCombo->setEditText(text);

@@ -3,45 +3,19 @@
 #include "platform/gamepath.h"
 #include "platform/program_end.h"
 #include "storage/engine.h"
+#include "storage/settings_row.h"
 #include "storage/ui/lap_time_database.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QFile>
 #include <QTest>
 
 using namespace pistaro;
+using testrows::setStoredParam;
+using testrows::storedParam;
 
 namespace {
-
-QString dbPath(const MainWindowFixture& fx, const QString& name = QStringLiteral("pso.mdb")) {
-    return fx.appDir() + QLatin1Char('/') + name;
-}
-
-std::unique_ptr<Recordset> settingsRow(Database& db) {
-    auto p = db.openTable(QStringLiteral("Parameters"));
-    p->setIndex(QStringLiteral("Code"));
-    p->seek(QStringLiteral("="), 1);
-    return p;
-}
-
-void setParam(const QString& path, const QString& field, const QVariant& value) {
-    auto db = Database::open(path);
-    auto p = settingsRow(*db);
-    p->edit();
-    p->setValue(field, value);
-    p->update();
-}
-
-QVariant param(const QString& path, const QString& field) {
-    auto db = Database::open(path);
-    return settingsRow(*db)->value(field);
-}
-
-QString withoutSeparator(QString dir) {
-    while (dir.endsWith(gamepath::sep()))
-        dir.chop(1);
-    return dir;
-}
 
 // The main window without its start-up steps, so DbOpen runs alone.
 LapTimeDatabase& settingsOf(MainWindowFixture& fx) {
@@ -67,7 +41,7 @@ private slots:
 
 void LapTimeDatabaseTest::storedFolderGetsItsSeparator() {
     MainWindowFixture fx;
-    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"), withoutSeparator(fx.gameDir()));
+    setStoredParam(fx.database(), QStringLiteral("Gp2 Directory"), withoutSeparator(fx.gameDir()));
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
@@ -78,8 +52,8 @@ void LapTimeDatabaseTest::storedFolderGetsItsSeparator() {
     QVERIFY(fx.bas.QuickUpdate && fx.bas.CarSetupManagement);
     s.DbClose();
     QVERIFY(!fx.bas.Db && !fx.bas.ParamsRs && !fx.bas.TracksRs);
-    QCOMPARE(param(dbPath(fx), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
-    QCOMPARE(param(dbPath(fx), QStringLiteral("Circuits Directory")).toString(),
+    QCOMPARE(storedParam(fx.database(), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
+    QCOMPARE(storedParam(fx.database(), QStringLiteral("Circuits Directory")).toString(),
              fx.gameDir() + QStringLiteral("Circuits") + gamepath::sep());
 }
 
@@ -87,12 +61,12 @@ void LapTimeDatabaseTest::missingLapTimerSwitchesItOff() {
     samplegame::Options noTimer;
     noTimer.gp2lap = false;
     MainWindowFixture fx(noTimer);
-    QVERIFY(param(dbPath(fx), QStringLiteral("Use Gp2Lap")).toBool());
+    QVERIFY(storedParam(fx.database(), QStringLiteral("Use Gp2Lap")).toBool());
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(!fx.bas.UseGp2Lap);
     s.DbClose();
-    QVERIFY(!param(dbPath(fx), QStringLiteral("Use Gp2Lap")).toBool());
+    QVERIFY(!storedParam(fx.database(), QStringLiteral("Use Gp2Lap")).toBool());
 
     // An empty file is no lap timer either; a real one keeps the switch on.
     MainWindowFixture fx2;
@@ -100,9 +74,7 @@ void LapTimeDatabaseTest::missingLapTimerSwitchesItOff() {
     s2.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(fx2.bas.UseGp2Lap);
     s2.DbClose();
-    QFile timer(gamepath::join(fx2.gameDir(), QStringLiteral("Gp2Lap.exe")));
-    QVERIFY(timer.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    timer.close();
+    QVERIFY(writeFile(gamepath::join(fx2.gameDir(), QStringLiteral("Gp2Lap.exe")), {}));
     s2.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(!fx2.bas.UseGp2Lap);
 }
@@ -112,7 +84,7 @@ void LapTimeDatabaseTest::missingDatabaseIsMadeAndAsksForTheGame() {
     fx.dialogs.answers = {withoutSeparator(fx.gameDir())};
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("other.mdb"));
-    QVERIFY(QFile::exists(dbPath(fx, QStringLiteral("other.mdb"))));
+    QVERIFY(QFile::exists(fx.database(QStringLiteral("other.mdb"))));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making database..."));
     // The new row names "C:\Gp2", which holds no game here; being the first start, it then
     // copies the game's own circuits to their track names.
@@ -127,15 +99,15 @@ void LapTimeDatabaseTest::missingDatabaseIsMadeAndAsksForTheGame() {
     QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Select your Gp2 directory: "));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
     s.DbClose();
-    QCOMPARE(
-        param(dbPath(fx, QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory")).toString(),
-        fx.gameDir());
+    QCOMPARE(storedParam(fx.database(QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory"))
+                 .toString(),
+             fx.gameDir());
 }
 
 void LapTimeDatabaseTest::rejectedFoldersAreAskedAgainUntilCancel() {
     MainWindowFixture fx;
-    setParam(dbPath(fx), QStringLiteral("Gp2 Directory"),
-             fx.tmp.filePath(QStringLiteral("nogame")));
+    setStoredParam(fx.database(), QStringLiteral("Gp2 Directory"),
+                   fx.tmp.filePath(QStringLiteral("nogame")));
     fx.dialogs.answers = {fx.appDir(), QString()};
     LapTimeDatabase& s = settingsOf(fx);
     try {
@@ -152,8 +124,10 @@ void LapTimeDatabaseTest::rejectedFoldersAreAskedAgainUntilCancel() {
 void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {
     MainWindowFixture fx;
     {
-        auto db = Database::open(dbPath(fx));
-        settingsRow(*db)->deleteCurrent();
+        auto db = Database::open(fx.database());
+        auto params = db->openTable(QStringLiteral("Parameters"));
+        QVERIFY(settingsrow::seekRow(*params));
+        params->deleteCurrent();
     }
     LapTimeDatabase& s = settingsOf(fx);
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, s.DbOpen(QStringLiteral("pso.mdb")));
@@ -163,10 +137,7 @@ void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {
 
 void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
     MainWindowFixture fx;
-    QFile f(dbPath(fx));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
+    QVERIFY(writeFile(fx.database(), QByteArray(4096, 'x')));
     LapTimeDatabase& s = settingsOf(fx);
     try {
         s.DbOpen(QStringLiteral("pso.mdb"));
@@ -182,10 +153,10 @@ void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
 
 void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
     MainWindowFixture fx;
-    setParam(dbPath(fx), QStringLiteral("Version"), 149);
-    setParam(dbPath(fx), QStringLiteral("Use Gp2Lap"), false);
+    setStoredParam(fx.database(), QStringLiteral("Version"), 149);
+    setStoredParam(fx.database(), QStringLiteral("Use Gp2Lap"), false);
     {
-        auto db = Database::open(dbPath(fx));
+        auto db = Database::open(fx.database());
         auto t = db->openTable(QStringLiteral("Tracks"));
         t->setIndex(QStringLiteral("Name"));
         t->seek(QStringLiteral("="), QStringLiteral("Monza"));
@@ -206,13 +177,10 @@ void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
 
 void LapTimeDatabaseTest::firstStartCopiesTheOriginals() {
     MainWindowFixture fx;
-    setParam(dbPath(fx), QStringLiteral("First Time"), true);
+    setStoredParam(fx.database(), QStringLiteral("First Time"), true);
     // A stale file of that name is replaced.
     const QString target = fx.circuit(QStringLiteral("Monte-Carlo.dat"));
-    QFile stale(target);
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.write("old");
-    stale.close();
+    QVERIFY(writeFile(target, "old"));
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.dialogs.messages(),
@@ -226,12 +194,11 @@ void LapTimeDatabaseTest::firstStartCopiesTheOriginals() {
         QCOMPARE(copy.readAll(), original.readAll());
     }
     s.DbClose();
-    QVERIFY(!param(dbPath(fx), QStringLiteral("First Time")).toBool());
+    QVERIFY(!storedParam(fx.database(), QStringLiteral("First Time")).toBool());
 
     // The next opening copies nothing.
     QFile::remove(target);
-    fx.dialogs.shown.clear();
-    fx.dialogs.kinds.clear();
+    fx.takeMessages();
     s.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(!QFile::exists(target));
     QVERIFY(fx.dialogs.shown.isEmpty());
@@ -245,7 +212,7 @@ void LapTimeDatabaseTest::closeWithoutOpenDatabaseDoesNothing() {
     s.DbOpen(QStringLiteral("pso.mdb"));
     s.DbClose();
     s.DbClose(); // a second close is harmless
-    QCOMPARE(param(dbPath(fx), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
+    QCOMPARE(storedParam(fx.database(), QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
 }
 
 QTEST_MAIN(LapTimeDatabaseTest)

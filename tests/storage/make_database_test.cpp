@@ -6,6 +6,8 @@
 #include "storage/gp2psobas.h"
 #include "storage/open_database.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tests/support/files.h"
+#include "tests/support/recording_status.h"
 
 #include <QtTest>
 
@@ -14,30 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Keeps every lower line the Status window was given.
-class RecordingStatus final : public StatusSink {
-public:
-    void showStatus() override { visible = true; }
-    void hideStatus() override { visible = false; }
-    void setLine1(const QString& t) override { l1 = t; }
-    void setLine2(const QString& t) override {
-        l2 = t;
-        lines << t;
-    }
-    QString line1() const override { return l1; }
-    QString line2() const override { return l2; }
-    void pump() override { ++pumps; }
-    bool visible = false;
-    QString l1, l2;
-    QStringList lines;
-    int pumps = 0;
-};
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // The tables, fields (with type and size) and indexes of a database, as one comparable text.
 QStringList schemaOf(const QString& path) {
@@ -53,6 +31,37 @@ QStringList schemaOf(const QString& path) {
     }
     out.sort();
     return out;
+}
+
+// A file in the place of a database that is none.
+const QByteArray kJunk = QByteArray("not a database ") + QByteArray(3000, '\x07');
+
+// A pso.def of an older layout: the settings row and the tracks' descriptive fields, plus
+// `trackFields`, without the statistics, the setups, the tyre figure and the "Size" index.
+QStringList oldLayout(const QStringList& trackFields) {
+    return QStringList{"TABLE: Parameters",
+                       "FIELDS:",
+                       "Code,Integer",
+                       "Gp2 Directory,Text,255",
+                       "Use Gp2Lap,Boolean",
+                       "Quick Update,Boolean",
+                       "Car Setup Management,Boolean",
+                       "Version,Integer",
+                       "INDEXES:",
+                       "Code,Code,UNIQUE,PRIMARY",
+                       "TABLE: Tracks",
+                       "FIELDS:",
+                       "Name,Text,30",
+                       "Country,Text,50",
+                       "Size,Long",
+                       "Original,Boolean",
+                       "Laps,Integer",
+                       "Length,Integer",
+                       "Slot,Integer",
+                       "Event,Text,50",
+                       "Author,Text,30",
+                       "Description,Text,30"} +
+           trackFields + QStringList{"INDEXES:", "Name,Name,UNIQUE,PRIMARY"};
 }
 
 } // namespace
@@ -107,9 +116,7 @@ void MakeDatabaseTest::cleanup() {
 }
 
 void MakeDatabaseTest::writeDef(const QString& name, const QStringList& lines) {
-    QFile f(file(name));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(lines.join(QStringLiteral("\r\n")).toUtf8());
+    QVERIFY(writeFile(file(name), lines.join(QStringLiteral("\r\n")).toUtf8()));
 }
 
 int MakeDatabaseTest::make(const QString& name) {
@@ -206,31 +213,7 @@ void MakeDatabaseTest::newCatalogue() {
 
 void MakeDatabaseTest::updateOfAnOldCatalogue() {
     // An older layout: no statistics, no setups, no tyre figure and no "Size" index.
-    writeDef(QStringLiteral("pso.def"), {"TABLE: Parameters",
-                                         "FIELDS:",
-                                         "Code,Integer",
-                                         "Gp2 Directory,Text,255",
-                                         "Use Gp2Lap,Boolean",
-                                         "Quick Update,Boolean",
-                                         "Car Setup Management,Boolean",
-                                         "Version,Integer",
-                                         "INDEXES:",
-                                         "Code,Code,UNIQUE,PRIMARY",
-                                         "TABLE: Tracks",
-                                         "FIELDS:",
-                                         "Name,Text,30",
-                                         "Country,Text,50",
-                                         "Size,Long",
-                                         "Original,Boolean",
-                                         "Laps,Integer",
-                                         "Length,Integer",
-                                         "Slot,Integer",
-                                         "Event,Text,50",
-                                         "Author,Text,30",
-                                         "Description,Text,30",
-                                         "Race Time,Text,8",
-                                         "INDEXES:",
-                                         "Name,Name,UNIQUE,PRIMARY"});
+    writeDef(QStringLiteral("pso.def"), oldLayout({"Race Time,Text,8"}));
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     const QString path = file(QStringLiteral("pso.mdb"));
     {
@@ -253,7 +236,7 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
         tracks->setValue(QStringLiteral("Race Time"), QStringLiteral("1:19.001"));
         tracks->update();
     }
-    const QByteArray old = bytesOf(path);
+    const QByteArray old = readFileOrMissing(path);
     QVERIFY(QFile::remove(file(QStringLiteral("pso.def"))));
     QVERIFY(QFile::copy(QStringLiteral(PSO_SOURCE_DIR "/data/pso.def"),
                         file(QStringLiteral("pso.def"))));
@@ -263,7 +246,7 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     QCOMPARE(dialogs_.shown, QStringList());
     QCOMPARE(status_.l1, QStringLiteral("Please wait, updating database..."));
-    QCOMPARE(bytesOf(file(QStringLiteral("tmp.bak"))), old);
+    QCOMPARE(readFileOrMissing(file(QStringLiteral("tmp.bak"))), old);
     QVERIFY(!QFile::exists(file(QStringLiteral("tmp99.mdb"))));
 
     auto db = Database::open(path);
@@ -407,18 +390,13 @@ void MakeDatabaseTest::lockedDatabase() {
 }
 
 void MakeDatabaseTest::fileThatIsNoDatabaseIsKept() {
-    const QByteArray junk = QByteArray("not a database ") + QByteArray(3000, '\x07');
-    {
-        QFile f(file(QStringLiteral("pso.mdb")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(junk);
-    }
+    QVERIFY(writeFile(file(QStringLiteral("pso.mdb")), kJunk));
     QCOMPARE(make(QStringLiteral("pso.mdb")), 1);
     QCOMPARE(dialogs_.messages().size(), 1);
     QVERIFY2(dialogs_.messages().at(0).startsWith(QLatin1String("ERROR : 3343 - ")),
              qPrintable(dialogs_.messages().at(0)));
-    QCOMPARE(bytesOf(file(QStringLiteral("pso.mdb"))), junk);
-    QCOMPARE(bytesOf(file(QStringLiteral("tmp.bak"))), junk);
+    QCOMPARE(readFileOrMissing(file(QStringLiteral("pso.mdb"))), kJunk);
+    QCOMPARE(readFileOrMissing(file(QStringLiteral("tmp.bak"))), kJunk);
     QVERIFY(!QFile::exists(file(QStringLiteral("tmp99.mdb"))));
 }
 
@@ -426,10 +404,10 @@ void MakeDatabaseTest::leftoverCopyIsNotDeleted() {
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     // A tmp99.mdb from an earlier run may be the only copy of some database: it stays.
     Database::create(file(QStringLiteral("tmp99.mdb")))->close();
-    const QByteArray leftover = bytesOf(file(QStringLiteral("tmp99.mdb")));
+    const QByteArray leftover = readFileOrMissing(file(QStringLiteral("tmp99.mdb")));
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     QCOMPARE(dialogs_.shown, QStringList());
-    QCOMPARE(bytesOf(file(QStringLiteral("tmp99.mdb"))), leftover);
+    QCOMPARE(readFileOrMissing(file(QStringLiteral("tmp99.mdb"))), leftover);
     QCOMPARE(Database::open(file(QStringLiteral("pso.mdb")))
                  ->openTable(QStringLiteral("Tracks"))
                  ->recordCount(),
@@ -438,32 +416,8 @@ void MakeDatabaseTest::leftoverCopyIsNotDeleted() {
 
 void MakeDatabaseTest::mapsFilledFromTheCatalogue() {
     // A catalogue of the time the pictures were kept with the tracks.
-    writeDef(QStringLiteral("pso.def"), {"TABLE: Parameters",
-                                         "FIELDS:",
-                                         "Code,Integer",
-                                         "Gp2 Directory,Text,255",
-                                         "Use Gp2Lap,Boolean",
-                                         "Quick Update,Boolean",
-                                         "Car Setup Management,Boolean",
-                                         "Version,Integer",
-                                         "INDEXES:",
-                                         "Code,Code,UNIQUE,PRIMARY",
-                                         "TABLE: Tracks",
-                                         "FIELDS:",
-                                         "Name,Text,30",
-                                         "Country,Text,50",
-                                         "Size,Long",
-                                         "Original,Boolean",
-                                         "Laps,Integer",
-                                         "Length,Integer",
-                                         "Slot,Integer",
-                                         "Event,Text,50",
-                                         "Author,Text,30",
-                                         "Description,Text,30",
-                                         "Menu Picture,Text,255",
-                                         "Menu Picture 2,Text,255",
-                                         "INDEXES:",
-                                         "Name,Name,UNIQUE,PRIMARY"});
+    writeDef(QStringLiteral("pso.def"),
+             oldLayout({"Menu Picture,Text,255", "Menu Picture 2,Text,255"}));
     bas_.DbName = QStringLiteral("Season.mdb");
     QCOMPARE(make(QStringLiteral("Season.mdb")), -1);
     {
@@ -538,14 +492,10 @@ void MakeDatabaseTest::openPolicyOutcomes() {
     QFETCH(int, outcome);
     QFETCH(int, failure);
     const QString path = this->file(QStringLiteral("pso.mdb"));
-    const QByteArray junk = QByteArray("not a database ") + QByteArray(3000, '\x07');
     if (file == QLatin1String("made"))
         QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
-    if (file == QLatin1String("junk")) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(junk);
-    }
+    if (file == QLatin1String("junk"))
+        QVERIFY(writeFile(path, kJunk));
     dbopen::Policy policy;
     policy.make = mayMake;
     const dbopen::Result r = dbopen::open(bas_, QStringLiteral("pso.mdb"), policy);
@@ -561,7 +511,7 @@ void MakeDatabaseTest::openPolicyOutcomes() {
     if (file == QLatin1String("junk")) {
         QVERIFY2(r.reason.startsWith(QLatin1String("Unrecognized database format")),
                  qPrintable(r.reason));
-        QCOMPARE(bytesOf(path), junk);
+        QCOMPARE(readFileOrMissing(path), kJunk);
     }
     if (!mayMake)
         QVERIFY(!QFile::exists(path));

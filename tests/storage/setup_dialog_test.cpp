@@ -6,6 +6,7 @@
 #include "storage/engine.h"
 #include "storage/ui/lap_time_database.h"
 #include "storage/ui/setup_dialog.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/dos_programs.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -22,24 +23,9 @@
 #include <QTimer>
 
 using namespace pistaro;
+using testrows::storedParam;
 
 namespace {
-
-QString dbPath(const MainWindowFixture& fx) {
-    return fx.appDir() + QStringLiteral("/pso.mdb");
-}
-
-std::unique_ptr<Recordset> settingsRow(Database& db) {
-    auto p = db.openTable(QStringLiteral("Parameters"));
-    p->setIndex(QStringLiteral("Code"));
-    p->seek(QStringLiteral("="), 1);
-    return p;
-}
-
-QVariant param(const QString& path, const QString& field) {
-    auto db = Database::open(path);
-    return settingsRow(*db)->value(field);
-}
 
 // Writes fields of the open database's settings row, as another part of the program would.
 void setRow(Gp2PsoBas& bas, const QList<QPair<QString, QVariant>>& values) {
@@ -48,12 +34,6 @@ void setRow(Gp2PsoBas& bas, const QList<QPair<QString, QVariant>>& values) {
     for (const auto& [field, value] : values)
         bas.ParamsRs->setValue(field, value);
     bas.ParamsRs->update();
-}
-
-QString withoutSeparator(QString dir) {
-    while (dir.endsWith(gamepath::sep()))
-        dir.chop(1);
-    return dir;
 }
 
 // Check boxes and option buttons take clicks on their indicator, at the left end.
@@ -205,11 +185,11 @@ void SetupDialogTest::okStoresTheSwitchesAndTheFolder() {
     QVERIFY(!o.fx.bas.QuickUpdate && !o.fx.bas.CarSetupManagement);
     QVERIFY(o.fx.dialogs.shown.isEmpty());
     o.fx.frm->Setting->DbClose();
-    QCOMPARE(param(dbPath(o.fx), QStringLiteral("Gp2 Directory")).toString(), game2);
-    QVERIFY(param(dbPath(o.fx), QStringLiteral("Rename Log File")).toBool());
-    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Delete Log File")).toBool());
-    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Quick Update")).toBool());
-    QVERIFY(!param(dbPath(o.fx), QStringLiteral("Car Setup Management")).toBool());
+    QCOMPARE(storedParam(o.fx.database(), QStringLiteral("Gp2 Directory")).toString(), game2);
+    QVERIFY(storedParam(o.fx.database(), QStringLiteral("Rename Log File")).toBool());
+    QVERIFY(!storedParam(o.fx.database(), QStringLiteral("Delete Log File")).toBool());
+    QVERIFY(!storedParam(o.fx.database(), QStringLiteral("Quick Update")).toBool());
+    QVERIFY(!storedParam(o.fx.database(), QStringLiteral("Car Setup Management")).toBool());
 }
 
 void SetupDialogTest::okWithABadFolderKeepsThePreviousOne() {
@@ -263,8 +243,8 @@ void SetupDialogTest::browseThenCancelKeepsTheNewFolder() {
     QCOMPARE(emulators::dosEmulator(), QStringLiteral("dosbox"));
     QCOMPARE(o.fx.bas.ParamsRs->text(QStringLiteral("Gp2 Directory")), o.fx.gameDir());
     o.fx.frm->Setting->DbClose();
-    QCOMPARE(param(dbPath(o.fx), QStringLiteral("Gp2 Directory")).toString(), game2);
-    QVERIFY(param(dbPath(o.fx), QStringLiteral("Car Setup Management")).toBool());
+    QCOMPARE(storedParam(o.fx.database(), QStringLiteral("Gp2 Directory")).toString(), game2);
+    QVERIFY(storedParam(o.fx.database(), QStringLiteral("Car Setup Management")).toBool());
 }
 
 void SetupDialogTest::browseRejectsFoldersUntilCancelled() {

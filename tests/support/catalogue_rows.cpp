@@ -1,5 +1,6 @@
 #include "tests/support/catalogue_rows.h"
 
+#include "storage/engine.h"
 #include "storage/settings_row.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 
@@ -35,6 +36,10 @@ bool hasMap(Gp2PsoBas& bas, const QString& name) {
     return !bas.MapsRs->noMatch();
 }
 
+QString mapText(Gp2PsoBas& bas, const QString& name, const QString& field) {
+    return hasMap(bas, name) ? bas.MapsRs->text(field) : QStringLiteral("<no record>");
+}
+
 QString param(Recordset& params, const QString& field) {
     return settingsrow::seekRow(params) ? params.text(field) : QStringLiteral("<no row>");
 }
@@ -43,10 +48,29 @@ QString param(Gp2PsoBas& bas, const QString& field) {
     return param(*bas.ParamsRs, field);
 }
 
-QByteArray setupOf(Gp2PsoBas& bas, int slot) {
-    const auto v =
-        track(bas, samplegame::originalName(slot), QStringLiteral("Car Setup Information"));
+QVariant storedParam(const QString& path, const QString& field) {
+    auto db = Database::open(path);
+    auto params = db->openTable(QStringLiteral("Parameters"));
+    return settingsrow::seekRow(*params) ? params->value(field) : QVariant();
+}
+
+void setStoredParam(const QString& path, const QString& field, const QVariant& value) {
+    auto db = Database::open(path);
+    auto params = db->openTable(QStringLiteral("Parameters"));
+    if (!settingsrow::seekRow(*params))
+        qFatal("no Parameters row in %s", qPrintable(path));
+    params->edit();
+    params->setValue(field, value);
+    params->update();
+}
+
+QByteArray setupOf(Gp2PsoBas& bas, const QString& name) {
+    const auto v = track(bas, name, QStringLiteral("Car Setup Information"));
     return v ? v->toByteArray() : QByteArray("<no row>");
+}
+
+QByteArray setupOf(Gp2PsoBas& bas, int slot) {
+    return setupOf(bas, samplegame::originalName(slot));
 }
 
 } // namespace testrows

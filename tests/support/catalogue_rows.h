@@ -18,10 +18,18 @@ int trackCount(Gp2PsoBas& bas);
 void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
 // Whether Maps holds a row `name`.
 bool hasMap(Gp2PsoBas& bas, const QString& name);
+// A field of the Maps row `name` as text; "<no record>" without the row.
+QString mapText(Gp2PsoBas& bas, const QString& name, const QString& field);
 // A field of the Parameters row as text; "<no row>" without the row.
 QString param(Recordset& params, const QString& field);
 QString param(Gp2PsoBas& bas, const QString& field);
-// The car setup stored for the original circuit of game slot `slot`; "<no row>" without one.
+// A field of the Parameters row of the database file at `path`, opened for this alone.
+QVariant storedParam(const QString& path, const QString& field);
+// Sets a field of that row, as another program would.
+void setStoredParam(const QString& path, const QString& field, const QVariant& value);
+// The car setup stored for the track `name`, or for the original circuit of game slot `slot`;
+// "<no row>" without the row.
+QByteArray setupOf(Gp2PsoBas& bas, const QString& name);
 QByteArray setupOf(Gp2PsoBas& bas, int slot);
 
 } // namespace testrows

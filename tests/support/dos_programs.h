@@ -19,7 +19,4 @@ void install(const char* name, const QString& path);
 // Writes a PIF at `path` naming `program` at offset 0x24.
 void writePif(const QString& path, const QByteArray& program);
 
-// What a file holds ("" when it cannot be read).
-QByteArray read(const QString& path);
-
 } // namespace dosprograms

@@ -1,13 +1,33 @@
 #include "tests/support/files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <stdexcept>
 
 QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QByteArray readFileOrMissing(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) &&
+           f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+void writeFileOrThrow(const QString& path, const QByteArray& bytes) {
+    if (!writeFile(path, bytes))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+bool writeProgram(const QString& path, const QByteArray& bytes) {
+    return writeFile(path, bytes) &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

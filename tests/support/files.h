@@ -5,5 +5,14 @@
 
 // The bytes of `path`; empty when it cannot be read.
 QByteArray readFile(const QString& path);
-// Writes `bytes` to `path`, replacing what was there; false when that failed.
+// The bytes of `path`, or "<missing>" when it cannot be read, so that a lost file never reads
+// the same as an empty one.
+QByteArray readFileOrMissing(const QString& path);
+// Writes `bytes` to `path`, making the folders on the way and replacing what was there; false
+// when that failed.
 bool writeFile(const QString& path, const QByteArray& bytes);
+// As writeFile, for helpers that cannot fail a test themselves: throws std::runtime_error
+// when the write failed.
+void writeFileOrThrow(const QString& path, const QByteArray& bytes);
+// As writeFile, for a script standing in for an outside program: its owner may run it.
+bool writeProgram(const QString& path, const QByteArray& bytes);

@@ -13,12 +13,10 @@ MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
     : previousDir_(QDir::currentPath()) {
     // Each window starts from the default settings, whatever the machine's user chose.
     scratchsettings::useUnlessChosen(settings_.path());
-    gameDir_ = samplegame::write(tmp.filePath(QStringLiteral("game")), options);
-    appDir_ = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
-    QString error;
-    if (!sampleapp::prepare(appDir_, QStringLiteral(PSO_APPDIR), gameDir_,
-                            QStringLiteral("pso.mdb"), QStringLiteral(PSO_SUMFIX), &error))
-        qFatal("preparing the program folder failed: %s", qPrintable(error));
+    const sampleapp::Folders folders = sampleapp::prepareWithGame(
+        tmp.path(), QStringLiteral(PSO_APPDIR), options, QStringLiteral(PSO_SUMFIX));
+    gameDir_ = folders.game;
+    appDir_ = folders.app;
     bas.AppDir = appDir_;
 }
 
@@ -33,4 +31,21 @@ QString MainWindowFixture::circuits() const {
 
 QString MainWindowFixture::circuit(const QString& name) const {
     return gamepath::join(circuits(), name);
+}
+
+QString MainWindowFixture::database(const QString& name) const {
+    return appDir_ + QLatin1Char('/') + name;
+}
+
+QStringList MainWindowFixture::takeMessages() {
+    const QStringList messages = dialogs.messages();
+    dialogs.shown.clear();
+    dialogs.kinds.clear();
+    return messages;
+}
+
+QString withoutSeparator(QString dir) {
+    while (dir.endsWith(gamepath::sep()))
+        dir.chop(1);
+    return dir;
 }

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// A folder as a user types it: without the trailing separator the fixture's folders carry.
+QString withoutSeparator(QString dir);
+
 class MainWindowFixture : public HeadlessProgram {
 public:
     // Writes the game folder (tmp/game) and prepares the program folder (tmp/app) with
@@ -17,6 +20,10 @@ public:
     QString appDir() const { return appDir_; }
     QString circuits() const;                   // game folder + "Circuits", no trailing separator
     QString circuit(const QString& name) const; // a file in the circuits folder
+    // A database file of the program folder.
+    QString database(const QString& name = QStringLiteral("pso.mdb")) const;
+    // The messages shown so far; the dialogs forget what they showed.
+    QStringList takeMessages();
 
     QTemporaryDir tmp;
 

@@ -8,7 +8,8 @@
 
 namespace picturetool {
 
-// Writes appDir/gp2hipic.pif. "-u"/"-q #n archive file" keep a copy of `file` as
+// Writes appDir/gp2hipic.pif, and the default pictures na1.bmp and na2.bmp of the built
+// program folder beside it. "-u"/"-q #n archive file" keep a copy of `file` as
 // appDir/handed-n.bmp; "-x #n archive file" copies appDir/archive-n.bmp (when present) to
 // `file`. Every run appends "$0 $*" to appDir/gp2hipic.log.
 void install(const QString& appDir);
@@ -19,8 +20,6 @@ QByteArray handed(const QString& appDir, int picture);
 // Makes `bytes` the picture that "-x #n" extracts.
 void setArchivePicture(const QString& appDir, int picture, const QByteArray& bytes);
 
-// Copies the default pictures na1.bmp and na2.bmp of the built program folder into appDir.
-void copyDefaultPictures(const QString& appDir);
 QByteArray defaultPicture(int which); // the built na1.bmp (1) or na2.bmp (2)
 
 // A small bitmap of the given size and colour, as BMP file bytes.

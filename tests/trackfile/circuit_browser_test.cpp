@@ -5,8 +5,8 @@
 #include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
+#include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/natural_order.h"
 #include "trackfile/search_text.h"
@@ -40,10 +40,9 @@ QByteArray addon(const QString& track, const QString& country, int laps, int see
 
 } // namespace
 
-class CircuitBrowserTest final : public QObject {
+class CircuitBrowserTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
     SlotList* slotList = nullptr;
 
@@ -79,18 +78,12 @@ class CircuitBrowserTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        lists = frm.Lists;
-        slotList = frm.Slots;
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QVERIFY(open(Show::Active));
+        lists = fx->frm->Lists;
+        slotList = fx->frm->Slots;
         QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void columnsComeFromBlocksAndCatalogue_data() {
         QTest::addColumn<QString>("file");
@@ -279,8 +272,7 @@ private slots:
         QTest::keyClicks(filter, "spa");
         QVERIFY(file1()->count() > 0);
         QCOMPARE(file1()->selectedName(), QString());
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->frm->Packs->Change_Click();
         QCOMPARE(fx->dialogs.messages(),
                  QStringList{QStringLiteral("Select one avaiable circuit first !!!")});

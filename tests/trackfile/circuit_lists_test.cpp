@@ -3,7 +3,7 @@
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -26,11 +26,11 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kGrey(0xC0, 0xC0, 0xC0);
 } // namespace
 
-class CircuitListsTest final : public QObject {
+class CircuitListsTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     CircuitLists* lists = nullptr;
+
     SlotList* slotList = nullptr;
     TrackInfoPanel* panel = nullptr;
 
@@ -70,26 +70,19 @@ class CircuitListsTest final : public QObject {
             40000, samplegame::addonFields(track, QStringLiteral("Italy"), 53), {}, seed);
     }
     void clearDialogs() {
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
+        fx->takeMessages();
         fx->dialogs.answers.clear();
     }
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        lists = frm.Lists;
-        slotList = frm.Slots;
-        panel = frm.Panel;
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        QVERIFY(open(Show::Active));
+        lists = fx->frm->Lists;
+        slotList = fx->frm->Slots;
+        panel = fx->frm->Panel;
         clearDialogs();
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void listsDatFilesOfAnyCase() {
         // Exact paths: the game's lookup would find monza.dat for MONZA.DAT.

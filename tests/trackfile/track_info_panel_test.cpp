@@ -3,7 +3,7 @@
 // checksum tool repair the trailer.
 #include "gamedir/exe_cmd.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/info_block.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/masked_field.h"
@@ -28,20 +28,12 @@ QList<samplegame::InfoField> monzaFields(const QString& name,
     return samplegame::addonFields(name, country, 53, 5793, 12);
 }
 
-QByteArray withChecksum(QByteArray data) {
-    samplegame::fixChecksum(data);
-    return data;
-}
-
 } // namespace
 
-class TrackInfoPanelTest final : public QObject {
+class TrackInfoPanelTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     TrackInfoPanel* p = nullptr;
-
-    Gp2PsoBas& bas() { return fx->bas; }
 
     void load(const QString& path) {
         bas().CurrentFile = path;
@@ -64,19 +56,11 @@ class TrackInfoPanelTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        p = frm.Panel;
+        QVERIFY(open(Show::Active));
+        p = fx->frm->Panel;
         QVERIFY(bas().TracksRs);
-        frm.show();
-        QVERIFY(QTest::qWaitForWindowActive(&frm));
-        fx->dialogs.shown.clear();
-        fx->dialogs.kinds.clear();
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void leavingUnchangedFieldsKeepsTheBlock() {
         // The shown name is the trimmed block value: writing it back would change the block.
@@ -206,7 +190,7 @@ private slots:
         QCOMPARE(after.size(), before.size());
         QCOMPARE(after.left(4096), samplegame::infoArea(monzaFields(QStringLiteral("Monza 2002"))));
         QCOMPARE(after.mid(4096, after.size() - 4100), before.mid(4096, before.size() - 4100));
-        QCOMPARE(after, withChecksum(after));
+        QCOMPARE(after, samplegame::withChecksum(after));
         QVERIFY(after.right(4) != before.right(4));
 
         QCOMPARE(track(bas(), QStringLiteral("Monza 2002"), QStringLiteral("Country"))->toString(),
@@ -279,7 +263,7 @@ private slots:
         const QByteArray after = readFile(path);
         QCOMPARE(after.size(), before.size());
         QCOMPARE(infoblock::getDat(after, QStringLiteral("Country")), QStringLiteral("Italia"));
-        QCOMPARE(after, withChecksum(after));
+        QCOMPARE(after, samplegame::withChecksum(after));
         QVERIFY(after.right(4) != before.right(4));
     }
 
@@ -288,16 +272,14 @@ private slots:
         const QString log = fx->tmp.filePath(QStringLiteral("sumfix.log"));
         const QString tool = fx->appDir() + QStringLiteral("/sumfix");
         QFile::remove(tool);
-        QVERIFY(writeFile(tool,
-                          QStringLiteral("#!/bin/sh\n"
-                                         "echo start >> '%1'\n"
-                                         "sleep 1\n"
-                                         "dd if=\"$1\" bs=1 skip=14 count=10 2>/dev/null >> '%1'\n"
-                                         "echo >> '%1'\n")
-                              .arg(log)
-                              .toUtf8()));
-        QVERIFY(
-            QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(writeProgram(
+            tool, QStringLiteral("#!/bin/sh\n"
+                                 "echo start >> '%1'\n"
+                                 "sleep 1\n"
+                                 "dd if=\"$1\" bs=1 skip=14 count=10 2>/dev/null >> '%1'\n"
+                                 "echo >> '%1'\n")
+                      .arg(log)
+                      .toUtf8()));
         const QString path = fx->circuit(kMonza);
         load(path);
 

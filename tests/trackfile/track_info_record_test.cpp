@@ -2,7 +2,7 @@
 // catalogue row of the file's length, joined to Tracks and Maps, written back by UpdateRecord.
 #include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
-#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_per_function.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/info_block.h"
@@ -41,13 +41,10 @@ QString addCircuit(MainWindowFixture& fx, const QString& name, qint64 length,
 
 } // namespace
 
-class TrackInfoRecordTest final : public QObject {
+class TrackInfoRecordTest final : public QObject, WindowPerFunction {
     Q_OBJECT
 
-    std::unique_ptr<MainWindowFixture> fx;
     TrackInfoPanel* p = nullptr;
-
-    Gp2PsoBas& bas() { return fx->bas; }
 
     void load(const QString& path) {
         bas().CurrentFile = path;
@@ -56,16 +53,12 @@ class TrackInfoRecordTest final : public QObject {
 
 private slots:
     void init() {
-        fx = std::make_unique<MainWindowFixture>();
-        MainWindow& frm = fx->start();
-        p = frm.Panel;
+        QVERIFY(open());
+        p = fx->frm->Panel;
         QVERIFY(bas().TracksRs);
         QVERIFY(bas().MapsRs);
     }
-    void cleanup() {
-        fx->stop();
-        fx.reset();
-    }
+    void cleanup() { close(); }
 
     void namedBlockFillsPanelAndAddsRows() {
         const int before = trackCount(bas());

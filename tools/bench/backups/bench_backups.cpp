@@ -64,23 +64,13 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, tmp.filePath("settings"));
     samplegame::Options options;
     options.exeSize = kExeBytes;
-    const QString game = samplegame::write(tmp.filePath("game"), options);
+    const auto [game, appDir] =
+        sampleapp::prepareWithGame(tmp.path(), QStringLiteral(PSO_APPDIR), options);
     for (int slot = 1; slot <= 16; ++slot) {
         QFile f(game + QStringLiteral("Circuits/") + slotName(slot));
         if (!f.open(QIODevice::WriteOnly) ||
-            f.write(samplegame::circuit(
-                150000 + slot * 1000,
-                samplegame::addonFields(QStringLiteral("Bench Ring %1").arg(slot),
-                                        QStringLiteral("Testland"), 40 + slot, 4000, slot),
-                {}, slot)) < 0)
+            f.write(samplegame::largeAddon(QStringLiteral("Bench Ring %1").arg(slot), slot)) < 0)
             return 1;
-    }
-    const QString appDir = tmp.filePath("app");
-    QString error;
-    if (!sampleapp::prepare(appDir, QStringLiteral(PSO_APPDIR), game, QStringLiteral("pso.mdb"), {},
-                            &error)) {
-        std::fprintf(stderr, "preparing the program folder failed: %s\n", qPrintable(error));
-        return 1;
     }
 
     HeadlessProgram program(appDir);

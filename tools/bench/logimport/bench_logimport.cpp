@@ -46,9 +46,7 @@ QByteArray makeLog(int lines) {
     };
     while (written < lines) {
         const int slot = session % 16 + 1;
-        line(QStringLiteral("Track %1 loaded from slot file F1CT%1.DAT")
-                 .arg(slot, 2, 10, QLatin1Char('0'))
-                 .toLatin1());
+        line(samplegame::logSlotLine(slot));
         line("Country: Somewhere " + QByteArray::number(slot));
         const char* mode = kModes[session % 6];
         line(session % 3 == 0 ? QByteArray("Mode: ") + mode
@@ -58,14 +56,8 @@ QByteArray makeLog(int lines) {
                  QByteArray::number(rng.bounded(20000, 40000)));
             line("  Car 1 driver Sample, sector 2 " +
                  QByteArray::number(rng.bounded(20000, 40000)));
-            if (rng.bounded(20) == 0) {
-                line("  Lap " + QByteArray::number(lap) + ", time -:--.---");
-            } else {
-                const int ms = rng.bounded(80000, 99999);
-                line(QString::asprintf("  Lap %d, time %d:%02d.%03d", lap, ms / 60000,
-                                       ms / 1000 % 60, ms % 1000)
-                         .toLatin1());
-            }
+            line(
+                samplegame::logLapLine(lap, rng.bounded(20) == 0 ? -1 : rng.bounded(80000, 99999)));
         }
         ++session;
     }
@@ -113,14 +105,8 @@ int main(int argc, char** argv) {
     QTemporaryDir tmp;
     samplegame::Options options;
     options.log = false;
-    const QString gameDir = samplegame::write(tmp.filePath(QStringLiteral("game")), options);
-    const QString appDir = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("app")));
-    QString error;
-    if (!sampleapp::prepare(appDir, QStringLiteral(PSO_APPDIR), gameDir, QStringLiteral("pso.mdb"),
-                            {}, &error)) {
-        std::fprintf(stderr, "preparing the program folder failed: %s\n", qPrintable(error));
-        return 1;
-    }
+    const auto [gameDir, appDir] =
+        sampleapp::prepareWithGame(tmp.path(), QStringLiteral(PSO_APPDIR), options);
     addTracks(QDir(appDir).filePath(QStringLiteral("pso.mdb")), trackCount);
     const QString logPath = gamepath::join(gameDir, QStringLiteral("gp2lap.log"));
     {

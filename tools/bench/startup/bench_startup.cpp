@@ -96,9 +96,9 @@ int childBare(qint64 startedNs) {
 }
 
 bool prepareFolders(const QString& root, int circuitCount, QString* appDir) {
-    samplegame::Options options;
-    const QString gameDir = samplegame::write(root + QStringLiteral("/game"), options);
-    const QString circuits = gameDir + QStringLiteral("Circuits/");
+    const sampleapp::Folders folders = sampleapp::prepareWithGame(root, QStringLiteral(PSO_APPDIR));
+    *appDir = folders.app;
+    const QString circuits = folders.game + QStringLiteral("Circuits/");
     for (int i = 1; i <= circuitCount; ++i) {
         const QString name = QStringLiteral("Addon %1").arg(i, 4, 10, QLatin1Char('0'));
         QFile f(circuits + QStringLiteral("addon%1.dat").arg(i, 4, 10, QLatin1Char('0')));
@@ -107,13 +107,6 @@ bool prepareFolders(const QString& root, int circuitCount, QString* appDir) {
             f.write(samplegame::circuit(
                 20000 + i, samplegame::addonFields(name, country, 40 + i % 30), {}, i)) < 0)
             return false;
-    }
-    *appDir = root + QStringLiteral("/app");
-    QString error;
-    if (!sampleapp::prepare(*appDir, QStringLiteral(PSO_APPDIR), gameDir, QStringLiteral("pso.mdb"),
-                            {}, &error)) {
-        std::fprintf(stderr, "preparing the program folder failed: %s\n", qPrintable(error));
-        return false;
     }
     auto db = Database::open(*appDir + QStringLiteral("/pso.mdb"), Database::Sync::Deferred);
     auto tracks = db->openTable(QStringLiteral("Tracks"));
