@@ -74,6 +74,8 @@ private slots:
     void iterationInIndexOrder();
     void iterationGoesOnPastChanges();
     void indexOrderFollowsChangesMadeElsewhere();
+    void schemaChangesMadeElsewhereAreSeen();
+    void aClosedDatabaseKeepsNoFileOpen();
     void addEditUpdate();
     void editingErrors();
     void valuesKeepTheirType();
@@ -422,6 +424,53 @@ void EngineTest::indexOrderFollowsChangesMadeElsewhere() {
     }
     rs->setIndex(QStringLiteral("Name"));
     QCOMPARE(names(), (QStringList{"Adelaide", "brands Hatch", "Estoril", "Imola", "monza"}));
+}
+
+void EngineTest::schemaChangesMadeElsewhereAreSeen() {
+    auto db = tracks();
+    auto rs = db->openTable(QStringLiteral("Tracks"));
+    const auto firstName = [&](const QString& index) {
+        rs->setIndex(index);
+        return rs->text(QStringLiteral("Name"));
+    };
+    QCOMPARE(firstName(QStringLiteral("Size")), QStringLiteral("brands Hatch"));
+    rs->seek(QStringLiteral("="), 30000);
+    QCOMPARE(rs->text(QStringLiteral("Name")), QStringLiteral("Zolder"));
+    {
+        // The statements and indexes this recordset read before are no longer the file's.
+        OtherUser other(file(QStringLiteral("t.mdb")));
+        QVERIFY(other.exec("DROP INDEX \"ix|Tracks|Size\""));
+        QVERIFY(other.exec("CREATE INDEX \"ix|Tracks|Late\" ON Tracks(\"Race Time\" DESC)"));
+        QVERIFY(other.exec("ALTER TABLE Tracks ADD COLUMN Extra LONG"));
+        QVERIFY(other.exec("UPDATE Tracks SET \"Race Time\" = '1:2' || Name, Extra = Size"));
+    }
+    QCOMPARE(errorOf([&] { rs->setIndex(QStringLiteral("Size")); }), dberr::ItemNotFound);
+    QCOMPARE(firstName(QStringLiteral("Late")), QStringLiteral("Zolder"));
+    rs->setIndex(QStringLiteral("Name"));
+    rs->seek(QStringLiteral("="), QStringLiteral("imola"));
+    QCOMPARE(rs->number(QStringLiteral("Extra")), 37678);
+    QCOMPARE(rs->text(QStringLiteral("Race Time")), QStringLiteral("1:2Imola"));
+}
+
+void EngineTest::aClosedDatabaseKeepsNoFileOpen() {
+    const auto openFiles = [] {
+        QStringList out;
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System))
+            out << QFile::symLinkTarget(fds.filePath(fd));
+        return out;
+    };
+    auto db = tracks();
+    const QString path = QFileInfo(file(QStringLiteral("t.mdb"))).canonicalFilePath();
+    auto rs = db->openTable(QStringLiteral("Tracks"));
+    for (const QString& index : {QStringLiteral("Name"), QStringLiteral("Size")}) {
+        rs->setIndex(index);
+        for (; !rs->eof(); rs->moveNext())
+            QVERIFY(!rs->text(QStringLiteral("Name")).isEmpty());
+    }
+    QVERIFY(openFiles().contains(path));
+    db->close();
+    QVERIFY2(!openFiles().contains(path), "the file is let go when its database closes");
 }
 
 void EngineTest::addEditUpdate() {
