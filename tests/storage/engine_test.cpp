@@ -76,6 +76,7 @@ private slots:
     void indexOrderFollowsChangesMadeElsewhere();
     void schemaChangesMadeElsewhereAreSeen();
     void aClosedDatabaseKeepsNoFileOpen();
+    void aBatchCommitsAtItsEndOrRollsBack();
     void addEditUpdate();
     void editingErrors();
     void valuesKeepTheirType();
@@ -471,6 +472,38 @@ void EngineTest::aClosedDatabaseKeepsNoFileOpen() {
     QVERIFY(openFiles().contains(path));
     db->close();
     QVERIFY2(!openFiles().contains(path), "the file is let go when its database closes");
+}
+
+void EngineTest::aBatchCommitsAtItsEndOrRollsBack() {
+    auto db = tracks();
+    OtherUser other(file(QStringLiteral("t.mdb")));
+    const auto add = [&](const char* name) {
+        auto rs = db->openTable(QStringLiteral("Tracks"));
+        rs->addNew();
+        rs->setValue(QStringLiteral("Name"), QString::fromLatin1(name));
+        rs->update();
+    };
+    const auto stored = [&] { return other.scalar("SELECT count(*) FROM Tracks").toInt(); };
+    {
+        Database::Batch batch(db.get());
+        add("Estoril");
+        { Database::Batch within(db.get()); }
+        QCOMPARE(stored(), 5);
+    }
+    QCOMPARE(stored(), 6);
+    {
+        // Another reader keeps the commit from being made.
+        Database::Batch batch(db.get());
+        add("Jerez");
+        QVERIFY(other.exec("BEGIN"));
+        QCOMPARE(stored(), 6);
+    }
+    QVERIFY(other.exec("COMMIT"));
+    // Rolled back, it holds no later change from the file.
+    add("Monaco");
+    QCOMPARE(stored(), 7);
+    db->close();
+    Database::Batch closed(db.get());
 }
 
 void EngineTest::addEditUpdate() {
