@@ -122,7 +122,12 @@ void MainWindow::Form_Load(const QStringList& arguments) {
     ignoreFailure("listing circuits", [&] {
         Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
     });
-    ignoreFailure("reading the slots", [&] { Packs->fillSlotsFromGame(); });
+    ignoreFailure("reading the slots", [&] {
+        // Sixteen circuits' catalogue rows and pictures, each file locked once for them all.
+        const Database::Batch tracks(bas_.Db.get());
+        const Database::Batch maps(bas_.MapsDb.get());
+        Packs->fillSlotsFromGame();
+    });
     ignoreFailure("clearing the panel", [&] { Panel->Clean(); });
     ignoreFailure("detecting the GP2 edition", [&] { DetectGp2Version(bas_); });
     bas_.Gp2Version = bas_.ExeVersionText;

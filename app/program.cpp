@@ -12,6 +12,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <future>
 
 namespace pistaro {
 
@@ -28,13 +29,11 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
         return 1;
     }
     // Held until the run ends: a second run on the folder would write over what this one
-    // saves.
-    const ProgramLock lock = lockProgramFolder(folders.appDir);
-    if (!lock.refusal.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(lock.refusal));
-        dialogs.message(lock.refusal);
-        return 1;
-    }
+    // saves. Taking it waits for the disk (the lock file is synced), so it is taken while the
+    // main window is built, which writes nothing, and awaited before the load.
+    std::future<ProgramLock> locking =
+        std::async(std::launch::async, lockProgramFolder, folders.appDir);
+    ProgramLock lock;
 
     Gp2PsoBas bas;
     bas.AppDir = QDir::toNativeSeparators(folders.appDir);
@@ -44,6 +43,12 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
     bas.status = &StatusWindow::instance();
 
     MainWindow frm(bas);
+    lock = locking.get();
+    if (!lock.refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(lock.refusal));
+        dialogs.message(lock.refusal);
+        return 1;
+    }
     // The splash deletes itself when it closes after the load.
     auto* splash = new SplashWindow(guarded("Form_Load", [&] {
         frm.Form_Load(arguments);

@@ -21,12 +21,10 @@ QStringList matchingFiles(const QString& folder, const QString& pattern) {
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     // The folded names are made once, as a folder may hold thousands of circuits.
+    const QStringList files = nativenames::folderFiles(folder);
     std::vector<std::pair<QString, QString>> keyed;
-    const auto entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& fi : entries)
-        if (re.match(fi.fileName()).hasMatch())
-            keyed.emplace_back(fi.fileName().toCaseFolded(), fi.fileName());
-    for (const QString& name : nativenames::undecodableFiles(folder))
+    keyed.reserve(size_t(files.size()));
+    for (const QString& name : files)
         if (re.match(name).hasMatch())
             keyed.emplace_back(name.toCaseFolded(), name);
     std::sort(keyed.begin(), keyed.end());

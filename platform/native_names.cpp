@@ -9,10 +9,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,23 +54,40 @@ QString reason(int error) {
 
 } // namespace
 
-QStringList undecodableFiles(const QString& folder) {
+QStringList folderFiles(const QString& folder) {
     QStringList out;
+    QStringList undecodable;
     const QByteArray dir = QFile::encodeName(folder);
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.constData(), error)) {
-        const std::string raw = entry.path().filename().native();
-        const QByteArray bytes(raw.data(), qsizetype(raw.size()));
-        const QString shown = QFile::decodeName(bytes);
-        std::error_code notFile;
-        if (QFile::encodeName(shown) == bytes || !entry.is_regular_file(notFile))
+    DIR* listing = ::opendir(dir.constData());
+    if (!listing)
+        return out;
+    // A link, or an entry the file system gives no type, has the type of what it names; one
+    // whose type cannot be read is no folder, and listed, as Qt lists it.
+    const auto typeOf = [listing](const dirent* entry) -> unsigned char {
+        if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            return entry->d_type;
+        struct stat st;
+        if (::fstatat(::dirfd(listing), entry->d_name, &st, 0) != 0)
+            return DT_UNKNOWN;
+        return S_ISDIR(st.st_mode) ? DT_DIR : S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN;
+    };
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArrayView bytes(entry->d_name);
+        if (bytes == "." || bytes == "..")
             continue;
-        if (out.contains(shown))
+        const QString shown = QString::fromLocal8Bit(bytes);
+        if (QFile::encodeName(shown) == bytes) {
+            if (typeOf(entry) != DT_DIR)
+                out << shown;
+            continue;
+        }
+        if (typeOf(entry) != DT_REG || undecodable.contains(shown))
             continue; // two names that show alike: the first one is offered
-        remember(key(folder + QLatin1Char('/') + shown), dir + '/' + bytes);
-        out << shown;
+        remember(key(folder + QLatin1Char('/') + shown), dir + '/' + bytes.toByteArray());
+        undecodable << shown;
     }
-    return out;
+    ::closedir(listing);
+    return out + undecodable;
 }
 
 bool heldAsBytes(const QString& path) {

@@ -9,9 +9,11 @@
 class QFile;
 
 namespace nativenames {
-// The regular files of `folder` whose names do not decode (Qt's own listings leave them
-// out), as shown, with their bytes remembered. The folder's own name must decode.
-QStringList undecodableFiles(const QString& folder);
+// The entries of `folder` that are no folder (links followed), as QDir's listing of Files,
+// Hidden and System gives them, and the regular files whose names do not decode (Qt's own
+// listings leave them out), as shown, with their bytes remembered. In no order; the folder is
+// read once, as it may hold thousands of circuits. The folder's own name must decode.
+QStringList folderFiles(const QString& folder);
 // Whether `path` is one of those names, which only the calls here can reach.
 bool heldAsBytes(const QString& path);
 // The bytes to hand the system for `path`: the remembered ones, else QFile::encodeName.

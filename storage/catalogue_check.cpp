@@ -2,7 +2,10 @@
 
 #include "storage/engine.h"
 
+#include <QHash>
 #include <QSet>
+
+#include <utility>
 
 namespace {
 
@@ -32,6 +35,10 @@ CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) 
     CatalogueFaults out;
     QSet<QString> tablesDone; // each table's own faults are told once
     QSet<QString> unusableTables;
+    // What the file holds of each table, read once: pso.def names a table on every line.
+    QHash<QString, bool> exists;
+    QHash<QString, QList<FieldDef>> fieldsOf;
+    QHash<QString, QList<IndexDef>> indexesOf;
     for (const deffile::Item& item : items) {
         if (item.kind == deffile::Item::Kind::BadLine)
             continue;
@@ -56,16 +63,22 @@ CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) 
                 }
             }
         }
-        if (unusableTables.contains(folded) || !db.tableExists(table))
+        if (!exists.contains(folded))
+            exists.insert(folded, db.tableExists(table));
+        if (unusableTables.contains(folded) || !exists.value(folded))
             continue; // a missing table brings its fields and indexes along
         if (item.kind == deffile::Item::Kind::Field) {
-            if (!hasField(db.fields(table), item.field.name))
+            if (!fieldsOf.contains(folded))
+                fieldsOf.insert(folded, db.fields(table));
+            if (!hasField(fieldsOf.value(folded), item.field.name))
                 out.missing << QStringLiteral("field %1.%2").arg(table, item.field.name);
             continue;
         }
         const IndexDef& wanted = item.index;
         bool found = false;
-        for (const IndexDef& have : db.indexes(table)) {
+        if (!indexesOf.contains(folded))
+            indexesOf.insert(folded, db.indexes(table));
+        for (const IndexDef& have : std::as_const(indexesOf[folded])) {
             if (have.name.compare(wanted.name, Qt::CaseInsensitive) != 0)
                 continue;
             found = true;

@@ -8,6 +8,7 @@
 #include "storage/engine.h"
 
 #include "platform/codepage.h"
+#include "platform/ignore_step.h"
 #include "storage/engine_handles.h"
 #include "storage/engine_sqlite.h"
 
@@ -215,6 +216,31 @@ void Database::compact(const QString& source, const QString& target) {
     Statement st(conn, QStringLiteral("VACUUM INTO ?1"));
     st.bind(1, target);
     st.run();
+}
+
+Database::Batch::Batch(Database* db) {
+    if (!db || !db->d->conn->db || !sqlite3_get_autocommit(db->d->conn->db))
+        return;
+    try {
+        exec(db->d->conn, QStringLiteral("BEGIN"));
+        conn_ = db->d->conn;
+    } catch (const DbError& e) {
+        reportIgnoredFailure("starting a batch of statements", e.what());
+    }
+}
+
+Database::Batch::~Batch() {
+    // Closed meanwhile (which rolled it back), or ended by a statement of its own.
+    if (!conn_ || !conn_->db || sqlite3_get_autocommit(conn_->db))
+        return;
+    try {
+        exec(conn_, QStringLiteral("COMMIT"));
+    } catch (const DbError& e) {
+        // Left open, the transaction would hold every later change back from the file.
+        reportIgnoredFailure("committing a batch of statements", e.what());
+        ignoreFailure("rolling a batch of statements back",
+                      [&] { exec(conn_, QStringLiteral("ROLLBACK")); });
+    }
 }
 
 void Database::sync() {

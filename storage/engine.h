@@ -75,6 +75,9 @@ struct IndexDef {
 };
 
 class Recordset;
+namespace engine_detail {
+struct Connection;
+}
 
 class Database {
 public:
@@ -130,6 +133,21 @@ public:
     // A table recordset. ItemNotFound when the table is missing; Generic for a table whose
     // rows have no row id the engine can address (see engine_detail::rowKey).
     std::unique_ptr<Recordset> openTable(const QString& table);
+
+    // One transaction around a run of small statements, so that the file is locked once for
+    // all of them rather than once each (the start reads sixteen circuits' rows so). Nothing
+    // on a closed database or within a transaction already open. It commits when it ends; a
+    // commit that fails is rolled back and reported as an ignored failure.
+    class Batch final {
+    public:
+        explicit Batch(Database* db);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        std::shared_ptr<engine_detail::Connection> conn_; // set while its transaction is open
+    };
 
     struct Impl;
 

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace engine_detail {
 namespace {
@@ -172,6 +173,9 @@ Connection::~Connection() {
 }
 
 void Connection::close() {
+    for (sqlite3_stmt* st : std::as_const(idle))
+        sqlite3_finalize(st);
+    idle.clear();
     if (db)
         sqlite3_close_v2(db);
     db = nullptr;
@@ -220,8 +224,32 @@ ConnectionPtr connect(const QString& path, bool create, bool deferred) {
     return conn;
 }
 
+namespace {
+
+// How many idle statements a connection keeps at most.
+constexpr qsizetype kKeptStatements = 64;
+
+// Statements kept for reuse: those that read or change rows, which SQLite prepares again by
+// itself when the schema changed, and the data and schema versions, read anew at each step. A
+// PRAGMA that reads the schema answers what its preparation found (nothing, for a table made
+// later).
+bool reusable(const QString& sql) {
+    for (const char* word : {"SELECT ", "INSERT ", "UPDATE ", "DELETE "})
+        if (sql.startsWith(QLatin1String(word)))
+            return true;
+    return sql == QLatin1String("PRAGMA data_version") ||
+           sql == QLatin1String("PRAGMA schema_version");
+}
+
+} // namespace
+
 Statement::Statement(const ConnectionPtr& conn, const QString& sql)
-    : db_(conn->handle()), sql_(sql) {
+    : conn_(conn), db_(conn->handle()), sql_(sql) {
+    if (reusable(sql_)) {
+        stmt_ = conn_->idle.take(sql_);
+        if (stmt_)
+            return;
+    }
     const QByteArray text = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt_, nullptr);
     if (rc != SQLITE_OK) {
@@ -232,6 +260,16 @@ Statement::Statement(const ConnectionPtr& conn, const QString& sql)
 }
 
 Statement::~Statement() {
+    if (!stmt_)
+        return;
+    if (conn_->db == db_ && reusable(sql_) && conn_->idle.size() < kKeptStatements &&
+        !conn_->idle.contains(sql_)) {
+        // Reset, it holds no lock and keeps no value bound.
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+        conn_->idle.insert(sql_, stmt_);
+        return;
+    }
     sqlite3_finalize(stmt_);
 }
 

@@ -4,6 +4,7 @@
 // and the column type words that keep a field's type code and size in the schema itself.
 #include "storage/engine.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -20,6 +21,10 @@ namespace engine_detail {
 struct Connection final {
     sqlite3* db = nullptr;
     QString path;
+    // Prepared statements that are not running, by their SQL, for the next Statement of the
+    // same text: the recordsets run a few small statements again and again (a field of the
+    // current row, a seek, the data version), and preparing one costs more than running it.
+    QHash<QString, sqlite3_stmt*> idle;
     ~Connection();
     void close();
     sqlite3* handle() const; // throws ObjectClosed when closed
@@ -52,6 +57,7 @@ public:
     QString text(int i) const;
 
 private:
+    ConnectionPtr conn_;
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
     QString sql_;

@@ -40,6 +40,10 @@ struct Recordset::Impl {
     RowCursor cursor;
     OrderCache orders;
     EditBuffer edits;
+    // The table's indexes as read at schema version `indexesSchema`: looking a circuit up by
+    // size and then by name switches the index twice per circuit.
+    QList<IndexInfo> indexList;
+    qint64 indexesSchema = -1;
 
     const ConnectionPtr& c() const {
         if (!conn)
@@ -58,6 +62,17 @@ struct Recordset::Impl {
             fail(dberr::ItemNotFound,
                  QStringLiteral("Item not found in this collection: field '%1'.").arg(name));
         return i;
+    }
+
+    const QList<IndexInfo>& tableIndexes() {
+        Statement st(c(), QStringLiteral("PRAGMA schema_version"));
+        st.step();
+        const qint64 schema = st.int64(0);
+        if (schema != indexesSchema) {
+            indexList = indexes(c(), table);
+            indexesSchema = schema;
+        }
+        return indexList;
     }
 
     DataStamp stamp() const {
@@ -100,7 +115,7 @@ Recordset::Recordset(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
 Recordset::~Recordset() = default;
 
 void Recordset::setIndex(const QString& indexName) {
-    for (const IndexInfo& i : engine_detail::indexes(d->c(), d->table)) {
+    for (const IndexInfo& i : d->tableIndexes()) {
         if (i.name.compare(indexName, Qt::CaseInsensitive) == 0) {
             d->index = i;
             d->moveFirst();

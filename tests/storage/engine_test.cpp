@@ -74,6 +74,9 @@ private slots:
     void iterationInIndexOrder();
     void iterationGoesOnPastChanges();
     void indexOrderFollowsChangesMadeElsewhere();
+    void schemaChangesMadeElsewhereAreSeen();
+    void aClosedDatabaseKeepsNoFileOpen();
+    void aBatchCommitsAtItsEndOrRollsBack();
     void addEditUpdate();
     void editingErrors();
     void valuesKeepTheirType();
@@ -422,6 +425,85 @@ void EngineTest::indexOrderFollowsChangesMadeElsewhere() {
     }
     rs->setIndex(QStringLiteral("Name"));
     QCOMPARE(names(), (QStringList{"Adelaide", "brands Hatch", "Estoril", "Imola", "monza"}));
+}
+
+void EngineTest::schemaChangesMadeElsewhereAreSeen() {
+    auto db = tracks();
+    auto rs = db->openTable(QStringLiteral("Tracks"));
+    const auto firstName = [&](const QString& index) {
+        rs->setIndex(index);
+        return rs->text(QStringLiteral("Name"));
+    };
+    QCOMPARE(firstName(QStringLiteral("Size")), QStringLiteral("brands Hatch"));
+    rs->seek(QStringLiteral("="), 30000);
+    QCOMPARE(rs->text(QStringLiteral("Name")), QStringLiteral("Zolder"));
+    {
+        // The statements and indexes this recordset read before are no longer the file's.
+        OtherUser other(file(QStringLiteral("t.mdb")));
+        QVERIFY(other.exec("DROP INDEX \"ix|Tracks|Size\""));
+        QVERIFY(other.exec("CREATE INDEX \"ix|Tracks|Late\" ON Tracks(\"Race Time\" DESC)"));
+        QVERIFY(other.exec("ALTER TABLE Tracks ADD COLUMN Extra LONG"));
+        QVERIFY(other.exec("UPDATE Tracks SET \"Race Time\" = '1:2' || Name, Extra = Size"));
+    }
+    QCOMPARE(errorOf([&] { rs->setIndex(QStringLiteral("Size")); }), dberr::ItemNotFound);
+    QCOMPARE(firstName(QStringLiteral("Late")), QStringLiteral("Zolder"));
+    rs->setIndex(QStringLiteral("Name"));
+    rs->seek(QStringLiteral("="), QStringLiteral("imola"));
+    QCOMPARE(rs->number(QStringLiteral("Extra")), 37678);
+    QCOMPARE(rs->text(QStringLiteral("Race Time")), QStringLiteral("1:2Imola"));
+}
+
+void EngineTest::aClosedDatabaseKeepsNoFileOpen() {
+    const auto openFiles = [] {
+        QStringList out;
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System))
+            out << QFile::symLinkTarget(fds.filePath(fd));
+        return out;
+    };
+    auto db = tracks();
+    const QString path = QFileInfo(file(QStringLiteral("t.mdb"))).canonicalFilePath();
+    auto rs = db->openTable(QStringLiteral("Tracks"));
+    for (const QString& index : {QStringLiteral("Name"), QStringLiteral("Size")}) {
+        rs->setIndex(index);
+        for (; !rs->eof(); rs->moveNext())
+            QVERIFY(!rs->text(QStringLiteral("Name")).isEmpty());
+    }
+    QVERIFY(openFiles().contains(path));
+    db->close();
+    QVERIFY2(!openFiles().contains(path), "the file is let go when its database closes");
+}
+
+void EngineTest::aBatchCommitsAtItsEndOrRollsBack() {
+    auto db = tracks();
+    OtherUser other(file(QStringLiteral("t.mdb")));
+    const auto add = [&](const char* name) {
+        auto rs = db->openTable(QStringLiteral("Tracks"));
+        rs->addNew();
+        rs->setValue(QStringLiteral("Name"), QString::fromLatin1(name));
+        rs->update();
+    };
+    const auto stored = [&] { return other.scalar("SELECT count(*) FROM Tracks").toInt(); };
+    {
+        Database::Batch batch(db.get());
+        add("Estoril");
+        { Database::Batch within(db.get()); }
+        QCOMPARE(stored(), 5);
+    }
+    QCOMPARE(stored(), 6);
+    {
+        // Another reader keeps the commit from being made.
+        Database::Batch batch(db.get());
+        add("Jerez");
+        QVERIFY(other.exec("BEGIN"));
+        QCOMPARE(stored(), 6);
+    }
+    QVERIFY(other.exec("COMMIT"));
+    // Rolled back, it holds no later change from the file.
+    add("Monaco");
+    QCOMPARE(stored(), 7);
+    db->close();
+    Database::Batch closed(db.get());
 }
 
 void EngineTest::addEditUpdate() {

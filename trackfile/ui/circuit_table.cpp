@@ -114,8 +114,8 @@ void CircuitTable::refresh() {
     reread_.clear();
     if (columnsPending_)
         readCatalogue_->start();
-    const int row = indexOf(keep, Qt::CaseSensitive);
-    if (!keep.isEmpty() && row >= 0)
+    const int row = keep.isEmpty() ? -1 : indexOf(keep, Qt::CaseSensitive);
+    if (row >= 0)
         selectRow(row);
     blockSignals(false);
 }
