@@ -40,14 +40,14 @@ bool entersList(const QEvent* event) {
 
 SlotList::SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                    QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists) {
+    : QObject(parent), services_(services), panel_(panel), files_(lists.File1) {
     setObjectName(QStringLiteral("SlotList"));
     List1 = named(new QListWidget(parent), "List1");
     List1->setFont(evenFixedFont());
-    wireHandlers();
+    wireHandlers(lists);
 }
 
-void SlotList::wireHandlers() {
+void SlotList::wireHandlers(CircuitLists& lists) {
     // Selection changes (mouse, keys, or the program selecting an entry) load the slot.
     connect(List1, &QListWidget::itemSelectionChanged, this, guarded("List1_Click", [this] {
                 if (selectedSlot() != 0)
@@ -60,7 +60,7 @@ void SlotList::wireHandlers() {
                 if (item && List1->row(item) + 1 == slotAtPress_ && selectedSlot() == slotAtPress_)
                     List1_Click();
             }));
-    connect(&lists_, &CircuitLists::circuitActivated, this, guarded("File1_DblClick", [this] {
+    connect(&lists, &CircuitLists::circuitActivated, this, guarded("File1_DblClick", [this] {
         // As the Change button, which is enabled only while a slot is selected.
         if (selectedSlot() != 0)
             emit changeRequested();
@@ -69,8 +69,8 @@ void SlotList::wireHandlers() {
     List1->viewport()->installEventFilter(this);
     List1->setAcceptDrops(true);
     List1->viewport()->setAcceptDrops(true);
-    lists_.File1->installEventFilter(this);
-    showFocus(lists_.File1);
+    files_->installEventFilter(this);
+    showFocus(files_);
 }
 
 int SlotList::selectedSlot() const {
@@ -132,7 +132,7 @@ void SlotList::List1_Click() {
         const QString& pending = lineUp_.at(slot).file;
         path = !pending.isEmpty()
                    ? gamepath::join(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")), pending)
-                   : gamepath::join(lists_.File1->path(), slotFileName(slot));
+                   : gamepath::join(files_->path(), slotFileName(slot));
     }
     panel_.CheckChange(path);
     if (slot == 0)
@@ -144,13 +144,13 @@ void SlotList::List1_Click() {
 }
 
 void SlotList::showFocus(QWidget* focused) {
-    paintBase(lists_.File1, focused == lists_.File1 ? kFocused : kUnfocused);
+    paintBase(files_, focused == files_ ? kFocused : kUnfocused);
     paintBase(List1, focused == List1 ? kFocused : kUnfocused);
 }
 
 bool SlotList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lists_.File1 && event->type() == QEvent::FocusIn) {
-        showFocus(lists_.File1);
+    if (watched == files_ && event->type() == QEvent::FocusIn) {
+        showFocus(files_);
     } else if (watched == List1 && event->type() == QEvent::FocusIn) {
         if (entersList(event))
             guarded("List1_GotFocus", [this] { panel_.InfoOff(); })();
@@ -187,7 +187,7 @@ bool SlotList::slotDragEvent(QEvent* event) {
 }
 
 void SlotList::dropCircuit(const QString& name, int slot) {
-    CircuitTable* files = lists_.File1;
+    CircuitTable* files = files_;
     const int row = files->indexOf(name, Qt::CaseSensitive);
     if (row < 0 || slot < 1 || slot > List1->count())
         return;

@@ -15,6 +15,7 @@ class QWidget;
 namespace pistaro {
 
 class CircuitLists;
+class CircuitTable;
 class TrackInfoPanel;
 class WindowServices;
 
@@ -57,13 +58,15 @@ signals:
     void circuitSelected(const QString& path, bool fromSlot);
 
 private:
-    void wireHandlers();
+    void wireHandlers(CircuitLists& lists);
     void showEntry(int slot);
     // A drag over List1 or a drop on it; true when it carries a circuit.
     bool slotDragEvent(QEvent* event);
     WindowServices& services_;
     TrackInfoPanel& panel_;
-    CircuitLists& lists_;
+    // The circuit list's table: compared in the event filter, which may still see its events
+    // while the window's parts are destroyed, so it is held by itself, not through its part.
+    CircuitTable* files_;
     LineUp lineUp_;
     int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
 };
