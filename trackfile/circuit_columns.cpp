@@ -3,7 +3,6 @@
 #include "platform/codepage.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
-#include "trackfile/circuit_info.h"
 #include "trackfile/track_name.h"
 
 namespace circuitcolumns {
@@ -41,12 +40,16 @@ CatalogueValues readCatalogueValues(const Recordset& tracks) {
         // The first row of a name is the one a lookup by name finds.
         if (!key.isEmpty() && !out.raceTimes.contains(key))
             out.raceTimes.insert(key, textOf(row.at(RaceTime)).trimmed());
-        if (!row.at(Size).isNull() && !out.originals.contains(row.at(Size).toLongLong()))
-            out.originals.insert(row.at(Size).toLongLong(),
-                                 Columns{name, textOf(row.at(Country)).trimmed(),
-                                         textOf(row.at(Author)).trimmed(),
-                                         textOf(row.at(Laps)).trimmed(),
-                                         textOf(row.at(Length)).trimmed(), QString()});
+        if (!row.at(Size).isNull() && !out.originals.contains(row.at(Size).toLongLong())) {
+            CircuitInfo original;
+            original.recognised = true;
+            original.track = name;
+            original.country = textOf(row.at(Country)).trimmed();
+            original.author = textOf(row.at(Author)).trimmed();
+            original.laps = textOf(row.at(Laps)).trimmed();
+            original.length = textOf(row.at(Length)).trimmed();
+            out.originals.insert(row.at(Size).toLongLong(), original);
+        }
     }
     return out;
 }
@@ -54,19 +57,8 @@ CatalogueValues readCatalogueValues(const Recordset& tracks) {
 Columns readColumns(const QString& path, const CatalogueValues& catalogue) {
     // Read as the track info panel reads it: a file without block may be an original circuit,
     // known by its length.
-    const CircuitInfo info = readCircuitInfo(path, [&catalogue](qint64 length) {
-        const auto it = catalogue.originals.constFind(length);
-        if (it == catalogue.originals.constEnd())
-            return CircuitInfo{};
-        CircuitInfo original;
-        original.recognised = true;
-        original.track = it->track;
-        original.country = it->country;
-        original.author = it->author;
-        original.laps = it->laps;
-        original.length = it->length;
-        return original;
-    });
+    const CircuitInfo info = readCircuitInfo(
+        path, [&catalogue](qint64 length) { return catalogue.originals.value(length); });
     Columns c{info.track,          info.country.trimmed(), info.author.trimmed(),
               info.laps.trimmed(), info.length.trimmed(),  QString()};
     c.raceTime = raceTimeOf(catalogue, c.track);

@@ -3,6 +3,8 @@
 // author, laps and length from the file's info block (for a file without one, from the
 // catalogue row of the original circuit of its length), and the track's best race time
 // from the catalogue.
+#include "trackfile/circuit_info.h"
+
 #include <QHash>
 #include <QString>
 
@@ -23,8 +25,8 @@ struct Columns {
 // The catalogue values the columns need, read at once so that files can be read elsewhere
 // (another thread) without the catalogue's connection.
 struct CatalogueValues {
-    QHash<QString, QString> raceTimes; // by raceTimeKey(track)
-    QHash<qint64, Columns> originals;  // by file length: rows that describe an original circuit
+    QHash<QString, QString> raceTimes;    // by raceTimeKey(track)
+    QHash<qint64, CircuitInfo> originals; // by file length: rows of the original circuits
 };
 
 // The key of a track name in CatalogueValues::raceTimes: the catalogue key without regard to

@@ -44,8 +44,8 @@ void PackControls::Change_Click() {
         return;
     }
     const QString path = lists.File1->path() + gamepath::sep() + name;
-    const CircuitInfo circuit = catalogue::readSlotCircuit(services_.bas(), path);
-    // The panel shows what Change assigns.
+    const CircuitInfo circuit = catalogue::readCircuit(services_.bas(), path);
+    // The panel shows what Change assigns (and adds its catalogue rows).
     panel_.showCircuit(path, circuit);
     const int slot = slotList_.selectedSlot();
     if (slot == 0) {
