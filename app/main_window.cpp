@@ -29,6 +29,7 @@
 #include "ui/fitting_scroll_area.h"
 #include "ui/named.h"
 #include "ui/shared_command.h"
+#include "ui/tab_chain.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -36,12 +37,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -82,9 +80,9 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
     Setting = new LapTimeDatabase(*this, this);
     Databases = new DatabaseList(*this, *Setting, central);
-    Frame1 = named(new QGroupBox(central), "Frame1");
     Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
-    Exit = named(new QPushButton(QStringLiteral("E&xit"), central), "Exit");
+    commands_ = new QWidget(central);
+    Exit = named(new QPushButton(QStringLiteral("E&xit"), commands_), "Exit");
     Exit->setToolTip(QStringLiteral("End Pistaro"));
     connect(Exit, &QPushButton::clicked, this, GUARDED_HANDLER(Exit_Click));
     wireConcerns();
@@ -149,98 +147,49 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::layoutControls() {
-    auto* grid = new QGridLayout(contents_);
-
-    // Circuit files, the Change arrow, the slotColumn and the packs.
-    auto* files = new QVBoxLayout;
-    files->addWidget(Lists->Label10);
-    files->addWidget(Lists->CircuitFilter);
-    files->addWidget(Lists->File1, 1);
-    auto* f1 = new QHBoxLayout(Frame1);
-    f1->setContentsMargins(4, 4, 4, 4);
-    f1->addWidget(Lists->ACir);
-    files->addWidget(Frame1);
-
+    // The top row: the circuit files, the Change arrow between the lists, the slots with the
+    // pack row. The circuit browser takes the width its columns want, the slot list what its
+    // entries need.
     auto* change = new QVBoxLayout;
     change->addStretch();
     change->addWidget(Packs->Change);
     change->addStretch();
-
-    // The slot list shows all 16 slots without scrolling.
-    QListWidget* slotList = Slots->List1;
-    slotList->addItem(QStringLiteral("00"));
-    slotList->setMinimumHeight(slotList->sizeHintForRow(0) * 16 + 2 * slotList->frameWidth());
-    delete slotList->takeItem(0);
-    // ... and an entry whole: slot number, track name in 30 characters, a usual country.
-    slotList->setMinimumWidth(
-        slotList->fontMetrics().horizontalAdvance(QString(3 + 30 + 1 + 14, QLatin1Char('W'))) +
-        2 * slotList->frameWidth() + slotList->verticalScrollBar()->sizeHint().width());
     auto* slotColumn = new QVBoxLayout;
-    slotColumn->addWidget(slotList, 1);
-    auto* pack = new QHBoxLayout;
-    pack->addWidget(Packs->Label200);
-    pack->addWidget(Packs->SelectedPack, 1);
-    pack->addWidget(Packs->UpdTp);
-    pack->addWidget(Packs->SavePack);
-    pack->addWidget(Packs->DeletePack);
-    slotColumn->addLayout(pack);
-
-    // The top row is not tied to the columns below it: the circuit browser takes the width its
-    // columns want, the slot list what its entries need.
+    slotColumn->addWidget(Slots, 1);
+    slotColumn->addWidget(Packs);
     auto* top = new QHBoxLayout;
-    top->addLayout(files, 3);
+    top->addWidget(Lists, 3);
     top->addLayout(change);
     top->addLayout(slotColumn, 2);
-    grid->addLayout(top, 0, 0, 1, 4);
 
-    // Track info, lap times with the database selector, menu pictures, commands.
-    grid->addWidget(Panel->Frame3, 1, 0, 2, 1);
-    auto* f4 = new QGridLayout(Frame4);
-    f4->addWidget(Panel->TimeBox, 0, 0, 1, 6);
-    f4->addWidget(Databases->DbCombo, 1, 0, 1, 2);
-    f4->addWidget(Databases->ViewDatabase, 1, 2);
-    f4->addWidget(Databases->NewDatabase, 1, 3);
-    f4->addWidget(Databases->DeleteDatabase, 1, 4);
-    f4->addWidget(Databases->SaveDatabase, 1, 5);
-    grid->addWidget(Frame4, 1, 1, 1, 2);
-    grid->addWidget(Pictures->Frame7, 2, 1, 1, 2);
+    // The lap times of the circuit shown, with the database they come from.
+    auto* times = new QVBoxLayout(Frame4);
+    times->addWidget(Panel->TimeBox);
+    times->addWidget(Databases);
 
-    auto* commands = new QVBoxLayout;
+    auto* commands = new QVBoxLayout(commands_);
+    commands->setContentsMargins(0, 0, 0, 0);
     for (QPushButton* b : {Packs->Import, Exporting->Export, Launching->Command4, LapLog->GetGp2Lap,
                            Setups->ImportSetups, Setups->ExportSetups, Jams->CheckJams})
         commands->addWidget(b);
     commands->addStretch();
     commands->addWidget(Exit);
-    grid->addLayout(commands, 1, 3, 2, 1);
+
+    auto* grid = new QGridLayout(contents_);
+    grid->addLayout(top, 0, 0, 1, 4);
+    grid->addWidget(Panel, 1, 0, 2, 1);
+    grid->addWidget(Frame4, 1, 1, 1, 2);
+    grid->addWidget(Pictures, 2, 1, 1, 2);
+    grid->addWidget(commands_, 1, 3, 2, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(2, 3);
     grid->setRowStretch(0, 1);
 }
 
 void MainWindow::orderTabStops() {
-    // As on screen: the circuits (with their filter), the slots and packs, the track info,
-    // the lap times with their database, the menu pictures, the commands. A name missing
-    // from the window is passed over.
-    static const char* const order[] = {
-        "CircuitFilter", "File1",          "ACir",        "List1",          "Change",
-        "SelectedPack",  "UpdTp",          "SavePack",    "DeletePack",     "Track",
-        "Country",       "EventName",      "Author",      "Adjective",      "Description",
-        "Laps",          "Length",         "Slot",        "Tyre",           "OpenInfo",
-        "SaveInfo",      "WuTime",         "PTime",       "QTime",          "RTime",
-        "DbCombo",       "ViewDatabase",   "NewDatabase", "DeleteDatabase", "SaveDatabase",
-        "MenuPicture",   "ImportPicture",  "Browse",      "Make",           "Clear",
-        "MenuPicture2",  "ImportPicture2", "Browse2",     "Make2",          "Clear2",
-        "Import",        "Export",         "Command4",    "GetGp2Lap",      "ImportSetups",
-        "ExportSetups",  "CheckJams",      "Exit"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        QWidget* w = contents_->findChild<QWidget*>(QString::fromLatin1(name));
-        if (!w)
-            continue;
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
+    // As on screen: the circuits (with their filter), the slots, Change, the packs, the track
+    // info, the lap times with their database, the menu pictures, the commands.
+    chainTabStops({Lists, Slots, Packs->Change, Packs, Panel, Frame4, Pictures, commands_});
 }
 
 void MainWindow::guardCommands() {

@@ -1,7 +1,7 @@
 #pragma once
-// Gp2PsoFrm, the main window "Pistaro": it composes one object per concern, lays out their
-// controls, holds the menus, serves the window services and connects each concern's
-// "something changed" signals to the concerns that follow them.
+// Gp2PsoFrm, the main window "Pistaro": it composes one part per concern, places the parts
+// (each lays out its own controls), holds the menus, serves the window services and connects each
+// concern's "something changed" signals to the concerns that follow them.
 #include "app/help_page.h"
 #include "ui/window_services.h"
 
@@ -61,7 +61,6 @@ public:
     LapTimeDatabase* Setting;
 
     // Controls of the window itself.
-    QGroupBox* Frame1;   // (no caption)
     QGroupBox* Frame4;   // "Time Database:"
     QPushButton* Exit;   // "E&xit"
     WaitingBar* Waiting; // at the foot while a command waits for an outside program
@@ -142,6 +141,7 @@ private:
     void guardCommands();
     Gp2PsoBas& bas_;
     QWidget* contents_;
+    QWidget* commands_; // the command column
     bool unloaded_ = false;
     bool closePending_ = false;
 };

@@ -8,19 +8,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pistaro {
 
 MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, SlotList& slotList,
                            QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), slotList_(slotList) {
+    : QWidget(parent), services_(services), panel_(panel), slotList_(slotList) {
     setObjectName(QStringLiteral("MenuPictures"));
-    buildWidgets(parent);
+    buildWidgets();
     wireHandlers();
 }
 
-void MenuPictures::buildWidgets(QWidget* parent) {
-    Frame7 = named(new QGroupBox(QStringLiteral("Menu Picture "), parent), "Frame7");
+void MenuPictures::buildWidgets() {
+    Frame7 = named(new QGroupBox(QStringLiteral("Menu Picture "), this), "Frame7");
     Label17 = named(new QLabel(QStringLiteral("Menu Picture 640x480 :"), Frame7), "Label17");
     Label11 = named(new QLabel(QStringLiteral("Menu Picture 440x330:"), Frame7), "Label11");
     MenuPicture = named(new QLineEdit(Frame7), "MenuPicture");
@@ -61,6 +62,9 @@ void MenuPictures::buildWidgets(QWidget* parent) {
         g->addWidget(which == 1 ? Make : Make2, 4, col + 1);
         g->addWidget(which == 1 ? Clear : Clear2, 5, col + 1);
     }
+    auto* own = new QVBoxLayout(this);
+    own->setContentsMargins(0, 0, 0, 0);
+    own->addWidget(Frame7);
 }
 
 void MenuPictures::enableControls(bool importToo) {

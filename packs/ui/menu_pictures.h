@@ -1,15 +1,15 @@
 #pragma once
 // The two menu pictures of the panel's track: file name fields, previews, Import, Browse,
-// Make and Clear (one routine each serves both pictures), the picture view, and Defrag.
-#include <QObject>
+// Make and Clear (one routine each serves both pictures), the picture view, and Defrag. It
+// lays out the frame "Menu Picture ".
 #include <QString>
+#include <QWidget>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QEvent;
-class QWidget;
 
 namespace pistaro {
 
@@ -18,7 +18,7 @@ class PictureView;
 class TrackInfoPanel;
 class SlotList;
 
-class MenuPictures final : public QObject {
+class MenuPictures final : public QWidget {
     Q_OBJECT
 public:
     MenuPictures(WindowServices& services, TrackInfoPanel& panel, SlotList& slotList,
@@ -67,7 +67,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWidgets(QWidget* parent);
+    void buildWidgets();
     void wireHandlers();
     // editStart_ takes the field's trimmed text, so the leaving step sees a change.
     void startEdit(int which);

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -18,29 +19,39 @@ namespace pistaro {
 
 PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                            SlotList& slotList, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
+    : QWidget(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("PackControls"));
-    buildWidgets(parent);
+    buildWidgets();
     wireHandlers();
 }
 
-void PackControls::buildWidgets(QWidget* parent) {
-    Change = named(new QPushButton(QStringLiteral("--> &Change"), parent), "Change");
+void PackControls::buildWidgets() {
+    Change = named(new QPushButton(QStringLiteral("--> &Change"), this), "Change");
     Change->setToolTip(QStringLiteral("Change Track"));
     Change->setEnabled(false);
-    Import = named(new QPushButton(QStringLiteral("Resca&n"), parent), "Import");
+    Import = named(new QPushButton(QStringLiteral("Resca&n"), this), "Import");
     Import->setToolTip(QStringLiteral("Import circuits from Gp2"));
-    Label200 = named(new QLabel(QStringLiteral("Pack"), parent), "Label200");
-    SelectedPack = named(new QComboBox(parent), "SelectedPack");
+    Label200 = named(new QLabel(QStringLiteral("Pack"), this), "Label200");
+    SelectedPack = named(new QComboBox(this), "SelectedPack");
     SelectedPack->setEditable(true);
     SelectedPack->setInsertPolicy(QComboBox::NoInsert);
-    UpdTp = pictureButton(parent, "UpdTp", "View Pack", "document-open",
+    UpdTp = pictureButton(this, "UpdTp", "View Pack", "document-open",
                           QStyle::SP_FileDialogContentsView);
     UpdTp->setEnabled(false);
-    SavePack = pictureButton(parent, "SavePack", "Save Pack", "document-save",
-                             QStyle::SP_DialogSaveButton);
-    DeletePack = pictureButton(parent, "DeletePack", "Delete Track Pack", "edit-delete",
-                               QStyle::SP_TrashIcon);
+    SavePack =
+        pictureButton(this, "SavePack", "Save Pack", "document-save", QStyle::SP_DialogSaveButton);
+    DeletePack =
+        pictureButton(this, "DeletePack", "Delete Track Pack", "edit-delete", QStyle::SP_TrashIcon);
+
+    // The pack row; Change and Rescan are placed by the window (between the lists, among the
+    // commands).
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(Label200);
+    row->addWidget(SelectedPack, 1);
+    row->addWidget(UpdTp);
+    row->addWidget(SavePack);
+    row->addWidget(DeletePack);
 }
 
 void PackControls::wireHandlers() {

@@ -1,16 +1,16 @@
 #pragma once
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
-// the pack list SelectedPack and its file Packs.txt.
+// the pack list SelectedPack and its file Packs.txt. It lays out the pack row; the window places
+// Change and Rescan.
 #include <QChar>
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 class QComboBox;
 class QEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class QWidget;
 
 namespace pistaro {
 
@@ -19,7 +19,7 @@ class CircuitLists;
 class SlotList;
 class TrackInfoPanel;
 
-class PackControls final : public QObject {
+class PackControls final : public QWidget {
     Q_OBJECT
 public:
     PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
@@ -50,7 +50,7 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWidgets(QWidget* parent);
+    void buildWidgets();
     void wireHandlers();
 
     // Packs.txt in the program folder.

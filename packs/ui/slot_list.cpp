@@ -16,6 +16,8 @@
 #include <QFocusEvent>
 #include <QListWidget>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace pistaro {
 
@@ -40,10 +42,21 @@ bool entersList(const QEvent* event) {
 
 SlotList::SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                    QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel), files_(lists.File1) {
+    : QWidget(parent), services_(services), panel_(panel), files_(lists.File1) {
     setObjectName(QStringLiteral("SlotList"));
-    List1 = named(new QListWidget(parent), "List1");
+    List1 = named(new QListWidget(this), "List1");
     List1->setFont(evenFixedFont());
+    // All 16 slots without scrolling, and an entry whole: slot number, track name in 30
+    // characters, a usual country.
+    List1->addItem(QStringLiteral("00"));
+    List1->setMinimumHeight(List1->sizeHintForRow(0) * 16 + 2 * List1->frameWidth());
+    delete List1->takeItem(0);
+    List1->setMinimumWidth(
+        List1->fontMetrics().horizontalAdvance(QString(3 + 30 + 1 + 14, QLatin1Char('W'))) +
+        2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width());
+    auto* own = new QVBoxLayout(this);
+    own->setContentsMargins(0, 0, 0, 0);
+    own->addWidget(List1);
     wireHandlers(lists);
 }
 

@@ -5,12 +5,11 @@
 // It also paints which of the two lists has the focus.
 #include "packs/line_up.h"
 
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 class QEvent;
 class QListWidget;
-class QWidget;
 
 namespace pistaro {
 
@@ -19,7 +18,7 @@ class CircuitTable;
 class TrackInfoPanel;
 class WindowServices;
 
-class SlotList final : public QObject {
+class SlotList final : public QWidget {
     Q_OBJECT
 public:
     SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists, QWidget* parent);

@@ -14,35 +14,42 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QToolButton>
 
 namespace pistaro {
 
 DatabaseList::DatabaseList(WindowServices& services, LapTimeDatabase& settings, QWidget* parent)
-    : QObject(parent), services_(services), settings_(settings) {
+    : QWidget(parent), services_(services), settings_(settings) {
     setObjectName(QStringLiteral("DatabaseList"));
-    buildWidgets(parent);
+    buildWidgets();
     wireHandlers();
 }
 
-void DatabaseList::buildWidgets(QWidget* parent) {
-    DbCombo = named(new QComboBox(parent), "DbCombo");
+void DatabaseList::buildWidgets() {
+    DbCombo = named(new QComboBox(this), "DbCombo");
     DbCombo->setEditable(true);
     DbCombo->setInsertPolicy(QComboBox::NoInsert);
     DbCombo->setEditText(QStringLiteral("pso.mdb"));
-    DbList = named(new FileListBox(QStringLiteral("*.MDB"), parent), "DbList");
+    DbList = named(new FileListBox(QStringLiteral("*.MDB"), this), "DbList");
     DbList->hide();
-    ViewDatabase = pictureButton(parent, "ViewDatabase", "Database Table", "x-office-spreadsheet",
+    ViewDatabase = pictureButton(this, "ViewDatabase", "Database Table", "x-office-spreadsheet",
                                  QStyle::SP_FileDialogDetailedView);
-    NewDatabase = pictureButton(parent, "NewDatabase", "Create new database", "document-new",
+    NewDatabase = pictureButton(this, "NewDatabase", "Create new database", "document-new",
                                 QStyle::SP_FileIcon);
-    DeleteDatabase = pictureButton(parent, "DeleteDatabase", "Delete current database",
-                                   "edit-delete", QStyle::SP_TrashIcon);
-    SaveDatabase = pictureButton(parent, "SaveDatabase", nullptr, "document-save",
-                                 QStyle::SP_DialogSaveButton);
+    DeleteDatabase = pictureButton(this, "DeleteDatabase", "Delete current database", "edit-delete",
+                                   QStyle::SP_TrashIcon);
+    SaveDatabase =
+        pictureButton(this, "SaveDatabase", nullptr, "document-save", QStyle::SP_DialogSaveButton);
     // Every change to a database is written as it is made: there is nothing left to save.
     SaveDatabase->setEnabled(false);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(DbCombo, 1);
+    for (QWidget* w : {ViewDatabase, NewDatabase, DeleteDatabase, SaveDatabase})
+        row->addWidget(w);
 }
 
 void DatabaseList::wireHandlers() {

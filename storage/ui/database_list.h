@@ -1,12 +1,12 @@
 #pragma once
-// The lap time database selector: DbCombo with its list, New, Delete, View and Save.
-#include <QObject>
+// The lap time database selector: DbCombo with its list, New, Delete, View and Save, laid out
+// as one row.
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 class QComboBox;
 class QToolButton;
-class QWidget;
 
 namespace pistaro {
 
@@ -14,7 +14,7 @@ class FileListBox;
 class WindowServices;
 class LapTimeDatabase;
 
-class DatabaseList final : public QObject {
+class DatabaseList final : public QWidget {
     Q_OBJECT
 public:
     DatabaseList(WindowServices& services, LapTimeDatabase& settings, QWidget* parent);
@@ -42,7 +42,7 @@ private:
     // Opens `name` in place of the database open now; when opening it would end the program
     // (its game folder prompt cancelled, no settings row) the previous one is opened again.
     void openInstead(const QString& name);
-    void buildWidgets(QWidget* parent);
+    void buildWidgets();
     void wireHandlers();
     QStringList listed() const; // the entries of DbCombo's list
     WindowServices& services_;

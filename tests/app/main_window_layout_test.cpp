@@ -53,10 +53,12 @@ QString where(const QWidget* w) {
     return where(w->objectName(), w->geometry());
 }
 
-// Containers whose children are our controls; other widgets' parts are their own business.
+// Containers whose children are our controls (frames, and the window's parts, which lay out
+// their own); other widgets' parts are their own business.
 bool isContainer(const QWidget* w) {
     const QString kind = QString::fromLatin1(w->metaObject()->className());
-    return kind == QLatin1String("QWidget") || kind == QLatin1String("QGroupBox");
+    return kind == QLatin1String("QWidget") || kind == QLatin1String("QGroupBox") ||
+           (kind.startsWith(QLatin1String("pistaro::")) && w->layout());
 }
 
 QRect titleRect(const QGroupBox* box) {

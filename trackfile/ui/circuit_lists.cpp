@@ -5,33 +5,47 @@
 #include "ui/named.h"
 #include "ui/window_services.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pistaro {
 
 CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
-    : QObject(parent), services_(services), panel_(panel) {
+    : QWidget(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("CircuitLists"));
-    buildWidgets(parent);
+    buildWidgets();
     wireHandlers();
 }
 
-void CircuitLists::buildWidgets(QWidget* parent) {
+void CircuitLists::buildWidgets() {
     const QFont fixed = evenFixedFont();
     // The filter first: it sits above the list and comes before it in the Tab order.
-    CircuitFilter = named(new QLineEdit(parent), "CircuitFilter");
+    CircuitFilter = named(new QLineEdit(this), "CircuitFilter");
     CircuitFilter->setPlaceholderText(QStringLiteral("Filter circuits"));
     CircuitFilter->setClearButtonEnabled(true);
-    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), parent), "File1");
+    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
     File1->setFont(fixed);
-    Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), parent), "Label10");
-    ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), parent), "ACir");
-    FileClick = named(new QMenu(QStringLiteral("FileClick"), parent), "FileClick");
+    Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), this), "Label10");
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), Frame1), "ACir");
+    FileClick = named(new QMenu(QStringLiteral("FileClick"), this), "FileClick");
     Rename = named(FileClick->addAction(QStringLiteral("Rename")), "Rename");
     Delete = named(FileClick->addAction(QStringLiteral("Delete")), "Delete");
+
+    auto* f1 = new QHBoxLayout(Frame1);
+    f1->setContentsMargins(4, 4, 4, 4);
+    f1->addWidget(ACir);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(Label10);
+    column->addWidget(CircuitFilter);
+    column->addWidget(File1, 1);
+    column->addWidget(Frame1);
 }
 
 } // namespace pistaro

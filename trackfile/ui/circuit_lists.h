@@ -1,17 +1,18 @@
 #pragma once
 // The circuit file list File1 with its filter, its selection handling, and the popup menu
-// with Rename and Delete.
-#include <QObject>
+// with Rename and Delete; it lays out the circuit column (label, filter, table, Available
+// Circuits).
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 class QEvent;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
 class QPushButton;
-class QWidget;
 
 namespace pistaro {
 
@@ -19,7 +20,7 @@ class CircuitTable;
 class WindowServices;
 class TrackInfoPanel;
 
-class CircuitLists final : public QObject {
+class CircuitLists final : public QWidget {
     Q_OBJECT
 public:
     CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
@@ -27,6 +28,7 @@ public:
     CircuitTable* File1;      // *.DAT of Gp2Dir + "Circuits"
     QLineEdit* CircuitFilter; // narrows File1 to the rows that show the typed words
     QLabel* Label10;          // "Circuits Directory:"
+    QGroupBox* Frame1;        // (no caption) around ACir
     QPushButton* ACir;        // "A&vailable Circuits"
     QMenu* FileClick;         // popup menu of File1
     QAction* Rename;
@@ -47,7 +49,7 @@ signals:
     void circuitSelected(const QString& path, bool fromSlot);
 
 private:
-    void buildWidgets(QWidget* parent);
+    void buildWidgets();
     void wireHandlers();
     // Rename and Delete only for a selected file that is not one of the game's slot files.
     bool maySelectedBeChanged() const;

@@ -12,18 +12,19 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace pistaro {
 
 TrackInfoPanel::TrackInfoPanel(WindowServices& services, QWidget* parent)
-    : QObject(parent), services_(services) {
+    : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("TrackInfoPanel"));
-    buildWidgets(parent);
+    buildWidgets();
     wireHandlers();
 }
 
-void TrackInfoPanel::buildWidgets(QWidget* parent) {
-    Frame3 = named(new QGroupBox(QStringLiteral("Track Info"), parent), "Frame3");
+void TrackInfoPanel::buildWidgets() {
+    Frame3 = named(new QGroupBox(QStringLiteral("Track Info"), this), "Frame3");
     auto text = [this](const char* name, int maxLength) {
         auto* e = named(new QLineEdit(Frame3), name);
         e->setMaxLength(maxLength);
@@ -94,7 +95,7 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     g->addLayout(bottom, 8, 0, 1, 4);
     g->addWidget(FileVersion, 9, 0, 1, 4);
 
-    TimeBox = named(new QWidget(parent), "TimeBox");
+    TimeBox = named(new QWidget(this), "TimeBox");
     Label8 = named(new QLabel(QStringLiteral("Time:"), TimeBox), "Label8");
     Label4 = named(new QLabel(QStringLiteral("Warm up"), TimeBox), "Label4");
     Label7 = named(new QLabel(QStringLiteral("Practice"), TimeBox), "Label7");
@@ -116,6 +117,11 @@ void TrackInfoPanel::buildWidgets(QWidget* parent) {
     t->addWidget(PTime, 1, 2);
     t->addWidget(QTime, 1, 3);
     t->addWidget(RTime, 1, 4);
+
+    // TimeBox is not laid out here: the window shows it with the database selector.
+    auto* own = new QVBoxLayout(this);
+    own->setContentsMargins(0, 0, 0, 0);
+    own->addWidget(Frame3);
 }
 
 QString TrackInfoPanel::maskedValue(const QLineEdit* field) {

@@ -1,9 +1,10 @@
 #pragma once
 // The track info panel: the descriptive fields of "Track Info", the four lap time fields,
-// and the routines that build the track info record into them (GetInfo and friends).
+// and the routines that build the track info record into them (GetInfo and friends). It lays
+// out the frame "Track Info"; the lap time fields (TimeBox) the window shows with the database.
 #include <QList>
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 struct CircuitInfo;
 class QEvent;
@@ -11,13 +12,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
-class QWidget;
 
 namespace pistaro {
 
 class WindowServices;
 
-class TrackInfoPanel final : public QObject {
+class TrackInfoPanel final : public QWidget {
     Q_OBJECT
 public:
     TrackInfoPanel(WindowServices& services, QWidget* parent);
@@ -111,7 +111,7 @@ signals:
     void circuitPicked(const QString& path);
 
 private:
-    void buildWidgets(QWidget* parent);
+    void buildWidgets();
     void wireHandlers();
 
     // The nine descriptive fields and the block key an edit of each writes.
