@@ -30,6 +30,7 @@
 #include "ui/named.h"
 #include "ui/shared_command.h"
 #include "ui/tab_chain.h"
+#include "ui/window_keys.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -144,23 +145,25 @@ void MainWindow::buildMenus() {
     shareCommand(TrackSaveInfo, Panel->SaveInfo, QKeySequence(Qt::CTRL | Qt::Key_S));
     shareCommand(TrackExport, Exporting->Export, QKeySequence(Qt::CTRL | Qt::Key_E));
     shareCommand(TrackLaunch, Launching->Command4, QKeySequence(Qt::CTRL | Qt::Key_L));
+    keepWindowKeys(*this);
 }
 
 void MainWindow::layoutControls() {
     // The top row: the circuit files, the Change arrow between the lists, the slots with the
-    // pack row. The circuit browser takes the width its columns want, the slot list what its
-    // entries need.
+    // pack row. The slot list takes what its 16 entries need, the circuit table all the rest,
+    // in width and in height.
     auto* change = new QVBoxLayout;
     change->addStretch();
     change->addWidget(Packs->Change);
     change->addStretch();
     auto* slotColumn = new QVBoxLayout;
-    slotColumn->addWidget(Slots, 1);
+    slotColumn->addWidget(Slots);
     slotColumn->addWidget(Packs);
+    slotColumn->addStretch();
     auto* top = new QHBoxLayout;
-    top->addWidget(Lists, 3);
+    top->addWidget(Lists, 1);
     top->addLayout(change);
-    top->addLayout(slotColumn, 2);
+    top->addLayout(slotColumn);
 
     // The lap times of the circuit shown, with the database they come from.
     auto* times = new QVBoxLayout(Frame4);
@@ -200,9 +203,7 @@ void MainWindow::guardCommands() {
     connect(&CommandGate::instance(), &CommandGate::waitingChanged, this,
             [this](const QString& program) {
                 statusBar()->setVisible(!program.isEmpty());
-                setWindowTitle(program.isEmpty() ? QStringLiteral("Pistaro")
-                                                 : QStringLiteral("Pistaro - ") +
-                                                       WaitingBar::waitingText(program));
+                showTitle();
             });
     auto* filter = new CommandInputFilter(this);
     // The Stop button ends what is waited for; Exit and the menus (whose commands the gate
@@ -217,6 +218,17 @@ void MainWindow::guardCommands() {
                     close();
             });
     });
+}
+
+void MainWindow::showTitle() {
+    // The database in use, and what the window waits for.
+    QString title = QStringLiteral("Pistaro");
+    if (!bas_.DbName.isEmpty())
+        title += QStringLiteral(" - ") + bas_.DbName;
+    const QString program = CommandGate::instance().waitingFor();
+    if (!program.isEmpty())
+        title += QStringLiteral(" - ") + WaitingBar::waitingText(program);
+    setWindowTitle(title);
 }
 
 StatusSink& MainWindow::status() {
@@ -251,7 +263,10 @@ void MainWindow::wireConcerns() {
     connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
-    connect(Databases, &DatabaseList::switched, Panel, [this] { Panel->refresh(); });
+    connect(Databases, &DatabaseList::switched, Panel, [this] {
+        Panel->refresh();
+        showTitle();
+    });
     connect(Databases, &DatabaseList::viewRequested, this,
             guardedCommand("ViewDatabase_Click", [this] { showLapTimeTable(); }));
 }

@@ -131,6 +131,8 @@ protected:
 
 private:
     void buildMenus();
+    // "Pistaro - <database>", and what the window waits for.
+    void showTitle();
     void layoutControls();
     // The Tab key goes through the controls as they stand on screen.
     void orderTabStops();

@@ -88,6 +88,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         if (s == QSize(800, 600))
             place.moveTop(free.top());
         placeOnScreen(*this, place);
+        keepFrameOnScreen(*this);
         if (s == QSize(640, 480))
             dialogs().message(
                 QStringLiteral("You have to set your Screen Resolution at least 800x600"));
@@ -120,7 +121,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
     ignoreFailure("clearing unfinished backups",
                   [&] { gamebackup::clearUnfinished(gamebackup::backupsFolder(bas_)); });
     ignoreFailure("listing circuits", [&] {
-        Lists->File1->setPath(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
+        Lists->setFolder(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
     });
     ignoreFailure("reading the slots", [&] {
         // Sixteen circuits' catalogue rows and pictures, each file locked once for them all.
@@ -135,6 +136,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         Databases->UpdateDbList();
         Databases->DbCombo->setEditText(bas_.DbName);
     });
+    showTitle();
 }
 
 void MainWindow::Form_Unload() {

@@ -2,6 +2,7 @@
 
 #include "platform/program_settings.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -21,21 +22,67 @@ QRect fitOnScreen(const QRect& wanted, const QRect& available) {
     return r;
 }
 
+QMargins assumedFrame(const QWidget& window) {
+    // A title bar holds a line of the title font with some room; borders are thin.
+    const int line = window.fontMetrics().height();
+    const int border = 4;
+    return {border, line * 2 + border, border, border};
+}
+
 void placeOnScreen(QWidget& window, const QRect& wanted) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     // The window system tells the frame once the window exists; where it tells nothing before
-    // the window is shown, the frame counts as none.
+    // the window is shown, room is left for a usual one, so the title bar stays on the screen.
     if (!window.windowHandle())
         window.winId();
     const QRect inner = window.geometry();
     const QRect outer = window.frameGeometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const bool assumed = frame.isNull() && !window.windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (assumed)
+        frame = assumedFrame(window);
     const QRect fitted = fitOnScreen(wanted.marginsAdded(frame), screen->availableGeometry());
     window.resize(fitted.marginsRemoved(frame).size());
-    window.move(fitted.topLeft()); // a window's position is that of its frame
+    // A window's position is that of its frame; an assumed frame is not the window's yet.
+    window.move(assumed ? fitted.topLeft() + QPoint(frame.left(), frame.top()) : fitted.topLeft());
+}
+
+namespace {
+
+// Waits for the window system to tell the real frame (it comes with a move once the window
+// is shown) and fits the window again if that frame reaches beyond the free area.
+class FrameWatch final : public QObject {
+public:
+    explicit FrameWatch(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_ ||
+            (event->type() != QEvent::Move && event->type() != QEvent::Resize))
+            return false;
+        if (window_.frameGeometry() == window_.geometry())
+            return false; // no frame told yet
+        window_.removeEventFilter(this);
+        deleteLater();
+        const QScreen* screen = window_.screen();
+        if (screen && !screen->availableGeometry().contains(window_.frameGeometry()))
+            placeOnScreen(window_, window_.geometry());
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+void keepFrameOnScreen(QWidget& window) {
+    new FrameWatch(window);
 }
 
 // Window sizes belong to this machine's screen, as the emulator commands belong to its

@@ -46,14 +46,15 @@ SlotList::SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists
     setObjectName(QStringLiteral("SlotList"));
     List1 = named(new QListWidget(this), "List1");
     List1->setFont(evenFixedFont());
-    // All 16 slots without scrolling, and an entry whole: slot number, track name in 30
-    // characters, a usual country.
+    // What 16 entries need and no more: all slots without scrolling, and an entry whole (slot
+    // number, track name in 30 characters, a usual country). The rest goes to the table.
     List1->addItem(QStringLiteral("00"));
-    List1->setMinimumHeight(List1->sizeHintForRow(0) * 16 + 2 * List1->frameWidth());
+    const int height = List1->sizeHintForRow(0) * 16 + 2 * List1->frameWidth();
     delete List1->takeItem(0);
-    List1->setMinimumWidth(
+    List1->setFixedSize(
         List1->fontMetrics().horizontalAdvance(QString(3 + 30 + 1 + 14, QLatin1Char('W'))) +
-        2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width());
+            2 * List1->frameWidth() + List1->verticalScrollBar()->sizeHint().width(),
+        height);
     auto* own = new QVBoxLayout(this);
     own->setContentsMargins(0, 0, 0, 0);
     own->addWidget(List1);

@@ -7,12 +7,14 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/elided_label.h"
 #include "ui/file_list_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +74,7 @@ private slots:
     void controls_data();
     void controls();
     void menus();
+    void showsWhatItWorksOn();
     void controlsWithoutActionAreInert();
     void mnemonicsAreUnique();
     void tabFollowsTheScreen();
@@ -198,6 +201,19 @@ void MainWindowControlsTest::controls() {
     // Picture buttons show nothing but their picture: there must be one.
     if (auto* b = qobject_cast<QToolButton*>(w))
         QVERIFY(!b->icon().isNull());
+}
+
+void MainWindowControlsTest::showsWhatItWorksOn() {
+    // The game folder whose circuits are listed, and the lap time database in the title.
+    MainWindow& frm = *fx_->frm;
+    const QString folder =
+        QDir::toNativeSeparators(QDir(frm.bas().Gp2Dir).filePath(QStringLiteral("Circuits")));
+    auto* shown = frm.contents()->findChild<ElidedLabel*>(QStringLiteral("CircuitsFolder"));
+    QVERIFY(shown);
+    QCOMPARE(shown->fullText(), folder);
+    QCOMPARE(shown->toolTip(), folder);
+    QVERIFY(shown->isVisible());
+    QCOMPARE(frm.windowTitle(), QStringLiteral("Pistaro - ") + frm.bas().DbName);
 }
 
 void MainWindowControlsTest::menus() {
@@ -377,9 +393,22 @@ void MainWindowControlsTest::keys() {
         QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
         QObject::connect(action, &QAction::triggered, &frm, [&runs] { ++runs; });
     }
+    // From every kind of field: the table, text fields (which keep Ctrl+E for themselves),
+    // a masked field, an editable combo box, the slot list.
+    const QList<QWidget*> fields = {frm.Lists->File1,        frm.Lists->CircuitFilter,
+                                    frm.Panel->Description,  frm.Panel->WuTime,
+                                    frm.Packs->SelectedPack, frm.Slots->List1};
+    for (QWidget* field : fields) {
+        field->setEnabled(true);
+        field->setFocus();
+        if (b)
+            b->setEnabled(true); // a slot shown may have disabled it
+        const int before = runs;
+        QTest::keySequence(&frm, key);
+        QVERIFY2(runs == before + 1, qPrintable(field->objectName()));
+    }
+    runs = 1;
     frm.Lists->File1->setFocus();
-    QTest::keySequence(&frm, key);
-    QCOMPARE(runs, 1);
     if (!b)
         return;
     // A disabled button's command does not run by its key either, and its item is disabled.

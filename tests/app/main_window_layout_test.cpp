@@ -1,12 +1,14 @@
 // The main window as it opens, with a circuit selected: no control covers another
 // or sticks out of its frame, every caption and masked field shows all of its text, the
-// slot list is a fixed-pitch table whose columns line up, and on small and scaled screens
-// every control can be brought into view on the screen.
+// slot list is a fixed-pitch table whose columns line up, on small and scaled screens
+// every control can be brought into view on the screen and the title bar stays on it, the
+// circuit table gets the room, and on X the window's keys work from a text field.
 #include "packs/ui/slot_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/window_size.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -176,6 +178,34 @@ int checkFitOnThisScreen(int argc, char** argv) {
         if (!view.contains(shown) || !free.contains(shown))
             faults << where(w->objectName(), at);
     }
+    // A window system that tells the frame only once the window is shown (X without a window
+    // manager tells none): room is left above the window for a title bar.
+    if (frm.frameGeometry() == frm.geometry() &&
+        frm.geometry().top() - free.top() < assumedFrame(frm).top())
+        faults << where(QStringLiteral("the window under its title bar"), frm.geometry());
+    // The table has the room: all its columns, and more rows than the 16 slots, where the
+    // screen is one of the usual laptop screens or larger.
+    if (qEnvironmentVariableIsSet("PSO_FIT_WHOLE_TABLE")) {
+        const CircuitTable* table = frm.Lists->File1;
+        if (table->horizontalScrollBar()->isVisible())
+            faults << where(QStringLiteral("the circuit table, scrolling sideways,"),
+                            table->geometry());
+        if (table->viewport()->height() < 16 * table->rowHeight(0))
+            faults << where(QStringLiteral("the circuit table, short of 16 rows,"),
+                            table->geometry());
+    }
+    if (qEnvironmentVariableIsSet("PSO_FIT_KEYS")) {
+        // On X a text field keeps Ctrl+E (end of line) for itself: the window's key must win.
+        auto* button = frm.contents()->findChild<QAbstractButton*>(QStringLiteral("Export"));
+        int runs = 0;
+        QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(button, &QAbstractButton::clicked, [&runs] { ++runs; });
+        button->setEnabled(true);
+        frm.Lists->CircuitFilter->setFocus();
+        QTest::keySequence(&frm, QKeySequence(Qt::CTRL | Qt::Key_E));
+        if (runs != 1)
+            faults << QStringLiteral("Ctrl+E in the circuit filter ran Export %1 times").arg(runs);
+    }
     fx.stop();
     for (const QString& fault : faults)
         std::printf("off screen: %s\n", qPrintable(fault));
@@ -234,13 +264,19 @@ private slots:
     void fitsSmallAndScaledScreens_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("scale");
-        QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << "1.25";
-        QTest::newRow("1280x800 at 150 %") << QSize(1280, 800) << "1.5";
-        QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1080) << "1";
+        QTest::addColumn<bool>("wholeTable"); // all columns and 16 rows of the table show
+        QTest::addColumn<bool>("onX");        // on an X server (no window manager), not offscreen
+        QTest::newRow("1366x768 at 100 %") << QSize(1366, 768) << "1" << true << false;
+        QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << "1.25" << false << false;
+        QTest::newRow("1366x768 at 125 % on X") << QSize(1366, 768) << "1.25" << false << true;
+        QTest::newRow("1280x800 at 150 %") << QSize(1280, 800) << "1.5" << false << false;
+        QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1080) << "1" << true << false;
     }
     void fitsSmallAndScaledScreens() {
         QFETCH(QSize, screen);
         QFETCH(QString, scale);
+        QFETCH(bool, wholeTable);
+        QFETCH(bool, onX);
         // The offscreen platform takes its screen from a file; the scale is the user's setting.
         QTemporaryDir dir;
         const QString config = dir.filePath(QStringLiteral("screen.json"));
@@ -259,9 +295,23 @@ private slots:
                    QStringLiteral("offscreen:configfile=") + config);
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         env.insert(QStringLiteral("PSO_FIT_CHILD"), QStringLiteral("1"));
+        if (wholeTable)
+            env.insert(QStringLiteral("PSO_FIT_WHOLE_TABLE"), QStringLiteral("1"));
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        if (onX) {
+            // X tells no frame before a window is shown: the start must leave room for one.
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            env.insert(QStringLiteral("PSO_FIT_KEYS"), QStringLiteral("1"));
+            child.setProcessEnvironment(env);
+            child.start(
+                QStringLiteral("xvfb-run"),
+                {QStringLiteral("-a"), QStringLiteral("-s"),
+                 QStringLiteral("-screen 0 %1x%2x24").arg(screen.width()).arg(screen.height()),
+                 QCoreApplication::applicationFilePath()});
+        } else {
+            child.start(QCoreApplication::applicationFilePath(), {});
+        }
         QVERIFY(child.waitForFinished(60000));
         const QString output = QString::fromLocal8Bit(child.readAll());
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,

@@ -1,10 +1,12 @@
 #include "trackfile/ui/circuit_lists.h"
 
 #include "trackfile/ui/circuit_table.h"
+#include "ui/elided_label.h"
 #include "ui/fixed_font.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +24,11 @@ CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWid
     wireHandlers();
 }
 
+void CircuitLists::setFolder(const QString& folder) {
+    File1->setPath(folder);
+    CircuitsFolder->setFullText(QDir::toNativeSeparators(folder));
+}
+
 void CircuitLists::buildWidgets() {
     const QFont fixed = evenFixedFont();
     // The filter first: it sits above the list and comes before it in the Tab order.
@@ -31,6 +38,7 @@ void CircuitLists::buildWidgets() {
     File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
     File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), this), "Label10");
+    CircuitsFolder = named(new ElidedLabel(this), "CircuitsFolder");
     Frame1 = named(new QGroupBox(this), "Frame1");
     ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), Frame1), "ACir");
     FileClick = named(new QMenu(QStringLiteral("FileClick"), this), "FileClick");
@@ -42,7 +50,10 @@ void CircuitLists::buildWidgets() {
     f1->addWidget(ACir);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(Label10);
+    auto* folder = new QHBoxLayout;
+    folder->addWidget(Label10);
+    folder->addWidget(CircuitsFolder, 1);
+    column->addLayout(folder);
     column->addWidget(CircuitFilter);
     column->addWidget(File1, 1);
     column->addWidget(Frame1);

@@ -17,6 +17,7 @@ class QPushButton;
 namespace pistaro {
 
 class CircuitTable;
+class ElidedLabel;
 class WindowServices;
 class TrackInfoPanel;
 
@@ -25,14 +26,18 @@ class CircuitLists final : public QWidget {
 public:
     CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
 
-    CircuitTable* File1;      // *.DAT of Gp2Dir + "Circuits"
-    QLineEdit* CircuitFilter; // narrows File1 to the rows that show the typed words
-    QLabel* Label10;          // "Circuits Directory:"
-    QGroupBox* Frame1;        // (no caption) around ACir
-    QPushButton* ACir;        // "A&vailable Circuits"
-    QMenu* FileClick;         // popup menu of File1
+    CircuitTable* File1;         // *.DAT of Gp2Dir + "Circuits"
+    QLineEdit* CircuitFilter;    // narrows File1 to the rows that show the typed words
+    QLabel* Label10;             // "Circuits Directory:"
+    ElidedLabel* CircuitsFolder; // the folder File1 lists
+    QGroupBox* Frame1;           // (no caption) around ACir
+    QPushButton* ACir;           // "A&vailable Circuits"
+    QMenu* FileClick;            // popup menu of File1
     QAction* Rename;
     QAction* Delete;
+
+    // Lists the circuit files of `folder` and shows its path.
+    void setFolder(const QString& folder);
 
     void File1_Click();
     void ACir_Click();

@@ -39,7 +39,7 @@ void CircuitLists::refreshFileList(const std::function<void()>& whileHidden) {
     File1->hide();
     whileHidden();
     File1->setListIndex(-1);
-    File1->setPath(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    setFolder(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
     File1->show();
     if (hadFocus)
         File1->setFocus(Qt::OtherFocusReason);

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 
@@ -35,10 +36,8 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     QHeaderView* header = horizontalHeader();
     header->setHighlightSections(false);
     header->setStretchLastSection(true);
-    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int widths[CircuitTableModel::ColumnCount] = {14, 22, 14, 16, 5, 7, 14};
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c)
-        header->resizeSection(c, widths[c] * ch + 12);
+        header->resizeSection(c, defaultSectionWidth(c));
     // Unsorted until the user picks a column: the folder's alphabetical order.
     header->setSortIndicator(-1, Qt::AscendingOrder);
     setSortingEnabled(true);
@@ -59,6 +58,29 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     connect(readCatalogue_, &QTimer::timeout, this, &CircuitTable::catalogueRead);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit fileClicked(); });
     connect(model_, &CircuitTableModel::allColumnsRead, this, &CircuitTable::allColumnsRead);
+}
+
+int CircuitTable::defaultSectionWidth(int column) const {
+    static const int widths[CircuitTableModel::ColumnCount] = {13, 20, 13, 14, 5, 7, 14};
+    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 12 : 0;
+}
+
+QSize CircuitTable::sizeHint() const {
+    // The last column stretches over what is left: it counts at its own width.
+    const QHeaderView* header = horizontalHeader();
+    int width = 0;
+    int last = -1;
+    for (int c = 0; c < header->count(); ++c)
+        if (!header->isSectionHidden(c)) {
+            width += header->sectionSize(c);
+            last = c;
+        }
+    if (last >= 0)
+        width += defaultSectionWidth(last) - header->sectionSize(last);
+    const int frame = 2 * frameWidth();
+    return {width + verticalScrollBar()->sizeHint().width() + frame,
+            header->sizeHint().height() + 20 * verticalHeader()->defaultSectionSize() + frame};
 }
 
 CircuitTable::~CircuitTable() {

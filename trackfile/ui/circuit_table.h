@@ -48,6 +48,10 @@ public:
     // True once every row's columns have been read.
     bool columnsRead() const;
 
+    // The width of every shown column and about twenty rows: the window gives the table the
+    // room it has, the other parts take what they need.
+    QSize sizeHint() const override;
+
     // Where the sort column and order, the widths and the hidden columns are kept.
     static inline const QString HeaderStateKey = QStringLiteral("CircuitBrowser/Header");
 
@@ -60,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int defaultSectionWidth(int column) const;
     circuitcolumns::CatalogueValues readCatalogue() const;
     void catalogueRead();
     void restoreHeader();
