@@ -74,7 +74,10 @@ AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage
         QStringLiteral("the circuit makers who share their tracks,"),
         QStringLiteral("the players who send in their lap times,"),
         QStringLiteral("and everyone who tests and reports problems."),
-        QStringLiteral("Questions and ideas are welcome through the home page:"),
+        // Without a home page there is nothing to link to; the help page is no home page.
+        homePage_.isEmpty()
+            ? QStringLiteral("Help > Contents (F1) tells how Pistaro works.")
+            : QStringLiteral("Questions and ideas are welcome through the home page:"),
     };
     for (int i = 0; i < texts.size(); ++i) {
         auto* label = new QLabel(texts[i], this);
@@ -87,6 +90,7 @@ AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage
     heading.setBold(true);
     control_[0]->setFont(heading);
     control_[kLink]->setCursor(Qt::PointingHandCursor);
+    control_[kLink]->setVisible(!homePage_.isEmpty());
     setLinkLook(kSilver, false);
 
     const OkButtonBox buttons = makeOkButtonBox(this, false);

@@ -16,8 +16,8 @@ class AboutDialog final : public QDialog {
 public:
     using Opener = std::function<void(const QString& address)>;
 
-    // `homePage` is the link's address (a web address or a local page; "" for none); `opener`
-    // shows it, by default through the desktop.
+    // `homePage` is the link's web address ("" for none: the box then points to Help >
+    // Contents); `opener` shows it, by default through the desktop.
     explicit AboutDialog(QWidget* parent = nullptr, Opener opener = {},
                          const QString& homePage = {});
 

@@ -137,7 +137,12 @@ void MainWindow::buildMenus() {
     connect(PSOHP, &QAction::triggered, this, GUARDED_COMMAND(PSOHP_Click));
     connect(HelpAbout, &QAction::triggered, this, GUARDED_COMMAND(HelpAbout_Click));
 
+    // Only a home page built in is offered as one.
+    connect(Help, &QMenu::aboutToShow, this,
+            [this] { PSOHP->setVisible(!homePageAddress.isEmpty()); });
+
     // The keys: each has one owner, a menu item; the buttons' tool tips name them.
+    Contents->setShortcut(QKeySequence(Qt::Key_F1));
     Install->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     FileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     Exit->setToolTip(withShortcut(Exit->toolTip(), FileExit->shortcut()));

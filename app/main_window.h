@@ -89,9 +89,9 @@ public:
     // Opens files and addresses; tests replace it to record what would be opened.
     std::function<void(const QString&)> desktopOpener;
     std::function<void(const QString&)> textEditorOpener; // the same for text files
-    // The home page of Help and About; without one they open the local help page.
+    // The home page of Help and About. Without one the Help menu hides its item and About
+    // names no link: the local help page is no home page.
     QString homePageAddress = builtHomePage();
-    QString homePageTarget() const;
 
     // WindowServices
     Gp2PsoBas& bas() override { return bas_; }
@@ -127,7 +127,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();

@@ -1,4 +1,4 @@
-// The main window's own handlers: Exit, File Exit, help, home page, About, F1.
+// The main window's own handlers: Exit, File Exit, help, home page, About.
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/main_window.h"
@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QToolButton>
 
 namespace pistaro {
@@ -30,19 +29,14 @@ void MainWindow::Contents_Click() {
         openWithDesktop(page);
 }
 
-QString MainWindow::homePageTarget() const {
-    return homePageAddress.isEmpty() ? helpPage(bas_.dataDir()) : homePageAddress;
-}
-
 void MainWindow::PSOHP_Click() {
-    const QString target = homePageTarget();
-    if (!target.isEmpty())
-        openWithDesktop(target);
+    if (!homePageAddress.isEmpty())
+        openWithDesktop(homePageAddress);
 }
 
 void MainWindow::HelpAbout_Click() {
     AboutDialog about(
-        this, [this](const QString& url) { openWithDesktop(url); }, homePageTarget());
+        this, [this](const QString& url) { openWithDesktop(url); }, homePageAddress);
     about.exec();
 }
 
@@ -60,16 +54,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_)
         Form_Unload();
     event->accept();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // F1 anywhere in the window opens the help, as the Contents menu does.
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        Contents_Click();
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace pistaro

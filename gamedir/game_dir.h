@@ -49,5 +49,5 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, QWidget* owner);
 // or unreadable.
 void DetectGp2Version(Gp2PsoBas& bas);
 
-// The one text shown whenever IsGp2Dir answers false.
+// What the Setup dialog says when the folder typed or picked holds no GP2.EXE.
 QString NoGp2ExeMessage();

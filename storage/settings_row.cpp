@@ -20,6 +20,11 @@ bool flag(const Recordset& params, const QString& field) {
     ignoreFailure("reading a setting", [&] { on = params.boolean(field); });
     return on;
 }
+
+void setGameFolder(Recordset& params, const QString& gp2Dir) {
+    params.setValue(Gp2Directory, gp2Dir);
+    params.setValue(CircuitsDirectory, gp2Dir + QStringLiteral("Circuits") + gamepath::sep());
+}
 } // namespace
 
 bool seekRow(Recordset& params) {
@@ -63,9 +68,20 @@ void storeSetup(Recordset& params, const QString& gp2Dir, const Switches& s) {
 
 void storeAtClose(Recordset& params, const QString& gp2Dir, bool useGp2Lap) {
     params.edit();
-    params.setValue(Gp2Directory, gp2Dir);
-    params.setValue(CircuitsDirectory, gp2Dir + QStringLiteral("Circuits") + gamepath::sep());
+    setGameFolder(params, gp2Dir);
     params.setValue(UseGp2Lap, useGp2Lap);
+    params.setValue(FirstTime, false);
+    params.update();
+}
+
+void storeGameFolder(Recordset& params, const QString& gp2Dir) {
+    params.edit();
+    setGameFolder(params, gp2Dir);
+    params.update();
+}
+
+void storeFirstStartDone(Recordset& params) {
+    params.edit();
     params.setValue(FirstTime, false);
     params.update();
 }

@@ -35,5 +35,11 @@ void storeSetup(Recordset& params, const QString& gp2Dir, const Switches& s);
 // Stores what changes while the program runs, at closing: the game folder, its circuits
 // folder and whether the lap timer is used; the next start copies no slot files.
 void storeAtClose(Recordset& params, const QString& gp2Dir, bool useGp2Lap);
+// Stores the game folder and its circuits folder now: a folder the user picked at the start
+// stays chosen however the run ends.
+void storeGameFolder(Recordset& params, const QString& gp2Dir);
+// Notes now that the first start's copies of the originals are made, so a run that ends
+// without closing does not make them (and say so) again.
+void storeFirstStartDone(Recordset& params);
 
 } // namespace settingsrow

@@ -35,6 +35,14 @@ constexpr int kCurrentLayout = 150;
     bas.dialogs->message(message);
     endProgram(1);
 }
+
+// A folder as messages show it: native separators, no separator at its end.
+QString shownFolder(QString folder) {
+    folder = QDir::toNativeSeparators(folder);
+    while (folder.size() > 1 && folder.endsWith(QDir::separator()))
+        folder.chop(1);
+    return folder;
+}
 } // namespace
 
 LapTimeDatabase::LapTimeDatabase(WindowServices& services, QWidget* parent)
@@ -72,13 +80,17 @@ void LapTimeDatabase::DbOpen(const QString& name) {
                     QStringLiteral("Error while reading Parameters !!!") +
                         (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
-        requireGameFolder();
-        checkLapTimer();
         bool firstTime = false;
         ignoreFailure("DbOpen: reading First Time",
                       [&] { firstTime = bas.ParamsRs->boolean(catalogue::FirstTime); });
-        if (firstTime)
+        requireGameFolder(firstTime);
+        checkLapTimer();
+        if (firstTime) {
             copyOriginalCircuits();
+            ignoreFailure("DbOpen: noting the first start done", [&] {
+                settingsrow::storeFirstStartDone(settingsrow::currentRow(bas.ParamsRs));
+            });
+        }
         if (bas.DbVersion >= kCurrentLayout || updated) {
             const CatalogueFaults faults = catalogueFaults();
             if (faults.none())
@@ -189,17 +201,43 @@ void LapTimeDatabase::readSettings() {
                   [&] { bas.DbVersion = int(params.number(catalogue::Version)); });
 }
 
-void LapTimeDatabase::requireGameFolder() {
+// Asks for the game folder until the one chosen holds GP2.EXE, and keeps it at once, so a run
+// that ends early does not ask again. Without a game the program has nothing to work on:
+// cancelling ends it.
+void LapTimeDatabase::requireGameFolder(bool firstTime) {
     Gp2PsoBas& bas = services_.bas();
-    while (!IsGp2Dir(bas)) {
-        bas.dialogs->message(NoGp2ExeMessage());
+    if (IsGp2Dir(bas))
+        return;
+    const QString cancelEnds = QStringLiteral(" Cancel ends Pistaro.");
+    const auto noGameIn = [&](const QString& folder) {
+        return QStringLiteral("There is no GP2.EXE in ") + shownFolder(folder) +
+               QStringLiteral(".") + Gp2PsoBas::CrLf2 +
+               QStringLiteral("In the next window, choose the folder that holds GP2.EXE.") +
+               cancelEnds;
+    };
+    // A new database names no folder of this machine yet: a first step, not a fault.
+    if (firstTime)
+        bas.dialogs->message(
+            QStringLiteral("Where is your GP2 folder?") + Gp2PsoBas::CrLf2 +
+            QStringLiteral("Pistaro works on the circuits of your Grand Prix 2 installation. In "
+                           "the next window, choose the folder that holds GP2.EXE (File > Setup "
+                           "Pistaro changes it later).") +
+            cancelEnds);
+    else
+        bas.dialogs->message(noGameIn(bas.Gp2Dir));
+    for (;;) {
         const QString chosen = BrowseForFolder(
-            *bas.dialogs, QStringLiteral("Select your Gp2 directory: "), setupDialog());
-        // Without a game the program has nothing to work on; the user chose to stop.
+            *bas.dialogs, QStringLiteral("Where is your GP2 folder?"), setupDialog());
         if (chosen.isEmpty())
             endProgram(0);
         bas.Gp2Dir = chosen;
+        if (IsGp2Dir(bas))
+            break;
+        bas.dialogs->message(noGameIn(bas.Gp2Dir));
     }
+    ignoreFailure("DbOpen: keeping the game folder", [&] {
+        settingsrow::storeGameFolder(settingsrow::currentRow(bas.ParamsRs), bas.Gp2Dir);
+    });
 }
 
 void LapTimeDatabase::checkLapTimer() {

@@ -35,7 +35,7 @@ private:
     bool openRecordsets();
     CatalogueFaults catalogueFaults();
     void readSettings();
-    void requireGameFolder();
+    void requireGameFolder(bool firstTime);
     void checkLapTimer();
     void copyOriginalCircuits();
     void release();

@@ -1,5 +1,5 @@
-// The main window's own commands: the help page (menu and F1), the home page, the About box,
-// and Exit, which saves on the way out.
+// The main window's own commands: the help page (menu and F1) and what it describes, the home
+// page, the About box, and Exit, which saves on the way out.
 #include "packs/ui/pack_controls.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
@@ -12,14 +12,31 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 using namespace pistaro;
 
-namespace {} // namespace
+namespace {
+
+// The help page the build ships, as the reader sees its text.
+QString shippedHelpText() {
+    QFile page(::helpPage(QStringLiteral(PSO_APPDIR)));
+    if (!page.open(QIODevice::ReadOnly))
+        return {};
+    return QTextDocumentFragment::fromHtml(QString::fromUtf8(page.readAll()))
+        .toPlainText()
+        .simplified();
+}
+
+} // namespace
 
 class HelpMenuTest final : public QObject {
     Q_OBJECT
@@ -27,6 +44,9 @@ private slots:
     void helpRule_data();
     void helpRule();
     void builtProgramFolderHasItsHelp();
+    void helpNamesEveryItemAndKey();
+    void helpTopics_data();
+    void helpTopics();
     void homePageAndAbout_data();
     void homePageAndAbout();
     void exitRunsTheUnloadSteps();
@@ -92,46 +112,92 @@ void HelpMenuTest::builtProgramFolderHasItsHelp() {
              QStringLiteral("help.htm"));
 }
 
+void HelpMenuTest::helpNamesEveryItemAndKey() {
+    // Walks the real window, so an item or key added without its help fails here.
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    const QString help = shippedHelpText();
+    QVERIFY(help.size() > 1000);
+    QStringList missing;
+    const auto need = [&](const QString& text) {
+        if (!help.contains(text))
+            missing << text;
+    };
+    for (const QMenu* menu : frm.findChildren<QMenu*>())
+        for (const QAction* item : menu->actions())
+            if (!item->isSeparator() && !item->menu())
+                need(item->iconText()); // the caption without its & and "..."
+    QStringList keys;
+    for (const QAction* action : frm.findChildren<QAction*>())
+        keys << action->shortcut().toString(QKeySequence::NativeText);
+    for (const QShortcut* shortcut : frm.findChildren<QShortcut*>())
+        keys << shortcut->key().toString(QKeySequence::NativeText);
+    keys.removeAll(QString());
+    QVERIFY(keys.size() >= 8);
+    for (const QString& key : keys)
+        need(key);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+void HelpMenuTest::helpTopics_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("present");
+    for (const char* text :
+         {"Outside programs", "gp2hipic.pif", "jad2jam.exe", "DOS emulator", "DOSBox",
+          "~/.config/pistaro/pistaro.conf", "~/.local/share/pistaro", "Where is your GP2 folder?",
+          "Filter circuits", "drag", "Restore last change", "History"})
+        QTest::newRow(text) << QString::fromLatin1(text) << true;
+    // What older programs told their readers: nothing here works that way.
+    QTest::newRow("no wrapper scripts") << "wrapper" << false;
+    QTest::newRow("settings files exist") << "initialisation files" << false;
+}
+
+void HelpMenuTest::helpTopics() {
+    QFETCH(QString, text);
+    QFETCH(bool, present);
+    QCOMPARE(shippedHelpText().contains(text), present);
+}
+
 void HelpMenuTest::homePageAndAbout_data() {
     QTest::addColumn<QString>("address"); // the home page the build names, "" for none
     QTest::addColumn<bool>("helpPage");   // the program has a help page
-    QTest::addColumn<QString>("opened");  // "help": the help page
-    QTest::newRow("address") << "https://home.test/" << true << "https://home.test/";
-    QTest::newRow("none: the help page") << "" << true << "help";
-    QTest::newRow("none and no help page") << "" << false << "";
+    QTest::newRow("address") << "https://home.test/" << true;
+    // The local help page is no home page: neither the menu nor About offers it as one.
+    QTest::newRow("none, though a help page") << "" << true;
+    QTest::newRow("none and no help page") << "" << false;
 }
 
 void HelpMenuTest::homePageAndAbout() {
     QFETCH(QString, address);
     QFETCH(bool, helpPage);
-    QFETCH(QString, opened);
     MainWindowFixture fx;
     // The help page comes from the installed data, which need not be the folder written.
     QTemporaryDir data;
     fx.bas.DataDir = data.path();
-    const QString page = QDir::toNativeSeparators(data.path() + QStringLiteral("/help/help.htm"));
     if (helpPage) {
         QVERIFY(QDir().mkpath(data.path() + QStringLiteral("/help")));
-        QVERIFY(writeFile(page, "<html>help</html>"));
+        QVERIFY(writeFile(data.path() + QStringLiteral("/help/help.htm"), "<html>help</html>"));
     }
-    if (opened == QLatin1String("help"))
-        opened = page;
     MainWindow& frm = fx.start();
     frm.homePageAddress = address;
     frm.show();
+    emit frm.Help->aboutToShow();
+    QCOMPARE(frm.PSOHP->isVisible(), !address.isEmpty());
     frm.PSOHP->trigger();
-    const QStringList once = opened.isEmpty() ? QStringList{} : QStringList{opened};
+    const QStringList once = address.isEmpty() ? QStringList{} : QStringList{address};
     QCOMPARE(fx.opened, once);
 
     // The About box comes up modal over the main window; its link goes through the same opener.
     QString modalName;
     QWidget* modalParent = nullptr;
+    QString invitation;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
         modalName = modal->objectName();
         modalParent = modal->parentWidget();
+        invitation = modal->findChild<QLabel*>(QStringLiteral("Control_6"))->text();
         QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("Control_2")), Qt::LeftButton);
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Ok")), Qt::LeftButton);
     });
@@ -139,6 +205,7 @@ void HelpMenuTest::homePageAndAbout() {
     QCOMPARE(modalName, QStringLiteral("Sobre1"));
     QCOMPARE(modalParent, &frm);
     QCOMPARE(fx.opened, once + once);
+    QCOMPARE(invitation.contains(QStringLiteral("home page")), !address.isEmpty());
     QVERIFY(!QApplication::activeModalWidget());
 }
 

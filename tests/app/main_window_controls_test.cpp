@@ -369,6 +369,8 @@ void MainWindowControlsTest::keys_data() {
                                        << "SaveInfo";
     QTest::newRow("Install") << QKeySequence(Qt::CTRL | Qt::Key_I) << "Install"
                              << "";
+    QTest::newRow("Help") << QKeySequence(Qt::Key_F1) << "Contents"
+                          << "";
 }
 
 void MainWindowControlsTest::keys() {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstdio>
@@ -75,29 +76,61 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    if (::geteuid() == 0) {
-        const pid_t child = ::fork();
-        if (child < 0) {
-            std::perror("fork");
-            return 1;
-        }
-        if (child > 0) {
-            int status = 0;
-            if (::waitpid(child, &status, 0) != child)
-                return 1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
-        }
-        const gid_t nobody = 65534;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
-            std::perror("becoming nobody");
-            return 1;
-        }
-        ::setenv("HOME", "/tmp", 1);
-    }
+namespace {
+
+int runTests(int argc, char** argv) {
     QApplication app(argc, argv);
     ReadOnlyProgramFolderTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// What the fixture copies from the built program folder, copied where "nobody" can read it:
+// the build may lie in a folder only root enters (root's home, a 0700 home).
+bool shareBuiltProgram(const QTemporaryDir& shared) {
+    if (!shared.isValid() ||
+        !QFile::setPermissions(shared.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ReadGroup |
+                                                  QFile::ExeGroup | QFile::ReadOther |
+                                                  QFile::ExeOther))
+        return false;
+    for (const char* name : {"pso.def", "maps.def", "sumfix"})
+        if (!QFile::copy(builtProgramFolder() + QLatin1Char('/') + QLatin1String(name),
+                         shared.filePath(QLatin1String(name))))
+            return false;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (::geteuid() != 0)
+        return runTests(argc, argv);
+    QTemporaryDir shared;
+    if (!shareBuiltProgram(shared)) {
+        std::fprintf(stderr, "cannot copy the built program folder to %s\n",
+                     qPrintable(shared.path()));
+        return 1;
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        std::perror("fork");
+        return 1;
+    }
+    if (child > 0) {
+        int status = 0;
+        if (::waitpid(child, &status, 0) != child)
+            return 1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    }
+    shared.setAutoRemove(false); // root's process removes it
+    useBuiltProgramFrom(shared.path());
+    const gid_t nobody = 65534;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+        std::perror("becoming nobody");
+        return 1;
+    }
+    ::setenv("HOME", "/tmp", 1);
+    return runTests(argc, argv);
 }
 
 #include "read_only_program_folder_test.moc"

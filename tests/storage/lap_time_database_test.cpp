@@ -84,24 +84,26 @@ void LapTimeDatabaseTest::missingDatabaseIsMadeAndAsksForTheGame() {
     fx.dialogs.answers = {withoutSeparator(fx.gameDir())};
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("other.mdb"));
-    QVERIFY(QFile::exists(fx.database(QStringLiteral("other.mdb"))));
+    const QString made = fx.database(QStringLiteral("other.mdb"));
+    QVERIFY(QFile::exists(made));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, making database..."));
-    // The new row names "C:\Gp2", which holds no game here; being the first start, it then
-    // copies the game's own circuits to their track names.
+    // The new row names no folder of this machine: the first start asks where the game is,
+    // then copies the game's own circuits to their track names.
     QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
                                             QStringLiteral("message")}));
+    QCOMPARE(fx.dialogs.shown.at(0),
+             QStringLiteral("Where is your GP2 folder?\r\n\r\nPistaro works on the circuits of "
+                            "your Grand Prix 2 installation. In the next window, choose the "
+                            "folder that holds GP2.EXE (File > Setup Pistaro changes it later). "
+                            "Cancel ends Pistaro."));
+    QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Where is your GP2 folder?"));
     QCOMPARE(fx.dialogs.shown.at(2),
              QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
     QVERIFY(QFile::exists(fx.circuit(samplegame::originalName(7) + QStringLiteral(".dat"))));
-    QCOMPARE(fx.dialogs.shown.at(0),
-             QStringLiteral("Couldn't find GP2.EXE !!!\r\n\r\n"
-                            "To use 'PISTARO' you must have Gp2 installed on your system !!!"));
-    QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Select your Gp2 directory: "));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
-    s.DbClose();
-    QCOMPARE(storedParam(fx.database(QStringLiteral("other.mdb")), QStringLiteral("Gp2 Directory"))
-                 .toString(),
-             fx.gameDir());
+    // Both are kept at once: a run killed now neither asks nor copies again.
+    QCOMPARE(storedParam(made, QStringLiteral("Gp2 Directory")).toString(), fx.gameDir());
+    QVERIFY(!storedParam(made, QStringLiteral("First Time")).toBool());
 }
 
 void LapTimeDatabaseTest::rejectedFoldersAreAskedAgainUntilCancel() {
@@ -119,6 +121,13 @@ void LapTimeDatabaseTest::rejectedFoldersAreAskedAgainUntilCancel() {
     QCOMPARE(fx.dialogs.kinds,
              (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder"),
                           QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    // Each message names the folder without GP2.EXE, the stored one first.
+    const QString next = QStringLiteral(".\r\n\r\nIn the next window, choose the folder that "
+                                        "holds GP2.EXE. Cancel ends Pistaro.");
+    QCOMPARE(fx.dialogs.shown.at(0), QStringLiteral("There is no GP2.EXE in ") +
+                                         fx.tmp.filePath(QStringLiteral("nogame")) + next);
+    QCOMPARE(fx.dialogs.shown.at(2),
+             QStringLiteral("There is no GP2.EXE in ") + fx.appDir() + next);
 }
 
 void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {

@@ -9,12 +9,28 @@
 
 using namespace pistaro;
 
+namespace {
+QString& builtProgram() {
+    static QString folder = QStringLiteral(PSO_APPDIR);
+    return folder;
+}
+} // namespace
+
+QString builtProgramFolder() {
+    return builtProgram();
+}
+
+void useBuiltProgramFrom(const QString& folder) {
+    builtProgram() = folder;
+}
+
 MainWindowFixture::MainWindowFixture(const samplegame::Options& options)
     : previousDir_(QDir::currentPath()) {
     // Each window starts from the default settings, whatever the machine's user chose.
     scratchsettings::useUnlessChosen(settings_.path());
-    const sampleapp::Folders folders = sampleapp::prepareWithGame(
-        tmp.path(), QStringLiteral(PSO_APPDIR), options, QStringLiteral(PSO_SUMFIX));
+    const sampleapp::Folders folders =
+        sampleapp::prepareWithGame(tmp.path(), builtProgramFolder(), options,
+                                   builtProgramFolder() + QStringLiteral("/sumfix"));
     gameDir_ = folders.game;
     appDir_ = folders.app;
     bas.AppDir = appDir_;

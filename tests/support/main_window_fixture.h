@@ -9,6 +9,12 @@
 // A folder as a user types it: without the trailing separator the fixture's folders carry.
 QString withoutSeparator(QString dir);
 
+// The built program folder the fixture copies pso.def, maps.def and sumfix from: the build's
+// AppDir unless useBuiltProgramFrom() named another. A test that gives up root copies them
+// first to a folder every user can read, since the build may lie in a folder only root enters.
+QString builtProgramFolder();
+void useBuiltProgramFrom(const QString& folder);
+
 class MainWindowFixture : public HeadlessProgram {
 public:
     // Writes the game folder (tmp/game) and prepares the program folder (tmp/app) with
