@@ -132,7 +132,7 @@ void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {
     LapTimeDatabase& s = settingsOf(fx);
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, s.DbOpen(QStringLiteral("pso.mdb")));
     QCOMPARE(fx.dialogs.messages(),
-             QStringList{QStringLiteral("Error while reading Parameters !!!")});
+             QStringList{QStringLiteral("Error while reading Parameters.")});
 }
 
 void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
@@ -147,7 +147,7 @@ void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
     }
     QCOMPARE(
         fx.dialogs.messages(),
-        QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired !!!")});
+        QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired.")});
     QVERIFY(!fx.bas.Db);
 }
 
