@@ -116,8 +116,8 @@ bool Installer::install(Run& run) {
     status.setLine2(QStringLiteral("Looking file..."));
     status.pump();
     if (ZipDir->count() == 0) {
-        QString message = QStringLiteral("Couldn't extract any file from ") + run.archive +
-                          QStringLiteral(".");
+        QString message =
+            QStringLiteral("Couldn't extract any file from ") + run.archive + QStringLiteral(".");
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
@@ -126,8 +126,7 @@ bool Installer::install(Run& run) {
     }
 
     InstallReport = countOf(ZipDir->count(), QStringLiteral("file"), QStringLiteral("files")) +
-                    QStringLiteral(" extracted from ") +
-                    run.archive + Gp2PsoBas::CrLf2 + notes;
+                    QStringLiteral(" extracted from ") + run.archive + Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
         const QString name = ZipDir->fileName(i);

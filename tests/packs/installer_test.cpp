@@ -181,9 +181,9 @@ private slots:
         for (const QString& t : texts)
             entries.append({t.toLatin1(), "text of " + t.toLatin1()});
         install(archive("texts.zip", entries));
-        QVERIFY(installer->InstallReport.endsWith("\r\nThe archive holds no circuit (.dat) file.\r\n\r\n\r\n" +
-                                                  scratch() + kSep + shown + "\r\n\r\ntext of " +
-                                                  shown + "\r\n"));
+        QVERIFY(installer->InstallReport.endsWith(
+            "\r\nThe archive holds no circuit (.dat) file.\r\n\r\n\r\n" + scratch() + kSep + shown +
+            "\r\n\r\ntext of " + shown + "\r\n"));
         QCOMPARE(viewed.size(), 1);
     }
 

@@ -47,9 +47,9 @@ private slots:
             status = e.status;
         }
         QCOMPARE(status, 1);
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Database pso.mdb could not be made.\r\n\r\n") +
-                             refusal()});
+        QCOMPARE(
+            fx->dialogs.messages(),
+            QStringList{QStringLiteral("Database pso.mdb could not be made.\r\n\r\n") + refusal()});
         QVERIFY(!fx->status.visible);
         QVERIFY(!QFile::exists(fx->database()));
     }
