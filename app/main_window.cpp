@@ -4,6 +4,7 @@
 #include "platform/ignore_step.h"
 #include "platform/text_editor.h"
 
+#include "app/control_tips.h"
 #include "app/history_dialog.h"
 #include "app/restore_command.h"
 #include "app/status_window.h"
@@ -57,13 +58,7 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
             target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
         QDesktopServices::openUrl(url);
     };
-    textEditorOpener = [this](const QString& file) {
-        if (texteditor::open(file))
-            return;
-        // No text editor is named for text files: the desktop then decides by its own rules.
-        reportIgnoredFailure("opening in the text editor", "no application for text/plain");
-        openWithDesktop(file);
-    };
+    textEditorOpener = [](const QString& file) { return texteditor::open(file); };
     auto* central = new QWidget;
     contents_ = central;
     setCentralWidget(new FittingScrollArea(central, this));
@@ -88,6 +83,7 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     connect(Exit, &QPushButton::clicked, this, GUARDED_HANDLER(Exit_Click));
     wireConcerns();
     buildMenus();
+    explainControls(*this); // after the keys are in the tips
     layoutControls();
     orderTabStops();
     guardCommands();
@@ -301,9 +297,8 @@ void MainWindow::openWithDesktop(const QString& fileOrUrl) {
         desktopOpener(fileOrUrl);
 }
 
-void MainWindow::openInTextEditor(const QString& file) {
-    if (textEditorOpener)
-        textEditorOpener(file);
+bool MainWindow::openInTextEditor(const QString& file) {
+    return textEditorOpener && textEditorOpener(file);
 }
 
 } // namespace pistaro

@@ -88,7 +88,8 @@ public:
 
     // Opens files and addresses; tests replace it to record what would be opened.
     std::function<void(const QString&)> desktopOpener;
-    std::function<void(const QString&)> textEditorOpener; // the same for text files
+    // The same for text files; false when no application took the file.
+    std::function<bool(const QString&)> textEditorOpener;
     // The home page of Help and About. Without one the Help menu hides its item and About
     // names no link: the local help page is no home page.
     QString homePageAddress = builtHomePage();
@@ -100,7 +101,7 @@ public:
     StatusSink& status() override;
     void showText(const QString& text) override;
     void openWithDesktop(const QString& fileOrUrl) override;
-    void openInTextEditor(const QString& file) override;
+    bool openInTextEditor(const QString& file) override;
 
     // Shortcuts into the concerns, for callers outside the window.
     void ImportLog();

@@ -114,7 +114,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         dialogs().message(
             QStringLiteral("Couldn't open ") +
             QDir::toNativeSeparators(gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"))) +
-            QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
+            QStringLiteral(".") + Gp2PsoBas::CrLf2 +
             (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
             QStringLiteral("Menu pictures are neither shown nor kept in this run."));
 
@@ -159,7 +159,7 @@ void MainWindow::Form_Unload() {
     // The pack list is kept only in this file: say so when it cannot be written.
     QString error;
     if (!Packs->writePackList(packsFile(bas_), &error))
-        dialogs().message(notWrittenMessage(packsFile(bas_), error) + QStringLiteral(" !!!") +
+        dialogs().message(notWrittenMessage(packsFile(bas_), error) + QStringLiteral(".") +
                           Gp2PsoBas::CrLf2 + QStringLiteral("The track pack list was not saved."));
 }
 

@@ -25,7 +25,7 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
     if (folders.appDir.isEmpty() || !seedUserFolder(folders, &error)) {
         dialogs.message(QStringLiteral("Pistaro cannot keep its files: ") +
                         (error.isEmpty() ? QStringLiteral("no folder for them") : error) +
-                        QStringLiteral(" !!!"));
+                        QStringLiteral("."));
         return 1;
     }
     // Held until the run ends: a second run on the folder would write over what this one

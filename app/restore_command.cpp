@@ -18,7 +18,7 @@ void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitL
     const std::optional<gamebackup::Saved> saved =
         gamebackup::newest(gamebackup::backupsFolder(services.bas()));
     if (!saved) {
-        services.dialogs().message(QStringLiteral("There is no change to restore !!!"));
+        services.dialogs().message(QStringLiteral("There is no change to restore."));
         return;
     }
     RevertChange(services, panel, lists, packs, *saved, QStringLiteral("Restore"));
@@ -55,9 +55,9 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
     ignoreFailure("clearing the panel", [&] { panel.Clean(); });
     if (outcome.failed.isEmpty())
-        services.dialogs().message(QStringLiteral("Game files restored !!!"));
+        services.dialogs().message(QStringLiteral("Game files restored."));
     else
-        services.dialogs().message(QStringLiteral("Some game files could not be restored !!!") +
+        services.dialogs().message(QStringLiteral("Some game files could not be restored.") +
                                    Gp2PsoBas::CrLf2 + outcome.failed.join(Gp2PsoBas::CrLf));
     return true;
 }

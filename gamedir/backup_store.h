@@ -11,7 +11,7 @@
 namespace gamebackup {
 
 // How much is kept: the newest changes up to a count and a total size of the contents. A
-// setting of this machine (File > Setup), not of a database.
+// setting of this machine (File > Setup Pistaro), not of a database.
 struct Limits {
     int count = 20;
     qint64 megabytes = 200;

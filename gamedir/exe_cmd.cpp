@@ -35,8 +35,9 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
         return {{},
                 {},
                 fileName(dosProgram) +
-                    QStringLiteral(" is a DOS program: install DOSBox (for example `apt install "
-                                   "dosbox`) or name an emulator in File > Setup.")};
+                    QStringLiteral(" is a DOS program: install DOSBox (for example with \"apt "
+                                   "install dosbox\") or name an emulator in File > Setup "
+                                   "Pistaro.")};
     const EmulatorArguments dos = dosboxArguments(gameDir, dosProgram, arguments);
     if (!dos.error.isEmpty())
         return {{}, {}, dos.error};
@@ -62,7 +63,7 @@ ExeCmd::Run throughWine(const QString& program, const QStringList& arguments) {
         return {{},
                 {},
                 fileName(program) + QStringLiteral(" is a Windows program: install Wine (for "
-                                                   "example `apt install wine`).")};
+                                                   "example with \"apt install wine\").")};
     // winepath comes with the wine it belongs to.
     QString winepath =
         emulators::findProgram(QFileInfo(wine).absolutePath() + QStringLiteral("/winepath"));

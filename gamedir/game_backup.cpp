@@ -287,7 +287,7 @@ std::optional<Saved> newest(const QString& root) {
 QString failureMessage(const QString& command, const QString& error) {
     return command +
            QStringLiteral(" was stopped before changing anything: the backup of the "
-                          "game files could not be written !!!") +
+                          "game files could not be written.") +
            Gp2PsoBas::CrLf2 + error;
 }
 

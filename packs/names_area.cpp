@@ -55,9 +55,9 @@ QString refusedLapsMessage(const QList<int>& refusedSlots) {
         numbers.append(QString::number(slot));
     if (numbers.size() == 1)
         return QStringLiteral("The lap count of slot %1 is not between 0 and 255; the game keeps "
-                              "its old lap count there !!!")
+                              "its old lap count there.")
             .arg(numbers.first());
     return QStringLiteral("The lap counts of slots %1 are not between 0 and 255; the game keeps "
-                          "its old lap counts there !!!")
+                          "its old lap counts there.")
         .arg(numbers.join(QStringLiteral(", ")));
 }

@@ -21,7 +21,7 @@ bool isSafePackName(const QString& name) {
 
 QString packNameRefusal(const QString& name) {
     const QString head = QStringLiteral("'") + name +
-                         QStringLiteral("' can't be a Track Pack name !!!") + Gp2PsoBas::CrLf2;
+                         QStringLiteral("' can't be a Track Pack name.") + Gp2PsoBas::CrLf2;
     if (!fitsCodePage(name))
         return head + QStringLiteral("Its name can only hold the characters of Windows-1252 "
                                      "(Western European letters, digits and signs).");

@@ -11,6 +11,9 @@ public:
     virtual ~Dialogs() = default;
     // Plain box with OK, no icon.
     virtual void message(const QString& text) = 0;
+    // The same box with a list under its text (the details of a command's result, one a line),
+    // which scrolls, so the box fits the screen however many items it holds. No items: message.
+    virtual void report(const QString& text, const QStringList& items) = 0;
     // The same box, shown without waiting for its OK: for news while a command goes on.
     virtual void notice(const QString& text) = 0;
     // Yes/No box without icon; true on Yes.

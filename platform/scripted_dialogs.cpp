@@ -13,6 +13,12 @@ void ScriptedDialogs::message(const QString& text) {
     kinds << QStringLiteral("message");
 }
 
+void ScriptedDialogs::report(const QString& text, const QStringList& items) {
+    message(items.isEmpty()
+                ? text
+                : text + QStringLiteral("\r\n\r\n") + items.join(QStringLiteral("\r\n")));
+}
+
 void ScriptedDialogs::notice(const QString& text) {
     message(text);
 }

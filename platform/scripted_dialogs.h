@@ -16,6 +16,9 @@ public:
     QStringList kinds;
 
     void message(const QString& text) override;
+    // Recorded as a "message": the text, and when there are items a blank line and the items
+    // one a line.
+    void report(const QString& text, const QStringList& items) override;
     void notice(const QString& text) override; // recorded as a "message"
     bool askYesNo(const QString& text) override;
     // Recorded as a "yesno" question: the text, a blank line, then the items one a line.

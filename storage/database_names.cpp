@@ -26,23 +26,23 @@ bool isPlainFileName(const QString& name) {
 QString newRefusal(const QString& fileName) {
     if (!isPlainFileName(fileName) || fileName.contains(QLatin1String("..")))
         return QStringLiteral("Database '") + fileName +
-               QStringLiteral("' must be a plain file name, without folders or '..' !!!");
+               QStringLiteral("' must be a plain file name, without folders or '..'.");
     if (!isLapTimeDatabase(fileName))
         return QStringLiteral("Database '") + fileName +
-               QStringLiteral("' holds the menu pictures and cannot be a lap time database !!!");
+               QStringLiteral("' holds the menu pictures and cannot be a lap time database.");
     return {};
 }
 
 QString deleteRefusal(const QString& name, const QString& dbName, const QStringList& listed) {
     const QString quoted = QStringLiteral("Database '") + name + QLatin1Char('\'');
     if (!isLapTimeDatabase(name))
-        return quoted + QStringLiteral(" holds the menu pictures and cannot be deleted !!!");
+        return quoted + QStringLiteral(" holds the menu pictures and cannot be deleted.");
     if (name.trimmed().compare(kStandard, Qt::CaseInsensitive) == 0)
-        return quoted + QStringLiteral(" is the standard database and cannot be deleted !!!");
+        return quoted + QStringLiteral(" is the standard database and cannot be deleted.");
     if (name.trimmed().compare(dbName, Qt::CaseInsensitive) == 0)
-        return quoted + QStringLiteral(" was opened at start-up and cannot be deleted !!!");
+        return quoted + QStringLiteral(" was opened at start-up and cannot be deleted.");
     if (!listed.contains(name, Qt::CaseSensitive) || !isPlainFileName(name))
-        return quoted + QStringLiteral(" is not in the list !!!");
+        return quoted + QStringLiteral(" is not in the list.");
     return {};
 }
 

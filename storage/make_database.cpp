@@ -80,7 +80,7 @@ Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     case dberr::AlreadyInCollection:
         return Next::Skip;
     case dberr::Locked:
-        endWith(bas, QStringLiteral("Database is in use !!!"));
+        endWith(bas, QStringLiteral("Database is in use."));
     case dberr::ItemNotFound:
         if (onFieldLine)
             return Next::MakeTable;

@@ -21,8 +21,9 @@ public:
     // The text viewer (modal) and the desktop's default program for a file or address.
     virtual void showText(const QString& text) = 0;
     virtual void openWithDesktop(const QString& fileOrUrl) = 0;
-    // The desktop's text editor for a text file, whatever its extension.
-    virtual void openInTextEditor(const QString& file) = 0;
+    // The desktop's text editor for a text file, whatever its extension. False when no
+    // application for plain text is set up or it did not start.
+    virtual bool openInTextEditor(const QString& file) = 0;
 };
 
 } // namespace pistaro

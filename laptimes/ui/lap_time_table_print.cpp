@@ -1,9 +1,11 @@
 // "Export to Notepad": the table as print.spl in the program folder, opened in the desktop's
-// text editor without waiting for it.
+// text editor without waiting for it, or in the program's own text viewer when the desktop
+// names no application for plain text.
 #include "laptimes/ui/lap_time_table.h"
 
 #include "ui/window_services.h"
 
+#include "platform/codepage.h"
 #include "platform/replace_file.h"
 #include <QDir>
 #include <QPushButton>
@@ -32,11 +34,16 @@ void LapTimeTable::TablePrint_Click() {
     const CopyResult written = writeReplacing(path, text);
     status.hideStatus();
     services_.window()->show();
-    if (written.ok)
-        services_.openInTextEditor(path);
-    else
-        services_.dialogs().message(notWrittenMessage(path, written.error) +
-                                    QStringLiteral(" !!!"));
+    if (!written.ok) {
+        services_.dialogs().message(notWrittenMessage(path, written.error));
+        return;
+    }
+    if (services_.openInTextEditor(path))
+        return;
+    services_.dialogs().message(QStringLiteral("No application for plain text is set up on this "
+                                               "system: the table, written to ") +
+                                path + QStringLiteral(", is shown in Pistaro's text viewer."));
+    services_.showText(cp1252::toUnicode(text));
 }
 
 } // namespace pistaro

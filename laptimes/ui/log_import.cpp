@@ -10,6 +10,7 @@
 #include "laptimes/ui/recording_view.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
+#include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
@@ -22,6 +23,7 @@
 #include "ui/named.h"
 #include "ui/window_services.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
@@ -38,7 +40,7 @@ LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLis
     setObjectName(QStringLiteral("LogImport"));
     GetGp2Lap =
         named(new QPushButton(QStringLiteral("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
-    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_COMMAND(Import));
+    connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_COMMAND(GetGp2Lap_Click));
 }
 
 namespace {
@@ -104,7 +106,26 @@ RecordingView& LogImport::recordingWindow() {
     return *recording_;
 }
 
-void LogImport::Import() {
+void LogImport::GetGp2Lap_Click() {
+    const Result result = Import();
+    const QString log = QDir::toNativeSeparators(
+        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    if (!result.logRead)
+        services_.dialogs().message(QStringLiteral("No lap time was read: there is no readable ") +
+                                    log + QStringLiteral(". GP2LAP writes it while you play."));
+    else if (result.times == 0)
+        services_.dialogs().message(
+            QStringLiteral("No lap time of a known track and session was found in ") + log +
+            QStringLiteral("."));
+    else if (!result.recorded && !result.refused)
+        services_.dialogs().message(countOf(result.times, QStringLiteral("lap time was"),
+                                            QStringLiteral("lap times were")) +
+                                    QStringLiteral(" read from ") + log +
+                                    QStringLiteral("; none beats a stored time."));
+}
+
+LogImport::Result LogImport::Import() {
+    Result result;
     // The main window stays on screen beside the record window: hidden, the program would look
     // closed.
     RecordingView& view = recordingWindow();
@@ -119,6 +140,7 @@ void LogImport::Import() {
         [&bas, &store, &view, &filing](ParseState& s) { recordTime(bas, store, view, s, filing); });
     QFile log(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (log.open(QIODevice::ReadOnly)) {
+        result.logRead = true;
         while (!log.atEnd()) {
             const QByteArray line = log.readLine();
             if (line.isEmpty() && log.error() != QFileDevice::NoError)
@@ -128,7 +150,9 @@ void LogImport::Import() {
         log.close();
     }
 
-    view.finish();
+    result.recorded = view.finish();
+    result.times = filing.filed + filing.failed;
+    result.refused = filing.failed > 0;
     // Times the database refused are still in the log: it stays until an import takes them.
     services_.bas().KeepLapLog = filing.failed > 0;
     if (filing.failed > 0)
@@ -140,6 +164,7 @@ void LogImport::Import() {
             QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
                            "next game."));
     panel_.reload();
+    return result;
 }
 
 } // namespace pistaro

@@ -1,5 +1,7 @@
 #pragma once
 // Export to the game: slot copies, menu names and lap counts in GP2.EXE, menu pictures.
+#include "platform/command_summary.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -26,12 +28,15 @@ private:
     bool anythingPending() const;
     // Saves every game file the export may change; false (and said why) when it could not.
     bool backUp();
-    // The steps of one export, in their order. What fails goes into failures_.
+    // The steps of one export, in their order. What they do and what fails goes into summary_.
     void copySlot(int slot);
     void writeMenuNames();
     void rewritePictures(int slot);
-    // `named`: the picture file the catalogue names, "" for the default picture.
-    void handOverPicture(int slot, int which, const QString& named);
+    // `named`: the picture file the catalogue names, "" for the default picture; `item` names
+    // the slot for the summary. False when the picture was not changed.
+    bool handOverPicture(int slot, int which, const QString& named, const QString& item);
+    // Why gp2hipic cannot run at all, "" when it can.
+    QString picturesBlocked() const;
     void deleteViewPackFiles();
     WindowServices& services_;
     CircuitLists& lists_;
@@ -39,7 +44,11 @@ private:
     // Per slot, the file its circuit is copied from: the backup's copy when the assigned
     // circuit is itself a slot file that this export writes over (a swap of two slots).
     std::array<QString, 17> sources_;
-    QStringList failures_;
+    CommandSummary summary_;
+    int copied_ = 0;   // slots whose circuit was copied
+    int pictured_ = 0; // slots whose both menu pictures were changed
+    bool namesWritten_ = false;
+    QString picturesBlocked_;
     QString stopped_; // "<program> was stopped" once the user stopped an outside program
 };
 

@@ -1,7 +1,8 @@
 // Export to the game: the assigned circuits are copied over the slot files, the menu names and
 // lap counts go into GP2.EXE, the menu pictures of every changed slot into the picture
 // archive, and the pending state is cleared. The files it changes are saved first; a failing
-// step does not stop the export, and the closing message lists what failed.
+// step does not stop the export, and the closing summary says what was done and, once per
+// cause, what was not.
 #include "packs/ui/exporter.h"
 
 #include "gamedir/exe_cmd.h"
@@ -25,6 +26,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,7 +68,8 @@ bool Exporter::anythingPending() const {
 void Exporter::Export_Click() {
     QCoreApplication::processEvents();
     if (!anythingPending()) {
-        services_.dialogs().message(QStringLiteral("Nothing to export !!!"));
+        services_.dialogs().message(QStringLiteral("Nothing to export: no slot has a circuit "
+                                                   "or a menu picture waiting."));
         return;
     }
     if (!services_.dialogs().askYesNo(
@@ -96,10 +99,20 @@ void Exporter::Export_Click() {
 
     status.setLine1(QStringLiteral("Updating menu picture... "));
     status.pump();
+    bool anyPictures = false;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        anyPictures = anyPictures || lineUp.at(slot).changed;
+    picturesBlocked_ = anyPictures ? picturesBlocked() : QString();
+    if (!picturesBlocked_.isEmpty())
+        summary_.failed(picturesBlocked_);
     for (int slot = 1; slot <= kSlotCount && stopped_.isEmpty(); ++slot)
         if (lineUp.at(slot).changed)
             ignoreFailure("rewriting the menu pictures of a slot", [&] { rewritePictures(slot); });
     ignoreFailure("deleting the View Pack files", [&] { deleteViewPackFiles(); });
+    // The hand-over picture is the tool's scratch file; the backup holds what was there before.
+    const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
+    if (QFileInfo::exists(handOver) && !QFile::remove(handOver))
+        reportIgnoredFailure("deleting the hand-over picture", qPrintable(shown(handOver)));
     if (!stopped_.isEmpty()) {
         // Goes no further: the slots stay as they are, to be exported again.
         status.hideStatus();
@@ -111,17 +124,41 @@ void Exporter::Export_Click() {
     status.pump();
     slotList_.clearPending();
     status.hideStatus();
-    if (failures_.isEmpty())
-        services_.dialogs().message(QStringLiteral("Gp2 Updated !!!"));
-    else
-        services_.dialogs().message(QStringLiteral("Gp2 was not updated completely !!!") +
-                                    Gp2PsoBas::CrLf2 + failures_.join(Gp2PsoBas::CrLf));
+    if (copied_ > 0)
+        summary_.done(
+            countOf(copied_, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
+            QStringLiteral(" copied into ") +
+            (copied_ == 1 ? QStringLiteral("its slot.") : QStringLiteral("their slots.")));
+    if (namesWritten_)
+        summary_.done(QStringLiteral("The menu names and lap counts were written into GP2.EXE."));
+    if (pictured_ > 0)
+        summary_.done(
+            QStringLiteral("The menu pictures of ") +
+            countOf(pictured_, QStringLiteral("slot were"), QStringLiteral("slots were")) +
+            QStringLiteral(" changed."));
+    summary_.show(services_.dialogs(), summary_.clean() ? QStringLiteral("Gp2 updated.")
+                                       : summary_.anythingDone()
+                                           ? QStringLiteral("Gp2 was updated in part.")
+                                           : QStringLiteral("Gp2 was not updated."));
+}
+
+QString Exporter::picturesBlocked() const {
+    const Gp2PsoBas& bas = services_.bas();
+    const QString program = gp2hipic::program(bas.AppDir);
+    if (!QFileInfo(program).isFile())
+        return QStringLiteral("Menu pictures were not changed: gp2hipic is not set up. See "
+                              "Help > Outside programs.");
+    const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir).error;
+    return error.isEmpty() ? QString() : QStringLiteral("Menu pictures were not changed: ") + error;
 }
 
 bool Exporter::backUp() {
     const Gp2PsoBas& bas = services_.bas();
     const LineUp& lineUp = slotList_.lineUp();
-    failures_.clear();
+    summary_ = {};
+    copied_ = 0;
+    pictured_ = 0;
+    namesWritten_ = false;
     QStringList files;
     QStringList targets; // canonical paths of the slot files written over
     bool pictures = false;
@@ -177,12 +214,13 @@ void Exporter::copySlot(int slot) {
     ExeCmd::WaitForSumfix(circuitsPath(bas.Gp2Dir, assigned));
     ExeCmd::WaitForSumfix(target);
     const CopyResult copied = copyOver(source, target);
-    if (!copied.ok) {
-        services_.dialogs().message(copyFailureMessage(bas.Gp2Dir, slot, copied));
-        failures_ << QStringLiteral("Slot %1: %2 was not copied over %3: %4")
-                         .arg(slot)
-                         .arg(assigned, slotFileName(slot), copied.error);
-    }
+    if (copied.ok)
+        ++copied_;
+    else
+        summary_.failed(copyFailureCause(copied),
+                        QStringLiteral("Slot %1: %2 was not copied over %3: %4")
+                            .arg(slot)
+                            .arg(assigned, slotFileName(slot), copied.error));
 
     // The entry shows the circuit now in the slot. When the copy failed that is still the
     // game's own: the menu name and lap count written next must be those of the circuit the
@@ -205,12 +243,15 @@ void Exporter::writeMenuNames() {
         laps << lineUp.at(slot).circuit.lapCount();
     }
     const ExeNamesResult result = writeExeNames(services_.bas(), names, countries, laps);
-    if (!result.written)
-        failures_ << QStringLiteral("Couldn't write the menu names and lap counts into ") +
-                         shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
-                         QStringLiteral(": ") + result.error;
-    else if (!result.refusedSlots.isEmpty())
-        failures_ << refusedLapsMessage(result.refusedSlots);
+    if (!result.written) {
+        summary_.failed(QStringLiteral("The menu names and lap counts were not written into ") +
+                        shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
+                        QStringLiteral(": ") + result.error);
+        return;
+    }
+    namesWritten_ = true;
+    if (!result.refusedSlots.isEmpty())
+        summary_.failed(refusedLapsMessage(result.refusedSlots));
 }
 
 void Exporter::rewritePictures(int slot) {
@@ -223,20 +264,25 @@ void Exporter::rewritePictures(int slot) {
     slotList_.exported(slot, circuit);
     const QStringList pictures = catalogue::menuPictures(bas, circuit.track);
 
+    if (!picturesBlocked_.isEmpty())
+        return;
     status.setLine2(QString::number(slot) + QStringLiteral(" ") + lineUp.at(slot).file);
     status.pump();
-    handOverPicture(slot, 1, pictures.at(0));
+    const QString item = QStringLiteral("Slot %1: %2").arg(QString::number(slot), circuit.track);
+    const bool large = handOverPicture(slot, 1, pictures.at(0), item);
     status.setLine2(QStringLiteral(" - ") + status.line2() + QStringLiteral(" - "));
     status.pump();
-    handOverPicture(slot, 2, pictures.at(1));
+    const bool small = handOverPicture(slot, 2, pictures.at(1), item);
+    if (large && small)
+        ++pictured_;
 }
 
-void Exporter::handOverPicture(int slot, int which, const QString& named) {
+bool Exporter::handOverPicture(int slot, int which, const QString& named, const QString& item) {
     if (!stopped_.isEmpty())
-        return;
+        return false;
     const int picture = gp2hipic::pictureNumber(slot, which);
-    const QString notWritten =
-        QStringLiteral("Couldn't write menu picture %1 of slot %2: ").arg(picture).arg(slot);
+    const QString what =
+        item + (which == 2 ? QStringLiteral(", small picture") : QStringLiteral(", large picture"));
     const Gp2PsoBas& bas = services_.bas();
     const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
     const QString fallback = bas.AppDir + gamepath::sep() +
@@ -253,8 +299,11 @@ void Exporter::handOverPicture(int slot, int which, const QString& named) {
     }
     if (!copied.ok) {
         // Without a picture of its own the archive keeps the one it has.
-        failures_ << notWritten + shown(fallback) + QStringLiteral(": ") + copied.error;
-        return;
+        summary_.failed(QStringLiteral("Menu pictures were not changed: the default picture ") +
+                            shown(fallback) + QStringLiteral(" could not be handed over: ") +
+                            copied.error,
+                        what);
+        return false;
     }
     const ExeCmd::RunResult run = ExeCmd::RunAndWait(
         gp2hipic::program(bas.AppDir),
@@ -262,7 +311,10 @@ void Exporter::handOverPicture(int slot, int which, const QString& named) {
     if (run.stopped)
         stopped_ = run.problem(QStringLiteral("gp2hipic"));
     else if (!run.ok())
-        failures_ << notWritten + run.problem(QStringLiteral("gp2hipic"));
+        summary_.failed(QStringLiteral("Menu pictures were not changed: ") +
+                            run.problem(QStringLiteral("gp2hipic")),
+                        what);
+    return run.ok();
 }
 
 void Exporter::deleteViewPackFiles() {

@@ -6,6 +6,7 @@
 #include "packs/ui/textures.h"
 #include "packs/zip_extract.h"
 #include "platform/codepage.h"
+#include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
@@ -64,7 +65,7 @@ void Installer::installArchive(const QString& chosen) {
     LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
-        services_.dialogs().message(QStringLiteral("File not found or invalid !!!"));
+        services_.dialogs().message(QStringLiteral("File not found or invalid."));
         return;
     }
 
@@ -115,8 +116,8 @@ bool Installer::install(Run& run) {
     status.setLine2(QStringLiteral("Looking file..."));
     status.pump();
     if (ZipDir->count() == 0) {
-        QString message = QStringLiteral("Couldn't extract any file from ") + run.archive +
-                          QStringLiteral(" !!!");
+        QString message =
+            QStringLiteral("Couldn't extract any file from ") + run.archive + QStringLiteral(".");
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
@@ -124,8 +125,8 @@ bool Installer::install(Run& run) {
         return false;
     }
 
-    InstallReport = QString::number(ZipDir->count()) + QStringLiteral(" files extracted from ") +
-                    run.archive + Gp2PsoBas::CrLf2 + notes;
+    InstallReport = countOf(ZipDir->count(), QStringLiteral("file"), QStringLiteral("files")) +
+                    QStringLiteral(" extracted from ") + run.archive + Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
         const QString name = ZipDir->fileName(i);
@@ -156,7 +157,7 @@ bool Installer::install(Run& run) {
     selectInstalled(run);
     status.hideStatus();
     if (!run.hadDat)
-        InstallReport += crLf + QStringLiteral("Couldn't find dat file !!!") + crLf;
+        InstallReport += crLf + QStringLiteral("The archive holds no circuit (.dat) file.") + crLf;
     appendReadMe(run);
     return true;
 }

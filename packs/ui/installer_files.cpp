@@ -63,7 +63,7 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         targetName = askNewName(run, name);
         if (targetName.isEmpty()) {
             services_.dialogs().message(QStringLiteral("Track ") + run.archive +
-                                        QStringLiteral(" was not installed !!!"));
+                                        QStringLiteral(" was not installed."));
             return false;
         }
     }
@@ -91,8 +91,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     const CircuitInfo circuit = catalogue::readCircuit(bas, run.scratch + gamepath::sep() + name);
     status.hideStatus();
     const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
-                           name + QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 +
-                           QStringLiteral("Please, inform a new name for this file: ");
+                           name + QStringLiteral(".") + Gp2PsoBas::CrLf2 +
+                           QStringLiteral("Please enter a new name for this file:");
     const QString offer = offeredFileName(circuit.shownName());
     QString answer;
     for (;;) {
@@ -102,7 +102,7 @@ QString Installer::askNewName(const Run& run, const QString& name) {
         const QString refusal = newNameRefusal(answer);
         if (!refusal.isEmpty()) {
             services_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
-                                        QStringLiteral("Please, inform another name."));
+                                        QStringLiteral("Please enter another name."));
             continue;
         }
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));

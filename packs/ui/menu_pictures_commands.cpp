@@ -116,7 +116,7 @@ void MenuPictures::ImportPicture_Click(int which) {
         Gp2PsoBas& bas = services_.bas();
         const int slot = slotList_.selectedSlot();
         if (slot == 0) {
-            services_.dialogs().message(QStringLiteral("Select one Gp2 circuit first !!!"));
+            services_.dialogs().message(QStringLiteral("Select one Gp2 circuit first."));
             return;
         }
         if (!f->text().isEmpty() &&
@@ -147,7 +147,7 @@ void MenuPictures::ImportPicture_Click(int which) {
                           QStringLiteral(": ") + copied.error;
         }
         if (!problem.isEmpty()) {
-            services_.dialogs().message(QStringLiteral("The menu picture was not imported !!!") +
+            services_.dialogs().message(QStringLiteral("The menu picture was not imported.") +
                                         Gp2PsoBas::CrLf2 + problem);
             return;
         }
@@ -212,7 +212,7 @@ void MenuPictures::Repair_Click() {
     });
     status.hideStatus();
     if (!problem.isEmpty())
-        services_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented !!!") +
+        services_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented.") +
                                     Gp2PsoBas::CrLf2 + problem);
 }
 

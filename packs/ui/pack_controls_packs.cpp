@@ -6,6 +6,7 @@
 #include "packs/slot_entry.h"
 #include "packs/ui/slot_list.h"
 #include "platform/codepage.h"
+#include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
@@ -108,9 +109,10 @@ void PackControls::SavePack_Click() {
     SavePack->setEnabled(false);
     // Every step is tried; what failed is said at the end, so a pack that could not be saved
     // whole is not taken for a good one.
-    QStringList failures;
+    CommandSummary summary;
+    int saved = 0;
     if (!QDir().mkpath(pack))
-        failures << shown(pack) + QStringLiteral(" couldn't be made");
+        summary.failed(shown(pack) + QStringLiteral(" couldn't be made."));
     const LineUp& lineUp = slotList_.lineUp();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file =
@@ -121,14 +123,21 @@ void PackControls::SavePack_Click() {
         if (!copyReplacing(source, target, &error)) {
             reportIgnoredFailure("saving a pack file",
                                  qPrintable(shown(source) + QStringLiteral(": ") + error));
-            failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
+            summary.failed(QStringLiteral("These circuits couldn't be copied into the pack:"),
+                           shown(source) + QStringLiteral(": ") + error);
+        } else {
+            ++saved;
         }
     }
     SavePack->setEnabled(true);
-    if (!failures.isEmpty())
-        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' was not saved completely !!!") +
-                                    Gp2PsoBas::CrLf2 + failures.join(Gp2PsoBas::CrLf));
+    if (saved > 0)
+        summary.done(
+            countOf(saved, QStringLiteral("slot file was"), QStringLiteral("slot files were")) +
+            QStringLiteral(" saved in ") + shown(pack) + QStringLiteral("."));
+    summary.show(services_.dialogs(),
+                 QStringLiteral("The Track Pack '") + name +
+                     (summary.clean() ? QStringLiteral("' was saved.")
+                                      : QStringLiteral("' was not saved completely.")));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         SelectedPack->addItem(name);
@@ -175,7 +184,7 @@ void PackControls::UpdTp_Click() {
     }
     if (!failures.isEmpty())
         services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' is not complete !!!") + Gp2PsoBas::CrLf2 +
+                                    QStringLiteral("' is not complete.") + Gp2PsoBas::CrLf2 +
                                     failures.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
                                     QStringLiteral("These slots were left as they were."));
 }
@@ -225,7 +234,7 @@ void PackControls::DeletePack_Click() {
         reportIgnoredFailure("writing the pack list", qPrintable(error));
     if (!kept.isEmpty())
         services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' was not deleted completely !!!") +
+                                    QStringLiteral("' was not deleted completely.") +
                                     Gp2PsoBas::CrLf2 +
                                     QStringLiteral("These files couldn't be deleted:") +
                                     Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));

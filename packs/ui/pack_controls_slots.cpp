@@ -40,7 +40,7 @@ void PackControls::Change_Click() {
     CircuitLists& lists = lists_;
     const QString name = lists.File1->selectedName();
     if (name.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select one avaiable circuit first !!!"));
+        services_.dialogs().message(QStringLiteral("Select an available circuit first."));
         return;
     }
     const QString path = lists.File1->path() + gamepath::sep() + name;
@@ -49,7 +49,7 @@ void PackControls::Change_Click() {
     panel_.showCircuit(path, circuit);
     const int slot = slotList_.selectedSlot();
     if (slot == 0) {
-        services_.dialogs().message(QStringLiteral("Select a Gp2 circuits first !!!"));
+        services_.dialogs().message(QStringLiteral("Select a slot first."));
         return;
     }
     slotList_.assign(slot, name, circuit);

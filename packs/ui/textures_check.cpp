@@ -21,7 +21,8 @@ Textures::Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* par
     : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("Textures"));
     CheckJams = named(new QPushButton(QStringLiteral("Check &Jams"), parent), "CheckJams");
-    CheckJams->setToolTip(QStringLiteral("Change Track"));
+    CheckJams->setToolTip(
+        QStringLiteral("Check that the textures the circuit needs are in the game"));
     CheckJams->setEnabled(false);
     connect(CheckJams, &QPushButton::clicked, this, GUARDED_COMMAND(CheckJams_Click));
     JamList = named(new QListWidget(parent), "JamList");
@@ -39,12 +40,12 @@ constexpr qint64 kTailWindow = 8 << 20;
 void Textures::CheckJams_Click() {
     const QString circuit = services_.bas().CurrentFile;
     if (circuit.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select a circuit first !!!"));
+        services_.dialogs().message(QStringLiteral("Select a circuit first."));
         return;
     }
     if (!GetJams(circuit)) {
         services_.dialogs().message(QStringLiteral("Couldn't read ") + circuit +
-                                    QStringLiteral(" !!!"));
+                                    QStringLiteral("."));
         return;
     }
     JamsCheck();
@@ -80,7 +81,7 @@ void Textures::JamsCheck() {
     if (missingCount == 0)
         services_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
                                     QStringLiteral(" jam files used by ") + panel_.shownTrack() +
-                                    QStringLiteral(" exists on your system !!!"));
+                                    QStringLiteral(" exists on your system."));
     else
         services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
                                     Gp2PsoBas::CrLf + missing);

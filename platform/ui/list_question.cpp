@@ -1,6 +1,5 @@
 #include "platform/ui/list_question.h"
 
-#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -11,7 +10,7 @@
 namespace pistaro {
 
 ListQuestion::ListQuestion(const QString& title, const QString& text, const QStringList& items,
-                           QWidget* parent)
+                           QWidget* parent, QDialogButtonBox::StandardButtons buttons)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ListQuestion"));
     setWindowTitle(title);
@@ -22,9 +21,14 @@ ListQuestion::ListQuestion(const QString& title, const QString& text, const QStr
     Items->setObjectName(QStringLiteral("Items"));
     Items->addItems(items);
     Items->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, this);
+    Buttons = new QDialogButtonBox(buttons, this);
     Buttons->setObjectName(QStringLiteral("Buttons"));
-    Buttons->button(QDialogButtonBox::Yes)->setDefault(true);
+    // Yes for a question, OK for a report.
+    QPushButton* preferred = Buttons->button(QDialogButtonBox::Yes);
+    if (!preferred)
+        preferred = Buttons->button(QDialogButtonBox::Ok);
+    if (preferred)
+        preferred->setDefault(true);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -29,6 +30,19 @@ QString qtFilter(const QString& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+// A box just wide enough for its text would have the window manager cut the title down to
+// "Pi...ro": every box is at least as wide as its title needs beside the frame's buttons.
+int titleRoom(const QWidget& box) {
+    return qMax(260, box.fontMetrics().horizontalAdvance(kTitle) * 2 + 160);
+}
+
+void makeTitleFit(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(titleRoom(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 bool isPattern(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
@@ -42,11 +56,24 @@ void QtDialogs::setOwner(QWidget* owner) {
 
 void QtDialogs::message(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, owner_);
+    makeTitleFit(box);
+    box.exec();
+}
+
+void QtDialogs::report(const QString& text, const QStringList& items) {
+    if (items.isEmpty()) {
+        message(text);
+        return;
+    }
+    ListQuestion box(kTitle, text, items, owner_, QDialogButtonBox::Ok);
+    box.setObjectName(QStringLiteral("ListReport"));
+    box.setMinimumWidth(titleRoom(box));
     box.exec();
 }
 
 void QtDialogs::notice(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, owner_);
+    makeTitleFit(*box);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
@@ -54,6 +81,7 @@ void QtDialogs::notice(const QString& text) {
 
 bool QtDialogs::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, owner_);
+    makeTitleFit(box);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No); // closing the box never counts as Yes
     return box.exec() == QMessageBox::Yes;
@@ -61,6 +89,7 @@ bool QtDialogs::askYesNo(const QString& text) {
 
 bool QtDialogs::askYesNoList(const QString& text, const QStringList& items) {
     ListQuestion box(kTitle, text, items, owner_);
+    box.setMinimumWidth(titleRoom(box));
     return box.exec() == QDialog::Accepted; // closing the box never counts as Yes
 }
 

@@ -15,6 +15,7 @@ public:
     void setOwner(QWidget* owner);
 
     void message(const QString& text) override;
+    void report(const QString& text, const QStringList& items) override;
     void notice(const QString& text) override;
     bool askYesNo(const QString& text) override;
     bool askYesNoList(const QString& text, const QStringList& items) override;

@@ -23,8 +23,8 @@ public:
     QPushButton* ImportSetups; // "Import &Setups"
     QPushButton* ExportSetups; // "Export &Setups"
 
-    // The buttons: as Import and Export, and a state file that was refused or could not be
-    // read or written is named in a message box.
+    // The buttons: as Import and Export, ending in a summary of how many setups went where,
+    // and naming a state file that was refused or could not be read or written.
     void ImportSetups_Click();
     void ExportSetups_Click();
 
@@ -37,9 +37,10 @@ private:
     // Each returns "" when the transfer went through, else what failed. A state file that is
     // missing or too short is refused before anything is changed.
     // "" when done; else why nothing or not everything was stored. `databaseFailed` tells
-    // that the setups were read but no write to the database succeeded.
-    QString importSetups(bool* databaseFailed = nullptr);
-    QString exportSetups();
+    // that the setups were read but no write to the database succeeded. `count` gets how many
+    // setups were stored or written.
+    QString importSetups(bool* databaseFailed = nullptr, int* count = nullptr);
+    QString exportSetups(int* count = nullptr);
     // The circuit of slot 1..16: its pending circuit, else the game's slot file.
     CircuitInfo slotCircuit(int slot) const;
     WindowServices& services_;

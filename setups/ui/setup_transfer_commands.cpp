@@ -7,6 +7,7 @@
 #include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/slot_list.h"
+#include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
@@ -47,17 +48,42 @@ bool storeSetup(Gp2PsoBas& bas, const QString& track, const QByteArray& setup) {
 } // namespace
 
 void SetupTransfer::ImportSetups_Click() {
-    const QString problem = importSetups();
+    int stored = 0;
+    const QString problem = importSetups(nullptr, &stored);
+    CommandSummary summary;
+    if (stored > 0)
+        summary.done(
+            countOf(stored, QStringLiteral("car setup was"), QStringLiteral("car setups were")) +
+            QStringLiteral(" stored in the lap time database, each with the track of its "
+                           "slot."));
     if (!problem.isEmpty())
-        services_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
-                                    problem + QStringLiteral(" !!!"));
+        summary.failed(problem);
+    else if (stored == 0)
+        summary.done(QStringLiteral("No slot holds a track of the lap time database: nothing was "
+                                    "stored."));
+    summary.show(services_.dialogs(), stored > 0 && summary.clean()
+                                          ? QStringLiteral("Car setups imported.")
+                                          : QStringLiteral("Car setups not imported."));
 }
 
 void SetupTransfer::ExportSetups_Click() {
-    const QString problem = exportSetups();
+    int written = 0;
+    const QString problem = exportSetups(&written);
+    const QString stateFile = QDir::toNativeSeparators(statefile::path(services_.bas().Gp2Dir));
+    CommandSummary summary;
+    if (written > 0)
+        summary.done(
+            countOf(written, QStringLiteral("car setup was"), QStringLiteral("car setups were")) +
+            QStringLiteral(" written into ") + stateFile + QStringLiteral("."));
     if (!problem.isEmpty())
-        services_.dialogs().message(QStringLiteral("Car setups not exported.") + Gp2PsoBas::CrLf2 +
-                                    problem + QStringLiteral(" !!!"));
+        summary.failed(problem);
+    else if (written == 0)
+        summary.done(QStringLiteral("The lap time database holds no setup for the tracks in the "
+                                    "slots: the game's setups were left as they were."));
+    summary.show(services_.dialogs(), summary.clean() ? QStringLiteral("Car setups exported.")
+                                      : summary.anythingDone()
+                                          ? QStringLiteral("Car setups exported in part.")
+                                          : QStringLiteral("Car setups not exported."));
 }
 
 void SetupTransfer::Import() {
@@ -67,7 +93,7 @@ void SetupTransfer::Import() {
     // them is said, the rest only noted.
     if (databaseFailed)
         services_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
-                                    problem + QStringLiteral(" !!!"));
+                                    problem);
     else if (!problem.isEmpty())
         reportIgnoredFailure("importing the car setups", qPrintable(problem));
 }
@@ -87,7 +113,7 @@ CircuitInfo SetupTransfer::slotCircuit(int slot) const {
                                : gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + pending));
 }
 
-QString SetupTransfer::importSetups(bool* databaseFailed) {
+QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     Gp2PsoBas& bas = services_.bas();
     const QString stateFile = statefile::path(bas.Gp2Dir);
     // Read first, so that a refused or unreadable file leaves every stored setup as it was.
@@ -123,6 +149,8 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
     }
     status.hideStatus();
     panel_.reload();
+    if (count)
+        *count = stored;
     if (failed > 0 && stored == 0) {
         if (databaseFailed)
             *databaseFailed = true;
@@ -133,7 +161,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed) {
     return {};
 }
 
-QString SetupTransfer::exportSetups() {
+QString SetupTransfer::exportSetups(int* count) {
     Gp2PsoBas& bas = services_.bas();
     const QString stateFile = statefile::path(bas.Gp2Dir);
     const QString refused = statefile::refusal(stateFile);
@@ -156,8 +184,11 @@ QString SetupTransfer::exportSetups() {
         try {
             // A slot whose track has no stored setup keeps the bytes the game wrote.
             const QByteArray setup = catalogue::storedSetup(bas, slotCircuit(slot));
-            if (!setup.isEmpty())
+            if (!setup.isEmpty()) {
                 statefile::writeSetup(stateFile, slot, setup);
+                if (count)
+                    ++*count;
+            }
         } catch (const ProgramEnded&) {
             throw;
         } catch (const std::exception& e) {

@@ -121,7 +121,7 @@ void DatabaseList::NewDatabase_Click() {
         throw;
     } catch (const std::exception& e) {
         services_.dialogs().message(QStringLiteral("Database ") + name +
-                                    QStringLiteral(" could not be made !!!") + Gp2PsoBas::CrLf2 +
+                                    QStringLiteral(" could not be made.") + Gp2PsoBas::CrLf2 +
                                     QString::fromStdString(e.what()));
         return;
     }
@@ -161,7 +161,7 @@ void DatabaseList::DeleteDatabase_Click() {
     settings_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
         services_.dialogs().message(QStringLiteral("Database '") + text +
-                                    QStringLiteral("' deleted !!!"));
+                                    QStringLiteral("' deleted."));
     UpdateDbList();
     settings_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);

@@ -77,7 +77,7 @@ void LapTimeDatabase::DbOpen(const QString& name) {
         });
         if (!found)
             endWith(bas,
-                    QStringLiteral("Error while reading Parameters !!!") +
+                    QStringLiteral("Error while reading Parameters.") +
                         (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
         bool firstTime = false;
@@ -98,7 +98,7 @@ void LapTimeDatabase::DbOpen(const QString& name) {
             if (updated || !faults.unusable.isEmpty())
                 endWith(bas, QStringLiteral("Database ") + name +
                                  QStringLiteral(" does not have the layout pso.def describes and "
-                                                "cannot be used !!!") +
+                                                "cannot be used.") +
                                  Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
             bas.dialogs->message(QStringLiteral("Database ") + name +
                                  QStringLiteral(" lacks what pso.def describes:") +
@@ -153,11 +153,11 @@ dbopen::Policy LapTimeDatabase::openFile(const QString& name, dbopen::Policy all
         bas.Db = std::move(opened.db);
         break;
     case dbopen::Failure::NotMade:
-        endWith(bas, QStringLiteral("Database ") + name + QStringLiteral(" could not be made !!!") +
+        endWith(bas, QStringLiteral("Database ") + name + QStringLiteral(" could not be made.") +
                          (opened.reason.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + opened.reason));
     case dbopen::Failure::NotRepaired:
         endWith(bas, QStringLiteral("Database ") + name +
-                         QStringLiteral(" is damaged and could not be repaired !!!"));
+                         QStringLiteral(" is damaged and could not be repaired."));
     case dbopen::Failure::NotOpened:
         reportIgnoredFailure("DbOpen: opening the database", qPrintable(opened.reason));
         openFailure_ = opened.reason;

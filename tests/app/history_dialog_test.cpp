@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(fx->dialogs.shown.size(), 2);
         QVERIFY(fx->dialogs.shown[0].endsWith("\r\n\r\n" +
                                               QDir::toNativeSeparators(fx->circuit("Monza1.Dat"))));
-        QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored !!!"));
+        QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored."));
         QVERIFY(listed(QStringLiteral("Monza1.Dat")));
         QCOMPARE(rows(history.Changes).first(),
                  QStringLiteral("Revert Delete Monza1.Dat  (1 file)"));
@@ -96,7 +96,7 @@ private slots:
         fx->takeMessages();
         fx->dialogs.answers << true;
         QTest::mouseClick(history.Revert, Qt::LeftButton);
-        QCOMPARE(fx->dialogs.shown.value(1), QStringLiteral("Game files restored !!!"));
+        QCOMPARE(fx->dialogs.shown.value(1), QStringLiteral("Game files restored."));
         QCOMPARE(readFile(fx->circuit(kMonza)), monza);
         QVERIFY(listed(kMonza) && !listed(QStringLiteral("Monza1.Dat")));
         QCOMPARE(history.Changes->count(), 5);

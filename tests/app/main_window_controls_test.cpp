@@ -102,14 +102,16 @@ void MainWindowControlsTest::controls_data() {
     row("File1", "CircuitTable", "", none);
     row("Label10", "QLabel", "", "Circuits Directory:");
     row("List1", "QListWidget", "", none);
-    row("Change", "QPushButton", "", "--> &Change", "Change Track");
+    // A disabled button's tip says why (the window starts with nothing selected).
+    row("Change", "QPushButton", "", "--> &Change", "Select a circuit and a slot first");
     row("Label200", "QLabel", "", "Pack");
     row("SelectedPack", "QComboBox", "", none);
-    row("UpdTp", "QToolButton", "", "", "View Pack");
+    row("UpdTp", "QToolButton", "", "", "Choose a saved Track Pack first");
     row("SavePack", "QToolButton", "", "", "Save Pack");
     row("DeletePack", "QToolButton", "", "", "Delete Track Pack");
     row("Frame1", "QGroupBox", "", "");
-    row("ACir", "QPushButton", "Frame1", "A&vailable Circuits");
+    row("ACir", "QPushButton", "Frame1", "A&vailable Circuits",
+        "Read the circuit files of the Circuits folder again");
     // Track info.
     row("Frame3", "QGroupBox", "", "Track Info");
     for (const char* name : {"Track", "Country", "EventName", "Author", "Adjective", "Description",
@@ -127,8 +129,10 @@ void MainWindowControlsTest::controls_data() {
     row("Label100", "QLabel", "Frame3", "Tyre:");
     row("FileVersion", "QLabel", "Frame3", none);
     row("OriginalLabel", "QLabel", "Frame3", "Original Gp2 Track", "", Either);
-    row("SaveInfo", "QToolButton", "Frame3", "", "Update Track Info (Ctrl+S)");
-    row("OpenInfo", "QToolButton", "Frame3", "");
+    row("SaveInfo", "QToolButton", "Frame3", "",
+        "Select an add-on circuit first: the game's own circuits are not changed");
+    row("OpenInfo", "QToolButton", "Frame3", "",
+        "Not needed: the track info is read when a circuit is selected");
     // Lap times and the database selector.
     for (const char* name : {"WuTime", "PTime", "QTime", "RTime"})
         row(name, "QLineEdit", "Frame4", none);
@@ -142,7 +146,8 @@ void MainWindowControlsTest::controls_data() {
     row("ViewDatabase", "QToolButton", "Frame4", "", "Database Table");
     row("NewDatabase", "QToolButton", "Frame4", "", "Create new database");
     row("DeleteDatabase", "QToolButton", "Frame4", "", "Delete current database");
-    row("SaveDatabase", "QToolButton", "Frame4", "");
+    row("SaveDatabase", "QToolButton", "Frame4", "",
+        "Not needed: every change is saved as it is made");
     row("DbList", "FileListBox", "", none, "", Hidden);
     // Menu pictures.
     row("Frame7", "QGroupBox", "", "Menu Picture ");
@@ -169,7 +174,7 @@ void MainWindowControlsTest::controls_data() {
     row("GetGp2Lap", "QPushButton", "", "&Get Time from GP2LAP.LOG");
     row("ImportSetups", "QPushButton", "", "Import &Setups");
     row("ExportSetups", "QPushButton", "", "Export Set&ups");
-    row("CheckJams", "QPushButton", "", "Check &Jams", "Change Track");
+    row("CheckJams", "QPushButton", "", "Check &Jams", "Select a circuit first");
     row("JamList", "QListWidget", "", none, "", Hidden);
     row("ZipDir", "FileListBox", "", none, "", Hidden);
     row("Exit", "QPushButton", "", "E&xit", "End Pistaro (Ctrl+Q)");

@@ -177,10 +177,10 @@ private slots:
         const QString windows = ExeCmd::RunAndWait(tmp.filePath("Setup.exe"), {}, tmp.path()).error;
         emulators::setDosEmulator("dosbox");
         emulators::setWindowsEmulator({});
-        QCOMPARE(dos, "Gp2Lap.exe is a DOS program: install DOSBox (for example `apt install "
-                      "dosbox`) or name an emulator in File > Setup.");
-        QCOMPARE(windows, "Setup.exe is a Windows program: install Wine (for example `apt install "
-                          "wine`).");
+        QCOMPARE(dos, "Gp2Lap.exe is a DOS program: install DOSBox (for example with \"apt "
+                      "install dosbox\") or name an emulator in File > Setup Pistaro.");
+        QCOMPARE(windows, "Setup.exe is a Windows program: install Wine (for example with \"apt "
+                          "install wine\").");
     }
 
     void currentDirectoryIsInherited() {

@@ -223,8 +223,8 @@ void LauncherTest::missing_emulator_stops_before_anything_is_counted() {
     frm.Launching->Launch();
     emulators::setDosEmulator(QStringLiteral("dosbox"));
     QCOMPARE(fx.dialogs.messages(),
-             QStringList{"GP2.EXE is a DOS program: install DOSBox (for example `apt install "
-                         "dosbox`) or name an emulator in File > Setup."});
+             QStringList{"GP2.EXE is a DOS program: install DOSBox (for example with \"apt "
+                         "install dosbox\") or name an emulator in File > Setup Pistaro."});
     QCOMPARE(param(fx.bas, "Execution"), QString());
     QCOMPARE(param(fx.bas, "Last Use"), QString());
     QCOMPARE(readFile(gameFile(fx, "f1gstate.sav")), state);

@@ -20,6 +20,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -167,7 +168,12 @@ private slots:
 
         QCOMPARE(fx->dialogs.kinds, (QStringList{"yesno", "message"}));
         QCOMPARE(fx->dialogs.shown,
-                 (QStringList{"Update your Gp2 files on selected circuits ?", "Gp2 Updated !!!"}));
+                 (QStringList{"Update your Gp2 files on selected circuits ?",
+                              "Gp2 updated.\r\n\r\n1 circuit was copied into its slot.\r\n"
+                              "The menu names and lap counts were written into GP2.EXE.\r\n"
+                              "The menu pictures of 1 slot were changed."}));
+        // The hand-over picture is a scratch file.
+        QVERIFY(!QFileInfo::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
         for (int slot = 1; slot <= kSlotCount; ++slot)
             QCOMPARE(readFile(slotPath(slot)),
                      slot == 7 ? readFile(fx->circuit("monza2001.dat")) : before[slot - 1]);
@@ -256,7 +262,7 @@ private slots:
         QCOMPARE(QString::fromLatin1(readFile(app() + "/TAIL.TXT")),
                  " -q #7 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n"
                  " -q #23 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP\r\n");
-        QCOMPARE(fx->dialogs.shown.last(), QStringLiteral("Gp2 Updated !!!"));
+        QVERIFY(fx->dialogs.shown.last().startsWith("Gp2 updated.\r\n"));
     }
 
     void unreadablePictureHandsOverTheDefault() {
@@ -282,17 +288,17 @@ private slots:
         QVERIFY(QDir().mkdir(slotPath(3)));
         exportAnswering(true);
 
+        // One summary: the slot that was written is counted, the one that was not is listed.
         const QStringList messages = fx->dialogs.messages();
-        QCOMPARE(messages.size(), 2);
-        const QString prefix = "Couldn't copy file, " + fx->gameDir() + "Circuits" +
-                               QDir::separator() + "f1ct03.dat.\r\n\r\n' ";
-        QVERIFY2(messages[0].startsWith(prefix), qPrintable(messages[0]));
-        QVERIFY(messages[0].endsWith(" '\r\n\r\nProbably the file is read only.\r\n\r\n"
-                                     "Change the file attributes and try again !!!"));
-        QVERIFY2(messages[1].startsWith("Gp2 was not updated completely !!!\r\n\r\n"
-                                        "Slot 3: monza2001.dat was not copied over f1ct03.dat: "),
-                 qPrintable(messages[1]));
-        QVERIFY(!messages[1].contains("\r\nSlot 4"));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith("Gp2 was updated in part.\r\n\r\n"
+                                        "1 circuit was copied into its slot.\r\n"),
+                 qPrintable(messages[0]));
+        QVERIFY2(messages[0].contains("\r\n\r\nThese slots were not changed: ") &&
+                     messages[0].contains(
+                         "\r\n\r\nSlot 3: monza2001.dat was not copied over f1ct03.dat: "),
+                 qPrintable(messages[0]));
+        QVERIFY(!messages[0].contains("\r\nSlot 4"));
         QCOMPARE(readFile(slotPath(4)), readFile(fx->circuit("spa98.DAT")));
         QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Spa 98"));
         QVERIFY(slotEntryTrack(entry(3)) != QStringLiteral("Monza 2001"));
@@ -319,9 +325,10 @@ private slots:
         running.waitForFinished();
 
         const QStringList messages = fx->dialogs.messages();
-        QCOMPARE(messages.size(), 2);
-        QVERIFY2(messages[0].endsWith(" '\r\n\r\nProbably the file is in use.\r\n\r\n"
-                                      "Close any other application and try again !!!"),
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains("\r\n\r\nThese slots were not changed: their files are in "
+                                      "use. Close any other application and export again."
+                                      "\r\n\r\nSlot 4: monza2001.dat was not copied over "),
                  qPrintable(messages[0]));
         QCOMPARE(readFile(slotPath(4)), program);
         QCOMPARE(entry(4), slotEntryText(4, u' ', "Monte-Carlo", "Monaco"));
@@ -360,7 +367,9 @@ private slots:
         const QByteArray exeBefore =
             QCryptographicHash::hash(readFile(exe()), QCryptographicHash::Sha1);
         frm->Exporting->Export_Click();
-        QCOMPARE(fx->dialogs.shown, QStringList{"Nothing to export !!!"});
+        QCOMPARE(
+            fx->dialogs.shown,
+            QStringList{"Nothing to export: no slot has a circuit or a menu picture waiting."});
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
 
         assign(9, "monza2001.dat");
@@ -389,8 +398,10 @@ private slots:
         QCOMPARE(readFile(slotPath(1)), readFile(fx->circuit("monza2001.dat")));
         QCOMPARE(picturetool::runs(app()).size(), 2);
         QCOMPARE(fx->dialogs.messages(),
-                 QStringList{"Gp2 was not updated completely !!!\r\n\r\n"
-                             "Couldn't write the menu names and lap counts into " +
+                 QStringList{"Gp2 was updated in part.\r\n\r\n"
+                             "1 circuit was copied into its slot.\r\n"
+                             "The menu pictures of 1 slot were changed.\r\n\r\n"
+                             "The menu names and lap counts were not written into " +
                              QDir::toNativeSeparators(exe()) +
                              ": the edition of the game program is not recognised"});
     }
@@ -404,8 +415,12 @@ private slots:
         assign(6, "marathon.dat");
         assign(10, "monza2001.dat");
         exportAnswering(true);
-        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 was not updated completely !!!\r\n\r\n" +
-                                                     refusedLapsMessage({6})});
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"Gp2 was updated in part.\r\n\r\n"
+                             "2 circuits were copied into their slots.\r\n"
+                             "The menu names and lap counts were written into GP2.EXE.\r\n"
+                             "The menu pictures of 2 slots were changed.\r\n\r\n" +
+                             refusedLapsMessage({6})});
         const QByteArray laps = lapBytes();
         QCOMPARE(int(quint8(laps[5])), samplegame::originalLaps(6));
         QCOMPARE(int(quint8(laps[9])), 53);
@@ -428,7 +443,8 @@ private slots:
         for (int i = 0; i < targets.size(); ++i)
             assign(targets[i], slotFileName(sources[i]));
         exportAnswering(true);
-        QCOMPARE(fx->dialogs.messages(), QStringList{"Gp2 Updated !!!"});
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY(fx->dialogs.messages()[0].startsWith("Gp2 updated.\r\n"));
         for (int i = 0; i < targets.size(); ++i) {
             QCOMPARE(readFile(slotPath(targets[i])), before[sources[i] - 1]);
             QCOMPARE(slotEntryTrack(entry(targets[i])), samplegame::originalName(sources[i]));
@@ -447,19 +463,22 @@ private slots:
         exportAnswering(true);
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
+        // One line per cause; the slots and pictures each kept back are listed under theirs.
         const QStringList lines = messages[0].split("\r\n");
-        QCOMPARE(lines.mid(0, 2), (QStringList{"Gp2 was not updated completely !!!", ""}));
-        QCOMPARE(lines[2], "Couldn't write the menu names and lap counts into " +
-                               QDir::toNativeSeparators(fx->gameDir() + "gp2.exe") +
-                               ": the file is missing");
-        QCOMPARE(lines[3],
-                 "Couldn't write menu picture 2 of slot 2: gp2hipic failed (exit status 3)");
-        QCOMPARE(lines[4],
-                 "Couldn't write menu picture 18 of slot 2: gp2hipic failed (exit status 3)");
-        // The first run for slot 5 removed the tool: the second could not start it.
-        QCOMPARE(lines.size(), 6);
-        QVERIFY2(lines[5].startsWith("Couldn't write menu picture 21 of slot 5: Cannot start "),
-                 qPrintable(lines[5]));
+        const QString start = "Cannot start ";
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines.mid(0, 5),
+                 (QStringList{"Gp2 was updated in part.", "",
+                              "2 circuits were copied into their slots.", "",
+                              "The menu names and lap counts were not written into " +
+                                  QDir::toNativeSeparators(fx->gameDir() + "gp2.exe") +
+                                  ": the file is missing"}));
+        QCOMPARE(lines[5], "Menu pictures were not changed: gp2hipic failed (exit status 3)");
+        QVERIFY2(lines[6].startsWith("Menu pictures were not changed: Cannot start "),
+                 qPrintable(lines[6]));
+        QCOMPARE(lines.mid(7), (QStringList{"", lines[5], "    Slot 2: Monza 2001, large picture",
+                                            "    Slot 2: Monza 2001, small picture", lines[6],
+                                            "    Slot 5: Spa 98, small picture"}));
         // No empty game program was made in its place.
         QCOMPARE(QDir(fx->gameDir()).entryList({"gp2.exe"}, QDir::Files), QStringList());
         QCOMPARE(readFile(slotPath(5)), readFile(fx->circuit("spa98.DAT")));
@@ -477,7 +496,7 @@ private slots:
         exportAnswering(true);
         QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Monza 2001"));
         QVERIFY(readFile(exe()) != exeBefore);
-        QVERIFY(QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
+        QVERIFY(!QFile::exists(fx->gameDir() + "Bitmaps/tmp.bmp")); // the scratch file is gone
 
         fx->dialogs.shown.clear();
         fx->dialogs.answers << true;
@@ -489,7 +508,7 @@ private slots:
         QVERIFY(question.contains("\r\n\r\n" + QDir::toNativeSeparators(slotPath(4)) + "\r\n"));
         QVERIFY(question.contains("\r\n" + QDir::toNativeSeparators(exe()) + "\r\n"));
         QVERIFY(question.endsWith("tmp.bmp (removed: it was not there)"));
-        QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored !!!"));
+        QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored."));
         for (int slot = 1; slot <= kSlotCount; ++slot)
             QCOMPARE(readFile(slotPath(slot)), before[slot - 1]);
         QCOMPARE(readFile(exe()), exeBefore);
@@ -505,7 +524,7 @@ private slots:
 
         fx->dialogs.shown.clear();
         frm->RestoreLast->trigger();
-        QCOMPARE(fx->dialogs.shown, QStringList{"There is no change to restore !!!"});
+        QCOMPARE(fx->dialogs.shown, QStringList{"There is no change to restore."});
     }
 
     void backupThatCannotBeWrittenStopsTheExport() {
@@ -518,7 +537,7 @@ private slots:
         QCOMPARE(fx->dialogs.messages().size(), 1);
         QVERIFY2(fx->dialogs.messages()[0].startsWith(
                      "Export was stopped before changing anything: the backup of the game files "
-                     "could not be written !!!\r\n\r\ncannot make the folder "),
+                     "could not be written.\r\n\r\ncannot make the folder "),
                  qPrintable(fx->dialogs.messages()[0]));
         QCOMPARE(readFile(slotPath(6)), slotBefore);
         QCOMPARE(readFile(exe()), exeBefore);

@@ -138,7 +138,7 @@ private slots:
             archive("slot.zip", {{"F1CT05.DAT", circuit}, {"Z1.BMP", QByteArray(308278, 'z')}});
         // Refused: nothing after that file is done and no report is shown.
         install(zip, {QString()});
-        QCOMPARE(fx->dialogs.messages(), QStringList{"Track " + zip + " was not installed !!!"});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Track " + zip + " was not installed."});
         QVERIFY(!QFile::exists(game("Bitmaps/Z1.BMP")));
         QVERIFY(viewed.isEmpty());
 
@@ -149,8 +149,8 @@ private slots:
         for (const QString& name : refused)
             answers << name;
         install(zip, answers + QVariantList{"Taken.dat", false, "Taken.dat", true});
-        const QString prompt = "The name of the file you are installing can't be F1CT05.DAT !!!"
-                               "\r\n\r\nPlease, inform a new name for this file: ";
+        const QString prompt = "The name of the file you are installing can't be F1CT05.DAT."
+                               "\r\n\r\nPlease enter a new name for this file:";
         const QString overwrite = "File Taken.dat already exists, overwrite ?";
         QCOMPARE(fx->dialogs.kinds.count("message"), refused.size());
         QCOMPARE(fx->dialogs.shown.mid(fx->dialogs.shown.size() - 4),
@@ -181,9 +181,9 @@ private slots:
         for (const QString& t : texts)
             entries.append({t.toLatin1(), "text of " + t.toLatin1()});
         install(archive("texts.zip", entries));
-        QVERIFY(installer->InstallReport.endsWith("\r\nCouldn't find dat file !!!\r\n\r\n\r\n" +
-                                                  scratch() + kSep + shown + "\r\n\r\ntext of " +
-                                                  shown + "\r\n"));
+        QVERIFY(installer->InstallReport.endsWith(
+            "\r\nThe archive holds no circuit (.dat) file.\r\n\r\n\r\n" + scratch() + kSep + shown +
+            "\r\n\r\ntext of " + shown + "\r\n"));
         QCOMPARE(viewed.size(), 1);
     }
 
@@ -211,7 +211,7 @@ private slots:
         // Pictures without a circuit are copied; there is no track to store them for.
         install(archive("pictures.zip", {{"LONE2.BMP", QByteArray(146278, 'l')}}));
         QVERIFY(QFile::exists(game("Bitmaps/LONE2.BMP")));
-        QVERIFY(installer->InstallReport.endsWith("Couldn't find dat file !!!\r\n"));
+        QVERIFY(installer->InstallReport.endsWith("The archive holds no circuit (.dat) file.\r\n"));
     }
 
     void hostile_and_unusable_archives() {
@@ -239,7 +239,7 @@ private slots:
         install(garbage);
         QCOMPARE(fx->dialogs.messages().size(), 1);
         QVERIFY(fx->dialogs.messages()[0].startsWith("Couldn't extract any file from " + garbage +
-                                                     " !!!\r\n\r\nNothing extracted: "));
+                                                     ".\r\n\r\nNothing extracted: "));
         QVERIFY(QDir(scratch()).entryList(QDir::Files).isEmpty());
 
         // Missing, empty; cancelled (the preset name comes back: the last folder & "*.zip")
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(writeFile(empty, QByteArray()));
         for (const QString& path : {fx->tmp.filePath("downloads/none.zip"), empty}) {
             install(path);
-            QCOMPARE(fx->dialogs.messages(), QStringList{"File not found or invalid !!!"});
+            QCOMPARE(fx->dialogs.messages(), QStringList{"File not found or invalid."});
         }
         install(installer->LastArchiveFolder + "*.zip");
         QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});

@@ -152,7 +152,7 @@ private slots:
         // Without a slot: told, nothing run.
         slotList->List1->clearSelection();
         pics->ImportPicture_Click(2);
-        QCOMPARE(fx->dialogs.messages(), QStringList{"Select one Gp2 circuit first !!!"});
+        QCOMPARE(fx->dialogs.messages(), QStringList{"Select one Gp2 circuit first."});
         QCOMPARE(picturetool::runs(app()), QStringList());
 
         select(2);
@@ -181,7 +181,7 @@ private slots:
         fx->dialogs.answers << true;
         pics->ImportPicture_Click(2);
         QCOMPARE(fx->dialogs.shown.last(),
-                 "The menu picture was not imported !!!\r\n\r\nCannot start " +
+                 "The menu picture was not imported.\r\n\r\nCannot start " +
                      QDir::toNativeSeparators(app() + "/gp2hipic.pif") + ": there is no such file");
         QCOMPARE(pics->MenuPicture2->text(), target);
     }
@@ -205,7 +205,7 @@ private slots:
         pics->ImportPicture_Click(2);
         QVERIFY(!QFile::exists(bitmaps() + ".._AC_DC_ Ring_2.bmp"));
         QCOMPARE(pics->MenuPicture2->text(), QString());
-        QCOMPARE(fx->dialogs.messages(), QStringList{"The menu picture was not imported !!!\r\n\r\n"
+        QCOMPARE(fx->dialogs.messages(), QStringList{"The menu picture was not imported.\r\n\r\n"
                                                      "gp2hipic wrote no picture to " +
                                                      bitmaps() + "tmp.bmp"});
     }
@@ -290,7 +290,7 @@ private slots:
         // A tool that fails is told, and the archive was saved before it ran.
         QVERIFY(writeFile(app() + "/gp2hipic.pif", "#!/bin/sh\nexit 2\n"));
         frm->Repair->trigger();
-        QCOMPARE(fx->dialogs.messages(), QStringList{"f1pcsvga.bin was not defragmented !!!\r\n\r\n"
+        QCOMPARE(fx->dialogs.messages(), QStringList{"f1pcsvga.bin was not defragmented.\r\n\r\n"
                                                      "gp2hipic failed (exit status 2)"});
         QCOMPARE(QDir(app() + "/backups").entryList({"* Defrag*"}, QDir::Dirs).size(), 2);
     }

@@ -88,10 +88,10 @@ private slots:
         QCOMPARE(b.refusedSlots, (QList<int>{3, 4, 16}));
         QCOMPARE(refusedLapsMessage(b.refusedSlots),
                  QStringLiteral("The lap counts of slots 3, 4, 16 are not between 0 and 255; the "
-                                "game keeps its old lap counts there !!!"));
+                                "game keeps its old lap counts there."));
         QCOMPARE(refusedLapsMessage({7}),
                  QStringLiteral("The lap count of slot 7 is not between 0 and 255; the game "
-                                "keeps its old lap count there !!!"));
+                                "keeps its old lap count there."));
         QCOMPARE(refusedLapsMessage({}), QString());
 
         const LapBytes few = lapBytes({60, 70});

@@ -64,7 +64,7 @@ private slots:
         packs->Change->setEnabled(true);
         QTest::mouseClick(packs->Change, Qt::LeftButton);
         QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
+                 QStringList{QStringLiteral("Select an available circuit first.")});
         QCOMPARE(bas.CurrentFile, QStringLiteral("untouched"));
 
         fx->takeMessages();
@@ -74,8 +74,7 @@ private slots:
         QVERIFY(!packs->Change->isEnabled()); // selecting a circuit without a slot
         packs->Change->setEnabled(true);
         QTest::mouseClick(packs->Change, Qt::LeftButton);
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Select a Gp2 circuits first !!!")});
+        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Select a slot first.")});
         QCOMPARE(bas.CurrentFile, fx->circuit(QStringLiteral("monza2001.dat")));
         QCOMPARE(fx->frm->Panel->Track->text(), QStringLiteral("Monza 2001"));
         for (int slot = 1; slot <= kSlotCount; ++slot)

@@ -52,7 +52,7 @@ private slots:
         select("spa98.DAT");
         QVERIFY(jams->CheckJams->isEnabled());
         QCOMPARE(checkOnce(),
-                 QStringLiteral("All 2 jam files used by Spa 98 exists on your system !!!"));
+                 QStringLiteral("All 2 jam files used by Spa 98 exists on your system."));
         QCOMPARE(listed(), (QStringList{"gamejams\\TREES11.JAM", "gamejams\\track11.jam"}));
 
         // One texture missing, one empty: both listed in list order (last in the file first).
@@ -69,13 +69,13 @@ private slots:
                       samplegame::circuit(30002, samplegame::addonFields("Bare", "Nowhere", 9))));
         select("bare.dat");
         QCOMPARE(checkOnce(),
-                 QStringLiteral("All 0 jam files used by Bare exists on your system !!!"));
+                 QStringLiteral("All 0 jam files used by Bare exists on your system."));
 
         // No circuit, or one that cannot be read, is said so and nothing else happens.
         fx->bas.CurrentFile.clear();
-        QCOMPARE(checkOnce(), QStringLiteral("Select a circuit first !!!"));
+        QCOMPARE(checkOnce(), QStringLiteral("Select a circuit first."));
         fx->bas.CurrentFile = fx->circuit("gone.dat");
-        QCOMPARE(checkOnce(), "Couldn't read " + fx->circuit("gone.dat") + " !!!");
+        QCOMPARE(checkOnce(), "Couldn't read " + fx->circuit("gone.dat") + ".");
         QVERIFY(listed().isEmpty());
     }
 

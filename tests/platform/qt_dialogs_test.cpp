@@ -55,22 +55,26 @@ private:
 
 void QtDialogsTest::messageBoxIsPlain() {
     QString title, text;
-    int icon = -1;
+    int icon = -1, width = 0;
     QList<QAbstractButton*> buttons;
     whenShown([&](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
+        width = box->width();
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
         buttons = box->buttons();
         box->button(QMessageBox::Ok)->click();
     });
-    dialogs_.message(QStringLiteral("Track updated !!!"));
+    dialogs_.message(QStringLiteral("Track updated."));
     QCOMPARE(title, QStringLiteral("Pistaro"));
-    QCOMPARE(text, QStringLiteral("Track updated !!!"));
+    QCOMPARE(text, QStringLiteral("Track updated."));
     QCOMPARE(icon, int(QMessageBox::NoIcon));
     QCOMPARE(buttons.size(), 1);
+    // A short text still leaves the frame room for the whole title.
+    QVERIFY2(width >= 2 * QFontMetrics(QApplication::font()).horizontalAdvance(title),
+             qPrintable(QString::number(width)));
 }
 
 void QtDialogsTest::yesNo_data() {
@@ -105,9 +109,10 @@ void QtDialogsTest::yesNo() {
 
 void QtDialogsTest::listQuestion_data() {
     QTest::addColumn<int>("items");
-    QTest::addColumn<int>("action"); // 0 Yes, 1 No, 2 Escape
+    QTest::addColumn<int>("action"); // 0 Yes, 1 No, 2 Escape, 3 a report's OK
     QTest::addColumn<bool>("expected");
     QTest::newRow("3 files, yes") << 3 << 0 << true;
+    QTest::newRow("report of 150 failures") << 150 << 3 << true;
     QTest::newRow("150 files, yes") << 150 << 0 << true;
     QTest::newRow("1000 files, no") << 1000 << 1 << false;
     QTest::newRow("150 files, escape") << 150 << 2 << false;
@@ -128,7 +133,10 @@ void QtDialogsTest::listQuestion() {
         QVERIFY(box);
         screen = box->screen()->availableGeometry();
         frame = box->frameGeometry();
-        QPushButton* yesButton = box->Buttons->button(QDialogButtonBox::Yes);
+        QPushButton* yesButton =
+            box->Buttons->button(action == 3 ? QDialogButtonBox::Ok : QDialogButtonBox::Yes);
+        QVERIFY(yesButton);
+        QCOMPARE(box->Buttons->buttons().size(), action == 3 ? 1 : 2);
         yes = QRect(yesButton->mapToGlobal(QPoint(0, 0)), yesButton->size());
         listed = box->Items->count();
         if (action == 0)
@@ -138,7 +146,11 @@ void QtDialogsTest::listQuestion() {
         else
             QTest::keyClick(box, Qt::Key_Escape);
     });
-    QCOMPARE(dialogs_.askYesNoList(QStringLiteral("Restore the game files ?"), files), expected);
+    if (action == 3)
+        dialogs_.report(QStringLiteral("Gp2 was updated in part."), files);
+    else
+        QCOMPARE(dialogs_.askYesNoList(QStringLiteral("Restore the game files ?"), files),
+                 expected);
     QCOMPARE(listed, items);
     QVERIFY2(frame.height() <= screen.height(), qPrintable(QString::number(frame.height())));
     QVERIFY(screen.contains(yes));

@@ -68,7 +68,7 @@ private slots:
         QTest::mouseClick(frm.Jams->CheckJams, Qt::LeftButton);
         QCOMPARE(fx->takeMessages(),
                  QStringList{"All 0 jam files used by " + frm.Panel->Track->text() +
-                             " exists on your system !!!"});
+                             " exists on your system."});
 
         // Update Track Info: a block is written back within the file's length; without one
         // only the checksum tool runs on the file.
@@ -78,7 +78,7 @@ private slots:
         frm.Exit->setFocus();
         QTest::mouseClick(frm.Panel->SaveInfo, Qt::LeftButton);
         ExeCmd::WaitForSumfix(fx->circuit(kOdd));
-        QCOMPARE(fx->takeMessages(), QStringList{"Track updated !!!"});
+        QCOMPARE(fx->takeMessages(), QStringList{"Track updated."});
         const QByteArray saved = readFile(fx->circuit(kOdd));
         QCOMPARE(saved.size(), bytes.size());
         QCOMPARE(saved.contains("|Elsewhere|"), withBlock);
@@ -91,7 +91,10 @@ private slots:
         const auto beforeExport = filesnapshot::take(fx->gameDir());
         fx->dialogs.answers << true;
         frm.Exporting->Export_Click();
-        QCOMPARE(fx->takeMessages(), QStringList{"Gp2 Updated !!!"});
+        QCOMPARE(fx->takeMessages(),
+                 QStringList{"Gp2 updated.\r\n\r\n1 circuit was copied into its slot.\r\n"
+                             "The menu names and lap counts were written into GP2.EXE.\r\n"
+                             "The menu pictures of 1 slot were changed."});
         QCOMPARE(readFile(fx->circuit("f1ct05.dat")), bytes);
         QCOMPARE(readFile(fx->circuit(kOdd)), bytes);
         QStringList changed =

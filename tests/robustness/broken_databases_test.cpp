@@ -118,7 +118,7 @@ private slots:
         const QString lacks = "Database pso.mdb lacks what pso.def describes:\r\n\r\n";
         const QString upToDate = "\r\n\r\nIt is brought up to date now.";
         const QString refused = "Database pso.mdb does not have the layout pso.def describes "
-                                "and cannot be used !!!\r\n\r\n";
+                                "and cannot be used.\r\n\r\n";
         QTest::newRow("rowid column") << "ALTER TABLE Tracks ADD COLUMN rowid LONG; "
                                          "UPDATE Tracks SET rowid = 1000 - _rowid_"
                                       << QString() << false;
@@ -185,7 +185,7 @@ private slots:
         fx.frm.reset();
         QCOMPARE(fx.dialogs.messages(),
                  QStringList{"Database '" + name +
-                             "' must be a plain file name, without folders or '..' !!!"});
+                             "' must be a plain file name, without folders or '..'."});
         QCOMPARE(filesnapshot::changed(before, filesnapshot::take(fx.tmp.path())), QStringList{});
     }
 
@@ -196,7 +196,7 @@ private slots:
         const auto before = filesnapshot::take(fx.appDir());
         startExpectingTheEnd(fx);
         QCOMPARE(fx.dialogs.messages(),
-                 QStringList{"Database pso.mdb is damaged and could not be repaired !!!"});
+                 QStringList{"Database pso.mdb is damaged and could not be repaired."});
         QCOMPARE(filesnapshot::changed(before, filesnapshot::take(fx.appDir())), QStringList{});
     }
 
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith("Couldn't open " +
                                         QDir::toNativeSeparators(fx.database("Maps.mdb")) +
-                                        " !!!\r\n\r\nUnrecognized database format"),
+                                        ".\r\n\r\nUnrecognized database format"),
                  qPrintable(messages[0]));
         QVERIFY(messages[0].endsWith("Menu pictures are neither shown nor kept in this run."));
         circuitsStillWork(fx);
@@ -286,14 +286,14 @@ private slots:
             if (file == "pso.mdb") {
                 startExpectingTheEnd(fx);
                 QCOMPARE(fx.dialogs.messages(),
-                         QStringList{"Error while reading Parameters !!!\r\n\r\nThe database '" +
+                         QStringList{"Error while reading Parameters.\r\n\r\nThe database '" +
                                      QDir::toNativeSeparators(path) +
                                      "' is in use by another user."});
             } else {
                 fx.start();
                 QCOMPARE(fx.dialogs.messages(),
                          QStringList{"Couldn't open " + QDir::toNativeSeparators(path) +
-                                     " !!!\r\n\r\nThe database '" + QDir::toNativeSeparators(path) +
+                                     ".\r\n\r\nThe database '" + QDir::toNativeSeparators(path) +
                                      "' is in use by another user.\r\n\r\n"
                                      "Menu pictures are neither shown nor kept in this run."});
                 circuitsStillWork(fx);

@@ -9,7 +9,8 @@
 //   restore  starts, restores the last change (answering Yes), closes
 //   makedb   makes pso.mdb and then Maps.mdb, without a window
 // Lines: "begin" before the command, "line1 <text>" / "line2 <text>" for each text of the
-// Status window; when the command is done, "said <text>" for each message shown, then "end"
+// Status window; when the command is done, "said <text>" for each message shown (its lines
+// joined by " / "), then "end"
 // ("ended" when the program ended itself).
 #include "app/main_window.h"
 #include "packs/ui/exporter.h"
@@ -92,8 +93,9 @@ void run(const QString& mode, HeadlessProgram& program) {
 }
 
 void sayMessages(const ScriptedDialogs& dialogs) {
+    // One line each: a message of several lines has them joined by " / ".
     for (const QString& text : dialogs.messages())
-        say("said", text);
+        say("said", QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
 }
 
 } // namespace

@@ -161,7 +161,8 @@ void OneCommandAtATimeTest::inputDuringTheGame() {
     QTest::qWait(100);
     QVERIFY(!enterAccepted);
     QVERIFY(!QFile::exists(fx.circuit(QStringLiteral("dropped.dat"))));
-    QVERIFY(!fx.dialogs.messages().contains(QStringLiteral("Nothing to export !!!")));
+    QVERIFY(!fx.dialogs.messages().contains(
+        QStringLiteral("Nothing to export: no slot has a circuit or a menu picture waiting.")));
     QCOMPARE(frm.Packs->SelectedPack->currentText(), QStringLiteral("kept while the game runs"));
 
     QCOMPARE(fx.dialogs.messages().contains(

@@ -48,9 +48,9 @@ private slots:
             status = e.status;
         }
         QCOMPARE(status, 1);
-        QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Database pso.mdb could not be made !!!\r\n\r\n") +
-                             refusal()});
+        QCOMPARE(
+            fx->dialogs.messages(),
+            QStringList{QStringLiteral("Database pso.mdb could not be made.\r\n\r\n") + refusal()});
         QVERIFY(!fx->status.visible);
         QVERIFY(!QFile::exists(fx->database()));
     }
@@ -69,7 +69,7 @@ private slots:
         fx->dialogs.answers = {QStringLiteral("Season")};
         frm.Databases->NewDatabase_Click();
         QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Database Season.mdb could not be made !!!\r\n\r\n") +
+                 QStringList{QStringLiteral("Database Season.mdb could not be made.\r\n\r\n") +
                              refusal()});
         QVERIFY(!fx->status.visible);
         QCOMPARE(QFileInfo(fx->bas.Db->path()).fileName(), QStringLiteral("pso.mdb"));

@@ -10,6 +10,7 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/track_info_panel.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,7 +71,9 @@ private slots:
         const QByteArray area = everyByteValue();
         putArea(area);
         setups->ImportSetups->click();
-        QVERIFY(fx->dialogs.shown.isEmpty());
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"Car setups imported.\r\n\r\n16 car setups were stored in the lap "
+                             "time database, each with the track of its slot."});
         for (int slot = 1; slot <= 16; ++slot)
             QCOMPARE(stored(samplegame::originalName(slot)),
                      area.mid((slot - 1) * kRecord, kRecord));
@@ -80,8 +83,11 @@ private slots:
         // tool makes the trailer match again.
         putArea(QByteArray(16 * kRecord, '\xAA'));
         const QByteArray before = state();
+        fx->dialogs.shown.clear();
         exportAndWait();
-        QVERIFY(fx->dialogs.shown.isEmpty());
+        QCOMPARE(fx->dialogs.messages(),
+                 QStringList{"Car setups exported.\r\n\r\n16 car setups were written into " +
+                             QDir::toNativeSeparators(stateFile()) + "."});
         const QByteArray after = state();
         QCOMPARE(setupArea(after), area);
         QCOMPARE(after.size(), before.size());

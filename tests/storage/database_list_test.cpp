@@ -263,7 +263,7 @@ void DatabaseListTest::deleteRemovesAndFallsBack() {
     QTest::mouseClick(list.DeleteDatabase, Qt::LeftButton);
     QCOMPARE(fx.dialogs.kinds, (QStringList{QStringLiteral("yesno"), QStringLiteral("message")}));
     QCOMPARE(fx.dialogs.shown, (QStringList{QStringLiteral("Sure you want to kill 'Season.mdb' ?"),
-                                            QStringLiteral("Database 'Season.mdb' deleted !!!")}));
+                                            QStringLiteral("Database 'Season.mdb' deleted.")}));
     QVERIFY(!QFile::exists(fx.appDir() + QStringLiteral("/Season.mdb")));
     QCOMPARE(entries(list.DbCombo), QStringList{QStringLiteral("pso.mdb")});
     QCOMPARE(list.DbCombo->currentText(), QStringLiteral("pso.mdb"));

@@ -140,8 +140,7 @@ void LapTimeDatabaseTest::missingSettingsRowEndsTheProgram() {
     }
     LapTimeDatabase& s = settingsOf(fx);
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, s.DbOpen(QStringLiteral("pso.mdb")));
-    QCOMPARE(fx.dialogs.messages(),
-             QStringList{QStringLiteral("Error while reading Parameters !!!")});
+    QCOMPARE(fx.dialogs.messages(), QStringList{QStringLiteral("Error while reading Parameters.")});
 }
 
 void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
@@ -154,9 +153,8 @@ void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
     } catch (const ProgramEnded& e) {
         QCOMPARE(e.status, 1);
     }
-    QCOMPARE(
-        fx.dialogs.messages(),
-        QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired !!!")});
+    QCOMPARE(fx.dialogs.messages(),
+             QStringList{QStringLiteral("Database pso.mdb is damaged and could not be repaired.")});
     QVERIFY(!fx.bas.Db);
 }
 

@@ -383,7 +383,7 @@ void MakeDatabaseTest::lockedDatabase() {
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     QCOMPARE(ended, 1);
-    QCOMPARE(dialogs_.messages(), QStringList{QStringLiteral("Database is in use !!!")});
+    QCOMPARE(dialogs_.messages(), QStringList{QStringLiteral("Database is in use.")});
     // Compacting could not read the file, so the original went back in place.
     QVERIFY(!QFile::exists(file(QStringLiteral("tmp99.mdb"))));
     QCOMPARE(Database::open(path)->openTable(QStringLiteral("Tracks"))->recordCount(), 16);

@@ -275,7 +275,7 @@ private slots:
         fx->takeMessages();
         fx->frm->Packs->Change_Click();
         QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("Select one avaiable circuit first !!!")});
+                 QStringList{QStringLiteral("Select an available circuit first.")});
         QVERIFY(slotList->lineUp().at(3).file.isEmpty());
         // One that keeps it shown keeps it selected.
         QTest::keyClick(filter, Qt::Key_Escape);

@@ -250,7 +250,7 @@ private slots:
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(QStringLiteral("Couldn't delete ") + fx->circuits() +
-                                             QDir::separator() + kMonza + QStringLiteral(" !!!")),
+                                             QDir::separator() + kMonza + QStringLiteral(".")),
                  qPrintable(messages.first()));
         QVERIFY(!fileNames().contains(kMonza));
     }
@@ -330,7 +330,7 @@ private slots:
         selectFile(kMonza);
         fx->dialogs.answers << QStringLiteral("SPA98.dat"); // spa98.DAT, another case
         lists->Rename->trigger();
-        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("File already exists !!!")});
+        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("File already exists.")});
         QCOMPARE(readFile(fx->circuit(kMonza)), bytes);
         QCOMPARE(readFile(fx->circuit(QStringLiteral("spa98.DAT"))).size(), 45700);
     }

@@ -183,7 +183,7 @@ private slots:
             QTest::keySequence(p->Track, QKeySequence(Qt::CTRL | Qt::Key_S));
         else
             QTest::mouseClick(p->SaveInfo, Qt::LeftButton);
-        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Track updated !!!")});
+        QCOMPARE(fx->dialogs.messages(), QStringList{QStringLiteral("Track updated.")});
 
         ExeCmd::WaitForSumfix(path);
         const QByteArray after = readFile(path);
@@ -214,7 +214,7 @@ private slots:
         retype(p->Track, QStringLiteral("Fifteen letters"));
         leave();
         QCOMPARE(fx->dialogs.messages(),
-                 QStringList{QStringLiteral("This value is too long to store in the track file !!!"
+                 QStringList{QStringLiteral("This value is too long to store in the track file."
                                             "\r\n\r\nAt most 14 characters fit in this field; "
                                             "nothing was changed.")});
         QCOMPARE(p->Track->text(), QStringLiteral("Full"));
@@ -241,7 +241,7 @@ private slots:
         const QStringList shown = fx->dialogs.messages();
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.first().startsWith(
-                     QStringLiteral("Track updated, but its checksum could not be fixed !!!")),
+                     QStringLiteral("Track updated, but its checksum could not be fixed.")),
                  qPrintable(shown.first()));
         QVERIFY(
             shown.first().contains(QDir::toNativeSeparators(path) + QStringLiteral(" is stale")));
@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(QString::fromLatin1(readFile(log)).split(u'\n', Qt::SkipEmptyParts),
                  (QStringList{QStringLiteral("start"), QStringLiteral("Monza 2002"),
                               QStringLiteral("start"), QStringLiteral("Monza 2003")}));
-        QCOMPARE(fx->dialogs.messages().count(QStringLiteral("Track updated !!!")), 2);
+        QCOMPARE(fx->dialogs.messages().count(QStringLiteral("Track updated.")), 2);
     }
 
     void missingFileIsReportedAndNotCreated() {

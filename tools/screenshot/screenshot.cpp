@@ -1,12 +1,18 @@
 // screenshot [--screen] <outdir>: starts the main window on a generated sample game, offscreen,
 // and writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
-// <outdir>; with --screen (on a display, e.g. under Xvfb) also screen.png, the whole screen
-// with the main window where the start placed it. Message boxes are answered by a script, so
-// nothing waits for a user.
+// <outdir>, and export_summary.png and long_summary.png, the message an Export ends with where
+// gp2hipic is not set up and one listing many failures; with --screen (on a display, e.g. under
+// Xvfb) also screen.png, the whole screen with the main window where the start placed it. Message
+// boxes are answered by a script, so nothing waits for a user.
 #include "app/about_dialog.h"
 #include "app/main_window.h"
 #include "laptimes/ui/lap_time_table.h"
+#include "packs/ui/exporter.h"
+#include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
+#include "platform/command_summary.h"
 #include "platform/progress.h"
+#include "platform/ui/qt_dialogs.h"
 #include "storage/ui/database_list.h"
 #include "storage/ui/lap_time_database.h"
 #include "storage/ui/setup_dialog.h"
@@ -20,10 +26,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 using namespace pistaro;
 
@@ -38,6 +47,23 @@ bool save(QWidget& w, const QString& path) {
     const bool ok = w.grab().save(path, "PNG");
     std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), w.width(),
                 w.height());
+    return ok;
+}
+
+// Runs `show`, which opens a modal box, saves the box once it is up and closes it.
+bool saveModal(const std::function<void()>& show, const QString& path) {
+    bool ok = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        poll.stop();
+        ok = save(*box, path);
+        box->close();
+    });
+    poll.start(50);
+    show();
     return ok;
 }
 
@@ -118,6 +144,30 @@ int main(int argc, char** argv) {
         grid.load();
         ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
         grid.hide();
+
+        // An export where gp2hipic is not set up; its summary is shown in the real box.
+        frm.Slots->List1->setCurrentRow(2);
+        frm.Packs->Change_Click();
+        program.dialogs.answers << true;
+        frm.Exporting->Export_Click();
+        QtDialogs dialogs(&frm);
+        ok = saveModal([&] { dialogs.message(program.dialogs.shown.last()); },
+                       out + QStringLiteral("/export_summary.png")) &&
+             ok;
+        CommandSummary many;
+        many.done(QStringLiteral("16 circuits were copied into their slots."));
+        many.failed(QStringLiteral("The menu names and lap counts were not written into "
+                                   "GP2.EXE: the file is missing"));
+        for (int slot = 1; slot <= 16; ++slot)
+            for (const char* which : {"large", "small"})
+                many.failed(QStringLiteral("Menu pictures were not changed: gp2hipic failed "
+                                           "(exit status 3)"),
+                            QStringLiteral("Slot %1: Circuit %1, %2 picture")
+                                .arg(slot)
+                                .arg(QLatin1String(which)));
+        ok = saveModal([&] { many.show(dialogs, QStringLiteral("Gp2 was updated in part.")); },
+                       out + QStringLiteral("/long_summary.png")) &&
+             ok;
     }
 
     program.stop();

@@ -59,7 +59,7 @@ void CircuitLists::Rename_Click() {
         return;
     if (!isPlainFileName(newName)) {
         services_.dialogs().message(
-            QStringLiteral("'") + newName + QStringLiteral("' can't be used as a file name !!!") +
+            QStringLiteral("'") + newName + QStringLiteral("' can't be used as a file name.") +
             Gp2PsoBas::CrLf2 +
             QStringLiteral("A circuit is renamed within the Circuits folder: "
                            "the new name can't hold \\, / or \"..\"."));
@@ -72,7 +72,7 @@ void CircuitLists::Rename_Click() {
     // the same name.
     const QString target = gamepath::join(folder, newName);
     if (QFileInfo(target).isFile() && QFileInfo(target).size() > 0) {
-        services_.dialogs().message(QStringLiteral("File already exists !!!"));
+        services_.dialogs().message(QStringLiteral("File already exists."));
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
@@ -83,7 +83,7 @@ void CircuitLists::Rename_Click() {
     refreshFileList([&] { renamed = nativenames::rename(source, target, &reason); });
     if (!renamed)
         services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
-                                    QStringLiteral(" to ") + newName + QStringLiteral(" !!!") +
+                                    QStringLiteral(" to ") + newName + QStringLiteral(".") +
                                     Gp2PsoBas::CrLf2 + reason);
 }
 
@@ -102,7 +102,7 @@ void CircuitLists::Delete_Click() {
     refreshFileList([&] { deleted = nativenames::remove(path, &reason); });
     if (!deleted)
         services_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
-                                    QStringLiteral(" !!!") + Gp2PsoBas::CrLf2 + reason);
+                                    QStringLiteral(".") + Gp2PsoBas::CrLf2 + reason);
 }
 
 } // namespace pistaro

@@ -152,7 +152,7 @@ bool TrackInfoPanel::commitEdit(QLineEdit* field) {
             else
                 field->setText(EditStart);
             services_.dialogs().message(
-                QStringLiteral("This value is too long to store in the track file !!!") +
+                QStringLiteral("This value is too long to store in the track file.") +
                 Gp2PsoBas::CrLf2 +
                 QStringLiteral("At most %1 characters fit in this field; nothing was changed.")
                     .arg(room));
@@ -220,10 +220,10 @@ void TrackInfoPanel::SaveInfo_Click() {
     const bool summed = ExeCmd::StartSumfix(bas.exeDir(), path);
     UpdateRecord();
     if (summed)
-        services_.dialogs().message(QStringLiteral("Track updated !!!"));
+        services_.dialogs().message(QStringLiteral("Track updated."));
     else
         services_.dialogs().message(
-            QStringLiteral("Track updated, but its checksum could not be fixed !!!") +
+            QStringLiteral("Track updated, but its checksum could not be fixed.") +
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
             QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));

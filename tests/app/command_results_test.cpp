@@ -1,0 +1,128 @@
+// Every command of the main window ends in one message that says what it did, and what it
+// skipped once per cause; a disabled button says why it is disabled.
+#include "laptimes/ui/lap_time_table.h"
+#include "laptimes/ui/log_import.h"
+#include "packs/ui/exporter.h"
+#include "packs/ui/pack_controls.h"
+#include "packs/ui/slot_list.h"
+#include "storage/ui/database_list.h"
+#include "tests/support/files.h"
+#include "tests/support/text_viewer_closer.h"
+#include "tests/support/window_per_function.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/track_info_panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace pistaro;
+
+class CommandResultsTest final : public QObject, WindowPerFunction {
+    Q_OBJECT
+
+    void assign(int slot, const QString& file) {
+        fx->frm->Lists->File1->setListIndex(fx->frm->Lists->File1->indexOf(file));
+        fx->frm->Slots->List1->setCurrentRow(slot - 1);
+        fx->frm->Packs->Change_Click();
+    }
+    QString native(const QString& path) const { return QDir::toNativeSeparators(path); }
+
+private slots:
+    void cleanup() { close(); }
+
+    void summary_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("said"); // %G the game folder, %A the program folder
+        QTest::newRow("export without gp2hipic")
+            << "export"
+            << "Gp2 was updated in part.\r\n\r\n1 circuit was copied into its slot.\r\n"
+               "The menu names and lap counts were written into GP2.EXE.\r\n\r\n"
+               "Menu pictures were not changed: gp2hipic is not set up. See Help > Outside "
+               "programs.";
+        QTest::newRow("save pack") << "save pack"
+                                   << "The Track Pack 'Mine' was saved.\r\n\r\n16 slot files were "
+                                      "saved in %GCircuits/Mine.";
+        QTest::newRow("get time without log")
+            << "get time without log"
+            << "No lap time was read: there is no readable %Ggp2lap.log. GP2LAP writes it "
+               "while you play.";
+        QTest::newRow("get time, empty log")
+            << "get time, empty log"
+            << "No lap time of a known track and session was found in %Ggp2lap.log.";
+        QTest::newRow("get time, nothing new")
+            << "get time twice"
+            << "12 lap times were read from %Ggp2lap.log; none beats a stored time.";
+        QTest::newRow("export to notepad without an editor")
+            << "print"
+            << "No application for plain text is set up on this system: the table, "
+               "written to %A/print.spl, is shown in Pistaro's text viewer.";
+    }
+    void summary() {
+        QFETCH(QString, command);
+        QFETCH(QString, said);
+        QVERIFY(open());
+        MainWindow& frm = *fx->frm;
+        const QString log = fx->gameDir() + "gp2lap.log";
+        QStringList viewed;
+        if (command == "export") {
+            QVERIFY(!QFileInfo::exists(fx->appDir() + "/gp2hipic.pif"));
+            assign(3, "monza2001.dat");
+            fx->dialogs.answers << true;
+            frm.Exporting->Export_Click();
+            fx->dialogs.shown.removeFirst(); // the question
+            fx->dialogs.kinds.removeFirst();
+            QVERIFY(!QFileInfo::exists(fx->gameDir() + "Bitmaps/tmp.bmp"));
+        } else if (command == "save pack") {
+            frm.Packs->SelectedPack->setEditText("Mine");
+            frm.Packs->SavePack->click();
+        } else if (command.startsWith("get time")) {
+            if (command == "get time without log")
+                QVERIFY(QFile::remove(log));
+            if (command == "get time, empty log")
+                QVERIFY(QFile::resize(log, 0));
+            if (command == "get time twice") {
+                frm.LapLog->GetGp2Lap->click();
+                QCOMPARE(fx->dialogs.shown, QStringList()); // the records are shown instead
+            }
+            frm.LapLog->GetGp2Lap->click();
+        } else if (command == "print") {
+            frm.textEditorOpener = [](const QString&) { return false; };
+            LapTimeTable grid(frm, frm.Databases->DbCombo->currentText(), &frm);
+            grid.load();
+            viewed = closingTextViewers([&] { grid.TablePrint_Click(); });
+            QCOMPARE(viewed.size(), 1);
+            const QByteArray written = readFile(fx->appDir() + "/print.spl");
+            QVERIFY(written.contains("Monte-Carlo"));
+            QCOMPARE(viewed[0], QString::fromLatin1(written).remove('\r'));
+        }
+        said.replace("%G", native(fx->gameDir())).replace("%A", native(fx->appDir()));
+        QCOMPARE(fx->dialogs.shown, QStringList{native(said)});
+        QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
+    }
+
+    // A disabled button says what it needs; enabled, it shows its own tip again, with its key.
+    void disabledButtonsSayWhy() {
+        QVERIFY(open());
+        MainWindow& frm = *fx->frm;
+        QCOMPARE(frm.Packs->Change->toolTip(), QStringLiteral("Select a circuit and a slot first"));
+        QCOMPARE(frm.Panel->SaveInfo->toolTip(),
+                 QStringLiteral("Select an add-on circuit first: the game's own circuits are not "
+                                "changed"));
+        frm.Slots->List1->setCurrentRow(2);
+        frm.Lists->File1->setListIndex(frm.Lists->File1->indexOf("monza2001.dat"));
+        QVERIFY(frm.Packs->Change->isEnabled());
+        QCOMPARE(frm.Packs->Change->toolTip(), QStringLiteral("Change Track"));
+        QVERIFY(frm.Panel->SaveInfo->isEnabled());
+        QCOMPARE(frm.Panel->SaveInfo->toolTip(), QStringLiteral("Update Track Info (Ctrl+S)"));
+    }
+};
+
+QTEST_MAIN(CommandResultsTest)
+#include "command_results_test.moc"
