@@ -25,12 +25,13 @@ protected:
         QAction* action = actionOf(*static_cast<QKeyEvent*>(event));
         if (!action)
             return false;
-        // The key is taken from the shortcut system, which would let the field keep it, and
-        // handled when it is pressed: the item's command runs, the field sees nothing.
-        if (type == QEvent::ShortcutOverride)
+        // The shortcut system would let the field keep the key: the item is triggered here
+        // instead (as the shortcut would, input filters aside), and the key press that
+        // follows never reaches the field.
+        if (type == QEvent::ShortcutOverride) {
             event->accept();
-        else
             action->trigger();
+        }
         return true;
     }
 

@@ -116,16 +116,16 @@ private slots:
         QTRY_COMPARE(p->Author->toolTip(), QStringLiteral("A rather long author name"));
     }
 
-    void lapTimesArePaddedAndCommittedOnLeaving_data() {
+    void lapTimesAreCommittedWholeOnLeaving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("digits");
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("stored"); // a part of a time keeps the stored one
         QTest::newRow("one digit") << "5"
-                                   << "000005"
-                                   << "0:00.005";
+                                   << "5"
+                                   << "1:40.000";
         QTest::newRow("five digits") << "12345"
-                                     << "012345"
-                                     << "0:12.345";
+                                     << "12345"
+                                     << "1:40.000";
         QTest::newRow("six digits") << "123456"
                                     << "123456"
                                     << "1:23.456";
@@ -133,7 +133,7 @@ private slots:
                                  << ""
                                  << "";
     }
-    void lapTimesArePaddedAndCommittedOnLeaving() {
+    void lapTimesAreCommittedWholeOnLeaving() {
         QFETCH(QString, typed);
         QFETCH(QString, digits);
         QFETCH(QString, stored);
@@ -148,6 +148,9 @@ private slots:
         QCOMPARE(
             track(bas(), QStringLiteral("Monza 2001"), QStringLiteral("Race Time"))->toString(),
             stored);
+        // The field says what it takes while it holds a part of a time.
+        const bool part = !digits.isEmpty() && digits.size() < 6;
+        QCOMPARE(p->RTime->toolTip().contains(QStringLiteral("m:ss.mmm")), part);
     }
 
     void originalCircuitCommitsLapTimesOnly() {

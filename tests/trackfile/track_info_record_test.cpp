@@ -253,9 +253,9 @@ private slots:
         QCOMPARE(field("Tyre").toInt(), 0);
         QCOMPARE(field("Length").toInt(), 5793);
         QCOMPARE(field("Slot").toInt(), 7);
-        QCOMPARE(field("Race Time").toString(), QStringLiteral("0:00.005"));
+        QCOMPARE(field("Race Time").toString(), QString()); // a part of a time is none
         QCOMPARE(field("Practice Time").toString(), QStringLiteral("1:23.456"));
-        QCOMPARE(field("Warm Up Time").toString(), QStringLiteral("0:90.000"));
+        QCOMPARE(field("Warm Up Time").toString(), QString());
         QCOMPARE(field("Qualifying Time").toString(), QString());
         QCOMPARE(field("Car Setup Information").toByteArray(), kSetup);
     }

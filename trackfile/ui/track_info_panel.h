@@ -123,8 +123,11 @@ private:
     // Leaving a descriptive field: a changed value goes into InfoText. A value too long for
     // the info area is refused with a message and the field gets its value back (false).
     bool commitEdit(QLineEdit* field);
-    // Leaving a lap time field: pad to six digits, then UpdateRecord.
+    // Leaving a lap time field: a whole m:ss.mmm (or nothing) is stored by UpdateRecord; a
+    // part of one is not, and the field says what it takes.
     void lapTimeLeft(QLineEdit* field);
+    static bool isWholeLapTime(const QLineEdit* field); // all six digits, or none
+    void markLapTime(QLineEdit* field);                 // red, with a tip, while not whole
     // EditStart follows the focused descriptive field after the panel was refilled.
     void syncEditStart();
 

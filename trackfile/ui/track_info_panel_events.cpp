@@ -22,6 +22,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -163,11 +164,29 @@ bool TrackInfoPanel::commitEdit(QLineEdit* field) {
     return true;
 }
 
+bool TrackInfoPanel::isWholeLapTime(const QLineEdit* field) {
+    const qsizetype digits = maskedDigits(field).size();
+    return digits == 0 || digits == 6;
+}
+
+void TrackInfoPanel::markLapTime(QLineEdit* field) {
+    // A part of a time is no time: "5" is not 0:00.005. The field says what it takes.
+    static const QString expected = QStringLiteral(
+        "Type the whole time as m:ss.mmm, for example 1:23.456. This one is not stored yet.");
+    const bool whole = isWholeLapTime(field);
+    field->setToolTip(whole ? QString() : expected);
+    QPalette colours = field->parentWidget()->palette();
+    if (!whole)
+        colours.setColor(QPalette::Text, Qt::red);
+    field->setPalette(colours);
+    if (!whole && field->isVisible())
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), expected, field);
+}
+
 void TrackInfoPanel::lapTimeLeft(QLineEdit* field) {
-    const QString digits = maskedDigits(field);
-    if (!digits.isEmpty())
-        setMaskedDigits(field, padLapDigits(digits));
-    UpdateRecord();
+    markLapTime(field);
+    if (isWholeLapTime(field))
+        UpdateRecord();
 }
 
 void TrackInfoPanel::syncEditStart() {

@@ -98,6 +98,8 @@ void TrackInfoPanel::showCircuit(const QString& path, const CircuitInfo& info) {
             setMaskedDigits(QTime, tracks.text(catalogue::QualifyingTime));
             setMaskedDigits(WuTime, tracks.text(catalogue::WarmUpTime));
         });
+        for (QLineEdit* f : {WuTime, PTime, QTime, RTime})
+            markLapTime(f);
         ignoreFailure("reading the track's menu pictures", [&] {
             Recordset& maps = requireOpen(bas.MapsRs, catalogue::Maps);
             if (seekName(maps, track))
@@ -136,10 +138,14 @@ bool TrackInfoPanel::writeRecord() {
         tracks.setValue(catalogue::Description, Description->text().left(30));
         tracks.setValue(catalogue::CarSetup,
                         bas.CarSetupInfo.isEmpty() ? QVariant() : QVariant(bas.CarSetupInfo));
-        tracks.setValue(catalogue::WarmUpTime, FormatLapTime(maskedDigits(WuTime)));
-        tracks.setValue(catalogue::PracticeTime, FormatLapTime(maskedDigits(PTime)));
-        tracks.setValue(catalogue::QualifyingTime, FormatLapTime(maskedDigits(QTime)));
-        tracks.setValue(catalogue::RaceTime, FormatLapTime(maskedDigits(RTime)));
+        // A time typed in part keeps the stored one.
+        const QList<QPair<QString, QLineEdit*>> times = {{catalogue::WarmUpTime, WuTime},
+                                                         {catalogue::PracticeTime, PTime},
+                                                         {catalogue::QualifyingTime, QTime},
+                                                         {catalogue::RaceTime, RTime}};
+        for (const auto& [column, field] : times)
+            if (isWholeLapTime(field))
+                tracks.setValue(column, FormatLapTime(maskedDigits(field)));
         tracks.update();
         editing = nullptr;
     });
