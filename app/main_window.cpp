@@ -262,6 +262,7 @@ void MainWindow::wireConcerns() {
     connect(Lists, &CircuitLists::circuitSelected, this, selected);
     connect(Slots, &SlotList::circuitSelected, this, selected);
     connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
+    Slots->exportNow = [this] { Exporting->Export_Click(); };
     // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::switched, Panel, [this] {

@@ -2,6 +2,7 @@
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/main_window.h"
+#include "packs/ui/slot_list.h"
 #include "platform/command_gate.h"
 #include "platform/guarded.h"
 #include "storage/ui/database_list.h"
@@ -51,6 +52,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closePending_ = false;
+    if (!unloaded_ && !Slots->settlePending()) {
+        event->ignore(); // Cancel: the window stays with its line-up
+        return;
+    }
     if (!unloaded_)
         Form_Unload();
     event->accept();

@@ -47,11 +47,16 @@ void LineUp::clearPending() {
     }
 }
 
-bool LineUp::anythingPending() const {
+int LineUp::pendingCount() const {
+    int waiting = 0;
     for (const SlotAssignment& s : slots_)
         if (!s.file.isEmpty() || s.changed)
-            return true;
-    return false;
+            ++waiting;
+    return waiting;
+}
+
+bool LineUp::anythingPending() const {
+    return pendingCount() > 0;
 }
 
 QString LineUp::entryText(int n) const {

@@ -33,6 +33,7 @@ public:
     // Export went through: nothing waits any more; the entries stay.
     void clearPending();
     bool anythingPending() const;
+    int pendingCount() const; // slots with a circuit or a picture waiting for Export
 
     // The slot list's entry (slot_entry.h) and the names the game's menu gets.
     QString entryText(int slot) const;

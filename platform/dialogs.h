@@ -18,6 +18,9 @@ public:
     virtual void notice(const QString& text) = 0;
     // Yes/No box without icon; true on Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // Yes/No/Cancel box, for work that would otherwise be dropped; closing it is Cancel.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(const QString& text) = 0;
     // Yes/No question with a list under its text (files, one a line); true on Yes. The list
     // scrolls, so the box fits the screen however many items it holds.
     virtual bool askYesNoList(const QString& text, const QStringList& items) = 0;

@@ -29,6 +29,15 @@ bool ScriptedDialogs::askYesNo(const QString& text) {
     return take(answers).toBool();
 }
 
+Dialogs::Answer ScriptedDialogs::askYesNoCancel(const QString& text) {
+    shown << text;
+    kinds << QStringLiteral("yesnocancel");
+    const QVariant answer = take(answers);
+    if (answer.toString() == QLatin1String("cancel"))
+        return Answer::Cancel;
+    return answer.toBool() ? Answer::Yes : Answer::No;
+}
+
 bool ScriptedDialogs::askYesNoList(const QString& text, const QStringList& items) {
     return askYesNo(text + QStringLiteral("\r\n\r\n") + items.join(QStringLiteral("\r\n")));
 }

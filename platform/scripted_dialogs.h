@@ -21,6 +21,9 @@ public:
     void report(const QString& text, const QStringList& items) override;
     void notice(const QString& text) override; // recorded as a "message"
     bool askYesNo(const QString& text) override;
+    // Recorded as "yesnocancel"; answered by true (Yes), false (No) or "cancel". An empty
+    // queue answers No, as the program did before it asked.
+    Answer askYesNoCancel(const QString& text) override;
     // Recorded as a "yesno" question: the text, a blank line, then the items one a line.
     bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;

@@ -59,6 +59,8 @@ void PackControls::Change_Click() {
 }
 
 void PackControls::Import_Click() {
+    if (!slotList_.settlePending())
+        return;
     QWidget* window = services_.window();
     StatusSink& status = services_.status();
     CircuitLists& lists = lists_;

@@ -1,5 +1,6 @@
 #include "packs/ui/slot_list.h"
 
+#include "platform/dialogs.h"
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "storage/gp2psobas.h"
@@ -85,6 +86,28 @@ void SlotList::wireHandlers(CircuitLists& lists) {
     List1->viewport()->setAcceptDrops(true);
     files_->installEventFilter(this);
     showFocus(files_);
+}
+
+bool SlotList::settlePending() {
+    const int waiting = lineUp_.pendingCount();
+    if (waiting == 0)
+        return true;
+    const QString question =
+        waiting == 1
+            ? QStringLiteral("1 slot is not exported yet. Export it now?")
+            : QStringLiteral("%1 slots are not exported yet. Export them now?").arg(waiting);
+    switch (services_.dialogs().askYesNoCancel(question)) {
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        return false;
+    case Dialogs::Answer::Yes:
+        break;
+    }
+    if (exportNow)
+        exportNow();
+    // What Export could not write still waits: its summary said why, and nothing is dropped.
+    return lineUp_.pendingCount() == 0;
 }
 
 int SlotList::selectedSlot() const {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QEvent;
 class QListWidget;
 
@@ -38,6 +40,11 @@ public:
     void clearPending();
     // No entries (before the slots are read again).
     void clear();
+    // Before the line-up is read anew or left: slots waiting for Export are not dropped
+    // without a question ("3 slots are not exported yet. Export them now?"). Yes exports
+    // through `exportNow`; true when the caller may go on (nothing waits any more, or No).
+    bool settlePending();
+    std::function<void()> exportNow;
     // Selects the first slot so that its handler runs even when it was selected already.
     void selectFirstSlot();
 

@@ -87,6 +87,21 @@ bool QtDialogs::askYesNo(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+Dialogs::Answer QtDialogs::askYesNoCancel(const QString& text) {
+    QMessageBox box(QMessageBox::Question, kTitle, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel); // closing the box drops nothing
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 bool QtDialogs::askYesNoList(const QString& text, const QStringList& items) {
     ListQuestion box(kTitle, text, items, owner_);
     box.setMinimumWidth(titleRoom(box));

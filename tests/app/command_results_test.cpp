@@ -107,6 +107,45 @@ private slots:
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
     }
 
+    // A slot waiting for Export is not dropped by Rescan or Exit without a question; Cancel
+    // keeps it, No drops it, Yes exports it first.
+    void waitingSlotsAreNotDroppedSilently_data() {
+        QTest::addColumn<QString>("leaving"); // "rescan" or "exit"
+        QTest::addColumn<QVariantList>("answers");
+        QTest::addColumn<bool>("went"); // the rescan or the exit happened
+        QTest::addColumn<bool>("exported");
+        QTest::newRow("rescan, cancel") << "rescan" << QVariantList{"cancel"} << false << false;
+        QTest::newRow("rescan, no") << "rescan" << QVariantList{false} << true << false;
+        QTest::newRow("rescan, yes") << "rescan" << QVariantList{true, true} << true << true;
+        QTest::newRow("exit, cancel") << "exit" << QVariantList{"cancel"} << false << false;
+        QTest::newRow("exit, no") << "exit" << QVariantList{false} << true << false;
+    }
+    void waitingSlotsAreNotDroppedSilently() {
+        QFETCH(QString, leaving);
+        QFETCH(QVariantList, answers);
+        QFETCH(bool, went);
+        QFETCH(bool, exported);
+        QVERIFY(open());
+        MainWindow& frm = *fx->frm;
+        const QString slotFile = fx->gameDir() + "Circuits/f1ct03.dat";
+        const QByteArray before = readFile(slotFile);
+        assign(3, "monza2001.dat");
+        QCOMPARE(frm.Slots->lineUp().pendingCount(), 1);
+        fx->dialogs.answers = answers;
+        if (leaving == "rescan")
+            frm.Packs->Import_Click();
+        else
+            frm.close();
+        QCOMPARE(fx->dialogs.shown.value(0),
+                 QStringLiteral("1 slot is not exported yet. Export it now?"));
+        QCOMPARE(fx->dialogs.kinds.value(0), QStringLiteral("yesnocancel"));
+        if (leaving == "rescan")
+            QCOMPARE(frm.Slots->lineUp().pendingCount(), went ? 0 : 1);
+        else
+            QCOMPARE(frm.unloaded(), went);
+        QCOMPARE(readFile(slotFile) != before, exported);
+    }
+
     // A disabled button says what it needs; enabled, it shows its own tip again, with its key.
     void disabledButtonsSayWhy() {
         QVERIFY(open());

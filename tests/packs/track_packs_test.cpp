@@ -197,6 +197,11 @@ private slots:
         assign(4, kMonza);
         save(QStringLiteral("Season"));
         QTest::mouseClick(packs->Import, Qt::LeftButton);
+        // Slot 4 waited for Export: Rescan asked first (the script answers No).
+        QCOMPARE(fx->dialogs.kinds.value(fx->dialogs.kinds.size() - 1),
+                 QStringLiteral("yesnocancel"));
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
         QVERIFY(!packs->UpdTp->isEnabled());
 
         // Picking the pack from the list allows viewing it.
