@@ -24,15 +24,6 @@ namespace pistaro {
 
 namespace {
 
-const QColor kFocused(0xFF, 0xFF, 0xFF);
-const QColor kUnfocused(0xC0, 0xC0, 0xC0);
-
-void paintBase(QWidget* list, const QColor& colour) {
-    QPalette p = list->palette();
-    p.setColor(QPalette::Base, colour);
-    list->setPalette(p);
-}
-
 // Focus coming back from another window or a popup menu is no new visit of the list.
 bool entersList(const QEvent* event) {
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
@@ -84,8 +75,6 @@ void SlotList::wireHandlers(CircuitLists& lists) {
     List1->viewport()->installEventFilter(this);
     List1->setAcceptDrops(true);
     List1->viewport()->setAcceptDrops(true);
-    files_->installEventFilter(this);
-    showFocus(files_);
 }
 
 bool SlotList::settlePending() {
@@ -180,18 +169,10 @@ void SlotList::List1_Click() {
     emit circuitSelected(path, true);
 }
 
-void SlotList::showFocus(QWidget* focused) {
-    paintBase(files_, focused == files_ ? kFocused : kUnfocused);
-    paintBase(List1, focused == List1 ? kFocused : kUnfocused);
-}
-
 bool SlotList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == files_ && event->type() == QEvent::FocusIn) {
-        showFocus(files_);
-    } else if (watched == List1 && event->type() == QEvent::FocusIn) {
+    if (watched == List1 && event->type() == QEvent::FocusIn) {
         if (entersList(event))
             guarded("List1_GotFocus", [this] { panel_.InfoOff(); })();
-        showFocus(List1);
     } else if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
         slotAtPress_ = selectedSlot();
     } else if (watched == List1->viewport() && slotDragEvent(event)) {

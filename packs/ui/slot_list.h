@@ -52,8 +52,6 @@ public:
     // A circuit dragged from the circuit list onto slot `slot` (1..16): both are selected,
     // then Change.
     void dropCircuit(const QString& name, int slot);
-    // Shows the focus colours: the list that has the focus white, the other light grey.
-    void showFocus(QWidget* focused);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -70,8 +68,8 @@ private:
     bool slotDragEvent(QEvent* event);
     WindowServices& services_;
     TrackInfoPanel& panel_;
-    // The circuit list's table: compared in the event filter, which may still see its events
-    // while the window's parts are destroyed, so it is held by itself, not through its part.
+    // The circuit list's table (its folder and its selection), held by itself rather than
+    // through its part.
     CircuitTable* files_;
     LineUp lineUp_;
     int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
