@@ -78,9 +78,13 @@ void Textures::JamsCheck() {
             ++missingCount;
         }
     }
+    // A file not recognized has no track name: its file name stands for it.
+    QString circuit = panel_.shownTrack();
+    if (circuit.isEmpty())
+        circuit = QFileInfo(services_.bas().CurrentFile).fileName();
     if (missingCount == 0)
         services_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
-                                    QStringLiteral(" jam files used by ") + panel_.shownTrack() +
+                                    QStringLiteral(" jam files used by ") + circuit +
                                     QStringLiteral(" exists on your system."));
     else
         services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +

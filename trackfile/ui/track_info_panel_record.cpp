@@ -79,7 +79,8 @@ void TrackInfoPanel::showCircuit(const QString& path, const CircuitInfo& info) {
     bas.CurrentFile = path;
     bas.InfoText = info.infoArea;
     if (!info.recognised) {
-        Track->setText(QStringLiteral("File not recognized."));
+        // Said in the field, not put into it: the text is no track name.
+        Track->setPlaceholderText(QStringLiteral("File not recognized."));
         syncEditStart();
         return;
     }
@@ -164,6 +165,7 @@ void TrackInfoPanel::Clean() {
     for (QLineEdit* f : {Track, Country, EventName, Author, Adjective, Description, Laps, Length,
                          Slot, Tyre, WuTime, PTime, QTime, RTime})
         f->clear();
+    Track->setPlaceholderText(QString());
     emit cleared();
     FileVersion->clear();
     OriginalLabel->hide();
