@@ -19,6 +19,12 @@ QString textOf(const QVariant& v) {
 
 } // namespace
 
+QString Columns::status() const {
+    if (kindMark.isEmpty() || problems.isEmpty())
+        return kindMark + problems;
+    return kindMark + QStringLiteral("; ") + problems;
+}
+
 QString raceTimeKey(const QString& track) {
     return trackKey(track).toCaseFolded();
 }
@@ -59,9 +65,16 @@ Columns readColumns(const QString& path, const CatalogueValues& catalogue) {
     // known by its length.
     const CircuitInfo info = readCircuitInfo(
         path, [&catalogue](qint64 length) { return catalogue.originals.value(length); });
-    Columns c{info.track,          info.country.trimmed(), info.author.trimmed(),
-              info.laps.trimmed(), info.length.trimmed(),  QString()};
+    Columns c;
+    c.track = info.track;
+    c.country = info.country.trimmed();
+    c.author = info.author.trimmed();
+    c.laps = info.laps.trimmed();
+    c.length = info.length.trimmed();
     c.raceTime = raceTimeOf(catalogue, c.track);
+    const QString fileName = path.section(QLatin1Char('/'), -1);
+    c.kind = circuitKind(fileName, info);
+    c.kindMark = kindMark(fileName, info);
     return c;
 }
 

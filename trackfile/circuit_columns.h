@@ -2,8 +2,9 @@
 // What the circuit browser shows of a circuit file beside its name: the track, country,
 // author, laps and length from the file's info block (for a file without one, from the
 // catalogue row of the original circuit of its length), and the track's best race time
-// from the catalogue.
+// from the catalogue, and whether it is a game slot file or a copy of an original.
 #include "trackfile/circuit_info.h"
+#include "trackfile/circuit_kind.h"
 
 #include <QHash>
 #include <QString>
@@ -19,6 +20,14 @@ struct Columns {
     QString laps;
     QString length;
     QString raceTime;
+    CircuitKind kind = CircuitKind::Collection;
+    QString kindMark; // "Slot 4", "Original" or ""
+    // What is wrong with the file, in short ("" when nothing is), and whether it is the same
+    // circuit as another file of the folder.
+    QString problems;
+    bool duplicate = false;
+    // The Status column: the mark and the problems, "; " between them.
+    QString status() const;
     bool operator==(const Columns&) const = default;
 };
 

@@ -87,19 +87,30 @@ private slots:
 
     void columnsComeFromBlocksAndCatalogue_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("shown"); // Track .. Best race time
+        QTest::addColumn<QStringList>("shown"); // Track .. Status
         QTest::newRow("add-on with a time")
             << kMonza
-            << QStringList{"Monza 2001", "Italy", "Sample Author", "53", "5793", "1:23.456"};
+            << QStringList{"Monza 2001", "Italy", "Sample Author", "53", "5793", "1:23.456", ""};
         QTest::newRow("another case of the track name")
             << "lower.dat"
-            << QStringList{"monza 2001", "Spain", "Zoë Écrit", "9", "5001", "1:23.456"};
+            << QStringList{"monza 2001", "Spain", "Zoë Écrit", "9", "5001", "1:23.456", ""};
         QTest::newRow("name cut to the catalogue key")
-            << "Long Name Track.dat"
-            << QStringList{
-                   "Autodromo Internazionale Lungh", "Italy", "Sample Author", "58", "4933", ""};
-        QTest::newRow("no block, unknown length") << "noinfo.dat" << QStringList(6, QString());
-        QTest::newRow("too short for a block") << "short.dat" << QStringList(6, QString());
+            << "Long Name Track.dat" << QStringList{"Autodromo Internazionale Lungh",
+                                                    "Italy",
+                                                    "Sample Author",
+                                                    "58",
+                                                    "4933",
+                                                    "",
+                                                    ""};
+        QTest::newRow("no block, unknown length") << "noinfo.dat" << QStringList(7, QString());
+        QTest::newRow("too short for a block") << "short.dat" << QStringList(7, QString());
+        // The first start's copy of an original under its track name, and a game slot file
+        // holding an add-on: each marked as what it is.
+        QTest::newRow("copy of an original")
+            << "Original Copy.dat" << QStringList{samplegame::originalName(3)};
+        QTest::newRow("slot file holding an add-on")
+            << "F1CT12.DAT" << QStringList{"Monza 2001", "Italy",    "Sample Author", "53",
+                                           "5793",       "1:23.456", "Slot 12"};
     }
     void columnsComeFromBlocksAndCatalogue() {
         QFETCH(QString, file);
@@ -107,8 +118,15 @@ private slots:
         setRaceTime(kMonza, "Monza 2001", "1:23.456");
         QVERIFY(writeFile(fx->circuit("lower.dat"), addon("monza 2001", "Spain", 9, 1)));
         QVERIFY(writeFile(fx->circuit("short.dat"), "#GP2INFO|Name|Cut"));
+        QVERIFY(QFile::copy(fx->circuit("f1ct03.dat"), fx->circuit("Original Copy.dat")));
+        QVERIFY(QFile::remove(fx->circuit("f1ct12.dat")));
+        QVERIFY(QFile::copy(fx->circuit(kMonza), fx->circuit("F1CT12.DAT")));
         refreshAndWait();
-        QCOMPARE(shownRow(file), QStringList{file} + shown);
+        if (shown.size() == 1) // an original: its catalogue row, and the mark
+            QCOMPARE(shownRow(file).mid(1, 1) + shownRow(file).mid(CircuitTableModel::Status, 1),
+                     shown + QStringList{"Original"});
+        else
+            QCOMPARE(shownRow(file), QStringList{file} + shown);
     }
 
     void anOriginalCircuitShowsItsCatalogueRow() {
@@ -116,7 +134,8 @@ private slots:
         QCOMPARE(shownRow("f1ct07.dat"),
                  (QStringList{"f1ct07.dat", track, samplegame::originalCountry(7),
                               catalogueText(track, "Author"), catalogueText(track, "Laps"),
-                              catalogueText(track, "Length"), catalogueText(track, "Race Time")}));
+                              catalogueText(track, "Length"), catalogueText(track, "Race Time"),
+                              "Slot 7"}));
         QCOMPARE(shownRow("f1ct07.dat").at(CircuitTableModel::Laps),
                  QString::number(samplegame::originalLaps(7)));
     }
@@ -136,7 +155,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(file1()->columnsRead(), 5000);
         QVERIFY2(gamepath::foldersListed() - listed <= 1,
                  qPrintable(QString::number(gamepath::foldersListed() - listed)));
-        const QStringList blank(6, QString());
+        const QStringList blank(7, QString());
         QCOMPARE(shownRow("gone7.dat"), QStringList{"gone7.dat"} + blank);
         QCOMPARE(shownRow("spa98.DAT"), QStringList{"spa98.DAT"} + blank);
         QCOMPARE(shownRow(kMonza).at(CircuitTableModel::Track), QStringLiteral("Monza 2001"));
@@ -301,8 +320,8 @@ private slots:
             menu->close();
         });
         emit header->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(offered,
-                 (QStringList{"Track", "Country", "Author", "Laps", "Length", "Best race time"}));
+        QCOMPARE(offered, (QStringList{"Track", "Country", "Author", "Laps", "Length",
+                                       "Best race time", "Status"}));
         QVERIFY(header->isSectionHidden(CircuitTableModel::Author));
         header->resizeSection(CircuitTableModel::Track, 321);
         const QString first = file1()->fileName(0);

@@ -61,7 +61,7 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
 }
 
 int CircuitTable::defaultSectionWidth(int column) const {
-    static const int widths[CircuitTableModel::ColumnCount] = {13, 20, 13, 14, 5, 7, 14};
+    static const int widths[CircuitTableModel::ColumnCount] = {13, 18, 13, 14, 5, 7, 14, 12};
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 12 : 0;
 }

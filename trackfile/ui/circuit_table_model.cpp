@@ -20,7 +20,8 @@ QString searchText(const QString& name, const Columns& c) {
     // A separator no typed word holds keeps a word from matching across two columns.
     const QChar sep(0x1F);
     return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
-                              c.laps + sep + c.length + sep + c.raceTime);
+                              c.laps + sep + c.length + sep + c.raceTime + sep + c.kindMark + sep +
+                              c.problems);
 }
 
 } // namespace
@@ -96,7 +97,7 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
         rows_[size_t(first) + i].columns = c;
         rows_[size_t(first) + i].search = searchText(names_.at(first + int(i)), c);
     }
-    emit dataChanged(index(first, Track), index(first + int(read.size()) - 1, RaceTime));
+    emit dataChanged(index(first, Track), index(first + int(read.size()) - 1, ColumnCount - 1));
     unread_ -= int(read.size());
     if (unread_ == 0)
         emit allColumnsRead();
@@ -110,7 +111,7 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         if (row < 0)
             continue;
         setRow(row, circuitcolumns::readColumns(gamepath::join(folder_, name), catalogue_));
-        emit dataChanged(index(row, Track), index(row, RaceTime));
+        emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
     }
     bool changed = false;
     for (size_t i = 0; i < rows_.size(); ++i) {
@@ -145,6 +146,14 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
     const Row& r = rows_[size_t(index.row())];
     if (role == SearchRole)
         return r.search;
+    if (role == DuplicateRole)
+        return r.columns.duplicate;
+    if (role == ProblemsRole)
+        return r.columns.problems;
+    if (role == Qt::ToolTipRole)
+        return index.column() == Status || index.column() == File
+                   ? QVariant(kindExplanation(r.columns.kind))
+                   : QVariant();
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -162,6 +171,8 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.length;
     case RaceTime:
         return r.columns.raceTime;
+    case Status:
+        return r.columns.status();
     default:
         return {};
     }
@@ -172,8 +183,8 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
         return int(Qt::AscendingOrder); // a column picked anew starts from its smallest values
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {"File", "Track",  "Country",       "Author",
-                                                      "Laps", "Length", "Best race time"};
+    static const char* const captions[ColumnCount] = {"File", "Track",  "Country",        "Author",
+                                                      "Laps", "Length", "Best race time", "Status"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
                                                  : QVariant();
 }

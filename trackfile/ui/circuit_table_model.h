@@ -17,9 +17,23 @@ namespace pistaro {
 class CircuitTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { File, Track, Country, Author, Laps, Length, RaceTime, ColumnCount };
+    enum Column {
+        File,
+        Track,
+        Country,
+        Author,
+        Laps,
+        Length,
+        RaceTime,
+        Status, // a game slot file or an original's copy, and what is wrong with the file
+        ColumnCount
+    };
     // Every column's text folded for the filter (searchtext::folded), one string per row.
     static constexpr int SearchRole = Qt::UserRole + 1;
+    // Whether the row's circuit is the same as another file's (bool).
+    static constexpr int DuplicateRole = Qt::UserRole + 2;
+    // What is wrong with the row's file, without its mark ("" when nothing is).
+    static constexpr int ProblemsRole = Qt::UserRole + 3;
     // What a dragged circuit carries: its file name.
     static inline const QString CircuitMimeType = QStringLiteral("application/x-pistaro-circuit");
 

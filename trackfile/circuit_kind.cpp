@@ -1,0 +1,50 @@
+#include "trackfile/circuit_kind.h"
+
+#include "trackfile/circuit_info.h"
+
+#include <QRegularExpression>
+
+int gameSlotOf(const QString& fileName) {
+    static const QRegularExpression slotFile(QStringLiteral("^f1ct(\\d\\d)\\.dat$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = slotFile.match(fileName);
+    if (!match.hasMatch())
+        return 0;
+    const int slot = match.captured(1).toInt();
+    return slot >= 1 && slot <= 16 ? slot : 0;
+}
+
+CircuitKind circuitKind(const QString& fileName, const CircuitInfo& info) {
+    if (gameSlotOf(fileName) != 0)
+        return CircuitKind::GameSlot;
+    // The first start copies the originals, which carry no info block, under their track names.
+    if (info.original)
+        return CircuitKind::OriginalCopy;
+    return CircuitKind::Collection;
+}
+
+QString kindMark(const QString& fileName, const CircuitInfo& info) {
+    switch (circuitKind(fileName, info)) {
+    case CircuitKind::GameSlot:
+        return QStringLiteral("Slot %1").arg(gameSlotOf(fileName));
+    case CircuitKind::OriginalCopy:
+        return QStringLiteral("Original");
+    case CircuitKind::Collection:
+        break;
+    }
+    return {};
+}
+
+QString kindExplanation(CircuitKind kind) {
+    switch (kind) {
+    case CircuitKind::GameSlot:
+        return QStringLiteral("The game's own slot file: what GP2 races in this slot. Export "
+                              "writes it; the circuit it holds is also in your collection.");
+    case CircuitKind::OriginalCopy:
+        return QStringLiteral("A copy of one of the game's original circuits, kept under its "
+                              "track name by Pistaro's first start.");
+    case CircuitKind::Collection:
+        break;
+    }
+    return {};
+}
