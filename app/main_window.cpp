@@ -263,6 +263,7 @@ void MainWindow::wireConcerns() {
     connect(Slots, &SlotList::circuitSelected, this, selected);
     connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     Slots->exportNow = [this] { Exporting->Export_Click(); };
+    Databases->maySwitch = [this] { return Panel->mayLeave() && Slots->settlePending(); };
     // A ZIP file dropped on the window is installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::switched, Panel, [this] {

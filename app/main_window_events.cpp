@@ -6,6 +6,7 @@
 #include "platform/command_gate.h"
 #include "platform/guarded.h"
 #include "storage/ui/database_list.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,8 +53,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     closePending_ = false;
-    if (!unloaded_ && !Slots->settlePending()) {
-        event->ignore(); // Cancel: the window stays with its line-up
+    if (!unloaded_ && (!Panel->mayLeave() || !Slots->settlePending())) {
+        event->ignore(); // Cancel: the window stays with its edits and its line-up
         return;
     }
     if (!unloaded_)

@@ -1,5 +1,7 @@
 #include "packs/slot_entry.h"
 
+#include "trackfile/circuit_kind.h"
+
 #include "trackfile/val.h"
 
 QString slotEntryText(int slot, QChar marker, const QString& track, const QString& country) {
@@ -25,8 +27,5 @@ QString slotFileName(int slot) {
 }
 
 bool isGameSlotFileName(const QString& name) {
-    if (name.size() != 10 || !name.startsWith(QLatin1String("F1CT"), Qt::CaseInsensitive))
-        return false;
-    const int n = valOf(name.mid(4, 2));
-    return n >= 1 && n <= kSlotCount;
+    return gameSlotOf(name) != 0;
 }

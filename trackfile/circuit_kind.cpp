@@ -1,16 +1,13 @@
 #include "trackfile/circuit_kind.h"
 
 #include "trackfile/circuit_info.h"
-
-#include <QRegularExpression>
+#include "trackfile/val.h"
 
 int gameSlotOf(const QString& fileName) {
-    static const QRegularExpression slotFile(QStringLiteral("^f1ct(\\d\\d)\\.dat$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = slotFile.match(fileName);
-    if (!match.hasMatch())
+    // As the game reads the names: ten characters, "F1CT", then the slot as a number.
+    if (fileName.size() != 10 || !fileName.startsWith(QLatin1String("F1CT"), Qt::CaseInsensitive))
         return 0;
-    const int slot = match.captured(1).toInt();
+    const int slot = valOf(fileName.mid(4, 2));
     return slot >= 1 && slot <= 16 ? slot : 0;
 }
 

@@ -8,7 +8,8 @@ struct CircuitInfo;
 
 enum class CircuitKind { Collection, GameSlot, OriginalCopy };
 
-// The slot (1 to 16) a game slot file's name gives, without regard to case; 0 for any other name.
+// The slot (1 to 16) a game slot file's name gives: ten characters, "F1CT" in any case, then two
+// that read (as valOf reads them) as a number from 1 to 16; 0 for any other name.
 int gameSlotOf(const QString& fileName);
 
 CircuitKind circuitKind(const QString& fileName, const CircuitInfo& info);

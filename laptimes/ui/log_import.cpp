@@ -55,9 +55,10 @@ public:
         const auto it = known_.constFind(slot);
         if (it != known_.constEnd())
             return *it;
-        const QString track =
-            catalogue::readCircuit(bas_, gamepath::join(lists_.File1->path(), slotFileName(slot)))
-                .shownName();
+        // A slot whose file is no circuit has no track to file times under: its laps are skipped.
+        const CircuitInfo circuit =
+            catalogue::readCircuit(bas_, gamepath::join(lists_.File1->path(), slotFileName(slot)));
+        const QString track = circuit.recognised ? circuit.track : QString();
         known_.insert(slot, track);
         return track;
     }

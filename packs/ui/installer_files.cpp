@@ -93,7 +93,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
                            name + QStringLiteral(".") + Gp2PsoBas::CrLf2 +
                            QStringLiteral("Please enter a new name for this file:");
-    const QString offer = offeredFileName(circuit.shownName());
+    const QString offer =
+        offeredFileName(circuit.recognised ? circuit.track : QFileInfo(name).completeBaseName());
     QString answer;
     for (;;) {
         answer = services_.dialogs().input(prompt, offer);

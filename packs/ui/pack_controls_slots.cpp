@@ -44,6 +44,9 @@ void PackControls::Change_Click() {
         return;
     }
     const QString path = lists.File1->path() + gamepath::sep() + name;
+    // The panel shows the circuit again: an unsaved edit of its block is asked about first.
+    if (!panel_.mayLeave())
+        return;
     const CircuitInfo circuit = catalogue::readCircuit(services_.bas(), path);
     // The panel shows what Change assigns (and adds its catalogue rows).
     panel_.showCircuit(path, circuit);
@@ -59,7 +62,7 @@ void PackControls::Change_Click() {
 }
 
 void PackControls::Import_Click() {
-    if (!slotList_.settlePending())
+    if (!panel_.mayLeave() || !slotList_.settlePending())
         return;
     QWidget* window = services_.window();
     StatusSink& status = services_.status();

@@ -106,14 +106,38 @@ int SlotList::selectedSlot() const {
     return List1->row(it) + 1;
 }
 
+namespace {
+
+QString pendingTip(const SlotAssignment& a) {
+    switch (a.marker.unicode()) {
+    case kMarkerAssigned:
+        return QStringLiteral("Waiting for Export: %1 goes into this slot.").arg(a.file);
+    case kMarkerAssignedPicture:
+        return QStringLiteral("Waiting for Export: %1 goes into this slot, with its edited "
+                              "menu picture.")
+            .arg(a.file);
+    default:
+        return QStringLiteral("Waiting for Export: the slot's edited menu picture.");
+    }
+}
+
+} // namespace
+
 void SlotList::showEntry(int slot) {
     QListWidgetItem* item = List1->item(slot - 1);
     if (!item) {
         item = new QListWidgetItem;
         List1->addItem(item);
     }
+    const SlotAssignment& a = lineUp_.at(slot);
     item->setText(lineUp_.entryText(slot));
-    item->setData(Qt::UserRole, lineUp_.at(slot).circuit.lapCount());
+    item->setData(Qt::UserRole, a.circuit.lapCount());
+    // A slot waiting for Export stands out, and says what waits.
+    QColor waiting = List1->palette().color(QPalette::Highlight);
+    waiting.setAlpha(70);
+    const bool waits = a.changed && a.marker != kMarkerNone;
+    item->setBackground(waits ? QBrush(waiting) : QBrush());
+    item->setToolTip(waits ? pendingTip(a) : QString());
 }
 
 void SlotList::showGame(int slot, const CircuitInfo& circuit) {
@@ -138,6 +162,8 @@ void SlotList::exported(int slot, const CircuitInfo& circuit) {
 
 void SlotList::clearPending() {
     lineUp_.clearPending();
+    for (int slot = 1; slot <= List1->count() && slot <= kSlotCount; ++slot)
+        showEntry(slot);
 }
 
 void SlotList::clear() {
@@ -149,16 +175,29 @@ void SlotList::selectFirstSlot() {
     List1->setCurrentRow(0);
 }
 
+QString SlotList::circuitPath(int slot) const {
+    if (slot == 0)
+        return {};
+    const QString& pending = lineUp_.at(slot).file;
+    return !pending.isEmpty()
+               ? gamepath::join(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")),
+                                pending)
+               : gamepath::join(files_->path(), slotFileName(slot));
+}
+
 void SlotList::List1_Click() {
     panel_.InfoOff();
     const int slot = selectedSlot();
-    const Gp2PsoBas& bas = services_.bas();
-    QString path;
-    if (slot != 0) {
-        const QString& pending = lineUp_.at(slot).file;
-        path = !pending.isEmpty()
-                   ? gamepath::join(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")), pending)
-                   : gamepath::join(files_->path(), slotFileName(slot));
+    const QString path = circuitPath(slot);
+    if (slot != 0 && !panel_.mayShow(path)) {
+        // Cancel: the selection goes back to the circuit with the unsaved edits.
+        int shown = 0;
+        for (int n = 1; n <= kSlotCount && shown == 0; ++n)
+            if (circuitPath(n) == services_.bas().CurrentFile)
+                shown = n;
+        const QSignalBlocker quiet(List1);
+        List1->setCurrentRow(shown - 1);
+        return;
     }
     panel_.CheckChange(path);
     if (slot == 0)

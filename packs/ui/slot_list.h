@@ -30,6 +30,8 @@ public:
     const LineUp& lineUp() const { return lineUp_; }
     // Selected slot 1..16, or 0 when no entry is selected.
     int selectedSlot() const;
+    // The file slot `slot` shows: the one waiting to be exported into it, else the game's.
+    QString circuitPath(int slot) const;
 
     // The line-up's operations (line_up.h), each shown in the slot's entry at once; an entry
     // beyond the list's end is appended.

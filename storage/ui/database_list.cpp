@@ -96,6 +96,10 @@ void DatabaseList::DbCombo_Click() {
     const QString text = DbCombo->currentText();
     if (text.trimmed().isEmpty())
         return;
+    if (maySwitch && !maySwitch()) {
+        DbCombo->setEditText(inUse()); // Cancel: the database in use stays
+        return;
+    }
     openInstead(text);
     const bool kept = text.toUpper() == QLatin1String("PSO.MDB") || text == services_.bas().DbName;
     DeleteDatabase->setEnabled(!kept);
@@ -104,6 +108,8 @@ void DatabaseList::DbCombo_Click() {
 
 void DatabaseList::NewDatabase_Click() {
     Gp2PsoBas& bas = services_.bas();
+    if (maySwitch && !maySwitch())
+        return;
     const QString answer =
         services_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
     if (answer.isEmpty())
@@ -130,9 +136,14 @@ void DatabaseList::NewDatabase_Click() {
     openInstead(name);
 }
 
+QString DatabaseList::inUse() const {
+    const Gp2PsoBas& bas = services_.bas();
+    return bas.Db ? QFileInfo(bas.Db->path()).fileName() : bas.DbName;
+}
+
 void DatabaseList::openInstead(const QString& name) {
     Gp2PsoBas& bas = services_.bas();
-    const QString previous = bas.Db ? QFileInfo(bas.Db->path()).fileName() : bas.DbName;
+    const QString previous = inUse();
     const QString previousGame = bas.Gp2Dir;
     settings_.DbClose();
     try {

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QToolButton;
 
@@ -32,6 +34,10 @@ public:
     void NewDatabase_Click();
     void DeleteDatabase_Click();
 
+    // Asked before another database is opened: whether unsaved work may be left (the window
+    // asks about the track info and the slots waiting for Export). Unset: always.
+    std::function<bool()> maySwitch;
+
 signals:
     // View: the selected database's lap time table is to be shown.
     void viewRequested();
@@ -42,6 +48,8 @@ private:
     // Opens `name` in place of the database open now; when opening it would end the program
     // (its game folder prompt cancelled, no settings row) the previous one is opened again.
     void openInstead(const QString& name);
+    // The name of the database open now.
+    QString inUse() const;
     void buildWidgets();
     void wireHandlers();
     QStringList listed() const; // the entries of DbCombo's list

@@ -107,10 +107,10 @@ private slots:
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
     }
 
-    // A slot waiting for Export is not dropped by Rescan or Exit without a question; Cancel
-    // keeps it, No drops it, Yes exports it first.
+    // A slot waiting for Export is shaded and says so, and is not dropped by Rescan, Exit or
+    // another database without a question; Cancel keeps it, No goes on, Yes exports it first.
     void waitingSlotsAreNotDroppedSilently_data() {
-        QTest::addColumn<QString>("leaving"); // "rescan" or "exit"
+        QTest::addColumn<QString>("leaving"); // "rescan", "exit" or "switch"
         QTest::addColumn<QVariantList>("answers");
         QTest::addColumn<bool>("went"); // the rescan or the exit happened
         QTest::addColumn<bool>("exported");
@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("rescan, yes") << "rescan" << QVariantList{true, true} << true << true;
         QTest::newRow("exit, cancel") << "exit" << QVariantList{"cancel"} << false << false;
         QTest::newRow("exit, no") << "exit" << QVariantList{false} << true << false;
+        QTest::newRow("switch, cancel") << "switch" << QVariantList{"cancel"} << false << false;
+        QTest::newRow("switch, no") << "switch" << QVariantList{false, "Other"} << true << false;
     }
     void waitingSlotsAreNotDroppedSilently() {
         QFETCH(QString, leaving);
@@ -131,19 +133,30 @@ private slots:
         const QByteArray before = readFile(slotFile);
         assign(3, "monza2001.dat");
         QCOMPARE(frm.Slots->lineUp().pendingCount(), 1);
+        QCOMPARE(frm.Slots->List1->item(2)->toolTip(),
+                 QStringLiteral("Waiting for Export: monza2001.dat goes into this slot."));
+        QVERIFY(frm.Slots->List1->item(2)->background().style() != Qt::NoBrush);
         fx->dialogs.answers = answers;
         if (leaving == "rescan")
             frm.Packs->Import_Click();
+        else if (leaving == "switch")
+            frm.Databases->NewDatabase_Click();
         else
             frm.close();
         QCOMPARE(fx->dialogs.shown.value(0),
                  QStringLiteral("1 slot is not exported yet. Export it now?"));
         QCOMPARE(fx->dialogs.kinds.value(0), QStringLiteral("yesnocancel"));
-        if (leaving == "rescan")
+        if (leaving == "rescan") {
             QCOMPARE(frm.Slots->lineUp().pendingCount(), went ? 0 : 1);
-        else
+        } else if (leaving == "switch") {
+            QCOMPARE(QFileInfo(fx->bas.Db->path()).fileName() == "Other.mdb", went);
+            QCOMPARE(frm.Slots->lineUp().pendingCount(), 1); // another database keeps them
+        } else {
             QCOMPARE(frm.unloaded(), went);
+        }
         QCOMPARE(readFile(slotFile) != before, exported);
+        if (exported)
+            QVERIFY(frm.Slots->List1->item(2)->toolTip().isEmpty());
     }
 
     // A disabled button says what it needs; enabled, it shows its own tip again, with its key.

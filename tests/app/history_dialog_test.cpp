@@ -54,16 +54,16 @@ private slots:
         select(kMonza);
         fx->dialogs.answers << QStringLiteral("Monza1");
         frm.Lists->Rename->trigger();
-        select(QStringLiteral("Monza1.Dat"));
+        select(QStringLiteral("Monza1.dat"));
         fx->dialogs.answers << true;
         frm.Lists->Delete->trigger();
-        QVERIFY(!listed(kMonza) && !listed(QStringLiteral("Monza1.Dat")));
+        QVERIFY(!listed(kMonza) && !listed(QStringLiteral("Monza1.dat")));
 
         HistoryDialog history(frm, *frm.Panel, *frm.Lists, *frm.Packs, &frm);
         QCOMPARE(history.objectName(), QStringLiteral("History"));
         QCOMPARE(history.Changes, history.findChild<QListWidget*>(QStringLiteral("Changes")));
         QCOMPARE(rows(history.Changes),
-                 (QStringList{"Delete Monza1.Dat  (1 file)", "Rename monza2001.dat  (2 files)",
+                 (QStringList{"Delete Monza1.dat  (1 file)", "Rename monza2001.dat  (2 files)",
                               "Delete spa98.DAT  (1 file)"}));
         history.Changes->setCurrentRow(1);
         QCOMPARE(history.Files->count(), 2);
@@ -73,7 +73,7 @@ private slots:
         fx->takeMessages();
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
-        QVERIFY2(fx->dialogs.shown[0].contains(" cannot be reverted: Delete Monza1.Dat of "),
+        QVERIFY2(fx->dialogs.shown[0].contains(" cannot be reverted: Delete Monza1.dat of "),
                  qPrintable(fx->dialogs.shown[0]));
         QVERIFY(!QFile::exists(fx->circuit(kMonza)));
 
@@ -84,11 +84,11 @@ private slots:
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.shown.size(), 2);
         QVERIFY(fx->dialogs.shown[0].endsWith("\r\n\r\n" +
-                                              QDir::toNativeSeparators(fx->circuit("Monza1.Dat"))));
+                                              QDir::toNativeSeparators(fx->circuit("Monza1.dat"))));
         QCOMPARE(fx->dialogs.shown[1], QStringLiteral("Game files restored."));
-        QVERIFY(listed(QStringLiteral("Monza1.Dat")));
+        QVERIFY(listed(QStringLiteral("Monza1.dat")));
         QCOMPARE(rows(history.Changes).first(),
-                 QStringLiteral("Revert Delete Monza1.Dat  (1 file)"));
+                 QStringLiteral("Revert Delete Monza1.dat  (1 file)"));
         QVERIFY(rows(history.Changes).at(1).endsWith("put back"));
 
         // Now the rename may go back: the delete was undone.
@@ -98,7 +98,7 @@ private slots:
         QTest::mouseClick(history.Revert, Qt::LeftButton);
         QCOMPARE(fx->dialogs.shown.value(1), QStringLiteral("Game files restored."));
         QCOMPARE(readFile(fx->circuit(kMonza)), monza);
-        QVERIFY(listed(kMonza) && !listed(QStringLiteral("Monza1.Dat")));
+        QVERIFY(listed(kMonza) && !listed(QStringLiteral("Monza1.dat")));
         QCOMPARE(history.Changes->count(), 5);
         QCOMPARE(rows(history.Changes).at(3),
                  QStringLiteral("Rename monza2001.dat  (2 files)  put back"));

@@ -184,7 +184,7 @@ private slots:
     }
 
     void renameOntoAFolderOfThatName() {
-        QVERIFY(QDir().mkpath(game("Circuits/Taken.Dat")));
+        QVERIFY(QDir().mkpath(game("Circuits/Taken.dat")));
         CircuitLists* lists = frm->Lists;
         lists->File1->setListIndex(lists->File1->indexOf("monza2001.dat"));
         const auto before = filesnapshot::take(fx->gameDir());
@@ -193,7 +193,7 @@ private slots:
         const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith("Couldn't rename " + fx->circuit("monza2001.dat") +
-                                        " to Taken.Dat."),
+                                        " to Taken.dat."),
                  qPrintable(messages[0]));
         QCOMPARE(changedSince(before), QStringList{});
     }

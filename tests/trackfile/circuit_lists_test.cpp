@@ -4,6 +4,7 @@
 #include "packs/ui/slot_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/window_per_function.h"
+#include "trackfile/info_block.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -273,7 +274,7 @@ private slots:
         selectFile(kMonza);
         fx->dialogs.answers << QStringLiteral("Monza");
         lists->Rename->trigger();
-        QVERIFY(fileNames().contains(QStringLiteral("Monza.Dat")));
+        QVERIFY(fileNames().contains(QStringLiteral("Monza.dat")));
         clearDialogs();
         fx->dialogs.answers << true;
         fx->frm->RestoreLast->trigger();
@@ -282,10 +283,10 @@ private slots:
             QStringLiteral(" on ")));
         QVERIFY(fx->dialogs.shown.value(0).endsWith(fx->circuits() + QDir::separator() + kMonza +
                                                     "\r\n" + fx->circuits() + QDir::separator() +
-                                                    "Monza.Dat (removed: it was not there)"));
+                                                    "Monza.dat (removed: it was not there)"));
         QCOMPARE(readFile(fx->circuit(kMonza)), monza);
-        QVERIFY(!QFileInfo::exists(fx->circuit(QStringLiteral("Monza.Dat"))));
-        QCOMPARE(fileNames().contains(QStringLiteral("Monza.Dat")), false);
+        QVERIFY(!QFileInfo::exists(fx->circuit(QStringLiteral("Monza.dat"))));
+        QCOMPARE(fileNames().contains(QStringLiteral("Monza.dat")), false);
     }
 
     void rename_data() {
@@ -293,13 +294,13 @@ private slots:
         QTest::addColumn<QString>("created"); // "" when nothing is renamed
         QTest::addColumn<bool>("listed");     // the list shows *.DAT only
         QTest::newRow("no extension")
-            << QStringLiteral("Monza") << QStringLiteral("Monza.Dat") << true;
+            << QStringLiteral("Monza") << QStringLiteral("Monza.dat") << true;
         QTest::newRow("extension kept as typed")
-            << QStringLiteral("Monza.dat") << QStringLiteral("Monza.dat") << true;
-        QTest::newRow("ends in dat")
-            << QStringLiteral("tracksdat") << QStringLiteral("tracksdat") << false;
+            << QStringLiteral("Monza.DAT") << QStringLiteral("Monza.DAT") << true;
+        QTest::newRow("ends in dat, no extension")
+            << QStringLiteral("tracksdat") << QStringLiteral("tracksdat.dat") << true;
         QTest::newRow("trimmed") << QStringLiteral("  Old Monza  ")
-                                 << QStringLiteral("Old Monza.Dat") << true;
+                                 << QStringLiteral("Old Monza.dat") << true;
         QTest::newRow("cancelled") << QString() << QString() << false;
         QTest::newRow("blank") << QStringLiteral("   ") << QString() << false;
     }
@@ -309,7 +310,6 @@ private slots:
         QFETCH(bool, listed);
         const QByteArray bytes = readFile(fx->circuit(kMonza));
         clickFile(kMonza);
-        const QString shownPath = fx->bas.CurrentFile;
         fx->dialogs.answers << answer;
         lists->Rename->trigger();
         QCOMPARE(fx->dialogs.shown.value(0), QStringLiteral("Rename file 'monza2001.dat' to: "));
@@ -324,9 +324,42 @@ private slots:
         QVERIFY(!QFileInfo::exists(fx->circuits() + QDir::separator() + kMonza));
         QCOMPARE(fileNames().contains(created), listed);
         QVERIFY(!fileNames().contains(kMonza));
-        // The panel keeps the record it showed.
+        // The panel keeps the record it showed and follows the file, and so does the selection.
         QCOMPARE(panel->Track->text(), QStringLiteral("Monza 2001"));
-        QCOMPARE(fx->bas.CurrentFile, shownPath);
+        QCOMPARE(fx->bas.CurrentFile, fx->circuits() + QDir::separator() + created);
+        QCOMPARE(lists->File1->selectedName(), created);
+    }
+
+    // An edit of the track info not yet saved is asked about before another circuit is shown.
+    void leavingAnEditedCircuitAsks_data() {
+        QTest::addColumn<QVariant>("answer"); // true: save, false: drop, "cancel": stay
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QString>("monzaDesc");
+        const QString desc = QStringLiteral("Sample add-on circuit");
+        QTest::newRow("save") << QVariant(true) << "spa98.DAT" << desc + "Fast";
+        QTest::newRow("drop") << QVariant(false) << "spa98.DAT" << desc;
+        QTest::newRow("cancel") << QVariant(QStringLiteral("cancel")) << kMonza << desc;
+    }
+    void leavingAnEditedCircuitAsks() {
+        QFETCH(QVariant, answer);
+        QFETCH(QString, shownAfter);
+        QFETCH(QString, monzaDesc);
+        clickFile(kMonza);
+        panel->Description->setFocus();
+        QTest::keyClicks(panel->Description, QStringLiteral("Fast"));
+        fx->dialogs.answers << answer;
+        clickFile(QStringLiteral("spa98.DAT"));
+        QCOMPARE(fx->dialogs.shown.value(0),
+                 QStringLiteral("Save the changes to the track info of Monza 2001?"));
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(shownAfter));
+        QCOMPARE(lists->File1->selectedName(), shownAfter);
+        QCOMPARE(infoblock::getDat(infoblock::readInfoArea(fx->circuit(kMonza)), "Desc"),
+                 monzaDesc);
+        if (shownAfter == kMonza) // kept with its edit, which a click on it does not drop
+            QCOMPARE(panel->Description->text(), monzaDesc + "Fast");
+        clearDialogs();
+        clickFile(shownAfter); // nothing unsaved, or the same circuit: no question
+        QVERIFY(fx->dialogs.shown.isEmpty());
     }
 
     void renameOntoAnExistingCircuitIsRefused() {

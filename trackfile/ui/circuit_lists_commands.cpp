@@ -65,8 +65,9 @@ void CircuitLists::Rename_Click() {
                            "the new name can't hold \\, / or \"..\"."));
         return;
     }
-    if (newName.right(3).toUpper() != QLatin1String("DAT"))
-        newName += QStringLiteral(".Dat");
+    // The extension keeps the case typed; a name without one gets ".dat".
+    if (!newName.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+        newName += QStringLiteral(".dat");
 
     // The game's names compare without regard to case: a file that differs only in case is
     // the same name.
@@ -81,7 +82,11 @@ void CircuitLists::Rename_Click() {
     bool renamed = false;
     QString reason;
     refreshFileList([&] { renamed = nativenames::rename(source, target, &reason); });
-    if (!renamed)
+    if (renamed) {
+        // The panel and the selection follow the file, unsaved edits included.
+        panel_.followRename(source, target);
+        File1->setListIndex(File1->indexOf(QFileInfo(target).fileName()));
+    } else
         services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
                                     QStringLiteral(" to ") + newName + QStringLiteral(".") +
                                     Gp2PsoBas::CrLf2 + reason);

@@ -12,6 +12,7 @@
 #include "ui/window_services.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,6 +79,12 @@ void CircuitLists::File1_Click() {
     if (name.isEmpty())
         return;
     const QString path = File1->path() + gamepath::sep() + name;
+    if (!panel_.mayShow(path)) {
+        // Cancel: the circuit with the unsaved edits stays selected, quietly.
+        const QSignalBlocker quiet(File1);
+        File1->setListIndex(File1->indexOf(QFileInfo(services_.bas().CurrentFile).fileName()));
+        return;
+    }
     panel_.CheckChange(path);
     File1->setToolTip(fileTipText(path));
     panel_.showSelected(path);

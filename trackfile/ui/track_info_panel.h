@@ -75,6 +75,8 @@ public:
     // Shows the circuit selected in the window's lists again (after a command changed the
     // catalogue or the files), or nothing when none is selected.
     void reload();
+    // The file `from` was renamed to `to`: a panel showing it shows it under its new path.
+    void followRename(const QString& from, const QString& to);
     // Reads the current circuit again (another lap time database is in use).
     void refresh();
     // The track name the panel shows (as typed, trimmed): the key of the rows its menu
@@ -94,6 +96,13 @@ public:
     static void setMaskedValue(QLineEdit* field, const QString& digits);
 
     void SaveInfo_Click();
+    // Whether the shown circuit may be left (another circuit shown, the database switched, the
+    // window closed): true when its info block holds no unsaved edit, or once the player saved
+    // or dropped it; false on Cancel.
+    bool mayLeave();
+    // Whether a list click may show `path`: as mayLeave, but the circuit shown with unsaved
+    // edits is kept as it is, not read again, when it is `path` itself.
+    bool mayShow(const QString& path);
 
     // Focus changes, mouse moves and lap time leaving of the panel's fields.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -132,10 +141,13 @@ private:
     void syncEditStart();
 
     void fillFields(const CircuitInfo& info);
+    // Writes the edited block into the current file; true when it was written.
+    bool saveInfo();
     // Writes the panel into the Tracks row of its name; false when the catalogue failed.
     bool writeRecord();
 
     WindowServices& services_;
+    QByteArray savedArea_; // the current file's info area as read or last written
 };
 
 } // namespace pistaro

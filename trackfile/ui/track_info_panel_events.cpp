@@ -6,6 +6,7 @@
 #include "gamedir/exe_cmd.h"
 #include "gamedir/game_backup.h"
 #include "platform/codepage.h"
+#include "platform/dialogs.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
@@ -196,14 +197,49 @@ void TrackInfoPanel::syncEditStart() {
 }
 
 void TrackInfoPanel::SaveInfo_Click() {
+    saveInfo();
+}
+
+bool TrackInfoPanel::mayLeave() {
     Gp2PsoBas& bas = services_.bas();
     if (bas.CurrentFile.isEmpty())
-        return;
+        return true;
+    // The field being edited counts: its edit is taken as leaving it would take it.
+    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (focused && !blockKey(focused).isEmpty() && !commitEdit(focused))
+        return false;
+    if (bas.InfoText == savedArea_)
+        return true;
+    const QString track =
+        shownTrack().isEmpty() ? QFileInfo(bas.CurrentFile).fileName() : shownTrack();
+    switch (services_.dialogs().askYesNoCancel(
+        QStringLiteral("Save the changes to the track info of %1?").arg(track))) {
+    case Dialogs::Answer::Yes:
+        return saveInfo();
+    case Dialogs::Answer::No:
+        bas.InfoText = savedArea_;
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TrackInfoPanel::mayShow(const QString& path) {
+    if (path == services_.bas().CurrentFile && services_.bas().InfoText != savedArea_)
+        return false;
+    return mayLeave();
+}
+
+bool TrackInfoPanel::saveInfo() {
+    Gp2PsoBas& bas = services_.bas();
+    if (bas.CurrentFile.isEmpty())
+        return true;
     // A click that did not move the focus (keyboard, a direct call) still takes the edit of
     // the field being edited.
     auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (focused && !blockKey(focused).isEmpty() && !commitEdit(focused))
-        return;
+        return false;
 
     const QString path = bas.CurrentFile;
     const QString shown = QDir::toNativeSeparators(path);
@@ -212,7 +248,7 @@ void TrackInfoPanel::SaveInfo_Click() {
         services_.dialogs().message(QStringLiteral("The track file was not found:") +
                                     Gp2PsoBas::CrLf + shown + Gp2PsoBas::CrLf2 +
                                     QStringLiteral("Nothing was written."));
-        return;
+        return false;
     }
     // A checksum run still busy with this file would read it while it changes and write a
     // trailer over the new bytes: let it finish first.
@@ -221,7 +257,7 @@ void TrackInfoPanel::SaveInfo_Click() {
     const QString command = QStringLiteral("Update Track Info ") + file.fileName();
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
     if (!backedUp(services_, backup, command, {path}))
-        return;
+        return false;
     QString error;
     if (!file.isWritable() || !WriteDatInfo(bas, &error)) {
         backup.discardIfUnchanged();
@@ -230,8 +266,9 @@ void TrackInfoPanel::SaveInfo_Click() {
         if (!error.isEmpty())
             text += error + Gp2PsoBas::CrLf2;
         services_.dialogs().message(text + QStringLiteral("Nothing was written."));
-        return;
+        return false;
     }
+    savedArea_ = bas.InfoText;
     ignoreFailure("changing to the program folder", [&] {
         if (!QDir::setCurrent(bas.AppDir))
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
@@ -246,6 +283,7 @@ void TrackInfoPanel::SaveInfo_Click() {
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
             QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
+    return true;
 }
 
 } // namespace pistaro

@@ -65,6 +65,16 @@ QString TrackInfoPanel::shownTrack() const {
     return Track->text().trimmed();
 }
 
+void TrackInfoPanel::followRename(const QString& from, const QString& to) {
+    Gp2PsoBas& bas = services_.bas();
+    if (bas.SelectedFile == from)
+        bas.SelectedFile = to;
+    if (bas.CurrentFile != from)
+        return;
+    bas.CurrentFile = to;
+    FileVersion->setText(fileFactsText(to));
+}
+
 void TrackInfoPanel::refresh() {
     GetInfo();
 }
@@ -78,6 +88,7 @@ void TrackInfoPanel::showCircuit(const QString& path, const CircuitInfo& info) {
     Clean();
     bas.CurrentFile = path;
     bas.InfoText = info.infoArea;
+    savedArea_ = info.infoArea;
     if (!info.recognised) {
         // Said in the field, not put into it: the text is no track name.
         Track->setPlaceholderText(QStringLiteral("File not recognized."));
