@@ -4,6 +4,7 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
+#include "platform/program_settings.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
@@ -336,6 +337,12 @@ private slots:
         QVERIFY(header->isSectionHidden(CircuitTableModel::Author));
         QCOMPARE(header->sectionSize(CircuitTableModel::Track), 321);
         QCOMPARE(file1()->fileName(0), first);
+        // A state an older version kept for fewer columns is not taken.
+        fx->stop();
+        programSettings().setValue(CircuitTable::HeaderColumnsKey, 7);
+        lists = fx->start().Lists;
+        QVERIFY(file1()->horizontalHeader()->sectionSize(CircuitTableModel::Track) != 321);
+        QVERIFY(!file1()->horizontalHeader()->isSectionHidden(CircuitTableModel::Author));
     }
 
     void aCircuitDroppedOnASlotGoesThere() {

@@ -45,9 +45,7 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
 
     saveHeader_->setSingleShot(true);
     saveHeader_->setInterval(300);
-    connect(saveHeader_, &QTimer::timeout, this, [this] {
-        programSettings().setValue(HeaderStateKey, horizontalHeader()->saveState());
-    });
+    connect(saveHeader_, &QTimer::timeout, this, &CircuitTable::saveHeader);
     connect(header, &QHeaderView::sectionResized, saveHeader_, qOverload<>(&QTimer::start));
     connect(header, &QHeaderView::sortIndicatorChanged, saveHeader_, qOverload<>(&QTimer::start));
     header->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -85,10 +83,18 @@ QSize CircuitTable::sizeHint() const {
 
 CircuitTable::~CircuitTable() {
     if (saveHeader_->isActive())
-        programSettings().setValue(HeaderStateKey, horizontalHeader()->saveState());
+        saveHeader();
+}
+
+void CircuitTable::saveHeader() {
+    programSettings().setValue(HeaderStateKey, horizontalHeader()->saveState());
+    programSettings().setValue(HeaderColumnsKey, int(CircuitTableModel::ColumnCount));
 }
 
 void CircuitTable::restoreHeader() {
+    // A state kept for other columns (an older version) would give a column another's width.
+    if (programSettings().value(HeaderColumnsKey).toInt() != CircuitTableModel::ColumnCount)
+        return;
     const QByteArray state = programSettings().value(HeaderStateKey).toByteArray();
     QHeaderView* header = horizontalHeader();
     if (state.isEmpty() || !header->restoreState(state))

@@ -54,6 +54,7 @@ public:
 
     // Where the sort column and order, the widths and the hidden columns are kept.
     static inline const QString HeaderStateKey = QStringLiteral("CircuitBrowser/Header");
+    static inline const QString HeaderColumnsKey = QStringLiteral("CircuitBrowser/Columns");
 
 signals:
     // A row was selected by the user (mouse or keys) or by setListIndex.
@@ -68,6 +69,7 @@ private:
     circuitcolumns::CatalogueValues readCatalogue() const;
     void catalogueRead();
     void restoreHeader();
+    void saveHeader();
     void showHeaderMenu(const QPoint& pos);
 
     QString folder_;
