@@ -100,6 +100,7 @@ void MainWindow::buildMenus() {
     Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
     RestoreLast = named(File->addAction(QStringLiteral("&Restore last change...")), "RestoreLast");
     History = named(File->addAction(QStringLiteral("&History...")), "History");
+    ExportList = named(File->addAction(QStringLiteral("&Export circuit list\u2026")), "ExportList");
     S3 = named(File->addSeparator(), "S3");
     FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
     S2 = named(File->addSeparator(), "S2");
@@ -125,6 +126,8 @@ void MainWindow::buildMenus() {
     connect(History, &QAction::triggered, this, guardedCommand("History_Click", [this] {
                 HistoryDialog(*this, *Panel, *Lists, *Packs, this).exec();
             }));
+    connect(ExportList, &QAction::triggered, this,
+            GUARDED_COMMAND_FORWARD(Lists, ExportList_Click));
     connect(FileSetup, &QAction::triggered, this,
             GUARDED_COMMAND_FORWARD(Setting, FileSetup_Click));
     // Closing is no command: asked for during one, it follows the command's end.

@@ -71,6 +71,7 @@ public:
     QAction* Repair;
     QAction* RestoreLast; // "&Restore last change..."
     QAction* History;     // "&History...": the kept changes, each of which can be reverted
+    QAction* ExportList;  // "&Export circuit list…": the circuit table as shown, as CSV
     QAction* S3;
     QAction* FileSetup;
     QAction* S2;

@@ -30,6 +30,9 @@ public:
     // (the common dialog keeps its preset name on cancel).
     virtual QString openFile(const QString& title, const QString& fileName, const QString& filter,
                              const QString& defaultExt) = 0;
+    // File-save dialog (it asks before replacing a file); the chosen path, "" when cancelled.
+    virtual QString saveFile(const QString& title, const QString& fileName, const QString& filter,
+                             const QString& defaultExt) = 0;
     // Folder picker; the chosen folder without trailing separator, "" when cancelled.
     virtual QString pickFolder(const QString& title, QWidget* owner) = 0;
 };

@@ -7,7 +7,8 @@
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    // Answers are taken in order by askYesNo (bool), input/openFile/pickFolder (QString).
+    // Answers are taken in order by askYesNo (bool), input/openFile/saveFile/pickFolder
+    // (QString).
     // An empty queue answers No, "" (cancel), the preset file name, "".
     QVariantList answers;
     // Every text shown, in order: the message or prompt text.
@@ -28,6 +29,9 @@ public:
     bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
+    // Recorded as "saveFile"; an empty queue answers "" (cancel).
+    QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
     QString pickFolder(const QString& title, QWidget* owner) override;
 

@@ -18,15 +18,4 @@ QString folded(const QString& text) {
     return out.toCaseFolded();
 }
 
-QStringList words(const QString& typed) {
-    return folded(typed).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-bool containsAll(const QString& text, const QStringList& words) {
-    for (const QString& w : words)
-        if (!text.contains(w))
-            return false;
-    return true;
-}
-
 } // namespace searchtext

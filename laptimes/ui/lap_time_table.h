@@ -1,6 +1,6 @@
 #pragma once
 // The window "Lap Time Table": the Tracks rows of the selected lap time database, and
-// their export to print.spl opened in the desktop's text editor.
+// their export to print.spl opened in the desktop's text editor, or as CSV.
 #include "laptimes/print_file.h"
 
 #include <QDateTime>
@@ -25,6 +25,7 @@ public:
     QGroupBox* Frame1;
     QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
     QPushButton* TablePrint; // "Export to &Notepad"
+    QPushButton* TableCsv;   // "Export as C&SV…": the rows shown, to a file the user picks
     QPushButton* Ok;         // "&Ok"
     QPushButton* Cancel;     // "&Cancel"
 
@@ -36,6 +37,7 @@ public:
     // every column.
     void load();
     void TablePrint_Click();
+    void TableCsv_Click();
     // The rows as the grid shows them.
     QList<PrintRow> shownRows() const;
     // Where the export is written: print.spl in the program folder.

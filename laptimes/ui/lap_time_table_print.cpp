@@ -1,14 +1,17 @@
 // "Export to Notepad": the table as print.spl in the program folder, opened in the desktop's
 // text editor without waiting for it, or in the program's own text viewer when the desktop
-// names no application for plain text.
+// names no application for plain text; and the same rows as CSV.
 #include "laptimes/ui/lap_time_table.h"
 
+#include "ui/table_csv.h"
 #include "ui/window_services.h"
 
 #include "platform/codepage.h"
 #include "platform/replace_file.h"
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace pistaro {
 
@@ -44,6 +47,12 @@ void LapTimeTable::TablePrint_Click() {
                                                "system: the table, written to ") +
                                 path + QStringLiteral(", is shown in Pistaro's text viewer."));
     services_.showText(cp1252::toUnicode(text));
+}
+
+void LapTimeTable::TableCsv_Click() {
+    exportCsv(
+        services_.dialogs(), *DBGrid1, QStringLiteral("Export lap time table"),
+        QDir::home().filePath(QFileInfo(database_).completeBaseName() + QStringLiteral(".csv")));
 }
 
 } // namespace pistaro

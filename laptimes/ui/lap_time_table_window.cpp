@@ -39,6 +39,7 @@ LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QW
     setWindowTitle(QStringLiteral("Lap Time Table"));
     buildWidgets();
     connect(TablePrint, &QPushButton::clicked, this, GUARDED_HANDLER(TablePrint_Click));
+    connect(TableCsv, &QPushButton::clicked, this, GUARDED_HANDLER(TableCsv_Click));
     connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { accept(); }));
     connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { reject(); }));
 }
@@ -53,12 +54,14 @@ void LapTimeTable::buildWidgets() {
     frame->addWidget(DBGrid1);
 
     TablePrint = named(new QPushButton(QStringLiteral("Export to &Notepad"), this), "TablePrint");
+    TableCsv = named(new QPushButton(QStringLiteral("Export as C&SV\u2026"), this), "TableCsv");
     Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
     Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
     Ok->setDefault(true);
     // The buttons have their handlers; the box only places them as the desktop does.
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(TablePrint, QDialogButtonBox::ActionRole);
+    buttons->addButton(TableCsv, QDialogButtonBox::ActionRole);
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs the user sees: Qt message boxes without icon, input boxes, the file-open
-// dialog and the folder picker, all owned by one window and titled with the program's name.
+// and file-save dialogs and the folder picker, all owned by one window and titled with the
+// program's name.
 #include "platform/dialogs.h"
 
 #include <QPointer>
@@ -22,6 +23,8 @@ public:
     bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
+    QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
     QString pickFolder(const QString& title, QWidget* owner) override;
 

@@ -98,7 +98,10 @@ void MainWindowControlsTest::controls_data() {
                             << QString::fromLatin1(tip) << int(shown);
     };
     // Circuit files, slots and packs.
-    row("CircuitFilter", "QLineEdit", "", none);
+    row("CircuitFilter", "QLineEdit", "", none,
+        "Words found in any column, or terms such as country:italy, author:\"john doe\", "
+        "laps>60, length<=4500, problems, duplicate; -word or !word leaves rows out. See Help "
+        "for every term.");
     row("File1", "CircuitTable", "", none);
     row("Label10", "QLabel", "", "Circuits Directory:");
     row("List1", "QListWidget", "", none);
@@ -225,8 +228,9 @@ void MainWindowControlsTest::menus() {
     MainWindow& frm = *fx_->frm;
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "TrackMenu", "Help"}));
-    QCOMPARE(actionNames(frm.File), (QStringList{"Install", "FileLog", "Repair", "RestoreLast",
-                                                 "History", "S3", "FileSetup", "S2", "FileExit"}));
+    QCOMPARE(actionNames(frm.File),
+             (QStringList{"Install", "FileLog", "Repair", "RestoreLast", "History", "ExportList",
+                          "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
@@ -242,6 +246,7 @@ void MainWindowControlsTest::menus() {
         {"Repair", "&Defrag f1pcsvga.bin"},
         {"RestoreLast", "&Restore last change..."},
         {"History", "&History..."},
+        {"ExportList", "&Export circuit list\u2026"},
         {"FileSetup", "&Setup Pistaro"},
         {"FileExit", "E&xit"},
         {"TrackMenu", "&Tracks"},
@@ -262,7 +267,7 @@ void MainWindowControlsTest::menus() {
         if (!o)
             o = frm.findChild<QAction*>(QString::fromLatin1(name));
         QVERIFY2(o, name);
-        QCOMPARE(caption(o), QString::fromLatin1(text));
+        QCOMPARE(caption(o), QString::fromUtf8(text));
     }
     for (const char* name : {"S1", "S2", "S3"})
         QVERIFY2(frm.findChild<QAction*>(QString::fromLatin1(name))->isSeparator(), name);

@@ -187,6 +187,41 @@ private slots:
         QCOMPARE(fx->dialogs.shown.size(), 1);
         QVERIFY(fx->dialogs.shown.at(0).contains(QStringLiteral("print.spl could not be written")));
     }
+
+    void csv_export_writes_the_rows_shown() {
+        // A name with a comma, quotes, a line break and accents: quoted, quotes doubled, UTF-8.
+        const QString odd = QStringLiteral("Monte, \"Carlo\"\r\nC\u00f4te");
+        keepOnly(QStringLiteral("Monte-Carlo"));
+        setTimes(QStringLiteral("Monte-Carlo"), "1:25.000", "1:22.500", {}, "1:23.456");
+        testrows::setTrack(bas(), QStringLiteral("Monte-Carlo"), QStringLiteral("Name"), odd);
+        LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
+        grid.load();
+        QCOMPARE(grid.TableCsv->text(), QString::fromUtf8("Export as C&SV\u2026"));
+        const QString path = fx->tmp.filePath(QStringLiteral("times.csv"));
+        fx->dialogs.answers << path;
+        grid.TableCsv->click();
+        QCOMPARE(fx->dialogs.kinds, QStringList{QStringLiteral("saveFile")});
+        QCOMPARE(
+            readFile(path),
+            QByteArray("Name,Warm up time,Practice Time,Qualifying Time,Race Time\r\n"
+                       "\"Monte, \"\"Carlo\"\"\r\nC\xc3\xb4te\",1:25.000,1:22.500,,1:23.456\r\n"));
+
+        // Cancelled: nothing written, nothing said. Unwritable: said, and no half file left.
+        fx->dialogs.answers << QString();
+        grid.TableCsv_Click();
+        QCOMPARE(fx->dialogs.messages(), QStringList());
+        const QString blocked = fx->tmp.filePath(QStringLiteral("blocked.csv"));
+        QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inside")));
+        fx->dialogs.answers << blocked;
+        grid.TableCsv_Click();
+        QCOMPARE(fx->dialogs.messages().size(), 1);
+        QVERIFY2(fx->dialogs.messages().at(0).contains(QStringLiteral("could not be written")) &&
+                     fx->dialogs.messages().at(0).endsWith(QStringLiteral("Nothing was exported.")),
+                 qPrintable(fx->dialogs.messages().at(0)));
+        QVERIFY(QFileInfo(blocked).isDir());
+        QCOMPARE(QDir(fx->tmp.path()).entryList({QStringLiteral("*.csv*")}, QDir::Files),
+                 QStringList{QStringLiteral("times.csv")});
+    }
 };
 
 QTEST_MAIN(LapTimeTableTest)

@@ -46,6 +46,7 @@ private slots:
     void inputCancelIsEmpty();
     void openFileStartsInPresetFolder();
     void openFileCancelKeepsPreset();
+    void saveFileAddsItsExtension();
     void pickFolderWithoutTrailingSeparator();
     void pickFolderCancelIsEmpty();
 
@@ -217,6 +218,31 @@ void QtDialogsTest::openFileCancelKeepsPreset() {
     whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     QCOMPARE(dialogs_.openFile(QStringLiteral("Menu picture selection"), QString(),
                                QStringLiteral("*.bmp"), QStringLiteral("bmp")),
+             QString());
+}
+
+void QtDialogsTest::saveFileAddsItsExtension() {
+    // A new name typed without extension gets it; a cancel is no file.
+    QTemporaryDir tmp;
+    const QString preset = QDir::toNativeSeparators(tmp.filePath(QStringLiteral("circuits.csv")));
+    QString title, offered;
+    whenShown([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dlg);
+        title = dlg->windowTitle();
+        offered = dlg->selectedFiles().value(0);
+        QCOMPARE(dlg->acceptMode(), QFileDialog::AcceptSave);
+        dlg->selectFile(tmp.filePath(QStringLiteral("list")));
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    const QString chosen = dialogs_.saveFile(QStringLiteral("Export circuit list"), preset,
+                                             QStringLiteral("*.csv"), QStringLiteral("csv"));
+    QCOMPARE(title, QStringLiteral("Export circuit list"));
+    QCOMPARE(offered, tmp.filePath(QStringLiteral("circuits.csv")));
+    QCOMPARE(chosen, QDir::toNativeSeparators(tmp.filePath(QStringLiteral("list.csv"))));
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.saveFile(QStringLiteral("Export circuit list"), preset,
+                               QStringLiteral("*.csv"), QStringLiteral("csv")),
              QString());
 }
 

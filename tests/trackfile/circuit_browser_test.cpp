@@ -6,9 +6,11 @@
 #include "platform/gamepath.h"
 #include "platform/program_settings.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/files.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
+#include "trackfile/circuit_query.h"
 #include "trackfile/natural_order.h"
 #include "trackfile/search_text.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -16,6 +18,7 @@
 #include "trackfile/ui/circuit_table_model.h"
 #include "trackfile/ui/track_info_panel.h"
 
+#include <QAction>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -37,6 +40,33 @@ QByteArray addon(const QString& track, const QString& country, int laps, int see
         30000 + seed,
         samplegame::addonFields(track, country, laps, 5000 + seed, 0, QStringLiteral("Zoë Écrit")),
         {}, seed);
+}
+
+// A row as the browser's filter reads it: the columns File .. Status, what is wrong, and
+// whether it is a duplicate.
+struct QueryRow final : circuitquery::RowView {
+    QStringList columns;
+    QString wrong;
+    bool twin = false;
+    QueryRow(QStringList c, QString w = {}, bool d = false)
+        : columns(std::move(c)), wrong(std::move(w)), twin(d) {}
+    QString search() const override {
+        return searchtext::folded((columns + QStringList{wrong}).join(QChar(0x1F)));
+    }
+    QString text(circuitquery::Field f) const override { return columns.value(int(f)); }
+    QString problems() const override { return wrong; }
+    bool duplicate() const override { return twin; }
+};
+
+// The names of `rows` that `typed` keeps.
+QStringList kept(const QList<QueryRow>& rows, const QString& typed, QStringList* problems) {
+    const circuitquery::Query query = circuitquery::parse(typed);
+    *problems = query.problems;
+    QStringList out;
+    for (const QueryRow& row : rows)
+        if (circuitquery::matches(query, row))
+            out << row.columns.at(0);
+    return out;
 }
 
 } // namespace
@@ -265,8 +295,111 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(bool, matches);
-        QCOMPARE(searchtext::containsAll(searchtext::folded(shown), searchtext::words(typed)),
-                 matches);
+        QStringList problems;
+        QCOMPARE(kept({QueryRow(shown.split('|'))}, typed, &problems).size(), int(matches));
+        QCOMPARE(problems, QStringList());
+    }
+
+    void queryTerms_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keeps");   // the rows kept, by file name
+        QTest::addColumn<int>("unreadTerms"); // terms named as not understood
+        const QString all = "monza imola spa blank interlagos";
+        QTest::newRow("blank") << "" << all << 0;
+        QTest::newRow("a plain word") << "italy"
+                                      << "monza imola" << 0;
+        QTest::newRow("a field holds") << "country:ITA"
+                                       << "monza imola" << 0;
+        QTest::newRow("a field is") << "country=italy"
+                                    << "monza imola" << 0;
+        QTest::newRow("a field is not only part") << "country=ital"
+                                                  << "" << 0;
+        QTest::newRow("a word of another field") << "country:doe"
+                                                 << "" << 0;
+        QTest::newRow("quoted value") << "author:\"john doe\""
+                                      << "monza spa" << 0;
+        QTest::newRow("joined with &") << "author:\"JOHN DOE\" & country:belgium"
+                                       << "spa" << 0;
+        QTest::newRow("accents aside") << "author:ze sao"
+                                       << "interlagos" << 0;
+        QTest::newRow("a quoted phrase") << "\"sao paulo\""
+                                         << "interlagos" << 0;
+        QTest::newRow("a phrase keeps its order") << "\"paulo sao\""
+                                                  << "" << 0;
+        QTest::newRow("words in any order") << "paulo sao"
+                                            << "interlagos" << 0;
+        QTest::newRow("more laps, blanks never") << "laps>60"
+                                                 << "imola interlagos" << 0;
+        QTest::newRow("at least") << "laps>=53"
+                                  << "monza imola interlagos" << 0;
+        QTest::newRow("numbers, not texts") << "length<=4500"
+                                            << "interlagos" << 0;
+        QTest::newRow("less than") << "length<4933"
+                                   << "interlagos" << 0;
+        QTest::newRow("at most, equal kept") << "length<=4933"
+                                             << "imola interlagos" << 0;
+        QTest::newRow("a number equal") << "laps:53"
+                                        << "monza" << 0;
+        QTest::newRow("not a part of a number") << "laps=5"
+                                                << "" << 0;
+        QTest::newRow("times") << "time<1:30"
+                               << "monza interlagos" << 0;
+        QTest::newRow("times in seconds") << "time>=83.456"
+                                          << "monza spa" << 0;
+        QTest::newRow("file and status") << "file:imola status:slot"
+                                         << "imola" << 0;
+        QTest::newRow("excluded word") << "-italy"
+                                       << "spa blank interlagos" << 0;
+        QTest::newRow("excluded with !") << "!country:italy"
+                                         << "spa blank interlagos" << 0;
+        QTest::newRow("excluded comparison keeps blanks") << "-laps>60"
+                                                          << "monza spa blank" << 0;
+        QTest::newRow("problems") << "problems"
+                                  << "spa blank" << 0;
+        QTest::newRow("no problems") << "-PROBLEMS"
+                                     << "monza imola interlagos" << 0;
+        QTest::newRow("duplicate") << "duplicate"
+                                   << "spa interlagos" << 0;
+        QTest::newRow("duplicate without problems") << "duplicate & !problems"
+                                                    << "interlagos" << 0;
+        QTest::newRow("a quoted keyword is a word") << "\"problems\""
+                                                    << "" << 0;
+        QTest::newRow("a time typed as a word") << "1:23"
+                                                << "monza" << 0;
+        QTest::newRow("lone &") << "& italy &"
+                                << "monza imola" << 0;
+        // A term not understood filters nothing; the others still do.
+        QTest::newRow("unknown field") << "colour:red" << all << 1;
+        QTest::newRow("not a number") << "laps>abc italy"
+                                      << "monza imola" << 1;
+        QTest::newRow("not a time") << "time<soon" << all << 1;
+        QTest::newRow("unclosed quote") << "italy author:\"john"
+                                        << "monza imola" << 1;
+        QTest::newRow("lone -") << "- italy"
+                                << "monza imola" << 1;
+        QTest::newRow("lone !") << "!" << all << 1;
+        QTest::newRow("value missing") << "laps> length<" << all << 2;
+        QTest::newRow("text compared") << "track>a" << all << 1;
+        QTest::newRow("empty quotes") << "\"\"" << all << 1;
+    }
+    void queryTerms() {
+        QFETCH(QString, typed);
+        QFETCH(QString, keeps);
+        QFETCH(int, unreadTerms);
+        const QList<QueryRow> rows{
+            {{"monza", "Monza 2001", "Italy", "John Doe", "53", "5793", "1:23.456", ""}},
+            {{"imola", "Imola", "Italy", "Zoë Écrit", "62", "4933", "", "Slot 4"}},
+            {{"spa", "Spa 98", "Belgium", "john doe jr", "44", "6968", "1:59.000",
+              "Original; checksum wrong"},
+             "checksum wrong",
+             true},
+            {{"blank", "", "", "", "", "", "", "not a circuit"}, "not a circuit"},
+            {{"interlagos", "São Paulo", "Brasil", "Ana \"Zé\"", "71", "4309", "1:11.100", ""},
+             "",
+             true}};
+        QStringList problems;
+        QCOMPARE(kept(rows, typed, &problems).join(' '), keeps);
+        QCOMPARE(problems.size(), unreadTerms);
     }
 
     void theFilterFieldNarrowsTheList() {
@@ -302,6 +435,52 @@ private slots:
         file1()->setListIndex(file1()->indexOf(kMonza));
         QTest::keyClicks(filter, "monza");
         QCOMPARE(file1()->selectedName(), kMonza);
+    }
+
+    void theFieldSaysWhichTermsItCannotRead() {
+        QVERIFY(writeFile(fx->circuit("w1.dat"), addon("Birnin Zana", "Wakanda", 9, 1)));
+        QVERIFY(writeFile(fx->circuit("w2.dat"), addon("Birnin Kebbi", "Wakanda", 30, 2)));
+        refreshAndWait();
+        QLineEdit* filter = lists->CircuitFilter;
+        QAction* mark = lists->FilterProblem;
+        QTest::keyClicks(filter, "country:wakanda & laps>10 colour:red");
+        QCOMPARE(shownNames(), QStringList{"w2.dat"});
+        QVERIFY(mark->isVisible());
+        QVERIFY2(mark->toolTip().contains("colour:red: no field is called \"colour\""),
+                 qPrintable(mark->toolTip()));
+        QCOMPARE(filter->toolTip(), mark->toolTip());
+        // A slip while typing keeps what the list showed; mended, the mark goes.
+        filter->setText("country:wakanda laps>");
+        QCOMPARE(shownNames(), (QStringList{"w1.dat", "w2.dat"}));
+        QVERIFY(mark->toolTip().contains("laps>: a value is missing"));
+        QTest::keyClicks(filter, "20");
+        QCOMPARE(shownNames(), QStringList{"w2.dat"});
+        QVERIFY(!mark->isVisible());
+        QVERIFY(filter->toolTip().contains("country:italy"));
+    }
+
+    void theListIsExportedAsShown() {
+        // Filtered, sorted, two columns hidden: the file holds what the table shows.
+        QVERIFY(writeFile(fx->circuit("quoted.dat"), addon("Ring \"A\", B", "Côte", 9, 1)));
+        QVERIFY(writeFile(fx->circuit("quoted2.dat"), addon("Ring Two", "Côte", 12, 2)));
+        refreshAndWait();
+        lists->CircuitFilter->setText("country:cote");
+        file1()->sortByColumn(CircuitTableModel::Laps, Qt::DescendingOrder);
+        file1()->horizontalHeader()->setSectionHidden(CircuitTableModel::RaceTime, true);
+        file1()->horizontalHeader()->setSectionHidden(CircuitTableModel::Status, true);
+        QCOMPARE(fx->frm->ExportList->text(), QString::fromUtf8("&Export circuit list\u2026"));
+        const QString path = fx->tmp.filePath("list.csv");
+        fx->dialogs.answers << path;
+        fx->frm->ExportList->trigger();
+        QCOMPARE(fx->dialogs.shown, QStringList{"Export circuit list"});
+        QCOMPARE(readFile(path),
+                 QByteArray("File,Track,Country,Author,Laps,Length\r\n"
+                            "quoted2.dat,Ring Two,C\xc3\xb4te,Zo\xc3\xab "
+                            "\xc3\x89"
+                            "crit,12,5002\r\n"
+                            "quoted.dat,\"Ring \"\"A\"\", B\",C\xc3\xb4te,Zo\xc3\xab "
+                            "\xc3\x89"
+                            "crit,9,5001\r\n"));
     }
 
     void theHeaderIsKeptBetweenRuns() {

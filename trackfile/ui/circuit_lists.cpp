@@ -13,9 +13,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace pistaro {
+
+QString CircuitLists::filterHint() {
+    return QStringLiteral("Words found in any column, or terms such as country:italy, "
+                          "author:\"john doe\", laps>60, length<=4500, problems, duplicate; "
+                          "-word or !word leaves rows out. See Help for every term.");
+}
 
 CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
     : QWidget(parent), services_(services), panel_(panel) {
@@ -35,6 +42,12 @@ void CircuitLists::buildWidgets() {
     CircuitFilter = named(new QLineEdit(this), "CircuitFilter");
     CircuitFilter->setPlaceholderText(QStringLiteral("Filter circuits"));
     CircuitFilter->setClearButtonEnabled(true);
+    CircuitFilter->setToolTip(filterHint());
+    FilterProblem =
+        named(CircuitFilter->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                       QLineEdit::TrailingPosition),
+              "FilterProblem");
+    FilterProblem->setVisible(false);
     File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
     File1->setFont(fixed);
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), this), "Label10");

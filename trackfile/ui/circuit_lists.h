@@ -27,7 +27,8 @@ public:
     CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent);
 
     CircuitTable* File1;         // *.DAT of Gp2Dir + "Circuits"
-    QLineEdit* CircuitFilter;    // narrows File1 to the rows that show the typed words
+    QLineEdit* CircuitFilter;    // narrows File1 to the rows that hold the typed terms
+    QAction* FilterProblem;      // the mark in CircuitFilter of terms it cannot read
     QLabel* Label10;             // "Circuits Directory:"
     ElidedLabel* CircuitsFolder; // the folder File1 lists
     QGroupBox* Frame1;           // (no caption) around ACir
@@ -43,6 +44,8 @@ public:
     void ACir_Click();
     void Rename_Click();
     void Delete_Click();
+    // File > "Export circuit list…": the rows and columns File1 shows, as CSV.
+    void ExportList_Click();
 
     // The Delete key and the right button on File1, Escape in the filter.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +67,10 @@ private:
     void refreshFileList(const std::function<void()>& whileHidden);
     // File1's catalogue values, the filter with Ctrl+F and Escape, double-clicks.
     void wireBrowser();
+    // Filters File1 by `typed`; the field says which terms it could not read and why.
+    void filterChanged(const QString& typed);
+    // CircuitFilter's tool tip while every term is understood.
+    static QString filterHint();
     WindowServices& services_;
     TrackInfoPanel& panel_;
 };

@@ -1,6 +1,6 @@
-// The circuit browser's filter and double-click: the filter field narrows File1, a circuit
+// The circuit browser's filter and double-click: the query typed narrows File1, a circuit
 // double-clicked is offered to the slots; the columns follow the catalogue when a record is
-// shown or stored.
+// shown or stored; the list as shown is exported as CSV.
 #include "trackfile/ui/circuit_lists.h"
 
 #include "platform/guarded.h"
@@ -9,8 +9,10 @@
 #include "storage/record_lookup.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/table_csv.h"
 #include "ui/window_services.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -23,7 +25,9 @@ void CircuitLists::wireBrowser() {
         return circuitcolumns::readCatalogueValues(
             catalogue::requireOpen(services_.bas().TracksRs, catalogue::Tracks));
     };
-    connect(CircuitFilter, &QLineEdit::textChanged, File1, &CircuitTable::setFilterText);
+    connect(
+        CircuitFilter, &QLineEdit::textChanged, this,
+        guarded("CircuitFilter_Change", [this](const QString& typed) { filterChanged(typed); }));
     CircuitFilter->installEventFilter(this);
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), File1->parentWidget());
     connect(find, &QShortcut::activated, CircuitFilter, [this] {
@@ -41,6 +45,22 @@ void CircuitLists::wireBrowser() {
                 const bool inList = QDir::toNativeSeparators(current.path()) == File1->path();
                 File1->catalogueChanged(inList ? current.fileName() : QString());
             }));
+}
+
+void CircuitLists::ExportList_Click() {
+    exportCsv(services_.dialogs(), *File1, QStringLiteral("Export circuit list"),
+              QDir::home().filePath(QStringLiteral("circuits.csv")));
+}
+
+void CircuitLists::filterChanged(const QString& typed) {
+    File1->setFilterText(typed);
+    const QStringList& problems = File1->filterProblems();
+    const QString why = problems.isEmpty() ? QString()
+                                           : QStringLiteral("Not understood, so not used:\n") +
+                                                 problems.join(QLatin1Char('\n'));
+    FilterProblem->setVisible(!problems.isEmpty());
+    FilterProblem->setToolTip(why);
+    CircuitFilter->setToolTip(problems.isEmpty() ? filterHint() : why);
 }
 
 } // namespace pistaro

@@ -197,7 +197,7 @@ int CircuitTable::indexOf(const QString& name, Qt::CaseSensitivity cs) const {
 
 void CircuitTable::setFilterText(const QString& typed) {
     const QString chosen = selectedName();
-    filter_->setWords(typed);
+    filter_->setQuery(circuitquery::parse(typed));
     // The selection stays on the circuit chosen (the one the track info shows), never on a
     // neighbour the filter moved the highlight to; hidden, nothing is selected, so Change cannot
     // take another circuit than the one shown.
@@ -214,6 +214,10 @@ void CircuitTable::catalogueChanged(const QString& name) {
     if (!name.isEmpty() && !reread_.contains(name))
         reread_ << name;
     readCatalogue_->start();
+}
+
+const QStringList& CircuitTable::filterProblems() const {
+    return filter_->query().problems;
 }
 
 bool CircuitTable::columnsRead() const {

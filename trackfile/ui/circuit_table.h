@@ -1,6 +1,6 @@
 #pragma once
 // The circuit browser: the circuit files of one folder as a table with their track, country,
-// author, laps, length and best race time, sorted by a header click, narrowed by typed words,
+// author, laps, length and best race time, sorted by a header click, narrowed by a query,
 // and dragged onto a slot. Keeps the calls of a plain file list (one row selected at a time).
 #include "trackfile/circuit_columns.h"
 
@@ -40,8 +40,10 @@ public:
     void setListIndex(int row); // selects a row (-1: none), emits fileClicked
     int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
 
-    // Shows only the rows that hold every typed word (case and accents aside).
+    // Shows only the rows that hold every term typed (trackfile/circuit_query.h).
     void setFilterText(const QString& typed);
+    // The terms of the filter that could not be read, each with why; they filter nothing.
+    const QStringList& filterProblems() const;
     // The catalogue changed: the best race times are read again, and so is the file `name`,
     // once the events at hand are handled (a rescan shows sixteen records in a row).
     void catalogueChanged(const QString& name = {});

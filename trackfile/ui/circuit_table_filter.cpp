@@ -1,26 +1,51 @@
 #include "trackfile/ui/circuit_table_filter.h"
 
 #include "trackfile/natural_order.h"
-#include "trackfile/search_text.h"
 #include "trackfile/ui/circuit_table_model.h"
 
 namespace pistaro {
 
+namespace {
+
+using circuitquery::Field;
+static_assert(int(Field::File) == CircuitTableModel::File &&
+                  int(Field::Time) == CircuitTableModel::RaceTime &&
+                  int(Field::Status) == CircuitTableModel::Status &&
+                  int(Field::Count) == CircuitTableModel::ColumnCount,
+              "the query's fields are the browser's columns");
+
+// One source row as the query reads it, each part fetched only when a term asks.
+class SourceRow final : public circuitquery::RowView {
+public:
+    SourceRow(const QAbstractItemModel& model, int row) : model_(model), row_(row) {}
+    QString search() const override { return at(0, CircuitTableModel::SearchRole).toString(); }
+    QString text(Field field) const override { return at(int(field), Qt::DisplayRole).toString(); }
+    QString problems() const override { return at(0, CircuitTableModel::ProblemsRole).toString(); }
+    bool duplicate() const override { return at(0, CircuitTableModel::DuplicateRole).toBool(); }
+
+private:
+    QVariant at(int column, int role) const { return model_.index(row_, column).data(role); }
+    const QAbstractItemModel& model_;
+    int row_;
+};
+
+} // namespace
+
 CircuitTableFilter::CircuitTableFilter(QObject* parent) : QSortFilterProxyModel(parent) {}
 
-void CircuitTableFilter::setWords(const QString& typed) {
-    QStringList words = searchtext::words(typed);
-    if (words == words_)
+void CircuitTableFilter::setQuery(const circuitquery::Query& query) {
+    if (query.terms == query_.terms) {
+        query_ = query; // what it says of malformed terms may differ
         return;
-    words_ = std::move(words);
+    }
+    query_ = query;
     invalidateRowsFilter();
 }
 
 bool CircuitTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
-    if (words_.isEmpty())
+    if (query_.isEmpty() || sourceParent.isValid())
         return true;
-    const QModelIndex i = sourceModel()->index(sourceRow, 0, sourceParent);
-    return searchtext::containsAll(i.data(CircuitTableModel::SearchRole).toString(), words_);
+    return circuitquery::matches(query_, SourceRow(*sourceModel(), sourceRow));
 }
 
 bool CircuitTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {

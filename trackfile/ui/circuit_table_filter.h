@@ -1,8 +1,9 @@
 #pragma once
 // The circuit browser's order and filter: a header click sorts a column in natural order
-// (numbers by value), and the typed words narrow the rows to those that show every word.
+// (numbers by value), and the query typed (trackfile/circuit_query.h) narrows the rows.
+#include "trackfile/circuit_query.h"
+
 #include <QSortFilterProxyModel>
-#include <QStringList>
 
 namespace pistaro {
 
@@ -11,15 +12,16 @@ class CircuitTableFilter final : public QSortFilterProxyModel {
 public:
     explicit CircuitTableFilter(QObject* parent = nullptr);
 
-    // The filter as typed; blank shows every row.
-    void setWords(const QString& typed);
+    // The filter, read once per change; an empty query shows every row.
+    void setQuery(const circuitquery::Query& query);
+    const circuitquery::Query& query() const { return query_; }
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
-    QStringList words_;
+    circuitquery::Query query_;
 };
 
 } // namespace pistaro

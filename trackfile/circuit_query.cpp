@@ -1,0 +1,212 @@
+#include "trackfile/circuit_query.h"
+
+#include "trackfile/search_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace circuitquery {
+
+namespace {
+
+using Kind = Term::Kind;
+
+struct Token {
+    QString text;
+    bool unclosed = false; // a quote opened and never closed
+};
+
+// Split at blanks outside quotes; the quotes stay in the token.
+std::vector<Token> tokens(const QString& typed) {
+    std::vector<Token> out;
+    QString current;
+    bool quoted = false;
+    for (const QChar c : typed) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        if (c == QLatin1Char(' ') && !quoted) {
+            if (!current.isEmpty())
+                out.push_back({current});
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        out.push_back({current, quoted});
+    return out;
+}
+
+QString unquoted(QString text) {
+    return text.remove(QLatin1Char('"'));
+}
+
+bool numeric(Field field) {
+    return field == Field::Laps || field == Field::Length || field == Field::Time;
+}
+
+// The length of the field name and operator at the start of `body`, or 0 when it is no field
+// term: letters, then one of : = < > <= >=.
+qsizetype fieldTermSplit(const QString& body, qsizetype* opLength) {
+    qsizetype n = 0;
+    while (n < body.size() && body.at(n).unicode() < 0x80 && body.at(n).isLetter())
+        ++n;
+    if (n == 0 || n == body.size() || !QStringLiteral(":=<>").contains(body.at(n)))
+        return 0;
+    const bool twoChars = (body.at(n) == QLatin1Char('<') || body.at(n) == QLatin1Char('>')) &&
+                          n + 1 < body.size() && body.at(n + 1) == QLatin1Char('=');
+    *opLength = twoChars ? 2 : 1;
+    return n;
+}
+
+Kind operatorKind(const QString& op) {
+    if (op == QLatin1String(":"))
+        return Kind::Contains;
+    if (op == QLatin1String("="))
+        return Kind::Equals;
+    if (op == QLatin1String("<"))
+        return Kind::Less;
+    if (op == QLatin1String("<="))
+        return Kind::LessEqual;
+    if (op == QLatin1String(">"))
+        return Kind::Greater;
+    return Kind::GreaterEqual;
+}
+
+// Reads one token into `term`; the reason it cannot be read otherwise.
+QString readTerm(const Token& token, Term* term) {
+    if (token.unclosed)
+        return QStringLiteral("a quote is not closed");
+    QString body = token.text;
+    if (body.startsWith(QLatin1Char('-')) || body.startsWith(QLatin1Char('!'))) {
+        term->excluded = true;
+        body.remove(0, 1);
+        if (body.isEmpty())
+            return QStringLiteral("nothing follows it to leave out");
+    }
+    if (body.compare(QLatin1String("problems"), Qt::CaseInsensitive) == 0) {
+        term->kind = Kind::Problems;
+        return {};
+    }
+    if (body.compare(QLatin1String("duplicate"), Qt::CaseInsensitive) == 0) {
+        term->kind = Kind::Duplicate;
+        return {};
+    }
+    qsizetype opLength = 0;
+    const qsizetype nameLength = fieldTermSplit(body, &opLength);
+    if (nameLength == 0) {
+        term->kind = Kind::Word;
+        term->text = searchtext::folded(unquoted(body));
+        return term->text.isEmpty() ? QStringLiteral("nothing to look for") : QString();
+    }
+    const QString name = body.left(nameLength).toLower();
+    const qsizetype field = fieldNames().indexOf(name);
+    if (field < 0)
+        return QStringLiteral("no field is called \"%1\"").arg(name);
+    term->field = Field(field);
+    term->kind = operatorKind(body.mid(nameLength, opLength));
+    const QString value = unquoted(body.mid(nameLength + opLength)).trimmed();
+    if (value.isEmpty())
+        return QStringLiteral("a value is missing");
+    if (numeric(term->field)) {
+        if (term->kind == Kind::Contains)
+            term->kind = Kind::Equals;
+        if (!numberOf(term->field, value, &term->number))
+            return QStringLiteral("\"%1\" is not %2")
+                .arg(value, term->field == Field::Time ? QStringLiteral("a time (m:ss.mmm)")
+                                                       : QStringLiteral("a number"));
+        return {};
+    }
+    if (term->kind != Kind::Contains && term->kind != Kind::Equals)
+        return QStringLiteral("only laps, length and time compare with < and >");
+    term->text = searchtext::folded(value);
+    return {};
+}
+
+bool sameNumber(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(a));
+}
+
+bool holds(const Term& term, const RowView& row) {
+    switch (term.kind) {
+    case Kind::Word:
+        return row.search().contains(term.text);
+    case Kind::Problems:
+        return !row.problems().isEmpty();
+    case Kind::Duplicate:
+        return row.duplicate();
+    case Kind::Contains:
+        return searchtext::folded(row.text(term.field)).contains(term.text);
+    default:
+        break;
+    }
+    if (!numeric(term.field))
+        return searchtext::folded(row.text(term.field).trimmed()) == term.text;
+    double value = 0.0;
+    if (!numberOf(term.field, row.text(term.field), &value))
+        return false; // a blank or unreadable value never compares
+    switch (term.kind) {
+    case Kind::Equals:
+        return sameNumber(value, term.number);
+    case Kind::Less:
+        return value < term.number && !sameNumber(value, term.number);
+    case Kind::LessEqual:
+        return value < term.number || sameNumber(value, term.number);
+    case Kind::Greater:
+        return value > term.number && !sameNumber(value, term.number);
+    default:
+        return value > term.number || sameNumber(value, term.number);
+    }
+}
+
+} // namespace
+
+const QStringList& fieldNames() {
+    static const QStringList names{"file", "track",  "country", "author",
+                                   "laps", "length", "time",    "status"};
+    return names;
+}
+
+bool numberOf(Field field, const QString& text, double* value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    bool ok = false;
+    double v = 0.0;
+    const qsizetype colon = t.indexOf(QLatin1Char(':'));
+    if (field == Field::Time && colon > 0) {
+        bool minutesOk = false;
+        const uint minutes = t.left(colon).toUInt(&minutesOk);
+        const QString seconds = t.mid(colon + 1);
+        v = minutes * 60.0 + seconds.toDouble(&ok);
+        ok = ok && minutesOk && !seconds.startsWith(QLatin1Char('-'));
+    } else {
+        v = t.toDouble(&ok);
+    }
+    if (!ok || !std::isfinite(v))
+        return false;
+    *value = v;
+    return true;
+}
+
+Query parse(const QString& typed) {
+    Query query;
+    for (const Token& token : tokens(typed)) {
+        if (token.text == QLatin1String("&") && !token.unclosed)
+            continue; // joins two terms, as a blank does
+        Term term;
+        const QString why = readTerm(token, &term);
+        if (why.isEmpty())
+            query.terms.push_back(term);
+        else
+            query.problems << token.text + QStringLiteral(": ") + why;
+    }
+    return query;
+}
+
+bool matches(const Query& query, const RowView& row) {
+    return std::all_of(query.terms.cbegin(), query.terms.cend(),
+                       [&row](const Term& t) { return holds(t, row) != t.excluded; });
+}
+
+} // namespace circuitquery

@@ -1,0 +1,52 @@
+#include "ui/table_csv.h"
+
+#include "platform/csv_text.h"
+#include "platform/dialogs.h"
+#include "platform/replace_file.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace pistaro {
+
+QList<QStringList> shownCells(const QTableView& table) {
+    const QAbstractItemModel* model = table.model();
+    const QHeaderView* header = table.horizontalHeader();
+    QList<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!header->isSectionHidden(column))
+            columns << column;
+    }
+    QList<QStringList> out;
+    QStringList captions;
+    for (const int column : columns)
+        captions << model->headerData(column, Qt::Horizontal).toString();
+    out << captions;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (table.isRowHidden(row))
+            continue;
+        QStringList cells;
+        for (const int column : columns)
+            cells << model->index(row, column).data().toString();
+        out << cells;
+    }
+    return out;
+}
+
+QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& title,
+                  const QString& preset) {
+    const QString path =
+        dialogs.saveFile(title, preset, QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return {};
+    const CopyResult written = writeReplacing(path, csvText(shownCells(table)));
+    if (!written.ok) {
+        dialogs.message(notWrittenMessage(path, written.error) +
+                        QStringLiteral(". Nothing was exported."));
+        return {};
+    }
+    return path;
+}
+
+} // namespace pistaro
