@@ -30,6 +30,10 @@ public:
     // (the common dialog keeps its preset name on cancel).
     virtual QString openFile(const QString& title, const QString& fileName, const QString& filter,
                              const QString& defaultExt) = 0;
+    // File-save dialog starting at `fileName`; the chosen path, "" when cancelled. The dialog
+    // asks before an existing file is replaced.
+    virtual QString saveFile(const QString& title, const QString& fileName, const QString& filter,
+                             const QString& defaultExt) = 0;
     // Folder picker; the chosen folder without trailing separator, "" when cancelled.
     virtual QString pickFolder(const QString& title, QWidget* owner) = 0;
 };

@@ -58,6 +58,14 @@ QString ScriptedDialogs::openFile(const QString& title, const QString& fileName,
     return a.isValid() ? a.toString() : fileName;
 }
 
+QString ScriptedDialogs::saveFile(const QString& title, const QString& fileName, const QString&,
+                                  const QString&) {
+    shown << title;
+    kinds << QStringLiteral("saveFile");
+    lastDefault = fileName;
+    return take(answers).toString();
+}
+
 QString ScriptedDialogs::pickFolder(const QString& title, QWidget*) {
     shown << title;
     kinds << QStringLiteral("pickFolder");

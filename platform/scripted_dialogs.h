@@ -12,7 +12,8 @@ public:
     QVariantList answers;
     // Every text shown, in order: the message or prompt text.
     QStringList shown;
-    // The kind of each shown text: "message", "yesno", "input", "openFile", "pickFolder".
+    // The kind of each shown text: "message", "yesno", "input", "openFile", "saveFile",
+    // "pickFolder".
     QStringList kinds;
 
     void message(const QString& text) override;
@@ -28,6 +29,9 @@ public:
     bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
+    // Recorded as "saveFile" with the title; answered by a path, an empty queue cancels ("").
+    QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
     QString pickFolder(const QString& title, QWidget* owner) override;
 

@@ -140,6 +140,21 @@ QString QtDialogs::openFile(const QString& title, const QString& fileName, const
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
+QString QtDialogs::saveFile(const QString& title, const QString& fileName, const QString& filter,
+                            const QString& defaultExt) {
+    QFileDialog dialog(owner_, title, QString(), qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QString suffix = defaultExt;
+    while (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QDir::fromNativeSeparators(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
 QString QtDialogs::pickFolder(const QString& title, QWidget* owner) {
     QString start = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (!QDir(start).exists())

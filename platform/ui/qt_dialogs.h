@@ -23,6 +23,8 @@ public:
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
+    QString saveFile(const QString& title, const QString& fileName, const QString& filter,
+                     const QString& defaultExt) override;
     QString pickFolder(const QString& title, QWidget* owner) override;
 
 private:
