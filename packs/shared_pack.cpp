@@ -93,8 +93,9 @@ public:
                 if (c != u'\t' && c.category() == QChar::Other_Control)
                     return fail(lineNo, QStringLiteral("the line holds a control character "
                                                        "(U+%1): this is no text file")
-                                            .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                                            .toUpper());
+                                            .arg(QString::number(c.unicode(), 16)
+                                                     .toUpper()
+                                                     .rightJustified(4, u'0')));
             if (lineNo == 1) {
                 if (!header(line))
                     return {};
