@@ -7,7 +7,9 @@
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/window_per_function.h"
+#include "trackfile/circuit_kind.h"
 #include "trackfile/info_block.h"
+#include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -352,6 +354,9 @@ private slots:
         assign(3, kMonza);
         assign(7, kSpa);
         save(QStringLiteral("Trip"));
+        // Slot 5's circuit is in the collection too: the pack file names that file, not the
+        // game's slot file, which the next Export overwrites.
+        QVERIFY(writeFile(fx->circuit(QStringLiteral("zz copy.dat")), slotFile(5)));
         const QString shared = fx->tmp.filePath(QStringLiteral("trip.pack.txt"));
         fx->dialogs.answers << shared;
         QTest::mouseClick(packs->ExportPack, Qt::LeftButton);
@@ -368,6 +373,9 @@ private slots:
                  (QStringList{QStringLiteral("3"), kMonza, QStringLiteral("Monza 2001"),
                               QString::number(readFile(fx->circuit(kMonza)).size())}));
         QCOMPARE(monza.at(4).size(), 64);
+        const QString slot5File = lines.at(6).split(u'\t').value(1);
+        QVERIFY2(gameSlotOf(slot5File) == 0, qPrintable(slot5File));
+        QCOMPARE(trackdata::hash(readFile(fx->circuit(slot5File))), trackdata::hash(slotFile(5)));
         clearDialogs();
 
         // The friend's collection: Monza under another name with another info block, no Spa.
