@@ -394,7 +394,11 @@ private slots:
                  QStringLiteral("The Track Pack 'Trip' already exists, replace it ?"));
         QCOMPARE(readFile(packFile(QStringLiteral("Trip"), 7)), oldSlot7);
         clearDialogs();
-        importPack(shared, {true});
+        // This time through the menu item, which clicks the button.
+        QCOMPARE(fx->frm->TrackImportPack->text(), QStringLiteral("Import pack…"));
+        QCOMPARE(fx->frm->TrackExportPack->text(), QStringLiteral("Export pack…"));
+        fx->dialogs.answers << shared << true;
+        fx->frm->TrackImportPack->trigger();
         const QString summary = fx->dialogs.messages().value(0);
         QVERIFY2(summary.startsWith(QStringLiteral("The Track Pack 'Trip' was imported in part.")),
                  qPrintable(summary));
