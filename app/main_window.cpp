@@ -111,6 +111,11 @@ void MainWindow::buildMenus() {
         named(TrackMenu->addAction(QStringLiteral("&Update Track Info")), "TrackSaveInfo");
     TrackExport = named(TrackMenu->addAction(QStringLiteral("&Export to Gp2")), "TrackExport");
     TrackLaunch = named(TrackMenu->addAction(QStringLiteral("&Launch GP2")), "TrackLaunch");
+    S4 = named(TrackMenu->addSeparator(), "S4");
+    TrackExportPack =
+        named(TrackMenu->addAction(QStringLiteral("Export pack…")), "TrackExportPack");
+    TrackImportPack =
+        named(TrackMenu->addAction(QStringLiteral("Import pack…")), "TrackImportPack");
     Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
     Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
     PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");
@@ -149,6 +154,8 @@ void MainWindow::buildMenus() {
     shareCommand(TrackSaveInfo, Panel->SaveInfo, QKeySequence(Qt::CTRL | Qt::Key_S));
     shareCommand(TrackExport, Exporting->Export, QKeySequence(Qt::CTRL | Qt::Key_E));
     shareCommand(TrackLaunch, Launching->Command4, QKeySequence(Qt::CTRL | Qt::Key_L));
+    shareCommand(TrackExportPack, Packs->ExportPack, QKeySequence());
+    shareCommand(TrackImportPack, Packs->ImportPack, QKeySequence());
     keepWindowKeys(*this);
 }
 

@@ -81,6 +81,9 @@ public:
     QAction* TrackSaveInfo;
     QAction* TrackExport;
     QAction* TrackLaunch;
+    QAction* S4;
+    QAction* TrackExportPack; // "Export pack…", shared with the pack row's button
+    QAction* TrackImportPack; // "Import pack…"
     QMenu* Help;
     QAction* Contents;
     QAction* PSOHP;

@@ -35,7 +35,8 @@ QString withShortcut(const QString& tip, const QKeySequence& key) {
 
 void shareCommand(QAction* item, QAbstractButton* button, const QKeySequence& key) {
     item->setShortcut(key);
-    button->setToolTip(withShortcut(button->toolTip(), key));
+    if (!key.isEmpty())
+        button->setToolTip(withShortcut(button->toolTip(), key));
     new EnabledFollower(item, button);
     QObject::connect(item, &QAction::triggered, button, [button] {
         if (button->isEnabled())

@@ -10,6 +10,7 @@ class QKeySequence;
 
 namespace pistaro {
 
+// An empty `key`: a command without a key of its own.
 void shareCommand(QAction* item, QAbstractButton* button, const QKeySequence& key);
 // A tool tip that names the key of its command: "Export circuits to Gp2 (Ctrl+E)".
 QString withShortcut(const QString& tip, const QKeySequence& key);

@@ -42,6 +42,12 @@ void PackControls::buildWidgets() {
         pictureButton(this, "SavePack", "Save Pack", "document-save", QStyle::SP_DialogSaveButton);
     DeletePack =
         pictureButton(this, "DeletePack", "Delete Track Pack", "edit-delete", QStyle::SP_TrashIcon);
+    ExportPack = pictureButton(this, "ExportPack", nullptr, "document-export",
+                               QStyle::SP_FileDialogToParent);
+    ExportPack->setToolTip(QStringLiteral("Export pack…"));
+    ImportPack = pictureButton(this, "ImportPack", nullptr, "document-import",
+                               QStyle::SP_FileDialogNewFolder);
+    ImportPack->setToolTip(QStringLiteral("Import pack…"));
 
     // The pack row; Change and Rescan are placed by the window (between the lists, among the
     // commands).
@@ -52,6 +58,8 @@ void PackControls::buildWidgets() {
     row->addWidget(UpdTp);
     row->addWidget(SavePack);
     row->addWidget(DeletePack);
+    row->addWidget(ExportPack);
+    row->addWidget(ImportPack);
 }
 
 void PackControls::wireHandlers() {
@@ -60,6 +68,13 @@ void PackControls::wireHandlers() {
     connect(SavePack, &QToolButton::clicked, this, GUARDED_COMMAND(SavePack_Click));
     connect(UpdTp, &QToolButton::clicked, this, GUARDED_COMMAND(UpdTp_Click));
     connect(DeletePack, &QToolButton::clicked, this, GUARDED_COMMAND(DeletePack_Click));
+    connect(ExportPack, &QToolButton::clicked, this, GUARDED_COMMAND(ExportPack_Click));
+    connect(ImportPack, &QToolButton::clicked, this, GUARDED_COMMAND(ImportPack_Click));
+    // The box tells what its list tells of the chosen pack: what of it is missing.
+    connect(SelectedPack, &QComboBox::currentIndexChanged, this, [this](int index) {
+        SelectedPack->setToolTip(
+            index < 0 ? QString() : SelectedPack->itemData(index, Qt::ToolTipRole).toString());
+    });
     // A pack picked from the list can be viewed.
     connect(SelectedPack, &QComboBox::activated, this, guarded("SelectedPack_Click", [this] {
                 if (!SelectedPack->currentText().isEmpty())

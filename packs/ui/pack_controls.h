@@ -1,6 +1,7 @@
 #pragma once
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
-// the pack list SelectedPack and its file Packs.txt. It lays out the pack row; the window places
+// Export pack and Import pack (pack files shared between players), the pack list SelectedPack
+// and its file Packs.txt. It lays out the pack row; the window places
 // Change and Rescan.
 #include <QChar>
 #include <QString>
@@ -32,12 +33,16 @@ public:
     QToolButton* UpdTp;      // View Pack
     QToolButton* SavePack;
     QToolButton* DeletePack;
+    QToolButton* ExportPack; // "Export pack…"
+    QToolButton* ImportPack; // "Import pack…"
 
     void Change_Click();
     void Import_Click();
     void SavePack_Click();
     void UpdTp_Click();
     void DeletePack_Click();
+    void ExportPack_Click();
+    void ImportPack_Click();
 
     // Fills the slot list from the game's 16 slot files with the blank marker (start-up, Restore),
     // and lists again a pack of Packs.txt whose folder is back (a deleted pack restored).
@@ -45,6 +50,10 @@ public:
     // Packs.txt in the program folder: read at start-up, written at unload.
     void readPackList(const QString& path);
     bool writePackList(const QString& path, QString* error = nullptr) const;
+
+    // Marks the listed packs whose folder or slot files are missing: a tool tip naming them and
+    // an italic name.
+    void markIncompletePacks();
 
     // SelectedPack losing the focus trims its text.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +75,12 @@ private:
     // The trimmed pack name for Save, View and Delete: "" when empty, or when it would leave
     // the circuits folder (then the refusal is shown).
     QString acceptedPackName();
+    // Pack names differing only in letter case are one pack, as they are on the game's own
+    // system: the spelling of a listed pack or of a folder in the circuits folder that equals
+    // `name` but for case, else `name`.
+    QString packSpelling(const QString& name) const;
+    // Lists `name` (once) and shows it as the chosen pack.
+    void listPack(const QString& name);
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;

@@ -3,8 +3,11 @@
 #include "packs/ui/pack_controls.h"
 
 #include "gamedir/game_backup.h"
+#include "packs/pack_folder.h"
+#include "packs/pack_name.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/slot_list.h"
+#include "packs/ui/status_shown.h"
 #include "platform/codepage.h"
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
@@ -21,6 +24,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QPalette>
 #include <QStringList>
 #include <QToolButton>
 
@@ -34,41 +39,6 @@ QString tmpSlotName(int slot) {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// Restores the main window however a long command ends.
-class StatusShown final {
-public:
-    StatusShown(QWidget* window, StatusSink& status) : window_(window), status_(status) {
-        window_->hide();
-        status_.setLine1(QStringLiteral("Please wait..."));
-        status_.setLine2(QString());
-        status_.showStatus();
-        status_.pump();
-    }
-    ~StatusShown() {
-        status_.hideStatus();
-        window_->show();
-    }
-    StatusShown(const StatusShown&) = delete;
-    StatusShown& operator=(const StatusShown&) = delete;
-
-private:
-    QWidget* window_;
-    StatusSink& status_;
-};
-
-// Pack names differing only in letter case are one pack, as they are on the game's own
-// system: the spelling of a listed pack or of a folder in the circuits folder that equals
-// `name` but for case, else `name`.
-QString packSpelling(const QComboBox* list, const QString& circuits, const QString& name) {
-    for (int i = 0; i < list->count(); ++i)
-        if (list->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
-            return list->itemText(i);
-    for (const QString& folder : QDir(circuits).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (folder.compare(name, Qt::CaseInsensitive) == 0)
-            return folder;
-    return name;
 }
 
 // The names Packs.txt holds, one a line; none when there is no such file.
@@ -92,7 +62,7 @@ void PackControls::SavePack_Click() {
     QString name = acceptedPackName();
     if (name.isEmpty())
         return;
-    const QString existing = packSpelling(SelectedPack, circuitsFolder(), name);
+    const QString existing = packSpelling(name);
     if (existing != name) {
         if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
                                           QStringLiteral("' already exists, overwrite ?")))
@@ -139,14 +109,54 @@ void PackControls::SavePack_Click() {
                      (summary.clean() ? QStringLiteral("' was saved.")
                                       : QStringLiteral("' was not saved completely.")));
     SelectedPack->setFocus(Qt::OtherFocusReason);
+    listPack(name);
+}
+
+void PackControls::listPack(const QString& name) {
     if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         SelectedPack->addItem(name);
+    markIncompletePacks();
     SelectedPack->setEditText(name);
+}
+
+void PackControls::markIncompletePacks() {
+    const QString circuits = circuitsFolder();
+    for (int i = 0; i < SelectedPack->count(); ++i) {
+        const QString name = SelectedPack->itemText(i);
+        const QString missing =
+            isSafePackName(name)
+                ? missingPackSummary(circuits, name, missingPackFiles(circuits, name))
+                : QString();
+        QFont font = SelectedPack->font();
+        font.setItalic(!missing.isEmpty());
+        SelectedPack->setItemData(i, missing.isEmpty() ? QVariant() : QVariant(missing),
+                                  Qt::ToolTipRole);
+        SelectedPack->setItemData(i, missing.isEmpty() ? QVariant() : QVariant(font), Qt::FontRole);
+        SelectedPack->setItemData(i,
+                                  missing.isEmpty() ? QVariant()
+                                                    : QVariant(SelectedPack->palette().brush(
+                                                          QPalette::Disabled, QPalette::Text)),
+                                  Qt::ForegroundRole);
+    }
+    const int shown = SelectedPack->currentIndex();
+    SelectedPack->setToolTip(shown < 0 ? QString()
+                                       : SelectedPack->itemData(shown, Qt::ToolTipRole).toString());
+}
+
+QString PackControls::packSpelling(const QString& name) const {
+    for (int i = 0; i < SelectedPack->count(); ++i)
+        if (SelectedPack->itemText(i).compare(name, Qt::CaseInsensitive) == 0)
+            return SelectedPack->itemText(i);
+    for (const QString& folder :
+         QDir(circuitsFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (folder.compare(name, Qt::CaseInsensitive) == 0)
+            return folder;
+    return name;
 }
 
 void PackControls::UpdTp_Click() {
     const QString circuits = circuitsFolder();
-    const QString name = packSpelling(SelectedPack, circuits, acceptedPackName());
+    const QString name = packSpelling(acceptedPackName());
     if (name.isEmpty())
         return;
     const QString pack = gamepath::join(circuits, name);
@@ -157,7 +167,7 @@ void PackControls::UpdTp_Click() {
         return;
     }
     CircuitLists& lists = lists_;
-    QStringList failures;
+    CommandSummary summary;
     {
         StatusShown busy(services_.window(), services_.status());
         StatusSink& status = services_.status();
@@ -166,14 +176,19 @@ void PackControls::UpdTp_Click() {
             status.setLine2(QString::number(kSlotCount + 1 - slot));
             status.pump();
             const QString source = gamepath::join(pack, slotFileName(slot));
+            const QString slotName = QStringLiteral("Slot %1: ").arg(slot);
             if (!QFileInfo(source).isFile()) {
-                failures << shown(source) + QStringLiteral(" is missing");
+                summary.failed(QStringLiteral("These slots were left as they were: their files "
+                                              "are missing from the pack."),
+                               slotName + shown(source) + QStringLiteral(" is missing"));
                 continue;
             }
             const QString tmp = tmpSlotName(slot);
             QString error;
             if (!copyReplacing(source, gamepath::join(circuits, tmp), &error)) {
-                failures << shown(source) + QStringLiteral(" couldn't be copied: ") + error;
+                summary.failed(QStringLiteral("These slots were left as they were: their files "
+                                              "couldn't be copied."),
+                               slotName + shown(source) + QStringLiteral(": ") + error);
                 continue;
             }
             slotList_.assign(slot, tmp,
@@ -182,15 +197,14 @@ void PackControls::UpdTp_Click() {
         }
         slotList_.selectFirstSlot();
     }
-    if (!failures.isEmpty())
-        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' is not complete.") + Gp2PsoBas::CrLf2 +
-                                    failures.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
-                                    QStringLiteral("These slots were left as they were."));
+    markIncompletePacks();
+    if (!summary.clean())
+        summary.show(services_.dialogs(), QStringLiteral("The Track Pack '") + name +
+                                              QStringLiteral("' is not complete."));
 }
 
 void PackControls::DeletePack_Click() {
-    const QString name = packSpelling(SelectedPack, circuitsFolder(), acceptedPackName());
+    const QString name = packSpelling(acceptedPackName());
     if (name.isEmpty())
         return;
     if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") +
@@ -244,6 +258,7 @@ void PackControls::readPackList(const QString& path) {
     SelectedPack->clear();
     for (const QString& name : packListNames(path))
         SelectedPack->addItem(name);
+    markIncompletePacks();
     // Adding items shows the first one; the box starts with no pack chosen.
     SelectedPack->setCurrentIndex(-1);
     SelectedPack->setEditText(QString());
@@ -261,6 +276,7 @@ void PackControls::listRestoredPacks() {
         if (SelectedPack->findText(name, Qt::MatchFixedString) < 0 &&
             QFileInfo(gamepath::join(circuits, name)).isDir())
             SelectedPack->addItem(name);
+    markIncompletePacks();
     SelectedPack->setCurrentIndex(shown);
     SelectedPack->setEditText(text);
 }

@@ -232,7 +232,8 @@ void MainWindowControlsTest::menus() {
              (QStringList{"Install", "FileLog", "Repair", "RestoreLast", "History", "ExportList",
                           "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
-             (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch"}));
+             (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch", "S4",
+                          "TrackExportPack", "TrackImportPack"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
@@ -331,16 +332,16 @@ void MainWindowControlsTest::tabFollowsTheScreen() {
     frm.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     const QStringList screenOrder{
-        "CircuitFilter", "File1",          "ACir",        "List1",          "Change",
-        "SelectedPack",  "UpdTp",          "SavePack",    "DeletePack",     "Track",
-        "Country",       "EventName",      "Author",      "Adjective",      "Description",
-        "Laps",          "Length",         "Slot",        "Tyre",           "OpenInfo",
-        "SaveInfo",      "WuTime",         "PTime",       "QTime",          "RTime",
-        "DbCombo",       "ViewDatabase",   "NewDatabase", "DeleteDatabase", "SaveDatabase",
-        "MenuPicture",   "ImportPicture",  "Browse",      "Make",           "Clear",
-        "MenuPicture2",  "ImportPicture2", "Browse2",     "Make2",          "Clear2",
-        "Import",        "Export",         "Command4",    "GetGp2Lap",      "ImportSetups",
-        "ExportSetups",  "CheckJams",      "Exit"};
+        "CircuitFilter",  "File1",        "ACir",         "List1",          "Change",
+        "SelectedPack",   "UpdTp",        "SavePack",     "DeletePack",     "ExportPack",
+        "ImportPack",     "Track",        "Country",      "EventName",      "Author",
+        "Adjective",      "Description",  "Laps",         "Length",         "Slot",
+        "Tyre",           "OpenInfo",     "SaveInfo",     "WuTime",         "PTime",
+        "QTime",          "RTime",        "DbCombo",      "ViewDatabase",   "NewDatabase",
+        "DeleteDatabase", "SaveDatabase", "MenuPicture",  "ImportPicture",  "Browse",
+        "Make",           "Clear",        "MenuPicture2", "ImportPicture2", "Browse2",
+        "Make2",          "Clear2",       "Import",       "Export",         "Command4",
+        "GetGp2Lap",      "ImportSetups", "ExportSetups", "CheckJams",      "Exit"};
     // What Tab can reach now: shown, enabled, taking the focus by Tab.
     QStringList expected;
     for (const QString& name : screenOrder) {

@@ -1,17 +1,22 @@
 // Track packs on a real main window: Save Pack, View Pack and Delete Pack with their files,
-// the names that would leave the pack folder, and the pack list file Packs.txt.
+// the names that would leave the pack folder, the pack list file Packs.txt with its marks for
+// packs whose files are missing, and pack files shared through Export pack and Import pack.
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/window_per_function.h"
+#include "trackfile/circuit_kind.h"
+#include "trackfile/info_block.h"
+#include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,6 +79,25 @@ class TrackPacksTest final : public QObject, WindowPerFunction {
         return out;
     }
     QString packsTxt() const { return fx->appDir() + QStringLiteral("/Packs.txt"); }
+    QString packTip(const QString& name) const {
+        const int i = packs->SelectedPack->findText(name, Qt::MatchFixedString);
+        return i < 0 ? QStringLiteral("<not listed>")
+                     : packs->SelectedPack->itemData(i, Qt::ToolTipRole).toString();
+    }
+    QStringList circuitsFolderEntries() const {
+        QStringList all;
+        QDirIterator it(fx->circuits(), QDir::AllEntries | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            all << it.next();
+        all.sort();
+        return all;
+    }
+    // Import pack on `file`; the further answers (a replace question) follow the file's path.
+    void importPack(const QString& file, const QVariantList& answers = {}) {
+        fx->dialogs.answers << file << answers;
+        QTest::mouseClick(packs->ImportPack, Qt::LeftButton);
+    }
     QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
     QByteArray slotFile(int slot) const { return readFile(fx->circuit(slotFileName(slot))); }
 
@@ -252,6 +276,12 @@ private slots:
                                            QStringLiteral(" is missing")),
                  qPrintable(messages.first()));
         QVERIFY(!messages.first().contains(slotFileName(6)));
+        QVERIFY2(messages.first().contains(QStringLiteral("Slot 5: ")),
+                 qPrintable(messages.first()));
+        // The pack list marks the pack and says what it lacks.
+        QCOMPARE(packTip(QStringLiteral("Holes")),
+                 QStringLiteral("Missing from this Track Pack: slot 5 (f1ct05.dat)"));
+        QVERIFY(packs->SelectedPack->itemData(0, Qt::FontRole).value<QFont>().italic());
         QCOMPARE(entry(5), before);
         QCOMPARE(slotList->lineUp().at(5).file, kSpa);
         QCOMPARE(slotList->lineUp().at(6).file, QStringLiteral("tmp06.tmp"));
@@ -308,9 +338,165 @@ private slots:
         start();
         QCOMPARE(packNames(), (QStringList{QStringLiteral("Season 95"), QStringLiteral("Retro")}));
         QCOMPARE(packs->SelectedPack->currentText(), QString());
+        // Listed packs whose folder is gone are marked as such.
+        QVERIFY2(packTip(QStringLiteral("Retro"))
+                     .startsWith(QStringLiteral("The folder of this Track Pack is missing: ")),
+                 qPrintable(packTip(QStringLiteral("Retro"))));
         save(QStringLiteral("New"));
+        QCOMPARE(packTip(QStringLiteral("New")), QString());
+        QVERIFY(!packs->SelectedPack->itemData(2, Qt::FontRole).isValid());
         fx->stop();
         QCOMPARE(readFile(packsTxt()), QByteArray("Season 95\r\nRetro\r\nNew\r\n"));
+    }
+
+    void packFileRoundTripFindsCircuitsByContent() {
+        start();
+        assign(3, kMonza);
+        assign(7, kSpa);
+        save(QStringLiteral("Trip"));
+        // Slot 5's circuit is in the collection too: the pack file names that file, not the
+        // game's slot file, which the next Export overwrites.
+        QVERIFY(writeFile(fx->circuit(QStringLiteral("zz copy.dat")), slotFile(5)));
+        const QString shared = fx->tmp.filePath(QStringLiteral("trip.pack.txt"));
+        fx->dialogs.answers << shared;
+        QTest::mouseClick(packs->ExportPack, Qt::LeftButton);
+        QCOMPARE(fx->dialogs.kinds.first(), QStringLiteral("saveFile"));
+        QVERIFY2(fx->dialogs.messages().value(0).startsWith(
+                     QStringLiteral("The Track Pack 'Trip' was exported.")),
+                 qPrintable(fx->dialogs.messages().value(0)));
+        const QStringList lines = QString::fromUtf8(readFile(shared)).split(u'\n');
+        QCOMPARE(lines.size(), 2 + kSlotCount + 1); // the last line ends too
+        QCOMPARE(lines.at(0), QStringLiteral("Pistaro track pack\t1"));
+        QCOMPARE(lines.at(1), QStringLiteral("pack\tTrip"));
+        const QStringList monza = lines.at(4).split(u'\t');
+        QCOMPARE(monza.mid(0, 4),
+                 (QStringList{QStringLiteral("3"), kMonza, QStringLiteral("Monza 2001"),
+                              QString::number(readFile(fx->circuit(kMonza)).size())}));
+        QCOMPARE(monza.at(4).size(), 64);
+        const QString slot5File = lines.at(6).split(u'\t').value(1);
+        QVERIFY2(gameSlotOf(slot5File) == 0, qPrintable(slot5File));
+        QCOMPARE(trackdata::hash(readFile(fx->circuit(slot5File))), trackdata::hash(slotFile(5)));
+        clearDialogs();
+
+        // The friend's collection: Monza under another name with another info block, no Spa.
+        const QString renamed = fx->circuit(QStringLiteral("my monza.dat"));
+        QVERIFY(QFile::rename(fx->circuit(kMonza), renamed));
+        QByteArray area = infoblock::readInfoArea(renamed);
+        QVERIFY(
+            infoblock::updateDatInfo(area, QStringLiteral("Name"), QStringLiteral("Monza Edit")));
+        QVERIFY(infoblock::writeInfoArea(renamed, area));
+        QVERIFY(QFile::remove(fx->circuit(kSpa)));
+        const QByteArray oldSlot7 = readFile(packFile(QStringLiteral("Trip"), 7));
+
+        // Replacing the pack of the same name is asked first; No changes nothing.
+        importPack(shared, {false});
+        QCOMPARE(fx->dialogs.shown.last(),
+                 QStringLiteral("The Track Pack 'Trip' already exists, replace it ?"));
+        QCOMPARE(readFile(packFile(QStringLiteral("Trip"), 7)), oldSlot7);
+        clearDialogs();
+        // This time through the menu item, which clicks the button.
+        QCOMPARE(fx->frm->TrackImportPack->text(), QStringLiteral("Import pack…"));
+        QCOMPARE(fx->frm->TrackExportPack->text(), QStringLiteral("Export pack…"));
+        fx->dialogs.answers << shared << true;
+        fx->frm->TrackImportPack->trigger();
+        const QString summary = fx->dialogs.messages().value(0);
+        QVERIFY2(summary.startsWith(QStringLiteral("The Track Pack 'Trip' was imported in part.")),
+                 qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("Slot 7: Spa 98 (spa98.DAT)")),
+                 qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("15 circuits were found")), qPrintable(summary));
+        QCOMPARE(readFile(packFile(QStringLiteral("Trip"), 3)), readFile(renamed));
+        QVERIFY(!QFileInfo::exists(packFile(QStringLiteral("Trip"), 7)));
+        for (int slot : {1, 16})
+            QCOMPARE(readFile(packFile(QStringLiteral("Trip"), slot)), slotFile(slot));
+        QCOMPARE(packNames(), QStringList{QStringLiteral("Trip")});
+        QCOMPARE(packTip(QStringLiteral("Trip")),
+                 QStringLiteral("Missing from this Track Pack: slot 7 (f1ct07.dat)"));
+        QVERIFY(packs->UpdTp->isEnabled());
+
+        // What the collection lacks entirely makes no pack.
+        clearDialogs();
+        QByteArray other = readFile(shared);
+        other.replace("pack\tTrip", "pack\tElsewhere");
+        for (const QString& line : lines.mid(2, kSlotCount))
+            other.replace(line.split(u'\t').value(4).toLatin1(), QByteArray(64, 'c'));
+        const QString otherFile = fx->tmp.filePath(QStringLiteral("other.pack.txt"));
+        QVERIFY(writeFile(otherFile, other));
+        importPack(otherFile);
+        QVERIFY(fx->dialogs.messages().value(0).startsWith(QStringLiteral(
+            "None of the circuits of the Track Pack 'Elsewhere' is in your collection.")));
+        QVERIFY(!QFileInfo::exists(fx->circuits() + QStringLiteral("/Elsewhere")));
+        QCOMPARE(packNames(), QStringList{QStringLiteral("Trip")});
+    }
+
+    void malformedPackFilesAreRefusedWithTheirLine_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("why");
+        const QByteArray head("Pistaro track pack\t1\npack\tShared\n");
+        const QByteArray hash(64, 'a');
+        const QByteArray good = "3\tmonza.dat\tMonza\t41250\t" + hash + "\n";
+        auto row = [&](const char* name, const QByteArray& text, const char* why) {
+            QTest::newRow(name) << text << QString::fromUtf8(why);
+        };
+        row("empty", "", "Line 1: the file is empty.");
+        row("no pack file", "hello world\n", "Line 1: this is not a Pistaro track pack file");
+        row("unknown version", "Pistaro track pack\t2\npack\tShared\n" + good,
+            "Line 1: the version \"2\" of the pack file is not known");
+        row("binary junk", head + QByteArray("\x00\x01\x02 junk", 8),
+            "Line 3: the line holds a control character (U+0000)");
+        row("not UTF-8", head + "3\tmonza\xe9.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the line is not UTF-8 text.");
+        row("relative path", head + "3\t../x.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the file name \"../x.dat\" is a path, not a plain file name.");
+        row("absolute path", head + "3\t/etc/passwd\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the file name \"/etc/passwd\" is a path");
+        row("DOS path", head + "3\tC:\\x.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the file name \"C:\\x.dat\" is a path");
+        row("dot dot", head + "3\t..\tMonza\t41250\t" + hash + "\n",
+            "Line 3: \"..\" is not a file name.");
+        row("duplicate slot", head + good + good, "Line 4: slot 3 is named twice.");
+        row("slot 0", head + "0\tmonza.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the slot \"0\" is not a number from 1 to 16.");
+        row("slot 17", head + "17\tmonza.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the slot \"17\" is not a number from 1 to 16.");
+        row("slot -1", head + "-1\tmonza.dat\tMonza\t41250\t" + hash + "\n",
+            "Line 3: the slot \"-1\" is not a number from 1 to 16.");
+        row("four fields", head + "3\tmonza.dat\t41250\t" + hash + "\n",
+            "Line 3: a slot line has 5 fields separated by tabs");
+        row("blank separated", head + "3 monza.dat Monza 41250 " + hash + "\n",
+            "Line 3: a slot line has 5 fields separated by tabs");
+        row("short hash", head + "3\tmonza.dat\tMonza\t41250\tabc\n",
+            "Line 3: the SHA-256 \"abc\" is not 64 hexadecimal digits.");
+        row("zero length", head + "3\tmonza.dat\tMonza\t0\t" + hash + "\n",
+            "Line 3: the length \"0\" is not a number of bytes");
+        row("no pack line", "Pistaro track pack\t1\n" + good,
+            "Line 2: \"pack\", a tab and the pack's name were expected.");
+        row("pack name leaving the folder", "Pistaro track pack\t1\npack\t../Packs\n" + good,
+            "Line 2: \"../Packs\" can't be a Track Pack name.");
+        row("no slot", head, "Line 3: the file names no slot.");
+        row("huge", head + good + QByteArray(70 * 1024, 'x'),
+            "The file is larger than 64 KB; a pack file is a few KB at most.");
+    }
+    void malformedPackFilesAreRefusedWithTheirLine() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, why);
+        start();
+        const QString file = fx->tmp.filePath(QStringLiteral("bad.pack.txt"));
+        QVERIFY(writeFile(file, text));
+        const QStringList before = circuitsFolderEntries();
+        importPack(file, {true});
+        const QStringList messages = fx->dialogs.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(QDir::toNativeSeparators(file) +
+                                             QStringLiteral(" is not a track pack file Pistaro "
+                                                            "can read. Nothing was changed.")),
+                 qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(why), qPrintable(messages.first()));
+        QCOMPARE(fx->dialogs.kinds,
+                 (QStringList{QStringLiteral("openFile"), QStringLiteral("message")}));
+        QCOMPARE(circuitsFolderEntries(), before);
+        QVERIFY(packNames().isEmpty());
+        QVERIFY(fx->frm->isVisible());
     }
 
     void aMissingPackListIsNoPacks() {

@@ -17,6 +17,7 @@
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
+#include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -73,7 +74,8 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
         QTest::addColumn<QString>("command");
         for (const char* command :
              {"Update Track Info monza2001.dat", "Save Pack Season", "Delete Track Pack Season",
-              "Install newtrack.zip", "Import Menu Picture TI Circuit Aida2.bmp"})
+              "Install newtrack.zip", "Import Menu Picture TI Circuit Aida2.bmp",
+              "Import Pack Season"})
             QTest::newRow(command) << QString::fromLatin1(command);
     }
 
@@ -82,7 +84,17 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
     void prepare(const QString& command) {
         CircuitLists* lists = frm->Lists;
         SlotList* slotList = frm->Slots;
-        if (command.startsWith("Save Pack") || command.startsWith("Delete Track Pack")) {
+        if (command.startsWith("Import Pack")) {
+            savePack("Season");
+            QVERIFY(fx->takeMessages().value(0).startsWith("The Track Pack 'Season' was saved."));
+            // A pack file naming Monza in slot 3: the import replaces the pack's files.
+            const QByteArray monza = readFile(fx->circuit("monza2001.dat"));
+            QVERIFY(writeFile(fx->tmp.filePath("season.pack.txt"),
+                              "Pistaro track pack\t1\npack\tSeason\n3\tmonza2001.dat\tMonza "
+                              "2001\t" +
+                                  QByteArray::number(monza.size()) + "\t" + trackdata::hash(monza) +
+                                  "\n"));
+        } else if (command.startsWith("Save Pack") || command.startsWith("Delete Track Pack")) {
             savePack("Season");
             QVERIFY(fx->takeMessages().value(0).startsWith("The Track Pack 'Season' was saved."));
             // The list file as the end of a run writes it.
@@ -114,6 +126,9 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
             ExeCmd::WaitForSumfix(fx->circuit("monza2001.dat"));
         } else if (command.startsWith("Save Pack")) {
             savePack("Season");
+        } else if (command.startsWith("Import Pack")) {
+            fx->dialogs.answers << fx->tmp.filePath("season.pack.txt") << true;
+            QTest::mouseClick(frm->Packs->ImportPack, Qt::LeftButton);
         } else if (command.startsWith("Delete Track Pack")) {
             fx->dialogs.answers << true;
             frm->Packs->SelectedPack->setEditText("Season");

@@ -1,0 +1,45 @@
+#include "packs/circuit_content.h"
+
+#include "platform/folder_listing.h"
+#include "platform/native_names.h"
+#include "trackfile/circuit_kind.h"
+#include "trackfile/track_data.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace circuitcontent {
+
+Index byContent(const QString& folder, const Progress& progress) {
+    Index index;
+    const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (progress)
+            progress(i, names.size());
+        QFile file(folder + QDir::separator() + names.at(i));
+        if (!nativenames::open(file, QIODevice::ReadOnly) || file.size() > MaxCircuitSize)
+            continue;
+        const QByteArray hash = trackdata::hash(file.readAll());
+        if (!hash.isEmpty())
+            index[hash] << names.at(i);
+    }
+    return index;
+}
+
+QString preferredName(const QStringList& names) {
+    QString best;
+    for (const QString& name : names) {
+        if (best.isEmpty()) {
+            best = name;
+            continue;
+        }
+        const bool slot = gameSlotOf(name) != 0, bestSlot = gameSlotOf(best) != 0;
+        if (slot != bestSlot ? bestSlot
+                             : name.compare(best, Qt::CaseInsensitive) < 0 ||
+                                   (name.compare(best, Qt::CaseInsensitive) == 0 && name < best))
+            best = name;
+    }
+    return best;
+}
+
+} // namespace circuitcontent
