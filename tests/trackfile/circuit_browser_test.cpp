@@ -89,8 +89,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("shown"); // Track .. Status
         QTest::newRow("add-on with a time")
-            << kMonza
-            << QStringList{"Monza 2001", "Italy", "Sample Author", "53", "5793", "1:23.456", ""};
+            << kMonza << QStringList{"Monza 2001", "Italy",    "Sample Author",    "53",
+                                     "5793",       "1:23.456", "1 texture missing"};
         QTest::newRow("another case of the track name")
             << "lower.dat"
             << QStringList{"monza 2001", "Spain", "Zoë Écrit", "9", "5001", "1:23.456", ""};
@@ -103,14 +103,21 @@ private slots:
                                                     "",
                                                     ""};
         QTest::newRow("no block, unknown length") << "noinfo.dat" << QStringList(7, QString());
-        QTest::newRow("too short for a block") << "short.dat" << QStringList(7, QString());
+        QTest::newRow("too short for a block")
+            << "short.dat"
+            << QStringList(6, QString()) + QStringList{"Not a circuit: no track data"};
         // The first start's copy of an original under its track name, and a game slot file
         // holding an add-on: each marked as what it is.
         QTest::newRow("copy of an original")
             << "Original Copy.dat" << QStringList{samplegame::originalName(3)};
         QTest::newRow("slot file holding an add-on")
-            << "F1CT12.DAT" << QStringList{"Monza 2001", "Italy",    "Sample Author", "53",
-                                           "5793",       "1:23.456", "Slot 12"};
+            << "F1CT12.DAT" << QStringList{"Monza 2001",
+                                           "Italy",
+                                           "Sample Author",
+                                           "53",
+                                           "5793",
+                                           "1:23.456",
+                                           "Slot 12; 1 texture missing"};
     }
     void columnsComeFromBlocksAndCatalogue() {
         QFETCH(QString, file);
