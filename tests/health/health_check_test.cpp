@@ -3,9 +3,12 @@
 // the checksum against the bytes the real sumfix writes; the facts cache trusted only when
 // sound.
 #include "health/circuit_health.h"
+#include "storage/catalogue_names.h"
+#include "storage/engine.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/support/files.h"
 #include "trackfile/checksum_trailer.h"
+#include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
 
 #include <QDir>
@@ -47,21 +50,31 @@ void plant(const QString& gameDir) {
     QFile::copy(c + QStringLiteral("f1ct03.dat"), c + QStringLiteral("Original Copy.dat"));
 }
 
-// What the browser's model shows per file: the problems, the duplicate flag.
-QHash<QString, QPair<QString, bool>> columnsOf(const QString& gameDir) {
+struct Shown {
+    QString problems;
+    bool duplicate = false;
+    QString tip;
+};
+
+// What the browser's model shows per file: the problems, the duplicate flag, the tool tip.
+// The originals come from the program folder's catalogue, as they do for `pso --check`.
+QHash<QString, Shown> columnsOf(const QString& gameDir, const QString& appDir) {
     CircuitTableModel model;
     const QString folder = QDir::toNativeSeparators(gameDir + QStringLiteral("Circuits"));
     model.setFiles(folder, QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files));
     model.setHealthCheck(gameDir, {});
     QSignalSpy done(&model, &CircuitTableModel::allColumnsRead);
-    model.readColumns({});
+    const std::unique_ptr<Database> db = Database::open(appDir + QStringLiteral("/pso.mdb"));
+    model.readColumns(circuitcolumns::readCatalogueValues(*db->openTable(catalogue::Tracks)));
     if (!done.wait(20000))
         return {};
-    QHash<QString, QPair<QString, bool>> out;
+    QHash<QString, Shown> out;
     for (int r = 0; r < model.rowCount(); ++r) {
-        const QModelIndex i = model.index(r, CircuitTableModel::File);
-        out.insert(i.data().toString(), {i.data(CircuitTableModel::ProblemsRole).toString(),
-                                         i.data(CircuitTableModel::DuplicateRole).toBool()});
+        const QModelIndex i = model.index(r, CircuitTableModel::Status);
+        out.insert(model.index(r, CircuitTableModel::File).data().toString(),
+                   {i.data(CircuitTableModel::ProblemsRole).toString(),
+                    i.data(CircuitTableModel::DuplicateRole).toBool(),
+                    i.data(Qt::ToolTipRole).toString()});
     }
     return out;
 }
@@ -100,30 +113,37 @@ class HealthCheckTest final : public QObject {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("problems"); // "; " between them, as the Status column shows
         QTest::addColumn<bool>("duplicate");
+        QTest::addColumn<QString>("tip"); // what the Status column's tool tip names
         QTest::newRow("wrong trailer") << "bad trailer.dat"
-                                       << "Checksum wrong" << false;
-        QTest::newRow("missing texture") << "monza2001.dat"
-                                         << "1 texture missing" << false;
-        QTest::newRow("copy, one info block") << "twin a.dat"
-                                              << "Same circuit as twin b.dat" << true;
-        QTest::newRow("copy, other info block") << "twin b.dat"
-                                                << "Same circuit as twin a.dat" << true;
-        QTest::newRow("short file") << "tiny.dat"
-                                    << "Not a circuit: too short" << false;
-        QTest::newRow("block, no track") << "block only.dat"
-                                         << "Not a circuit: no track data" << false;
-        QTest::newRow("texture list that lies") << "liar.dat"
-                                                << "Texture list not checked" << false;
+                                       << "Checksum wrong" << false << "does not match";
+        QTest::newRow("missing texture")
+            << "monza2001.dat"
+            << "1 texture missing" << false << "monza2001\\banking.jam";
+        QTest::newRow("copy, one info block")
+            << "twin a.dat"
+            << "Same circuit as twin b.dat" << true << "same track data as twin b";
+        QTest::newRow("copy, other info block")
+            << "twin b.dat"
+            << "Same circuit as twin a.dat" << true << "same track data as twin a";
+        QTest::newRow("short file")
+            << "tiny.dat"
+            << "Not a circuit: too short" << false << "shorter than 1024 bytes";
+        QTest::newRow("block, no track")
+            << "block only.dat"
+            << "Not a circuit: no track data" << false << "Nothing lies";
+        QTest::newRow("texture list that lies")
+            << "liar.dat"
+            << "Texture list not checked" << false << "claims 2000 texture files";
         QTest::newRow("slot file holding a collection circuit") << "F1CT12.DAT"
-                                                                << "" << false;
+                                                                << "" << false << "slot file";
         QTest::newRow("the circuit it holds") << "spa98.DAT"
-                                              << "" << false;
+                                              << "" << false << "";
         QTest::newRow("copy of an original") << "Original Copy.dat"
-                                             << "" << false;
+                                             << "" << false << "original circuits";
         QTest::newRow("the slot file of that original") << "f1ct03.dat"
-                                                        << "" << false;
+                                                        << "" << false << "slot file";
         QTest::newRow("sound add-on") << "Long Name Track.dat"
-                                      << "" << false;
+                                      << "" << false << "";
     }
 
 private slots:
@@ -141,10 +161,14 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, problems);
         QFETCH(bool, duplicate);
-        static const auto shown = columnsOf(gameDir);
+        QFETCH(QString, tip);
+        static const auto shown = columnsOf(gameDir, QFileInfo(pso).path());
         QVERIFY(shown.contains(file));
-        QCOMPARE(shown.value(file).first, problems);
-        QCOMPARE(shown.value(file).second, duplicate);
+        QCOMPARE(shown.value(file).problems, problems);
+        QCOMPARE(shown.value(file).duplicate, duplicate);
+        QVERIFY2(shown.value(file).tip.contains(tip, Qt::CaseInsensitive),
+                 qPrintable(shown.value(file).tip));
+        QCOMPARE(shown.value(file).tip.isEmpty(), tip.isEmpty());
     }
 
     void checkCommandSaysIt_data() { plantedRows(); }
@@ -160,6 +184,33 @@ private slots:
         QCOMPARE(said.join(QStringLiteral("; ")), problems);
         QCOMPARE(run.lines.last(),
                  QStringLiteral("27 circuit files checked: 7 problems in 7 files."));
+    }
+
+    // Sorting by Status puts the copies of one circuit together, whatever the names they give.
+    void sortingByStatusGroupsTheCopies() {
+        QTemporaryDir scratch;
+        const QString game = scratch.path() + QLatin1Char('/');
+        const QString c = game + QStringLiteral("Circuits/");
+        for (const char* name : {"a twin.dat", "z twin.dat"})
+            writeFileOrThrow(c + QLatin1String(name), twinBody(QLatin1String(name)));
+        for (const char* name : {"m pair 1.dat", "m pair 2.dat"})
+            writeFileOrThrow(c + QLatin1String(name),
+                             samplegame::smallAddon(QLatin1String(name), {}, 4));
+        writeFileOrThrow(game + QStringLiteral("gamejams/twin.jam"), "jam");
+        CircuitTableModel model;
+        model.setFiles(QDir::toNativeSeparators(c.chopped(1)), QDir(c).entryList(QDir::Files));
+        model.setHealthCheck(game, {});
+        QSignalSpy done(&model, &CircuitTableModel::allColumnsRead);
+        model.readColumns({});
+        QVERIFY(done.wait(20000));
+        CircuitTableFilter sorted;
+        sorted.setSortRole(CircuitTableModel::SortRole);
+        sorted.setSourceModel(&model);
+        sorted.sort(CircuitTableModel::Status);
+        QStringList order;
+        for (int r = 0; r < sorted.rowCount(); ++r)
+            order << sorted.index(r, CircuitTableModel::File).data().toString();
+        QCOMPARE(order, (QStringList{"a twin.dat", "z twin.dat", "m pair 1.dat", "m pair 2.dat"}));
     }
 
     void checkExitStatus_data() {

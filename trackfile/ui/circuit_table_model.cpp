@@ -222,9 +222,9 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
             return kind + r.columns.problemsTip;
         return kind + QLatin1Char('\n') + r.columns.problemsTip;
     }
+    // One key for every copy of a circuit: the sort keeps them together, by file name.
     if (role == SortRole && index.column() == Status && r.columns.duplicate)
-        return QStringLiteral("Same circuit ") + r.columns.duplicateGroup + QChar(0x1F) +
-               r.columns.status();
+        return QStringLiteral("Same circuit ") + r.columns.duplicateGroup;
     if (role == SortRole)
         return data(index, Qt::DisplayRole);
     if (role != Qt::DisplayRole)

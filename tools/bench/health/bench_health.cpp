@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     const QString cache = health::FactsCache::fileIn(dir.path());
     const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
     CircuitTableModel model;
-    scanSeconds(model, folder, names); // the files into the page cache
+    catSeconds(folder); // the files into the page cache
     const double cat = catSeconds(folder);
     const double bare = scanSeconds(model, folder, names);
     model.setHealthCheck(gameDir, cache);
