@@ -8,7 +8,7 @@
 
 namespace health {
 
-FileFacts factsOf(const QByteArray& fileBytes) {
+FileFacts factsOf(const QByteArray& fileBytes, bool withHash) {
     FileFacts f;
     const QByteArrayView data = trackdata::of(fileBytes);
     if (data.isEmpty()) {
@@ -20,7 +20,9 @@ FileFacts factsOf(const QByteArray& fileBytes) {
         return f;
     }
     f.shape = FileFacts::Shape::Circuit;
-    f.hash = trackdata::hash(fileBytes);
+    f.trackDataSize = data.size();
+    if (withHash)
+        f.hash = trackdata::hash(fileBytes);
     f.trailerOk = checksum::trailerMatches(fileBytes);
     const QStringList names = scanTextureList(fileBytes);
     f.textureCount = int(names.size());
@@ -29,23 +31,26 @@ FileFacts factsOf(const QByteArray& fileBytes) {
     return f;
 }
 
-FileFacts readFacts(const QString& path) {
+bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFile file(path);
-    FileFacts f;
     if (!file.open(QIODevice::ReadOnly)) {
-        f.readError = file.errorString();
-        return f;
+        *error = file.errorString();
+        return false;
     }
-    if (file.size() > MaxCircuitSize) {
-        f.shape = FileFacts::Shape::TooLarge;
-        return f;
-    }
-    // Read one byte past the limit: a file that grew since its size was asked is still bounded.
-    const QByteArray bytes = file.read(MaxCircuitSize + 1);
+    // One byte past the limit tells a file too large for a circuit, whatever it holds.
+    *bytes = file.read(MaxCircuitSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        f.readError = file.errorString();
-        return f;
+        *error = file.errorString();
+        return false;
     }
+    return true;
+}
+
+FileFacts readFacts(const QString& path) {
+    FileFacts f;
+    QByteArray bytes;
+    if (!readCircuitBytes(path, &bytes, &f.readError))
+        return f;
     if (bytes.size() > MaxCircuitSize) {
         f.shape = FileFacts::Shape::TooLarge;
         return f;
@@ -54,18 +59,20 @@ FileFacts readFacts(const QString& path) {
 }
 
 QDataStream& operator<<(QDataStream& out, const FileFacts& f) {
-    return out << quint8(f.shape) << f.hash << f.trailerOk << f.textures << qint32(f.textureCount)
-               << f.readError;
+    return out << quint8(f.shape) << qint64(f.trackDataSize) << f.hash << f.trailerOk << f.textures
+               << qint32(f.textureCount) << f.readError;
 }
 
 QDataStream& operator>>(QDataStream& in, FileFacts& f) {
     quint8 shape = 0;
     qint32 count = 0;
-    in >> shape >> f.hash >> f.trailerOk >> f.textures >> count >> f.readError;
+    qint64 trackDataSize = 0;
+    in >> shape >> trackDataSize >> f.hash >> f.trailerOk >> f.textures >> count >> f.readError;
     if (shape > quint8(FileFacts::Shape::Unreadable) || count < 0 ||
         f.textures.size() > MaxTextures)
         in.setStatus(QDataStream::ReadCorruptData);
     f.shape = FileFacts::Shape(shape);
+    f.trackDataSize = trackDataSize;
     f.textureCount = count;
     return in;
 }

@@ -25,7 +25,10 @@ struct FileFacts {
         Unreadable,  // could not be opened or read (readError says why)
     };
     Shape shape = Shape::Unreadable;
-    QByteArray hash; // trackdata::hash of the file; "" without track data
+    qint64 trackDataSize = 0; // only files with as much track data can be the same circuit
+    // trackdata::hash of the file; "" until a file with as much track data asks for it, or
+    // without track data.
+    QByteArray hash;
     bool trailerOk = false;
     QStringList textures; // as stored, last to first; empty when the list is not believed
     int textureCount = 0; // how many names the list holds (more than MaxTextures: not believed)
@@ -33,8 +36,11 @@ struct FileFacts {
     bool operator==(const FileFacts&) const = default;
 };
 
-// Reads the file's facts from its bytes.
-FileFacts factsOf(const QByteArray& fileBytes);
+// Reads the file's facts from its bytes; the hash only when `withHash`.
+FileFacts factsOf(const QByteArray& fileBytes, bool withHash = false);
+// The bytes of the circuit file at `path`, at most MaxCircuitSize + 1 of them; false (with
+// *error) when it cannot be read.
+bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error);
 // Reads the file at `path` (not at all when it is larger than MaxCircuitSize).
 FileFacts readFacts(const QString& path);
 

@@ -108,15 +108,44 @@ QList<Problem> Scanner::check(const QString& name, const QString& path, CircuitK
             cache_.put(name, size, mtime, facts);
     }
     names_ << name;
-    hashes_ << (kind == CircuitKind::Collection ? facts.hash : QByteArray());
+    const bool takesPart = kind == CircuitKind::Collection && facts.trackDataSize > 0;
+    checked_.append(Checked{name, path, size, mtime, facts, takesPart});
     return problemsOf(facts, [this](const QString& n) { return textureInstalled(n); });
 }
 
-QHash<int, Scanner::Duplicate> Scanner::duplicates() const {
+QByteArray Scanner::hashOf(Checked& file) {
+    if (!file.facts.hash.isEmpty())
+        return file.facts.hash;
+    QByteArray bytes;
+    QString error;
+    ++read_;
+    if (!readCircuitBytes(file.path, &bytes, &error) || bytes.size() > MaxCircuitSize)
+        return {};
+    const FileFacts now = factsOf(bytes, true);
+    // A file changed since its facts were read is no one's twin in this scan.
+    if (now.trackDataSize != file.facts.trackDataSize || now.trailerOk != file.facts.trailerOk)
+        return {};
+    file.facts.hash = now.hash;
+    const QFileInfo after(file.path);
+    if (after.size() == file.size && after.lastModified().toMSecsSinceEpoch() == file.mtime)
+        cache_.put(file.name, file.size, file.mtime, file.facts);
+    return now.hash;
+}
+
+QHash<int, Scanner::Duplicate> Scanner::duplicates() {
+    // Only as much track data can be the same track data: the others need no hash.
+    QHash<qint64, int> bySize;
+    for (const Checked& c : std::as_const(checked_))
+        if (c.takesPart)
+            ++bySize[c.facts.trackDataSize];
     QHash<QByteArray, QList<int>> byHash;
-    for (int i = 0; i < hashes_.size(); ++i)
-        if (!hashes_.at(i).isEmpty())
-            byHash[hashes_.at(i)] << i;
+    for (int i = 0; i < checked_.size(); ++i) {
+        Checked& c = checked_[i];
+        if (!c.takesPart || bySize.value(c.facts.trackDataSize) < 2)
+            continue;
+        if (const QByteArray hash = hashOf(c); !hash.isEmpty())
+            byHash[hash] << i;
+    }
     QHash<int, Duplicate> out;
     for (const QList<int>& files : std::as_const(byHash)) {
         if (files.size() < 2)

@@ -43,10 +43,11 @@ public:
         Problem problem;
         int first = 0;
     };
-    QHash<int, Duplicate> duplicates() const;
+    // Only files with as much track data as another are hashed, here (or found in the cache).
+    QHash<int, Duplicate> duplicates();
     // Writes the cache when a file was read or forgotten; "" when written or not needed.
     QString saveCache();
-    // How many files were read, not found in the cache.
+    // How many files were read, not found in the cache (for their facts or their hash).
     int filesRead() const { return read_; }
 
 private:
@@ -55,8 +56,18 @@ private:
     QString gameDir_;
     QString cacheFile_;
     FactsCache cache_;
+    // Per check(): what the duplicates need of the file.
+    struct Checked {
+        QString name;
+        QString path;
+        qint64 size = 0;
+        qint64 mtime = 0;
+        FileFacts facts;
+        bool takesPart = false; // a collection circuit with track data
+    };
+    QByteArray hashOf(Checked& file);
     QStringList names_;
-    QList<QByteArray> hashes_; // per check(): the track data hash, "" when it takes no part
+    QList<Checked> checked_;
     QHash<QString, bool> textures_;
     gamepath::Listings listings_;
     int read_ = 0;

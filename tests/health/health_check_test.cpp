@@ -21,10 +21,10 @@ using namespace pistaro;
 
 namespace {
 
-QByteArray twinBody(const QString& track) {
+QByteArray twinBody(const QString& track, int seed = 7) {
     // The same seed and length: the same track data under different info blocks.
     return samplegame::circuit(30000, samplegame::addonFields(track, QStringLiteral("Here"), 30),
-                               {QStringLiteral("gamejams\\twin.jam")}, 7);
+                               {QStringLiteral("gamejams\\twin.jam")}, seed);
 }
 
 // The planted game folder: every file below in Circuits, beside the sample's own.
@@ -35,6 +35,7 @@ void plant(const QString& gameDir) {
     writeFileOrThrow(c + QStringLiteral("bad trailer.dat"), bad);
     writeFileOrThrow(c + QStringLiteral("twin a.dat"), twinBody(QStringLiteral("Twin A")));
     writeFileOrThrow(c + QStringLiteral("twin b.dat"), twinBody(QStringLiteral("Twin B")));
+    writeFileOrThrow(c + QStringLiteral("same size.dat"), twinBody(QStringLiteral("Not Twin"), 8));
     writeFileOrThrow(gameDir + QStringLiteral("gamejams/twin.jam"), "jam");
     writeFileOrThrow(c + QStringLiteral("tiny.dat"), QByteArray(600, 'x'));
     writeFileOrThrow(c + QStringLiteral("block only.dat"), "#GP2INFO|Name|Cut");
@@ -125,6 +126,8 @@ class HealthCheckTest final : public QObject {
         QTest::newRow("copy, other info block")
             << "twin b.dat"
             << "Same circuit as twin a.dat" << true << "same track data as twin a";
+        QTest::newRow("as long as the copies, not the same") << "same size.dat"
+                                                             << "" << false << "";
         QTest::newRow("short file")
             << "tiny.dat"
             << "Not a circuit: too short" << false << "shorter than 1024 bytes";
@@ -183,7 +186,7 @@ private slots:
                 said << line.mid(file.size() + 2);
         QCOMPARE(said.join(QStringLiteral("; ")), problems);
         QCOMPARE(run.lines.last(),
-                 QStringLiteral("27 circuit files checked: 7 problems in 7 files."));
+                 QStringLiteral("28 circuit files checked: 7 problems in 7 files."));
     }
 
     // Sorting by Status puts the copies of one circuit together, whatever the names they give.
