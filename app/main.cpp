@@ -1,11 +1,22 @@
 // pso: the circuit and lap time manager.
+#include "app/check_command.h"
 #include "app/program.h"
 
 #include <QApplication>
 
+#include <cstring>
+
 using namespace pistaro;
 
 int main(int argc, char** argv) {
+    // The health check runs without a window, so without a display too.
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("pistaro"));
+        QStringList arguments = QCoreApplication::arguments();
+        arguments.remove(0, 2);
+        return runCheck(QCoreApplication::applicationDirPath(), arguments);
+    }
     QApplication app(argc, argv);
     // The per-user data folder is named after the application alone: ~/.local/share/pistaro.
     QCoreApplication::setApplicationName(QStringLiteral("pistaro"));

@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 QStringList scanTextureList(const QByteArray& fileBytes) {
@@ -33,6 +34,11 @@ bool isSafeTextureName(const QString& name) {
         if (climbing.match(part).hasMatch())
             return false;
     return true;
+}
+
+bool textureInstalled(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > 0;
 }
 
 bool textureEntryMatches(const QString& entry, const QString& name) {

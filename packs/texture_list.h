@@ -15,6 +15,10 @@ QStringList scanTextureList(const QByteArray& fileBytes);
 // is empty, absolute, carries a drive or any ':', or has a ".." component (either separator).
 bool isSafeTextureName(const QString& name);
 
+// Whether the texture file at `path` (a name of the list joined to the game folder) counts as
+// installed: a file that is not empty. Check Jams and the collection's health check both ask this.
+bool textureInstalled(const QString& path);
+
 // Whether the list entry ends with the texture file's name, compared in upper case.
 bool textureEntryMatches(const QString& entry, const QString& name);
 

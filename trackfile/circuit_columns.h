@@ -25,7 +25,9 @@ struct Columns {
     // What is wrong with the file, in short ("" when nothing is), and whether it is the same
     // circuit as another file of the folder.
     QString problems;
+    QString problemsTip; // the details of each problem, a line each
     bool duplicate = false;
+    QString duplicateGroup; // the first file (in the folder's order) with the same track data
     // The Status column: the mark and the problems, "; " between them.
     QString status() const;
     bool operator==(const Columns&) const = default;

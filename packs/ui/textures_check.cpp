@@ -72,8 +72,7 @@ void Textures::JamsCheck() {
     int missingCount = 0;
     for (int i = 0; i < JamList->count(); ++i) {
         const QString path = gamepath::join(bas.Gp2Dir, JamList->item(i)->text());
-        const QFileInfo info(path);
-        if (!info.isFile() || info.size() == 0) {
+        if (!textureInstalled(path)) {
             missing += path + Gp2PsoBas::CrLf;
             ++missingCount;
         }

@@ -1,5 +1,7 @@
 #include "trackfile/ui/circuit_lists.h"
 
+#include "health/facts_cache.h"
+#include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_table.h"
 #include "ui/elided_label.h"
 #include "ui/fixed_font.h"
@@ -32,6 +34,11 @@ CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWid
 }
 
 void CircuitLists::setFolder(const QString& folder) {
+    // The textures the circuits name lie under the game folder; what the check read is kept
+    // beside the databases.
+    const Gp2PsoBas& bas = services_.bas();
+    File1->setHealthCheck(
+        bas.Gp2Dir, bas.AppDir.isEmpty() ? QString() : health::FactsCache::fileIn(bas.AppDir));
     File1->setPath(folder);
     CircuitsFolder->setFullText(QDir::toNativeSeparators(folder));
 }

@@ -20,6 +20,7 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
       filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)),
       readCatalogue_(new QTimer(this)) {
     filter_->setSourceModel(model_);
+    filter_->setSortRole(CircuitTableModel::SortRole);
     setModel(filter_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -123,6 +124,10 @@ void CircuitTable::showHeaderMenu(const QPoint& pos) {
 void CircuitTable::setPath(const QString& folder) {
     folder_ = folderlisting::listedFolder(folder);
     refresh();
+}
+
+void CircuitTable::setHealthCheck(const QString& gameDir, const QString& cacheFile) {
+    model_->setHealthCheck(gameDir, cacheFile);
 }
 
 circuitcolumns::CatalogueValues CircuitTable::readCatalogue() const {

@@ -30,6 +30,8 @@ public:
     QString path() const { return folder_; }
     void setPath(const QString& folder); // re-reads the folder
     QString pattern() const { return pattern_; }
+    // The health check of the rows read next (CircuitTableModel::setHealthCheck).
+    void setHealthCheck(const QString& gameDir, const QString& cacheFile);
     void refresh(); // re-reads the folder, keeps the selection by name
 
     // Rows as shown: sorted and narrowed by the filter.

@@ -49,7 +49,8 @@ bool CircuitTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sour
 }
 
 bool CircuitTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    const int c = naturalCompare(left.data().toString(), right.data().toString());
+    const int c =
+        naturalCompare(left.data(sortRole()).toString(), right.data(sortRole()).toString());
     if (c != 0)
         return c < 0;
     // Rows alike in the column keep the order of their file names.

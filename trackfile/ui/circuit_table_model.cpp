@@ -1,10 +1,13 @@
 #include "trackfile/ui/circuit_table_model.h"
 
+#include "health/circuit_health.h"
 #include "platform/gamepath.h"
 #include "trackfile/search_text.h"
 
 #include <QMimeData>
 #include <QThread>
+
+#include <optional>
 
 namespace pistaro {
 
@@ -22,6 +25,11 @@ QString searchText(const QString& name, const Columns& c) {
     return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
                               c.laps + sep + c.length + sep + c.raceTime + sep + c.kindMark + sep +
                               c.problems);
+}
+
+void setProblems(Columns& c, const QList<health::Problem>& problems) {
+    c.problems = health::problemsText(problems);
+    c.problemsTip = health::problemsTip(problems);
 }
 
 } // namespace
@@ -67,21 +75,52 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
     cancel_ = std::make_shared<std::atomic_bool>(false);
     // The reader gets copies: nothing it touches is shared with this thread but the flag.
     reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
-                               generation = generation_, cancel = cancel_] {
-        std::vector<Columns> chunk;
+                               generation = generation_, cancel = cancel_, gameDir = gameDir_,
+                               cacheFile = cacheFile_] {
+        // The health check needs every file's track data before a row can name its twins:
+        // rows go out as read, and those with a twin once more when all are known.
+        std::optional<health::Scanner> scanner;
+        if (!gameDir.isEmpty())
+            scanner.emplace(gameDir, folder, cacheFile);
+        std::vector<Columns> all;
+        std::vector<QList<health::Problem>> problems;
+        all.reserve(size_t(names.size()));
         int first = 0;
         // Files removed or renamed since the names were listed are not found as given: the
         // folder is then listed once for the read, not once for each of them.
         gamepath::Listings listings;
         for (int i = 0; i < names.size() && !cancel->load(); ++i) {
-            chunk.push_back(circuitcolumns::readColumns(
-                gamepath::join(folder, names.at(i), listings), catalogue));
-            if (int(chunk.size()) == kChunk || i + 1 == names.size()) {
+            const QString path = gamepath::join(folder, names.at(i), listings);
+            Columns c = circuitcolumns::readColumns(path, catalogue);
+            problems.push_back(scanner ? scanner->check(names.at(i), path, c.kind)
+                                       : QList<health::Problem>());
+            setProblems(c, problems.back());
+            all.push_back(std::move(c));
+            const bool last = i + 1 == names.size();
+            if (last && scanner) {
+                std::vector<std::pair<int, Columns>> earlier;
+                const auto twins = scanner->duplicates();
+                for (auto it = twins.cbegin(); it != twins.cend(); ++it) {
+                    Columns& row = all[size_t(it.key())];
+                    problems[size_t(it.key())] << it->problem;
+                    setProblems(row, problems[size_t(it.key())]);
+                    row.duplicate = true;
+                    row.duplicateGroup = names.at(it->first);
+                    if (it.key() < first)
+                        earlier.emplace_back(it.key(), row);
+                }
+                if (!earlier.empty())
+                    QMetaObject::invokeMethod(
+                        this, [this, generation, earlier] { applyDuplicates(generation, earlier); },
+                        Qt::QueuedConnection);
+                scanner->saveCache(); // one not written costs the next start a read
+            }
+            if (i + 1 - first == kChunk || last) {
+                const std::vector<Columns> chunk(all.begin() + first, all.end());
                 QMetaObject::invokeMethod(
                     this, [this, generation, first, chunk] { applyRead(generation, first, chunk); },
                     Qt::QueuedConnection);
                 first = i + 1;
-                chunk.clear();
             }
         }
     });
@@ -103,6 +142,23 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
         emit allColumnsRead();
 }
 
+void CircuitTableModel::applyDuplicates(quint64 generation,
+                                        const std::vector<std::pair<int, Columns>>& rows) {
+    if (generation != generation_)
+        return;
+    for (const auto& [row, columns] : rows) {
+        Columns c = columns;
+        c.raceTime = circuitcolumns::raceTimeOf(catalogue_, c.track);
+        setRow(row, c);
+        emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
+    }
+}
+
+void CircuitTableModel::setHealthCheck(const QString& gameDir, const QString& cacheFile) {
+    gameDir_ = gameDir;
+    cacheFile_ = cacheFile;
+}
+
 void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
                                          const QStringList& reread) {
     catalogue_ = catalogue;
@@ -110,7 +166,15 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         const int row = int(names_.indexOf(name));
         if (row < 0)
             continue;
-        setRow(row, circuitcolumns::readColumns(gamepath::join(folder_, name), catalogue_));
+        // The block is read again here; what the health check found stays until the next read
+        // of the folder, which is not done on this thread.
+        Columns c = circuitcolumns::readColumns(gamepath::join(folder_, name), catalogue_);
+        const Columns& before = rows_[size_t(row)].columns;
+        c.problems = before.problems;
+        c.problemsTip = before.problemsTip;
+        c.duplicate = before.duplicate;
+        c.duplicateGroup = before.duplicateGroup;
+        setRow(row, c);
         emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
     }
     bool changed = false;
@@ -150,10 +214,19 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.duplicate;
     if (role == ProblemsRole)
         return r.columns.problems;
-    if (role == Qt::ToolTipRole)
-        return index.column() == Status || index.column() == File
-                   ? QVariant(kindExplanation(r.columns.kind))
-                   : QVariant();
+    if (role == Qt::ToolTipRole) {
+        if (index.column() != Status && index.column() != File)
+            return {};
+        const QString kind = kindExplanation(r.columns.kind);
+        if (kind.isEmpty() || r.columns.problemsTip.isEmpty())
+            return kind + r.columns.problemsTip;
+        return kind + QLatin1Char('\n') + r.columns.problemsTip;
+    }
+    // One key for every copy of a circuit: the sort keeps them together, by file name.
+    if (role == SortRole && index.column() == Status && r.columns.duplicate)
+        return QStringLiteral("Same circuit ") + r.columns.duplicateGroup;
+    if (role == SortRole)
+        return data(index, Qt::DisplayRole);
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {

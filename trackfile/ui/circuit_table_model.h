@@ -34,6 +34,9 @@ public:
     static constexpr int DuplicateRole = Qt::UserRole + 2;
     // What is wrong with the row's file, without its mark ("" when nothing is).
     static constexpr int ProblemsRole = Qt::UserRole + 3;
+    // What the table sorts by: the shown text, except that the Status column puts the files
+    // with the same track data together.
+    static constexpr int SortRole = Qt::UserRole + 4;
     // What a dragged circuit carries: its file name.
     static inline const QString CircuitMimeType = QStringLiteral("application/x-pistaro-circuit");
 
@@ -43,6 +46,10 @@ public:
     // Shows `names` of `folder` without their columns; a read still running for the rows
     // shown before is given up.
     void setFiles(const QString& folder, const QStringList& names);
+    // Where the health check looks for the textures the circuits name (the game folder, ""
+    // for no check at all), and the cache file of what it read ("" for none). Taken by the
+    // next read.
+    void setHealthCheck(const QString& gameDir, const QString& cacheFile);
     // Starts reading the columns of the rows shown, with these catalogue values.
     void readColumns(const circuitcolumns::CatalogueValues& catalogue);
     // The catalogue changed (a record stored, times imported, another database): the best
@@ -72,9 +79,14 @@ private:
     };
     void stopReading();
     void applyRead(quint64 generation, int first, const std::vector<circuitcolumns::Columns>& read);
+    // Rows read before the duplicates were known, with them.
+    void applyDuplicates(quint64 generation,
+                         const std::vector<std::pair<int, circuitcolumns::Columns>>& rows);
     void setRow(int row, const circuitcolumns::Columns& columns);
 
     QString folder_;
+    QString gameDir_;
+    QString cacheFile_;
     QStringList names_;
     std::vector<Row> rows_;
     circuitcolumns::CatalogueValues catalogue_;

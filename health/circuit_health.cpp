@@ -1,0 +1,178 @@
+#include "health/circuit_health.h"
+
+#include "packs/texture_list.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace health {
+
+namespace {
+
+// The missing textures a tool tip names before it only counts the rest.
+constexpr int kNamedInTip = 20;
+
+QString listed(const QStringList& items) {
+    QStringList shown = items.mid(0, kNamedInTip);
+    if (items.size() > kNamedInTip)
+        shown << QStringLiteral("and %1 more").arg(items.size() - kNamedInTip);
+    return shown.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString problemsText(const QList<Problem>& problems) {
+    QStringList texts;
+    for (const Problem& p : problems)
+        texts << p.text;
+    return texts.join(QStringLiteral("; "));
+}
+
+QString problemsTip(const QList<Problem>& problems) {
+    QStringList lines;
+    for (const Problem& p : problems)
+        lines << p.text + QStringLiteral(": ") + p.detail;
+    return lines.join(QLatin1Char('\n'));
+}
+
+QList<Problem> problemsOf(const FileFacts& facts,
+                          const std::function<bool(const QString&)>& textureInstalled) {
+    using Shape = FileFacts::Shape;
+    switch (facts.shape) {
+    case Shape::Unreadable:
+        return {{QStringLiteral("Could not read the file"), facts.readError}};
+    case Shape::TooLarge:
+        return {{QStringLiteral("Not a circuit: too large"),
+                 QStringLiteral("The file is larger than %1 MB; no circuit comes near that.")
+                     .arg(MaxCircuitSize >> 20)}};
+    case Shape::NoTrackData:
+        return {{QStringLiteral("Not a circuit: no track data"),
+                 QStringLiteral("Nothing lies between the info area and the checksum, where the "
+                                "game expects the track.")}};
+    case Shape::TooShort:
+        return {{QStringLiteral("Not a circuit: too short"),
+                 QStringLiteral("The track data is shorter than %1 bytes.").arg(MinTrackData)}};
+    case Shape::Circuit:
+        break;
+    }
+    QList<Problem> out;
+    if (!facts.trailerOk)
+        out.append({QStringLiteral("Checksum wrong"),
+                    QStringLiteral("The 4-byte checksum at the end does not match the file's "
+                                   "content; the game refuses the circuit.")});
+    if (facts.textureCount > MaxTextures) {
+        out.append({QStringLiteral("Texture list not checked"),
+                    QStringLiteral("The file claims %1 texture files; no circuit names so many.")
+                        .arg(facts.textureCount)});
+        return out;
+    }
+    QStringList missing;
+    for (const QString& name : facts.textures)
+        if (!missing.contains(name) && !textureInstalled(name))
+            missing << name;
+    if (!missing.isEmpty())
+        out.append({missing.size() == 1 ? QStringLiteral("1 texture missing")
+                                        : QStringLiteral("%1 textures missing").arg(missing.size()),
+                    QStringLiteral("Not in the game folder: ") + listed(missing)});
+    return out;
+}
+
+Scanner::Scanner(const QString& gameDir, const QString& folder, const QString& cacheFile)
+    : gameDir_(gameDir), cacheFile_(cacheFile),
+      cache_(cacheFile.isEmpty() ? FactsCache() : FactsCache::load(cacheFile, folder)) {}
+
+bool Scanner::textureInstalled(const QString& name) {
+    const auto it = textures_.constFind(name);
+    if (it != textures_.cend())
+        return *it;
+    const bool installed = ::textureInstalled(gamepath::join(gameDir_, name, listings_));
+    textures_.insert(name, installed);
+    return installed;
+}
+
+QList<Problem> Scanner::check(const QString& name, const QString& path, CircuitKind kind) {
+    const QFileInfo before(path);
+    const qint64 size = before.size();
+    const qint64 mtime = before.lastModified().toMSecsSinceEpoch();
+    FileFacts facts;
+    if (const FileFacts* kept = cache_.find(name, size, mtime)) {
+        facts = *kept;
+    } else {
+        facts = readFacts(path);
+        ++read_;
+        // A file changed while it was read is read again next time; one that could not be
+        // read is not remembered either.
+        const QFileInfo after(path);
+        if (facts.shape != FileFacts::Shape::Unreadable && before.exists() &&
+            after.size() == size && after.lastModified().toMSecsSinceEpoch() == mtime)
+            cache_.put(name, size, mtime, facts);
+    }
+    names_ << name;
+    const bool takesPart = kind == CircuitKind::Collection && facts.trackDataSize > 0;
+    checked_.append(Checked{name, path, size, mtime, facts, takesPart});
+    return problemsOf(facts, [this](const QString& n) { return textureInstalled(n); });
+}
+
+QByteArray Scanner::hashOf(Checked& file) {
+    if (!file.facts.hash.isEmpty())
+        return file.facts.hash;
+    QByteArray bytes;
+    QString error;
+    ++read_;
+    if (!readCircuitBytes(file.path, &bytes, &error) || bytes.size() > MaxCircuitSize)
+        return {};
+    const FileFacts now = factsOf(bytes, true);
+    // A file changed since its facts were read is no one's twin in this scan.
+    if (now.trackDataSize != file.facts.trackDataSize || now.trailerOk != file.facts.trailerOk)
+        return {};
+    file.facts.hash = now.hash;
+    const QFileInfo after(file.path);
+    if (after.size() == file.size && after.lastModified().toMSecsSinceEpoch() == file.mtime)
+        cache_.put(file.name, file.size, file.mtime, file.facts);
+    return now.hash;
+}
+
+QHash<int, Scanner::Duplicate> Scanner::duplicates() {
+    // Only as much track data can be the same track data: the others need no hash.
+    QHash<qint64, int> bySize;
+    for (const Checked& c : std::as_const(checked_))
+        if (c.takesPart)
+            ++bySize[c.facts.trackDataSize];
+    QHash<QByteArray, QList<int>> byHash;
+    for (int i = 0; i < checked_.size(); ++i) {
+        Checked& c = checked_[i];
+        if (!c.takesPart || bySize.value(c.facts.trackDataSize) < 2)
+            continue;
+        if (const QByteArray hash = hashOf(c); !hash.isEmpty())
+            byHash[hash] << i;
+    }
+    QHash<int, Duplicate> out;
+    for (const QList<int>& files : std::as_const(byHash)) {
+        if (files.size() < 2)
+            continue;
+        for (const int i : files) {
+            QStringList others;
+            for (const int j : files)
+                if (j != i)
+                    others << names_.at(j);
+            const QString text = others.size() == 1
+                                     ? QStringLiteral("Same circuit as ") + others.first()
+                                     : QStringLiteral("Same circuit as %1 and %2 more")
+                                           .arg(others.first())
+                                           .arg(others.size() - 1);
+            const Problem problem{text, QStringLiteral("The same track data as ") + listed(others) +
+                                            QStringLiteral(" (the info blocks may differ).")};
+            out.insert(i, Duplicate{problem, files.first()});
+        }
+    }
+    return out;
+}
+
+QString Scanner::saveCache() {
+    cache_.keepOnly(names_);
+    if (cacheFile_.isEmpty() || !cache_.changed())
+        return {};
+    return cache_.save(cacheFile_);
+}
+
+} // namespace health

@@ -1,0 +1,57 @@
+#include "health/folder_check.h"
+
+#include "health/circuit_health.h"
+#include "platform/folder_listing.h"
+#include "platform/gamepath.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace health {
+
+QString FolderCheck::summary() const {
+    if (!readable)
+        return error;
+    return QStringLiteral("%1 circuit files checked: %2 problems in %3 files.")
+        .arg(files)
+        .arg(lines.size())
+        .arg(filesWithProblems);
+}
+
+FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
+                            const circuitcolumns::CatalogueValues& catalogue) {
+    FolderCheck out;
+    const QString folder = gamepath::join(gameDir, QStringLiteral("Circuits"));
+    const QFileInfo info(folder);
+    if (!QFileInfo(gameDir).isDir() || !info.isDir() || !info.isReadable() ||
+        !QDir(folder).isReadable()) {
+        out.error = QStringLiteral("Cannot read the circuits folder ") +
+                    QDir::toNativeSeparators(folder) + QStringLiteral(".");
+        return out;
+    }
+    out.readable = true;
+    const QString listed = folderlisting::listedFolder(folder);
+    const QStringList names = folderlisting::matchingFiles(listed, QStringLiteral("*.DAT"));
+    Scanner scanner(gameDir, listed, cacheFile);
+    QList<QList<Problem>> problems;
+    gamepath::Listings listings;
+    for (const QString& name : names) {
+        const QString path = gamepath::join(listed, name, listings);
+        const circuitcolumns::Columns columns = circuitcolumns::readColumns(path, catalogue);
+        problems << scanner.check(name, path, columns.kind);
+    }
+    const QHash<int, Scanner::Duplicate> duplicates = scanner.duplicates();
+    for (auto it = duplicates.cbegin(); it != duplicates.cend(); ++it)
+        problems[it.key()] << it->problem;
+    for (int i = 0; i < names.size(); ++i) {
+        for (const Problem& p : std::as_const(problems.at(i)))
+            out.lines << names.at(i) + QStringLiteral(": ") + p.text;
+        if (!problems.at(i).isEmpty())
+            ++out.filesWithProblems;
+    }
+    out.files = int(names.size());
+    scanner.saveCache(); // a cache that cannot be written only costs the next run time
+    return out;
+}
+
+} // namespace health
