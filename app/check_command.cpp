@@ -60,8 +60,14 @@ int runCheck(const QString& exeDir, const QStringList& arguments) {
     // The cache lies in the program folder only; without one the check reads every file.
     const QString cacheFile =
         QFileInfo(folders.appDir).isDir() ? health::FactsCache::fileIn(folders.appDir) : QString();
-    const health::FolderCheck check =
-        health::checkGameFolder(QDir::fromNativeSeparators(gameDir), cacheFile, stored.catalogue);
+    // The program's track packs are packs of the game folder it keeps, not of another one.
+    const bool storedGame =
+        !stored.gameDir.isEmpty() &&
+        QFileInfo(gameDir).canonicalFilePath() == QFileInfo(stored.gameDir).canonicalFilePath();
+    const QString packList =
+        storedGame ? QDir(folders.appDir).filePath(QStringLiteral("Packs.txt")) : QString();
+    const health::FolderCheck check = health::checkGameFolder(
+        QDir::fromNativeSeparators(gameDir), cacheFile, stored.catalogue, packList);
     for (const QString& line : check.lines)
         print(stdout, line);
     print(check.readable ? stdout : stderr, check.summary());

@@ -1,6 +1,7 @@
 #include "health/folder_check.h"
 
 #include "health/circuit_health.h"
+#include "packs/pack_folder.h"
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
 
@@ -12,14 +13,20 @@ namespace health {
 QString FolderCheck::summary() const {
     if (!readable)
         return error;
-    return QStringLiteral("%1 circuit files checked: %2 problems in %3 files.")
-        .arg(files)
-        .arg(lines.size())
-        .arg(filesWithProblems);
+    QString text = QStringLiteral("%1 circuit files checked: %2 problems in %3 files.")
+                       .arg(files)
+                       .arg(lines.size() - incompletePacks)
+                       .arg(filesWithProblems);
+    if (incompletePacks > 0)
+        text += incompletePacks == 1
+                    ? QStringLiteral(" 1 track pack lacks files.")
+                    : QStringLiteral(" %1 track packs lack files.").arg(incompletePacks);
+    return text;
 }
 
 FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
-                            const circuitcolumns::CatalogueValues& catalogue) {
+                            const circuitcolumns::CatalogueValues& catalogue,
+                            const QString& packList) {
     FolderCheck out;
     const QString folder = gamepath::join(gameDir, QStringLiteral("Circuits"));
     const QFileInfo info(folder);
@@ -50,6 +57,13 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
             ++out.filesWithProblems;
     }
     out.files = int(names.size());
+    for (const QString& pack : packListNames(packList)) {
+        const QString missing = missingPackSummary(folder, pack, missingPackFiles(folder, pack));
+        if (missing.isEmpty())
+            continue;
+        out.lines << pack + QStringLiteral(" (track pack): ") + missing;
+        ++out.incompletePacks;
+    }
     scanner.saveCache(); // a cache that cannot be written only costs the next run time
     return out;
 }

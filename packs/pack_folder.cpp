@@ -3,7 +3,10 @@
 #include "packs/slot_entry.h"
 #include "platform/gamepath.h"
 
+#include "platform/codepage.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 QString packFolder(const QString& circuits, const QString& pack) {
@@ -41,7 +44,21 @@ QString missingPackSummary(const QString& circuits, const QString& pack,
         files << QFileInfo(m.path).fileName();
     }
     return QStringLiteral("Missing from this Track Pack: ") +
-           (missing.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("numbers ")) +
+           (missing.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) +
            numbers.join(QStringLiteral(", ")) + QStringLiteral(" (") +
            files.join(QStringLiteral(", ")) + QStringLiteral(")");
+}
+
+QStringList packListNames(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList names;
+    for (QString line : cp1252::toUnicode(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (!line.isEmpty())
+            names << line;
+    }
+    return names;
 }

@@ -5,6 +5,7 @@
 // loaded; the pack list and View Pack say which.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct MissingPackFile {
     int slot = 0;
@@ -21,3 +22,5 @@ QList<MissingPackFile> missingPackFiles(const QString& circuits, const QString& 
 // that the whole folder is missing; "" when nothing is.
 QString missingPackSummary(const QString& circuits, const QString& pack,
                            const QList<MissingPackFile>& missing);
+// The pack names the program folder's Packs.txt (`path`) holds, one a line; none without it.
+QStringList packListNames(const QString& path);

@@ -41,21 +41,6 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The names Packs.txt holds, one a line; none when there is no such file.
-QStringList packListNames(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList names;
-    for (QString line : cp1252::toUnicode(file.readAll()).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (!line.isEmpty())
-            names << line;
-    }
-    return names;
-}
-
 } // namespace
 
 void PackControls::SavePack_Click() {

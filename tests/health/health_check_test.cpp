@@ -157,6 +157,16 @@ private slots:
         pso = QDir(folders.app).filePath(QStringLiteral("pso"));
         QVERIFY(QFile::copy(QStringLiteral(PSO_APPDIR "/pso"), pso));
         plant(gameDir);
+        // A track pack whose slot 5 file was deleted, and a sound one.
+        for (const QString& pack : {QStringLiteral("Season"), QStringLiteral("Whole")})
+            for (int slot = 1; slot <= 16; ++slot)
+                if (pack != QStringLiteral("Season") || slot != 5)
+                    writeFileOrThrow(gameDir + QStringLiteral("Circuits/%1/f1ct%2.dat")
+                                                   .arg(pack)
+                                                   .arg(slot, 2, 10, QLatin1Char('0')),
+                                     "x");
+        writeFileOrThrow(QFileInfo(pso).path() + QStringLiteral("/Packs.txt"),
+                         "Season\r\nWhole\r\n");
     }
 
     void columnSaysIt_data() { plantedRows(); }
@@ -185,8 +195,11 @@ private slots:
             if (line.startsWith(file + QStringLiteral(": ")))
                 said << line.mid(file.size() + 2);
         QCOMPARE(said.join(QStringLiteral("; ")), problems);
+        QVERIFY(run.lines.contains(QStringLiteral(
+            "Season (track pack): Missing from this Track Pack: slot 5 (f1ct05.dat)")));
         QCOMPARE(run.lines.last(),
-                 QStringLiteral("28 circuit files checked: 7 problems in 7 files."));
+                 QStringLiteral("28 circuit files checked: 7 problems in 7 files. 1 track pack "
+                                "lacks files."));
     }
 
     // Sorting by Status puts the copies of one circuit together, whatever the names they give.
