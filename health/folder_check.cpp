@@ -13,10 +13,13 @@ namespace health {
 QString FolderCheck::summary() const {
     if (!readable)
         return error;
-    QString text = QStringLiteral("%1 circuit files checked: %2 problems in %3 files.")
-                       .arg(files)
-                       .arg(lines.size() - incompletePacks)
-                       .arg(filesWithProblems);
+    const auto counted = [](qsizetype n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    QString text = counted(files, "circuit file", "circuit files") + QStringLiteral(" checked: ") +
+                   counted(lines.size() - incompletePacks, "problem", "problems") +
+                   QStringLiteral(" in ") + counted(filesWithProblems, "file", "files") +
+                   QLatin1Char('.');
     if (incompletePacks > 0)
         text += incompletePacks == 1
                     ? QStringLiteral(" 1 track pack lacks files.")

@@ -51,7 +51,7 @@ QString missingPackSummary(const QString& circuits, const QString& pack,
 
 QStringList packListNames(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return {};
     QStringList names;
     for (QString line : cp1252::toUnicode(file.readAll()).split(QLatin1Char('\n'))) {
