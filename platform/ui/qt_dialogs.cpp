@@ -46,6 +46,14 @@ void makeTitleFit(QMessageBox& box) {
 bool isPattern(const QString& name) {
     return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
 }
+
+// A default extension as the file dialog takes it: without its leading dots.
+QString bareSuffix(QString ext) {
+    while (ext.startsWith(QLatin1Char('.')))
+        ext.remove(0, 1);
+    return ext;
+}
+
 } // namespace
 
 QtDialogs::QtDialogs(QWidget* owner) : owner_(owner) {}
@@ -129,10 +137,7 @@ QString QtDialogs::openFile(const QString& title, const QString& fileName, const
     QFileDialog dialog(owner_, title, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    QString suffix = defaultExt;
-    while (suffix.startsWith(QLatin1Char('.')))
-        suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(bareSuffix(defaultExt));
     if (!name.isEmpty() && !isPattern(name))
         dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -145,10 +150,7 @@ QString QtDialogs::saveFile(const QString& title, const QString& fileName, const
     QFileDialog dialog(owner_, title, QString(), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    QString suffix = defaultExt;
-    while (suffix.startsWith(QLatin1Char('.')))
-        suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(bareSuffix(defaultExt));
     if (!fileName.isEmpty())
         dialog.selectFile(QDir::fromNativeSeparators(fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -132,6 +132,9 @@ private:
     // Leaving a descriptive field: a changed value goes into InfoText. A value too long for
     // the info area is refused with a message and the field gets its value back (false).
     bool commitEdit(QLineEdit* field);
+    // The focused descriptive field, or none; its edit taken as leaving it would take it.
+    QLineEdit* focusedDescriptiveField() const;
+    bool commitFocusedEdit();
     // Leaving a lap time field: a whole m:ss.mmm (or nothing) is stored by UpdateRecord; a
     // part of one is not, and the field says what it takes.
     void lapTimeLeft(QLineEdit* field);

@@ -190,9 +190,18 @@ void TrackInfoPanel::lapTimeLeft(QLineEdit* field) {
         UpdateRecord();
 }
 
-void TrackInfoPanel::syncEditStart() {
+QLineEdit* TrackInfoPanel::focusedDescriptiveField() const {
     auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (focused && !blockKey(focused).isEmpty())
+    return focused && !blockKey(focused).isEmpty() ? focused : nullptr;
+}
+
+bool TrackInfoPanel::commitFocusedEdit() {
+    QLineEdit* focused = focusedDescriptiveField();
+    return !focused || commitEdit(focused);
+}
+
+void TrackInfoPanel::syncEditStart() {
+    if (QLineEdit* focused = focusedDescriptiveField())
         EditStart = fieldValue(focused);
 }
 
@@ -205,8 +214,7 @@ bool TrackInfoPanel::mayLeave() {
     if (bas.CurrentFile.isEmpty())
         return true;
     // The field being edited counts: its edit is taken as leaving it would take it.
-    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (focused && !blockKey(focused).isEmpty() && !commitEdit(focused))
+    if (!commitFocusedEdit())
         return false;
     if (bas.InfoText == savedArea_)
         return true;
@@ -237,8 +245,7 @@ bool TrackInfoPanel::saveInfo() {
         return true;
     // A click that did not move the focus (keyboard, a direct call) still takes the edit of
     // the field being edited.
-    auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (focused && !blockKey(focused).isEmpty() && !commitEdit(focused))
+    if (!commitFocusedEdit())
         return false;
 
     const QString path = bas.CurrentFile;

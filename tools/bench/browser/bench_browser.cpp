@@ -7,6 +7,7 @@
 // Usage: bench_browser [circuits]
 #include "platform/folder_listing.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tools/bench/column_read.h"
 #include "trackfile/circuit_query.h"
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
@@ -41,19 +42,6 @@ bool writeCircuits(const QString& folder, int n) {
     return true;
 }
 
-// Seconds from starting the read of `names` to every row read.
-double readSeconds(CircuitTableModel& model, const QString& folder, const QStringList& names) {
-    model.setFiles(folder, names);
-    QEventLoop loop;
-    QObject::connect(&model, &CircuitTableModel::allColumnsRead, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
-    clock.start();
-    model.readColumns({});
-    if (!model.columnsRead())
-        loop.exec();
-    return clock.nsecsElapsed() / 1e9;
-}
-
 struct Keystrokes {
     double meanMs = 0;
     double maxMs = 0;
@@ -86,8 +74,8 @@ int main(int argc, char** argv) {
         return 1;
     const QStringList names = folderlisting::matchingFiles(dir.path(), QStringLiteral("*.dat"));
     CircuitTableModel model;
-    readSeconds(model, dir.path(), names); // the files into the page cache
-    const double clean = readSeconds(model, dir.path(), names);
+    bench::columnReadSeconds(model, dir.path(), names); // the files into the page cache
+    const double clean = bench::columnReadSeconds(model, dir.path(), names);
 
     CircuitTableFilter filter;
     filter.setSourceModel(&model);
@@ -104,7 +92,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < names.size(); i += 2)
         if (!QFile::remove(QDir(dir.path()).filePath(names.at(i))))
             return 1;
-    const double gone = readSeconds(model, dir.path(), names);
+    const double gone = bench::columnReadSeconds(model, dir.path(), names);
     std::printf("%d circuits: clean read %.3f s; half of them gone %.3f s\n", n, clean, gone);
     std::printf("half gone against clean: %.2f (goal: at most 2)\n", gone / clean);
     return 0;

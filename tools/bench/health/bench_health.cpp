@@ -8,6 +8,7 @@
 #include "health/facts_cache.h"
 #include "platform/folder_listing.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tools/bench/column_read.h"
 #include "trackfile/ui/circuit_table_model.h"
 
 #include <QCoreApplication>
@@ -49,19 +50,6 @@ bool writeCircuits(const QString& gameDir, int n) {
     return true;
 }
 
-// Seconds from starting the read to every row read.
-double scanSeconds(CircuitTableModel& model, const QString& folder, const QStringList& names) {
-    model.setFiles(folder, names);
-    QEventLoop loop;
-    QObject::connect(&model, &CircuitTableModel::allColumnsRead, &loop, &QEventLoop::quit);
-    QElapsedTimer clock;
-    clock.start();
-    model.readColumns({});
-    if (!model.columnsRead())
-        loop.exec();
-    return clock.nsecsElapsed() / 1e9;
-}
-
 double catSeconds(const QString& folder) {
     QProcess cat;
     cat.setWorkingDirectory(folder);
@@ -88,10 +76,10 @@ int main(int argc, char** argv) {
     CircuitTableModel model;
     catSeconds(folder); // the files into the page cache
     const double cat = catSeconds(folder);
-    const double bare = scanSeconds(model, folder, names);
+    const double bare = bench::columnReadSeconds(model, folder, names);
     model.setHealthCheck(gameDir, cache);
-    const double first = scanSeconds(model, folder, names);
-    const double warm = scanSeconds(model, folder, names);
+    const double first = bench::columnReadSeconds(model, folder, names);
+    const double warm = bench::columnReadSeconds(model, folder, names);
     std::printf("%d circuits: cat %.3f s; columns without the check %.3f s; first check %.3f s; "
                 "with the cache warm %.3f s\n",
                 n, cat, bare, first, warm);
