@@ -14,6 +14,7 @@
 #include "laptimes/ui/launcher.h"
 #include "laptimes/ui/log_import.h"
 #include "packs/ui/archive_drop.h"
+#include "packs/ui/circuit_fixes.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     Exporting = new Exporter(*this, *Lists, *Slots, central);
     Jams = new Textures(*this, *Panel, central);
     Installing = new Installer(*this, *Panel, *Lists, *Pictures, *Jams, central);
+    Fixes = new CircuitFixes(*this, *Panel, *Lists, *Slots, *Installing, this);
     Setups = new SetupTransfer(*this, *Panel, *Lists, *Slots, central);
     LapLog = new LogImport(*this, *Panel, *Lists, central);
     Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
@@ -116,6 +118,7 @@ void MainWindow::buildMenus() {
         named(TrackMenu->addAction(QStringLiteral("Export pack…")), "TrackExportPack");
     TrackImportPack =
         named(TrackMenu->addAction(QStringLiteral("Import pack…")), "TrackImportPack");
+    Fixes->addTo(TrackMenu);
     Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
     Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
     PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");

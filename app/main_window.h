@@ -22,6 +22,7 @@ class SlotList;
 class DatabaseList;
 class Exporter;
 class Installer;
+class CircuitFixes;
 class LapTimeTable;
 class Launcher;
 class LogImport;
@@ -53,6 +54,7 @@ public:
     MenuPictures* Pictures;
     Exporter* Exporting;
     Installer* Installing;
+    CircuitFixes* Fixes; // the Status column's fixes, in File1's popup and the Tracks menu
     Textures* Jams;
     SetupTransfer* Setups;
     LogImport* LapLog;

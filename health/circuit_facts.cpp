@@ -1,6 +1,7 @@
 #include "health/circuit_facts.h"
 
 #include "packs/texture_list.h"
+#include "platform/native_names.h"
 #include "trackfile/checksum_trailer.h"
 #include "trackfile/track_data.h"
 
@@ -32,9 +33,11 @@ FileFacts factsOf(const QByteArray& fileBytes, bool withHash) {
 }
 
 bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error) {
+    // A name that is not UTF-8 on disk is opened through the bytes the listing kept of it.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+    if (!nativenames::open(file, QIODevice::ReadOnly)) {
+        *error =
+            file.errorString().isEmpty() ? QStringLiteral("cannot be opened") : file.errorString();
         return false;
     }
     // One byte past the limit tells a file too large for a circuit, whatever it holds.

@@ -59,7 +59,8 @@ QList<Problem> problemsOf(const FileFacts& facts,
     if (!facts.trailerOk)
         out.append({QStringLiteral("Checksum wrong"),
                     QStringLiteral("The 4-byte checksum at the end does not match the file's "
-                                   "content; the game refuses the circuit.")});
+                                   "content; the game refuses the circuit."),
+                    Problem::Fix::Checksum});
     if (facts.textureCount > MaxTextures) {
         out.append({QStringLiteral("Texture list not checked"),
                     QStringLiteral("The file claims %1 texture files; no circuit names so many.")
@@ -73,7 +74,8 @@ QList<Problem> problemsOf(const FileFacts& facts,
     if (!missing.isEmpty())
         out.append({missing.size() == 1 ? QStringLiteral("1 texture missing")
                                         : QStringLiteral("%1 textures missing").arg(missing.size()),
-                    QStringLiteral("Not in the game folder: ") + listed(missing)});
+                    QStringLiteral("Not in the game folder: ") + listed(missing),
+                    Problem::Fix::Textures});
     return out;
 }
 
@@ -160,8 +162,10 @@ QHash<int, Scanner::Duplicate> Scanner::duplicates() {
                                      : QStringLiteral("Same circuit as %1 and %2 more")
                                            .arg(others.first())
                                            .arg(others.size() - 1);
-            const Problem problem{text, QStringLiteral("The same track data as ") + listed(others) +
-                                            QStringLiteral(" (the info blocks may differ).")};
+            const Problem problem{text,
+                                  QStringLiteral("The same track data as ") + listed(others) +
+                                      QStringLiteral(" (the info blocks may differ)."),
+                                  Problem::Fix::Duplicate};
             out.insert(i, Duplicate{problem, files.first()});
         }
     }

@@ -15,8 +15,11 @@
 namespace health {
 
 struct Problem {
+    // What the browser offers to mend the problem with, if anything.
+    enum class Fix : quint8 { None, Checksum, Textures, Duplicate };
     QString text;   // short, for the Status column and the command line
     QString detail; // for the tool tip
+    Fix fix = Fix::None;
     bool operator==(const Problem&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "trackfile/checksum_trailer.h"
 
+#include "platform/native_names.h"
+
 #include <QFile>
 
 namespace checksum {
@@ -27,8 +29,9 @@ bool trailerMatches(const QByteArray& fileBytes) {
 
 QString writeTrailer(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return file.errorString();
+    if (!nativenames::open(file, QIODevice::ReadWrite))
+        return file.errorString().isEmpty() ? QStringLiteral("cannot be opened")
+                                            : file.errorString();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();

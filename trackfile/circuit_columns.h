@@ -27,6 +27,9 @@ struct Columns {
     QString problems;
     QString problemsTip; // the details of each problem, a line each
     bool duplicate = false;
+    // What the browser can mend: a wrong checksum trailer, textures missing from the game.
+    bool checksumWrong = false;
+    bool texturesMissing = false;
     QString duplicateGroup; // the first file (in the folder's order) with the same track data
     // The Status column: the mark and the problems, "; " between them.
     QString status() const;

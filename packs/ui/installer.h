@@ -23,9 +23,16 @@ public:
               MenuPictures& pictures, Textures& textures, QWidget* parent);
     FileListBox* ZipDir; // hidden: the files of the scratch folder
     void Install_Click();
+    // The file dialog for a ZIP archive, in the folder of the last one; "" when cancelled.
+    QString chooseArchive(const QString& title);
     // The installation of the archive `chosen`, as after the file dialog of Install_Click
     // (an archive dropped on the window).
     void installArchive(const QString& chosen);
+
+    // "Install missing textures from an archive…": the textures of `archive` (a .JAM, or a .JAD
+    // converted) go to the places `entries` (names of circuits' texture lists) give them, after
+    // a backup; a report says what was copied and what is still missing.
+    void installTextures(const QString& archive, const QStringList& entries);
 
     QString LastArchiveFolder;
     QString InstallReport;
@@ -50,6 +57,8 @@ private:
     // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming
     // refused), so no report is shown.
     bool install(Run& run);
+    // The scratch folder made and emptied; a link in its place is removed, not followed.
+    void emptyScratch(const Run& run);
     QString extract(const Run& run); // returns report notes on what was left out
     // False when the user gave no new name, which ends the installation.
     bool installCircuit(Run& run, const QString& name);

@@ -49,15 +49,22 @@ qsizetype lastSeparator(const QString& path) {
 
 } // namespace
 
-void Installer::Install_Click() {
+QString Installer::chooseArchive(const QString& title) {
     // A cancelled dialog gives its preset back: that is no choice of a file.
     const QString preset = LastArchiveFolder + QStringLiteral("*.zip");
     const QString chosen =
-        services_.dialogs().openFile(QStringLiteral("New track selection "), preset,
-                                     QStringLiteral("*.zip"), QStringLiteral("zip"));
-    if (chosen.isEmpty() || chosen == preset)
-        return;
-    installArchive(chosen);
+        services_.dialogs().openFile(title, preset, QStringLiteral("*.zip"), QStringLiteral("zip"));
+    if (chosen == preset)
+        return {};
+    if (!chosen.isEmpty())
+        LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
+    return chosen;
+}
+
+void Installer::Install_Click() {
+    const QString chosen = chooseArchive(QStringLiteral("New track selection "));
+    if (!chosen.isEmpty())
+        installArchive(chosen);
 }
 
 void Installer::installArchive(const QString& chosen) {
@@ -88,23 +95,9 @@ void Installer::installArchive(const QString& chosen) {
 }
 
 bool Installer::install(Run& run) {
-    Gp2PsoBas& bas = services_.bas();
     StatusSink& status = services_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
-    ignoreFailure("emptying the scratch folder", [&] {
-        // A link (or a file) in the folder's place is removed itself: emptying the folder
-        // through it would remove files elsewhere.
-        const QFileInfo scratchInfo(run.scratch);
-        if ((scratchInfo.isSymLink() || (scratchInfo.exists() && !scratchInfo.isDir())) &&
-            !QFile::remove(run.scratch))
-            throw std::runtime_error("cannot remove the link " + run.scratch.toStdString());
-        QDir().mkpath(run.scratch);
-        const QDir scratch(run.scratch);
-        for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QFile::remove(scratch.filePath(file));
-        QFile::remove(bas.AppDir + gamepath::sep() + QStringLiteral("tmp.zip"));
-    });
-
+    emptyScratch(run);
     status.setLine2(QStringLiteral("Extracting..."));
     status.pump();
     const QString notes = extract(run);
@@ -160,6 +153,23 @@ bool Installer::install(Run& run) {
         InstallReport += crLf + QStringLiteral("The archive holds no circuit (.dat) file.") + crLf;
     appendReadMe(run);
     return true;
+}
+
+void Installer::emptyScratch(const Run& run) {
+    const Gp2PsoBas& bas = services_.bas();
+    ignoreFailure("emptying the scratch folder", [&] {
+        // A link (or a file) in the folder's place is removed itself: emptying the folder
+        // through it would remove files elsewhere.
+        const QFileInfo scratchInfo(run.scratch);
+        if ((scratchInfo.isSymLink() || (scratchInfo.exists() && !scratchInfo.isDir())) &&
+            !QFile::remove(run.scratch))
+            throw std::runtime_error("cannot remove the link " + run.scratch.toStdString());
+        QDir().mkpath(run.scratch);
+        const QDir scratch(run.scratch);
+        for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(scratch.filePath(file));
+        QFile::remove(bas.AppDir + gamepath::sep() + QStringLiteral("tmp.zip"));
+    });
 }
 
 QString Installer::extract(const Run& run) {

@@ -233,12 +233,14 @@ void MainWindowControlsTest::menus() {
                           "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch", "S4",
-                          "TrackExportPack", "TrackImportPack"}));
+                          "TrackExportPack", "TrackImportPack", "", "RepairChecksum",
+                          "InstallTextures", "DeleteDuplicate"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
     QVERIFY(!popup->isVisible());
-    QCOMPARE(actionNames(popup), (QStringList{"Rename", "Delete"}));
+    QCOMPARE(actionNames(popup), (QStringList{"Rename", "Delete", "", "RepairChecksum",
+                                              "InstallTextures", "DeleteDuplicate"}));
 
     const QList<std::pair<const char*, const char*>> captions = {
         {"File", "&File"},
@@ -262,6 +264,9 @@ void MainWindowControlsTest::menus() {
         {"FileClick", "FileClick"},
         {"Rename", "Rename"},
         {"Delete", "Delete"},
+        {"RepairChecksum", "Repair checksum"},
+        {"InstallTextures", "Install missing textures from an archive\u2026"},
+        {"DeleteDuplicate", "Delete this duplicate\u2026"},
     };
     for (const auto& [name, text] : captions) {
         const QObject* o = frm.findChild<QMenu*>(QString::fromLatin1(name));

@@ -3,6 +3,7 @@
 // the checksum against the bytes the real sumfix writes; the facts cache trusted only when
 // sound.
 #include "health/circuit_health.h"
+#include "platform/folder_listing.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
@@ -38,6 +39,11 @@ void plant(const QString& gameDir) {
     writeFileOrThrow(c + QStringLiteral("same size.dat"), twinBody(QStringLiteral("Not Twin"), 8));
     writeFileOrThrow(gameDir + QStringLiteral("gamejams/twin.jam"), "jam");
     writeFileOrThrow(c + QStringLiteral("tiny.dat"), QByteArray(600, 'x'));
+    // A name that is no UTF-8 on disk is read through its bytes all the same.
+    QByteArray odd = samplegame::smallAddon(QStringLiteral("Odd Name"), {}, 6);
+    odd[odd.size() - 1] = char(odd.at(odd.size() - 1) ^ 0x5A);
+    if (!writeFileByBytes(QFile::encodeName(c) + "odd\xff name.dat", odd))
+        throw std::runtime_error("the file with an odd name was not written");
     writeFileOrThrow(c + QStringLiteral("block only.dat"), "#GP2INFO|Name|Cut");
     QStringList lies;
     for (int i = 0; i < 2000; ++i)
@@ -62,7 +68,7 @@ struct Shown {
 QHash<QString, Shown> columnsOf(const QString& gameDir, const QString& appDir) {
     CircuitTableModel model;
     const QString folder = QDir::toNativeSeparators(gameDir + QStringLiteral("Circuits"));
-    model.setFiles(folder, QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files));
+    model.setFiles(folder, folderlisting::matchingFiles(folder, QStringLiteral("*.dat")));
     model.setHealthCheck(gameDir, {});
     QSignalSpy done(&model, &CircuitTableModel::allColumnsRead);
     const std::unique_ptr<Database> db = Database::open(appDir + QStringLiteral("/pso.mdb"));
@@ -117,6 +123,8 @@ class HealthCheckTest final : public QObject {
         QTest::addColumn<QString>("tip"); // what the Status column's tool tip names
         QTest::newRow("wrong trailer") << "bad trailer.dat"
                                        << "Checksum wrong" << false << "does not match";
+        QTest::newRow("name that is no UTF-8") << QFile::decodeName("odd\xff name.dat")
+                                               << "Checksum wrong" << false << "does not match";
         QTest::newRow("missing texture")
             << "monza2001.dat"
             << "1 texture missing" << false << "monza2001\\banking.jam";
@@ -198,7 +206,7 @@ private slots:
         QVERIFY(run.lines.contains(QStringLiteral(
             "Season (track pack): Missing from this Track Pack: slot 5 (f1ct05.dat)")));
         QCOMPARE(run.lines.last(),
-                 QStringLiteral("28 circuit files checked: 7 problems in 7 files. 1 track pack "
+                 QStringLiteral("29 circuit files checked: 8 problems in 8 files. 1 track pack "
                                 "lacks files."));
     }
 

@@ -2,22 +2,11 @@
 // that are no UTF-8 on disk.
 #include "platform/folder_listing.h"
 #include "platform/native_names.h"
+#include "tests/support/files.h"
 
 #include <QtTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// Made through the bytes of its name, which need not be UTF-8.
-bool makeFile(const QByteArray& path) {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0644);
-    return fd >= 0 && ::close(fd) == 0;
-}
-
-} // namespace
 
 class FolderListingTest final : public QObject {
     Q_OBJECT
@@ -52,10 +41,10 @@ void FolderListingTest::whichEntriesAreListed() {
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path()) + "/";
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target")));
-    QVERIFY(makeFile(folder + "target/t.dat"));
+    QVERIFY(writeFileByBytes(folder + "target/t.dat"));
     const QByteArray path = folder + name;
     if (kind == QLatin1String("file"))
-        QVERIFY(makeFile(path));
+        QVERIFY(writeFileByBytes(path));
     else if (kind == QLatin1String("folder"))
         QCOMPARE(::mkdir(path.constData(), 0755), 0);
     else if (kind == QLatin1String("fifo"))
@@ -81,7 +70,7 @@ void FolderListingTest::orderIgnoresCase() {
     for (const QByteArray& name :
          {QByteArray("b.dat"), QByteArray("a.dat"), QByteArray("C.dat"), QByteArray("A.dat"),
           QByteArray("a\xe9.dat"), QByteArray("a\xe8.dat")})
-        QVERIFY(makeFile(folder + name));
+        QVERIFY(writeFileByBytes(folder + name));
     QCOMPARE(folderlisting::matchingFiles(dir.path(), QStringLiteral("*.DAT")),
              (QStringList{"A.dat", "a.dat", QFile::decodeName("a\xe9.dat"), "b.dat", "C.dat"}));
 }

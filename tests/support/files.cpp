@@ -6,6 +6,9 @@
 
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -30,4 +33,12 @@ void writeFileOrThrow(const QString& path, const QByteArray& bytes) {
 bool writeProgram(const QString& path, const QByteArray& bytes) {
     return writeFile(path, bytes) &&
            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool writeFileByBytes(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    return ::close(fd) == 0 && written;
 }

@@ -16,3 +16,6 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 void writeFileOrThrow(const QString& path, const QByteArray& bytes);
 // As writeFile, for a script standing in for an outside program: its owner may run it.
 bool writeProgram(const QString& path, const QByteArray& bytes);
+// Writes `bytes` to a file made through the bytes of its path, which need not be UTF-8 (a name
+// Qt cannot spell); false when that failed.
+bool writeFileByBytes(const QByteArray& path, const QByteArray& bytes = {});

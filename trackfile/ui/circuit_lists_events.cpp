@@ -12,6 +12,7 @@
 #include "ui/window_services.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,6 +36,16 @@ bool CircuitLists::eventFilter(QObject* watched, QEvent* event) {
     if (watched == File1 && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         guardedCommand("File1_KeyDown", [this] { Delete_Click(); })();
+        return true;
+    } else if (watched == File1 && event->type() == QEvent::ContextMenu &&
+               static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // The menu key opens the popup at the current row, as the right button does under it.
+        guarded("File1_ContextMenu", [this] {
+            setPopupItems();
+            const QRect row = File1->visualRect(File1->currentIndex());
+            FileClick->popup(
+                File1->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint(0, 0)));
+        })();
         return true;
     } else if (watched == CircuitFilter && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {

@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace pistaro {
 
 CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
@@ -22,7 +24,7 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     filter_->setSourceModel(model_);
     filter_->setSortRole(CircuitTableModel::SortRole);
     setModel(filter_);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);
@@ -140,6 +142,7 @@ circuitcolumns::CatalogueValues CircuitTable::readCatalogue() const {
 
 void CircuitTable::refresh() {
     const QString keep = selectedName();
+    const QStringList others = selectedNames();
     blockSignals(true);
     model_->setFiles(folder_, folder_.isEmpty() ? QStringList()
                                                 : folderlisting::matchingFiles(folder_, pattern_));
@@ -150,6 +153,10 @@ void CircuitTable::refresh() {
     const int row = keep.isEmpty() ? -1 : indexOf(keep, Qt::CaseSensitive);
     if (row >= 0)
         selectRow(row);
+    for (const QString& name : others)
+        if (const int r = indexOf(name, Qt::CaseSensitive); r >= 0 && r != row)
+            selectionModel()->select(filter_->index(r, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
     blockSignals(false);
 }
 
@@ -178,6 +185,33 @@ QString CircuitTable::selectedName() const {
     if (!current.isValid() || !selectionModel()->isSelected(current))
         return {};
     return fileName(current.row());
+}
+
+QStringList CircuitTable::selectedNames() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QStringList names;
+    for (const int row : std::as_const(rows))
+        names << fileName(row);
+    return names;
+}
+
+int CircuitTable::fixesOf(const QStringList& names) const {
+    int fixes = 0;
+    for (const QString& name : names)
+        if (const int row = int(model_->names().indexOf(name)); row >= 0)
+            fixes |= model_->index(row, 0).data(CircuitTableModel::FixesRole).toInt();
+    return fixes;
+}
+
+QStringList CircuitTable::duplicateNames() const {
+    QStringList names;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        if (model_->index(row, 0).data(CircuitTableModel::DuplicateRole).toBool())
+            names << model_->names().at(row);
+    return names;
 }
 
 int CircuitTable::listIndex() const {

@@ -1,7 +1,8 @@
 #pragma once
 // The circuit browser: the circuit files of one folder as a table with their track, country,
 // author, laps, length and best race time, sorted by a header click, narrowed by a query,
-// and dragged onto a slot. Keeps the calls of a plain file list (one row selected at a time).
+// and dragged onto a slot. Keeps the calls of a plain file list for the current row; several
+// rows may be selected for the fixes of their problems.
 #include "trackfile/circuit_columns.h"
 
 #include <QString>
@@ -32,12 +33,18 @@ public:
     QString pattern() const { return pattern_; }
     // The health check of the rows read next (CircuitTableModel::setHealthCheck).
     void setHealthCheck(const QString& gameDir, const QString& cacheFile);
-    void refresh(); // re-reads the folder, keeps the selection by name
+    void refresh(); // re-reads the folder, keeps the selection (and the current row) by name
 
     // Rows as shown: sorted and narrowed by the filter.
     int count() const;
     QString fileName(int row) const; // "" when out of range
-    QString selectedName() const;    // "" when nothing is selected
+    QString selectedName() const;    // the current row's, "" when it is not selected
+    // Every selected row's file name, in the order shown.
+    QStringList selectedNames() const;
+    // The fixes the rows of `names` offer together (CircuitTableModel::Fix flags).
+    int fixesOf(const QStringList& names) const;
+    // Every file of the folder marked as the same circuit as another, shown or not.
+    QStringList duplicateNames() const;
     int listIndex() const;
     void setListIndex(int row); // selects a row (-1: none), emits fileClicked
     int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;

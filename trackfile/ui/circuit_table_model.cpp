@@ -30,6 +30,11 @@ QString searchText(const QString& name, const Columns& c) {
 void setProblems(Columns& c, const QList<health::Problem>& problems) {
     c.problems = health::problemsText(problems);
     c.problemsTip = health::problemsTip(problems);
+    c.checksumWrong = c.texturesMissing = false;
+    for (const health::Problem& p : problems) {
+        c.checksumWrong |= p.fix == health::Problem::Fix::Checksum;
+        c.texturesMissing |= p.fix == health::Problem::Fix::Textures;
+    }
 }
 
 } // namespace
@@ -173,6 +178,8 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         c.problems = before.problems;
         c.problemsTip = before.problemsTip;
         c.duplicate = before.duplicate;
+        c.checksumWrong = before.checksumWrong;
+        c.texturesMissing = before.texturesMissing;
         c.duplicateGroup = before.duplicateGroup;
         setRow(row, c);
         emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
@@ -214,13 +221,18 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.duplicate;
     if (role == ProblemsRole)
         return r.columns.problems;
+    if (role == FixesRole)
+        return int(r.columns.checksumWrong ? RepairChecksum : 0) |
+               int(r.columns.texturesMissing ? InstallTextures : 0) |
+               int(r.columns.duplicate ? DeleteDuplicate : 0);
     if (role == Qt::ToolTipRole) {
         if (index.column() != Status && index.column() != File)
             return {};
-        const QString kind = kindExplanation(r.columns.kind);
-        if (kind.isEmpty() || r.columns.problemsTip.isEmpty())
-            return kind + r.columns.problemsTip;
-        return kind + QLatin1Char('\n') + r.columns.problemsTip;
+        QStringList lines{kindExplanation(r.columns.kind), r.columns.problemsTip};
+        if (r.columns.checksumWrong || r.columns.texturesMissing || r.columns.duplicate)
+            lines << QStringLiteral("The right button on the row offers the fix.");
+        lines.removeAll(QString());
+        return lines.join(QLatin1Char('\n'));
     }
     // One key for every copy of a circuit: the sort keeps them together, by file name.
     if (role == SortRole && index.column() == Status && r.columns.duplicate)

@@ -37,6 +37,9 @@ public:
     // What the table sorts by: the shown text, except that the Status column puts the files
     // with the same track data together.
     static constexpr int SortRole = Qt::UserRole + 4;
+    // The fixes the browser offers for the row's problems (int, Fix flags).
+    static constexpr int FixesRole = Qt::UserRole + 5;
+    enum Fix { RepairChecksum = 1, InstallTextures = 2, DeleteDuplicate = 4 };
     // What a dragged circuit carries: its file name.
     static inline const QString CircuitMimeType = QStringLiteral("application/x-pistaro-circuit");
 

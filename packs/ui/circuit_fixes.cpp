@@ -1,0 +1,224 @@
+#include "packs/ui/circuit_fixes.h"
+
+#include "gamedir/exe_cmd.h"
+#include "health/circuit_facts.h"
+#include "packs/texture_list.h"
+#include "packs/ui/installer.h"
+#include "packs/ui/slot_list.h"
+#include "platform/command_summary.h"
+#include "platform/gamepath.h"
+#include "platform/guarded.h"
+#include "platform/native_names.h"
+#include "trackfile/checksum_trailer.h"
+#include "trackfile/track_data.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/circuit_table_model.h"
+#include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
+#include "ui/named.h"
+#include "ui/window_services.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHash>
+#include <QMenu>
+
+namespace pistaro {
+
+using Fix = CircuitTableModel::Fix;
+
+CircuitFixes::CircuitFixes(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
+                           SlotList& slotList, Installer& installer, QWidget* parent)
+    : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
+      installer_(installer) {
+    setObjectName(QStringLiteral("CircuitFixes"));
+    RepairChecksum = named(new QAction(QStringLiteral("Repair checksum"), this), "RepairChecksum");
+    InstallTextures =
+        named(new QAction(QStringLiteral("Install missing textures from an archive\u2026"), this),
+              "InstallTextures");
+    DeleteDuplicate =
+        named(new QAction(QStringLiteral("Delete this duplicate\u2026"), this), "DeleteDuplicate");
+    connect(RepairChecksum, &QAction::triggered, this, GUARDED_COMMAND(RepairChecksum_Click));
+    connect(InstallTextures, &QAction::triggered, this, GUARDED_COMMAND(InstallTextures_Click));
+    connect(DeleteDuplicate, &QAction::triggered, this, GUARDED_COMMAND(DeleteDuplicate_Click));
+    addTo(lists.FileClick);
+}
+
+void CircuitFixes::addTo(QMenu* menu) {
+    menu->addSeparator();
+    menu->addActions({RepairChecksum, InstallTextures, DeleteDuplicate});
+    connect(menu, &QMenu::aboutToShow, this, &CircuitFixes::setItems);
+}
+
+void CircuitFixes::setItems() {
+    const int fixes = lists_.File1->fixesOf(lists_.File1->selectedNames());
+    RepairChecksum->setEnabled(fixes & Fix::RepairChecksum);
+    InstallTextures->setEnabled(fixes & Fix::InstallTextures);
+    DeleteDuplicate->setEnabled(fixes & Fix::DeleteDuplicate);
+}
+
+QString CircuitFixes::pathOf(const QString& name) const {
+    return gamepath::join(lists_.File1->path(), name);
+}
+
+void CircuitFixes::RepairChecksum_Click() {
+    // Only trailers that are wrong now are written: a file mended since the column was filled,
+    // or one that is no circuit, is left as it is.
+    QStringList names, paths;
+    for (const QString& name : lists_.File1->selectedNames()) {
+        const QString path = pathOf(name);
+        ExeCmd::WaitForSumfix(path);
+        const health::FileFacts facts = health::readFacts(path);
+        if (facts.shape == health::FileFacts::Shape::Circuit && !facts.trailerOk) {
+            names << name;
+            paths << path;
+        }
+    }
+    if (paths.isEmpty()) {
+        services_.dialogs().message(QStringLiteral("No selected circuit has a wrong checksum."));
+        return;
+    }
+    if (!backedUp(services_, QStringLiteral("Repair checksum"), paths))
+        return;
+    CommandSummary summary;
+    QStringList repaired;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString error = checksum::writeTrailer(paths.at(i));
+        if (error.isEmpty())
+            repaired << names.at(i);
+        else
+            summary.failed(QStringLiteral("These checksums could not be written."),
+                           names.at(i) + QStringLiteral(": ") + error);
+    }
+    if (!repaired.isEmpty())
+        summary.done(countOf(repaired.size(), QStringLiteral("checksum was"),
+                             QStringLiteral("checksums were")) +
+                     QStringLiteral(" repaired: ") + repaired.join(QStringLiteral(", ")) +
+                     QStringLiteral("."));
+    lists_.File1->refresh();
+    summary.show(services_.dialogs(), QStringLiteral("Repair checksum"));
+}
+
+void CircuitFixes::InstallTextures_Click() {
+    // The places still missing now, each once, from every selected circuit's list.
+    const QString gameDir = services_.bas().Gp2Dir;
+    QStringList entries;
+    gamepath::Listings listings;
+    for (const QString& name : lists_.File1->selectedNames()) {
+        const health::FileFacts facts = health::readFacts(pathOf(name));
+        for (const QString& entry : facts.textures)
+            if (isSafeTextureName(entry) && !entries.contains(entry, Qt::CaseInsensitive) &&
+                !textureInstalled(gamepath::join(gameDir, entry, listings)))
+                entries << entry;
+    }
+    if (entries.isEmpty()) {
+        services_.dialogs().message(
+            QStringLiteral("The selected circuits lack no texture the game folder could hold."));
+        return;
+    }
+    const QString archive =
+        installer_.chooseArchive(QStringLiteral("Archive with the missing textures"));
+    if (archive.isEmpty())
+        return;
+    installer_.installTextures(archive, entries);
+    lists_.File1->refresh();
+}
+
+void CircuitFixes::DeleteDuplicate_Click() {
+    // The copies of each circuit as they are now: a file changed since the column was filled
+    // is no one's twin any more.
+    QHash<QByteArray, QStringList> copies;
+    QHash<QString, QByteArray> hashOf;
+    for (const QString& name : lists_.File1->duplicateNames()) {
+        QByteArray bytes;
+        QString error;
+        if (!health::readCircuitBytes(pathOf(name), &bytes, &error))
+            continue;
+        const health::FileFacts facts = health::factsOf(bytes);
+        if (facts.shape != health::FileFacts::Shape::Circuit)
+            continue;
+        const QByteArray hash = trackdata::hash(bytes);
+        copies[hash] << name;
+        hashOf.insert(name, hash);
+    }
+    QStringList chosen;
+    for (const QString& name : lists_.File1->selectedNames())
+        if (copies.value(hashOf.value(name)).size() > 1)
+            chosen << name;
+    if (chosen.isEmpty()) {
+        services_.dialogs().message(
+            QStringLiteral("No selected circuit is the same circuit as another file."));
+        return;
+    }
+    // One copy of each circuit always stays: the first of them that is not chosen, else the
+    // first of them.
+    QStringList doomed, items;
+    bool anyInUse = false;
+    const QString& shownFile = services_.bas().CurrentFile;
+    bool shownDoomed = false;
+    for (const QString& name : std::as_const(chosen)) {
+        const QStringList& group = copies.value(hashOf.value(name));
+        QString kept = group.first();
+        for (const QString& other : group)
+            if (!chosen.contains(other)) {
+                kept = other;
+                break;
+            }
+        if (kept == name)
+            continue;
+        doomed << name;
+        QString item =
+            name + QStringLiteral(" (the circuit stays as ") + kept + QStringLiteral(")");
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            if (slotList_.lineUp().at(slot).file.compare(name, Qt::CaseInsensitive) == 0) {
+                item += QStringLiteral(", waiting for Export into slot %1").arg(slot);
+                anyInUse = true;
+            }
+        shownDoomed |= !shownFile.isEmpty() && QFileInfo(shownFile).canonicalFilePath() ==
+                                                   QFileInfo(pathOf(name)).canonicalFilePath();
+        items << item;
+    }
+    if (doomed.isEmpty()) {
+        services_.dialogs().message(
+            QStringLiteral("Nothing was deleted: the selected files are the only copies of "
+                           "their circuits."));
+        return;
+    }
+    QString question =
+        QStringLiteral("Delete %1? Each circuit stays in the collection as the "
+                       "file named beside it.")
+            .arg(countOf(doomed.size(), QStringLiteral("duplicate"), QStringLiteral("duplicates")));
+    if (anyInUse)
+        question += Gp2PsoBas::CrLf2 +
+                    QStringLiteral("A slot waits for a file deleted here: Export would leave that "
+                                   "slot as it is in the game.");
+    if (!services_.dialogs().askYesNoList(question, items))
+        return;
+    if (shownDoomed && !panel_.mayLeave())
+        return;
+    QStringList paths;
+    for (const QString& name : std::as_const(doomed))
+        paths << pathOf(name);
+    if (!backedUp(services_, QStringLiteral("Delete duplicates"), paths))
+        return;
+    CommandSummary summary;
+    QStringList deleted;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString error;
+        if (nativenames::remove(paths.at(i), &error))
+            deleted << doomed.at(i);
+        else
+            summary.failed(QStringLiteral("These files could not be deleted."),
+                           doomed.at(i) + QStringLiteral(": ") + error);
+    }
+    if (!deleted.isEmpty())
+        summary.done(countOf(deleted.size(), QStringLiteral("duplicate was"),
+                             QStringLiteral("duplicates were")) +
+                     QStringLiteral(" deleted: ") + deleted.join(QStringLiteral(", ")) +
+                     QStringLiteral("."));
+    lists_.File1->refresh();
+    summary.show(services_.dialogs(), QStringLiteral("Delete duplicates"));
+}
+
+} // namespace pistaro
