@@ -56,7 +56,8 @@ void Launcher::Launch() {
     const QString program =
         bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
     // A game that cannot be started is said so before anything is counted or moved.
-    ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
+    ExeCmd::Run game =
+        ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir, {bas.AppDir, true});
     if (!game.error.isEmpty()) {
         services_.dialogs().message(game.error);
         return;

@@ -148,7 +148,7 @@ QString Exporter::picturesBlocked() const {
     if (!QFileInfo(program).isFile())
         return QStringLiteral("Menu pictures were not changed: gp2hipic is not set up. See "
                               "Help > Outside programs.");
-    const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir).error;
+    const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir, {bas.AppDir}).error;
     return error.isEmpty() ? QString() : QStringLiteral("Menu pictures were not changed: ") + error;
 }
 
@@ -307,7 +307,7 @@ bool Exporter::handOverPicture(int slot, int which, const QString& named, const 
     }
     const ExeCmd::RunResult run = ExeCmd::RunAndWait(
         gp2hipic::program(bas.AppDir),
-        gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir);
+        gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir, {bas.AppDir});
     if (run.stopped)
         stopped_ = run.problem(QStringLiteral("gp2hipic"));
     else if (!run.ok())
