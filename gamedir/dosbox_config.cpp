@@ -15,7 +15,7 @@ QByteArray text(const Machine& machine, const QStringList& autoexec) {
             (machine.fullScreen ? QStringLiteral("true") : QStringLiteral("false")),
         QStringLiteral("[dosbox]"),
         QStringLiteral("machine=svga_s3"),
-        QStringLiteral("memsize=32"),
+        QStringLiteral("memsize=16"),
         QStringLiteral("[cpu]"),
         QStringLiteral("core=auto"),
         QStringLiteral("cputype=auto"),
