@@ -65,11 +65,12 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
                                                                  "be written to ") +
                                                       QDir::toNativeSeparators(config) +
                                                       QStringLiteral(": ") + written)};
-    return {emulator,
-            {QStringLiteral("-conf"), config},
-            {},
-            fileName(dosProgram),
-            QStringLiteral("DOSBox")};
+    QStringList args{QStringLiteral("-conf"), config};
+    // DOSBox Staging lays the player's primary configuration and a dosbox.conf of the current
+    // folder under the file it is given; DOSBox itself reads the given file alone.
+    if (QFileInfo(emulator).fileName() == QLatin1String("dosbox-staging"))
+        args << QStringLiteral("--noprimaryconf") << QStringLiteral("--nolocalconf");
+    return {emulator, args, {}, fileName(dosProgram), QStringLiteral("DOSBox")};
 }
 
 // The Windows form of a path argument, from winepath; the argument as it is without one.
