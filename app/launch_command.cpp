@@ -11,9 +11,14 @@
 #include "platform/gamepath.h"
 #include "platform/program_end.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace pistaro {
 
@@ -37,6 +42,25 @@ QString packProblem(const QString& gameDir, const QString& pack) {
                QStringLiteral("' lacks circuits, so GP2 was not started. ") +
                missingPackSummary(circuits, pack, missing);
     return {};
+}
+
+// What the launch left open (the window of new records) stays until the player closes it.
+void waitForOpenWindows(const QWidget& main) {
+    const auto open = [&main] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.cbegin(), windows.cend(),
+                           [&main](const QWidget* w) { return w != &main && w->isVisible(); });
+    };
+    if (!open())
+        return;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!open())
+            loop.quit();
+    });
+    poll.start(200);
+    loop.exec();
 }
 
 } // namespace
@@ -91,6 +115,7 @@ int runLaunch(const QString& exeDir, const QStringList& arguments) {
     return runWithMainWindow(exeDir, request.error, [&](MainWindow& frm) {
         frm.Form_Load(request.rest);
         const int status = launchGame(frm, request.pack);
+        waitForOpenWindows(frm);
         frm.Form_Unload();
         return status;
     });

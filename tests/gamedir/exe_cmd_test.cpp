@@ -254,6 +254,23 @@ private slots:
                           "install wine\").");
     }
 
+    // The emulator is started with the configuration file alone; one that fails is named.
+    void failingEmulatorIsNamed() {
+        QTemporaryDir tmp;
+        dosprograms::install("mkfile", tmp.filePath("Gp2.exe"));
+        const QString record = tmp.filePath("record.txt");
+        QVERIFY(writeProgram(tmp.filePath("dosbox"),
+                             QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\nexit 3\n")
+                                 .arg(record)
+                                 .toUtf8()));
+        emulators::setDosEmulator(tmp.filePath("dosbox"));
+        const ExeCmd::RunResult run =
+            ExeCmd::RunAndWait(tmp.filePath("Gp2.exe"), {}, tmp.path(), {tmp.path(), true});
+        emulators::setDosEmulator("dosbox");
+        QCOMPARE(run.problem("GP2"), "GP2 could not be run: DOSBox ended with exit status 3");
+        QCOMPARE(readRecord(record), (QStringList{"-conf", tmp.filePath("dosbox-game.conf")}));
+    }
+
     void currentDirectoryIsInherited() {
         QTemporaryDir tmp;
         QVERIFY(QDir(tmp.path()).mkpath("game dir"));
