@@ -1,5 +1,6 @@
 // pso: the circuit and lap time manager.
 #include "app/check_command.h"
+#include "app/launch_command.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -24,5 +25,8 @@ int main(int argc, char** argv) {
     // QApplication has taken its own options out; what is left is the database name.
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
+    // The game from the desktop: the window's Launch GP2, without the window.
+    if (arguments.value(0) == QLatin1String("--launch"))
+        return runLaunch(QCoreApplication::applicationDirPath(), arguments.mid(1));
     return runProgram(QCoreApplication::applicationDirPath(), arguments);
 }

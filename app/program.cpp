@@ -4,6 +4,7 @@
 #include "app/splash_window.h"
 #include "app/status_window.h"
 #include "platform/guarded.h"
+#include "platform/program_end.h"
 #include "platform/program_folders.h"
 #include "platform/program_lock.h"
 #include "platform/ui/qt_dialogs.h"
@@ -16,9 +17,14 @@
 
 namespace pistaro {
 
-int runProgram(const QString& exeDir, const QStringList& arguments,
-               const std::function<void(MainWindow&)>& afterShow) {
+int runWithMainWindow(const QString& exeDir, const QString& refusal,
+                      const std::function<int(MainWindow&)>& body) {
     QtDialogs dialogs;
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(refusal));
+        dialogs.message(refusal);
+        return 2;
+    }
     // The one decision where the program writes: the rest of it writes into bas.AppDir.
     const ProgramFolders folders = locateProgramFolders(exeDir, perUserDataFolder());
     QString error;
@@ -49,16 +55,27 @@ int runProgram(const QString& exeDir, const QStringList& arguments,
         dialogs.message(lock.refusal);
         return 1;
     }
-    // The splash deletes itself when it closes after the load.
-    auto* splash = new SplashWindow(guarded("Form_Load", [&] {
-        frm.Form_Load(arguments);
-        frm.show();
-        if (afterShow)
-            afterShow(frm);
-    }));
-    splash->show();
-    const int status = QApplication::exec();
-    return ProgramEndState::ended ? ProgramEndState::status : status;
+    try {
+        return body(frm);
+    } catch (const ProgramEnded& e) {
+        return e.status;
+    }
+}
+
+int runProgram(const QString& exeDir, const QStringList& arguments,
+               const std::function<void(MainWindow&)>& afterShow) {
+    return runWithMainWindow(exeDir, {}, [&](MainWindow& frm) {
+        // The splash deletes itself when it closes after the load.
+        auto* splash = new SplashWindow(guarded("Form_Load", [&] {
+            frm.Form_Load(arguments);
+            frm.show();
+            if (afterShow)
+                afterShow(frm);
+        }));
+        splash->show();
+        const int status = QApplication::exec();
+        return ProgramEndState::ended ? ProgramEndState::status : status;
+    });
 }
 
 } // namespace pistaro

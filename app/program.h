@@ -16,4 +16,11 @@ class MainWindow;
 int runProgram(const QString& exeDir, const QStringList& arguments,
                const std::function<void(MainWindow&)>& afterShow = {});
 
+// What every run with the main window shares: the program folder found and seeded, its lock
+// held, the main window made on it (not shown), then `body`, whose result is the exit status.
+// A `refusal` ("" for none) is shown instead, and the status is 2. The program ended from
+// inside `body` leaves with its status.
+int runWithMainWindow(const QString& exeDir, const QString& refusal,
+                      const std::function<int(MainWindow&)>& body);
+
 } // namespace pistaro

@@ -15,8 +15,8 @@ QString cannotStart(const QString& program, const QString& why) {
            why;
 }
 
-// What in `text` the emulator would not take as plain text in a "-c" command: it expands
-// %...% and ends a command at a line break. "" when there is nothing of the kind.
+// What in `text` the emulator would not take as plain text in a line of its [autoexec]: it
+// expands %...% and a line break ends the line. "" when there is nothing of the kind.
 QString unsafeInCommand(const QString& text) {
     for (const QChar c : text) {
         if (c == u'%')
@@ -47,27 +47,39 @@ QString noShortForm(const QString& program, const QString& name) {
 
 } // namespace
 
-EmulatorArguments dosboxArguments(const QString& gameDir, const QString& program,
-                                  const QStringList& arguments) {
+DosCommands dosCommands(const QString& gameDir, const QString& program,
+                        const QStringList& arguments, const QString& cdImage) {
     const QString programDir = QDir::cleanPath(QFileInfo(program).absolutePath());
     QList<DosMount> mounts;
     if (!gameDir.isEmpty())
         mounts.append({QLatin1Char('C'), QDir::cleanPath(QDir(gameDir).absolutePath())});
+    // The game looks for its CD on D:, so a program folder outside the game folder moves on.
+    const QChar outside = cdImage.isEmpty() ? QLatin1Char('D') : QLatin1Char('E');
     if (mounts.isEmpty() || !dosPath(mounts, programDir).mounted)
-        mounts.append({mounts.isEmpty() ? QLatin1Char('C') : QLatin1Char('D'), programDir});
+        mounts.append({mounts.isEmpty() ? QLatin1Char('C') : outside, programDir});
 
-    EmulatorArguments out;
+    DosCommands out;
     QStringList commands;
-    for (const DosMount& m : mounts) {
+    QList<DosMount> folders = mounts;
+    if (!cdImage.isEmpty())
+        folders.insert(1,
+                       {QLatin1Char('D'), QDir::cleanPath(QFileInfo(cdImage).absoluteFilePath())});
+    for (const DosMount& m : folders) {
         QString unsafe = unsafeInCommand(m.folder);
         if (unsafe.isEmpty() && m.folder.contains(QLatin1Char('"')))
             unsafe = QStringLiteral("a double quote");
         if (!unsafe.isEmpty()) {
-            out.error = cannotStart(program, QStringLiteral("the folder ") + shownText(m.folder) +
+            const QString what = m.drive == u'D' && !cdImage.isEmpty()
+                                     ? QStringLiteral("the CD image ")
+                                     : QStringLiteral("the folder ");
+            out.error = cannotStart(program, what + shownText(m.folder) +
                                                  QStringLiteral(" holds ") + unsafe);
             return out;
         }
-        commands << QStringLiteral("mount %1 \"%2\"").arg(m.drive, m.folder);
+        if (m.drive == u'D' && !cdImage.isEmpty())
+            commands << QStringLiteral("imgmount D \"%1\" -t iso").arg(m.folder);
+        else
+            commands << QStringLiteral("mount %1 \"%2\"").arg(m.drive, m.folder);
     }
     // Every argument goes into the command that starts the program, path or not.
     for (const QString& text : QStringList{program} + arguments) {
@@ -109,13 +121,17 @@ EmulatorArguments dosboxArguments(const QString& gameDir, const QString& program
     }
 
     const QString name = file.path.mid(file.path.lastIndexOf(QLatin1Char('\\')) + 1);
+    if (name.startsWith(QLatin1Char('#'))) {
+        out.error = cannotStart(program, QStringLiteral("DOSBox reads a line that starts with # "
+                                                        "as a remark"));
+        return out;
+    }
     // A batch file started without CALL would never come back to the closing "exit".
     const QString start =
         name.endsWith(QLatin1String(".BAT")) ? QStringLiteral("CALL ") + name : name;
     commands << where.path.left(2) << QStringLiteral("cd ") + where.path.mid(2)
              << (tail.isEmpty() ? start : start + QLatin1Char(' ') + tailText)
              << QStringLiteral("exit");
-    for (const QString& c : commands)
-        out.arguments << QStringLiteral("-c") << c;
+    out.commands = commands;
     return out;
 }

@@ -3,6 +3,7 @@
 #include "platform/program_settings.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace emulators {
@@ -11,6 +12,9 @@ namespace {
 
 const QString kDosKey = QStringLiteral("Emulators/DOS");
 const QString kWindowsKey = QStringLiteral("Emulators/Windows");
+const QString kCyclesKey = QStringLiteral("Emulators/DOSCycles");
+const QString kFullScreenKey = QStringLiteral("Emulators/DOSFullScreen");
+const QString kCdImageKey = QStringLiteral("Emulators/CDImage");
 
 void store(const QString& key, const QString& command) {
     QSettings settings = programSettings();
@@ -39,6 +43,38 @@ QString dosEmulator() {
 
 void setDosEmulator(const QString& command) {
     store(kDosKey, command);
+}
+
+bool cyclesAccepted(const QString& cycles) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9 %]+$"));
+    return plain.match(cycles.trimmed()).hasMatch();
+}
+
+QString dosCycles() {
+    const QString set = stored(kCyclesKey);
+    return cyclesAccepted(set) ? set : QStringLiteral("max");
+}
+
+void setDosCycles(const QString& cycles) {
+    store(kCyclesKey, cycles);
+}
+
+bool dosFullScreen() {
+    QSettings settings = programSettings();
+    return settings.value(kFullScreenKey, false).toBool();
+}
+
+void setDosFullScreen(bool on) {
+    QSettings settings = programSettings();
+    settings.setValue(kFullScreenKey, on);
+}
+
+QString cdImage() {
+    return stored(kCdImageKey);
+}
+
+void setCdImage(const QString& path) {
+    store(kCdImageKey, path);
 }
 
 QString windowsEmulator() {

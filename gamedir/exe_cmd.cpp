@@ -1,6 +1,8 @@
 #include "gamedir/exe_cmd.h"
 
+#include "gamedir/cd_image.h"
 #include "gamedir/dos_command.h"
+#include "gamedir/dosbox_config.h"
 #include "gamedir/emulators.h"
 #include "gamedir/program_kind.h"
 #include "platform/command_gate.h"
@@ -29,7 +31,7 @@ QString cannotStart(const QString& path, const QString& why) {
 }
 
 ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arguments,
-                               const QString& gameDir) {
+                               const QString& gameDir, const ExeCmd::DosRun& run) {
     const QString emulator = emulators::findProgram(emulators::dosEmulator());
     if (emulator.isEmpty())
         return {{},
@@ -38,10 +40,37 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
                     QStringLiteral(" is a DOS program: install DOSBox (for example with \"apt "
                                    "install dosbox\") or name an emulator in File > Setup "
                                    "Pistaro.")};
-    const EmulatorArguments dos = dosboxArguments(gameDir, dosProgram, arguments);
+    const QString image = run.game ? emulators::cdImage() : QString();
+    if (!image.isEmpty()) {
+        const QString problem = cdimage::problem(image);
+        if (!problem.isEmpty())
+            return {{}, {}, cannotStart(fileName(dosProgram), problem)};
+    }
+    const DosCommands dos = dosCommands(gameDir, dosProgram, arguments, image);
     if (!dos.error.isEmpty())
         return {{}, {}, dos.error};
-    return {emulator, dos.arguments, {}, fileName(dosProgram), QStringLiteral("DOSBox")};
+    if (run.programFolder.isEmpty())
+        return {{},
+                {},
+                cannotStart(fileName(dosProgram), QStringLiteral("no program folder for "
+                                                                 "its DOSBox settings"))};
+    const QString config = dosboxconfig::fileIn(run.programFolder, run.game);
+    const dosboxconfig::Machine machine{emulators::dosCycles(),
+                                        run.game && emulators::dosFullScreen()};
+    const QString written = dosboxconfig::write(config, dosboxconfig::text(machine, dos.commands));
+    if (!written.isEmpty())
+        return {{},
+                {},
+                cannotStart(fileName(dosProgram), QStringLiteral("its DOSBox settings could not "
+                                                                 "be written to ") +
+                                                      QDir::toNativeSeparators(config) +
+                                                      QStringLiteral(": ") + written)};
+    QStringList args{QStringLiteral("-conf"), config};
+    // DOSBox Staging lays the player's primary configuration and a dosbox.conf of the current
+    // folder under the file it is given; DOSBox itself reads the given file alone.
+    if (QFileInfo(emulator).fileName() == QLatin1String("dosbox-staging"))
+        args << QStringLiteral("--noprimaryconf") << QStringLiteral("--nolocalconf");
+    return {emulator, args, {}, fileName(dosProgram), QStringLiteral("DOSBox")};
 }
 
 // The Windows form of a path argument, from winepath; the argument as it is without one.
@@ -146,12 +175,12 @@ QString sumfixProgram(const QString& appDir) {
 
 // How a file is started, by its content (see Prepare).
 ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
-                          const QString& gameDir) {
+                          const QString& gameDir, const ExeCmd::DosRun& dos) {
     switch (programKind(program)) {
     case ProgramKind::Native:
         return {program, arguments, {}};
     case ProgramKind::Dos:
-        return throughDosEmulator(program, arguments, gameDir);
+        return throughDosEmulator(program, arguments, gameDir, dos);
     case ProgramKind::Windows:
         return throughWine(program, arguments);
     case ProgramKind::Pif: {
@@ -166,7 +195,7 @@ ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
         case ProgramKind::Windows:
             return throughWine(target, arguments);
         default:
-            return throughDosEmulator(target, arguments, gameDir);
+            return throughDosEmulator(target, arguments, gameDir, dos);
         }
     }
     case ProgramKind::Unknown:
@@ -179,10 +208,11 @@ ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
 
 namespace ExeCmd {
 
-Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir) {
+Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir,
+            const DosRun& dos) {
     if (!QFileInfo(program).isFile())
         return {{}, {}, cannotStart(program, QStringLiteral("there is no such file"))};
-    Run run = prepareByKind(program, arguments, gameDir);
+    Run run = prepareByKind(program, arguments, gameDir, dos);
     if (run.name.isEmpty())
         run.name = fileName(program);
     return run;
@@ -237,8 +267,9 @@ RunResult RunAndWait(const Run& run) {
     result.exitCode = process.exitCode();
     return result;
 }
-RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir) {
-    return RunAndWait(Prepare(program, arguments, gameDir));
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir,
+                     const DosRun& dos) {
+    return RunAndWait(Prepare(program, arguments, gameDir, dos));
 }
 
 bool StartDetached(const QString& program, const QStringList& args, int windowState) {

@@ -11,11 +11,21 @@ namespace ExeCmd {
 inline constexpr int NormalWindow = 1;    // normal window that gets the focus
 inline constexpr int MinimizedWindow = 6; // minimised, without focus
 
+// What a DOS program gets from the emulator besides its drives: the program folder, where its
+// DOSBox configuration file is written, and whether it is the game (the CD image and full screen
+// of the machine settings are for the game only; the DOS tools run without them).
+struct DosRun {
+    QString programFolder; // "" when there is none: a DOS program is then refused
+    bool game = false;
+};
+
 // How a program file is started, decided by its content: a program of this system directly
 // (from the current directory, which it inherits with the environment and the standard
 // channels); a DOS program, or the DOS program a PIF stands for, through the DOS emulator with
-// `gameDir` as drive C:; a Windows program through Wine, its path arguments converted with
-// winepath. Arguments are passed as they are given, never split at blanks.
+// `gameDir` as drive C: (its configuration written by now, see gamedir/dosbox_config.h; a CD
+// image that is set but cannot be read refuses the game); a Windows program through Wine, its
+// path arguments converted with winepath. Arguments are passed as they are given, never split
+// at blanks.
 struct Run {
     QString program;       // what is started: the program itself or its emulator
     QStringList arguments; // for `program`
@@ -24,7 +34,8 @@ struct Run {
     QString emulator{};    // "DOSBox" or "Wine" when `program` is the emulator, else ""
     bool game = false;     // the game (or the lap timer that starts it): closing waits for it
 };
-Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir);
+Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir,
+            const DosRun& dos = {});
 
 // How a waited-for run ended. An emulator ends with its program but does not pass on the
 // program's exit status, so for DOS programs only "could not be run" is known.
@@ -49,7 +60,8 @@ inline constexpr int kStopGraceMs = 3000;
 // run is offered to the user to stop (CommandGate::stopWaited: terminate, then kill).
 RunResult RunAndWait(const Run& run);
 // Prepare and RunAndWait in one.
-RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir);
+RunResult RunAndWait(const QString& program, const QStringList& arguments, const QString& gameDir,
+                     const DosRun& dos = {});
 
 // Starts a program without waiting, from the current directory. False when it cannot start.
 [[nodiscard]] bool StartDetached(const QString& program, const QStringList& args, int windowState);

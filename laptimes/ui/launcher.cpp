@@ -51,15 +51,16 @@ Recordset& settingsRow(Gp2PsoBas& bas) {
 
 } // namespace
 
-void Launcher::Launch() {
+bool Launcher::Launch() {
     Gp2PsoBas& bas = services_.bas();
     const QString program =
         bas.UseGp2Lap ? QStringLiteral("Gp2Lap.exe") : QStringLiteral("Gp2.exe");
     // A game that cannot be started is said so before anything is counted or moved.
-    ExeCmd::Run game = ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir);
+    ExeCmd::Run game =
+        ExeCmd::Prepare(gamepath::join(bas.Gp2Dir, program), {}, bas.Gp2Dir, {bas.AppDir, true});
     if (!game.error.isEmpty()) {
         services_.dialogs().message(game.error);
-        return;
+        return false;
     }
     game.name = bas.UseGp2Lap ? QStringLiteral("GP2Lap") : QStringLiteral("GP2");
     game.game = true;
@@ -109,7 +110,7 @@ void Launcher::Launch() {
                                                   : why);
         ignoreFailure("returning to the program folder", [&] { QDir::setCurrent(bas.AppDir); });
         panel_.reload();
-        return;
+        return false;
     }
     if (movedTo == setAside)
         ignoreFailure("deleting the old lap log", [&] { QFile::remove(setAside); });
@@ -126,6 +127,7 @@ void Launcher::Launch() {
             throw std::runtime_error("cannot enter " + bas.AppDir.toStdString());
     });
     panel_.reload();
+    return true;
 }
 
 void Launcher::FileLog_Click() {

@@ -19,7 +19,8 @@ public:
     Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfer& setups,
              LogImport& logImport, QWidget* parent);
     QPushButton* Command4; // "&Launch GP2"
-    void Launch();
+    // True when the game ran and ended normally.
+    bool Launch();
     void FileLog_Click(); // shows the Log window, modal
 
 private:

@@ -23,9 +23,17 @@ public:
     Exporter(WindowServices& services, CircuitLists& lists, SlotList& slotList, QWidget* parent);
     QPushButton* Export; // "&Export to Gp2"
     void Export_Click();
+    // The export without its question, for a launch from the command line: says only what
+    // went wrong. True when every waiting circuit is in its slot and the menu names are
+    // written (or nothing waited); menu pictures that could not be changed are said, not
+    // held against it.
+    bool ExportUnasked();
 
 private:
     bool anythingPending() const;
+    // The export after its question: the backup, then every step; the summary shown when
+    // something failed, or always with `reportClean`. True as ExportUnasked says.
+    bool writeToGame(bool reportClean);
     // Saves every game file the export may change; false (and said why) when it could not.
     bool backUp();
     // The steps of one export, in their order. What they do and what fails goes into summary_.

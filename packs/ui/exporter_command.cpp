@@ -75,8 +75,20 @@ void Exporter::Export_Click() {
     if (!services_.dialogs().askYesNo(
             QStringLiteral("Update your Gp2 files on selected circuits ?")))
         return;
+    writeToGame(true);
+}
+
+bool Exporter::ExportUnasked() {
+    QCoreApplication::processEvents();
+    return !anythingPending() || writeToGame(false);
+}
+
+bool Exporter::writeToGame(bool reportClean) {
     if (!backUp())
-        return;
+        return false;
+    int assigned = 0;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        assigned += slotList_.lineUp().at(slot).file.isEmpty() ? 0 : 1;
     Gp2PsoBas& bas = services_.bas();
     const LineUp& lineUp = slotList_.lineUp();
     StatusSink& status = services_.status();
@@ -117,7 +129,7 @@ void Exporter::Export_Click() {
         // Goes no further: the slots stay as they are, to be exported again.
         status.hideStatus();
         services_.dialogs().message(stopped_);
-        return;
+        return false;
     }
 
     status.setLine2(QStringLiteral("Done."));
@@ -136,10 +148,12 @@ void Exporter::Export_Click() {
             QStringLiteral("The menu pictures of ") +
             countOf(pictured_, QStringLiteral("slot were"), QStringLiteral("slots were")) +
             QStringLiteral(" changed."));
-    summary_.show(services_.dialogs(), summary_.clean() ? QStringLiteral("Gp2 updated.")
-                                       : summary_.anythingDone()
-                                           ? QStringLiteral("Gp2 was updated in part.")
-                                           : QStringLiteral("Gp2 was not updated."));
+    if (reportClean || !summary_.clean())
+        summary_.show(services_.dialogs(), summary_.clean() ? QStringLiteral("Gp2 updated.")
+                                           : summary_.anythingDone()
+                                               ? QStringLiteral("Gp2 was updated in part.")
+                                               : QStringLiteral("Gp2 was not updated."));
+    return copied_ == assigned && (assigned == 0 || namesWritten_);
 }
 
 QString Exporter::picturesBlocked() const {
@@ -148,7 +162,7 @@ QString Exporter::picturesBlocked() const {
     if (!QFileInfo(program).isFile())
         return QStringLiteral("Menu pictures were not changed: gp2hipic is not set up. See "
                               "Help > Outside programs.");
-    const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir).error;
+    const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir, {bas.AppDir}).error;
     return error.isEmpty() ? QString() : QStringLiteral("Menu pictures were not changed: ") + error;
 }
 
@@ -307,7 +321,7 @@ bool Exporter::handOverPicture(int slot, int which, const QString& named, const 
     }
     const ExeCmd::RunResult run = ExeCmd::RunAndWait(
         gp2hipic::program(bas.AppDir),
-        gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir);
+        gp2hipic::replaceArguments(bas.Gp2Dir, bas.QuickUpdate, picture), bas.Gp2Dir, {bas.AppDir});
     if (run.stopped)
         stopped_ = run.problem(QStringLiteral("gp2hipic"));
     else if (!run.ok())

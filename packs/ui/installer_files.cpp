@@ -156,7 +156,7 @@ bool Installer::convertTexture(const Run& run, const QString& name) {
     const Gp2PsoBas& bas = services_.bas();
     const ExeCmd::RunResult converted =
         ExeCmd::RunAndWait(bas.AppDir + gamepath::sep() + QStringLiteral("jad2jam.exe"),
-                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir);
+                           {run.scratch + gamepath::sep() + name}, bas.Gp2Dir, {bas.AppDir});
     const QString failed = converted.problem(QStringLiteral("jad2jam"));
     if (converted.stopped) {
         services_.dialogs().message(failed);

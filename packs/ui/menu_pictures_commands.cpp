@@ -134,7 +134,7 @@ void MenuPictures::ImportPicture_Click(int which) {
         const ExeCmd::RunResult run = ExeCmd::RunAndWait(
             gp2hipic::program(bas.AppDir),
             gp2hipic::extractArguments(bas.Gp2Dir, gp2hipic::pictureNumber(slot, which)),
-            bas.Gp2Dir);
+            bas.Gp2Dir, {bas.AppDir});
         // The field keeps its picture unless the game's picture really arrived.
         QString problem = run.problem(QStringLiteral("gp2hipic"));
         if (problem.isEmpty() && !QFileInfo(handOver).isFile())
@@ -206,9 +206,10 @@ void MenuPictures::Repair_Click() {
         return;
     QString problem;
     ignoreFailure("compacting the picture archive", [&] {
-        problem = ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
-                                     gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir)
-                      .problem(QStringLiteral("gp2hipic"));
+        problem =
+            ExeCmd::RunAndWait(gp2hipic::program(bas.AppDir),
+                               gp2hipic::compactArguments(bas.Gp2Dir), bas.Gp2Dir, {bas.AppDir})
+                .problem(QStringLiteral("gp2hipic"));
     });
     status.hideStatus();
     if (!problem.isEmpty())

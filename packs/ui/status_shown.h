@@ -1,7 +1,7 @@
 #pragma once
 // A long pack command's time in the Status window: the main window hides, the Status window
 // shows "Please wait..." and the command's progress, and the window comes back however the
-// command ends.
+// command ends (a window not shown, as in a launch from the command line, stays hidden).
 #include "platform/progress.h"
 
 #include <QWidget>
@@ -10,7 +10,8 @@ namespace pistaro {
 
 class StatusShown final {
 public:
-    StatusShown(QWidget* window, StatusSink& status) : window_(window), status_(status) {
+    StatusShown(QWidget* window, StatusSink& status)
+        : window_(window), status_(status), shown_(window->isVisible()) {
         window_->hide();
         status_.setLine1(QStringLiteral("Please wait..."));
         status_.setLine2(QString());
@@ -19,7 +20,8 @@ public:
     }
     ~StatusShown() {
         status_.hideStatus();
-        window_->show();
+        if (shown_)
+            window_->show();
     }
     StatusShown(const StatusShown&) = delete;
     StatusShown& operator=(const StatusShown&) = delete;
@@ -27,6 +29,7 @@ public:
 private:
     QWidget* window_;
     StatusSink& status_;
+    bool shown_;
 };
 
 } // namespace pistaro

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -62,6 +63,19 @@ void SetupDialog::buildWidgets() {
     DosEmulatorLabel = named(new QLabel(QStringLiteral("DOS emulator"), this), "DosEmulatorLabel");
     DosEmulator = named(new QLineEdit(this), "DosEmulator");
     DosEmulatorLabel->setBuddy(DosEmulator);
+    DosCyclesLabel = named(new QLabel(QStringLiteral("CPU c&ycles"), this), "DosCyclesLabel");
+    DosCycles = named(new QLineEdit(this), "DosCycles");
+    DosCycles->setToolTip(QStringLiteral("As DOSBox reads it: max, auto, or a number such as "
+                                         "30000"));
+    DosCyclesLabel->setBuddy(DosCycles);
+    DosFullScreen =
+        named(new QCheckBox(QStringLiteral("Run the game &full screen"), this), "DosFullScreen");
+    CdImageLabel = named(new QLabel(QStringLiteral("CD &image"), this), "CdImageLabel");
+    CdImage = named(new QLineEdit(this), "CdImage");
+    CdImage->setToolTip(QStringLiteral("The game's CD as an image (.cue or .iso), mounted as D:"));
+    CdImageLabel->setBuddy(CdImage);
+    CdImageBrowse = named(new QPushButton(QStringLiteral("C&hoose"), this), "CdImageBrowse");
+    CdImageBrowse->setAutoDefault(false);
     BackupCountLabel =
         named(new QLabel(QStringLiteral("Changes kept in the history"), this), "BackupCountLabel");
     BackupCount = named(new QSpinBox(this), "BackupCount");
@@ -103,11 +117,17 @@ void SetupDialog::buildWidgets() {
 
     grid->addWidget(DosEmulatorLabel, 4, 0);
     grid->addWidget(DosEmulator, 4, 1, 1, 2);
-    grid->addWidget(BackupCountLabel, 5, 0);
-    grid->addWidget(BackupCount, 5, 1, 1, 2);
-    grid->addWidget(BackupMegabytesLabel, 6, 0);
-    grid->addWidget(BackupMegabytes, 6, 1, 1, 2);
-    grid->addWidget(buttons, 7, 0, 1, 3);
+    grid->addWidget(DosCyclesLabel, 5, 0);
+    grid->addWidget(DosCycles, 5, 1, 1, 2);
+    grid->addWidget(DosFullScreen, 6, 1, 1, 2);
+    grid->addWidget(CdImageLabel, 7, 0);
+    grid->addWidget(CdImage, 7, 1);
+    grid->addWidget(CdImageBrowse, 7, 2);
+    grid->addWidget(BackupCountLabel, 8, 0);
+    grid->addWidget(BackupCount, 8, 1, 1, 2);
+    grid->addWidget(BackupMegabytesLabel, 9, 0);
+    grid->addWidget(BackupMegabytes, 9, 1, 1, 2);
+    grid->addWidget(buttons, 10, 0, 1, 3);
 }
 
 void SetupDialog::wireHandlers() {
@@ -115,6 +135,7 @@ void SetupDialog::wireHandlers() {
     connect(SetupDelLogFile, &QRadioButton::clicked, this, GUARDED_HANDLER(SetupDelLogFile_Click));
     connect(SetupRenLogFile, &QRadioButton::clicked, this, GUARDED_HANDLER(SetupRenLogFile_Click));
     connect(Browse, &QPushButton::clicked, this, GUARDED_HANDLER(Browse_Click));
+    connect(CdImageBrowse, &QPushButton::clicked, this, GUARDED_HANDLER(CdImageBrowse_Click));
     connect(Ok, &QPushButton::clicked, this, GUARDED_HANDLER(Ok_Click));
     connect(Cancel, &QPushButton::clicked, this, GUARDED_HANDLER(Cancel_Click));
     SetupGP2DIR->installEventFilter(this);
@@ -141,6 +162,9 @@ void SetupDialog::Form_Activate() {
     SetupGP2DIR->setText(bas_.Gp2Dir);
     shownEmulator_ = emulators::dosEmulator();
     DosEmulator->setText(shownEmulator_);
+    DosCycles->setText(emulators::dosCycles());
+    DosFullScreen->setChecked(emulators::dosFullScreen());
+    CdImage->setText(QDir::toNativeSeparators(emulators::cdImage()));
     const gamebackup::Limits kept = gamebackup::limits();
     BackupCount->setValue(kept.count);
     BackupMegabytes->setValue(int(qMin<qint64>(kept.megabytes, BackupMegabytes->maximum())));
@@ -214,7 +238,23 @@ void SetupDialog::Browse_Click() {
     }
 }
 
+void SetupDialog::CdImageBrowse_Click() {
+    const QString preset = CdImage->text().trimmed();
+    const QString chosen = bas_.dialogs->openFile(
+        QStringLiteral("Select the GP2 CD image"), preset,
+        QStringLiteral("CD images|*.cue;*.iso|All files|*"), QStringLiteral("iso"));
+    if (!chosen.isEmpty() && chosen != preset)
+        CdImage->setText(QDir::toNativeSeparators(chosen));
+}
+
 void SetupDialog::Ok_Click() {
+    // A setting DOSBox would not read stays open to be put right, before anything is stored.
+    if (!emulators::cyclesAccepted(DosCycles->text()) && !DosCycles->text().trimmed().isEmpty()) {
+        bas_.dialogs->message(QStringLiteral("CPU cycles: \"") + DosCycles->text().trimmed() +
+                              QStringLiteral("\" is not a DOSBox setting. Use max, auto, or a "
+                                             "number such as 30000."));
+        return;
+    }
     const QString previous = bas_.Gp2Dir;
     bas_.Gp2Dir = SetupGP2DIR->text().trimmed();
     if (!IsGp2Dir(bas_)) {
@@ -229,6 +269,9 @@ void SetupDialog::Ok_Click() {
     s.carSetupManagement = CarSetup->isChecked();
     if (DosEmulator->text().trimmed() != shownEmulator_)
         emulators::setDosEmulator(DosEmulator->text());
+    emulators::setDosCycles(DosCycles->text());
+    emulators::setDosFullScreen(DosFullScreen->isChecked());
+    emulators::setCdImage(QDir::fromNativeSeparators(CdImage->text().trimmed()));
     const gamebackup::Limits kept = gamebackup::limits();
     if (BackupCount->value() != kept.count ||
         BackupMegabytes->value() != qMin<qint64>(kept.megabytes, BackupMegabytes->maximum()))

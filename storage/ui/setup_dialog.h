@@ -1,6 +1,6 @@
 #pragma once
 // The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row, and
-// the DOS emulator and the limits of the backups of this machine.
+// the DOS emulator (with how it runs the game) and the limits of the backups of this machine.
 #include <QDialog>
 
 class QCheckBox;
@@ -35,6 +35,13 @@ public:
     QCheckBox* CarSetup;
     QLabel* DosEmulatorLabel;
     QLineEdit* DosEmulator; // this machine's DOS emulator command, not a database setting
+    // How DOSBox runs the game, this machine's too: CPU cycles, full screen, the CD image.
+    QLabel* DosCyclesLabel;
+    QLineEdit* DosCycles;
+    QCheckBox* DosFullScreen;
+    QLabel* CdImageLabel;
+    QLineEdit* CdImage;
+    QPushButton* CdImageBrowse;
     // How many changes the backups keep, and how many megabytes they may take (this machine's).
     QLabel* BackupCountLabel;
     QSpinBox* BackupCount;
@@ -51,6 +58,7 @@ public:
     void SetupRenLogFile_Click();
     void SetupGP2DIR_LostFocus();
     void Browse_Click();
+    void CdImageBrowse_Click(); // a .cue or .iso, through the file dialog
     void Ok_Click();
     void Cancel_Click();
 

@@ -124,14 +124,25 @@ private slots:
         const QString game = tmp.filePath("Grand Prix 2");
         QVERIFY(QDir(game).mkpath("Bitmaps"));
         dosprograms::install("mkfile", game + "/MkFile.exe");
+        // A tool runs without the game's CD image and full screen, even when they are set.
+        emulators::setCdImage(tmp.filePath("no such.iso"));
+        emulators::setDosFullScreen(true);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made.txt"}, game).error,
-                 QString());
+        const QString error = ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made.txt"},
+                                                 game, {tmp.path()})
+                                  .error;
         qInfo("the emulator ran for %lld ms", clock.elapsed());
+        emulators::setCdImage({});
+        emulators::setDosFullScreen(false);
+        QCOMPARE(error, QString());
         QCOMPARE(QDir(game + "/Bitmaps").entryList(QDir::Files), QStringList{"MADE.TXT"});
+        const QByteArray conf = readFile(tmp.filePath("dosbox-tools.conf"));
+        QVERIFY(conf.contains("fullscreen=false\n"));
+        QVERIFY(!conf.contains("imgmount"));
         // A name DOS cannot hold is refused, not guessed.
-        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game)
+        QCOMPARE(ExeCmd::RunAndWait(game + "/MkFile.exe", {game + "/Bitmaps/made later.txt"}, game,
+                                    {tmp.path()})
                      .error,
                  "Cannot start MkFile.exe: the name \"made later.txt\" has no DOS (8.3) form");
         // A game folder holding '%' would reach the emulator as another folder: refused, so a
@@ -139,12 +150,72 @@ private slots:
         const QString percent = tmp.filePath("GP2 100%");
         QVERIFY(QDir(percent).mkpath("Bitmaps"));
         dosprograms::install("mkfile", percent + "/MkFile.exe");
-        QCOMPARE(
-            ExeCmd::RunAndWait(percent + "/MkFile.exe", {percent + "/Bitmaps/made.txt"}, percent)
-                .error,
-            "Cannot start MkFile.exe: the folder " + percent +
-                " holds a percent sign (%), which the DOS emulator reads as a variable");
+        QCOMPARE(ExeCmd::RunAndWait(percent + "/MkFile.exe", {percent + "/Bitmaps/made.txt"},
+                                    percent, {tmp.path()})
+                     .error,
+                 "Cannot start MkFile.exe: the folder " + percent +
+                     " holds a percent sign (%), which the DOS emulator reads as a variable");
         QCOMPARE(QDir(percent + "/Bitmaps").entryList(QDir::Files), QStringList{});
+    }
+
+    // The game reads its CD from D:, an image the machine settings name, through the real
+    // emulator started with the configuration file pso wrote; a set image that cannot be read
+    // stops the game before the emulator starts.
+    void gameFindsItsCdImage_data() {
+        QTest::addColumn<QString>("image"); // in the scratch folder
+        QTest::addColumn<QString>("sheet"); // the .cue's text; "" for none
+        QTest::addColumn<QString>("error"); // after "Cannot start Gp2.exe: "; "" when it runs
+        const QString cue = "FILE \"%1\" BINARY\n  TRACK 01 MODE1/2048\n    INDEX 01 00:00:00\n";
+        QTest::newRow("iso") << "gp2.iso"
+                             << ""
+                             << "";
+        QTest::newRow("cue sheet with its track file") << "gp2.cue" << cue.arg("gp2.iso") << "";
+        QTest::newRow("cue sheet naming a missing file")
+            << "gp2.cue" << cue.arg("Grand Prix 2.bin")
+            << "the CD image @/gp2.cue names @/Grand Prix 2.bin, which is not there";
+        QTest::newRow("image not there") << "gone.iso"
+                                         << ""
+                                         << "the CD image @/gone.iso is not there";
+    }
+    void gameFindsItsCdImage() {
+        QFETCH(QString, image);
+        QFETCH(QString, sheet);
+        QFETCH(QString, error);
+        QTemporaryDir tmp;
+        const QString game = tmp.filePath("Grand Prix 2");
+        QVERIFY(QDir(tmp.path()).mkpath("Grand Prix 2"));
+        QVERIFY(QDir(tmp.path()).mkpath("cd"));
+        QVERIFY(QDir(tmp.path()).mkpath("pso"));
+        QVERIFY(writeFile(tmp.filePath("cd/GP2CD.TXT"), "the game's CD\r\n"));
+        dosprograms::makeIso(tmp.filePath("cd"), tmp.filePath("gp2.iso"));
+        if (!sheet.isEmpty())
+            QVERIFY(writeFile(tmp.filePath(image), sheet.toUtf8()));
+        dosprograms::install("cdread", game + "/Gp2.exe");
+        emulators::setCdImage(tmp.filePath(image));
+        emulators::setDosFullScreen(false);
+        const QString pso = tmp.filePath("pso");
+        const ExeCmd::RunResult run = ExeCmd::RunAndWait(game + "/Gp2.exe", {}, game, {pso, true});
+        emulators::setCdImage({});
+        if (!error.isEmpty()) {
+            QCOMPARE(run.error, "Cannot start Gp2.exe: " + error.replace("@", tmp.path()));
+            QVERIFY(!run.started);
+            QVERIFY(!QFile::exists(pso + "/dosbox-game.conf"));
+            return;
+        }
+        QVERIFY2(run.ok(), qPrintable(run.problem("GP2")));
+        QCOMPARE(readFile(game + "/FROMCD.TXT"), QByteArray("the game's CD\r\n"));
+        // The settings GP2 relies on, as DOSBox reads them.
+        const QStringList conf = QString::fromUtf8(readFile(pso + "/dosbox-game.conf")).split('\n');
+        for (const QString& line :
+             QStringList{"fullscreen=false", "machine=svga_s3", "cycles=max", "sbtype=sb16",
+                         "sbbase=220", "irq=7", "dma=1", "hdma=5"})
+            QVERIFY2(conf.contains(line), qPrintable(line));
+        const qsizetype autoexec = conf.indexOf("[autoexec]");
+        QVERIFY(autoexec > 0);
+        QCOMPARE(conf.mid(autoexec + 1),
+                 (QStringList{"mount C \"" + game + "\"",
+                              "imgmount D \"" + tmp.filePath(image) + "\" -t iso", "C:", "cd \\",
+                              "GP2.EXE", "exit", ""}));
     }
 
     // A Windows program goes to the Windows emulator with its path arguments converted by the
@@ -181,6 +252,23 @@ private slots:
                       "install dosbox\") or name an emulator in File > Setup Pistaro.");
         QCOMPARE(windows, "Setup.exe is a Windows program: install Wine (for example with \"apt "
                           "install wine\").");
+    }
+
+    // The emulator is started with the configuration file alone; one that fails is named.
+    void failingEmulatorIsNamed() {
+        QTemporaryDir tmp;
+        dosprograms::install("mkfile", tmp.filePath("Gp2.exe"));
+        const QString record = tmp.filePath("record.txt");
+        QVERIFY(writeProgram(tmp.filePath("dosbox"),
+                             QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\nexit 3\n")
+                                 .arg(record)
+                                 .toUtf8()));
+        emulators::setDosEmulator(tmp.filePath("dosbox"));
+        const ExeCmd::RunResult run =
+            ExeCmd::RunAndWait(tmp.filePath("Gp2.exe"), {}, tmp.path(), {tmp.path(), true});
+        emulators::setDosEmulator("dosbox");
+        QCOMPARE(run.problem("GP2"), "GP2 could not be run: DOSBox ended with exit status 3");
+        QCOMPARE(readRecord(record), (QStringList{"-conf", tmp.filePath("dosbox-game.conf")}));
     }
 
     void currentDirectoryIsInherited() {

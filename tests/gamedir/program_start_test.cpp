@@ -172,6 +172,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("commands"); // after the mount of C:
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("cdImage");
         const QString g = "/g/Grand Prix 2";
         QTest::newRow("menu picture tool beside the program")
             << "/apps/pso/gp2hipic.exe"
@@ -179,26 +180,27 @@ private slots:
             << QStringList{"mount D \"/apps/pso\"", "D:", "cd \\",
                            "GP2HIPIC.EXE -q #7 C:\\BITMAPS\\F1PCSVGA.BIN C:\\BITMAPS\\TMP.BMP",
                            "exit"}
-            << "";
+            << "" << QString();
         QTest::newRow("game in its folder, no arguments")
             << g + "/Gp2.exe" << QStringList{} << QStringList{"C:", "cd \\", "GP2.EXE", "exit"}
-            << "";
+            << "" << QString();
         QTest::newRow("lap timer in a subfolder")
             << g + "/gp2lap/GP2LAP.EXE" << QStringList{"a b"}
-            << QStringList{"C:", "cd \\GP2LAP", "GP2LAP.EXE a b", "exit"} << "";
+            << QStringList{"C:", "cd \\GP2LAP", "GP2LAP.EXE a b", "exit"} << "" << QString();
         QTest::newRow("batch file is called")
             << g + "/run.bat" << QStringList{} << QStringList{"C:", "cd \\", "CALL RUN.BAT", "exit"}
-            << "";
+            << "" << QString();
         QTest::newRow("path outside the mounts stays")
             << g + "/x.com" << QStringList{"/tmp/y"}
-            << QStringList{"C:", "cd \\", "X.COM /tmp/y", "exit"} << "";
+            << QStringList{"C:", "cd \\", "X.COM /tmp/y", "exit"} << "" << QString();
         QTest::newRow("argument without 8.3 form")
             << "/apps/pso/jad2jam.exe" << QStringList{"/apps/pso/tmpzip/Long Wall.jad"}
             << QStringList{}
-            << "Cannot start jad2jam.exe: the name \"Long Wall.jad\" has no DOS (8.3) form";
+            << "Cannot start jad2jam.exe: the name \"Long Wall.jad\" has no DOS (8.3) form"
+            << QString();
         QTest::newRow("program folder without 8.3 form")
             << g + "/Lap Timer/gp2lap.exe" << QStringList{} << QStringList{}
-            << "Cannot start gp2lap.exe: the name \"Lap Timer\" has no DOS (8.3) form";
+            << "Cannot start gp2lap.exe: the name \"Lap Timer\" has no DOS (8.3) form" << QString();
         // The emulator expands %...% and splits its commands at line breaks: refused, never
         // passed on.
         const QString percent = ": the folder %1 holds a percent sign (%), which the DOS "
@@ -207,41 +209,69 @@ private slots:
                                   "emulator reads as the end of a command";
         QTest::newRow("program folder with a percent sign")
             << "/apps/GP2 100%/gp2hipic.exe" << QStringList{} << QStringList{}
-            << "Cannot start gp2hipic.exe" + percent.arg("/apps/GP2 100%");
+            << "Cannot start gp2hipic.exe" + percent.arg("/apps/GP2 100%") << QString();
         QTest::newRow("program folder with a line break")
             << "/apps/x\nmount E /\nmkdir E:\\OUT/gp2hipic.exe" << QStringList{} << QStringList{}
             << "Cannot start gp2hipic.exe: the folder /apps/x<U+000A>mount E /<U+000A>mkdir "
                "E:\\OUT holds " +
-                   lineBreak;
+                   lineBreak
+            << QString();
         QTest::newRow("program name with a percent sign")
             << g + "/GP%2.EXE" << QStringList{} << QStringList{}
             << "Cannot start GP%2.EXE: its path \"" + g +
                    "/GP%2.EXE\" holds a percent sign (%), which the DOS emulator reads as a "
-                   "variable";
+                   "variable"
+            << QString();
         QTest::newRow("archive entry with percent signs")
             << "/apps/pso/jad2jam.exe" << QStringList{"/apps/pso/tmpzip/%PATH%.JAD"}
             << QStringList{}
             << "Cannot start jad2jam.exe: the argument \"/apps/pso/tmpzip/%PATH%.JAD\" holds a "
-               "percent sign (%), which the DOS emulator reads as a variable";
+               "percent sign (%), which the DOS emulator reads as a variable"
+            << QString();
         QTest::newRow("argument with a line break")
             << g + "/x.com" << QStringList{"a\r\nexit"} << QStringList{}
-            << "Cannot start x.com: the argument \"a<U+000D><U+000A>exit\" holds " + lineBreak;
+            << "Cannot start x.com: the argument \"a<U+000D><U+000A>exit\" holds " + lineBreak
+            << QString();
         QTest::newRow("tail too long")
             << g + "/x.com" << QStringList{QString(126, u'a')} << QStringList{}
-            << "Cannot start x.com: its arguments are longer than DOS allows";
+            << "Cannot start x.com: its arguments are longer than DOS allows" << QString();
+        // A CD image is D:, before the game starts; a tool folder outside the game moves on.
+        const QString cd = "/cd/Grand Prix 2.iso";
+        QTest::newRow("CD image as D:")
+            << g + "/Gp2.exe" << QStringList{}
+            << QStringList{"imgmount D \"" + cd + "\" -t iso", "C:", "cd \\", "GP2.EXE", "exit"}
+            << "" << cd;
+        QTest::newRow("CD image and a program folder outside")
+            << "/apps/pso/gp2hipic.exe" << QStringList{"-q"}
+            << QStringList{"imgmount D \"" + cd + "\" -t iso",
+                           "mount E \"/apps/pso\"",
+                           "E:",
+                           "cd \\",
+                           "GP2HIPIC.EXE -q",
+                           "exit"}
+            << "" << cd;
+        QTest::newRow("CD image with a percent sign")
+            << g + "/Gp2.exe" << QStringList{} << QStringList{}
+            << "Cannot start Gp2.exe: the CD image /cd/GP2 100%.iso holds a percent sign (%), "
+               "which the DOS emulator reads as a variable"
+            << "/cd/GP2 100%.iso";
+        // A line that starts with '#' is a remark to DOSBox: the program would never run.
+        QTest::newRow("program name read as a remark")
+            << g + "/#RUN.EXE" << QStringList{} << QStringList{}
+            << "Cannot start #RUN.EXE: DOSBox reads a line that starts with # as a remark"
+            << QString();
     }
     void emulatorArguments() {
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, commands);
         QFETCH(QString, error);
-        const EmulatorArguments out = dosboxArguments("/g/Grand Prix 2/", program, arguments);
+        QFETCH(QString, cdImage);
+        const DosCommands out = dosCommands("/g/Grand Prix 2/", program, arguments, cdImage);
         QCOMPARE(out.error, error);
-        QStringList expected;
-        if (error.isEmpty())
-            for (const QString& c : QStringList{"mount C \"/g/Grand Prix 2\""} + commands)
-                expected << "-c" << c;
-        QCOMPARE(out.arguments, expected);
+        QCOMPARE(out.commands, error.isEmpty()
+                                   ? QStringList{"mount C \"/g/Grand Prix 2\""} + commands
+                                   : QStringList{});
     }
 };
 

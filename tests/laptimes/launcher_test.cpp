@@ -1,13 +1,20 @@
 // The launcher on a real main window, with shell scripts standing in for the game and the lap
 // timer: they note what they saw when they ran, so the order of the steps around them shows.
+#include "app/launch_command.h"
 #include "gamedir/emulators.h"
+#include "gamedir/game_backup.h"
 #include "laptimes/statistics_text.h"
 #include "laptimes/ui/launcher.h"
+#include "packs/pack_name.h"
 #include "platform/gamepath.h"
+#include "storage/catalogue_names.h"
+#include "storage/engine.h"
 #include "storage/settings_row.h"
+#include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/dos_programs.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/picture_tool.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAction>
@@ -17,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -75,6 +83,17 @@ QWidget* topLevel(const QString& name) {
     return nullptr;
 }
 
+// A saved track pack "Season 98" whose slot n holds the original circuit of slot 17 - n,
+// less the slot files of `lacking`.
+void writePack(const QString& circuits, const QList<int>& lacking = {}) {
+    QVERIFY(QDir(circuits).mkpath("Season 98"));
+    for (int slot = 1; slot <= 16; ++slot)
+        if (!lacking.contains(slot))
+            QVERIFY(QFile::copy(
+                circuits + QStringLiteral("/f1ct%1.dat").arg(17 - slot, 2, 10, QChar('0')),
+                circuits + QStringLiteral("/Season 98/f1ct%1.dat").arg(slot, 2, 10, QChar('0'))));
+}
+
 const QRegularExpression kStamp(QStringLiteral("^\\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d$"));
 
 } // namespace
@@ -89,6 +108,9 @@ private slots:
     void game_alone_keeps_the_old_log_and_moves_setups_around_it();
     void lap_timer_run_imports_its_log();
     void missing_game_is_told_and_log_window_shows_statistics();
+    void launch_from_the_command_line_data();
+    void launch_from_the_command_line();
+    void play_from_the_desktop_with_a_pack_and_the_cd();
 };
 
 void LauncherTest::game_alone_keeps_the_old_log_and_moves_setups_around_it() {
@@ -270,6 +292,124 @@ void LauncherTest::missing_game_is_told_and_log_window_shows_statistics() {
     setParam(fx.bas, "Time Running Gp2", 3600);
     setParam(fx.bas, "First Use", QVariant());
     QCOMPARE(shown(), (QStringList{"1", " ", " " + stamp, "1:00:00"}));
+}
+
+// `pso --launch [--pack NAME]` on a loaded, unshown window: the pack written into the game
+// (with the backup) before the lap timer runs, or the run stopped with a message.
+void LauncherTest::launch_from_the_command_line_data() {
+    QTest::addColumn<QStringList>("arguments"); // after --launch
+    QTest::addColumn<QList<int>>("lacking");    // slots the saved pack lacks
+    QTest::addColumn<QString>("message");       // the start of the one message; "" for none
+    QTest::addColumn<bool>("packed");           // the pack is in the game when it runs
+    QTest::newRow("the game as it is") << QStringList{} << QList<int>{} << "" << false;
+    QTest::newRow("with a pack") << QStringList{"--pack", " Season 98 "} << QList<int>{} << ""
+                                 << true;
+    QTest::newRow("a database name after the pack")
+        << QStringList{"--pack", "Season 98", "pso.mdb"} << QList<int>{} << "" << true;
+    QTest::newRow("a pack that lacks circuits")
+        << QStringList{"--pack", "Season 98"} << QList<int>{5, 9}
+        << "The Track Pack 'Season 98' lacks circuits, so GP2 was not started. Missing from this "
+           "Track Pack: slots 5, 9"
+        << false;
+    QTest::newRow("no such pack") << QStringList{"--pack", "Season 99"} << QList<int>{}
+                                  << "The Track Pack 'Season 99' was not found" << false;
+    QTest::newRow("a path, not a pack name")
+        << QStringList{"--pack", "../Season 98"} << QList<int>{} << packNameRefusal("../Season 98")
+        << false;
+    QTest::newRow("no name after --pack")
+        << QStringList{"--pack"} << QList<int>{} << "Use: pso --launch" << false;
+    QTest::newRow("an option pso does not know")
+        << QStringList{"--pak", "Season 98"} << QList<int>{} << "Use: pso --launch" << false;
+}
+
+void LauncherTest::launch_from_the_command_line() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<int>, lacking);
+    QFETCH(QString, message);
+    QFETCH(bool, packed);
+    MainWindowFixture fx;
+    picturetool::install(fx.appDir());
+    writePack(fx.circuits(), lacking);
+    const QByteArray slot3 = readFile(fx.circuit("f1ct03.dat"));
+    const LaunchRequest request = parseLaunch(arguments);
+    MainWindow& frm = fx.start(request.rest);
+    fx.bas.UseGp2Lap = true;
+    writeStandIn(fx, QStringLiteral("Gp2Lap.exe"), QStringLiteral("gp2lap"),
+                 QStringLiteral("cp Circuits/f1ct03.dat '%1/slot3'\n").arg(fx.tmp.path()));
+    int status = 2;
+    if (request.error.isEmpty())
+        status = launchGame(frm, request.pack);
+    else
+        fx.dialogs.message(request.error); // as runLaunch shows it
+    const QStringList messages = fx.dialogs.messages();
+    QVERIFY(!frm.isVisible());
+    if (!message.isEmpty()) {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(message), qPrintable(messages.first()));
+        QVERIFY(status != 0);
+        QVERIFY(!QFile::exists(fx.tmp.filePath("order"))); // the game never ran
+        QCOMPARE(readFile(fx.circuit("f1ct03.dat")), slot3);
+        return;
+    }
+    QCOMPARE(messages, QStringList{});
+    QCOMPARE(status, 0);
+    QCOMPARE(tmpText(fx, "order"), QStringLiteral("gp2lap"));
+    const QByteArray raced = readFile(fx.tmp.filePath("slot3"));
+    QCOMPARE(raced, packed ? readFile(fx.circuit("Season 98/f1ct03.dat")) : slot3);
+    QCOMPARE(bool(gamebackup::newest(gamebackup::backupsFolder(fx.bas))), packed);
+    QCOMPARE(param(fx.bas, "Execution"), QStringLiteral("1"));
+    if (QWidget* recording = topLevel("Recording"))
+        QTest::mouseClick(recording->findChild<QPushButton*>("Ok"), Qt::LeftButton);
+}
+
+// The desktop's "Play GP2" with a pack, as a real process on the sample game: the pack is in
+// the slots, and the lap timer (a DOS stand-in) reads the CD image as D: in the real emulator.
+void LauncherTest::play_from_the_desktop_with_a_pack_and_the_cd() {
+    QTemporaryDir dir;
+    samplegame::Options options;
+    options.log = false;
+    const sampleapp::Folders folders =
+        sampleapp::prepareWithGame(dir.path(), PSO_APPDIR, options, PSO_SUMFIX);
+    const QString pso = QDir(folders.app).filePath("pso");
+    QVERIFY(QFile::copy(QStringLiteral(PSO_APPDIR "/pso"), pso));
+    picturetool::install(folders.app);
+    const QString circuits = folders.game + "Circuits";
+    writePack(circuits);
+    QVERIFY(writeFile(folders.app + "/Packs.txt", "Season 98\r\n"));
+    const QString timer = folders.game + "Gp2Lap.exe";
+    QVERIFY(QFile::remove(timer));
+    dosprograms::install("cdread", timer);
+    {
+        auto db = Database::open(folders.app + "/pso.mdb");
+        auto params = db->openTable(catalogue::Parameters);
+        params->setIndex(catalogue::CodeIndex);
+        QVERIFY(settingsrow::seekRow(*params));
+        params->edit();
+        params->setValue("Use Gp2Lap", true);
+        params->update();
+    }
+    QVERIFY(QDir(dir.path()).mkpath("cd"));
+    QVERIFY(writeFile(dir.filePath("cd/GP2CD.TXT"), "GP2 CD\r\n"));
+    dosprograms::makeIso(dir.filePath("cd"), dir.filePath("gp2.iso"));
+    emulators::setCdImage(dir.filePath("gp2.iso"));
+
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(pso, {"--launch", "--pack", "Season 98"});
+    const bool ended = p.waitForFinished(120000);
+    emulators::setCdImage({});
+    if (!ended)
+        p.kill();
+    QVERIFY2(ended, "pso --launch waited: a message box is open");
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(readFile(folders.game + "FROMCD.TXT"), QByteArray("GP2 CD\r\n"));
+    for (int slot : {1, 3, 16}) {
+        const QString name = QStringLiteral("f1ct%1.dat").arg(slot, 2, 10, QChar('0'));
+        QCOMPARE(readFile(circuits + "/" + name), readFile(circuits + "/Season 98/" + name));
+    }
 }
 
 QTEST_MAIN(LauncherTest)

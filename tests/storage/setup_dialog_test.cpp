@@ -72,6 +72,7 @@ private slots:
     void leavingTheFolderFieldChecksIt();
     void browseThenCancelKeepsTheNewFolder();
     void browseRejectsFoldersUntilCancelled();
+    void dosboxSettingsAreTheMachines();
     void menuOpensTheDialogModally();
 };
 
@@ -83,10 +84,26 @@ void SetupDialogTest::controlsAreNamedAndCaptioned() {
              QStringLiteral("Browse Gp2 Directory"));
     QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
              QStringLiteral(" Log File"));
-    for (const char* name :
-         {"Label1", "SetupGP2DIR", "Label14", "SetupVersion", "Frame3", "SetupGp2Lap",
-          "SetupDelLogFile", "SetupRenLogFile", "Frame1", "QuickUpdate", "CarSetup", "DosEmulator",
-          "BackupCount", "BackupMegabytes", "Ok", "Cancel"})
+    for (const char* name : {"Label1",
+                             "SetupGP2DIR",
+                             "Label14",
+                             "SetupVersion",
+                             "Frame3",
+                             "SetupGp2Lap",
+                             "SetupDelLogFile",
+                             "SetupRenLogFile",
+                             "Frame1",
+                             "QuickUpdate",
+                             "CarSetup",
+                             "DosEmulator",
+                             "DosCycles",
+                             "DosFullScreen",
+                             "CdImage",
+                             "CdImageBrowse",
+                             "BackupCount",
+                             "BackupMegabytes",
+                             "Ok",
+                             "Cancel"})
         QVERIFY2(o.dlg->findChild<QWidget*>(QString::fromLatin1(name)), name);
 }
 
@@ -258,6 +275,42 @@ void SetupDialogTest::browseRejectsFoldersUntilCancelled() {
                           QStringLiteral("pickFolder")}));
     QCOMPARE(o.fx.bas.Gp2Dir, o.fx.gameDir());
     QCOMPARE(o.dlg->SetupGP2DIR->text(), o.fx.gameDir());
+}
+
+// The CPU cycles, full screen and the CD image: machine settings, the image chosen with the
+// file dialog; cycles DOSBox would not read keep the dialog open.
+void SetupDialogTest::dosboxSettingsAreTheMachines() {
+    Opened o;
+    o.dlg->show();
+    QCOMPARE(o.dlg->DosCycles->text(), QStringLiteral("max"));
+    QVERIFY(!o.dlg->DosFullScreen->isChecked());
+    QCOMPARE(o.dlg->CdImage->text(), QString());
+    o.fx.dialogs.answers = {QStringLiteral("/cd/Grand Prix 2.cue")};
+    QTest::mouseClick(o.dlg->CdImageBrowse, Qt::LeftButton);
+    QCOMPARE(o.dlg->CdImage->text(), QStringLiteral("/cd/Grand Prix 2.cue"));
+    QTest::mouseClick(o.dlg->CdImageBrowse, Qt::LeftButton); // cancelled: the image stays
+    QCOMPARE(o.dlg->CdImage->text(), QStringLiteral("/cd/Grand Prix 2.cue"));
+    o.dlg->DosFullScreen->setChecked(true);
+    o.dlg->DosCycles->setText(QStringLiteral("max\nmemsize=1"));
+    o.dlg->Ok_Click();
+    QVERIFY(o.dlg->isVisible());
+    QCOMPARE(o.fx.dialogs.messages(),
+             QStringList{QStringLiteral("CPU cycles: \"max\nmemsize=1\" is not a DOSBox setting. "
+                                        "Use max, auto, or a number such as 30000.")});
+    QVERIFY(!emulators::dosFullScreen());
+    o.dlg->DosCycles->setText(QStringLiteral(" fixed 40000 "));
+    o.dlg->Ok_Click();
+    const QString cycles = emulators::dosCycles();
+    const bool fullScreen = emulators::dosFullScreen();
+    const QString image = emulators::cdImage();
+    emulators::setDosCycles({});
+    emulators::setDosFullScreen(false);
+    emulators::setCdImage({});
+    QVERIFY(!o.dlg->isVisible());
+    QCOMPARE(cycles, QStringLiteral("fixed 40000"));
+    QVERIFY(fullScreen);
+    QCOMPARE(image, QStringLiteral("/cd/Grand Prix 2.cue"));
+    QCOMPARE(o.fx.dialogs.kinds.count(QStringLiteral("openFile")), 2);
 }
 
 void SetupDialogTest::menuOpensTheDialogModally() {

@@ -5,6 +5,7 @@
 #include "tests/support/scratch_settings.h"
 
 #include <QDir>
+#include <QProcess>
 
 #include <stdexcept>
 
@@ -26,6 +27,16 @@ void install(const char* name, const QString& path) {
     if (bytes.isEmpty())
         throw std::runtime_error(std::string("no DOS stand-in ") + name);
     writeFileOrThrow(path, bytes);
+}
+
+void makeIso(const QString& folder, const QString& iso) {
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(QStringLiteral("genisoimage"),
+               {QStringLiteral("-quiet"), QStringLiteral("-o"), iso, folder});
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
+        throw std::runtime_error("genisoimage could not make " + iso.toStdString());
 }
 
 void writePif(const QString& path, const QByteArray& program) {

@@ -13,8 +13,13 @@ namespace dosprograms {
 void useScratchHome(const QString& scratch, const QString& emulator = QStringLiteral("dosbox"));
 
 // Writes the stand-in `name` ("tailrec": its command tail into TAIL.TXT; "laplog": gp2lap.log
-// with one lap on slot 3; "mkfile": an empty file named by its first argument) to `path`.
+// with one lap on slot 3; "mkfile": an empty file named by its first argument; "cdread":
+// D:\GP2CD.TXT copied to FROMCD.TXT in its folder) to `path`.
 void install(const char* name, const QString& path);
+
+// Makes an ISO 9660 image at `iso` of the files in `folder` (with genisoimage). Throws when it
+// cannot.
+void makeIso(const QString& folder, const QString& iso);
 
 // Writes a PIF at `path` naming `program` at offset 0x24.
 void writePif(const QString& path, const QByteArray& program);
