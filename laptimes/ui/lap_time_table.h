@@ -1,6 +1,8 @@
 #pragma once
-// The window "Lap Time Table": the Tracks rows of the selected lap time database, and
-// their export to print.spl opened in the desktop's text editor, or as CSV.
+// The window "Lap Time Table": the Tracks rows of the selected lap time database, the
+// history of the track selected among them, and their export to print.spl opened in the
+// desktop's text editor, or as CSV.
+#include "laptimes/lap_history.h"
 #include "laptimes/print_file.h"
 
 #include <QDateTime>
@@ -15,6 +17,7 @@ class QGroupBox;
 namespace pistaro {
 
 class WindowServices;
+class LapHistoryView;
 
 class LapTimeTable final : public QDialog {
     Q_OBJECT
@@ -24,6 +27,7 @@ public:
 
     QGroupBox* Frame1;
     QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
+    LapHistoryView* History; // the selected row's track: its records listed and charted
     QPushButton* TablePrint; // "Export to &Notepad"
     QPushButton* TableCsv;   // "Export as C&SV…": the rows shown, to a file the user picks
     QPushButton* Ok;         // "&Ok"
@@ -32,9 +36,9 @@ public:
     // Column captions (equal to the field names).
     static const QStringList& columnFields();
 
-    // Loads the rows from AppDir + "/" + the database (the window opens it itself), fits the
-    // columns to them and gives the window the size it had when last closed, or one that shows
-    // every column.
+    // Loads the rows and the history from AppDir + "/" + the database (the window opens it
+    // itself), fits the columns to them and gives the window the size it had when last closed,
+    // or one that shows every column.
     void load();
     void TablePrint_Click();
     void TableCsv_Click();
@@ -54,6 +58,8 @@ public:
 private:
     void buildWidgets();
     QSize fittingSize();
+    void showHistoryOfRow(int row);
+    QList<HistoryRecord> history_; // every record of the database, in the order filed
     bool showAgain_ = false;
     WindowServices& services_;
     QString database_;
