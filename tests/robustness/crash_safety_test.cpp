@@ -511,7 +511,7 @@ private slots:
         QVERIFY(done.ended);
         QCOMPARE(done.said(), QStringList());
         const Snapshot after = catalogue(full);
-        QCOMPARE(after.rows["Parameters"]["1"]["Version"], QStringLiteral("162"));
+        QCOMPARE(after.rows["Parameters"]["1"]["Version"], QStringLiteral("163"));
         QCOMPARE(after.rows["Tracks"].size(), before.rows["Tracks"].size());
         const QStringList files = mdbFiles(full + QStringLiteral("/app"));
 
