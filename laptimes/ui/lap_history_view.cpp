@@ -38,6 +38,7 @@ void fillChart(QChart& chart, const QList<HistoryRecord>& records) {
         chart.removeAxis(axis);
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("yyyy-MM-dd"));
+    dates->setTickCount(3);
     auto* seconds = new QValueAxis;
     seconds->setLabelFormat(QStringLiteral("%.3f"));
     seconds->setTitleText(QStringLiteral("Seconds"));
@@ -79,6 +80,7 @@ void fillChart(QChart& chart, const QList<HistoryRecord>& records) {
         dates->setRange(QDateTime::currentDateTime().addDays(-1), QDateTime::currentDateTime());
         seconds->setRange(0, 1);
     }
+    seconds->applyNiceNumbers();
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
+class QHBoxLayout;
 
 namespace pistaro {
 
@@ -59,6 +60,7 @@ private:
     void buildWidgets();
     QSize fittingSize();
     void showHistoryOfRow(int row);
+    QHBoxLayout* tables_;          // the grid's frame and the history side by side
     QList<HistoryRecord> history_; // every record of the database, in the order filed
     bool showAgain_ = false;
     WindowServices& services_;

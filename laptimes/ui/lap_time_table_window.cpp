@@ -70,11 +70,11 @@ void LapTimeTable::buildWidgets() {
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
     History = new LapHistoryView(this);
-    auto* tables = new QHBoxLayout;
-    tables->addWidget(Frame1, 3);
-    tables->addWidget(History, 2);
+    tables_ = new QHBoxLayout;
+    tables_->addWidget(Frame1, 1);
+    tables_->addWidget(History, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tables, 1);
+    layout->addLayout(tables_, 1);
     layout->addWidget(buttons);
     // A time is one line: a column made too narrow by hand cuts it short rather than wrapping.
     DBGrid1->setWordWrap(false);
@@ -100,7 +100,12 @@ QSize LapTimeTable::fittingSize() {
     Frame1->layout()->setGeometry(Frame1->contentsRect());
     const QSize around = area.size() - DBGrid1->size();
     History->setVisible(historyShown);
-    return table + around + QSize(layout()->spacing() + History->fittingWidth(), 0);
+    // A width the user gives the window is shared in the same proportion.
+    const int frameWidth = table.width() + Frame1->width() - DBGrid1->width();
+    const int historyWidth = History->fittingWidth();
+    tables_->setStretch(0, frameWidth);
+    tables_->setStretch(1, historyWidth);
+    return table + around + QSize(tables_->spacing() + historyWidth, 0);
 }
 
 void LapTimeTable::showHistoryOfRow(int row) {
