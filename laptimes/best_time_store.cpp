@@ -1,5 +1,6 @@
 #include "laptimes/best_time_store.h"
 
+#include "laptimes/lap_history.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "storage/record_lookup.h"
@@ -35,6 +36,11 @@ constexpr TimeField kFields[] = {TimeField::WarmUp, TimeField::Practice, TimeFie
 
 } // namespace
 
+BestTimeStore::BestTimeStore(Database& db, Recordset& tracks, QDateTime date)
+    : db_(db), tracks_(tracks), date_(std::move(date)) {}
+
+BestTimeStore::~BestTimeStore() = default;
+
 bool BestTimeStore::lookUp(const ParseState& state, StoredTimes& times) {
     const QString key = indexKey(state.track);
     const auto it = known_.constFind(key);
@@ -60,27 +66,34 @@ bool BestTimeStore::lookUp(const ParseState& state, StoredTimes& times) {
     return true;
 }
 
-TimeField BestTimeStore::file(const ParseState& state) {
+FiledTime BestTimeStore::file(const ParseState& state) {
     if (state.track.isEmpty())
-        return TimeField::None;
+        return {};
     StoredTimes times;
     if (!lookUp(state, times))
-        return TimeField::None;
+        return {};
     const TimeField field = decideRecord(state.mode, state.time, times).field;
     if (field == TimeField::None)
-        return field;
+        return {};
+    const FiledTime filed{field, fieldOf(times, field)};
     const QString key = indexKey(state.track);
     try {
+        if (!history_)
+            history_ = db_.openTable(catalogue::History);
+        Database::Transaction transaction(db_);
         if (!seekName(tracks_, state.track))
             throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
         storeRow(tracks_, [&] {
             tracks_.edit();
             tracks_.setValue(timeFieldName(field), state.time);
         });
+        appendHistory(*history_, {tracks_.text(catalogue::Name), field, state.time,
+                                  filed.previousBest, date_});
+        transaction.commit();
     } catch (...) {
         known_.remove(key); // read again next time
         throw;
     }
     fieldOf(known_[key], field) = state.time;
-    return field;
+    return filed;
 }

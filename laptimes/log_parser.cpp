@@ -1,5 +1,6 @@
 #include "laptimes/log_parser.h"
 
+#include "laptimes/lap_history.h"
 #include "storage/catalogue_names.h"
 #include "trackfile/val.h"
 
@@ -102,9 +103,11 @@ QString logTrackName(const QString& track) {
     return name == QLatin1String("Monaco") ? QStringLiteral("Monte-Carlo") : name;
 }
 
-QStringList recordResultLines(const ParseState& state) {
+QStringList recordResultLines(const ParseState& state, const QString& previousBest) {
+    const QString told = recordWithImprovement(state.time, previousBest);
     return {QStringLiteral("Reached a record at ") + state.track,
-            QStringLiteral("     ") + state.time + u' ' + state.mode};
+            QStringLiteral("     ") + told +
+                (told == state.time ? QStringLiteral(" ") : QStringLiteral(", ")) + state.mode};
 }
 
 QString& fieldOf(StoredTimes& times, TimeField field) {

@@ -75,5 +75,6 @@ bool isBetter(const QString& newTime, const QString& stored);
 // "Monte-Carlo".
 QString logTrackName(const QString& track);
 
-// The two lines the record window shows for a new best.
-QStringList recordResultLines(const ParseState& state);
+// The two lines the record window shows for a new best; with the best it beat, the second
+// says by how much ("     1:23.999, 0.501 faster than 1:24.500, <session>").
+QStringList recordResultLines(const ParseState& state, const QString& previousBest = {});

@@ -9,12 +9,14 @@ namespace catalogue {
 // Tables.
 inline const QString Tracks = QStringLiteral("Tracks");
 inline const QString Parameters = QStringLiteral("Parameters");
-inline const QString Maps = QStringLiteral("Maps"); // of Maps.mdb
+inline const QString Maps = QStringLiteral("Maps");       // of Maps.mdb
+inline const QString History = QStringLiteral("History"); // every record the log import filed
 
 // Indexes: each is named after the one field it orders by.
-inline const QString NameIndex = QStringLiteral("Name"); // Tracks, Maps
-inline const QString CodeIndex = QStringLiteral("Code"); // Parameters
-inline const QString SizeIndex = QStringLiteral("Size"); // Tracks
+inline const QString NameIndex = QStringLiteral("Name");   // Tracks, Maps
+inline const QString CodeIndex = QStringLiteral("Code");   // Parameters
+inline const QString SizeIndex = QStringLiteral("Size");   // Tracks
+inline const QString TrackIndex = QStringLiteral("Track"); // History
 
 // Fields of Tracks; Name and the two menu pictures are fields of Maps as well.
 inline const QString Name = QStringLiteral("Name");
@@ -51,5 +53,14 @@ inline const QString Execution = QStringLiteral("Execution");
 inline const QString TimeRunningGp2 = QStringLiteral("Time Running Gp2");
 inline const QString FirstUse = QStringLiteral("First Use");
 inline const QString LastUse = QStringLiteral("Last Use");
+
+// Fields of History, one row per record in the order filed: the track's catalogue name, the
+// session kind ("Warm up", "Practice", "Qualifying", "Race"), the new time, the best it beat
+// ("" for the first time of its kind) and when it was filed ("yyyy-MM-dd hh:mm:ss", local).
+inline const QString Track = QStringLiteral("Track");
+inline const QString Session = QStringLiteral("Session");
+inline const QString Time = QStringLiteral("Time");
+inline const QString PreviousBest = QStringLiteral("Previous Best");
+inline const QString Date = QStringLiteral("Date");
 
 } // namespace catalogue

@@ -243,6 +243,35 @@ Database::Batch::~Batch() {
     }
 }
 
+Database::Transaction::Transaction(Database& db) {
+    sqlite3* handle = db.d->conn->handle();
+    if (!sqlite3_get_autocommit(handle))
+        return;
+    exec(db.d->conn, QStringLiteral("BEGIN"));
+    conn_ = db.d->conn;
+}
+
+Database::Transaction::~Transaction() {
+    // Closed meanwhile (which rolled it back), committed, or ended by a statement of its own.
+    if (!conn_ || !conn_->db || sqlite3_get_autocommit(conn_->db))
+        return;
+    ignoreFailure("rolling a transaction back", [&] { exec(conn_, QStringLiteral("ROLLBACK")); });
+}
+
+void Database::Transaction::commit() {
+    if (!conn_ || !conn_->db || sqlite3_get_autocommit(conn_->db))
+        return;
+    try {
+        exec(conn_, QStringLiteral("COMMIT"));
+    } catch (const DbError&) {
+        ignoreFailure("rolling a transaction back",
+                      [&] { exec(conn_, QStringLiteral("ROLLBACK")); });
+        conn_.reset();
+        throw;
+    }
+    conn_.reset();
+}
+
 void Database::sync() {
     sqlite3* db = d->conn->handle();
     sqlite3_file* f = nullptr;

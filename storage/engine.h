@@ -149,6 +149,22 @@ public:
         std::shared_ptr<engine_detail::Connection> conn_; // set while its transaction is open
     };
 
+    // One transaction whose changes stand or fall together: commit() keeps them, and one that
+    // ends without it (an exception on the way) is rolled back. Within a transaction already
+    // open it has none of its own: its changes are the enclosing transaction's. Failures to
+    // begin or commit are thrown; a commit that fails is rolled back first.
+    class Transaction final {
+    public:
+        explicit Transaction(Database& db);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void commit();
+
+    private:
+        std::shared_ptr<engine_detail::Connection> conn_; // set while its transaction is open
+    };
+
     struct Impl;
 
 private:

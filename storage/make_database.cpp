@@ -24,7 +24,6 @@ namespace {
 // The engine's general sort order and its encrypt option, as new databases are made with.
 const QString kLocale = QStringLiteral(";LANGID=0x0809;CP=1252;COUNTRY=0");
 constexpr int kEncryptOption = 2;
-constexpr int kSchemaVersion = 162;
 
 struct Circuit {
     const char* name;
@@ -223,7 +222,7 @@ void writeCatalogueDefaults(Database& db, const QString& gp2Dir) {
     } else {
         params->edit();
     }
-    params->setValue(Version, kSchemaVersion);
+    params->setValue(Version, kLapTimeDatabaseVersion);
     params->setValue(QuickUpdate, true);
     params->setValue(CarSetupManagement, true);
     params->update();

@@ -9,4 +9,8 @@
 
 struct Gp2PsoBas;
 
+// The layout version a made or updated lap time database is given ("Version" of Parameters);
+// a database of a lower one is brought up to date when it is opened. 163 added History.
+constexpr int kLapTimeDatabaseVersion = 163;
+
 void MakeDatabase(Gp2PsoBas& bas, const QString& name);

@@ -24,3 +24,22 @@ QString padLapDigits(const QString& digits) {
         return digits;
     return QString(6 - digits.size(), u'0') + digits;
 }
+
+std::optional<int> lapTimeMilliseconds(const QString& text) {
+    static const QString shape = QStringLiteral("9:99.999");
+    if (text.size() != shape.size())
+        return std::nullopt;
+    int ms = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (shape[i] != u'9') {
+            if (text[i] != shape[i])
+                return std::nullopt;
+            continue;
+        }
+        if (text[i] < u'0' || text[i] > u'9')
+            return std::nullopt;
+        ms = ms * 10 + (text[i].unicode() - u'0');
+    }
+    // d ss mmm read as one number: the minutes' digit stands for 60 000 ms, not 100 000.
+    return ms - (ms / 100000) * 40000;
+}

@@ -3,6 +3,8 @@
 // the six digits of a lap time field.
 #include <QString>
 
+#include <optional>
+
 // "" stays "". Otherwise the digits are read as a number with at least six digits (leading
 // zeros added: 5 becomes 000005) and shown as d:dd.ddd, without carrying seconds into minutes
 // (90000 gives 0:90.000). Surrounding blanks are ignored. A text that holds anything other
@@ -13,3 +15,7 @@ QString FormatLapTime(const QString& digits);
 // Leaving a lap time field: a value that is not empty is prefixed with "0" until it has six
 // characters (12345 becomes 012345). Longer values are returned unchanged.
 QString padLapDigits(const QString& digits);
+
+// The milliseconds of a lap time text d:dd.ddd as FormatLapTime and the lap timer write it
+// (seconds above 59 count as they stand: 0:90.000 is 90 seconds); nothing for any other text.
+std::optional<int> lapTimeMilliseconds(const QString& text);

@@ -1,6 +1,8 @@
 #pragma once
-// The window "Lap Time Table": the Tracks rows of the selected lap time database, and
-// their export to print.spl opened in the desktop's text editor, or as CSV.
+// The window "Lap Time Table": the Tracks rows of the selected lap time database, the
+// history of the track selected among them, and their export to print.spl opened in the
+// desktop's text editor, or as CSV.
+#include "laptimes/lap_history.h"
 #include "laptimes/print_file.h"
 
 #include <QDateTime>
@@ -11,10 +13,12 @@
 class QPushButton;
 class QTableWidget;
 class QGroupBox;
+class QHBoxLayout;
 
 namespace pistaro {
 
 class WindowServices;
+class LapHistoryView;
 
 class LapTimeTable final : public QDialog {
     Q_OBJECT
@@ -24,6 +28,7 @@ public:
 
     QGroupBox* Frame1;
     QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
+    LapHistoryView* History; // the selected row's track: its records listed and charted
     QPushButton* TablePrint; // "Export to &Notepad"
     QPushButton* TableCsv;   // "Export as C&SV…": the rows shown, to a file the user picks
     QPushButton* Ok;         // "&Ok"
@@ -32,9 +37,9 @@ public:
     // Column captions (equal to the field names).
     static const QStringList& columnFields();
 
-    // Loads the rows from AppDir + "/" + the database (the window opens it itself), fits the
-    // columns to them and gives the window the size it had when last closed, or one that shows
-    // every column.
+    // Loads the rows and the history from AppDir + "/" + the database (the window opens it
+    // itself), fits the columns to them and gives the window the size it had when last closed,
+    // or one that shows every column.
     void load();
     void TablePrint_Click();
     void TableCsv_Click();
@@ -54,6 +59,9 @@ public:
 private:
     void buildWidgets();
     QSize fittingSize();
+    void showHistoryOfRow(int row);
+    QHBoxLayout* tables_;          // the grid's frame and the history side by side
+    QList<HistoryRecord> history_; // every record of the database, in the order filed
     bool showAgain_ = false;
     WindowServices& services_;
     QString database_;

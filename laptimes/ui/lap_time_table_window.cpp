@@ -2,6 +2,7 @@
 // through a connection of its own that is closed again once the rows are shown.
 #include "laptimes/ui/lap_time_table.h"
 
+#include "laptimes/ui/lap_history_view.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "storage/catalogue_names.h"
@@ -13,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
@@ -42,6 +44,9 @@ LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QW
     connect(TableCsv, &QPushButton::clicked, this, GUARDED_HANDLER(TableCsv_Click));
     connect(Ok, &QPushButton::clicked, this, guarded("Ok_Click", [this] { accept(); }));
     connect(Cancel, &QPushButton::clicked, this, guarded("Cancel_Click", [this] { reject(); }));
+    connect(
+        DBGrid1, &QTableWidget::currentCellChanged, this,
+        guarded("DBGrid1_RowChange", [this](int row, int, int, int) { showHistoryOfRow(row); }));
 }
 
 void LapTimeTable::buildWidgets() {
@@ -64,8 +69,12 @@ void LapTimeTable::buildWidgets() {
     buttons->addButton(TableCsv, QDialogButtonBox::ActionRole);
     buttons->addButton(Ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel, QDialogButtonBox::RejectRole);
+    History = new LapHistoryView(this);
+    tables_ = new QHBoxLayout;
+    tables_->addWidget(Frame1, 1);
+    tables_->addWidget(History, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1, 1);
+    layout->addLayout(tables_, 1);
     layout->addWidget(buttons);
     // A time is one line: a column made too narrow by hand cuts it short rather than wrapping.
     DBGrid1->setWordWrap(false);
@@ -82,11 +91,28 @@ QSize LapTimeTable::fittingSize() {
         frame + DBGrid1->horizontalHeader()->sizeHint().height() +
             16 * DBGrid1->verticalHeader()->defaultSectionSize());
     // What the frame, the buttons and the margins take around it: the window laid out on a
-    // large area (while hidden, each layout is applied by hand).
+    // large area without the history (while hidden, each layout is applied by hand), which
+    // then comes beside it as wide as its list's columns.
+    const bool historyShown = !History->isHidden();
+    History->hide();
     const QRect area(0, 0, 4 * table.width(), 4 * table.height());
     layout()->setGeometry(area);
     Frame1->layout()->setGeometry(Frame1->contentsRect());
-    return table + area.size() - DBGrid1->size();
+    const QSize around = area.size() - DBGrid1->size();
+    History->setVisible(historyShown);
+    // A width the user gives the window is shared in the same proportion.
+    const int frameWidth = table.width() + Frame1->width() - DBGrid1->width();
+    const int historyWidth = History->fittingWidth();
+    tables_->setStretch(0, frameWidth);
+    tables_->setStretch(1, historyWidth);
+    return table + around + QSize(tables_->spacing() + historyWidth, 0);
+}
+
+void LapTimeTable::showHistoryOfRow(int row) {
+    const QTableWidgetItem* name = row >= 0 ? DBGrid1->item(row, 0) : nullptr;
+    const QString track = name ? name->text() : QString();
+    History->showTrack(track,
+                       track.isEmpty() ? QList<HistoryRecord>() : historyOf(history_, track));
 }
 
 void LapTimeTable::load() {
@@ -105,8 +131,13 @@ void LapTimeTable::load() {
                                  new QTableWidgetItem(tracks->text(columnFields().at(column))));
         }
         tracks->close();
+        // A database of an older layout, not brought up to date yet, has no history to show.
+        history_.clear();
+        ignoreFailure("reading the lap time history",
+                      [&] { history_ = readHistory(*db->openTable(catalogue::History)); });
         db->close();
     });
+    showHistoryOfRow(DBGrid1->currentRow());
     // Each column as wide as its caption and its widest text, measured in the font in use.
     DBGrid1->resizeColumnsToContents();
     QSize size = rememberedSize(kSizeKey, fittingSize());

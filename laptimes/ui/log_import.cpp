@@ -1,6 +1,6 @@
 // Import of the lap timer's log: each slot line reads that slot's circuit to learn its track
-// name; each lap time that beats the stored one is filed and listed
-// in the record window.
+// name; each lap time that beats the stored one is filed, kept in the history and listed in
+// the record window.
 #include "laptimes/ui/log_import.h"
 
 #include "laptimes/ui/recording_window.h"
@@ -23,6 +23,7 @@
 #include "ui/named.h"
 #include "ui/window_services.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -85,10 +86,15 @@ void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, Recor
     view.setTime(state.time);
     state.track = logTrackName(state.track);
     try {
-        if (!store)
-            store.emplace(catalogue::requireOpen(bas.TracksRs, catalogue::Tracks));
-        if (store->file(state) != TimeField::None)
-            view.addRecord(state.track, state.time, state.mode);
+        if (!store) {
+            Recordset& tracks = catalogue::requireOpen(bas.TracksRs, catalogue::Tracks);
+            if (!bas.Db)
+                throw std::runtime_error("no lap time database open");
+            store.emplace(*bas.Db, tracks, QDateTime::currentDateTime());
+        }
+        const FiledTime filed = store->file(state);
+        if (filed.field != TimeField::None)
+            view.addRecord(state.track, state.time, state.mode, filed.field, filed.previousBest);
         ++filing.filed;
     } catch (const ProgramEnded&) {
         throw;

@@ -43,6 +43,7 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
 
 void RecordingWindow::begin() {
     list1_->clear();
+    listed_.clear();
     ok_->setEnabled(false);
     label_->setText(QStringLiteral("Please wait..."));
     labelTime_->setText(QString());
@@ -69,9 +70,21 @@ void RecordingWindow::setTime(const QString& time) {
     pumpEvents();
 }
 
-void RecordingWindow::addRecord(const QString& track, const QString& time, const QString& mode) {
-    list1_->addItems(recordResultLines(ParseState{track, QString(), mode, time}));
-    list1_->setCurrentRow(list1_->count() - 1);
+void RecordingWindow::addRecord(const QString& track, const QString& time, const QString& mode,
+                                TimeField kind, const QString& previousBest) {
+    qsizetype at = 0;
+    while (at < listed_.size() &&
+           (listed_[at].kind != kind || listed_[at].track.compare(track, Qt::CaseInsensitive) != 0))
+        ++at;
+    if (at == listed_.size()) {
+        listed_.append({track, kind, previousBest});
+        list1_->addItems({QString(), QString()});
+    }
+    const QStringList lines =
+        recordResultLines(ParseState{track, QString(), mode, time}, listed_[at].previousBest);
+    list1_->item(int(2 * at))->setText(lines.at(0));
+    list1_->item(int(2 * at + 1))->setText(lines.at(1));
+    list1_->setCurrentRow(int(2 * at + 1));
     if (repaintDue())
         pumpEvents();
 }

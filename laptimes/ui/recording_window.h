@@ -1,6 +1,6 @@
 #pragma once
 // Record Status: shown while the lap timer's log is read, listing every time that beat the
-// stored one.
+// stored one and still stands at the end of the reading, with the best it beat.
 #include "laptimes/ui/recording_view.h"
 
 #include <QElapsedTimer>
@@ -21,9 +21,11 @@ public:
     void begin() override;
     // The lap time being examined; shown and painted at most every few hundredths of a second.
     void setTime(const QString& time) override;
-    // Two result lines for one record; the last line is selected so it scrolls into view, and
-    // painted at the same pace as the time.
-    void addRecord(const QString& track, const QString& time, const QString& mode) override;
+    // Two result lines for one record (a record of the same track and kind replaces the lines
+    // of the one it beat); the lines are selected so they scroll into view, and painted at
+    // the same pace as the time.
+    void addRecord(const QString& track, const QString& time, const QString& mode, TimeField kind,
+                   const QString& previousBest) override;
     // Ends the reading. With nothing recorded the window closes and false is returned;
     // otherwise Ok is enabled and focused and true is returned (the user closes it).
     bool finish() override;
@@ -46,6 +48,13 @@ private:
     QLabel* label_;
     static constexpr qint64 kRepaintMs = 40;
     QElapsedTimer sinceRepaint_; // since the time label was last painted; invalid: never
+    // The records listed, in list order (record i has the lines 2i and 2i + 1).
+    struct Listed {
+        QString track;
+        TimeField kind;
+        QString previousBest; // the best before the reading
+    };
+    QList<Listed> listed_;
 };
 
 } // namespace pistaro

@@ -50,7 +50,7 @@ private slots:
         QVERIFY(frm.Databases->DbCombo->findText(QStringLiteral("league.mdb")) >= 0);
         // Made from pso.def: its tables, and the settings row of the current layout.
         QVERIFY(fx.bas.TracksRs);
-        QCOMPARE(fx.bas.DbVersion, 162);
+        QCOMPARE(fx.bas.DbVersion, 163);
         fx.stop();
         auto db = Database::open(path);
         QVERIFY(db->tableExists(QStringLiteral("Tracks")));

@@ -1,6 +1,8 @@
 // The log import on a real main window: slot lines load the game's slot files, better times
 // land in the open lap time database, and the record window lists them.
 #include "laptimes/best_time_store.h"
+#include "laptimes/lap_history.h"
+#include "laptimes/ui/lap_time_table.h"
 #include "laptimes/ui/log_import.h"
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
@@ -8,10 +10,13 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QXYSeries>
 
 using namespace pistaro;
 using samplegame::logSlotLine;
@@ -62,6 +67,7 @@ private slots:
     void monaco_and_unrecognized_circuits();
     void only_better_times_replace_stored_ones();
     void store_sees_names_as_the_catalogue_does();
+    void two_imports_keep_the_history_and_the_chart_shows_it();
 };
 
 void LogImportTest::sample_log_records_and_waits_for_ok() {
@@ -84,9 +90,11 @@ void LogImportTest::sample_log_records_and_waits_for_ok() {
     QCOMPARE(stored(fx, monteCarlo, "Race Time"), QStringLiteral("1:24.119"));
 
     const QStringList lines = recordLines();
-    QCOMPARE(lines.size(), 2 * 10); // five records on each of the two slots
+    // Five records on each of the two slots, of which three and four stand: a later lap of the
+    // same session beat the practice and race times of slot 3 and the race time of slot 4.
+    QCOMPARE(lines.size(), 2 * 7);
     QCOMPARE(lines.first(), "Reached a record at " + interlagos3);
-    QCOMPARE(lines.at(1), QStringLiteral("     1:31.204 Unlimited practice"));
+    QCOMPARE(lines.at(1), QStringLiteral("     1:29.877 Unlimited practice"));
     QCOMPARE(lines.last(), "     1:24.119 " + kRace);
 
     QWidget* window = recording();
@@ -162,8 +170,8 @@ void LogImportTest::monaco_and_unrecognized_circuits() {
              QString()); // the circuit's own row, made by its loading
     // A file that is no circuit has no track: its laps are not filed under any name.
     QVERIFY(!testrows::track(fx.bas, QStringLiteral("File not recognized."), "Country"));
-    QCOMPARE(recordLines(),
-             (QStringList{"Reached a record at Monte-Carlo", "     1:23.456 " + kRace}));
+    QCOMPARE(recordLines(), (QStringList{"Reached a record at Monte-Carlo",
+                                         "     1:23.456, 6.544 faster than 1:30.000, " + kRace}));
 }
 
 void LogImportTest::only_better_times_replace_stored_ones() {
@@ -194,9 +202,12 @@ void LogImportTest::only_better_times_replace_stored_ones() {
     QCOMPARE(stored(fx, track, "Race Time"), QStringLiteral("1:39.999"));
     QCOMPARE(stored(fx, track, "Practice Time"), QStringLiteral("1:02.345"));
     QCOMPARE(recordLines(),
-             (QStringList{"Reached a record at " + track, "     1:25.000 warm up after qualifying",
-                          "Reached a record at " + track, "     1:39.999 " + kRace,
-                          "Reached a record at " + track, "     1:02.345 Unlimited practice"}));
+             (QStringList{"Reached a record at " + track,
+                          "     1:25.000, 5.000 faster than 1:30.000, warm up after qualifying",
+                          "Reached a record at " + track,
+                          "     1:39.999, 0.001 faster than 1:40.000, " + kRace,
+                          "Reached a record at " + track,
+                          "     1:02.345, 7.655 faster than 1:10.000, Unlimited practice"}));
     // The panel shows the stored times of a track loaded after the import.
     fx.bas.CurrentFile = fx.circuit(QStringLiteral("f1ct03.dat"));
     frm.Panel->GetInfo();
@@ -208,9 +219,9 @@ void LogImportTest::store_sees_names_as_the_catalogue_does() {
     fx.start();
     testrows::setTrack(fx.bas, samplegame::originalName(1), "Race Time",
                        QStringLiteral("1:30.000"));
-    BestTimeStore store(*fx.bas.TracksRs);
+    BestTimeStore store(*fx.bas.Db, *fx.bas.TracksRs, QDateTime::currentDateTime());
     auto file = [&](const QString& track, const QString& time) {
-        return store.file(ParseState{track, QStringLiteral("Brazil"), kRace, time});
+        return store.file(ParseState{track, QStringLiteral("Brazil"), kRace, time}).field;
     };
     const QString name = samplegame::originalName(1);
     // The catalogue's index takes names that differ in ASCII case for one row, so a time
@@ -227,6 +238,69 @@ void LogImportTest::store_sees_names_as_the_catalogue_does() {
     QCOMPARE(stored(fx, "Nowhere Ring", "Country"), QStringLiteral("Brazil"));
     QCOMPARE(stored(fx, "Nowhere Ring", "Race Time"), QStringLiteral("1:09.000"));
     QCOMPARE(stored(fx, "Nowhere Ring", "Practice Time"), QString());
+}
+
+void LogImportTest::two_imports_keep_the_history_and_the_chart_shows_it() {
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    const QString track = samplegame::originalName(3);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    writeLog(fx,
+             {logSlotLine(3), QStringLiteral("Mode: Unlimited practice"),
+              QStringLiteral("  Lap 1, time 1:31.000"), QStringLiteral("  Lap 2, time 1:30.000"),
+              QStringLiteral("Load of session:  Friday qualifying"),
+              QStringLiteral("  Lap 1, time 1:29.000")});
+    import(frm);
+    QCOMPARE(recordLines(),
+             (QStringList{"Reached a record at " + track, "     1:30.000 Unlimited practice",
+                          "Reached a record at " + track, "     1:29.000 Friday qualifying"}));
+    writeLog(fx,
+             {logSlotLine(3), QStringLiteral("Mode: Unlimited practice"),
+              QStringLiteral("  Lap 1, time 1:29.500"), QStringLiteral("  Lap 2, time 1:29.400"),
+              QStringLiteral("Load of session:  Friday qualifying"),
+              QStringLiteral("  Lap 1, time 1:29.100")});
+    import(frm);
+    // The record that stands, against the best before this import.
+    QCOMPARE(recordLines(), (QStringList{"Reached a record at " + track,
+                                         "     1:29.400, 0.600 faster than 1:30.000, "
+                                         "Unlimited practice"}));
+    QCOMPARE(stored(fx, track, "Practice Time"), QStringLiteral("1:29.400"));
+
+    // Every record of both imports, each with the best it beat.
+    const QList<HistoryRecord> history =
+        readHistory(*fx.bas.Db->openTable(QStringLiteral("History")));
+    QStringList rows;
+    for (const HistoryRecord& r : history) {
+        rows << QStringList{r.track, sessionName(r.session), r.time, r.previousBest}.join(u'|');
+        QVERIFY(r.date >= before && r.date <= QDateTime::currentDateTime());
+    }
+    QCOMPARE(rows,
+             (QStringList{track + "|Practice|1:31.000|", track + "|Practice|1:30.000|1:31.000",
+                          track + "|Qualifying|1:29.000|", track + "|Practice|1:29.500|1:30.000",
+                          track + "|Practice|1:29.400|1:29.500"}));
+
+    // The Lap Time Table lists them for the selected track, newest first, and charts them.
+    LapTimeTable grid(frm, fx.bas.DbName, &frm);
+    grid.load();
+    auto* chart = grid.findChild<QChartView*>(QStringLiteral("LapHistoryChart"));
+    QVERIFY(chart);
+    QVERIFY(chart->chart()->series().isEmpty());
+    const auto rowOf = grid.DBGrid1->findItems(track, Qt::MatchExactly);
+    QCOMPARE(rowOf.size(), 1);
+    grid.DBGrid1->setCurrentCell(rowOf.first()->row(), 0);
+    auto* list = grid.findChild<QTableWidget*>(QStringLiteral("HistoryList"));
+    QCOMPARE(list->rowCount(), 5);
+    QStringList newest;
+    for (int c = 1; c < list->columnCount(); ++c)
+        newest << list->item(0, c)->text();
+    QCOMPARE(newest, (QStringList{"Practice", "1:29.400", "1:29.500", "-0.100"}));
+    QCOMPARE(list->item(4, 4)->text(), QString()); // the first time beat nothing
+    QMap<QString, QList<double>> points;
+    for (QAbstractSeries* series : chart->chart()->series())
+        for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
+            points[series->name()] << p.y();
+    QCOMPARE(points, (QMap<QString, QList<double>>{{"Practice", {91.0, 90.0, 89.5, 89.4}},
+                                                   {"Qualifying", {89.0}}}));
 }
 
 QTEST_MAIN(LogImportTest)

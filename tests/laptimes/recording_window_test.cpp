@@ -31,16 +31,28 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
     QCOMPARE(label->text(), QStringLiteral("Please wait..."));
     r.setTime(QStringLiteral("1:23.456"));
     QCOMPARE(labelTime->text(), QStringLiteral("1:23.456"));
-    r.addRecord(QStringLiteral("Monte-Carlo"), QStringLiteral("1:23.456"),
-                QStringLiteral("Quick/non-championship/championship race"));
+    const QString race = QStringLiteral("Quick/non-championship/championship race");
+    r.addRecord(QStringLiteral("Monte-Carlo"), QStringLiteral("1:23.456"), race, TimeField::Race,
+                QString());
     r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:02.345"),
-                QStringLiteral("Unlimited practice"));
+                QStringLiteral("Unlimited practice"), TimeField::Practice,
+                QStringLiteral("1:02.845"));
+    // A later lap of the same track and kind replaces the record it beat, measured against
+    // the best before the reading; another kind of the same track is a record of its own.
+    r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:01.999"),
+                QStringLiteral("Unlimited practice"), TimeField::Practice,
+                QStringLiteral("1:02.345"));
+    r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:04.000"), race, TimeField::Race,
+                QString());
     QCOMPARE(r.lines(),
-             (QStringList{QStringLiteral("Reached a record at Monte-Carlo"),
-                          QStringLiteral("     1:23.456 Quick/non-championship/championship race"),
-                          QStringLiteral("Reached a record at Hill Loop"),
-                          QStringLiteral("     1:02.345 Unlimited practice")}));
-    QCOMPARE(list->currentRow(), 3);
+             (QStringList{
+                 QStringLiteral("Reached a record at Monte-Carlo"),
+                 QStringLiteral("     1:23.456 Quick/non-championship/championship race"),
+                 QStringLiteral("Reached a record at Hill Loop"),
+                 QStringLiteral("     1:01.999, 0.846 faster than 1:02.845, Unlimited practice"),
+                 QStringLiteral("Reached a record at Hill Loop"),
+                 QStringLiteral("     1:04.000 Quick/non-championship/championship race")}));
+    QCOMPARE(list->currentRow(), 5);
 
     QVERIFY(r.finish());
     QVERIFY(r.isVisible());
@@ -58,7 +70,9 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
     QVERIFY(r.lines().isEmpty());
 
     // Closed by its title bar once finished, the window acts as its Ok.
-    r.addRecord(QStringLiteral("Monza"), QStringLiteral("1:30.000"), QStringLiteral("Race"));
+    r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:30.000"), QStringLiteral("Race"),
+                TimeField::Race, QString());
+    QCOMPARE(r.lines().size(), 2);
     QVERIFY(r.finish());
     r.close();
     QVERIFY(!r.isVisible());

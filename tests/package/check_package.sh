@@ -28,6 +28,7 @@ depends=$(dpkg-deb -f "$DEB" Depends)
 echo "Depends: $depends"
 echo "$depends" | grep -q 'libqt6widgets6' || fail "Depends lacks the Qt widgets library"
 echo "$depends" | grep -q 'libsqlite3' || fail "Depends lacks SQLite"
+echo "$depends" | grep -q 'libqt6charts6' || fail "Depends lacks the Qt Charts library"
 [ "$(dpkg-deb -f "$DEB" Recommends)" = dosbox ] || fail "Recommends is not dosbox"
 
 ROOT="$SCRATCH/root"

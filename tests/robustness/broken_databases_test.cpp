@@ -223,7 +223,7 @@ private slots:
     // start-up (and by the update of an old layout); the damaged file stays beside it.
     void damagedCatalogueIsRebuiltAndTheDamagedFileKept_data() {
         QTest::addColumn<int>("version");
-        QTest::newRow("current layout") << 162;
+        QTest::newRow("current layout") << 163;
         QTest::newRow("old layout") << 149;
     }
     void damagedCatalogueIsRebuiltAndTheDamagedFileKept() {
@@ -255,7 +255,7 @@ private slots:
 
         fx.start();
         QCOMPARE(fx.dialogs.messages(), QStringList{});
-        QCOMPARE(fx.bas.DbVersion, 162);
+        QCOMPARE(fx.bas.DbVersion, 163);
         QVERIFY(fx.bas.TracksRs);
         circuitsStillWork(fx);
         fx.stop();
@@ -264,7 +264,7 @@ private slots:
         // The kept file is the damaged one (an update writes the settings into it first).
         QVERIFY(QFile::exists(db + ".damaged"));
         QVERIFY(sqliteScalar(db + ".damaged", "PRAGMA quick_check") != "ok");
-        if (version == 162)
+        if (version == 163)
             QCOMPARE(readFile(db + ".damaged"), bytes);
         QCOMPARE(filesnapshot::changed(game, filesnapshot::take(fx.gameDir())), QStringList{});
     }

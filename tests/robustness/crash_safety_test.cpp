@@ -3,7 +3,8 @@
 // runs to its end once; then runs of it are killed at points spread over that run (after a
 // chosen line of its Status window, or after a share of its running time) and what they left
 // is checked: every database opens and passes SQLite's integrity check, every row and field is
-// as it was before or as the finished command leaves it, every game file is old or new, and
+// as it was before or as the finished command leaves it, the lap time history holds whole
+// records that agree with the stored times, every game file is old or new, and
 // the next run of the program works on what is there.
 #include "platform/gamepath.h"
 #include "storage/engine.h"
@@ -46,7 +47,10 @@ struct Snapshot {
     bool exists = false;
     QString problem; // why the file could not be opened or checked; "" when it could
     QMap<QString, QStringList> schema;      // table -> its field and index definitions
-    QMap<QString, QMap<QString, Row>> rows; // table -> first field's value -> row
+    QMap<QString, QMap<QString, Row>> rows; // table -> first field's value -> row; not History
+    // History's rows in the order filed: "track|session|time|previous best" (without the date,
+    // which differs from run to run).
+    QStringList history;
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -91,6 +95,23 @@ QMap<QString, Row> rowsOf(const QString& path, const QString& table, const QStri
     return rows;
 }
 
+QStringList historyOf(const QString& path) {
+    QStringList out;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db,
+                           "SELECT Track || '|' || Session || '|' || Time || '|' || "
+                           "\"Previous Best\" FROM History ORDER BY rowid",
+                           -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return out;
+}
+
 // Opens the database as the program does, checks it whole and reads all of it. Paths under
 // `root` read as "<run>", so runs in different folders compare.
 Snapshot snapshot(const QString& path, const QString& root) {
@@ -114,7 +135,10 @@ Snapshot snapshot(const QString& path, const QString& root) {
         }
         db->close();
         for (const QString& table : s.schema.keys())
-            s.rows.insert(table, rowsOf(path, table, root));
+            if (table != QLatin1String("History"))
+                s.rows.insert(table, rowsOf(path, table, root));
+        if (s.schema.contains(QStringLiteral("History")))
+            s.history = historyOf(path);
     } catch (const DbError& e) {
         s.problem = QStringLiteral("%1 %2").arg(e.number).arg(e.description);
     }
@@ -167,6 +191,29 @@ QString betweenProblem(const Snapshot& before, const Snapshot& after, const Snap
                     .arg(f.key(), r.key(), t.key(), v, b.value(f.key()), a.value(f.key()));
             }
         }
+    }
+    // History grows by whole records, each filed with its best time: the rows are the first
+    // of the finished command's, and the last of each track and session is the stored time.
+    if (now.history.mid(0, before.history.size()) != before.history ||
+        after.history.mid(0, now.history.size()) != now.history)
+        return QStringLiteral("History holds %1 rows that are not the finished command's first")
+            .arg(now.history.size());
+    QMap<QString, QString> last; // "track|session" -> time
+    for (const QString& entry : now.history) {
+        const QStringList parts = entry.split(u'|');
+        last.insert(parts.at(0) + u'|' + parts.at(1), parts.at(2));
+    }
+    static const QMap<QString, QString> fields{{"Warm up", "Warm Up Time"},
+                                               {"Practice", "Practice Time"},
+                                               {"Qualifying", "Qualifying Time"},
+                                               {"Race", "Race Time"}};
+    for (auto l = last.cbegin(); l != last.cend(); ++l) {
+        const QStringList key = l.key().split(u'|');
+        const QString stored =
+            now.rows.value("Tracks").value(key.at(0)).value(fields.value(key.at(1)));
+        if (stored != l.value())
+            return QStringLiteral("History's last %1 time of %2 is %3, the stored one %4")
+                .arg(key.at(1), key.at(0), l.value(), stored);
     }
     return {};
 }
@@ -471,6 +518,7 @@ private slots:
         // The last race lap of slot 9 is the best: 89032 - 9 * 13 ms.
         QCOMPARE(after.rows["Tracks"][samplegame::originalName(9)]["Race Time"],
                  QStringLiteral("1:28.915"));
+        QVERIFY(after.history.size() > 100); // most laps are records, each kept
 
         for (const KillPoint& at : killPoints(done, 0, 5)) {
             const QString run = copyRun(tpl);
@@ -511,7 +559,7 @@ private slots:
         QVERIFY(done.ended);
         QCOMPARE(done.said(), QStringList());
         const Snapshot after = catalogue(full);
-        QCOMPARE(after.rows["Parameters"]["1"]["Version"], QStringLiteral("162"));
+        QCOMPARE(after.rows["Parameters"]["1"]["Version"], QStringLiteral("163"));
         QCOMPARE(after.rows["Tracks"].size(), before.rows["Tracks"].size());
         const QStringList files = mdbFiles(full + QStringLiteral("/app"));
 

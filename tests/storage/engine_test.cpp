@@ -502,6 +502,20 @@ void EngineTest::aBatchCommitsAtItsEndOrRollsBack() {
     // Rolled back, it holds no later change from the file.
     add("Monaco");
     QCOMPARE(stored(), 7);
+    // A transaction keeps its changes only when committed; one within keeps them to its end.
+    {
+        Database::Transaction dropped(*db);
+        add("Fuji");
+        Database::Transaction within(*db);
+        within.commit();
+    }
+    QCOMPARE(stored(), 7);
+    {
+        Database::Transaction kept(*db);
+        add("Fuji");
+        kept.commit();
+    }
+    QCOMPARE(stored(), 8);
     db->close();
     Database::Batch closed(db.get());
 }

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <sqlite3.h>
+
 using namespace pistaro;
 using testrows::setStoredParam;
 using testrows::storedParam;
@@ -34,6 +36,7 @@ private slots:
     void rejectedFoldersAreAskedAgainUntilCancel();
     void missingSettingsRowEndsTheProgram();
     void damagedDatabaseEndsAfterOneRepair();
+    void oldLayoutIsUpdatedOnce_data();
     void oldLayoutIsUpdatedOnce();
     void firstStartCopiesTheOriginals();
     void closeWithoutOpenDatabaseDoesNothing();
@@ -48,7 +51,7 @@ void LapTimeDatabaseTest::storedFolderGetsItsSeparator() {
     QVERIFY(fx.dialogs.shown.isEmpty());
     QVERIFY(fx.bas.Db && fx.bas.ParamsRs && fx.bas.TracksRs);
     QCOMPARE(fx.bas.TracksRs->index(), QStringLiteral("Name"));
-    QCOMPARE(fx.bas.DbVersion, 162);
+    QCOMPARE(fx.bas.DbVersion, 163);
     QVERIFY(fx.bas.QuickUpdate && fx.bas.CarSetupManagement);
     s.DbClose();
     QVERIFY(!fx.bas.Db && !fx.bas.ParamsRs && !fx.bas.TracksRs);
@@ -158,9 +161,25 @@ void LapTimeDatabaseTest::damagedDatabaseEndsAfterOneRepair() {
     QVERIFY(!fx.bas.Db);
 }
 
+void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce_data() {
+    QTest::addColumn<int>("version");
+    QTest::addColumn<QString>("sql"); // what the older layout lacked
+    QTest::newRow("older layout") << 149 << QString();
+    QTest::newRow("before the history") << 162 << QStringLiteral("DROP TABLE History");
+}
+
 void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
+    QFETCH(int, version);
+    QFETCH(QString, sql);
     MainWindowFixture fx;
-    setStoredParam(fx.database(), QStringLiteral("Version"), 149);
+    if (!sql.isEmpty()) {
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(fx.database()).constData(), &raw), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(raw, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(raw);
+        QVERIFY(!Database::open(fx.database())->tableExists(QStringLiteral("History")));
+    }
+    setStoredParam(fx.database(), QStringLiteral("Version"), version);
     setStoredParam(fx.database(), QStringLiteral("Use Gp2Lap"), false);
     {
         auto db = Database::open(fx.database());
@@ -174,11 +193,12 @@ void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, updating database..."));
-    QCOMPARE(fx.bas.DbVersion, 162);
+    QCOMPARE(fx.bas.DbVersion, 163);
     QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/tmp.bak")));
     QVERIFY(!fx.bas.UseGp2Lap);
     fx.bas.TracksRs->seek(QStringLiteral("="), QStringLiteral("Monza"));
     QCOMPARE(fx.bas.TracksRs->text(QStringLiteral("Race Time")), QStringLiteral("1:23.456"));
+    QVERIFY(fx.bas.Db->tableExists(QStringLiteral("History")));
     QVERIFY(fx.dialogs.shown.isEmpty());
 }
 

@@ -40,6 +40,25 @@ private slots:
         QCOMPARE(FormatLapTime(digits), text);
     }
 
+    // Lap time texts back to milliseconds; -1 for a text that is no lap time.
+    void milliseconds_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("lap") << "1:23.456" << 83456;
+        QTest::newRow("no carry into minutes") << "0:90.000" << 90000;
+        QTest::newRow("nine minutes") << "9:59.999" << 599999;
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("no time") << "-:--.---" << -1;
+        QTest::newRow("comma") << "1:23,456" << -1;
+        QTest::newRow("two digit minutes") << "10:23.456" << -1;
+        QTest::newRow("digits only") << "123456" << -1;
+    }
+    void milliseconds() {
+        QFETCH(QString, text);
+        QFETCH(int, ms);
+        QCOMPARE(lapTimeMilliseconds(text).value_or(-1), ms);
+    }
+
     void pad_data() {
         QTest::addColumn<QString>("digits");
         QTest::addColumn<QString>("padded");
