@@ -6,9 +6,11 @@
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
 
+#include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
@@ -261,6 +263,16 @@ const QStringList& CircuitTable::filterProblems() const {
 
 bool CircuitTable::columnsRead() const {
     return model_->columnsRead();
+}
+
+void CircuitTable::startDrag(Qt::DropActions supportedActions) {
+    const QModelIndex current = currentIndex();
+    QMimeData* mime = current.isValid() ? filter_->mimeData({current}) : nullptr;
+    if (!mime)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->exec(supportedActions, Qt::CopyAction);
 }
 
 void CircuitTable::keyPressEvent(QKeyEvent* event) {

@@ -74,6 +74,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A circuit goes into one slot: the row the drag starts on, however many are selected.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     int defaultSectionWidth(int column) const;
