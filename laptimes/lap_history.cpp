@@ -4,19 +4,12 @@
 #include "storage/engine.h"
 #include "trackfile/lap_time.h"
 
-#include <cstdlib>
-
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
 constexpr TimeField kSessions[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
                                    TimeField::Race};
-
-// Milliseconds as seconds: 512 gives "0.512", 61005 "61.005".
-QString secondsText(int ms) {
-    return QStringLiteral("%1.%2").arg(ms / 1000).arg(ms % 1000, 3, 10, QLatin1Char('0'));
-}
 
 // The catalogue's name index folds ASCII letters only.
 bool sameTrack(const QString& a, const QString& b) {
@@ -90,22 +83,4 @@ QList<HistoryRecord> historyOf(const QList<HistoryRecord>& records, const QStrin
         if (sameTrack(r.track, track))
             out.append(r);
     return out;
-}
-
-QString improvementText(const QString& time, const QString& previousBest) {
-    const auto now = lapTimeMilliseconds(time);
-    const auto before = lapTimeMilliseconds(previousBest);
-    if (!now || !before)
-        return QString();
-    const int change = *now - *before;
-    return (change > 0 ? u'+' : u'-') + secondsText(std::abs(change));
-}
-
-QString recordWithImprovement(const QString& time, const QString& previousBest) {
-    const auto now = lapTimeMilliseconds(time);
-    const auto before = lapTimeMilliseconds(previousBest);
-    if (!now || !before || *now > *before)
-        return time;
-    return time + QStringLiteral(", ") + secondsText(*before - *now) +
-           QStringLiteral(" faster than ") + previousBest;
 }

@@ -32,10 +32,3 @@ QList<HistoryRecord> readHistory(const Recordset& history);
 // The records of `track` among `records` (ASCII letters without regard to case, as the
 // catalogue's names compare), in their order.
 QList<HistoryRecord> historyOf(const QList<HistoryRecord>& records, const QString& track);
-
-// How much faster `time` is than `previousBest`, in seconds with milliseconds: "-0.512" (a
-// slower time: "+0.512"); "" when either is no lap time.
-QString improvementText(const QString& time, const QString& previousBest);
-
-// "1:23.999, 0.501 faster than 1:24.500"; just the time when there was no best before it.
-QString recordWithImprovement(const QString& time, const QString& previousBest);

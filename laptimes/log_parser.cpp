@@ -1,7 +1,7 @@
 #include "laptimes/log_parser.h"
 
-#include "laptimes/lap_history.h"
 #include "storage/catalogue_names.h"
+#include "trackfile/lap_time.h"
 #include "trackfile/val.h"
 
 #include <utility>

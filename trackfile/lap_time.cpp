@@ -1,6 +1,7 @@
 #include "trackfile/lap_time.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 QString FormatLapTime(const QString& digits) {
     const QString s = digits.trimmed();
@@ -42,4 +43,31 @@ std::optional<int> lapTimeMilliseconds(const QString& text) {
     }
     // d ss mmm read as one number: the minutes' digit stands for 60 000 ms, not 100 000.
     return ms - (ms / 100000) * 40000;
+}
+
+namespace {
+
+// Milliseconds as seconds: 512 gives "0.512", 61005 "61.005".
+QString secondsText(int ms) {
+    return QStringLiteral("%1.%2").arg(ms / 1000).arg(ms % 1000, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString improvementText(const QString& time, const QString& previousBest) {
+    const auto now = lapTimeMilliseconds(time);
+    const auto before = lapTimeMilliseconds(previousBest);
+    if (!now || !before)
+        return QString();
+    const int change = *now - *before;
+    return (change > 0 ? u'+' : u'-') + secondsText(std::abs(change));
+}
+
+QString recordWithImprovement(const QString& time, const QString& previousBest) {
+    const auto now = lapTimeMilliseconds(time);
+    const auto before = lapTimeMilliseconds(previousBest);
+    if (!now || !before || *now > *before)
+        return time;
+    return time + QStringLiteral(", ") + secondsText(*before - *now) +
+           QStringLiteral(" faster than ") + previousBest;
 }

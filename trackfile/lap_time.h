@@ -19,3 +19,10 @@ QString padLapDigits(const QString& digits);
 // The milliseconds of a lap time text d:dd.ddd as FormatLapTime and the lap timer write it
 // (seconds above 59 count as they stand: 0:90.000 is 90 seconds); nothing for any other text.
 std::optional<int> lapTimeMilliseconds(const QString& text);
+
+// How much faster `time` is than `previousBest`, in seconds with milliseconds: "-0.512" (a
+// slower time: "+0.512"); "" when either is no lap time.
+QString improvementText(const QString& time, const QString& previousBest);
+
+// "1:23.999, 0.501 faster than 1:24.500"; just the time when there was no best before it.
+QString recordWithImprovement(const QString& time, const QString& previousBest);
