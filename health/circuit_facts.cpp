@@ -1,6 +1,7 @@
 #include "health/circuit_facts.h"
 
 #include "packs/texture_list.h"
+#include "platform/binfile.h"
 #include "platform/native_names.h"
 #include "trackfile/checksum_trailer.h"
 #include "trackfile/track_data.h"
@@ -33,6 +34,13 @@ FileFacts factsOf(const QByteArray& fileBytes, bool withHash) {
 }
 
 bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error) {
+    // Only a regular file is opened: a pipe or a device among the circuits would hold the
+    // scan (and the window waiting for it) forever.
+    const qint64 length = binfile::length(path);
+    if (length < 0) {
+        *error = QStringLiteral("it is not a regular file, or it is gone");
+        return false;
+    }
     // A name that is not UTF-8 on disk is opened through the bytes the listing kept of it.
     QFile file(path);
     if (!nativenames::open(file, QIODevice::ReadOnly)) {
@@ -40,12 +48,23 @@ bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error) {
             file.errorString().isEmpty() ? QStringLiteral("cannot be opened") : file.errorString();
         return false;
     }
-    // One byte past the limit tells a file too large for a circuit, whatever it holds.
-    *bytes = file.read(MaxCircuitSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
+    // A buffer of the file's own size, one byte more: a file that grew since is read on up to
+    // one byte past the limit, which tells a file too large for a circuit. (A buffer of the
+    // limit's size for each of thousands of files costs more than reading them.)
+    qint64 filled = 0;
+    bytes->resize(qMin(length, MaxCircuitSize) + 1);
+    for (;;) {
+        const qint64 got = file.read(bytes->data() + filled, bytes->size() - filled);
+        if (got < 0) {
+            *error = file.errorString();
+            return false;
+        }
+        filled += got;
+        if (got == 0 || filled < bytes->size() || bytes->size() > MaxCircuitSize)
+            break;
+        bytes->resize(qMin(2 * bytes->size(), MaxCircuitSize + 1));
     }
+    bytes->resize(filled);
     return true;
 }
 

@@ -19,8 +19,9 @@ void setError(QString* error, const QString& text) {
 namespace binfile {
 
 std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n) {
-    // Position 0 or below names no byte of a file.
-    if (position < 1 || n < 0 || QFileInfo(path).isDir())
+    // Position 0 or below names no byte of a file. Only a regular file is opened: opening a
+    // pipe waits for a writer that never comes.
+    if (position < 1 || n < 0 || length(path) < 0)
         return std::nullopt;
     QFile file(path);
     if (!nativenames::open(file, QIODevice::ReadOnly))

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace pistaro;
 
 namespace {
@@ -44,6 +46,9 @@ void plant(const QString& gameDir) {
     odd[odd.size() - 1] = char(odd.at(odd.size() - 1) ^ 0x5A);
     if (!writeFileByBytes(QFile::encodeName(c) + "odd\xff name.dat", odd))
         throw std::runtime_error("the file with an odd name was not written");
+    // A pipe is never opened: nothing would ever come through it.
+    if (::mkfifo(QFile::encodeName(c + QStringLiteral("pipe.dat")).constData(), 0644) != 0)
+        throw std::runtime_error("the pipe was not made");
     writeFileOrThrow(c + QStringLiteral("block only.dat"), "#GP2INFO|Name|Cut");
     QStringList lies;
     for (int i = 0; i < 2000; ++i)
@@ -125,6 +130,8 @@ class HealthCheckTest final : public QObject {
                                        << "Checksum wrong" << false << "does not match";
         QTest::newRow("name that is no UTF-8") << QFile::decodeName("odd\xff name.dat")
                                                << "Checksum wrong" << false << "does not match";
+        QTest::newRow("pipe") << "pipe.dat"
+                              << "Could not read the file" << false << "not a regular file";
         QTest::newRow("missing texture")
             << "monza2001.dat"
             << "1 texture missing" << false << "monza2001\\banking.jam";
@@ -206,7 +213,7 @@ private slots:
         QVERIFY(run.lines.contains(QStringLiteral(
             "Season (track pack): Missing from this Track Pack: slot 5 (f1ct05.dat)")));
         QCOMPARE(run.lines.last(),
-                 QStringLiteral("29 circuit files checked: 8 problems in 8 files. 1 track pack "
+                 QStringLiteral("30 circuit files checked: 9 problems in 9 files. 1 track pack "
                                 "lacks files."));
     }
 
