@@ -62,6 +62,26 @@ QString CircuitFixes::pathOf(const QString& name) const {
     return gamepath::join(lists_.File1->path(), name);
 }
 
+void CircuitFixes::applyEach(const QStringList& names, const QStringList& paths,
+                             const std::function<QString(const QString&)>& act,
+                             const QString& cause, const std::pair<QString, QString>& noun,
+                             const QString& verb, const QString& headline) {
+    CommandSummary summary;
+    QStringList done;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString error = act(paths.at(i));
+        if (error.isEmpty())
+            done << names.at(i);
+        else
+            summary.failed(cause, names.at(i) + QStringLiteral(": ") + error);
+    }
+    if (!done.isEmpty())
+        summary.done(countOf(done.size(), noun.first, noun.second) + verb +
+                     done.join(QStringLiteral(", ")) + QStringLiteral("."));
+    lists_.File1->refresh();
+    summary.show(services_.dialogs(), headline);
+}
+
 void CircuitFixes::RepairChecksum_Click() {
     // Only trailers that are wrong now are written: a file mended since the column was filled,
     // or one that is no circuit, is left as it is.
@@ -81,23 +101,11 @@ void CircuitFixes::RepairChecksum_Click() {
     }
     if (!backedUp(services_, QStringLiteral("Repair checksum"), paths))
         return;
-    CommandSummary summary;
-    QStringList repaired;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        const QString error = checksum::writeTrailer(paths.at(i));
-        if (error.isEmpty())
-            repaired << names.at(i);
-        else
-            summary.failed(QStringLiteral("These checksums could not be written."),
-                           names.at(i) + QStringLiteral(": ") + error);
-    }
-    if (!repaired.isEmpty())
-        summary.done(countOf(repaired.size(), QStringLiteral("checksum was"),
-                             QStringLiteral("checksums were")) +
-                     QStringLiteral(" repaired: ") + repaired.join(QStringLiteral(", ")) +
-                     QStringLiteral("."));
-    lists_.File1->refresh();
-    summary.show(services_.dialogs(), QStringLiteral("Repair checksum"));
+    applyEach(
+        names, paths, [](const QString& path) { return checksum::writeTrailer(path); },
+        QStringLiteral("These checksums could not be written."),
+        {QStringLiteral("checksum was"), QStringLiteral("checksums were")},
+        QStringLiteral(" repaired: "), QStringLiteral("Repair checksum"));
 }
 
 void CircuitFixes::InstallTextures_Click() {
@@ -202,23 +210,15 @@ void CircuitFixes::DeleteDuplicate_Click() {
         paths << pathOf(name);
     if (!backedUp(services_, QStringLiteral("Delete duplicates"), paths))
         return;
-    CommandSummary summary;
-    QStringList deleted;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        QString error;
-        if (nativenames::remove(paths.at(i), &error))
-            deleted << doomed.at(i);
-        else
-            summary.failed(QStringLiteral("These files could not be deleted."),
-                           doomed.at(i) + QStringLiteral(": ") + error);
-    }
-    if (!deleted.isEmpty())
-        summary.done(countOf(deleted.size(), QStringLiteral("duplicate was"),
-                             QStringLiteral("duplicates were")) +
-                     QStringLiteral(" deleted: ") + deleted.join(QStringLiteral(", ")) +
-                     QStringLiteral("."));
-    lists_.File1->refresh();
-    summary.show(services_.dialogs(), QStringLiteral("Delete duplicates"));
+    applyEach(
+        doomed, paths,
+        [](const QString& path) {
+            QString error;
+            return nativenames::remove(path, &error) ? QString() : error;
+        },
+        QStringLiteral("These files could not be deleted."),
+        {QStringLiteral("duplicate was"), QStringLiteral("duplicates were")},
+        QStringLiteral(" deleted: "), QStringLiteral("Delete duplicates"));
 }
 
 } // namespace pistaro

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -41,6 +44,12 @@ public:
 
 private:
     QString pathOf(const QString& name) const;
+    // Runs `act` on each of `paths` ("" when done, else why not), re-reads the list and shows
+    // one summary under `headline`: "<n> <noun> <verb> <names>." and per failure `cause`.
+    void applyEach(const QStringList& names, const QStringList& paths,
+                   const std::function<QString(const QString&)>& act, const QString& cause,
+                   const std::pair<QString, QString>& noun, const QString& verb,
+                   const QString& headline);
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;

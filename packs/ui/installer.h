@@ -57,6 +57,9 @@ private:
     // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming
     // refused), so no report is shown.
     bool install(Run& run);
+    // Checks the archive `chosen` (a message when it is no file or empty: false), shows the
+    // Status window with `line2`, and fills `run` for the command `command` + the archive's name.
+    bool startRun(const QString& chosen, const QString& command, const QString& line2, Run& run);
     // The scratch folder made and emptied; a link in its place is removed, not followed.
     void emptyScratch(const Run& run);
     QString extract(const Run& run); // returns report notes on what was left out

@@ -67,26 +67,32 @@ void Installer::Install_Click() {
         installArchive(chosen);
 }
 
-void Installer::installArchive(const QString& chosen) {
-    Gp2PsoBas& bas = services_.bas();
-    LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
+bool Installer::startRun(const QString& chosen, const QString& command, const QString& line2,
+                         Run& run) {
+    const Gp2PsoBas& bas = services_.bas();
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
         services_.dialogs().message(QStringLiteral("File not found or invalid."));
-        return;
+        return false;
     }
-
     StatusSink& status = services_.status();
     status.setLine1(QStringLiteral("Please wait,"));
-    status.setLine2(QString());
+    status.setLine2(line2);
     status.showStatus();
     status.pump();
     InstallReport.clear();
-    Run run;
     run.archive = chosen.trimmed();
     run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
-    run.command = QStringLiteral("Install ") + archive.fileName();
+    run.command = command + archive.fileName();
     run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas), run.command);
+    return true;
+}
+
+void Installer::installArchive(const QString& chosen) {
+    LastArchiveFolder = chosen.left(lastSeparator(chosen) + 1);
+    Run run;
+    if (!startRun(chosen, QStringLiteral("Install "), QString(), run))
+        return;
     bool finished = false;
     ignoreFailure("installing a track", [&] { finished = install(run); });
     if (finished)

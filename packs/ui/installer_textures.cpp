@@ -17,22 +17,11 @@ namespace pistaro {
 
 void Installer::installTextures(const QString& chosen, const QStringList& entries) {
     const Gp2PsoBas& bas = services_.bas();
-    const QFileInfo archive(chosen);
-    if (!archive.isFile() || archive.size() == 0) {
-        services_.dialogs().message(QStringLiteral("File not found or invalid."));
-        return;
-    }
-    StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait,"));
-    status.setLine2(QStringLiteral("Extracting..."));
-    status.showStatus();
-    status.pump();
     Run run;
-    run.archive = chosen.trimmed();
-    run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
-    run.command = QStringLiteral("Install textures from ") + archive.fileName();
-    run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas), run.command);
-    InstallReport.clear();
+    if (!startRun(chosen, QStringLiteral("Install textures from "), QStringLiteral("Extracting..."),
+                  run))
+        return;
+    StatusSink& status = services_.status();
     bool finished = false;
     ignoreFailure("installing textures", [&] {
         emptyScratch(run);
