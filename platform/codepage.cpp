@@ -20,6 +20,27 @@ char encode(char16_t c) {
             return static_cast<char>(0x80 + i);
     return '?';
 }
+
+// The small letter of a capital of the code page, or the character itself.
+char16_t smallOf(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return char16_t(c + 0x20);
+    switch (c) {
+    case 0x0160: // Š
+    case 0x0152: // Œ
+    case 0x017D: // Ž
+        return char16_t(c + 1);
+    case 0x0178: // Ÿ
+        return 0x00FF;
+    default:
+        return c;
+    }
+}
+
+bool isLetterBeyondAscii(char16_t c) {
+    return (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7) || (c >= 0x0152 && c <= 0x0153) ||
+           (c >= 0x0160 && c <= 0x0161) || (c >= 0x017D && c <= 0x017E) || c == 0x0178;
+}
 } // namespace
 
 namespace cp1252 {
@@ -49,6 +70,20 @@ QByteArray fromUnicode(const QString& text) {
         out.append(encode(c.unicode()));
     }
     return out;
+}
+
+QString foldCase(const QString& text) {
+    QString out = text;
+    for (QChar& c : out)
+        c = QChar(smallOf(c.unicode()));
+    return out;
+}
+
+bool hasLetterBeyondAscii(const QString& text) {
+    for (const QChar c : text)
+        if (isLetterBeyondAscii(c.unicode()))
+            return true;
+    return false;
 }
 
 } // namespace cp1252

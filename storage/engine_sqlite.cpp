@@ -200,6 +200,23 @@ void failSqlite(sqlite3* db, int rc, const QString& context) {
     fail(number, describe(number, path, context, msg));
 }
 
+namespace {
+
+// pso_fold(text): the name key rule of the program (cp1252::foldCase), so a seek for a name
+// with letters beyond ASCII finds the row that differs only in their case.
+void foldFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) != SQLITE_TEXT) {
+        sqlite3_result_value(ctx, argv[0]);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const QByteArray folded =
+        cp1252::foldCase(QString::fromUtf8(text, sqlite3_value_bytes(argv[0]))).toUtf8();
+    sqlite3_result_text(ctx, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
 ConnectionPtr connect(const QString& path, bool create, bool deferred) {
     auto conn = std::make_shared<Connection>();
     conn->path = path;
@@ -214,6 +231,8 @@ ConnectionPtr connect(const QString& path, bool create, bool deferred) {
     }
     sqlite3_extended_result_codes(conn->db, 1);
     sqlite3_busy_timeout(conn->db, kBusyTimeoutMs);
+    sqlite3_create_function_v2(conn->db, "pso_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               foldFunction, nullptr, nullptr, nullptr);
     // The first read shows whether the file is a database at all and whether it is held.
     Statement(conn, QStringLiteral("SELECT count(*) FROM sqlite_master")).run();
     Statement mode(conn, QStringLiteral("PRAGMA journal_mode"));

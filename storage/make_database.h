@@ -10,7 +10,8 @@
 struct Gp2PsoBas;
 
 // The layout version a made or updated lap time database is given ("Version" of Parameters);
-// a database of a lower one is brought up to date when it is opened. 163 added History.
-constexpr int kLapTimeDatabaseVersion = 163;
+// a database of a lower one is brought up to date when it is opened. 163 added History, 164
+// the Log Imports that tell how much of the lap timer's log was read.
+constexpr int kLapTimeDatabaseVersion = 164;
 
 void MakeDatabase(Gp2PsoBas& bas, const QString& name);

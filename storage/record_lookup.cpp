@@ -1,5 +1,6 @@
 #include "storage/record_lookup.h"
 
+#include "platform/codepage.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
 
@@ -11,6 +12,10 @@ Recordset& requireOpen(const std::unique_ptr<Recordset>& rs, const QString& tabl
     if (!rs)
         throw std::runtime_error("the table " + table.toStdString() + " is not open");
     return *rs;
+}
+
+QString nameKey(const QString& name) {
+    return cp1252::foldCase(name);
 }
 
 bool seekKey(Recordset& rs, const QString& index, const QVariant& key) {

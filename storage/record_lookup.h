@@ -14,6 +14,11 @@ namespace catalogue {
 // when it did not open.
 Recordset& requireOpen(const std::unique_ptr<Recordset>& rs, const QString& table);
 
+// The key a track name is compared by, wherever names are matched (the catalogue's lookup, the
+// race time column, the lap times filed, their history, Record Status): the case of every
+// letter of the code page folded. Of several rows with one key, a lookup takes the oldest.
+QString nameKey(const QString& name);
+
 // Makes the first row whose key in `index` equals `key` current (text without regard to
 // case); false when there is none. The index stays the current one.
 bool seekKey(Recordset& rs, const QString& index, const QVariant& key);

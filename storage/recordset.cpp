@@ -143,12 +143,22 @@ void Recordset::seek(const QString& op, const QVariant& key) {
     const QVariant stored = toStored(first.type, key);
     std::optional<qint64> found;
     if (!stored.isNull()) {
-        Statement st(
-            d->c(), QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1%4 ORDER BY %5 LIMIT 1")
-                        .arg(d->rowKey, quoted(d->table), quoted(first.column),
-                             isTextType(first.type) ? QStringLiteral(" COLLATE NOCASE") : QString(),
-                             d->index->orderBy(d->rowKey)));
-        st.bind(1, stored);
+        // Text keys compare by the program's name rule, which folds every letter of the code
+        // page. The index folds ASCII letters alone, so it serves a key without other letters;
+        // a key with them is compared row by row. Either way the oldest of the rows the rule
+        // takes for one finds, whatever the spelling asked for.
+        const bool text = isTextType(first.type);
+        const bool beyondAscii = text && cp1252::hasLetterBeyondAscii(stored.toString());
+        const QString sql =
+            beyondAscii
+                ? QStringLiteral("SELECT %1 FROM %2 WHERE pso_fold(%3) = ?1 ORDER BY %1 LIMIT 1")
+                      .arg(d->rowKey, quoted(d->table), quoted(first.column))
+                : QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1%4 ORDER BY %5 LIMIT 1")
+                      .arg(d->rowKey, quoted(d->table), quoted(first.column),
+                           text ? QStringLiteral(" COLLATE NOCASE") : QString(),
+                           d->index->orderBy(d->rowKey));
+        Statement st(d->c(), sql);
+        st.bind(1, beyondAscii ? QVariant(cp1252::foldCase(stored.toString())) : stored);
         if (st.step())
             found = st.int64(0);
     }

@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
+#include "storage/record_lookup.h"
 #include "trackfile/track_name.h"
 
 namespace circuitcolumns {
@@ -26,7 +27,7 @@ QString Columns::status() const {
 }
 
 QString raceTimeKey(const QString& track) {
-    return trackKey(track).toCaseFolded();
+    return catalogue::nameKey(trackKey(track));
 }
 
 QString raceTimeOf(const CatalogueValues& catalogue, const QString& track) {

@@ -3,6 +3,7 @@
 #include "packs/slot_entry.h"
 #include "packs/ui/slot_list.h"
 #include "storage/engine.h"
+#include "storage/make_database.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -50,7 +51,7 @@ private slots:
         QVERIFY(frm.Databases->DbCombo->findText(QStringLiteral("league.mdb")) >= 0);
         // Made from pso.def: its tables, and the settings row of the current layout.
         QVERIFY(fx.bas.TracksRs);
-        QCOMPARE(fx.bas.DbVersion, 163);
+        QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
         fx.stop();
         auto db = Database::open(path);
         QVERIFY(db->tableExists(QStringLiteral("Tracks")));

@@ -2,6 +2,7 @@
 // window: the program ends or goes on with a message that says why, and never drops a file.
 #include "platform/program_end.h"
 #include "storage/engine.h"
+#include "storage/make_database.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/main_window_fixture.h"
@@ -223,7 +224,7 @@ private slots:
     // start-up (and by the update of an old layout); the damaged file stays beside it.
     void damagedCatalogueIsRebuiltAndTheDamagedFileKept_data() {
         QTest::addColumn<int>("version");
-        QTest::newRow("current layout") << 163;
+        QTest::newRow("current layout") << kLapTimeDatabaseVersion;
         QTest::newRow("old layout") << 149;
     }
     void damagedCatalogueIsRebuiltAndTheDamagedFileKept() {
@@ -255,7 +256,7 @@ private slots:
 
         fx.start();
         QCOMPARE(fx.dialogs.messages(), QStringList{});
-        QCOMPARE(fx.bas.DbVersion, 163);
+        QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
         QVERIFY(fx.bas.TracksRs);
         circuitsStillWork(fx);
         fx.stop();
@@ -264,7 +265,7 @@ private slots:
         // The kept file is the damaged one (an update writes the settings into it first).
         QVERIFY(QFile::exists(db + ".damaged"));
         QVERIFY(sqliteScalar(db + ".damaged", "PRAGMA quick_check") != "ok");
-        if (version == 163)
+        if (version == kLapTimeDatabaseVersion)
             QCOMPARE(readFile(db + ".damaged"), bytes);
         QCOMPARE(filesnapshot::changed(game, filesnapshot::take(fx.gameDir())), QStringList{});
     }

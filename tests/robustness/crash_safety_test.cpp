@@ -8,6 +8,7 @@
 // the next run of the program works on what is there.
 #include "platform/gamepath.h"
 #include "storage/engine.h"
+#include "storage/make_database.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tests/support/file_snapshot.h"
@@ -559,7 +560,8 @@ private slots:
         QVERIFY(done.ended);
         QCOMPARE(done.said(), QStringList());
         const Snapshot after = catalogue(full);
-        QCOMPARE(after.rows["Parameters"]["1"]["Version"], QStringLiteral("163"));
+        QCOMPARE(after.rows["Parameters"]["1"]["Version"],
+                 QString::number(kLapTimeDatabaseVersion));
         QCOMPARE(after.rows["Tracks"].size(), before.rows["Tracks"].size());
         const QStringList files = mdbFiles(full + QStringLiteral("/app"));
 

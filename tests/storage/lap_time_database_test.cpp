@@ -3,6 +3,7 @@
 #include "platform/gamepath.h"
 #include "platform/program_end.h"
 #include "storage/engine.h"
+#include "storage/make_database.h"
 #include "storage/settings_row.h"
 #include "storage/ui/lap_time_database.h"
 #include "tests/support/catalogue_rows.h"
@@ -51,7 +52,7 @@ void LapTimeDatabaseTest::storedFolderGetsItsSeparator() {
     QVERIFY(fx.dialogs.shown.isEmpty());
     QVERIFY(fx.bas.Db && fx.bas.ParamsRs && fx.bas.TracksRs);
     QCOMPARE(fx.bas.TracksRs->index(), QStringLiteral("Name"));
-    QCOMPARE(fx.bas.DbVersion, 163);
+    QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
     QVERIFY(fx.bas.QuickUpdate && fx.bas.CarSetupManagement);
     s.DbClose();
     QVERIFY(!fx.bas.Db && !fx.bas.ParamsRs && !fx.bas.TracksRs);
@@ -193,7 +194,7 @@ void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, updating database..."));
-    QCOMPARE(fx.bas.DbVersion, 163);
+    QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
     QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/tmp.bak")));
     QVERIFY(!fx.bas.UseGp2Lap);
     fx.bas.TracksRs->seek(QStringLiteral("="), QStringLiteral("Monza"));

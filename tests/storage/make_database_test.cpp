@@ -163,7 +163,7 @@ void MakeDatabaseTest::newCatalogue() {
     QCOMPARE(params->number(QStringLiteral("Code")), 1);
     QCOMPARE(params->text(QStringLiteral("Gp2 Directory")), QStringLiteral("C:\\Gp2"));
     QCOMPARE(params->value(QStringLiteral("Use Gp2Lap")), QVariant(true));
-    QCOMPARE(params->number(QStringLiteral("Version")), 163);
+    QCOMPARE(params->number(QStringLiteral("Version")), kLapTimeDatabaseVersion);
     QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(true));
     QCOMPARE(params->value(QStringLiteral("Car Setup Management")), QVariant(true));
     // Made before a game folder is known: the first start, which copies the original circuits.
@@ -262,7 +262,7 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
 
     auto params = db->openTable(QStringLiteral("Parameters"));
     QCOMPARE(params->recordCount(), 1);
-    QCOMPARE(params->number(QStringLiteral("Version")), 163);
+    QCOMPARE(params->number(QStringLiteral("Version")), kLapTimeDatabaseVersion);
     QCOMPARE(params->text(QStringLiteral("Gp2 Directory")), QStringLiteral("/games/gp2/"));
     QCOMPARE(params->value(QStringLiteral("Use Gp2Lap")), QVariant(false));
     auto tracks = db->openTable(QStringLiteral("Tracks"));
@@ -301,7 +301,7 @@ void MakeDatabaseTest::secondRunChangesOnlyTheDefaultRows() {
     QVERIFY(schema.contains(QStringLiteral("Tracks index Name(Name) unique primary")));
     auto db = Database::open(path);
     auto params = db->openTable(QStringLiteral("Parameters"));
-    QCOMPARE(params->number(QStringLiteral("Version")), 163);
+    QCOMPARE(params->number(QStringLiteral("Version")), kLapTimeDatabaseVersion);
     QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(true));
     QCOMPARE(params->number(QStringLiteral("Execution")), 12);
     auto tracks = db->openTable(QStringLiteral("Tracks"));
