@@ -175,18 +175,12 @@ void SetupDialog::Form_Activate() {
     });
     if (!read)
         return;
-    // Setting the box counts as clicking it: checked selects "Delete" unless a field says
-    // otherwise below.
+    // The options show the stored choice, neither included (Rename wins where a row holds both,
+    // as the launcher reads it); only a click on the box proposes "Delete".
     SetupGp2Lap->setChecked(s.useGp2Lap);
     SetupGp2Lap_Click();
-    if (s.deleteLogFile) {
-        SetupDelLogFile->setChecked(true);
-        SetupRenLogFile->setChecked(false);
-    }
-    if (s.renameLogFile) {
-        SetupRenLogFile->setChecked(true);
-        SetupDelLogFile->setChecked(false);
-    }
+    SetupRenLogFile->setChecked(s.renameLogFile);
+    SetupDelLogFile->setChecked(s.deleteLogFile && !s.renameLogFile);
     QuickUpdate->setChecked(s.quickUpdate);
     CarSetup->setChecked(s.carSetupManagement);
 }

@@ -113,8 +113,9 @@ void SetupDialogTest::activationLoadsTheRow_data() {
     QTest::addColumn<bool>("ren");
     QTest::addColumn<bool>("delShown");
     QTest::addColumn<bool>("renShown");
-    // Checking the lap timer box selects "Delete" when neither field is set.
-    QTest::newRow("timer, no log field") << true << false << false << true << false;
+    // The options show the stored choice, neither included.
+    QTest::newRow("timer, no log field") << true << false << false << false << false;
+    QTest::newRow("timer, both: rename") << true << true << true << false << true;
     QTest::newRow("timer, rename") << true << false << true << false << true;
     QTest::newRow("timer, delete") << true << true << false << true << false;
     QTest::newRow("no timer") << false << false << false << false << false;
