@@ -2,98 +2,137 @@
 
 #include "laptimes/lap_history.h"
 #include "storage/catalogue_names.h"
-#include "storage/engine.h"
 #include "storage/record_lookup.h"
 
+#include <QCryptographicHash>
+
+using catalogue::nameKey;
 using catalogue::seekName;
 
 namespace {
 
-// The catalogue's name index folds ASCII letters only; two names it takes for one row share
-// one remembered entry.
-QString indexKey(const QString& name) {
-    QString key = name;
-    for (QChar& c : key)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + 32);
-    return key;
-}
+const QString kLogImports = QStringLiteral("Log Imports");
+const QString kLogLength = QStringLiteral("Log Length");
+const QString kLogHash = QStringLiteral("Log Hash");
+const QString kLapTimes = QStringLiteral("Lap Times");
+const QString kRecords = QStringLiteral("Records");
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+
+constexpr qsizetype kMarkEdge = 64 * 1024;
 
 // Runs the edit or addition in `fill` and stores it; on failure the recordset is left with
 // no pending edit, so later reads see the stored row again.
-template <class F> void storeRow(Recordset& tracks, F&& fill) {
+template <class F> void storeRow(Recordset& rs, F&& fill) {
     try {
         fill();
-        tracks.update();
+        rs.update();
     } catch (...) {
-        tracks.cancelUpdate();
+        rs.cancelUpdate();
         throw;
     }
 }
-
-constexpr TimeField kFields[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
-                                 TimeField::Race};
 
 } // namespace
 
+QString logMarkHash(const QByteArray& readPart) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QByteArray length = QByteArray::number(readPart.size());
+    hash.addData(length);
+    hash.addData(QByteArrayView(readPart).first(std::min(readPart.size(), kMarkEdge)));
+    if (readPart.size() > kMarkEdge)
+        hash.addData(
+            QByteArrayView(readPart).last(std::min(readPart.size() - kMarkEdge, kMarkEdge)));
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+LogMark lastLogMark(Database& db) {
+    if (!db.tableExists(kLogImports))
+        return {};
+    const auto imports = db.openTable(kLogImports);
+    const QList<QVariantList> rows = imports->columnValues({kLogLength, kLogHash});
+    if (rows.isEmpty())
+        return {};
+    return {rows.last().at(0).toLongLong(), rows.last().at(1).toString()};
+}
+
 BestTimeStore::BestTimeStore(Database& db, Recordset& tracks, QDateTime date)
-    : db_(db), tracks_(tracks), date_(std::move(date)) {}
+    : db_(db), tracks_(tracks), date_(std::move(date)) {
+    transaction_.emplace(db_);
+}
 
 BestTimeStore::~BestTimeStore() = default;
 
-bool BestTimeStore::lookUp(const ParseState& state, StoredTimes& times) {
-    const QString key = indexKey(state.track);
-    const auto it = known_.constFind(key);
-    if (it != known_.constEnd()) {
-        times = *it;
-        return true;
-    }
-    if (!seekName(tracks_, state.track)) {
+void BestTimeStore::ensureRow(const QString& track, const std::function<void()>& makeRow) {
+    if (track.isEmpty() || known_.contains(nameKey(track)) || seekName(tracks_, track))
+        return;
+    makeRow();
+}
+
+BestTimeStore::Known* BestTimeStore::lookUp(const LoggedLap& lap) {
+    const QString key = nameKey(lap.track);
+    const auto it = known_.find(key);
+    if (it != known_.end())
+        return &*it;
+    if (!seekName(tracks_, lap.track)) {
         storeRow(tracks_, [&] {
             tracks_.addNew();
-            tracks_.setValue(catalogue::Name, state.track);
-            tracks_.setValue(catalogue::Country, state.country);
-            for (TimeField f : kFields)
+            tracks_.setValue(catalogue::Name, lap.track);
+            tracks_.setValue(catalogue::Country, lap.country);
+            for (TimeField f : kSessionKinds)
                 tracks_.setValue(timeFieldName(f), QString(""));
         });
         // Looked up once more; a row that still is not there gets no time.
-        if (!seekName(tracks_, state.track))
-            return false;
+        if (!seekName(tracks_, lap.track))
+            return nullptr;
     }
-    for (TimeField f : kFields)
-        fieldOf(times, f) = tracks_.text(timeFieldName(f));
-    known_.insert(key, times);
-    return true;
+    Known known;
+    known.name = tracks_.text(catalogue::Name);
+    for (TimeField f : kSessionKinds)
+        fieldOf(known.before, f) = tracks_.text(timeFieldName(f));
+    known.now = known.before;
+    return &*known_.insert(key, known);
 }
 
-FiledTime BestTimeStore::file(const ParseState& state) {
-    if (state.track.isEmpty())
+FiledTime BestTimeStore::file(const LoggedLap& lap) {
+    if (lap.track.isEmpty())
         return {};
-    StoredTimes times;
-    if (!lookUp(state, times))
+    Known* known = lookUp(lap);
+    if (!known)
         return {};
-    const TimeField field = decideRecord(state.mode, state.time, times).field;
+    const TimeField field = decideRecord(lap.mode, lap.time, known->now).field;
     if (field == TimeField::None)
         return {};
-    const FiledTime filed{field, fieldOf(times, field)};
-    const QString key = indexKey(state.track);
-    try {
-        if (!history_)
-            history_ = db_.openTable(catalogue::History);
-        Database::Transaction transaction(db_);
-        if (!seekName(tracks_, state.track))
-            throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
-        storeRow(tracks_, [&] {
-            tracks_.edit();
-            tracks_.setValue(timeFieldName(field), state.time);
-        });
-        appendHistory(*history_, {tracks_.text(catalogue::Name), field, state.time,
-                                  filed.previousBest, date_});
-        transaction.commit();
-    } catch (...) {
-        known_.remove(key); // read again next time
-        throw;
+    const QString key = nameKey(lap.track);
+    if (fieldOf(known->now, field) == fieldOf(known->before, field))
+        order_.append({key, field}); // the first record of its kind in this import
+    fieldOf(known->now, field) = lap.time;
+    return {field, fieldOf(known->before, field)};
+}
+
+void BestTimeStore::commit(const LogMark& mark, int lapTimes) {
+    if (!order_.isEmpty()) {
+        const auto history = db_.openTable(catalogue::History);
+        for (const auto& [key, field] : std::as_const(order_)) {
+            const Known& known = known_.value(key);
+            if (!seekName(tracks_, known.name))
+                throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
+            const QString time = fieldOf(known.now, field);
+            storeRow(tracks_, [&] {
+                tracks_.edit();
+                tracks_.setValue(timeFieldName(field), time);
+            });
+            appendHistory(*history, {known.name, field, time, fieldOf(known.before, field), date_});
+        }
     }
-    fieldOf(known_[key], field) = state.time;
-    return filed;
+    const auto imports = db_.openTable(kLogImports);
+    storeRow(*imports, [&] {
+        imports->addNew();
+        imports->setValue(kLogLength, mark.length);
+        imports->setValue(kLogHash, mark.hash);
+        imports->setValue(catalogue::Date, date_.toString(kDateFormat));
+        imports->setValue(kLapTimes, lapTimes);
+        imports->setValue(kRecords, int(order_.size()));
+    });
+    transaction_->commit();
+    transaction_.reset();
 }

@@ -1,46 +1,78 @@
 #pragma once
-// Files lap times from the log into the catalogue: the track's row is made when missing, and
-// a time goes into the field of its session when it beats what is stored there, with a row of
-// the History in the same transaction.
+// Files the lap times of one import into the catalogue: a track's row is made when missing,
+// each session's best of the import goes into its field when it beats what was stored, with
+// one History row per track and session kind, and the part of the log read is noted: all in
+// one transaction, so an import stands whole or not at all.
+#include "laptimes/lap_records.h"
 #include "laptimes/log_parser.h"
+#include "storage/engine.h"
 
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-class Database;
-class Recordset;
-
-// What filing one lap time did: the field it went into (None: no record) and the best it beat.
+// What filing one lap time did: the field it went into (None: no record) and the best it beat
+// before the import.
 struct FiledTime {
     TimeField field = TimeField::None;
     QString previousBest;
 };
 
-// One per import. It remembers the times it has read or written, since during an import
-// nothing else writes them, so a lap that is no record costs no database access.
+// How much of the lap timer's log an import read: its first `length` bytes, identified by
+// `hash` (see logMarkHash).
+struct LogMark {
+    qint64 length = 0;
+    QString hash;
+};
+
+// The identity of the first bytes of a log that only grows: their count and a SHA-256 of
+// their first and last 64 KiB, so a longer log that starts with them is known without reading
+// all of it twice.
+QString logMarkHash(const QByteArray& readPart);
+
+// The mark of the last import filed in `db`; length 0 when there is none (or no table).
+LogMark lastLogMark(Database& db);
+
 class BestTimeStore final {
 public:
-    // `tracks` is a recordset of `db`'s Tracks; `date` is the import's, given to its History rows.
+    // `tracks` is a recordset of `db`'s Tracks; `date` is the import's, given to its History
+    // rows. The import's transaction begins here.
     BestTimeStore(Database& db, Recordset& tracks, QDateTime date);
-    ~BestTimeStore();
+    ~BestTimeStore(); // rolls back what was not committed
 
-    // `state` holds the catalogue name of the track, its country, the session text and the
-    // time. A missing row is added with the country and four empty times. A record is written
-    // into its field and into History together or not at all. Returns the field written, None
-    // when the time was no record (or the row could not be made). Database failures are
-    // thrown, with no edit left pending.
-    FiledTime file(const ParseState& state);
+    // Makes the row of a track from the facts of its circuit when it has none (as showing the
+    // circuit does); `makeRow` is called only when the row is missing.
+    void ensureRow(const QString& track, const std::function<void()>& makeRow);
+
+    // A lap time of the log. A missing row is added with the country and four empty times.
+    // Returns the field it is a record in (the best of its session in this import so far,
+    // better than the best before it) and that best before; None when it is no record.
+    // Database failures are thrown.
+    FiledTime file(const LoggedLap& lap);
+
+    // Writes the records of the import into Tracks and History and `mark` into Log Imports,
+    // and commits. Failures are thrown; then nothing of the import is kept.
+    void commit(const LogMark& mark, int lapTimes);
+
+    int records() const { return int(order_.size()); }
 
 private:
-    // The stored times of `track`, the row made when missing; false when it cannot be found.
-    bool lookUp(const ParseState& state, StoredTimes& times);
+    struct Known {
+        QString name;       // the row's own spelling, as History keeps it
+        StoredTimes before; // the best times before the import
+        StoredTimes now;    // with the records of the import
+    };
+    Known* lookUp(const LoggedLap& lap);
 
     Database& db_;
     Recordset& tracks_;
-    std::unique_ptr<Recordset> history_; // opened at the first record
     QDateTime date_;
-    // By name as the catalogue's index compares it (ASCII letters without regard to case).
-    QHash<QString, StoredTimes> known_;
+    std::optional<Database::Transaction> transaction_;
+    QHash<QString, Known> known_; // by catalogue::nameKey
+    // The records of the import in the order first made: (key, field).
+    QList<std::pair<QString, TimeField>> order_;
 };

@@ -2,7 +2,7 @@
 // The history of a lap time database: one row per record the log import filed (track, session
 // kind, time, the best it beat, when), kept so progress over a season can be seen; and the
 // texts that tell by how much a record beat the best before it.
-#include "laptimes/log_parser.h"
+#include "laptimes/lap_records.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,13 +1,15 @@
 // Import of the lap timer's log: each slot line reads that slot's circuit to learn its track
-// name; each lap time that beats the stored one is filed, kept in the history and listed in
-// the record window.
+// name; each session's best lap time that beats the stored one is filed, kept in the history
+// and listed in the record window. A log is read once: what an import read is noted with it.
 #include "laptimes/ui/log_import.h"
 
 #include "laptimes/ui/recording_window.h"
 
 #include "laptimes/best_time_store.h"
+#include "laptimes/kept_log.h"
 #include "laptimes/log_parser.h"
 #include "laptimes/ui/recording_view.h"
+#include "laptimes/usage_statistics.h"
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 #include "platform/command_summary.h"
@@ -26,12 +28,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-
-#include <optional>
 
 namespace pistaro {
 
@@ -52,56 +53,31 @@ class SlotTracks final {
 public:
     SlotTracks(const Gp2PsoBas& bas, const CircuitLists& lists) : bas_(bas), lists_(lists) {}
 
-    QString trackOf(int slot) {
-        const auto it = known_.constFind(slot);
-        if (it != known_.constEnd())
-            return *it;
-        // A slot whose file is no circuit has no track to file times under: its laps are skipped.
-        const CircuitInfo circuit =
-            catalogue::readCircuit(bas_, gamepath::join(lists_.File1->path(), slotFileName(slot)));
-        const QString track = circuit.recognised ? circuit.track : QString();
-        known_.insert(slot, track);
-        return track;
+    // The circuit of the slot; an unrecognised one has no track to file times under, so its
+    // laps are skipped.
+    const CircuitInfo& circuitOf(int slot) {
+        auto it = known_.find(slot);
+        if (it == known_.end())
+            it = known_.insert(slot,
+                               catalogue::readCircuit(
+                                   bas_, gamepath::join(lists_.File1->path(), slotFileName(slot))));
+        return *it;
     }
 
 private:
     const Gp2PsoBas& bas_;
     const CircuitLists& lists_;
-    QHash<int, QString> known_;
+    QHash<int, CircuitInfo> known_;
 };
 
-// How the filing of an import went: the log is the only copy of a time not filed.
-struct Filing {
-    int filed = 0;  // times the database took (records or not)
-    int failed = 0; // times whose write failed
-    QString reason; // the last failure
-};
-
-// The store is made at the first time to file: a database without Tracks open fails each one.
-void recordTime(const Gp2PsoBas& bas, std::optional<BestTimeStore>& store, RecordingView& view,
-                ParseState& state, Filing& filing) {
-    state.track = state.track.trimmed();
-    if (state.track.isEmpty())
-        return;
-    view.setTime(state.time);
-    state.track = logTrackName(state.track);
-    try {
-        if (!store) {
-            Recordset& tracks = catalogue::requireOpen(bas.TracksRs, catalogue::Tracks);
-            if (!bas.Db)
-                throw std::runtime_error("no lap time database open");
-            store.emplace(*bas.Db, tracks, QDateTime::currentDateTime());
-        }
-        const FiledTime filed = store->file(state);
-        if (filed.field != TimeField::None)
-            view.addRecord(state.track, state.time, state.mode, filed.field, filed.previousBest);
-        ++filing.filed;
-    } catch (const ProgramEnded&) {
-        throw;
-    } catch (const std::exception& e) {
-        ++filing.failed;
-        filing.reason = QString::fromStdString(e.what());
-        reportIgnoredFailure("filing a lap time", e.what());
+// The lines of `bytes` from `from` on, fed to the parser.
+void feedLines(LogParser& parser, const QByteArray& bytes, qsizetype from, qsizetype to) {
+    while (from < to) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0 || end > to)
+            end = to;
+        parser.feedRead(cp1252::toUnicode(bytes.mid(from, end - from)));
+        from = end + 1;
     }
 }
 
@@ -120,15 +96,30 @@ void LogImport::GetGp2Lap_Click() {
     if (!result.logRead)
         services_.dialogs().message(QStringLiteral("No lap time was read: there is no readable ") +
                                     log + QStringLiteral(". GP2LAP writes it while you play."));
+    else if (!result.failure.isEmpty())
+        return; // Import has said why
+    else if (result.nothingNew)
+        services_.dialogs().message(QStringLiteral("Nothing new was found in ") + log +
+                                    QStringLiteral(": its lap times were imported before."));
     else if (result.times == 0)
         services_.dialogs().message(
             QStringLiteral("No lap time of a known track and session was found in ") + log +
-            QStringLiteral("."));
-    else if (!result.recorded && !result.refused)
+            QStringLiteral(".") + result.skippedText());
+    else if (!result.recorded)
         services_.dialogs().message(countOf(result.times, QStringLiteral("lap time was"),
                                             QStringLiteral("lap times were")) +
                                     QStringLiteral(" read from ") + log +
-                                    QStringLiteral("; none beats a stored time."));
+                                    QStringLiteral("; none beats a stored time.") +
+                                    result.skippedText());
+}
+
+QString LogImport::Result::skippedText() const {
+    if (skipped == 0)
+        return QString();
+    return Gp2PsoBas::CrLf2 +
+           countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
+           QStringLiteral(" skipped for a time that is no lap time (m:ss.mmm), the first: \"") +
+           firstSkipped + QStringLiteral("\"");
 }
 
 LogImport::Result LogImport::Import() {
@@ -137,41 +128,133 @@ LogImport::Result LogImport::Import() {
     // closed.
     RecordingView& view = recordingWindow();
     view.begin();
+    Gp2PsoBas& bas = services_.bas();
+    const QString path = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2lap.log"));
 
-    SlotTracks slotTracks(services_.bas(), lists_);
-    std::optional<BestTimeStore> store;
-    Filing filing;
-    const Gp2PsoBas& bas = services_.bas();
-    LogParser parser(
-        [&slotTracks](int slot) { return slotTracks.trackOf(slot); },
-        [&bas, &store, &view, &filing](ParseState& s) { recordTime(bas, store, view, s, filing); });
-    QFile log(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
-    if (log.open(QIODevice::ReadOnly)) {
-        result.logRead = true;
-        while (!log.atEnd()) {
-            const QByteArray line = log.readLine();
-            if (line.isEmpty() && log.error() != QFileDevice::NoError)
-                break; // a read that fails ends the log
-            ignoreFailure("reading a log line", [&] { parser.feedRead(cp1252::toUnicode(line)); });
+    QByteArray bytes;
+    // Only a regular file is opened: a pipe of that name would never end.
+    if (QFileInfo(path).isFile()) {
+        QFile log(path);
+        if (log.open(QIODevice::ReadOnly)) {
+            bytes = log.readAll();
+            result.logRead = log.error() == QFileDevice::NoError;
         }
-        log.close();
     }
-
-    result.recorded = view.finish();
-    result.times = filing.filed + filing.failed;
-    result.refused = filing.failed > 0;
+    if (result.logRead) {
+        try {
+            importBytes(bytes, view, result);
+        } catch (const ProgramEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            result.failure = QString::fromStdString(e.what());
+            result.recorded = false;
+        }
+    }
+    view.finish(result.failure.isEmpty() ? result.summary() : QString());
+    result.recorded = result.recorded && result.failure.isEmpty();
     // Times the database refused are still in the log: it stays until an import takes them.
-    services_.bas().KeepLapLog = filing.failed > 0;
-    if (filing.failed > 0)
+    bas.KeepLapLog = !result.failure.isEmpty();
+    if (!result.failure.isEmpty()) {
         services_.dialogs().message(
-            QStringLiteral("%1 of %2 lap times could not be stored in the database: ")
-                .arg(filing.failed)
-                .arg(filing.failed + filing.filed) +
-            filing.reason + Gp2PsoBas::CrLf2 +
-            QStringLiteral("gp2lap.log is kept: it is neither deleted nor renamed before the "
-                           "next game."));
+            QStringLiteral("The lap times of gp2lap.log could not be stored in the database: ") +
+            result.failure + Gp2PsoBas::CrLf2 +
+            QStringLiteral("Nothing of this reading was kept. gp2lap.log is kept as it is: it is "
+                           "neither deleted nor renamed before the next game."));
+    } else if (result.logRead && !result.nothingNew) {
+        doneWithLog(path);
+    }
     panel_.reload();
     return result;
+}
+
+void LogImport::importBytes(const QByteArray& bytes, RecordingView& view, Result& result) {
+    Gp2PsoBas& bas = services_.bas();
+    Recordset& tracks = catalogue::requireOpen(bas.TracksRs, catalogue::Tracks);
+    if (!bas.Db)
+        throw std::runtime_error("no lap time database open");
+    // The part of the log an earlier import read is passed by; it still sets the parse state
+    // the new part starts with.
+    const LogMark before = lastLogMark(*bas.Db);
+    qsizetype newFrom = 0;
+    if (before.length > 0 && before.length <= bytes.size() &&
+        logMarkHash(bytes.first(before.length)) == before.hash)
+        newFrom = before.length;
+    if (newFrom > 0 && newFrom == bytes.size()) {
+        result.nothingNew = true;
+        return;
+    }
+
+    BestTimeStore store(*bas.Db, tracks, QDateTime::currentDateTime());
+    SlotTracks slotTracks(bas, lists_);
+    bool filing = false;
+    LogParser parser(
+        [&](int slot) {
+            const CircuitInfo& circuit = slotTracks.circuitOf(slot);
+            if (!circuit.recognised)
+                return QString();
+            // A slot driven gets its row from its circuit, as showing the circuit does.
+            if (filing)
+                store.ensureRow(circuit.track, [&] { catalogue::ensureTrackRow(bas, circuit); });
+            return circuit.track;
+        },
+        [&](const LoggedLap& lap) {
+            if (!filing)
+                return;
+            ++result.times;
+            view.setTime(lap.time);
+            const FiledTime filed = store.file(lap);
+            if (filed.field != TimeField::None)
+                view.addRecord(lap.track, lap.time, lap.mode, filed.field, filed.previousBest);
+        },
+        [&](const QString& line) {
+            if (!filing)
+                return;
+            if (result.skipped++ == 0)
+                result.firstSkipped = line;
+        });
+    feedLines(parser, bytes, 0, newFrom);
+    filing = true;
+    feedLines(parser, bytes, newFrom, bytes.size());
+    store.commit({bytes.size(), logMarkHash(bytes)}, result.times);
+    result.records = store.records();
+    result.recorded = result.records > 0;
+}
+
+// A log read whole is deleted or kept under a number, as Setup says; with neither it stays,
+// and the next import passes by what this one read.
+void LogImport::doneWithLog(const QString& path) {
+    Gp2PsoBas& bas = services_.bas();
+    if (bas.RenameLogFile) {
+        qint64 number = 0;
+        ignoreFailure("reading the launch count", [&] {
+            number = readUsage(catalogue::requireOpen(bas.ParamsRs, catalogue::Parameters))
+                         .execution.toLongLong();
+        });
+        ignoreFailure("keeping the lap log read", [&] {
+            if (keepLog(bas.Gp2Dir, number).isEmpty())
+                throw std::runtime_error("cannot rename " + path.toStdString());
+        });
+    } else if (bas.DeleteLogFile) {
+        ignoreFailure("deleting the lap log read", [&] {
+            if (!QFile::remove(path))
+                throw std::runtime_error("cannot delete " + path.toStdString());
+        });
+    }
+}
+
+QString LogImport::Result::summary() const {
+    if (nothingNew)
+        return QStringLiteral("Gp2Lap.Log read: nothing new since the last import.");
+    return QStringLiteral("Gp2Lap.Log read: ") +
+           countOf(times, QStringLiteral("lap time"), QStringLiteral("lap times")) +
+           QStringLiteral(", ") +
+           countOf(records, QStringLiteral("record"), QStringLiteral("records")) +
+           (skipped ? QStringLiteral(", ") +
+                          countOf(skipped, QStringLiteral("line skipped"),
+                                  QStringLiteral("lines skipped")) +
+                          QStringLiteral(" (\"") + firstSkipped.left(40) + QStringLiteral("\")")
+                    : QString()) +
+           QStringLiteral(".");
 }
 
 } // namespace pistaro

@@ -1,6 +1,7 @@
 #pragma once
 // Import of the lap timer's log into the open lap time database.
 #include <QObject>
+#include <QString>
 
 class QPushButton;
 class QWidget;
@@ -24,19 +25,28 @@ public:
 
     // What one reading of gp2lap.log found.
     struct Result {
-        bool logRead = false;  // the log was there and could be opened
-        int times = 0;         // lap times filed or refused
-        bool recorded = false; // some beat a stored time: the Record Status window shows them
-        bool refused = false;  // the database refused some, which Import has said
+        bool logRead = false;    // the log was there and could be read
+        bool nothingNew = false; // an earlier import read all of it
+        int times = 0;           // lap times of known tracks and sessions read
+        int records = 0;         // records filed (a track and session kind each)
+        bool recorded = false;   // the Record Status window shows them
+        int skipped = 0;         // lines whose time is no lap time
+        QString firstSkipped;
+        QString failure; // why the database kept nothing of the reading, which Import has said
+        QString summary() const; // what Record Status says at the end
+        QString skippedText() const;
     };
-    // Reads gp2lap.log into the lap time database (after a game, without asking anything
-    // unless times were refused).
+    // Reads the part of gp2lap.log no import read before into the lap time database, in one
+    // transaction; then deletes or renames the log as Setup says. After a game, it asks
+    // nothing unless the database refused the reading.
     Result Import();
 
     // The record window "Record Status" of the import (modeless, made on first use).
     RecordingView& recordingWindow();
 
 private:
+    void importBytes(const QByteArray& bytes, RecordingView& view, Result& result);
+    void doneWithLog(const QString& path);
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;

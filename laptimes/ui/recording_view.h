@@ -20,10 +20,10 @@ public:
     // against the best before the reading.
     virtual void addRecord(const QString& track, const QString& time, const QString& mode,
                            TimeField kind, const QString& previousBest) = 0;
-    // Ends the reading. With nothing recorded the window closes and false is returned;
-    // otherwise Ok is enabled and focused and true is returned (Ok closes it and brings the
-    // main window back).
-    virtual bool finish() = 0;
+    // Ends the reading; `summary` says what it did. With nothing recorded the window closes and
+    // false is returned; otherwise Ok is enabled and focused and true is returned (Ok closes it
+    // and brings the main window back).
+    virtual bool finish(const QString& summary) = 0;
 };
 
 } // namespace pistaro

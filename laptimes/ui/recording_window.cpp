@@ -1,6 +1,7 @@
 #include "laptimes/ui/recording_window.h"
 
 #include "laptimes/log_parser.h"
+#include "storage/record_lookup.h"
 #include "ui/ok_button_box.h"
 
 #include <QCloseEvent>
@@ -36,9 +37,9 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     label_->setObjectName(QStringLiteral("Label"));
     label_->setGeometry(10, 238, 280, 20);
 
-    auto* label2 = new QLabel(QStringLiteral("Reading Gp2Lap.Log..."), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(10, 218, 280, 20);
+    label2_ = new QLabel(QStringLiteral("Reading Gp2Lap.Log..."), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setGeometry(10, 218, 280, 20);
 }
 
 void RecordingWindow::begin() {
@@ -46,6 +47,7 @@ void RecordingWindow::begin() {
     listed_.clear();
     ok_->setEnabled(false);
     label_->setText(QStringLiteral("Please wait..."));
+    label2_->setText(QStringLiteral("Reading Gp2Lap.Log..."));
     labelTime_->setText(QString());
     sinceRepaint_.invalidate();
     show();
@@ -74,14 +76,14 @@ void RecordingWindow::addRecord(const QString& track, const QString& time, const
                                 TimeField kind, const QString& previousBest) {
     qsizetype at = 0;
     while (at < listed_.size() &&
-           (listed_[at].kind != kind || listed_[at].track.compare(track, Qt::CaseInsensitive) != 0))
+           (listed_[at].kind != kind ||
+            catalogue::nameKey(listed_[at].track) != catalogue::nameKey(track)))
         ++at;
     if (at == listed_.size()) {
         listed_.append({track, kind, previousBest});
         list1_->addItems({QString(), QString()});
     }
-    const QStringList lines =
-        recordResultLines(ParseState{track, QString(), mode, time}, listed_[at].previousBest);
+    const QStringList lines = recordResultLines(track, time, mode, listed_[at].previousBest);
     list1_->item(int(2 * at))->setText(lines.at(0));
     list1_->item(int(2 * at + 1))->setText(lines.at(1));
     list1_->setCurrentRow(int(2 * at + 1));
@@ -89,7 +91,8 @@ void RecordingWindow::addRecord(const QString& track, const QString& time, const
         pumpEvents();
 }
 
-bool RecordingWindow::finish() {
+bool RecordingWindow::finish(const QString& summary) {
+    label2_->setText(summary);
     label_->setText(QString());
     labelTime_->setText(QString());
     if (list1_->count() == 0) {

@@ -28,7 +28,7 @@ public:
                    const QString& previousBest) override;
     // Ends the reading. With nothing recorded the window closes and false is returned;
     // otherwise Ok is enabled and focused and true is returned (the user closes it).
-    bool finish() override;
+    bool finish(const QString& summary) override;
 
     QStringList lines() const;
 
@@ -46,6 +46,7 @@ private:
     QListWidget* list1_;
     QLabel* labelTime_;
     QLabel* label_;
+    QLabel* label2_;
     static constexpr qint64 kRepaintMs = 40;
     QElapsedTimer sinceRepaint_; // since the time label was last painted; invalid: never
     // The records listed, in list order (record i has the lines 2i and 2i + 1).

@@ -58,7 +58,7 @@ private slots:
             << "No lap time of a known track and session was found in %Ggp2lap.log.";
         QTest::newRow("get time, nothing new")
             << "get time twice"
-            << "12 lap times were read from %Ggp2lap.log; none beats a stored time.";
+            << "Nothing new was found in %Ggp2lap.log: its lap times were imported before.";
         QTest::newRow("export to notepad without an editor")
             << "print"
             << "No application for plain text is set up on this system: the table, "

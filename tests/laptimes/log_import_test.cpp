@@ -7,10 +7,13 @@
 #include "platform/gamepath.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
+#include "trackfile/circuit_columns.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QApplication>
 #include <QChartView>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,6 +71,11 @@ private slots:
     void only_better_times_replace_stored_ones();
     void store_sees_names_as_the_catalogue_does();
     void two_imports_keep_the_history_and_the_chart_shows_it();
+    void a_log_is_read_once_data();
+    void a_log_is_read_once();
+    void names_differing_in_case_beyond_ascii_are_one_track();
+    void a_slot_line_makes_the_row_from_its_circuit();
+    void a_failed_import_keeps_nothing_and_the_log();
 };
 
 void LogImportTest::sample_log_records_and_waits_for_ok() {
@@ -110,12 +118,17 @@ void LogImportTest::sample_log_records_and_waits_for_ok() {
     QVERIFY(!window->isVisible());
     QVERIFY(frm.isVisible());
 
-    // The same log again beats nothing: the window does not wait, the panel is emptied when
-    // nothing is selected, and the log itself is left as it was.
+    // The same log again (Setup says neither delete nor rename) is not read again: the window
+    // does not wait, the panel is emptied when nothing is selected, and the log is left as it was.
     const QByteArray log = readFile(gamepath::join(fx.gameDir(), "gp2lap.log"));
     fx.bas.SelectedFile.clear();
+    fx.takeMessages();
     import(frm);
     QVERIFY(recordLines().isEmpty());
+    QCOMPARE(fx.takeMessages().join(u'|'),
+             "Nothing new was found in " +
+                 QDir::toNativeSeparators(gamepath::join(fx.gameDir(), "gp2lap.log")) +
+                 ": its lap times were imported before.");
     QVERIFY(!window->isVisible());
     QVERIFY(frm.isVisible());
     QCOMPARE(frm.Panel->Track->text(), QString());
@@ -219,9 +232,10 @@ void LogImportTest::store_sees_names_as_the_catalogue_does() {
     fx.start();
     testrows::setTrack(fx.bas, samplegame::originalName(1), "Race Time",
                        QStringLiteral("1:30.000"));
-    BestTimeStore store(*fx.bas.Db, *fx.bas.TracksRs, QDateTime::currentDateTime());
+    std::optional<BestTimeStore> store;
+    store.emplace(*fx.bas.Db, *fx.bas.TracksRs, QDateTime::currentDateTime());
     auto file = [&](const QString& track, const QString& time) {
-        return store.file(ParseState{track, QStringLiteral("Brazil"), kRace, time}).field;
+        return store->file(LoggedLap{track, QStringLiteral("Brazil"), kRace, time}).field;
     };
     const QString name = samplegame::originalName(1);
     // The catalogue's index takes names that differ in ASCII case for one row, so a time
@@ -229,15 +243,24 @@ void LogImportTest::store_sees_names_as_the_catalogue_does() {
     QCOMPARE(file(name.toUpper(), "1:31.000"), TimeField::None);
     QCOMPARE(file(name, "1:29.000"), TimeField::Race);
     QCOMPARE(file(name.toUpper(), "1:29.500"), TimeField::None);
-    QCOMPARE(stored(fx, name, "Race Time"), QStringLiteral("1:29.000"));
     // A new track gets its row once, with the country and empty times.
     const int rows = testrows::trackCount(fx.bas);
     QCOMPARE(file("Nowhere Ring", "1:10.000"), TimeField::Race);
     QCOMPARE(file("NOWHERE RING", "1:09.000"), TimeField::Race);
     QCOMPARE(testrows::trackCount(fx.bas), rows + 1);
+    // The times are written when the import is committed; a store ended without commit keeps
+    // nothing, not even the rows it made.
+    QCOMPARE(stored(fx, name, "Race Time"), QStringLiteral("1:30.000"));
+    store->commit({}, 5);
+    store.reset();
+    QCOMPARE(stored(fx, name, "Race Time"), QStringLiteral("1:29.000"));
     QCOMPARE(stored(fx, "Nowhere Ring", "Country"), QStringLiteral("Brazil"));
     QCOMPARE(stored(fx, "Nowhere Ring", "Race Time"), QStringLiteral("1:09.000"));
     QCOMPARE(stored(fx, "Nowhere Ring", "Practice Time"), QString());
+    store.emplace(*fx.bas.Db, *fx.bas.TracksRs, QDateTime::currentDateTime());
+    QCOMPARE(file("Elsewhere Ring", "1:10.000"), TimeField::Race);
+    store.reset();
+    QCOMPARE(testrows::trackCount(fx.bas), rows + 1);
 }
 
 void LogImportTest::two_imports_keep_the_history_and_the_chart_shows_it() {
@@ -274,10 +297,9 @@ void LogImportTest::two_imports_keep_the_history_and_the_chart_shows_it() {
         rows << QStringList{r.track, sessionName(r.session), r.time, r.previousBest}.join(u'|');
         QVERIFY(r.date >= before && r.date <= QDateTime::currentDateTime());
     }
-    QCOMPARE(rows,
-             (QStringList{track + "|Practice|1:31.000|", track + "|Practice|1:30.000|1:31.000",
-                          track + "|Qualifying|1:29.000|", track + "|Practice|1:29.500|1:30.000",
-                          track + "|Practice|1:29.400|1:29.500"}));
+    // One row per session and game: its best, against the best before the game.
+    QCOMPARE(rows, (QStringList{track + "|Practice|1:30.000|", track + "|Qualifying|1:29.000|",
+                                track + "|Practice|1:29.400|1:30.000"}));
 
     // The Lap Time Table lists them for the selected track, newest first, and charts them.
     LapTimeTable grid(frm, fx.bas.DbName, &frm);
@@ -289,18 +311,133 @@ void LogImportTest::two_imports_keep_the_history_and_the_chart_shows_it() {
     QCOMPARE(rowOf.size(), 1);
     grid.DBGrid1->setCurrentCell(rowOf.first()->row(), 0);
     auto* list = grid.findChild<QTableWidget*>(QStringLiteral("HistoryList"));
-    QCOMPARE(list->rowCount(), 5);
+    QCOMPARE(list->rowCount(), 3);
     QStringList newest;
     for (int c = 1; c < list->columnCount(); ++c)
         newest << list->item(0, c)->text();
-    QCOMPARE(newest, (QStringList{"Practice", "1:29.400", "1:29.500", "-0.100"}));
-    QCOMPARE(list->item(4, 4)->text(), QString()); // the first time beat nothing
+    QCOMPARE(newest, (QStringList{"Practice", "1:29.400", "1:30.000", "-0.600"}));
+    QCOMPARE(list->item(2, 4)->text(), QString()); // the first time beat nothing
     QMap<QString, QList<double>> points;
     for (QAbstractSeries* series : chart->chart()->series())
         for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
             points[series->name()] << p.y();
-    QCOMPARE(points, (QMap<QString, QList<double>>{{"Practice", {91.0, 90.0, 89.5, 89.4}},
-                                                   {"Qualifying", {89.0}}}));
+    QCOMPARE(points,
+             (QMap<QString, QList<double>>{{"Practice", {90.0, 89.4}}, {"Qualifying", {89.0}}}));
+}
+
+// Setup's choice is carried out after a reading; with neither, the log stays and the next
+// reading passes by what this one read, also when the lap timer appended to it.
+void LogImportTest::a_log_is_read_once_data() {
+    QTest::addColumn<bool>("deleteLog");
+    QTest::addColumn<bool>("renameLog");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("neither") << false << false << "gp2lap.log";
+    QTest::newRow("delete") << true << false << "";
+    QTest::newRow("rename") << false << true << "Lt000000.log";
+    QTest::newRow("both: rename wins") << true << true << "Lt000000.log";
+}
+void LogImportTest::a_log_is_read_once() {
+    QFETCH(bool, deleteLog);
+    QFETCH(bool, renameLog);
+    QFETCH(QString, left);
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    fx.bas.DeleteLogFile = deleteLog;
+    fx.bas.RenameLogFile = renameLog;
+    const QString track = samplegame::originalName(3);
+    const QStringList first{logSlotLine(3), "Mode: " + kRace, "  Lap 1, time 1:40.000"};
+    writeLog(fx, first);
+    const QByteArray firstLog = readFile(gamepath::join(fx.gameDir(), "gp2lap.log"));
+    import(frm);
+    QCOMPARE(stored(fx, track, "Race Time"), QStringLiteral("1:40.000"));
+    QStringList files = QDir(fx.gameDir()).entryList({"*.log"}, QDir::Files);
+    QCOMPARE(files, left.isEmpty() ? QStringList() : QStringList{left});
+    if (!left.isEmpty())
+        QCOMPARE(readFile(gamepath::join(fx.gameDir(), left)), firstLog);
+
+    // The lap timer appends a second game; a slower lap of the first is not filed again.
+    writeLog(fx, left == "gp2lap.log"
+                     ? first + QStringList{logSlotLine(3), "  Lap 2, time 1:39.000"}
+                     : QStringList{logSlotLine(3), "Mode: " + kRace, "  Lap 2, time 1:39.000"});
+    testrows::setTrack(fx.bas, track, "Race Time", QStringLiteral("1:45.000"));
+    import(frm);
+    QCOMPARE(stored(fx, track, "Race Time"), QStringLiteral("1:39.000"));
+    QCOMPARE(recordLines(), (QStringList{"Reached a record at " + track,
+                                         "     1:39.000, 6.000 faster than 1:45.000, " + kRace}));
+    const auto imports = fx.bas.Db->openTable(QStringLiteral("Log Imports"));
+    QCOMPARE(imports->recordCount(), 2);
+}
+
+// Éire and éire are one track for the catalogue's lookup, the race time column, the times
+// filed, their history and Record Status; of two rows already stored, the oldest is taken.
+void LogImportTest::names_differing_in_case_beyond_ascii_are_one_track() {
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    testrows::addTrack(fx.bas, QStringLiteral("ÉIRE"), QStringLiteral("1:30.000"));
+    testrows::addTrack(fx.bas, QStringLiteral("éire"), QStringLiteral("1:25.000"));
+    const int rows = testrows::trackCount(fx.bas);
+    QCOMPARE(stored(fx, "Éire", "Race Time"), QStringLiteral("1:30.000"));
+    QVERIFY(writeFile(fx.circuit(QStringLiteral("f1ct05.dat")),
+                      samplegame::circuit(40000, samplegame::addonFields("éire", "Ireland", 60))));
+    circuitcolumns::CatalogueValues values = circuitcolumns::readCatalogueValues(*fx.bas.TracksRs);
+    QCOMPARE(circuitcolumns::raceTimeOf(values, "Éire"), QStringLiteral("1:30.000"));
+
+    writeLog(fx,
+             {logSlotLine(5), "Mode: " + kRace, "  Lap 1, time 1:29.000", "  Lap 2, time 1:28.000",
+              QStringLiteral("Track 05 from slot 5"), "  Lap 3, time 1:28.500"});
+    import(frm);
+    QCOMPARE(testrows::trackCount(fx.bas), rows);
+    QCOMPARE(stored(fx, "ÉIRE", "Race Time"), QStringLiteral("1:28.000"));
+    QCOMPARE(stored(fx, "éire", "Race Time"), QStringLiteral("1:28.000"));
+    values = circuitcolumns::readCatalogueValues(*fx.bas.TracksRs);
+    QCOMPARE(circuitcolumns::raceTimeOf(values, "éIRE"), QStringLiteral("1:28.000"));
+    QCOMPARE(recordLines(), (QStringList{"Reached a record at éire",
+                                         "     1:28.000, 2.000 faster than 1:30.000, " + kRace}));
+    const QList<HistoryRecord> history =
+        historyOf(readHistory(*fx.bas.Db->openTable(QStringLiteral("History"))), "Éire");
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(history.first().track, QStringLiteral("ÉIRE"));
+    QCOMPARE(history.first().previousBest, QStringLiteral("1:30.000"));
+}
+
+void LogImportTest::a_slot_line_makes_the_row_from_its_circuit() {
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    // The slot's circuit is put there after the start, so only the import can make its row.
+    QVERIFY(writeFile(
+        fx.circuit(QStringLiteral("f1ct07.dat")),
+        samplegame::circuit(41000, samplegame::addonFields("Brands Test", "England", 55))));
+    writeLog(fx,
+             {logSlotLine(7), QStringLiteral("Country: Somewhere else"), "Mode: Unlimited practice",
+              "  Lap 1, time 1:10.000", "  Lap 2, time 0:99.999", "  Lap 3, time 1:1x.000"});
+    import(frm);
+    QCOMPARE(recording()->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Gp2Lap.Log read: 1 lap time, 1 record, 2 lines skipped (\"Lap 2, "
+                            "time 0:99.999\")."));
+    QCOMPARE(stored(fx, "Brands Test", "Country"), QStringLiteral("England"));
+    QCOMPARE(stored(fx, "Brands Test", "Practice Time"), QStringLiteral("1:10.000"));
+}
+
+// A reading the database refuses keeps nothing of it, and the log stays to be read again; the
+// lines whose time is no lap time are counted, the first one quoted.
+void LogImportTest::a_failed_import_keeps_nothing_and_the_log() {
+    MainWindowFixture fx;
+    MainWindow& frm = fx.start();
+    fx.bas.DeleteLogFile = true;
+    const QString track = samplegame::originalName(3);
+    // The last step of the reading fails: its table has lost the fields it writes.
+    QVERIFY(testrows::runSql(fx.database(), "DROP TABLE \"Log Imports\"; CREATE TABLE \"Log "
+                                            "Imports\"(x INTEGER);"));
+    writeLog(fx, {logSlotLine(3), "Mode: " + kRace, "  Lap 1, time 0:99.999",
+                  "  Lap 2, time 1:40.000", "  Lap 3, time 9:99.999"});
+    fx.takeMessages();
+    import(frm);
+    QCOMPARE(stored(fx, track, "Race Time"), QString());
+    QVERIFY(QFile::exists(gamepath::join(fx.gameDir(), "gp2lap.log")));
+    QVERIFY(fx.bas.KeepLapLog);
+    const QStringList said = fx.takeMessages();
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().contains("Nothing of this reading was kept"), qPrintable(said.first()));
 }
 
 QTEST_MAIN(LogImportTest)

@@ -54,7 +54,7 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
                  QStringLiteral("     1:04.000 Quick/non-championship/championship race")}));
     QCOMPARE(list->currentRow(), 5);
 
-    QVERIFY(r.finish());
+    QVERIFY(r.finish(QString()));
     QVERIFY(r.isVisible());
     QVERIFY(ok->isEnabled());
     QCOMPARE(label->text(), QString());
@@ -73,7 +73,7 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
     r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:30.000"), QStringLiteral("Race"),
                 TimeField::Race, QString());
     QCOMPARE(r.lines().size(), 2);
-    QVERIFY(r.finish());
+    QVERIFY(r.finish(QString()));
     r.close();
     QVERIFY(!r.isVisible());
     QCOMPARE(closed.count(), 2);
@@ -83,7 +83,7 @@ void RecordingWindowTest::nothingRecordedClosesAtOnce() {
     RecordingWindow r;
     r.begin();
     r.setTime(QStringLiteral("1:30.000"));
-    QVERIFY(!r.finish());
+    QVERIFY(!r.finish(QString()));
     QVERIFY(!r.isVisible());
 }
 

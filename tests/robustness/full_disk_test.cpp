@@ -107,7 +107,8 @@ private slots:
                  QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::ExeOwner));
                  t.fx->frm->Launching->Launch();
              },
-             {"lap times could not be stored in the database: ", "gp2lap.log is kept"}},
+             {"could not be stored in the database: ", "Nothing of this reading was kept",
+              "gp2lap.log is kept"}},
             {"setup import",
              "app/pso.mdb",
              "app/pso.mdb",

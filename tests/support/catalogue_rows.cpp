@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <sqlite3.h>
+
 namespace testrows {
 
 std::optional<QVariant> track(Gp2PsoBas& bas, const QString& name, const QString& field) {
@@ -28,6 +30,21 @@ void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const Q
     bas.TracksRs->edit();
     bas.TracksRs->setValue(field, value);
     bas.TracksRs->update();
+}
+
+void addTrack(Gp2PsoBas& bas, const QString& name, const QString& raceTime) {
+    bas.TracksRs->addNew();
+    bas.TracksRs->setValue(QStringLiteral("Name"), name);
+    bas.TracksRs->setValue(QStringLiteral("Race Time"), raceTime);
+    bas.TracksRs->update();
+}
+
+bool runSql(const QString& path, const QString& sql) {
+    sqlite3* raw = nullptr;
+    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &raw) == SQLITE_OK &&
+              sqlite3_exec(raw, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(raw);
+    return ok;
 }
 
 bool hasMap(Gp2PsoBas& bas, const QString& name) {

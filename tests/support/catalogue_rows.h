@@ -16,6 +16,10 @@ std::optional<QVariant> track(Gp2PsoBas& bas, const QString& name, const QString
 int trackCount(Gp2PsoBas& bas);
 // Sets one field of an existing Tracks row.
 void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
+// Adds a Tracks row as another program would, whatever rows there are already.
+void addTrack(Gp2PsoBas& bas, const QString& name, const QString& raceTime);
+// Runs SQL on the database file at `path` through a connection of its own; false on failure.
+bool runSql(const QString& path, const QString& sql);
 // Whether Maps holds a row `name`.
 bool hasMap(Gp2PsoBas& bas, const QString& name);
 // A field of the Maps row `name` as text; "<no record>" without the row.

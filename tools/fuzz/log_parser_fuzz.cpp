@@ -24,13 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
             return QString(); // a slot file without a name
         return slot == 5 ? QStringLiteral(" Monaco ") : QStringLiteral("Track %1").arg(slot);
     };
-    auto recordTime = [&catalogue](ParseState& st) {
+    auto lapRead = [&catalogue](const LoggedLap& st) {
         FUZZ_CHECK(!st.track.isEmpty(), "a time filed without a track");
         FUZZ_CHECK(isLapTimeText(st.time), "a time filed that is no lap time: " + st.time);
+        FUZZ_CHECK(st.time.mid(2, 2).toInt() < 60, "a time filed with 60 seconds or more");
         FUZZ_CHECK(st.country == st.country.trimmed() && st.mode == st.mode.trimmed(),
                    "country or session not trimmed");
-        st.track = logTrackName(st.track);
-        FUZZ_CHECK(!st.track.isEmpty() && st.track == st.track.trimmed(), "bad catalogue name");
+        FUZZ_CHECK(st.track == logTrackName(st.track) && st.track == st.track.trimmed(),
+                   "bad catalogue name");
         StoredTimes& stored = catalogue[st.track];
         const RecordDecision d = decideRecord(st.mode, st.time, stored);
         if (d.field == TimeField::None)
@@ -42,12 +43,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         field = st.time;
         FUZZ_CHECK(decideRecord(st.mode, st.time, stored).field != d.field,
                    "the same time is a record twice");
-        const QStringList lines = recordResultLines(st);
+        const QStringList lines = recordResultLines(st.track, st.time, st.mode);
         FUZZ_CHECK(lines.size() == 2 && lines[0].endsWith(st.track) && lines[1].contains(st.time),
                    "the record lines do not name the track and time");
     };
+    auto timeRefused = [](const QString& line) {
+        FUZZ_CHECK(line.contains(QLatin1String(", time ")), "a line refused without a time");
+    };
 
-    LogParser parser(trackOfSlot, recordTime);
+    LogParser parser(trackOfSlot, lapRead, timeRefused);
     const QList<QByteArray> lines = fuzz::bytes(data, size).split('\n');
     for (const QByteArray& line : lines)
         parser.feedRead(cp1252::toUnicode(line));
