@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <sqlite3.h>
+
 namespace testrows {
 
 std::optional<QVariant> track(Gp2PsoBas& bas, const QString& name, const QString& field) {
@@ -62,6 +64,16 @@ void setStoredParam(const QString& path, const QString& field, const QVariant& v
     params->edit();
     params->setValue(field, value);
     params->update();
+}
+
+bool runSql(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    const bool ok =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
 }
 
 QByteArray setupOf(Gp2PsoBas& bas, const QString& name) {

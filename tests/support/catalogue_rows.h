@@ -27,6 +27,9 @@ QString param(Gp2PsoBas& bas, const QString& field);
 QVariant storedParam(const QString& path, const QString& field);
 // Sets a field of that row, as another program would.
 void setStoredParam(const QString& path, const QString& field, const QVariant& value);
+// Runs `sql` on the database file at `path` with SQLite itself, as another program would;
+// false when it failed.
+bool runSql(const QString& path, const QString& sql);
 // The car setup stored for the track `name`, or for the original circuit of game slot `slot`;
 // "<no row>" without the row.
 QByteArray setupOf(Gp2PsoBas& bas, const QString& name);
