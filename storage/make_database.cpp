@@ -2,6 +2,7 @@
 
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
+#include "platform/replace_file.h"
 #include "storage/catalogue_names.h"
 #include "storage/definition_file.h"
 #include "storage/definition_text.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <filesystem>
 #include <stdexcept>
@@ -133,8 +135,9 @@ void compactInPlace(const QString& path, const QString& aside) {
     }
 }
 
-// Backup, repair and compaction of an existing file; each step may fail without harm.
-void refreshExisting(const QDir& dir, const QString& name) {
+// Backup, repair and (unless the update compacts into a copy anyway) compaction of an
+// existing file; each step may fail without harm.
+void refreshExisting(const QDir& dir, const QString& name, bool compact) {
     const QString path = dir.filePath(name);
     if (!QFileInfo::exists(path))
         return;
@@ -145,9 +148,27 @@ void refreshExisting(const QDir& dir, const QString& name) {
             throw std::runtime_error("cannot copy the database to tmp.bak");
     });
     ignoreFailure("database repair", [&] { Database::repair(path); });
-    ignoreFailure("database compaction",
-                  [&] { compactInPlace(path, path + QStringLiteral(".compact")); });
+    if (compact)
+        ignoreFailure("database compaction",
+                      [&] { compactInPlace(path, path + QStringLiteral(".compact")); });
 }
+
+// The fields the definition file added in this run, so that the default rows fill only what
+// is new and leave what the player set.
+class NewFields {
+public:
+    void add(const QString& table, const QString& field) { keys_.insert(key(table, field)); }
+    bool has(const QString& table, const QString& field) const {
+        return keys_.contains(key(table, field));
+    }
+
+private:
+    // Field and table names compare without regard to case.
+    static QString key(const QString& table, const QString& field) {
+        return table.toCaseFolded() + QLatin1Char('|') + field.toCaseFolded();
+    }
+    QSet<QString> keys_;
+};
 
 // Making a database is a few dozen small transactions, each on a connection of its own. They
 // are not synced to disk one by one (the old file is in tmp.bak, a new one holds nothing yet);
@@ -156,16 +177,20 @@ std::unique_ptr<Database> openForMaking(const QString& path) {
     return Database::open(path, Database::Sync::Deferred);
 }
 
-void addField(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
+void addField(Gp2PsoBas& bas, const QString& path, const deffile::Item& item, NewFields& added) {
     bas.status->setLine2(item.field.name);
     bas.status->pump();
     skippingErrors(bas, [&] {
         auto db = openForMaking(path);
         try {
             db->appendField(item.table, item.field);
+            added.add(item.table, item.field.name);
         } catch (const DbError& e) {
             if (handle(bas, e, true) == Next::MakeTable)
-                skippingErrors(bas, [&] { db->createTable(item.table, item.field); });
+                skippingErrors(bas, [&] {
+                    db->createTable(item.table, item.field);
+                    added.add(item.table, item.field.name);
+                });
         }
         db->close();
     });
@@ -179,7 +204,8 @@ void addIndex(Gp2PsoBas& bas, const QString& path, const deffile::Item& item) {
     });
 }
 
-void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& definition) {
+void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& definition,
+                         NewFields& added) {
     QStringList lines;
     skippingErrors(bas, [&] { lines = deffile::readLines(definition); });
     deffile::Reader reader;
@@ -189,7 +215,7 @@ void buildFromDefinition(Gp2PsoBas& bas, const QString& path, const QString& def
             continue;
         switch (item->kind) {
         case deffile::Item::Kind::Field:
-            addField(bas, path, *item);
+            addField(bas, path, *item, added);
             break;
         case deffile::Item::Kind::Index:
             addIndex(bas, path, *item);
@@ -207,47 +233,148 @@ bool hasField(const Database& db, const QString& table, const QString& field) {
     return false;
 }
 
+// Writes a default into a row: a new row takes them all (those its table has), a row that
+// was there only into the fields this run added. What the player set (a switch, a circuit's
+// country) stays.
+class Defaults {
+public:
+    Defaults(Database& db, Recordset& rs, const QString& table, bool newRow, const NewFields& added)
+        : db_(db), rs_(rs), table_(table), newRow_(newRow), added_(added) {}
+    void set(const QString& field, const QVariant& value) {
+        if (newRow_ ? hasField(db_, table_, field) : added_.has(table_, field))
+            rs_.setValue(field, value);
+    }
+
+private:
+    Database& db_;
+    Recordset& rs_;
+    const QString& table_;
+    bool newRow_;
+    const NewFields& added_;
+};
+
 // A new settings row names the game folder in use, so a database made while the program runs
 // does not ask for it again. Without one the program is starting for the first time: the row
-// names the usual folder and "First Time" has the game's own circuits copied once.
-void writeCatalogueDefaults(Database& db, const QString& gp2Dir) {
+// names the usual folder and "First Time" has the game's own circuits copied once. The row
+// is stamped with this program's layout version.
+void writeCatalogueDefaults(Database& db, const QString& gp2Dir, const NewFields& added) {
     auto params = db.openTable(Parameters);
-    if (!seekKey(*params, CodeIndex, 1)) {
+    const bool newSettings = !seekKey(*params, CodeIndex, 1);
+    if (newSettings) {
         params->addNew();
         params->setValue(Code, 1);
-        params->setValue(Gp2Directory, gp2Dir.isEmpty() ? QStringLiteral("C:\\Gp2") : gp2Dir);
-        params->setValue(UseGp2Lap, true);
         if (hasField(db, Parameters, FirstTime))
             params->setValue(FirstTime, gp2Dir.isEmpty());
     } else {
         params->edit();
     }
+    Defaults settings(db, *params, Parameters, newSettings, added);
+    settings.set(Gp2Directory, gp2Dir.isEmpty() ? QStringLiteral("C:\\Gp2") : gp2Dir);
+    settings.set(UseGp2Lap, true);
+    settings.set(QuickUpdate, true);
+    settings.set(CarSetupManagement, true);
     params->setValue(Version, kLapTimeDatabaseVersion);
-    params->setValue(QuickUpdate, true);
-    params->setValue(CarSetupManagement, true);
     params->update();
 
     auto tracks = db.openTable(Tracks);
     for (const Circuit& c : kCircuits) {
         const QString name = QString::fromLatin1(c.name);
-        if (seekName(*tracks, name))
-            tracks->edit();
-        else
+        const bool newRow = !seekName(*tracks, name);
+        if (newRow) {
             tracks->addNew();
-        tracks->setValue(Name, name);
-        tracks->setValue(Country, QString::fromLatin1(c.country));
-        tracks->setValue(Size, c.size);
-        tracks->setValue(Laps, c.laps);
-        tracks->setValue(Length, c.length);
-        tracks->setValue(Slot, c.slot);
-        tracks->setValue(Original, true);
-        tracks->setValue(Event, QStringLiteral("Formula 1"));
-        tracks->setValue(Author, QStringLiteral("Microprose"));
-        tracks->setValue(Description, QStringLiteral("1994 Version"));
+            tracks->setValue(Name, name);
+        } else {
+            tracks->edit();
+        }
+        Defaults row(db, *tracks, Tracks, newRow, added);
+        row.set(Country, QString::fromLatin1(c.country));
+        row.set(Size, c.size);
+        row.set(Laps, c.laps);
+        row.set(Length, c.length);
+        row.set(Slot, c.slot);
+        row.set(Original, true);
+        row.set(Event, QStringLiteral("Formula 1"));
+        row.set(Author, QStringLiteral("Microprose"));
+        row.set(Description, QStringLiteral("1994 Version"));
         tracks->update();
     }
     tracks->close();
     params->close();
+}
+
+// The layout version a lap time database file holds; 0 when it cannot be read (no settings
+// row, no "Version", not a database).
+int storedVersion(const QString& path) {
+    int version = 0;
+    ignoreFailure("reading the layout version", [&] {
+        auto db = Database::open(path);
+        if (!db->tableExists(Parameters))
+            return;
+        auto params = db->openTable(Parameters);
+        if (seekKey(*params, CodeIndex, 1) && hasField(*db, Parameters, Version))
+            version = int(params->number(Version));
+    });
+    return version;
+}
+
+// Where the file as it was before an update is kept: "<name>.v<version>" beside it, or
+// "<name>.old" for a file whose version could not be read; "-2", "-3" ... when a backup of an
+// earlier update holds that name.
+QString backupPathFor(const QString& path, int version) {
+    const QString base =
+        path + (version > 0 ? QStringLiteral(".v%1").arg(version) : QStringLiteral(".old"));
+    QString candidate = base;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = base + QStringLiteral("-%1").arg(n);
+    return candidate;
+}
+
+// Keeps `path` as it is under `backup`: a second name of the same file where the file system
+// allows it (nothing is copied, and the update's rename leaves it the old file), else a copy
+// that is on the device before the update replaces the original.
+void keepAsBackup(const QString& path, const QString& backup) {
+    std::error_code error;
+    std::filesystem::create_hard_link(QFile::encodeName(path).constData(),
+                                      QFile::encodeName(backup).constData(), error);
+    if (!error)
+        return;
+    QString why;
+    if (!copyReplacing(path, backup, &why))
+        throw std::runtime_error(notWrittenMessage(backup, why).toStdString());
+}
+
+// The copy an existing lap time database is updated in; a copy a stopped run left is ours
+// alone and made again. An error that ends the program (the file held, no database) does so.
+void copyForUpdate(Gp2PsoBas& bas, const QString& path, const QString& work) {
+    removeScratch(work);
+    try {
+        Database::compact(path, work);
+    } catch (const DbError& e) {
+        removeScratch(work);
+        handle(bas, e, false);
+        throw;
+    }
+}
+
+// Puts the finished copy in place of the database. The old file is kept as the backup when
+// `backup` is not empty; a failure leaves the database as it was and removes the copy.
+void putUpdateInPlace(const QString& work, const QString& path, const QString& backup) {
+    try {
+        // The copy is to replace the only up-to-date file: it goes to the device first.
+        Database::open(work)->sync();
+        if (!backup.isEmpty())
+            keepAsBackup(path, backup);
+        try {
+            replaceFile(work, path);
+        } catch (...) {
+            if (!backup.isEmpty())
+                QFile::remove(backup);
+            throw;
+        }
+    } catch (...) {
+        removeScratch(work);
+        throw;
+    }
 }
 
 // Copies the menu pictures of the catalogue's tracks into "Maps". A catalogue without the
@@ -306,8 +433,24 @@ void requireWritableFolder(const QString& folder) {
 
 } // namespace
 
-void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
+QString newerLayoutRefusal(const QString& name, int version) {
+    return QStringLiteral("Database %1 has layout version %2, made by a newer Pistaro; this one "
+                          "knows versions up to %3. The database was not opened and is left "
+                          "as it is.")
+        .arg(name, QString::number(version), QString::number(kLapTimeDatabaseVersion));
+}
+
+QString MakeDatabase(Gp2PsoBas& bas, const QString& name) {
     requireWritableFolder(bas.AppDir);
+    const QDir dir(bas.AppDir);
+    const QString path = dir.filePath(name);
+    const bool maps = name == QLatin1String("Maps.mdb");
+    const bool fresh = !QFileInfo::exists(path);
+    const bool inCopy = !fresh && !maps;
+    const int oldVersion = inCopy ? storedVersion(path) : 0;
+    if (oldVersion > kLapTimeDatabaseVersion)
+        throw std::runtime_error(newerLayoutRefusal(name, oldVersion).toStdString());
+
     NullStatus noWindow;
     StatusSink* const shown = bas.status;
     if (!bas.status)
@@ -328,32 +471,36 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
     status.setLine2(QString());
     status.pump();
 
-    const QDir dir(bas.AppDir);
-    const QString path = dir.filePath(name);
-    const bool maps = name == QLatin1String("Maps.mdb");
     const QString definition =
         dir.filePath(maps ? QStringLiteral("maps.def") : QStringLiteral("pso.def"));
 
-    refreshExisting(dir, name);
+    refreshExisting(dir, name, !inCopy);
 
     // A new database is made under a scratch name and takes its own name once it is complete:
     // a run stopped half-way leaves no database that looks made but lacks tables or rows, and
-    // the next start makes it again. An existing one is brought up to date in place, each
-    // step on its own, so a stopped update is finished by the next one.
-    const bool fresh = !QFileInfo::exists(path);
-    const QString work = fresh ? path + QStringLiteral(".new") : path;
-    if (fresh)
+    // the next start makes it again. An existing lap time database is brought up to date in a
+    // compacted copy that replaces it once complete, so a stopped or failed update leaves the
+    // file as it was and the next start updates it again. Maps.mdb, whose update only
+    // adds, is still updated in place.
+    QString work = path;
+    if (fresh) {
+        work = path + QStringLiteral(".new");
         removeScratch(work);
+    } else if (inCopy) {
+        work = path + QStringLiteral(".update");
+        copyForUpdate(bas, path, work);
+    }
 
     // Creating an existing database fails with AlreadyExists: it is then brought up to date.
     skippingErrors(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
-    buildFromDefinition(bas, work, definition);
+    NewFields added;
+    buildFromDefinition(bas, work, definition, added);
 
     if (!maps) {
         status.setLine2(QStringLiteral("Updating original tracks info..."));
         skippingErrors(bas, [&] {
             auto db = openForMaking(work);
-            writeCatalogueDefaults(*db, bas.Gp2Dir);
+            writeCatalogueDefaults(*db, bas.Gp2Dir, added);
             db->close();
         });
         status.setLine2(QStringLiteral("Done."));
@@ -362,8 +509,16 @@ void MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         skippingErrors(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
         status.setLine2(QStringLiteral("Done."));
     }
-    ignoreFailure("sync of the made database", [&] { Database::open(work)->sync(); });
+    QString backup;
+    if (inCopy) {
+        if (oldVersion < kLapTimeDatabaseVersion)
+            backup = backupPathFor(path, oldVersion);
+        putUpdateInPlace(work, path, backup);
+    } else {
+        ignoreFailure("sync of the made database", [&] { Database::open(work)->sync(); });
+    }
     if (fresh)
         ignoreFailure("putting the made database in place", [&] { replaceFile(work, path); });
     status.hideStatus();
+    return backup;
 }

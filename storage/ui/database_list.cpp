@@ -120,9 +120,12 @@ void DatabaseList::NewDatabase_Click() {
         services_.dialogs().message(refusal);
         return;
     }
+    // A name the folder holds already is opened as it is: opening brings an older one up to
+    // date, in a copy that must not replace a file the program has open.
     bas.StatusText = QStringLiteral("Please wait, making new database...");
     try {
-        MakeDatabase(bas, name);
+        if (!QFileInfo::exists(QDir(bas.AppDir).filePath(name)))
+            MakeDatabase(bas, name);
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {

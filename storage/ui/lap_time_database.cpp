@@ -28,8 +28,9 @@
 namespace pistaro {
 
 namespace {
-// Databases of an older layout are brought up to date when opened, without a word: what a
-// newer version added (History in 163) is made then.
+// Databases of an older layout are brought up to date when opened (what a newer version
+// added is made then) and the player is told where the file as it was is kept; one of a newer
+// layout is refused untouched.
 constexpr int kCurrentLayout = kLapTimeDatabaseVersion;
 
 [[noreturn]] void endWith(Gp2PsoBas& bas, const QString& message) {
@@ -67,7 +68,8 @@ void LapTimeDatabase::DbOpen(const QString& name) {
     release();
     // Making and repairing happen at most once each in one DbOpen, and so does the update:
     // a database the update could not raise is used as it is, but only when it has what
-    // pso.def describes in a shape the engine can use.
+    // pso.def describes in a shape the engine can use. Nothing is written into the file
+    // before the update: it is kept as it was.
     dbopen::Policy allowed;
     for (const bool updated : {false, true}) {
         allowed = openCatalogue(name, allowed);
@@ -81,35 +83,74 @@ void LapTimeDatabase::DbOpen(const QString& name) {
                     QStringLiteral("Error while reading Parameters.") +
                         (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
-        bool firstTime = false;
-        ignoreFailure("DbOpen: reading First Time",
-                      [&] { firstTime = bas.ParamsRs->boolean(catalogue::FirstTime); });
-        requireGameFolder(firstTime);
-        checkLapTimer();
-        if (firstTime) {
-            copyOriginalCircuits();
-            ignoreFailure("DbOpen: noting the first start done", [&] {
-                settingsrow::storeFirstStartDone(settingsrow::currentRow(bas.ParamsRs));
-            });
+        // Not even the settings are written back into a layout this program does not know.
+        if (bas.DbVersion > kCurrentLayout) {
+            release();
+            endWith(bas, newerLayoutRefusal(name, bas.DbVersion));
         }
-        if (bas.DbVersion >= kCurrentLayout || updated) {
-            const CatalogueFaults faults = catalogueFaults();
-            if (faults.none())
-                return;
-            if (updated || !faults.unusable.isEmpty())
-                endWith(bas, QStringLiteral("Database ") + name +
-                                 QStringLiteral(" does not have the layout pso.def describes and "
-                                                "cannot be used.") +
-                                 Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
-            bas.dialogs->message(QStringLiteral("Database ") + name +
-                                 QStringLiteral(" lacks what pso.def describes:") +
-                                 Gp2PsoBas::CrLf2 + faults.missing.join(Gp2PsoBas::CrLf) +
-                                 Gp2PsoBas::CrLf2 +
-                                 QStringLiteral("It is brought up to date now."));
-        }
-        DbClose();
-        bas.StatusText = QStringLiteral("Please wait, updating database...");
-        ignoreFailure("DbOpen: updating the database", [&] { MakeDatabase(bas, name); });
+        if (!needsUpdate(name, updated))
+            break;
+        release();
+        update(name);
+    }
+    bool firstTime = false;
+    ignoreFailure("DbOpen: reading First Time",
+                  [&] { firstTime = bas.ParamsRs->boolean(catalogue::FirstTime); });
+    requireGameFolder(firstTime);
+    checkLapTimer();
+    if (firstTime) {
+        copyOriginalCircuits();
+        ignoreFailure("DbOpen: noting the first start done", [&] {
+            settingsrow::storeFirstStartDone(settingsrow::currentRow(bas.ParamsRs));
+        });
+    }
+}
+
+// Whether the open database is to be brought up to date: an older layout is, once; one that
+// lacks what pso.def describes is, after saying so. One that cannot be used ends the program.
+bool LapTimeDatabase::needsUpdate(const QString& name, bool updated) {
+    Gp2PsoBas& bas = services_.bas();
+    if (bas.DbVersion < kCurrentLayout && !updated)
+        return true;
+    const CatalogueFaults faults = catalogueFaults();
+    if (faults.none())
+        return false;
+    if (updated || !faults.unusable.isEmpty()) {
+        release();
+        endWith(bas, QStringLiteral("Database ") + name +
+                         QStringLiteral(" does not have the layout pso.def describes and "
+                                        "cannot be used.") +
+                         Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
+    }
+    bas.dialogs->message(QStringLiteral("Database ") + name +
+                         QStringLiteral(" lacks what pso.def describes:") + Gp2PsoBas::CrLf2 +
+                         faults.missing.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
+                         QStringLiteral("It is brought up to date now."));
+    return true;
+}
+
+// Brings the closed database up to date (in a copy that replaces it once complete) and says
+// where the file as it was is kept; a failed update leaves it as it was and says why.
+void LapTimeDatabase::update(const QString& name) {
+    Gp2PsoBas& bas = services_.bas();
+    const int from = bas.DbVersion;
+    bas.StatusText = QStringLiteral("Please wait, updating database...");
+    try {
+        const QString backup = MakeDatabase(bas, name);
+        if (!backup.isEmpty())
+            bas.dialogs->message(
+                QStringLiteral("Database %1 was brought up to date (layout version %2 to %3).")
+                    .arg(name, QString::number(from), QString::number(kCurrentLayout)) +
+                Gp2PsoBas::CrLf2 + QStringLiteral("The file as it was is kept as ") +
+                QDir::toNativeSeparators(backup) + QStringLiteral("."));
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        reportIgnoredFailure("DbOpen: updating the database", e.what());
+        bas.dialogs->message(QStringLiteral("Database ") + name +
+                             QStringLiteral(" could not be brought up to date and is left as it "
+                                            "was.") +
+                             Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
     }
 }
 

@@ -21,7 +21,8 @@ public:
 
     // Opens `name` of the program folder (making, repairing or updating it as needed),
     // reads the settings and makes sure the game folder is valid. Ends the program when the
-    // database cannot be used or no game folder is chosen.
+    // database cannot be used (a newer layout included, left untouched) or no game folder is
+    // chosen.
     void DbOpen(const QString& name);
     // Writes the run-time settings back and closes the database.
     void DbClose();
@@ -34,6 +35,8 @@ private:
     dbopen::Policy openFile(const QString& name, dbopen::Policy allowed);
     bool openRecordsets();
     CatalogueFaults catalogueFaults();
+    bool needsUpdate(const QString& name, bool updated);
+    void update(const QString& name);
     void readSettings();
     void requireGameFolder(bool firstTime);
     void checkLapTimer();

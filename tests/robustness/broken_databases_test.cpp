@@ -48,16 +48,6 @@ QString sqliteScalar(const QString& path, const char* sql) {
     return out;
 }
 
-// Runs `sql` on a database with SQLite itself, as another program would.
-bool sqliteRun(const QString& path, const QString& sql) {
-    sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE,
-                              nullptr) == SQLITE_OK &&
-              sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
-}
-
 // Another program holding `path` under an exclusive lock until it is released.
 class LockHolder final {
 public:
@@ -137,18 +127,28 @@ private slots:
         QTest::newRow("Name index over Country")
             << "DROP INDEX \"pk|Tracks|Name\"; CREATE INDEX Name ON Tracks (Country)"
             << refused + "index Tracks.Name is over Country, not Name" << true;
+        // A newer program's database is not "brought up to date" to this one's layout.
+        QTest::newRow("newer layout")
+            << "UPDATE Parameters SET Version = 999; DROP TABLE History"
+            << "Database pso.mdb has layout version 999, made by a newer Pistaro; this one knows "
+               "versions up to " +
+                   QString::number(kLapTimeDatabaseVersion) +
+                   ". The database was not opened and is left as it is."
+            << true;
     }
     void foreignCatalogues() {
         QFETCH(QString, sql);
         QFETCH(QString, message);
         QFETCH(bool, ends);
         MainWindowFixture fx;
-        QVERIFY(sqliteRun(fx.database(), sql));
+        QVERIFY(testrows::runSql(fx.database(), sql));
         if (ends) {
             const QByteArray before = readFile(fx.database());
             startExpectingTheEnd(fx);
             QCOMPARE(fx.dialogs.messages(), QStringList{message});
             QCOMPARE(readFile(fx.database()), before);
+            // Nothing was made beside it either (no copy, no backup).
+            QCOMPARE(QDir(fx.appDir()).entryList({"pso.mdb*"}), QStringList{"pso.mdb"});
             return;
         }
         fx.start();
@@ -255,18 +255,25 @@ private slots:
         const auto game = filesnapshot::take(fx.gameDir());
 
         fx.start();
-        QCOMPARE(fx.dialogs.messages(), QStringList{});
+        // An update says where the file it updated is kept (after its repair).
+        QCOMPARE(fx.dialogs.messages(),
+                 version == kLapTimeDatabaseVersion
+                     ? QStringList{}
+                     : QStringList{QString("Database pso.mdb was brought up to date (layout "
+                                           "version %1 to %2).\r\n\r\nThe file as it was is "
+                                           "kept as %3.v%1.")
+                                       .arg(QString::number(version),
+                                            QString::number(kLapTimeDatabaseVersion),
+                                            QDir::toNativeSeparators(db))});
         QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
         QVERIFY(fx.bas.TracksRs);
         circuitsStillWork(fx);
         fx.stop();
         QCOMPARE(sqliteScalar(db, "PRAGMA quick_check"), QStringLiteral("ok"));
         QVERIFY(sqliteScalar(db, "SELECT count(*) FROM Tracks").toInt() >= rows.toInt());
-        // The kept file is the damaged one (an update writes the settings into it first).
-        QVERIFY(QFile::exists(db + ".damaged"));
-        QVERIFY(sqliteScalar(db + ".damaged", "PRAGMA quick_check") != "ok");
-        if (version == kLapTimeDatabaseVersion)
-            QCOMPARE(readFile(db + ".damaged"), bytes);
+        // The kept file is the damaged one as it was: nothing is written into a database
+        // before its update.
+        QCOMPARE(readFile(db + ".damaged"), bytes);
         QCOMPARE(filesnapshot::changed(game, filesnapshot::take(fx.gameDir())), QStringList{});
     }
 

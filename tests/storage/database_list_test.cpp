@@ -5,6 +5,7 @@
 #include "storage/engine.h"
 #include "storage/ui/database_list.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -55,7 +56,8 @@ private slots:
     void listsEveryDatabaseButTheMaps();
     void editingTheTextOpensNothing();
     void pickingOpensAndGuardsDelete();
-    void cancelledGamePromptKeepsTheOpenDatabase();
+    void refusedDatabaseKeepsTheOpenOne_data();
+    void refusedDatabaseKeepsTheOpenOne();
     void newDatabase_data();
     void newDatabase();
     void newDatabaseRefusesNamesOutsideTheFolder_data();
@@ -166,21 +168,39 @@ void DatabaseListTest::pickingOpensAndGuardsDelete() {
     QVERIFY(fx.dialogs.shown.isEmpty());
 }
 
-void DatabaseListTest::cancelledGamePromptKeepsTheOpenDatabase() {
-    // A database of another installation names a folder without the game.
+// A database that cannot be used leaves the one open before in use, and stays as it was.
+void DatabaseListTest::refusedDatabaseKeepsTheOpenOne_data() {
+    QTest::addColumn<bool>("newer"); // of a newer layout, else its game folder prompt cancelled
+    QTest::addColumn<QStringList>("kinds");
+    QTest::newRow("game prompt cancelled") << false << QStringList{"message", "pickFolder"};
+    QTest::newRow("newer layout") << true << QStringList{"message"};
+}
+
+void DatabaseListTest::refusedDatabaseKeepsTheOpenOne() {
+    QFETCH(bool, newer);
+    QFETCH(QStringList, kinds);
+    // Old.mdb names a folder without the game (another installation's) or is a newer one's.
     MainWindowFixture fx;
     QString error;
     QVERIFY2(sampleapp::prepare(fx.appDir(), QStringLiteral(PSO_APPDIR),
-                                fx.tmp.filePath(QStringLiteral("elsewhere")),
+                                newer ? fx.gameDir() : fx.tmp.filePath(QStringLiteral("elsewhere")),
                                 QStringLiteral("Old.mdb"), {}, &error),
              qPrintable(error));
+    const QString old = fx.appDir() + QStringLiteral("/Old.mdb");
+    if (newer)
+        testrows::setStoredParam(old, QStringLiteral("Version"), 999);
+    const QByteArray before = readFile(old);
     MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     list.UpdateDbList();
     fx.dialogs.answers = {QString()};
     pick(list, QStringLiteral("Old.mdb"));
-    QCOMPARE(fx.dialogs.kinds,
-             (QStringList{QStringLiteral("message"), QStringLiteral("pickFolder")}));
+    QCOMPARE(fx.dialogs.kinds, kinds);
+    if (newer)
+        QVERIFY2(fx.dialogs.shown.at(0).startsWith(
+                     QStringLiteral("Database Old.mdb has layout version 999, made by a newer")),
+                 qPrintable(fx.dialogs.shown.at(0)));
+    QCOMPARE(readFile(old), before);
     QVERIFY(!ProgramEndState::ended);
     QCOMPARE(openName(fx.bas), QStringLiteral("pso.mdb"));
     QCOMPARE(list.DbCombo->currentText(), QStringLiteral("pso.mdb"));
@@ -191,16 +211,24 @@ void DatabaseListTest::cancelledGamePromptKeepsTheOpenDatabase() {
 void DatabaseListTest::newDatabase_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("exists"); // the folder holds it already, with Quick Update off
     QTest::newRow("plain") << "Season"
-                           << "Season.mdb";
+                           << "Season.mdb" << false;
     QTest::newRow("other case extension") << "Season.MDB"
-                                          << "Season.MDB.mdb";
+                                          << "Season.MDB.mdb" << false;
+    QTest::newRow("existing") << "Season"
+                              << "Season.mdb" << true;
 }
 
 void DatabaseListTest::newDatabase() {
     QFETCH(QString, answer);
     QFETCH(QString, fileName);
+    QFETCH(bool, exists);
     MainWindowFixture fx;
+    if (exists) {
+        addDatabase(fx, fileName);
+        testrows::setStoredParam(fx.database(fileName), QStringLiteral("Quick Update"), false);
+    }
     MainWindow& frm = fx.start();
     DatabaseList& list = *frm.Databases;
     // The new row names the game folder in use: nothing more is asked.
@@ -216,6 +244,8 @@ void DatabaseListTest::newDatabase() {
              QStringLiteral("Lap time database in use '") + fileName + "'");
     QCOMPARE(openName(fx.bas), fileName);
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
+    // A database of that name is opened as it was.
+    QCOMPARE(fx.bas.QuickUpdate, !exists);
 
     // An empty answer does nothing.
     fx.dialogs.answers = {QString()};

@@ -9,10 +9,9 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
-
-#include <sqlite3.h>
 
 using namespace pistaro;
 using testrows::setStoredParam;
@@ -166,41 +165,62 @@ void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce_data() {
     QTest::addColumn<int>("version");
     QTest::addColumn<QString>("sql"); // what the older layout lacked
     QTest::newRow("older layout") << 149 << QString();
-    QTest::newRow("before the history") << 162 << QStringLiteral("DROP TABLE History");
+    QTest::newRow("before the history")
+        << 162 << QStringLiteral("DROP TABLE History; DROP TABLE \"Log Imports\"");
+    QTest::newRow("before the log imports") << 163 << QStringLiteral("DROP TABLE \"Log Imports\"");
 }
 
+// The update keeps every setting and every edit of an original track, adds what the layout
+// lacked, and keeps the file as it was where the message says.
 void LapTimeDatabaseTest::oldLayoutIsUpdatedOnce() {
     QFETCH(int, version);
     QFETCH(QString, sql);
     MainWindowFixture fx;
-    if (!sql.isEmpty()) {
-        sqlite3* raw = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(fx.database()).constData(), &raw), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(raw, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(raw);
-        QVERIFY(!Database::open(fx.database())->tableExists(QStringLiteral("History")));
-    }
+    if (!sql.isEmpty())
+        QVERIFY(testrows::runSql(fx.database(), sql));
     setStoredParam(fx.database(), QStringLiteral("Version"), version);
-    setStoredParam(fx.database(), QStringLiteral("Use Gp2Lap"), false);
+    for (const char* off : {"Use Gp2Lap", "Quick Update", "Car Setup Management"})
+        setStoredParam(fx.database(), QString::fromLatin1(off), false);
+    const QList<std::pair<QString, QVariant>> edits = {
+        {"Race Time", "1:23.456"}, {"Country", "Italia"}, {"Laps", 12}, {"Author", "Me"}};
     {
         auto db = Database::open(fx.database());
         auto t = db->openTable(QStringLiteral("Tracks"));
         t->setIndex(QStringLiteral("Name"));
         t->seek(QStringLiteral("="), QStringLiteral("Monza"));
         t->edit();
-        t->setValue(QStringLiteral("Race Time"), QStringLiteral("1:23.456"));
+        for (const auto& [field, value] : edits)
+            t->setValue(field, value);
         t->update();
     }
+    const QByteArray before = readFile(fx.database());
     LapTimeDatabase& s = settingsOf(fx);
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.bas.StatusText, QStringLiteral("Please wait, updating database..."));
     QCOMPARE(fx.bas.DbVersion, kLapTimeDatabaseVersion);
-    QVERIFY(QFile::exists(fx.appDir() + QStringLiteral("/tmp.bak")));
-    QVERIFY(!fx.bas.UseGp2Lap);
+    const QString backup = fx.database() + QStringLiteral(".v%1").arg(version);
+    QCOMPARE(readFileOrMissing(backup), before);
+    QCOMPARE(
+        fx.dialogs.messages(),
+        QStringList{QStringLiteral("Database pso.mdb was brought up to date (layout version "
+                                   "%1 to %2).\r\n\r\nThe file as it was is kept as %3.")
+                        .arg(QString::number(version), QString::number(kLapTimeDatabaseVersion),
+                             QDir::toNativeSeparators(backup))});
+    QVERIFY(!fx.bas.UseGp2Lap && !fx.bas.QuickUpdate && !fx.bas.CarSetupManagement);
     fx.bas.TracksRs->seek(QStringLiteral("="), QStringLiteral("Monza"));
-    QCOMPARE(fx.bas.TracksRs->text(QStringLiteral("Race Time")), QStringLiteral("1:23.456"));
-    QVERIFY(fx.bas.Db->tableExists(QStringLiteral("History")));
+    for (const auto& [field, value] : edits)
+        QCOMPARE(fx.bas.TracksRs->value(field).toString(), value.toString());
+    for (const char* table : {"History", "Log Imports"})
+        QVERIFY2(fx.bas.Db->tableExists(QString::fromLatin1(table)), table);
+    s.DbClose();
+    QVERIFY(!storedParam(fx.database(), QStringLiteral("Quick Update")).toBool());
+
+    // Up to date now: the next opening neither updates nor says anything.
+    fx.takeMessages();
+    s.DbOpen(QStringLiteral("pso.mdb"));
     QVERIFY(fx.dialogs.shown.isEmpty());
+    QCOMPARE(QDir(fx.appDir()).entryList({QStringLiteral("pso.mdb.*")}),
+             QStringList{QFileInfo(backup).fileName()});
 }
 
 void LapTimeDatabaseTest::firstStartCopiesTheOriginals() {

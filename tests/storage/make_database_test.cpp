@@ -6,6 +6,7 @@
 #include "storage/gp2psobas.h"
 #include "storage/open_database.h"
 #include "tests/fixtures/samplegame/sample_game.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/recording_status.h"
 
@@ -36,8 +37,9 @@ QStringList schemaOf(const QString& path) {
 // A file in the place of a database that is none.
 const QByteArray kJunk = QByteArray("not a database ") + QByteArray(3000, '\x07');
 
-// A pso.def of an older layout: the settings row and the tracks' descriptive fields, plus
-// `trackFields`, without the statistics, the setups, the tyre figure and the "Size" index.
+// A pso.def of an older layout: the settings row (without "Car Setup Management") and the
+// tracks' descriptive fields, plus `trackFields`, without the statistics, the setups, the tyre
+// figure and the "Size" index.
 QStringList oldLayout(const QStringList& trackFields) {
     return QStringList{"TABLE: Parameters",
                        "FIELDS:",
@@ -45,7 +47,6 @@ QStringList oldLayout(const QStringList& trackFields) {
                        "Gp2 Directory,Text,255",
                        "Use Gp2Lap,Boolean",
                        "Quick Update,Boolean",
-                       "Car Setup Management,Boolean",
                        "Version,Integer",
                        "INDEXES:",
                        "Code,Code,UNIQUE,PRIMARY",
@@ -73,7 +74,7 @@ private slots:
     void cleanup();
     void newCatalogue();
     void updateOfAnOldCatalogue();
-    void secondRunChangesOnlyTheDefaultRows();
+    void secondRunKeepsWhatThePlayerSet();
     void grammarReachesTheDatabase();
     void errorsThatEndTheProgram_data();
     void errorsThatEndTheProgram();
@@ -225,6 +226,7 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
         params->setValue(QStringLiteral("Version"), 149);
         params->setValue(QStringLiteral("Gp2 Directory"), QStringLiteral("/games/gp2/"));
         params->setValue(QStringLiteral("Use Gp2Lap"), false);
+        params->setValue(QStringLiteral("Quick Update"), false);
         params->update();
         auto tracks = db->openTable(QStringLiteral("Tracks"));
         tracks->setIndex(QStringLiteral("Name"));
@@ -249,7 +251,9 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
     QCOMPARE(dialogs_.shown, QStringList());
     QCOMPARE(status_.l1, QStringLiteral("Please wait, updating database..."));
     QCOMPARE(readFileOrMissing(file(QStringLiteral("tmp.bak"))), old);
+    QCOMPARE(readFileOrMissing(file(QStringLiteral("pso.mdb.v149"))), old);
     QVERIFY(!QFile::exists(file(QStringLiteral("tmp99.mdb"))));
+    QVERIFY(!QFile::exists(file(QStringLiteral("pso.mdb.update"))));
 
     auto db = Database::open(path);
     QStringList fields;
@@ -265,17 +269,20 @@ void MakeDatabaseTest::updateOfAnOldCatalogue() {
     QCOMPARE(params->number(QStringLiteral("Version")), kLapTimeDatabaseVersion);
     QCOMPARE(params->text(QStringLiteral("Gp2 Directory")), QStringLiteral("/games/gp2/"));
     QCOMPARE(params->value(QStringLiteral("Use Gp2Lap")), QVariant(false));
+    // A setting the player had stays; one the layout lacked gets its default.
+    QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(false));
+    QCOMPARE(params->value(QStringLiteral("Car Setup Management")), QVariant(true));
     auto tracks = db->openTable(QStringLiteral("Tracks"));
     QCOMPARE(tracks->recordCount(), 17);
     tracks->setIndex(QStringLiteral("Name"));
     tracks->seek(QStringLiteral("="), QStringLiteral("Monza"));
-    QCOMPARE(tracks->text(QStringLiteral("Country")), QStringLiteral("Italy"));
+    QCOMPARE(tracks->text(QStringLiteral("Country")), QStringLiteral("Italia"));
     QCOMPARE(tracks->text(QStringLiteral("Race Time")), QStringLiteral("1:23.456"));
     tracks->seek(QStringLiteral("="), QStringLiteral("Zandvoort 1985"));
     QCOMPARE(tracks->text(QStringLiteral("Race Time")), QStringLiteral("1:19.001"));
 }
 
-void MakeDatabaseTest::secondRunChangesOnlyTheDefaultRows() {
+void MakeDatabaseTest::secondRunKeepsWhatThePlayerSet() {
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     const QString path = file(QStringLiteral("pso.mdb"));
     const QStringList schema = schemaOf(path);
@@ -294,6 +301,8 @@ void MakeDatabaseTest::secondRunChangesOnlyTheDefaultRows() {
         tracks->setValue(QStringLiteral("Laps"), 10);
         tracks->setValue(QStringLiteral("Warm Up Time"), QStringLiteral("1:40.000"));
         tracks->update();
+        tracks->seek(QStringLiteral("="), QStringLiteral("Jerez"));
+        tracks->deleteCurrent();
     }
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     QCOMPARE(dialogs_.shown, QStringList());
@@ -302,14 +311,27 @@ void MakeDatabaseTest::secondRunChangesOnlyTheDefaultRows() {
     auto db = Database::open(path);
     auto params = db->openTable(QStringLiteral("Parameters"));
     QCOMPARE(params->number(QStringLiteral("Version")), kLapTimeDatabaseVersion);
-    QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(true));
+    QCOMPARE(params->value(QStringLiteral("Quick Update")), QVariant(false));
     QCOMPARE(params->number(QStringLiteral("Execution")), 12);
     auto tracks = db->openTable(QStringLiteral("Tracks"));
     QCOMPARE(tracks->recordCount(), 16);
     tracks->setIndex(QStringLiteral("Name"));
     tracks->seek(QStringLiteral("="), QStringLiteral("Suzuka"));
-    QCOMPARE(tracks->number(QStringLiteral("Laps")), 53);
+    QCOMPARE(tracks->number(QStringLiteral("Laps")), 10);
     QCOMPARE(tracks->text(QStringLiteral("Warm Up Time")), QStringLiteral("1:40.000"));
+    // A missing original row is written whole.
+    tracks->seek(QStringLiteral("="), QStringLiteral("Jerez"));
+    QCOMPARE(tracks->text(QStringLiteral("Country")), QStringLiteral("Europe"));
+    db->close();
+    QVERIFY(QFile::exists(path + QStringLiteral(".v150")));
+
+    // A newer program's layout is refused untouched: no stamp, no copy, no backup.
+    testrows::setStoredParam(path, QStringLiteral("Version"), 999);
+    const QStringList files = QDir(tmp_->path()).entryList(QDir::Files);
+    const QByteArray newer = readFileOrMissing(path);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, MakeDatabase(bas_, QStringLiteral("pso.mdb")));
+    QCOMPARE(readFileOrMissing(path), newer);
+    QCOMPARE(QDir(tmp_->path()).entryList(QDir::Files), files);
 }
 
 void MakeDatabaseTest::grammarReachesTheDatabase() {
@@ -378,6 +400,8 @@ void MakeDatabaseTest::definitionFileMissingOrUnreadable() {
 void MakeDatabaseTest::lockedDatabase() {
     QCOMPARE(make(QStringLiteral("pso.mdb")), -1);
     const QString path = file(QStringLiteral("pso.mdb"));
+    testrows::setStoredParam(path, QStringLiteral("Version"), 150);
+    const QByteArray before = readFileOrMissing(path);
     sqlite3* other = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
     QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -386,9 +410,11 @@ void MakeDatabaseTest::lockedDatabase() {
     sqlite3_close(other);
     QCOMPARE(ended, 1);
     QCOMPARE(dialogs_.messages(), QStringList{QStringLiteral("Database is in use.")});
-    // Compacting could not read the file, so the original went back in place.
+    // The update could not read the file: it stays as it was, with no copy or backup beside.
     QVERIFY(!QFile::exists(file(QStringLiteral("tmp99.mdb"))));
-    QCOMPARE(Database::open(path)->openTable(QStringLiteral("Tracks"))->recordCount(), 16);
+    QCOMPARE(readFileOrMissing(path), before);
+    QCOMPARE(QDir(tmp_->path()).entryList({QStringLiteral("pso.mdb*")}),
+             QStringList{QStringLiteral("pso.mdb")});
 }
 
 void MakeDatabaseTest::fileThatIsNoDatabaseIsKept() {

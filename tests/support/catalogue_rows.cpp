@@ -39,14 +39,6 @@ void addTrack(Gp2PsoBas& bas, const QString& name, const QString& raceTime) {
     bas.TracksRs->update();
 }
 
-bool runSql(const QString& path, const QString& sql) {
-    sqlite3* raw = nullptr;
-    bool ok = sqlite3_open(QFile::encodeName(path).constData(), &raw) == SQLITE_OK &&
-              sqlite3_exec(raw, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(raw);
-    return ok;
-}
-
 bool hasMap(Gp2PsoBas& bas, const QString& name) {
     bas.MapsRs->setIndex(QStringLiteral("Name"));
     bas.MapsRs->seek(QStringLiteral("="), name);
@@ -79,6 +71,16 @@ void setStoredParam(const QString& path, const QString& field, const QVariant& v
     params->edit();
     params->setValue(field, value);
     params->update();
+}
+
+bool runSql(const QString& path, const QString& sql) {
+    sqlite3* db = nullptr;
+    const bool ok =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
 }
 
 QByteArray setupOf(Gp2PsoBas& bas, const QString& name) {

@@ -18,8 +18,6 @@ int trackCount(Gp2PsoBas& bas);
 void setTrack(Gp2PsoBas& bas, const QString& name, const QString& field, const QVariant& value);
 // Adds a Tracks row as another program would, whatever rows there are already.
 void addTrack(Gp2PsoBas& bas, const QString& name, const QString& raceTime);
-// Runs SQL on the database file at `path` through a connection of its own; false on failure.
-bool runSql(const QString& path, const QString& sql);
 // Whether Maps holds a row `name`.
 bool hasMap(Gp2PsoBas& bas, const QString& name);
 // A field of the Maps row `name` as text; "<no record>" without the row.
@@ -31,6 +29,9 @@ QString param(Gp2PsoBas& bas, const QString& field);
 QVariant storedParam(const QString& path, const QString& field);
 // Sets a field of that row, as another program would.
 void setStoredParam(const QString& path, const QString& field, const QVariant& value);
+// Runs `sql` on the database file at `path` with SQLite itself, as another program would;
+// false when it failed.
+bool runSql(const QString& path, const QString& sql);
 // The car setup stored for the track `name`, or for the original circuit of game slot `slot`;
 // "<no row>" without the row.
 QByteArray setupOf(Gp2PsoBas& bas, const QString& name);
