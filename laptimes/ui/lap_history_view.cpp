@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace pistaro {
 
@@ -66,22 +67,22 @@ AxisPlan planAxis(qint64 first, qint64 last, qint64 origin, std::initializer_lis
     return plan;
 }
 
-// Dates of games: minutes to years apart. Steps of days are counted from local noon, so a
-// change of summer time never moves a label onto the day before.
-AxisPlan planDates(qint64 first, qint64 last) {
+// Dates of games: minutes to years apart, in at most `most` steps. Steps of days are counted
+// from local noon, so a change of summer time never moves a label onto the day before.
+AxisPlan planDates(qint64 first, qint64 last, qint64 most) {
     const qint64 localMidnight =
         -qint64(QDateTime::fromMSecsSinceEpoch(first).offsetFromUtc()) * 1000;
     const AxisPlan minutes =
         planAxis(first, last, localMidnight,
                  {kMinute, 2 * kMinute, 5 * kMinute, 10 * kMinute, 15 * kMinute, 30 * kMinute,
                   kHour, 2 * kHour, 3 * kHour, 6 * kHour, 12 * kHour},
-                 kMostTimeSteps);
-    if (minutes.count <= kMostTimeSteps)
+                 most);
+    if (minutes.count <= most)
         return minutes;
     return planAxis(first, last, localMidnight + kDay / 2,
                     {kDay, 2 * kDay, 7 * kDay, 14 * kDay, 28 * kDay, 56 * kDay, 91 * kDay,
                      182 * kDay, 364 * kDay, 728 * kDay, 1820 * kDay, 3640 * kDay},
-                    kMostTimeSteps);
+                    most);
 }
 
 // A lap time of the axis as the program writes lap times: m:ss.mmm.
@@ -92,24 +93,35 @@ QString lapTimeLabel(qint64 ms) {
         .arg(ms % 1000, 3, 10, QLatin1Char('0'));
 }
 
-// The time axis: a label at each step, as days where the steps are days, else as times of day
-// (the day as the axis title where all of them fall on one).
-QDateTimeAxis* dateAxis(qint64 first, qint64 last) {
-    const AxisPlan plan = planDates(first, last);
-    const QDateTime start = QDateTime::fromMSecsSinceEpoch(plan.start);
-    const QDateTime end = QDateTime::fromMSecsSinceEpoch(plan.end());
-    auto* axis = new QDateTimeAxis;
-    axis->setRange(start, end);
-    axis->setTickCount(int(plan.count + 1));
-    if (plan.step >= kDay) {
-        axis->setFormat(QStringLiteral("yyyy-MM-dd"));
-    } else if (start.date() == end.date()) {
-        axis->setFormat(QStringLiteral("hh:mm"));
-        axis->setTitleText(start.toString(QStringLiteral("yyyy-MM-dd")));
-    } else {
-        axis->setFormat(QStringLiteral("MM-dd hh:mm"));
+// Gives the time axis a label at each step, as days where the steps are days, else as times of
+// day (the day as the axis title where all of them fall on one); as many steps as labels fit
+// side by side in `width` pixels, at most kMostTimeSteps.
+void planDateAxis(QDateTimeAxis& axis, qint64 first, qint64 last, qreal width) {
+    const QFontMetrics metrics(axis.labelsFont());
+    for (qint64 most = kMostTimeSteps;; --most) {
+        const AxisPlan plan = planDates(first, last, most);
+        const QDateTime start = QDateTime::fromMSecsSinceEpoch(plan.start);
+        const QDateTime end = QDateTime::fromMSecsSinceEpoch(plan.end());
+        QString format = QStringLiteral("yyyy-MM-dd"), title;
+        if (plan.step < kDay && start.date() == end.date()) {
+            format = QStringLiteral("hh:mm");
+            title = start.toString(QStringLiteral("yyyy-MM-dd"));
+        } else if (plan.step < kDay) {
+            format = QStringLiteral("MM-dd hh:mm");
+        }
+        // Room between two labels: the width of a blank on either side.
+        const int label = metrics.horizontalAdvance(start.toString(format) + QStringLiteral("  "));
+        if (most > 1 && width / qreal(plan.count) < label)
+            continue;
+        if (axis.min() != start || axis.max() != end || axis.tickCount() != plan.count + 1 ||
+            axis.format() != format) {
+            axis.setFormat(format);
+            axis.setTitleText(title);
+            axis.setRange(start, end);
+            axis.setTickCount(int(plan.count + 1));
+        }
+        return;
     }
-    return axis;
 }
 
 // The lap time axis, in seconds, labelled m:ss.mmm at round steps of a tenth of a second or more.
@@ -130,8 +142,9 @@ QCategoryAxis* lapTimeAxis(qint64 fastest, qint64 slowest) {
 }
 
 // One line per session kind, a point per game: each is the best of its kind from its date on.
-// False when no game has a date and a lap time to draw.
-bool fillChart(QChart& chart, const QList<HistoryRecord>& games) {
+// The time of the first and the last game; nothing when no game has a date and a lap time.
+std::optional<std::pair<qint64, qint64>> fillChart(QChart& chart,
+                                                   const QList<HistoryRecord>& games) {
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -162,8 +175,8 @@ bool fillChart(QChart& chart, const QList<HistoryRecord>& games) {
             lines << series;
     }
     if (!any)
-        return false;
-    QDateTimeAxis* dates = dateAxis(first, last);
+        return std::nullopt;
+    auto* dates = new QDateTimeAxis;
     QCategoryAxis* times = lapTimeAxis(fastest, slowest);
     chart.addAxis(dates, Qt::AlignBottom);
     chart.addAxis(times, Qt::AlignLeft);
@@ -172,7 +185,7 @@ bool fillChart(QChart& chart, const QList<HistoryRecord>& games) {
         series->attachAxis(dates);
         series->attachAxis(times);
     }
-    return true;
+    return std::make_pair(first, last);
 }
 
 } // namespace
@@ -191,6 +204,9 @@ LapHistoryView::LapHistoryView(QWidget* parent) : QGroupBox(parent) {
     LapHistoryChart = named(new QChartView(chart, this), "LapHistoryChart");
     LapHistoryChart->setRenderHint(QPainter::Antialiasing);
     LapHistoryChart->setMinimumHeight(200);
+    // The labels the time axis has room for follow the chart's width.
+    connect(chart, &QChart::plotAreaChanged, this, &LapHistoryView::fitDateAxis,
+            Qt::QueuedConnection);
     NoHistory = named(new QLabel(this), "NoHistory");
     NoHistory->setAlignment(Qt::AlignCenter);
     NoHistory->setWordWrap(true);
@@ -229,13 +245,23 @@ void LapHistoryView::showTrack(const QString& track, const QList<HistoryRecord>&
         HistoryList->setColumnWidth(c,
                                     std::max(HistoryList->columnWidth(c),
                                              metrics.horizontalAdvance(kWidest.at(c)) + padding));
-    if (fillChart(*LapHistoryChart->chart(), games)) {
+    dates_ = fillChart(*LapHistoryChart->chart(), games);
+    if (dates_) {
+        fitDateAxis();
         plot_->setCurrentWidget(LapHistoryChart);
     } else {
         NoHistory->setText(track.isEmpty() ? QStringLiteral("Select a track to see its history.")
                                            : QStringLiteral("No records of this track yet."));
         plot_->setCurrentWidget(NoHistory);
     }
+}
+
+void LapHistoryView::fitDateAxis() {
+    QChart* chart = LapHistoryChart->chart();
+    const QList<QAbstractAxis*> axes = chart->axes(Qt::Horizontal);
+    auto* dates = axes.isEmpty() ? nullptr : qobject_cast<QDateTimeAxis*>(axes.first());
+    if (dates && dates_)
+        planDateAxis(*dates, dates_->first, dates_->second, chart->plotArea().width());
 }
 
 int LapHistoryView::fittingWidth() const {

@@ -6,6 +6,9 @@
 
 #include <QGroupBox>
 
+#include <optional>
+#include <utility>
+
 class QChartView;
 class QLabel;
 class QStackedWidget;
@@ -29,7 +32,10 @@ public:
     int fittingWidth() const;
 
 private:
+    // Plans the time axis for the width the chart now has.
+    void fitDateAxis();
     QStackedWidget* plot_; // the chart or the words that stand for it
+    std::optional<std::pair<qint64, qint64>> dates_; // of the first and last game charted
 };
 
 } // namespace pistaro

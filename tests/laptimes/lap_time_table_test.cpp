@@ -171,36 +171,45 @@ private slots:
 
     void history_shows_one_entry_per_game_data() {
         QTest::addColumn<QStringList>("rows");  // as filed
+        QTest::addColumn<QString>("track");     // historyOf that track first; "" for all
         QTest::addColumn<QStringList>("games"); // gamesOf
         // Older imports filed a row for each faster lap of a game.
         QTest::newRow("two games of improving laps")
             << QStringList{"Monza|Practice|1:31.000||0", "Monza|Practice|1:30.000|1:31.000|0",
                            "Monza|Qualifying|1:29.000||0", "Monza|Practice|1:29.500|1:30.000|1",
                            "Monza|Practice|1:29.400|1:29.500|1"}
-            << QStringList{"Monza|Practice|1:30.000||0", "Monza|Qualifying|1:29.000||0",
+            << "" << QStringList{"Monza|Practice|1:30.000||0", "Monza|Qualifying|1:29.000||0",
                            "Monza|Practice|1:29.400|1:30.000|1"};
         // One track however the case of its letters, also outside A-Z, was written.
         QTest::newRow("names differing in the case of a non-ASCII letter")
             << QStringList{"\u00c9ire|Race|1:26.000|1:30.000|5", "\u00e9ire|Race|1:25.000|1:26.000|5",
                            "Eire|Race|1:27.000||5"}
-            << QStringList{"\u00c9ire|Race|1:25.000|1:30.000|5", "Eire|Race|1:27.000||5"};
+            << "" << QStringList{"\u00c9ire|Race|1:25.000|1:30.000|5", "Eire|Race|1:27.000||5"};
+        QTest::newRow("the history of a name differing in the case of a non-ASCII letter")
+            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5", "Eire|Race|1:27.000||5",
+                           "\u00c9IRE|Race|1:25.000|1:26.000|9"}
+            << "\u00c9ire"
+            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5", "\u00c9IRE|Race|1:25.000|1:26.000|9"};
         QTest::newRow("tracks of one game filed in turn")
             << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Imola|Race|1:40.000||0",
                            "Monza|Race|1:27.500|1:28.000|0"}
-            << QStringList{"Monza|Race|1:27.500|1:29.000|0", "Imola|Race|1:40.000||0"};
+            << "" << QStringList{"Monza|Race|1:27.500|1:29.000|0", "Imola|Race|1:40.000||0"};
         QTest::newRow("one row per game already")
             << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"}
-            << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"};
+            << "Monza" << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"};
         QTest::newRow("rows without a date stand alone")
             << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"}
-            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"};
+            << "" << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"};
     }
     void history_shows_one_entry_per_game() {
         QFETCH(QStringList, rows);
+        QFETCH(QString, track);
         QFETCH(QStringList, games);
         QList<HistoryRecord> filed;
         for (const QString& row : rows)
             filed << historyRow(row);
+        if (!track.isEmpty())
+            filed = historyOf(filed, track);
         QStringList got;
         for (const HistoryRecord& game : gamesOf(filed))
             got << historyText(game);
@@ -248,6 +257,7 @@ private slots:
         grid.DBGrid1->setCurrentCell(0, 0);
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QTest::qWait(50); // the time axis follows the chart's width once it is laid out
         QChart* chart = grid.History->LapHistoryChart->chart();
         QCOMPARE(grid.History->HistoryList->rowCount(), rows.size());
         if (labelShape.isEmpty()) {
@@ -272,6 +282,13 @@ private slots:
                               .toString(labelShape);
         QCOMPARE(QSet<QString>(dateLabels.begin(), dateLabels.end()).size(), dateLabels.size());
         QVERIFY2(dates->tickCount() >= 2 && dates->tickCount() <= 6, qPrintable(dateLabels.join(' ')));
+        // Side by side without eliding each other.
+        const QFontMetrics labelMetrics(dates->labelsFont());
+        int widest = 0;
+        for (const QString& label : dateLabels)
+            widest = std::max(widest, labelMetrics.horizontalAdvance(label));
+        QVERIFY2(chart->plotArea().width() / (dates->tickCount() - 1) >= widest,
+                 qPrintable(dateLabels.join(' ')));
         const QStringList timeLabels = times->categoriesLabels();
         QVERIFY(timeLabels.size() >= 2 && timeLabels.size() <= 7);
         QCOMPARE(QSet<QString>(timeLabels.begin(), timeLabels.end()).size(), timeLabels.size());
