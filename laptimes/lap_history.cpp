@@ -84,8 +84,8 @@ QList<HistoryRecord> gamesOf(const QList<HistoryRecord>& records) {
             games.append(r);
             continue;
         }
-        const QString game = catalogue::nameKey(r.track) + u'\n' + sessionName(r.session) +
-                             u'\n' + r.date.toString(kDateFormat);
+        const QString game = catalogue::nameKey(r.track) + u'\n' + sessionName(r.session) + u'\n' +
+                             r.date.toString(kDateFormat);
         const auto at = entryOf.constFind(game);
         if (at == entryOf.cend()) {
             entryOf.insert(game, games.size());

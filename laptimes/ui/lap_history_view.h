@@ -34,7 +34,7 @@ public:
 private:
     // Plans the time axis for the width the chart now has.
     void fitDateAxis();
-    QStackedWidget* plot_; // the chart or the words that stand for it
+    QStackedWidget* plot_;                           // the chart or the words that stand for it
     std::optional<std::pair<qint64, qint64>> dates_; // of the first and last game charted
 };
 

@@ -16,8 +16,8 @@ public:
     virtual void setTime(const QString& time) = 0;
     // Two result lines for one record of the session kind `kind` that beat `previousBest`; the
     // last line is selected so it scrolls into view. A record of a track (by its
-    // catalogue::nameKey) and kind listed already replaces that one's lines: only the records that stand are listed, each
-    // against the best before the reading.
+    // catalogue::nameKey) and kind listed already replaces that one's lines: only the records that
+    // stand are listed, each against the best before the reading.
     virtual void addRecord(const QString& track, const QString& time, const QString& mode,
                            TimeField kind, const QString& previousBest) = 0;
     // Ends the reading. With nothing recorded the window closes and false is returned;

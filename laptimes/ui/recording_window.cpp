@@ -74,8 +74,8 @@ int RecordingWindow::widthForLines() const {
         2 * (list1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list1_) + 1);
     const int scrollBar = list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list1_);
     const QMargins margins = layout()->contentsMargins();
-    const int wanted = widest_ + padding + 2 * list1_->frameWidth() + scrollBar + margins.left() +
-                       margins.right();
+    const int wanted =
+        widest_ + padding + 2 * list1_->frameWidth() + scrollBar + margins.left() + margins.right();
     return std::max(wanted, layout()->minimumSize().width());
 }
 

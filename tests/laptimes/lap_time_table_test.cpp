@@ -178,28 +178,31 @@ private slots:
             << QStringList{"Monza|Practice|1:31.000||0", "Monza|Practice|1:30.000|1:31.000|0",
                            "Monza|Qualifying|1:29.000||0", "Monza|Practice|1:29.500|1:30.000|1",
                            "Monza|Practice|1:29.400|1:29.500|1"}
-            << "" << QStringList{"Monza|Practice|1:30.000||0", "Monza|Qualifying|1:29.000||0",
+            << ""
+            << QStringList{"Monza|Practice|1:30.000||0", "Monza|Qualifying|1:29.000||0",
                            "Monza|Practice|1:29.400|1:30.000|1"};
         // One track however the case of its letters, also outside A-Z, was written.
         QTest::newRow("names differing in the case of a non-ASCII letter")
-            << QStringList{"\u00c9ire|Race|1:26.000|1:30.000|5", "\u00e9ire|Race|1:25.000|1:26.000|5",
-                           "Eire|Race|1:27.000||5"}
+            << QStringList{"\u00c9ire|Race|1:26.000|1:30.000|5",
+                           "\u00e9ire|Race|1:25.000|1:26.000|5", "Eire|Race|1:27.000||5"}
             << "" << QStringList{"\u00c9ire|Race|1:25.000|1:30.000|5", "Eire|Race|1:27.000||5"};
         QTest::newRow("the history of a name differing in the case of a non-ASCII letter")
             << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5", "Eire|Race|1:27.000||5",
                            "\u00c9IRE|Race|1:25.000|1:26.000|9"}
             << "\u00c9ire"
-            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5", "\u00c9IRE|Race|1:25.000|1:26.000|9"};
+            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5",
+                           "\u00c9IRE|Race|1:25.000|1:26.000|9"};
         QTest::newRow("tracks of one game filed in turn")
             << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Imola|Race|1:40.000||0",
                            "Monza|Race|1:27.500|1:28.000|0"}
             << "" << QStringList{"Monza|Race|1:27.500|1:29.000|0", "Imola|Race|1:40.000||0"};
         QTest::newRow("one row per game already")
             << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"}
-            << "Monza" << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"};
+            << "Monza"
+            << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"};
         QTest::newRow("rows without a date stand alone")
-            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"}
-            << "" << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"};
+            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"} << ""
+            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"};
     }
     void history_shows_one_entry_per_game() {
         QFETCH(QStringList, rows);
@@ -222,8 +225,7 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("labelShape"); // of the time axis; "" for no chart
         QTest::newRow("two games a minute apart")
-            << QStringList{"Monza|Race|1:28.313||0", "Monza|Race|1:28.100|1:28.313|1"}
-            << "hh:mm";
+            << QStringList{"Monza|Race|1:28.313||0", "Monza|Race|1:28.100|1:28.313|1"} << "hh:mm";
         QTest::newRow("two games on one day")
             << QStringList{"Monza|Race|1:28.313||0", "Monza|Qualifying|1:26.040||0",
                            "Monza|Race|1:27.118|1:28.313|150"}
@@ -232,12 +234,11 @@ private slots:
         QTest::newRow("games across midnight")
             << QStringList{"Monza|Race|1:28.313||0", "Monza|Race|1:27.118|1:28.313|300"}
             << "MM-dd hh:mm";
-        QTest::newRow("a season")
-            << QStringList{"Monza|Qualifying|1:26.040||0",
-                           "Monza|Qualifying|1:25.517|1:26.040|12960",
-                           "Monza|Race|1:27.118|1:28.313|33120",
-                           "Monza|Qualifying|1:24.870|1:25.517|57600"}
-            << "yyyy-MM-dd";
+        QTest::newRow("a season") << QStringList{"Monza|Qualifying|1:26.040||0",
+                                                 "Monza|Qualifying|1:25.517|1:26.040|12960",
+                                                 "Monza|Race|1:27.118|1:28.313|33120",
+                                                 "Monza|Qualifying|1:24.870|1:25.517|57600"}
+                                  << "yyyy-MM-dd";
         QTest::newRow("years and seconds apart")
             << QStringList{"Monza|Race|9:59.999||0", "Monza|Race|0:59.001|9:59.999|2000000"}
             << "yyyy-MM-dd";
@@ -248,7 +249,8 @@ private slots:
         QFETCH(QString, labelShape);
         keepOnly(QStringLiteral("Monza"));
         {
-            const std::unique_ptr<Recordset> history = bas().Db->openTable(QStringLiteral("History"));
+            const std::unique_ptr<Recordset> history =
+                bas().Db->openTable(QStringLiteral("History"));
             for (const QString& row : rows)
                 appendHistory(*history, historyRow(row));
         }
@@ -263,7 +265,8 @@ private slots:
         if (labelShape.isEmpty()) {
             QVERIFY(!grid.History->LapHistoryChart->isVisible());
             QVERIFY(grid.History->NoHistory->isVisible());
-            QCOMPARE(grid.History->NoHistory->text(), QStringLiteral("No records of this track yet."));
+            QCOMPARE(grid.History->NoHistory->text(),
+                     QStringLiteral("No records of this track yet."));
             QVERIFY(chart->series().isEmpty());
             return;
         }
@@ -277,11 +280,12 @@ private slots:
         QStringList dateLabels;
         const qint64 from = dates->min().toMSecsSinceEpoch(), to = dates->max().toMSecsSinceEpoch();
         for (int i = 0; i < dates->tickCount(); ++i)
-            dateLabels << QDateTime::fromMSecsSinceEpoch(from + (to - from) * i /
-                                                         (dates->tickCount() - 1))
+            dateLabels << QDateTime::fromMSecsSinceEpoch(from +
+                                                         (to - from) * i / (dates->tickCount() - 1))
                               .toString(labelShape);
         QCOMPARE(QSet<QString>(dateLabels.begin(), dateLabels.end()).size(), dateLabels.size());
-        QVERIFY2(dates->tickCount() >= 2 && dates->tickCount() <= 6, qPrintable(dateLabels.join(' ')));
+        QVERIFY2(dates->tickCount() >= 2 && dates->tickCount() <= 6,
+                 qPrintable(dateLabels.join(' ')));
         // Side by side without eliding each other.
         const QFontMetrics labelMetrics(dates->labelsFont());
         int widest = 0;

@@ -303,8 +303,8 @@ void LogImportTest::two_imports_keep_the_history_and_the_chart_shows_it() {
     for (QAbstractSeries* series : chart->chart()->series())
         for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
             points[series->name()] << p.y();
-    QCOMPARE(points, (QMap<QString, QList<double>>{{"Practice", {90.0, 89.4}},
-                                                   {"Qualifying", {89.0}}}));
+    QCOMPARE(points,
+             (QMap<QString, QList<double>>{{"Practice", {90.0, 89.4}}, {"Qualifying", {89.0}}}));
 }
 
 QTEST_MAIN(LogImportTest)

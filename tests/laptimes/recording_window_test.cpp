@@ -121,7 +121,8 @@ void RecordingWindowTest::oneTrackHoweverItsNameIsCased() {
     const QString race = QStringLiteral("Quick/non-championship/championship race");
     RecordingWindow r;
     r.begin();
-    r.addRecord(first, QStringLiteral("1:26.000"), race, TimeField::Race, QStringLiteral("1:30.000"));
+    r.addRecord(first, QStringLiteral("1:26.000"), race, TimeField::Race,
+                QStringLiteral("1:30.000"));
     r.addRecord(second, QStringLiteral("1:25.000"), race, TimeField::Race,
                 QStringLiteral("1:26.000"));
     QCOMPARE(r.lines(), lines);
