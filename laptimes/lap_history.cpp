@@ -2,7 +2,10 @@
 
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
+#include "storage/record_lookup.h"
 #include "trackfile/lap_time.h"
+
+#include <QHash>
 
 namespace {
 
@@ -10,20 +13,6 @@ const QString kDateFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
 constexpr TimeField kSessions[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
                                    TimeField::Race};
-
-// The catalogue's name index folds ASCII letters only.
-bool sameTrack(const QString& a, const QString& b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const auto fold = [](QChar c) {
-            return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c;
-        };
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -78,9 +67,32 @@ QList<HistoryRecord> readHistory(const Recordset& history) {
 }
 
 QList<HistoryRecord> historyOf(const QList<HistoryRecord>& records, const QString& track) {
+    const QString key = catalogue::nameKey(track);
     QList<HistoryRecord> out;
     for (const HistoryRecord& r : records)
-        if (sameTrack(r.track, track))
+        if (catalogue::nameKey(r.track) == key)
             out.append(r);
     return out;
+}
+
+QList<HistoryRecord> gamesOf(const QList<HistoryRecord>& records) {
+    QList<HistoryRecord> games;
+    // The entry of each game, by its name key, session and date.
+    QHash<QString, qsizetype> entryOf;
+    for (const HistoryRecord& r : records) {
+        if (!r.date.isValid()) {
+            games.append(r);
+            continue;
+        }
+        const QString game = catalogue::nameKey(r.track) + u'\n' + sessionName(r.session) + u'\n' +
+                             r.date.toString(kDateFormat);
+        const auto at = entryOf.constFind(game);
+        if (at == entryOf.cend()) {
+            entryOf.insert(game, games.size());
+            games.append(r);
+        } else if (isBetter(r.time, games[*at].time)) {
+            games[*at].time = r.time;
+        }
+    }
+    return games;
 }

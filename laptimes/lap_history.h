@@ -1,7 +1,7 @@
 #pragma once
-// The history of a lap time database: one row per record the log import filed (track, session
-// kind, time, the best it beat, when), kept so progress over a season can be seen; and the
-// texts that tell by how much a record beat the best before it.
+// The history of a lap time database: rows of the records the log import filed (track, session
+// kind, time, the best it beat, when), kept so progress over a season can be seen, and the
+// games they make.
 #include "laptimes/lap_records.h"
 
 #include <QDateTime>
@@ -29,6 +29,11 @@ void appendHistory(Recordset& history, const HistoryRecord& record);
 
 // Every row of the History recordset, in the order filed.
 QList<HistoryRecord> readHistory(const Recordset& history);
-// The records of `track` among `records` (ASCII letters without regard to case, as the
-// catalogue's names compare), in their order.
+// The records of `track` among `records` (names compared by catalogue::nameKey), in their order.
 QList<HistoryRecord> historyOf(const QList<HistoryRecord>& records, const QString& track);
+// One entry per track, session kind and game among `records`, in the order each game's first
+// row was filed. The rows of one game share the track's name key, the session and the date (the
+// time of the import): an import of older versions filed a row for each faster lap of a game.
+// An entry has its game's best time, the best it beat before the game (its first row's previous
+// best) and its date, so its improvement is the game's. Rows without a date stand alone.
+QList<HistoryRecord> gamesOf(const QList<HistoryRecord>& records);

@@ -28,7 +28,7 @@ public:
 
     QGroupBox* Frame1;
     QTableWidget* DBGrid1;   // read-only: the program never changes rows through this window
-    LapHistoryView* History; // the selected row's track: its records listed and charted
+    LapHistoryView* History; // the selected row's track: its games listed and charted
     QPushButton* TablePrint; // "Export to &Notepad"
     QPushButton* TableCsv;   // "Export as C&SV…": the rows shown, to a file the user picks
     QPushButton* Ok;         // "&Ok"
@@ -61,7 +61,7 @@ private:
     QSize fittingSize();
     void showHistoryOfRow(int row);
     QHBoxLayout* tables_;          // the grid's frame and the history side by side
-    QList<HistoryRecord> history_; // every record of the database, in the order filed
+    QList<HistoryRecord> history_; // every game of the database (gamesOf), in the order filed
     bool showAgain_ = false;
     WindowServices& services_;
     QString database_;

@@ -134,7 +134,7 @@ void LapTimeTable::load() {
         // A database of an older layout, not brought up to date yet, has no history to show.
         history_.clear();
         ignoreFailure("reading the lap time history",
-                      [&] { history_ = readHistory(*db->openTable(catalogue::History)); });
+                      [&] { history_ = gamesOf(readHistory(*db->openTable(catalogue::History))); });
         db->close();
     });
     showHistoryOfRow(DBGrid1->currentRow());

@@ -150,7 +150,7 @@ LogImport::Result LogImport::Import() {
             result.recorded = false;
         }
     }
-    view.finish(result.failure.isEmpty() ? result.summary() : QString());
+    view.finish(result.times, result.failure.isEmpty() ? result.skippedNote() : QString());
     result.recorded = result.recorded && result.failure.isEmpty();
     // Times the database refused are still in the log: it stays until an import takes them.
     bas.KeepLapLog = !result.failure.isEmpty();
@@ -242,19 +242,12 @@ void LogImport::doneWithLog(const QString& path) {
     }
 }
 
-QString LogImport::Result::summary() const {
-    if (nothingNew)
-        return QStringLiteral("Gp2Lap.Log read: nothing new since the last import.");
-    return QStringLiteral("Gp2Lap.Log read: ") +
-           countOf(times, QStringLiteral("lap time"), QStringLiteral("lap times")) +
-           QStringLiteral(", ") +
-           countOf(records, QStringLiteral("record"), QStringLiteral("records")) +
-           (skipped ? QStringLiteral(", ") +
-                          countOf(skipped, QStringLiteral("line skipped"),
-                                  QStringLiteral("lines skipped")) +
-                          QStringLiteral(" (\"") + firstSkipped.left(40) + QStringLiteral("\")")
-                    : QString()) +
-           QStringLiteral(".");
+QString LogImport::Result::skippedNote() const {
+    if (skipped == 0)
+        return QString();
+    return countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
+           QStringLiteral(" skipped, the first: \"") + firstSkipped.left(40) +
+           QStringLiteral("\".");
 }
 
 } // namespace pistaro

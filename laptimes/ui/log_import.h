@@ -33,8 +33,8 @@ public:
         int skipped = 0;         // lines whose time is no lap time
         QString firstSkipped;
         QString failure; // why the database kept nothing of the reading, which Import has said
-        QString summary() const; // what Record Status says at the end
-        QString skippedText() const;
+        QString skippedNote() const; // what Record Status says of the lines skipped
+        QString skippedText() const; // what a message says of them
     };
     // Reads the part of gp2lap.log no import read before into the lap time database, in one
     // transaction; then deletes or renames the log as Setup says. After a game, it asks

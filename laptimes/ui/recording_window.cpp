@@ -1,53 +1,113 @@
 #include "laptimes/ui/recording_window.h"
 
 #include "laptimes/log_parser.h"
+#include "platform/command_summary.h"
 #include "storage/record_lookup.h"
 #include "ui/ok_button_box.h"
+#include "ui/window_size.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pistaro {
+
+namespace {
+
+const QString kReading = QStringLiteral("Reading Gp2Lap.Log...");
+const QString kRead = QStringLiteral("Gp2Lap.Log read.");
+
+// The longest line a record of a usual name gives: the window is made as wide from the start.
+const QString kWidestUsual =
+    QStringLiteral("     0:00.000, 0.000 faster than 0:00.000, Quick/non-championship/"
+                   "championship race");
+
+} // namespace
 
 RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Recording"));
     setWindowTitle(QStringLiteral("Record Status"));
-    setFixedSize(440, 300);
 
     const OkButtonBox buttons = makeOkButtonBox(this, true);
-    buttons.box->setGeometry(10, 262, 420, 28);
     ok_ = buttons.ok;
     connect(ok_, &QPushButton::clicked, this, [this] { close(); });
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(10, 10, 420, 200);
     // One line each: the list need not measure every line it is given.
     list1_->setUniformItemSizes(true);
 
     labelTime_ = new QLabel(this);
     labelTime_->setObjectName(QStringLiteral("LabelTime"));
-    labelTime_->setGeometry(300, 218, 130, 20);
-
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label"));
-    label_->setGeometry(10, 238, 280, 20);
-
-    label2_ = new QLabel(QStringLiteral("Reading Gp2Lap.Log..."), this);
+    label2_ = new QLabel(kReading, this);
     label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(10, 218, 280, 20);
+
+    auto* reading = new QHBoxLayout;
+    reading->addWidget(label2_, 1);
+    reading->addWidget(labelTime_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list1_, 1);
+    layout->addLayout(reading);
+    layout->addWidget(label_);
+    layout->addWidget(buttons.box);
+
+    widest_ = list1_->fontMetrics().horizontalAdvance(kWidestUsual);
+    resize(width(), sizeHint().height());
+    fitWidth();
+}
+
+int RecordingWindow::widthForLines() const {
+    // The room an item view leaves beside a text, its frame, a vertical scroll bar once the
+    // list is longer than its view, and the window's margins.
+    const int padding =
+        2 * (list1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list1_) + 1);
+    const int scrollBar = list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list1_);
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted =
+        widest_ + padding + 2 * list1_->frameWidth() + scrollBar + margins.left() + margins.right();
+    return std::max(wanted, layout()->minimumSize().width());
+}
+
+void RecordingWindow::showLine(int row, const QString& text) {
+    list1_->item(row)->setText(text);
+    const int width = list1_->fontMetrics().horizontalAdvance(text);
+    if (width <= widest_)
+        return;
+    // A longer line than any before widens the window, as far as its screen lets it; beyond
+    // that the list scrolls sideways.
+    widest_ = width;
+    if (widthForLines() > this->width())
+        fitWidth();
+}
+
+void RecordingWindow::fitWidth() {
+    const QSize wanted(widthForLines(), height());
+    if (isVisible())
+        placeOnScreen(*this, QRect(geometry().topLeft(), wanted));
+    else if (const QScreen* screen = this->screen())
+        resize(wanted.boundedTo(
+            screen->availableGeometry().marginsRemoved(assumedFrame(*this)).size()));
+    else
+        resize(wanted);
 }
 
 void RecordingWindow::begin() {
     list1_->clear();
     listed_.clear();
     ok_->setEnabled(false);
+    label2_->setText(kReading);
     label_->setText(QStringLiteral("Please wait..."));
-    label2_->setText(QStringLiteral("Reading Gp2Lap.Log..."));
     labelTime_->setText(QString());
     sinceRepaint_.invalidate();
     show();
@@ -74,31 +134,38 @@ void RecordingWindow::setTime(const QString& time) {
 
 void RecordingWindow::addRecord(const QString& track, const QString& time, const QString& mode,
                                 TimeField kind, const QString& previousBest) {
+    const QString key = catalogue::nameKey(track);
     qsizetype at = 0;
-    while (at < listed_.size() &&
-           (listed_[at].kind != kind ||
-            catalogue::nameKey(listed_[at].track) != catalogue::nameKey(track)))
+    while (at < listed_.size() && (listed_[at].kind != kind || listed_[at].key != key))
         ++at;
     if (at == listed_.size()) {
-        listed_.append({track, kind, previousBest});
+        listed_.append({key, kind, previousBest});
         list1_->addItems({QString(), QString()});
     }
     const QStringList lines = recordResultLines(track, time, mode, listed_[at].previousBest);
-    list1_->item(int(2 * at))->setText(lines.at(0));
-    list1_->item(int(2 * at + 1))->setText(lines.at(1));
+    showLine(int(2 * at), lines.at(0));
+    showLine(int(2 * at + 1), lines.at(1));
     list1_->setCurrentRow(int(2 * at + 1));
     if (repaintDue())
         pumpEvents();
 }
 
-bool RecordingWindow::finish(const QString& summary) {
-    label2_->setText(summary);
-    label_->setText(QString());
+bool RecordingWindow::finish(int timesRead, const QString& note) {
     labelTime_->setText(QString());
     if (list1_->count() == 0) {
+        label_->setText(QString());
         close();
         return false;
     }
+    label2_->setText(kRead);
+    const QString records =
+        countOf(listed_.size(), QStringLiteral("record"), QStringLiteral("records")) +
+        QStringLiteral(" set.");
+    label_->setText(timesRead < 0 ? records
+                                  : countOf(timesRead, QStringLiteral("lap time"),
+                                            QStringLiteral("lap times")) +
+                                        QStringLiteral(" read, ") + records +
+                                        (note.isEmpty() ? QString() : QStringLiteral(" ") + note));
     ok_->setEnabled(true);
     ok_->setFocus();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // Record Status: shown while the lap timer's log is read, listing every time that beat the
-// stored one and still stands at the end of the reading, with the best it beat.
+// stored one and still stands at the end of the reading, with the best it beat. It is as wide
+// as its longest line, within its screen.
 #include "laptimes/ui/recording_view.h"
 
 #include <QElapsedTimer>
@@ -27,8 +28,9 @@ public:
     void addRecord(const QString& track, const QString& time, const QString& mode, TimeField kind,
                    const QString& previousBest) override;
     // Ends the reading. With nothing recorded the window closes and false is returned;
-    // otherwise Ok is enabled and focused and true is returned (the user closes it).
-    bool finish(const QString& summary) override;
+    // otherwise it says the log was read (with `timesRead`, when given, and the records), Ok
+    // is enabled and focused and true is returned (the user closes it).
+    bool finish(int timesRead = -1, const QString& note = {}) override;
 
     QStringList lines() const;
 
@@ -41,17 +43,24 @@ protected:
 
 private:
     bool repaintDue() const;
+    // The window width that shows lines of widest_ pixels whole.
+    int widthForLines() const;
+    // Sets a line of the list, widening the window for a line longer than any before.
+    void showLine(int row, const QString& text);
+    // Widens the window to widthForLines, within its screen.
+    void fitWidth();
     void pumpEvents(); // lets pending window events run, so the window paints
     QPushButton* ok_;
     QListWidget* list1_;
     QLabel* labelTime_;
     QLabel* label_;
-    QLabel* label2_;
+    QLabel* label2_; // what the window is doing: reading the log, or done
+    int widest_ = 0; // the width of the longest line the window was made for or given
     static constexpr qint64 kRepaintMs = 40;
     QElapsedTimer sinceRepaint_; // since the time label was last painted; invalid: never
     // The records listed, in list order (record i has the lines 2i and 2i + 1).
     struct Listed {
-        QString track;
+        QString key; // the track's catalogue::nameKey
         TimeField kind;
         QString previousBest; // the best before the reading
     };

@@ -2,7 +2,9 @@
 // or sticks out of its frame, every caption and masked field shows all of its text, the
 // slot list is a fixed-pitch table whose columns line up, on small and scaled screens
 // every control can be brought into view on the screen and the title bar stays on it, the
-// circuit table gets the room, and on X the window's keys work from a text field.
+// circuit table gets the room, Record Status shows its lines whole, and on X the window's keys
+// work from a text field.
+#include "laptimes/ui/recording_window.h"
 #include "packs/ui/slot_list.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -205,6 +207,31 @@ int checkFitOnThisScreen(int argc, char** argv) {
         QTest::keySequence(&frm, QKeySequence(Qt::CTRL | Qt::Key_E));
         if (runs != 1)
             faults << QStringLiteral("Ctrl+E in the circuit filter ran Export %1 times").arg(runs);
+    }
+    // Record Status after a reading with the longest line a usual record gives and a long
+    // name: on the free part of the screen, every line and caption whole.
+    {
+        RecordingWindow status(&frm);
+        status.begin();
+        status.addRecord(QStringLiteral("Adelaide Street Circuit (1985)"),
+                         QStringLiteral("1:23.999"),
+                         QStringLiteral("Quick/non-championship/championship race"),
+                         TimeField::Race, QStringLiteral("1:24.500"));
+        status.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:02.345"),
+                         QStringLiteral("Unlimited practice"), TimeField::Practice,
+                         QStringLiteral("1:02.845"));
+        status.finish(200000);
+        QTest::qWait(20);
+        if (!free.contains(status.frameGeometry()))
+            faults << where(QStringLiteral("Record Status"), status.frameGeometry());
+        const auto* list = status.findChild<QListWidget*>(QStringLiteral("List1"));
+        const QFontMetrics fm(list->font());
+        const int padding =
+            2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        for (const QString& line : status.lines())
+            if (fm.horizontalAdvance(line) + padding > list->viewport()->width())
+                faults << QStringLiteral("Record Status cuts \"%1\"").arg(line);
+        checkCaptions(&status, faults);
     }
     fx.stop();
     for (const QString& fault : faults)

@@ -1,17 +1,28 @@
 // The window "Lap Time Table" on a real main window and database: the rows and columns it
-// shows, and print.spl written from them and handed to the desktop's editor.
+// shows, the games of the selected track listed and charted, and print.spl written from them
+// and handed to the desktop's editor.
+#include "laptimes/ui/lap_history_view.h"
 #include "storage/ui/database_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/window_per_function.h"
 
 #include "laptimes/ui/lap_time_table.h"
+#include "storage/engine.h"
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -22,7 +33,21 @@ using namespace pistaro;
 
 namespace {
 const QString kSetupField = QStringLiteral("Car Setup Information");
+
+const QDateTime kEvening(QDate(2026, 3, 1), QTime(20, 0));
+
+// "track|session|time|previous best|minutes after kEvening" ("" for no date).
+HistoryRecord historyRow(const QString& text) {
+    const QStringList f = text.split(u'|');
+    return {f.at(0), sessionOfName(f.at(1)), f.at(2), f.at(3),
+            f.at(4).isEmpty() ? QDateTime() : kEvening.addSecs(60 * f.at(4).toLongLong())};
 }
+QString historyText(const HistoryRecord& r) {
+    return QStringList{r.track, sessionName(r.session), r.time, r.previousBest,
+                       r.date.isValid() ? QString::number(kEvening.secsTo(r.date) / 60) : ""}
+        .join(u'|');
+}
+} // namespace
 
 class LapTimeTableTest final : public QObject, WindowPerFunction {
     Q_OBJECT
@@ -142,6 +167,147 @@ private slots:
         LapTimeTable again(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
         again.load();
         QCOMPARE(again.size(), chosen);
+    }
+
+    void history_shows_one_entry_per_game_data() {
+        QTest::addColumn<QStringList>("rows");  // as filed
+        QTest::addColumn<QString>("track");     // historyOf that track first; "" for all
+        QTest::addColumn<QStringList>("games"); // gamesOf
+        // Older imports filed a row for each faster lap of a game.
+        QTest::newRow("two games of improving laps")
+            << QStringList{"Monza|Practice|1:31.000||0", "Monza|Practice|1:30.000|1:31.000|0",
+                           "Monza|Qualifying|1:29.000||0", "Monza|Practice|1:29.500|1:30.000|1",
+                           "Monza|Practice|1:29.400|1:29.500|1"}
+            << ""
+            << QStringList{"Monza|Practice|1:30.000||0", "Monza|Qualifying|1:29.000||0",
+                           "Monza|Practice|1:29.400|1:30.000|1"};
+        // One track however the case of its letters, also outside A-Z, was written.
+        QTest::newRow("names differing in the case of a non-ASCII letter")
+            << QStringList{"\u00c9ire|Race|1:26.000|1:30.000|5",
+                           "\u00e9ire|Race|1:25.000|1:26.000|5", "Eire|Race|1:27.000||5"}
+            << "" << QStringList{"\u00c9ire|Race|1:25.000|1:30.000|5", "Eire|Race|1:27.000||5"};
+        QTest::newRow("the history of a name differing in the case of a non-ASCII letter")
+            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5", "Eire|Race|1:27.000||5",
+                           "\u00c9IRE|Race|1:25.000|1:26.000|9"}
+            << "\u00c9ire"
+            << QStringList{"\u00e9ire|Race|1:26.000|1:30.000|5",
+                           "\u00c9IRE|Race|1:25.000|1:26.000|9"};
+        QTest::newRow("tracks of one game filed in turn")
+            << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Imola|Race|1:40.000||0",
+                           "Monza|Race|1:27.500|1:28.000|0"}
+            << "" << QStringList{"Monza|Race|1:27.500|1:29.000|0", "Imola|Race|1:40.000||0"};
+        QTest::newRow("one row per game already")
+            << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"}
+            << "Monza"
+            << QStringList{"Monza|Race|1:28.000|1:29.000|0", "Monza|Race|1:27.000|1:28.000|2"};
+        QTest::newRow("rows without a date stand alone")
+            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"} << ""
+            << QStringList{"Monza|Race|1:28.000|1:29.000|", "Monza|Race|1:27.000|1:28.000|"};
+    }
+    void history_shows_one_entry_per_game() {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, track);
+        QFETCH(QStringList, games);
+        QList<HistoryRecord> filed;
+        for (const QString& row : rows)
+            filed << historyRow(row);
+        if (!track.isEmpty())
+            filed = historyOf(filed, track);
+        QStringList got;
+        for (const HistoryRecord& game : gamesOf(filed))
+            got << historyText(game);
+        QCOMPARE(got, games);
+    }
+
+    // The chart of the selected track: a point per game, on axes whose labels can be told apart
+    // and read; a track without games says so instead.
+    void history_chart_has_readable_axes_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("labelShape"); // of the time axis; "" for no chart
+        QTest::newRow("two games a minute apart")
+            << QStringList{"Monza|Race|1:28.313||0", "Monza|Race|1:28.100|1:28.313|1"} << "hh:mm";
+        QTest::newRow("two games on one day")
+            << QStringList{"Monza|Race|1:28.313||0", "Monza|Qualifying|1:26.040||0",
+                           "Monza|Race|1:27.118|1:28.313|150"}
+            << "hh:mm";
+        QTest::newRow("one game") << QStringList{"Monza|Qualifying|1:26.040||0"} << "hh:mm";
+        QTest::newRow("games across midnight")
+            << QStringList{"Monza|Race|1:28.313||0", "Monza|Race|1:27.118|1:28.313|300"}
+            << "MM-dd hh:mm";
+        QTest::newRow("a season") << QStringList{"Monza|Qualifying|1:26.040||0",
+                                                 "Monza|Qualifying|1:25.517|1:26.040|12960",
+                                                 "Monza|Race|1:27.118|1:28.313|33120",
+                                                 "Monza|Qualifying|1:24.870|1:25.517|57600"}
+                                  << "yyyy-MM-dd";
+        QTest::newRow("years and seconds apart")
+            << QStringList{"Monza|Race|9:59.999||0", "Monza|Race|0:59.001|9:59.999|2000000"}
+            << "yyyy-MM-dd";
+        QTest::newRow("no history") << QStringList{} << "";
+    }
+    void history_chart_has_readable_axes() {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, labelShape);
+        keepOnly(QStringLiteral("Monza"));
+        {
+            const std::unique_ptr<Recordset> history =
+                bas().Db->openTable(QStringLiteral("History"));
+            for (const QString& row : rows)
+                appendHistory(*history, historyRow(row));
+        }
+        LapTimeTable grid(*fx->frm, fx->frm->Databases->DbCombo->currentText(), fx->frm.get());
+        grid.load();
+        grid.DBGrid1->setCurrentCell(0, 0);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QTest::qWait(50); // the time axis follows the chart's width once it is laid out
+        QChart* chart = grid.History->LapHistoryChart->chart();
+        QCOMPARE(grid.History->HistoryList->rowCount(), rows.size());
+        if (labelShape.isEmpty()) {
+            QVERIFY(!grid.History->LapHistoryChart->isVisible());
+            QVERIFY(grid.History->NoHistory->isVisible());
+            QCOMPARE(grid.History->NoHistory->text(),
+                     QStringLiteral("No records of this track yet."));
+            QVERIFY(chart->series().isEmpty());
+            return;
+        }
+        QVERIFY(grid.History->LapHistoryChart->isVisible());
+        QVERIFY(!grid.History->NoHistory->isVisible());
+        auto* dates = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+        auto* times = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(dates && times);
+        QCOMPARE(dates->format(), labelShape);
+        // The labels at the ticks, as the axis writes them: each its own.
+        QStringList dateLabels;
+        const qint64 from = dates->min().toMSecsSinceEpoch(), to = dates->max().toMSecsSinceEpoch();
+        for (int i = 0; i < dates->tickCount(); ++i)
+            dateLabels << QDateTime::fromMSecsSinceEpoch(from +
+                                                         (to - from) * i / (dates->tickCount() - 1))
+                              .toString(labelShape);
+        QCOMPARE(QSet<QString>(dateLabels.begin(), dateLabels.end()).size(), dateLabels.size());
+        QVERIFY2(dates->tickCount() >= 2 && dates->tickCount() <= 6,
+                 qPrintable(dateLabels.join(' ')));
+        // Side by side without eliding each other.
+        const QFontMetrics labelMetrics(dates->labelsFont());
+        int widest = 0;
+        for (const QString& label : dateLabels)
+            widest = std::max(widest, labelMetrics.horizontalAdvance(label));
+        QVERIFY2(chart->plotArea().width() / (dates->tickCount() - 1) >= widest,
+                 qPrintable(dateLabels.join(' ')));
+        const QStringList timeLabels = times->categoriesLabels();
+        QVERIFY(timeLabels.size() >= 2 && timeLabels.size() <= 7);
+        QCOMPARE(QSet<QString>(timeLabels.begin(), timeLabels.end()).size(), timeLabels.size());
+        static const QRegularExpression lapTime(QStringLiteral("^\\d+:\\d\\d\\.\\d\\d\\d$"));
+        for (const QString& label : timeLabels)
+            QVERIFY2(lapTime.match(label).hasMatch(), qPrintable(label));
+        // Every game a point of its own inside both ranges.
+        int points = 0;
+        for (QAbstractSeries* series : chart->series())
+            for (const QPointF& p : static_cast<QXYSeries*>(series)->points()) {
+                ++points;
+                QVERIFY(p.x() > from && p.x() < to);
+                QVERIFY(p.y() > times->min() && p.y() < times->max());
+            }
+        QCOMPARE(points, rows.size());
     }
 
     void export_writes_print_spl_and_opens_it() {

@@ -12,6 +12,8 @@ class RecordingWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void recordsAndWaitsForOk();
+    void oneTrackHoweverItsNameIsCased_data();
+    void oneTrackHoweverItsNameIsCased();
     void nothingRecordedClosesAtOnce();
 };
 
@@ -54,36 +56,83 @@ void RecordingWindowTest::recordsAndWaitsForOk() {
                  QStringLiteral("     1:04.000 Quick/non-championship/championship race")}));
     QCOMPARE(list->currentRow(), 5);
 
-    QVERIFY(r.finish(QString()));
+    QVERIFY(r.finish(1234));
     QVERIFY(r.isVisible());
     QVERIFY(ok->isEnabled());
-    QCOMPARE(label->text(), QString());
+    // Done, and said so.
+    QCOMPARE(r.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Gp2Lap.Log read."));
+    QCOMPARE(label->text(), QStringLiteral("1234 lap times read, 3 records set."));
     QCOMPARE(labelTime->text(), QString());
+    // Every line whole: the window is as wide as its longest.
+    const QFontMetrics fm(list->font());
+    for (const QString& line : r.lines())
+        QVERIFY2(fm.horizontalAdvance(line) < list->viewport()->width(), qPrintable(line));
 
     QSignalSpy closed(&r, &RecordingWindow::closedByOk);
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!r.isVisible());
     QCOMPARE(closed.count(), 1);
 
-    // The next reading starts with an empty list.
+    // The next reading starts with an empty list, reading again.
     r.begin();
     QVERIFY(r.lines().isEmpty());
+    QCOMPARE(r.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Reading Gp2Lap.Log..."));
 
     // Closed by its title bar once finished, the window acts as its Ok.
     r.addRecord(QStringLiteral("Hill Loop"), QStringLiteral("1:30.000"), QStringLiteral("Race"),
                 TimeField::Race, QString());
     QCOMPARE(r.lines().size(), 2);
-    QVERIFY(r.finish(QString()));
+    QVERIFY(r.finish());
+    QCOMPARE(label->text(), QStringLiteral("1 record set."));
     r.close();
     QVERIFY(!r.isVisible());
     QCOMPARE(closed.count(), 2);
+}
+
+// A second record of one track and kind replaces the first and is measured against the best
+// before the reading, wherever the names are one key.
+void RecordingWindowTest::oneTrackHoweverItsNameIsCased_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QStringList>("lines");
+    const QString race = QStringLiteral(" Quick/non-championship/championship race");
+    QTest::newRow("ASCII") << "Hill Loop"
+                           << "HILL LOOP"
+                           << QStringList{"Reached a record at HILL LOOP",
+                                          "     1:25.000, 5.000 faster than 1:30.000," + race};
+    QTest::newRow("a letter outside A-Z")
+        << QString::fromUtf8("\u00c9ire") << QString::fromUtf8("\u00e9ire")
+        << QStringList{QString::fromUtf8("Reached a record at \u00e9ire"),
+                       "     1:25.000, 5.000 faster than 1:30.000," + race};
+    QTest::newRow("another track")
+        << QString::fromUtf8("\u00c9ire") << "Eire"
+        << QStringList{QString::fromUtf8("Reached a record at \u00c9ire"),
+                       "     1:26.000, 4.000 faster than 1:30.000," + race,
+                       "Reached a record at Eire",
+                       "     1:25.000, 1.000 faster than 1:26.000," + race};
+}
+
+void RecordingWindowTest::oneTrackHoweverItsNameIsCased() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QStringList, lines);
+    const QString race = QStringLiteral("Quick/non-championship/championship race");
+    RecordingWindow r;
+    r.begin();
+    r.addRecord(first, QStringLiteral("1:26.000"), race, TimeField::Race,
+                QStringLiteral("1:30.000"));
+    r.addRecord(second, QStringLiteral("1:25.000"), race, TimeField::Race,
+                QStringLiteral("1:26.000"));
+    QCOMPARE(r.lines(), lines);
 }
 
 void RecordingWindowTest::nothingRecordedClosesAtOnce() {
     RecordingWindow r;
     r.begin();
     r.setTime(QStringLiteral("1:30.000"));
-    QVERIFY(!r.finish(QString()));
+    QVERIFY(!r.finish());
     QVERIFY(!r.isVisible());
 }
 

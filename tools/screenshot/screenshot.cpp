@@ -1,6 +1,7 @@
 // screenshot [--screen] <outdir>: starts the main window on a generated sample game, offscreen,
-// and writes main_window.png, setup_dialog.png, about_box.png and lap_time_table.png into
-// <outdir>, and export_summary.png and long_summary.png, the message an Export ends with where
+// and writes main_window.png, setup_dialog.png, about_box.png, lap_time_table.png (with a
+// track's history), lap_time_table_no_history.png and record_status.png into <outdir>, and
+// export_summary.png and long_summary.png, the message an Export ends with where
 // gp2hipic is not set up and one listing many failures; with --screen (on a display, e.g. under
 // Xvfb) also screen.png, the whole screen with the main window where the start placed it. Message
 // boxes are answered by a script, so nothing waits for a user.
@@ -8,6 +9,7 @@
 #include "app/main_window.h"
 #include "laptimes/lap_history.h"
 #include "laptimes/ui/lap_time_table.h"
+#include "laptimes/ui/recording_window.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
@@ -165,7 +167,24 @@ int main(int argc, char** argv) {
         if (!monza.isEmpty())
             grid.DBGrid1->setCurrentCell(monza.first()->row(), 0);
         ok = save(grid, out + QStringLiteral("/lap_time_table.png")) && ok;
+        // A track with no history.
+        const auto adelaide = grid.DBGrid1->findItems(QStringLiteral("Adelaide"), Qt::MatchExactly);
+        if (!adelaide.isEmpty())
+            grid.DBGrid1->setCurrentCell(adelaide.first()->row(), 0);
+        ok = save(grid, out + QStringLiteral("/lap_time_table_no_history.png")) && ok;
         grid.hide();
+
+        // Record Status once a reading is done, with its longest usual line.
+        RecordingWindow status(&frm);
+        status.begin();
+        status.addRecord(QStringLiteral("Monza"), QStringLiteral("1:23.999"),
+                         QStringLiteral("Quick/non-championship/championship race"),
+                         TimeField::Race, QStringLiteral("1:24.500"));
+        status.addRecord(QStringLiteral("Adelaide"), QStringLiteral("1:15.381"),
+                         QStringLiteral("Unlimited practice"), TimeField::Practice, QString());
+        status.finish(1218);
+        ok = save(status, out + QStringLiteral("/record_status.png")) && ok;
+        status.hide();
 
         // An export where gp2hipic is not set up; its summary is shown in the real box.
         frm.Slots->List1->setCurrentRow(2);
