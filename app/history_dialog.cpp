@@ -1,6 +1,7 @@
 #include "app/history_dialog.h"
 
 #include "app/restore_command.h"
+#include "gamedir/backup_revert.h"
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "platform/guarded.h"
@@ -10,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -59,15 +61,31 @@ QString HistoryDialog::rowText(const gamebackup::Change& change) {
     return change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") +
            change.command +
            (n == 1 ? QStringLiteral("  (1 file)") : QStringLiteral("  (%1 files)").arg(n)) +
-           (change.reverted ? QStringLiteral("  put back") : QString());
+           (change.reverted ? QStringLiteral("  put back") : QString()) +
+           (change.inProgress ? QStringLiteral("  unfinished") : QString());
 }
 
 void HistoryDialog::reload() {
     shown_ = gamebackup::history(gamebackup::backupsFolder(services_.bas()));
     std::reverse(shown_.begin(), shown_.end());
     Changes->clear();
-    for (const gamebackup::Change& change : shown_)
-        Changes->addItem(rowText(change));
+    QHash<QString, bool> checked; // a copy shared by several changes is read once
+    for (const gamebackup::Change& change : shown_) {
+        auto* item = new QListWidgetItem(rowText(change), Changes);
+        const QStringList damaged = gamebackup::damagedFiles(change, &checked);
+        if (damaged.isEmpty())
+            continue;
+        // Marked in the row; the tool tip names the files (at most a few, then a count).
+        QStringList named;
+        for (const QString& original : damaged.mid(0, 8))
+            named << QDir::toNativeSeparators(original);
+        if (damaged.size() > named.size())
+            named << QStringLiteral("and %1 more").arg(damaged.size() - named.size());
+        item->setText(item->text() + QStringLiteral("  damaged"));
+        item->setToolTip(QStringLiteral("The saved copies of these files are damaged or "
+                                        "missing:\n") +
+                         named.join(u'\n'));
+    }
     Changes->setCurrentRow(shown_.isEmpty() ? -1 : 0);
     Changes_CurrentRowChanged(Changes->currentRow());
 }
@@ -75,7 +93,7 @@ void HistoryDialog::reload() {
 void HistoryDialog::Changes_CurrentRowChanged(int row) {
     Files->clear();
     const bool valid = row >= 0 && row < shown_.size();
-    Revert->setEnabled(valid && !shown_[row].reverted);
+    Revert->setEnabled(valid && !shown_[row].reverted && !shown_[row].inProgress);
     if (!valid)
         return;
     for (const gamebackup::Entry& entry : shown_[row].entries)

@@ -33,7 +33,9 @@ public:
     void Changes_CurrentRowChanged(int row);
     void Revert_Click();
 
-    // A row of Changes: "<local time>  <command>  (<n> files)", and "put back" once reverted.
+    // A row of Changes: "<local time>  <command>  (<n> files)", "put back" once reverted,
+    // "unfinished" for a revert stopped half-way; reload() adds "damaged" (with a tool tip
+    // naming the files) to a change whose saved copies are damaged or missing.
     static QString rowText(const gamebackup::Change& change);
 
 private:

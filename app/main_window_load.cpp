@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/status_window.h"
+#include "gamedir/backup_revert.h"
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "gamedir/game_dir.h"
@@ -120,6 +121,13 @@ void MainWindow::Form_Load(const QStringList& arguments) {
 
     ignoreFailure("clearing unfinished backups",
                   [&] { gamebackup::clearUnfinished(gamebackup::backupsFolder(bas_)); });
+    // A revert stopped half-way is finished or undone before the game is listed.
+    ignoreFailure("finishing an unfinished revert", [&] {
+        const QStringList left =
+            gamebackup::finishUnfinished(gamebackup::backupsFolder(bas_), bas_.Gp2Dir);
+        if (!left.isEmpty())
+            dialogs().message(left.join(Gp2PsoBas::CrLf2));
+    });
     ignoreFailure("listing circuits", [&] {
         Lists->setFolder(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
     });

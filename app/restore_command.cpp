@@ -21,30 +21,46 @@ void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitL
         services.dialogs().message(QStringLiteral("There is no change to restore."));
         return;
     }
-    RevertChange(services, panel, lists, packs, *saved, QStringLiteral("Restore"));
+    RevertChange(services, panel, lists, packs, *saved, gamebackup::kRestoreCommand);
 }
 
 bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                   PackControls& packs, const gamebackup::Change& change, const QString& command) {
     const Gp2PsoBas& bas = services.bas();
     const QString root = gamebackup::backupsFolder(bas);
+    // A revert stopped half-way is finished first; while it cannot be, nothing else goes back.
+    const QStringList unfinished = gamebackup::finishUnfinished(root, bas.Gp2Dir);
+    if (!unfinished.isEmpty()) {
+        services.dialogs().message(unfinished.join(Gp2PsoBas::CrLf2));
+        return false;
+    }
     const QString refused = gamebackup::revertRefusal(root, change, bas.Gp2Dir);
     if (!refused.isEmpty()) {
         services.dialogs().message(refused);
         return false;
     }
+    // Every saved copy is checked before the question: a damaged one is named there.
+    const QStringList damaged = gamebackup::damagedFiles(change);
     QStringList files;
     for (const gamebackup::Entry& entry : change.entries)
         files << QDir::toNativeSeparators(entry.original) +
-                     (entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)")
-                                           : QString());
-    if (!services.dialogs().askYesNoList(
-            QStringLiteral("Restore the game files as they were before ") + change.command +
-                QStringLiteral(" on ") +
-                change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral(" ?"),
-            files))
+                     (damaged.contains(entry.original)
+                          ? QStringLiteral(" (its saved copy is damaged: not restored)")
+                      : entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)")
+                                             : QString());
+    const QString when = change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QString question =
+        damaged.isEmpty()
+            ? QStringLiteral("Restore the game files as they were before ") + change.command +
+                  QStringLiteral(" on ") + when + QStringLiteral(" ?")
+            : QStringLiteral("The backup of ") + change.command + QStringLiteral(" on ") + when +
+                  QStringLiteral(" is damaged: the saved copies of %1 of its files are damaged or "
+                                 "missing. Restore the other files without them?")
+                      .arg(damaged.size());
+    if (!services.dialogs().askYesNoList(question, files))
         return false;
-    const gamebackup::RevertOutcome outcome = gamebackup::revert(root, change, bas.Gp2Dir, command);
+    const gamebackup::RevertOutcome outcome =
+        gamebackup::revert(root, change, bas.Gp2Dir, command, damaged);
     if (!outcome.refused.isEmpty()) {
         services.dialogs().message(outcome.refused);
         return false;
@@ -54,11 +70,16 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     ignoreFailure("listing circuits", [&] { lists.File1->refresh(); });
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
     ignoreFailure("clearing the panel", [&] { panel.Clean(); });
-    if (outcome.failed.isEmpty())
-        services.dialogs().message(QStringLiteral("Game files restored."));
-    else
+    if (!outcome.failed.isEmpty())
         services.dialogs().message(QStringLiteral("Some game files could not be restored.") +
                                    Gp2PsoBas::CrLf2 + outcome.failed.join(Gp2PsoBas::CrLf));
+    else if (!outcome.left.isEmpty())
+        services.dialogs().message(
+            QStringLiteral("Game files restored, but for these, whose saved copies are "
+                           "damaged:") +
+            Gp2PsoBas::CrLf2 + outcome.left.join(Gp2PsoBas::CrLf));
+    else
+        services.dialogs().message(QStringLiteral("Game files restored."));
     return true;
 }
 

@@ -78,6 +78,7 @@ std::optional<Change> readChange(const QString& folder) {
     }
     if (change.entries.isEmpty())
         return std::nullopt;
+    change.inProgress = QFileInfo::exists(QDir(folder).filePath(kInProgress));
     return change;
 }
 

@@ -25,12 +25,13 @@ struct Entry {
 struct Change {
     QString folder;
     QString command;
-    QDateTime when;        // local time
-    QDateTime utc;         // invalid for older backups
-    qint64 sequence = -1;  // the order of the backups; -1 for older ones (before every other)
-    QString game;          // the game folder the files belong to; "" for older backups
-    QString reverts;       // the folder name of the change this one undid, "" for a command's
-    bool reverted = false; // put back already
+    QDateTime when;          // local time
+    QDateTime utc;           // invalid for older backups
+    qint64 sequence = -1;    // the order of the backups; -1 for older ones (before every other)
+    QString game;            // the game folder the files belong to; "" for older backups
+    QString reverts;         // the folder name of the change this one undid, "" for a command's
+    bool reverted = false;   // put back already
+    bool inProgress = false; // a revert's record whose revert has not finished (kInProgress)
     QList<Entry> entries;
 };
 using Saved = Change;
@@ -38,6 +39,8 @@ using Saved = Change;
 inline const QString kManifest = QStringLiteral("manifest.txt");
 inline const QString kPutBack = QStringLiteral("manifest put back.txt");
 inline const QString kContents = QStringLiteral("contents"); // the content store's folder
+// In a revert's folder while the revert runs: made before its manifest, removed when done.
+inline const QString kInProgress = QStringLiteral("revert unfinished");
 
 // The change a backup folder holds; nullopt when its manifest is missing or lists no file (its
 // first copy never finished). The copies of store entries lie in <root>/contents.

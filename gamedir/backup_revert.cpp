@@ -3,12 +3,15 @@
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "platform/replace_file.h"
+#include "storage/gp2psobas.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <cstdio>
 
 namespace gamebackup {
 
@@ -118,51 +121,192 @@ void removeUnfinishedWrites(const QString& target) {
         folder.remove(name);
 }
 
-void setModified(const QString& path, const QDateTime& when) {
-    QFile target(path);
-    if (when.isValid() && target.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        target.setFileTime(when, QFileDevice::FileModificationTime);
+// The folders above `folder` that are missing, nearest the root first.
+QStringList missingFolders(const QString& folder) {
+    QStringList out;
+    for (QString at = QDir::cleanPath(folder);
+         !QFileInfo(at).exists() && !QFileInfo(at).isSymLink(); at = QFileInfo(at).path()) {
+        if (QFileInfo(at).path() == at)
+            break;
+        out.prepend(at);
+    }
+    return out;
 }
 
-// Puts one file back at `target` (resolved); "" when done, else why not.
-QString putBack(const Entry& entry, const QString& target) {
-    const QFileInfo there(target);
-    if (entry.copy.isEmpty()) {
-        // A link is removed itself, never what it leads to.
-        if ((there.isSymLink() || there.isFile()) && !QFile::remove(target))
-            return QStringLiteral("cannot remove it");
+struct PutBack {
+    QStringList failed;   // one line per file: the path and why
+    bool changed = false; // a target was changed before the failure
+};
+
+// Puts every entry back at its target (resolved), all or nothing as far as the disk allows:
+// every copy is read, checked against its content name and written beside its place first;
+// only when all are written are they renamed in (and the files that were not there removed).
+// A full disk or a damaged copy thus stops before any target changed.
+PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
+    PutBack out;
+    QList<StagedFile> staged(entries.size());
+    QStringList madeFolders;
+    const auto abandon = [&] {
+        for (const StagedFile& file : staged)
+            dropStaged(file);
+        for (auto it = madeFolders.crbegin(); it != madeFolders.crend(); ++it)
+            QDir().rmdir(*it);
+    };
+    for (qsizetype i = 0; i < entries.size() && out.failed.isEmpty(); ++i) {
+        const Entry& entry = entries[i];
+        const QString& target = targets[i];
+        const auto fail = [&](const QString& why) {
+            out.failed << shown(target) + QStringLiteral(": ") + why;
+        };
+        const QFileInfo there(target);
+        if (there.isDir() && !there.isSymLink()) {
+            fail(QStringLiteral("a folder stands in its place"));
+            break;
+        }
+        if (entry.copy.isEmpty())
+            continue;
+        QFile copy(entry.copy);
+        if (!copy.open(QIODevice::ReadOnly)) {
+            fail(copy.errorString());
+            break;
+        }
+        const QByteArray bytes = copy.readAll();
+        if (!entry.sha256.isEmpty() &&
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() !=
+                entry.sha256.toLatin1()) {
+            fail(QStringLiteral("its saved copy is damaged"));
+            break;
+        }
+        const QStringList missing = missingFolders(there.absolutePath());
+        if (!missing.isEmpty() && !QDir().mkpath(there.absolutePath())) {
+            fail(QStringLiteral("cannot make its folder"));
+            break;
+        }
+        madeFolders << missing;
+        const int permissions =
+            entry.permissions >= 0 ? entry.permissions : int(copy.permissions());
+        const QDateTime modified =
+            entry.modified.isValid() ? entry.modified : QFileInfo(entry.copy).lastModified();
+        const CopyResult written = stageReplacing(target, bytes, permissions, modified, &staged[i]);
+        if (!written.ok)
+            fail(written.error);
+    }
+    if (!out.failed.isEmpty()) {
+        abandon();
+        return out;
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString& target = targets[i];
+        const QFileInfo there(target);
+        QString why;
+        if (entries[i].copy.isEmpty()) {
+            // A link is removed itself, never what it leads to.
+            if ((there.isSymLink() || there.isFile()) && !QFile::remove(target))
+                why = QStringLiteral("cannot remove it");
+        } else {
+            const CopyResult renamed = commitStaged(staged[i]);
+            if (renamed.ok)
+                staged[i].temp.clear();
+            else
+                why = renamed.error;
+        }
+        if (!why.isEmpty()) {
+            out.failed << shown(target) + QStringLiteral(": ") + why;
+            for (const StagedFile& file : staged)
+                dropStaged(file);
+            return out;
+        }
+        out.changed = true;
         removeUnfinishedWrites(target);
-        return {};
     }
-    QFile copy(entry.copy);
-    if (!copy.open(QIODevice::ReadOnly))
-        return copy.errorString();
-    const QByteArray bytes = copy.readAll();
-    if (!entry.sha256.isEmpty() &&
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() !=
-            entry.sha256.toLatin1())
-        return QStringLiteral("its saved copy is damaged");
-    if (there.isSymLink()) {
-        if (!QFile::remove(target))
-            return QStringLiteral("cannot remove the link in its place");
-    } else if (there.isDir()) {
-        return QStringLiteral("a folder stands in its place");
-    }
-    QDir().mkpath(there.absolutePath());
-    // Written beside and renamed into place: a stop half-way leaves the file as it is.
-    const CopyResult written = writeReplacing(target, bytes);
-    if (!written.ok)
-        return written.error;
-    removeUnfinishedWrites(target);
-    QFile::setPermissions(target, entry.permissions >= 0
-                                      ? QFileDevice::Permissions(entry.permissions)
-                                      : copy.permissions());
-    setModified(target,
-                entry.modified.isValid() ? entry.modified : QFileInfo(entry.copy).lastModified());
+    return out;
+}
+
+QStringList targetsOf(const Change& change, const QString& game, const QString& root) {
+    QStringList out;
+    for (const Entry& entry : change.entries)
+        out << targetOf(entry.original, game, root);
+    return out;
+}
+
+// Whether the change named `folderName` (a backup folder's name) is marked put back.
+bool isPutBack(const QList<Change>& all, const QString& folderName) {
+    for (const Change& change : all)
+        if (QFileInfo(change.folder).fileName() == folderName)
+            return change.reverted;
+    return false;
+}
+
+// Puts back what an unfinished revert's record holds (the files as they were before it) and
+// removes the record. "" when done, else why not.
+QString rollBack(const QString& root, const Change& record, const QString& gameDir) {
+    const QString refused = refusal(root, record, gameDir);
+    if (!refused.isEmpty())
+        return refused;
+    const PutBack put = putBackAll(record.entries, targetsOf(record, canonical(gameDir), root));
+    if (!put.failed.isEmpty())
+        return put.failed.join(QStringLiteral("; "));
+    removeFolderOrLink(record.folder);
+    removeUnreferenced(root, history(root));
     return {};
 }
 
 } // namespace
+
+QStringList damagedFiles(const Change& change, QHash<QString, bool>* checked) {
+    QHash<QString, bool> local;
+    if (!checked)
+        checked = &local;
+    QStringList out;
+    for (const Entry& entry : change.entries) {
+        if (entry.copy.isEmpty())
+            continue;
+        const auto known = checked->constFind(entry.copy);
+        bool sound = false;
+        if (known != checked->cend()) {
+            sound = *known;
+        } else {
+            QFile copy(entry.copy);
+            const QFileInfo info(entry.copy);
+            if (!info.isSymLink() && info.isFile() && copy.open(QIODevice::ReadOnly)) {
+                if (entry.sha256.isEmpty()) {
+                    sound = true; // an older copy: no content name to check it against
+                } else {
+                    QCryptographicHash hash(QCryptographicHash::Sha256);
+                    sound = hash.addData(&copy) && copy.error() == QFileDevice::NoError &&
+                            hash.result().toHex() == entry.sha256.toLatin1();
+                }
+            }
+            checked->insert(entry.copy, sound);
+        }
+        if (!sound)
+            out << entry.original;
+    }
+    return out;
+}
+
+QStringList finishUnfinished(const QString& root, const QString& gameDir) {
+    QStringList out;
+    const QList<Change> all = history(root);
+    for (const Change& record : all) {
+        if (!record.inProgress)
+            continue;
+        QString why;
+        if (isPutBack(all, record.reverts)) {
+            // Stopped after the change was marked put back: only the mark was left.
+            if (!QFile::remove(QDir(record.folder).filePath(kInProgress)))
+                why = QStringLiteral("cannot remove its mark");
+        } else {
+            why = rollBack(root, record, gameDir);
+        }
+        if (!why.isEmpty())
+            out << describe(record) +
+                       QStringLiteral(" was stopped half-way and could not be "
+                                      "undone: ") +
+                       why;
+    }
+    return out;
+}
 
 QString describe(const Change& change) {
     return change.command + QStringLiteral(" of ") +
@@ -185,7 +329,10 @@ QString refusal(const QString& root, const Change& change, const QString& gameDi
             return name + QStringLiteral(" names ") + shown(entry.original) +
                    QStringLiteral(", which is not inside the game folder in use (") +
                    shown(gameDir) + QStringLiteral("): nothing was put back.");
-        if (!entry.copy.isEmpty() && !trustedCopy(root, change, entry))
+        // A copy that is not there at all is a damaged backup (damagedFiles), not a hostile one.
+        const QFileInfo copy(entry.copy);
+        const bool there = copy.exists() || copy.isSymLink();
+        if (!entry.copy.isEmpty() && there && !trustedCopy(root, change, entry))
             return name + QStringLiteral(" was not put back: its copy of ") +
                    shown(entry.original) +
                    QStringLiteral(" is not a plain file of the backups folder.");
@@ -211,7 +358,7 @@ std::optional<Change> laterChangeOfSameFiles(const QList<Change>& history, const
     };
     for (qsizetype i = at + 1; i < history.size(); ++i) {
         const Change& later = history[i];
-        if (later.reverted || undoesLaterCommand(later))
+        if (later.reverted || later.inProgress || undoesLaterCommand(later))
             continue;
         if (filesOf(later).intersects(files))
             return later;
@@ -225,6 +372,9 @@ QString revertRefusal(const QString& root, const Change& change, const QString& 
         return refused;
     if (change.reverted)
         return describe(change) + QStringLiteral(" was put back already.");
+    if (change.inProgress)
+        return describe(change) + QStringLiteral(" was stopped half-way: it is finished or "
+                                                 "undone at the next start.");
     if (const std::optional<Change> later = laterChangeOfSameFiles(history(root), change))
         return describe(change) + QStringLiteral(" cannot be reverted: ") + describe(*later) +
                QStringLiteral(" changed the same files later. Revert that change first.");
@@ -232,33 +382,73 @@ QString revertRefusal(const QString& root, const Change& change, const QString& 
 }
 
 RevertOutcome revert(const QString& root, const Change& change, const QString& gameDir,
-                     const QString& command) {
+                     const QString& command, const QStringList& leaveOut) {
     RevertOutcome out;
     out.refused = revertRefusal(root, change, gameDir);
     if (!out.refused.isEmpty())
         return out;
+    QStringList damaged = damagedFiles(change);
+    damaged.removeIf([&](const QString& original) { return leaveOut.contains(original); });
+    if (!damaged.isEmpty()) {
+        QStringList named;
+        for (const QString& original : damaged)
+            named << shown(original);
+        out.refused = QStringLiteral("The backup \"") + QFileInfo(change.folder).fileName() +
+                      QStringLiteral("\" (") + describe(change) +
+                      QStringLiteral(") was not put back: the saved copies of these files are "
+                                     "damaged or missing: ") +
+                      named.join(QStringLiteral(", "));
+        return out;
+    }
     const QString game = canonical(gameDir);
+    QList<Entry> entries;
     QStringList targets;
-    for (const Entry& entry : change.entries)
+    for (const Entry& entry : change.entries) {
+        if (leaveOut.contains(entry.original)) {
+            out.left << shown(entry.original);
+            continue;
+        }
+        entries << entry;
         targets << targetOf(entry.original, game, root);
+    }
 
-    // The state the revert replaces is a change of its own, so it can be undone too.
+    // The state the revert replaces is a change of its own, so it can be undone too. Its
+    // record is written first, marked unfinished, and completed last: a revert stopped
+    // half-way is finished or undone by finishUnfinished.
     Backup before(root, command);
     before.setGameFolder(gameDir);
     before.setReverts(QFileInfo(change.folder).fileName());
+    before.setInProgress();
     QString error;
     if (!before.keep(targets, &error)) {
         out.refused = failureMessage(command, error);
         return out;
     }
-    for (qsizetype i = 0; i < change.entries.size(); ++i) {
-        const QString why = putBack(change.entries[i], targets[i]);
-        if (!why.isEmpty())
-            out.failed << shown(targets[i]) + QStringLiteral(": ") + why;
+    const QString nothing = command + QStringLiteral(" put nothing back: ");
+    const PutBack put = putBackAll(entries, targets);
+    QString failure = put.failed.join(Gp2PsoBas::CrLf);
+    if (failure.isEmpty() && !QFile::rename(QDir(change.folder).filePath(kManifest),
+                                            QDir(change.folder).filePath(kPutBack)))
+        failure =
+            QStringLiteral("cannot mark ") + shown(change.folder) + QStringLiteral(" as put back");
+    if (!failure.isEmpty()) {
+        const std::optional<Change> record = readChange(before.folder());
+        const QString undone = !put.changed ? QString()
+                               : record     ? rollBack(root, *record, gameDir)
+                                            : QStringLiteral("its record cannot be read");
+        if (undone.isEmpty()) {
+            before.discard();
+            out.refused = nothing + failure;
+        } else {
+            out.failed << put.failed
+                       << QStringLiteral("The files changed so far are put back at the next start "
+                                         "or Restore, once there is room: ") +
+                              undone;
+        }
+        return out;
     }
-    if (out.failed.isEmpty())
-        QFile::rename(QDir(change.folder).filePath(kManifest),
-                      QDir(change.folder).filePath(kPutBack));
+    if (!before.finish(&error))
+        std::fprintf(stderr, "%s\n", qPrintable(error)); // finishUnfinished completes it
     return out;
 }
 

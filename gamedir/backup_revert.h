@@ -6,6 +6,7 @@
 // revert is a change of its own: the files' state before it is backed up first.
 #include "gamedir/backup_manifest.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,13 +32,27 @@ QString revertRefusal(const QString& root, const Change& change, const QString& 
 
 struct RevertOutcome {
     QString refused;    // why nothing was written; "" when the files were put back
-    QStringList failed; // what could not be put back, one line per file
+    QStringList failed; // a revert stopped half-way that could not be undone, one line per file
+    QStringList left;   // the files left out (leaveOut), as shown
 };
 
-// Checks `change` (revertRefusal), backs up the files' current
-// state as the change `command`, puts every file back and marks `change` as put back (only
-// when every file went back).
+// The files (originals) of `change` whose saved copy is missing or does not hold the bytes of
+// its content name (SHA-256); copies of the older kind are only looked for. `checked` notes
+// each copy's verdict, so copies shared by several changes are read once.
+QStringList damagedFiles(const Change& change, QHash<QString, bool>* checked = nullptr);
+
+// Checks `change` (revertRefusal, then every copy but those of `leaveOut`: one damaged
+// refuses it whole), backs up the files' current state as the change `command`, puts the
+// files back and marks `change` as put back. All or nothing: the copies are all written
+// beside their places before any is renamed in; a failure before that changes nothing and
+// leaves no record, one while renaming puts the files back as they were.
 RevertOutcome revert(const QString& root, const Change& change, const QString& gameDir,
-                     const QString& command);
+                     const QString& command, const QStringList& leaveOut = {});
+
+// Finishes what a revert stopped half-way (killed, or its undoing failed) left: when its change
+// is marked put back only the record's mark is removed, else the record's files are put back
+// and the record removed. At the start and before each revert; one line per record that could
+// not be finished (the disk still full ...).
+QStringList finishUnfinished(const QString& root, const QString& gameDir);
 
 } // namespace gamebackup

@@ -97,7 +97,8 @@ Backup::~Backup() {
 Backup::Backup(Backup&& other) noexcept
     : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
       change_(std::move(other.change_)), kept_(std::move(other.kept_)),
-      created_(std::move(other.created_)), finished_(other.finished_) {
+      created_(std::move(other.created_)), finished_(other.finished_),
+      inProgress_(other.inProgress_) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -112,6 +113,7 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     kept_ = std::move(other.kept_);
     created_ = std::move(other.created_);
     finished_ = other.finished_;
+    inProgress_ = other.inProgress_;
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -139,6 +141,16 @@ bool Backup::makeFolder(QString* error) {
         }
         folder_ = path;
         break;
+    }
+    if (inProgress_) {
+        const CopyResult marked = writeReplacing(QDir(folder_).filePath(kInProgress), {});
+        if (!marked.ok) {
+            *error = QStringLiteral("cannot write ") + shown(QDir(folder_).filePath(kInProgress)) +
+                     QStringLiteral(": ") + marked.error;
+            removeFolderOrLink(folder_);
+            folder_.clear();
+            return false;
+        }
     }
     issuedSequences().insert(root_, change_.sequence);
     finished_ = false;
@@ -183,10 +195,12 @@ bool Backup::keepOne(const QString& path, QString* error) {
     entry.copy = QDir(store).filePath(entry.sha256);
     entry.modified = info.lastModified().toUTC();
     entry.permissions = int(info.permissions());
+    // A content already stored is reused when it holds these very bytes: compared, not hashed
+    // again, so each file is hashed once per backup.
     const QFileInfo stored(entry.copy);
     QByteArray there;
     const bool reusable = !stored.isSymLink() && stored.isFile() && stored.size() == bytes.size() &&
-                          readAll(entry.copy, &there, &why) && sha256Hex(there) == entry.sha256;
+                          readAll(entry.copy, &there, &why) && there == bytes;
     if (!reusable) {
         const bool wasThere = stored.exists() || stored.isSymLink();
         if (stored.isSymLink())
@@ -251,11 +265,17 @@ void Backup::discardIfUnchanged() {
                 return;
             continue;
         }
-        QByteArray bytes;
+        // Compared with the stored copy rather than hashed again.
+        QByteArray bytes, saved;
         QString why;
-        if (!readAll(kept_.at(i), &bytes, &why) || sha256Hex(bytes) != entry.sha256)
+        if (!readAll(kept_.at(i), &bytes, &why) || !readAll(entry.copy, &saved, &why) ||
+            bytes != saved)
             return;
     }
+    discard();
+}
+
+void Backup::discard() {
     dropFolder();
     removeUnreferencedOf(root_, created_);
     change_.entries.clear();
@@ -271,6 +291,18 @@ void Backup::commit() {
         prune(root_, folder_, limits());
 }
 
+bool Backup::finish(QString* error) {
+    if (folder_.isEmpty())
+        return true;
+    const QString mark = QDir(folder_).filePath(kInProgress);
+    if (QFileInfo::exists(mark) && !QFile::remove(mark)) {
+        *error = QStringLiteral("cannot remove ") + shown(mark);
+        return false;
+    }
+    inProgress_ = false;
+    return true;
+}
+
 QString Backup::copyOf(const QString& path) const {
     const qsizetype at = kept_.indexOf(path);
     return at < 0 ? QString() : change_.entries.at(at).copy;
@@ -279,7 +311,8 @@ QString Backup::copyOf(const QString& path) const {
 std::optional<Saved> newest(const QString& root) {
     const QList<Change> all = history(root);
     for (auto it = all.crbegin(); it != all.crend(); ++it)
-        if (!it->reverted && it->reverts.isEmpty())
+        if (!it->reverted && !it->inProgress &&
+            (it->reverts.isEmpty() || it->command != kRestoreCommand))
             return *it;
     return std::nullopt;
 }

@@ -49,9 +49,18 @@ public:
     // not push the backups of real changes out.
     void discardIfUnchanged();
 
+    // Removes the backup and the contents it alone added, as if it had never been taken.
+    void discard();
+
     // The backup is complete: the oldest backups beyond the limits are removed now, never this
     // one. Runs once; the destructor calls it, so a command need not.
     void commit();
+
+    // A revert's own record: its folder is marked unfinished (kInProgress) before its first
+    // manifest, so a revert stopped half-way is known as such; finish() removes the mark once
+    // the revert is complete. False with the reason when the mark cannot be removed.
+    void setInProgress() { inProgress_ = true; }
+    bool finish(QString* error);
 
     // Notes the change this backup undoes (a revert is a change of its own).
     void setReverts(const QString& folderName) { change_.reverts = folderName; }
@@ -72,10 +81,15 @@ private:
     QStringList kept_;     // original paths, as given
     QStringList created_;  // contents this backup added to the store
     bool finished_ = true; // nothing to commit
+    bool inProgress_ = false;
 };
 
-// The newest change a command made that was not put back yet (what "Restore last change"
-// undoes); the records of reverts are passed over.
+// The command name of "Restore last change": its records are skipped by newest(), so Restore
+// run again goes further back rather than undoing itself.
+inline const QString kRestoreCommand = QStringLiteral("Restore");
+
+// The newest change that was not put back yet (what "Restore last change" undoes): a History
+// revert counts, the records of Restore itself and of unfinished reverts are passed over.
 std::optional<Saved> newest(const QString& root);
 
 // The message of a command stopped because its backup could not be written.

@@ -197,6 +197,67 @@ bool copyReplacing(const QString& from, const QString& to, QString* error) {
     return result.ok;
 }
 
+CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
+                          const QDateTime& modified, StagedFile* staged) {
+    staged->target = target;
+    staged->temp.clear();
+#ifdef Q_OS_UNIX
+    QByteArray temp = QFile::encodeName(target) + ".writing-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(errno);
+    staged->temp = QFile::decodeName(temp);
+    if (permissions < 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask); // as a new file gets them; given ones are set below
+    }
+    if (const int err = writeAllAndClose(fd, bytes)) {
+        dropStaged(*staged);
+        return failure(err);
+    }
+#else
+    staged->temp = target + QStringLiteral(".writing-") +
+                   QString::number(QDateTime::currentMSecsSinceEpoch() % 1000000);
+    QFile out(staged->temp);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return {false, out.errorString(), CopyBlock::ReadOnly};
+    if (out.write(bytes) != bytes.size() || !out.flush()) {
+        const QString error = out.errorString();
+        out.close();
+        dropStaged(*staged);
+        return {false, error, CopyBlock::None};
+    }
+    out.close();
+#endif
+    if (permissions >= 0)
+        QFile::setPermissions(staged->temp, QFileDevice::Permissions(permissions));
+    if (modified.isValid()) {
+        QFile written(staged->temp);
+        if (written.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+            written.setFileTime(modified, QFileDevice::FileModificationTime);
+    }
+    return success();
+}
+
+CopyResult commitStaged(const StagedFile& staged) {
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(staged.temp).constData(),
+                 QFile::encodeName(staged.target).constData()) != 0)
+        return failure(errno);
+#else
+    QFile::remove(staged.target);
+    if (!QFile::rename(staged.temp, staged.target))
+        return {false, QStringLiteral("cannot rename ") + staged.temp, CopyBlock::None};
+#endif
+    return success();
+}
+
+void dropStaged(const StagedFile& staged) {
+    if (!staged.temp.isEmpty())
+        QFile::remove(staged.temp);
+}
+
 QString notWrittenMessage(const QString& path, const QString& reason) {
     return QDir::toNativeSeparators(path) + QStringLiteral(" could not be written: ") + reason;
 }

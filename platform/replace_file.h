@@ -5,6 +5,7 @@
 // written part is removed. A copy that stops half-way, even a killed one, leaves the old file
 // too. Only a folder that takes no new file gets the target rewritten in place.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 // Why a target could not be written: the user can do something about these two.
@@ -45,3 +46,19 @@ bool copyReplacing(const QString& from, const QString& to, QString* error = null
 
 // "<file> could not be written: <reason>", the message of a failed write.
 QString notWrittenMessage(const QString& path, const QString& reason);
+
+// A file written beside its place and not renamed in yet, so that several files are written
+// first and then renamed in together: a full disk or another write failure stops before any of
+// them changed. The place is taken literally: a link there is replaced, never followed.
+struct StagedFile {
+    QString target;
+    QString temp; // "<target>.writing-XXXXXX"
+};
+// Writes `bytes` beside `target` with `permissions` (-1: as a new file gets them) and the
+// last-modified time `modified` (invalid: now).
+CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
+                          const QDateTime& modified, StagedFile* staged);
+// Renames the staged file into its place.
+CopyResult commitStaged(const StagedFile& staged);
+// Removes the staged file, leaving its place as it was.
+void dropStaged(const StagedFile& staged);

@@ -3,7 +3,9 @@
 #include "trackfile/search_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace circuitquery {
 
@@ -123,25 +125,71 @@ QString readTerm(const Token& token, Term* term) {
     return {};
 }
 
+// A row as the terms read it: each part fetched (and a column folded) once, however many
+// terms ask for it.
+class CachedRow {
+public:
+    explicit CachedRow(const RowView& row) : row_(row) {}
+    const QString& search() const {
+        if (!search_)
+            search_ = row_.search();
+        return *search_;
+    }
+    const QString& text(Field field) const {
+        std::optional<QString>& t = text_[size_t(field)];
+        if (!t)
+            t = row_.text(field);
+        return *t;
+    }
+    const QString& folded(Field field) const {
+        std::optional<QString>& f = folded_[size_t(field)];
+        if (!f)
+            f = searchtext::folded(text(field));
+        return *f;
+    }
+    bool problems() const {
+        if (!problems_)
+            problems_ = !row_.problems().isEmpty();
+        return *problems_;
+    }
+    bool duplicate() const {
+        if (!duplicate_)
+            duplicate_ = row_.duplicate();
+        return *duplicate_;
+    }
+
+private:
+    const RowView& row_;
+    mutable std::optional<QString> search_;
+    mutable std::array<std::optional<QString>, size_t(Field::Count)> text_, folded_;
+    mutable std::optional<bool> problems_, duplicate_;
+};
+
+// A term as named in a problem line: long ones cut, so the tool tip stays short.
+QString named(const QString& text) {
+    constexpr qsizetype kLongest = 40;
+    return text.size() <= kLongest ? text : text.left(kLongest) + QStringLiteral("...");
+}
+
 bool sameNumber(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(a));
 }
 
-bool holds(const Term& term, const RowView& row) {
+bool holds(const Term& term, const CachedRow& row) {
     switch (term.kind) {
     case Kind::Word:
         return row.search().contains(term.text);
     case Kind::Problems:
-        return !row.problems().isEmpty();
+        return row.problems();
     case Kind::Duplicate:
         return row.duplicate();
     case Kind::Contains:
-        return searchtext::folded(row.text(term.field)).contains(term.text);
+        return row.folded(term.field).contains(term.text);
     default:
         break;
     }
     if (!numeric(term.field))
-        return searchtext::folded(row.text(term.field).trimmed()) == term.text;
+        return row.folded(term.field).trimmed() == term.text;
     double value = 0.0;
     if (!numberOf(term.field, row.text(term.field), &value))
         return false; // a blank or unreadable value never compares
@@ -191,22 +239,38 @@ bool numberOf(Field field, const QString& text, double* value) {
 
 Query parse(const QString& typed) {
     Query query;
+    qsizetype read = 0, ignored = 0, notUnderstood = 0;
     for (const Token& token : tokens(typed)) {
         if (token.text == QLatin1String("&") && !token.unclosed)
             continue; // joins two terms, as a blank does
+        if (read == kMostTerms) {
+            ++ignored;
+            continue;
+        }
+        ++read;
         Term term;
         const QString why = readTerm(token, &term);
-        if (why.isEmpty())
-            query.terms.push_back(term);
-        else
-            query.problems << token.text + QStringLiteral(": ") + why;
+        if (!why.isEmpty()) {
+            if (++notUnderstood <= kMostProblems)
+                query.problems << named(token.text) + QStringLiteral(": ") + why;
+        } else if (std::find(query.terms.cbegin(), query.terms.cend(), term) ==
+                   query.terms.cend()) {
+            query.terms.push_back(term); // a term given twice holds or fails as once
+        }
     }
+    if (notUnderstood > kMostProblems)
+        query.problems << QStringLiteral("and %1 more terms not understood")
+                              .arg(notUnderstood - kMostProblems);
+    if (ignored > 0)
+        query.problems
+            << QStringLiteral("%1 terms after the first %2: ignored").arg(ignored).arg(kMostTerms);
     return query;
 }
 
 bool matches(const Query& query, const RowView& row) {
+    const CachedRow cached(row);
     return std::all_of(query.terms.cbegin(), query.terms.cend(),
-                       [&row](const Term& t) { return holds(t, row) != t.excluded; });
+                       [&cached](const Term& t) { return holds(t, cached) != t.excluded; });
 }
 
 } // namespace circuitquery

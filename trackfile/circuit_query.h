@@ -55,7 +55,14 @@ struct Query {
     bool operator==(const Query&) const = default;
 };
 
-// Reads the filter as typed; blank gives an empty query, which keeps every row.
+// How much of a filter is read, so that whatever is typed or pasted the list follows each
+// keystroke: the first kMostTerms terms (the rest are named as ignored), and at most
+// kMostProblems lines on terms not understood (then their count).
+constexpr qsizetype kMostTerms = 100;
+constexpr qsizetype kMostProblems = 10;
+
+// Reads the filter as typed; blank gives an empty query, which keeps every row. A term given
+// twice is kept once.
 Query parse(const QString& typed);
 
 // Whether the row holds every term of `query`.

@@ -2,6 +2,7 @@
 // of the newest, an older change refused while a later change of its files stands, and a
 // revert that is itself a change in the list.
 #include "app/history_dialog.h"
+#include "gamedir/backup_store.h"
 #include "tests/support/files.h"
 #include "tests/support/window_per_function.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -105,13 +106,62 @@ private slots:
         history.Changes->setCurrentRow(3);
         QVERIFY(!history.Revert->isEnabled()); // put back already
 
-        // Restore last change undoes the oldest left: the delete of spa.
+        // Restore last change takes the newest change, the revert made here included.
         fx->takeMessages();
         fx->dialogs.answers << true;
         frm.RestoreLast->trigger();
-        QVERIFY(fx->dialogs.shown.value(0).startsWith(
-            "Restore the game files as they were before Delete spa98.DAT on "));
-        QVERIFY(listed(kSpa));
+        QVERIFY2(fx->dialogs.shown.value(0).startsWith(
+                     "Restore the game files as they were before Revert Rename monza2001.dat on "),
+                 qPrintable(fx->dialogs.shown.value(0)));
+        QVERIFY(listed(QStringLiteral("Monza1.dat")) && !listed(kMonza));
+    }
+
+    // A change whose saved copy is damaged is marked in the list, named in the question, and
+    // put back without that file only when the player says so.
+    void aDamagedBackupIsMarkedAndAsked_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("refused whole") << false;
+        QTest::newRow("put back without it") << true;
+    }
+    void aDamagedBackupIsMarkedAndAsked() {
+        QFETCH(bool, yes);
+        MainWindow& frm = *fx->frm;
+        select(kSpa);
+        fx->dialogs.answers << true;
+        frm.Lists->Delete->trigger();
+        select(kMonza);
+        fx->dialogs.answers << QStringLiteral("Monza1");
+        frm.Lists->Rename->trigger();
+        HistoryDialog history(frm, *frm.Panel, *frm.Lists, *frm.Packs, &frm);
+        // The rename's copy of monza2001.dat is spoilt.
+        const QString copy = gamebackup::history(fx->appDir() + "/backups").last().entries[0].copy;
+        QVERIFY(writeFile(copy, "spoilt"));
+        history.reload();
+        QCOMPARE(rows(history.Changes), (QStringList{"Rename monza2001.dat  (2 files)  damaged",
+                                                     "Delete spa98.DAT  (1 file)"}));
+        const QString monza = QDir::toNativeSeparators(fx->circuit(kMonza));
+        QVERIFY2(history.Changes->item(0)->toolTip().contains(monza),
+                 qPrintable(history.Changes->item(0)->toolTip()));
+        QVERIFY(history.Changes->item(1)->toolTip().isEmpty());
+
+        fx->takeMessages();
+        fx->dialogs.answers << yes;
+        QTest::mouseClick(history.Revert, Qt::LeftButton);
+        QVERIFY2(fx->dialogs.shown.value(0).contains(" is damaged: ") &&
+                     fx->dialogs.shown.value(0).contains(monza + " (its saved copy is damaged"),
+                 qPrintable(fx->dialogs.shown.value(0)));
+        QVERIFY(!QFile::exists(fx->circuit(kMonza)));
+        QCOMPARE(QFile::exists(fx->circuit("Monza1.dat")), !yes);
+        if (yes) {
+            QVERIFY2(fx->dialogs.shown.value(1).contains("whose saved copies are damaged:\r\n\r\n" +
+                                                         monza),
+                     qPrintable(fx->dialogs.shown.value(1)));
+            QCOMPARE(history.Changes->count(), 3);
+        } else {
+            QCOMPARE(fx->dialogs.shown.size(), 1);
+            QCOMPARE(readFile(copy), QByteArray("spoilt"));
+            QCOMPARE(history.Changes->count(), 2);
+        }
     }
 
     void menuItemOpensTheWindow() {

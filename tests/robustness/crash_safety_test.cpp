@@ -521,6 +521,54 @@ private slots:
         }
     }
 
+    // A Restore killed at any point leaves the game as the export left it or as it was before,
+    // once the next start has finished or undone it; the export then goes back whole.
+    void restoreIsWholeOnceTheNextStartRan() {
+        const QString tpl = makeTemplate(QStringLiteral("restore"));
+        const QString circuits = tpl + QStringLiteral("/game/Circuits/");
+        for (int slot = 1; slot <= 16; ++slot)
+            QVERIFY(writeFile(circuits + addonName(slot),
+                              samplegame::largeAddon(QStringLiteral("Ring %1").arg(slot), slot)));
+        const filesnapshot::Snapshot gameBefore = filesnapshot::take(tpl + QStringLiteral("/game"));
+        const auto exported = [&] {
+            const QString run = copyRun(tpl);
+            return runChild(QStringLiteral("export"), run + QStringLiteral("/app")).ended
+                       ? run
+                       : QString();
+        };
+        const QString full = exported();
+        QVERIFY(!full.isEmpty());
+        const filesnapshot::Snapshot gameExported =
+            filesnapshot::take(full + QStringLiteral("/game"));
+        QVERIFY(gameExported != gameBefore);
+        const ChildRun done = runChild(QStringLiteral("restore"), full + QStringLiteral("/app"));
+        QVERIFY(done.ended);
+        QCOMPARE(done.said(), QStringList{QStringLiteral("Game files restored.")});
+
+        for (const KillPoint& at : killPoints(done, 0, 6)) {
+            const QString run = exported();
+            QVERIFY(!run.isEmpty());
+            const QString app = run + QStringLiteral("/app"), where = at.text();
+            runChild(QStringLiteral("restore"), app, at.lines, at.ms);
+            const ChildRun next = runChild(QStringLiteral("start"), app);
+            QVERIFY2(next.ended && next.said().isEmpty(),
+                     qPrintable(where + QStringLiteral(": the next start said ") +
+                                next.said().join(u'|')));
+            const filesnapshot::Snapshot now = filesnapshot::take(run + QStringLiteral("/game"));
+            QVERIFY2(now == gameBefore || now == gameExported,
+                     qPrintable(where + QStringLiteral(": half restored: ") +
+                                filesnapshot::changed(gameExported, now).join(u' ')));
+            const ChildRun again = runChild(QStringLiteral("restore"), app);
+            QVERIFY2(again.ended &&
+                         again.said() == QStringList{now == gameBefore
+                                                         ? "There is no change to restore."
+                                                         : "Game files restored."},
+                     qPrintable(where + QStringLiteral(": ") + again.said().join(u'|')));
+            QCOMPARE(filesnapshot::changed(gameBefore, filesnapshot::take(run + "/game")),
+                     QStringList());
+        }
+    }
+
     void logImportLeavesEveryRowWholeOrAsItWas() {
         samplegame::Options options;
         options.log = false;

@@ -9,6 +9,8 @@
 #include "tests/support/small_disk.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -47,6 +49,7 @@ class FullDiskTest final : public QObject {
     }
 
     QStringList viewed;
+    SmallDisk* disk_ = nullptr; // the case's
 
 private slots:
     void writers_on_a_full_disk_keep_the_old_file_and_say_why() {
@@ -121,9 +124,31 @@ private slots:
              true,
              [](FullDiskTest&) {},
              {"Menu pictures are neither shown nor kept in this run."}},
+            {"restore, then again once there is room",
+             "game",
+             "game/Circuits/monza2001.dat",
+             false,
+             [](FullDiskTest& t) {
+                 // A rename made while there was room, then restored on the full disk.
+                 t.disk_->release();
+                 CircuitTable* list = t.fx->frm->Lists->File1;
+                 list->setListIndex(list->indexOf("monza2001.dat", Qt::CaseSensitive));
+                 t.fx->dialogs.answers << QStringLiteral("Monza1");
+                 t.fx->frm->Lists->Rename->trigger();
+                 QVERIFY(t.disk_->fill());
+                 t.fx->dialogs.answers << true;
+                 t.fx->frm->RestoreLast->trigger();
+                 QVERIFY(QFile::exists(t.tmp("game/Circuits/Monza1.dat")));
+                 t.disk_->release();
+                 t.fx->dialogs.answers << true;
+                 t.fx->frm->RestoreLast->trigger();
+                 QVERIFY(!QFile::exists(t.tmp("game/Circuits/Monza1.dat")));
+             },
+             {"Restore put nothing back: ", noSpace, "Game files restored."}},
         };
         for (const Case& c : cases) {
             SmallDisk disk(8 << 20);
+            disk_ = &disk;
             if (!disk.mounted())
                 QSKIP(
                     "no tmpfs could be mounted (it needs root): the full-disk cases were not run");

@@ -263,6 +263,126 @@ private slots:
         }
     }
 
+    // A damaged or missing saved copy is found before anything is written: the backup is
+    // refused whole, naming the file, or put back without it when the player says so.
+    void damagedCopies_data() {
+        QTest::addColumn<QString>("spoil"); // what happens to the saved copy of b.dat
+        QTest::newRow("altered") << "altered";
+        QTest::newRow("cut short") << "cut";
+        QTest::newRow("removed") << "removed";
+        QTest::newRow("older kind, removed") << "old removed";
+    }
+    void damagedCopies() {
+        QFETCH(QString, spoil);
+        const QString a = game("Circuits/a.dat"), b = game("Circuits/b.dat");
+        QString copyOfB;
+        if (spoil.startsWith("old")) {
+            const QString folder =
+                oldBackup("2026-01-01 10-00-00 Export",
+                          "command\tExport\nfile\t1 copy\t{game}/Circuits/a.dat\n"
+                          "file\t2 copy\t{game}/Circuits/b.dat\n");
+            QVERIFY(writeFile(folder + "/1 copy", "old a") &&
+                    writeFile(folder + "/2 copy", "old b"));
+            QVERIFY(writeFile(a, "new a") && writeFile(b, "new b"));
+            copyOfB = folder + "/2 copy";
+        } else {
+            QVERIFY(writeFile(a, "old a") && writeFile(b, "old b"));
+            backUp({a, b}, "new", "Export");
+            copyOfB = root() + "/contents/" + sha("old b");
+        }
+        if (spoil.endsWith("removed"))
+            QVERIFY(QFile::remove(copyOfB));
+        else
+            QVERIFY(writeFile(copyOfB, spoil == "cut" ? "old" : "old B"));
+        const gamebackup::Saved saved = *gamebackup::newest(root());
+        QCOMPARE(gamebackup::damagedFiles(saved), QStringList{b});
+        const filesnapshot::Snapshot before = filesnapshot::take(tmp.path());
+        const gamebackup::RevertOutcome whole =
+            gamebackup::revert(root(), saved, game(), "Restore");
+        QVERIFY2(whole.refused.contains(QDir::toNativeSeparators(b)), qPrintable(whole.refused));
+        QCOMPARE(filesnapshot::changed(before, filesnapshot::take(tmp.path())), QStringList());
+        // Without the damaged file: the others go back, it stays as it is.
+        const QByteArray bNow = readFile(b);
+        const gamebackup::RevertOutcome part =
+            gamebackup::revert(root(), saved, game(), "Restore", {b});
+        QVERIFY2(part.refused.isEmpty() && part.failed.isEmpty(), qPrintable(part.refused));
+        QCOMPARE(part.left, QStringList{QDir::toNativeSeparators(b)});
+        QCOMPARE(readFile(a), QByteArray("old a"));
+        QCOMPARE(readFile(b), bNow);
+    }
+
+    // A revert that fails leaves no record that blocks the next one, and a revert stopped
+    // half-way (its record still marked unfinished) is undone or finished at the next start.
+    void revertsStoppedOrFailed_data() {
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("a folder in the way") << "folder";
+        QTest::newRow("killed before marking the change") << "killed";
+        QTest::newRow("killed after marking the change") << "marked";
+        QTest::newRow("full disk") << "disk";
+    }
+    void revertsStoppedOrFailed() {
+        QFETCH(QString, stop);
+        std::unique_ptr<SmallDisk> disk;
+        if (stop == "disk") {
+            // The game folder on a small disk, the backups beside it on the usual one.
+            disk = std::make_unique<SmallDisk>(1 << 20);
+            if (!disk->mounted())
+                QSKIP("no tmpfs could be mounted (it needs root)");
+            QVERIFY(QDir(game()).removeRecursively());
+            QVERIFY(QDir().mkpath(disk->path() + "/game/Circuits"));
+            QVERIFY(QFile::link(disk->path() + "/game", tmp.filePath("game")));
+        }
+        const QStringList files{game("Circuits/a.dat"), game("Circuits/b.dat"),
+                                game("Circuits/c.dat")};
+        for (const QString& f : files)
+            QVERIFY(writeFile(f, QByteArray(100 * 1024, 'o')));
+        backUp(files, "n", "Export");
+        const gamebackup::Saved exported = *gamebackup::newest(root());
+        const filesnapshot::Snapshot afterExport = filesnapshot::take(game());
+        if (stop == "folder") {
+            QVERIFY(QFile::remove(files[2]) && QDir().mkpath(files[2]));
+        } else if (stop == "disk") {
+            QVERIFY(disk->fill());
+        } else {
+            // As a kill leaves it: the first file back, the record still marked unfinished.
+            QVERIFY(gamebackup::revert(root(), exported, game(), "Restore").refused.isEmpty());
+            const gamebackup::Change record = gamebackup::history(root()).last();
+            QVERIFY(writeFile(record.folder + "/" + gamebackup::kInProgress, ""));
+            if (stop == "killed") {
+                QVERIFY(QDir().rename(exported.folder + "/" + gamebackup::kPutBack,
+                                      exported.folder + "/" + gamebackup::kManifest));
+                QVERIFY(writeFile(files[1], "n") && writeFile(files[2], "n"));
+            }
+            QVERIFY(!gamebackup::newest(root())->inProgress);
+            QCOMPARE(gamebackup::finishUnfinished(root(), game()), QStringList());
+        }
+        const filesnapshot::Snapshot now = filesnapshot::take(game());
+        if (stop == "folder" || stop == "disk") {
+            const gamebackup::RevertOutcome out =
+                gamebackup::revert(root(), exported, game(), "Restore");
+            QVERIFY2(out.refused.startsWith("Restore put nothing back: "), qPrintable(out.refused));
+            QCOMPARE(filesnapshot::changed(now, filesnapshot::take(game())), QStringList());
+            if (disk)
+                disk->release();
+            else
+                QVERIFY(QDir().rmdir(files[2]) && writeFile(files[2], "n"));
+        }
+        // Nothing half done stands: the export is the newest change and goes back whole
+        // (unless the finished revert already put it back).
+        QCOMPARE(gamebackup::history(root()).size(), stop == "marked" ? 2 : 1);
+        if (stop == "marked") {
+            QVERIFY(!gamebackup::newest(root()));
+        } else {
+            QCOMPARE(gamebackup::newest(root())->folder, exported.folder);
+            QCOMPARE(filesnapshot::changed(afterExport, filesnapshot::take(game())), QStringList());
+            const gamebackup::RevertOutcome again =
+                gamebackup::revert(root(), exported, game(), "Restore");
+            QVERIFY2(again.refused.isEmpty() && again.failed.isEmpty(), qPrintable(again.refused));
+        }
+        for (const QString& f : files)
+            QCOMPARE(readFile(f), QByteArray(100 * 1024, 'o'));
+    }
+
     // The order is the sequence the backups were made in, whatever the clock said; backups of
     // the older kind come first, by their time.
     void clockGoingBackOrAhead_data() {

@@ -392,6 +392,16 @@ private slots:
         QTest::newRow("value missing") << "laps> length<" << all << 2;
         QTest::newRow("text compared") << "track>a" << all << 1;
         QTest::newRow("empty quotes") << "\"\"" << all << 1;
+        // However much is pasted, the first 100 terms are read and the rest named as ignored
+        // in one line; terms not understood are named up to 10, then counted.
+        QString hundred;
+        for (int i = 0; i < 100; ++i)
+            hundred += QStringLiteral("-zq%1 ").arg(i);
+        QTest::newRow("terms after the first 100") << hundred + "italy" << all << 1;
+        QTest::newRow("one term 10,000 times")
+            << QString("italy ").repeated(10000) << "monza imola" << 1;
+        QTest::newRow("10,000 terms not understood")
+            << QString("colour:red ").repeated(10000) << all << 12;
     }
     void queryTerms() {
         QFETCH(QString, typed);
@@ -468,6 +478,14 @@ private slots:
         QCOMPARE(shownNames(), QStringList{"w2.dat"});
         QVERIFY(!mark->isVisible());
         QVERIFY(filter->toolTip().contains("country:italy"));
+        // 10,000 long terms pasted: a tool tip of a few lines.
+        QString pasted;
+        for (int i = 0; i < 10000; ++i)
+            pasted += QStringLiteral("colour:%1 ").arg(QString(60, QChar(u'a' + i % 26)));
+        filter->setText(pasted);
+        QVERIFY(mark->isVisible());
+        QVERIFY2(mark->toolTip().size() < 1500 && mark->toolTip().contains("ignored"),
+                 qPrintable(mark->toolTip().left(300)));
     }
 
     void theListIsExportedAsShown() {
