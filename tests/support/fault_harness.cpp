@@ -310,6 +310,9 @@ Verdict CommandRuns::run(const QString& kind, int nth) {
                 if (!before_->databases.value(db).contains(row) &&
                     !after_->databases.value(db).contains(row))
                     odd << row;
+            for (const QString& row : before_->databases.value(db))
+                if (after_->databases.value(db).contains(row) && !n.contains(row))
+                    odd << QStringLiteral("gone: ") + row;
             v.problems << db + QStringLiteral(" neither before nor after: ") +
                               odd.mid(0, 3).join(QLatin1String(" ; "));
         }
