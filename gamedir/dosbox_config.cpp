@@ -43,7 +43,14 @@ QString write(const QString& file, const QByteArray& contents) {
     if (QFileInfo(file).isSymLink() && !QFile::remove(file))
         return QStringLiteral("could not remove the link ") + QDir::toNativeSeparators(file);
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() || !out.commit())
+    // flush() before commit(): QSaveFile would rename in a file whose buffered write failed.
+    if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() ||
+        !out.flush()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return why;
+    }
+    if (!out.commit())
         return out.errorString();
     return {};
 }

@@ -105,8 +105,15 @@ QString FactsCache::save(const QString& cacheFile) const {
     QSaveFile file(cacheFile);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    file.write(payload);
-    file.write(digestOf(payload));
+    // QSaveFile buffers: a write that fails at commit() is not seen there, and an empty or
+    // cut file would be renamed in. flush() hands the bytes to the device first.
+    const QByteArray digest = digestOf(payload);
+    if (file.write(payload) != payload.size() || file.write(digest) != digest.size() ||
+        !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
     if (!file.commit())
         return file.errorString();
     return {};

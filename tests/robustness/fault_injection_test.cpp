@@ -1,0 +1,91 @@
+// Every command that writes, run with one file call failed (libfiu's preloaded POSIX wrappers,
+// tests/support/fault_harness.h): a few fault points of each, the first and the last write,
+// the first rename, open for writing and fsync. Whatever fails, the command leaves its files
+// before or after, byte for byte, no part file, whole backups and databases, and says that it
+// failed. tools/faults runs every fault point of every command.
+#include "tests/support/fault_harness.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// Fault points expected to fail until their mend is merged; each is still run and reported,
+// and fails the test once it passes, so it leaves this list with its mend. The lap time
+// import is being made all or nothing elsewhere:
+const QStringList kExpectedToFailUntilMended = {
+    "log import, write 1", "log import, write last", "log import, open 1",
+    "log import, fsync 1",
+    // Found by this test, not mended yet: a failed database write leaves pso.mdb half
+    // changed (Update Track Info, Import Setups); a failed write of the installation is
+    // reported as success; a failed write of Import pack leaves the pack's slot file half
+    // replaced.
+    "update track info, write 1", "update track info, write last", "update track info, rename 1",
+    "update track info, open 1", "update track info, fsync 1", "setups from the game, write 1",
+    "setups from the game, write last", "setups from the game, open 1",
+    "setups from the game, fsync 1", "install, write 1", "import pack, write last"};
+
+} // namespace
+
+class FaultInjectionTest final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root_;
+    std::map<QString, std::unique_ptr<faultharness::CommandRuns>> runs_;
+
+    faultharness::CommandRuns& runsOf(const QString& command) {
+        auto& r = runs_[command];
+        if (!r)
+            r = std::make_unique<faultharness::CommandRuns>(
+                QStringLiteral(PSO_FAULT_CHILD),
+                root_.filePath(QString(command).replace(u' ', u'-')), command);
+        return *r;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(root_.isValid()); }
+
+    void everyWriteAgainstAFault_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("nth"); // -1: the last call of the kind
+        const QStringList commands = faultharness::commands(QStringLiteral(PSO_FAULT_CHILD));
+        QVERIFY(commands.size() >= 17);
+        const QList<std::pair<QString, int>> points = {
+            {"write", 1}, {"write", -1}, {"rename", 1}, {"open", 1}, {"fsync", 1}};
+        for (const QString& command : commands)
+            for (const auto& [kind, nth] : points)
+                QTest::addRow("%s, %s %s", qPrintable(command), qPrintable(kind),
+                              nth < 0 ? "last" : qPrintable(QString::number(nth)))
+                    << command << kind << nth;
+    }
+    void everyWriteAgainstAFault() {
+        QFETCH(QString, command);
+        QFETCH(QString, kind);
+        QFETCH(int, nth);
+        faultharness::CommandRuns& runs = runsOf(command);
+        QVERIFY2(runs.error().isEmpty(), qPrintable(runs.error()));
+        const int calls = runs.calls(kind);
+        if (calls == 0)
+            QSKIP("the command makes no such call");
+        if (nth < 0)
+            nth = calls;
+        const faultharness::Verdict v = runs.run(kind, nth);
+        QVERIFY2(v.injected, "the fault was not injected");
+        const bool expectedToFail = kExpectedToFailUntilMended.contains(QTest::currentDataTag());
+        if (expectedToFail) {
+            qInfo("%s", qPrintable(v.problems.join(QStringLiteral("; "))));
+            QEXPECT_FAIL("", "listed as expected to fail until mended", Continue);
+        }
+        QVERIFY2(v.consistent && !v.reportedAsSuccess,
+                 qPrintable((v.reportedAsSuccess ? QStringLiteral("reported as success; ")
+                                                 : QString()) +
+                            v.problems.join(QStringLiteral("; "))));
+    }
+};
+
+QTEST_GUILESS_MAIN(FaultInjectionTest)
+#include "fault_injection_test.moc"
