@@ -13,11 +13,13 @@ QString canonical(const QString& path) {
     return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
 }
 
-} // namespace
-
-QString resolvedInside(const QString& original, const QString& folder, LastPart last) {
+// `original` with its folders resolved (and the last part, when Followed and a link that leads
+// somewhere); "" when it is no plain absolute path. `blocked` tells that what stands at one of
+// its folders is no folder, so nothing can be written there.
+QString resolved(const QString& original, LastPart last, bool* blocked) {
+    *blocked = false;
     const QString path = QDir::fromNativeSeparators(original);
-    if (folder.isEmpty() || !QDir::isAbsolutePath(path))
+    if (!QDir::isAbsolutePath(path))
         return {};
     const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
     if (parts.isEmpty())
@@ -26,10 +28,8 @@ QString resolvedInside(const QString& original, const QString& folder, LastPart 
         if (part == QLatin1String(".") || part == QLatin1String(".."))
             return {};
     const QFileInfo self(QDir::cleanPath(path));
-    if (last == LastPart::Followed && self.isSymLink() && self.exists()) {
-        const QString target = self.canonicalFilePath();
-        return target.startsWith(folder + u'/') ? target : QString();
-    }
+    if (last == LastPart::Followed && self.isSymLink() && self.exists())
+        return self.canonicalFilePath();
     QString existing = self.path();
     QStringList missing;
     for (;;) {
@@ -44,20 +44,35 @@ QString resolvedInside(const QString& original, const QString& folder, LastPart 
     }
     const QFileInfo parent(existing);
     const QString real = parent.canonicalFilePath();
-    if (real.isEmpty() || !parent.isDir())
+    if (real.isEmpty())
         return {};
+    *blocked = !parent.isDir();
     QStringList rest = missing;
     rest << parts.last();
-    const QString resolved = real + u'/' + rest.join(u'/');
-    return resolved.startsWith(folder + u'/') ? resolved : QString();
+    return real + u'/' + rest.join(u'/');
+}
+
+bool liesIn(const QString& path, const QString& folder) {
+    return !folder.isEmpty() && path.startsWith(folder + u'/');
+}
+
+} // namespace
+
+QString resolvedInside(const QString& original, const QString& folder, LastPart last) {
+    bool blocked = false;
+    const QString path = resolved(original, last, &blocked);
+    return !blocked && liesIn(path, folder) ? path : QString();
 }
 
 QString outsideRefusal(const QStringList& paths, const QString& gameDir, const QString& programDir,
                        LastPart last) {
     const QString game = canonical(gameDir), program = canonical(programDir);
     for (const QString& path : paths) {
-        if (!resolvedInside(path, game, last).isEmpty() ||
-            !resolvedInside(path, program, last).isEmpty())
+        // A file standing where a folder of the path should be is no way out: the command's
+        // write fails there and says so.
+        bool blocked = false;
+        const QString real = resolved(path, last, &blocked);
+        if (liesIn(real, game) || liesIn(real, program))
             continue;
         const QFileInfo info(path);
         const QString where = info.isSymLink() && last == LastPart::Followed
