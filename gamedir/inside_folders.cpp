@@ -72,7 +72,9 @@ QString outsideRefusal(const QStringList& paths, const QString& gameDir, const Q
         // write fails there and says so.
         bool blocked = false;
         const QString real = resolved(path, last, &blocked);
-        if (liesIn(real, game) || liesIn(real, program))
+        // The program's own files lie in its folder itself; the backups below it are no
+        // command's to write.
+        if (liesIn(real, game) || (!program.isEmpty() && QFileInfo(real).path() == program))
             continue;
         const QFileInfo info(path);
         const QString where = info.isSymLink() && last == LastPart::Followed

@@ -20,8 +20,9 @@ enum class LastPart {
 QString resolvedInside(const QString& path, const QString& folder,
                        LastPart last = LastPart::Replaced);
 
-// Why a command may not change `paths`: the first one that leads outside both `gameDir` and
-// `programDir` (either may be ""), named in the message; "" when all lie inside.
+// Why a command may not change `paths`: the first one that leads neither inside `gameDir` nor
+// to a file directly in `programDir` (its own files, such as Packs.txt; not the backups below
+// it), named in the message; "" when all may be changed. Either folder may be "".
 QString outsideRefusal(const QStringList& paths, const QString& gameDir, const QString& programDir,
                        LastPart last);
 

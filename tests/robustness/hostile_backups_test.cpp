@@ -143,6 +143,9 @@ private slots:
             << "{game}/Circuits/gone.dat={outside}/none.txt" << false << true;
         QTest::newRow("the program folder's pack list") << "{app}/Packs.txt"
                                                         << "" << false << true;
+        QTest::newRow("circuit linked into the backups")
+            << "{game}/Circuits/store.dat"
+            << "{game}/Circuits/store.dat={app}/backups/stored" << false << false;
         QTest::newRow("the pack list linked outside")
             << "{app}/Packs.txt"
             << "{app}/Packs.txt={outside}/victim.txt" << false << false;
@@ -158,6 +161,8 @@ private slots:
                 .replace("{app}", tmp.filePath("app"));
         };
         path = filled(path);
+        if (link.endsWith("/stored")) // a file of the backups folder
+            QVERIFY(writeFile(filled(link.section('=', 1)), "stored"));
         if (!link.isEmpty())
             QVERIFY(QFile::link(filled(link.section('=', 1)), filled(link.section('=', 0, 0))));
         else
