@@ -4,6 +4,7 @@
 #include "health/folder_check.h"
 #include "platform/ignore_step.h"
 #include "platform/program_folders.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "storage/settings_row.h"
@@ -42,8 +43,9 @@ Stored readStored(const QString& appDir) {
     return out;
 }
 
+// One line on the console: a file name's line break or escape sequence is shown, never sent.
 void print(std::FILE* to, const QString& line) {
-    std::fprintf(to, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(to, "%s\n", shown::text(line).toLocal8Bit().constData());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
+#include "gamedir/inside_folders.h"
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 
@@ -30,41 +31,6 @@ bool sameFolder(const QString& a, const QString& b) {
     return (!ca.isEmpty() && ca == canonical(b)) || QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
-// Where `original` lies once its folders are resolved (links and all), or "" when it is no
-// plain absolute path or does not lie inside `game` (canonical). The last part is not resolved:
-// a link there is replaced, not followed.
-QString resolvedInside(const QString& original, const QString& game) {
-    const QString path = QDir::fromNativeSeparators(original);
-    if (!QDir::isAbsolutePath(path))
-        return {};
-    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return {};
-    for (const QString& part : parts)
-        if (part == QLatin1String(".") || part == QLatin1String(".."))
-            return {};
-    QString existing = QFileInfo(QDir::cleanPath(path)).path();
-    QStringList missing;
-    for (;;) {
-        const QFileInfo info(existing);
-        if (info.exists() || info.isSymLink())
-            break;
-        const QString up = info.path();
-        if (up == existing)
-            return {};
-        missing.prepend(info.fileName());
-        existing = up;
-    }
-    const QFileInfo folder(existing);
-    const QString real = folder.canonicalFilePath();
-    if (real.isEmpty() || !folder.isDir())
-        return {};
-    QStringList rest = missing;
-    rest << parts.last();
-    const QString resolved = real + u'/' + rest.join(u'/');
-    return resolved.startsWith(game + u'/') ? resolved : QString();
-}
-
 // The one file outside the game folder a change may hold: the program folder's pack list (the
 // backups folder lies in the program folder), which Delete Track Pack keeps with the pack so a
 // restored pack is listed again. "" for any other path.
@@ -79,7 +45,7 @@ QString packListOf(const QString& original, const QString& root) {
 
 // Where a change's file goes back: inside the game folder, or the pack list; "" when nowhere.
 QString targetOf(const QString& original, const QString& game, const QString& root) {
-    const QString inside = resolvedInside(original, game);
+    const QString inside = insidefolders::resolvedInside(original, game);
     return inside.isEmpty() ? packListOf(original, root) : inside;
 }
 
@@ -419,6 +385,7 @@ RevertOutcome revert(const QString& root, const Change& change, const QString& g
     before.setGameFolder(gameDir);
     before.setReverts(QFileInfo(change.folder).fileName());
     before.setInProgress();
+    before.replacesLinks(); // a link in a file's place is replaced, never written through
     QString error;
     if (!before.keep(targets, &error)) {
         out.refused = failureMessage(command, error);

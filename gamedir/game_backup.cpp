@@ -1,8 +1,10 @@
 #include "gamedir/game_backup.h"
 
 #include "gamedir/backup_store.h"
+#include "gamedir/inside_folders.h"
 #include "platform/native_names.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
 #include <QCryptographicHash>
@@ -20,7 +22,7 @@ namespace {
 const QString kStampFormat = QStringLiteral("yyyy-MM-dd hh-mm-ss");
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 // The game folder noted for each backups folder, and the last sequence number given out
@@ -98,7 +100,7 @@ Backup::Backup(Backup&& other) noexcept
     : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
       change_(std::move(other.change_)), kept_(std::move(other.kept_)),
       created_(std::move(other.created_)), finished_(other.finished_),
-      inProgress_(other.inProgress_) {
+      inProgress_(other.inProgress_), linksReplaced_(other.linksReplaced_) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -114,6 +116,7 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     created_ = std::move(other.created_);
     finished_ = other.finished_;
     inProgress_ = other.inProgress_;
+    linksReplaced_ = other.linksReplaced_;
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -222,10 +225,23 @@ void Backup::dropFolder() {
     finished_ = true;
 }
 
+QString Backup::placeRefusal(const QStringList& paths) const {
+    // The backups lie in the program folder; without a game folder noted nothing is judged.
+    if (change_.game.isEmpty())
+        return {};
+    return insidefolders::outsideRefusal(paths, change_.game, QFileInfo(root_).absolutePath(),
+                                         linksReplaced_ ? insidefolders::LastPart::Replaced
+                                                        : insidefolders::LastPart::Followed);
+}
+
 bool Backup::keep(const QStringList& paths, QString* error) {
     QString ignored;
     if (!error)
         error = &ignored;
+    if (const QString refused = placeRefusal(paths); !refused.isEmpty()) {
+        *error = refused;
+        return false;
+    }
     const qsizetype entriesBefore = change_.entries.size();
     const qsizetype keptBefore = kept_.size();
     const qsizetype createdBefore = created_.size();

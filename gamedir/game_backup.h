@@ -41,8 +41,17 @@ public:
     // Folders are passed over, and a path kept before is not kept again. False with the reason
     // in *error when the backup could not be written: the command must then change nothing.
     // A keep that fails leaves nothing of its own behind (what earlier keeps saved stays).
+    // A path that leads outside the game folder (and, for the program's own files, the program
+    // folder) through a link or a linked folder is refused before anything is written.
     bool keep(const QStringList& paths, QString* error);
     bool keep(const QString& path, QString* error) { return keep(QStringList{path}, error); }
+
+    // Why keep() refuses `paths` because one leads outside the game and program folders; "".
+    QString placeRefusal(const QStringList& paths) const;
+    // The command replaces or removes a link at a kept path itself (a rename over it), never
+    // writes through it: only the link's folders must lie inside. By default a command is
+    // taken to write through a link, so where the link leads must lie inside too.
+    void replacesLinks() { linksReplaced_ = true; }
 
     // Removes the backup again when the command changed none of the kept files, so commands
     // that run often and mostly rewrite the same bytes (the setup export before every game) do
@@ -82,6 +91,7 @@ private:
     QStringList created_;  // contents this backup added to the store
     bool finished_ = true; // nothing to commit
     bool inProgress_ = false;
+    bool linksReplaced_ = false;
 };
 
 // The command name of "Restore last change": its records are skipped by newest(), so Restore

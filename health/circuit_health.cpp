@@ -1,6 +1,7 @@
 #include "health/circuit_health.h"
 
 #include "packs/texture_list.h"
+#include "platform/native_names.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -152,11 +153,18 @@ QHash<int, Scanner::Duplicate> Scanner::duplicates() {
     for (const QList<int>& files : std::as_const(byHash)) {
         if (files.size() < 2)
             continue;
+        // Names that lead to one file on disk (a link and its target, hard links) are one copy:
+        // none is the other's duplicate.
+        QHash<int, nativenames::FileId> ids;
+        for (const int i : files)
+            ids.insert(i, nativenames::fileId(checked_.at(i).path));
         for (const int i : files) {
             QStringList others;
             for (const int j : files)
-                if (j != i)
+                if (j != i && !(ids.value(i).valid() && ids.value(i) == ids.value(j)))
                     others << names_.at(j);
+            if (others.isEmpty())
+                continue;
             const QString text = others.size() == 1
                                      ? QStringLiteral("Same circuit as ") + others.first()
                                      : QStringLiteral("Same circuit as %1 and %2 more")

@@ -4,6 +4,7 @@
 #include "packs/pack_folder.h"
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
+#include "platform/shown_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,8 +36,8 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     const QFileInfo info(folder);
     if (!QFileInfo(gameDir).isDir() || !info.isDir() || !info.isReadable() ||
         !QDir(folder).isReadable()) {
-        out.error = QStringLiteral("Cannot read the circuits folder ") +
-                    QDir::toNativeSeparators(folder) + QStringLiteral(".");
+        out.error = QStringLiteral("Cannot read the circuits folder ") + shown::path(folder) +
+                    QStringLiteral(".");
         return out;
     }
     out.readable = true;
@@ -55,7 +56,7 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
         problems[it.key()] << it->problem;
     for (int i = 0; i < names.size(); ++i) {
         for (const Problem& p : std::as_const(problems.at(i)))
-            out.lines << names.at(i) + QStringLiteral(": ") + p.text;
+            out.lines << shown::text(names.at(i) + QStringLiteral(": ") + p.text);
         if (!problems.at(i).isEmpty())
             ++out.filesWithProblems;
     }
@@ -64,7 +65,7 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
         const QString missing = missingPackSummary(folder, pack, missingPackFiles(folder, pack));
         if (missing.isEmpty())
             continue;
-        out.lines << pack + QStringLiteral(" (track pack): ") + missing;
+        out.lines << shown::text(pack + QStringLiteral(" (track pack): ") + missing);
         ++out.incompletePacks;
     }
     scanner.saveCache(); // a cache that cannot be written only costs the next run time

@@ -1,5 +1,6 @@
 #include "packs/circuit_content.h"
 
+#include "platform/binfile.h"
 #include "platform/folder_listing.h"
 #include "platform/native_names.h"
 #include "trackfile/circuit_kind.h"
@@ -7,16 +8,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace circuitcontent {
 
-Index byContent(const QString& folder, const Progress& progress) {
+Index byContent(const QString& folder, const Progress& progress, QStringList* skipped) {
     Index index;
     const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (progress)
             progress(i, names.size());
         QFile file(folder + QDir::separator() + names.at(i));
+        // Opening a pipe would wait for a writer that never comes.
+        if (!binfile::isRegularFile(file.fileName())) {
+            if (skipped && QFileInfo::exists(file.fileName()))
+                *skipped << names.at(i);
+            continue;
+        }
         if (!nativenames::open(file, QIODevice::ReadOnly) || file.size() > MaxCircuitSize)
             continue;
         const QByteArray hash = trackdata::hash(file.readAll());

@@ -21,8 +21,10 @@ using Progress = std::function<void(qsizetype done, qsizetype total)>;
 inline constexpr qint64 MaxCircuitSize = 16 * 1024 * 1024;
 
 // The *.dat files of `folder` by their track data. Files that cannot be read, or hold no
-// track data, are left out.
-Index byContent(const QString& folder, const Progress& progress = {});
+// track data, are left out; names that are no regular file (a pipe, a device, a socket) are
+// never opened, and are added to *skipped when given.
+Index byContent(const QString& folder, const Progress& progress = {},
+                QStringList* skipped = nullptr);
 
 // Of several names holding one circuit, the one a pack should name: a file of the collection
 // before one of the game's slot files (which Export overwrites), then the first in name order.

@@ -2,6 +2,8 @@
 
 #include "packs/pack_name.h"
 #include "packs/slot_entry.h"
+#include "platform/native_names.h"
+#include "platform/shown_text.h"
 
 #include <QSet>
 #include <QStringDecoder>
@@ -110,8 +112,14 @@ public:
                                                        "were expected"));
                 pack.name = fields.at(1).trimmed();
                 if (!isSafePackName(pack.name))
-                    return fail(lineNo,
-                                QStringLiteral("\"%1\" can't be a Track Pack name").arg(pack.name));
+                    return fail(lineNo, QStringLiteral("\"%1\" can't be a Track Pack name%2")
+                                            .arg(pack.name.left(80) + (pack.name.size() > 80
+                                                                           ? QStringLiteral("...")
+                                                                           : QString()),
+                                                 nativenames::fitsFolderEntry(pack.name)
+                                                     ? QString()
+                                                     : QStringLiteral(": it is longer than a "
+                                                                      "folder name may be")));
                 named = true;
                 continue;
             }
@@ -189,9 +197,10 @@ private:
 } // namespace
 
 QString Error::text() const {
+    // The names quoted come from the file: their control characters are shown, not sent.
     if (line == 0)
-        return what;
-    return QStringLiteral("Line %1: %2.").arg(line).arg(what);
+        return shown::text(what);
+    return QStringLiteral("Line %1: %2.").arg(line).arg(shown::text(what));
 }
 
 QByteArray write(const Pack& pack) {

@@ -12,6 +12,11 @@ std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n)
 // a file beyond what writing at that position needs. False (and *error set) on failure.
 bool writeAt(const QString& path, qint64 position, const QByteArray& bytes,
              QString* error = nullptr);
-// Length in bytes, or -1 when the file does not exist or cannot be examined.
+// Length in bytes, or -1 when the file does not exist, is no regular file or cannot be examined.
 qint64 length(const QString& path);
+// Whether `path` names a regular file (links followed): the only kind the program opens to read
+// a circuit, a pack file or a texture, as a pipe or a device would hold it forever.
+inline bool isRegularFile(const QString& path) {
+    return length(path) >= 0;
+}
 } // namespace binfile

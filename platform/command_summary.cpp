@@ -1,6 +1,7 @@
 #include "platform/command_summary.h"
 
 #include "platform/dialogs.h"
+#include "platform/shown_text.h"
 
 #include <algorithm>
 
@@ -13,8 +14,10 @@ QString countOf(qsizetype n, const QString& one, const QString& many) {
     return QString::number(n) + QLatin1Char(' ') + (n == 1 ? one : many);
 }
 
+// A done line and an item are one line each: a name's control characters are shown, never
+// break the message into lines of their own.
 void CommandSummary::done(const QString& line) {
-    done_ << line;
+    done_ << shown::text(line);
 }
 
 void CommandSummary::failed(const QString& cause, const QString& item) {
@@ -24,8 +27,9 @@ void CommandSummary::failed(const QString& cause, const QString& item) {
         causes_.append({cause, {}});
         found = causes_.end() - 1;
     }
-    if (!item.isEmpty() && !found->items.contains(item))
-        found->items << item;
+    const QString line = shown::text(item);
+    if (!line.isEmpty() && !found->items.contains(line))
+        found->items << line;
 }
 
 QString CommandSummary::text(const QString& headline) const {

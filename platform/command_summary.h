@@ -2,6 +2,7 @@
 // The one message a command ends with: a headline, what was done, then what was not done,
 // said once per cause however many items it kept back. The items themselves (slots, files)
 // go into a scrolling list under the text, so the box fits the screen however many there are.
+// Done lines and items are one line each: their control characters are shown as escapes.
 #include <QString>
 #include <QStringList>
 

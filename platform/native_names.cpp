@@ -143,4 +143,15 @@ bool open(QFile& file, int qtMode) {
     return true;
 }
 
+FileId fileId(const QString& path) {
+    struct stat st;
+    if (::stat(encode(path).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+bool fitsFolderEntry(const QString& name) {
+    return QFile::encodeName(name).size() <= 255;
+}
+
 } // namespace nativenames

@@ -24,4 +24,17 @@ bool rename(const QString& from, const QString& to, QString* error);
 bool remove(const QString& path, QString* error);
 // Opens `file` (its fileName() is the shown path) through the system's bytes.
 bool open(QFile& file, int qtMode);
+
+// The file a name leads to, links followed: names with one id (a link and its target, two hard
+// links) are one file on disk. Invalid (0, 0) when it cannot be examined.
+struct FileId {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool valid() const { return device != 0 || inode != 0; }
+    bool operator==(const FileId& o) const { return device == o.device && inode == o.inode; }
+};
+FileId fileId(const QString& path);
+
+// Whether `name` fits one entry of a folder: at most 255 bytes in the file system's encoding.
+bool fitsFolderEntry(const QString& name);
 } // namespace nativenames

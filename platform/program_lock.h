@@ -1,7 +1,9 @@
 #pragma once
 // One pso at a time on one program folder: two runs would each write their own pack list and
 // catalogue state over the other's. The run holds the lock file "pso.lock" in the folder; a
-// lock left by a process that was killed is taken over.
+// lock left by a process that was killed is taken over, and so is debris in its place that
+// names no process (an empty or unreadable file, an empty folder, a link); what cannot be
+// removed is named in the refusal, so the player knows which file to remove.
 #include <QLockFile>
 #include <QString>
 
@@ -9,7 +11,8 @@
 
 struct ProgramLock {
     std::unique_ptr<QLockFile> lock; // held while it lives; null when not taken
-    QString refusal; // why the run must end ("Pistaro is already running on <folder>."), or ""
+    QString refusal; // why the run must end ("Pistaro is already running on <folder>.", or
+                     // the file in the way to remove), or ""
 };
 
 // Takes the lock of `appDir`. A folder where no lock file can be made at all is no refusal:

@@ -84,10 +84,11 @@ CopyResult writeInPlace(const QByteArray& target, const QByteArray& bytes) {
 }
 
 CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
-    // A link has the file it leads to replaced, not itself.
+    // A link has the file it leads to replaced, not itself, unless the link is what changes.
     const QFileInfo info(path);
-    const QString finalPath = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
-    const QByteArray target = QFile::encodeName(finalPath);
+    const bool throughLink = info.isSymLink() && info.exists() && !options.replaceLink;
+    const QString finalPath = throughLink ? info.canonicalFilePath() : path;
+    const QByteArray target = nativenames::encode(finalPath);
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
@@ -102,7 +103,8 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        if (err == EACCES || err == EPERM)
+        // Rewriting in place would write through a link that is to be replaced.
+        if ((err == EACCES || err == EPERM) && !(options.replaceLink && info.isSymLink()))
             return writeInPlace(target, bytes);
         return failure(err);
     }

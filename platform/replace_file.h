@@ -27,10 +27,12 @@ struct ReplaceOptions {
     bool askTargetFirst = false;
     // The new file keeps the source's last-modified time (copies only).
     bool keepSourceTime = false;
+    // A link at the target is itself replaced by the new file, not the file it leads to.
+    bool replaceLink = false;
 };
 
 // Replaces (or creates) `path` with `bytes`. A target that is a link has the file it leads to
-// replaced. The new file keeps the old one's permissions.
+// replaced, unless options.replaceLink. The new file keeps the old one's permissions.
 CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
                           const ReplaceOptions& options = {});
 

@@ -1,5 +1,8 @@
 #include "storage/database_names.h"
 
+#include "platform/native_names.h"
+#include "platform/shown_text.h"
+
 namespace dbnames {
 
 bool isLapTimeDatabase(const QString& fileName) {
@@ -24,6 +27,9 @@ bool isPlainFileName(const QString& name) {
 }
 
 QString newRefusal(const QString& fileName) {
+    if (!nativenames::fitsFolderEntry(fileName))
+        return QStringLiteral("Database '") + shown::text(fileName.left(80)) +
+               QStringLiteral("...' is longer than a file name may be (255 bytes).");
     if (!isPlainFileName(fileName) || fileName.contains(QLatin1String("..")))
         return QStringLiteral("Database '") + fileName +
                QStringLiteral("' must be a plain file name, without folders or '..'.");

@@ -1,6 +1,8 @@
 #include "trackfile/checksum_trailer.h"
 
+#include "platform/binfile.h"
 #include "platform/native_names.h"
+#include "platform/replace_file.h"
 
 #include <QFile>
 
@@ -28,20 +30,29 @@ bool trailerMatches(const QByteArray& fileBytes) {
 }
 
 QString writeTrailer(const QString& path) {
+    // Only a regular file is opened: a pipe would hold the command forever.
+    if (binfile::length(path) < 0)
+        return QStringLiteral("it is not a regular file");
     QFile file(path);
-    if (!nativenames::open(file, QIODevice::ReadWrite))
+    if (!nativenames::open(file, QIODevice::ReadOnly))
         return file.errorString().isEmpty() ? QStringLiteral("cannot be opened")
                                             : file.errorString();
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
+    file.close();
     if (bytes.size() < TrailerSize)
         return QStringLiteral("the file is shorter than its checksum");
     const qsizetype body = bytes.size() - TrailerSize;
-    const QByteArray trailer = trailerOf(QByteArrayView(bytes).first(body));
-    if (!file.seek(body) || file.write(trailer) != TrailerSize || !file.flush())
-        return file.errorString();
-    return {};
+    bytes.replace(body, TrailerSize, trailerOf(QByteArrayView(bytes).first(body)));
+    // Written beside and renamed over the name: a link there is replaced by the repaired file,
+    // so the file it led to stays as it was and the backup of the name puts it back.
+    // A file the user protected is refused, as a write in place would be.
+    ReplaceOptions options;
+    options.askTargetFirst = true;
+    options.replaceLink = true;
+    const CopyResult written = writeReplacing(path, bytes, options);
+    return written.ok ? QString() : written.error;
 }
 
 } // namespace checksum

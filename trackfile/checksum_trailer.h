@@ -17,8 +17,9 @@ QByteArray trailerOf(QByteArrayView body);
 // shorter than the trailer.
 bool trailerMatches(const QByteArray& fileBytes);
 
-// Replaces the trailer of the file at `path` in place, as sumfix does; the length never changes.
-// Returns "" when written, else why not. The caller backs the file up first.
+// Replaces the trailer of the file at `path`, as sumfix does; the length never changes. The file
+// is written beside and renamed over the name, so a link there is replaced, never written
+// through. Returns "" when written, else why not. The caller backs the file up first.
 QString writeTrailer(const QString& path);
 
 } // namespace checksum

@@ -5,8 +5,23 @@
 
 namespace pistaro {
 
+bool mayChange(WindowServices& services, const gamebackup::Backup& backup, const QString& command,
+               const QStringList& files) {
+    const QString refused = backup.placeRefusal(files);
+    if (refused.isEmpty())
+        return true;
+    services.status().hideStatus();
+    services.dialogs().message(command + QStringLiteral(" was stopped before changing anything: ") +
+                               refused);
+    return false;
+}
+
 bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QString& command,
               const QStringList& files) {
+    // A path that leads outside the game folder is no failure of the backup: the command is
+    // refused for that reason alone.
+    if (!mayChange(services, backup, command, files))
+        return false;
     QString error;
     if (backup.keep(files, &error))
         return true;
@@ -17,6 +32,13 @@ bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QStrin
 
 bool backedUp(WindowServices& services, const QString& command, const QStringList& files) {
     gamebackup::Backup backup(gamebackup::backupsFolder(services.bas()), command);
+    return backedUp(services, backup, command, files);
+}
+
+bool backedUpReplacingLinks(WindowServices& services, const QString& command,
+                            const QStringList& files) {
+    gamebackup::Backup backup(gamebackup::backupsFolder(services.bas()), command);
+    backup.replacesLinks();
     return backedUp(services, backup, command, files);
 }
 

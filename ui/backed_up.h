@@ -13,11 +13,20 @@ namespace pistaro {
 
 class WindowServices;
 
+// Whether `files` may be changed: false, after a message naming the path, when one leads
+// outside the game and program folders (gamebackup::Backup::placeRefusal). For a command that
+// must write something before its backup is taken.
+bool mayChange(WindowServices& services, const gamebackup::Backup& backup, const QString& command,
+               const QStringList& files);
 // Keeps `files` in `backup`; false, after the message naming `command`, when it could not.
 bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QString& command,
               const QStringList& files);
 // The same with a backup of its own named `command`, for a command that keeps all its files
 // at once.
 bool backedUp(WindowServices& services, const QString& command, const QStringList& files);
+// The same for a command that replaces or removes a link at a kept path, never writing
+// through it (gamebackup::Backup::replacesLinks).
+bool backedUpReplacingLinks(WindowServices& services, const QString& command,
+                            const QStringList& files);
 
 } // namespace pistaro

@@ -99,7 +99,7 @@ void CircuitFixes::RepairChecksum_Click() {
         services_.dialogs().message(QStringLiteral("No selected circuit has a wrong checksum."));
         return;
     }
-    if (!backedUp(services_, QStringLiteral("Repair checksum"), paths))
+    if (!backedUpReplacingLinks(services_, QStringLiteral("Repair checksum"), paths))
         return;
     applyEach(
         names, paths, [](const QString& path) { return checksum::writeTrailer(path); },
@@ -138,11 +138,15 @@ void CircuitFixes::DeleteDuplicate_Click() {
     // is no one's twin any more.
     QHash<QByteArray, QStringList> copies;
     QHash<QString, QByteArray> hashOf;
+    // Names that lead to one file on disk (a link and its target, hard links) are one copy.
+    QHash<QString, nativenames::FileId> idOf;
     for (const QString& name : lists_.File1->duplicateNames()) {
         QByteArray bytes;
         QString error;
-        if (!health::readCircuitBytes(pathOf(name), &bytes, &error))
+        const nativenames::FileId id = nativenames::fileId(pathOf(name));
+        if (!id.valid() || !health::readCircuitBytes(pathOf(name), &bytes, &error))
             continue;
+        idOf.insert(name, id);
         const health::FileFacts facts = health::factsOf(bytes);
         if (facts.shape != health::FileFacts::Shape::Circuit)
             continue;
@@ -150,9 +154,16 @@ void CircuitFixes::DeleteDuplicate_Click() {
         copies[hash] << name;
         hashOf.insert(name, hash);
     }
+    const auto copiesOnDisk = [&idOf](const QStringList& names) {
+        QList<nativenames::FileId> ids;
+        for (const QString& n : names)
+            if (!ids.contains(idOf.value(n)))
+                ids << idOf.value(n);
+        return ids.size();
+    };
     QStringList chosen;
     for (const QString& name : lists_.File1->selectedNames())
-        if (copies.value(hashOf.value(name)).size() > 1)
+        if (hashOf.contains(name) && copiesOnDisk(copies.value(hashOf.value(name))) > 1)
             chosen << name;
     if (chosen.isEmpty()) {
         services_.dialogs().message(
@@ -160,7 +171,7 @@ void CircuitFixes::DeleteDuplicate_Click() {
         return;
     }
     // One copy of each circuit always stays: the first of them that is not chosen, else the
-    // first of them.
+    // first of them; a name that leads to the file kept is never deleted with it.
     QStringList doomed, items;
     bool anyInUse = false;
     const QString& shownFile = services_.bas().CurrentFile;
@@ -173,7 +184,7 @@ void CircuitFixes::DeleteDuplicate_Click() {
                 kept = other;
                 break;
             }
-        if (kept == name)
+        if (idOf.value(kept) == idOf.value(name))
             continue;
         doomed << name;
         QString item =
@@ -208,7 +219,7 @@ void CircuitFixes::DeleteDuplicate_Click() {
     QStringList paths;
     for (const QString& name : std::as_const(doomed))
         paths << pathOf(name);
-    if (!backedUp(services_, QStringLiteral("Delete duplicates"), paths))
+    if (!backedUpReplacingLinks(services_, QStringLiteral("Delete duplicates"), paths))
         return;
     applyEach(
         doomed, paths,

@@ -17,6 +17,7 @@
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -52,7 +53,7 @@ QString circuitsPath(const QString& gp2Dir, const QString& name) {
 }
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 QString canonical(const QString& path) {

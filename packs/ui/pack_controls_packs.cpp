@@ -13,6 +13,7 @@
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -38,7 +39,7 @@ QString tmpSlotName(int slot) {
 }
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 } // namespace
@@ -196,21 +197,26 @@ void PackControls::DeletePack_Click() {
                                       name + QStringLiteral("' Track Pack from your disk ?")))
         return;
     const QString pack = gamepath::join(circuitsFolder(), name);
+    QStringList files;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const QString file = gamepath::join(pack, slotFileName(slot));
+        if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+            files << file;
+    }
+    files << packListFile();
+    const QString command = QStringLiteral("Delete Track Pack ") + name;
+    gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), command);
+    if (!mayChange(services_, backup, command, files))
+        return;
     // The pack's files and the list that names it are saved, so that Restore brings the pack
     // back whole and listed. The list is written as shown first (it is otherwise written at the
     // end of the run): a pack saved in this run is then named in the saved copy too.
     QString error;
     if (!writePackList(packListFile(), &error))
         reportIgnoredFailure("writing the pack list", qPrintable(error));
-    QStringList files;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const QString file = gamepath::join(pack, slotFileName(slot));
-        if (QFileInfo::exists(file))
-            files << file;
-    }
-    if (!backedUp(services_, QStringLiteral("Delete Track Pack ") + name,
-                  files + QStringList{packListFile()}))
+    if (!backedUp(services_, backup, command, files))
         return;
+    files.removeLast();
     DeletePack->setEnabled(false);
     QStringList kept;
     for (const QString& file : std::as_const(files)) {

@@ -9,10 +9,12 @@
 #include "packs/shared_pack.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/status_shown.h"
+#include "platform/binfile.h"
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/track_data.h"
@@ -34,17 +36,28 @@ namespace {
 const QString kFilter = QStringLiteral("Track pack files|*.pack.txt|All files|*");
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
-// The circuits folder's files by content, with the count of files read in the Status window.
-circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& status) {
-    return circuitcontent::byContent(circuits, [&status](qsizetype done, qsizetype total) {
-        if (done % 25 != 0)
-            return;
-        status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
-        status.pump();
-    });
+// The circuits folder's files by content, with the count of files read in the Status window;
+// names that are no regular file are said in the summary.
+circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& status,
+                                        CommandSummary& summary) {
+    QStringList skipped;
+    circuitcontent::Index index = circuitcontent::byContent(
+        circuits,
+        [&status](qsizetype done, qsizetype total) {
+            if (done % 25 != 0)
+                return;
+            status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
+            status.pump();
+        },
+        &skipped);
+    for (const QString& name : std::as_const(skipped))
+        summary.failed(QStringLiteral("These names in the circuits folder are no regular file (a "
+                                      "pipe, a device or a socket) and were not read:"),
+                       shown(gamepath::join(circuits, name)));
+    return index;
 }
 
 // "Monza 2001 (monza2001.dat), slot 3": how a circuit of a pack file is named to the player.
@@ -78,7 +91,8 @@ void PackControls::ExportPack_Click() {
     sharedpack::Pack pack{name, {}};
     {
         StatusShown busy(services_.window(), services_.status());
-        const circuitcontent::Index index = indexWithProgress(circuits, services_.status());
+        const circuitcontent::Index index =
+            indexWithProgress(circuits, services_.status(), summary);
         for (int slot = 1; slot <= kSlotCount; ++slot) {
             const QString path = gamepath::join(folder, slotFileName(slot));
             QFile file(path);
@@ -129,6 +143,13 @@ void PackControls::ImportPack_Click() {
                                                         kFilter, QStringLiteral("txt"));
     if (chosen.isEmpty() || chosen == preset)
         return;
+    // Only a regular file is opened: reading a pipe would wait for a writer forever.
+    if (!binfile::isRegularFile(chosen)) {
+        services_.dialogs().message(shown(chosen) +
+                                    QStringLiteral(" is not a regular file (a pipe, a device or a "
+                                                   "folder, or gone). Nothing was changed."));
+        return;
+    }
     QFile file(chosen);
     if (!file.open(QIODevice::ReadOnly)) {
         services_.dialogs().message(shown(chosen) + QStringLiteral(" couldn't be read: ") +
@@ -160,7 +181,8 @@ void PackControls::ImportPack_Click() {
     CommandSummary summary;
     {
         StatusShown busy(services_.window(), services_.status());
-        const circuitcontent::Index index = indexWithProgress(circuits, services_.status());
+        const circuitcontent::Index index =
+            indexWithProgress(circuits, services_.status(), summary);
         for (const sharedpack::Slot& s : pack.entries) {
             sources[s.slot] = circuitcontent::preferredName(index.value(s.hash));
             if (sources[s.slot].isEmpty())

@@ -168,6 +168,8 @@ QString SetupTransfer::exportSetups(int* count) {
     if (!refused.isEmpty())
         return refused;
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export Setups"));
+    if (const QString outside = backup.placeRefusal({stateFile}); !outside.isEmpty())
+        return outside;
     QString error;
     if (!backup.keep(stateFile, &error))
         return QStringLiteral("The backup of the game files could not be written: ") + error;

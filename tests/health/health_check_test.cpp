@@ -4,6 +4,7 @@
 // sound.
 #include "health/circuit_health.h"
 #include "platform/folder_listing.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
 #include "tests/fixtures/sampleapp/sample_app.h"
@@ -36,6 +37,10 @@ void plant(const QString& gameDir) {
     QByteArray bad = samplegame::smallAddon(QStringLiteral("Bad Sum"), {}, 3);
     bad[bad.size() - 1] = char(bad.at(bad.size() - 1) ^ 0x5A);
     writeFileOrThrow(c + QStringLiteral("bad trailer.dat"), bad);
+    // A name that would forge a line of the check's output and clear the terminal.
+    QByteArray forged = samplegame::smallAddon(QStringLiteral("Forged"), {}, 9);
+    forged[forged.size() - 1] = char(forged.at(forged.size() - 1) ^ 0x5A);
+    writeFileOrThrow(c + QStringLiteral("forged\nx.dat: Fine\x1b[2J.dat"), forged);
     writeFileOrThrow(c + QStringLiteral("twin a.dat"), twinBody(QStringLiteral("Twin A")));
     writeFileOrThrow(c + QStringLiteral("twin b.dat"), twinBody(QStringLiteral("Twin B")));
     writeFileOrThrow(c + QStringLiteral("same size.dat"), twinBody(QStringLiteral("Not Twin"), 8));
@@ -47,7 +52,7 @@ void plant(const QString& gameDir) {
     if (!writeFileByBytes(QFile::encodeName(c) + "odd\xff name.dat", odd))
         throw std::runtime_error("the file with an odd name was not written");
     // A pipe is never opened: nothing would ever come through it.
-    if (::mkfifo(QFile::encodeName(c + QStringLiteral("pipe.dat")).constData(), 0644) != 0)
+    if (!makePipe(c + QStringLiteral("pipe.dat")))
         throw std::runtime_error("the pipe was not made");
     writeFileOrThrow(c + QStringLiteral("block only.dat"), "#GP2INFO|Name|Cut");
     QStringList lies;
@@ -128,6 +133,9 @@ class HealthCheckTest final : public QObject {
         QTest::addColumn<QString>("tip"); // what the Status column's tool tip names
         QTest::newRow("wrong trailer") << "bad trailer.dat"
                                        << "Checksum wrong" << false << "does not match";
+        QTest::newRow("line break and escape in the name")
+            << "forged\nx.dat: Fine\x1b[2J.dat"
+            << "Checksum wrong" << false << "does not match";
         QTest::newRow("name that is no UTF-8") << QFile::decodeName("odd\xff name.dat")
                                                << "Checksum wrong" << false << "does not match";
         QTest::newRow("pipe") << "pipe.dat"
@@ -205,16 +213,18 @@ private slots:
         QFETCH(QString, problems);
         static const CheckRun run = runCheck(pso, {}); // the stored game folder
         QCOMPARE(run.status, 1);
+        // Control characters in a name are printed as escapes, never raw.
+        const QString name = shown::text(file);
         QStringList said;
         for (const QString& line : run.lines)
-            if (line.startsWith(file + QStringLiteral(": ")))
-                said << line.mid(file.size() + 2);
+            if (line.startsWith(name + QStringLiteral(": ")))
+                said << line.mid(name.size() + 2);
         QCOMPARE(said.join(QStringLiteral("; ")), problems);
         QVERIFY(run.lines.contains(QStringLiteral(
             "Season (track pack): Missing from this Track Pack: slot 5 (f1ct05.dat)")));
         QCOMPARE(run.lines.last(),
-                 QStringLiteral("30 circuit files checked: 9 problems in 9 files. 1 track pack "
-                                "lacks files."));
+                 QStringLiteral("31 circuit files checked: 10 problems in 10 files. 1 track "
+                                "pack lacks files."));
     }
 
     // Sorting by Status puts the copies of one circuit together, whatever the names they give.

@@ -1,6 +1,7 @@
 // The fixes the circuit list offers for its Status column, on a real main window: each acts on
 // every selected row that has its problem, keeps the files in a backup first, leaves the rest
 // alone, and the column tells the new story afterwards.
+#include "gamedir/backup_revert.h"
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "packs/ui/circuit_fixes.h"
@@ -11,6 +12,7 @@
 #include "tests/support/window_per_function.h"
 #include "tests/support/zip_maker.h"
 #include "trackfile/checksum_trailer.h"
+#include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/circuit_table_model.h"
@@ -20,6 +22,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace pistaro;
 
@@ -135,6 +139,79 @@ private slots:
         QCOMPARE(problemsOf("bad one.dat"), QString());
         QCOMPARE(problemsOf(odd), QString());
         QCOMPARE(table()->selectedNames(), (QStringList{"bad one.dat", odd, "jams.dat"}));
+    }
+
+    // Repair checksum on a link replaces the link by the repaired file: the file it led to
+    // stays as it was, and Restore puts the name's old bytes back.
+    void repairOnALinkReplacesTheLink_data() {
+        QTest::addColumn<bool>("outside"); // the link leads outside the game folder
+        QTest::newRow("link to a file outside the game") << true;
+        QTest::newRow("link to a circuit of the collection") << false;
+    }
+    void repairOnALinkReplacesTheLink() {
+        QFETCH(bool, outside);
+        const QString target =
+            outside ? fx->tmp.filePath("elsewhere.dat") : fx->circuit("bad one.dat");
+        if (outside)
+            QVERIFY(writeFile(target, withWrongTrailer(samplegame::smallAddon("Far", {}, 7))));
+        const QByteArray before = readFile(target);
+        const QString link = fx->circuit("linked.dat");
+        QVERIFY(QFile::link(target, link));
+        reread();
+        select({"linked.dat"});
+        fx->takeMessages();
+        fixes()->RepairChecksum->trigger();
+        QCOMPARE(readFile(target), before);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(checksum::trailerMatches(readFile(link)));
+        const QString root = gamebackup::backupsFolder(fx->bas);
+        const gamebackup::RevertOutcome out =
+            gamebackup::revert(root, *gamebackup::newest(root), fx->gameDir(), "Restore");
+        QVERIFY2(out.refused.isEmpty() && out.failed.isEmpty(), qPrintable(out.refused));
+        QCOMPARE(readFile(link), before);
+        QCOMPARE(readFile(target), before);
+    }
+
+    // Names that lead to one file (a link and its target, two hard links) are one copy:
+    // deleting one never takes the circuit's last copy with it, and they are no duplicates.
+    void namesOfOneFileAreOneCopy_data() {
+        QTest::addColumn<bool>("hard");          // "copy d.dat" a hard link, else a link
+        QTest::addColumn<QStringList>("others"); // the other copies left beside them
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("left");
+        const QStringList both{"copy a.dat", "copy d.dat"};
+        QTest::newRow("the file a link leads to")
+            << false << QStringList{} << QStringList{"copy a.dat"} << both;
+        QTest::newRow("a link and its target") << false << QStringList{} << both << both;
+        QTest::newRow("hard links") << true << QStringList{} << QStringList{"copy a.dat"} << both;
+        QTest::newRow("a real copy beside them")
+            << false << QStringList{"copy b.dat"} << both << QStringList{"copy b.dat"};
+    }
+    void namesOfOneFileAreOneCopy() {
+        QFETCH(bool, hard);
+        QFETCH(QStringList, others);
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, left);
+        for (const QString name : {"copy b.dat", "copy c.dat"})
+            if (!others.contains(name))
+                QVERIFY(QFile::remove(fx->circuit(name)));
+        const QString a = fx->circuit("copy a.dat"), d = fx->circuit("copy d.dat");
+        QVERIFY(hard ? ::link(QFile::encodeName(a), QFile::encodeName(d)) == 0 : QFile::link(a, d));
+        const QByteArray circuit = readFile(a);
+        reread();
+        select(chosen);
+        fx->dialogs.answers = {true};
+        fx->takeMessages();
+        fixes()->DeleteDuplicate->trigger();
+        QStringList present;
+        for (const QString name : {"copy a.dat", "copy b.dat", "copy c.dat", "copy d.dat"})
+            if (QFileInfo::exists(fx->circuit(name)))
+                present << name;
+        QCOMPARE(present, left);
+        QCOMPARE(trackdata::hash(readFile(fx->circuit(left.first()))), trackdata::hash(circuit));
+        reread();
+        QVERIFY2(!problemsOf(left.first()).startsWith("Same circuit as"),
+                 qPrintable(problemsOf(left.first())));
     }
 
     void texturesComeFromTheArchive() {

@@ -1,11 +1,16 @@
 // Track packs on a real main window: Save Pack, View Pack and Delete Pack with their files,
 // the names that would leave the pack folder, the pack list file Packs.txt with its marks for
 // packs whose files are missing, and pack files shared through Export pack and Import pack.
+#include "gamedir/backup_store.h"
+#include "gamedir/game_backup.h"
+#include "packs/shared_pack.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/file_snapshot.h"
+#include "tests/support/files.h"
 #include "tests/support/window_per_function.h"
 #include "trackfile/circuit_kind.h"
 #include "trackfile/info_block.h"
@@ -473,6 +478,9 @@ private slots:
             "Line 2: \"pack\", a tab and the pack's name were expected.");
         row("pack name leaving the folder", "Pistaro track pack\t1\npack\t../Packs\n" + good,
             "Line 2: \"../Packs\" can't be a Track Pack name.");
+        row("pack name longer than a folder name",
+            "Pistaro track pack\t1\npack\t" + QByteArray(10000, 'n') + "\n" + good,
+            "can't be a Track Pack name: it is longer than a folder name may be.");
         row("no slot", head, "Line 3: the file names no slot.");
         row("huge", head + good + QByteArray(70 * 1024, 'x'),
             "The file is larger than 64 KB; a pack file is a few KB at most.");
@@ -497,6 +505,71 @@ private slots:
         QCOMPARE(circuitsFolderEntries(), before);
         QVERIFY(packNames().isEmpty());
         QVERIFY(fx->frm->isVisible());
+    }
+
+    // The pack commands never write through a pack folder that is a link leading outside the
+    // game folder, and never open a pipe: the pack file chosen, or one among the circuits.
+    void linksAndPipesAreNeverFollowed_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("said"); // a part of what the command says
+        const QString outside = QStringLiteral("leads outside the game folder");
+        QTest::newRow("Import pack into a linked folder") << "import" << outside;
+        QTest::newRow("Save Pack into a linked folder") << "save" << outside;
+        QTest::newRow("Delete Track Pack of a linked folder") << "delete" << outside;
+        QTest::newRow("Import pack of a pipe") << "import pipe"
+                                               << "is not a regular file";
+        QTest::newRow("Import pack beside a pipe") << "import beside pipe"
+                                                   << "pipe.dat";
+        QTest::newRow("Export pack beside a pipe") << "export beside pipe"
+                                                   << "pipe.dat";
+    }
+    void linksAndPipesAreNeverFollowed() {
+        QFETCH(QString, command);
+        QFETCH(QString, said);
+        const QString outside = fx->tmp.filePath(QStringLiteral("outside"));
+        const bool linked = !command.contains(QLatin1String("pipe"));
+        if (linked) {
+            QVERIFY(writeFile(outside + QStringLiteral("/f1ct01.dat"), "not a circuit"));
+            QVERIFY(QFile::link(outside, fx->circuits() + QStringLiteral("/Shared")));
+            QVERIFY(writeFile(packsTxt(), "Shared\r\n"));
+        }
+        start();
+        const QByteArray monza = readFile(fx->circuit(kMonza));
+        const QString shared = fx->tmp.filePath(QStringLiteral("shared.pack.txt"));
+        QVERIFY(writeFile(shared, sharedpack::write({QStringLiteral("Shared"),
+                                                     {{3, kMonza, QStringLiteral("Monza"),
+                                                       monza.size(), trackdata::hash(monza)}}})));
+        if (!linked && command != QLatin1String("import pipe"))
+            QVERIFY(makePipe(fx->circuit(QStringLiteral("pipe.dat"))));
+        const filesnapshot::Snapshot before = filesnapshot::take(outside);
+        if (command == QLatin1String("import")) {
+            importPack(shared, {true});
+        } else if (command == QLatin1String("save")) {
+            save(QStringLiteral("Shared"));
+        } else if (command == QLatin1String("delete")) {
+            packs->SelectedPack->setEditText(QStringLiteral("Shared"));
+            fx->dialogs.answers << true;
+            QTest::mouseClick(packs->DeletePack, Qt::LeftButton);
+        } else if (command == QLatin1String("import pipe")) {
+            const QString pipe = fx->tmp.filePath(QStringLiteral("pipe.pack.txt"));
+            QVERIFY(makePipe(pipe));
+            importPack(pipe);
+        } else if (command == QLatin1String("import beside pipe")) {
+            importPack(shared);
+        } else {
+            save(QStringLiteral("Trip"));
+            packs->SelectedPack->setEditText(QStringLiteral("Trip"));
+            fx->dialogs.answers << fx->tmp.filePath(QStringLiteral("trip.pack.txt"));
+            QTest::mouseClick(packs->ExportPack, Qt::LeftButton);
+        }
+        const QString messages = fx->dialogs.messages().join(QStringLiteral("\n"));
+        QVERIFY2(messages.contains(said), qPrintable(messages));
+        if (!linked)
+            return;
+        QCOMPARE(filesnapshot::changed(before, filesnapshot::take(outside)), QStringList());
+        QVERIFY(gamebackup::history(gamebackup::backupsFolder(fx->bas)).isEmpty());
+        QVERIFY2(messages.contains(QDir::toNativeSeparators(fx->circuits() + "/Shared")),
+                 qPrintable(messages));
     }
 
     void aMissingPackListIsNoPacks() {

@@ -34,6 +34,8 @@ private slots:
     void perUserFolderFollowsXdg_data();
     void perUserFolderFollowsXdg();
     void oneRunPerProgramFolder();
+    void debrisInTheLockPlace_data();
+    void debrisInTheLockPlace();
 };
 
 void ProgramFoldersTest::layouts_data() {
@@ -198,6 +200,51 @@ void ProgramFoldersTest::oneRunPerProgramFolder() {
     QVERIFY(taken.lock && taken.lock->isLocked());
     QVERIFY(lockProgramFolder(folder.path())
                 .refusal.startsWith(QStringLiteral("Pistaro is already running on ")));
+}
+
+// What stands in the lock file's place and names no live process is taken over; what cannot be
+// removed is named, never taken for a running Pistaro.
+void ProgramFoldersTest::debrisInTheLockPlace_data() {
+    QTest::addColumn<QString>("kind");     // what stands there: file, folder, link
+    QTest::addColumn<QByteArray>("bytes"); // the file's, or a file inside the folder ("" none)
+    QTest::addColumn<bool>("taken");
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("empty file") << "file" << QByteArray() << true;
+    QTest::newRow("unreadable lock text") << "file" << QByteArray("\x1b[2Jnot a lock\n") << true;
+    QTest::newRow("process that is gone") << "file"
+                                          << "999999999\npso\n" + host + "\n"
+                                          << true;
+    QTest::newRow("empty folder") << "folder" << QByteArray() << true;
+    QTest::newRow("dangling link") << "link" << QByteArray() << true;
+    QTest::newRow("folder with contents") << "folder" << QByteArray("kept") << false;
+}
+
+void ProgramFoldersTest::debrisInTheLockPlace() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, taken);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QLatin1String(kProgramLockFile));
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone")), path));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    if (kind != QLatin1String("link") && (kind == QLatin1String("file") || !bytes.isEmpty())) {
+        // Older than a lock a starting pso may still be filling.
+        QFile file(kind == QLatin1String("file") ? path : path + QStringLiteral("/kept.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                file.flush());
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                         QFileDevice::FileModificationTime);
+    }
+    const ProgramLock lock = lockProgramFolder(folder.path());
+    QVERIFY2(bool(lock.lock) == taken, qPrintable(lock.refusal));
+    if (taken)
+        QVERIFY(lock.refusal.isEmpty() && lock.lock->isLocked());
+    else
+        QVERIFY2(lock.refusal.contains(QDir::toNativeSeparators(path) + QStringLiteral(" is no "
+                                                                                       "lock")),
+                 qPrintable(lock.refusal));
 }
 
 // Run as "--hold-lock <folder>": takes the folder's lock, says "locked", and keeps it until

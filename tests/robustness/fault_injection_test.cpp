@@ -14,11 +14,8 @@
 namespace {
 
 // Fault points expected to fail until their mend is merged; each is still run and reported,
-// and fails the test once it passes, so it leaves this list with its mend. The lap time
-// import is being made all or nothing elsewhere:
+// and fails the test once it passes, so it leaves this list with its mend.
 const QStringList kExpectedToFailUntilMended = {
-    "log import, write 1", "log import, write last", "log import, open 1",
-    "log import, fsync 1",
     // Found by this test, not mended yet: a failed database write leaves pso.mdb half
     // changed (Update Track Info, Import Setups); a failed write of the installation is
     // reported as success; a failed write of Import pack leaves the pack's slot file half

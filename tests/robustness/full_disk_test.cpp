@@ -83,8 +83,9 @@ private slots:
                  grid.TablePrint_Click();
              },
              {"print.spl could not be written: " + noSpace}},
+            // The whole game folder: a linked Circuits folder alone leads outside the game.
             {"installed circuit",
-             "game/Circuits",
+             "game",
              "game/Circuits/new.dat",
              false,
              [](FullDiskTest& t) {

@@ -114,6 +114,74 @@ private slots:
         QCOMPARE(filesnapshot::changed(before, filesnapshot::take(tmp.path())), QStringList());
     }
 
+    // A command's backup refuses, before anything is written, a path that leads outside the
+    // game folder (or the program folder, for its pack list) through a link or a linked folder;
+    // a link at the path itself is judged by where it leads unless the command replaces it.
+    void keepRefusesPathsLeadingOutside_data() {
+        QTest::addColumn<QString>("path");  // {game}, {outside}, {app} filled in
+        QTest::addColumn<QString>("link");  // "name=target" made first, "" for none
+        QTest::addColumn<bool>("replaces"); // the command replaces a link at the path
+        QTest::addColumn<bool>("allowed");
+        const QString shared = "{game}/Circuits/Shared={outside}/folder";
+        QTest::newRow("pack folder linked outside")
+            << "{game}/Circuits/Shared/f1ct01.dat" << shared << false << false;
+        QTest::newRow("pack folder linked outside, link replaced")
+            << "{game}/Circuits/Shared/f1ct01.dat" << shared << true << false;
+        QTest::newRow("new folder under a linked folder")
+            << "{game}/Circuits/Shared/New/f1ct01.dat" << shared << false << false;
+        QTest::newRow("circuit linked to a file outside")
+            << "{game}/Circuits/out.dat"
+            << "{game}/Circuits/out.dat={outside}/victim.txt" << false << false;
+        QTest::newRow("circuit linked outside, link replaced")
+            << "{game}/Circuits/out.dat"
+            << "{game}/Circuits/out.dat={outside}/victim.txt" << true << true;
+        QTest::newRow("circuit linked to a file of the game")
+            << "{game}/Circuits/beta.dat"
+            << "{game}/Circuits/beta.dat={game}/made.dat" << false << true;
+        QTest::newRow("dangling link")
+            << "{game}/Circuits/gone.dat"
+            << "{game}/Circuits/gone.dat={outside}/none.txt" << false << true;
+        QTest::newRow("the program folder's pack list") << "{app}/Packs.txt"
+                                                        << "" << false << true;
+        QTest::newRow("circuit linked into the backups")
+            << "{game}/Circuits/store.dat"
+            << "{game}/Circuits/store.dat={app}/backups/stored" << false << false;
+        QTest::newRow("the pack list linked outside")
+            << "{app}/Packs.txt"
+            << "{app}/Packs.txt={outside}/victim.txt" << false << false;
+    }
+    void keepRefusesPathsLeadingOutside() {
+        QFETCH(QString, path);
+        QFETCH(QString, link);
+        QFETCH(bool, replaces);
+        QFETCH(bool, allowed);
+        const auto filled = [this](QString text) {
+            return text.replace("{game}", tmp.filePath("game"))
+                .replace("{outside}", tmp.filePath("outside"))
+                .replace("{app}", tmp.filePath("app"));
+        };
+        path = filled(path);
+        if (link.endsWith("/stored")) // a file of the backups folder
+            QVERIFY(writeFile(filled(link.section('=', 1)), "stored"));
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(filled(link.section('=', 1)), filled(link.section('=', 0, 0))));
+        else
+            QVERIFY(writeFile(path, "list"));
+        const filesnapshot::Snapshot before = filesnapshot::take(tmp.path());
+        gamebackup::Backup backup(root(), "Import Pack Shared");
+        if (replaces)
+            backup.replacesLinks();
+        QString error;
+        QCOMPARE(backup.keep({game("made.dat"), path}, &error), allowed);
+        if (allowed)
+            return;
+        QVERIFY2(error.contains(QDir::toNativeSeparators(path) + " leads outside the game folder"),
+                 qPrintable(error));
+        QCOMPARE(backup.placeRefusal({path}), error);
+        QCOMPARE(filesnapshot::changed(before, filesnapshot::take(tmp.path())), QStringList());
+        QVERIFY(gamebackup::history(root()).isEmpty());
+    }
+
     // A link standing where a kept file was is replaced (or removed), never written through.
     void linksInTheGameFolder_data() {
         QTest::addColumn<QString>("file");    // kept, under the game folder

@@ -94,6 +94,8 @@ void DatabaseListTest::nameRules_data() {
                           << "Maps.mdb" << true;
     QTest::newRow("maps lower case") << "maps"
                                      << "maps.mdb" << true;
+    QTest::newRow("longer than a file name")
+        << QString(252, u'x') << QString(252, u'x') + ".mdb" << true;
 }
 
 void DatabaseListTest::nameRules() {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QByteArray readFile(const QString& path) {
@@ -41,4 +42,8 @@ bool writeFileByBytes(const QByteArray& path, const QByteArray& bytes) {
         return false;
     const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
     return ::close(fd) == 0 && written;
+}
+
+bool makePipe(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
 }

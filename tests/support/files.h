@@ -19,3 +19,6 @@ bool writeProgram(const QString& path, const QByteArray& bytes);
 // Writes `bytes` to a file made through the bytes of its path, which need not be UTF-8 (a name
 // Qt cannot spell); false when that failed.
 bool writeFileByBytes(const QByteArray& path, const QByteArray& bytes = {});
+// Makes a named pipe at `path`, which a reader that opens it waits on for a writer; false when
+// that failed.
+bool makePipe(const QString& path);

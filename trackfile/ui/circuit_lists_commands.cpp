@@ -4,6 +4,7 @@
 
 #include "platform/gamepath.h"
 #include "platform/native_names.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -20,13 +21,16 @@ namespace pistaro {
 namespace {
 
 // A new name stays a plain name in the circuits folder: no folder part, no way up.
+// A name longer than a folder entry may be (with the ".dat" it may get) is refused too.
 bool isPlainFileName(const QString& name) {
+    const bool dat = name.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QLatin1String(".."));
+           !name.contains(QLatin1String("..")) &&
+           nativenames::fitsFolderEntry(dat ? name : name + QStringLiteral(".dat"));
 }
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 } // namespace
@@ -59,10 +63,10 @@ void CircuitLists::Rename_Click() {
         return;
     if (!isPlainFileName(newName)) {
         services_.dialogs().message(
-            QStringLiteral("'") + newName + QStringLiteral("' can't be used as a file name.") +
-            Gp2PsoBas::CrLf2 +
-            QStringLiteral("A circuit is renamed within the Circuits folder: "
-                           "the new name can't hold \\, / or \"..\"."));
+            QStringLiteral("'") + shown::text(newName.left(80)) +
+            QStringLiteral("' can't be used as a file name.") + Gp2PsoBas::CrLf2 +
+            QStringLiteral("A circuit is renamed within the Circuits folder: the new name can't "
+                           "hold \\, / or \"..\", nor be longer than 255 bytes."));
         return;
     }
     // The extension keeps the case typed; a name without one gets ".dat".
@@ -77,7 +81,7 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
-    if (!backedUp(services_, QStringLiteral("Rename ") + oldName, {source, target}))
+    if (!backedUpReplacingLinks(services_, QStringLiteral("Rename ") + oldName, {source, target}))
         return;
     bool renamed = false;
     QString reason;
@@ -100,7 +104,7 @@ void CircuitLists::Delete_Click() {
                                       name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
-    if (!backedUp(services_, QStringLiteral("Delete ") + name, {path}))
+    if (!backedUpReplacingLinks(services_, QStringLiteral("Delete ") + name, {path}))
         return;
     bool deleted = false;
     QString reason;
