@@ -44,8 +44,7 @@ QString write(const QString& file, const QByteArray& contents) {
         return QStringLiteral("could not remove the link ") + QDir::toNativeSeparators(file);
     QSaveFile out(file);
     // flush() before commit(): QSaveFile would rename in a file whose buffered write failed.
-    if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() ||
-        !out.flush()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() || !out.flush()) {
         const QString why = out.errorString();
         out.cancelWriting();
         return why;

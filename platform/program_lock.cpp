@@ -69,8 +69,8 @@ ProgramLock lockProgramFolder(const QString& appDir) {
             out.refusal += QStringLiteral(" (process %1)").arg(pid);
         return out;
     }
-    reportIgnoredFailure("locking the program folder",
-                         qPrintable(shown::path(lock->fileName()) +
-                                    QStringLiteral(" could not be made")));
+    reportIgnoredFailure(
+        "locking the program folder",
+        qPrintable(shown::path(lock->fileName()) + QStringLiteral(" could not be made")));
     return out;
 }

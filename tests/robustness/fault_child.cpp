@@ -12,9 +12,11 @@
 // runs. Printed when done: "count <kind> <n>" for each kind, "injected 0|1", then "said
 // <text>" for each message shown (its lines joined by " / "), then "end".
 #include "app/main_window.h"
+#include "app/restore_command.h"
 #include "gamedir/backup_store.h"
 #include "gamedir/exe_cmd.h"
 #include "gamedir/game_backup.h"
+#include "health/facts_cache.h"
 #include "laptimes/ui/lap_time_table.h"
 #include "packs/ui/circuit_fixes.h"
 #include "packs/ui/exporter.h"
@@ -25,7 +27,6 @@
 #include "storage/engine.h"
 #include "storage/gp2psobas.h"
 #include "storage/ui/database_list.h"
-#include "app/restore_command.h"
 #include "tests/fixtures/headless/headless_program.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tests/robustness/fault_points.h"
@@ -33,7 +34,6 @@
 #include "tests/support/scratch_settings.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/zip_maker.h"
-#include "health/facts_cache.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -142,8 +142,8 @@ const QList<Command>& commands() {
              writeFileOrThrow(r.dir + QStringLiteral("/game/gamejams/OLD.JAM"),
                               "the game's own texture");
              const QByteArray circuit = samplegame::circuit(
-                 20001, samplegame::addonFields(QStringLiteral("Newtrack"),
-                                                QStringLiteral("Nowhere"), 30),
+                 20001,
+                 samplegame::addonFields(QStringLiteral("Newtrack"), QStringLiteral("Nowhere"), 30),
                  {QStringLiteral("gamejams\\X.JAM"), QStringLiteral("gamejams\\old.jam")}, 3);
              zipmaker::write(r.in(QStringLiteral("newtrack.zip")),
                              {{"NEWTRACK.DAT", circuit},
@@ -162,8 +162,8 @@ const QList<Command>& commands() {
              writeFileOrThrow(r.in(QStringLiteral("season.pack.txt")),
                               "Pistaro track pack\t1\npack\tSeason\n3\tmonza2001.dat\tMonza "
                               "2001\t" +
-                                  QByteArray::number(monza.size()) + "\t" +
-                                  trackdata::hash(monza) + "\n");
+                                  QByteArray::number(monza.size()) + "\t" + trackdata::hash(monza) +
+                                  "\n");
          },
          none,
          [](Run& r) {
@@ -213,12 +213,12 @@ const QList<Command>& commands() {
         {"delete duplicate",
          [](Run& r) {
              for (const char* name : {"copy a.dat", "copy b.dat"})
-                 writeFileOrThrow(r.circuit(QString::fromLatin1(name)),
-                                  samplegame::circuit(
-                                      30000,
-                                      samplegame::addonFields(QString::fromLatin1(name),
-                                                              QStringLiteral("Here"), 30),
-                                      {}, 11));
+                 writeFileOrThrow(
+                     r.circuit(QString::fromLatin1(name)),
+                     samplegame::circuit(30000,
+                                         samplegame::addonFields(QString::fromLatin1(name),
+                                                                 QStringLiteral("Here"), 30),
+                                         {}, 11));
          },
          none, [](Run& r) { select(r, QStringLiteral("copy b.dat")); },
          [](Run& r) {
@@ -280,9 +280,9 @@ const QList<Command>& commands() {
          [](Run& r) {
              // The start of "run" finds no cache and writes one.
              r.program.stop();
-             QFile::remove(r.dir + QStringLiteral("/app/") +
-                           QFileInfo(health::FactsCache::fileIn(r.dir + QStringLiteral("/app")))
-                               .fileName());
+             QFile::remove(
+                 r.dir + QStringLiteral("/app/") +
+                 QFileInfo(health::FactsCache::fileIn(r.dir + QStringLiteral("/app"))).fileName());
              r.program.start();
          },
          none, none, true},
@@ -357,12 +357,12 @@ int runCommand(const QStringList& args, HeadlessProgram& program) {
     }
     fault_stop();
     for (fault_kind k : {FAULT_WRITE, FAULT_FSYNC, FAULT_RENAME, FAULT_OPEN})
-        std::printf("count %s %d\n",
-                    std::array{"none", "write", "fsync", "rename", "open"}[k],
+        std::printf("count %s %d\n", std::array{"none", "write", "fsync", "rename", "open"}[k],
                     fault_count(k));
     std::printf("injected %d\n", fault_injected());
     for (const QString& text : program.dialogs.messages())
-        say("said", QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+        say("said", QString(text)
+                        .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
                         .replace(QLatin1Char('\n'), QStringLiteral(" / ")));
     program.stop();
     say("end");

@@ -20,10 +20,12 @@ const QStringList kExpectedToFailUntilMended = {
     // changed (Update Track Info, Import Setups); a failed write of the installation is
     // reported as success; a failed write of Import pack leaves the pack's slot file half
     // replaced.
-    "update track info, write 1", "update track info, write last", "update track info, rename 1",
-    "update track info, open 1", "update track info, fsync 1", "setups from the game, write 1",
+    "update track info, write 1",       "update track info, write last",
+    "update track info, rename 1",      "update track info, open 1",
+    "update track info, fsync 1",       "setups from the game, write 1",
     "setups from the game, write last", "setups from the game, open 1",
-    "setups from the game, fsync 1", "install, write 1", "import pack, write last"};
+    "setups from the game, fsync 1",    "install, write 1",
+    "import pack, write last"};
 
 } // namespace
 
@@ -77,10 +79,10 @@ private slots:
             qInfo("%s", qPrintable(v.problems.join(QStringLiteral("; "))));
             QEXPECT_FAIL("", "listed as expected to fail until mended", Continue);
         }
-        QVERIFY2(v.consistent && !v.reportedAsSuccess,
-                 qPrintable((v.reportedAsSuccess ? QStringLiteral("reported as success; ")
-                                                 : QString()) +
-                            v.problems.join(QStringLiteral("; "))));
+        QVERIFY2(
+            v.consistent && !v.reportedAsSuccess,
+            qPrintable((v.reportedAsSuccess ? QStringLiteral("reported as success; ") : QString()) +
+                       v.problems.join(QStringLiteral("; "))));
     }
 };
 

@@ -77,8 +77,8 @@ QStringList tableDump(const QString& path, QString* problem) {
     QStringList rows;
     sqlite3* db = nullptr;
     // Opened for writing, as the program opens it: a journal left behind is rolled back.
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE,
-                        nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
         *problem = QStringLiteral("does not open: ") + QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_close(db);
         return rows;
@@ -142,12 +142,12 @@ bool isPartName(const QString& name) {
 
 // The run folder as the checks read it.
 struct CommandRuns::State {
-    filesnapshot::Snapshot game;                // the game folder
-    QMap<QString, QByteArray> files;            // app/ and out/ files but the ones below
-    QMap<QString, QStringList> databases;       // app/*.mdb: the rows; problem lines apart
-    QStringList problems;                       // what no state may hold
-    QString cache;                              // the health check's cache: its path
-    bool cacheWhole = false;                    // it is there and trusted
+    filesnapshot::Snapshot game;          // the game folder
+    QMap<QString, QByteArray> files;      // app/ and out/ files but the ones below
+    QMap<QString, QStringList> databases; // app/*.mdb: the rows; problem lines apart
+    QStringList problems;                 // what no state may hold
+    QString cache;                        // the health check's cache: its path
+    bool cacheWhole = false;              // it is there and trusted
     QByteArray cacheBytes;
 
     static State read(const QString& run) {
@@ -182,9 +182,9 @@ struct CommandRuns::State {
             if (isPartName(rel))
                 s.problems << QStringLiteral("part file left: ") + rel;
         s.cacheBytes = readFile(s.cache);
-        s.cacheWhole = QFileInfo::exists(s.cache) &&
-                       health::FactsCache::load(s.cache, run + QStringLiteral("/game/Circuits"))
-                               .size() > 0;
+        s.cacheWhole =
+            QFileInfo::exists(s.cache) &&
+            health::FactsCache::load(s.cache, run + QStringLiteral("/game/Circuits")).size() > 0;
         s.problems << backupProblems(app + QStringLiteral("/backups"));
         return s;
     }
@@ -238,7 +238,8 @@ CommandRuns::CommandRuns(const QString& child, const QString& root, const QStrin
     QDir().mkpath(root_ + QStringLiteral("/settings"));
     QString why;
     sampleapp::prepareWithGame(run, QStringLiteral(PSO_APPDIR), {}, QStringLiteral(PSO_SUMFIX));
-    const ChildResult prepared = runChild(child_, {QStringLiteral("prepare"), command_, run}, false);
+    const ChildResult prepared =
+        runChild(child_, {QStringLiteral("prepare"), command_, run}, false);
     if (!prepared.ended) {
         error_ = QStringLiteral("prepare ") + prepared.why;
         return;
@@ -277,8 +278,8 @@ Verdict CommandRuns::run(const QString& kind, int nth) {
         v.problems << QStringLiteral("not prepared: ") + error_;
         return v;
     }
-    const ChildResult r = runChild(
-        child_, {QStringLiteral("run"), command_, run, kind, QString::number(nth)}, true);
+    const ChildResult r =
+        runChild(child_, {QStringLiteral("run"), command_, run, kind, QString::number(nth)}, true);
     v.injected = r.injected;
     if (!r.ended)
         v.problems << QStringLiteral("the run ") + r.why;
@@ -320,8 +321,7 @@ Verdict CommandRuns::run(const QString& kind, int nth) {
     }
     // The cache may stay as it was or be missing (the next scan reads the files again), or be
     // whole; it is no result of a command, and a failure to write it is not said.
-    if (now.cacheBytes != before_->cacheBytes && !now.cacheWhole &&
-        QFileInfo::exists(now.cache))
+    if (now.cacheBytes != before_->cacheBytes && !now.cacheWhole && QFileInfo::exists(now.cache))
         v.problems << QStringLiteral("health cache neither before nor whole");
     v.consistent = v.problems.isEmpty();
     v.reportedAsSuccess = v.injected && !finished && r.said == said_;
