@@ -95,12 +95,19 @@ void PackControls::SavePack_Click() {
                                       : QStringLiteral("' was not saved completely.")));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     listPack(name);
+    // The pack just saved is the chosen one, and can be viewed at once.
+    UpdTp->setEnabled(QFileInfo(pack).isDir());
 }
 
 void PackControls::listPack(const QString& name) {
-    if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    int index = SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
         SelectedPack->addItem(name);
+        index = SelectedPack->count() - 1;
+    }
     markIncompletePacks();
+    // Chosen, so the box's tool tip tells what of it is missing.
+    SelectedPack->setCurrentIndex(index);
     SelectedPack->setEditText(name);
 }
 

@@ -117,6 +117,9 @@ private slots:
         QCOMPARE(packs->SelectedPack->currentText(), name);
         QCOMPARE(packNames(), QStringList{name});
         QVERIFY(fx->dialogs.shown.isEmpty());
+        // The saved pack is the chosen one and can be viewed at once.
+        QCOMPARE(packs->SelectedPack->currentIndex(), 0);
+        QVERIFY(packs->UpdTp->isEnabled());
         QCOMPARE(readFile(packFile(name, 3)), readFile(fx->circuit(kMonza)));
         QCOMPARE(readFile(packFile(name, 7)), readFile(fx->circuit(kSpa)));
         for (int slot = 1; slot <= kSlotCount; ++slot)
