@@ -1,10 +1,13 @@
 #pragma once
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
-// Export pack and Import pack (pack files shared between players), the pack list SelectedPack
-// and its file Packs.txt. It lays out the pack row; the window places
-// Change and Rescan.
+// Export pack and Import pack (pack files shared between players, written and read by
+// PackSharing), the pack list SelectedPack and its file Packs.txt. It lays out the pack row;
+// the window places Change and Rescan.
+#include "packs/ui/pack_sharing.h"
+
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
@@ -85,6 +88,7 @@ private:
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
     SlotList& slotList_;
+    PackSharing sharing_;
 };
 
 } // namespace pistaro
