@@ -3,6 +3,7 @@
 #include "platform/folder_listing.h"
 #include "platform/native_names.h"
 #include "trackfile/circuit_kind.h"
+#include "trackfile/info_block.h"
 #include "trackfile/track_data.h"
 
 #include <QDir>
@@ -10,20 +11,28 @@
 
 namespace circuitcontent {
 
-Index byContent(const QString& folder, const Progress& progress) {
+Index byContent(const QString& folder, const Progress& progress, const SizeFilter& sizes) {
     Index index;
     const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (progress)
             progress(i, names.size());
         QFile file(folder + QDir::separator() + names.at(i));
-        if (!nativenames::open(file, QIODevice::ReadOnly) || file.size() > MaxCircuitSize)
+        if ((sizes && !sizes(file.size())) || !nativenames::open(file, QIODevice::ReadOnly) ||
+            file.size() > MaxCircuitSize)
             continue;
         const QByteArray hash = trackdata::hash(file.readAll());
         if (!hash.isEmpty())
             index[hash] << names.at(i);
     }
     return index;
+}
+
+QList<qint64> sizesOfSameData(qint64 length) {
+    QList<qint64> sizes{length, length + infoblock::AreaSize};
+    if (length > infoblock::AreaSize)
+        sizes << length - infoblock::AreaSize;
+    return sizes;
 }
 
 QString preferredName(const QStringList& names) {

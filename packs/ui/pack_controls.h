@@ -16,6 +16,10 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
+namespace gamebackup {
+class Backup;
+}
+
 namespace pistaro {
 
 class WindowServices;
@@ -57,6 +61,10 @@ public:
     // Marks the listed packs whose folder or slot files are missing: a tool tip naming them and
     // an italic name.
     void markIncompletePacks();
+    // Circuits arrived in the circuits folder (the end of Install, Rescan): the listed packs
+    // take the circuits they remember (PackSharing::takeArrivedCircuits), saving what they
+    // replace in the command `command`'s `backup`. The lines that say what they took.
+    QStringList circuitsArrived(gamebackup::Backup& backup, const QString& command);
 
     // SelectedPack losing the focus trims its text.
     bool eventFilter(QObject* watched, QEvent* event) override;

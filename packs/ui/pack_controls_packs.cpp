@@ -59,7 +59,9 @@ void PackControls::SavePack_Click() {
     QStringList targets;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         targets << gamepath::join(pack, slotFileName(slot));
-    if (!backedUp(services_, QStringLiteral("Save Pack ") + name, targets))
+    // The pack becomes the slot list as shown: what an import remembered for it is forgotten.
+    const QString wanted = packWantedFile(circuits, name);
+    if (!backedUp(services_, QStringLiteral("Save Pack ") + name, targets + QStringList{wanted}))
         return;
     SavePack->setEnabled(false);
     // Every step is tried; what failed is said at the end, so a pack that could not be saved
@@ -84,6 +86,8 @@ void PackControls::SavePack_Click() {
             ++saved;
         }
     }
+    if (const QString error = writePackWanted(circuits, name, {}); !error.isEmpty())
+        summary.failed(error + QStringLiteral("."));
     SavePack->setEnabled(true);
     if (saved > 0)
         summary.done(
@@ -160,6 +164,14 @@ void PackControls::UpdTp_Click() {
     }
     CircuitLists& lists = lists_;
     CommandSummary summary;
+    // The slots whose circuit the pack lacks and remembers, by the circuit's name.
+    QStringList wantedSlots(kSlotCount + 1);
+    int wantedCount = 0;
+    for (const MissingPackFile& m : missingPackFiles(circuits, name))
+        if (m.isWanted()) {
+            wantedSlots[m.slot] = wantedText(m.wanted);
+            ++wantedCount;
+        }
     {
         StatusShown busy(services_.window(), services_.status());
         StatusSink& status = services_.status();
@@ -169,6 +181,16 @@ void PackControls::UpdTp_Click() {
             status.pump();
             const QString source = gamepath::join(pack, slotFileName(slot));
             const QString slotName = QStringLiteral("Slot %1: ").arg(slot);
+            if (!wantedSlots.at(slot).isEmpty()) {
+                summary.failed(QStringLiteral("These slots were left as they were: the pack lacks "
+                                              "their circuits. ") +
+                                   completionHint(wantedCount),
+                               QStringLiteral("S") + wantedSlots.at(slot).mid(1));
+                slotList_.noteWanted(slot, QStringLiteral("Track Pack '") + name +
+                                               QStringLiteral("': ") + wantedSlots.at(slot) +
+                                               QStringLiteral(". ") + completionHint(1));
+                continue;
+            }
             if (!QFileInfo(source).isFile()) {
                 summary.failed(QStringLiteral("These slots were left as they were: their files "
                                               "are missing from the pack."),
@@ -215,6 +237,8 @@ void PackControls::DeletePack_Click() {
         if (QFileInfo::exists(file))
             files << file;
     }
+    if (const QString wanted = packWantedFile(circuitsFolder(), name); QFileInfo::exists(wanted))
+        files << wanted;
     if (!backedUp(services_, QStringLiteral("Delete Track Pack ") + name,
                   files + QStringList{packListFile()}))
         return;

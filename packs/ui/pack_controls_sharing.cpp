@@ -1,7 +1,8 @@
-// Shareable packs: Export pack and Import pack on the chosen pack; the pack files themselves are
-// PackSharing's.
+// Shareable packs: Export pack and Import pack on the chosen pack (the pack files themselves are
+// PackSharing's), and the remembered circuits a pack takes when they arrive.
 #include "packs/ui/pack_controls.h"
 
+#include "gamedir/game_backup.h"
 #include "packs/pack_folder.h"
 #include "storage/gp2psobas.h"
 #include "ui/window_services.h"
@@ -37,6 +38,17 @@ void PackControls::ImportPack_Click() {
         return;
     listPack(name);
     UpdTp->setEnabled(true);
+}
+
+QStringList PackControls::circuitsArrived(gamebackup::Backup& backup, const QString& command) {
+    QStringList packs;
+    for (int i = 0; i < SelectedPack->count(); ++i)
+        packs << SelectedPack->itemText(i);
+    const QStringList lines =
+        sharing_.takeArrivedCircuits(circuitsFolder(), packs, backup, command);
+    if (!lines.isEmpty())
+        markIncompletePacks();
+    return lines;
 }
 
 } // namespace pistaro

@@ -2,6 +2,7 @@
 
 #include "packs/circuit_content.h"
 #include "packs/pack_folder.h"
+#include "packs/pack_name.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/status_shown.h"
 #include "platform/command_summary.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -30,13 +32,17 @@ QString shown(const QString& path) {
 }
 
 // The circuits folder's files by content, with the count of files read in the Status window.
-circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& status) {
-    return circuitcontent::byContent(circuits, [&status](qsizetype done, qsizetype total) {
-        if (done % 25 != 0)
-            return;
-        status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
-        status.pump();
-    });
+circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& status,
+                                        const circuitcontent::SizeFilter& sizes = {}) {
+    return circuitcontent::byContent(
+        circuits,
+        [&status](qsizetype done, qsizetype total) {
+            if (done % 25 != 0)
+                return;
+            status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
+            status.pump();
+        },
+        sizes);
 }
 
 // "Slot 3: Monza 2001 (monza2001.dat)": how a circuit of a pack file is named to the player.
@@ -156,14 +162,17 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
     }
     for (const sharedpack::Slot& s : std::as_const(lacking))
         summary.failed(QStringLiteral("These circuits are not in your collection; their slots "
-                                      "are left empty in the pack:"),
+                                      "are left empty, and the pack remembers them. ") +
+                           completionHint(lacking.size()),
                        slotLine(s));
-    // The pack becomes what the file says: slots it does not fill lose an older file.
+    // The pack becomes what the file says: slots it does not fill lose an older file, and what
+    // an older import remembered is replaced too.
     const QString folder = packFolder(circuits, name);
     QStringList targets;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         targets << gamepath::join(folder, slotFileName(slot));
-    if (!backedUp(services_, QStringLiteral("Import Pack ") + name, targets))
+    if (!backedUp(services_, QStringLiteral("Import Pack ") + name,
+                  targets + QStringList{packWantedFile(circuits, name)}))
         return false;
     if (!QDir().mkpath(folder))
         summary.failed(shown(folder) + QStringLiteral(" couldn't be made."));
@@ -185,6 +194,9 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
             summary.failed(QStringLiteral("These circuits couldn't be copied into the pack:"),
                            shown(source) + QStringLiteral(": ") + error);
     }
+    if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
+        summary.failed(QStringLiteral("The pack could not remember the circuits it lacks: ") +
+                       error);
     if (copied > 0)
         summary.done(
             countOf(copied, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
@@ -194,6 +206,69 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
                      (summary.clean() ? QStringLiteral("' was imported.")
                                       : QStringLiteral("' was imported in part.")));
     return true;
+}
+
+QStringList PackSharing::takeArrivedCircuits(const QString& circuits, const QStringList& packs,
+                                             gamebackup::Backup& backup, const QString& command) {
+    struct Wanting {
+        QString pack;
+        QList<MissingPackFile> lacking;
+    };
+    QList<Wanting> wanting;
+    QSet<qint64> sizes;
+    for (const QString& pack : packs) {
+        if (!isSafePackName(pack))
+            continue;
+        Wanting w{pack, {}};
+        for (const MissingPackFile& m : missingPackFiles(circuits, pack))
+            if (m.isWanted()) {
+                w.lacking << m;
+                for (const qint64 size : circuitcontent::sizesOfSameData(m.wanted.length))
+                    sizes.insert(size);
+            }
+        if (!w.lacking.isEmpty())
+            wanting << w;
+    }
+    if (wanting.isEmpty())
+        return {};
+    // Only files that can hold a remembered circuit are read.
+    const circuitcontent::Index index = indexWithProgress(
+        circuits, services_.status(), [&sizes](qint64 size) { return sizes.contains(size); });
+    QStringList lines;
+    for (const Wanting& w : std::as_const(wanting)) {
+        QStringList took, failed;
+        for (const MissingPackFile& m : w.lacking) {
+            const QString name = circuitcontent::preferredName(index.value(m.wanted.hash));
+            if (name.isEmpty())
+                continue;
+            if (!backedUp(services_, backup, command, {m.path, packWantedFile(circuits, w.pack)}))
+                return lines;
+            QString error;
+            if (copyReplacing(gamepath::join(circuits, name), m.path, &error))
+                took << QStringLiteral("slot %1 took %2").arg(m.slot).arg(name);
+            else
+                failed
+                    << QStringLiteral("slot %1 could not take %2: %3").arg(m.slot).arg(name, error);
+        }
+        if (took.isEmpty() && failed.isEmpty())
+            continue;
+        // What the pack still remembers: the circuits of the slots still missing.
+        QList<sharedpack::Slot> still;
+        const QList<MissingPackFile> missing = missingPackFiles(circuits, w.pack);
+        for (const MissingPackFile& m : missing)
+            if (m.isWanted())
+                still << m.wanted;
+        if (const QString error = writePackWanted(circuits, w.pack, still); !error.isEmpty())
+            failed << error;
+        QString line =
+            w.pack + (missing.isEmpty() ? QStringLiteral(" is complete: ") : QStringLiteral(": "));
+        line += (took + failed).join(QStringLiteral("; "));
+        if (!missing.isEmpty())
+            line += QStringLiteral(". It still lacks ") +
+                    countOf(missing.size(), QStringLiteral("slot"), QStringLiteral("slots"));
+        lines << line + QStringLiteral(".");
+    }
+    return lines;
 }
 
 } // namespace pistaro
