@@ -511,6 +511,10 @@ private slots:
             QVERIFY2(!said.contains(QStringLiteral("Trip")), qPrintable(said));
             QVERIFY(!QFileInfo::exists(packFile(trip, 7)));
             QVERIFY(packTip(trip).contains(want));
+            // Saved from the slot list, the pack is what the list shows and remembers nothing.
+            save(trip);
+            QVERIFY(!QFileInfo::exists(packWantedFile(fx->circuits(), trip)));
+            QCOMPARE(packTip(trip), QString());
             return;
         }
         QVERIFY2(said.contains(line), qPrintable(said));
