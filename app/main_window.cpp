@@ -72,6 +72,9 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     Exporting = new Exporter(*this, *Lists, *Slots, central);
     Jams = new Textures(*this, *Panel, central);
     Installing = new Installer(*this, *Panel, *Lists, *Pictures, *Jams, central);
+    Installing->circuitsArrived = [this](gamebackup::Backup& backup, const QString& command) {
+        return Packs->circuitsArrived(backup, command);
+    };
     Fixes = new CircuitFixes(*this, *Panel, *Lists, *Slots, *Installing, this);
     Setups = new SetupTransfer(*this, *Panel, *Lists, *Slots, central);
     LapLog = new LogImport(*this, *Panel, *Lists, central);

@@ -4,6 +4,7 @@
 #include "platform/folder_listing.h"
 #include "platform/native_names.h"
 #include "trackfile/circuit_kind.h"
+#include "trackfile/info_block.h"
 #include "trackfile/track_data.h"
 
 #include <QDir>
@@ -12,7 +13,8 @@
 
 namespace circuitcontent {
 
-Index byContent(const QString& folder, const Progress& progress, QStringList* skipped) {
+Index byContent(const QString& folder, const Progress& progress, QStringList* skipped,
+                const SizeFilter& sizes) {
     Index index;
     const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
     for (qsizetype i = 0; i < names.size(); ++i) {
@@ -25,13 +27,21 @@ Index byContent(const QString& folder, const Progress& progress, QStringList* sk
                 *skipped << names.at(i);
             continue;
         }
-        if (!nativenames::open(file, QIODevice::ReadOnly) || file.size() > MaxCircuitSize)
+        if ((sizes && !sizes(file.size())) || !nativenames::open(file, QIODevice::ReadOnly) ||
+            file.size() > MaxCircuitSize)
             continue;
         const QByteArray hash = trackdata::hash(file.readAll());
         if (!hash.isEmpty())
             index[hash] << names.at(i);
     }
     return index;
+}
+
+QList<qint64> sizesOfSameData(qint64 length) {
+    QList<qint64> sizes{length, length + infoblock::AreaSize};
+    if (length > infoblock::AreaSize)
+        sizes << length - infoblock::AreaSize;
+    return sizes;
 }
 
 QString preferredName(const QStringList& names) {

@@ -1,9 +1,10 @@
 #include "packs/pack_folder.h"
 
 #include "packs/slot_entry.h"
-#include "platform/gamepath.h"
-
 #include "platform/codepage.h"
+#include "platform/gamepath.h"
+#include "platform/replace_file.h"
+#include "trackfile/file_facts.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +18,74 @@ QString packSlotFile(const QString& circuits, const QString& pack, int slot) {
     return gamepath::join(packFolder(circuits, pack), slotFileName(slot));
 }
 
+QString packWantedFile(const QString& circuits, const QString& pack) {
+    return gamepath::join(packFolder(circuits, pack), kWantedFile);
+}
+
+QList<sharedpack::Slot> packWanted(const QString& circuits, const QString& pack) {
+    const QString path = packWantedFile(circuits, pack);
+    const QFileInfo info(path);
+    QFile file(path);
+    if (info.isSymLink() || !info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<sharedpack::Pack> read =
+        sharedpack::read(file.read(sharedpack::MaxFileSize + 1), nullptr);
+    return read ? read->entries : QList<sharedpack::Slot>();
+}
+
+QString writePackWanted(const QString& circuits, const QString& pack,
+                        const QList<sharedpack::Slot>& wanted) {
+    const QString path = packWantedFile(circuits, pack);
+    if (wanted.isEmpty()) {
+        const QFileInfo info(path);
+        if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
+            return QStringLiteral("%1 couldn't be deleted").arg(QDir::toNativeSeparators(path));
+        return {};
+    }
+    StagedFile staged;
+    CopyResult result =
+        stageReplacing(path, sharedpack::write({pack, wanted}), -1, QDateTime(), &staged);
+    if (result.ok)
+        result = commitStaged(staged);
+    if (!result.ok) {
+        dropStaged(staged);
+        return notWrittenMessage(QDir::toNativeSeparators(path), result.error);
+    }
+    return {};
+}
+
 QList<MissingPackFile> missingPackFiles(const QString& circuits, const QString& pack) {
     QList<MissingPackFile> missing;
     const QString folder = packFolder(circuits, pack);
     const bool folderThere = QFileInfo(folder).isDir();
+    const QList<sharedpack::Slot> wanted =
+        folderThere ? packWanted(circuits, pack) : QList<sharedpack::Slot>();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const QString file = folderThere ? gamepath::join(folder, slotFileName(slot))
                                          : folder + QDir::separator() + slotFileName(slot);
-        if (!folderThere || !QFileInfo(file).isFile())
-            missing << MissingPackFile{slot, file};
+        if (folderThere && QFileInfo(file).isFile())
+            continue;
+        MissingPackFile m{slot, file, {}};
+        for (const sharedpack::Slot& w : wanted)
+            if (w.slot == slot)
+                m.wanted = w;
+        missing << m;
     }
     return missing;
+}
+
+QString wantedText(const sharedpack::Slot& wanted) {
+    const QString track = wanted.track.isEmpty() ? wanted.file : wanted.track;
+    return QStringLiteral("slot %1 wants %2 (%3, %4 bytes)")
+        .arg(wanted.slot)
+        .arg(track, wanted.file, groupedLength(wanted.length));
+}
+
+QString completionHint(qsizetype count) {
+    return count == 1 ? QStringLiteral("To complete the pack, install that circuit, or copy it "
+                                       "into the Circuits folder and press Rescan.")
+                      : QStringLiteral("To complete the pack, install those circuits, or copy "
+                                       "them into the Circuits folder and press Rescan.");
 }
 
 QString missingPackSummary(const QString& circuits, const QString& pack,
@@ -38,15 +96,26 @@ QString missingPackSummary(const QString& circuits, const QString& pack,
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("The folder of this Track Pack is missing: ") +
                QDir::toNativeSeparators(folder);
-    QStringList numbers, files;
+    QStringList numbers, files, wanted;
     for (const MissingPackFile& m : missing) {
+        if (m.isWanted()) {
+            wanted << wantedText(m.wanted);
+            continue;
+        }
         numbers << QString::number(m.slot);
         files << QFileInfo(m.path).fileName();
     }
-    return QStringLiteral("Missing from this Track Pack: ") +
-           (missing.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) +
-           numbers.join(QStringLiteral(", ")) + QStringLiteral(" (") +
-           files.join(QStringLiteral(", ")) + QStringLiteral(")");
+    QStringList parts;
+    if (!numbers.isEmpty())
+        parts << (numbers.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) +
+                     numbers.join(QStringLiteral(", ")) + QStringLiteral(" (") +
+                     files.join(QStringLiteral(", ")) + QStringLiteral(")");
+    parts += wanted;
+    QString summary =
+        QStringLiteral("Missing from this Track Pack: ") + parts.join(QStringLiteral("; "));
+    if (!wanted.isEmpty())
+        summary += QStringLiteral(". ") + completionHint(wanted.size());
+    return summary;
 }
 
 QStringList packListNames(const QString& path) {

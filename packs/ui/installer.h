@@ -4,6 +4,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -36,6 +39,10 @@ public:
 
     QString LastArchiveFolder;
     QString InstallReport;
+    // Called once an archive's circuits are in the circuits folder, with the run's backup and
+    // command name: the track packs take the circuits they lack (PackControls::circuitsArrived);
+    // the lines it gives go into the report.
+    std::function<QStringList(gamebackup::Backup&, const QString&)> circuitsArrived;
 
 private:
     // What one installation found and did.

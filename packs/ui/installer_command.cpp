@@ -153,6 +153,9 @@ bool Installer::install(Run& run) {
     storePictures(run);
     InstallReport += crLf;
     copyTextures(run);
+    if (run.hadDat && circuitsArrived)
+        for (const QString& line : circuitsArrived(run.backup, run.command))
+            InstallReport += crLf + line + crLf;
     selectInstalled(run);
     status.hideStatus();
     if (!run.hadDat)

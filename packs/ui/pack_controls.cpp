@@ -19,7 +19,8 @@ namespace pistaro {
 
 PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                            SlotList& slotList, QWidget* parent)
-    : QWidget(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
+    : QWidget(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
+      sharing_(services) {
     setObjectName(QStringLiteral("PackControls"));
     buildWidgets();
     wireHandlers();

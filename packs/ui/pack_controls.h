@@ -1,10 +1,13 @@
 #pragma once
 // Slot assignment (Change), Rescan, and the track packs: Save Pack, View Pack, Delete Pack,
-// Export pack and Import pack (pack files shared between players), the pack list SelectedPack
-// and its file Packs.txt. It lays out the pack row; the window places
-// Change and Rescan.
+// Export pack and Import pack (pack files shared between players, written and read by
+// PackSharing), the pack list SelectedPack and its file Packs.txt. It lays out the pack row;
+// the window places Change and Rescan.
+#include "packs/ui/pack_sharing.h"
+
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
@@ -12,6 +15,10 @@ class QEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
+
+namespace gamebackup {
+class Backup;
+}
 
 namespace pistaro {
 
@@ -54,6 +61,10 @@ public:
     // Marks the listed packs whose folder or slot files are missing: a tool tip naming them and
     // an italic name.
     void markIncompletePacks();
+    // Circuits arrived in the circuits folder (the end of Install, Rescan): the listed packs
+    // take the circuits they remember (PackSharing::takeArrivedCircuits), saving what they
+    // replace in the command `command`'s `backup`. The lines that say what they took.
+    QStringList circuitsArrived(gamebackup::Backup& backup, const QString& command);
 
     // SelectedPack losing the focus trims its text.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +96,7 @@ private:
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
     SlotList& slotList_;
+    PackSharing sharing_;
 };
 
 } // namespace pistaro

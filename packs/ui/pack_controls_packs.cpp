@@ -60,7 +60,9 @@ void PackControls::SavePack_Click() {
     QStringList targets;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         targets << gamepath::join(pack, slotFileName(slot));
-    if (!backedUp(services_, QStringLiteral("Save Pack ") + name, targets))
+    // The pack becomes the slot list as shown: what an import remembered for it is forgotten.
+    const QString wanted = packWantedFile(circuits, name);
+    if (!backedUp(services_, QStringLiteral("Save Pack ") + name, targets + QStringList{wanted}))
         return;
     SavePack->setEnabled(false);
     // Every step is tried; what failed is said at the end, so a pack that could not be saved
@@ -85,6 +87,8 @@ void PackControls::SavePack_Click() {
             ++saved;
         }
     }
+    if (const QString error = writePackWanted(circuits, name, {}); !error.isEmpty())
+        summary.failed(error + QStringLiteral("."));
     SavePack->setEnabled(true);
     if (saved > 0)
         summary.done(
@@ -96,12 +100,19 @@ void PackControls::SavePack_Click() {
                                       : QStringLiteral("' was not saved completely.")));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     listPack(name);
+    // The pack just saved is the chosen one, and can be viewed at once.
+    UpdTp->setEnabled(QFileInfo(pack).isDir());
 }
 
 void PackControls::listPack(const QString& name) {
-    if (SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    int index = SelectedPack->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
         SelectedPack->addItem(name);
+        index = SelectedPack->count() - 1;
+    }
     markIncompletePacks();
+    // Chosen, so the box's tool tip tells what of it is missing.
+    SelectedPack->setCurrentIndex(index);
     SelectedPack->setEditText(name);
 }
 
@@ -154,6 +165,14 @@ void PackControls::UpdTp_Click() {
     }
     CircuitLists& lists = lists_;
     CommandSummary summary;
+    // The slots whose circuit the pack lacks and remembers, by the circuit's name.
+    QStringList wantedSlots(kSlotCount + 1);
+    int wantedCount = 0;
+    for (const MissingPackFile& m : missingPackFiles(circuits, name))
+        if (m.isWanted()) {
+            wantedSlots[m.slot] = wantedText(m.wanted);
+            ++wantedCount;
+        }
     {
         StatusShown busy(services_.window(), services_.status());
         StatusSink& status = services_.status();
@@ -163,6 +182,16 @@ void PackControls::UpdTp_Click() {
             status.pump();
             const QString source = gamepath::join(pack, slotFileName(slot));
             const QString slotName = QStringLiteral("Slot %1: ").arg(slot);
+            if (!wantedSlots.at(slot).isEmpty()) {
+                summary.failed(QStringLiteral("These slots were left as they were: the pack lacks "
+                                              "their circuits. ") +
+                                   completionHint(wantedCount),
+                               QStringLiteral("S") + wantedSlots.at(slot).mid(1));
+                slotList_.noteWanted(slot, QStringLiteral("Track Pack '") + name +
+                                               QStringLiteral("': ") + wantedSlots.at(slot) +
+                                               QStringLiteral(". ") + completionHint(1));
+                continue;
+            }
             if (!QFileInfo(source).isFile()) {
                 summary.failed(QStringLiteral("These slots were left as they were: their files "
                                               "are missing from the pack."),
@@ -203,6 +232,9 @@ void PackControls::DeletePack_Click() {
         if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
             files << file;
     }
+    if (const QString wanted = packWantedFile(circuitsFolder(), name);
+        QFileInfo::exists(wanted) || QFileInfo(wanted).isSymLink())
+        files << wanted;
     files << packListFile();
     const QString command = QStringLiteral("Delete Track Pack ") + name;
     gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), command);

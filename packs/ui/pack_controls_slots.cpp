@@ -2,6 +2,7 @@
 // the game's 16 slot files into the list (start-up, Restore, Rescan).
 #include "packs/ui/pack_controls.h"
 
+#include "gamedir/game_backup.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
@@ -85,12 +86,21 @@ void PackControls::Import_Click() {
     });
     // Whatever failed above, the window comes back usable.
     ignoreFailure("refreshing the circuit list", [&] { lists.File1->refresh(); });
+    // A circuit copied into the circuits folder by hand completes the packs that lack it.
+    QStringList taken;
+    ignoreFailure("completing the track packs", [&] {
+        gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()),
+                                  QStringLiteral("Rescan"));
+        taken = circuitsArrived(backup, QStringLiteral("Rescan"));
+    });
     Import->setEnabled(true);
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
     lists.File1->show();
     ignoreFailure("closing the status window", [&] { status.hideStatus(); });
     window->show();
+    if (!taken.isEmpty())
+        services_.dialogs().message(taken.join(Gp2PsoBas::CrLf));
 }
 
 } // namespace pistaro

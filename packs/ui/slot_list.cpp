@@ -34,7 +34,8 @@ bool entersList(const QEvent* event) {
 
 SlotList::SlotList(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                    QWidget* parent)
-    : QWidget(parent), services_(services), panel_(panel), files_(lists.File1) {
+    : QWidget(parent), services_(services), panel_(panel), files_(lists.File1),
+      wanted_(kSlotCount + 1) {
     setObjectName(QStringLiteral("SlotList"));
     List1 = named(new QListWidget(this), "List1");
     List1->setFont(evenFixedFont());
@@ -137,16 +138,32 @@ void SlotList::showEntry(int slot) {
     waiting.setAlpha(70);
     const bool waits = a.changed && a.marker != kMarkerNone;
     item->setBackground(waits ? QBrush(waiting) : QBrush());
-    item->setToolTip(waits ? pendingTip(a) : QString());
+    QStringList tip;
+    if (waits)
+        tip << pendingTip(a);
+    if (!wanted_.value(slot).isEmpty())
+        tip << wanted_.value(slot);
+    item->setToolTip(tip.join(u'\n'));
+}
+
+void SlotList::noteWanted(int slot, const QString& text) {
+    if (slot < 1 || slot > kSlotCount)
+        return;
+    wanted_[slot] = text;
+    showEntry(slot);
 }
 
 void SlotList::showGame(int slot, const CircuitInfo& circuit) {
     lineUp_.showGame(slot, circuit);
+    if (slot > 0 && slot < wanted_.size())
+        wanted_[slot].clear();
     showEntry(slot);
 }
 
 void SlotList::assign(int slot, const QString& file, const CircuitInfo& circuit) {
     lineUp_.assign(slot, file, circuit);
+    if (slot > 0 && slot < wanted_.size())
+        wanted_[slot].clear();
     showEntry(slot);
 }
 
@@ -168,6 +185,7 @@ void SlotList::clearPending() {
 
 void SlotList::clear() {
     List1->clear();
+    wanted_.fill(QString());
 }
 
 void SlotList::selectFirstSlot() {

@@ -6,6 +6,7 @@
 #include "packs/line_up.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -42,6 +43,9 @@ public:
     void clearPending();
     // No entries (before the slots are read again).
     void clear();
+    // What a viewed pack lacks in slot `slot` ("" for nothing), said in the entry's tool tip
+    // until the slot shows another circuit.
+    void noteWanted(int slot, const QString& text);
     // Before the line-up is read anew or left: slots waiting for Export are not dropped
     // without a question ("3 slots are not exported yet. Export them now?"). Yes exports
     // through `exportNow`; true when the caller may go on (nothing waits any more, or No).
@@ -74,6 +78,7 @@ private:
     // through its part.
     CircuitTable* files_;
     LineUp lineUp_;
+    QStringList wanted_;  // by slot, 1..16: noteWanted's texts
     int slotAtPress_ = 0; // the slot selected when the mouse was last pressed on List1
 };
 

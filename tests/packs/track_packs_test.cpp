@@ -3,16 +3,21 @@
 // packs whose files are missing, and pack files shared through Export pack and Import pack.
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
+#include "packs/pack_folder.h"
 #include "packs/shared_pack.h"
 #include "packs/slot_entry.h"
+#include "packs/ui/installer.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/files.h"
+#include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
+#include "tests/support/zip_maker.h"
 #include "trackfile/circuit_kind.h"
+#include "trackfile/file_facts.h"
 #include "trackfile/info_block.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -104,6 +109,23 @@ class TrackPacksTest final : public QObject, WindowPerFunction {
         QTest::mouseClick(packs->ImportPack, Qt::LeftButton);
     }
     QString entry(int slot) const { return slotList->List1->item(slot - 1)->text(); }
+    // The pack "Trip" as a friend's pack file makes it in a collection without Spa 98 (slot
+    // 7); the bytes of that circuit.
+    QByteArray importWithoutSpa() {
+        assign(7, kSpa);
+        save(QStringLiteral("Trip"));
+        const QString shared = fx->tmp.filePath(QStringLiteral("trip.pack.txt"));
+        fx->dialogs.answers << shared;
+        QTest::mouseClick(packs->ExportPack, Qt::LeftButton);
+        QTest::mouseClick(packs->Import, Qt::LeftButton);
+        const QByteArray spa = readFile(fx->circuit(kSpa));
+        if (!QFile::remove(fx->circuit(kSpa)))
+            return {};
+        clearDialogs();
+        importPack(shared, {true});
+        clearDialogs();
+        return spa;
+    }
     QByteArray slotFile(int slot) const { return readFile(fx->circuit(slotFileName(slot))); }
 
 private slots:
@@ -122,6 +144,9 @@ private slots:
         QCOMPARE(packs->SelectedPack->currentText(), name);
         QCOMPARE(packNames(), QStringList{name});
         QVERIFY(fx->dialogs.shown.isEmpty());
+        // The saved pack is the chosen one and can be viewed at once.
+        QCOMPARE(packs->SelectedPack->currentIndex(), 0);
+        QVERIFY(packs->UpdTp->isEnabled());
         QCOMPARE(readFile(packFile(name, 3)), readFile(fx->circuit(kMonza)));
         QCOMPARE(readFile(packFile(name, 7)), readFile(fx->circuit(kSpa)));
         for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -416,7 +441,10 @@ private slots:
             QCOMPARE(readFile(packFile(QStringLiteral("Trip"), slot)), slotFile(slot));
         QCOMPARE(packNames(), QStringList{QStringLiteral("Trip")});
         QCOMPARE(packTip(QStringLiteral("Trip")),
-                 QStringLiteral("Missing from this Track Pack: slot 7 (f1ct07.dat)"));
+                 QStringLiteral("Missing from this Track Pack: slot 7 wants Spa 98 (spa98.DAT, ") +
+                     groupedLength(oldSlot7.size()) +
+                     QStringLiteral(" bytes). To complete the pack, install that circuit, or "
+                                    "copy it into the Circuits folder and press Rescan."));
         QVERIFY(packs->UpdTp->isEnabled());
 
         // What the collection lacks entirely makes no pack.
@@ -432,6 +460,81 @@ private slots:
             "None of the circuits of the Track Pack 'Elsewhere' is in your collection.")));
         QVERIFY(!QFileInfo::exists(fx->circuits() + QStringLiteral("/Elsewhere")));
         QCOMPARE(packNames(), QStringList{QStringLiteral("Trip")});
+    }
+
+    void importedPackTakesItsCircuitWhenItArrives_data() {
+        QTest::addColumn<QString>("arrival");
+        QTest::addColumn<QString>("taken"); // the file slot 7 takes; "" when it takes none
+        QTest::newRow("copied in, Rescan") << "copy"
+                                           << "found spa.dat";
+        QTest::newRow("copied in without its info area") << "bare"
+                                                         << "bare spa.dat";
+        QTest::newRow("installed from an archive") << "install"
+                                                   << "spa98.dat";
+        QTest::newRow("same name, other content") << "other"
+                                                  << "";
+    }
+    void importedPackTakesItsCircuitWhenItArrives() {
+        QFETCH(QString, arrival);
+        QFETCH(QString, taken);
+        start();
+        const QByteArray spa = importWithoutSpa();
+        QVERIFY(spa.startsWith("#GP2INFO"));
+        const QString trip = QStringLiteral("Trip");
+        const QString want = QStringLiteral("slot 7 wants Spa 98 (spa98.DAT, ") +
+                             groupedLength(spa.size()) + QStringLiteral(" bytes)");
+        QVERIFY2(packTip(trip).contains(want), qPrintable(packTip(trip)));
+        QVERIFY(QFileInfo(packWantedFile(fx->circuits(), trip)).isFile());
+        // View Pack and the slot list name the circuit the pack lacks.
+        packs->SelectedPack->setEditText(trip);
+        QTest::mouseClick(packs->UpdTp, Qt::LeftButton);
+        const QString viewed = fx->dialogs.messages().value(0);
+        QVERIFY2(viewed.contains(QStringLiteral("S") + want.mid(1)) &&
+                     viewed.contains(QStringLiteral("press Rescan")),
+                 qPrintable(viewed));
+        QVERIFY2(slotList->List1->item(6)->toolTip().contains(want),
+                 qPrintable(slotList->List1->item(6)->toolTip()));
+        clearDialogs();
+
+        QString said;
+        const QByteArray arrived = arrival == "bare"    ? spa.mid(4096)
+                                   : arrival == "other" ? readFile(fx->circuit(kMonza))
+                                                        : spa;
+        if (arrival == "install") {
+            const QString zip = fx->tmp.filePath(QStringLiteral("spa.zip"));
+            QVERIFY(zipmaker::write(zip, {{"spa98.dat", arrived}}));
+            fx->dialogs.answers << zip;
+            closingTextViewers([this] { fx->frm->Install->trigger(); });
+            said = fx->frm->Installing->InstallReport;
+        } else {
+            QVERIFY(writeFile(fx->circuit(arrival == "other" ? kSpa : taken), arrived));
+            QTest::mouseClick(packs->Import, Qt::LeftButton);
+            said = fx->dialogs.messages().join(u'\n');
+        }
+        const QString line = QStringLiteral("Trip is complete: slot 7 took %1.").arg(taken);
+        if (taken.isEmpty()) {
+            QVERIFY2(!said.contains(QStringLiteral("Trip")), qPrintable(said));
+            QVERIFY(!QFileInfo::exists(packFile(trip, 7)));
+            QVERIFY(packTip(trip).contains(want));
+            // Saved from the slot list, the pack is what the list shows and remembers nothing.
+            save(trip);
+            QVERIFY(!QFileInfo::exists(packWantedFile(fx->circuits(), trip)));
+            QCOMPARE(packTip(trip), QString());
+            return;
+        }
+        QVERIFY2(said.contains(line), qPrintable(said));
+        QCOMPARE(readFile(packFile(trip, 7)), arrived);
+        QVERIFY(!QFileInfo::exists(packWantedFile(fx->circuits(), trip)));
+        QCOMPARE(packTip(trip), QString());
+        // Said once: the next Rescan finds nothing to take.
+        clearDialogs();
+        QTest::mouseClick(packs->Import, Qt::LeftButton);
+        QCOMPARE(fx->dialogs.messages(), QStringList());
+        // The slot file the pack took is in the command's backup: Restore takes it out again.
+        fx->dialogs.answers << true;
+        fx->frm->RestoreLast->trigger();
+        QVERIFY(!QFileInfo::exists(packFile(trip, 7)));
+        QVERIFY(packTip(trip).contains(want));
     }
 
     void malformedPackFilesAreRefusedWithTheirLine_data() {

@@ -1,0 +1,295 @@
+#include "packs/ui/pack_sharing.h"
+
+#include "packs/circuit_content.h"
+#include "packs/pack_folder.h"
+#include "packs/pack_name.h"
+#include "packs/slot_entry.h"
+#include "packs/ui/status_shown.h"
+#include "platform/binfile.h"
+#include "platform/command_summary.h"
+#include "platform/gamepath.h"
+#include "platform/replace_file.h"
+#include "platform/shown_text.h"
+#include "storage/gp2psobas.h"
+#include "trackfile/circuit_catalogue.h"
+#include "trackfile/track_data.h"
+#include "ui/backed_up.h"
+#include "ui/window_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace pistaro {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Track pack files|*.pack.txt|All files|*");
+
+QString shown(const QString& path) {
+    return shown::path(path);
+}
+
+// The circuits folder's files by content, with the count of files read in the Status window;
+// names that are no regular file are said in the summary, when one is given.
+circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& status,
+                                        CommandSummary* summary,
+                                        const circuitcontent::SizeFilter& sizes = {}) {
+    QStringList skipped;
+    circuitcontent::Index index = circuitcontent::byContent(
+        circuits,
+        [&status](qsizetype done, qsizetype total) {
+            if (done % 25 != 0)
+                return;
+            status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
+            status.pump();
+        },
+        &skipped, sizes);
+    if (summary)
+        for (const QString& name : std::as_const(skipped))
+            summary->failed(QStringLiteral("These names in the circuits folder are no regular file "
+                                           "(a pipe, a device or a socket) and were not read:"),
+                            shown(gamepath::join(circuits, name)));
+    return index;
+}
+
+// "Slot 3: Monza 2001 (monza2001.dat)": how a circuit of a pack file is named to the player.
+QString slotLine(const sharedpack::Slot& s) {
+    const QString track = s.track.isEmpty() ? s.file : s.track;
+    return QStringLiteral("Slot %1: %2 (%3)").arg(s.slot).arg(track, s.file);
+}
+
+} // namespace
+
+void PackSharing::exportPack(const QString& circuits, const QString& name) {
+    const QString folder = packFolder(circuits, name);
+    if (!QFileInfo(folder).isDir()) {
+        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                    QStringLiteral("' was not found:") + Gp2PsoBas::CrLf +
+                                    shown(folder));
+        return;
+    }
+    const QString target = services_.dialogs().saveFile(QStringLiteral("Export pack"),
+                                                        name + QStringLiteral(".pack.txt"), kFilter,
+                                                        QStringLiteral("txt"));
+    if (target.isEmpty())
+        return;
+    CommandSummary summary;
+    sharedpack::Pack pack{name, {}};
+    {
+        StatusShown busy(services_.window(), services_.status());
+        const circuitcontent::Index index =
+            indexWithProgress(circuits, services_.status(), &summary);
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            const QString path = gamepath::join(folder, slotFileName(slot));
+            QFile file(path);
+            if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+                summary.failed(QStringLiteral("These slots are missing from the pack, or could "
+                                              "not be read, and were left out:"),
+                               QStringLiteral("Slot %1: ").arg(slot) + shown(path));
+                continue;
+            }
+            const QByteArray bytes = file.read(sharedpack::MaxCircuitLength + 1);
+            const QByteArray hash = trackdata::hash(bytes);
+            if (hash.isEmpty() || bytes.size() > sharedpack::MaxCircuitLength) {
+                summary.failed(QStringLiteral("These slots hold no circuit and were left out:"),
+                               QStringLiteral("Slot %1: ").arg(slot) + shown(path));
+                continue;
+            }
+            // The collection's name for the circuit tells the other player what to look for;
+            // a circuit no longer in the collection keeps the pack's own name for it.
+            const QString collectionName = circuitcontent::preferredName(index.value(hash));
+            const CircuitInfo circuit = catalogue::readCircuit(services_.bas(), path);
+            pack.entries << sharedpack::Slot{
+                slot, collectionName.isEmpty() ? slotFileName(slot) : collectionName,
+                circuit.shownName(), bytes.size(), hash};
+        }
+    }
+    if (pack.entries.isEmpty()) {
+        summary.show(services_.dialogs(), QStringLiteral("The Track Pack '") + name +
+                                              QStringLiteral("' holds no circuit to export."));
+        return;
+    }
+    const CopyResult written = writeReplacing(target, sharedpack::write(pack));
+    if (!written.ok) {
+        services_.dialogs().message(notWrittenMessage(target, written.error));
+        return;
+    }
+    summary.done(
+        countOf(pack.entries.size(), QStringLiteral("slot was"), QStringLiteral("slots were")) +
+        QStringLiteral(" written to ") + shown(target) + QStringLiteral("."));
+    summary.show(services_.dialogs(),
+                 QStringLiteral("The Track Pack '") + name +
+                     (summary.clean() ? QStringLiteral("' was exported.")
+                                      : QStringLiteral("' was exported in part.")));
+}
+
+std::optional<sharedpack::Pack> PackSharing::choosePackFile() {
+    const QString preset = QStringLiteral("*.pack.txt");
+    const QString chosen = services_.dialogs().openFile(QStringLiteral("Import pack"), preset,
+                                                        kFilter, QStringLiteral("txt"));
+    if (chosen.isEmpty() || chosen == preset)
+        return std::nullopt;
+    // Only a regular file is opened: reading a pipe would wait for a writer forever.
+    if (!binfile::isRegularFile(chosen)) {
+        services_.dialogs().message(shown(chosen) +
+                                    QStringLiteral(" is not a regular file (a pipe, a device or a "
+                                                   "folder, or gone). Nothing was changed."));
+        return std::nullopt;
+    }
+    QFile file(chosen);
+    if (!file.open(QIODevice::ReadOnly)) {
+        services_.dialogs().message(shown(chosen) + QStringLiteral(" couldn't be read: ") +
+                                    file.errorString());
+        return std::nullopt;
+    }
+    // A file of any size is refused after its first bytes beyond the limit.
+    sharedpack::Error error;
+    std::optional<sharedpack::Pack> read =
+        sharedpack::read(file.read(sharedpack::MaxFileSize + 1), &error);
+    if (!read)
+        services_.dialogs().message(shown(chosen) +
+                                    QStringLiteral(" is not a track pack file Pistaro can read. "
+                                                   "Nothing was changed.") +
+                                    Gp2PsoBas::CrLf2 + error.text());
+    return read;
+}
+
+bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack,
+                           const QString& name) {
+    // Each slot's circuit: a file of the collection with the same track data.
+    QStringList sources(kSlotCount + 1);
+    QList<sharedpack::Slot> lacking;
+    CommandSummary summary;
+    {
+        StatusShown busy(services_.window(), services_.status());
+        const circuitcontent::Index index =
+            indexWithProgress(circuits, services_.status(), &summary);
+        for (const sharedpack::Slot& s : pack.entries) {
+            sources[s.slot] = circuitcontent::preferredName(index.value(s.hash));
+            if (sources[s.slot].isEmpty())
+                lacking << s;
+        }
+    }
+    if (lacking.size() == pack.entries.size()) {
+        summary.show(services_.dialogs(),
+                     QStringLiteral("None of the circuits of the Track Pack '") + name +
+                         QStringLiteral("' is in your collection. Nothing was changed."));
+        return false;
+    }
+    for (const sharedpack::Slot& s : std::as_const(lacking))
+        summary.failed(QStringLiteral("These circuits are not in your collection; their slots "
+                                      "are left empty, and the pack remembers them. ") +
+                           completionHint(lacking.size()),
+                       slotLine(s));
+    // The pack becomes what the file says: slots it does not fill lose an older file, and what
+    // an older import remembered is replaced too.
+    const QString folder = packFolder(circuits, name);
+    QStringList targets;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        targets << gamepath::join(folder, slotFileName(slot));
+    if (!backedUp(services_, QStringLiteral("Import Pack ") + name,
+                  targets + QStringList{packWantedFile(circuits, name)}))
+        return false;
+    if (!QDir().mkpath(folder))
+        summary.failed(shown(folder) + QStringLiteral(" couldn't be made."));
+    int copied = 0;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const QString& target = targets.at(slot - 1);
+        QString error;
+        if (sources.at(slot).isEmpty()) {
+            if (QFileInfo::exists(target) && !QFile::remove(target))
+                summary.failed(QStringLiteral("These files of the older pack couldn't be "
+                                              "deleted:"),
+                               shown(target));
+            continue;
+        }
+        const QString source = gamepath::join(circuits, sources.at(slot));
+        if (copyReplacing(source, target, &error))
+            ++copied;
+        else
+            summary.failed(QStringLiteral("These circuits couldn't be copied into the pack:"),
+                           shown(source) + QStringLiteral(": ") + error);
+    }
+    if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
+        summary.failed(QStringLiteral("The pack could not remember the circuits it lacks: ") +
+                       error);
+    if (copied > 0)
+        summary.done(
+            countOf(copied, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
+            QStringLiteral(" found and copied into ") + shown(folder) + QStringLiteral("."));
+    summary.show(services_.dialogs(),
+                 QStringLiteral("The Track Pack '") + name +
+                     (summary.clean() ? QStringLiteral("' was imported.")
+                                      : QStringLiteral("' was imported in part.")));
+    return true;
+}
+
+QStringList PackSharing::takeArrivedCircuits(const QString& circuits, const QStringList& packs,
+                                             gamebackup::Backup& backup, const QString& command) {
+    struct Wanting {
+        QString pack;
+        QList<MissingPackFile> lacking;
+    };
+    QList<Wanting> wanting;
+    QSet<qint64> sizes;
+    for (const QString& pack : packs) {
+        if (!isSafePackName(pack))
+            continue;
+        Wanting w{pack, {}};
+        for (const MissingPackFile& m : missingPackFiles(circuits, pack))
+            if (m.isWanted()) {
+                w.lacking << m;
+                for (const qint64 size : circuitcontent::sizesOfSameData(m.wanted.length))
+                    sizes.insert(size);
+            }
+        if (!w.lacking.isEmpty())
+            wanting << w;
+    }
+    if (wanting.isEmpty())
+        return {};
+    // Only files that can hold a remembered circuit are read.
+    const circuitcontent::Index index =
+        indexWithProgress(circuits, services_.status(), nullptr,
+                          [&sizes](qint64 size) { return sizes.contains(size); });
+    QStringList lines;
+    for (const Wanting& w : std::as_const(wanting)) {
+        QStringList took, failed;
+        for (const MissingPackFile& m : w.lacking) {
+            const QString name = circuitcontent::preferredName(index.value(m.wanted.hash));
+            if (name.isEmpty())
+                continue;
+            if (!backedUp(services_, backup, command, {m.path, packWantedFile(circuits, w.pack)}))
+                return lines;
+            QString error;
+            if (copyReplacing(gamepath::join(circuits, name), m.path, &error))
+                took << QStringLiteral("slot %1 took %2").arg(m.slot).arg(name);
+            else
+                failed
+                    << QStringLiteral("slot %1 could not take %2: %3").arg(m.slot).arg(name, error);
+        }
+        if (took.isEmpty() && failed.isEmpty())
+            continue;
+        // What the pack still remembers: the circuits of the slots still missing.
+        QList<sharedpack::Slot> still;
+        const QList<MissingPackFile> missing = missingPackFiles(circuits, w.pack);
+        for (const MissingPackFile& m : missing)
+            if (m.isWanted())
+                still << m.wanted;
+        if (const QString error = writePackWanted(circuits, w.pack, still); !error.isEmpty())
+            failed << error;
+        QString line =
+            w.pack + (missing.isEmpty() ? QStringLiteral(" is complete: ") : QStringLiteral(": "));
+        line += (took + failed).join(QStringLiteral("; "));
+        if (!missing.isEmpty())
+            line += QStringLiteral(". It still lacks ") +
+                    countOf(missing.size(), QStringLiteral("slot"), QStringLiteral("slots"));
+        lines << line + QStringLiteral(".");
+    }
+    return lines;
+}
+
+} // namespace pistaro
