@@ -65,6 +65,11 @@ std::optional<Change> readChange(const QString& folder) {
                 entry.permissions = -1;
             entry.original = parts.mid(4).join(kTab);
             change.entries.append(entry);
+        } else if (parts.size() >= 3 && key == QLatin1String("linked") &&
+                   !change.entries.isEmpty() &&
+                   change.entries.last().original == parts.mid(2).join(kTab)) {
+            // Follows the stored line of a link: its bytes are what the link led to.
+            change.entries.last().link = parts[1];
         } else if (parts.size() == 3 && key == QLatin1String("file")) {
             Entry entry;
             entry.original = parts[2];
@@ -92,14 +97,16 @@ QByteArray manifestText(const Change& change) {
     if (!change.reverts.isEmpty())
         text += line({QStringLiteral("reverts"), change.reverts});
     for (const Entry& entry : change.entries) {
-        if (entry.copy.isEmpty())
+        if (entry.copy.isEmpty()) {
             text += line({QStringLiteral("absent"), entry.original});
-        else
-            text +=
-                line({QStringLiteral("stored"), entry.sha256,
+            continue;
+        }
+        text += line({QStringLiteral("stored"), entry.sha256,
                       QString::number(entry.modified.isValid() ? entry.modified.toMSecsSinceEpoch()
                                                                : qint64(-1)),
                       QString::number(entry.permissions), entry.original});
+        if (!entry.link.isEmpty())
+            text += line({QStringLiteral("linked"), entry.link, entry.original});
     }
     return text.toUtf8();
 }

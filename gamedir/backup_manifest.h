@@ -19,6 +19,7 @@ struct Entry {
     QString sha256;     // the content's name in the store (hex); "" for an older copy
     QDateTime modified; // the file's time when it was kept; invalid when not noted
     int permissions = -1;
+    QString link; // the text of the symbolic link that stood at `original`; "" for a file
 };
 
 // One kept change.

@@ -153,7 +153,9 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
             entry.permissions >= 0 ? entry.permissions : int(copy.permissions());
         const QDateTime modified =
             entry.modified.isValid() ? entry.modified : QFileInfo(entry.copy).lastModified();
-        const CopyResult written = stageReplacing(target, bytes, permissions, modified, &staged[i]);
+        const CopyResult written =
+            entry.link.isEmpty() ? stageReplacing(target, bytes, permissions, modified, &staged[i])
+                                 : stageLink(target, entry.link, &staged[i]);
         if (!written.ok)
             fail(written.error);
     }

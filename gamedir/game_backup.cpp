@@ -198,6 +198,9 @@ bool Backup::keepOne(const QString& path, QString* error) {
     entry.copy = QDir(store).filePath(entry.sha256);
     entry.modified = info.lastModified().toUTC();
     entry.permissions = int(info.permissions());
+    // A link the command replaces is put back as the link, not as a copy of what it led to.
+    if (linksReplaced_ && info.isSymLink())
+        entry.link = linkText(path);
     // A content already stored is reused when it holds these very bytes: compared, not hashed
     // again, so each file is hashed once per backup.
     const QFileInfo stored(entry.copy);

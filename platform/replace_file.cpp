@@ -242,6 +242,47 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
     return success();
 }
 
+CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged) {
+    staged->target = target;
+    staged->temp.clear();
+#ifdef Q_OS_UNIX
+    const QByteArray text = QFile::encodeName(linkText);
+    // A free name beside the target, as mkostemp would choose one.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray temp = QFile::encodeName(target) + ".writing-XXXXXX";
+        const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        if (fd < 0)
+            return failure(errno);
+        ::close(fd);
+        ::unlink(temp.constData());
+        if (::symlink(text.constData(), temp.constData()) == 0) {
+            staged->temp = QFile::decodeName(temp);
+            return success();
+        }
+        if (errno != EEXIST)
+            return failure(errno);
+    }
+    return failure(EEXIST);
+#else
+    Q_UNUSED(linkText);
+    return {false, QStringLiteral("links cannot be made here"), CopyBlock::None};
+#endif
+}
+
+QString linkText(const QString& path) {
+#ifdef Q_OS_UNIX
+    QByteArray buffer(4096, '\0');
+    const ssize_t n =
+        ::readlink(QFile::encodeName(path).constData(), buffer.data(), size_t(buffer.size()));
+    if (n <= 0 || n >= buffer.size())
+        return QString();
+    return QFile::decodeName(buffer.left(n));
+#else
+    Q_UNUSED(path);
+    return QString();
+#endif
+}
+
 CopyResult commitStaged(const StagedFile& staged) {
 #ifdef Q_OS_UNIX
     if (::rename(QFile::encodeName(staged.temp).constData(),

@@ -60,6 +60,12 @@ struct StagedFile {
 // last-modified time `modified` (invalid: now).
 CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
                           const QDateTime& modified, StagedFile* staged);
+// Makes a symbolic link holding `linkText` beside `target`, to be renamed into its place as a
+// staged file is (Unix; elsewhere it fails).
+CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged);
+// The text of the symbolic link at `path` as it stands (relative ones stay relative); "" when
+// `path` is no symbolic link.
+QString linkText(const QString& path);
 // Renames the staged file into its place.
 CopyResult commitStaged(const StagedFile& staged);
 // Removes the staged file, leaving its place as it was.

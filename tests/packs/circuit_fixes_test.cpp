@@ -168,6 +168,9 @@ private slots:
         const gamebackup::RevertOutcome out =
             gamebackup::revert(root, *gamebackup::newest(root), fx->gameDir(), "Restore");
         QVERIFY2(out.refused.isEmpty() && out.failed.isEmpty(), qPrintable(out.refused));
+        // The link itself comes back, leading where it led.
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(target).absoluteFilePath());
         QCOMPARE(readFile(link), before);
         QCOMPARE(readFile(target), before);
     }
