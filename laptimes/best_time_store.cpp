@@ -63,16 +63,15 @@ BestTimeStore::BestTimeStore(Database& db, Recordset& tracks, QDateTime date)
 BestTimeStore::~BestTimeStore() = default;
 
 void BestTimeStore::ensureRow(const QString& track, const std::function<void()>& makeRow) {
-    if (track.isEmpty() || known_.contains(nameKey(track)) || seekName(tracks_, track))
+    if (track.isEmpty() || known_.count(nameKey(track)) || seekName(tracks_, track))
         return;
     makeRow();
 }
 
-BestTimeStore::Known* BestTimeStore::lookUp(const LoggedLap& lap) {
-    const QString key = nameKey(lap.track);
+BestTimeStore::Known* BestTimeStore::lookUp(const LoggedLap& lap, const QString& key) {
     const auto it = known_.find(key);
     if (it != known_.end())
-        return &*it;
+        return &it->second;
     if (!seekName(tracks_, lap.track)) {
         storeRow(tracks_, [&] {
             tracks_.addNew();
@@ -90,21 +89,24 @@ BestTimeStore::Known* BestTimeStore::lookUp(const LoggedLap& lap) {
     for (TimeField f : kSessionKinds)
         fieldOf(known.before, f) = tracks_.text(timeFieldName(f));
     known.now = known.before;
-    return &*known_.insert(key, known);
+    return &known_.emplace(key, known).first->second;
 }
 
 FiledTime BestTimeStore::file(const LoggedLap& lap) {
     if (lap.track.isEmpty())
         return {};
-    Known* known = lookUp(lap);
+    if (lap.track != lastTrack_ || !lastKnown_) {
+        lastKnown_ = lookUp(lap, nameKey(lap.track));
+        lastTrack_ = lap.track;
+    }
+    Known* known = lastKnown_;
     if (!known)
         return {};
     const TimeField field = decideRecord(lap.mode, lap.time, known->now).field;
     if (field == TimeField::None)
         return {};
-    const QString key = nameKey(lap.track);
     if (fieldOf(known->now, field) == fieldOf(known->before, field))
-        order_.append({key, field}); // the first record of its kind in this import
+        order_.append({nameKey(lap.track), field}); // the first record of its kind in this import
     fieldOf(known->now, field) = lap.time;
     return {field, fieldOf(known->before, field)};
 }
@@ -113,7 +115,7 @@ void BestTimeStore::commit(const LogMark& mark, int lapTimes) {
     if (!order_.isEmpty()) {
         const auto history = db_.openTable(catalogue::History);
         for (const auto& [key, field] : std::as_const(order_)) {
-            const Known& known = known_.value(key);
+            const Known& known = known_.at(key);
             if (!seekName(tracks_, known.name))
                 throw DbError(dberr::NoCurrentRecord, QStringLiteral("No current record."));
             const QString time = fieldOf(known.now, field);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 // What filing one lap time did: the field it went into (None: no record) and the best it beat
 // before the import.
@@ -66,13 +67,16 @@ private:
         StoredTimes before; // the best times before the import
         StoredTimes now;    // with the records of the import
     };
-    Known* lookUp(const LoggedLap& lap);
+    Known* lookUp(const LoggedLap& lap, const QString& key);
 
     Database& db_;
     Recordset& tracks_;
     QDateTime date_;
     std::optional<Database::Transaction> transaction_;
-    QHash<QString, Known> known_; // by catalogue::nameKey
+    // By catalogue::nameKey; nodes stay where they are, so the last one looked up is kept.
+    std::unordered_map<QString, Known> known_;
+    QString lastTrack_; // the spelling last filed, and its entry: laps come track by track
+    Known* lastKnown_ = nullptr;
     // The records of the import in the order first made: (key, field).
     QList<std::pair<QString, TimeField>> order_;
 };

@@ -1,6 +1,7 @@
 // Times the lap log import on a real main window (offscreen): a generated gp2lap.log of
 // 200,000 and of 1,000,000 lines over all 16 slots, read into a catalogue of 5,000 tracks; for
-// reference, the same lines parsed alone (no database), in the same run.
+// reference, the same lines parsed alone (no database), in the same run; the fastest of three
+// runs of each is printed.
 // Usage: bench_logimport [lines] [tracks]
 #include "app/main_window.h"
 #include "laptimes/log_parser.h"
@@ -20,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace pistaro;
@@ -156,8 +158,14 @@ int main(int argc, char** argv) {
     bool met = true;
     std::printf("%10s %10s %10s %10s %8s  (goal: ratio <= 1.5)\n", "log lines", "laps", "import s",
                 "parse s", "ratio");
+    // The fastest of three runs each, so a busy moment of the machine does not decide.
     for (int lines : sizes) {
-        const Run run = runOnce(lines, trackCount);
+        Run run = runOnce(lines, trackCount);
+        for (int again = 0; again < 2; ++again) {
+            const Run next = runOnce(lines, trackCount);
+            run.imported = std::min(run.imported, next.imported);
+            run.parsed = std::min(run.parsed, next.parsed);
+        }
         const double ratio = run.parsed > 0 ? run.imported / run.parsed : 0.0;
         std::printf("%10d %10lld %10.3f %10.3f %8.2f  (catalogue rows afterwards: %d)\n", lines,
                     static_cast<long long>(run.laps), run.imported, run.parsed, ratio, run.rows);
