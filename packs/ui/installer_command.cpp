@@ -4,7 +4,7 @@
 #include "packs/ui/installer.h"
 
 #include "packs/ui/textures.h"
-#include "packs/zip_extract.h"
+#include "packs/archive_extract.h"
 #include "platform/codepage.h"
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"

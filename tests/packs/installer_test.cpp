@@ -5,7 +5,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
+#include "tests/support/archive_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -20,7 +20,7 @@
 using namespace pistaro;
 
 using samplegame::smallAddon;
-using zipmaker::Entry;
+using archivemaker::Entry;
 
 namespace {
 
@@ -43,7 +43,7 @@ class InstallerTest final : public QObject, WindowPerFunction {
         const QString path = fx->tmp.filePath("downloads/" + name);
         QDir().mkpath(fx->tmp.filePath("downloads"));
         QString error;
-        if (!zipmaker::write(path, entries, &error))
+        if (!archivemaker::write(path, entries, &error))
             qWarning("archive not written: %s", qPrintable(error));
         return path;
     }

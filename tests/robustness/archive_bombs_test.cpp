@@ -6,7 +6,7 @@
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
-#include "tests/support/zip_maker.h"
+#include "tests/support/archive_maker.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +19,7 @@
 using namespace pistaro;
 
 using samplegame::smallAddon;
-using zipmaker::Entry;
+using archivemaker::Entry;
 
 namespace {
 
@@ -104,7 +104,7 @@ private slots:
             fx.frm->show();
             const QString archive = fx.tmp.filePath("bomb.zip");
             QString error;
-            QVERIFY2(zipmaker::write(archive, c.entries, &error), qPrintable(error));
+            QVERIFY2(archivemaker::write(archive, c.entries, &error), qPrintable(error));
             fx.dialogs.answers = QVariantList{archive};
             const QStringList viewed = closingTextViewers([&fx] { fx.frm->Install->trigger(); });
             QVERIFY2(viewed.size() == 1, c.name);

@@ -16,7 +16,7 @@
 #include "tests/support/picture_tool.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
+#include "tests/support/archive_maker.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -139,7 +139,7 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
                                     {"gamejams\\X.JAM", "gamejams\\old.jam"}, 3);
             const QString zip = fx->tmp.filePath("newtrack.zip");
             QString error;
-            QVERIFY2(zipmaker::write(zip,
+            QVERIFY2(archivemaker::write(zip,
                                      {{"NEWTRACK.DAT", circuit},
                                       {"X.JAM", "new texture"},
                                       {"OLD.JAM", "a texture of the archive"}},
@@ -256,7 +256,7 @@ private slots:
             samplegame::circuit(20001, samplegame::addonFields("Newtrack", "Nowhere", 30), {}, 3);
         const QString zip = fx->tmp.filePath("newtrack.zip");
         QString error;
-        QVERIFY2(zipmaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
+        QVERIFY2(archivemaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
         blockWithFolder(game("Circuits/NEWTRACK.DAT"));
         const auto before = filesnapshot::take(fx->gameDir());
 
