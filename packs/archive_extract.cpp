@@ -1,8 +1,10 @@
 #include "packs/archive_extract.h"
 
 #include "packs/zip_entry_name.h"
+#include "platform/folder_listing.h"
 #include "platform/gamepath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -265,6 +267,19 @@ bool isArchiveName(const QString& fileName) {
         if (fileName.endsWith(QStringView(pattern).mid(1), Qt::CaseInsensitive))
             return true;
     return false;
+}
+
+QStringList archivesInFolder(const QString& folder) {
+    QStringList found;
+    for (const QString& pattern : archiveNamePatterns())
+        for (const QString& name : folderlisting::matchingFiles(folder, pattern))
+            if (!found.contains(name, Qt::CaseInsensitive))
+                found << name;
+    found.sort(Qt::CaseInsensitive);
+    const QString shown = folderlisting::listedFolder(folder);
+    for (QString& name : found)
+        name = shown + QDir::separator() + name;
+    return found;
 }
 
 QString archiveDialogFilter() {

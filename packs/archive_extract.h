@@ -47,5 +47,7 @@ QString extractionNotes(const ArchiveExtractResult& result);
 // listing ("*.zip", "*.tar.gz" ...), and whether a file name is one of them.
 QStringList archiveNamePatterns();
 bool isArchiveName(const QString& fileName);
+// The archives among the files of `folder` (not of its subfolders), as paths, sorted by name.
+QStringList archivesInFolder(const QString& folder);
 // The file dialog's filter: "Archives (*.zip *.7z ...)|*.zip;*.7z;...|All files|*.*".
 QString archiveDialogFilter();
