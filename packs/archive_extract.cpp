@@ -255,10 +255,10 @@ QString extractionNotes(const ArchiveExtractResult& result) {
 }
 
 QStringList archiveNamePatterns() {
-    return {QStringLiteral("*.zip"),     QStringLiteral("*.7z"),      QStringLiteral("*.rar"),
-            QStringLiteral("*.lzh"),     QStringLiteral("*.lha"),     QStringLiteral("*.tar"),
-            QStringLiteral("*.tar.gz"),  QStringLiteral("*.tgz"),     QStringLiteral("*.tar.bz2"),
-            QStringLiteral("*.tbz2"),    QStringLiteral("*.tbz"),     QStringLiteral("*.tar.xz"),
+    return {QStringLiteral("*.zip"),    QStringLiteral("*.7z"),  QStringLiteral("*.rar"),
+            QStringLiteral("*.lzh"),    QStringLiteral("*.lha"), QStringLiteral("*.tar"),
+            QStringLiteral("*.tar.gz"), QStringLiteral("*.tgz"), QStringLiteral("*.tar.bz2"),
+            QStringLiteral("*.tbz2"),   QStringLiteral("*.tbz"), QStringLiteral("*.tar.xz"),
             QStringLiteral("*.txz")};
 }
 

@@ -110,7 +110,8 @@ void Installer::installArchive(const QString& chosen) {
     if (!startRun(chosen, QStringLiteral("Install "), QString(), run))
         return;
     gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), run.command);
-    circuitcontent::Finder finder(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    circuitcontent::Finder finder(
+        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
     run.backup = &backup;
     run.finder = &finder;
     Ended ended = Ended::Stopped;
@@ -138,8 +139,8 @@ void Installer::installArchives(const QStringList& chosen) {
     status.offerCancel(true);
     status.pump();
     const QString command =
-        QStringLiteral("Install ") + countOf(chosen.size(), QStringLiteral("archive"),
-                                             QStringLiteral("archives"));
+        QStringLiteral("Install ") +
+        countOf(chosen.size(), QStringLiteral("archive"), QStringLiteral("archives"));
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
     circuitcontent::Finder finder(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")));
     QString sections, lastCircuit;
@@ -151,7 +152,8 @@ void Installer::installArchives(const QStringList& chosen) {
             break;
         const QString& path = chosen.at(done);
         const QFileInfo file(path);
-        status.setLine1(QStringLiteral("Installing archive %1 of %2,").arg(done + 1).arg(chosen.size()));
+        status.setLine1(
+            QStringLiteral("Installing archive %1 of %2,").arg(done + 1).arg(chosen.size()));
         status.setLine2(file.fileName());
         sections += crLf + QStringLiteral("== ") + file.fileName() + QStringLiteral(" ==") + crLf;
         if (!file.isFile() || file.size() == 0) {
@@ -183,22 +185,21 @@ void Installer::installArchives(const QStringList& chosen) {
     }
     status.offerCancel(false);
     status.hideStatus();
-    QString headline = QStringLiteral("Installed from %1 of %2 archives: ")
-                           .arg(done - failed)
-                           .arg(chosen.size()) +
-                       countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
-                       QStringLiteral(".") + crLf;
+    QString headline =
+        QStringLiteral("Installed from %1 of %2 archives: ").arg(done - failed).arg(chosen.size()) +
+        countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
+        QStringLiteral(".") + crLf;
     if (alreadyThere > 0)
-        headline += countOf(alreadyThere, QStringLiteral("circuit was"),
-                            QStringLiteral("circuits were")) +
-                    QStringLiteral(" already there.") + crLf;
+        headline +=
+            countOf(alreadyThere, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
+            QStringLiteral(" already there.") + crLf;
     if (failed > 0)
         headline += countOf(failed, QStringLiteral("archive"), QStringLiteral("archives")) +
                     QStringLiteral(" could not be installed.") + crLf;
     if (done < chosen.size()) {
-        headline += QStringLiteral("Stopped before ") +
-                    countOf(chosen.size() - done, QStringLiteral("archive:"),
-                            QStringLiteral("archives:"));
+        headline +=
+            QStringLiteral("Stopped before ") +
+            countOf(chosen.size() - done, QStringLiteral("archive:"), QStringLiteral("archives:"));
         for (qsizetype i = done; i < chosen.size(); ++i)
             headline += u' ' + QFileInfo(chosen.at(i)).fileName();
         headline += crLf;
@@ -334,8 +335,8 @@ void Installer::appendReadMe(const Run& run) {
     if (run.readMe.isEmpty())
         return;
     const QString& crLf = Gp2PsoBas::CrLf;
-    InstallReport += Gp2PsoBas::CrLf2 + entryName(run, QFileInfo(run.readMe).fileName()) +
-                     Gp2PsoBas::CrLf2;
+    InstallReport +=
+        Gp2PsoBas::CrLf2 + entryName(run, QFileInfo(run.readMe).fileName()) + Gp2PsoBas::CrLf2;
     QFile file(run.readMe);
     if (!file.open(QIODevice::ReadOnly)) {
         InstallReport += QStringLiteral("Couldn't read this file: ") + file.errorString() + crLf;

@@ -63,12 +63,15 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     const QString shown = entryName(run, name);
     run.hadDat = true;
     QFile file(source);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(circuitcontent::MaxCircuitSize + 1) : QByteArray();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly)
+                                 ? file.read(circuitcontent::MaxCircuitSize + 1)
+                                 : QByteArray();
     // The same circuit (by its track data) is not installed twice; the pictures and textures
     // of the archive go to the one already there.
     if (const QStringList there = run.finder->holding(bytes); !there.isEmpty()) {
         const QString existing = circuitcontent::preferredName(there);
-        InstallReport += crLf + shown + QStringLiteral(" not installed: the same circuit is already there as ") +
+        InstallReport += crLf + shown +
+                         QStringLiteral(" not installed: the same circuit is already there as ") +
                          existing + Gp2PsoBas::CrLf2;
         ++run.alreadyThere;
         run.circuit = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + existing);
@@ -81,7 +84,9 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
         targetName = askNewName(run, name);
         if (targetName.isEmpty() && run.many) {
-            InstallReport += crLf + shown + QStringLiteral(" not installed: no other name was given") + Gp2PsoBas::CrLf2;
+            InstallReport += crLf + shown +
+                             QStringLiteral(" not installed: no other name was given") +
+                             Gp2PsoBas::CrLf2;
             return true;
         }
         if (targetName.isEmpty()) {
@@ -167,8 +172,8 @@ bool Installer::installPicture(Run& run, const QString& name) {
     QString error;
     if (copyReplacing(source, target, &error)) {
         *remembered = target;
-        InstallReport += entryName(run, name) + QStringLiteral(" ") + size + QStringLiteral(" menu image copied") +
-                         Gp2PsoBas::CrLf;
+        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
+                         QStringLiteral(" menu image copied") + Gp2PsoBas::CrLf;
     } else {
         InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
                          QStringLiteral(" menu image couldn't be copied to ") + target +
@@ -188,9 +193,11 @@ bool Installer::convertTexture(const Run& run, const QString& name) {
         return false;
     }
     if (failed.isEmpty())
-        InstallReport += entryName(run, name) + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+        InstallReport +=
+            entryName(run, name) + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
     else
-        InstallReport += entryName(run, name) + QStringLiteral(" file couldn't be converted to JAM: ") + failed +
+        InstallReport += entryName(run, name) +
+                         QStringLiteral(" file couldn't be converted to JAM: ") + failed +
                          Gp2PsoBas::CrLf;
     return true;
 }

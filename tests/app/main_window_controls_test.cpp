@@ -229,8 +229,8 @@ void MainWindowControlsTest::menus() {
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "TrackMenu", "Help"}));
     QCOMPARE(actionNames(frm.File),
-             (QStringList{"Install", "InstallFolder", "FileLog", "Repair", "RestoreLast", "History", "ExportList",
-                          "S3", "FileSetup", "S2", "FileExit"}));
+             (QStringList{"Install", "InstallFolder", "FileLog", "Repair", "RestoreLast", "History",
+                          "ExportList", "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch", "S4",
                           "TrackExportPack", "TrackImportPack", "", "RepairChecksum",

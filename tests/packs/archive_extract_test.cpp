@@ -1,13 +1,13 @@
 // Flat extraction of archives into a scratch folder, hostile archives included: whatever the
 // archive holds, nothing is written outside the folder.
 #include "packs/archive_extract.h"
-#include "tests/support/files.h"
 #include "tests/support/archive_maker.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QRandomGenerator>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,12 +116,11 @@ private slots:
         QVERIFY(!QFileInfo(scratch + "/planted.dat").isSymLink());
         QCOMPARE(readFile(scratch + "/planted.dat"), QByteArray("planted"));
         QCOMPARE(readFile(scratch + "/x.dat"), QByteArray("x1"));
-        QCOMPARE(extractionNotes(r),
-                 QStringLiteral("C:/x.dat not extracted: its file name is that "
-                                "of ../x.dat, which was kept\r\n"
-                                ".. not extracted: no usable file name\r\n"
-                                "sub/. not extracted: no usable file name\r\n"
-                                "link.dat not extracted: it is a link\r\n"));
+        QCOMPARE(extractionNotes(r), QStringLiteral("C:/x.dat not extracted: its file name is that "
+                                                    "of ../x.dat, which was kept\r\n"
+                                                    ".. not extracted: no usable file name\r\n"
+                                                    "sub/. not extracted: no usable file name\r\n"
+                                                    "link.dat not extracted: it is a link\r\n"));
     }
 
     void refuses_what_is_no_archive_or_too_big() {
@@ -182,7 +181,8 @@ private slots:
         QCOMPARE(r.written, (QStringList{cp437, "ok.dat"}));
         QCOMPARE(readFile(scratch + "/" + cp437), QByteArray("unflagged"));
         QCOMPARE(r.skipped.size(), 1);
-        QCOMPARE(r.skipped[0].reason, QStringLiteral("its name cannot be read in the code page the archive says"));
+        QCOMPARE(r.skipped[0].reason,
+                 QStringLiteral("its name cannot be read in the code page the archive says"));
     }
 
     // Every format gives the same files, and holds the same limits on names, links, sizes and

@@ -5,11 +5,11 @@
 #include "packs/ui/archive_drop.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/recording_status.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/archive_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -25,8 +25,8 @@
 
 using namespace pistaro;
 
-using samplegame::smallAddon;
 using archivemaker::Entry;
+using samplegame::smallAddon;
 
 namespace {
 
@@ -105,16 +105,16 @@ private slots:
 
         const QString circuits = fx->circuits();
         const QString expected =
-            "7 files extracted from " + zip + "\r\n\r\n" + "\r\nmonaco/MONACO.DAT track copied to " +
-            circuits + kSep + "MONACO.DAT\r\n\r\n" +
+            "7 files extracted from " + zip + "\r\n\r\n" +
+            "\r\nmonaco/MONACO.DAT track copied to " + circuits + kSep + "MONACO.DAT\r\n\r\n" +
             "MONACO1.BMP 640x480 menu image copied\r\n"
             "MONACO2.BMP 440x330 menu image copied\r\n"
             "PIT.JAD file converted to JAM\r\n"
             "\r\n"
             "PIT.JAM copied to " +
             fx->gameDir() + "gamejams" + kSep + "\r\n" + "X.JAM copied to " + fx->gameDir() +
-            "gamejams" + kSep + "mc" + kSep + "\r\n" + "\r\n\r\n" +
-            "README.TXT\r\n\r\n" + "line one\r\nline two\r\nlast\r\n";
+            "gamejams" + kSep + "mc" + kSep + "\r\n" + "\r\n\r\n" + "README.TXT\r\n\r\n" +
+            "line one\r\nline two\r\nlast\r\n";
         QCOMPARE(installer->InstallReport.split("\r\n"), expected.split("\r\n"));
         QCOMPARE(viewed, QStringList{QString(expected).replace("\r\n", "\n")});
         QCOMPARE(fx->dialogs.kinds, QStringList{"openFiles"});
@@ -319,8 +319,9 @@ private slots:
                  qPrintable(report));
         for (const QString& part :
              {"== a.zip ==\r\n2 files extracted from a.zip\r\n" +
-                  QString("\r\n\r\nalpha/ALPHA.DAT not installed: the same circuit is already there "
-                          "as Alpha here.dat\r\n"),
+                  QString(
+                      "\r\n\r\nalpha/ALPHA.DAT not installed: the same circuit is already there "
+                      "as Alpha here.dat\r\n"),
               "\r\nGAMMA.DAT track copied to " + fx->circuit("GAMMA.DAT") + "\r\n",
               QString("GAMMA2.DAT not installed: the same circuit is already there as GAMMA.DAT"),
               QString("== d.rar ==\r\nNothing could be extracted.\r\nNothing extracted: not an "
@@ -370,8 +371,8 @@ private slots:
     void dropped_archives() {
         QFETCH(QStringList, dropped);
         QFETCH(QStringList, taken);
-        for (const char* name : {"a.zip", "b.TAR.GZ", "notes.txt", "many/x.7z", "many/y.lzh",
-                                 "many/z.txt"})
+        for (const char* name :
+             {"a.zip", "b.TAR.GZ", "notes.txt", "many/x.7z", "many/y.lzh", "many/z.txt"})
             QVERIFY(writeFile(fx->tmp.filePath(name), "x"));
         QVERIFY(QDir().mkpath(fx->tmp.filePath("empty")));
         QList<QUrl> urls;

@@ -238,8 +238,9 @@ void QtDialogsTest::openFilesTakesSeveral() {
         dlg->selectFile(QStringLiteral("\"a.zip\" \"b.7z\""));
         static_cast<QDialog*>(dlg)->accept();
     });
-    const QStringList chosen = dialogs_.openFiles(QStringLiteral("New track selection "), tmp.path(),
-                                                  QStringLiteral("Archives|*.zip;*.7z|All files|*.*"));
+    const QStringList chosen =
+        dialogs_.openFiles(QStringLiteral("New track selection "), tmp.path(),
+                           QStringLiteral("Archives|*.zip;*.7z|All files|*.*"));
     QCOMPARE(startedIn, QDir(tmp.path()).absolutePath());
     QCOMPARE(filters, (QStringList{"Archives (*.zip *.7z)", "All files (*.*)"}));
     QCOMPARE(chosen, (QStringList{QDir::toNativeSeparators(tmp.filePath("a.zip")),

@@ -3,10 +3,10 @@
 // and a scratch folder that is a link; and a run of bad archives of every format.
 // Each installs what it can and says what it left out, briefly.
 #include "packs/ui/installer.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
-#include "tests/support/archive_maker.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,8 +18,8 @@
 
 using namespace pistaro;
 
-using samplegame::smallAddon;
 using archivemaker::Entry;
+using samplegame::smallAddon;
 
 namespace {
 
@@ -158,9 +158,11 @@ private slots:
               {"KEPT.DAT", dat("Kept", 24)}},
              "LINK.DAT not extracted: it is a link\r\nHARD.DAT not extracted: it is a link"},
             {"secret.zip",
-             {{"OPEN.DAT", dat("Open", 25)}, {"SECRET.DAT", dat("Secret", 26), Entry::File, false, true}},
+             {{"OPEN.DAT", dat("Open", 25)},
+              {"SECRET.DAT", dat("Secret", 26), Entry::File, false, true}},
              "SECRET.DAT not extracted: it is encrypted"},
-            {"cut.lzh", {{"FIRST.DAT", dat("First", 27)}, {"CUT.DAT", dat("Cut", 28)}},
+            {"cut.lzh",
+             {{"FIRST.DAT", dat("First", 27)}, {"CUT.DAT", dat("Cut", 28)}},
              "CUT.DAT not extracted: damaged"},
             {"good.tar.xz", {{"GOOD.DAT", dat("Good", 29)}}, "GOOD.DAT track copied to "},
         };
@@ -187,7 +189,8 @@ private slots:
             QVERIFY2(own.contains(b.said), qPrintable(b.name + ":\n" + own));
         }
         QVERIFY2(report.size() < 100 * 1024, qPrintable(report.left(2000)));
-        for (const char* name : {"RATIO.DAT", "UP.DAT", "KEPT.DAT", "OPEN.DAT", "FIRST.DAT", "GOOD.DAT"})
+        for (const char* name :
+             {"RATIO.DAT", "UP.DAT", "KEPT.DAT", "OPEN.DAT", "FIRST.DAT", "GOOD.DAT"})
             QVERIFY2(QFile::exists(fx.circuit(name)), name);
         for (const char* name : {"NESTED.DAT", "LINK.DAT", "HARD.DAT", "SECRET.DAT", "CUT.DAT"})
             QVERIFY2(!QFile::exists(fx.circuit(name)), name);

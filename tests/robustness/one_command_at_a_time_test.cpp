@@ -10,11 +10,11 @@
 #include "packs/ui/slot_list.h"
 #include "platform/command_gate.h"
 #include "platform/gamepath.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
-#include "tests/support/archive_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 

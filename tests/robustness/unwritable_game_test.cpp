@@ -11,12 +11,12 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "setups/ui/setup_transfer.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/picture_tool.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/archive_maker.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -140,10 +140,10 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
             const QString zip = fx->tmp.filePath("newtrack.zip");
             QString error;
             QVERIFY2(archivemaker::write(zip,
-                                     {{"NEWTRACK.DAT", circuit},
-                                      {"X.JAM", "new texture"},
-                                      {"OLD.JAM", "a texture of the archive"}},
-                                     &error),
+                                         {{"NEWTRACK.DAT", circuit},
+                                          {"X.JAM", "new texture"},
+                                          {"OLD.JAM", "a texture of the archive"}},
+                                         &error),
                      qPrintable(error));
             fx->dialogs.answers << zip;
             closingTextViewers([this] { frm->Install->trigger(); });

@@ -73,12 +73,15 @@ int main(int argc, char** argv) {
     QStringList archives;
     for (int i = 0; i < count; ++i) {
         const QByteArray base = "bench" + QByteArray::number(i).rightJustified(3, '0');
-        const QString jam = QStringLiteral("gamejams\\bench\\%1.JAM").arg(QString::fromLatin1(base));
-        const QString path = downloads + u'/' + QString::fromLatin1(base) + QLatin1String(suffixes[i % 3]);
-        if (!writeArchive(path, {{base + "/" + base + ".DAT",
-                                  samplegame::smallAddon(QStringLiteral("Bench %1").arg(i), {jam}, 100 + i)},
-                                 {"README.TXT", "A circuit for the benchmark.\r\n"},
-                                 {base + ".JAM", QByteArray(20000, 'j')}})) {
+        const QString jam =
+            QStringLiteral("gamejams\\bench\\%1.JAM").arg(QString::fromLatin1(base));
+        const QString path =
+            downloads + u'/' + QString::fromLatin1(base) + QLatin1String(suffixes[i % 3]);
+        if (!writeArchive(
+                path, {{base + "/" + base + ".DAT",
+                        samplegame::smallAddon(QStringLiteral("Bench %1").arg(i), {jam}, 100 + i)},
+                       {"README.TXT", "A circuit for the benchmark.\r\n"},
+                       {base + ".JAM", QByteArray(20000, 'j')}})) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
@@ -91,8 +94,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < count; ++i) {
         const QString out = tmp.filePath(QStringLiteral("bsdtar/%1").arg(i));
         QDir().mkpath(out);
-        if (QProcess::execute(QStringLiteral("bsdtar"),
-                              {QStringLiteral("-xf"), archives.at(i), QStringLiteral("-C"), out}) != 0) {
+        if (QProcess::execute(QStringLiteral("bsdtar"), {QStringLiteral("-xf"), archives.at(i),
+                                                         QStringLiteral("-C"), out}) != 0) {
             std::fprintf(stderr, "bsdtar failed on %s\n", qPrintable(archives.at(i)));
             return 1;
         }
