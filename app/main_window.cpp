@@ -281,7 +281,7 @@ void MainWindow::wireConcerns() {
     connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     Slots->exportNow = [this] { Exporting->Export_Click(); };
     Databases->maySwitch = [this] { return Panel->mayLeave() && Slots->settlePending(); };
-    // A ZIP file dropped on the window is installed.
+    // Archives (or folders of them) dropped on the window are installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::switched, Panel, [this] {
         Panel->refresh();

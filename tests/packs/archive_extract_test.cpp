@@ -30,7 +30,7 @@ QStringList everything(const QString& root) {
 }
 
 // Sets or clears the UTF-8 flag (bit 11) of the entry `name` in its local and central headers:
-// libzip flags every valid UTF-8 name itself.
+// the writer flags every valid UTF-8 name itself.
 void setUtf8Flag(QByteArray& zip, const QByteArray& name, bool on) {
     for (const auto& [signature, nameAt, flagsAt] :
          {std::tuple{QByteArray("PK\x03\x04"), 30, 6}, std::tuple{QByteArray("PK\x01\x02"), 46, 8}})
@@ -255,23 +255,6 @@ private slots:
             QVERIFY(entry != entries.cend());
             QCOMPARE(readFile(scratch + "/" + damaged.written.at(i)), entry->data);
         }
-    }
-
-    void encrypted_entries_data() {
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("zip") << ".zip";
-        QTest::newRow("7z") << ".7z";
-    }
-    void encrypted_entries() {
-        QFETCH(QString, suffix);
-        make({{"good.txt", "fine"}, {"secret.dat", "hidden", Entry::File, false, true}}, suffix);
-        const ArchiveExtractResult r = extractFlat(archive, scratch);
-        QVERIFY2(r.refused.isEmpty(), qPrintable(r.refused));
-        QCOMPARE(r.written, QStringList{"good.txt"});
-        // 7z cannot pass by an encrypted entry's data: what follows it is named as not read.
-        QVERIFY2(extractionNotes(r).startsWith("secret.dat not extracted: it is encrypted\r\n"),
-                 qPrintable(extractionNotes(r)));
-        QCOMPARE(everything(scratch), QStringList{"good.txt"});
     }
 
     void damaged_and_encrypted_entries_are_left_out() {
