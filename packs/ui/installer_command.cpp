@@ -170,7 +170,11 @@ void Installer::installArchives(const QStringList& chosen) {
         run.many = true;
         InstallReport.clear();
         Ended ended = Ended::Stopped;
-        ignoreFailure("installing a track", [&] { ended = install(run); });
+        // A failure ends this archive's installation, not the run's.
+        if (!ignoreFailure("installing a track", [&] { ended = install(run); })) {
+            InstallReport += QStringLiteral("The installation of this archive failed here.") + crLf;
+            ended = Ended::NothingExtracted;
+        }
         sections += InstallReport;
         installed += run.installed;
         alreadyThere += run.alreadyThere;
@@ -186,9 +190,9 @@ void Installer::installArchives(const QStringList& chosen) {
     status.offerCancel(false);
     status.hideStatus();
     QString headline =
-        QStringLiteral("Installed from %1 of %2 archives: ").arg(done - failed).arg(chosen.size()) +
+        QStringLiteral("%1 of %2 archives read, ").arg(done - failed).arg(chosen.size()) +
         countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
-        QStringLiteral(".") + crLf;
+        QStringLiteral(" installed.") + crLf;
     if (alreadyThere > 0)
         headline +=
             countOf(alreadyThere, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +

@@ -313,7 +313,7 @@ private slots:
         installMany(archives);
 
         const QString report = installer->InstallReport;
-        QVERIFY2(report.startsWith("Installed from 3 of 5 archives: 1 circuit.\r\n"
+        QVERIFY2(report.startsWith("3 of 5 archives read, 1 circuit installed.\r\n"
                                    "2 circuits were already there.\r\n"
                                    "2 archives could not be installed.\r\n"),
                  qPrintable(report));
@@ -349,7 +349,7 @@ private slots:
         viewed << closingTextViewers([this] { fx->frm->InstallFolder->trigger(); });
         fx->useStatus(fx->status);
         QVERIFY2(installer->InstallReport.startsWith(
-                     "Installed from 1 of 4 archives: 0 circuits.\r\n1 circuit was already "
+                     "1 of 4 archives read, 0 circuits installed.\r\n1 circuit was already "
                      "there.\r\nStopped before 3 archives: b.tar.gz c.7z d.rar\r\n"),
                  qPrintable(installer->InstallReport));
         QVERIFY(!status.visible && !status.cancelOffered);
