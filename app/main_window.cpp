@@ -101,6 +101,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     File = named(menuBar()->addMenu(QStringLiteral("&File")), "File");
     Install = named(File->addAction(QStringLiteral("&Install new Track")), "Install");
+    InstallFolder = named(File->addAction(QStringLiteral("Install a &Folder of Archives\u2026")),
+                          "InstallFolder");
     FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
     Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
     RestoreLast = named(File->addAction(QStringLiteral("&Restore last change...")), "RestoreLast");
@@ -129,6 +131,8 @@ void MainWindow::buildMenus() {
     HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
 
     connect(Install, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Installing, Install_Click));
+    connect(InstallFolder, &QAction::triggered, this,
+            GUARDED_COMMAND_FORWARD(Installing, InstallFolder_Click));
     connect(FileLog, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Launching, FileLog_Click));
     connect(Repair, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Pictures, Repair_Click));
     connect(RestoreLast, &QAction::triggered, this, guardedCommand("RestoreLast_Click", [this] {
@@ -280,7 +284,7 @@ void MainWindow::wireConcerns() {
     connect(Slots, &SlotList::changeRequested, this, GUARDED_COMMAND_FORWARD(Packs, Change_Click));
     Slots->exportNow = [this] { Exporting->Export_Click(); };
     Databases->maySwitch = [this] { return Panel->mayLeave() && Slots->settlePending(); };
-    // A ZIP file dropped on the window is installed.
+    // Archives (or folders of them) dropped on the window are installed.
     new ArchiveDrop(*Installing, this);
     connect(Databases, &DatabaseList::switched, Panel, [this] {
         Panel->refresh();

@@ -69,6 +69,7 @@ public:
 
     QMenu* File;
     QAction* Install;
+    QAction* InstallFolder; // "Install a Folder of Archives…"
     QAction* FileLog;
     QAction* Repair;
     QAction* RestoreLast; // "&Restore last change..."

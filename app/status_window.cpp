@@ -57,15 +57,36 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     stop_->setGeometry(kWidth / 2 - 50, kHeight + 2, 100, kStopRow - 8);
     connect(stop_, &QPushButton::clicked, this,
             guarded("Stop_Click", [] { CommandGate::instance().stopWaited(); }));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("CancelRun"));
+    cancel_->setToolTip(QStringLiteral("Stop after the step under way; what is done stays"));
+    cancel_->setGeometry(kWidth / 2 - 50, kHeight + 2, 100, kStopRow - 8);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
+        cancel_->setEnabled(false);
+    });
     connect(&CommandGate::instance(), &CommandGate::waitingChanged, this,
             &StatusWindow::followWait);
     followWait(CommandGate::instance().waitingFor());
 }
 
 void StatusWindow::followWait(const QString& program) {
-    stop_->setVisible(!program.isEmpty());
     stop_->setText(program.isEmpty() ? QStringLiteral("Stop") : QStringLiteral("Stop ") + program);
-    setFixedSize(kWidth, program.isEmpty() ? kHeight : kHeight + kStopRow);
+    placeButtons();
+}
+
+void StatusWindow::offerCancel(bool offered) {
+    cancelOffered_ = offered;
+    cancelled_ = false;
+    cancel_->setEnabled(true);
+    placeButtons();
+}
+
+void StatusWindow::placeButtons() {
+    const bool waiting = !CommandGate::instance().waitingFor().isEmpty();
+    stop_->setVisible(waiting);
+    cancel_->setVisible(cancelOffered_ && !waiting);
+    setFixedSize(kWidth, waiting || cancelOffered_ ? kHeight + kStopRow : kHeight);
 }
 
 StatusWindow& StatusWindow::instance() {

@@ -25,15 +25,24 @@ public:
     QString line1() const override;
     QString line2() const override;
     void pump() override;
+    void offerCancel(bool offered) override;
+    bool cancelRequested() const override { return cancelled_; }
 
     // Shown while the command waits for an outside program: ends it.
     QPushButton* stopButton() const { return stop_; }
+    // Shown while a command that can stop between its steps runs (Install of several archives).
+    QPushButton* cancelButton() const { return cancel_; }
 
 private:
     void followWait(const QString& program);
+    // The row under the lines holds Stop while a program is waited for, else Cancel if offered.
+    void placeButtons();
     QLabel* label1_;
     QLabel* label2_;
     QPushButton* stop_;
+    QPushButton* cancel_;
+    bool cancelOffered_ = false;
+    bool cancelled_ = false;
 };
 
 } // namespace pistaro

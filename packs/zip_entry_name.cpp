@@ -21,7 +21,9 @@ constexpr char16_t kCp437High[128] = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
-std::optional<QString> decodeName(const QByteArray& raw, bool utf8Flag) {
+} // namespace
+
+std::optional<QString> decodedEntryName(const QByteArray& raw, bool utf8Flag) {
     if (utf8Flag) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8.decode(raw);
@@ -38,6 +40,8 @@ std::optional<QString> decodeName(const QByteArray& raw, bool utf8Flag) {
     return out;
 }
 
+namespace {
+
 // Marks that turn the direction of the text around them: a name holding one shows other
 // characters than it has ("gnp.exe" as "exe.png").
 bool isDirectionMark(QChar c) {
@@ -53,10 +57,13 @@ bool isSeparator(QChar c) {
 } // namespace
 
 std::optional<QString> plainEntryName(const QByteArray& rawName, bool utf8Flag) {
-    const std::optional<QString> decoded = decodeName(rawName, utf8Flag);
+    const std::optional<QString> decoded = decodedEntryName(rawName, utf8Flag);
     if (!decoded)
         return std::nullopt;
-    const QString& path = *decoded;
+    return plainFileName(*decoded);
+}
+
+std::optional<QString> plainFileName(const QString& path) {
     for (const QChar c : path)
         if (c.category() == QChar::Other_Control || isDirectionMark(c))
             return std::nullopt;

@@ -30,6 +30,10 @@ public:
     // (the common dialog keeps its preset name on cancel).
     virtual QString openFile(const QString& title, const QString& fileName, const QString& filter,
                              const QString& defaultExt) = 0;
+    // File-open dialog choosing one file or several, starting in `folder`; the chosen paths,
+    // none when cancelled.
+    virtual QStringList openFiles(const QString& title, const QString& folder,
+                                  const QString& filter) = 0;
     // File-save dialog (it asks before replacing a file); the chosen path, "" when cancelled.
     virtual QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                              const QString& defaultExt) = 0;

@@ -13,6 +13,10 @@ public:
     virtual QString line2() const = 0;
     // Lets pending window events run so the window paints.
     virtual void pump() = 0;
+    // A command that can stop between its steps offers Cancel while they run (the window shows
+    // the button) and asks, between steps, whether it was clicked since it was offered.
+    virtual void offerCancel(bool offered) { (void)offered; }
+    virtual bool cancelRequested() const { return false; }
 };
 
 // A StatusSink that only remembers its lines (no window); used where no UI exists.

@@ -58,6 +58,19 @@ QString ScriptedDialogs::openFile(const QString& title, const QString& fileName,
     return a.isValid() ? a.toString() : fileName;
 }
 
+QStringList ScriptedDialogs::openFiles(const QString& title, const QString& folder,
+                                       const QString&) {
+    shown << title;
+    kinds << QStringLiteral("openFiles");
+    lastDefault = folder;
+    const QVariant a = take(answers);
+    if (a.typeId() == QMetaType::QStringList)
+        return a.toStringList();
+    if (a.typeId() == QMetaType::QString && !a.toString().isEmpty())
+        return {a.toString()};
+    return {};
+}
+
 QString ScriptedDialogs::saveFile(const QString& title, const QString& fileName, const QString&,
                                   const QString&) {
     shown << title;

@@ -8,7 +8,7 @@
 class ScriptedDialogs final : public Dialogs {
 public:
     // Answers are taken in order by askYesNo (bool), input/openFile/saveFile/pickFolder
-    // (QString).
+    // (QString), openFiles (QStringList or QString).
     // An empty queue answers No, "" (cancel), the preset file name, "".
     QVariantList answers;
     // Every text shown, in order: the message or prompt text.
@@ -30,6 +30,10 @@ public:
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
+    // Recorded as "openFiles"; answered by a QStringList or one QString (a path). An empty
+    // queue, or an answer that is neither, cancels (no files).
+    QStringList openFiles(const QString& title, const QString& folder,
+                          const QString& filter) override;
     // Recorded as "saveFile"; an empty queue answers "" (cancel).
     QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;

@@ -1,8 +1,9 @@
 #pragma once
-// A ZIP archive dropped on the main window is installed as Install new Track installs the
-// archive chosen in its file dialog.
+// Archives dropped on the main window are installed as Install new Track installs those chosen
+// in its file dialog: one archive, several, or a folder (every archive in it).
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 
@@ -16,8 +17,10 @@ public:
     // Watches `window` (which is made to accept drops) and hands archives to `installer`.
     ArchiveDrop(Installer& installer, QWidget* window);
 
-    // The one local file ending in ".zip" (any case) that `mime` carries, or "".
-    static QString droppedArchive(const QMimeData* mime);
+    // The archives that `mime` carries: its local files named as archives (isArchiveName),
+    // and the archives of its local folders, in the order dropped. None when it carries
+    // anything else, so a drop of other files is not taken.
+    static QStringList droppedArchives(const QMimeData* mime);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,9 @@
 #pragma once
-// Installation of circuits from ZIP archives (menu "&Install new Track").
+// Installation of circuits from archives (ZIP, 7z, RAR, LZH, tar; menu "&Install new Track"),
+// one at a time or many in one run with one backup and one summary.
 #include "gamedir/game_backup.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -9,6 +11,10 @@
 #include <functional>
 
 class QWidget;
+
+namespace circuitcontent {
+class Finder;
+}
 
 namespace pistaro {
 
@@ -25,12 +31,19 @@ public:
     Installer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
               MenuPictures& pictures, Textures& textures, QWidget* parent);
     FileListBox* ZipDir; // hidden: the files of the scratch folder
+    // The file dialog takes one archive or several.
     void Install_Click();
-    // The file dialog for a ZIP archive, in the folder of the last one; "" when cancelled.
+    // "Install a Folder of Archives…": every archive in the folder chosen.
+    void InstallFolder_Click();
+    // The file dialog for one archive, in the folder of the last one; "" when cancelled.
     QString chooseArchive(const QString& title);
     // The installation of the archive `chosen`, as after the file dialog of Install_Click
     // (an archive dropped on the window).
     void installArchive(const QString& chosen);
+    // Several archives in one run: one backup, the Status window with Cancel, and one summary
+    // naming per archive what was installed, what was already there and what failed. One
+    // archive is installed as installArchive does.
+    void installArchives(const QStringList& chosen);
 
     // "Install missing textures from an archive…": the textures of `archive` (a .JAM, or a .JAD
     // converted) go to the places `entries` (names of circuits' texture lists) give them, after
@@ -55,21 +68,33 @@ private:
         QString smallPicture; // 440x330 menu picture
         QString readMe;       // the read-me in the scratch folder
         bool hadDat = false;  // the archive brought a circuit, copied or not
+        bool many = false;    // one archive of several: nothing is asked that ends the run
+        int installed = 0;    // circuits copied
+        int alreadyThere = 0; // circuits left out: the same circuit is in the Circuits folder
+        // The archive's own name of each file unpacked, by its file name in upper case.
+        QHash<QString, QString> entryNames;
         // The game files the installation replaces or adds, saved before it does, in the
-        // backup named `command` ("Install track.zip").
+        // backup named `command` ("Install track.zip"), which one run of many shares.
         QString command;
-        gamebackup::Backup backup{QString(), QString()};
+        gamebackup::Backup* backup = nullptr;
+        circuitcontent::Finder* finder = nullptr; // the circuits already there, by content
     };
 
-    // Steps 5 to 17; false when the installation ended early (nothing extracted, renaming
-    // refused), so no report is shown.
-    bool install(Run& run);
+    enum class Ended {
+        Done,             // the report tells what was done
+        NothingExtracted, // the report tells why
+        Stopped,          // renaming refused, the converter stopped, no backup: the run ends
+    };
+    // Steps 5 to 17.
+    Ended install(Run& run);
+    // The name the archive gave the unpacked file `name`.
+    QString entryName(const Run& run, const QString& name) const;
     // Checks the archive `chosen` (a message when it is no file or empty: false), shows the
     // Status window with `line2`, and fills `run` for the command `command` + the archive's name.
     bool startRun(const QString& chosen, const QString& command, const QString& line2, Run& run);
     // The scratch folder made and emptied; a link in its place is removed, not followed.
     void emptyScratch(const Run& run);
-    QString extract(const Run& run); // returns report notes on what was left out
+    QString extract(Run& run); // returns report notes on what was left out
     // False when the user gave no new name, which ends the installation.
     bool installCircuit(Run& run, const QString& name);
     // The name a circuit called like a game slot file is installed under; "" when refused.
@@ -82,7 +107,8 @@ private:
     bool convertTexture(const Run& run, const QString& name);
     void storePictures(const Run& run);
     void copyTextures(Run& run);
-    void selectInstalled(const Run& run);
+    void selectInstalled(const QString& circuitName);
+    void noteArrivals(gamebackup::Backup& backup, const QString& command);
     void appendReadMe(const Run& run);
     // The steps after every path past the archive check.
     void closingSteps();

@@ -1,10 +1,13 @@
 // Install new Track: the archive is unpacked flat into the scratch folder, each of its files is
 // handled by its extension, the textures the circuit names are copied where it wants them,
-// and a report of everything done, with the read-me, is shown at the end.
+// and a report of everything done, with the read-me, is shown at the end. Several archives
+// are installed one after the other in one run, with one backup and one summary.
 #include "packs/ui/installer.h"
 
+#include "packs/archive_extract.h"
+#include "packs/circuit_finder.h"
 #include "packs/ui/textures.h"
-#include "packs/zip_extract.h"
+#include "packs/zip_entry_name.h"
 #include "platform/codepage.h"
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
@@ -53,7 +56,7 @@ QString Installer::chooseArchive(const QString& title) {
     // A cancelled dialog gives its preset back: that is no choice of a file.
     const QString preset = LastArchiveFolder + QStringLiteral("*.zip");
     const QString chosen =
-        services_.dialogs().openFile(title, preset, QStringLiteral("*.zip"), QStringLiteral("zip"));
+        services_.dialogs().openFile(title, preset, archiveDialogFilter(), QStringLiteral("zip"));
     if (chosen == preset)
         return {};
     if (!chosen.isEmpty())
@@ -62,9 +65,23 @@ QString Installer::chooseArchive(const QString& title) {
 }
 
 void Installer::Install_Click() {
-    const QString chosen = chooseArchive(QStringLiteral("New track selection "));
-    if (!chosen.isEmpty())
-        installArchive(chosen);
+    installArchives(services_.dialogs().openFiles(QStringLiteral("New track selection "),
+                                                  LastArchiveFolder, archiveDialogFilter()));
+}
+
+void Installer::InstallFolder_Click() {
+    const QString folder = services_.dialogs().pickFolder(
+        QStringLiteral("Folder of archives to install"), services_.window());
+    if (folder.isEmpty())
+        return;
+    const QStringList archives = archivesInFolder(folder);
+    if (archives.isEmpty()) {
+        services_.dialogs().message(QStringLiteral("No archive was found in ") + folder +
+                                    QStringLiteral(" (") + archiveNamePatterns().join(u' ') +
+                                    QStringLiteral(")."));
+        return;
+    }
+    installArchives(archives);
 }
 
 bool Installer::startRun(const QString& chosen, const QString& command, const QString& line2,
@@ -84,7 +101,6 @@ bool Installer::startRun(const QString& chosen, const QString& command, const QS
     run.archive = chosen.trimmed();
     run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
     run.command = command + archive.fileName();
-    run.backup = gamebackup::Backup(gamebackup::backupsFolder(bas), run.command);
     return true;
 }
 
@@ -93,14 +109,128 @@ void Installer::installArchive(const QString& chosen) {
     Run run;
     if (!startRun(chosen, QStringLiteral("Install "), QString(), run))
         return;
-    bool finished = false;
-    ignoreFailure("installing a track", [&] { finished = install(run); });
-    if (finished)
+    gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), run.command);
+    circuitcontent::Finder finder(
+        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    run.backup = &backup;
+    run.finder = &finder;
+    Ended ended = Ended::Stopped;
+    ignoreFailure("installing a track", [&] { ended = install(run); });
+    if (ended == Ended::Done) {
+        if (run.hadDat)
+            noteArrivals(backup, run.command);
+        selectInstalled(run.circuitName);
         services_.showText(InstallReport);
+    }
     closingSteps();
 }
 
-bool Installer::install(Run& run) {
+void Installer::installArchives(const QStringList& chosen) {
+    if (chosen.size() <= 1) {
+        if (!chosen.isEmpty())
+            installArchive(chosen.constFirst());
+        return;
+    }
+    const Gp2PsoBas& bas = services_.bas();
+    const QString& crLf = Gp2PsoBas::CrLf;
+    LastArchiveFolder = chosen.constFirst().left(lastSeparator(chosen.constFirst()) + 1);
+    StatusSink& status = services_.status();
+    status.setLine1(QStringLiteral("Installing %1 archives,").arg(chosen.size()));
+    status.setLine2(QString());
+    status.showStatus();
+    status.offerCancel(true);
+    status.pump();
+    const QString command =
+        QStringLiteral("Install ") +
+        countOf(chosen.size(), QStringLiteral("archive"), QStringLiteral("archives"));
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
+    circuitcontent::Finder finder(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")));
+    QString sections, lastCircuit;
+    int installed = 0, alreadyThere = 0, failed = 0;
+    qsizetype done = 0;
+    for (; done < chosen.size(); ++done) {
+        status.pump();
+        if (status.cancelRequested())
+            break;
+        const QString& path = chosen.at(done);
+        const QFileInfo file(path);
+        status.setLine1(
+            QStringLiteral("Installing archive %1 of %2,").arg(done + 1).arg(chosen.size()));
+        status.setLine2(file.fileName());
+        sections += crLf + QStringLiteral("== ") + file.fileName() + QStringLiteral(" ==") + crLf;
+        if (!file.isFile() || file.size() == 0) {
+            sections += QStringLiteral("Not installed: the file is missing or empty.") + crLf;
+            ++failed;
+            continue;
+        }
+        Run run;
+        run.archive = path;
+        run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
+        run.command = command;
+        run.backup = &backup;
+        run.finder = &finder;
+        run.many = true;
+        InstallReport.clear();
+        Ended ended = Ended::Stopped;
+        // A failure ends this archive's installation, not the run's.
+        if (!ignoreFailure("installing a track", [&] { ended = install(run); })) {
+            InstallReport += QStringLiteral("The installation of this archive failed here.") + crLf;
+            ended = Ended::NothingExtracted;
+        }
+        sections += InstallReport;
+        installed += run.installed;
+        alreadyThere += run.alreadyThere;
+        if (!run.circuitName.isEmpty())
+            lastCircuit = run.circuitName;
+        if (ended == Ended::NothingExtracted)
+            ++failed;
+        if (ended == Ended::Stopped) {
+            ++done;
+            break;
+        }
+    }
+    status.offerCancel(false);
+    status.hideStatus();
+    QString headline =
+        QStringLiteral("%1 of %2 archives read, ").arg(done - failed).arg(chosen.size()) +
+        countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
+        QStringLiteral(" installed.") + crLf;
+    if (alreadyThere > 0)
+        headline +=
+            countOf(alreadyThere, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
+            QStringLiteral(" already there.") + crLf;
+    if (failed > 0)
+        headline += countOf(failed, QStringLiteral("archive"), QStringLiteral("archives")) +
+                    QStringLiteral(" could not be installed.") + crLf;
+    if (done < chosen.size()) {
+        headline +=
+            QStringLiteral("Stopped before ") +
+            countOf(chosen.size() - done, QStringLiteral("archive:"), QStringLiteral("archives:"));
+        for (qsizetype i = done; i < chosen.size(); ++i)
+            headline += u' ' + QFileInfo(chosen.at(i)).fileName();
+        headline += crLf;
+    }
+    InstallReport = headline + sections;
+    if (installed > 0)
+        noteArrivals(backup, command);
+    selectInstalled(lastCircuit);
+    services_.showText(InstallReport);
+    closingSteps();
+}
+
+// The track packs take the circuits they lack once, at the end of the run, in its backup.
+void Installer::noteArrivals(gamebackup::Backup& backup, const QString& command) {
+    if (!circuitsArrived)
+        return;
+    for (const QString& line : circuitsArrived(backup, command))
+        InstallReport += Gp2PsoBas::CrLf + line + Gp2PsoBas::CrLf;
+}
+
+QString Installer::entryName(const Run& run, const QString& name) const {
+    return shownEntryName(run.entryNames.value(name.toUpper(), name));
+}
+
+Installer::Ended Installer::install(Run& run) {
     StatusSink& status = services_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
     emptyScratch(run);
@@ -115,17 +245,23 @@ bool Installer::install(Run& run) {
     status.setLine2(QStringLiteral("Looking file..."));
     status.pump();
     if (ZipDir->count() == 0) {
+        if (run.many) {
+            InstallReport = QStringLiteral("Nothing could be extracted.") + crLf + notes;
+            return Ended::NothingExtracted;
+        }
         QString message =
             QStringLiteral("Couldn't extract any file from ") + run.archive + QStringLiteral(".");
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
         status.hideStatus();
-        return false;
+        return Ended::NothingExtracted;
     }
 
     InstallReport = countOf(ZipDir->count(), QStringLiteral("file"), QStringLiteral("files")) +
-                    QStringLiteral(" extracted from ") + run.archive + Gp2PsoBas::CrLf2 + notes;
+                    QStringLiteral(" extracted from ") +
+                    (run.many ? QFileInfo(run.archive).fileName() : run.archive) +
+                    Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
         const QString name = ZipDir->fileName(i);
@@ -146,22 +282,20 @@ bool Installer::install(Run& run) {
                 run.readMe = run.scratch + gamepath::sep() + name;
         });
         if (!goOn)
-            return false;
+            return Ended::Stopped;
     }
 
     status.pump();
     storePictures(run);
     InstallReport += crLf;
     copyTextures(run);
-    if (run.hadDat && circuitsArrived)
-        for (const QString& line : circuitsArrived(run.backup, run.command))
-            InstallReport += crLf + line + crLf;
-    selectInstalled(run);
-    status.hideStatus();
+    if (!run.many)
+        status.hideStatus();
     if (!run.hadDat)
         InstallReport += crLf + QStringLiteral("The archive holds no circuit (.dat) file.") + crLf;
-    appendReadMe(run);
-    return true;
+    if (!run.many)
+        appendReadMe(run);
+    return Ended::Done;
 }
 
 void Installer::emptyScratch(const Run& run) {
@@ -177,27 +311,27 @@ void Installer::emptyScratch(const Run& run) {
         const QDir scratch(run.scratch);
         for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
             QFile::remove(scratch.filePath(file));
+        // The copy older versions made for the outside unpacker they ran.
         QFile::remove(bas.AppDir + gamepath::sep() + QStringLiteral("tmp.zip"));
     });
 }
 
-QString Installer::extract(const Run& run) {
-    // The copy the outside unpacker used to read is still made, so the program folder looks
-    // after an installation as it always did; the archive itself is read when it fails.
-    const QString copy = services_.bas().AppDir + gamepath::sep() + QStringLiteral("tmp.zip");
-    QString notes;
-    QString source = copy;
-    QFile::remove(copy);
-    QFile original(run.archive);
-    if (!original.copy(copy)) {
-        notes += QStringLiteral("Couldn't copy ") + run.archive + QStringLiteral(" to ") + copy +
-                 QStringLiteral(": ") + original.errorString() + Gp2PsoBas::CrLf;
-        source = run.archive;
-    }
-    return notes + extractionNotes(extractFlat(source, run.scratch, {}, &services_.status()));
+QString Installer::extract(Run& run) {
+    const ArchiveExtractResult result =
+        extractFlat(run.archive, run.scratch, {}, &services_.status());
+    for (qsizetype i = 0; i < result.written.size(); ++i)
+        run.entryNames.insert(result.written.at(i).toUpper(), result.entries.at(i));
+    QString nested;
+    for (const QString& name : result.written)
+        if (isArchiveName(name))
+            nested += entryName(run, name) +
+                      QStringLiteral(" not installed: an archive inside the archive is not "
+                                     "unpacked") +
+                      Gp2PsoBas::CrLf;
+    return extractionNotes(result) + nested;
 }
 
-void Installer::selectInstalled(const Run& run) {
+void Installer::selectInstalled(const QString& circuitName) {
     CircuitTable* file1 = lists_.File1;
     file1->hide();
     // The installed circuit is shown and selected even where the filter would hide it.
@@ -205,7 +339,7 @@ void Installer::selectInstalled(const Run& run) {
     file1->refresh();
     int row = 0;
     for (int i = 0; i < file1->count(); ++i)
-        if (file1->fileName(i).toUpper() == run.circuitName.toUpper()) {
+        if (file1->fileName(i).toUpper() == circuitName.toUpper()) {
             row = i;
             break;
         }
@@ -217,7 +351,8 @@ void Installer::appendReadMe(const Run& run) {
     if (run.readMe.isEmpty())
         return;
     const QString& crLf = Gp2PsoBas::CrLf;
-    InstallReport += Gp2PsoBas::CrLf2 + run.readMe + Gp2PsoBas::CrLf2;
+    InstallReport +=
+        Gp2PsoBas::CrLf2 + entryName(run, QFileInfo(run.readMe).fileName()) + Gp2PsoBas::CrLf2;
     QFile file(run.readMe);
     if (!file.open(QIODevice::ReadOnly)) {
         InstallReport += QStringLiteral("Couldn't read this file: ") + file.errorString() + crLf;

@@ -4,6 +4,8 @@
 #include "packs/ui/installer.h"
 
 #include "gamedir/exe_cmd.h"
+#include "packs/circuit_content.h"
+#include "packs/circuit_finder.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/menu_pictures.h"
 #include "packs/ui/textures.h"
@@ -15,6 +17,7 @@
 #include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -57,10 +60,35 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     Gp2PsoBas& bas = services_.bas();
     const QString& crLf = Gp2PsoBas::CrLf;
     const QString source = run.scratch + gamepath::sep() + name;
+    const QString shown = entryName(run, name);
     run.hadDat = true;
+    QFile file(source);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly)
+                                 ? file.read(circuitcontent::MaxCircuitSize + 1)
+                                 : QByteArray();
+    // The same circuit (by its track data) is not installed twice; the pictures and textures
+    // of the archive go to the one already there.
+    if (const QStringList there = run.finder->holding(bytes); !there.isEmpty()) {
+        const QString existing = circuitcontent::preferredName(there);
+        InstallReport += crLf + shown +
+                         QStringLiteral(" not installed: the same circuit is already there as ") +
+                         existing + Gp2PsoBas::CrLf2;
+        ++run.alreadyThere;
+        run.circuit = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + existing);
+        run.circuitName = existing;
+        if (!textures_.GetJams(source))
+            InstallReport += QStringLiteral("Couldn't read the texture list of ") + shown + crLf;
+        return true;
+    }
     QString targetName = name;
     if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
         targetName = askNewName(run, name);
+        if (targetName.isEmpty() && run.many) {
+            InstallReport += crLf + shown +
+                             QStringLiteral(" not installed: no other name was given") +
+                             Gp2PsoBas::CrLf2;
+            return true;
+        }
         if (targetName.isEmpty()) {
             services_.dialogs().message(QStringLiteral("Track ") + run.archive +
                                         QStringLiteral(" was not installed."));
@@ -73,11 +101,13 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     QString error;
     if (copyReplacing(source, target, &error)) {
         InstallReport +=
-            crLf + name + QStringLiteral(" track copied to ") + target + Gp2PsoBas::CrLf2;
+            crLf + shown + QStringLiteral(" track copied to ") + target + Gp2PsoBas::CrLf2;
         run.circuit = target;
         run.circuitName = QFileInfo(target).fileName();
+        run.finder->added(run.circuitName, bytes);
+        ++run.installed;
     } else {
-        InstallReport += crLf + name + QStringLiteral(" track couldn't be copied to ") + target +
+        InstallReport += crLf + shown + QStringLiteral(" track couldn't be copied to ") + target +
                          QStringLiteral(": ") + error + Gp2PsoBas::CrLf2;
     }
     if (!textures_.GetJams(source))
@@ -118,7 +148,7 @@ QString Installer::askNewName(const Run& run, const QString& name) {
 }
 
 bool Installer::backedUp(Run& run, const QStringList& targets) {
-    return pistaro::backedUp(services_, run.backup, run.command, targets);
+    return pistaro::backedUp(services_, *run.backup, run.command, targets);
 }
 
 bool Installer::installPicture(Run& run, const QString& name) {
@@ -142,10 +172,10 @@ bool Installer::installPicture(Run& run, const QString& name) {
     QString error;
     if (copyReplacing(source, target, &error)) {
         *remembered = target;
-        InstallReport += name + QStringLiteral(" ") + size + QStringLiteral(" menu image copied") +
-                         Gp2PsoBas::CrLf;
+        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
+                         QStringLiteral(" menu image copied") + Gp2PsoBas::CrLf;
     } else {
-        InstallReport += name + QStringLiteral(" ") + size +
+        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
                          QStringLiteral(" menu image couldn't be copied to ") + target +
                          QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
     }
@@ -163,9 +193,11 @@ bool Installer::convertTexture(const Run& run, const QString& name) {
         return false;
     }
     if (failed.isEmpty())
-        InstallReport += name + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+        InstallReport +=
+            entryName(run, name) + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
     else
-        InstallReport += name + QStringLiteral(" file couldn't be converted to JAM: ") + failed +
+        InstallReport += entryName(run, name) +
+                         QStringLiteral(" file couldn't be converted to JAM: ") + failed +
                          Gp2PsoBas::CrLf;
     return true;
 }
@@ -198,7 +230,7 @@ void Installer::copyTextures(Run& run) {
             return false;
         }
         QString error;
-        if (run.backup.keep(targets, &error))
+        if (run.backup->keep(targets, &error))
             return true;
         InstallReport += QStringLiteral("No texture was copied: their backup could not be "
                                         "written: ") +

@@ -21,6 +21,8 @@ void Installer::installTextures(const QString& chosen, const QStringList& entrie
     if (!startRun(chosen, QStringLiteral("Install textures from "), QStringLiteral("Extracting..."),
                   run))
         return;
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), run.command);
+    run.backup = &backup;
     StatusSink& status = services_.status();
     bool finished = false;
     ignoreFailure("installing textures", [&] {

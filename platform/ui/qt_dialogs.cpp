@@ -145,6 +145,19 @@ QString QtDialogs::openFile(const QString& title, const QString& fileName, const
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
+QStringList QtDialogs::openFiles(const QString& title, const QString& folder,
+                                 const QString& filter) {
+    QFileDialog dialog(owner_, title, QDir::fromNativeSeparators(folder), qtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    QStringList chosen;
+    for (const QString& path : dialog.selectedFiles())
+        chosen << QDir::toNativeSeparators(path);
+    return chosen;
+}
+
 QString QtDialogs::saveFile(const QString& title, const QString& fileName, const QString& filter,
                             const QString& defaultExt) {
     QFileDialog dialog(owner_, title, QString(), qtFilter(filter));

@@ -24,6 +24,8 @@ public:
     QString input(const QString& prompt, const QString& defaultAnswer) override;
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
+    QStringList openFiles(const QString& title, const QString& folder,
+                          const QString& filter) override;
     QString saveFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
     QString pickFolder(const QString& title, QWidget* owner) override;

@@ -229,8 +229,8 @@ void MainWindowControlsTest::menus() {
     // The menu bar holds File and Help, never the pop-up menu of the circuit list.
     QCOMPARE(actionNames(frm.menuBar()), (QStringList{"File", "TrackMenu", "Help"}));
     QCOMPARE(actionNames(frm.File),
-             (QStringList{"Install", "FileLog", "Repair", "RestoreLast", "History", "ExportList",
-                          "S3", "FileSetup", "S2", "FileExit"}));
+             (QStringList{"Install", "InstallFolder", "FileLog", "Repair", "RestoreLast", "History",
+                          "ExportList", "S3", "FileSetup", "S2", "FileExit"}));
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch", "S4",
                           "TrackExportPack", "TrackImportPack", "", "RepairChecksum",
@@ -245,6 +245,7 @@ void MainWindowControlsTest::menus() {
     const QList<std::pair<const char*, const char*>> captions = {
         {"File", "&File"},
         {"Install", "&Install new Track"},
+        {"InstallFolder", "Install a &Folder of Archives\u2026"},
         {"FileLog", "&Log Stats"},
         {"Repair", "&Defrag f1pcsvga.bin"},
         {"RestoreLast", "&Restore last change..."},

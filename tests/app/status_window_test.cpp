@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,6 +30,29 @@ private slots:
         status.showStatus();
         QVERIFY(status.isVisible());
         QCOMPARE(status.line2(), QStringLiteral("f1ct05.dat"));
+        StatusWindow::release();
+    }
+
+    // Cancel shows while it is offered; a click is kept until the next offer, and a command
+    // that offers it again starts uncancelled.
+    void cancelIsOfferedAndKept() {
+        StatusWindow& status = StatusWindow::instance();
+        status.showStatus();
+        QVERIFY(!status.cancelButton()->isVisible());
+        const int plainHeight = status.height();
+        status.offerCancel(true);
+        QVERIFY(status.cancelButton()->isVisible());
+        QVERIFY(status.height() > plainHeight);
+        QVERIFY(!status.cancelRequested());
+        QTest::mouseClick(status.cancelButton(), Qt::LeftButton);
+        QVERIFY(status.cancelRequested());
+        QVERIFY(!status.cancelButton()->isEnabled());
+        status.offerCancel(false);
+        QVERIFY(!status.cancelButton()->isVisible());
+        QCOMPARE(status.height(), plainHeight);
+        status.offerCancel(true);
+        QVERIFY(!status.cancelRequested());
+        QVERIFY(status.cancelButton()->isEnabled());
         StatusWindow::release();
     }
 };

@@ -7,10 +7,10 @@
 #include "packs/ui/circuit_fixes.h"
 #include "packs/ui/slot_list.h"
 #include "platform/native_names.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/files.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/checksum_trailer.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -220,7 +220,7 @@ private slots:
     void texturesComeFromTheArchive() {
         // The archive holds one of the two, in another case, and a texture nobody wants.
         const QString zip = fx->tmp.filePath("jams.zip");
-        QVERIFY(zipmaker::write(zip, {{"pack/ONE.jam", "one"}, {"other.jam", "other"}}));
+        QVERIFY(archivemaker::write(zip, {{"pack/ONE.jam", "one"}, {"other.jam", "other"}}));
         select({"jams.dat"});
         fx->dialogs.answers = {zip};
         const QStringList viewed =

@@ -1,11 +1,15 @@
-// Install new Track on a real main window: archives made with libzip, a jad2jam stand-in
+// Install new Track on a real main window: archives of every format, a jad2jam stand-in
 // script, the report compared as text, and hostile archives that must not reach outside.
+#include "gamedir/backup_store.h"
+#include "gamedir/game_backup.h"
+#include "packs/ui/archive_drop.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/recording_status.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
@@ -15,12 +19,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QtTest>
 
 using namespace pistaro;
 
+using archivemaker::Entry;
 using samplegame::smallAddon;
-using zipmaker::Entry;
 
 namespace {
 
@@ -43,7 +49,7 @@ class InstallerTest final : public QObject, WindowPerFunction {
         const QString path = fx->tmp.filePath("downloads/" + name);
         QDir().mkpath(fx->tmp.filePath("downloads"));
         QString error;
-        if (!zipmaker::write(path, entries, &error))
+        if (!archivemaker::write(path, entries, &error))
             qWarning("archive not written: %s", qPrintable(error));
         return path;
     }
@@ -55,6 +61,13 @@ class InstallerTest final : public QObject, WindowPerFunction {
         fx->takeMessages();
         viewed << closingTextViewers([this] { fx->frm->Install->trigger(); });
         QVERIFY(fx->frm->isVisible());
+        QVERIFY(!fx->status.visible);
+    }
+
+    void installMany(const QStringList& paths) {
+        fx->dialogs.answers = QVariantList{QVariant(paths)};
+        fx->takeMessages();
+        viewed << closingTextViewers([this] { fx->frm->Install->trigger(); });
         QVERIFY(!fx->status.visible);
     }
 
@@ -92,19 +105,19 @@ private slots:
 
         const QString circuits = fx->circuits();
         const QString expected =
-            "7 files extracted from " + zip + "\r\n\r\n" + "\r\nMONACO.DAT track copied to " +
-            circuits + kSep + "MONACO.DAT\r\n\r\n" +
+            "7 files extracted from " + zip + "\r\n\r\n" +
+            "\r\nmonaco/MONACO.DAT track copied to " + circuits + kSep + "MONACO.DAT\r\n\r\n" +
             "MONACO1.BMP 640x480 menu image copied\r\n"
             "MONACO2.BMP 440x330 menu image copied\r\n"
             "PIT.JAD file converted to JAM\r\n"
             "\r\n"
             "PIT.JAM copied to " +
             fx->gameDir() + "gamejams" + kSep + "\r\n" + "X.JAM copied to " + fx->gameDir() +
-            "gamejams" + kSep + "mc" + kSep + "\r\n" + "\r\n\r\n" + scratch() + kSep +
-            "README.TXT\r\n\r\n" + "line one\r\nline two\r\nlast\r\n";
+            "gamejams" + kSep + "mc" + kSep + "\r\n" + "\r\n\r\n" + "README.TXT\r\n\r\n" +
+            "line one\r\nline two\r\nlast\r\n";
         QCOMPARE(installer->InstallReport.split("\r\n"), expected.split("\r\n"));
         QCOMPARE(viewed, QStringList{QString(expected).replace("\r\n", "\n")});
-        QCOMPARE(fx->dialogs.kinds, QStringList{"openFile"});
+        QCOMPARE(fx->dialogs.kinds, QStringList{"openFiles"});
 
         QCOMPARE(readFile(fx->circuit("MONACO.DAT")), circuit);
         QCOMPARE(readFile(game("Bitmaps/MONACO1.BMP")), large);
@@ -182,7 +195,7 @@ private slots:
             entries.append({t.toLatin1(), "text of " + t.toLatin1()});
         install(archive("texts.zip", entries));
         QVERIFY(installer->InstallReport.endsWith(
-            "\r\nThe archive holds no circuit (.dat) file.\r\n\r\n\r\n" + scratch() + kSep + shown +
+            "\r\nThe archive holds no circuit (.dat) file.\r\n\r\n\r\n" + shown +
             "\r\n\r\ntext of " + shown + "\r\n"));
         QCOMPARE(viewed.size(), 1);
     }
@@ -224,8 +237,8 @@ private slots:
         install(zip);
         const QString report = installer->InstallReport;
         QVERIFY2(report.startsWith("3 files extracted from " + zip + "\r\n\r\n" +
-                                   "..\\link.txt not extracted: it is a link\r\n\r\n" +
-                                   "evil.dat track copied to " + fx->circuit("evil.dat")),
+                                   "../link.txt not extracted: it is a link\r\n\r\n" +
+                                   "../../evil.dat track copied to " + fx->circuit("evil.dat")),
                  qPrintable(report));
         QCOMPARE(readFile(outside), QByteArray("untouched"));
         QCOMPARE(QDir(fx->tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -250,12 +263,127 @@ private slots:
             install(path);
             QCOMPARE(fx->dialogs.messages(), QStringList{"File not found or invalid."});
         }
-        install(installer->LastArchiveFolder + "*.zip");
+        // Cancelled: the dialog started in the last archive's folder, and nothing is done.
+        install(QString());
         QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});
-        installer->LastArchiveFolder.clear();
-        install("*.zip");
-        QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});
+        QCOMPARE(fx->dialogs.lastDefault, fx->tmp.filePath("downloads") + "/");
         QVERIFY(viewed.size() == 1);
+    }
+
+    // One archive of each format with the same files installs the same files.
+    void every_format_data() {
+        QTest::addColumn<QString>("suffix");
+        for (const QString& suffix : archivemaker::suffixes())
+            QTest::newRow(qPrintable(suffix)) << suffix;
+    }
+    void every_format() {
+        QFETCH(QString, suffix);
+        const QByteArray circuit = smallAddon("Format Ring", {"gamejams\\fr\\F.JAM"}, 7);
+        const QByteArray large(308278, 'L');
+        install(archive("ring" + suffix, {{"FRING.DAT", circuit},
+                                          {"FRING1.BMP", large},
+                                          {"F.JAM", "texture"},
+                                          {"README.TXT", "about"}}));
+        QVERIFY2(installer->InstallReport.startsWith("4 files extracted from "),
+                 qPrintable(installer->InstallReport));
+        QCOMPARE(readFile(fx->circuit("FRING.DAT")), circuit);
+        QCOMPARE(readFile(game("Bitmaps/FRING1.BMP")), large);
+        QCOMPARE(readFile(game("gamejams/fr/F.JAM")), QByteArray("texture"));
+        QCOMPARE(mapsField("Format Ring", "Menu Picture"), game("Bitmaps/FRING1.BMP"));
+        QCOMPARE(selected(), QStringLiteral("FRING.DAT"));
+    }
+
+    // Several archives in one run: one backup, and one summary that names per archive what was
+    // installed, what was already there (by content) and what failed; then the same folder
+    // again, cancelled after its first archive.
+    void several_archives_in_one_run() {
+        const QByteArray alpha = smallAddon("Alpha", {}, 11), gamma = smallAddon("Gamma", {}, 13);
+        // The same track data as the archive's Alpha under another name and info block.
+        QVERIFY(writeFile(fx->circuit("Alpha here.dat"), smallAddon("Alpha renamed", {}, 11)));
+        const QByteArray large(308278, 'a');
+        QStringList archives{
+            archive("a.zip", {{"alpha/ALPHA.DAT", alpha}, {"ALPHA1.BMP", large}}),
+            archive("b.tar.gz", {{"GAMMA.DAT", gamma}}),
+            archive("c.7z", {{"GAMMA2.DAT", gamma}}), // b's circuit, installed in this run
+            fx->tmp.filePath("downloads/d.rar"),
+            fx->tmp.filePath("downloads/none.lzh"),
+        };
+        QVERIFY(writeFile(archives[3], "Rar! no archive at all"));
+        const qsizetype changes = gamebackup::history(gamebackup::backupsFolder(fx->bas)).size();
+        installMany(archives);
+
+        const QString report = installer->InstallReport;
+        QVERIFY2(report.startsWith("3 of 5 archives read, 1 circuit installed.\r\n"
+                                   "2 circuits were already there.\r\n"
+                                   "2 archives could not be installed.\r\n"),
+                 qPrintable(report));
+        for (const QString& part :
+             {"== a.zip ==\r\n2 files extracted from a.zip\r\n" +
+                  QString(
+                      "\r\n\r\nalpha/ALPHA.DAT not installed: the same circuit is already there "
+                      "as Alpha here.dat\r\n"),
+              "\r\nGAMMA.DAT track copied to " + fx->circuit("GAMMA.DAT") + "\r\n",
+              QString("GAMMA2.DAT not installed: the same circuit is already there as GAMMA.DAT"),
+              QString("== d.rar ==\r\nNothing could be extracted.\r\nNothing extracted: not an "
+                      "archive Pistaro can read"),
+              QString("== none.lzh ==\r\nNot installed: the file is missing or empty.\r\n")})
+            QVERIFY2(report.contains(part), qPrintable(part + "\n---\n" + report));
+        QVERIFY(!report.contains(scratch()));
+        QVERIFY(!QFile::exists(fx->circuit("ALPHA.DAT")));
+        QVERIFY(!QFile::exists(fx->circuit("GAMMA2.DAT")));
+        QCOMPARE(readFile(fx->circuit("GAMMA.DAT")), gamma);
+        // The archive's picture goes to the circuit already there.
+        QCOMPARE(mapsField("Alpha renamed", "Menu Picture"), game("Bitmaps/ALPHA1.BMP"));
+        const QList<gamebackup::Change> history =
+            gamebackup::history(gamebackup::backupsFolder(fx->bas));
+        QCOMPARE(history.size(), changes + 1);
+        QCOMPARE(history.last().command, QStringLiteral("Install 5 archives"));
+        QCOMPARE(selected(), QStringLiteral("GAMMA.DAT"));
+        QCOMPARE(fx->takeMessages(), QStringList());
+        QCOMPARE(viewed.size(), 1);
+
+        RecordingStatus status;
+        fx->useStatus(status);
+        status.cancelWhen = [&status] { return status.lines.contains("a.zip"); };
+        fx->dialogs.answers = QVariantList{fx->tmp.filePath("downloads")};
+        viewed << closingTextViewers([this] { fx->frm->InstallFolder->trigger(); });
+        fx->useStatus(fx->status);
+        QVERIFY2(installer->InstallReport.startsWith(
+                     "1 of 4 archives read, 0 circuits installed.\r\n1 circuit was already "
+                     "there.\r\nStopped before 3 archives: b.tar.gz c.7z d.rar\r\n"),
+                 qPrintable(installer->InstallReport));
+        QVERIFY(!status.visible && !status.cancelOffered);
+        QCOMPARE(viewed.size(), 2);
+    }
+
+    void dropped_archives_data() {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QStringList>("taken");
+        QTest::newRow("one") << QStringList{"a.zip"} << QStringList{"a.zip"};
+        QTest::newRow("several") << QStringList{"a.zip", "b.TAR.GZ"}
+                                 << QStringList{"a.zip", "b.TAR.GZ"};
+        QTest::newRow("folder") << QStringList{"many", "a.zip"}
+                                << QStringList{"many/x.7z", "many/y.lzh", "a.zip"};
+        QTest::newRow("another file") << QStringList{"a.zip", "notes.txt"} << QStringList{};
+        QTest::newRow("folder without archives") << QStringList{"empty"} << QStringList{};
+        QTest::newRow("not local") << QStringList{"http://example.org/a.zip"} << QStringList{};
+    }
+    void dropped_archives() {
+        QFETCH(QStringList, dropped);
+        QFETCH(QStringList, taken);
+        for (const char* name :
+             {"a.zip", "b.TAR.GZ", "notes.txt", "many/x.7z", "many/y.lzh", "many/z.txt"})
+            QVERIFY(writeFile(fx->tmp.filePath(name), "x"));
+        QVERIFY(QDir().mkpath(fx->tmp.filePath("empty")));
+        QList<QUrl> urls;
+        for (const QString& name : dropped)
+            urls << (name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(fx->tmp.filePath(name)));
+        QMimeData mime;
+        mime.setUrls(urls);
+        QStringList expected;
+        for (const QString& name : taken)
+            expected << QDir::toNativeSeparators(fx->tmp.filePath(name));
+        QCOMPARE(ArchiveDrop::droppedArchives(&mime), expected);
     }
 };
 

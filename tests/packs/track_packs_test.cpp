@@ -10,12 +10,12 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/guarded.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/files.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/circuit_kind.h"
 #include "trackfile/file_facts.h"
 #include "trackfile/info_block.h"
@@ -502,7 +502,7 @@ private slots:
                                                         : spa;
         if (arrival == "install") {
             const QString zip = fx->tmp.filePath(QStringLiteral("spa.zip"));
-            QVERIFY(zipmaker::write(zip, {{"spa98.dat", arrived}}));
+            QVERIFY(archivemaker::write(zip, {{"spa98.dat", arrived}}));
             fx->dialogs.answers << zip;
             closingTextViewers([this] { fx->frm->Install->trigger(); });
             said = fx->frm->Installing->InstallReport;

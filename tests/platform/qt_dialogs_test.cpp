@@ -1,6 +1,7 @@
 #include "platform/ui/qt_dialogs.h"
 
 #include "platform/ui/list_question.h"
+#include "tests/support/files.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -46,6 +47,7 @@ private slots:
     void inputCancelIsEmpty();
     void openFileStartsInPresetFolder();
     void openFileCancelKeepsPreset();
+    void openFilesTakesSeveral();
     void saveFileAddsItsExtension();
     void pickFolderWithoutTrailingSeparator();
     void pickFolderCancelIsEmpty();
@@ -219,6 +221,33 @@ void QtDialogsTest::openFileCancelKeepsPreset() {
     QCOMPARE(dialogs_.openFile(QStringLiteral("Menu picture selection"), QString(),
                                QStringLiteral("*.bmp"), QStringLiteral("bmp")),
              QString());
+}
+
+void QtDialogsTest::openFilesTakesSeveral() {
+    // Several files chosen at once come back in native form; a cancel chooses none.
+    QTemporaryDir tmp;
+    for (const char* name : {"a.zip", "b.7z"})
+        QVERIFY(writeFile(tmp.filePath(QString::fromLatin1(name)), "x"));
+    QString startedIn;
+    QStringList filters;
+    whenShown([&](QWidget* w) {
+        auto* dlg = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dlg);
+        startedIn = dlg->directory().absolutePath();
+        filters = dlg->nameFilters();
+        dlg->selectFile(QStringLiteral("\"a.zip\" \"b.7z\""));
+        static_cast<QDialog*>(dlg)->accept();
+    });
+    const QStringList chosen =
+        dialogs_.openFiles(QStringLiteral("New track selection "), tmp.path(),
+                           QStringLiteral("Archives|*.zip;*.7z|All files|*.*"));
+    QCOMPARE(startedIn, QDir(tmp.path()).absolutePath());
+    QCOMPARE(filters, (QStringList{"Archives (*.zip *.7z)", "All files (*.*)"}));
+    QCOMPARE(chosen, (QStringList{QDir::toNativeSeparators(tmp.filePath("a.zip")),
+                                  QDir::toNativeSeparators(tmp.filePath("b.7z"))}));
+    whenShown([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    QCOMPARE(dialogs_.openFiles(QStringLiteral("New track selection "), tmp.path(), "*.zip"),
+             QStringList());
 }
 
 void QtDialogsTest::saveFileAddsItsExtension() {

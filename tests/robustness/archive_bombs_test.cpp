@@ -1,12 +1,12 @@
 // Archives made to hurt the installation: a read-me that inflates far beyond its archive,
 // names that collide once folders are dropped, a texture list naming thousands of folders,
-// and a scratch folder that is a link.
+// and a scratch folder that is a link; and a run of bad archives of every format.
 // Each installs what it can and says what it left out, briefly.
 #include "packs/ui/installer.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/text_viewer_closer.h"
-#include "tests/support/zip_maker.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,8 +18,8 @@
 
 using namespace pistaro;
 
+using archivemaker::Entry;
 using samplegame::smallAddon;
-using zipmaker::Entry;
 
 namespace {
 
@@ -104,7 +104,7 @@ private slots:
             fx.frm->show();
             const QString archive = fx.tmp.filePath("bomb.zip");
             QString error;
-            QVERIFY2(zipmaker::write(archive, c.entries, &error), qPrintable(error));
+            QVERIFY2(archivemaker::write(archive, c.entries, &error), qPrintable(error));
             fx.dialogs.answers = QVariantList{archive};
             const QStringList viewed = closingTextViewers([&fx] { fx.frm->Install->trigger(); });
             QVERIFY2(viewed.size() == 1, c.name);
@@ -119,6 +119,85 @@ private slots:
             if (c.check)
                 c.check(fx);
         }
+    }
+
+    // One run of many bad archives, each of another format: every one says what it left out,
+    // the good entries and archives among them still install, and nothing lands outside.
+    void a_run_of_bad_archives_installs_the_rest() {
+        MainWindowFixture fx;
+        fx.start();
+        fx.frm->show();
+        const QString outside = fx.tmp.filePath("outside.txt");
+        QVERIFY(writeFile(outside, "untouched"));
+        auto dat = [](const char* track, int seed) { return smallAddon(track, {}, seed); };
+        QList<Entry> many;
+        for (int i = 0; i <= 10000; ++i)
+            many.append({"f" + QByteArray::number(i) + ".txt", "x"});
+        const QString inner = fx.tmp.filePath("inner.zip");
+        QVERIFY(archivemaker::write(inner, {{"NESTED.DAT", dat("Nested", 21)}}));
+        struct Bad {
+            QString name;
+            QList<Entry> entries;
+            QString said;
+        };
+        const QList<Bad> bad{
+            {"ratio.tar.gz",
+             {{"README.TXT", QByteArray((qint64(64) << 20) + 1, '\0')},
+              {"RATIO.DAT", dat("Ratio", 22)}},
+             "README.TXT not extracted: it unpacks to more than 67108864 bytes"},
+            {"count.zip", many, "Nothing extracted: the archive holds more than 10000 entries"},
+            {"nested.7z",
+             {{"INNER.ZIP", readFile(inner)}},
+             "INNER.ZIP not installed: an archive inside the archive is not unpacked"},
+            {"names.tar",
+             {{"../../UP.DAT", dat("Up", 23)}, {"/ABS.TXT", "absolute"}},
+             "../../UP.DAT track copied to " + fx.circuit("UP.DAT")},
+            {"links.tar.bz2",
+             {{"LINK.DAT", outside.toUtf8(), Entry::Link},
+              {"HARD.DAT", "../../outside.txt", Entry::HardLink},
+              {"KEPT.DAT", dat("Kept", 24)}},
+             "LINK.DAT not extracted: it is a link\r\nHARD.DAT not extracted: it is a link"},
+            // 7z cannot pass by an encrypted entry's data: the entries before it install.
+            {"secret.7z",
+             {{"OPEN.DAT", dat("Open", 25)},
+              {"SECRET.DAT", dat("Secret", 26), Entry::File, false, true}},
+             "SECRET.DAT not extracted: it is encrypted"},
+            {"cut.lzh",
+             {{"FIRST.DAT", dat("First", 27)}, {"CUT.DAT", dat("Cut", 28)}},
+             "CUT.DAT not extracted: damaged"},
+            {"good.tar.xz", {{"GOOD.DAT", dat("Good", 29)}}, "GOOD.DAT track copied to "},
+        };
+        QStringList paths;
+        for (const Bad& b : bad) {
+            const QString path = fx.tmp.filePath("downloads/" + b.name);
+            QDir().mkpath(fx.tmp.filePath("downloads"));
+            QString error;
+            QVERIFY2(archivemaker::write(path, b.entries, &error), qPrintable(b.name + error));
+            paths << path;
+        }
+        QByteArray cut = readFile(paths[6]);
+        cut.chop(600);
+        QVERIFY(writeFile(paths[6], cut));
+
+        fx.dialogs.answers = QVariantList{QVariant(paths)};
+        const QStringList viewed = closingTextViewers([&fx] { fx.frm->Install->trigger(); });
+        QCOMPARE(viewed.size(), 1);
+        const QString report = fx.frm->Installing->InstallReport;
+        for (const Bad& b : bad) {
+            const qsizetype section = report.indexOf("== " + b.name + " ==");
+            QVERIFY2(section >= 0, qPrintable(b.name));
+            const QString own = report.mid(section, report.indexOf("\r\n== ", section) - section);
+            QVERIFY2(own.contains(b.said), qPrintable(b.name + ":\n" + own));
+        }
+        QVERIFY2(report.size() < 100 * 1024, qPrintable(report.left(2000)));
+        for (const char* name :
+             {"RATIO.DAT", "UP.DAT", "KEPT.DAT", "OPEN.DAT", "FIRST.DAT", "GOOD.DAT"})
+            QVERIFY2(QFile::exists(fx.circuit(name)), name);
+        for (const char* name : {"NESTED.DAT", "LINK.DAT", "HARD.DAT", "SECRET.DAT", "CUT.DAT"})
+            QVERIFY2(!QFile::exists(fx.circuit(name)), name);
+        QCOMPARE(readFile(outside), QByteArray("untouched"));
+        QCOMPARE(QDir(fx.tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"app", "downloads", "game", "inner.zip", "outside.txt"}));
     }
 };
 

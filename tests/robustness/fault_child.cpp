@@ -30,10 +30,10 @@
 #include "tests/fixtures/headless/headless_program.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tests/robustness/fault_points.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/files.h"
 #include "tests/support/scratch_settings.h"
 #include "tests/support/text_viewer_closer.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -145,10 +145,10 @@ const QList<Command>& commands() {
                  20001,
                  samplegame::addonFields(QStringLiteral("Newtrack"), QStringLiteral("Nowhere"), 30),
                  {QStringLiteral("gamejams\\X.JAM"), QStringLiteral("gamejams\\old.jam")}, 3);
-             zipmaker::write(r.in(QStringLiteral("newtrack.zip")),
-                             {{"NEWTRACK.DAT", circuit},
-                              {"X.JAM", "new texture"},
-                              {"OLD.JAM", "a texture of the archive"}});
+             archivemaker::write(r.in(QStringLiteral("newtrack.zip")),
+                                 {{"NEWTRACK.DAT", circuit},
+                                  {"X.JAM", "new texture"},
+                                  {"OLD.JAM", "a texture of the archive"}});
          },
          none, none,
          [](Run& r) {

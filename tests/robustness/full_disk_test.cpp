@@ -4,11 +4,11 @@
 #include "laptimes/ui/launcher.h"
 #include "packs/ui/pack_controls.h"
 #include "storage/ui/database_list.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/small_disk.h"
 #include "tests/support/text_viewer_closer.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -90,7 +90,7 @@ private slots:
              false,
              [](FullDiskTest& t) {
                  const QString archive = t.tmp("new.zip");
-                 QVERIFY(zipmaker::write(
+                 QVERIFY(archivemaker::write(
                      archive, {{"NEW.DAT", samplegame::circuit(
                                                20001, samplegame::addonFields("New", "X", 40))}}));
                  t.fx->dialogs.answers = QVariantList{archive};

@@ -10,11 +10,11 @@
 #include "packs/ui/slot_list.h"
 #include "platform/command_gate.h"
 #include "platform/gamepath.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/picture_tool.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 
@@ -118,7 +118,7 @@ void OneCommandAtATimeTest::inputDuringTheGame() {
     fx.bas.UseGp2Lap = false;
     writeGame(fx, QStringLiteral("exit 0"));
     const QString archive = fx.tmp.filePath(QStringLiteral("dropped.zip"));
-    QVERIFY(zipmaker::write(archive, {{"dropped.dat", QByteArray(4000, 'd')}}));
+    QVERIFY(archivemaker::write(archive, {{"dropped.dat", QByteArray(4000, 'd')}}));
     frm.Packs->SelectedPack->setEditText(QStringLiteral("kept while the game runs"));
     const qint64 launchesBefore = param(fx.bas, "Execution").toLongLong();
     fx.takeMessages();

@@ -11,12 +11,12 @@
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "setups/ui/setup_transfer.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/file_snapshot.h"
 #include "tests/support/picture_tool.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/track_data.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -139,11 +139,11 @@ class UnwritableGameTest final : public QObject, WindowPerFunction {
                                     {"gamejams\\X.JAM", "gamejams\\old.jam"}, 3);
             const QString zip = fx->tmp.filePath("newtrack.zip");
             QString error;
-            QVERIFY2(zipmaker::write(zip,
-                                     {{"NEWTRACK.DAT", circuit},
-                                      {"X.JAM", "new texture"},
-                                      {"OLD.JAM", "a texture of the archive"}},
-                                     &error),
+            QVERIFY2(archivemaker::write(zip,
+                                         {{"NEWTRACK.DAT", circuit},
+                                          {"X.JAM", "new texture"},
+                                          {"OLD.JAM", "a texture of the archive"}},
+                                         &error),
                      qPrintable(error));
             fx->dialogs.answers << zip;
             closingTextViewers([this] { frm->Install->trigger(); });
@@ -256,7 +256,7 @@ private slots:
             samplegame::circuit(20001, samplegame::addonFields("Newtrack", "Nowhere", 30), {}, 3);
         const QString zip = fx->tmp.filePath("newtrack.zip");
         QString error;
-        QVERIFY2(zipmaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
+        QVERIFY2(archivemaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
         blockWithFolder(game("Circuits/NEWTRACK.DAT"));
         const auto before = filesnapshot::take(fx->gameDir());
 

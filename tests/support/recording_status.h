@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class RecordingStatus final : public StatusSink {
 public:
     void showStatus() override { visible = true; }
@@ -17,9 +19,14 @@ public:
     QString line1() const override { return l1; }
     QString line2() const override { return l2; }
     void pump() override { ++pumps; }
+    void offerCancel(bool offered) override { cancelOffered = offered; }
+    // Cancel is clicked as soon as `cancelWhen` says so while it is offered.
+    bool cancelRequested() const override { return cancelOffered && cancelWhen && cancelWhen(); }
 
     bool visible = false;
     QString l1, l2;
     QStringList lines; // every lower line, in order
     int pumps = 0;
+    bool cancelOffered = false;
+    std::function<bool()> cancelWhen;
 };

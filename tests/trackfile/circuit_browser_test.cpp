@@ -5,11 +5,11 @@
 #include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/program_settings.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
-#include "tests/support/zip_maker.h"
 #include "trackfile/circuit_query.h"
 #include "trackfile/natural_order.h"
 #include "trackfile/search_text.h"
@@ -595,7 +595,7 @@ private slots:
     void aDroppedArchiveIsInstalled() {
         const QString zip = fx->tmp.filePath("downloads/Dropped.ZIP");
         QDir().mkpath(fx->tmp.filePath("downloads"));
-        QVERIFY(zipmaker::write(zip, {{"dropped.dat", addon("Dropped Ring", "Wales", 12, 3)}}));
+        QVERIFY(archivemaker::write(zip, {{"dropped.dat", addon("Dropped Ring", "Wales", 12, 3)}}));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(zip)});
         QMimeData text;

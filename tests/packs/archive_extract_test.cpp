@@ -1,19 +1,20 @@
 // Flat extraction of archives into a scratch folder, hostile archives included: whatever the
 // archive holds, nothing is written outside the folder.
-#include "packs/zip_extract.h"
+#include "packs/archive_extract.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/files.h"
-#include "tests/support/zip_maker.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 #include <tuple>
 
-using zipmaker::Entry;
+using archivemaker::Entry;
 
 namespace {
 
@@ -29,7 +30,7 @@ QStringList everything(const QString& root) {
 }
 
 // Sets or clears the UTF-8 flag (bit 11) of the entry `name` in its local and central headers:
-// libzip flags every valid UTF-8 name itself.
+// the writer flags every valid UTF-8 name itself.
 void setUtf8Flag(QByteArray& zip, const QByteArray& name, bool on) {
     for (const auto& [signature, nameAt, flagsAt] :
          {std::tuple{QByteArray("PK\x03\x04"), 30, 6}, std::tuple{QByteArray("PK\x01\x02"), 46, 8}})
@@ -42,7 +43,7 @@ void setUtf8Flag(QByteArray& zip, const QByteArray& name, bool on) {
 
 } // namespace
 
-class ZipExtractTest final : public QObject {
+class ArchiveExtractTest final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -54,12 +55,12 @@ class ZipExtractTest final : public QObject {
         return name.isEmpty() ? dir->path() : dir->filePath(name);
     }
 
-    void make(const QList<Entry>& entries) {
+    void make(const QList<Entry>& entries, const QString& suffix = QStringLiteral(".zip")) {
         scratch = tmpPath("a/b/tmpzip");
         QVERIFY(QDir().mkpath(scratch));
-        archive = tmpPath("track.zip");
+        archive = tmpPath("track" + suffix);
         QString error;
-        QVERIFY2(zipmaker::write(archive, entries, &error), qPrintable(error));
+        QVERIFY2(archivemaker::write(archive, entries, &error), qPrintable(error));
     }
 
 private slots:
@@ -77,7 +78,7 @@ private slots:
         QVERIFY(writeFile(scratch + "/readme.TXT", "old read-me")); // same name in another case
         QVERIFY(writeFile(scratch + "/keep.bin", "kept"));
 
-        const ZipExtractResult r = extractFlat(archive, scratch);
+        const ArchiveExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
         QCOMPARE(r.written, (QStringList{"MONACO.DAT", "readme.TXT", "X.JAM"}));
         QCOMPARE(everything(scratch),
@@ -88,7 +89,7 @@ private slots:
         QCOMPARE(readFile(scratch + "/X.JAM"), QByteArray("texture"));
         QCOMPARE(extractionNotes(r),
                  QStringLiteral("jams/other/X.JAM not extracted: its file name "
-                                "is that of jams\\sub\\X.JAM, which was kept\r\n"));
+                                "is that of jams/sub/X.JAM, which was kept\r\n"));
     }
 
     void hostile_names_and_links_stay_inside() {
@@ -105,7 +106,7 @@ private slots:
         // A link left in the scratch folder is replaced, never written through.
         QVERIFY(QFile::link(outside, scratch + "/planted.dat"));
 
-        const ZipExtractResult r = extractFlat(archive, scratch);
+        const ArchiveExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
         QCOMPARE(everything(tmpPath()),
                  (QStringList{"a", "a/b", "a/b/tmpzip", "a/b/tmpzip/abs.dat", "a/b/tmpzip/evil.dat",
@@ -115,12 +116,11 @@ private slots:
         QVERIFY(!QFileInfo(scratch + "/planted.dat").isSymLink());
         QCOMPARE(readFile(scratch + "/planted.dat"), QByteArray("planted"));
         QCOMPARE(readFile(scratch + "/x.dat"), QByteArray("x1"));
-        QCOMPARE(extractionNotes(r),
-                 QStringLiteral("C:\\x.dat not extracted: its file name is that "
-                                "of ..\\x.dat, which was kept\r\n"
-                                ".. not extracted: no usable file name\r\n"
-                                "sub/. not extracted: no usable file name\r\n"
-                                "link.dat not extracted: it is a link\r\n"));
+        QCOMPARE(extractionNotes(r), QStringLiteral("C:/x.dat not extracted: its file name is that "
+                                                    "of ../x.dat, which was kept\r\n"
+                                                    ".. not extracted: no usable file name\r\n"
+                                                    "sub/. not extracted: no usable file name\r\n"
+                                                    "link.dat not extracted: it is a link\r\n"));
     }
 
     void refuses_what_is_no_archive_or_too_big() {
@@ -129,16 +129,16 @@ private slots:
         QVERIFY(writeFile(garbage, "PK\x03\x04 this is no archive at all"));
         struct Case {
             QString archive;
-            ZipLimits limits;
+            ArchiveLimits limits;
             QString refusedStart;
         };
         const QList<Case> cases{
-            {garbage, {}, "not a readable ZIP archive"},
-            {tmpPath("missing.zip"), {}, "not a readable ZIP archive"},
-            {archive, {2, qint64(1) << 30}, "the archive holds 3 entries, more than 2"},
+            {garbage, {}, "not an archive Pistaro can read"},
+            {tmpPath("missing.zip"), {}, "not an archive Pistaro can read"},
+            {archive, {2, qint64(1) << 30}, "the archive holds more than 2 entries"},
         };
         for (const Case& c : cases) {
-            const ZipExtractResult r = extractFlat(c.archive, scratch, c.limits);
+            const ArchiveExtractResult r = extractFlat(c.archive, scratch, c.limits);
             QVERIFY2(r.refused.startsWith(c.refusedStart), qPrintable(r.refused));
             QVERIFY(r.written.isEmpty());
             QCOMPARE(everything(scratch), QStringList());
@@ -146,7 +146,7 @@ private slots:
         }
         // The size limits leave out entries one by one, counting the bytes inflated.
         struct Over {
-            ZipLimits limits;
+            ArchiveLimits limits;
             QStringList written;
             QString notes;
         };
@@ -161,7 +161,7 @@ private slots:
             {{3, 121}, {"a.dat", "b.dat", "c.txt"}, ""}, // exactly at the limits
         };
         for (const Over& o : over) {
-            const ZipExtractResult r = extractFlat(archive, scratch, o.limits);
+            const ArchiveExtractResult r = extractFlat(archive, scratch, o.limits);
             QCOMPARE(r.written, o.written);
             QCOMPARE(extractionNotes(r), o.notes);
         }
@@ -175,13 +175,86 @@ private slots:
         setUtf8Flag(bytes, notUtf8, true);
         QVERIFY(writeFile(archive, bytes));
 
-        const ZipExtractResult r = extractFlat(archive, scratch);
+        const ArchiveExtractResult r = extractFlat(archive, scratch);
         QVERIFY2(r.refused.isEmpty(), qPrintable(r.refused));
         const QString cp437 = QString::fromUtf8("\u251c\u2310t\u251c\u2310.txt");
         QCOMPARE(r.written, (QStringList{cp437, "ok.dat"}));
         QCOMPARE(readFile(scratch + "/" + cp437), QByteArray("unflagged"));
         QCOMPARE(r.skipped.size(), 1);
-        QCOMPARE(r.skipped[0].reason, QStringLiteral("its name is not UTF-8, as the archive says"));
+        QCOMPARE(r.skipped[0].reason,
+                 QStringLiteral("its name cannot be read in the code page the archive says"));
+    }
+
+    // Every format gives the same files, and holds the same limits on names, links, sizes and
+    // counts; LZH stores no links or folders.
+    void every_format_data() {
+        QTest::addColumn<QString>("suffix");
+        for (const QString& suffix : archivemaker::suffixes())
+            QTest::newRow(qPrintable(suffix)) << suffix;
+    }
+    void every_format() {
+        QFETCH(QString, suffix);
+        const bool lzh = suffix == ".lzh";
+        const QString outside = tmpPath("outside.txt");
+        QVERIFY(writeFile(outside, "untouched"));
+        // Bytes that do not compress, so cutting the archive short cuts into them.
+        QByteArray circuit(60000, Qt::Uninitialized);
+        QRandomGenerator random(35);
+        for (char& c : circuit)
+            c = char(random.bounded(256));
+        QList<Entry> entries{{"track/MONACO.DAT", circuit},
+                             {"README.TXT", "read me"},
+                             {"../../evil.dat", "evil"},
+                             {"/abs.dat", "abs"},
+                             {"zeros.jam", QByteArray(200000, '\0')}};
+        if (!lzh)
+            entries += QList<Entry>{{"track/", {}, Entry::Folder},
+                                    {"link.dat", outside.toUtf8(), Entry::Link}};
+        if (suffix.startsWith(".tar"))
+            entries.append({"hard.dat", "README.TXT", Entry::HardLink});
+        make(entries, suffix);
+        const QString whole = archive;
+
+        // The size limits hold on what an entry unpacks to: a ratio bomb stops at the limit.
+        const ArchiveExtractResult r = extractFlat(whole, scratch, {10000, 1 << 20, 100000});
+        QVERIFY2(r.refused.isEmpty(), qPrintable(r.refused));
+        QCOMPARE(r.written, (QStringList{"MONACO.DAT", "README.TXT", "evil.dat", "abs.dat"}));
+        QCOMPARE(r.entries.first(), QStringLiteral("track/MONACO.DAT"));
+        QCOMPARE(readFile(scratch + "/MONACO.DAT"), circuit);
+        QCOMPARE(readFile(outside), QByteArray("untouched"));
+        QStringList notes{"zeros.jam not extracted: it unpacks to more than 100000 bytes"};
+        if (!lzh)
+            notes << "link.dat not extracted: it is a link";
+        if (suffix.startsWith(".tar"))
+            notes << "hard.dat not extracted: it is a link";
+        QCOMPARE(extractionNotes(r).split("\r\n", Qt::SkipEmptyParts), notes);
+        QCOMPARE(everything(tmpPath()).filter("a/b/tmpzip/").size(), 4);
+
+        // A count bomb is refused whole, and nothing of it stays.
+        QVERIFY(QDir(scratch).removeRecursively() && QDir().mkpath(scratch));
+        const ArchiveExtractResult counted = extractFlat(whole, scratch, {3, 1 << 30});
+        QCOMPARE(counted.refused, QStringLiteral("the archive holds more than 3 entries"));
+        QCOMPARE(everything(scratch), QStringList());
+
+        // Cut short: what is extracted is whole, no part file stays, and the damage is said.
+        QByteArray bytes = readFile(whole);
+        bytes.truncate(bytes.size() * 2 / 3);
+        const QString cut = tmpPath("cut" + suffix);
+        QVERIFY(writeFile(cut, bytes));
+        const ArchiveExtractResult damaged = extractFlat(cut, scratch);
+        QVERIFY2(!damaged.refused.isEmpty() || !damaged.brokenOff.isEmpty() ||
+                     !damaged.skipped.isEmpty(),
+                 qPrintable(extractionNotes(damaged)));
+        QStringList written = damaged.written;
+        written.sort();
+        QCOMPARE(everything(scratch), written);
+        for (qsizetype i = 0; i < damaged.written.size(); ++i) {
+            const auto entry = std::find_if(entries.cbegin(), entries.cend(), [&](const Entry& e) {
+                return QString::fromUtf8(e.name) == damaged.entries.at(i);
+            });
+            QVERIFY(entry != entries.cend());
+            QCOMPARE(readFile(scratch + "/" + damaged.written.at(i)), entry->data);
+        }
     }
 
     void damaged_and_encrypted_entries_are_left_out() {
@@ -196,7 +269,7 @@ private slots:
         bytes[at + 5] = 'X'; // the CRC no longer fits
         QVERIFY(writeFile(archive, bytes));
 
-        const ZipExtractResult r = extractFlat(archive, scratch);
+        const ArchiveExtractResult r = extractFlat(archive, scratch);
         QVERIFY(r.refused.isEmpty());
         QCOMPARE(r.written, QStringList{"good.txt"});
         QCOMPARE(r.skipped.size(), 2);
@@ -210,5 +283,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ZipExtractTest)
-#include "zip_extract_test.moc"
+QTEST_GUILESS_MAIN(ArchiveExtractTest)
+#include "archive_extract_test.moc"
