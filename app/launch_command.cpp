@@ -30,7 +30,7 @@ const QString kUsage = QStringLiteral("Use: pso --launch [--pack \"pack name\"] 
 
 // Why `pack` of the game folder cannot be raced; "" when it can.
 QString packProblem(const QString& gameDir, const QString& pack) {
-    const QString circuits = gamepath::join(gameDir, QStringLiteral("Circuits"));
+    const QString circuits = gamepath::circuitsFolder(gameDir);
     const QString folder = packFolder(circuits, pack);
     if (!QFileInfo(folder).isDir())
         return QStringLiteral("The Track Pack '") + pack +

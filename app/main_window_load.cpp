@@ -129,7 +129,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
             dialogs().message(left.join(Gp2PsoBas::CrLf2));
     });
     ignoreFailure("listing circuits", [&] {
-        Lists->setFolder(gamepath::join(bas_.Gp2Dir, QStringLiteral("Circuits")));
+        Lists->setFolder(gamepath::circuitsFolder(bas_.Gp2Dir));
     });
     ignoreFailure("reading the slots", [&] {
         // Sixteen circuits' catalogue rows and pictures, each file locked once for them all.

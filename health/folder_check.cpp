@@ -32,7 +32,7 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
                             const circuitcolumns::CatalogueValues& catalogue,
                             const QString& packList) {
     FolderCheck out;
-    const QString folder = gamepath::join(gameDir, QStringLiteral("Circuits"));
+    const QString folder = gamepath::circuitsFolder(gameDir);
     const QFileInfo info(folder);
     if (!QFileInfo(gameDir).isDir() || !info.isDir() || !info.isReadable() ||
         !QDir(folder).isReadable()) {

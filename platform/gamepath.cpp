@@ -119,6 +119,10 @@ static QString joinWith(const QString& base, const QString& relative, gamepath::
     return out;
 }
 
+QString circuitsFolder(const QString& gameDir) {
+    return join(gameDir, QStringLiteral("Circuits"));
+}
+
 QString join(const QString& base, const QString& relative) {
     return joinWith(base, relative, nullptr);
 }

@@ -30,6 +30,9 @@ private:
 // that matches nothing is kept as given (so the result names where a new file would go).
 // For a write, the existing entry of any case is the one replaced: use this same result.
 QString join(const QString& base, const QString& relative);
+// The game's circuits folder: `gameDir` + "Circuits", without a trailing separator. The one
+// place that names it.
+QString circuitsFolder(const QString& gameDir);
 // join() against the listings of `cache`.
 QString join(const QString& base, const QString& relative, Listings& cache);
 // How many times a folder has been listed to resolve a name since the program started, so a

@@ -111,7 +111,7 @@ void Installer::installArchive(const QString& chosen) {
         return;
     gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), run.command);
     circuitcontent::Finder finder(
-        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
+        gamepath::circuitsFolder(services_.bas().Gp2Dir));
     run.backup = &backup;
     run.finder = &finder;
     Ended ended = Ended::Stopped;
@@ -144,7 +144,7 @@ void Installer::installArchives(const QStringList& chosen) {
         QStringLiteral("Install ") +
         countOf(chosen.size(), QStringLiteral("archive"), QStringLiteral("archives"));
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
-    circuitcontent::Finder finder(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits")));
+    circuitcontent::Finder finder(gamepath::circuitsFolder(bas.Gp2Dir));
     QString sections, lastCircuit;
     int installed = 0, alreadyThere = 0, failed = 0;
     qsizetype done = 0;

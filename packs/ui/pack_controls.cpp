@@ -95,7 +95,7 @@ bool PackControls::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString PackControls::circuitsFolder() const {
-    return gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits"));
+    return gamepath::circuitsFolder(services_.bas().Gp2Dir);
 }
 
 QString PackControls::trimmedPackName() {

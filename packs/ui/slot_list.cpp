@@ -198,8 +198,7 @@ QString SlotList::circuitPath(int slot) const {
         return {};
     const QString& pending = lineUp_.at(slot).file;
     return !pending.isEmpty()
-               ? gamepath::join(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")),
-                                pending)
+               ? gamepath::join(gamepath::circuitsFolder(services_.bas().Gp2Dir), pending)
                : gamepath::join(files_->path(), slotFileName(slot));
 }
 

@@ -43,7 +43,7 @@ void CircuitLists::refreshFileList(const std::function<void()>& whileHidden) {
     File1->hide();
     whileHidden();
     File1->setListIndex(-1);
-    setFolder(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("Circuits")));
+    setFolder(gamepath::circuitsFolder(services_.bas().Gp2Dir));
     File1->show();
     if (hadFocus)
         File1->setFocus(Qt::OtherFocusReason);
