@@ -1,6 +1,7 @@
 #include "health/folder_check.h"
 
 #include "health/circuit_health.h"
+#include "health/folder_scan.h"
 #include "packs/pack_folder.h"
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
@@ -43,17 +44,16 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     out.readable = true;
     const QString listed = folderlisting::listedFolder(folder);
     const QStringList names = folderlisting::matchingFiles(listed, QStringLiteral("*.DAT"));
-    Scanner scanner(gameDir, listed, cacheFile);
     QList<QList<Problem>> problems;
-    gamepath::Listings listings;
-    for (const QString& name : names) {
-        const QString path = gamepath::join(listed, name, listings);
-        const circuitcolumns::Columns columns = circuitcolumns::readColumns(path, catalogue);
-        problems << scanner.check(name, path, columns.kind);
-    }
-    const QHash<int, Scanner::Duplicate> duplicates = scanner.duplicates();
-    for (auto it = duplicates.cbegin(); it != duplicates.cend(); ++it)
-        problems[it.key()] << it->problem;
+    ScanSteps steps;
+    steps.rowRead = [&problems](int, circuitcolumns::Columns&, QList<Problem>& found) {
+        problems << found;
+    };
+    steps.duplicatesFound = [&problems](const QHash<int, Scanner::Duplicate>& duplicates) {
+        for (auto it = duplicates.cbegin(); it != duplicates.cend(); ++it)
+            problems[it.key()] << it->problem;
+    };
+    scanFolder(listed, names, gameDir, cacheFile, catalogue, steps);
     for (int i = 0; i < names.size(); ++i) {
         for (const Problem& p : std::as_const(problems.at(i)))
             out.lines << shown::text(names.at(i) + QStringLiteral(": ") + p.text);
@@ -68,7 +68,6 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
         out.lines << shown::text(pack + QStringLiteral(" (track pack): ") + missing);
         ++out.incompletePacks;
     }
-    scanner.saveCache(); // a cache that cannot be written only costs the next run time
     return out;
 }
 

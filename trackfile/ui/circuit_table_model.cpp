@@ -1,13 +1,12 @@
 #include "trackfile/ui/circuit_table_model.h"
 
 #include "health/circuit_health.h"
+#include "health/folder_scan.h"
 #include "platform/gamepath.h"
 #include "trackfile/search_text.h"
 
 #include <QMimeData>
 #include <QThread>
-
-#include <optional>
 
 namespace pistaro {
 
@@ -84,50 +83,45 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
                                cacheFile = cacheFile_] {
         // The health check needs every file's track data before a row can name its twins:
         // rows go out as read, and those with a twin once more when all are known.
-        std::optional<health::Scanner> scanner;
-        if (!gameDir.isEmpty())
-            scanner.emplace(gameDir, folder, cacheFile);
         std::vector<Columns> all;
         std::vector<QList<health::Problem>> problems;
         all.reserve(size_t(names.size()));
         int first = 0;
-        // Files removed or renamed since the names were listed are not found as given: the
-        // folder is then listed once for the read, not once for each of them.
-        gamepath::Listings listings;
-        for (int i = 0; i < names.size() && !cancel->load(); ++i) {
-            const QString path = gamepath::join(folder, names.at(i), listings);
-            Columns c = circuitcolumns::readColumns(path, catalogue);
-            problems.push_back(scanner ? scanner->check(names.at(i), path, c.kind)
-                                       : QList<health::Problem>());
-            setProblems(c, problems.back());
+        const auto sendChunk = [&] {
+            const std::vector<Columns> chunk(all.begin() + first, all.end());
+            QMetaObject::invokeMethod(
+                this, [this, generation, first, chunk] { applyRead(generation, first, chunk); },
+                Qt::QueuedConnection);
+            first = int(all.size());
+        };
+        health::ScanSteps steps;
+        steps.cancelled = [&cancel] { return cancel->load(); };
+        steps.rowRead = [&](int, Columns& c, QList<health::Problem>& found) {
+            setProblems(c, found);
+            problems.push_back(found);
             all.push_back(std::move(c));
-            const bool last = i + 1 == names.size();
-            if (last && scanner) {
-                std::vector<std::pair<int, Columns>> earlier;
-                const auto twins = scanner->duplicates();
-                for (auto it = twins.cbegin(); it != twins.cend(); ++it) {
-                    Columns& row = all[size_t(it.key())];
-                    problems[size_t(it.key())] << it->problem;
-                    setProblems(row, problems[size_t(it.key())]);
-                    row.duplicate = true;
-                    row.duplicateGroup = names.at(it->first);
-                    if (it.key() < first)
-                        earlier.emplace_back(it.key(), row);
-                }
-                if (!earlier.empty())
-                    QMetaObject::invokeMethod(
-                        this, [this, generation, earlier] { applyDuplicates(generation, earlier); },
-                        Qt::QueuedConnection);
-                scanner->saveCache(); // one not written costs the next start a read
+            if (int(all.size()) - first == kChunk && int(all.size()) < names.size())
+                sendChunk();
+        };
+        steps.duplicatesFound = [&](const QHash<int, health::Scanner::Duplicate>& twins) {
+            std::vector<std::pair<int, Columns>> earlier;
+            for (auto it = twins.cbegin(); it != twins.cend(); ++it) {
+                Columns& row = all[size_t(it.key())];
+                problems[size_t(it.key())] << it->problem;
+                setProblems(row, problems[size_t(it.key())]);
+                row.duplicate = true;
+                row.duplicateGroup = names.at(it->first);
+                if (it.key() < first)
+                    earlier.emplace_back(it.key(), row);
             }
-            if (i + 1 - first == kChunk || last) {
-                const std::vector<Columns> chunk(all.begin() + first, all.end());
+            if (!earlier.empty())
                 QMetaObject::invokeMethod(
-                    this, [this, generation, first, chunk] { applyRead(generation, first, chunk); },
+                    this, [this, generation, earlier] { applyDuplicates(generation, earlier); },
                     Qt::QueuedConnection);
-                first = i + 1;
-            }
-        }
+        };
+        health::scanFolder(folder, names, gameDir, cacheFile, catalogue, steps);
+        if (!cancel->load() && int(all.size()) > first)
+            sendChunk();
     });
     reader_->start(QThread::LowPriority);
 }
