@@ -225,7 +225,7 @@ void Installer::copyTextures(Run& run) {
     // The places the textures go are saved first, all at once: when that fails no texture is
     // copied, and what was installed before is in the backup already.
     textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
-        if (const QString refused = run.backup.placeRefusal(targets); !refused.isEmpty()) {
+        if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
             InstallReport += QStringLiteral("No texture was copied: ") + refused + Gp2PsoBas::CrLf;
             return false;
         }
