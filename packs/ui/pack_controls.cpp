@@ -4,6 +4,8 @@
 
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "ui/named.h"
 #include "ui/picture_button.h"
 #include "ui/window_services.h"
@@ -81,6 +83,14 @@ void PackControls::wireHandlers() {
                     UpdTp->setEnabled(true);
             }));
     SelectedPack->installEventFilter(this);
+    // The circuit list's Packs column names the packs listed here.
+    lists_.File1->packNames = [this] {
+        QStringList names;
+        for (int i = 0; i < SelectedPack->count(); ++i)
+            if (isSafePackName(SelectedPack->itemText(i)))
+                names << SelectedPack->itemText(i);
+        return names;
+    };
 }
 
 bool PackControls::eventFilter(QObject* watched, QEvent* event) {

@@ -126,6 +126,7 @@ void PackControls::markIncompletePacks() {
     const int shown = SelectedPack->currentIndex();
     SelectedPack->setToolTip(shown < 0 ? QString()
                                        : SelectedPack->itemData(shown, Qt::ToolTipRole).toString());
+    lists_.File1->packsChanged(); // the Packs column follows the packs
 }
 
 QString PackControls::packSpelling(const QString& name) const {
@@ -229,6 +230,7 @@ void PackControls::DeletePack_Click() {
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
     DeletePack->setEnabled(true);
+    lists_.File1->packsChanged();
     if (!writePackList(packListFile(), &error))
         reportIgnoredFailure("writing the pack list", qPrintable(error));
     if (!kept.isEmpty())

@@ -1,7 +1,9 @@
 #include "trackfile/ui/circuit_table_filter.h"
 
-#include "trackfile/natural_order.h"
 #include "trackfile/ui/circuit_table_model.h"
+
+#include <algorithm>
+#include <numeric>
 
 namespace pistaro {
 
@@ -11,6 +13,8 @@ using circuitquery::Field;
 static_assert(int(Field::File) == CircuitTableModel::File &&
                   int(Field::Time) == CircuitTableModel::RaceTime &&
                   int(Field::Status) == CircuitTableModel::Status &&
+                  int(Field::Tag) == CircuitTableModel::Tags &&
+                  int(Field::Pack) == CircuitTableModel::Packs &&
                   int(Field::Count) == CircuitTableModel::ColumnCount,
               "the query's fields are the browser's columns");
 
@@ -22,6 +26,10 @@ public:
     QString text(Field field) const override { return at(int(field), Qt::DisplayRole).toString(); }
     QString problems() const override { return at(0, CircuitTableModel::ProblemsRole).toString(); }
     bool duplicate() const override { return at(0, CircuitTableModel::DuplicateRole).toBool(); }
+    QStringList tags() const override { return at(0, CircuitTableModel::TagsRole).toStringList(); }
+    QStringList packs() const override {
+        return at(0, CircuitTableModel::PacksRole).toStringList();
+    }
 
 private:
     QVariant at(int column, int role) const { return model_.index(row_, column).data(role); }
@@ -31,7 +39,103 @@ private:
 
 } // namespace
 
+QString naturalKey(const QString& text) {
+    // Digit runs become: a digit (ASCII digits sort alike against every other character), the
+    // count of significant digits, the digits; other characters case-folded. Texts alike but
+    // for case or leading zeros are then told apart by the text itself, as naturalCompare does.
+    QString key;
+    key.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!text.at(i).isDigit()) {
+            key += text.at(i).toCaseFolded();
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text.at(end).isDigit())
+            ++end;
+        qsizetype start = i;
+        while (start + 1 < end && text.at(start) == u'0')
+            ++start;
+        key += QLatin1Char('0');
+        key += QChar(char16_t(std::min<qsizetype>(end - start, 0xFFFF)));
+        key += QStringView(text).sliced(start, end - start);
+        i = end;
+    }
+    key += QChar(u'\0');
+    key += text;
+    return key;
+}
+
 CircuitTableFilter::CircuitTableFilter(QObject* parent) : QSortFilterProxyModel(parent) {}
+
+void CircuitTableFilter::setSourceModel(QAbstractItemModel* model) {
+    // Connected before the proxy's own handlers: the rows it places again after a change are
+    // compared with their new keys.
+    if (model) {
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& from, const QModelIndex& to) {
+                    forgetKeys(from.row(), to.row());
+                });
+        const auto forget = [this] { forgetKeys(); };
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, forget);
+        connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, forget);
+        connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, forget);
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, forget);
+    }
+    forgetKeys();
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void CircuitTableFilter::forgetKeys(int first, int last) const {
+    rank_.clear();
+    if (first < 0) {
+        keys_.clear();
+        return;
+    }
+    for (int r = first; r <= last && r < int(keys_.size()); ++r)
+        keys_[size_t(r)].made = false;
+}
+
+const CircuitTableFilter::Key& CircuitTableFilter::keyOf(int sourceRow) const {
+    if (keyColumn_ != sortColumn()) {
+        keys_.clear();
+        rank_.clear();
+        keyColumn_ = sortColumn();
+    }
+    const int rows = sourceModel()->rowCount();
+    if (int(keys_.size()) != rows) {
+        keys_.assign(size_t(rows), Key{});
+        rank_.clear();
+    }
+    Key& k = keys_[size_t(sourceRow)];
+    if (!k.made) {
+        const QAbstractItemModel& m = *sourceModel();
+        k.column =
+            naturalKey(m.index(sourceRow, std::max(keyColumn_, 0)).data(sortRole()).toString());
+        k.file = naturalKey(m.index(sourceRow, CircuitTableModel::File).data().toString());
+        k.made = true;
+    }
+    return k;
+}
+
+void CircuitTableFilter::rankRows() const {
+    if (!rank_.empty() || sortColumn() < 0 || !sourceModel())
+        return;
+    const int rows = sourceModel()->rowCount();
+    std::vector<int> order(static_cast<size_t>(rows));
+    std::iota(order.begin(), order.end(), 0);
+    for (int r = 0; r < rows; ++r)
+        keyOf(r);
+    std::sort(order.begin(), order.end(), [this](int a, int b) {
+        const Key &ka = keys_[size_t(a)], &kb = keys_[size_t(b)];
+        const int c = ka.column.compare(kb.column);
+        return c != 0 ? c < 0 : ka.file < kb.file;
+    });
+    rank_.assign(size_t(rows), 0);
+    for (int place = 0; place < rows; ++place)
+        rank_[size_t(order[size_t(place)])] = place;
+}
 
 void CircuitTableFilter::setQuery(const circuitquery::Query& query) {
     if (query.terms == query_.terms) {
@@ -39,6 +143,7 @@ void CircuitTableFilter::setQuery(const circuitquery::Query& query) {
         return;
     }
     query_ = query;
+    rankRows(); // rows the new filter brings back find their place by number
     invalidateRowsFilter();
 }
 
@@ -49,13 +154,13 @@ bool CircuitTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sour
 }
 
 bool CircuitTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    const int c =
-        naturalCompare(left.data(sortRole()).toString(), right.data(sortRole()).toString());
-    if (c != 0)
-        return c < 0;
+    const Key& a = keyOf(left.row());
+    const Key& b = keyOf(right.row());
+    if (!rank_.empty())
+        return rank_[size_t(left.row())] < rank_[size_t(right.row())];
     // Rows alike in the column keep the order of their file names.
-    return naturalCompare(left.siblingAtColumn(CircuitTableModel::File).data().toString(),
-                          right.siblingAtColumn(CircuitTableModel::File).data().toString()) < 0;
+    const int c = a.column.compare(b.column);
+    return c != 0 ? c < 0 : a.file < b.file;
 }
 
 } // namespace pistaro

@@ -1,6 +1,7 @@
 #include "trackfile/ui/circuit_table_model.h"
 
 #include "health/circuit_health.h"
+#include "packs/pack_usage.h"
 #include "platform/gamepath.h"
 #include "trackfile/search_text.h"
 
@@ -24,8 +25,18 @@ QString searchText(const QString& name, const Columns& c) {
     const QChar sep(0x1F);
     return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
                               c.laps + sep + c.length + sep + c.raceTime + sep + c.kindMark + sep +
-                              c.problems);
+                              c.problems + sep + c.tags.join(sep) + sep + c.packs.join(sep));
 }
+
+QStringList foldedAll(const QStringList& texts) {
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString& t : texts)
+        out << searchtext::folded(t);
+    return out;
+}
+
+const QString kListSeparator = QStringLiteral(", ");
 
 void setProblems(Columns& c, const QList<health::Problem>& problems) {
     c.problems = health::problemsText(problems);
@@ -81,7 +92,12 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
     // The reader gets copies: nothing it touches is shared with this thread but the flag.
     reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
                                generation = generation_, cancel = cancel_, gameDir = gameDir_,
-                               cacheFile = cacheFile_] {
+                               cacheFile = cacheFile_, packNames = packNames_,
+                               tagSizes = tags_.dataSizes] {
+        // Only circuits with as much track data as a pack's or a tagged one can be one of
+        // them: the others need no hash.
+        const packusage::PackContents packs = packusage::readPacks(folder, packNames);
+        const QSet<qint64> wanted = packs.dataSizes + tagSizes;
         // The health check needs every file's track data before a row can name its twins:
         // rows go out as read, and those with a twin once more when all are known.
         std::optional<health::Scanner> scanner;
@@ -100,6 +116,15 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
             problems.push_back(scanner ? scanner->check(names.at(i), path, c.kind)
                                        : QList<health::Problem>());
             setProblems(c, problems.back());
+            if (scanner) {
+                c.dataSize = scanner->dataSize(i);
+                if (wanted.contains(c.dataSize))
+                    c.content = scanner->contentHash(i);
+            } else if (!wanted.isEmpty() && !packusage::contentOf(path, &c.content, &c.dataSize)) {
+                c.content.clear();
+            }
+            if (!c.content.isEmpty())
+                c.packs = packs.packsByHash.value(c.content);
             all.push_back(std::move(c));
             const bool last = i + 1 == names.size();
             if (last && scanner) {
@@ -138,8 +163,7 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
     for (size_t i = 0; i < read.size(); ++i) {
         Columns c = read[i];
         c.raceTime = circuitcolumns::raceTimeOf(catalogue_, c.track);
-        rows_[size_t(first) + i].columns = c;
-        rows_[size_t(first) + i].search = searchText(names_.at(first + int(i)), c);
+        setRow(first + int(i), c);
     }
     emit dataChanged(index(first, Track), index(first + int(read.size()) - 1, ColumnCount - 1));
     unread_ -= int(read.size());
@@ -181,6 +205,10 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         c.checksumWrong = before.checksumWrong;
         c.texturesMissing = before.texturesMissing;
         c.duplicateGroup = before.duplicateGroup;
+        // Tags and packs follow the content, which the health check read.
+        c.content = before.content;
+        c.dataSize = before.dataSize;
+        c.packs = before.packs;
         setRow(row, c);
         emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
     }
@@ -198,9 +226,43 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         emit dataChanged(index(0, RaceTime), index(int(rows_.size()) - 1, RaceTime));
 }
 
+void CircuitTableModel::applyTags(Row& r) const {
+    r.columns.tags =
+        r.columns.content.isEmpty() ? QStringList() : tags_.tags.value(r.columns.content);
+    r.tagKeys = foldedAll(r.columns.tags);
+}
+
 void CircuitTableModel::setRow(int row, const Columns& columns) {
-    rows_[size_t(row)].columns = columns;
-    rows_[size_t(row)].search = searchText(names_.at(row), columns);
+    Row& r = rows_[size_t(row)];
+    r.columns = columns;
+    applyTags(r);
+    r.packKeys = foldedAll(r.columns.packs);
+    r.search = searchText(names_.at(row), r.columns);
+}
+
+void CircuitTableModel::setTags(const tagstore::Snapshot& tags,
+                                const QHash<QString, QByteArray>& contents) {
+    tags_ = tags;
+    int firstChanged = -1, lastChanged = -1;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        Row& r = rows_[i];
+        if (const auto it = contents.constFind(names_.at(int(i))); it != contents.cend())
+            r.columns.content = *it;
+        const QStringList before = r.columns.tags;
+        applyTags(r);
+        if (r.columns.tags == before)
+            continue;
+        r.search = searchText(names_.at(int(i)), r.columns);
+        if (firstChanged < 0)
+            firstChanged = int(i);
+        lastChanged = int(i);
+    }
+    if (firstChanged >= 0)
+        emit dataChanged(index(firstChanged, 0), index(lastChanged, ColumnCount - 1));
+    // A read under way hashes only the lengths it was given, and would hand back rows
+    // without the content just set.
+    if (reader_ && unread_ > 0)
+        readColumns(catalogue_);
 }
 
 int CircuitTableModel::rowCount(const QModelIndex& parent) const {
@@ -221,6 +283,12 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.duplicate;
     if (role == ProblemsRole)
         return r.columns.problems;
+    if (role == TagsRole)
+        return r.tagKeys;
+    if (role == PacksRole)
+        return r.packKeys;
+    if (role == ContentRole)
+        return r.columns.content;
     if (role == FixesRole)
         return int(r.columns.checksumWrong ? RepairChecksum : 0) |
                int(r.columns.texturesMissing ? InstallTextures : 0) |
@@ -258,6 +326,10 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.raceTime;
     case Status:
         return r.columns.status();
+    case Tags:
+        return r.columns.tags.join(kListSeparator);
+    case Packs:
+        return r.columns.packs.join(kListSeparator);
     default:
         return {};
     }
@@ -269,7 +341,8 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const captions[ColumnCount] = {"File", "Track",  "Country",        "Author",
-                                                      "Laps", "Length", "Best race time", "Status"};
+                                                      "Laps", "Length", "Best race time", "Status",
+                                                      "Tags", "Packs"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
                                                  : QVariant();
 }
