@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QEvent;
 class QGroupBox;
@@ -63,7 +64,12 @@ public:
     // The player's tags (trackfile/tag_store.h), opened with the first folder listed; null when
     // none could be opened.
     tagstore::TagStore* tagStore() const { return tags_.get(); }
-    // The tag store changed elsewhere (a pack file's tags taken): the rows show it.
+    // The tags of the circuit of content `hash` ("" when there is no store).
+    QStringList tagsOfContent(const QByteArray& hash) const;
+    // A pack file's tags for circuits of the folder (file name -> tags): those a circuit lacks
+    // are offered in one Yes/No question, and taken on Yes.
+    void offerTags(const QList<std::pair<QString, QStringList>>& offered);
+    // The tag store changed elsewhere: the rows show it.
     void tagsChanged();
 
     // The Delete key and the right button on File1, Escape in the filter.

@@ -4,6 +4,7 @@
 #include "trackfile/ui/circuit_lists.h"
 
 #include "packs/pack_usage.h"
+#include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/tag_store.h"
 #include "trackfile/ui/circuit_table.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace pistaro {
 
@@ -122,6 +125,53 @@ void CircuitLists::changeTags(const QStringList& add, const QStringList& remove)
     if (!none.isEmpty())
         services_.dialogs().report(
             QStringLiteral("These files hold no circuit, so they take no tags:"), none);
+}
+
+QStringList CircuitLists::tagsOfContent(const QByteArray& hash) const {
+    QStringList tags;
+    if (tags_ && !hash.isEmpty())
+        ignoreFailure("reading the tags of a circuit", [&] { tags = tags_->tagsOf(hash); });
+    return tags;
+}
+
+void CircuitLists::offerTags(const QList<std::pair<QString, QStringList>>& offered) {
+    if (!tags_)
+        return;
+    struct Offer {
+        tagstore::Circuit circuit;
+        QStringList tags;
+    };
+    QList<Offer> offers;
+    QStringList items;
+    QHash<QString, QByteArray> contents;
+    for (const auto& [name, tags] : offered) {
+        const tagstore::Circuit c = File1->contentOf(name);
+        if (c.hash.isEmpty())
+            continue;
+        const QStringList had = tagsOfContent(c.hash);
+        QStringList lacking;
+        for (const QString& tag : tags)
+            if (std::none_of(had.cbegin(), had.cend(),
+                             [&tag](const QString& t) { return tagstore::sameTag(t, tag); }))
+                lacking << tag;
+        if (lacking.isEmpty())
+            continue;
+        offers << Offer{c, lacking};
+        items << name + QStringLiteral(": ") + lacking.join(QStringLiteral(", "));
+        contents.insert(name, c.hash);
+    }
+    if (offers.isEmpty() ||
+        !services_.dialogs().askYesNoList(
+            QStringLiteral("The pack file tags its circuits. Add these tags to your circuits?"),
+            items))
+        return;
+    QStringList failed;
+    for (const Offer& o : std::as_const(offers))
+        if (const QString why = tags_->change({o.circuit}, o.tags, {}); !why.isEmpty())
+            failed << why;
+    File1->setTags(tags_->read(), contents);
+    if (!failed.isEmpty())
+        services_.dialogs().report(QStringLiteral("Some tags were not taken:"), failed);
 }
 
 QString CircuitLists::packsNote(const QString& what, const QString& name) const {
