@@ -83,9 +83,13 @@ void CircuitLists::buildWidgets() {
     folder->addWidget(Label10);
     folder->addWidget(CircuitsFolder, 1);
     column->addLayout(folder);
-    column->addWidget(CircuitFilter);
+    // The count beside the filter: what the filter leaves of the whole is read in one look,
+    // and the table keeps its rows.
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(CircuitFilter, 1);
+    filterRow->addWidget(CircuitCount);
+    column->addLayout(filterRow);
     column->addWidget(File1, 1);
-    column->addWidget(CircuitCount);
     column->addWidget(Frame1);
 }
 

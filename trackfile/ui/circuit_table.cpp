@@ -71,10 +71,10 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
 }
 
 int CircuitTable::defaultSectionWidth(int column) const {
-    static const int widths[CircuitTableModel::ColumnCount] = {13, 18, 13, 14, 5,
-                                                               7,  14, 12, 14, 14};
+    // Every column fits a 1366 pixel wide screen beside the slot list.
+    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 5, 7, 9, 11, 10, 9};
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 12 : 0;
+    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 8 : 0;
 }
 
 QSize CircuitTable::sizeHint() const {
