@@ -27,7 +27,6 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
       filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)),
       readCatalogue_(new QTimer(this)) {
     filter_->setSourceModel(model_);
-    filter_->setSortRole(CircuitTableModel::SortRole);
     setModel(filter_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -3,7 +3,6 @@
 #include "trackfile/ui/circuit_table_model.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace pistaro {
 
@@ -67,9 +66,11 @@ QString naturalKey(const QString& text) {
     return key;
 }
 
-CircuitTableFilter::CircuitTableFilter(QObject* parent) : QSortFilterProxyModel(parent) {}
+CircuitTableOrder::CircuitTableOrder(QObject* parent) : QSortFilterProxyModel(parent) {
+    setSortRole(CircuitTableModel::SortRole);
+}
 
-void CircuitTableFilter::setSourceModel(QAbstractItemModel* model) {
+void CircuitTableOrder::setSourceModel(QAbstractItemModel* model) {
     // Connected before the proxy's own handlers: the rows it places again after a change are
     // compared with their new keys.
     if (model) {
@@ -87,8 +88,7 @@ void CircuitTableFilter::setSourceModel(QAbstractItemModel* model) {
     QSortFilterProxyModel::setSourceModel(model);
 }
 
-void CircuitTableFilter::forgetKeys(int first, int last) const {
-    rank_.clear();
+void CircuitTableOrder::forgetKeys(int first, int last) const {
     if (first < 0) {
         keys_.clear();
         return;
@@ -97,17 +97,14 @@ void CircuitTableFilter::forgetKeys(int first, int last) const {
         keys_[size_t(r)].made = false;
 }
 
-const CircuitTableFilter::Key& CircuitTableFilter::keyOf(int sourceRow) const {
+const CircuitTableOrder::Key& CircuitTableOrder::keyOf(int sourceRow) const {
     if (keyColumn_ != sortColumn()) {
         keys_.clear();
-        rank_.clear();
         keyColumn_ = sortColumn();
     }
     const int rows = sourceModel()->rowCount();
-    if (int(keys_.size()) != rows) {
+    if (int(keys_.size()) != rows)
         keys_.assign(size_t(rows), Key{});
-        rank_.clear();
-    }
     Key& k = keys_[size_t(sourceRow)];
     if (!k.made) {
         const QAbstractItemModel& m = *sourceModel();
@@ -119,22 +116,25 @@ const CircuitTableFilter::Key& CircuitTableFilter::keyOf(int sourceRow) const {
     return k;
 }
 
-void CircuitTableFilter::rankRows() const {
-    if (!rank_.empty() || sortColumn() < 0 || !sourceModel())
-        return;
-    const int rows = sourceModel()->rowCount();
-    std::vector<int> order(static_cast<size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-    for (int r = 0; r < rows; ++r)
-        keyOf(r);
-    std::sort(order.begin(), order.end(), [this](int a, int b) {
-        const Key &ka = keys_[size_t(a)], &kb = keys_[size_t(b)];
-        const int c = ka.column.compare(kb.column);
-        return c != 0 ? c < 0 : ka.file < kb.file;
-    });
-    rank_.assign(size_t(rows), 0);
-    for (int place = 0; place < rows; ++place)
-        rank_[size_t(order[size_t(place)])] = place;
+bool CircuitTableOrder::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    keyOf(left.row()); // both made before either is read: making one may renew the list
+    const Key& b = keyOf(right.row());
+    const Key& a = keys_[size_t(left.row())];
+    // Rows alike in the column keep the order of their file names.
+    const int c = a.column.compare(b.column);
+    return c != 0 ? c < 0 : a.file < b.file;
+}
+
+CircuitTableFilter::CircuitTableFilter(QObject* parent)
+    : QSortFilterProxyModel(parent), order_(new CircuitTableOrder(this)) {}
+
+void CircuitTableFilter::setSourceModel(QAbstractItemModel* model) {
+    order_->setSourceModel(model);
+    QSortFilterProxyModel::setSourceModel(order_);
+}
+
+void CircuitTableFilter::sort(int column, Qt::SortOrder order) {
+    order_->sort(column, order);
 }
 
 void CircuitTableFilter::setQuery(const circuitquery::Query& query) {
@@ -143,24 +143,19 @@ void CircuitTableFilter::setQuery(const circuitquery::Query& query) {
         return;
     }
     query_ = query;
-    rankRows(); // rows the new filter brings back find their place by number
-    invalidateRowsFilter();
+    // Filtered anew as a whole: rows removed or brought back one stretch at a time cost the
+    // proxy and the view a signal each, tens of thousands for one keystroke.
+    invalidate();
 }
 
 bool CircuitTableFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
     if (query_.isEmpty() || sourceParent.isValid())
         return true;
-    return circuitquery::matches(query_, SourceRow(*sourceModel(), sourceRow));
-}
-
-bool CircuitTableFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
-    const Key& a = keyOf(left.row());
-    const Key& b = keyOf(right.row());
-    if (!rank_.empty())
-        return rank_[size_t(left.row())] < rank_[size_t(right.row())];
-    // Rows alike in the column keep the order of their file names.
-    const int c = a.column.compare(b.column);
-    return c != 0 ? c < 0 : a.file < b.file;
+    // The terms read the model's row itself, not through the order once per part.
+    const QModelIndex row = order_->mapToSource(order_->index(sourceRow, 0));
+    if (const auto* model = qobject_cast<const CircuitTableModel*>(order_->sourceModel()))
+        return model->matches(query_, row.row());
+    return circuitquery::matches(query_, SourceRow(*order_->sourceModel(), row.row()));
 }
 
 } // namespace pistaro

@@ -1,8 +1,9 @@
 #pragma once
 // The circuit browser's order and filter: a header click sorts a column in natural order
 // (numbers by value), and the query typed (trackfile/circuit_query.h) narrows the rows.
-// Each row's sort key is made once (and again only when the row changes), and the rows' order
-// is kept as numbers, so a keystroke that brings rows back places them without comparing texts.
+// The order is kept by a proxy of its own under the filter, so a keystroke never sorts: the
+// rows a filter change brings back take their place in the order already made. Each row's
+// sort key is made once, and again only when the row changes.
 #include "trackfile/circuit_query.h"
 
 #include <QSortFilterProxyModel>
@@ -10,6 +11,27 @@
 #include <vector>
 
 namespace pistaro {
+
+// The rows of the model in the order of the sort column (CircuitTableModel::SortRole).
+class CircuitTableOrder final : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit CircuitTableOrder(QObject* parent = nullptr);
+    void setSourceModel(QAbstractItemModel* model) override;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    struct Key {
+        QString column, file; // natural keys: compared as plain texts
+        bool made = false;
+    };
+    const Key& keyOf(int sourceRow) const;
+    void forgetKeys(int first = -1, int last = -1) const;
+    mutable std::vector<Key> keys_;
+    mutable int keyColumn_ = -1;
+};
 
 class CircuitTableFilter final : public QSortFilterProxyModel {
     Q_OBJECT
@@ -20,26 +42,17 @@ public:
     void setQuery(const circuitquery::Query& query);
     const circuitquery::Query& query() const { return query_; }
 
+    // The model goes under the order, the order under the filter.
     void setSourceModel(QAbstractItemModel* model) override;
+    // Sorting is the order's: the filter keeps the order it is given.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
-    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
-    struct Key {
-        QString column, file; // natural keys: compared as plain texts
-        bool made = false;
-    };
-    const Key& keyOf(int sourceRow) const;
-    void forgetKeys(int first = -1, int last = -1) const;
-    // The place of every source row in the order of the sort column, once every key is known.
-    void rankRows() const;
-
     circuitquery::Query query_;
-    mutable std::vector<Key> keys_;
-    mutable int keyColumn_ = -1;
-    mutable std::vector<int> rank_; // by source row; empty while a key changed since
+    CircuitTableOrder* order_;
 };
 
 // A text whose plain comparison orders as naturalCompare does (trackfile/natural_order.h).

@@ -20,20 +20,15 @@ namespace {
 // table is not redrawn for every file.
 constexpr int kChunk = 250;
 
+// A separator no typed word holds keeps a word from matching across two columns.
+const QChar kSep(0x1F);
+
+// The folded text of the columns that come from the file and the catalogue.
 QString searchText(const QString& name, const Columns& c) {
-    // A separator no typed word holds keeps a word from matching across two columns.
-    const QChar sep(0x1F);
+    const QChar sep = kSep;
     return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
                               c.laps + sep + c.length + sep + c.raceTime + sep + c.kindMark + sep +
-                              c.problems + sep + c.tags.join(sep) + sep + c.packs.join(sep));
-}
-
-QStringList foldedAll(const QStringList& texts) {
-    QStringList out;
-    out.reserve(texts.size());
-    for (const QString& t : texts)
-        out << searchtext::folded(t);
-    return out;
+                              c.problems);
 }
 
 const QString kListSeparator = QStringLiteral(", ");
@@ -71,8 +66,11 @@ void CircuitTableModel::setFiles(const QString& folder, const QStringList& names
     folder_ = folder;
     names_ = names;
     rows_.assign(size_t(names.size()), Row{});
-    for (int i = 0; i < names.size(); ++i)
-        rows_[size_t(i)].search = searchtext::folded(names.at(i));
+    for (int i = 0; i < names.size(); ++i) {
+        Row& r = rows_[size_t(i)];
+        r.search = searchtext::folded(names.at(i));
+        r.searchBase = int(r.search.size());
+    }
     unread_ = int(names.size());
     ++generation_;
     endResetModel();
@@ -219,11 +217,26 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         if (time != r.columns.raceTime) {
             r.columns.raceTime = time;
             r.search = searchText(names_.at(int(i)), r.columns);
+            r.searchBase = int(r.search.size());
+            appendSearchTail(r);
             changed = true;
         }
     }
     if (changed)
         emit dataChanged(index(0, RaceTime), index(int(rows_.size()) - 1, RaceTime));
+}
+
+QStringList CircuitTableModel::foldedAll(const QStringList& texts) const {
+    // Tags and pack names repeat over thousands of rows: each is folded once.
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString& t : texts) {
+        auto it = folds_.constFind(t);
+        if (it == folds_.cend())
+            it = folds_.insert(t, searchtext::folded(t));
+        out << *it;
+    }
+    return out;
 }
 
 void CircuitTableModel::applyTags(Row& r) const {
@@ -238,6 +251,16 @@ void CircuitTableModel::setRow(int row, const Columns& columns) {
     applyTags(r);
     r.packKeys = foldedAll(r.columns.packs);
     r.search = searchText(names_.at(row), r.columns);
+    r.searchBase = int(r.search.size());
+    appendSearchTail(r);
+}
+
+void CircuitTableModel::appendSearchTail(Row& r) {
+    // Tags and packs are folded once each (foldedAll), not again in every row's text.
+    r.search.truncate(r.searchBase);
+    for (const QStringList* keys : {&r.tagKeys, &r.packKeys})
+        for (const QString& key : *keys)
+            r.search += kSep + key;
 }
 
 void CircuitTableModel::setTags(const tagstore::Snapshot& tags,
@@ -252,7 +275,7 @@ void CircuitTableModel::setTags(const tagstore::Snapshot& tags,
         applyTags(r);
         if (r.columns.tags == before)
             continue;
-        r.search = searchText(names_.at(int(i)), r.columns);
+        appendSearchTail(r);
         if (firstChanged < 0)
             firstChanged = int(i);
         lastChanged = int(i);
@@ -263,6 +286,29 @@ void CircuitTableModel::setTags(const tagstore::Snapshot& tags,
     // without the content just set.
     if (reader_ && unread_ > 0)
         readColumns(catalogue_);
+}
+
+bool CircuitTableModel::matches(const circuitquery::Query& query, int row) const {
+    // One row as the query reads it: its texts as stored, nothing copied until a term asks.
+    class View final : public circuitquery::RowView {
+    public:
+        View(const CircuitTableModel& model, int row)
+            : model_(model), row_(model.rows_[size_t(row)]), index_(row) {}
+        QString search() const override { return row_.search; }
+        QString text(circuitquery::Field field) const override {
+            return model_.data(model_.index(index_, int(field))).toString();
+        }
+        QString problems() const override { return row_.columns.problems; }
+        bool duplicate() const override { return row_.columns.duplicate; }
+        QStringList tags() const override { return row_.tagKeys; }
+        QStringList packs() const override { return row_.packKeys; }
+
+    private:
+        const CircuitTableModel& model_;
+        const Row& row_;
+        int index_;
+    };
+    return row >= 0 && row < int(rows_.size()) && circuitquery::matches(query, View(*this, row));
 }
 
 int CircuitTableModel::rowCount(const QModelIndex& parent) const {

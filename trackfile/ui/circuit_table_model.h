@@ -2,6 +2,7 @@
 // The rows of the circuit browser: one per circuit file, the name at once, the columns read
 // from the files on a worker thread and filled in as they arrive.
 #include "trackfile/circuit_columns.h"
+#include "trackfile/circuit_query.h"
 #include "trackfile/tag_store.h"
 
 #include <QAbstractTableModel>
@@ -75,6 +76,9 @@ public:
     void catalogueChanged(const circuitcolumns::CatalogueValues& catalogue,
                           const QStringList& reread = {});
     const QStringList& names() const { return names_; }
+    // Whether the row holds every term of `query` (read from the row itself, for the filter,
+    // which asks it of every row at each keystroke).
+    bool matches(const circuitquery::Query& query, int row) const;
     // True once every row's columns have been read.
     bool columnsRead() const { return unread_ == 0; }
 
@@ -93,11 +97,14 @@ signals:
 private:
     struct Row {
         circuitcolumns::Columns columns;
-        QString search;
+        QString search;                // every column folded, the tags and packs last
+        int searchBase = 0;            // where the tags and packs start in it
         QStringList tagKeys, packKeys; // folded, for the filter
     };
+    static void appendSearchTail(Row& row);
     // The tags of the row's content, as the store holds them.
     void applyTags(Row& row) const;
+    QStringList foldedAll(const QStringList& texts) const;
     void stopReading();
     void applyRead(quint64 generation, int first, const std::vector<circuitcolumns::Columns>& read);
     // Rows read before the duplicates were known, with them.
@@ -112,6 +119,7 @@ private:
     std::vector<Row> rows_;
     circuitcolumns::CatalogueValues catalogue_;
     tagstore::Snapshot tags_;
+    mutable QHash<QString, QString> folds_; // tag and pack names, folded
     QStringList packNames_;
     int unread_ = 0;
     quint64 generation_ = 0;
