@@ -43,9 +43,6 @@ qint64 pragmaNumber(const ConnectionPtr& conn, const char* pragma) {
 enum class Verdict { Ours, New, Damaged, Foreign };
 
 Verdict judge(const ConnectionPtr& conn) {
-    Statement check(conn, QStringLiteral("PRAGMA quick_check"));
-    if (!check.step() || check.text(0) != QLatin1String("ok"))
-        return Verdict::Damaged;
     const qint64 id = pragmaNumber(conn, "application_id");
     Statement tables(conn, QStringLiteral("SELECT count(*) FROM sqlite_master"));
     const qint64 objects = tables.step() ? tables.int64(0) : 0;
@@ -55,15 +52,33 @@ Verdict judge(const ConnectionPtr& conn) {
         return Verdict::Foreign;
     if (pragmaNumber(conn, "user_version") > kVersion)
         return Verdict::Foreign; // a newer program's: not ours to change
-    // Ours: the table must be there with its columns.
-    Statement(conn, QStringLiteral("SELECT hash, data_size, tags FROM circuit_tags LIMIT 0")).run();
     return Verdict::Ours;
+}
+
+// Every row of the store: read whole when it is opened, which also finds a damaged or truncated
+// file (the table is one b-tree, so every page of it is read).
+Snapshot readAll(const ConnectionPtr& conn) {
+    Snapshot out;
+    Statement s(conn,
+                QStringLiteral("SELECT CAST(hash AS BLOB), data_size, tags FROM circuit_tags"));
+    while (s.step()) {
+        // A circuit shows at most kMostTags, however many another program wrote.
+        QStringList tags = split(s.text(2));
+        if (tags.size() > kMostTags)
+            tags = tags.mid(0, kMostTags);
+        if (tags.isEmpty())
+            continue;
+        out.tags.insert(s.column(0).toByteArray(), std::move(tags));
+        out.dataSizes.insert(s.int64(1));
+    }
+    return out;
 }
 
 void makeSchema(const ConnectionPtr& conn) {
     engine_detail::exec(conn, QStringLiteral("BEGIN"));
     engine_detail::exec(conn, QStringLiteral("CREATE TABLE circuit_tags (hash TEXT PRIMARY KEY, "
-                                             "data_size INTEGER NOT NULL, tags TEXT NOT NULL)"));
+                                             "data_size INTEGER NOT NULL, tags TEXT NOT NULL) "
+                                             "WITHOUT ROWID"));
     engine_detail::exec(conn, QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId));
     engine_detail::exec(conn, QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
     engine_detail::exec(conn, QStringLiteral("COMMIT"));
@@ -85,7 +100,7 @@ QString shown(const QString& path) {
 } // namespace
 
 QString refusal(const QString& tag) {
-    if (tag.trimmed().isEmpty())
+    if (std::all_of(tag.cbegin(), tag.cend(), [](QChar c) { return c.isSpace(); }))
         return QStringLiteral("a tag cannot be blank");
     if (tag.size() > kLongestTag)
         return QStringLiteral("a tag holds at most %1 characters").arg(kLongestTag);
@@ -147,15 +162,18 @@ std::unique_ptr<TagStore> TagStore::open(const QString& path, QString* note) {
         try {
             ConnectionPtr conn = engine_detail::connect(path, true);
             Verdict verdict = Verdict::Damaged;
+            Snapshot all;
             try {
                 verdict = judge(conn);
+                if (verdict == Verdict::New)
+                    makeSchema(conn);
+                if (verdict == Verdict::Ours)
+                    all = readAll(conn);
             } catch (const DbError&) {
                 verdict = Verdict::Damaged; // unreadable pages, a table of ours without columns
             }
-            if (verdict == Verdict::New)
-                makeSchema(conn);
             if (verdict == Verdict::New || verdict == Verdict::Ours)
-                return std::unique_ptr<TagStore>(new TagStore(std::move(conn)));
+                return std::unique_ptr<TagStore>(new TagStore(std::move(conn), std::move(all)));
             why = verdict == Verdict::Foreign
                       ? QStringLiteral("it is a database of another program")
                       : QStringLiteral("it is damaged");
@@ -177,18 +195,8 @@ std::unique_ptr<TagStore> TagStore::open(const QString& path, QString* note) {
     return nullptr;
 }
 
-Snapshot TagStore::read() const {
-    Snapshot out;
-    Statement s(conn_, QStringLiteral("SELECT hash, data_size, tags FROM circuit_tags"));
-    while (s.step()) {
-        // A circuit shows at most kMostTags, however many another program wrote.
-        QStringList tags = split(s.text(2)).mid(0, kMostTags);
-        if (tags.isEmpty())
-            continue;
-        out.tags.insert(s.text(0).toLatin1(), std::move(tags));
-        out.dataSizes.insert(s.int64(1));
-    }
-    return out;
+const Snapshot& TagStore::read() const {
+    return snapshot_;
 }
 
 QStringList TagStore::tagsOf(const QByteArray& hash) const {
@@ -203,6 +211,7 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
         if (const QString why = refusal(tag); !why.isEmpty())
             return QStringLiteral("\"%1\" is not taken as a tag: %2.")
                 .arg(tag.left(kLongestTag), why);
+    QHash<QByteArray, QStringList> changed; // what the snapshot takes once committed
     try {
         engine_detail::exec(conn_, QStringLiteral("BEGIN IMMEDIATE"));
         try {
@@ -223,6 +232,7 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
                     return QStringLiteral("A circuit holds at most %1 tags; no tag was changed.")
                         .arg(kMostTags);
                 }
+                changed.insert(c.hash, tags);
                 if (tags.isEmpty()) {
                     Statement s(conn_, QStringLiteral("DELETE FROM circuit_tags WHERE hash = ?"));
                     s.bind(1, QString::fromLatin1(c.hash));
@@ -247,6 +257,17 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
         }
     } catch (const DbError& e) {
         return QStringLiteral("The tags could not be stored: ") + e.description;
+    }
+    for (const Circuit& c : circuits) {
+        const auto it = changed.constFind(c.hash);
+        if (it == changed.cend())
+            continue;
+        if (it->isEmpty()) {
+            snapshot_.tags.remove(c.hash);
+        } else {
+            snapshot_.tags.insert(c.hash, *it);
+            snapshot_.dataSizes.insert(c.dataSize);
+        }
     }
     return {};
 }

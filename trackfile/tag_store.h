@@ -54,7 +54,8 @@ public:
     // *note then says so, naming both. Null (with *note) when no store can be opened.
     static std::unique_ptr<TagStore> open(const QString& path, QString* note);
 
-    Snapshot read() const;
+    // Everything the store holds (read when opened, kept with every change).
+    const Snapshot& read() const;
     QStringList tagsOf(const QByteArray& hash) const;
     // Adds the tags `add` to and takes `remove` from each of `circuits`, all or nothing. ""
     // when done, else why not (a tag refused, a circuit that would hold too many, the disk).
@@ -62,8 +63,10 @@ public:
                    const QStringList& remove);
 
 private:
-    explicit TagStore(engine_detail::ConnectionPtr conn) : conn_(std::move(conn)) {}
+    TagStore(engine_detail::ConnectionPtr conn, Snapshot all)
+        : conn_(std::move(conn)), snapshot_(std::move(all)) {}
     engine_detail::ConnectionPtr conn_;
+    Snapshot snapshot_;
 };
 
 } // namespace tagstore
