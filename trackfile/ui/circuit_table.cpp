@@ -71,7 +71,7 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
 
 int CircuitTable::defaultSectionWidth(int column) const {
     // Every column fits a 1366 pixel wide screen beside the slot list.
-    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 5, 7, 9, 11, 10, 9};
+    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 5, 7, 11, 10, 9, 9};
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 8 : 0;
 }
