@@ -124,6 +124,7 @@ void MainWindow::buildMenus() {
     TrackImportPack =
         named(TrackMenu->addAction(QStringLiteral("Import pack…")), "TrackImportPack");
     Fixes->addTo(TrackMenu);
+    Lists->addTagItemsTo(TrackMenu);
     Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
     Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
     PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");

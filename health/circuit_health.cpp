@@ -135,6 +135,16 @@ QByteArray Scanner::hashOf(Checked& file) {
     return now.hash;
 }
 
+qint64 Scanner::dataSize(int index) const {
+    return index >= 0 && index < checked_.size() ? checked_.at(index).facts.trackDataSize : 0;
+}
+
+QByteArray Scanner::contentHash(int index) {
+    if (index < 0 || index >= checked_.size() || checked_.at(index).facts.trackDataSize == 0)
+        return {};
+    return hashOf(checked_[index]);
+}
+
 QHash<int, Scanner::Duplicate> Scanner::duplicates() {
     // Only as much track data can be the same track data: the others need no hash.
     QHash<qint64, int> bySize;

@@ -48,6 +48,11 @@ public:
     };
     // Only files with as much track data as another are hashed, here (or found in the cache).
     QHash<int, Duplicate> duplicates();
+    // The track data length of the file of check() call `index` (0 without track data), and its
+    // content hash, read now unless the cache or an earlier call has it ("" when it has none or
+    // changed since it was checked). Tags and packs find a circuit by it.
+    qint64 dataSize(int index) const;
+    QByteArray contentHash(int index);
     // Writes the cache when a file was read or forgotten; "" when written or not needed.
     QString saveCache();
     // How many files were read, not found in the cache (for their facts or their hash).

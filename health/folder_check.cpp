@@ -46,9 +46,8 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     const QStringList names = folderlisting::matchingFiles(listed, QStringLiteral("*.DAT"));
     QList<QList<Problem>> problems;
     ScanSteps steps;
-    steps.rowRead = [&problems](int, circuitcolumns::Columns&, QList<Problem>& found) {
-        problems << found;
-    };
+    steps.rowRead = [&problems](int, const QString&, circuitcolumns::Columns&,
+                                QList<Problem>& found, Scanner*) { problems << found; };
     steps.duplicatesFound = [&problems](const QHash<int, Scanner::Duplicate>& duplicates) {
         for (auto it = duplicates.cbegin(); it != duplicates.cend(); ++it)
             problems[it.key()] << it->problem;

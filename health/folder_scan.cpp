@@ -23,7 +23,7 @@ void scanFolder(const QString& folder, const QStringList& names, const QString& 
         QList<Problem> problems =
             scanner ? scanner->check(names.at(i), path, columns.kind) : QList<Problem>();
         if (steps.rowRead)
-            steps.rowRead(i, columns, problems);
+            steps.rowRead(i, path, columns, problems, scanner ? &*scanner : nullptr);
     }
     if (!scanner)
         return;

@@ -17,8 +17,10 @@ namespace health {
 struct ScanSteps {
     // Asked before each file: true stops the scan (no duplicates, no cache written).
     std::function<bool()> cancelled;
-    // Each file in the order of `names`: its columns and its problems so far.
-    std::function<void(int row, circuitcolumns::Columns& columns, QList<Problem>& problems)>
+    // Each file in the order of `names`: its path, its columns and its problems so far, and the
+    // scanner that checked it (nullptr without a game folder), which knows its track data.
+    std::function<void(int row, const QString& path, circuitcolumns::Columns& columns,
+                       QList<Problem>& problems, Scanner* scanner)>
         rowRead;
     // Once every file is read (with a game folder): the rows with a twin, their problem and
     // the first row of their group.

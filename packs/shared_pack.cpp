@@ -4,9 +4,11 @@
 #include "packs/slot_entry.h"
 #include "platform/native_names.h"
 #include "platform/shown_text.h"
+#include "trackfile/tag_store.h"
 
 #include <QSet>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace sharedpack {
 
@@ -15,6 +17,7 @@ namespace {
 const QString kTag = QStringLiteral("Pistaro track pack");
 const QString kVersion = QStringLiteral("1");
 const QString kPackKey = QStringLiteral("pack");
+const QString kTagsKey = QStringLiteral("tags");
 constexpr qsizetype kMaxField = 255;
 
 QString oneLine(QString text) {
@@ -123,6 +126,11 @@ public:
                 named = true;
                 continue;
             }
+            if (fields.at(0) == kTagsKey) {
+                if (!tags(lineNo, fields, pack))
+                    return {};
+                continue;
+            }
             if (fields.size() != 5)
                 return fail(lineNo, QStringLiteral("a slot line has 5 fields separated by tabs "
                                                    "(slot, file, track, length, SHA-256); this "
@@ -170,6 +178,37 @@ public:
     }
 
 private:
+    // A tags line: a slot named above, then its tags.
+    bool tags(int lineNo, const QStringList& fields, Pack& pack) {
+        const QString number = fields.value(1);
+        const int slot = allDigits(number) ? number.toInt() : 0;
+        const auto entry = std::find_if(pack.entries.begin(), pack.entries.end(),
+                                        [slot](const Slot& s) { return s.slot == slot; });
+        if (entry == pack.entries.end()) {
+            fail(lineNo, QStringLiteral("the tags are of slot \"%1\", which no line above "
+                                        "names")
+                             .arg(number.left(20)));
+            return false;
+        }
+        if (!entry->tags.isEmpty()) {
+            fail(lineNo, QStringLiteral("the tags of slot %1 are given twice").arg(slot));
+            return false;
+        }
+        if (fields.size() - 2 > tagstore::kMostTags) {
+            fail(lineNo,
+                 QStringLiteral("a circuit holds at most %1 tags").arg(tagstore::kMostTags));
+            return false;
+        }
+        for (const QString& tag : fields.mid(2)) {
+            if (const QString why = tagstore::refusal(tag); !why.isEmpty()) {
+                fail(lineNo, QStringLiteral("\"%1\" is no tag: %2")
+                                 .arg(tag.left(tagstore::kLongestTag), why));
+                return false;
+            }
+            entry->tags << tag;
+        }
+        return true;
+    }
     bool header(const QString& line) {
         const QStringList fields = line.split(u'\t');
         if (fields.at(0) != kTag) {
@@ -209,7 +248,20 @@ QByteArray write(const Pack& pack) {
     for (const Slot& s : pack.entries)
         text += QString::number(s.slot) + u'\t' + plainFile(s.file) + u'\t' + oneLine(s.track) +
                 u'\t' + QString::number(s.length) + u'\t' + QString::fromLatin1(s.hash) + u'\n';
-    return text.toUtf8();
+    QByteArray bytes = text.toUtf8();
+    for (const Slot& s : pack.entries) {
+        QByteArray line;
+        for (const QString& tag : s.tags.mid(0, tagstore::kMostTags)) {
+            const QByteArray more = QByteArray("\t") + tag.toUtf8();
+            if (!tagstore::refusal(tag).isEmpty() ||
+                bytes.size() + line.size() + more.size() + 12 > MaxFileSize)
+                continue;
+            line += more;
+        }
+        if (!line.isEmpty())
+            bytes += kTagsKey.toUtf8() + '\t' + QByteArray::number(s.slot) + line + '\n';
+    }
+    return bytes;
 }
 
 std::optional<Pack> read(const QByteArray& bytes, Error* error) {

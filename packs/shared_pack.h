@@ -6,12 +6,14 @@
 //   pack<TAB><the pack's name>
 //   <slot><TAB><file name><TAB><track name><TAB><length in bytes><TAB><SHA-256 of the track data>
 //   ... one line per slot, at most 16
+//   tags<TAB><slot><TAB><tag><TAB><tag>...     the sender's tags of a slot's circuit, if any
 //
 // Fields are separated by tabs, so names with blanks survive; lines end in LF (CR LF is read
 // too). The hash is trackdata::hash, so a copy with another info block is the same circuit.
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +28,8 @@ struct Slot {
     QString track; // the name to show a player who lacks the circuit
     qint64 length = 0;
     QByteArray hash; // 64 lower-case hexadecimal digits
+    // The sender's tags of the circuit (trackfile/tag_store.h); a receiver may take them.
+    QStringList tags;
 };
 
 struct Pack {
@@ -40,7 +44,9 @@ struct Error {
     QString text() const;
 };
 
-// The file's text for `pack`. Tabs and other control characters in its names become blanks.
+// The file's text for `pack`. Tabs and other control characters in its names become blanks;
+// tags that cannot be tags are left out, and so are the last ones that would make the file
+// larger than MaxFileSize.
 QByteArray write(const Pack& pack);
 
 // Reads a pack file; on a malformed one, `error` says where and what, and no pack is given.

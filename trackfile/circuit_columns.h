@@ -6,8 +6,10 @@
 #include "trackfile/circuit_info.h"
 #include "trackfile/circuit_kind.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class Recordset;
 
@@ -31,6 +33,12 @@ struct Columns {
     bool checksumWrong = false;
     bool texturesMissing = false;
     QString duplicateGroup; // the first file (in the folder's order) with the same track data
+    // The track data's hash, when it was needed (a tagged circuit or a pack's of as much track
+    // data); "" otherwise. Tags and packs are found by it.
+    QByteArray content;
+    qint64 dataSize = 0; // the track data's length, when the health check read it
+    QStringList tags;    // the player's tags of the circuit (trackfile/tag_store.h)
+    QStringList packs;   // the saved track packs whose slots hold the circuit
     // The Status column: the mark and the problems, "; " between them.
     QString status() const;
     bool operator==(const Columns&) const = default;

@@ -94,6 +94,10 @@ QString readTerm(const Token& token, Term* term) {
         term->kind = Kind::Duplicate;
         return {};
     }
+    if (body.compare(QLatin1String("nopack"), Qt::CaseInsensitive) == 0) {
+        term->kind = Kind::NoPack;
+        return {};
+    }
     qsizetype opLength = 0;
     const qsizetype nameLength = fieldTermSplit(body, &opLength);
     if (nameLength == 0) {
@@ -121,6 +125,8 @@ QString readTerm(const Token& token, Term* term) {
     }
     if (term->kind != Kind::Contains && term->kind != Kind::Equals)
         return QStringLiteral("only laps, length and time compare with < and >");
+    if (term->field == Field::Tag || term->field == Field::Pack)
+        term->kind = Kind::OneOf; // a whole tag or pack name, not a part of one
     term->text = searchtext::folded(value);
     return {};
 }
@@ -157,12 +163,19 @@ public:
             duplicate_ = row_.duplicate();
         return *duplicate_;
     }
+    const QStringList& list(Field field) const {
+        std::optional<QStringList>& l = field == Field::Tag ? tags_ : packs_;
+        if (!l)
+            l = field == Field::Tag ? row_.tags() : row_.packs();
+        return *l;
+    }
 
 private:
     const RowView& row_;
     mutable std::optional<QString> search_;
     mutable std::array<std::optional<QString>, size_t(Field::Count)> text_, folded_;
     mutable std::optional<bool> problems_, duplicate_;
+    mutable std::optional<QStringList> tags_, packs_;
 };
 
 // A term as named in a problem line: long ones cut, so the tool tip stays short.
@@ -183,6 +196,10 @@ bool holds(const Term& term, const CachedRow& row) {
         return row.problems();
     case Kind::Duplicate:
         return row.duplicate();
+    case Kind::NoPack:
+        return row.list(Field::Pack).isEmpty();
+    case Kind::OneOf:
+        return row.list(term.field).contains(term.text);
     case Kind::Contains:
         return row.folded(term.field).contains(term.text);
     default:
@@ -210,8 +227,8 @@ bool holds(const Term& term, const CachedRow& row) {
 } // namespace
 
 const QStringList& fieldNames() {
-    static const QStringList names{"file", "track",  "country", "author",
-                                   "laps", "length", "time",    "status"};
+    static const QStringList names{"file",   "track", "country", "author", "laps",
+                                   "length", "time",  "status",  "tag",    "pack"};
     return names;
 }
 

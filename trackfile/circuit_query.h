@@ -1,7 +1,8 @@
 #pragma once
 // The circuit browser's filter as typed: plain words (each found in some column, case and
 // accents aside), field terms (`country:italy`, `author:"john doe"`, `laps>60`,
-// `length<=4500`), `problems`, `duplicate`, and any of them excluded with `-` or `!`. Terms
+// `length<=4500`), `problems`, `duplicate`, a tag (`tag:fantasy`), a pack using the circuit
+// (`pack:"Season 98"`) or none (`nopack`), and any of them excluded with `-` or `!`. Terms
 // are joined by blanks or a lone `&`; every term must hold. A term that cannot be read is
 // named with the reason and filters nothing, so a typing slip never empties the list.
 #include <QString>
@@ -12,9 +13,10 @@
 namespace circuitquery {
 
 // The browser's columns, in their order, as fields of a term.
-enum class Field { File, Track, Country, Author, Laps, Length, Time, Status, Count };
+enum class Field { File, Track, Country, Author, Laps, Length, Time, Status, Tag, Pack, Count };
 
-// The field names a term takes, in the order of Field: "file", "track" ... "status".
+// The field names a term takes, in the order of Field: "file", "track" ... "status", "tag",
+// "pack".
 const QStringList& fieldNames();
 
 // What a term reads of one row; each part is asked for only when a term needs it.
@@ -25,6 +27,8 @@ public:
     virtual QString text(Field field) const = 0; // the column's text as shown
     virtual QString problems() const = 0;        // what is wrong with the file, "" when nothing
     virtual bool duplicate() const = 0;          // the same circuit as another file
+    virtual QStringList tags() const = 0;        // the circuit's tags, each folded
+    virtual QStringList packs() const = 0;       // the packs using it, each folded
 };
 
 struct Term {
@@ -32,6 +36,8 @@ struct Term {
         Word,
         Problems,
         Duplicate,
+        NoPack, // no saved pack uses the circuit
+        OneOf,  // tag and pack: one of the row's tags (packs) is the text, case and accents aside
         Contains,
         Equals,
         Less,

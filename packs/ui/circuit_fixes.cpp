@@ -2,6 +2,7 @@
 
 #include "gamedir/exe_cmd.h"
 #include "health/circuit_facts.h"
+#include "packs/pack_usage.h"
 #include "packs/texture_list.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/slot_list.h"
@@ -198,6 +199,12 @@ void CircuitFixes::DeleteDuplicate_Click() {
                                                    QFileInfo(pathOf(name)).canonicalFilePath();
         items << item;
     }
+    // The packs keep their own copies; the question says which packs hold each circuit.
+    const QList<QStringList> usedBy = lists_.File1->packsUsing(doomed);
+    for (qsizetype i = 0; i < doomed.size(); ++i)
+        if (!usedBy.at(i).isEmpty())
+            items[i] += QStringLiteral(", ") +
+                        packusage::usedByText(QStringLiteral("which"), usedBy.at(i)).chopped(1);
     if (doomed.isEmpty()) {
         services_.dialogs().message(
             QStringLiteral("Nothing was deleted: the selected files are the only copies of "

@@ -4,6 +4,8 @@
 
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
+#include "trackfile/ui/circuit_lists.h"
+#include "trackfile/ui/circuit_table.h"
 #include "ui/named.h"
 #include "ui/picture_button.h"
 #include "ui/window_services.h"
@@ -20,7 +22,7 @@ namespace pistaro {
 PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
                            SlotList& slotList, QWidget* parent)
     : QWidget(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
-      sharing_(services) {
+      sharing_(services, lists) {
     setObjectName(QStringLiteral("PackControls"));
     buildWidgets();
     wireHandlers();
@@ -82,6 +84,14 @@ void PackControls::wireHandlers() {
                     UpdTp->setEnabled(true);
             }));
     SelectedPack->installEventFilter(this);
+    // The circuit list's Packs column names the packs listed here.
+    lists_.File1->packNames = [this] {
+        QStringList names;
+        for (int i = 0; i < SelectedPack->count(); ++i)
+            if (isSafePackName(SelectedPack->itemText(i)))
+                names << SelectedPack->itemText(i);
+        return names;
+    };
 }
 
 bool PackControls::eventFilter(QObject* watched, QEvent* event) {

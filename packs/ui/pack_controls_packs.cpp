@@ -138,6 +138,7 @@ void PackControls::markIncompletePacks() {
     const int shown = SelectedPack->currentIndex();
     SelectedPack->setToolTip(shown < 0 ? QString()
                                        : SelectedPack->itemData(shown, Qt::ToolTipRole).toString());
+    lists_.File1->packsChanged(); // the Packs column follows the packs
 }
 
 QString PackControls::packSpelling(const QString& name) const {
@@ -267,6 +268,7 @@ void PackControls::DeletePack_Click() {
     SelectedPack->setEditText(QString());
     UpdTp->setEnabled(false);
     DeletePack->setEnabled(true);
+    lists_.File1->packsChanged();
     if (!writePackList(packListFile(), &error))
         reportIgnoredFailure("writing the pack list", qPrintable(error));
     if (!kept.isEmpty())

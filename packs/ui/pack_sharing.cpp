@@ -13,6 +13,7 @@
 #include "storage/gp2psobas.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/track_data.h"
+#include "trackfile/ui/circuit_lists.h"
 #include "ui/backed_up.h"
 #include "ui/window_services.h"
 
@@ -103,9 +104,13 @@ void PackSharing::exportPack(const QString& circuits, const QString& name) {
             // a circuit no longer in the collection keeps the pack's own name for it.
             const QString collectionName = circuitcontent::preferredName(index.value(hash));
             const CircuitInfo circuit = catalogue::readCircuit(services_.bas(), path);
-            pack.entries << sharedpack::Slot{
-                slot, collectionName.isEmpty() ? slotFileName(slot) : collectionName,
-                circuit.shownName(), bytes.size(), hash};
+            pack.entries << sharedpack::Slot{slot,
+                                             collectionName.isEmpty() ? slotFileName(slot)
+                                                                      : collectionName,
+                                             circuit.shownName(),
+                                             bytes.size(),
+                                             hash,
+                                             lists_.tagsOfContent(hash)};
         }
     }
     if (pack.entries.isEmpty()) {
@@ -225,6 +230,12 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
                  QStringLiteral("The Track Pack '") + name +
                      (summary.clean() ? QStringLiteral("' was imported.")
                                       : QStringLiteral("' was imported in part.")));
+    // The sender's tags of the circuits found, which the player may take.
+    QList<std::pair<QString, QStringList>> tags;
+    for (const sharedpack::Slot& s : pack.entries)
+        if (!s.tags.isEmpty() && !sources.at(s.slot).isEmpty())
+            tags.append({sources.at(s.slot), s.tags});
+    lists_.offerTags(tags);
     return true;
 }
 

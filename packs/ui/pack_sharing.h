@@ -17,11 +17,14 @@ class Backup;
 
 namespace pistaro {
 
+class CircuitLists;
 class WindowServices;
 
 class PackSharing final {
 public:
-    explicit PackSharing(WindowServices& services) : services_(services) {}
+    // `lists` keeps the circuits' tags, which pack files carry.
+    PackSharing(WindowServices& services, CircuitLists& lists)
+        : services_(services), lists_(lists) {}
 
     // Export pack: the saved pack `name` of `circuits` into a pack file the user names.
     void exportPack(const QString& circuits, const QString& name);
@@ -39,6 +42,7 @@ public:
 
 private:
     WindowServices& services_;
+    CircuitLists& lists_;
 };
 
 } // namespace pistaro

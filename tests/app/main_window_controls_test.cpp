@@ -100,8 +100,8 @@ void MainWindowControlsTest::controls_data() {
     // Circuit files, slots and packs.
     row("CircuitFilter", "QLineEdit", "", none,
         "Words found in any column, or terms such as country:italy, author:\"john doe\", "
-        "laps>60, length<=4500, problems, duplicate; -word or !word leaves rows out. See Help "
-        "for every term.");
+        "laps>60, length<=4500, problems, duplicate, tag:fantasy, pack:\"Season 98\", nopack; "
+        "-word or !word leaves rows out. See Help for every term.");
     row("File1", "CircuitTable", "", none);
     row("Label10", "QLabel", "", "Circuits Directory:");
     row("List1", "QListWidget", "", none);
@@ -234,13 +234,14 @@ void MainWindowControlsTest::menus() {
     QCOMPARE(actionNames(frm.TrackMenu),
              (QStringList{"TrackRescan", "TrackSaveInfo", "TrackExport", "TrackLaunch", "S4",
                           "TrackExportPack", "TrackImportPack", "", "RepairChecksum",
-                          "InstallTextures", "DeleteDuplicate"}));
+                          "InstallTextures", "DeleteDuplicate", "", "AddTags", "RemoveTags"}));
     QCOMPARE(actionNames(frm.Help), (QStringList{"Contents", "PSOHP", "S1", "HelpAbout"}));
     auto* popup = frm.findChild<QMenu*>(QStringLiteral("FileClick"));
     QVERIFY(popup);
     QVERIFY(!popup->isVisible());
-    QCOMPARE(actionNames(popup), (QStringList{"Rename", "Delete", "", "RepairChecksum",
-                                              "InstallTextures", "DeleteDuplicate"}));
+    QCOMPARE(actionNames(popup),
+             (QStringList{"Rename", "Delete", "", "AddTags", "RemoveTags", "", "RepairChecksum",
+                          "InstallTextures", "DeleteDuplicate"}));
 
     const QList<std::pair<const char*, const char*>> captions = {
         {"File", "&File"},
@@ -268,6 +269,8 @@ void MainWindowControlsTest::menus() {
         {"RepairChecksum", "Repair checksum"},
         {"InstallTextures", "Install missing textures from an archive\u2026"},
         {"DeleteDuplicate", "Delete this duplicate\u2026"},
+        {"AddTags", "Add &tags\u2026"},
+        {"RemoveTags", "Remo&ve tags\u2026"},
     };
     for (const auto& [name, text] : captions) {
         const QObject* o = frm.findChild<QMenu*>(QString::fromLatin1(name));
@@ -388,6 +391,10 @@ void MainWindowControlsTest::keys_data() {
                              << "";
     QTest::newRow("Help") << QKeySequence(Qt::Key_F1) << "Contents"
                           << "";
+    QTest::newRow("Add tags") << QKeySequence(Qt::CTRL | Qt::Key_T) << "AddTags"
+                              << "";
+    QTest::newRow("Remove tags") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T) << "RemoveTags"
+                                 << "";
 }
 
 void MainWindowControlsTest::keys() {

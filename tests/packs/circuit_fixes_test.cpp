@@ -5,6 +5,7 @@
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "packs/ui/circuit_fixes.h"
+#include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/native_names.h"
 #include "tests/support/archive_maker.h"
@@ -18,6 +19,7 @@
 #include "trackfile/ui/circuit_table_model.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -255,6 +257,9 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QStringList, left);
         fx->frm->Slots->assign(4, "copy c.dat", {});
+        // A saved pack holds the circuit: the question names it beside each copy deleted.
+        QVERIFY(writeFile(fx->circuit("Season 98/f1ct02.dat"), bytesOf("copy a.dat")));
+        fx->frm->Packs->SelectedPack->addItem("Season 98");
         select(chosen);
         fx->dialogs.answers = {yes};
         fx->takeMessages();
@@ -263,6 +268,11 @@ private slots:
         const QString question = fx->dialogs.shown.first();
         QCOMPARE(question.contains("waiting for Export into slot 4"),
                  chosen.contains("copy c.dat"));
+        QVERIFY2(question.contains(" (the circuit stays as copy a.dat), which is used by the "
+                                   "track pack \"Season 98\"") ||
+                     question.contains(" (the circuit stays as copy b.dat), which is used by the "
+                                       "track pack \"Season 98\""),
+                 qPrintable(question));
         QStringList present;
         for (const char* name : {"copy a.dat", "copy b.dat", "copy c.dat"})
             if (QFileInfo::exists(fx->circuit(name)))

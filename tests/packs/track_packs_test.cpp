@@ -537,6 +537,50 @@ private slots:
         QVERIFY(packTip(trip).contains(want));
     }
 
+    void aPackFileCarriesTagsThatAnImportOffers() {
+        start();
+        // Monza tagged, the circuit of slot 5 too under a name of the collection.
+        QVERIFY(writeFile(fx->circuit(QStringLiteral("zz copy.dat")), slotFile(5)));
+        lists->File1->refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(lists->File1->columnsRead(), 5000);
+        const auto tag = [this](const QString& name, const QString& typed, QAction* action) {
+            lists->File1->setListIndex(lists->File1->indexOf(name));
+            fx->dialogs.answers << typed;
+            action->trigger();
+        };
+        tag(kMonza, "fantasy, 1998 season", lists->AddTags);
+        tag("zz copy.dat", "original", lists->AddTags);
+        assign(3, kMonza);
+        save(QStringLiteral("Tagged"));
+        const QString shared = fx->tmp.filePath(QStringLiteral("tagged.pack.txt"));
+        fx->dialogs.answers << shared;
+        QTest::mouseClick(packs->ExportPack, Qt::LeftButton);
+        const QByteArray text = readFile(shared);
+        QVERIFY2(text.endsWith("tags\t3\tfantasy\t1998 season\ntags\t5\toriginal\n"),
+                 text.right(200).constData());
+        // The receiver lacks "1998 season" on Monza and every tag of slot 5's circuit.
+        tag(kMonza, "1998 season", lists->RemoveTags);
+        tag("zz copy.dat", "original", lists->RemoveTags);
+        for (const bool take : {false, true}) {
+            clearDialogs();
+            importPack(shared, {true, take});
+            QCOMPARE(fx->dialogs.kinds.last(), QStringLiteral("yesno"));
+            QCOMPARE(fx->dialogs.shown.last(),
+                     QStringLiteral("The pack file tags its circuits. Add these tags to your "
+                                    "circuits?\r\n\r\nmonza2001.dat: 1998 season\r\nzz copy.dat: "
+                                    "original"));
+            const QStringList monza =
+                take ? QStringList{"fantasy", "1998 season"} : QStringList{"fantasy"};
+            QCOMPARE(lists->File1->tagsOf(kMonza), monza);
+            QCOMPARE(lists->File1->tagsOf("zz copy.dat"),
+                     take ? QStringList{"original"} : QStringList());
+        }
+        // Nothing left to take: no question.
+        clearDialogs();
+        importPack(shared, {true});
+        QCOMPARE(fx->dialogs.kinds.last(), QStringLiteral("message"));
+    }
+
     void malformedPackFilesAreRefusedWithTheirLine_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("why");
@@ -585,6 +629,21 @@ private slots:
             "Pistaro track pack\t1\npack\t" + QByteArray(10000, 'n') + "\n" + good,
             "can't be a Track Pack name: it is longer than a folder name may be.");
         row("no slot", head, "Line 3: the file names no slot.");
+        row("tags of a slot not named", head + good + "tags\t4\tfantasy\n",
+            "Line 4: the tags are of slot \"4\", which no line above names.");
+        row("tags before their slot", head + "tags\t3\tfantasy\n" + good,
+            "Line 3: the tags are of slot \"3\", which no line above names.");
+        row("tags given twice", head + good + "tags\t3\ta\ntags\t3\tb\n",
+            "Line 5: the tags of slot 3 are given twice.");
+        row("a blank tag", head + good + "tags\t3\tfantasy\t\n",
+            "Line 4: \"\" is no tag: a tag cannot be blank.");
+        row("a long tag", head + good + "tags\t3\t" + QByteArray(41, 't') + "\n",
+            "Line 4: \"tttttttttttttttttttttttttttttttttttttttt\" is no tag: a tag holds at most "
+            "40 characters.");
+        row("a tag with a comma", head + good + "tags\t3\ta,b\n",
+            "Line 4: \"a,b\" is no tag: a comma separates tags.");
+        row("10,000 tags", head + good + "tags\t3" + QByteArray("\tt").repeated(10000) + "\n",
+            "Line 4: a circuit holds at most 100 tags.");
         row("huge", head + good + QByteArray(70 * 1024, 'x'),
             "The file is larger than 64 KB; a pack file is a few KB at most.");
     }

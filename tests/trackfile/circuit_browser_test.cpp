@@ -5,6 +5,7 @@
 #include "packs/ui/slot_list.h"
 #include "platform/gamepath.h"
 #include "platform/program_settings.h"
+#include "storage/ui/database_list.h"
 #include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/files.h"
@@ -15,12 +16,15 @@
 #include "trackfile/search_text.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
 #include "trackfile/ui/track_info_panel.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -34,6 +38,7 @@ using namespace pistaro;
 namespace {
 
 const QString kMonza = QStringLiteral("monza2001.dat");
+const QString kTagged = QStringLiteral("tagged.dat");
 
 QByteArray addon(const QString& track, const QString& country, int laps, int seed) {
     return samplegame::circuit(
@@ -42,14 +47,24 @@ QByteArray addon(const QString& track, const QString& country, int laps, int see
         {}, seed);
 }
 
-// A row as the browser's filter reads it: the columns File .. Status, what is wrong, and
-// whether it is a duplicate.
+// A row as the browser's filter reads it: the columns File .. Status, what is wrong, whether
+// it is a duplicate, its tags and the packs using it.
 struct QueryRow final : circuitquery::RowView {
     QStringList columns;
     QString wrong;
     bool twin = false;
-    QueryRow(QStringList c, QString w = {}, bool d = false)
-        : columns(std::move(c)), wrong(std::move(w)), twin(d) {}
+    QStringList tagList, packList;
+    QueryRow(QStringList c, QString w = {}, bool d = false, QStringList t = {}, QStringList p = {})
+        : columns(std::move(c)), wrong(std::move(w)), twin(d), tagList(std::move(t)),
+          packList(std::move(p)) {}
+    QStringList tags() const override { return folded(tagList); }
+    QStringList packs() const override { return folded(packList); }
+    static QStringList folded(const QStringList& texts) {
+        QStringList out;
+        for (const QString& t : texts)
+            out << searchtext::folded(t);
+        return out;
+    }
     QString search() const override {
         return searchtext::folded((columns + QStringList{wrong}).join(QChar(0x1F)));
     }
@@ -81,7 +96,7 @@ class CircuitBrowserTest final : public QObject, WindowPerFunction {
     QStringList shownRow(const QString& name) const {
         QStringList out;
         const int row = file1()->indexOf(name, Qt::CaseSensitive);
-        for (int c = 0; row >= 0 && c < CircuitTableModel::ColumnCount; ++c)
+        for (int c = 0; row >= 0 && c <= CircuitTableModel::Status; ++c)
             out << file1()->model()->index(row, c).data().toString();
         return out;
     }
@@ -102,6 +117,21 @@ class CircuitBrowserTest final : public QObject, WindowPerFunction {
     void setRaceTime(const QString& file, const QString& track, const QString& time) {
         file1()->setListIndex(file1()->indexOf(file));
         testrows::setTrack(fx->bas, track, QStringLiteral("Race Time"), time);
+    }
+    // Selects the rows of `names` and adds the tags `typed` through Add tags… as typed.
+    void tag(const QStringList& names, const QString& typed, bool remove = false) {
+        file1()->selectionModel()->clear();
+        for (const QString& name : names)
+            file1()->selectionModel()->select(file1()->model()->index(file1()->indexOf(name), 0),
+                                              QItemSelectionModel::Select |
+                                                  QItemSelectionModel::Rows);
+        fx->dialogs.answers << typed;
+        (remove ? lists->RemoveTags : lists->AddTags)->trigger();
+    }
+    QString shownColumn(const QString& name, int column) const {
+        const int row = file1()->indexOf(name, Qt::CaseSensitive);
+        return row < 0 ? QStringLiteral("<not shown>")
+                       : file1()->model()->index(row, column).data().toString();
     }
     QString catalogueText(const QString& track, const QString& field) {
         return testrows::track(fx->bas, track, field).value_or(QVariant()).toString();
@@ -253,6 +283,12 @@ private slots:
                                       << "spa98";
         QTest::newRow("ties by exact text") << "Monza"
                                             << "monza";
+        QTest::newRow("digits before letters") << "a1"
+                                               << "ab";
+        QTest::newRow("punctuation before digits") << "a-"
+                                                   << "a0";
+        QTest::newRow("zeros only") << "lap0"
+                                    << "lap00";
     }
     void naturalOrder() {
         QFETCH(QString, before);
@@ -260,6 +296,8 @@ private slots:
         QVERIFY(naturalCompare(before, after) < 0);
         QVERIFY(naturalCompare(after, before) > 0);
         QCOMPARE(naturalCompare(before, before), 0);
+        // The sort keys the table keeps order the texts alike.
+        QVERIFY(naturalKey(before) < naturalKey(after));
     }
 
     void aHeaderClickSortsNaturally() {
@@ -379,6 +417,24 @@ private slots:
                                                 << "monza" << 0;
         QTest::newRow("lone &") << "& italy &"
                                 << "monza imola" << 0;
+        QTest::newRow("a tag") << "tag:FANTASY"
+                               << "monza imola" << 0;
+        QTest::newRow("a tag with a blank") << "tag:\"1998 Season\""
+                                            << "monza" << 0;
+        QTest::newRow("a whole tag, not a part") << "tag:fan"
+                                                 << "" << 0;
+        QTest::newRow("without a tag") << "-tag:fantasy"
+                                       << "spa blank interlagos" << 0;
+        QTest::newRow("a pack") << "pack:\"season 98\""
+                                << "monza spa" << 0;
+        QTest::newRow("a pack and a tag") << "pack:\"season 98\" tag:fantasy"
+                                          << "monza" << 0;
+        QTest::newRow("no pack") << "nopack"
+                                 << "imola blank interlagos" << 0;
+        QTest::newRow("in some pack") << "-NOPACK & !tag:fantasy"
+                                      << "spa" << 0;
+        QTest::newRow("a tag compared") << "tag>a" << all << 1;
+        QTest::newRow("a tag missing") << "tag:" << all << 1;
         // A term not understood filters nothing; the others still do.
         QTest::newRow("unknown field") << "colour:red" << all << 1;
         QTest::newRow("not a number") << "laps>abc italy"
@@ -408,12 +464,21 @@ private slots:
         QFETCH(QString, keeps);
         QFETCH(int, unreadTerms);
         const QList<QueryRow> rows{
-            {{"monza", "Monza 2001", "Italy", "John Doe", "53", "5793", "1:23.456", ""}},
-            {{"imola", "Imola", "Italy", "Zoë Écrit", "62", "4933", "", "Slot 4"}},
+            {{"monza", "Monza 2001", "Italy", "John Doe", "53", "5793", "1:23.456", ""},
+             "",
+             false,
+             {"Fantasy", "1998 season"},
+             {"Season 98"}},
+            {{"imola", "Imola", "Italy", "Zoë Écrit", "62", "4933", "", "Slot 4"},
+             "",
+             false,
+             {"fantàsy"}},
             {{"spa", "Spa 98", "Belgium", "john doe jr", "44", "6968", "1:59.000",
               "Original; checksum wrong"},
              "checksum wrong",
-             true},
+             true,
+             {},
+             {"Other", "Season 98"}},
             {{"blank", "", "", "", "", "", "", "not a circuit"}, "not a circuit"},
             {{"interlagos", "São Paulo", "Brasil", "Ana \"Zé\"", "71", "4309", "1:11.100", ""},
              "",
@@ -458,6 +523,140 @@ private slots:
         QCOMPARE(file1()->selectedName(), kMonza);
     }
 
+    void tagsFollowTheCircuit_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("shownAs"); // the file showing the circuit afterwards
+        QTest::newRow("renamed") << "rename"
+                                 << "renamed.dat";
+        QTest::newRow("moved into a pack folder and back") << "move"
+                                                           << "back.dat";
+        QTest::newRow("another lap time database") << "database" << kTagged;
+        QTest::newRow("the program started again") << "restart" << kTagged;
+        QTest::newRow("its info block edited") << "block" << kTagged;
+        QTest::newRow("a copy of the same circuit") << "copy"
+                                                    << "copy.dat";
+    }
+    void tagsFollowTheCircuit() {
+        QFETCH(QString, change);
+        QFETCH(QString, shownAs);
+        const QByteArray bytes = addon("Tagged Ring", "Atlantis", 9, 7);
+        QVERIFY(writeFile(fx->circuit(kTagged), bytes));
+        QVERIFY(writeFile(fx->circuit("other.dat"), addon("Other Ring", "Atlantis", 9, 8)));
+        refreshAndWait();
+        tag({kTagged, "other.dat"}, "Fantasy, 1998 season");
+        tag({"other.dat"}, "fantasy", true);
+        QCOMPARE(shownColumn(kTagged, CircuitTableModel::Tags),
+                 QStringLiteral("Fantasy, 1998 season"));
+        QCOMPARE(shownColumn("other.dat", CircuitTableModel::Tags), QStringLiteral("1998 season"));
+        if (change == "rename") {
+            file1()->setListIndex(file1()->indexOf(kTagged));
+            fx->dialogs.answers << "renamed";
+            lists->Rename_Click();
+        } else if (change == "move") {
+            const QString pack = fx->circuit("Season 98/f1ct03.dat");
+            QVERIFY(writeFile(pack, bytes));
+            QVERIFY(QFile::remove(fx->circuit(kTagged)));
+            refreshAndWait();
+            QCOMPARE(shownColumn(kTagged, CircuitTableModel::Tags), QStringLiteral("<not shown>"));
+            QVERIFY(QFile::rename(pack, fx->circuit("back.dat")));
+        } else if (change == "database") {
+            fx->dialogs.answers << "season";
+            fx->frm->Databases->NewDatabase_Click();
+            QVERIFY(bas().Db->path().endsWith("season.mdb"));
+        } else if (change == "restart") {
+            fx->stop();
+            lists = fx->start().Lists;
+        } else if (change == "block") {
+            QByteArray edited = bytes;
+            edited.replace("Tagged Ring", "Tagged Rung");
+            QVERIFY(edited != bytes);
+            QVERIFY(writeFile(fx->circuit(kTagged), edited));
+        } else if (change == "copy") {
+            QVERIFY(writeFile(fx->circuit("copy.dat"), bytes));
+        }
+        refreshAndWait();
+        QCOMPARE(shownColumn(shownAs, CircuitTableModel::Tags),
+                 QStringLiteral("Fantasy, 1998 season"));
+        QCOMPARE(shownColumn("other.dat", CircuitTableModel::Tags), QStringLiteral("1998 season"));
+        lists->CircuitFilter->setText("tag:fantasy");
+        const QStringList tagged =
+            change == "copy" ? QStringList{"copy.dat", kTagged} : QStringList{shownAs};
+        QCOMPARE(shownNames(), tagged);
+        lists->CircuitFilter->setText("fantasy"); // a plain word finds tags too
+        QVERIFY(shownNames().contains(shownAs));
+    }
+
+    void aTagItCannotKeepIsRefusedWithWhy_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a control character") << "good, bad\ttag"
+                                             << "a tag cannot hold a control character";
+        QTest::newRow("too long") << QString(41, 'x') << "a tag holds at most 40 characters";
+        QString many;
+        for (int i = 0; i < 10000; ++i)
+            many += QStringLiteral("t%1,").arg(i);
+        QTest::newRow("10,000 tags") << many << "A circuit holds at most 100 tags";
+    }
+    void aTagItCannotKeepIsRefusedWithWhy() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        fx->takeMessages();
+        tag({kMonza}, typed);
+        const QStringList shown = fx->takeMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(message), qPrintable(shown.first().left(200)));
+        QCOMPARE(shownColumn(kMonza, CircuitTableModel::Tags), QString());
+    }
+
+    void thePacksColumnNamesThePacksUsingACircuit() {
+        // A pack holding the circuit of used.dat in slot 5, under another name.
+        const QByteArray used = addon("Used Ring", "Atlantis", 9, 3);
+        QVERIFY(writeFile(fx->circuit("used.dat"), used));
+        QVERIFY(writeFile(fx->circuit("unused.dat"), addon("Unused Ring", "Atlantis", 9, 4)));
+        for (const QString& pack : {QStringLiteral("Season 98"), QStringLiteral("Fantasy")}) {
+            QVERIFY(writeFile(fx->circuit(pack + "/f1ct05.dat"), used));
+            fx->frm->Packs->SelectedPack->addItem(pack);
+        }
+        // A folder under Circuits that no pack list names is no pack.
+        QVERIFY(writeFile(fx->circuit("Loose/f1ct01.dat"), addon("Unused Ring", "Atlantis", 9, 4)));
+        refreshAndWait();
+        QCOMPARE(shownColumn("used.dat", CircuitTableModel::Packs),
+                 QStringLiteral("Season 98, Fantasy"));
+        QCOMPARE(shownColumn("unused.dat", CircuitTableModel::Packs), QString());
+        lists->CircuitFilter->setText("pack:\"SEASON 98\"");
+        QCOMPARE(shownNames(), QStringList{"used.dat"});
+        QCOMPARE(lists->CircuitCount->text(),
+                 QStringLiteral("1 of %1 circuits").arg(file1()->total()));
+        lists->CircuitFilter->setText("nopack atlantis");
+        QCOMPARE(shownNames(), QStringList{"unused.dat"});
+        lists->CircuitFilter->setText("zzz nothing holds this");
+        QCOMPARE(lists->CircuitCount->text(),
+                 QStringLiteral("0 of %1 circuits").arg(file1()->total()));
+        lists->CircuitFilter->clear();
+        QCOMPARE(lists->CircuitCount->text(), QStringLiteral("%1 circuits").arg(file1()->total()));
+
+        // Delete and Rename name the packs; the pack's own copy stays whatever is answered.
+        file1()->setListIndex(file1()->indexOf("used.dat"));
+        fx->takeMessages();
+        fx->dialogs.answers << false;
+        lists->Delete_Click();
+        fx->dialogs.answers << QString();
+        lists->Rename_Click();
+        const QStringList asked = fx->dialogs.shown;
+        QCOMPARE(fx->dialogs.kinds, (QStringList{"yesno", "input"}));
+        for (const QString& question : asked)
+            QVERIFY2(question.startsWith("used.dat is used by the track packs \"Season 98\" and "
+                                         "\"Fantasy\"."),
+                     qPrintable(question));
+        QVERIFY(QFileInfo::exists(fx->circuit("used.dat")));
+        // A pack deleted leaves the column.
+        fx->frm->Packs->SelectedPack->setEditText("Fantasy");
+        fx->dialogs.answers << true;
+        fx->frm->Packs->DeletePack_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(shownColumn("used.dat", CircuitTableModel::Packs),
+                                  QStringLiteral("Season 98"), 5000);
+    }
+
     void theFieldSaysWhichTermsItCannotRead() {
         QVERIFY(writeFile(fx->circuit("w1.dat"), addon("Birnin Zana", "Wakanda", 9, 1)));
         QVERIFY(writeFile(fx->circuit("w2.dat"), addon("Birnin Kebbi", "Wakanda", 30, 2)));
@@ -493,6 +692,8 @@ private slots:
         QVERIFY(writeFile(fx->circuit("quoted.dat"), addon("Ring \"A\", B", "Côte", 9, 1)));
         QVERIFY(writeFile(fx->circuit("quoted2.dat"), addon("Ring Two", "Côte", 12, 2)));
         refreshAndWait();
+        tag({"quoted.dat"}, "fantasy, 1998 season");
+        QCOMPARE(fx->takeMessages(), QStringList());
         lists->CircuitFilter->setText("country:cote");
         file1()->sortByColumn(CircuitTableModel::Laps, Qt::DescendingOrder);
         file1()->horizontalHeader()->setSectionHidden(CircuitTableModel::RaceTime, true);
@@ -503,13 +704,13 @@ private slots:
         fx->frm->ExportList->trigger();
         QCOMPARE(fx->dialogs.shown, QStringList{"Export circuit list"});
         QCOMPARE(readFile(path),
-                 QByteArray("File,Track,Country,Author,Laps,Length\r\n"
+                 QByteArray("File,Track,Country,Author,Laps,Length,Tags,Packs\r\n"
                             "quoted2.dat,Ring Two,C\xc3\xb4te,Zo\xc3\xab "
                             "\xc3\x89"
-                            "crit,12,5002\r\n"
+                            "crit,12,5002,,\r\n"
                             "quoted.dat,\"Ring \"\"A\"\", B\",C\xc3\xb4te,Zo\xc3\xab "
                             "\xc3\x89"
-                            "crit,9,5001\r\n"));
+                            "crit,9,5001,\"fantasy, 1998 season\",\r\n"));
     }
 
     void theHeaderIsKeptBetweenRuns() {
@@ -530,7 +731,7 @@ private slots:
         });
         emit header->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(offered, (QStringList{"Track", "Country", "Author", "Laps", "Length",
-                                       "Best race time", "Status"}));
+                                       "Best race time", "Status", "Tags", "Packs"}));
         QVERIFY(header->isSectionHidden(CircuitTableModel::Author));
         header->resizeSection(CircuitTableModel::Track, 321);
         const QString first = file1()->fileName(0);

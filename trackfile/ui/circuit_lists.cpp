@@ -2,6 +2,7 @@
 
 #include "health/facts_cache.h"
 #include "storage/gp2psobas.h"
+#include "trackfile/tag_store.h"
 #include "trackfile/ui/circuit_table.h"
 #include "ui/elided_label.h"
 #include "ui/fixed_font.h"
@@ -22,8 +23,9 @@ namespace pistaro {
 
 QString CircuitLists::filterHint() {
     return QStringLiteral("Words found in any column, or terms such as country:italy, "
-                          "author:\"john doe\", laps>60, length<=4500, problems, duplicate; "
-                          "-word or !word leaves rows out. See Help for every term.");
+                          "author:\"john doe\", laps>60, length<=4500, problems, duplicate, "
+                          "tag:fantasy, pack:\"Season 98\", nopack; -word or !word leaves rows "
+                          "out. See Help for every term.");
 }
 
 CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
@@ -33,12 +35,15 @@ CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWid
     wireHandlers();
 }
 
+CircuitLists::~CircuitLists() = default;
+
 void CircuitLists::setFolder(const QString& folder) {
     // The textures the circuits name lie under the game folder; what the check read is kept
     // beside the databases.
     const Gp2PsoBas& bas = services_.bas();
     File1->setHealthCheck(
         bas.Gp2Dir, bas.AppDir.isEmpty() ? QString() : health::FactsCache::fileIn(bas.AppDir));
+    openTagStore();
     File1->setPath(folder);
     CircuitsFolder->setFullText(QDir::toNativeSeparators(folder));
 }
@@ -57,6 +62,7 @@ void CircuitLists::buildWidgets() {
     FilterProblem->setVisible(false);
     File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
     File1->setFont(fixed);
+    CircuitCount = named(new QLabel(this), "CircuitCount");
     Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), this), "Label10");
     CircuitsFolder = named(new ElidedLabel(this), "CircuitsFolder");
     Frame1 = named(new QGroupBox(this), "Frame1");
@@ -64,6 +70,9 @@ void CircuitLists::buildWidgets() {
     FileClick = named(new QMenu(QStringLiteral("FileClick"), this), "FileClick");
     Rename = named(FileClick->addAction(QStringLiteral("Rename")), "Rename");
     Delete = named(FileClick->addAction(QStringLiteral("Delete")), "Delete");
+    FileClick->addSeparator();
+    AddTags = named(FileClick->addAction(QStringLiteral("Add &tags\u2026")), "AddTags");
+    RemoveTags = named(FileClick->addAction(QStringLiteral("Remo&ve tags\u2026")), "RemoveTags");
 
     auto* f1 = new QHBoxLayout(Frame1);
     f1->setContentsMargins(4, 4, 4, 4);
@@ -74,7 +83,12 @@ void CircuitLists::buildWidgets() {
     folder->addWidget(Label10);
     folder->addWidget(CircuitsFolder, 1);
     column->addLayout(folder);
-    column->addWidget(CircuitFilter);
+    // The count beside the filter: what the filter leaves of the whole is read in one look,
+    // and the table keeps its rows.
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(CircuitFilter, 1);
+    filterRow->addWidget(CircuitCount);
+    column->addLayout(filterRow);
     column->addWidget(File1, 1);
     column->addWidget(Frame1);
 }

@@ -54,11 +54,11 @@ void CircuitLists::Rename_Click() {
         return;
     const QString oldName = File1->selectedName();
     const QString folder = File1->path();
-    QString newName =
-        services_.dialogs()
-            .input(QStringLiteral("Rename file '") + oldName + QStringLiteral("' to: "),
-                   panel_.shownTrack())
-            .trimmed();
+    QString newName = services_.dialogs()
+                          .input(packsNote(oldName, oldName) + QStringLiteral("Rename file '") +
+                                     oldName + QStringLiteral("' to: "),
+                                 panel_.shownTrack())
+                          .trimmed();
     if (newName.isEmpty())
         return;
     if (!isPlainFileName(newName)) {
@@ -100,7 +100,8 @@ void CircuitLists::Delete_Click() {
     if (!maySelectedBeChanged())
         return;
     const QString name = File1->selectedName();
-    if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the file '") +
+    if (!services_.dialogs().askYesNo(packsNote(name, name) +
+                                      QStringLiteral("Are you sure you want to delete the file '") +
                                       name + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;

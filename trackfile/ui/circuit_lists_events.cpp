@@ -15,6 +15,7 @@
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -27,6 +28,10 @@ void CircuitLists::wireHandlers() {
     connect(ACir, &QPushButton::clicked, this, GUARDED_COMMAND(ACir_Click));
     connect(Rename, &QAction::triggered, this, GUARDED_COMMAND(Rename_Click));
     connect(Delete, &QAction::triggered, this, GUARDED_COMMAND(Delete_Click));
+    connect(AddTags, &QAction::triggered, this, GUARDED_COMMAND(AddTags_Click));
+    connect(RemoveTags, &QAction::triggered, this, GUARDED_COMMAND(RemoveTags_Click));
+    connect(File1, &CircuitTable::countChanged, CircuitCount,
+            [this] { CircuitCount->setText(File1->countText()); });
     File1->installEventFilter(this);
     File1->viewport()->installEventFilter(this);
     wireBrowser();

@@ -1,6 +1,8 @@
 #include "trackfile/ui/circuit_table.h"
 
+#include "packs/pack_usage.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "platform/ignore_step.h"
 #include "platform/program_settings.h"
 #include "trackfile/ui/circuit_table_filter.h"
@@ -9,6 +11,7 @@
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -24,7 +27,6 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
       filter_(new CircuitTableFilter(this)), saveHeader_(new QTimer(this)),
       readCatalogue_(new QTimer(this)) {
     filter_->setSourceModel(model_);
-    filter_->setSortRole(CircuitTableModel::SortRole);
     setModel(filter_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,12 +63,17 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     connect(readCatalogue_, &QTimer::timeout, this, &CircuitTable::catalogueRead);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit fileClicked(); });
     connect(model_, &CircuitTableModel::allColumnsRead, this, &CircuitTable::allColumnsRead);
+    connect(filter_, &QAbstractItemModel::rowsInserted, this, &CircuitTable::countChanged);
+    connect(filter_, &QAbstractItemModel::rowsRemoved, this, &CircuitTable::countChanged);
+    connect(filter_, &QAbstractItemModel::modelReset, this, &CircuitTable::countChanged);
+    connect(filter_, &QAbstractItemModel::layoutChanged, this, &CircuitTable::countChanged);
 }
 
 int CircuitTable::defaultSectionWidth(int column) const {
-    static const int widths[CircuitTableModel::ColumnCount] = {13, 18, 13, 14, 5, 7, 14, 12};
+    // Every column fits a 1366 pixel wide screen beside the slot list.
+    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 5, 7, 11, 10, 9, 9};
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 12 : 0;
+    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 8 : 0;
 }
 
 QSize CircuitTable::sizeHint() const {
@@ -146,6 +153,10 @@ void CircuitTable::refresh() {
     const QString keep = selectedName();
     const QStringList others = selectedNames();
     blockSignals(true);
+    QStringList packs;
+    if (packNames && !folder_.isEmpty())
+        ignoreFailure("listing the track packs for the circuit list", [&] { packs = packNames(); });
+    model_->setPackNames(packs);
     model_->setFiles(folder_, folder_.isEmpty() ? QStringList()
                                                 : folderlisting::matchingFiles(folder_, pattern_));
     columnsPending_ = model_->rowCount() > 0;
@@ -160,6 +171,7 @@ void CircuitTable::refresh() {
             selectionModel()->select(filter_->index(r, 0),
                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
     blockSignals(false);
+    emit countChanged();
 }
 
 void CircuitTable::catalogueRead() {
@@ -174,6 +186,59 @@ void CircuitTable::catalogueRead() {
 
 int CircuitTable::count() const {
     return filter_->rowCount();
+}
+
+void CircuitTable::packsChanged() {
+    if (packsPending_ || folder_.isEmpty())
+        return;
+    packsPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        packsPending_ = false;
+        refresh();
+    });
+}
+
+int CircuitTable::total() const {
+    return model_->rowCount();
+}
+
+QString CircuitTable::countText() const {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString all = english.toString(total()) +
+                        (total() == 1 ? QStringLiteral(" circuit") : QStringLiteral(" circuits"));
+    return count() == total() ? all : english.toString(count()) + QStringLiteral(" of ") + all;
+}
+
+void CircuitTable::setTags(const tagstore::Snapshot& tags,
+                           const QHash<QString, QByteArray>& contents) {
+    model_->setTags(tags, contents);
+}
+
+tagstore::Circuit CircuitTable::contentOf(const QString& name) const {
+    tagstore::Circuit c;
+    if (!packusage::contentOf(gamepath::join(folder_, name), &c.hash, &c.dataSize))
+        return {};
+    return c;
+}
+
+QStringList CircuitTable::tagsOf(const QString& name) const {
+    const int row = int(model_->names().indexOf(name));
+    return row < 0 ? QStringList()
+                   : model_->index(row, CircuitTableModel::Tags)
+                         .data()
+                         .toString()
+                         .split(QStringLiteral(", "), Qt::SkipEmptyParts);
+}
+
+QList<QStringList> CircuitTable::packsUsing(const QStringList& names) const {
+    QStringList packs;
+    if (packNames && !folder_.isEmpty())
+        ignoreFailure("listing the track packs", [&] { packs = packNames(); });
+    const packusage::PackContents contents = packusage::readPacks(folder_, packs);
+    QList<QStringList> out;
+    for (const QString& name : names)
+        out << packusage::packsUsing(contents, gamepath::join(folder_, name));
+    return out;
 }
 
 QString CircuitTable::fileName(int row) const {

@@ -4,6 +4,7 @@
 // and dragged onto a slot. Keeps the calls of a plain file list for the current row; several
 // rows may be selected for the fixes of their problems.
 #include "trackfile/circuit_columns.h"
+#include "trackfile/tag_store.h"
 
 #include <QString>
 #include <QTableView>
@@ -26,6 +27,9 @@ public:
     // Where the best race times (and the rows of the original circuits) come from; without
     // one, or when it throws, those columns stay blank.
     std::function<circuitcolumns::CatalogueValues()> catalogueReader;
+    // The saved track packs (folders under the folder shown) the Packs column looks in, asked
+    // at each read; none without it.
+    std::function<QStringList()> packNames;
 
     // Folder shown, without trailing separator.
     QString path() const { return folder_; }
@@ -35,8 +39,16 @@ public:
     void setHealthCheck(const QString& gameDir, const QString& cacheFile);
     void refresh(); // re-reads the folder, keeps the selection (and the current row) by name
 
+    // The saved packs changed (one saved, deleted, imported): the Packs column is read again
+    // once the events at hand are handled.
+    void packsChanged();
+
     // Rows as shown: sorted and narrowed by the filter.
     int count() const;
+    // Every row of the folder, shown or not.
+    int total() const;
+    // "1,234 of 5,000 circuits", or "5,000 circuits" when every row shows.
+    QString countText() const;
     QString fileName(int row) const; // "" when out of range
     QString selectedName() const;    // the current row's, "" when it is not selected
     // Every selected row's file name, in the order shown.
@@ -45,6 +57,16 @@ public:
     int fixesOf(const QStringList& names) const;
     // Every file of the folder marked as the same circuit as another, shown or not.
     QStringList duplicateNames() const;
+    // The player's tags of every row; `contents` gives rows the content they were just tagged by.
+    void setTags(const tagstore::Snapshot& tags, const QHash<QString, QByteArray>& contents = {});
+    // The content of the file `name` of the folder as the store keys it, read from the file
+    // now (it may have changed since its row was read); no hash when it holds no circuit.
+    tagstore::Circuit contentOf(const QString& name) const;
+    // The tags the row of `name` shows.
+    QStringList tagsOf(const QString& name) const;
+    // Per file of `names`, the saved packs whose slots hold its circuit, read from the files
+    // now.
+    QList<QStringList> packsUsing(const QStringList& names) const;
     int listIndex() const;
     void setListIndex(int row); // selects a row (-1: none), emits fileClicked
     int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
@@ -71,6 +93,8 @@ signals:
     // A row was selected by the user (mouse or keys) or by setListIndex.
     void fileClicked();
     void allColumnsRead();
+    // The rows shown or the rows of the folder changed in number.
+    void countChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -93,6 +117,7 @@ private:
     // The catalogue is read once the window has had its turn: the names show first.
     QTimer* readCatalogue_;
     bool columnsPending_ = false; // the rows shown still wait for their columns
+    bool packsPending_ = false;   // a read for the packs is queued
     QStringList reread_;          // files to read again with the catalogue
 };
 

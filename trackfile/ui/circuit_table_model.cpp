@@ -2,6 +2,7 @@
 
 #include "health/circuit_health.h"
 #include "health/folder_scan.h"
+#include "packs/pack_usage.h"
 #include "platform/gamepath.h"
 #include "trackfile/search_text.h"
 
@@ -18,13 +19,18 @@ namespace {
 // table is not redrawn for every file.
 constexpr int kChunk = 250;
 
+// A separator no typed word holds keeps a word from matching across two columns.
+const QChar kSep(0x1F);
+
+// The folded text of the columns that come from the file and the catalogue.
 QString searchText(const QString& name, const Columns& c) {
-    // A separator no typed word holds keeps a word from matching across two columns.
-    const QChar sep(0x1F);
+    const QChar sep = kSep;
     return searchtext::folded(name + sep + c.track + sep + c.country + sep + c.author + sep +
                               c.laps + sep + c.length + sep + c.raceTime + sep + c.kindMark + sep +
                               c.problems);
 }
+
+const QString kListSeparator = QStringLiteral(", ");
 
 void setProblems(Columns& c, const QList<health::Problem>& problems) {
     c.problems = health::problemsText(problems);
@@ -59,8 +65,11 @@ void CircuitTableModel::setFiles(const QString& folder, const QStringList& names
     folder_ = folder;
     names_ = names;
     rows_.assign(size_t(names.size()), Row{});
-    for (int i = 0; i < names.size(); ++i)
-        rows_[size_t(i)].search = searchtext::folded(names.at(i));
+    for (int i = 0; i < names.size(); ++i) {
+        Row& r = rows_[size_t(i)];
+        r.search = searchtext::folded(names.at(i));
+        r.searchBase = int(r.search.size());
+    }
     unread_ = int(names.size());
     ++generation_;
     endResetModel();
@@ -80,7 +89,12 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
     // The reader gets copies: nothing it touches is shared with this thread but the flag.
     reader_ = QThread::create([this, folder = folder_, names = names_, catalogue,
                                generation = generation_, cancel = cancel_, gameDir = gameDir_,
-                               cacheFile = cacheFile_] {
+                               cacheFile = cacheFile_, packNames = packNames_,
+                               tagSizes = tags_.dataSizes] {
+        // Only circuits with as much track data as a pack's or a tagged one can be one of
+        // them: the others need no hash.
+        const packusage::PackContents packs = packusage::readPacks(folder, packNames);
+        const QSet<qint64> wanted = packs.dataSizes + tagSizes;
         // The health check needs every file's track data before a row can name its twins:
         // rows go out as read, and those with a twin once more when all are known.
         std::vector<Columns> all;
@@ -96,9 +110,19 @@ void CircuitTableModel::readColumns(const circuitcolumns::CatalogueValues& catal
         };
         health::ScanSteps steps;
         steps.cancelled = [&cancel] { return cancel->load(); };
-        steps.rowRead = [&](int, Columns& c, QList<health::Problem>& found) {
+        steps.rowRead = [&](int i, const QString& path, Columns& c, QList<health::Problem>& found,
+                            health::Scanner* scanner) {
             setProblems(c, found);
             problems.push_back(found);
+            if (scanner) {
+                c.dataSize = scanner->dataSize(i);
+                if (wanted.contains(c.dataSize))
+                    c.content = scanner->contentHash(i);
+            } else if (!wanted.isEmpty() && !packusage::contentOf(path, &c.content, &c.dataSize)) {
+                c.content.clear();
+            }
+            if (!c.content.isEmpty())
+                c.packs = packs.packsByHash.value(c.content);
             all.push_back(std::move(c));
             if (int(all.size()) - first == kChunk && int(all.size()) < names.size())
                 sendChunk();
@@ -132,8 +156,7 @@ void CircuitTableModel::applyRead(quint64 generation, int first, const std::vect
     for (size_t i = 0; i < read.size(); ++i) {
         Columns c = read[i];
         c.raceTime = circuitcolumns::raceTimeOf(catalogue_, c.track);
-        rows_[size_t(first) + i].columns = c;
-        rows_[size_t(first) + i].search = searchText(names_.at(first + int(i)), c);
+        setRow(first + int(i), c);
     }
     emit dataChanged(index(first, Track), index(first + int(read.size()) - 1, ColumnCount - 1));
     unread_ -= int(read.size());
@@ -175,6 +198,10 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         c.checksumWrong = before.checksumWrong;
         c.texturesMissing = before.texturesMissing;
         c.duplicateGroup = before.duplicateGroup;
+        // Tags and packs follow the content, which the health check read.
+        c.content = before.content;
+        c.dataSize = before.dataSize;
+        c.packs = before.packs;
         setRow(row, c);
         emit dataChanged(index(row, Track), index(row, ColumnCount - 1));
     }
@@ -185,6 +212,8 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         if (time != r.columns.raceTime) {
             r.columns.raceTime = time;
             r.search = searchText(names_.at(int(i)), r.columns);
+            r.searchBase = int(r.search.size());
+            appendSearchTail(r);
             changed = true;
         }
     }
@@ -192,9 +221,89 @@ void CircuitTableModel::catalogueChanged(const circuitcolumns::CatalogueValues& 
         emit dataChanged(index(0, RaceTime), index(int(rows_.size()) - 1, RaceTime));
 }
 
+QStringList CircuitTableModel::foldedAll(const QStringList& texts) const {
+    // Tags and pack names repeat over thousands of rows: each is folded once.
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString& t : texts) {
+        auto it = folds_.constFind(t);
+        if (it == folds_.cend())
+            it = folds_.insert(t, searchtext::folded(t));
+        out << *it;
+    }
+    return out;
+}
+
+void CircuitTableModel::applyTags(Row& r) const {
+    r.columns.tags =
+        r.columns.content.isEmpty() ? QStringList() : tags_.tags.value(r.columns.content);
+    r.tagKeys = foldedAll(r.columns.tags);
+}
+
 void CircuitTableModel::setRow(int row, const Columns& columns) {
-    rows_[size_t(row)].columns = columns;
-    rows_[size_t(row)].search = searchText(names_.at(row), columns);
+    Row& r = rows_[size_t(row)];
+    r.columns = columns;
+    applyTags(r);
+    r.packKeys = foldedAll(r.columns.packs);
+    r.search = searchText(names_.at(row), r.columns);
+    r.searchBase = int(r.search.size());
+    appendSearchTail(r);
+}
+
+void CircuitTableModel::appendSearchTail(Row& r) {
+    // Tags and packs are folded once each (foldedAll), not again in every row's text.
+    r.search.truncate(r.searchBase);
+    for (const QStringList* keys : {&r.tagKeys, &r.packKeys})
+        for (const QString& key : *keys)
+            r.search += kSep + key;
+}
+
+void CircuitTableModel::setTags(const tagstore::Snapshot& tags,
+                                const QHash<QString, QByteArray>& contents) {
+    tags_ = tags;
+    int firstChanged = -1, lastChanged = -1;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        Row& r = rows_[i];
+        if (const auto it = contents.constFind(names_.at(int(i))); it != contents.cend())
+            r.columns.content = *it;
+        const QStringList before = r.columns.tags;
+        applyTags(r);
+        if (r.columns.tags == before)
+            continue;
+        appendSearchTail(r);
+        if (firstChanged < 0)
+            firstChanged = int(i);
+        lastChanged = int(i);
+    }
+    if (firstChanged >= 0)
+        emit dataChanged(index(firstChanged, 0), index(lastChanged, ColumnCount - 1));
+    // A read under way hashes only the lengths it was given, and would hand back rows
+    // without the content just set.
+    if (reader_ && unread_ > 0)
+        readColumns(catalogue_);
+}
+
+bool CircuitTableModel::matches(const circuitquery::Query& query, int row) const {
+    // One row as the query reads it: its texts as stored, nothing copied until a term asks.
+    class View final : public circuitquery::RowView {
+    public:
+        View(const CircuitTableModel& model, int row)
+            : model_(model), row_(model.rows_[size_t(row)]), index_(row) {}
+        QString search() const override { return row_.search; }
+        QString text(circuitquery::Field field) const override {
+            return model_.data(model_.index(index_, int(field))).toString();
+        }
+        QString problems() const override { return row_.columns.problems; }
+        bool duplicate() const override { return row_.columns.duplicate; }
+        QStringList tags() const override { return row_.tagKeys; }
+        QStringList packs() const override { return row_.packKeys; }
+
+    private:
+        const CircuitTableModel& model_;
+        const Row& row_;
+        int index_;
+    };
+    return row >= 0 && row < int(rows_.size()) && circuitquery::matches(query, View(*this, row));
 }
 
 int CircuitTableModel::rowCount(const QModelIndex& parent) const {
@@ -215,6 +324,12 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.duplicate;
     if (role == ProblemsRole)
         return r.columns.problems;
+    if (role == TagsRole)
+        return r.tagKeys;
+    if (role == PacksRole)
+        return r.packKeys;
+    if (role == ContentRole)
+        return r.columns.content;
     if (role == FixesRole)
         return int(r.columns.checksumWrong ? RepairChecksum : 0) |
                int(r.columns.texturesMissing ? InstallTextures : 0) |
@@ -252,6 +367,10 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
         return r.columns.raceTime;
     case Status:
         return r.columns.status();
+    case Tags:
+        return r.columns.tags.join(kListSeparator);
+    case Packs:
+        return r.columns.packs.join(kListSeparator);
     default:
         return {};
     }
@@ -263,7 +382,8 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const captions[ColumnCount] = {"File", "Track",  "Country",        "Author",
-                                                      "Laps", "Length", "Best race time", "Status"};
+                                                      "Laps", "Length", "Best race time", "Status",
+                                                      "Tags", "Packs"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
                                                  : QVariant();
 }
