@@ -15,7 +15,10 @@ namespace {
 
 // Fault points expected to fail until their mend is merged; each is still run and reported,
 // and fails the test once it passes, so it leaves this list with its mend.
-const QStringList kExpectedToFailUntilMended = {};
+const QStringList kExpectedToFailUntilMended = {
+    // Export writes file by file and names each part that failed: when GP2.EXE cannot take the
+    // lap counts, its old names are written back, but the slot files stay exported.
+    "export, write last"};
 
 } // namespace
 
