@@ -233,16 +233,15 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
                  : QStringList{QStringLiteral("its backup cannot be read")};
         if (left.isEmpty()) {
             backup.discard();
-            services_.dialogs().message(
-                QStringLiteral("The Track Pack '") + name +
-                QStringLiteral("' was not imported: ") + notWritten.join(Gp2PsoBas::CrLf) +
-                Gp2PsoBas::CrLf2 + QStringLiteral("The pack is left as it was."));
+            services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                        QStringLiteral("' was not imported: ") +
+                                        notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
+                                        QStringLiteral("The pack is left as it was."));
         } else {
             services_.dialogs().message(
                 QStringLiteral("The Track Pack '") + name +
                 QStringLiteral("' was imported in part: ") + notWritten.join(Gp2PsoBas::CrLf) +
-                Gp2PsoBas::CrLf2 +
-                QStringLiteral("Putting the pack back as it was failed too (") +
+                Gp2PsoBas::CrLf2 + QStringLiteral("Putting the pack back as it was failed too (") +
                 left.join(QStringLiteral("; ")) +
                 QStringLiteral("). \"Restore last change\" puts it back once the cause is "
                                "removed."));

@@ -251,7 +251,8 @@ CommandRuns::CommandRuns(const QString& child, const QString& root, const QStrin
     // The state before is the one the command starts from: the start and the window's set-up
     // may write as well (a selected circuit's catalogue row), and are no part of it.
     const ChildResult setUp = runChild(
-        child_, {QStringLiteral("run"), command_, run, QStringLiteral("setup"), QStringLiteral("0")},
+        child_,
+        {QStringLiteral("run"), command_, run, QStringLiteral("setup"), QStringLiteral("0")},
         false);
     if (!setUp.ended) {
         error_ = QStringLiteral("the set-up ") + setUp.why;
