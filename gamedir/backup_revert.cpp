@@ -253,6 +253,13 @@ QStringList damagedFiles(const Change& change, QHash<QString, bool>* checked) {
     return out;
 }
 
+QStringList putBack(const QString& root, const Change& change, const QString& gameDir) {
+    const QString refused = refusal(root, change, gameDir);
+    if (!refused.isEmpty())
+        return {refused};
+    return putBackAll(change.entries, targetsOf(change, canonical(gameDir), root)).failed;
+}
+
 QStringList finishUnfinished(const QString& root, const QString& gameDir) {
     QStringList out;
     const QList<Change> all = history(root);

@@ -49,6 +49,11 @@ QStringList damagedFiles(const Change& change, QHash<QString, bool>* checked = n
 RevertOutcome revert(const QString& root, const Change& change, const QString& gameDir,
                      const QString& command, const QStringList& leaveOut = {});
 
+// Undoes a command that failed part-way: puts back the files its own backup `change` kept, all
+// or nothing as revert() does, with no record of its own (the caller then discards the
+// backup). One line per file that could not be put back, or the refusal; none when done.
+QStringList putBack(const QString& root, const Change& change, const QString& gameDir);
+
 // Finishes what a revert stopped half-way (killed, or its undoing failed) left: when its change
 // is marked put back only the record's mark is removed, else the record's files are put back
 // and the record removed. At the start and before each revert; one line per record that could

@@ -55,10 +55,22 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
 
     ExeNamesResult result;
     result.refusedSlots = laps.refusedSlots;
+    // The names and the lap counts are two writes in place: when either fails, the old bytes
+    // of both are written back, so the game never gets new names with the old lap counts.
+    const std::optional<QByteArray> oldNames =
+        binfile::readAt(exe, qint64(bas.NamesPos) + 1, stream.size());
+    if (!oldNames)
+        return refused(tooShort);
     QString error;
     result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream, &error) &&
                      binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock, &error);
-    if (!result.written)
+    if (!result.written) {
         result.error = error.isEmpty() ? QStringLiteral("write error") : error;
+        QString undoError;
+        if (!binfile::writeAt(exe, qint64(bas.NamesPos) + 1, *oldNames, &undoError) ||
+            !binfile::writeAt(exe, qint64(bas.LapsPos) + 1, *oldLaps, &undoError))
+            result.error += QStringLiteral("; the old names could not be written back either (") +
+                            undoError + QStringLiteral("): Restore puts GP2.EXE back");
+    }
     return result;
 }

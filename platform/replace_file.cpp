@@ -53,7 +53,11 @@ int openRetrying(const char* path, int flags, mode_t mode = 0) {
     return fd;
 }
 
-// Writes everything straight to the device and closes: 0, or the errno of the first failure.
+// Writes everything, has it reach the disk and closes: 0, or the errno of the first failure.
+// The sync comes before the rename that puts the file in place, so a power cut leaves the old
+// file or the new one, never a new name with its bytes still unwritten. The folder is not
+// synced after the rename: that would only make the new state durable sooner, at twice the
+// cost, and the old file is a sound state.
 int writeAllAndClose(int fd, const QByteArray& bytes) {
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
@@ -68,6 +72,11 @@ int writeAllAndClose(int fd, const QByteArray& bytes) {
         }
         p += n;
         left -= n;
+    }
+    if (::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return err;
     }
     return ::close(fd) == 0 ? 0 : errno;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Writing a file beside its target and renaming it into place, the one way every writer of the
-// program replaces a file. The bytes go to the device unbuffered, so a full disk or another
-// failure of the device is seen before the rename: the old file then stays whole and the
-// written part is removed. A copy that stops half-way, even a killed one, leaves the old file
-// too. Only a folder that takes no new file gets the target rewritten in place.
+// program replaces a file. The bytes go to the device unbuffered and are synced to the disk, so
+// a full disk or another failure of the device is seen before the rename: the old file then
+// stays whole and the written part is removed; a power cut leaves the old file or the new one. A
+// copy that stops half-way, even a killed one, leaves the old file too. Only a folder that takes no
+// new file gets the target rewritten in place.
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>

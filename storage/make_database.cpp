@@ -491,23 +491,32 @@ QString MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         copyForUpdate(bas, path, work);
     }
 
-    // Creating an existing database fails with AlreadyExists: it is then brought up to date.
-    skippingErrors(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
-    NewFields added;
-    buildFromDefinition(bas, work, definition, added);
+    try {
+        // Creating an existing database fails with AlreadyExists: it is then brought up to date.
+        skippingErrors(bas, [&] { Database::create(work, kLocale, kEncryptOption)->close(); });
+        NewFields added;
+        buildFromDefinition(bas, work, definition, added);
 
-    if (!maps) {
-        status.setLine2(QStringLiteral("Updating original tracks info..."));
-        skippingErrors(bas, [&] {
-            auto db = openForMaking(work);
-            writeCatalogueDefaults(*db, bas.Gp2Dir, added);
-            db->close();
-        });
-        status.setLine2(QStringLiteral("Done."));
-    } else {
-        status.setLine2(QStringLiteral("Updating maps info..."));
-        skippingErrors(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
-        status.setLine2(QStringLiteral("Done."));
+        if (!maps) {
+            status.setLine2(QStringLiteral("Updating original tracks info..."));
+            skippingErrors(bas, [&] {
+                auto db = openForMaking(work);
+                writeCatalogueDefaults(*db, bas.Gp2Dir, added);
+                db->close();
+            });
+            status.setLine2(QStringLiteral("Done."));
+        } else {
+            status.setLine2(QStringLiteral("Updating maps info..."));
+            skippingErrors(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
+            status.setLine2(QStringLiteral("Done."));
+        }
+    } catch (...) {
+        // A failed update (a full disk ends the program) leaves no half-updated copy beside
+        // the database; the next start begins again from the file as it was. A half-made new
+        // database stays as `<name>.new` to be looked at; the next start makes it anew.
+        if (inCopy)
+            removeScratch(work);
+        throw;
     }
     QString backup;
     if (inCopy) {

@@ -1,5 +1,8 @@
 #include "packs/ui/pack_sharing.h"
 
+#include "gamedir/backup_manifest.h"
+#include "gamedir/backup_revert.h"
+#include "gamedir/game_backup.h"
 #include "packs/circuit_content.h"
 #include "packs/pack_folder.h"
 #include "packs/pack_name.h"
@@ -196,32 +199,60 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
     QStringList targets;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         targets << gamepath::join(folder, slotFileName(slot));
-    if (!backedUp(services_, QStringLiteral("Import Pack ") + name,
+    const QString command = QStringLiteral("Import Pack ") + name;
+    Gp2PsoBas& bas = services_.bas();
+    gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
+    if (!backedUp(services_, backup, command,
                   targets + QStringList{packWantedFile(circuits, name)}))
         return false;
+    // Any file that could not be written puts the pack back as it was: a pack half of the old
+    // and half of the new one is neither.
+    QStringList notWritten;
     if (!QDir().mkpath(folder))
-        summary.failed(shown(folder) + QStringLiteral(" couldn't be made."));
+        notWritten << shown(folder) + QStringLiteral(" couldn't be made.");
     int copied = 0;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
+    for (int slot = 1; slot <= kSlotCount && notWritten.isEmpty(); ++slot) {
         const QString& target = targets.at(slot - 1);
         QString error;
         if (sources.at(slot).isEmpty()) {
             if (QFileInfo::exists(target) && !QFile::remove(target))
-                summary.failed(QStringLiteral("These files of the older pack couldn't be "
-                                              "deleted:"),
-                               shown(target));
+                notWritten << shown(target) + QStringLiteral(" (of the older pack) couldn't be "
+                                                             "deleted.");
             continue;
         }
         const QString source = gamepath::join(circuits, sources.at(slot));
         if (copyReplacing(source, target, &error))
             ++copied;
         else
-            summary.failed(QStringLiteral("These circuits couldn't be copied into the pack:"),
-                           shown(source) + QStringLiteral(": ") + error);
+            notWritten << shown(source) + QStringLiteral(" couldn't be copied into the pack: ") +
+                              error;
     }
-    if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
-        summary.failed(QStringLiteral("The pack could not remember the circuits it lacks: ") +
-                       error);
+    if (notWritten.isEmpty())
+        if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
+            notWritten << QStringLiteral("The pack could not remember the circuits it lacks: ") +
+                              error;
+    if (!notWritten.isEmpty()) {
+        const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
+        const QStringList left =
+            kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
+                 : QStringList{QStringLiteral("its backup cannot be read")};
+        if (left.isEmpty()) {
+            backup.discard();
+            services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
+                                        QStringLiteral("' was not imported: ") +
+                                        notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
+                                        QStringLiteral("The pack is left as it was."));
+        } else {
+            services_.dialogs().message(
+                QStringLiteral("The Track Pack '") + name +
+                QStringLiteral("' was imported in part: ") + notWritten.join(Gp2PsoBas::CrLf) +
+                Gp2PsoBas::CrLf2 + QStringLiteral("Putting the pack back as it was failed too (") +
+                left.join(QStringLiteral("; ")) +
+                QStringLiteral("). \"Restore last change\" puts it back once the cause is "
+                               "removed."));
+        }
+        return false;
+    }
     if (copied > 0)
         summary.done(
             countOf(copied, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +

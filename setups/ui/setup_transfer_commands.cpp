@@ -12,6 +12,7 @@
 #include "platform/ignore_step.h"
 #include "setups/state_file.h"
 #include "storage/catalogue_names.h"
+#include "storage/engine.h"
 #include "storage/record_lookup.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -129,34 +130,37 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     status.setLine2(QStringLiteral("Importing setups from GP2"));
     status.showStatus();
     status.pump();
-    int stored = 0, failed = 0;
+    // The setups are stored together or not at all: a database that fails half-way keeps
+    // none, so the game's file still holds every setup not stored and the failure is said.
+    int stored = 0;
     QString reason;
-    for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
-        QString track;
-        ignoreFailure("reading the slot's circuit", [&] { track = slotCircuit(slot).track; });
-        if (track.isEmpty())
-            continue;
-        try {
-            if (storeSetup(bas, track, setups.at(slot - 1)))
+    try {
+        catalogue::requireOpen(bas.TracksRs, catalogue::Tracks);
+        if (!bas.Db)
+            throw std::runtime_error("the lap time database is not open");
+        Database::Transaction transaction(*bas.Db);
+        for (int slot = 1; slot <= statefile::kSetupSlots; ++slot) {
+            QString track;
+            ignoreFailure("reading the slot's circuit", [&] { track = slotCircuit(slot).track; });
+            if (!track.isEmpty() && storeSetup(bas, track, setups.at(slot - 1)))
                 ++stored;
-        } catch (const ProgramEnded&) {
-            throw;
-        } catch (const std::exception& e) {
-            ++failed;
-            reason = QString::fromStdString(e.what());
-            reportIgnoredFailure("importing the setup of a slot", e.what());
         }
+        transaction.commit();
+    } catch (const ProgramEnded&) {
+        throw;
+    } catch (const std::exception& e) {
+        stored = 0;
+        reason = QString::fromStdString(e.what());
+        reportIgnoredFailure("importing the car setups", e.what());
     }
     status.hideStatus();
     panel_.reload();
     if (count)
         *count = stored;
-    if (failed > 0 && stored == 0) {
+    if (!reason.isEmpty()) {
         if (databaseFailed)
             *databaseFailed = true;
-        return QStringLiteral("None of the %1 setups could be stored in the database: ")
-                   .arg(failed) +
-               reason;
+        return QStringLiteral("None of the setups could be stored in the database: ") + reason;
     }
     return {};
 }

@@ -9,8 +9,10 @@
 // folders (the CSV exports). "prepare" makes what the command needs to find (a pack to
 // replace, a change to restore ...) and runs nothing under faults; "run" fails the <nth>
 // call of <kind> (write, fsync, rename, open; "none" fails nothing) made while the command
-// runs. Printed when done: "count <kind> <n>" for each kind, "injected 0|1", then "said
-// <text>" for each message shown (its lines joined by " / "), then "end".
+// runs; kind "setup" only starts the program and sets the window up, which may write too (a
+// circuit selected gets its catalogue row), so the state the command starts from is known.
+// Printed when done: "count <kind> <n>" for each kind, "injected 0|1", then "said <text>" for
+// each message shown (its lines joined by " / "), then "end".
 #include "app/main_window.h"
 #include "app/restore_command.h"
 #include "gamedir/backup_store.h"
@@ -76,6 +78,7 @@ struct Run {
         return dir + QStringLiteral("/game/Circuits/") + name;
     }
     void answer(const QVariant& a) { program.dialogs.answers << a; }
+    QStringList texts; // what the text viewer showed (a report), said as messages are
 };
 
 // Waits until the circuit table has read every column, the health check's included (its
@@ -105,9 +108,14 @@ QString addonName(int slot) {
     return QStringLiteral("addon%1.dat").arg(slot, 2, 10, QLatin1Char('0'));
 }
 
+// The slots Export changes: a few take every path of its writing (slot files, their backup,
+// GP2.EXE's areas) at a fraction of the fault points of all sixteen.
+constexpr int kExportedSlots = 3;
+
 // One command: what "prepare" leaves for it (files before the start, steps on the window),
 // what "run" sets up in the window before the faults begin, and the command itself. A
-// command with `atStart` runs as the program's start.
+// command with `atStart` runs as the program's start, on what `left` leaves once the prepare
+// run's program has ended (a start of its own would undo it).
 struct Command {
     const char* name;
     std::function<void(Run&)> files;   // before the prepare run's start
@@ -115,6 +123,7 @@ struct Command {
     std::function<void(Run&)> setUp;   // on the run's window, before the faults
     std::function<void(Run&)> command; // under the faults
     bool atStart = false;
+    std::function<void(Run&)> left = nullptr; // after the prepare run's end
 };
 
 void none(Run&) {}
@@ -123,14 +132,14 @@ const QList<Command>& commands() {
     static const QList<Command> all = {
         {"export",
          [](Run& r) {
-             for (int slot = 1; slot <= 16; ++slot)
+             for (int slot = 1; slot <= kExportedSlots; ++slot)
                  writeFileOrThrow(r.circuit(addonName(slot)),
                                   samplegame::smallAddon(QStringLiteral("Fault Ring %1").arg(slot),
                                                          {}, 20 + slot));
          },
          none,
          [](Run& r) {
-             for (int slot = 1; slot <= 16; ++slot)
+             for (int slot = 1; slot <= kExportedSlots; ++slot)
                  assign(r, slot, addonName(slot));
          },
          [](Run& r) {
@@ -153,7 +162,7 @@ const QList<Command>& commands() {
          none, none,
          [](Run& r) {
              r.answer(r.in(QStringLiteral("newtrack.zip")));
-             closingTextViewers([&r] { r.frm().Install->trigger(); });
+             r.texts = closingTextViewers([&r] { r.frm().Install->trigger(); });
          }},
         {"import pack", none,
          [](Run& r) {
@@ -276,20 +285,14 @@ const QList<Command>& commands() {
              r.answer(r.out(QStringLiteral("times.csv")));
              grid.TableCsv_Click();
          }},
-        {"health cache", none,
+        {"health cache", none, none, none, none, true,
          [](Run& r) {
              // The start of "run" finds no cache and writes one.
-             r.program.stop();
-             QFile::remove(
-                 r.dir + QStringLiteral("/app/") +
-                 QFileInfo(health::FactsCache::fileIn(r.dir + QStringLiteral("/app"))).fileName());
-             r.program.start();
-         },
-         none, none, true},
-        {"database upgrade", none,
+             QFile::remove(health::FactsCache::fileIn(r.dir + QStringLiteral("/app")));
+         }},
+        {"database upgrade", none, none, none, none, true,
          [](Run& r) {
              // An older layout: the start of "run" brings it up to date.
-             r.program.stop();
              auto db = Database::open(r.dir + QStringLiteral("/app/pso.mdb"));
              auto params = db->openTable(QStringLiteral("Parameters"));
              params->moveFirst();
@@ -297,9 +300,7 @@ const QList<Command>& commands() {
              params->setValue(QStringLiteral("Version"), 100);
              params->update();
              db->close();
-             r.program.start();
-         },
-         none, none, true},
+         }},
     };
     return all;
 }
@@ -324,7 +325,7 @@ int runCommand(const QStringList& args, HeadlessProgram& program) {
     const Command* command = commandNamed(args.at(2));
     if (!command)
         return 2;
-    Run r{args.at(3), program};
+    Run r{args.at(3), program, {}};
     if (args.at(1) == QLatin1String("prepare")) {
         QDir().mkpath(r.in({}));
         QDir().mkpath(r.out({}));
@@ -334,6 +335,19 @@ int runCommand(const QStringList& args, HeadlessProgram& program) {
         command->prepare(r);
         waitForColumns(r.frm());
         program.stop();
+        if (command->left)
+            command->left(r);
+        say("end");
+        return 0;
+    }
+    if (args.value(4) == QLatin1String("setup")) {
+        if (!command->atStart) {
+            program.start();
+            waitForColumns(r.frm());
+            command->setUp(r);
+            waitForColumns(r.frm());
+            program.stop();
+        }
         say("end");
         return 0;
     }
@@ -343,28 +357,38 @@ int runCommand(const QStringList& args, HeadlessProgram& program) {
         return 2;
     }
     program.dialogs.answers.clear();
-    if (command->atStart)
-        fault_start();
-    program.start();
-    waitForColumns(r.frm());
-    if (!command->atStart) {
-        command->setUp(r);
-        program.dialogs.shown.clear();
-        program.dialogs.kinds.clear();
-        fault_start();
-        command->command(r);
+    // A failure that ends the program (a database that cannot be made or updated) is said
+    // before the end: the run is then checked as any other.
+    bool ended = false;
+    try {
+        if (command->atStart)
+            fault_start();
+        program.start();
         waitForColumns(r.frm());
+        if (!command->atStart) {
+            command->setUp(r);
+            program.dialogs.shown.clear();
+            program.dialogs.kinds.clear();
+            fault_start();
+            command->command(r);
+            waitForColumns(r.frm());
+        }
+    } catch (const ProgramEnded&) {
+        ended = true;
     }
     fault_stop();
     for (fault_kind k : {FAULT_WRITE, FAULT_FSYNC, FAULT_RENAME, FAULT_OPEN})
         std::printf("count %s %d\n", std::array{"none", "write", "fsync", "rename", "open"}[k],
                     fault_count(k));
     std::printf("injected %d\n", fault_injected());
-    for (const QString& text : program.dialogs.messages())
+    for (const QString& text : program.dialogs.messages() + r.texts)
         say("said", QString(text)
                         .replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
                         .replace(QLatin1Char('\n'), QStringLiteral(" / ")));
-    program.stop();
+    if (ended)
+        say("said", QStringLiteral("(the program ended)"));
+    else
+        program.stop();
     say("end");
     return 0;
 }

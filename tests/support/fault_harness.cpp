@@ -248,6 +248,16 @@ CommandRuns::CommandRuns(const QString& child, const QString& root, const QStrin
         error_ = QStringLiteral("cannot copy the prepared folders");
         return;
     }
+    // The state before is the one the command starts from: the start and the window's set-up
+    // may write as well (a selected circuit's catalogue row), and are no part of it.
+    const ChildResult setUp = runChild(
+        child_,
+        {QStringLiteral("run"), command_, run, QStringLiteral("setup"), QStringLiteral("0")},
+        false);
+    if (!setUp.ended) {
+        error_ = QStringLiteral("the set-up ") + setUp.why;
+        return;
+    }
     before_ = std::make_unique<State>(State::read(run));
     if (!before_->problems.isEmpty()) {
         error_ = QStringLiteral("prepared folders: ") + before_->problems.join(u"; ");
@@ -314,6 +324,8 @@ Verdict CommandRuns::run(const QString& kind, int nth) {
             for (const QString& row : before_->databases.value(db))
                 if (after_->databases.value(db).contains(row) && !n.contains(row))
                     odd << QStringLiteral("gone: ") + row;
+            if (odd.isEmpty())
+                odd << QStringLiteral("rows of before and of after mixed");
             v.problems << db + QStringLiteral(" neither before nor after: ") +
                               odd.mid(0, 3).join(QLatin1String(" ; "));
         }

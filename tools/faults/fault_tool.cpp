@@ -3,15 +3,21 @@
 // injected, states checked, states inconsistent, failures reported as success. Each
 // inconsistent state is printed with what was wrong.
 //
-// Usage: fault_tool [command ...]   (default: every command the fault child knows)
+// Usage: fault_tool [-j N] [command ...]   (default: every command the fault child knows)
+// -j: the runs made at once (2 by default), each worker in folders of its own.
 // With PSO_FAULT_ROOT set, the runs are made in that folder and the last one of each command
 // is left there to look at.
 #include "tests/support/fault_harness.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -37,6 +43,11 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QString child = QStringLiteral(PSO_FAULT_CHILD);
     QStringList commands = app.arguments().mid(1);
+    int jobs = 2;
+    if (commands.size() >= 2 && commands.first() == QLatin1String("-j")) {
+        jobs = qBound(1, commands.at(1).toInt(), 16);
+        commands = commands.mid(2);
+    }
     if (commands.isEmpty())
         commands = faultharness::commands(child);
     QTemporaryDir temp;
@@ -45,33 +56,72 @@ int main(int argc, char** argv) {
     QList<std::pair<QString, Totals>> rows;
     QStringList findings;
     for (const QString& command : commands) {
-        faultharness::CommandRuns runs(child, root.filePath(QString(command).replace(u' ', u'-')),
-                                       command);
+        QElapsedTimer clock;
+        clock.start();
+        // Each worker has folders of its own (the settings name their absolute paths), prepared
+        // and run without a fault once; the fault points are shared out among them.
+        const QString base = root.filePath(QString(command).replace(u' ', u'-'));
+        std::vector<std::unique_ptr<faultharness::CommandRuns>> workers(jobs);
+        {
+            std::vector<std::thread> preparing;
+            for (int w = 0; w < jobs; ++w)
+                preparing.emplace_back([&, w] {
+                    workers[w] = std::make_unique<faultharness::CommandRuns>(
+                        child, w == 0 ? base : base + QStringLiteral("-%1").arg(w), command);
+                });
+            for (std::thread& t : preparing)
+                t.join();
+        }
+        const faultharness::CommandRuns& first = *workers.front();
+        QString error = first.error();
+        for (const auto& w : workers)
+            if (error.isEmpty() && !w->error().isEmpty())
+                error = w->error();
+        for (const QString& kind : faultharness::kinds())
+            for (const auto& w : workers)
+                if (error.isEmpty() && w->calls(kind) != first.calls(kind))
+                    error = QStringLiteral("the runs without a fault made %1 and %2 %3 calls")
+                                .arg(first.calls(kind))
+                                .arg(w->calls(kind))
+                                .arg(kind);
         Totals t;
-        if (!runs.error().isEmpty()) {
-            findings << command + QStringLiteral(": ") + runs.error();
+        if (!error.isEmpty()) {
+            findings << command + QStringLiteral(": ") + error;
             ++t.inconsistent;
         }
-        for (const QString& kind : faultharness::kinds()) {
-            for (int nth = 1; runs.error().isEmpty() && nth <= runs.calls(kind); ++nth) {
-                const faultharness::Verdict v = runs.run(kind, nth);
-                t.injected += v.injected;
-                ++t.checked;
-                t.inconsistent += !v.consistent;
-                t.asSuccess += v.reportedAsSuccess;
-                if (!v.consistent || v.reportedAsSuccess)
-                    findings << QStringLiteral("%1, %2 %3: %4%5")
-                                    .arg(command, kind)
-                                    .arg(nth)
-                                    .arg(v.reportedAsSuccess ? QStringLiteral("reported as "
-                                                                              "success; ")
-                                                             : QString(),
-                                         v.problems.join(QLatin1String("; ")));
-            }
+        QList<std::pair<QString, int>> points;
+        for (const QString& kind : faultharness::kinds())
+            for (int nth = 1; error.isEmpty() && nth <= first.calls(kind); ++nth)
+                points.append({kind, nth});
+        QList<faultharness::Verdict> verdicts(points.size());
+        std::atomic<qsizetype> next{0};
+        {
+            std::vector<std::thread> running;
+            for (int w = 0; w < jobs; ++w)
+                running.emplace_back([&, w] {
+                    for (qsizetype i = next++; i < points.size(); i = next++)
+                        verdicts[i] = workers[w]->run(points[i].first, points[i].second);
+                });
+            for (std::thread& th : running)
+                th.join();
         }
-        std::fprintf(stderr, "%s: %d writes, %d fsyncs, %d renames, %d opens\n",
-                     qPrintable(command), runs.calls("write"), runs.calls("fsync"),
-                     runs.calls("rename"), runs.calls("open"));
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const faultharness::Verdict& v = verdicts[i];
+            t.injected += v.injected;
+            ++t.checked;
+            t.inconsistent += !v.consistent;
+            t.asSuccess += v.reportedAsSuccess;
+            if (!v.consistent || v.reportedAsSuccess)
+                findings << QStringLiteral("%1, %2 %3: %4%5")
+                                .arg(command, points[i].first)
+                                .arg(points[i].second)
+                                .arg(v.reportedAsSuccess ? QStringLiteral("reported as success; ")
+                                                         : QString(),
+                                     v.problems.join(QLatin1String("; ")));
+        }
+        std::fprintf(stderr, "%s: %d writes, %d fsyncs, %d renames, %d opens; %.0f s\n",
+                     qPrintable(command), first.calls("write"), first.calls("fsync"),
+                     first.calls("rename"), first.calls("open"), clock.elapsed() / 1000.0);
         rows.append({command, t});
     }
     std::printf("%-22s %9s %9s %13s %11s\n", "command", "injected", "checked", "inconsistent",

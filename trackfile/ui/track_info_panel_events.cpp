@@ -281,15 +281,32 @@ bool TrackInfoPanel::saveInfo() {
             throw std::runtime_error("cannot change to " + bas.AppDir.toStdString());
     });
     const bool summed = ExeCmd::StartSumfix(bas.exeDir(), path);
-    UpdateRecord();
-    if (summed)
+    // The file holds the new info now; a catalogue row that could not follow is said, or the
+    // lap time database would go on showing the old values as if they were saved.
+    const bool recorded = writeRecord();
+    QStringList shortOf;
+    if (!summed)
+        shortOf << QStringLiteral("Its checksum could not be fixed: sumfix could not be started "
+                                  "from ") +
+                       QDir::toNativeSeparators(bas.exeDir()) +
+                       QStringLiteral(": the checksum of ") + shown +
+                       QStringLiteral(" is stale, and the game will refuse the file until it is "
+                                      "fixed.");
+    if (!recorded)
+        shortOf << QStringLiteral("Its row in the lap time database ") + bas.DbName +
+                       QStringLiteral(" could not be written: the database still holds the old "
+                                      "track info.");
+    if (shortOf.isEmpty())
         services_.dialogs().message(QStringLiteral("Track updated."));
-    else
+    else if (!summed && recorded)
         services_.dialogs().message(
             QStringLiteral("Track updated, but its checksum could not be fixed.") +
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
             QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
+    else
+        services_.dialogs().message(QStringLiteral("Track updated, but not completely.") +
+                                    Gp2PsoBas::CrLf2 + shortOf.join(Gp2PsoBas::CrLf2));
     return true;
 }
 
