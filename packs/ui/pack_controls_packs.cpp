@@ -71,11 +71,9 @@ void PackControls::SavePack_Click() {
     int saved = 0;
     if (!QDir().mkpath(pack))
         summary.failed(shown(pack) + QStringLiteral(" couldn't be made."));
-    const LineUp& lineUp = slotList_.lineUp();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const QString file =
-            lineUp.at(slot).file.isEmpty() ? slotFileName(slot) : lineUp.at(slot).file;
-        const QString source = gamepath::join(circuits, file);
+        // The file the slot shows: its pending circuit, else the game's slot file.
+        const QString source = slotList_.circuitPath(slot);
         const QString& target = targets.at(slot - 1);
         QString error;
         if (!copyReplacing(source, target, &error)) {
