@@ -14,7 +14,7 @@
 #include "laptimes/ui/launcher.h"
 #include "laptimes/ui/log_import.h"
 #include "packs/ui/archive_drop.h"
-#include "packs/ui/circuit_fixes.h"
+#include "health/ui/circuit_fixes.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/installer.h"
 #include "packs/ui/menu_pictures.h"

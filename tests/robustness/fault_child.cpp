@@ -20,7 +20,7 @@
 #include "gamedir/game_backup.h"
 #include "health/facts_cache.h"
 #include "laptimes/ui/lap_time_table.h"
-#include "packs/ui/circuit_fixes.h"
+#include "health/ui/circuit_fixes.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"

@@ -1,4 +1,4 @@
-#include "packs/ui/circuit_fixes.h"
+#include "health/ui/circuit_fixes.h"
 
 #include "gamedir/exe_cmd.h"
 #include "health/circuit_facts.h"

@@ -4,7 +4,7 @@
 #include "gamedir/backup_revert.h"
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
-#include "packs/ui/circuit_fixes.h"
+#include "health/ui/circuit_fixes.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "platform/native_names.h"
