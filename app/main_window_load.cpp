@@ -128,9 +128,8 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         if (!left.isEmpty())
             dialogs().message(left.join(Gp2PsoBas::CrLf2));
     });
-    ignoreFailure("listing circuits", [&] {
-        Lists->setFolder(gamepath::circuitsFolder(bas_.Gp2Dir));
-    });
+    ignoreFailure("listing circuits",
+                  [&] { Lists->setFolder(gamepath::circuitsFolder(bas_.Gp2Dir)); });
     ignoreFailure("reading the slots", [&] {
         // Sixteen circuits' catalogue rows and pictures, each file locked once for them all.
         const Database::Batch tracks(bas_.Db.get());

@@ -110,8 +110,7 @@ void Installer::installArchive(const QString& chosen) {
     if (!startRun(chosen, QStringLiteral("Install "), QString(), run))
         return;
     gamebackup::Backup backup(gamebackup::backupsFolder(services_.bas()), run.command);
-    circuitcontent::Finder finder(
-        gamepath::circuitsFolder(services_.bas().Gp2Dir));
+    circuitcontent::Finder finder(gamepath::circuitsFolder(services_.bas().Gp2Dir));
     run.backup = &backup;
     run.finder = &finder;
     Ended ended = Ended::Stopped;

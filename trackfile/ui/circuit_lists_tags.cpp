@@ -11,6 +11,7 @@
 #include "ui/window_services.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 
@@ -23,6 +24,14 @@ void CircuitLists::openTagStore() {
     if (appDir.isEmpty() || tagstore::TagStore::fileIn(appDir) == tagsFile_)
         return;
     tagsFile_ = tagstore::TagStore::fileIn(appDir);
+    // A program folder that cannot be written holds no tags yet and can take none: nothing is
+    // lost, so the start says nothing; a command that would tag says why it cannot.
+    if (!QFileInfo::exists(tagsFile_) && !QFileInfo(tagsFile_).isSymLink() &&
+        !QFileInfo(appDir).isWritable()) {
+        tags_.reset();
+        tagsChanged();
+        return;
+    }
     QString note;
     tags_ = tagstore::TagStore::open(tagsFile_, &note);
     if (!note.isEmpty())
