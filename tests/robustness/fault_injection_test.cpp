@@ -38,7 +38,14 @@ class FaultInjectionTest final : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY(root_.isValid()); }
+    void initTestCase() {
+#if defined(__SANITIZE_ADDRESS__)
+        // libfiu's preloaded wrappers and the sanitizers' own both take the file calls: a
+        // child under both crashes before it starts. The plain build runs this test.
+        QSKIP("the fault wrappers cannot be preloaded under the sanitizers");
+#endif
+        QVERIFY(root_.isValid());
+    }
 
     void everyWriteAgainstAFault_data() {
         QTest::addColumn<QString>("command");
