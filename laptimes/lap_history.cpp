@@ -11,9 +11,6 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
-constexpr TimeField kSessions[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
-                                   TimeField::Race};
-
 } // namespace
 
 QString sessionName(TimeField session) {
@@ -33,7 +30,7 @@ QString sessionName(TimeField session) {
 }
 
 TimeField sessionOfName(const QString& name) {
-    for (TimeField session : kSessions)
+    for (TimeField session : kSessionKinds)
         if (sessionName(session) == name)
             return session;
     return TimeField::None;

@@ -1,5 +1,6 @@
 #include "laptimes/log_parser.h"
 
+#include "platform/codepage.h"
 #include "trackfile/lap_time.h"
 #include "trackfile/val.h"
 
@@ -59,6 +60,16 @@ void LogParser::feedLine(const QString& rawLine) {
 void LogParser::feedRead(const QString& read) {
     for (const QString& line : read.split(QLatin1Char('\r')))
         feedLine(line);
+}
+
+void LogParser::feedBytes(const QByteArray& bytes, qsizetype from, qsizetype to) {
+    while (from < to) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0 || end > to)
+            end = to;
+        feedRead(cp1252::toUnicode(bytes.mid(from, end - from)));
+        from = end + 1;
+    }
 }
 
 QString logTrackName(const QString& track) {

@@ -32,6 +32,8 @@ public:
     // Text read up to a line feed. A carriage return in it ends a line as well, so a log
     // written with carriage returns alone is read line by line too.
     void feedRead(const QString& read);
+    // The log's bytes (Windows-1252) from `from` up to `to`, line by line.
+    void feedBytes(const QByteArray& bytes, qsizetype from, qsizetype to);
 
 private:
     std::function<QString(int)> trackOfSlot_;

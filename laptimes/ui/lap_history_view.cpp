@@ -32,9 +32,6 @@ const QStringList kWidest{QStringLiteral("0000-00-00 00:00"), QStringLiteral("Qu
                           QStringLiteral("0:00.000"), QStringLiteral("0:00.000"),
                           QStringLiteral("-00.000")};
 
-constexpr TimeField kSessions[] = {TimeField::WarmUp, TimeField::Practice, TimeField::Qualifying,
-                                   TimeField::Race};
-
 // At most this many steps between the labels of an axis: each label keeps room to be read.
 constexpr qint64 kMostTimeSteps = 4;
 constexpr qint64 kMostLapSteps = 5;
@@ -153,7 +150,7 @@ std::optional<std::pair<qint64, qint64>> fillChart(QChart& chart,
     qint64 first = 0, last = 0, fastest = 0, slowest = 0;
     bool any = false;
     QList<QLineSeries*> lines;
-    for (TimeField session : kSessions) {
+    for (TimeField session : kSessionKinds) {
         auto* series = new QLineSeries;
         series->setName(sessionName(session));
         series->setPointsVisible(true);

@@ -11,7 +11,6 @@
 #include "laptimes/ui/recording_view.h"
 #include "laptimes/usage_statistics.h"
 #include "packs/slot_entry.h"
-#include "platform/codepage.h"
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
@@ -69,17 +68,6 @@ private:
     const CircuitLists& lists_;
     QHash<int, CircuitInfo> known_;
 };
-
-// The lines of `bytes` from `from` on, fed to the parser.
-void feedLines(LogParser& parser, const QByteArray& bytes, qsizetype from, qsizetype to) {
-    while (from < to) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0 || end > to)
-            end = to;
-        parser.feedRead(cp1252::toUnicode(bytes.mid(from, end - from)));
-        from = end + 1;
-    }
-}
 
 } // namespace
 
@@ -212,9 +200,9 @@ void LogImport::importBytes(const QByteArray& bytes, RecordingView& view, Result
             if (result.skipped++ == 0)
                 result.firstSkipped = line;
         });
-    feedLines(parser, bytes, 0, newFrom);
+    parser.feedBytes(bytes, 0, newFrom);
     filing = true;
-    feedLines(parser, bytes, newFrom, bytes.size());
+    parser.feedBytes(bytes, newFrom, bytes.size());
     store.commit({bytes.size(), logMarkHash(bytes)}, result.times);
     result.records = store.records();
     result.recorded = result.records > 0;

@@ -3,7 +3,6 @@
 #include "tools/fuzz/fuzz_check.h"
 
 #include "laptimes/log_parser.h"
-#include "platform/codepage.h"
 
 #include <QHash>
 
@@ -52,8 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     };
 
     LogParser parser(trackOfSlot, lapRead, timeRefused);
-    const QList<QByteArray> lines = fuzz::bytes(data, size).split('\n');
-    for (const QByteArray& line : lines)
-        parser.feedRead(cp1252::toUnicode(line));
+    const QByteArray log = fuzz::bytes(data, size);
+    parser.feedBytes(log, 0, log.size());
     return 0;
 }

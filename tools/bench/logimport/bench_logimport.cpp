@@ -5,7 +5,6 @@
 // Usage: bench_logimport [lines] [tracks]
 #include "app/main_window.h"
 #include "laptimes/log_parser.h"
-#include "platform/codepage.h"
 #include "platform/gamepath.h"
 #include "platform/progress.h"
 #include "storage/engine.h"
@@ -93,13 +92,7 @@ double parseSeconds(const QString& path, qint64& laps) {
     LogParser parser([](int slot) { return QStringLiteral("Bench Slot %1").arg(slot); },
                      [&laps](const LoggedLap&) { ++laps; });
     const QByteArray bytes = f.readAll();
-    for (qsizetype from = 0; from < bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0)
-            end = bytes.size();
-        parser.feedRead(cp1252::toUnicode(bytes.mid(from, end - from)));
-        from = end + 1;
-    }
+    parser.feedBytes(bytes, 0, bytes.size());
     return clock.nsecsElapsed() / 1e9;
 }
 
