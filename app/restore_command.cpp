@@ -69,7 +69,7 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     // The lists show the game as it is now, as after a start.
     ignoreFailure("listing circuits", [&] { lists.File1->refresh(); });
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
-    ignoreFailure("clearing the panel", [&] { panel.Clean(); });
+    ignoreFailure("following the restored files", [&] { panel.followFiles(); });
     if (!outcome.failed.isEmpty())
         services.dialogs().message(QStringLiteral("Some game files could not be restored.") +
                                    Gp2PsoBas::CrLf2 + outcome.failed.join(Gp2PsoBas::CrLf));

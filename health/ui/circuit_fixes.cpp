@@ -80,6 +80,7 @@ void CircuitFixes::applyEach(const QStringList& names, const QStringList& paths,
         summary.done(countOf(done.size(), noun.first, noun.second) + verb +
                      done.join(QStringLiteral(", ")) + QStringLiteral("."));
     lists_.File1->refresh();
+    panel_.followFiles();
     summary.show(services_.dialogs(), headline);
 }
 

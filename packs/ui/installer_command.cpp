@@ -15,6 +15,7 @@
 #include "platform/ignore_step.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/track_info_panel.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -331,6 +332,8 @@ QString Installer::extract(Run& run) {
 }
 
 void Installer::selectInstalled(const QString& circuitName) {
+    // A circuit installed over the shown file is shown as it now is, before it is selected.
+    panel_.followFiles();
     CircuitTable* file1 = lists_.File1;
     file1->hide();
     // The installed circuit is shown and selected even where the filter would hide it.

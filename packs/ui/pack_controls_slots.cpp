@@ -86,6 +86,7 @@ void PackControls::Import_Click() {
     });
     // Whatever failed above, the window comes back usable.
     ignoreFailure("refreshing the circuit list", [&] { lists.File1->refresh(); });
+    ignoreFailure("following the shown circuit", [&] { panel_.followFiles(); });
     // A circuit copied into the circuits folder by hand completes the packs that lack it.
     QStringList taken;
     ignoreFailure("completing the track packs", [&] {

@@ -17,12 +17,14 @@
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/circuit_table_model.h"
+#include "trackfile/ui/track_info_panel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -260,6 +262,8 @@ private slots:
         // A saved pack holds the circuit: the question names it beside each copy deleted.
         QVERIFY(writeFile(fx->circuit("Season 98/f1ct02.dat"), bytesOf("copy a.dat")));
         fx->frm->Packs->SelectedPack->addItem("Season 98");
+        table()->setListIndex(table()->indexOf("copy a.dat")); // shown in the panel
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit("copy a.dat"));
         select(chosen);
         fx->dialogs.answers = {yes};
         fx->takeMessages();
@@ -278,6 +282,10 @@ private slots:
             if (QFileInfo::exists(fx->circuit(name)))
                 present << name;
         QCOMPARE(present, left);
+        // A deleted file is no longer shown, nor offered to save.
+        const bool shownKept = left.contains("copy a.dat");
+        QCOMPARE(fx->bas.CurrentFile, shownKept ? fx->circuit("copy a.dat") : QString());
+        QCOMPARE(fx->frm->Panel->SaveInfo->isEnabled(), shownKept);
         QCOMPARE(backedUpCommands().contains("Delete duplicates"), yes);
         reread();
         QCOMPARE(problemsOf(left.first()).startsWith("Same circuit as"), left.size() > 1);

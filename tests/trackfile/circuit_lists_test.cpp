@@ -1,8 +1,11 @@
 // The circuit file list and the slot list on a real main window: what a selection loads, the
 // focus colours, the popup menu's protection of the game's slot files, Rename and Delete.
 #include "packs/ui/menu_pictures.h"
+#include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
 #include "trackfile/info_block.h"
 #include "trackfile/ui/circuit_lists.h"
@@ -360,6 +363,78 @@ private slots:
         clearDialogs();
         clickFile(shownAfter); // nothing unsaved, or the same circuit: no question
         QVERIFY(fx->dialogs.shown.isEmpty());
+    }
+
+    // A command that removes, renames or replaces the shown circuit's file leaves the panel on
+    // what is there now: an unsaved edit of a file gone or replaced goes with it, and nothing
+    // asks to save it or says the file was not found.
+    void theShownCircuitFollowsItsFile_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("shownAfter"); // "next": the file listed after monza
+        QTest::addColumn<bool>("editKept");
+        QTest::newRow("delete") << "delete"
+                                << "next" << false;
+        QTest::newRow("rename") << "rename"
+                                << "Monza.dat" << true;
+        QTest::newRow("restore its saved edit") << "restore" << kMonza << false;
+        QTest::newRow("install over it") << "install" << kMonza << false;
+        QTest::newRow("rescan after it went") << "rescan"
+                                              << "f1ct01.dat" << false;
+    }
+    void theShownCircuitFollowsItsFile() {
+        QFETCH(QString, command);
+        QFETCH(QString, shownAfter);
+        QFETCH(bool, editKept);
+        if (shownAfter == QLatin1String("next"))
+            shownAfter = fileNames().value(fileNames().indexOf(kMonza) + 1);
+        clickFile(kMonza);
+        const QString desc = panel->Description->text();
+        if (command == "restore") { // a saved edit, for Restore to undo
+            panel->Description->setFocus();
+            QTest::keyClicks(panel->Description, QStringLiteral("Saved"));
+            panel->SaveInfo_Click();
+        }
+        panel->Description->setFocus();
+        QTest::keyClicks(panel->Description, QStringLiteral("Fast"));
+        clearDialogs();
+        if (command == "delete") {
+            fx->dialogs.answers << true;
+            lists->Delete->trigger();
+        } else if (command == "rename") {
+            fx->dialogs.answers << QStringLiteral("Monza");
+            lists->Rename->trigger();
+        } else if (command == "restore") {
+            fx->dialogs.answers << true;
+            fx->frm->RestoreLast->trigger();
+        } else if (command == "install") {
+            const QString zip = fx->tmp.filePath(QStringLiteral("again.zip"));
+            QVERIFY(archivemaker::write(zip, {{"monza2001.dat", addon("Monza Again", 7)}}));
+            fx->dialogs.answers << zip;
+            closingTextViewers([&] { fx->frm->Install->trigger(); });
+        } else {
+            QVERIFY(QFile::remove(fx->circuit(kMonza)));
+            fx->dialogs.answers << false; // the edit is dropped before the slots are read
+            fx->frm->Packs->Import_Click();
+        }
+        QCOMPARE(fx->bas.CurrentFile, fx->circuit(shownAfter));
+        if (editKept)
+            QCOMPARE(panel->Description->text(), desc + "Fast");
+        else
+            QVERIFY(!panel->Description->text().contains("Fast"));
+        if (command == "restore") // read anew, as it was before the saved edit
+            QCOMPARE(panel->Description->text(), desc);
+        clearDialogs();
+        if (editKept) {
+            panel->SaveInfo_Click(); // into the file as it is named now
+            QCOMPARE(infoblock::getDat(infoblock::readInfoArea(fx->circuit(shownAfter)), "Desc"),
+                     desc + "Fast");
+        } else {
+            clickFile(QStringLiteral("spa98.DAT"));
+            QCOMPARE(fx->bas.CurrentFile, fx->circuit(QStringLiteral("spa98.DAT")));
+        }
+        QVERIFY2(!fx->dialogs.kinds.contains("yesnocancel"),
+                 qPrintable(fx->dialogs.shown.join('|')));
+        QVERIFY(fx->dialogs.messages().filter("not found").isEmpty());
     }
 
     void renameOntoAnExistingCircuitIsRefused() {

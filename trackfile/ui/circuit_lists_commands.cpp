@@ -89,6 +89,7 @@ void CircuitLists::Rename_Click() {
     if (renamed) {
         // The panel and the selection follow the file, unsaved edits included.
         panel_.followRename(source, target);
+        panel_.followFiles();
         File1->setListIndex(File1->indexOf(QFileInfo(target).fileName()));
     } else
         services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
@@ -107,9 +108,15 @@ void CircuitLists::Delete_Click() {
     const QString path = File1->path() + gamepath::sep() + name;
     if (!backedUpReplacingLinks(services_, QStringLiteral("Delete ") + name, {path}))
         return;
+    const int row = File1->indexOf(name);
+    const bool shownHere = services_.bas().CurrentFile == path;
     bool deleted = false;
     QString reason;
     refreshFileList([&] { deleted = nativenames::remove(path, &reason); });
+    panel_.followFiles();
+    // The file that took the deleted one's place is shown in its stead.
+    if (deleted && shownHere && File1->count() > 0)
+        File1->setListIndex(qMin(row, File1->count() - 1));
     if (!deleted)
         services_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
                                     QStringLiteral(".") + Gp2PsoBas::CrLf2 + reason);

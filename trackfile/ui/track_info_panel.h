@@ -77,6 +77,11 @@ public:
     void reload();
     // The file `from` was renamed to `to`: a panel showing it shows it under its new path.
     void followRename(const QString& from, const QString& to);
+    // A command removed, renamed or replaced files: a shown circuit whose file is gone is
+    // dropped with its unsaved edits (nothing is shown, nothing offered to save); one whose
+    // info area changed, or that holds no unsaved edit, is read anew; an unsaved edit of a
+    // file left as it was stays.
+    void followFiles();
     // Reads the current circuit again (another lap time database is in use).
     void refresh();
     // The track name the panel shows (as typed, trimmed): the key of the rows its menu
@@ -144,6 +149,8 @@ private:
     void syncEditStart();
 
     void fillFields(const CircuitInfo& info);
+    // Shows nothing and forgets the current circuit, its unsaved edits included.
+    void forgetCircuit();
     // Writes the edited block into the current file; true when it was written.
     bool saveInfo();
     // Writes the panel into the Tracks row of its name; false when the catalogue failed.

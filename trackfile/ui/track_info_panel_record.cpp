@@ -3,6 +3,7 @@
 // Maps rows; written back into the Tracks row by UpdateRecord.
 #include "trackfile/ui/track_info_panel.h"
 
+#include "platform/binfile.h"
 #include "platform/ignore_step.h"
 #include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
@@ -73,6 +74,33 @@ void TrackInfoPanel::followRename(const QString& from, const QString& to) {
         return;
     bas.CurrentFile = to;
     FileVersion->setText(fileFactsText(to));
+}
+
+void TrackInfoPanel::followFiles() {
+    Gp2PsoBas& bas = services_.bas();
+    const QString path = bas.CurrentFile;
+    if (path.isEmpty())
+        return;
+    ignoreFailure("following the shown circuit's file", [&] {
+        if (!binfile::isRegularFile(path)) {
+            forgetCircuit();
+            return;
+        }
+        const CircuitInfo now = catalogue::readCircuit(bas, path);
+        if (bas.InfoText == savedArea_ || now.infoArea != savedArea_)
+            showCircuit(path, now);
+    });
+}
+
+void TrackInfoPanel::forgetCircuit() {
+    Gp2PsoBas& bas = services_.bas();
+    if (bas.SelectedFile == bas.CurrentFile)
+        bas.SelectedFile.clear();
+    Clean();
+    bas.CurrentFile.clear();
+    bas.InfoText.clear();
+    savedArea_.clear();
+    InfoOff();
 }
 
 void TrackInfoPanel::refresh() {
