@@ -45,18 +45,103 @@ void setDosEmulator(const QString& command) {
     store(kDosKey, command);
 }
 
-bool cyclesAccepted(const QString& cycles) {
+namespace {
+
+// DOSBox keeps a cycle count in a signed 32-bit number; 0 and below it replaces by 3000.
+constexpr qint64 kMostCycles = 2147483647;
+
+const QString kForms = QStringLiteral("Use max, auto, fixed and a number, or a number of "
+                                      "cycles such as 30000.");
+
+// The count of `word`, a run of digits from 1 to kMostCycles; 0 for anything else.
+qint64 cycleCount(const QString& word) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    if (!digits.match(word).hasMatch())
+        return 0;
+    const qint64 n = word.toLongLong();
+    return n <= kMostCycles ? n : 0;
+}
+
+QString countRefusal(const QString& word) {
+    return QStringLiteral("\"%1\" is no number of cycles DOSBox takes: from 1 to %2.")
+        .arg(word)
+        .arg(kMostCycles);
+}
+
+// The optional parameters of auto and max from `at` on, in the order DOSBox's read-me gives:
+// [real mode cycles (auto only)] [protected mode percentage%] [limit cycles].
+QString parametersRefusal(const QStringList& words, qsizetype at, bool realMode) {
+    if (realMode && at < words.size() && !words.at(at).endsWith(u'%') &&
+        words.at(at) != QLatin1String("limit")) {
+        if (cycleCount(words.at(at)) == 0)
+            return countRefusal(words.at(at));
+        ++at;
+    }
+    if (at < words.size() && words.at(at).endsWith(u'%')) {
+        const QString percent = words.at(at).chopped(1);
+        if (cycleCount(percent) == 0 || cycleCount(percent) > 100)
+            return QStringLiteral("\"%1\" is no share DOSBox takes: from 1% to 100%.")
+                .arg(words.at(at));
+        ++at;
+    }
+    if (at < words.size() && words.at(at) == QLatin1String("limit")) {
+        if (at + 1 >= words.size())
+            return QStringLiteral("\"limit\" needs a number of cycles after it, such as "
+                                  "limit 50000.");
+        if (cycleCount(words.at(at + 1)) == 0)
+            return countRefusal(words.at(at + 1));
+        at += 2;
+    }
+    if (at < words.size())
+        return QStringLiteral("\"%1\" is not read by DOSBox there. %2").arg(words.at(at), kForms);
+    return {};
+}
+
+} // namespace
+
+QString cyclesRefusal(const QString& cycles) {
+    const QString text = cycles.trimmed();
+    if (text.isEmpty())
+        return {};
+    // Only letters, digits, blanks and '%': nothing can end the line or start another setting.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9 %]+$"));
-    return plain.match(cycles.trimmed()).hasMatch();
+    if (!plain.match(text).hasMatch())
+        return QStringLiteral("Only letters, digits, blanks and % are read there. ") + kForms;
+    const QStringList words = text.toLower().split(u' ', Qt::SkipEmptyParts);
+    const QString& first = words.constFirst();
+    if (first == QLatin1String("max"))
+        return parametersRefusal(words, 1, false);
+    if (first == QLatin1String("auto"))
+        return parametersRefusal(words, 1, true);
+    if (first == QLatin1String("fixed")) {
+        if (words.size() != 2)
+            return QStringLiteral("\"fixed\" takes one number of cycles after it, such as "
+                                  "fixed 30000.");
+        return cycleCount(words.at(1)) == 0 ? countRefusal(words.at(1)) : QString();
+    }
+    if (first.front().isDigit()) {
+        if (cycleCount(first) == 0)
+            return countRefusal(first);
+        return words.size() == 1 ? QString()
+                                 : QStringLiteral("\"%1\" is not read by DOSBox there. %2")
+                                       .arg(words.at(1), kForms);
+    }
+    return QStringLiteral("\"%1\" is not a DOSBox cycles setting. %2").arg(first, kForms);
+}
+
+bool cyclesAccepted(const QString& cycles) {
+    return !cycles.trimmed().isEmpty() && cyclesRefusal(cycles).isEmpty();
 }
 
 QString dosCycles() {
+    // A text stored before it was checked ("fast") would run the game at 3000 cycles.
     const QString set = stored(kCyclesKey);
     return cyclesAccepted(set) ? set : QStringLiteral("max");
 }
 
 void setDosCycles(const QString& cycles) {
-    store(kCyclesKey, cycles);
+    // Stored as DOSBox reads it best: lower case, one blank between words.
+    store(kCyclesKey, cycles.simplified().toLower());
 }
 
 bool dosFullScreen() {

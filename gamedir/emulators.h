@@ -12,8 +12,8 @@ QString dosEmulator();
 void setDosEmulator(const QString& command);
 
 // How DOSBox runs the game (machine settings too). The CPU cycles as DOSBox reads its "cycles"
-// setting ("max", "auto", "fixed 30000", "max 90%", a number): the stored text when it is made
-// of letters, digits, blanks and '%' only, else "max".
+// setting ("max", "auto", "fixed 30000", "max 90% limit 50000", a number): the stored text
+// when DOSBox takes it (cyclesRefusal), else "max".
 QString dosCycles();
 void setDosCycles(const QString& cycles); // "" forgets it: "max" again
 // Whether the game runs full screen (off unless set).
@@ -23,7 +23,12 @@ void setDosFullScreen(bool on);
 QString cdImage();
 void setCdImage(const QString& path);
 
-// Whether DOSBox takes `cycles` as the text of its setting (see dosCycles).
+// Why DOSBox would not take `cycles` as its "cycles" setting, "" when it would (or when it is
+// empty: no setting). The forms of DOSBox 0.74's read-me and configuration: `max [P%]
+// [limit N]`, `auto [N] [P%] [limit N]`, `fixed N` and `N`, counts from 1 to 2147483647 and
+// shares from 1% to 100%, words in any case.
+QString cyclesRefusal(const QString& cycles);
+// Whether `cycles` is a setting DOSBox takes (not empty).
 bool cyclesAccepted(const QString& cycles);
 
 // The Windows emulator command: the stored setting, else "wine".

@@ -41,6 +41,11 @@ void DetectGp2Version(Gp2PsoBas& bas) {
     }
 }
 
+bool hasLapTimer(const QString& gp2Dir) {
+    const QFileInfo timer(gamepath::join(gp2Dir, QStringLiteral("Gp2Lap.exe")));
+    return timer.isFile() && timer.size() > 0;
+}
+
 QString NoGp2ExeMessage() {
     return QStringLiteral("Couldn't find GP2.EXE !!!") + Gp2PsoBas::CrLf2 +
            QStringLiteral("To use 'PISTARO' you must have Gp2 installed on your system !!!");

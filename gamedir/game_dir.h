@@ -41,6 +41,10 @@ inline constexpr std::array<Gp2Edition, 7> Gp2Editions{{
 // then answers whether Gp2Dir holds a non-empty GP2.EXE (name matched in any case).
 bool IsGp2Dir(Gp2PsoBas& bas);
 
+// Whether the game folder `gp2Dir` holds a non-empty Gp2Lap.exe (name matched in any case):
+// the lap timer is started only then.
+bool hasLapTimer(const QString& gp2Dir);
+
 // The folder picker: the chosen folder without trailing separator, "" when cancelled.
 QString BrowseForFolder(Dialogs& dialogs, const QString& title, QWidget* owner);
 

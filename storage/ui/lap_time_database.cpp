@@ -286,8 +286,7 @@ void LapTimeDatabase::checkLapTimer() {
     Gp2PsoBas& bas = services_.bas();
     if (!bas.UseGp2Lap)
         return;
-    const QFileInfo timer(gamepath::join(bas.Gp2Dir, QStringLiteral("Gp2Lap.exe")));
-    bas.UseGp2Lap = timer.isFile() && timer.size() > 0;
+    bas.UseGp2Lap = hasLapTimer(bas.Gp2Dir);
 }
 
 // The first start keeps a copy of each original slot file under its track name, so the

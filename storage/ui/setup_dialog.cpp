@@ -47,6 +47,9 @@ void SetupDialog::buildWidgets() {
     SetupVersion = named(new QLabel(this), "SetupVersion");
     Frame3 = named(new QGroupBox(QStringLiteral("GP2LAP"), this), "Frame3");
     SetupGp2Lap = named(new QCheckBox(QStringLiteral("&Use Gp2Lap"), Frame3), "SetupGp2Lap");
+    SetupGp2LapNote = named(new QLabel(Frame3), "SetupGp2LapNote");
+    SetupGp2LapNote->setWordWrap(true);
+    SetupGp2LapNote->hide();
     Frame2 = named(new QGroupBox(QStringLiteral(" Log File"), Frame3), "Frame2");
     SetupDelLogFile = named(new QRadioButton(QStringLiteral("&Delete"), Frame2), "SetupDelLogFile");
     SetupRenLogFile = named(new QRadioButton(QStringLiteral("&Rename"), Frame2), "SetupRenLogFile");
@@ -65,9 +68,12 @@ void SetupDialog::buildWidgets() {
     DosEmulatorLabel->setBuddy(DosEmulator);
     DosCyclesLabel = named(new QLabel(QStringLiteral("CPU c&ycles"), this), "DosCyclesLabel");
     DosCycles = named(new QLineEdit(this), "DosCycles");
-    DosCycles->setToolTip(QStringLiteral("As DOSBox reads it: max, auto, or a number such as "
-                                         "30000"));
+    DosCycles->setToolTip(QStringLiteral("As DOSBox reads it: max, auto, fixed 30000, or a "
+                                         "number such as 30000"));
     DosCyclesLabel->setBuddy(DosCycles);
+    DosCyclesProblem = named(new QLabel(this), "DosCyclesProblem");
+    DosCyclesProblem->setWordWrap(true);
+    DosCyclesProblem->hide();
     DosFullScreen =
         named(new QCheckBox(QStringLiteral("Run the game &full screen"), this), "DosFullScreen");
     CdImageLabel = named(new QLabel(QStringLiteral("CD &image"), this), "CdImageLabel");
@@ -107,6 +113,7 @@ void SetupDialog::buildWidgets() {
     logBox->addWidget(SetupRenLogFile);
     auto* lapBox = new QVBoxLayout(Frame3);
     lapBox->addWidget(SetupGp2Lap);
+    lapBox->addWidget(SetupGp2LapNote);
     lapBox->addWidget(Frame2);
     grid->addWidget(Frame3, 2, 0, 1, 3);
 
@@ -118,7 +125,10 @@ void SetupDialog::buildWidgets() {
     grid->addWidget(DosEmulatorLabel, 4, 0);
     grid->addWidget(DosEmulator, 4, 1, 1, 2);
     grid->addWidget(DosCyclesLabel, 5, 0);
-    grid->addWidget(DosCycles, 5, 1, 1, 2);
+    auto* cyclesBox = new QVBoxLayout;
+    cyclesBox->addWidget(DosCycles);
+    cyclesBox->addWidget(DosCyclesProblem);
+    grid->addLayout(cyclesBox, 5, 1, 1, 2);
     grid->addWidget(DosFullScreen, 6, 1, 1, 2);
     grid->addWidget(CdImageLabel, 7, 0);
     grid->addWidget(CdImage, 7, 1);
@@ -138,6 +148,7 @@ void SetupDialog::wireHandlers() {
     connect(CdImageBrowse, &QPushButton::clicked, this, GUARDED_HANDLER(CdImageBrowse_Click));
     connect(Ok, &QPushButton::clicked, this, GUARDED_HANDLER(Ok_Click));
     connect(Cancel, &QPushButton::clicked, this, GUARDED_HANDLER(Cancel_Click));
+    connect(DosCycles, &QLineEdit::textChanged, this, GUARDED_HANDLER(DosCycles_Change));
     SetupGP2DIR->installEventFilter(this);
 }
 
@@ -179,6 +190,7 @@ void SetupDialog::Form_Activate() {
     // as the launcher reads it); only a click on the box proposes "Delete".
     SetupGp2Lap->setChecked(s.useGp2Lap);
     SetupGp2Lap_Click();
+    showLapTimerNote();
     SetupRenLogFile->setChecked(s.renameLogFile);
     SetupDelLogFile->setChecked(s.deleteLogFile && !s.renameLogFile);
     QuickUpdate->setChecked(s.quickUpdate);
@@ -204,11 +216,27 @@ void SetupDialog::SetupRenLogFile_Click() {
     SetupDelLogFile->setChecked(false);
 }
 
+void SetupDialog::showLapTimerNote() {
+    const bool lacking = !hasLapTimer(bas_.Gp2Dir);
+    SetupGp2LapNote->setText(lacking ? QStringLiteral("Gp2Lap.exe is not in the game folder: the "
+                                                      "game starts without the lap timer.")
+                                     : QString());
+    SetupGp2LapNote->setVisible(lacking);
+}
+
+void SetupDialog::DosCycles_Change() {
+    const QString refusal = emulators::cyclesRefusal(DosCycles->text());
+    DosCyclesProblem->setText(refusal);
+    DosCyclesProblem->setVisible(!refusal.isEmpty());
+}
+
 void SetupDialog::SetupGP2DIR_LostFocus() {
     const QString previous = bas_.Gp2Dir;
     bas_.Gp2Dir = SetupGP2DIR->text().trimmed();
-    if (IsGp2Dir(bas_))
+    if (IsGp2Dir(bas_)) {
+        showLapTimerNote();
         return;
+    }
     bas_.dialogs->message(NoGp2ExeMessage());
     bas_.Gp2Dir = previous;
     SetupGP2DIR->setText(previous);
@@ -226,6 +254,7 @@ void SetupDialog::Browse_Click() {
         bas_.Gp2Dir = chosen;
         if (IsGp2Dir(bas_)) {
             SetupGP2DIR->setText(bas_.Gp2Dir);
+            showLapTimerNote();
             return;
         }
         bas_.dialogs->message(NoGp2ExeMessage());
@@ -243,10 +272,11 @@ void SetupDialog::CdImageBrowse_Click() {
 
 void SetupDialog::Ok_Click() {
     // A setting DOSBox would not read stays open to be put right, before anything is stored.
-    if (!emulators::cyclesAccepted(DosCycles->text()) && !DosCycles->text().trimmed().isEmpty()) {
-        bas_.dialogs->message(QStringLiteral("CPU cycles: \"") + DosCycles->text().trimmed() +
-                              QStringLiteral("\" is not a DOSBox setting. Use max, auto, or a "
-                                             "number such as 30000."));
+    const QString cyclesRefusal = emulators::cyclesRefusal(DosCycles->text());
+    if (!cyclesRefusal.isEmpty()) {
+        DosCycles_Change();
+        DosCycles->setFocus(Qt::OtherFocusReason);
+        bas_.dialogs->message(QStringLiteral("CPU cycles: ") + cyclesRefusal);
         return;
     }
     const QString previous = bas_.Gp2Dir;
@@ -277,6 +307,8 @@ void SetupDialog::Ok_Click() {
     ignoreFailure("Setup: reloading the settings", [&] {
         settingsrow::mirror(settingsrow::read(settingsrow::currentRow(bas_.ParamsRs)), bas_);
     });
+    // The row keeps the player's choice; a lap timer the game folder lacks is not started.
+    bas_.UseGp2Lap = bas_.UseGp2Lap && hasLapTimer(bas_.Gp2Dir);
     accept();
 }
 

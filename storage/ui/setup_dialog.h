@@ -26,6 +26,7 @@ public:
     QLabel* SetupVersion;
     QGroupBox* Frame3;
     QCheckBox* SetupGp2Lap;
+    QLabel* SetupGp2LapNote; // says when the game folder lacks the lap timer
     QGroupBox* Frame2;
     // Option buttons of which at most one is selected; both may be clear.
     QRadioButton* SetupDelLogFile;
@@ -38,6 +39,7 @@ public:
     // How DOSBox runs the game, this machine's too: CPU cycles, full screen, the CD image.
     QLabel* DosCyclesLabel;
     QLineEdit* DosCycles;
+    QLabel* DosCyclesProblem; // why DOSBox would not take the text typed, under it
     QCheckBox* DosFullScreen;
     QLabel* CdImageLabel;
     QLineEdit* CdImage;
@@ -57,6 +59,7 @@ public:
     void SetupDelLogFile_Click();
     void SetupRenLogFile_Click();
     void SetupGP2DIR_LostFocus();
+    void DosCycles_Change(); // the reason under the field follows the text
     void Browse_Click();
     void CdImageBrowse_Click(); // a .cue or .iso, through the file dialog
     void Ok_Click();
@@ -69,6 +72,7 @@ protected:
 private:
     void buildWidgets();
     void wireHandlers();
+    void showLapTimerNote(); // for the game folder in bas_.Gp2Dir
     Gp2PsoBas& bas_;
     QString shownEmulator_; // as shown on activation: only a change is stored
 };

@@ -8,11 +8,13 @@
 #include "storage/ui/setup_dialog.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/dos_programs.h"
+#include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +75,9 @@ private slots:
     void browseThenCancelKeepsTheNewFolder();
     void browseRejectsFoldersUntilCancelled();
     void dosboxSettingsAreTheMachines();
+    void cpuCyclesAreCheckedWhereTyped_data();
+    void cpuCyclesAreCheckedWhereTyped();
+    void aLapTimerTheGameLacksIsNotTurnedOn();
     void menuOpensTheDialogModally();
 };
 
@@ -296,8 +301,9 @@ void SetupDialogTest::dosboxSettingsAreTheMachines() {
     o.dlg->Ok_Click();
     QVERIFY(o.dlg->isVisible());
     QCOMPARE(o.fx.dialogs.messages(),
-             QStringList{QStringLiteral("CPU cycles: \"max\nmemsize=1\" is not a DOSBox setting. "
-                                        "Use max, auto, or a number such as 30000.")});
+             QStringList{QStringLiteral("CPU cycles: Only letters, digits, blanks and % are read "
+                                        "there. Use max, auto, fixed and a number, or a number "
+                                        "of cycles such as 30000.")});
     QVERIFY(!emulators::dosFullScreen());
     o.dlg->DosCycles->setText(QStringLiteral(" fixed 40000 "));
     o.dlg->Ok_Click();
@@ -312,6 +318,109 @@ void SetupDialogTest::dosboxSettingsAreTheMachines() {
     QVERIFY(fullScreen);
     QCOMPARE(image, QStringLiteral("/cd/Grand Prix 2.cue"));
     QCOMPARE(o.fx.dialogs.kinds.count(QStringLiteral("openFile")), 2);
+}
+
+// What DOSBox 0.74's read-me and configuration give for "cycles" is stored (lower case, one
+// blank between words); anything else is refused with the reason under the field.
+void SetupDialogTest::cpuCyclesAreCheckedWhereTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refusal"); // "" when taken
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("max") << "max"
+                         << ""
+                         << "max";
+    QTest::newRow("auto, any case") << "Auto"
+                                    << ""
+                                    << "auto";
+    QTest::newRow("fixed") << " fixed   30000 "
+                           << ""
+                           << "fixed 30000";
+    QTest::newRow("a number") << "30000"
+                              << ""
+                              << "30000";
+    QTest::newRow("max with a share and a limit") << "max 90% limit 50000"
+                                                  << ""
+                                                  << "max 90% limit 50000";
+    QTest::newRow("the read-me's auto") << "auto 5000 80% limit 20000"
+                                        << ""
+                                        << "auto 5000 80% limit 20000";
+    QTest::newRow("nothing: max again") << ""
+                                        << ""
+                                        << "max";
+    const QString forms("Use max, auto, fixed and a number, or a number of cycles such as 30000.");
+    QTest::newRow("a word DOSBox does not know")
+        << "fast"
+        << "\"fast\" is not a DOSBox cycles setting. " + forms << "max";
+    QTest::newRow("fixed without a number")
+        << "fixed"
+        << "\"fixed\" takes one number of cycles after it, such as fixed 30000."
+        << "max";
+    QTest::newRow("no cycles") << "0"
+                               << "\"0\" is no number of cycles DOSBox takes: from 1 to "
+                                  "2147483647."
+                               << "max";
+    QTest::newRow("beyond DOSBox's count")
+        << "fixed 2147483648"
+        << "\"2147483648\" is no number of cycles DOSBox takes: from 1 to 2147483647."
+        << "max";
+    QTest::newRow("a share above all") << "max 120%"
+                                       << "\"120%\" is no share DOSBox takes: from 1% to 100%."
+                                       << "max";
+    QTest::newRow("a limit of nothing")
+        << "max limit"
+        << "\"limit\" needs a number of cycles after it, such as limit 50000."
+        << "max";
+    QTest::newRow("a number for max") << "max 5000"
+                                      << "\"5000\" is not read by DOSBox there. " + forms << "max";
+    QTest::newRow("words after a number")
+        << "3000 fast"
+        << "\"fast\" is not read by DOSBox there. " + forms << "max";
+}
+
+void SetupDialogTest::cpuCyclesAreCheckedWhereTyped() {
+    QFETCH(QString, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, stored);
+    Opened o;
+    o.dlg->show();
+    o.dlg->DosCycles->setText(typed);
+    QCOMPARE(o.dlg->DosCyclesProblem->text(), refusal);
+    QCOMPARE(o.dlg->DosCyclesProblem->isHidden(), refusal.isEmpty());
+    o.dlg->Ok_Click();
+    const QString cycles = emulators::dosCycles();
+    emulators::setDosCycles({});
+    QCOMPARE(o.dlg->isVisible(), !refusal.isEmpty());
+    QCOMPARE(o.fx.dialogs.messages(),
+             refusal.isEmpty() ? QStringList() : QStringList{"CPU cycles: " + refusal});
+    QCOMPARE(cycles, stored);
+}
+
+// The row keeps the player's choice; in a game folder without Gp2Lap.exe the dialog says so
+// and its OK does not turn the lap timer on.
+void SetupDialogTest::aLapTimerTheGameLacksIsNotTurnedOn() {
+    Opened o;
+    const QString timer = gamepath::join(o.fx.bas.Gp2Dir, QStringLiteral("Gp2Lap.exe"));
+    const QByteArray timerBytes = readFile(timer);
+    QVERIFY(QFile::remove(timer));
+    setRow(o.fx.bas, {{QStringLiteral("Use Gp2Lap"), true}});
+    o.fx.bas.UseGp2Lap = false; // as the start left it
+    o.dlg->show();
+    QVERIFY(o.dlg->SetupGp2Lap->isChecked());
+    QVERIFY(!o.dlg->SetupGp2LapNote->isHidden());
+    QCOMPARE(o.dlg->SetupGp2LapNote->text(),
+             QStringLiteral("Gp2Lap.exe is not in the game folder: the game starts without the "
+                            "lap timer."));
+    o.dlg->Ok_Click();
+    QVERIFY(!o.dlg->isVisible());
+    QVERIFY(!o.fx.bas.UseGp2Lap);
+    QVERIFY(storedParam(o.fx.database(), QStringLiteral("Use Gp2Lap")).toBool());
+
+    // With the timer back, the same choice starts it, and nothing is said.
+    QVERIFY(writeFile(timer, timerBytes));
+    o.dlg->show();
+    QVERIFY(o.dlg->SetupGp2LapNote->isHidden());
+    o.dlg->Ok_Click();
+    QVERIFY(o.fx.bas.UseGp2Lap);
 }
 
 void SetupDialogTest::menuOpensTheDialogModally() {
