@@ -107,7 +107,10 @@ int launchGame(MainWindow& frm, const QString& pack) {
         if (!frm.Exporting->ExportUnasked())
             return 1;
     }
-    return frm.Launching->Launch() ? 0 : 1;
+    // What Export had to say comes after the game, which starts at once.
+    const bool ran = frm.Launching->Launch();
+    frm.Exporting->showHeldReport();
+    return ran ? 0 : 1;
 }
 
 int runLaunch(const QString& exeDir, const QStringList& arguments) {

@@ -11,6 +11,8 @@ QVariant take(QVariantList& answers) {
 void ScriptedDialogs::message(const QString& text) {
     shown << text;
     kinds << QStringLiteral("message");
+    if (onMessage)
+        onMessage(text);
 }
 
 void ScriptedDialogs::report(const QString& text, const QStringList& items) {

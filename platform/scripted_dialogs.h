@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
+
 class ScriptedDialogs final : public Dialogs {
 public:
     // Answers are taken in order by askYesNo (bool), input/openFile/saveFile/pickFolder
@@ -15,6 +17,8 @@ public:
     QStringList shown;
     // The kind of each shown text: "message", "yesno", "input", "openFile", "pickFolder".
     QStringList kinds;
+    // Called with each message (report, notice) as it is shown, for a test to see when.
+    std::function<void(const QString&)> onMessage;
 
     void message(const QString& text) override;
     // Recorded as a "message": the text, and when there are items a blank line and the items

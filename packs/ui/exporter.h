@@ -26,8 +26,11 @@ public:
     // The export without its question, for a launch from the command line: says only what
     // went wrong. True when every waiting circuit is in its slot and the menu names are
     // written (or nothing waited); menu pictures that could not be changed are said, not
-    // held against it.
+    // held against it. What it has to say then waits for showHeldReport (no box stops the
+    // game from starting); when it returns false, it is said at once.
     bool ExportUnasked();
+    // Shows what ExportUnasked held back, once; nothing when it held nothing.
+    void showHeldReport();
 
 private:
     bool anythingPending() const;
@@ -57,7 +60,10 @@ private:
     int pictured_ = 0; // slots whose both menu pictures were changed
     bool namesWritten_ = false;
     QString picturesBlocked_;
-    QString stopped_; // "<program> was stopped" once the user stopped an outside program
+    QString stopped_;         // "<program> was stopped" once the user stopped an outside program
+    bool holdReport_ = false; // ExportUnasked: a successful export's summary waits
+    QString heldHeadline_;    // "" when nothing is held
+    CommandSummary held_;
 };
 
 } // namespace pistaro

@@ -34,6 +34,7 @@
 #include <QWidget>
 
 #include <stdexcept>
+#include <utility>
 
 namespace pistaro {
 
@@ -81,7 +82,17 @@ void Exporter::Export_Click() {
 
 bool Exporter::ExportUnasked() {
     QCoreApplication::processEvents();
-    return !anythingPending() || writeToGame(false);
+    holdReport_ = true;
+    const bool written = !anythingPending() || writeToGame(false);
+    holdReport_ = false;
+    return written;
+}
+
+void Exporter::showHeldReport() {
+    if (heldHeadline_.isEmpty())
+        return;
+    const QString headline = std::exchange(heldHeadline_, QString());
+    std::exchange(held_, CommandSummary()).show(services_.dialogs(), headline);
 }
 
 bool Exporter::writeToGame(bool reportClean) {
@@ -149,12 +160,20 @@ bool Exporter::writeToGame(bool reportClean) {
             QStringLiteral("The menu pictures of ") +
             countOf(pictured_, QStringLiteral("slot were"), QStringLiteral("slots were")) +
             QStringLiteral(" changed."));
-    if (reportClean || !summary_.clean())
-        summary_.show(services_.dialogs(), summary_.clean() ? QStringLiteral("Gp2 updated.")
-                                           : summary_.anythingDone()
-                                               ? QStringLiteral("Gp2 was updated in part.")
-                                               : QStringLiteral("Gp2 was not updated."));
-    return copied_ == assigned && (assigned == 0 || namesWritten_);
+    const bool written = copied_ == assigned && (assigned == 0 || namesWritten_);
+    if (reportClean || !summary_.clean()) {
+        const QString headline = summary_.clean() ? QStringLiteral("Gp2 updated.")
+                                 : summary_.anythingDone()
+                                     ? QStringLiteral("Gp2 was updated in part.")
+                                     : QStringLiteral("Gp2 was not updated.");
+        if (holdReport_ && written) {
+            held_ = summary_;
+            heldHeadline_ = headline;
+        } else {
+            summary_.show(services_.dialogs(), headline);
+        }
+    }
+    return written;
 }
 
 QString Exporter::picturesBlocked() const {
