@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // DOS keeps the command tail in 127 bytes, its closing carriage return included.
@@ -57,6 +59,23 @@ DosCommands dosCommands(const QString& gameDir, const QString& program,
     const QChar outside = cdImage.isEmpty() ? QLatin1Char('D') : QLatin1Char('E');
     if (mounts.isEmpty() || !dosPath(mounts, programDir).mounted)
         mounts.append({mounts.isEmpty() ? QLatin1Char('C') : outside, programDir});
+    // A file handed over from outside the mounted folders (an archive's texture unpacked into
+    // a temporary folder) brings its folder as the next free drive. Other arguments that look
+    // like paths ("/q" is a DOS switch) stay as they are.
+    for (const QString& argument : arguments) {
+        if (!QDir::isAbsolutePath(argument) || dosPath(mounts, argument).mounted ||
+            !QFileInfo(argument).isFile())
+            continue;
+        QChar drive = QLatin1Char('D');
+        const auto taken = [&](QChar d) {
+            return (d == u'D' && !cdImage.isEmpty()) ||
+                   std::any_of(mounts.cbegin(), mounts.cend(),
+                               [d](const DosMount& m) { return m.drive == d; });
+        };
+        while (taken(drive) && drive < u'Z')
+            drive = QChar(drive.unicode() + 1);
+        mounts.append({drive, QDir::cleanPath(QFileInfo(argument).absolutePath())});
+    }
 
     DosCommands out;
     QStringList commands;

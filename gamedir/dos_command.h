@@ -2,8 +2,9 @@
 // The commands that make a DOS emulator (DOSBox and its offspring) run one DOS program and end
 // when it ends, for the [autoexec] section of its configuration file: the game folder as drive
 // C:, a CD image as D:, the program's folder as the next free drive when it lies outside, the
-// program started in its own folder, and every argument that is a path under a mounted folder
-// passed as its DOS path.
+// program started in its own folder, the folder of a file argument lying outside them as the
+// next free drive, and every argument that is a path under a mounted folder passed as its DOS
+// path.
 #include <QString>
 #include <QStringList>
 

@@ -7,8 +7,10 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -60,8 +62,11 @@ public:
 private:
     // What one installation found and did.
     struct Run {
-        QString archive;      // the chosen archive, trimmed
-        QString scratch;      // AppDir/tmpzip, no trailing separator
+        QString archive; // the chosen archive, trimmed
+        // The scratch folder the archive is unpacked into: a temporary folder of the system,
+        // removed with the run; `scratch` is its path, no trailing separator.
+        std::unique_ptr<QTemporaryDir> scratchDir;
+        QString scratch;
         QString circuit;      // the installed circuit's path (the last .DAT installed)
         QString circuitName;  // its file name in the Circuits folder
         QString largePicture; // 640x480 menu picture copied into Bitmaps
@@ -92,8 +97,9 @@ private:
     // Checks the archive `chosen` (a message when it is no file or empty: false), shows the
     // Status window with `line2`, and fills `run` for the command `command` + the archive's name.
     bool startRun(const QString& chosen, const QString& command, const QString& line2, Run& run);
-    // The scratch folder made and emptied; a link in its place is removed, not followed.
-    void emptyScratch(const Run& run);
+    // Makes the run's scratch folder; false (and the reason in `error`) when none could be made.
+    // The scratch files older versions left in the program folder are removed first.
+    bool makeScratch(Run& run, QString* error);
     QString extract(Run& run); // returns report notes on what was left out
     // False when the user gave no new name, which ends the installation.
     bool installCircuit(Run& run, const QString& name);

@@ -29,8 +29,6 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include <stdexcept>
-
 namespace pistaro {
 
 Installer::Installer(WindowServices& services, TrackInfoPanel& panel, CircuitLists& lists,
@@ -87,7 +85,6 @@ void Installer::InstallFolder_Click() {
 
 bool Installer::startRun(const QString& chosen, const QString& command, const QString& line2,
                          Run& run) {
-    const Gp2PsoBas& bas = services_.bas();
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
         services_.dialogs().message(QStringLiteral("File not found or invalid."));
@@ -100,8 +97,13 @@ bool Installer::startRun(const QString& chosen, const QString& command, const QS
     status.pump();
     InstallReport.clear();
     run.archive = chosen.trimmed();
-    run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
     run.command = command + archive.fileName();
+    QString error;
+    if (!makeScratch(run, &error)) {
+        status.hideStatus();
+        services_.dialogs().message(QStringLiteral("Nothing was installed: ") + error);
+        return false;
+    }
     return true;
 }
 
@@ -165,7 +167,12 @@ void Installer::installArchives(const QStringList& chosen) {
         }
         Run run;
         run.archive = path;
-        run.scratch = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
+        QString error;
+        if (!makeScratch(run, &error)) {
+            sections += QStringLiteral("Not installed: ") + error + crLf;
+            ++failed;
+            continue;
+        }
         run.command = command;
         run.backup = &backup;
         run.finder = &finder;
@@ -233,7 +240,6 @@ QString Installer::entryName(const Run& run, const QString& name) const {
 Installer::Ended Installer::install(Run& run) {
     StatusSink& status = services_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
-    emptyScratch(run);
     status.setLine2(QStringLiteral("Extracting..."));
     status.pump();
     const QString notes = extract(run);
@@ -298,22 +304,35 @@ Installer::Ended Installer::install(Run& run) {
     return Ended::Done;
 }
 
-void Installer::emptyScratch(const Run& run) {
+bool Installer::makeScratch(Run& run, QString* error) {
     const Gp2PsoBas& bas = services_.bas();
-    ignoreFailure("emptying the scratch folder", [&] {
-        // A link (or a file) in the folder's place is removed itself: emptying the folder
-        // through it would remove files elsewhere.
-        const QFileInfo scratchInfo(run.scratch);
-        if ((scratchInfo.isSymLink() || (scratchInfo.exists() && !scratchInfo.isDir())) &&
-            !QFile::remove(run.scratch))
-            throw std::runtime_error("cannot remove the link " + run.scratch.toStdString());
-        QDir().mkpath(run.scratch);
-        const QDir scratch(run.scratch);
-        for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QFile::remove(scratch.filePath(file));
-        // The copy older versions made for the outside unpacker they ran.
+    ignoreFailure("removing the old scratch files", [&] {
+        // Older versions unpacked into the program folder's tmpzip (a link in its place is
+        // removed itself, never emptied through) beside their copy tmp.zip.
+        const QString old = bas.AppDir + gamepath::sep() + QStringLiteral("tmpzip");
+        const QFileInfo oldInfo(old);
+        if (oldInfo.isSymLink() || (oldInfo.exists() && !oldInfo.isDir())) {
+            QFile::remove(old);
+        } else if (oldInfo.isDir()) {
+            const QDir scratch(old);
+            for (const QString& file : scratch.entryList(QDir::Files | QDir::Hidden | QDir::System))
+                QFile::remove(scratch.filePath(file));
+            QDir().rmdir(old);
+        }
         QFile::remove(bas.AppDir + gamepath::sep() + QStringLiteral("tmp.zip"));
     });
+    run.scratchDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + gamepath::sep() +
+                                                     QStringLiteral("pso-install-XXXXXX"));
+    if (!run.scratchDir->isValid()) {
+        if (error)
+            *error = QStringLiteral("no scratch folder could be made in ") +
+                     QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral(" (") +
+                     run.scratchDir->errorString() + QStringLiteral(").");
+        run.scratchDir.reset();
+        return false;
+    }
+    run.scratch = run.scratchDir->path();
+    return true;
 }
 
 QString Installer::extract(Run& run) {

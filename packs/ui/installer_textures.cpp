@@ -26,7 +26,6 @@ void Installer::installTextures(const QString& chosen, const QStringList& entrie
     StatusSink& status = services_.status();
     bool finished = false;
     ignoreFailure("installing textures", [&] {
-        emptyScratch(run);
         const QString notes = extract(run);
         ZipDir->setPath(run.scratch);
         if (ZipDir->count() == 0) {

@@ -29,6 +29,7 @@ QByteArray mz(quint32 peAt, int size = 0x80) {
 
 class ProgramStartTest final : public QObject {
     Q_OBJECT
+    QTemporaryDir scratch_; // files handed to DOS programs from outside the mounted folders
 private slots:
     void kindComesFromTheContent_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -191,8 +192,30 @@ private slots:
             << g + "/run.bat" << QStringList{} << QStringList{"C:", "cd \\", "CALL RUN.BAT", "exit"}
             << "" << QString();
         QTest::newRow("path outside the mounts stays")
-            << g + "/x.com" << QStringList{"/tmp/y"}
-            << QStringList{"C:", "cd \\", "X.COM /tmp/y", "exit"} << "" << QString();
+            << g + "/x.com" << QStringList{"/no/such/y"}
+            << QStringList{"C:", "cd \\", "X.COM /no/such/y", "exit"} << "" << QString();
+        // An unpacked texture in a temporary folder: its folder is the next drive.
+        QVERIFY(writeFile(scratch_.filePath("WALL.JAD"), "jad"));
+        const QString scratch = QDir::cleanPath(scratch_.path());
+        QTest::newRow("file outside the mounts")
+            << "/apps/pso/jad2jam.exe" << QStringList{scratch + "/WALL.JAD"}
+            << QStringList{"mount D \"/apps/pso\"",
+                           "mount E \"" + scratch + "\"",
+                           "D:",
+                           "cd \\",
+                           "JAD2JAM.EXE E:\\WALL.JAD",
+                           "exit"}
+            << "" << QString();
+        QTest::newRow("file outside the mounts, with the CD")
+            << g + "/x.com" << QStringList{scratch + "/WALL.JAD"}
+            << QStringList{"imgmount D \"/cd/gp2.iso\" -t iso",
+                           "mount E \"" + scratch + "\"",
+                           "C:",
+                           "cd \\",
+                           "X.COM E:\\WALL.JAD",
+                           "exit"}
+            << ""
+            << "/cd/gp2.iso";
         QTest::newRow("argument without 8.3 form")
             << "/apps/pso/jad2jam.exe" << QStringList{"/apps/pso/tmpzip/Long Wall.jad"}
             << QStringList{}
