@@ -1,9 +1,12 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include "platform/program_settings.h"
 #include "platform/ui/list_question.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -28,6 +31,30 @@ QString qtFilter(const QString& filter) {
         out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
     }
     return out.join(QStringLiteral(";;"));
+}
+
+// The settings key of the folder where a file of the kind `filter` was last chosen.
+QString folderKey(const QString& filter) {
+    return QStringLiteral("FileDialogs/") +
+           QString::fromLatin1(QCryptographicHash::hash(filter.toUtf8(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(16));
+}
+
+// Where a file dialog starts: the folder the caller gives, when it is one; else where the
+// player last chose a file of that kind; else the home folder (never the program folder,
+// which is the current one).
+QString startFolder(const QString& filter, const QString& given) {
+    if (!given.isEmpty() && QDir::isAbsolutePath(given) && QFileInfo(given).isDir())
+        return given;
+    const QString last = programSettings().value(folderKey(filter)).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QDir::homePath();
+}
+
+void rememberFolder(const QString& filter, const QString& chosen) {
+    programSettings().setValue(folderKey(filter), QFileInfo(chosen).absolutePath());
 }
 
 // A box just wide enough for its text would have the window manager cut the title down to
@@ -134,7 +161,7 @@ QString QtDialogs::openFile(const QString& title, const QString& fileName, const
         folder += QLatin1Char('/'); // "/x" and "C:/x" start in the root, not the current folder
     const QString name = preset.mid(slash + 1);
 
-    QFileDialog dialog(owner_, title, folder, qtFilter(filter));
+    QFileDialog dialog(owner_, title, startFolder(filter, folder), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(bareSuffix(defaultExt));
@@ -142,16 +169,20 @@ QString QtDialogs::openFile(const QString& title, const QString& fileName, const
         dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return fileName;
+    rememberFolder(filter, dialog.selectedFiles().constFirst());
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 QStringList QtDialogs::openFiles(const QString& title, const QString& folder,
                                  const QString& filter) {
-    QFileDialog dialog(owner_, title, QDir::fromNativeSeparators(folder), qtFilter(filter));
+    QFileDialog dialog(owner_, title, startFolder(filter, QDir::fromNativeSeparators(folder)),
+                       qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    if (!dialog.selectedFiles().isEmpty())
+        rememberFolder(filter, dialog.selectedFiles().constFirst());
     QStringList chosen;
     for (const QString& path : dialog.selectedFiles())
         chosen << QDir::toNativeSeparators(path);
@@ -160,14 +191,20 @@ QStringList QtDialogs::openFiles(const QString& title, const QString& folder,
 
 QString QtDialogs::saveFile(const QString& title, const QString& fileName, const QString& filter,
                             const QString& defaultExt) {
-    QFileDialog dialog(owner_, title, QString(), qtFilter(filter));
+    // A bare name is offered in the folder the dialog starts in.
+    const QString preset = QDir::fromNativeSeparators(fileName);
+    const bool placed = QDir::isAbsolutePath(preset);
+    const QString folder =
+        startFolder(filter, placed ? QFileInfo(preset).absolutePath() : QString());
+    QFileDialog dialog(owner_, title, folder, qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(bareSuffix(defaultExt));
-    if (!fileName.isEmpty())
-        dialog.selectFile(QDir::fromNativeSeparators(fileName));
+    if (!preset.isEmpty())
+        dialog.selectFile(placed ? preset : QDir(folder).filePath(preset));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    rememberFolder(filter, dialog.selectedFiles().constFirst());
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 

@@ -22,6 +22,9 @@ public:
     Answer askYesNoCancel(const QString& text) override;
     bool askYesNoList(const QString& text, const QStringList& items) override;
     QString input(const QString& prompt, const QString& defaultAnswer) override;
+    // The file dialogs start in the folder their preset names; given none (a bare name or
+    // pattern, an empty or missing folder), where a file of the same filter was last chosen,
+    // else in the home folder, never in the current (program) folder.
     QString openFile(const QString& title, const QString& fileName, const QString& filter,
                      const QString& defaultExt) override;
     QStringList openFiles(const QString& title, const QString& folder,

@@ -2,6 +2,7 @@
 
 #include "platform/ui/list_question.h"
 #include "tests/support/files.h"
+#include "tests/support/scratch_settings.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -38,6 +39,8 @@ void whenShown(std::function<void(QWidget*)> act) {
 class QtDialogsTest final : public QObject {
     Q_OBJECT
 private slots:
+    // The dialogs remember folders in the program's settings: those of a scratch folder.
+    void initTestCase() { scratchsettings::use(settings_.path()); }
     void messageBoxIsPlain();
     void yesNo_data();
     void yesNo();
@@ -49,10 +52,12 @@ private slots:
     void openFileCancelKeepsPreset();
     void openFilesTakesSeveral();
     void saveFileAddsItsExtension();
+    void fileDialogsStartWhereTheirKindWasLastChosen();
     void pickFolderWithoutTrailingSeparator();
     void pickFolderCancelIsEmpty();
 
 private:
+    QTemporaryDir settings_;
     QtDialogs dialogs_;
 };
 
@@ -273,6 +278,42 @@ void QtDialogsTest::saveFileAddsItsExtension() {
     QCOMPARE(dialogs_.saveFile(QStringLiteral("Export circuit list"), preset,
                                QStringLiteral("*.csv"), QStringLiteral("csv")),
              QString());
+}
+
+void QtDialogsTest::fileDialogsStartWhereTheirKindWasLastChosen() {
+    // Given no folder: the home folder (not the current one), then the folder of the last
+    // file chosen of that kind; a dialog of another kind still starts at home.
+    QTemporaryDir tmp;
+    const QString home = tmp.filePath(QStringLiteral("home"));
+    const QString downloads = tmp.filePath(QStringLiteral("downloads"));
+    QVERIFY(QDir().mkpath(home) && QDir().mkpath(downloads));
+    QVERIFY(writeFile(downloads + QStringLiteral("/track.zip"), "x"));
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.toUtf8());
+    QStringList startedIn;
+    const auto answer = [&startedIn](const QString& file) {
+        whenShown([&startedIn, file](QWidget* w) {
+            auto* dlg = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dlg);
+            startedIn << dlg->directory().absolutePath();
+            if (file.isEmpty())
+                return dlg->reject();
+            dlg->selectFile(file);
+            static_cast<QDialog*>(dlg)->accept();
+        });
+    };
+    const QString zips = QStringLiteral("*.zip");
+    answer(downloads + QStringLiteral("/track.zip"));
+    const QString chosen = dialogs_.openFile(QStringLiteral("Install"), zips, zips, "zip");
+    answer({});
+    dialogs_.openFiles(QStringLiteral("Install"), QString(), zips);
+    answer({});
+    dialogs_.saveFile(QStringLiteral("Export"), QStringLiteral("list.csv"), QStringLiteral("*.csv"),
+                      QStringLiteral("csv"));
+    qputenv("HOME", realHome);
+    QCOMPARE(chosen, QDir::toNativeSeparators(downloads + QStringLiteral("/track.zip")));
+    QCOMPARE(startedIn, (QStringList{QDir(home).absolutePath(), QDir(downloads).absolutePath(),
+                                     QDir(home).absolutePath()}));
 }
 
 void QtDialogsTest::pickFolderWithoutTrailingSeparator() {
