@@ -54,8 +54,12 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     };
     scanFolder(listed, names, gameDir, cacheFile, catalogue, steps);
     for (int i = 0; i < names.size(); ++i) {
+        // The missing textures are named: the line is all a terminal shows of them.
         for (const Problem& p : std::as_const(problems.at(i)))
-            out.lines << shown::text(names.at(i) + QStringLiteral(": ") + p.text);
+            out.lines << shown::text(names.at(i) + QStringLiteral(": ") + p.text +
+                                     (p.fix == Problem::Fix::Textures
+                                          ? QStringLiteral(" (") + p.detail + QStringLiteral(")")
+                                          : QString()));
         if (!problems.at(i).isEmpty())
             ++out.filesWithProblems;
     }

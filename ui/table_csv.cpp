@@ -3,6 +3,7 @@
 #include "platform/csv_text.h"
 #include "platform/dialogs.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -40,12 +41,17 @@ QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& titl
         dialogs.saveFile(title, preset, QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return {};
-    const CopyResult written = writeReplacing(path, csvText(shownCells(table)));
+    const QList<QStringList> cells = shownCells(table);
+    const CopyResult written = writeReplacing(path, csvText(cells));
     if (!written.ok) {
         dialogs.message(notWrittenMessage(path, written.error) +
                         QStringLiteral(". Nothing was exported."));
         return {};
     }
+    const qsizetype rows = cells.size() - 1; // the captions are no row
+    dialogs.message(
+        (rows == 1 ? QStringLiteral("1 row was") : QStringLiteral("%1 rows were").arg(rows)) +
+        QStringLiteral(" exported to ") + shown::path(path) + QStringLiteral("."));
     return path;
 }
 

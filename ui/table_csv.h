@@ -14,7 +14,8 @@ namespace pistaro {
 QList<QStringList> shownCells(const QTableView& table);
 
 // Asks through `dialogs` where to write (`title`, `preset` name), writes the file whole or not
-// at all (platform/replace_file.h) and says why when it could not. The path written; "" when
+// at all (platform/replace_file.h) and says how many rows it wrote where, or why it could not.
+// The path written; "" when
 // the user cancelled or the write failed.
 QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& title,
                   const QString& preset);

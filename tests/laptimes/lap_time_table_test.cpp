@@ -366,13 +366,17 @@ private slots:
         const QString path = fx->tmp.filePath(QStringLiteral("times.csv"));
         fx->dialogs.answers << path;
         grid.TableCsv->click();
-        QCOMPARE(fx->dialogs.kinds, QStringList{QStringLiteral("saveFile")});
+        QCOMPARE(fx->dialogs.kinds, (QStringList{"saveFile", "message"}));
+        QCOMPARE(fx->dialogs.shown.at(1),
+                 "1 row was exported to " + QDir::toNativeSeparators(path) + ".");
         QCOMPARE(
             readFile(path),
             QByteArray("Name,Warm up time,Practice Time,Qualifying Time,Race Time\r\n"
                        "\"Monte, \"\"Carlo\"\"\r\nC\xc3\xb4te\",1:25.000,1:22.500,,1:23.456\r\n"));
 
         // Cancelled: nothing written, nothing said. Unwritable: said, and no half file left.
+        fx->dialogs.shown.clear();
+        fx->dialogs.kinds.clear();
         fx->dialogs.answers << QString();
         grid.TableCsv_Click();
         QCOMPARE(fx->dialogs.messages(), QStringList());

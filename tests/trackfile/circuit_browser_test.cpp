@@ -702,7 +702,9 @@ private slots:
         const QString path = fx->tmp.filePath("list.csv");
         fx->dialogs.answers << path;
         fx->frm->ExportList->trigger();
-        QCOMPARE(fx->dialogs.shown, QStringList{"Export circuit list"});
+        QCOMPARE(fx->dialogs.shown,
+                 (QStringList{"Export circuit list",
+                              "2 rows were exported to " + QDir::toNativeSeparators(path) + "."}));
         QCOMPARE(readFile(path),
                  QByteArray("File,Track,Country,Author,Laps,Length,Tags,Packs\r\n"
                             "quoted2.dat,Ring Two,C\xc3\xb4te,Zo\xc3\xab "

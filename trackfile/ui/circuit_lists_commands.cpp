@@ -50,9 +50,17 @@ void CircuitLists::refreshFileList(const std::function<void()>& whileHidden) {
 }
 
 void CircuitLists::Rename_Click() {
-    if (!maySelectedBeChanged())
-        return;
     const QString oldName = File1->selectedName();
+    if (!maySelectedBeChanged()) {
+        // The menu item is disabled then; a key or a script that reaches it is told why.
+        services_.dialogs().message(
+            oldName.isEmpty()
+                ? QStringLiteral("Nothing was renamed: select a circuit first.")
+                : shown::text(oldName) +
+                      QStringLiteral(" was not renamed: it is a game slot file, which the game "
+                                     "reads by this name."));
+        return;
+    }
     const QString folder = File1->path();
     QString newName = services_.dialogs()
                           .input(packsNote(oldName, oldName) + QStringLiteral("Rename file '") +
@@ -77,7 +85,9 @@ void CircuitLists::Rename_Click() {
     // the same name.
     const QString target = gamepath::join(folder, newName);
     if (QFileInfo(target).isFile() && QFileInfo(target).size() > 0) {
-        services_.dialogs().message(QStringLiteral("File already exists."));
+        services_.dialogs().message(shown::text(oldName) + QStringLiteral(" was not renamed: ") +
+                                    shown::text(QFileInfo(target).fileName()) +
+                                    QStringLiteral(" already exists in its folder."));
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
