@@ -52,7 +52,7 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     const QString question =
         damaged.isEmpty()
             ? QStringLiteral("Restore the game files as they were before ") + change.command +
-                  QStringLiteral(" on ") + when + QStringLiteral(" ?")
+                  QStringLiteral(" on ") + when + QStringLiteral("?")
             : QStringLiteral("The backup of ") + change.command + QStringLiteral(" on ") + when +
                   QStringLiteral(" is damaged: the saved copies of %1 of its files are damaged or "
                                  "missing. Restore the other files without them?")

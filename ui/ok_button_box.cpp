@@ -8,7 +8,7 @@ namespace pistaro {
 OkButtonBox makeOkButtonBox(QWidget* window, bool centred) {
     auto* box = new QDialogButtonBox(window);
     box->setCenterButtons(centred);
-    QPushButton* ok = box->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("Ok"));
     ok->setDefault(true);
     return {box, ok};

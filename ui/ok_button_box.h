@@ -1,5 +1,5 @@
 #pragma once
-// The button row of a window whose only button is Ok: a QDialogButtonBox with one "&Ok"
+// The button row of a window whose only button is OK: a QDialogButtonBox with one "&OK"
 // push button, named "Ok" (the tests and the key handling find it by that name).
 class QDialogButtonBox;
 class QPushButton;

@@ -31,7 +31,7 @@ public:
     LapHistoryView* History; // the selected row's track: its games listed and charted
     QPushButton* TablePrint; // "Export to &Notepad"
     QPushButton* TableCsv;   // "Export as C&SV…": the rows shown, to a file the user picks
-    QPushButton* Ok;         // "&Ok"
+    QPushButton* Ok;         // "&OK"
     QPushButton* Cancel;     // "&Cancel"
 
     // Column captions (equal to the field names).

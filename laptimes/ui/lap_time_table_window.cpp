@@ -60,7 +60,7 @@ void LapTimeTable::buildWidgets() {
 
     TablePrint = named(new QPushButton(QStringLiteral("Export to &Notepad"), this), "TablePrint");
     TableCsv = named(new QPushButton(QStringLiteral("Export as C&SV\u2026"), this), "TableCsv");
-    Ok = named(new QPushButton(QStringLiteral("&Ok"), this), "Ok");
+    Ok = named(new QPushButton(QStringLiteral("&OK"), this), "Ok");
     Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
     Ok->setDefault(true);
     // The buttons have their handlers; the box only places them as the desktop does.

@@ -75,7 +75,7 @@ void Exporter::Export_Click() {
         return;
     }
     if (!services_.dialogs().askYesNo(
-            QStringLiteral("Update your Gp2 files on selected circuits ?")))
+            QStringLiteral("Update your Gp2 files on selected circuits?")))
         return;
     writeToGame(true);
 }

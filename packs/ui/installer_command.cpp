@@ -64,7 +64,7 @@ QString Installer::chooseArchive(const QString& title) {
 }
 
 void Installer::Install_Click() {
-    installArchives(services_.dialogs().openFiles(QStringLiteral("New track selection "),
+    installArchives(services_.dialogs().openFiles(QStringLiteral("New track selection"),
                                                   LastArchiveFolder, archiveDialogFilter()));
 }
 

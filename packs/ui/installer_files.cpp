@@ -139,7 +139,7 @@ QString Installer::askNewName(const Run& run, const QString& name) {
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
             services_.dialogs().askYesNo(QStringLiteral("File ") + answer +
-                                         QStringLiteral(" already exists, overwrite ?")))
+                                         QStringLiteral(" already exists, overwrite?")))
             break;
     }
     status.showStatus();

@@ -51,7 +51,7 @@ void PackControls::SavePack_Click() {
     const QString existing = packSpelling(name);
     if (existing != name) {
         if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
-                                          QStringLiteral("' already exists, overwrite ?")))
+                                          QStringLiteral("' already exists, overwrite?")))
             return;
         name = existing;
     }

@@ -31,7 +31,7 @@ void PackControls::ImportPack_Click() {
     if (SelectedPack->findText(name, Qt::MatchFixedString) >= 0 ||
         QFileInfo(packFolder(circuits, name)).isDir()) {
         if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + name +
-                                          QStringLiteral("' already exists, replace it ?")))
+                                          QStringLiteral("' already exists, replace it?")))
             return;
     }
     if (!sharing_.makePack(circuits, *pack, name))

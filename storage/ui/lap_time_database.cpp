@@ -319,7 +319,7 @@ void LapTimeDatabase::copyOriginalCircuits() {
     }
     if (lastCopied)
         bas.dialogs->message(
-            QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+            QStringLiteral("Your original circuit files were copied under their track names."));
 }
 
 void LapTimeDatabase::DbClose() {

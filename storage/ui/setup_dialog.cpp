@@ -95,7 +95,7 @@ void SetupDialog::buildWidgets() {
     BackupMegabytesLabel->setBuddy(BackupMegabytes);
     // The box orders the buttons as the desktop does; their clicks stay the handlers.
     auto* buttons = new QDialogButtonBox(this);
-    Ok = named(buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole), "Ok");
+    Ok = named(buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole), "Ok");
     Ok->setDefault(true);
     Cancel = named(buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole),
                    "Cancel");

@@ -55,7 +55,7 @@ void TextViewerTest::emptyTextShowsAndOkCloses() {
             return;
         seen = modal->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
         auto* ok = modal->findChild<QPushButton*>(QStringLiteral("Ok"));
-        QCOMPARE(ok->text(), QStringLiteral("&Ok"));
+        QCOMPARE(ok->text(), QStringLiteral("&OK"));
         QTest::mouseClick(ok, Qt::LeftButton);
         closedByOk = !modal->isVisible();
     });

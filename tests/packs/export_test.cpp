@@ -168,7 +168,7 @@ private slots:
 
         QCOMPARE(fx->dialogs.kinds, (QStringList{"yesno", "message"}));
         QCOMPARE(fx->dialogs.shown,
-                 (QStringList{"Update your Gp2 files on selected circuits ?",
+                 (QStringList{"Update your Gp2 files on selected circuits?",
                               "Gp2 updated.\r\n\r\n1 circuit was copied into its slot.\r\n"
                               "The menu names and lap counts were written into GP2.EXE.\r\n"
                               "The menu pictures of 1 slot were changed."}));
@@ -376,7 +376,7 @@ private slots:
         const QByteArray slotBefore = readFile(slotPath(9));
         fx->dialogs.shown.clear();
         exportAnswering(false);
-        QCOMPARE(fx->dialogs.shown, QStringList{"Update your Gp2 files on selected circuits ?"});
+        QCOMPARE(fx->dialogs.shown, QStringList{"Update your Gp2 files on selected circuits?"});
         QCOMPARE(readFile(slotPath(9)), slotBefore);
         QCOMPARE(slotList->lineUp().at(9).file, QStringLiteral("monza2001.dat"));
         QCOMPARE(slotEntryMarker(entry(9)), QChar(u'-'));

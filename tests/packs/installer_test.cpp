@@ -175,7 +175,7 @@ private slots:
         install(zip, answers + QVariantList{"Taken.dat", false, "Taken.dat", true});
         const QString prompt = "The name of the file you are installing can't be F1CT05.DAT."
                                "\r\n\r\nPlease enter a new name for this file:";
-        const QString overwrite = "File Taken.dat already exists, overwrite ?";
+        const QString overwrite = "File Taken.dat already exists, overwrite?";
         QCOMPARE(fx->dialogs.kinds.count("message"), refused.size());
         QCOMPARE(fx->dialogs.shown.mid(fx->dialogs.shown.size() - 4),
                  (QStringList{prompt, overwrite, prompt, overwrite}));
@@ -275,7 +275,7 @@ private slots:
         }
         // Cancelled: the dialog started in the last archive's folder, and nothing is done.
         install(QString());
-        QCOMPARE(fx->dialogs.shown, QStringList{"New track selection "});
+        QCOMPARE(fx->dialogs.shown, QStringList{"New track selection"});
         QCOMPARE(fx->dialogs.lastDefault, fx->tmp.filePath("downloads") + "/");
         QVERIFY(viewed.size() == 1);
     }

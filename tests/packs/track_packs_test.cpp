@@ -226,7 +226,7 @@ private slots:
         save(QStringLiteral("Season"));
         assign(4, kMonza);
         const QString question =
-            QStringLiteral("The Track Pack 'Season' already exists, overwrite ?");
+            QStringLiteral("The Track Pack 'Season' already exists, overwrite?");
         fx->dialogs.answers << false;
         save(QStringLiteral("SEASON"));
         QCOMPARE(fx->dialogs.shown, QStringList{question});
@@ -421,7 +421,7 @@ private slots:
         // Replacing the pack of the same name is asked first; No changes nothing.
         importPack(shared, {false});
         QCOMPARE(fx->dialogs.shown.last(),
-                 QStringLiteral("The Track Pack 'Trip' already exists, replace it ?"));
+                 QStringLiteral("The Track Pack 'Trip' already exists, replace it?"));
         QCOMPARE(readFile(packFile(QStringLiteral("Trip"), 7)), oldSlot7);
         clearDialogs();
         // This time through the menu item, which clicks the button.

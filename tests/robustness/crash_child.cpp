@@ -63,7 +63,7 @@ private:
 
 void run(const QString& mode, HeadlessProgram& program) {
     Gp2PsoBas& bas = program.bas;
-    program.dialogs.answers << true; // "Update your Gp2 files on selected circuits ?"
+    program.dialogs.answers << true; // "Update your Gp2 files on selected circuits?"
 
     if (mode == QLatin1String("makedb")) {
         say("begin");

@@ -101,7 +101,7 @@ void LapTimeDatabaseTest::missingDatabaseIsMadeAndAsksForTheGame() {
                             "Cancel ends Pistaro."));
     QCOMPARE(fx.dialogs.shown.at(1), QStringLiteral("Where is your GP2 folder?"));
     QCOMPARE(fx.dialogs.shown.at(2),
-             QStringLiteral("Your original circuit files were copied to their Track Names !!!"));
+             QStringLiteral("Your original circuit files were copied under their track names."));
     QVERIFY(QFile::exists(fx.circuit(samplegame::originalName(7) + QStringLiteral(".dat"))));
     QCOMPARE(fx.bas.Gp2Dir, fx.gameDir());
     // Both are kept at once: a run killed now neither asks nor copies again.
@@ -233,7 +233,7 @@ void LapTimeDatabaseTest::firstStartCopiesTheOriginals() {
     s.DbOpen(QStringLiteral("pso.mdb"));
     QCOMPARE(fx.dialogs.messages(),
              QStringList{QStringLiteral(
-                 "Your original circuit files were copied to their Track Names !!!")});
+                 "Your original circuit files were copied under their track names.")});
     for (int slot : {1, 4, 16}) {
         QFile original(fx.circuit(QStringLiteral("f1ct%1.dat").arg(slot, 2, 10, QLatin1Char('0'))));
         QFile copy(fx.circuit(samplegame::originalName(slot) + QStringLiteral(".dat")));
