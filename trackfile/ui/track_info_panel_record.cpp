@@ -86,6 +86,8 @@ void TrackInfoPanel::followFiles() {
             forgetCircuit();
             return;
         }
+        // The field being edited counts, as it does when the circuit is left.
+        commitFocusedEdit();
         const CircuitInfo now = catalogue::readCircuit(bas, path);
         if (bas.InfoText == savedArea_ || now.infoArea != savedArea_)
             showCircuit(path, now);
