@@ -7,6 +7,7 @@
 #include "platform/guarded.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
+#include "ui/window_size.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,8 +31,8 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
     Changes = named(new QListWidget(this), "Changes");
     Files = named(new QListWidget(this), "Files");
     auto* buttons = new QDialogButtonBox(this);
-    Revert =
-        named(buttons->addButton(QStringLiteral("Revert"), QDialogButtonBox::ActionRole), "Revert");
+    Revert = named(buttons->addButton(QStringLiteral("&Revert"), QDialogButtonBox::ActionRole),
+                   "Revert");
     Close =
         named(buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole), "Close");
     Revert->setAutoDefault(false);
@@ -54,6 +56,33 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
     connect(Revert, &QPushButton::clicked, this, GUARDED_HANDLER(Revert_Click));
     connect(Close, &QPushButton::clicked, this, &QDialog::reject);
     reload();
+    keepSize(*this, QStringLiteral("History/size"), [this] { return fittingSize(); });
+}
+
+QSize HistoryDialog::fittingSize() const {
+    // Both lists as wide as their longest line (the files of the newest change stand for the
+    // others' files), and tall enough for a dozen changes.
+    const auto listWidth = [](const QListWidget* list, const QString& sample) {
+        int widest = list->fontMetrics().horizontalAdvance(sample);
+        for (int i = 0; i < list->count(); ++i)
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+        const int padding =
+            2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        return widest + padding + 2 * list->frameWidth() +
+               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    };
+    // Usual rows: a date and time, a command, a count; a file of a game folder in a home.
+    const QString usualChange =
+        QStringLiteral("2026-12-31 23:59:59  Install a Folder of Archives  (16 files)  put back");
+    const QString usualFile =
+        QStringLiteral("/home/player/games/gp2/CIRCUITS/F1CT07.DAT (removed: it was not there)");
+    const QMargins margins = layout()->contentsMargins();
+    // The two lists share the width alike.
+    const int width = 2 * std::max(listWidth(Changes, usualChange), listWidth(Files, usualFile)) +
+                      layout()->spacing() + margins.left() + margins.right();
+    const int rows = 12 * Changes->fontMetrics().height() + 2 * Changes->frameWidth();
+    const int height = std::max(sizeHint().height(), rows + layout()->minimumSize().height());
+    return {width, height};
 }
 
 QString HistoryDialog::rowText(const gamebackup::Change& change) {

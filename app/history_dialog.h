@@ -39,6 +39,9 @@ public:
     static QString rowText(const gamebackup::Change& change);
 
 private:
+    // What the changes and their files need, before the user gives the window a size.
+    QSize fittingSize() const;
+
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;

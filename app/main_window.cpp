@@ -120,9 +120,9 @@ void MainWindow::buildMenus() {
     TrackLaunch = named(TrackMenu->addAction(QStringLiteral("&Launch GP2")), "TrackLaunch");
     S4 = named(TrackMenu->addSeparator(), "S4");
     TrackExportPack =
-        named(TrackMenu->addAction(QStringLiteral("Export pack…")), "TrackExportPack");
+        named(TrackMenu->addAction(QStringLiteral("Export p&ack…")), "TrackExportPack");
     TrackImportPack =
-        named(TrackMenu->addAction(QStringLiteral("Import pack…")), "TrackImportPack");
+        named(TrackMenu->addAction(QStringLiteral("&Import pack…")), "TrackImportPack");
     Fixes->addTo(TrackMenu);
     Lists->addTagItemsTo(TrackMenu);
     Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");

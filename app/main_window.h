@@ -20,6 +20,7 @@ namespace pistaro {
 class CircuitLists;
 class SlotList;
 class DatabaseList;
+class HelpWindow;
 class Exporter;
 class Installer;
 class CircuitFixes;
@@ -92,6 +93,7 @@ public:
     QAction* PSOHP;
     QAction* S1;
     QAction* HelpAbout;
+    HelpWindow* Helper = nullptr; // the help page's window, made when first asked for
 
     // Opens files and addresses; tests replace it to record what would be opened.
     std::function<void(const QString&)> desktopOpener;

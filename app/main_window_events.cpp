@@ -1,6 +1,7 @@
 // The main window's own handlers: Exit, File Exit, help, home page, About.
 #include "app/about_dialog.h"
 #include "app/help_page.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "packs/ui/slot_list.h"
 #include "platform/command_gate.h"
@@ -27,8 +28,11 @@ void MainWindow::FileExit_Click() {
 
 void MainWindow::Contents_Click() {
     const QString page = helpPage(bas_.dataDir());
-    if (!page.isEmpty())
-        openWithDesktop(page);
+    if (page.isEmpty())
+        return;
+    if (!Helper)
+        Helper = new HelpWindow([this](const QString& url) { openWithDesktop(url); }, this);
+    Helper->showPage(page);
 }
 
 void MainWindow::PSOHP_Click() {

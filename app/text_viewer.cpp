@@ -1,5 +1,6 @@
 #include "app/text_viewer.h"
 
+#include "ui/fixed_font.h"
 #include "ui/ok_button_box.h"
 
 #include <QDialogButtonBox>
@@ -21,6 +22,8 @@ TextViewer::TextViewer(QWidget* parent) : QDialog(parent) {
     text1_->setReadOnly(true);
     text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Reports and print files are laid out in columns of characters.
+    text1_->setFont(evenFixedFont());
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 

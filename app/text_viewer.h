@@ -1,5 +1,6 @@
 #pragma once
-// The modal text viewer: a block of text that can be scrolled, selected and copied, not changed.
+// The modal text viewer: a block of text in a fixed-width font (reports and print files line
+// up in columns) that can be scrolled, selected and copied, not changed.
 #include <QDialog>
 
 class QPlainTextEdit;

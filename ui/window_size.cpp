@@ -98,4 +98,49 @@ void rememberSize(const QString& key, const QSize& size) {
     settings.setValue(key, size);
 }
 
+namespace {
+
+class SizeKeeper final : public QObject {
+public:
+    SizeKeeper(QWidget& window, const QString& key, std::function<QSize()> fallback)
+        : QObject(&window), window_(window), key_(key), fallback_(std::move(fallback)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &window_ || event->spontaneous())
+            return false;
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            const QSize size = rememberedSize(key_, fallback_());
+            const QWidget* over =
+                window_.parentWidget() ? window_.parentWidget()->window() : nullptr;
+            const QScreen* screen = window_.screen();
+            const QPoint centre = over     ? over->frameGeometry().center()
+                                  : screen ? screen->availableGeometry().center()
+                                           : window_.geometry().center();
+            QRect wanted(QPoint(), size);
+            wanted.moveCenter(centre);
+            placeOnScreen(window_, wanted);
+        } else if (event->type() == QEvent::Hide && shown_) {
+            shown_ = false; // the next show applies the kept size again
+            rememberSize(key_, window_.size());
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QString key_;
+    std::function<QSize()> fallback_;
+    bool shown_ = false;
+};
+
+} // namespace
+
+void keepSize(QWidget& window, const QString& key, std::function<QSize()> fallback) {
+    new SizeKeeper(window, key, std::move(fallback));
+}
+
 } // namespace pistaro

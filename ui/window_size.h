@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace pistaro {
@@ -23,5 +25,9 @@ void keepFrameOnScreen(QWidget& window);
 // The size stored under `key`, or `fallback` when none is.
 QSize rememberedSize(const QString& key, const QSize& fallback);
 void rememberSize(const QString& key, const QSize& size);
+// From now on `window` opens at the size kept under `key` (`fallback()` until one is kept:
+// what its contents need), centred on its parent and fitted onto the free area of the screen,
+// and keeps the size the user gives it when it is hidden.
+void keepSize(QWidget& window, const QString& key, std::function<QSize()> fallback);
 
 } // namespace pistaro

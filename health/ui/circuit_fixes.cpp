@@ -34,12 +34,12 @@ CircuitFixes::CircuitFixes(WindowServices& services, TrackInfoPanel& panel, Circ
     : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
       installer_(installer) {
     setObjectName(QStringLiteral("CircuitFixes"));
-    RepairChecksum = named(new QAction(QStringLiteral("Repair checksum"), this), "RepairChecksum");
+    RepairChecksum = named(new QAction(QStringLiteral("Repair &checksum"), this), "RepairChecksum");
     InstallTextures =
-        named(new QAction(QStringLiteral("Install missing textures from an archive\u2026"), this),
+        named(new QAction(QStringLiteral("Install &missing textures from an archive\u2026"), this),
               "InstallTextures");
     DeleteDuplicate =
-        named(new QAction(QStringLiteral("Delete this duplicate\u2026"), this), "DeleteDuplicate");
+        named(new QAction(QStringLiteral("Delete this du&plicate\u2026"), this), "DeleteDuplicate");
     connect(RepairChecksum, &QAction::triggered, this, GUARDED_COMMAND(RepairChecksum_Click));
     connect(InstallTextures, &QAction::triggered, this, GUARDED_COMMAND(InstallTextures_Click));
     connect(DeleteDuplicate, &QAction::triggered, this, GUARDED_COMMAND(DeleteDuplicate_Click));

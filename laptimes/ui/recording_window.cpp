@@ -65,6 +65,7 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     widest_ = list1_->fontMetrics().horizontalAdvance(kWidestUsual);
     resize(width(), sizeHint().height());
     fitWidth();
+    keepSize(*this, QStringLiteral("RecordStatus/size"), [this] { return size(); });
 }
 
 int RecordingWindow::widthForLines() const {

@@ -8,6 +8,7 @@
 #include "storage/gp2psobas.h"
 #include "storage/settings_row.h"
 #include "ui/named.h"
+#include "ui/window_size.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -23,6 +24,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pistaro {
 
 namespace {
@@ -34,6 +37,15 @@ SetupDialog::SetupDialog(Gp2PsoBas& bas, QWidget* parent) : QDialog(parent), bas
     setWindowTitle(QStringLiteral("Pistaro Setup"));
     buildWidgets();
     wireHandlers();
+    keepSize(*this, QStringLiteral("Setup/size"), [this] {
+        // Room for a usual folder path in the path fields.
+        const QSize hint = sizeHint();
+        const int path = SetupGP2DIR->fontMetrics().horizontalAdvance(
+                             QStringLiteral("/home/player/games/gp2/cd/GP2.cue")) +
+                         2 * SetupGP2DIR->fontMetrics().averageCharWidth();
+        return QSize(hint.width() + std::max(0, path - SetupGP2DIR->sizeHint().width()),
+                     hint.height());
+    });
 }
 
 void SetupDialog::buildWidgets() {

@@ -7,6 +7,7 @@
 
 #include "app/about_dialog.h"
 #include "app/help_page.h"
+#include "app/help_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,8 +18,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTimer>
 
@@ -43,6 +47,7 @@ class HelpMenuTest final : public QObject {
 private slots:
     void helpRule_data();
     void helpRule();
+    void helpWindowFollowsLinks();
     void builtProgramFolderHasItsHelp();
     void helpNamesEveryItemAndKey();
     void helpTopics_data();
@@ -53,38 +58,71 @@ private slots:
 };
 
 void HelpMenuTest::helpRule_data() {
-    QTest::addColumn<QByteArray>("htm");  // content of help.htm; null: no such file
-    QTest::addColumn<QByteArray>("html"); // content of help.html; null: no such file
-    QTest::addColumn<QString>("opened");  // the page opened, "" for none
-    QTest::addColumn<QString>("how");     // "menu", "F1", "F1 in a text box"
+    QTest::addColumn<QByteArray>("htm");     // content of help.htm; null: no such file
+    QTest::addColumn<QByteArray>("html");    // content of help.html; null: no such file
+    QTest::addColumn<QString>("translated"); // a translated page written too, "" for none
+    QTest::addColumn<QString>("locale");     // the user's locale
+    QTest::addColumn<QString>("opened");     // the page opened, "" for none
+    QTest::addColumn<QString>("how");        // "menu", "F1", "F1 in a text box"
     const QByteArray page("<html><body>help</body></html>");
     const QByteArray missing;
     const QByteArray empty("");
     for (const char* how : {"menu", "F1", "F1 in a text box"}) {
         const QString h = QString::fromLatin1(how);
-        QTest::addRow("only help.html, %s", how) << missing << page << "help.html" << h;
-        QTest::addRow("empty help.htm, %s", how) << empty << page << "help.html" << h;
-        QTest::addRow("neither, %s", how) << missing << missing << "" << h;
+        QTest::addRow("only help.html, %s", how) << missing << page << ""
+                                                 << "en_GB"
+                                                 << "help.html" << h;
+        QTest::addRow("empty help.htm, %s", how) << empty << page << ""
+                                                 << "en_GB"
+                                                 << "help.html" << h;
+        QTest::addRow("neither, %s", how) << missing << missing << ""
+                                          << "en_GB"
+                                          << "" << h;
+        QTest::addRow("German page, %s", how) << page << missing << "help.de.htm"
+                                              << "de_DE"
+                                              << "help.de.htm" << h;
     }
-    QTest::newRow("help.htm first") << page << page << "help.htm"
+    QTest::newRow("help.htm first") << page << page << ""
+                                    << "en_GB"
+                                    << "help.htm"
                                     << "menu";
     QTest::newRow("both empty") << empty << empty << ""
+                                << "en_GB"
+                                << ""
                                 << "menu";
+    QTest::newRow("no page in the user's language") << page << missing << "help.fr.htm"
+                                                    << "de_DE"
+                                                    << "help.htm"
+                                                    << "menu";
+    QTest::newRow("only the translated page") << missing << missing << "help.it.htm"
+                                              << "it_IT"
+                                              << "help.it.htm"
+                                              << "menu";
+    QTest::newRow("translated page without help.htm") << missing << page << "help.es.htm"
+                                                      << "nl_NL"
+                                                      << "help.html"
+                                                      << "menu";
 }
 
 void HelpMenuTest::helpRule() {
     QFETCH(QByteArray, htm);
     QFETCH(QByteArray, html);
+    QFETCH(QString, translated);
+    QFETCH(QString, locale);
     QFETCH(QString, opened);
     QFETCH(QString, how);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
     MainWindowFixture fx;
     const QString help = fx.appDir() + QStringLiteral("/help");
-    if (!htm.isNull() || !html.isNull())
-        QVERIFY(QDir().mkpath(help));
+    QVERIFY(QDir().mkpath(help));
     if (!htm.isNull())
         QVERIFY(writeFile(help + QStringLiteral("/help.htm"), htm));
     if (!html.isNull())
         QVERIFY(writeFile(help + QStringLiteral("/help.html"), html));
+    if (!translated.isEmpty())
+        QVERIFY(writeFile(help + "/" + translated, "<html><body>translated</body></html>"));
     MainWindow& frm = fx.start();
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
@@ -100,11 +138,80 @@ void HelpMenuTest::helpRule() {
         QTest::keyClick(field, Qt::Key_F1);
     }
 
-    const QStringList expected = opened.isEmpty()
-                                     ? QStringList{}
-                                     : QStringList{QDir::toNativeSeparators(help + "/" + opened)};
-    QCOMPARE(fx.opened, expected);
+    // The page opens in the program's own window; nothing goes to the desktop.
+    QVERIFY(fx.opened.isEmpty());
     QVERIFY2(fx.dialogs.shown.isEmpty(), qPrintable(fx.dialogs.shown.join(" | ")));
+    if (opened.isEmpty()) {
+        QVERIFY(!frm.Helper || !frm.Helper->isVisible());
+        return;
+    }
+    QVERIFY(frm.Helper && frm.Helper->isVisible());
+    QCOMPARE(QFileInfo(frm.Helper->page().toLocalFile()).canonicalFilePath(),
+             QFileInfo(help + "/" + opened).canonicalFilePath());
+    QVERIFY(!frm.Helper->Browser->toPlainText().isEmpty());
+}
+
+void HelpMenuTest::helpWindowFollowsLinks() {
+    MainWindowFixture fx;
+    const QString help = fx.appDir() + QStringLiteral("/help");
+    QVERIFY(QDir().mkpath(help));
+    QByteArray page = "<html><body><p><a href=\"#last\">down</a> <a href=\"more.htm\">more</a> "
+                      "<a href=\"https://example.test/x\">web</a> <a href=\"notes.txt\">notes</a> "
+                      "<a href=\"gone.htm\">gone</a></p>";
+    for (int i = 0; i < 200; ++i)
+        page += "<p>filler line</p>";
+    page += "<h2 id=\"last\">Textures</h2><p>the end</p></body></html>";
+    QVERIFY(writeFile(help + QStringLiteral("/help.htm"), page));
+    QVERIFY(writeFile(help + QStringLiteral("/more.htm"), "<html><body>more help</body></html>"));
+    QVERIFY(writeFile(help + QStringLiteral("/notes.txt"), "notes"));
+    MainWindow& frm = fx.start();
+    frm.show();
+    frm.Contents->trigger();
+    HelpWindow* window = frm.Helper;
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QScrollBar* bar = window->Browser->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+
+    // A place on the page: the page scrolls to it.
+    window->follow(QUrl(QStringLiteral("#last")));
+    QCOMPARE(window->page().fragment(), QStringLiteral("last"));
+    QVERIFY(bar->value() > 0);
+    // Another page of the help opens in the window, and Back returns.
+    window->follow(QUrl(QStringLiteral("more.htm")));
+    QCOMPARE(window->Browser->toPlainText(), QStringLiteral("more help"));
+    QVERIFY(window->Back->isEnabled());
+    QTest::mouseClick(window->Back, Qt::LeftButton);
+    QVERIFY(window->Browser->toPlainText().contains(QStringLiteral("filler")));
+    QVERIFY(fx.opened.isEmpty());
+    // Web addresses, files that are no page and pages that are not there go to the desktop.
+    window->follow(QUrl(QStringLiteral("https://example.test/x")));
+    window->follow(QUrl(QStringLiteral("notes.txt")));
+    window->follow(QUrl(QStringLiteral("gone.htm")));
+    QCOMPARE(fx.opened, (QStringList{QStringLiteral("https://example.test/x"),
+                                     QFileInfo(help + "/notes.txt").absoluteFilePath(),
+                                     QFileInfo(help + "/gone.htm").absoluteFilePath()}));
+    QVERIFY(window->Browser->toPlainText().contains(QStringLiteral("filler")));
+
+    // The search field finds a word, again from the top, and says when the page lacks it.
+    QTest::keyClicks(window->SearchText, QStringLiteral("textures"));
+    QTest::keyClick(window->SearchText, Qt::Key_Return);
+    QCOMPARE(window->Browser->textCursor().selectedText(), QStringLiteral("Textures"));
+    QVERIFY(window->findNext()); // round the page to the same word
+    QVERIFY(!window->NotFound->isVisible());
+    window->SearchText->setText(QStringLiteral("no such word"));
+    QVERIFY(!window->findNext(true));
+    QVERIFY(window->NotFound->isVisible());
+
+    // The size the user gives it is kept for the next time it opens.
+    window->resize(window->size() + QSize(40, 30));
+    const QSize given = window->size();
+    window->close();
+    delete frm.Helper;
+    frm.Helper = nullptr;
+    frm.Contents->trigger();
+    QVERIFY(frm.Helper);
+    QCOMPARE(frm.Helper->size(), given);
 }
 
 void HelpMenuTest::builtProgramFolderHasItsHelp() {

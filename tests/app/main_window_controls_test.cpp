@@ -1,8 +1,21 @@
 // The started main window holds every control and menu item under its name, of its kind,
 // with its caption and tool tip; the hidden ones exist but are not shown.
+#include "app/about_dialog.h"
+#include "app/credits_dialog.h"
+#include "app/help_window.h"
+#include "app/history_dialog.h"
+#include "app/status_window.h"
+#include "app/text_viewer.h"
+#include "laptimes/ui/lap_time_table.h"
+#include "laptimes/ui/log_window.h"
+#include "laptimes/ui/recording_window.h"
 #include "packs/ui/pack_controls.h"
+#include "packs/ui/picture_view.h"
 #include "packs/ui/slot_list.h"
+#include "platform/ui/list_question.h"
 #include "storage/ui/database_list.h"
+#include "storage/ui/setup_dialog.h"
+#include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
@@ -15,15 +28,25 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#include <functional>
+#include <memory>
 
 using namespace pistaro;
 
@@ -57,6 +80,106 @@ QStringList actionNames(const QWidget* menu) {
     for (const QAction* a : menu->actions())
         names << (a->menu() ? a->menu()->objectName() : a->objectName());
     return names;
+}
+
+// The Alt letter of a caption: the character after its "&" ("&&" shows an ampersand), or a
+// null character when it has none.
+QChar mnemonic(const QString& caption) {
+    for (int i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Collects the captions of windows and menus by scope (a window, or one menu): an item or
+// button without an Alt letter, or a letter used twice in its scope, is a fault.
+class MnemonicWalk {
+public:
+    void window(const QWidget& window) {
+        const QString scope = window.objectName();
+        if (auto* main = qobject_cast<const QMainWindow*>(&window)) {
+            for (QAction* top : main->menuBar()->actions()) {
+                add(scope, top->text(), true);
+                if (top->menu())
+                    menu(*top->menu(), top->menu()->objectName());
+            }
+        }
+        for (const QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&window) || w->window() != &window ||
+                w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            auto* label = qobject_cast<const QLabel*>(w);
+            auto* button = qobject_cast<const QAbstractButton*>(w);
+            // Picture buttons show no text; a label's letter moves to its buddy.
+            if (button && !button->text().isEmpty())
+                add(scope, button->text(), true);
+            else if (label && label->buddy())
+                add(scope, label->text(), false);
+            else if (auto* box = qobject_cast<const QGroupBox*>(w))
+                add(scope, box->title(), box->isCheckable());
+        }
+        for (QMenu* own : window.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+            menu(*own, scope + "/" + own->objectName());
+    }
+    void menu(const QMenu& menu, const QString& scope) {
+        if (walked_.contains(&menu))
+            return;
+        walked_ << &menu;
+        for (const QAction* item : menu.actions()) {
+            if (item->isSeparator() || !item->isVisible())
+                continue;
+            add(scope, item->text(), true);
+            if (item->menu())
+                this->menu(*item->menu(), item->menu()->title());
+        }
+    }
+    int scopeSize(const QString& scope) const { return int(scopes_.value(scope).size()); }
+    QStringList faults() const {
+        QStringList all = missing_;
+        for (auto scope = scopes_.cbegin(); scope != scopes_.cend(); ++scope)
+            for (auto letter = scope->cbegin(); letter != scope->cend(); ++letter)
+                if (letter->size() > 1)
+                    all << scope.key() + ": Alt+" + letter.key() + " " + letter->join(", ");
+        return all;
+    }
+
+private:
+    void add(const QString& scope, const QString& caption, bool needsLetter) {
+        const QChar letter = mnemonic(caption);
+        if (!letter.isNull())
+            scopes_[scope][letter] << caption;
+        else if (needsLetter)
+            missing_ << scope + ": \"" + caption + "\" has no Alt letter";
+    }
+
+    QMap<QString, QMap<QChar, QStringList>> scopes_; // scope, letter, the captions using it
+    QStringList missing_;
+    QSet<const QMenu*> walked_;
+};
+
+// The dialog classes of the program's sources, as their meta objects name them.
+QStringList dialogClasses() {
+    static const QRegularExpression declared(
+        QStringLiteral("class\\s+(\\w+)\\s+final\\s*:\\s*public\\s+QDialog\\b"));
+    QStringList found;
+    QDirIterator it(QStringLiteral(PSO_SOURCE_DIR), {QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains(QStringLiteral("/tests/")) || path.contains(QStringLiteral("/build")))
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpressionMatch& m : declared.globalMatch(text))
+            found << QStringLiteral("pistaro::") + m.captured(1);
+    }
+    return found;
 }
 
 } // namespace
@@ -264,11 +387,13 @@ void MainWindowControlsTest::menus() {
         {"PSOHP", "&Pistaro Home Page"},
         {"HelpAbout", "&About"},
         {"FileClick", "FileClick"},
-        {"Rename", "Rename"},
-        {"Delete", "Delete"},
-        {"RepairChecksum", "Repair checksum"},
-        {"InstallTextures", "Install missing textures from an archive\u2026"},
-        {"DeleteDuplicate", "Delete this duplicate\u2026"},
+        {"Rename", "&Rename"},
+        {"Delete", "&Delete"},
+        {"RepairChecksum", "Repair &checksum"},
+        {"InstallTextures", "Install &missing textures from an archive\u2026"},
+        {"DeleteDuplicate", "Delete this du&plicate\u2026"},
+        {"TrackExportPack", "Export p&ack\u2026"},
+        {"TrackImportPack", "&Import pack\u2026"},
         {"AddTags", "Add &tags\u2026"},
         {"RemoveTags", "Remo&ve tags\u2026"},
     };
@@ -300,37 +425,80 @@ void MainWindowControlsTest::controlsWithoutActionAreInert() {
 }
 
 void MainWindowControlsTest::mnemonicsAreUnique() {
-    // Alt and a letter reach one control of the window, or one item of an open menu.
+    // Every button and menu item of every window the program opens carries an Alt letter, and
+    // the letter reaches one control of its window or one item of its open menu.
     MainWindow& frm = *fx_->frm;
-    QMap<QString, QMap<QChar, QStringList>> scopes; // scope, letter, the captions using it
-    auto add = [&scopes](const QString& scope, const QString& caption) {
-        for (int i = 0; i + 1 < caption.size(); ++i) {
-            if (caption[i] != QLatin1Char('&'))
-                continue;
-            if (caption[i + 1] != QLatin1Char('&')) {
-                scopes[scope][caption[i + 1].toLower()] << caption;
-                return;
-            }
-            ++i; // "&&" shows an ampersand
+    MnemonicWalk walk;
+    walk.window(frm);
+    QVERIFY(walk.scopeSize(QStringLiteral("Gp2PsoFrm")) > 15); // the walk found the captions
+    for (QMenu* popup : frm.findChildren<QMenu*>())
+        walk.menu(*popup, popup->objectName());
+    // The circuit table's header menu is built when it is asked for.
+    QHeaderView* header = frm.Lists->File1->horizontalHeader();
+    bool headerMenuSeen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            headerMenuSeen = true;
+            walk.menu(*menu, QStringLiteral("the header menu"));
+            menu->close();
         }
+    });
+    emit header->customContextMenuRequested(QPoint(4, 4));
+    QVERIFY(headerMenuSeen);
+
+    // The program's other windows, each as the program opens it.
+    QVERIFY(QDir().mkpath(fx_->appDir() + QStringLiteral("/help")));
+    QVERIFY(writeFile(fx_->appDir() + QStringLiteral("/help/help.htm"), "<html>help</html>"));
+    frm.Contents->trigger();
+    QVERIFY(frm.Helper);
+    walk.window(*frm.Helper);
+    frm.Helper->close();
+    const QList<std::function<QWidget*()>> windows = {
+        [&]() -> QWidget* { return new AboutDialog(&frm, {}, QStringLiteral("https://x.test/")); },
+        [&]() -> QWidget* { return new CreditsDialog(&frm); },
+        [&]() -> QWidget* {
+            return new HistoryDialog(frm, *frm.Panel, *frm.Lists, *frm.Packs, &frm);
+        },
+        [&]() -> QWidget* { return new TextViewer(&frm); },
+        [&]() -> QWidget* {
+            return new ListQuestion(QStringLiteral("Pistaro"), QStringLiteral("Delete?"),
+                                    {QStringLiteral("one")}, &frm);
+        },
+        [&]() -> QWidget* { return new PictureView(&frm); },
+        [&]() -> QWidget* { return new LogWindow(&frm); },
+        [&]() -> QWidget* { return new LapTimeTable(frm, QStringLiteral("pso.mdb"), &frm); },
+        [&]() -> QWidget* { return new SetupDialog(frm.bas(), &frm); },
+        [&]() -> QWidget* {
+            auto* status = new RecordingWindow(&frm);
+            status->begin();
+            status->addRecord(QStringLiteral("Monza"), QStringLiteral("1:23.456"),
+                              QStringLiteral("Unlimited practice"), TimeField::Practice,
+                              QStringLiteral("1:24.000"));
+            status->finish(1);
+            return status;
+        },
+        [&]() -> QWidget* {
+            auto* status = new StatusWindow(&frm);
+            status->offerCancel(true);
+            return status;
+        },
     };
-    for (QAction* top : frm.menuBar()->actions()) {
-        add(QStringLiteral("window"), top->text());
-        for (const QAction* item : top->menu()->actions())
-            add(top->menu()->objectName(), item->text());
+    QSet<QString> seen;
+    for (const auto& make : windows) {
+        std::unique_ptr<QWidget> window(make());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        walk.window(*window);
+        seen << QString::fromLatin1(window->metaObject()->className());
+        window->hide();
     }
-    for (const QWidget* w : frm.centralWidget()->findChildren<QWidget*>()) {
-        auto* label = qobject_cast<const QLabel*>(w);
-        if (w->isVisible() && (!label || label->buddy()))
-            add(QStringLiteral("window"), caption(w));
-    }
-    QStringList repeats;
-    for (auto scope = scopes.cbegin(); scope != scopes.cend(); ++scope)
-        for (auto letter = scope->cbegin(); letter != scope->cend(); ++letter)
-            if (letter->size() > 1)
-                repeats << scope.key() + ": Alt+" + letter.key() + " " + letter->join(", ");
-    QVERIFY2(repeats.isEmpty(), qPrintable(repeats.join("\n")));
-    QVERIFY(scopes.value(QStringLiteral("window")).size() > 15); // the walk found the captions
+    // Every dialog the program has is among them.
+    QStringList unchecked;
+    for (const QString& dialog : dialogClasses())
+        if (!seen.contains(dialog))
+            unchecked << dialog;
+    QVERIFY2(unchecked.isEmpty(), qPrintable(unchecked.join(", ")));
+    QVERIFY2(walk.faults().isEmpty(), qPrintable(walk.faults().join("\n")));
 }
 
 void MainWindowControlsTest::tabFollowsTheScreen() {

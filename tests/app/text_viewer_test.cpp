@@ -1,4 +1,5 @@
 #include "app/text_viewer.h"
+#include "ui/fixed_font.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +27,8 @@ void TextViewerTest::typingChangesNothing() {
     QVERIFY(text1);
     const QString before = QStringLiteral("first line\nsecond line");
     QCOMPARE(text1->toPlainText(), before);
+    // Print files and reports are columns of characters: every glyph advances alike.
+    QVERIFY2(advancesEvenly(text1->font()), qPrintable(text1->font().family()));
     text1->setFocus();
 
     QTest::keyClicks(text1, QStringLiteral("typed"));

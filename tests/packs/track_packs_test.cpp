@@ -425,8 +425,8 @@ private slots:
         QCOMPARE(readFile(packFile(QStringLiteral("Trip"), 7)), oldSlot7);
         clearDialogs();
         // This time through the menu item, which clicks the button.
-        QCOMPARE(fx->frm->TrackImportPack->text(), QStringLiteral("Import pack…"));
-        QCOMPARE(fx->frm->TrackExportPack->text(), QStringLiteral("Export pack…"));
+        QCOMPARE(fx->frm->TrackImportPack->text(), QStringLiteral("&Import pack…"));
+        QCOMPARE(fx->frm->TrackExportPack->text(), QStringLiteral("Export p&ack…"));
         fx->dialogs.answers << shared << true;
         fx->frm->TrackImportPack->trigger();
         const QString summary = fx->dialogs.messages().value(0);

@@ -725,9 +725,9 @@ private slots:
             if (!menu)
                 return;
             for (QAction* a : menu->actions())
-                offered << a->text();
+                offered << a->iconText(); // the caption without its Alt letter's "&"
             for (QAction* a : menu->actions())
-                if (a->text() == QLatin1String("Author"))
+                if (a->iconText() == QLatin1String("Author"))
                     a->trigger();
             menu->close();
         });

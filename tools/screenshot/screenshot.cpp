@@ -2,10 +2,14 @@
 // and writes main_window.png, setup_dialog.png, about_box.png, lap_time_table.png (with a
 // track's history), lap_time_table_no_history.png and record_status.png into <outdir>, and
 // export_summary.png and long_summary.png, the message an Export ends with where
-// gp2hipic is not set up and one listing many failures; with --screen (on a display, e.g. under
-// Xvfb) also screen.png, the whole screen with the main window where the start placed it. Message
-// boxes are answered by a script, so nothing waits for a user.
+// gp2hipic is not set up and one listing many failures, then history.png (with that Export)
+// and help_window.png; with --screen (on a display, e.g. under Xvfb) also screen.png, the whole
+// screen with the main window where the start placed it. Message boxes are answered by a
+// script, so nothing waits for a user. QT_SCALE_FACTOR=1.25 shows the windows at 125 %.
 #include "app/about_dialog.h"
+#include "app/help_page.h"
+#include "app/help_window.h"
+#include "app/history_dialog.h"
 #include "app/main_window.h"
 #include "laptimes/lap_history.h"
 #include "laptimes/ui/lap_time_table.h"
@@ -209,6 +213,15 @@ int main(int argc, char** argv) {
         ok = saveModal([&] { many.show(dialogs, QStringLiteral("Gp2 was updated in part.")); },
                        out + QStringLiteral("/long_summary.png")) &&
              ok;
+
+        // The history with the export just made, and the help page in its window.
+        HistoryDialog history(frm, *frm.Panel, *frm.Lists, *frm.Packs, &frm);
+        ok = save(history, out + QStringLiteral("/history.png")) && ok;
+        history.hide();
+        HelpWindow help([](const QString&) {}, &frm);
+        help.showPage(helpPage(QStringLiteral(PSO_APPDIR)));
+        ok = save(help, out + QStringLiteral("/help_window.png")) && ok;
+        help.hide();
     }
 
     program.stop();

@@ -68,8 +68,8 @@ void CircuitLists::buildWidgets() {
     Frame1 = named(new QGroupBox(this), "Frame1");
     ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), Frame1), "ACir");
     FileClick = named(new QMenu(QStringLiteral("FileClick"), this), "FileClick");
-    Rename = named(FileClick->addAction(QStringLiteral("Rename")), "Rename");
-    Delete = named(FileClick->addAction(QStringLiteral("Delete")), "Delete");
+    Rename = named(FileClick->addAction(QStringLiteral("&Rename")), "Rename");
+    Delete = named(FileClick->addAction(QStringLiteral("&Delete")), "Delete");
     FileClick->addSeparator();
     AddTags = named(FileClick->addAction(QStringLiteral("Add &tags\u2026")), "AddTags");
     RemoveTags = named(FileClick->addAction(QStringLiteral("Remo&ve tags\u2026")), "RemoveTags");

@@ -7,6 +7,7 @@
 #include "platform/program_settings.h"
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
+#include "ui/mnemonic.h"
 
 #include <QDrag>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -53,7 +55,21 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     saveHeader_->setSingleShot(true);
     saveHeader_->setInterval(300);
     connect(saveHeader_, &QTimer::timeout, this, &CircuitTable::saveHeader);
-    connect(header, &QHeaderView::sectionResized, saveHeader_, qOverload<>(&QTimer::start));
+    // A width the user gives (a drag of a column's edge, or a resize the program does not
+    // make itself) ends the fitting; the last column's stretch and a hidden column's 0 do not.
+    connect(header, &QHeaderView::sectionResized, this, [this, header](int column, int, int size) {
+        int last = header->count() - 1; // the stretching column: the last one shown
+        while (last > 0 && header->isSectionHidden(header->logicalIndex(last)))
+            --last;
+        if (fitting_ || size == 0 || header->isSectionHidden(column) ||
+            column == header->logicalIndex(last))
+            return;
+        if (!widthsByUser_) {
+            widthsByUser_ = true;
+            programSettings().setValue(WidthsByUserKey, true);
+        }
+        saveHeader_->start();
+    });
     connect(header, &QHeaderView::sortIndicatorChanged, saveHeader_, qOverload<>(&QTimer::start));
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QHeaderView::customContextMenuRequested, this, &CircuitTable::showHeaderMenu);
@@ -70,10 +86,72 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
 }
 
 int CircuitTable::defaultSectionWidth(int column) const {
-    // Every column fits a 1366 pixel wide screen beside the slot list.
-    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 5, 7, 11, 10, 9, 9};
+    // In characters of the table's font: a DOS file name, the names at a usual length, a lap
+    // count, a length, a lap time, and the usual texts of Status ("1 texture missing",
+    // "Checksum wrong", "Original"). A column is never narrower than its caption.
+    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 3, 5, 8, 20, 9, 9};
+    if (column < 0 || column >= CircuitTableModel::ColumnCount)
+        return 0;
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    return column >= 0 && column < CircuitTableModel::ColumnCount ? widths[column] * ch + 8 : 0;
+    const QHeaderView* header = horizontalHeader();
+    const QString caption = model_->headerData(column, Qt::Horizontal).toString();
+    // The caption, the style's margins on both sides and the sort indicator.
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int mark = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    const int captionWidth = header->fontMetrics().horizontalAdvance(caption) + 4 * margin + mark;
+    return std::max(widths[column] * ch + 8, captionWidth);
+}
+
+int CircuitTable::leastSectionWidth(int column) const {
+    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    switch (column) {
+    case CircuitTableModel::Track:
+    case CircuitTableModel::Country:
+    case CircuitTableModel::Author:
+        return 6 * ch + 8;
+    case CircuitTableModel::Tags:
+    case CircuitTableModel::Packs:
+        return 4 * ch + 8;
+    default:
+        return 0;
+    }
+}
+
+void CircuitTable::fitColumns() {
+    if (widthsByUser_)
+        return;
+    const QHeaderView* header = horizontalHeader();
+    int fixed = 0, wanted = 0, least = 0;
+    for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        if (leastSectionWidth(c) == 0) {
+            fixed += defaultSectionWidth(c);
+        } else {
+            wanted += defaultSectionWidth(c);
+            least += leastSectionWidth(c);
+        }
+    }
+    // The room of the rows beside a vertical scroll bar, which a usual collection needs.
+    const int room = contentsRect().width() - verticalScrollBar()->sizeHint().width() - fixed;
+    fitting_ = true;
+    for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
+        if (header->isSectionHidden(c))
+            continue;
+        const int full = defaultSectionWidth(c), narrow = leastSectionWidth(c);
+        int width = full;
+        if (narrow > 0 && room < wanted)
+            width = room <= least ? narrow
+                                  : narrow + int(qint64(full - narrow) * (room - least) /
+                                                 std::max(1, wanted - least));
+        horizontalHeader()->resizeSection(c, width);
+    }
+    fitting_ = false;
+}
+
+void CircuitTable::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitColumns();
 }
 
 QSize CircuitTable::sizeHint() const {
@@ -81,12 +159,14 @@ QSize CircuitTable::sizeHint() const {
     const QHeaderView* header = horizontalHeader();
     int width = 0;
     int last = -1;
+    // Until the user sizes them, the columns at their default width: fitColumns narrows them
+    // only in a table given less.
     for (int c = 0; c < header->count(); ++c)
         if (!header->isSectionHidden(c)) {
-            width += header->sectionSize(c);
+            width += widthsByUser_ ? header->sectionSize(c) : defaultSectionWidth(c);
             last = c;
         }
-    if (last >= 0)
+    if (last >= 0 && widthsByUser_)
         width += defaultSectionWidth(last) - header->sectionSize(last);
     const int frame = 2 * frameWidth();
     return {width + verticalScrollBar()->sizeHint().width() + frame,
@@ -111,6 +191,7 @@ void CircuitTable::restoreHeader() {
     QHeaderView* header = horizontalHeader();
     if (state.isEmpty() || !header->restoreState(state))
         return;
+    widthsByUser_ = programSettings().value(WidthsByUserKey).toBool();
     // The file names show whatever a kept state says: every command works on them.
     header->setSectionHidden(CircuitTableModel::File, false);
     sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
@@ -119,13 +200,18 @@ void CircuitTable::restoreHeader() {
 void CircuitTable::showHeaderMenu(const QPoint& pos) {
     QMenu menu(this);
     QHeaderView* header = horizontalHeader();
+    QString taken;
     // The file name always shows: it is what every command works on.
     for (int c = CircuitTableModel::File + 1; c < CircuitTableModel::ColumnCount; ++c) {
-        QAction* a = menu.addAction(model_->headerData(c, Qt::Horizontal).toString());
+        QAction* a = menu.addAction(
+            withFreeMnemonic(model_->headerData(c, Qt::Horizontal).toString(), taken));
         a->setCheckable(true);
         a->setChecked(!header->isSectionHidden(c));
         connect(a, &QAction::toggled, this, [this, header, c](bool shown) {
+            fitting_ = true; // a column shown again takes its old width: no width of the user's
             header->setSectionHidden(c, !shown);
+            fitting_ = false;
+            fitColumns();
             saveHeader_->start();
         });
     }

@@ -88,6 +88,8 @@ public:
     // Where the sort column and order, the widths and the hidden columns are kept.
     static inline const QString HeaderStateKey = QStringLiteral("CircuitBrowser/Header");
     static inline const QString HeaderColumnsKey = QStringLiteral("CircuitBrowser/Columns");
+    // True once the user gave a column a width: from then on the widths are the user's.
+    static inline const QString WidthsByUserKey = QStringLiteral("CircuitBrowser/WidthsByUser");
 
 signals:
     // A row was selected by the user (mouse or keys) or by setListIndex.
@@ -98,11 +100,19 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Until the user sizes a column, the columns share the table's width (fitColumns).
+    void resizeEvent(QResizeEvent* event) override;
     // A circuit goes into one slot: the row the drag starts on, however many are selected.
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     int defaultSectionWidth(int column) const;
+    // The narrowest a column of names (Track, Country, Author, Tags, Packs) is made by
+    // fitColumns; 0 for the other columns, which always keep their default width.
+    int leastSectionWidth(int column) const;
+    // Every shown column in the table's width where it can be: the columns of names give up
+    // room, down to their least width, in proportion to their default width.
+    void fitColumns();
     circuitcolumns::CatalogueValues readCatalogue() const;
     void catalogueRead();
     void restoreHeader();
@@ -116,6 +126,8 @@ private:
     QTimer* saveHeader_; // writes the header state a moment after the last change
     // The catalogue is read once the window has had its turn: the names show first.
     QTimer* readCatalogue_;
+    bool fitting_ = false;        // fitColumns is setting the widths
+    bool widthsByUser_ = false;   // see WidthsByUserKey
     bool columnsPending_ = false; // the rows shown still wait for their columns
     bool packsPending_ = false;   // a read for the packs is queued
     QStringList reread_;          // files to read again with the catalogue
