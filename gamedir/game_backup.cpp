@@ -4,10 +4,10 @@
 #include "gamedir/inside_folders.h"
 #include "platform/native_names.h"
 #include "platform/replace_file.h"
+#include "platform/sha256.h"
 #include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +46,7 @@ QString folderPart(const QString& command) {
 }
 
 QString sha256Hex(const QByteArray& bytes) {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(sha256::hexOf(bytes));
 }
 
 bool readAll(const QString& path, QByteArray* bytes, QString* error) {

@@ -3,9 +3,6 @@
 #include "packs/texture_list.h"
 #include "platform/native_names.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-
 namespace health {
 
 namespace {
@@ -93,24 +90,38 @@ bool Scanner::textureInstalled(const QString& name) {
     return installed;
 }
 
+Scanner::FileRead Scanner::readFile(const FactsCache& cache, const QString& name,
+                                    const QString& path) {
+    FileRead read;
+    read.stamp = binfile::stamp(path);
+    if (const FileFacts* kept = cache.find(name, read.stamp.size, read.stamp.modifiedMs)) {
+        read.facts = *kept;
+        read.fromCache = true;
+        return read;
+    }
+    read.facts = readFacts(path);
+    // A file changed while it was read is read again next time; one that could not be read is
+    // not remembered either.
+    read.keep = read.facts.shape != FileFacts::Shape::Unreadable && read.stamp.exists &&
+                binfile::stamp(path) == read.stamp;
+    return read;
+}
+
 QList<Problem> Scanner::check(const QString& name, const QString& path, CircuitKind kind) {
-    const QFileInfo before(path);
-    const qint64 size = before.size();
-    const qint64 mtime = before.lastModified().toMSecsSinceEpoch();
-    FileFacts facts;
-    if (const FileFacts* kept = cache_.find(name, size, mtime)) {
-        facts = *kept;
-    } else {
-        facts = readFacts(path);
+    return check(name, path, kind, readFile(cache_, name, path));
+}
+
+QList<Problem> Scanner::check(const QString& name, const QString& path, CircuitKind kind,
+                              const FileRead& read) {
+    const qint64 size = read.stamp.size;
+    const qint64 mtime = read.stamp.modifiedMs;
+    if (!read.fromCache) {
         ++read_;
-        // A file changed while it was read is read again next time; one that could not be
-        // read is not remembered either.
-        const QFileInfo after(path);
-        if (facts.shape != FileFacts::Shape::Unreadable && before.exists() &&
-            after.size() == size && after.lastModified().toMSecsSinceEpoch() == mtime)
-            cache_.put(name, size, mtime, facts);
+        if (read.keep)
+            cache_.put(name, size, mtime, read.facts);
     }
     names_ << name;
+    const FileFacts& facts = read.facts;
     const bool takesPart = kind == CircuitKind::Collection && facts.trackDataSize > 0;
     checked_.append(Checked{name, path, size, mtime, facts, takesPart});
     return problemsOf(facts, [this](const QString& n) { return textureInstalled(n); });
@@ -129,8 +140,7 @@ QByteArray Scanner::hashOf(Checked& file) {
     if (now.trackDataSize != file.facts.trackDataSize || now.trailerOk != file.facts.trailerOk)
         return {};
     file.facts.hash = now.hash;
-    const QFileInfo after(file.path);
-    if (after.size() == file.size && after.lastModified().toMSecsSinceEpoch() == file.mtime)
+    if (binfile::stamp(file.path) == binfile::Stamp{true, file.size, file.mtime})
         cache_.put(file.name, file.size, file.mtime, file.facts);
     return now.hash;
 }

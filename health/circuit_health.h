@@ -5,6 +5,7 @@
 // for the duplicates once every file is checked. The game's slot files and the first start's
 // copies of the originals are never duplicates: they hold a collection circuit on purpose.
 #include "health/facts_cache.h"
+#include "platform/binfile.h"
 #include "platform/gamepath.h"
 #include "trackfile/circuit_kind.h"
 
@@ -38,8 +39,23 @@ public:
     // none) keeps the facts between scans.
     Scanner(const QString& gameDir, const QString& folder, const QString& cacheFile);
 
+    // What check() needs of a file: its size and time, and its facts, from `cache` when it
+    // holds them for that size and time, else read now (`keep`: the file did not change
+    // while it was read, so the facts may be kept). Touches nothing else: a FactsReader calls
+    // it on a thread of its own.
+    struct FileRead {
+        binfile::Stamp stamp;
+        FileFacts facts;
+        bool fromCache = false;
+        bool keep = false;
+    };
+    static FileRead readFile(const FactsCache& cache, const QString& name, const QString& path);
     // The problems of the file `name` at `path`, duplicates aside; remembers its track data.
     QList<Problem> check(const QString& name, const QString& path, CircuitKind kind);
+    // The same with what readFile gave for it (read ahead against cache()).
+    QList<Problem> check(const QString& name, const QString& path, CircuitKind kind,
+                         const FileRead& read);
+    const FactsCache& cache() const { return cache_; }
     // Once every file is checked: per file (the number of its check() call) that has the same
     // track data as others, the problem and the first file of them (its number).
     struct Duplicate {

@@ -81,4 +81,12 @@ qint64 length(const QString& path) {
     return info.size();
 }
 
+Stamp stamp(const QString& path) {
+    struct stat st;
+    if (::stat(nativenames::encode(path).constData(), &st) != 0)
+        return {};
+    return {true, qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000 + qint64(st.st_mtim.tv_nsec) / 1000000};
+}
+
 } // namespace binfile

@@ -14,6 +14,16 @@ bool writeAt(const QString& path, qint64 position, const QByteArray& bytes,
              QString* error = nullptr);
 // Length in bytes, or -1 when the file does not exist, is no regular file or cannot be examined.
 qint64 length(const QString& path);
+// A file's size and modification time (milliseconds since the epoch, as QFileInfo gives them),
+// links followed: what tells that a file changed since it was last read. Both 0 and `exists`
+// false when it cannot be examined. One stat, without QFileInfo's local time.
+struct Stamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedMs = 0;
+    bool operator==(const Stamp&) const = default;
+};
+Stamp stamp(const QString& path);
 // Whether `path` names a regular file (links followed): the only kind the program opens to read
 // a circuit, a pack file or a texture, as a pipe or a device would hold it forever.
 inline bool isRegularFile(const QString& path) {

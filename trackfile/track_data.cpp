@@ -1,8 +1,7 @@
 #include "trackfile/track_data.h"
 
+#include "platform/sha256.h"
 #include "trackfile/info_block.h"
-
-#include <QCryptographicHash>
 
 namespace trackdata {
 
@@ -18,7 +17,7 @@ QByteArray hash(const QByteArray& fileBytes) {
     const QByteArrayView data = of(fileBytes);
     if (data.isEmpty())
         return {};
-    return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
+    return sha256::hexOf(data);
 }
 
 } // namespace trackdata
