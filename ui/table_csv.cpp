@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/replace_file.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -20,8 +21,11 @@ QList<QStringList> shownCells(const QTableView& table) {
     }
     QList<QStringList> out;
     QStringList captions;
-    for (const int column : columns)
-        captions << model->headerData(column, Qt::Horizontal).toString();
+    for (const int column : columns) {
+        // A column whose shown title is translated keeps the file's own title in UserRole.
+        const QVariant kept = model->headerData(column, Qt::Horizontal, Qt::UserRole);
+        captions << (kept.isValid() ? kept : model->headerData(column, Qt::Horizontal)).toString();
+    }
     out << captions;
     for (int row = 0; row < model->rowCount(); ++row) {
         if (table.isRowHidden(row))
@@ -36,14 +40,16 @@ QList<QStringList> shownCells(const QTableView& table) {
 
 QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& title,
                   const QString& preset) {
-    const QString path =
-        dialogs.saveFile(title, preset, QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    const QString path = dialogs.saveFile(
+        title, preset, QCoreApplication::translate("tablecsv", "CSV files (*.csv)"),
+        QStringLiteral("csv"));
     if (path.isEmpty())
         return {};
     const CopyResult written = writeReplacing(path, csvText(shownCells(table)));
     if (!written.ok) {
         dialogs.message(notWrittenMessage(path, written.error) +
-                        QStringLiteral(". Nothing was exported."));
+                        //: After the message that a file was not written.
+                        QCoreApplication::translate("tablecsv", ". Nothing was exported."));
         return {};
     }
     return path;
