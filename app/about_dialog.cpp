@@ -47,7 +47,7 @@ QFrame* decorativeLine(const char* name, QWidget* parent) {
 AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage)
     : QDialog(parent), opener_(std::move(opener)), homePage_(homePage) {
     setObjectName(QStringLiteral("Sobre1"));
-    setWindowTitle(QStringLiteral("About Pistaro"));
+    setWindowTitle(tr("About Pistaro"));
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -68,16 +68,15 @@ AboutDialog::AboutDialog(QWidget* parent, Opener opener, const QString& homePage
     labelVersion->setObjectName(QStringLiteral("LabelVersion"));
 
     const QStringList texts = {
-        QStringLiteral(" Pistaro and Lap Time Recorder"),
-        QStringLiteral("Thanks to :"),
+        tr(" Pistaro and Lap Time Recorder"),
+        tr("Thanks to :"),
         homePage_,
-        QStringLiteral("the circuit makers who share their tracks,"),
-        QStringLiteral("the players who send in their lap times,"),
-        QStringLiteral("and everyone who tests and reports problems."),
+        tr("the circuit makers who share their tracks,"),
+        tr("the players who send in their lap times,"),
+        tr("and everyone who tests and reports problems."),
         // Without a home page there is nothing to link to; the help page is no home page.
-        homePage_.isEmpty()
-            ? QStringLiteral("Help > Contents (F1) tells how Pistaro works.")
-            : QStringLiteral("Questions and ideas are welcome through the home page:"),
+        homePage_.isEmpty() ? tr("Help > Contents (F1) tells how Pistaro works.")
+                            : tr("Questions and ideas are welcome through the home page:"),
     };
     for (int i = 0; i < texts.size(); ++i) {
         auto* label = new QLabel(texts[i], this);

@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -76,7 +77,7 @@ QPixmap logoPixmap(const QSize& size) {
     p.setFont(small);
     p.setPen(QColor(0xC0, 0xC0, 0xC0));
     p.drawText(QRectF(0, h * 0.80, w, h * 0.12), Qt::AlignCenter,
-               QStringLiteral("circuits and lap times"));
+               QCoreApplication::translate("artwork", "circuits and lap times"));
     return pm;
 }
 

@@ -9,6 +9,7 @@
 #include "storage/engine.h"
 #include "storage/settings_row.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -55,8 +56,9 @@ int runCheck(const QString& exeDir, const QStringList& arguments) {
     const Stored stored = readStored(folders.appDir);
     const QString gameDir = arguments.isEmpty() ? stored.gameDir : arguments.first();
     if (gameDir.isEmpty()) {
-        print(stderr, QStringLiteral("No game folder given, and none is stored: pso --check "
-                                     "<game folder>."));
+        print(stderr, QCoreApplication::translate(
+                          "CheckCommand", "No game folder given, and none is stored: pso --check "
+                                          "<game folder>."));
         return 2;
     }
     // The cache lies in the program folder only; without one the check reads every file.

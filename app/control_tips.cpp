@@ -9,30 +9,40 @@
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/disabled_tip.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace pistaro {
 
 void explainControls(MainWindow& w) {
-    w.Lists->ACir->setToolTip(
-        QStringLiteral("Read the circuit files of the Circuits folder again"));
-    explainWhenDisabled(w.Packs->Change, QStringLiteral("Select a circuit and a slot first"));
-    explainWhenDisabled(w.Packs->UpdTp, QStringLiteral("Choose a saved Track Pack first"));
-    explainWhenDisabled(w.Jams->CheckJams, QStringLiteral("Select a circuit first"));
-    explainWhenDisabled(w.Panel->SaveInfo,
-                        QStringLiteral("Select an add-on circuit first: the game's own circuits "
-                                       "are not changed"));
+    w.Lists->ACir->setToolTip(QCoreApplication::translate(
+        "ControlTips", "Read the circuit files of the Circuits folder again"));
+    explainWhenDisabled(w.Packs->Change, QCoreApplication::translate(
+                                             "ControlTips", "Select a circuit and a slot first"));
+    explainWhenDisabled(w.Packs->UpdTp, QCoreApplication::translate(
+                                            "ControlTips", "Choose a saved Track Pack first"));
+    explainWhenDisabled(w.Jams->CheckJams,
+                        QCoreApplication::translate("ControlTips", "Select a circuit first"));
+    explainWhenDisabled(
+        w.Panel->SaveInfo,
+        QCoreApplication::translate("ControlTips",
+                                    "Select an add-on circuit first: the game's own circuits "
+                                    "are not changed"));
     explainWhenDisabled(w.Panel->OpenInfo,
-                        QStringLiteral("Not needed: the track info is read when a circuit is "
-                                       "selected"));
+                        QCoreApplication::translate(
+                            "ControlTips", "Not needed: the track info is read when a circuit is "
+                                           "selected"));
     explainWhenDisabled(w.Databases->DeleteDatabase,
-                        QStringLiteral("The standard database and the one opened at start-up "
-                                       "cannot be deleted"));
+                        QCoreApplication::translate(
+                            "ControlTips", "The standard database and the one opened at start-up "
+                                           "cannot be deleted"));
     explainWhenDisabled(w.Databases->SaveDatabase,
-                        QStringLiteral("Not needed: every change is saved as it is made"));
-    const QString fromSlot = QStringLiteral("Select a slot first: menu pictures are imported "
-                                            "from the game's slots");
+                        QCoreApplication::translate(
+                            "ControlTips", "Not needed: every change is saved as it is made"));
+    const QString fromSlot = QCoreApplication::translate(
+        "ControlTips", "Select a slot first: menu pictures are imported "
+                       "from the game's slots");
     explainWhenDisabled(w.Pictures->ImportPicture, fromSlot);
     explainWhenDisabled(w.Pictures->ImportPicture2, fromSlot);
 }

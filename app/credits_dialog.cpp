@@ -50,8 +50,7 @@ CreditsDialog::CreditsDialog(QWidget* parent) : QDialog(parent) {
     addPicture("Picture2", flagPixmap(pic), 155);
     addPicture("Picture3", stopwatchPixmap(pic), 300);
 
-    auto* words = new QLabel(
-        QStringLiteral("Made for everyone who keeps racing on add-on circuits."), frame2);
+    auto* words = new QLabel(tr("Made for everyone who keeps racing on add-on circuits."), frame2);
     words->setStyleSheet(QStringLiteral("color: #C0C0C0;"));
     words->setAlignment(Qt::AlignCenter);
     words->setWordWrap(true);

@@ -27,22 +27,20 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
                              PackControls& packs, QWidget* parent)
     : QDialog(parent), services_(services), panel_(panel), lists_(lists), packs_(packs) {
     setObjectName(QStringLiteral("History"));
-    setWindowTitle(QStringLiteral("History of changes"));
+    setWindowTitle(tr("History of changes"));
     Changes = named(new QListWidget(this), "Changes");
     Files = named(new QListWidget(this), "Files");
     auto* buttons = new QDialogButtonBox(this);
-    Revert = named(buttons->addButton(QStringLiteral("&Revert"), QDialogButtonBox::ActionRole),
-                   "Revert");
-    Close =
-        named(buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole), "Close");
+    Revert = named(buttons->addButton(tr("&Revert"), QDialogButtonBox::ActionRole), "Revert");
+    Close = named(buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole), "Close");
     Revert->setAutoDefault(false);
 
     auto* lists2 = new QHBoxLayout;
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Changes, newest first:"), this));
+    left->addWidget(new QLabel(tr("Changes, newest first:"), this));
     left->addWidget(Changes);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Files of the change:"), this));
+    right->addWidget(new QLabel(tr("Files of the change:"), this));
     right->addWidget(Files);
     lists2->addLayout(left, 1);
     lists2->addLayout(right, 1);
@@ -87,11 +85,13 @@ QSize HistoryDialog::fittingSize() const {
 
 QString HistoryDialog::rowText(const gamebackup::Change& change) {
     const qsizetype n = change.entries.size();
+    //: After the time and command of a change in History: how many files it holds.
     return change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") +
-           change.command +
-           (n == 1 ? QStringLiteral("  (1 file)") : QStringLiteral("  (%1 files)").arg(n)) +
-           (change.reverted ? QStringLiteral("  put back") : QString()) +
-           (change.inProgress ? QStringLiteral("  unfinished") : QString());
+           change.command + (n == 1 ? tr("  (1 file)") : tr("  (%1 files)").arg(n)) +
+           //: After a change in History that was undone.
+           (change.reverted ? tr("  put back") : QString()) +
+           //: After a change in History that never ended.
+           (change.inProgress ? tr("  unfinished") : QString());
 }
 
 void HistoryDialog::reload() {
@@ -109,10 +109,11 @@ void HistoryDialog::reload() {
         for (const QString& original : damaged.mid(0, 8))
             named << QDir::toNativeSeparators(original);
         if (damaged.size() > named.size())
-            named << QStringLiteral("and %1 more").arg(damaged.size() - named.size());
-        item->setText(item->text() + QStringLiteral("  damaged"));
-        item->setToolTip(QStringLiteral("The saved copies of these files are damaged or "
-                                        "missing:\n") +
+            named << tr("and %1 more").arg(damaged.size() - named.size());
+        //: After a change in History whose saved copies are damaged.
+        item->setText(item->text() + tr("  damaged"));
+        item->setToolTip(tr("The saved copies of these files are damaged or "
+                            "missing:\n") +
                          named.join(u'\n'));
     }
     Changes->setCurrentRow(shown_.isEmpty() ? -1 : 0);
@@ -126,9 +127,9 @@ void HistoryDialog::Changes_CurrentRowChanged(int row) {
     if (!valid)
         return;
     for (const gamebackup::Entry& entry : shown_[row].entries)
-        Files->addItem(
-            QDir::toNativeSeparators(entry.original) +
-            (entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)") : QString()));
+        Files->addItem(QDir::toNativeSeparators(entry.original) +
+                       //: After a file of a change in History that the change made.
+                       (entry.copy.isEmpty() ? tr(" (removed: it was not there)") : QString()));
 }
 
 void HistoryDialog::Revert_Click() {

@@ -26,21 +26,24 @@ namespace {
 
 constexpr int kSlots = 16;
 
-const QString kUsage = QStringLiteral("Use: pso --launch [--pack \"pack name\"] [database]");
+QString usage() {
+    return QCoreApplication::translate("launch",
+                                       "Use: pso --launch [--pack \"pack name\"] [database]");
+}
 
 // Why `pack` of the game folder cannot be raced; "" when it can.
 QString packProblem(const QString& gameDir, const QString& pack) {
     const QString circuits = gamepath::circuitsFolder(gameDir);
     const QString folder = packFolder(circuits, pack);
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("The Track Pack '") + pack +
-               QStringLiteral("' was not found: there is no folder ") +
-               QDir::toNativeSeparators(folder) + QStringLiteral(". GP2 was not started.");
+        return QCoreApplication::translate("launch", "The Track Pack '%1' was not found: there is "
+                                                     "no folder %2. GP2 was not started.")
+            .arg(pack, QDir::toNativeSeparators(folder));
     const QList<MissingPackFile> missing = missingPackFiles(circuits, pack);
     if (!missing.isEmpty())
-        return QStringLiteral("The Track Pack '") + pack +
-               QStringLiteral("' lacks circuits, so GP2 was not started. ") +
-               missingPackSummary(circuits, pack, missing);
+        return QCoreApplication::translate("launch", "The Track Pack '%1' lacks circuits, so GP2 "
+                                                     "was not started. %2")
+            .arg(pack, missingPackSummary(circuits, pack, missing));
     return {};
 }
 
@@ -71,7 +74,7 @@ LaunchRequest parseLaunch(const QStringList& arguments) {
         const QString& a = arguments.at(i);
         if (a == QLatin1String("--pack")) {
             if (i + 1 >= arguments.size() || !out.pack.isEmpty()) {
-                out.error = kUsage;
+                out.error = usage();
                 return out;
             }
             out.pack = arguments.at(++i).trimmed();
@@ -81,7 +84,7 @@ LaunchRequest parseLaunch(const QStringList& arguments) {
                 return out;
             }
         } else if (a.startsWith(QLatin1String("--"))) {
-            out.error = kUsage;
+            out.error = usage();
             return out;
         } else {
             out.rest << a;

@@ -2,6 +2,7 @@
 #include "app/check_command.h"
 #include "app/launch_command.h"
 #include "app/program.h"
+#include "ui/language.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("pistaro"));
+        language::apply();
         QStringList arguments = QCoreApplication::arguments();
         arguments.remove(0, 2);
         return runCheck(QCoreApplication::applicationDirPath(), arguments);
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
     // The per-user data folder is named after the application alone: ~/.local/share/pistaro.
     QCoreApplication::setApplicationName(QStringLiteral("pistaro"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pistaro.Pistaro"));
+    language::apply();
     // QApplication has taken its own options out; what is left is the database name.
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

@@ -81,10 +81,10 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
     Launching = new Launcher(*this, *Panel, *Setups, *LapLog, central);
     Setting = new LapTimeDatabase(*this, this);
     Databases = new DatabaseList(*this, *Setting, central);
-    Frame4 = named(new QGroupBox(QStringLiteral("Time Database:"), central), "Frame4");
+    Frame4 = named(new QGroupBox(tr("Time Database:"), central), "Frame4");
     commands_ = new QWidget(central);
-    Exit = named(new QPushButton(QStringLiteral("E&xit"), commands_), "Exit");
-    Exit->setToolTip(QStringLiteral("End Pistaro"));
+    Exit = named(new QPushButton(tr("E&xit"), commands_), "Exit");
+    Exit->setToolTip(tr("End Pistaro"));
     connect(Exit, &QPushButton::clicked, this, GUARDED_HANDLER(Exit_Click));
     wireConcerns();
     buildMenus();
@@ -99,37 +99,34 @@ MainWindow::MainWindow(Gp2PsoBas& bas, QWidget* parent) : QMainWindow(parent), b
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-    File = named(menuBar()->addMenu(QStringLiteral("&File")), "File");
-    Install = named(File->addAction(QStringLiteral("&Install new Track")), "Install");
-    InstallFolder = named(File->addAction(QStringLiteral("Install a &Folder of Archives\u2026")),
-                          "InstallFolder");
-    FileLog = named(File->addAction(QStringLiteral("&Log Stats")), "FileLog");
-    Repair = named(File->addAction(QStringLiteral("&Defrag f1pcsvga.bin")), "Repair");
-    RestoreLast = named(File->addAction(QStringLiteral("&Restore last change...")), "RestoreLast");
-    History = named(File->addAction(QStringLiteral("&History...")), "History");
-    ExportList = named(File->addAction(QStringLiteral("&Export circuit list\u2026")), "ExportList");
+    File = named(menuBar()->addMenu(tr("&File")), "File");
+    Install = named(File->addAction(tr("&Install new Track")), "Install");
+    InstallFolder =
+        named(File->addAction(tr("Install a &Folder of Archives\u2026")), "InstallFolder");
+    FileLog = named(File->addAction(tr("&Log Stats")), "FileLog");
+    Repair = named(File->addAction(tr("&Defrag f1pcsvga.bin")), "Repair");
+    RestoreLast = named(File->addAction(tr("&Restore last change...")), "RestoreLast");
+    History = named(File->addAction(tr("&History...")), "History");
+    ExportList = named(File->addAction(tr("&Export circuit list\u2026")), "ExportList");
     S3 = named(File->addSeparator(), "S3");
-    FileSetup = named(File->addAction(QStringLiteral("&Setup Pistaro")), "FileSetup");
+    FileSetup = named(File->addAction(tr("&Setup Pistaro")), "FileSetup");
     S2 = named(File->addSeparator(), "S2");
-    FileExit = named(File->addAction(QStringLiteral("E&xit")), "FileExit");
-    TrackMenu = named(menuBar()->addMenu(QStringLiteral("&Tracks")), "TrackMenu");
-    TrackRescan = named(TrackMenu->addAction(QStringLiteral("Resca&n")), "TrackRescan");
-    TrackSaveInfo =
-        named(TrackMenu->addAction(QStringLiteral("&Update Track Info")), "TrackSaveInfo");
-    TrackExport = named(TrackMenu->addAction(QStringLiteral("&Export to Gp2")), "TrackExport");
-    TrackLaunch = named(TrackMenu->addAction(QStringLiteral("&Launch GP2")), "TrackLaunch");
+    FileExit = named(File->addAction(tr("E&xit")), "FileExit");
+    TrackMenu = named(menuBar()->addMenu(tr("&Tracks")), "TrackMenu");
+    TrackRescan = named(TrackMenu->addAction(tr("Resca&n")), "TrackRescan");
+    TrackSaveInfo = named(TrackMenu->addAction(tr("&Update Track Info")), "TrackSaveInfo");
+    TrackExport = named(TrackMenu->addAction(tr("&Export to Gp2")), "TrackExport");
+    TrackLaunch = named(TrackMenu->addAction(tr("&Launch GP2")), "TrackLaunch");
     S4 = named(TrackMenu->addSeparator(), "S4");
-    TrackExportPack =
-        named(TrackMenu->addAction(QStringLiteral("Export p&ack…")), "TrackExportPack");
-    TrackImportPack =
-        named(TrackMenu->addAction(QStringLiteral("&Import pack…")), "TrackImportPack");
+    TrackExportPack = named(TrackMenu->addAction(tr("Export p&ack…")), "TrackExportPack");
+    TrackImportPack = named(TrackMenu->addAction(tr("&Import pack…")), "TrackImportPack");
     Fixes->addTo(TrackMenu);
     Lists->addTagItemsTo(TrackMenu);
-    Help = named(menuBar()->addMenu(QStringLiteral("&Help")), "Help");
-    Contents = named(Help->addAction(QStringLiteral("&Contents")), "Contents");
-    PSOHP = named(Help->addAction(QStringLiteral("&Pistaro Home Page")), "PSOHP");
+    Help = named(menuBar()->addMenu(tr("&Help")), "Help");
+    Contents = named(Help->addAction(tr("&Contents")), "Contents");
+    PSOHP = named(Help->addAction(tr("&Pistaro Home Page")), "PSOHP");
     S1 = named(Help->addSeparator(), "S1");
-    HelpAbout = named(Help->addAction(QStringLiteral("&About")), "HelpAbout");
+    HelpAbout = named(Help->addAction(tr("&About")), "HelpAbout");
 
     connect(Install, &QAction::triggered, this, GUARDED_COMMAND_FORWARD(Installing, Install_Click));
     connect(InstallFolder, &QAction::triggered, this,

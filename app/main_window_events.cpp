@@ -52,7 +52,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (CommandGate::instance().busy() && !unloaded_) {
         event->ignore();
         if (!closePending_ && CommandGate::instance().waitingForGame())
-            dialogs().notice(QStringLiteral("GP2 is running. Pistaro will close when it ends."));
+            dialogs().notice(tr("GP2 is running. Pistaro will close when it ends."));
         closePending_ = true;
         return;
     }

@@ -91,8 +91,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         placeOnScreen(*this, place);
         keepFrameOnScreen(*this);
         if (s == QSize(640, 480))
-            dialogs().message(
-                QStringLiteral("You have to set your Screen Resolution at least 800x600"));
+            dialogs().message(tr("You have to set your Screen Resolution at least 800x600"));
     });
 
     Setting->DbOpen(bas_.DbName); // ends the program when no game folder or no settings row
@@ -112,12 +111,12 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         reportIgnoredFailure("opening maps.mdb", e.what());
     }
     if (!mapsError.isEmpty() || !bas_.MapsRs)
-        dialogs().message(
-            QStringLiteral("Couldn't open ") +
-            QDir::toNativeSeparators(gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb"))) +
-            QStringLiteral(".") + Gp2PsoBas::CrLf2 +
-            (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
-            QStringLiteral("Menu pictures are neither shown nor kept in this run."));
+        dialogs().message(tr("Couldn't open %1.")
+                              .arg(QDir::toNativeSeparators(
+                                  gamepath::join(bas_.AppDir, QStringLiteral("maps.mdb")))) +
+                          Gp2PsoBas::CrLf2 +
+                          (mapsError.isEmpty() ? QString() : mapsError + Gp2PsoBas::CrLf2) +
+                          tr("Menu pictures are neither shown nor kept in this run."));
 
     ignoreFailure("clearing unfinished backups",
                   [&] { gamebackup::clearUnfinished(gamebackup::backupsFolder(bas_)); });
@@ -167,7 +166,7 @@ void MainWindow::Form_Unload() {
     QString error;
     if (!Packs->writePackList(packsFile(bas_), &error))
         dialogs().message(notWrittenMessage(packsFile(bas_), error) + QStringLiteral(".") +
-                          Gp2PsoBas::CrLf2 + QStringLiteral("The track pack list was not saved."));
+                          Gp2PsoBas::CrLf2 + tr("The track pack list was not saved."));
 }
 
 } // namespace pistaro

@@ -10,6 +10,7 @@
 #include "platform/ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -29,9 +30,12 @@ int runWithMainWindow(const QString& exeDir, const QString& refusal,
     const ProgramFolders folders = locateProgramFolders(exeDir, perUserDataFolder());
     QString error;
     if (folders.appDir.isEmpty() || !seedUserFolder(folders, &error)) {
-        dialogs.message(QStringLiteral("Pistaro cannot keep its files: ") +
-                        (error.isEmpty() ? QStringLiteral("no folder for them") : error) +
-                        QStringLiteral("."));
+        dialogs.message(
+            QCoreApplication::translate("program", "Pistaro cannot keep its files: %1.")
+                .arg(error.isEmpty()
+                         //: Why the program cannot keep its files, when the system says nothing.
+                         ? QCoreApplication::translate("program", "no folder for them")
+                         : error));
         return 1;
     }
     // Held until the run ends: a second run on the folder would write over what this one

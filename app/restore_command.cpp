@@ -9,6 +9,7 @@
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/window_services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace pistaro {
@@ -18,7 +19,8 @@ void RestoreLastChange(WindowServices& services, TrackInfoPanel& panel, CircuitL
     const std::optional<gamebackup::Saved> saved =
         gamebackup::newest(gamebackup::backupsFolder(services.bas()));
     if (!saved) {
-        services.dialogs().message(QStringLiteral("There is no change to restore."));
+        services.dialogs().message(
+            QCoreApplication::translate("RestoreCommand", "There is no change to restore."));
         return;
     }
     RevertChange(services, panel, lists, packs, *saved, gamebackup::kRestoreCommand);
@@ -45,18 +47,25 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     for (const gamebackup::Entry& entry : change.entries)
         files << QDir::toNativeSeparators(entry.original) +
                      (damaged.contains(entry.original)
-                          ? QStringLiteral(" (its saved copy is damaged: not restored)")
-                      : entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)")
-                                             : QString());
+                          //: After a file the restore names.
+                          ? QCoreApplication::translate(
+                                "RestoreCommand", " (its saved copy is damaged: not restored)")
+                          //: After a file the restore names.
+                          : entry.copy.isEmpty()
+                                ? QCoreApplication::translate("RestoreCommand",
+                                                              " (removed: it was not there)")
+                                : QString());
     const QString when = change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     const QString question =
         damaged.isEmpty()
-            ? QStringLiteral("Restore the game files as they were before ") + change.command +
-                  QStringLiteral(" on ") + when + QStringLiteral("?")
-            : QStringLiteral("The backup of ") + change.command + QStringLiteral(" on ") + when +
-                  QStringLiteral(" is damaged: the saved copies of %1 of its files are damaged or "
-                                 "missing. Restore the other files without them?")
-                      .arg(damaged.size());
+            ? QCoreApplication::translate("RestoreCommand",
+                                          "Restore the game files as they were before %1 on %2?")
+                  .arg(change.command, when)
+            : QCoreApplication::translate("RestoreCommand",
+                                          "The backup of %1 on %2 is damaged: the saved copies of "
+                                          "%3 of its files are damaged or missing. Restore the "
+                                          "other files without them?")
+                  .arg(change.command, when, QString::number(damaged.size()));
     if (!services.dialogs().askYesNoList(question, files))
         return false;
     const gamebackup::RevertOutcome outcome =
@@ -71,15 +80,18 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     ignoreFailure("reading the slots", [&] { packs.fillSlotsFromGame(); });
     ignoreFailure("following the restored files", [&] { panel.followFiles(); });
     if (!outcome.failed.isEmpty())
-        services.dialogs().message(QStringLiteral("Some game files could not be restored.") +
+        services.dialogs().message(QCoreApplication::translate(
+                                       "RestoreCommand", "Some game files could not be restored.") +
                                    Gp2PsoBas::CrLf2 + outcome.failed.join(Gp2PsoBas::CrLf));
     else if (!outcome.left.isEmpty())
-        services.dialogs().message(
-            QStringLiteral("Game files restored, but for these, whose saved copies are "
-                           "damaged:") +
-            Gp2PsoBas::CrLf2 + outcome.left.join(Gp2PsoBas::CrLf));
+        services.dialogs().message(QCoreApplication::translate(
+                                       "RestoreCommand",
+                                       "Game files restored, but for these, whose saved copies are "
+                                       "damaged:") +
+                                   Gp2PsoBas::CrLf2 + outcome.left.join(Gp2PsoBas::CrLf));
     else
-        services.dialogs().message(QStringLiteral("Game files restored."));
+        services.dialogs().message(
+            QCoreApplication::translate("RestoreCommand", "Game files restored."));
     return true;
 }
 

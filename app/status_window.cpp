@@ -51,15 +51,15 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     label2_->setAlignment(Qt::AlignCenter);
     label2_->setGeometry(16, 66, 308, 24);
 
-    stop_ = new QPushButton(QStringLiteral("&Stop"), this);
+    stop_ = new QPushButton(tr("&Stop"), this);
     stop_->setObjectName(QStringLiteral("Stop"));
-    stop_->setToolTip(QStringLiteral("End the program Pistaro waits for"));
+    stop_->setToolTip(tr("End the program Pistaro waits for"));
     stop_->setGeometry(kWidth / 2 - 50, kHeight + 2, 100, kStopRow - 8);
     connect(stop_, &QPushButton::clicked, this,
             guarded("Stop_Click", [] { CommandGate::instance().stopWaited(); }));
-    cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel_ = new QPushButton(tr("&Cancel"), this);
     cancel_->setObjectName(QStringLiteral("CancelRun"));
-    cancel_->setToolTip(QStringLiteral("Stop after the step under way; what is done stays"));
+    cancel_->setToolTip(tr("Stop after the step under way; what is done stays"));
     cancel_->setGeometry(kWidth / 2 - 50, kHeight + 2, 100, kStopRow - 8);
     connect(cancel_, &QPushButton::clicked, this, [this] {
         cancelled_ = true;
@@ -71,8 +71,7 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void StatusWindow::followWait(const QString& program) {
-    stop_->setText(program.isEmpty() ? QStringLiteral("&Stop")
-                                     : QStringLiteral("&Stop ") + program);
+    stop_->setText(program.isEmpty() ? tr("&Stop") : tr("&Stop %1").arg(program));
     placeButtons();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's version as shown in the splash and the About box. The numbers come from the
 // project version in CMake; the fallbacks keep the header usable on its own.
+#include <QCoreApplication>
 #include <QString>
 
 namespace pistaro {
@@ -21,7 +22,7 @@ inline constexpr int kVersionRevision = PSO_VERSION_PATCH;
 
 // "Version 1.7.0": each part a plain decimal number.
 inline QString versionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return QCoreApplication::translate("version", "Version %1.%2.%3")
         .arg(kVersionMajor)
         .arg(kVersionMinor)
         .arg(kVersionRevision);

@@ -13,8 +13,8 @@ namespace pistaro {
 WaitingBar::WaitingBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Waiting"));
     WaitingFor = named(new QLabel(this), "WaitingFor");
-    StopProgram = named(new QPushButton(QStringLiteral("Stop"), this), "StopProgram");
-    StopProgram->setToolTip(QStringLiteral("End the program Pistaro waits for"));
+    StopProgram = named(new QPushButton(tr("Stop"), this), "StopProgram");
+    StopProgram->setToolTip(tr("End the program Pistaro waits for"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->addWidget(WaitingFor, 1);
@@ -26,7 +26,7 @@ WaitingBar::WaitingBar(QWidget* parent) : QWidget(parent) {
 }
 
 QString WaitingBar::waitingText(const QString& program) {
-    return QStringLiteral("Waiting for ") + program + QStringLiteral(" to end...");
+    return tr("Waiting for %1 to end...").arg(program);
 }
 
 void WaitingBar::follow(const QString& program) {

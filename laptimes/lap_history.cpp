@@ -5,28 +5,39 @@
 #include "storage/record_lookup.h"
 #include "trackfile/lap_time.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 
-} // namespace
-
-QString sessionName(TimeField session) {
+// Stored as they are in the history table; shown translated.
+const char* sessionText(TimeField session) {
     switch (session) {
     case TimeField::WarmUp:
-        return QStringLiteral("Warm up");
+        return QT_TRANSLATE_NOOP("LapHistory", "Warm up");
     case TimeField::Practice:
-        return QStringLiteral("Practice");
+        return QT_TRANSLATE_NOOP("LapHistory", "Practice");
     case TimeField::Qualifying:
-        return QStringLiteral("Qualifying");
+        return QT_TRANSLATE_NOOP("LapHistory", "Qualifying");
     case TimeField::Race:
-        return QStringLiteral("Race");
+        return QT_TRANSLATE_NOOP("LapHistory", "Race");
     case TimeField::None:
         break;
     }
-    return QString();
+    return nullptr;
+}
+
+} // namespace
+
+QString sessionName(TimeField session) {
+    return QString::fromLatin1(sessionText(session));
+}
+
+QString shownSessionName(TimeField session) {
+    const char* text = sessionText(session);
+    return text ? QCoreApplication::translate("LapHistory", text) : QString();
 }
 
 TimeField sessionOfName(const QString& name) {

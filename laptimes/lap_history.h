@@ -21,6 +21,8 @@ struct HistoryRecord {
 // The session kind as History keeps and the Lap Time Table shows it: "Warm up", "Practice",
 // "Qualifying", "Race"; "" for None. sessionOfName reads it back (None for another text).
 QString sessionName(TimeField session);
+// The session's name as the history shows it, in the program's language.
+QString shownSessionName(TimeField session);
 TimeField sessionOfName(const QString& name);
 
 // Adds the row of `record` to the History recordset; database failures are thrown with no

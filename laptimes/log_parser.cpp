@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The text from 1-based position `from` on, trimmed, when the line starts with `head`.
@@ -80,7 +82,7 @@ QString logTrackName(const QString& track) {
 QStringList recordResultLines(const QString& track, const QString& time, const QString& mode,
                               const QString& previousBest) {
     const QString told = recordWithImprovement(time, previousBest);
-    return {QStringLiteral("Reached a record at ") + track,
+    return {QCoreApplication::translate("logparser", "Reached a record at %1").arg(track),
             QStringLiteral("     ") + told +
                 (told == time ? QStringLiteral(" ") : QStringLiteral(", ")) + mode};
 }

@@ -3,6 +3,7 @@
 #include "platform/binfile.h"
 #include "platform/gamepath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,7 +17,7 @@ namespace {
 
 void checkSlot(int slot) {
     if (slot < 1 || slot > statefile::kSetupSlots)
-        fail(QStringLiteral("no setup slot %1").arg(slot));
+        fail(QCoreApplication::translate("statefile", "no setup slot %1").arg(slot));
 }
 
 void checkFile(const QString& path) {
@@ -42,12 +43,13 @@ QString refusal(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists())
-        return shown + QStringLiteral(" was not found");
+        return QCoreApplication::translate("statefile", "%1 was not found").arg(shown);
     if (!info.isFile())
-        return shown + QStringLiteral(" is not a file");
+        return QCoreApplication::translate("statefile", "%1 is not a file").arg(shown);
     if (info.size() < kMinimumLength)
-        return shown +
-               QStringLiteral(" is too short to hold the car setups (%1 bytes)").arg(info.size());
+        return QCoreApplication::translate("statefile",
+                                           "%1 is too short to hold the car setups (%2 bytes)")
+            .arg(shown, QString::number(info.size()));
     return {};
 }
 
@@ -56,9 +58,11 @@ QList<QByteArray> readSetups(const QString& path) {
     const qint64 areaSize = kSetupSlots * kSetupRecordSize;
     const std::optional<QByteArray> area = binfile::readAt(path, setupPosition(1), areaSize);
     if (!area)
-        fail(QDir::toNativeSeparators(path) + QStringLiteral(" cannot be read"));
+        fail(QCoreApplication::translate("statefile", "%1 cannot be read")
+                 .arg(QDir::toNativeSeparators(path)));
     if (area->size() != areaSize)
-        fail(QDir::toNativeSeparators(path) + QStringLiteral(" ended inside the car setups"));
+        fail(QCoreApplication::translate("statefile", "%1 ended inside the car setups")
+                 .arg(QDir::toNativeSeparators(path)));
     QList<QByteArray> setups;
     for (int slot = 0; slot < kSetupSlots; ++slot)
         setups << area->mid(slot * kSetupRecordSize, kSetupRecordSize);
@@ -68,7 +72,8 @@ QList<QByteArray> readSetups(const QString& path) {
 void writeSetup(const QString& path, int slot, const QByteArray& setup) {
     const qint64 position = setupPosition(slot);
     if (setup.size() != kSetupRecordSize)
-        fail(QStringLiteral("the stored setup holds %1 bytes instead of %2")
+        fail(QCoreApplication::translate("statefile",
+                                         "the stored setup holds %1 bytes instead of %2")
                  .arg(setup.size())
                  .arg(kSetupRecordSize));
     // Checked at every write: a file cut short meanwhile must not be grown.

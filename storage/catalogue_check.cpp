@@ -2,6 +2,7 @@
 
 #include "storage/engine.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -48,9 +49,11 @@ CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) 
             tablesDone.insert(folded);
             const QString type = db.objectType(table);
             if (type.isEmpty()) {
-                out.missing << QStringLiteral("table ") + table;
+                out.missing << QCoreApplication::translate("CatalogueCheck", "table %1").arg(table);
             } else if (type != QLatin1String("table")) {
-                out.unusable << QStringLiteral("%1 is a %2, not a table").arg(table, type);
+                out.unusable << QCoreApplication::translate("CatalogueCheck",
+                                                            "%1 is a %2, not a table")
+                                    .arg(table, type);
                 unusableTables.insert(folded);
             } else {
                 try {
@@ -71,7 +74,8 @@ CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) 
             if (!fieldsOf.contains(folded))
                 fieldsOf.insert(folded, db.fields(table));
             if (!hasField(fieldsOf.value(folded), item.field.name))
-                out.missing << QStringLiteral("field %1.%2").arg(table, item.field.name);
+                out.missing << QCoreApplication::translate("CatalogueCheck", "field %1.%2")
+                                   .arg(table, item.field.name);
             continue;
         }
         const IndexDef& wanted = item.index;
@@ -83,13 +87,17 @@ CatalogueFaults checkCatalogue(Database& db, const QList<deffile::Item>& items) 
                 continue;
             found = true;
             if (keyOf(have.fields) != keyOf(wanted.fields))
-                out.unusable << QStringLiteral("index %1.%2 is over %3, not %4")
+                out.unusable << QCoreApplication::translate("CatalogueCheck",
+                                                            "index %1.%2 is over %3, not %4")
                                     .arg(table, wanted.name, have.fields, wanted.fields);
             else if ((wanted.unique || wanted.primary) && !have.unique)
-                out.unusable << QStringLiteral("index %1.%2 is not unique").arg(table, wanted.name);
+                out.unusable << QCoreApplication::translate("CatalogueCheck",
+                                                            "index %1.%2 is not unique")
+                                    .arg(table, wanted.name);
         }
         if (!found)
-            out.missing << QStringLiteral("index %1.%2").arg(table, wanted.name);
+            out.missing << QCoreApplication::translate("CatalogueCheck", "index %1.%2")
+                               .arg(table, wanted.name);
     }
     return out;
 }

@@ -3,6 +3,8 @@
 #include "platform/native_names.h"
 #include "platform/shown_text.h"
 
+#include <QCoreApplication>
+
 namespace dbnames {
 
 bool isLapTimeDatabase(const QString& fileName) {
@@ -28,27 +30,37 @@ bool isPlainFileName(const QString& name) {
 
 QString newRefusal(const QString& fileName) {
     if (!nativenames::fitsFolderEntry(fileName))
-        return QStringLiteral("Database '") + shown::text(fileName.left(80)) +
-               QStringLiteral("...' is longer than a file name may be (255 bytes).");
+        return QCoreApplication::translate(
+                   "dbnames", "Database '%1...' is longer than a file name may be (255 bytes).")
+            .arg(shown::text(fileName.left(80)));
     if (!isPlainFileName(fileName) || fileName.contains(QLatin1String("..")))
-        return QStringLiteral("Database '") + fileName +
-               QStringLiteral("' must be a plain file name, without folders or '..'.");
+        return QCoreApplication::translate(
+                   "dbnames", "Database '%1' must be a plain file name, without folders or '..'.")
+            .arg(fileName);
     if (!isLapTimeDatabase(fileName))
-        return QStringLiteral("Database '") + fileName +
-               QStringLiteral("' holds the menu pictures and cannot be a lap time database.");
+        return QCoreApplication::translate(
+                   "dbnames",
+                   "Database '%1' holds the menu pictures and cannot be a lap time database.")
+            .arg(fileName);
     return {};
 }
 
 QString deleteRefusal(const QString& name, const QString& dbName, const QStringList& listed) {
-    const QString quoted = QStringLiteral("Database '") + name + QLatin1Char('\'');
     if (!isLapTimeDatabase(name))
-        return quoted + QStringLiteral(" holds the menu pictures and cannot be deleted.");
+        return QCoreApplication::translate(
+                   "dbnames", "Database '%1' holds the menu pictures and cannot be deleted.")
+            .arg(name);
     if (name.trimmed().compare(kStandard, Qt::CaseInsensitive) == 0)
-        return quoted + QStringLiteral(" is the standard database and cannot be deleted.");
+        return QCoreApplication::translate(
+                   "dbnames", "Database '%1' is the standard database and cannot be deleted.")
+            .arg(name);
     if (name.trimmed().compare(dbName, Qt::CaseInsensitive) == 0)
-        return quoted + QStringLiteral(" was opened at start-up and cannot be deleted.");
+        return QCoreApplication::translate(
+                   "dbnames", "Database '%1' was opened at start-up and cannot be deleted.")
+            .arg(name);
     if (!listed.contains(name, Qt::CaseSensitive) || !isPlainFileName(name))
-        return quoted + QStringLiteral(" is not in the list.");
+        return QCoreApplication::translate("dbnames", "Database '%1' is not in the list.")
+            .arg(name);
     return {};
 }
 

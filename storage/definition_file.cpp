@@ -1,5 +1,7 @@
 #include "storage/definition_file.h"
 
+#include <QCoreApplication>
+
 namespace deffile {
 namespace {
 
@@ -73,7 +75,8 @@ IndexDef indexFromParts(const QStringList& parts) {
 }
 
 QString Item::problem() const {
-    return QStringLiteral("Line %1 of the definition file ends in a comma: %2")
+    return QCoreApplication::translate("deffile",
+                                       "Line %1 of the definition file ends in a comma: %2")
         .arg(lineNumber)
         .arg(line);
 }

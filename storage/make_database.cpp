@@ -69,9 +69,10 @@ enum class Next { Skip, MakeTable };
 Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     switch (e.number) {
     case dberr::FileNotFound:
-        endWith(bas, QStringLiteral("Arquivo não encontrado !"));
+        endWith(bas, QCoreApplication::translate("MakeDatabase", "Arquivo não encontrado !"));
     case dberr::PermissionDenied:
-        endWith(bas, QStringLiteral(
+        endWith(bas, QCoreApplication::translate(
+                         "MakeDatabase",
                          "Arquivo está em uso. Feche todos os programas e tente novamente !"));
     case dberr::AlreadyExists:
     case dberr::FieldDefinedTwice:
@@ -81,7 +82,7 @@ Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     case dberr::AlreadyInCollection:
         return Next::Skip;
     case dberr::Locked:
-        endWith(bas, QStringLiteral("Database is in use."));
+        endWith(bas, QCoreApplication::translate("MakeDatabase", "Database is in use."));
     case dberr::ItemNotFound:
         if (onFieldLine)
             return Next::MakeTable;
@@ -89,7 +90,9 @@ Next handle(Gp2PsoBas& bas, const DbError& e, bool onFieldLine) {
     default:
         break;
     }
-    endWith(bas, QStringLiteral("ERROR : %1 - %2").arg(e.number).arg(e.description));
+    endWith(bas, QCoreApplication::translate("MakeDatabase", "ERROR : %1 - %2")
+                     .arg(e.number)
+                     .arg(e.description));
 }
 
 // Runs one step of the making; an engine error in it is skipped or ends the program.
@@ -426,17 +429,19 @@ void requireWritableFolder(const QString& folder) {
     QString reason = probe.errorString();
     if (!reason.isEmpty())
         reason[0] = reason[0].toLower();
-    throw std::runtime_error(
-        ("cannot write " + QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason)
-            .toStdString());
+    throw std::runtime_error(QCoreApplication::translate("MakeDatabase", "cannot write %1: %2")
+                                 .arg(QDir::toNativeSeparators(folder), reason)
+                                 .toStdString());
 }
 
 } // namespace
 
 QString newerLayoutRefusal(const QString& name, int version) {
-    return QStringLiteral("Database %1 has layout version %2, made by a newer Pistaro; this one "
-                          "knows versions up to %3. The database was not opened and is left "
-                          "as it is.")
+    return QCoreApplication::translate(
+               "MakeDatabase", "Database %1 has layout version %2, made by a newer "
+                               "Pistaro; this one "
+                               "knows versions up to %3. The database was not opened and is left "
+                               "as it is.")
         .arg(name, QString::number(version), QString::number(kLapTimeDatabaseVersion));
 }
 
@@ -498,17 +503,18 @@ QString MakeDatabase(Gp2PsoBas& bas, const QString& name) {
         buildFromDefinition(bas, work, definition, added);
 
         if (!maps) {
-            status.setLine2(QStringLiteral("Updating original tracks info..."));
+            status.setLine2(
+                QCoreApplication::translate("MakeDatabase", "Updating original tracks info..."));
             skippingErrors(bas, [&] {
                 auto db = openForMaking(work);
                 writeCatalogueDefaults(*db, bas.Gp2Dir, added);
                 db->close();
             });
-            status.setLine2(QStringLiteral("Done."));
+            status.setLine2(QCoreApplication::translate("MakeDatabase", "Done."));
         } else {
-            status.setLine2(QStringLiteral("Updating maps info..."));
+            status.setLine2(QCoreApplication::translate("MakeDatabase", "Updating maps info..."));
             skippingErrors(bas, [&] { fillMaps(work, dir.filePath(bas.DbName)); });
-            status.setLine2(QStringLiteral("Done."));
+            status.setLine2(QCoreApplication::translate("MakeDatabase", "Done."));
         }
     } catch (...) {
         // A failed update (a full disk ends the program) leaves no half-updated copy beside

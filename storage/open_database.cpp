@@ -6,6 +6,7 @@
 #include "storage/gp2psobas.h"
 #include "storage/make_database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace dbopen {
@@ -55,7 +56,8 @@ Result open(Gp2PsoBas& bas, const QString& name, Policy policy) {
                     return unusable(std::move(r), Failure::NotMade);
                 policy.make = false;
                 r.made = true;
-                bas.StatusText = QStringLiteral("Please wait, making database...");
+                bas.StatusText =
+                    QCoreApplication::translate("dbopen", "Please wait, making database...");
                 try {
                     MakeDatabase(bas, name);
                 } catch (const ProgramEnded&) {

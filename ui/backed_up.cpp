@@ -3,6 +3,8 @@
 #include "gamedir/game_backup.h"
 #include "ui/window_services.h"
 
+#include <QCoreApplication>
+
 namespace pistaro {
 
 bool mayChange(WindowServices& services, const gamebackup::Backup& backup, const QString& command,
@@ -11,8 +13,9 @@ bool mayChange(WindowServices& services, const gamebackup::Backup& backup, const
     if (refused.isEmpty())
         return true;
     services.status().hideStatus();
-    services.dialogs().message(command + QStringLiteral(" was stopped before changing anything: ") +
-                               refused);
+    services.dialogs().message(
+        QCoreApplication::translate("backedup", "%1 was stopped before changing anything: %2")
+            .arg(command, refused));
     return false;
 }
 

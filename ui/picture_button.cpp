@@ -2,6 +2,7 @@
 
 #include "ui/named.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolButton>
 
@@ -27,8 +28,9 @@ QIcon standardIcon(QStyle* style, QStyle::StandardPixmap which) {
 QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon,
                            QStyle::StandardPixmap fallback) {
     auto* b = named(new QToolButton(parent), name);
+    // Callers mark the tip with QT_TRANSLATE_NOOP("PictureButton", ...) for lupdate.
     if (tip)
-        b->setToolTip(QString::fromLatin1(tip));
+        b->setToolTip(QCoreApplication::translate("PictureButton", tip));
     // As QIcon::fromTheme(name, fallback), but the fallback is read only when it is needed.
     QIcon themed = QIcon::fromTheme(QString::fromLatin1(icon));
     if (themed.isNull() || themed.availableSizes().isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
-// A picture button: a tool button with its given name, an optional tool tip, and the desktop
+// A picture button: a tool button with its given name, an optional tool tip (translated in the
+// context "PictureButton", where callers mark it with QT_TRANSLATE_NOOP), and the desktop
 // theme's icon `icon`, or the style's own picture `fallback` when the theme has none.
 #include <QStyle>
 

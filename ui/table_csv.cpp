@@ -5,6 +5,7 @@
 #include "platform/replace_file.h"
 #include "platform/shown_text.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -21,8 +22,11 @@ QList<QStringList> shownCells(const QTableView& table) {
     }
     QList<QStringList> out;
     QStringList captions;
-    for (const int column : columns)
-        captions << model->headerData(column, Qt::Horizontal).toString();
+    for (const int column : columns) {
+        // A column whose shown title is translated keeps the file's own title in UserRole.
+        const QVariant kept = model->headerData(column, Qt::Horizontal, Qt::UserRole);
+        captions << (kept.isValid() ? kept : model->headerData(column, Qt::Horizontal)).toString();
+    }
     out << captions;
     for (int row = 0; row < model->rowCount(); ++row) {
         if (table.isRowHidden(row))
@@ -37,15 +41,17 @@ QList<QStringList> shownCells(const QTableView& table) {
 
 QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& title,
                   const QString& preset) {
-    const QString path =
-        dialogs.saveFile(title, preset, QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    const QString path = dialogs.saveFile(
+        title, preset, QCoreApplication::translate("tablecsv", "CSV files (*.csv)"),
+        QStringLiteral("csv"));
     if (path.isEmpty())
         return {};
     const QList<QStringList> cells = shownCells(table);
     const CopyResult written = writeReplacing(path, csvText(cells));
     if (!written.ok) {
         dialogs.message(notWrittenMessage(path, written.error) +
-                        QStringLiteral(". Nothing was exported."));
+                        //: After the message that a file was not written.
+                        QCoreApplication::translate("tablecsv", ". Nothing was exported."));
         return {};
     }
     const qsizetype rows = cells.size() - 1; // the captions are no row

@@ -10,7 +10,8 @@ class QTableView;
 
 namespace pistaro {
 
-// The captions and the cells of the rows shown, one list per line.
+// The captions and the cells of the rows shown, one list per line. A caption is the header's
+// Qt::UserRole text where it has one (a translated title keeps the file's own there).
 QList<QStringList> shownCells(const QTableView& table);
 
 // Asks through `dialogs` where to write (`title`, `preset` name), writes the file whole or not

@@ -6,6 +6,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,9 +24,11 @@ namespace pistaro {
 
 namespace {
 
-const QStringList kColumns{QStringLiteral("Date"), QStringLiteral("Session"),
-                           QStringLiteral("Time"), QStringLiteral("Previous Best"),
-                           QStringLiteral("Improvement")};
+const char* const kColumns[] = {QT_TRANSLATE_NOOP("LapHistoryView", "Date"),
+                                QT_TRANSLATE_NOOP("LapHistoryView", "Session"),
+                                QT_TRANSLATE_NOOP("LapHistoryView", "Time"),
+                                QT_TRANSLATE_NOOP("LapHistoryView", "Previous Best"),
+                                QT_TRANSLATE_NOOP("LapHistoryView", "Improvement")};
 
 // Texts as wide as the widest a column holds, so the list keeps its width from track to track.
 const QStringList kWidest{QStringLiteral("0000-00-00 00:00"), QStringLiteral("Qualifying"),
@@ -152,7 +155,7 @@ std::optional<std::pair<qint64, qint64>> fillChart(QChart& chart,
     QList<QLineSeries*> lines;
     for (TimeField session : kSessionKinds) {
         auto* series = new QLineSeries;
-        series->setName(sessionName(session));
+        series->setName(shownSessionName(session));
         series->setPointsVisible(true);
         for (const HistoryRecord& r : games) {
             const auto ms = lapTimeMilliseconds(r.time);
@@ -189,8 +192,11 @@ std::optional<std::pair<qint64, qint64>> fillChart(QChart& chart,
 
 LapHistoryView::LapHistoryView(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("History"));
-    HistoryList = named(new QTableWidget(0, int(kColumns.size()), this), "HistoryList");
-    HistoryList->setHorizontalHeaderLabels(kColumns);
+    HistoryList = named(new QTableWidget(0, int(std::size(kColumns)), this), "HistoryList");
+    QStringList columns;
+    for (const char* column : kColumns)
+        columns << QCoreApplication::translate("LapHistoryView", column);
+    HistoryList->setHorizontalHeaderLabels(columns);
     HistoryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryList->setSelectionBehavior(QAbstractItemView::SelectRows);
     HistoryList->setWordWrap(false);
@@ -218,15 +224,14 @@ LapHistoryView::LapHistoryView(QWidget* parent) : QGroupBox(parent) {
 }
 
 void LapHistoryView::showTrack(const QString& track, const QList<HistoryRecord>& games) {
-    setTitle(track.isEmpty() ? QStringLiteral("History: select a track")
-                             : QStringLiteral("History of ") + track);
+    setTitle(track.isEmpty() ? tr("History: select a track") : tr("History of %1").arg(track));
     HistoryList->setRowCount(0);
     // The newest game first.
     for (auto r = games.crbegin(); r != games.crend(); ++r) {
         const int row = HistoryList->rowCount();
         HistoryList->insertRow(row);
         const QStringList cells{r->date.toString(QStringLiteral("yyyy-MM-dd hh:mm")),
-                                sessionName(r->session), r->time, r->previousBest,
+                                shownSessionName(r->session), r->time, r->previousBest,
                                 improvementText(r->time, r->previousBest)};
         for (int c = 0; c < cells.size(); ++c)
             HistoryList->setItem(row, c, new QTableWidgetItem(cells.at(c)));
@@ -247,8 +252,8 @@ void LapHistoryView::showTrack(const QString& track, const QList<HistoryRecord>&
         fitDateAxis();
         plot_->setCurrentWidget(LapHistoryChart);
     } else {
-        NoHistory->setText(track.isEmpty() ? QStringLiteral("Select a track to see its history.")
-                                           : QStringLiteral("No records of this track yet."));
+        NoHistory->setText(track.isEmpty() ? tr("Select a track to see its history.")
+                                           : tr("No records of this track yet."));
         plot_->setCurrentWidget(NoHistory);
     }
 }

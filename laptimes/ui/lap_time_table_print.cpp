@@ -25,8 +25,8 @@ void LapTimeTable::TablePrint_Click() {
     showAgain_ = isVisible();
     hide();
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait..."));
-    status.setLine2(QStringLiteral("writing file..."));
+    status.setLine1(tr("Please wait..."));
+    status.setLine2(tr("writing file..."));
     status.showStatus();
     status.pump();
 
@@ -43,15 +43,15 @@ void LapTimeTable::TablePrint_Click() {
     }
     if (services_.openInTextEditor(path))
         return;
-    services_.dialogs().message(QStringLiteral("No application for plain text is set up on this "
-                                               "system: the table, written to ") +
-                                path + QStringLiteral(", is shown in Pistaro's text viewer."));
+    services_.dialogs().message(tr("No application for plain text is set up on this system: the "
+                                   "table, written to %1, is shown in Pistaro's text viewer.")
+                                    .arg(path));
     services_.showText(cp1252::toUnicode(text));
 }
 
 void LapTimeTable::TableCsv_Click() {
     exportCsv(
-        services_.dialogs(), *DBGrid1, QStringLiteral("Export lap time table"),
+        services_.dialogs(), *DBGrid1, tr("Export lap time table"),
         QDir::home().filePath(QFileInfo(database_).completeBaseName() + QStringLiteral(".csv")));
 }
 

@@ -12,6 +12,7 @@
 #include "ui/window_size.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,9 +26,13 @@
 namespace pistaro {
 
 const QStringList& LapTimeTable::columnFields() {
-    static const QStringList fields{QStringLiteral("Name"), QStringLiteral("Warm up time"),
-                                    QStringLiteral("Practice Time"),
-                                    QStringLiteral("Qualifying Time"), QStringLiteral("Race Time")};
+    // Field names and the CSV file's titles; the window shows them translated.
+    static const QStringList fields{
+        QStringLiteral(QT_TRANSLATE_NOOP("LapTimeTable", "Name")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LapTimeTable", "Warm up time")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LapTimeTable", "Practice Time")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LapTimeTable", "Qualifying Time")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LapTimeTable", "Race Time"))};
     return fields;
 }
 
@@ -38,7 +43,7 @@ const QString kSizeKey = QStringLiteral("LapTimeTable/size");
 LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QWidget* parent)
     : QDialog(parent), services_(services), database_(database) {
     setObjectName(QStringLiteral("Grid"));
-    setWindowTitle(QStringLiteral("Lap Time Table"));
+    setWindowTitle(tr("Lap Time Table"));
     buildWidgets();
     connect(TablePrint, &QPushButton::clicked, this, GUARDED_HANDLER(TablePrint_Click));
     connect(TableCsv, &QPushButton::clicked, this, GUARDED_HANDLER(TableCsv_Click));
@@ -52,16 +57,21 @@ LapTimeTable::LapTimeTable(WindowServices& services, const QString& database, QW
 void LapTimeTable::buildWidgets() {
     Frame1 = named(new QGroupBox(this), "Frame1");
     DBGrid1 = named(new QTableWidget(0, int(columnFields().size()), Frame1), "DBGrid1");
-    DBGrid1->setHorizontalHeaderLabels(columnFields());
+    for (int c = 0; c < columnFields().size(); ++c) {
+        auto* title = new QTableWidgetItem(
+            QCoreApplication::translate("LapTimeTable", columnFields().at(c).toUtf8().constData()));
+        title->setData(Qt::UserRole, columnFields().at(c));
+        DBGrid1->setHorizontalHeaderItem(c, title);
+    }
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* frame = new QVBoxLayout(Frame1);
     frame->addWidget(DBGrid1);
 
-    TablePrint = named(new QPushButton(QStringLiteral("Export to &Notepad"), this), "TablePrint");
-    TableCsv = named(new QPushButton(QStringLiteral("Export as C&SV\u2026"), this), "TableCsv");
-    Ok = named(new QPushButton(QStringLiteral("&OK"), this), "Ok");
-    Cancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "Cancel");
+    TablePrint = named(new QPushButton(tr("Export to &Notepad"), this), "TablePrint");
+    TableCsv = named(new QPushButton(tr("Export as C&SV\u2026"), this), "TableCsv");
+    Ok = named(new QPushButton(tr("&OK"), this), "Ok");
+    Cancel = named(new QPushButton(tr("&Cancel"), this), "Cancel");
     Ok->setDefault(true);
     // The buttons have their handlers; the box only places them as the desktop does.
     auto* buttons = new QDialogButtonBox(this);

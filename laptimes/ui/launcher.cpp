@@ -38,8 +38,8 @@ Launcher::Launcher(WindowServices& services, TrackInfoPanel& panel, SetupTransfe
                    LogImport& logImport, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), setups_(setups), logImport_(logImport) {
     setObjectName(QStringLiteral("Launcher"));
-    Command4 = named(new QPushButton(QStringLiteral("&Launch GP2"), parent), "Command4");
-    Command4->setToolTip(QStringLiteral("Run Gp2"));
+    Command4 = named(new QPushButton(tr("&Launch GP2"), parent), "Command4");
+    Command4->setToolTip(tr("Run Gp2"));
     connect(Command4, &QPushButton::clicked, this, GUARDED_COMMAND(Launch));
 }
 
@@ -106,8 +106,7 @@ bool Launcher::Launch() {
         if (!movedTo.isEmpty() && !QFileInfo::exists(log))
             ignoreFailure("putting the old lap log back", [&] { QFile::rename(movedTo, log); });
         const QString why = run.problem(game.name);
-        services_.dialogs().message(why.isEmpty() ? game.name + QStringLiteral(" could not be run")
-                                                  : why);
+        services_.dialogs().message(why.isEmpty() ? tr("%1 could not be run").arg(game.name) : why);
         ignoreFailure("returning to the program folder", [&] { QDir::setCurrent(bas.AppDir); });
         panel_.reload();
         return false;

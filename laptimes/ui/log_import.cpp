@@ -39,8 +39,7 @@ LogImport::LogImport(WindowServices& services, TrackInfoPanel& panel, CircuitLis
                      QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), lists_(lists) {
     setObjectName(QStringLiteral("LogImport"));
-    GetGp2Lap =
-        named(new QPushButton(QStringLiteral("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
+    GetGp2Lap = named(new QPushButton(tr("&Get Time from GP2LAP.LOG"), parent), "GetGp2Lap");
     connect(GetGp2Lap, &QPushButton::clicked, this, GUARDED_COMMAND(GetGp2Lap_Click));
 }
 
@@ -82,32 +81,34 @@ void LogImport::GetGp2Lap_Click() {
     const QString log = QDir::toNativeSeparators(
         gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (!result.logRead)
-        services_.dialogs().message(QStringLiteral("No lap time was read: there is no readable ") +
-                                    log + QStringLiteral(". GP2LAP writes it while you play."));
+        services_.dialogs().message(
+            tr("No lap time was read: there is no readable %1. GP2LAP writes it while you play.")
+                .arg(log));
     else if (!result.failure.isEmpty())
         return; // Import has said why
     else if (result.nothingNew)
-        services_.dialogs().message(QStringLiteral("Nothing new was found in ") + log +
-                                    QStringLiteral(": its lap times were imported before."));
+        services_.dialogs().message(
+            tr("Nothing new was found in %1: its lap times were imported before.").arg(log));
     else if (result.times == 0)
         services_.dialogs().message(
-            QStringLiteral("No lap time of a known track and session was found in ") + log +
-            QStringLiteral(".") + result.skippedText());
+            tr("No lap time of a known track and session was found in %1.").arg(log) +
+            result.skippedText());
     else if (!result.recorded)
-        services_.dialogs().message(countOf(result.times, QStringLiteral("lap time was"),
-                                            QStringLiteral("lap times were")) +
-                                    QStringLiteral(" read from ") + log +
-                                    QStringLiteral("; none beats a stored time.") +
-                                    result.skippedText());
+        //: After a count: "1 lap time was" or "3 lap times were" read from the log.
+        services_.dialogs().message(
+            countOf(result.times, tr("lap time was"), tr("lap times were")) +
+            //: After "3 lap times were".
+            tr(" read from %1; none beats a stored time.").arg(log) + result.skippedText());
 }
 
 QString LogImport::Result::skippedText() const {
     if (skipped == 0)
         return QString();
-    return Gp2PsoBas::CrLf2 +
-           countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
-           QStringLiteral(" skipped for a time that is no lap time (m:ss.mmm), the first: \"") +
-           firstSkipped + QStringLiteral("\"");
+    //: After a count: "1 line was" or "3 lines were" skipped.
+    return Gp2PsoBas::CrLf2 + countOf(skipped, tr("line was"), tr("lines were")) +
+           //: After "3 lines were".
+           tr(" skipped for a time that is no lap time (m:ss.mmm), the first: \"%1\"")
+               .arg(firstSkipped);
 }
 
 LogImport::Result LogImport::Import() {
@@ -144,10 +145,10 @@ LogImport::Result LogImport::Import() {
     bas.KeepLapLog = !result.failure.isEmpty();
     if (!result.failure.isEmpty()) {
         services_.dialogs().message(
-            QStringLiteral("The lap times of gp2lap.log could not be stored in the database: ") +
+            tr("The lap times of gp2lap.log could not be stored in the database: ") +
             result.failure + Gp2PsoBas::CrLf2 +
-            QStringLiteral("Nothing of this reading was kept. gp2lap.log is kept as it is: it is "
-                           "neither deleted nor renamed before the next game."));
+            tr("Nothing of this reading was kept. gp2lap.log is kept as it is: it is "
+               "neither deleted nor renamed before the next game."));
     } else if (result.logRead && !result.nothingNew) {
         doneWithLog(path);
     }
@@ -233,9 +234,9 @@ void LogImport::doneWithLog(const QString& path) {
 QString LogImport::Result::skippedNote() const {
     if (skipped == 0)
         return QString();
-    return countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
-           QStringLiteral(" skipped, the first: \"") + firstSkipped.left(40) +
-           QStringLiteral("\".");
+    return countOf(skipped, tr("line was"), tr("lines were")) +
+           //: After "3 lines were".
+           tr(" skipped, the first: \"%1\".").arg(firstSkipped.left(40));
 }
 
 } // namespace pistaro

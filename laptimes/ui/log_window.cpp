@@ -25,10 +25,10 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 
 LogWindow::LogWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Log"));
-    setWindowTitle(QStringLiteral("Log"));
+    setWindowTitle(tr("Log"));
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("LOG FILE"), this);
+    auto* frame = new QGroupBox(tr("LOG FILE"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
 
     times_ = namedLabel(QStringLiteral("Times"), QString(), frame);
@@ -38,20 +38,18 @@ LogWindow::LogWindow(QWidget* parent) : QDialog(parent) {
 
     auto* grid = new QGridLayout(frame);
     auto* playedRow = new QHBoxLayout;
-    playedRow->addWidget(
-        namedLabel(QStringLiteral("Label1"), QStringLiteral("You played Grand Prix 2"), frame));
+    playedRow->addWidget(namedLabel(QStringLiteral("Label1"),
+                                    //: Before the count of games, then "times.".
+                                    tr("You played Grand Prix 2"), frame));
     playedRow->addWidget(times_);
-    playedRow->addWidget(namedLabel(QStringLiteral("Label2"), QStringLiteral("times."), frame));
+    playedRow->addWidget(namedLabel(QStringLiteral("Label2"), tr("times."), frame));
     playedRow->addStretch();
     grid->addLayout(playedRow, 0, 0, 1, 2);
-    grid->addWidget(namedLabel(QStringLiteral("Label3"), QStringLiteral("First time :"), frame), 1,
-                    0);
+    grid->addWidget(namedLabel(QStringLiteral("Label3"), tr("First time :"), frame), 1, 0);
     grid->addWidget(firstUse_, 1, 1);
-    grid->addWidget(namedLabel(QStringLiteral("Label4"), QStringLiteral("Last time:"), frame), 2,
-                    0);
+    grid->addWidget(namedLabel(QStringLiteral("Label4"), tr("Last time:"), frame), 2, 0);
     grid->addWidget(lastUse_, 2, 1);
-    grid->addWidget(namedLabel(QStringLiteral("Label5"), QStringLiteral("Total time:"), frame), 3,
-                    0);
+    grid->addWidget(namedLabel(QStringLiteral("Label5"), tr("Total time:"), frame), 3, 0);
     grid->addWidget(totalUse_, 3, 1);
     grid->setColumnStretch(1, 1);
 

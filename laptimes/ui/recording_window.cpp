@@ -23,9 +23,6 @@ namespace pistaro {
 
 namespace {
 
-const QString kReading = QStringLiteral("Reading Gp2Lap.Log...");
-const QString kRead = QStringLiteral("Gp2Lap.Log read.");
-
 // The longest line a record of a usual name gives: the window is made as wide from the start.
 const QString kWidestUsual =
     QStringLiteral("     0:00.000, 0.000 faster than 0:00.000, Quick/non-championship/"
@@ -35,7 +32,7 @@ const QString kWidestUsual =
 
 RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Recording"));
-    setWindowTitle(QStringLiteral("Record Status"));
+    setWindowTitle(tr("Record Status"));
 
     const OkButtonBox buttons = makeOkButtonBox(this, true);
     ok_ = buttons.ok;
@@ -50,7 +47,7 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     labelTime_->setObjectName(QStringLiteral("LabelTime"));
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label"));
-    label2_ = new QLabel(kReading, this);
+    label2_ = new QLabel(tr("Reading Gp2Lap.Log..."), this);
     label2_->setObjectName(QStringLiteral("Label2"));
 
     auto* reading = new QHBoxLayout;
@@ -107,8 +104,8 @@ void RecordingWindow::begin() {
     list1_->clear();
     listed_.clear();
     ok_->setEnabled(false);
-    label2_->setText(kReading);
-    label_->setText(QStringLiteral("Please wait..."));
+    label2_->setText(tr("Reading Gp2Lap.Log..."));
+    label_->setText(tr("Please wait..."));
     labelTime_->setText(QString());
     sinceRepaint_.invalidate();
     show();
@@ -158,15 +155,14 @@ bool RecordingWindow::finish(int timesRead, const QString& note) {
         close();
         return false;
     }
-    label2_->setText(kRead);
-    const QString records =
-        countOf(listed_.size(), QStringLiteral("record"), QStringLiteral("records")) +
-        QStringLiteral(" set.");
-    label_->setText(timesRead < 0 ? records
-                                  : countOf(timesRead, QStringLiteral("lap time"),
-                                            QStringLiteral("lap times")) +
-                                        QStringLiteral(" read, ") + records +
-                                        (note.isEmpty() ? QString() : QStringLiteral(" ") + note));
+    label2_->setText(tr("Gp2Lap.Log read."));
+    //: "1 record set." or "3 records set." in the Record Status window.
+    const QString records = tr("%1 set.").arg(countOf(listed_.size(), tr("record"), tr("records")));
+    //: "3 lap times read, 2 records set." in the Record Status window.
+    const QString read =
+        tr("%1 read, %2").arg(countOf(timesRead, tr("lap time"), tr("lap times")), records);
+    label_->setText(
+        timesRead < 0 ? records : read + (note.isEmpty() ? QString() : QStringLiteral(" ") + note));
     ok_->setEnabled(true);
     ok_->setFocus();
     return true;

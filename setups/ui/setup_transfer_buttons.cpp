@@ -12,8 +12,8 @@ SetupTransfer::SetupTransfer(WindowServices& services, TrackInfoPanel& panel, Ci
                              SlotList& slotList, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("SetupTransfer"));
-    ImportSetups = named(new QPushButton(QStringLiteral("Import &Setups"), parent), "ImportSetups");
-    ExportSetups = named(new QPushButton(QStringLiteral("Export Set&ups"), parent), "ExportSetups");
+    ImportSetups = named(new QPushButton(tr("Import &Setups"), parent), "ImportSetups");
+    ExportSetups = named(new QPushButton(tr("Export Set&ups"), parent), "ExportSetups");
     connect(ImportSetups, &QPushButton::clicked, this, GUARDED_COMMAND(ImportSetups_Click));
     connect(ExportSetups, &QPushButton::clicked, this, GUARDED_COMMAND(ExportSetups_Click));
 }

@@ -54,17 +54,18 @@ void SetupTransfer::ImportSetups_Click() {
     CommandSummary summary;
     if (stored > 0)
         summary.done(
-            countOf(stored, QStringLiteral("car setup was"), QStringLiteral("car setups were")) +
-            QStringLiteral(" stored in the lap time database, each with the track of its "
-                           "slot."));
+            //: After a count: "1 car setup was" or "3 car setups were".
+            countOf(stored, tr("car setup was"), tr("car setups were")) +
+            //: After "3 car setups were".
+            tr(" stored in the lap time database, each with the track of its slot."));
     if (!problem.isEmpty())
         summary.failed(problem);
     else if (stored == 0)
-        summary.done(QStringLiteral("No slot holds a track of the lap time database: nothing was "
-                                    "stored."));
+        summary.done(tr("No slot holds a track of the lap time database: nothing was "
+                        "stored."));
     summary.show(services_.dialogs(), stored > 0 && summary.clean()
-                                          ? QStringLiteral("Car setups imported.")
-                                          : QStringLiteral("Car setups not imported."));
+                                          ? tr("Car setups imported.")
+                                          : tr("Car setups not imported."));
 }
 
 void SetupTransfer::ExportSetups_Click() {
@@ -73,18 +74,17 @@ void SetupTransfer::ExportSetups_Click() {
     const QString stateFile = QDir::toNativeSeparators(statefile::path(services_.bas().Gp2Dir));
     CommandSummary summary;
     if (written > 0)
-        summary.done(
-            countOf(written, QStringLiteral("car setup was"), QStringLiteral("car setups were")) +
-            QStringLiteral(" written into ") + stateFile + QStringLiteral("."));
+        summary.done(countOf(written, tr("car setup was"), tr("car setups were")) +
+                     //: After "3 car setups were".
+                     tr(" written into %1.").arg(stateFile));
     if (!problem.isEmpty())
         summary.failed(problem);
     else if (written == 0)
-        summary.done(QStringLiteral("The lap time database holds no setup for the tracks in the "
-                                    "slots: the game's setups were left as they were."));
-    summary.show(services_.dialogs(), summary.clean() ? QStringLiteral("Car setups exported.")
-                                      : summary.anythingDone()
-                                          ? QStringLiteral("Car setups exported in part.")
-                                          : QStringLiteral("Car setups not exported."));
+        summary.done(tr("The lap time database holds no setup for the tracks in the "
+                        "slots: the game's setups were left as they were."));
+    summary.show(services_.dialogs(), summary.clean()          ? tr("Car setups exported.")
+                                      : summary.anythingDone() ? tr("Car setups exported in part.")
+                                                               : tr("Car setups not exported."));
 }
 
 void SetupTransfer::Import() {
@@ -93,8 +93,7 @@ void SetupTransfer::Import() {
     // After a game the setups it changed exist nowhere else: a database that took none of
     // them is said, the rest only noted.
     if (databaseFailed)
-        services_.dialogs().message(QStringLiteral("Car setups not imported.") + Gp2PsoBas::CrLf2 +
-                                    problem);
+        services_.dialogs().message(tr("Car setups not imported.") + Gp2PsoBas::CrLf2 + problem);
     else if (!problem.isEmpty())
         reportIgnoredFailure("importing the car setups", qPrintable(problem));
 }
@@ -126,8 +125,8 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     }
 
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait..."));
-    status.setLine2(QStringLiteral("Importing setups from GP2"));
+    status.setLine1(tr("Please wait..."));
+    status.setLine2(tr("Importing setups from GP2"));
     status.showStatus();
     status.pump();
     // The setups are stored together or not at all: a database that fails half-way keeps
@@ -160,7 +159,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     if (!reason.isEmpty()) {
         if (databaseFailed)
             *databaseFailed = true;
-        return QStringLiteral("None of the setups could be stored in the database: ") + reason;
+        return tr("None of the setups could be stored in the database: %1").arg(reason);
     }
     return {};
 }
@@ -176,11 +175,11 @@ QString SetupTransfer::exportSetups(int* count) {
         return outside;
     QString error;
     if (!backup.keep(stateFile, &error))
-        return QStringLiteral("The backup of the game files could not be written: ") + error;
+        return tr("The backup of the game files could not be written: %1").arg(error);
 
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait..."));
-    status.setLine2(QStringLiteral("Exporting setups to GP2"));
+    status.setLine1(tr("Please wait..."));
+    status.setLine2(tr("Exporting setups to GP2"));
     status.showStatus();
     status.pump();
     // A checksum run still busy with the file would write a trailer for the old contents.
@@ -199,7 +198,7 @@ QString SetupTransfer::exportSetups(int* count) {
             throw;
         } catch (const std::exception& e) {
             failures
-                << QStringLiteral("Slot %1: %2").arg(slot).arg(QString::fromStdString(e.what()));
+                << tr("Slot %1: %2").arg(QString::number(slot), QString::fromStdString(e.what()));
         }
     }
 
@@ -211,8 +210,8 @@ QString SetupTransfer::exportSetups(int* count) {
     });
     // Run even when nothing was written: the tool then rewrites an unchanged checksum.
     if (!ExeCmd::StartSumfix(bas.exeDir(), stateFile))
-        failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
-                        QStringLiteral(" was not repaired: sumfix could not be started");
+        failures << tr("The checksum of %1 was not repaired: sumfix could not be started")
+                        .arg(QDir::toNativeSeparators(stateFile));
     status.hideStatus();
     panel_.reload();
     return failures.join(Gp2PsoBas::CrLf);

@@ -34,12 +34,15 @@ void DatabaseList::buildWidgets() {
     DbCombo->setEditText(QStringLiteral("pso.mdb"));
     DbList = named(new FileListBox(QStringLiteral("*.MDB"), this), "DbList");
     DbList->hide();
-    ViewDatabase = pictureButton(this, "ViewDatabase", "Database Table", "x-office-spreadsheet",
-                                 QStyle::SP_FileDialogDetailedView);
-    NewDatabase = pictureButton(this, "NewDatabase", "Create new database", "document-new",
-                                QStyle::SP_FileIcon);
-    DeleteDatabase = pictureButton(this, "DeleteDatabase", "Delete current database", "edit-delete",
-                                   QStyle::SP_TrashIcon);
+    ViewDatabase =
+        pictureButton(this, "ViewDatabase", QT_TRANSLATE_NOOP("PictureButton", "Database Table"),
+                      "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView);
+    NewDatabase = pictureButton(this, "NewDatabase",
+                                QT_TRANSLATE_NOOP("PictureButton", "Create new database"),
+                                "document-new", QStyle::SP_FileIcon);
+    DeleteDatabase = pictureButton(this, "DeleteDatabase",
+                                   QT_TRANSLATE_NOOP("PictureButton", "Delete current database"),
+                                   "edit-delete", QStyle::SP_TrashIcon);
     SaveDatabase =
         pictureButton(this, "SaveDatabase", nullptr, "document-save", QStyle::SP_DialogSaveButton);
     // Every change to a database is written as it is made: there is nothing left to save.
@@ -89,7 +92,7 @@ void DatabaseList::UpdateDbList() {
 }
 
 void DatabaseList::DbCombo_Change(const QString& text) {
-    DbCombo->setToolTip(QStringLiteral("Lap time database in use '") + text + QLatin1Char('\''));
+    DbCombo->setToolTip(tr("Lap time database in use '%1'").arg(text));
 }
 
 void DatabaseList::DbCombo_Click() {
@@ -110,8 +113,7 @@ void DatabaseList::NewDatabase_Click() {
     Gp2PsoBas& bas = services_.bas();
     if (maySwitch && !maySwitch())
         return;
-    const QString answer =
-        services_.dialogs().input(QStringLiteral("Enter the new database name:"), {});
+    const QString answer = services_.dialogs().input(tr("Enter the new database name:"), {});
     if (answer.isEmpty())
         return;
     const QString name = dbnames::fileNameFor(answer);
@@ -122,16 +124,15 @@ void DatabaseList::NewDatabase_Click() {
     }
     // A name the folder holds already is opened as it is: opening brings an older one up to
     // date, in a copy that must not replace a file the program has open.
-    bas.StatusText = QStringLiteral("Please wait, making new database...");
+    bas.StatusText = tr("Please wait, making new database...");
     try {
         if (!QFileInfo::exists(QDir(bas.AppDir).filePath(name)))
             MakeDatabase(bas, name);
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
-        services_.dialogs().message(QStringLiteral("Database ") + name +
-                                    QStringLiteral(" could not be made.") + Gp2PsoBas::CrLf2 +
-                                    QString::fromStdString(e.what()));
+        services_.dialogs().message(tr("Database %1 could not be made.").arg(name) +
+                                    Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
         return;
     }
     UpdateDbList();
@@ -169,13 +170,11 @@ void DatabaseList::DeleteDatabase_Click() {
         services_.dialogs().message(refusal);
         return;
     }
-    if (!services_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") + text +
-                                      QStringLiteral("' ?")))
+    if (!services_.dialogs().askYesNo(tr("Sure you want to kill '%1' ?").arg(text)))
         return;
     settings_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
-        services_.dialogs().message(QStringLiteral("Database '") + text +
-                                    QStringLiteral("' deleted."));
+        services_.dialogs().message(tr("Database '%1' deleted.").arg(text));
     UpdateDbList();
     settings_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);

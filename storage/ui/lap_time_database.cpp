@@ -80,7 +80,7 @@ void LapTimeDatabase::DbOpen(const QString& name) {
         });
         if (!found)
             endWith(bas,
-                    QStringLiteral("Error while reading Parameters.") +
+                    tr("Error while reading Parameters.") +
                         (openFailure_.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + openFailure_));
         readSettings();
         // Not even the settings are written back into a layout this program does not know.
@@ -117,15 +117,14 @@ bool LapTimeDatabase::needsUpdate(const QString& name, bool updated) {
         return false;
     if (updated || !faults.unusable.isEmpty()) {
         release();
-        endWith(bas, QStringLiteral("Database ") + name +
-                         QStringLiteral(" does not have the layout pso.def describes and "
-                                        "cannot be used.") +
+        endWith(bas, tr("Database %1 does not have the layout pso.def describes and cannot be "
+                        "used.")
+                             .arg(name) +
                          Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
     }
-    bas.dialogs->message(QStringLiteral("Database ") + name +
-                         QStringLiteral(" lacks what pso.def describes:") + Gp2PsoBas::CrLf2 +
-                         faults.missing.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
-                         QStringLiteral("It is brought up to date now."));
+    bas.dialogs->message(tr("Database %1 lacks what pso.def describes:").arg(name) +
+                         Gp2PsoBas::CrLf2 + faults.missing.join(Gp2PsoBas::CrLf) +
+                         Gp2PsoBas::CrLf2 + tr("It is brought up to date now."));
     return true;
 }
 
@@ -134,23 +133,22 @@ bool LapTimeDatabase::needsUpdate(const QString& name, bool updated) {
 void LapTimeDatabase::update(const QString& name) {
     Gp2PsoBas& bas = services_.bas();
     const int from = bas.DbVersion;
-    bas.StatusText = QStringLiteral("Please wait, updating database...");
+    bas.StatusText = tr("Please wait, updating database...");
     try {
         const QString backup = MakeDatabase(bas, name);
         if (!backup.isEmpty())
             bas.dialogs->message(
-                QStringLiteral("Database %1 was brought up to date (layout version %2 to %3).")
+                tr("Database %1 was brought up to date (layout version %2 to %3).")
                     .arg(name, QString::number(from), QString::number(kCurrentLayout)) +
-                Gp2PsoBas::CrLf2 + QStringLiteral("The file as it was is kept as ") +
-                QDir::toNativeSeparators(backup) + QStringLiteral("."));
+                Gp2PsoBas::CrLf2 +
+                tr("The file as it was is kept as %1.").arg(QDir::toNativeSeparators(backup)));
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
         reportIgnoredFailure("DbOpen: updating the database", e.what());
-        bas.dialogs->message(QStringLiteral("Database ") + name +
-                             QStringLiteral(" could not be brought up to date and is left as it "
-                                            "was.") +
-                             Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
+        bas.dialogs->message(
+            tr("Database %1 could not be brought up to date and is left as it was.").arg(name) +
+            Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
     }
 }
 
@@ -195,11 +193,10 @@ dbopen::Policy LapTimeDatabase::openFile(const QString& name, dbopen::Policy all
         bas.Db = std::move(opened.db);
         break;
     case dbopen::Failure::NotMade:
-        endWith(bas, QStringLiteral("Database ") + name + QStringLiteral(" could not be made.") +
+        endWith(bas, tr("Database %1 could not be made.").arg(name) +
                          (opened.reason.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + opened.reason));
     case dbopen::Failure::NotRepaired:
-        endWith(bas, QStringLiteral("Database ") + name +
-                         QStringLiteral(" is damaged and could not be repaired."));
+        endWith(bas, tr("Database %1 is damaged and could not be repaired.").arg(name));
     case dbopen::Failure::NotOpened:
         reportIgnoredFailure("DbOpen: opening the database", qPrintable(opened.reason));
         openFailure_ = opened.reason;
@@ -250,26 +247,25 @@ void LapTimeDatabase::requireGameFolder(bool firstTime) {
     Gp2PsoBas& bas = services_.bas();
     if (IsGp2Dir(bas))
         return;
-    const QString cancelEnds = QStringLiteral(" Cancel ends Pistaro.");
+    //: Ends the messages that ask for the game folder, after a space.
+    const QString cancelEnds = tr(" Cancel ends Pistaro.");
     const auto noGameIn = [&](const QString& folder) {
-        return QStringLiteral("There is no GP2.EXE in ") + shownFolder(folder) +
-               QStringLiteral(".") + Gp2PsoBas::CrLf2 +
-               QStringLiteral("In the next window, choose the folder that holds GP2.EXE.") +
-               cancelEnds;
+        return tr("There is no GP2.EXE in %1.").arg(shownFolder(folder)) + Gp2PsoBas::CrLf2 +
+               tr("In the next window, choose the folder that holds GP2.EXE.") + cancelEnds;
     };
     // A new database names no folder of this machine yet: a first step, not a fault.
     if (firstTime)
         bas.dialogs->message(
-            QStringLiteral("Where is your GP2 folder?") + Gp2PsoBas::CrLf2 +
-            QStringLiteral("Pistaro works on the circuits of your Grand Prix 2 installation. In "
-                           "the next window, choose the folder that holds GP2.EXE (File > Setup "
-                           "Pistaro changes it later).") +
+            tr("Where is your GP2 folder?") + Gp2PsoBas::CrLf2 +
+            tr("Pistaro works on the circuits of your Grand Prix 2 installation. In "
+               "the next window, choose the folder that holds GP2.EXE (File > Setup "
+               "Pistaro changes it later).") +
             cancelEnds);
     else
         bas.dialogs->message(noGameIn(bas.Gp2Dir));
     for (;;) {
-        const QString chosen = BrowseForFolder(
-            *bas.dialogs, QStringLiteral("Where is your GP2 folder?"), setupDialog());
+        const QString chosen =
+            BrowseForFolder(*bas.dialogs, tr("Where is your GP2 folder?"), setupDialog());
         if (chosen.isEmpty())
             endProgram(0);
         bas.Gp2Dir = chosen;
@@ -319,7 +315,7 @@ void LapTimeDatabase::copyOriginalCircuits() {
     }
     if (lastCopied)
         bas.dialogs->message(
-            QStringLiteral("Your original circuit files were copied under their track names."));
+            tr("Your original circuit files were copied under their track names."));
 }
 
 void LapTimeDatabase::DbClose() {

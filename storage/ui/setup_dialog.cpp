@@ -7,10 +7,12 @@
 #include "platform/ignore_step.h"
 #include "storage/gp2psobas.h"
 #include "storage/settings_row.h"
+#include "ui/language.h"
 #include "ui/named.h"
 #include "ui/window_size.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFocusEvent>
@@ -28,13 +30,9 @@
 
 namespace pistaro {
 
-namespace {
-const QString kPickTitle = QStringLiteral("Select your Gp2 directory: ");
-}
-
 SetupDialog::SetupDialog(Gp2PsoBas& bas, QWidget* parent) : QDialog(parent), bas_(bas) {
     setObjectName(QStringLiteral("Setup"));
-    setWindowTitle(QStringLiteral("Pistaro Setup"));
+    setWindowTitle(tr("Pistaro Setup"));
     buildWidgets();
     wireHandlers();
     keepSize(*this, QStringLiteral("Setup/size"), [this] {
@@ -50,67 +48,73 @@ SetupDialog::SetupDialog(Gp2PsoBas& bas, QWidget* parent) : QDialog(parent), bas
 
 void SetupDialog::buildWidgets() {
     // Created in the order of the tab sequence.
-    Label1 = named(new QLabel(QStringLiteral("Gp2 Directory:"), this), "Label1");
+    Label1 = named(new QLabel(tr("Gp2 Directory:"), this), "Label1");
     SetupGP2DIR = named(new QLineEdit(QStringLiteral("C:\\GP2\\"), this), "SetupGP2DIR");
-    Browse = named(new QPushButton(QStringLiteral("&Browse"), this), "Browse");
-    Browse->setToolTip(QStringLiteral("Browse Gp2 Directory"));
+    Browse = named(new QPushButton(tr("&Browse"), this), "Browse");
+    Browse->setToolTip(tr("Browse Gp2 Directory"));
     Browse->setAutoDefault(false);
-    Label14 = named(new QLabel(QStringLiteral("Gp2 Version:"), this), "Label14");
+    Label14 = named(new QLabel(tr("Gp2 Version:"), this), "Label14");
     SetupVersion = named(new QLabel(this), "SetupVersion");
     Frame3 = named(new QGroupBox(QStringLiteral("GP2LAP"), this), "Frame3");
-    SetupGp2Lap = named(new QCheckBox(QStringLiteral("&Use Gp2Lap"), Frame3), "SetupGp2Lap");
+    SetupGp2Lap = named(new QCheckBox(tr("&Use Gp2Lap"), Frame3), "SetupGp2Lap");
     SetupGp2LapNote = named(new QLabel(Frame3), "SetupGp2LapNote");
     SetupGp2LapNote->setWordWrap(true);
     SetupGp2LapNote->hide();
-    Frame2 = named(new QGroupBox(QStringLiteral(" Log File"), Frame3), "Frame2");
-    SetupDelLogFile = named(new QRadioButton(QStringLiteral("&Delete"), Frame2), "SetupDelLogFile");
-    SetupRenLogFile = named(new QRadioButton(QStringLiteral("&Rename"), Frame2), "SetupRenLogFile");
+    Frame2 = named(new QGroupBox(tr(" Log File"), Frame3), "Frame2");
+    SetupDelLogFile = named(new QRadioButton(tr("&Delete"), Frame2), "SetupDelLogFile");
+    SetupRenLogFile = named(new QRadioButton(tr("&Rename"), Frame2), "SetupRenLogFile");
     SetupDelLogFile->setAutoExclusive(false);
     SetupRenLogFile->setAutoExclusive(false);
     Frame1 = named(new QGroupBox(this), "Frame1");
     QuickUpdate =
-        named(new QCheckBox(QStringLiteral("Use &Quick update when exporting maps"), Frame1),
-              "QuickUpdate");
-    CarSetup = named(new QCheckBox(QStringLiteral("Car Setup &Management"), Frame1), "CarSetup");
+        named(new QCheckBox(tr("Use &Quick update when exporting maps"), Frame1), "QuickUpdate");
+    CarSetup = named(new QCheckBox(tr("Car Setup &Management"), Frame1), "CarSetup");
     // Stored and shown only: the car setup transfer runs whatever it says, so it is not offered
     // as a choice.
     CarSetup->setEnabled(false);
-    DosEmulatorLabel = named(new QLabel(QStringLiteral("DOS emulator"), this), "DosEmulatorLabel");
+    DosEmulatorLabel = named(new QLabel(tr("DOS emulator"), this), "DosEmulatorLabel");
     DosEmulator = named(new QLineEdit(this), "DosEmulator");
     DosEmulatorLabel->setBuddy(DosEmulator);
-    DosCyclesLabel = named(new QLabel(QStringLiteral("CPU c&ycles"), this), "DosCyclesLabel");
+    DosCyclesLabel = named(new QLabel(tr("CPU c&ycles"), this), "DosCyclesLabel");
     DosCycles = named(new QLineEdit(this), "DosCycles");
-    DosCycles->setToolTip(QStringLiteral("As DOSBox reads it: max, auto, fixed 30000, or a "
-                                         "number such as 30000"));
+    DosCycles->setToolTip(tr("As DOSBox reads it: max, auto, fixed 30000, or a "
+                             "number such as 30000"));
     DosCyclesLabel->setBuddy(DosCycles);
     DosCyclesProblem = named(new QLabel(this), "DosCyclesProblem");
     DosCyclesProblem->setWordWrap(true);
     DosCyclesProblem->hide();
-    DosFullScreen =
-        named(new QCheckBox(QStringLiteral("Run the game &full screen"), this), "DosFullScreen");
-    CdImageLabel = named(new QLabel(QStringLiteral("CD &image"), this), "CdImageLabel");
+    DosFullScreen = named(new QCheckBox(tr("Run the game &full screen"), this), "DosFullScreen");
+    CdImageLabel = named(new QLabel(tr("CD &image"), this), "CdImageLabel");
     CdImage = named(new QLineEdit(this), "CdImage");
-    CdImage->setToolTip(QStringLiteral("The game's CD as an image (.cue or .iso), mounted as D:"));
+    CdImage->setToolTip(tr("The game's CD as an image (.cue or .iso), mounted as D:"));
     CdImageLabel->setBuddy(CdImage);
-    CdImageBrowse = named(new QPushButton(QStringLiteral("C&hoose"), this), "CdImageBrowse");
+    CdImageBrowse = named(new QPushButton(tr("C&hoose"), this), "CdImageBrowse");
     CdImageBrowse->setAutoDefault(false);
     BackupCountLabel =
-        named(new QLabel(QStringLiteral("Changes kept in the history"), this), "BackupCountLabel");
+        named(new QLabel(tr("Changes kept in the history"), this), "BackupCountLabel");
     BackupCount = named(new QSpinBox(this), "BackupCount");
     BackupCount->setRange(1, 999);
     BackupCountLabel->setBuddy(BackupCount);
-    BackupMegabytesLabel = named(new QLabel(QStringLiteral("Size of the backups at most"), this),
-                                 "BackupMegabytesLabel");
+    BackupMegabytesLabel =
+        named(new QLabel(tr("Size of the backups at most"), this), "BackupMegabytesLabel");
     BackupMegabytes = named(new QSpinBox(this), "BackupMegabytes");
     BackupMegabytes->setRange(1, 1000000);
-    BackupMegabytes->setSuffix(QStringLiteral(" MB"));
+    BackupMegabytes->setSuffix(tr(" MB"));
     BackupMegabytesLabel->setBuddy(BackupMegabytes);
+    LanguageLabel = named(new QLabel(tr("&Language"), this), "LanguageLabel");
+    Language = named(new QComboBox(this), "Language");
+    for (const language::Offered& offer : language::offered())
+        Language->addItem(offer.name, offer.code);
+    LanguageLabel->setBuddy(Language);
+    LanguageNote =
+        named(new QLabel(tr("A new language takes effect when Pistaro starts again."), this),
+              "LanguageNote");
+    LanguageNote->setWordWrap(true);
     // The box orders the buttons as the desktop does; their clicks stay the handlers.
     auto* buttons = new QDialogButtonBox(this);
-    Ok = named(buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole), "Ok");
+    Ok = named(buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole), "Ok");
     Ok->setDefault(true);
-    Cancel = named(buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole),
-                   "Cancel");
+    Cancel = named(buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole), "Cancel");
     Cancel->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
@@ -149,7 +153,10 @@ void SetupDialog::buildWidgets() {
     grid->addWidget(BackupCount, 8, 1, 1, 2);
     grid->addWidget(BackupMegabytesLabel, 9, 0);
     grid->addWidget(BackupMegabytes, 9, 1, 1, 2);
-    grid->addWidget(buttons, 10, 0, 1, 3);
+    grid->addWidget(LanguageLabel, 10, 0);
+    grid->addWidget(Language, 10, 1, 1, 2);
+    grid->addWidget(LanguageNote, 11, 1, 1, 2);
+    grid->addWidget(buttons, 12, 0, 1, 3);
 }
 
 void SetupDialog::wireHandlers() {
@@ -191,6 +198,7 @@ void SetupDialog::Form_Activate() {
     const gamebackup::Limits kept = gamebackup::limits();
     BackupCount->setValue(kept.count);
     BackupMegabytes->setValue(int(qMin<qint64>(kept.megabytes, BackupMegabytes->maximum())));
+    Language->setCurrentIndex(qMax(0, Language->findData(language::setting())));
     // The switches come from the row itself, not from the program's mirrors.
     settingsrow::Switches s;
     const bool read = ignoreFailure("Setup: reading the settings row", [&] {
@@ -230,8 +238,8 @@ void SetupDialog::SetupRenLogFile_Click() {
 
 void SetupDialog::showLapTimerNote() {
     const bool lacking = !hasLapTimer(bas_.Gp2Dir);
-    SetupGp2LapNote->setText(lacking ? QStringLiteral("Gp2Lap.exe is not in the game folder: the "
-                                                      "game starts without the lap timer.")
+    SetupGp2LapNote->setText(lacking ? tr("Gp2Lap.exe is not in the game folder: the game starts without "
+                                         "the lap timer.")
                                      : QString());
     SetupGp2LapNote->setVisible(lacking);
 }
@@ -257,7 +265,8 @@ void SetupDialog::SetupGP2DIR_LostFocus() {
 void SetupDialog::Browse_Click() {
     const QString previous = bas_.Gp2Dir;
     for (;;) {
-        const QString chosen = BrowseForFolder(*bas_.dialogs, kPickTitle, this);
+        const QString chosen =
+            BrowseForFolder(*bas_.dialogs, tr("Select your Gp2 directory: "), this);
         if (chosen.isEmpty()) {
             bas_.Gp2Dir = previous;
             SetupGP2DIR->setText(previous);
@@ -276,8 +285,9 @@ void SetupDialog::Browse_Click() {
 void SetupDialog::CdImageBrowse_Click() {
     const QString preset = CdImage->text().trimmed();
     const QString chosen = bas_.dialogs->openFile(
-        QStringLiteral("Select the GP2 CD image"), preset,
-        QStringLiteral("CD images|*.cue;*.iso|All files|*"), QStringLiteral("iso"));
+        tr("Select the GP2 CD image"), preset,
+        //: A file dialog filter: translate the names, keep the "|" and the patterns.
+        tr("CD images|*.cue;*.iso|All files|*"), QStringLiteral("iso"));
     if (!chosen.isEmpty() && chosen != preset)
         CdImage->setText(QDir::toNativeSeparators(chosen));
 }
@@ -288,7 +298,7 @@ void SetupDialog::Ok_Click() {
     if (!cyclesRefusal.isEmpty()) {
         DosCycles_Change();
         DosCycles->setFocus(Qt::OtherFocusReason);
-        bas_.dialogs->message(QStringLiteral("CPU cycles: ") + cyclesRefusal);
+        bas_.dialogs->message(tr("CPU cycles: %1").arg(cyclesRefusal));
         return;
     }
     const QString previous = bas_.Gp2Dir;
@@ -312,6 +322,7 @@ void SetupDialog::Ok_Click() {
     if (BackupCount->value() != kept.count ||
         BackupMegabytes->value() != qMin<qint64>(kept.megabytes, BackupMegabytes->maximum()))
         gamebackup::setLimits({BackupCount->value(), BackupMegabytes->value()});
+    language::setSetting(Language->currentData().toString());
     ignoreFailure("Setup: saving the settings row", [&] {
         settingsrow::storeSetup(settingsrow::currentRow(bas_.ParamsRs), bas_.Gp2Dir, s);
     });

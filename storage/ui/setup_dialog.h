@@ -1,9 +1,11 @@
 #pragma once
 // The Setup dialog "Pistaro Setup": the game folder and the switches of the settings row, and
-// the DOS emulator (with how it runs the game) and the limits of the backups of this machine.
+// the DOS emulator (with how it runs the game), the limits of the backups and the language of
+// this machine.
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +51,10 @@ public:
     QSpinBox* BackupCount;
     QLabel* BackupMegabytesLabel;
     QSpinBox* BackupMegabytes;
+    // The program's language (this machine's): Automatic or one of the languages by their code.
+    QLabel* LanguageLabel;
+    QComboBox* Language;
+    QLabel* LanguageNote; // the choice takes effect at the next start
     QPushButton* Ok;
     QPushButton* Cancel;
 

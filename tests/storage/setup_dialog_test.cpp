@@ -10,10 +10,12 @@
 #include "tests/support/dos_programs.h"
 #include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -79,6 +81,7 @@ private slots:
     void cpuCyclesAreCheckedWhereTyped();
     void aLapTimerTheGameLacksIsNotTurnedOn();
     void menuOpensTheDialogModally();
+    void languageIsTheMachinesFromTheNextStart();
 };
 
 void SetupDialogTest::controlsAreNamedAndCaptioned() {
@@ -89,26 +92,12 @@ void SetupDialogTest::controlsAreNamedAndCaptioned() {
              QStringLiteral("Browse Gp2 Directory"));
     QCOMPARE(o.dlg->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
              QStringLiteral(" Log File"));
-    for (const char* name : {"Label1",
-                             "SetupGP2DIR",
-                             "Label14",
-                             "SetupVersion",
-                             "Frame3",
-                             "SetupGp2Lap",
-                             "SetupDelLogFile",
-                             "SetupRenLogFile",
-                             "Frame1",
-                             "QuickUpdate",
-                             "CarSetup",
-                             "DosEmulator",
-                             "DosCycles",
-                             "DosFullScreen",
-                             "CdImage",
-                             "CdImageBrowse",
-                             "BackupCount",
-                             "BackupMegabytes",
-                             "Ok",
-                             "Cancel"})
+    for (const char* name : {"Label1",      "SetupGP2DIR",     "Label14",         "SetupVersion",
+                             "Frame3",      "SetupGp2Lap",     "SetupDelLogFile", "SetupRenLogFile",
+                             "Frame1",      "QuickUpdate",     "CarSetup",        "DosEmulator",
+                             "DosCycles",   "DosFullScreen",   "CdImage",         "CdImageBrowse",
+                             "BackupCount", "BackupMegabytes", "Language",        "LanguageNote",
+                             "Ok",          "Cancel"})
         QVERIFY2(o.dlg->findChild<QWidget*>(QString::fromLatin1(name)), name);
 }
 
@@ -435,6 +424,31 @@ void SetupDialogTest::menuOpensTheDialogModally() {
     o.fx.frm->FileSetup->trigger();
     QVERIFY(wasModal);
     QVERIFY(!o.dlg->isVisible());
+}
+
+void SetupDialogTest::languageIsTheMachinesFromTheNextStart() {
+    Opened o;
+    o.dlg->show();
+    QCOMPARE(o.dlg->Language->currentText(), QStringLiteral("Automatic (desktop)"));
+    QStringList names;
+    for (int i = 0; i < o.dlg->Language->count(); ++i)
+        names << o.dlg->Language->itemText(i);
+    QCOMPARE(names, (QStringList{"Automatic (desktop)", "English", "Deutsch", "Français",
+                                 "Italiano", "Español", "Nederlands"}));
+    QCOMPARE(o.dlg->LanguageNote->text(),
+             QStringLiteral("A new language takes effect when Pistaro starts again."));
+    o.dlg->Language->setCurrentIndex(names.indexOf(QStringLiteral("Français")));
+    o.dlg->Cancel_Click();
+    QCOMPARE(language::setting(), QString());
+    o.dlg->show();
+    o.dlg->Language->setCurrentIndex(names.indexOf(QStringLiteral("Deutsch")));
+    o.dlg->Ok_Click();
+    QCOMPARE(language::setting(), QStringLiteral("de"));
+    o.dlg->show(); // shown again, it shows what is stored
+    QCOMPARE(o.dlg->Language->currentText(), QStringLiteral("Deutsch"));
+    o.dlg->Language->setCurrentIndex(0);
+    o.dlg->Ok_Click();
+    QCOMPARE(language::setting(), QString());
 }
 
 QTEST_MAIN(SetupDialogTest)
