@@ -6,6 +6,7 @@
 #include "platform/replace_file.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -122,11 +123,13 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
         const Entry& entry = entries[i];
         const QString& target = targets[i];
         const auto fail = [&](const QString& why) {
-            out.failed << shown(target) + QStringLiteral(": ") + why;
+            //: A file the revert could not put back, then why.
+            out.failed
+                << QCoreApplication::translate("gamebackup", "%1: %2").arg(shown(target), why);
         };
         const QFileInfo there(target);
         if (there.isDir() && !there.isSymLink()) {
-            fail(QStringLiteral("a folder stands in its place"));
+            fail(QCoreApplication::translate("gamebackup", "a folder stands in its place"));
             break;
         }
         if (entry.copy.isEmpty())
@@ -140,12 +143,12 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
         if (!entry.sha256.isEmpty() &&
             QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() !=
                 entry.sha256.toLatin1()) {
-            fail(QStringLiteral("its saved copy is damaged"));
+            fail(QCoreApplication::translate("gamebackup", "its saved copy is damaged"));
             break;
         }
         const QStringList missing = missingFolders(there.absolutePath());
         if (!missing.isEmpty() && !QDir().mkpath(there.absolutePath())) {
-            fail(QStringLiteral("cannot make its folder"));
+            fail(QCoreApplication::translate("gamebackup", "cannot make its folder"));
             break;
         }
         madeFolders << missing;
@@ -170,7 +173,7 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
         if (entries[i].copy.isEmpty()) {
             // A link is removed itself, never what it leads to.
             if ((there.isSymLink() || there.isFile()) && !QFile::remove(target))
-                why = QStringLiteral("cannot remove it");
+                why = QCoreApplication::translate("gamebackup", "cannot remove it");
         } else {
             const CopyResult renamed = commitStaged(staged[i]);
             if (renamed.ok)
@@ -179,7 +182,8 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
                 why = renamed.error;
         }
         if (!why.isEmpty()) {
-            out.failed << shown(target) + QStringLiteral(": ") + why;
+            out.failed
+                << QCoreApplication::translate("gamebackup", "%1: %2").arg(shown(target), why);
             for (const StagedFile& file : staged)
                 dropStaged(file);
             return out;
@@ -270,47 +274,53 @@ QStringList finishUnfinished(const QString& root, const QString& gameDir) {
         if (isPutBack(all, record.reverts)) {
             // Stopped after the change was marked put back: only the mark was left.
             if (!QFile::remove(QDir(record.folder).filePath(kInProgress)))
-                why = QStringLiteral("cannot remove its mark");
+                why = QCoreApplication::translate("gamebackup", "cannot remove its mark");
         } else {
             why = rollBack(root, record, gameDir);
         }
         if (!why.isEmpty())
-            out << describe(record) +
-                       QStringLiteral(" was stopped half-way and could not be "
-                                      "undone: ") +
-                       why;
+            out << QCoreApplication::translate(
+                       "gamebackup", "%1 was stopped half-way and could not be undone: %2")
+                       .arg(describe(record), why);
     }
     return out;
 }
 
 QString describe(const Change& change) {
-    return change.command + QStringLiteral(" of ") +
-           change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    //: A change in the backups: the command that made it, then when ("Install of 2024-05-01 …").
+    return QCoreApplication::translate("gamebackup", "%1 of %2")
+        .arg(change.command, change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }
 
 QString refusal(const QString& root, const Change& change, const QString& gameDir) {
-    const QString name = QStringLiteral("The backup \"") + QFileInfo(change.folder).fileName() +
-                         QStringLiteral("\" (") + describe(change) + QStringLiteral(")");
+    const QString backup = QFileInfo(change.folder).fileName();
+    const QString made = describe(change);
     const QString game = canonical(gameDir);
     if (game.isEmpty())
-        return name + QStringLiteral(" cannot be put back: the game folder ") + shown(gameDir) +
-               QStringLiteral(" is not there.");
+        return QCoreApplication::translate(
+                   "gamebackup",
+                   "The backup \"%1\" (%2) cannot be put back: the game folder %3 is not there.")
+            .arg(backup, made, shown(gameDir));
     if (!change.game.isEmpty() && !sameFolder(change.game, gameDir))
-        return name + QStringLiteral(" belongs to the game folder ") + shown(change.game) +
-               QStringLiteral(", not to the one in use (") + shown(gameDir) +
-               QStringLiteral("): nothing was put back.");
+        return QCoreApplication::translate("gamebackup",
+                                           "The backup \"%1\" (%2) belongs to the game folder %3, "
+                                           "not to the one in use (%4): nothing was put back.")
+            .arg(backup, made, shown(change.game), shown(gameDir));
     for (const Entry& entry : change.entries) {
         if (targetOf(entry.original, game, root).isEmpty())
-            return name + QStringLiteral(" names ") + shown(entry.original) +
-                   QStringLiteral(", which is not inside the game folder in use (") +
-                   shown(gameDir) + QStringLiteral("): nothing was put back.");
+            return QCoreApplication::translate(
+                       "gamebackup",
+                       "The backup \"%1\" (%2) names %3, which is not inside the game folder in "
+                       "use (%4): nothing was put back.")
+                .arg(backup, made, shown(entry.original), shown(gameDir));
         // A copy that is not there at all is a damaged backup (damagedFiles), not a hostile one.
         const QFileInfo copy(entry.copy);
         const bool there = copy.exists() || copy.isSymLink();
         if (!entry.copy.isEmpty() && there && !trustedCopy(root, change, entry))
-            return name + QStringLiteral(" was not put back: its copy of ") +
-                   shown(entry.original) +
-                   QStringLiteral(" is not a plain file of the backups folder.");
+            return QCoreApplication::translate("gamebackup",
+                                               "The backup \"%1\" (%2) was not put back: its copy "
+                                               "of %3 is not a plain file of the backups folder.")
+                .arg(backup, made, shown(entry.original));
     }
     return {};
 }
@@ -346,13 +356,18 @@ QString revertRefusal(const QString& root, const Change& change, const QString& 
     if (!refused.isEmpty())
         return refused;
     if (change.reverted)
-        return describe(change) + QStringLiteral(" was put back already.");
+        return QCoreApplication::translate("gamebackup", "%1 was put back already.")
+            .arg(describe(change));
     if (change.inProgress)
-        return describe(change) + QStringLiteral(" was stopped half-way: it is finished or "
-                                                 "undone at the next start.");
+        return QCoreApplication::translate(
+                   "gamebackup",
+                   "%1 was stopped half-way: it is finished or undone at the next start.")
+            .arg(describe(change));
     if (const std::optional<Change> later = laterChangeOfSameFiles(history(root), change))
-        return describe(change) + QStringLiteral(" cannot be reverted: ") + describe(*later) +
-               QStringLiteral(" changed the same files later. Revert that change first.");
+        return QCoreApplication::translate("gamebackup",
+                                           "%1 cannot be reverted: %2 changed the same files "
+                                           "later. Revert that change first.")
+            .arg(describe(change), describe(*later));
     return {};
 }
 
@@ -368,11 +383,11 @@ RevertOutcome revert(const QString& root, const Change& change, const QString& g
         QStringList named;
         for (const QString& original : damaged)
             named << shown(original);
-        out.refused = QStringLiteral("The backup \"") + QFileInfo(change.folder).fileName() +
-                      QStringLiteral("\" (") + describe(change) +
-                      QStringLiteral(") was not put back: the saved copies of these files are "
-                                     "damaged or missing: ") +
-                      named.join(QStringLiteral(", "));
+        out.refused = QCoreApplication::translate(
+                          "gamebackup", "The backup \"%1\" (%2) was not put back: the saved "
+                                        "copies of these files are damaged or missing: %3")
+                          .arg(QFileInfo(change.folder).fileName(), describe(change),
+                               named.join(QStringLiteral(", ")));
         return out;
     }
     const QString game = canonical(gameDir);
@@ -400,26 +415,28 @@ RevertOutcome revert(const QString& root, const Change& change, const QString& g
         out.refused = failureMessage(command, error);
         return out;
     }
-    const QString nothing = command + QStringLiteral(" put nothing back: ");
     const PutBack put = putBackAll(entries, targets);
     QString failure = put.failed.join(Gp2PsoBas::CrLf);
     if (failure.isEmpty() && !QFile::rename(QDir(change.folder).filePath(kManifest),
                                             QDir(change.folder).filePath(kPutBack)))
-        failure =
-            QStringLiteral("cannot mark ") + shown(change.folder) + QStringLiteral(" as put back");
+        failure = QCoreApplication::translate("gamebackup", "cannot mark %1 as put back")
+                      .arg(shown(change.folder));
     if (!failure.isEmpty()) {
         const std::optional<Change> record = readChange(before.folder());
-        const QString undone = !put.changed ? QString()
-                               : record     ? rollBack(root, *record, gameDir)
-                                            : QStringLiteral("its record cannot be read");
+        const QString undone =
+            !put.changed ? QString()
+            : record     ? rollBack(root, *record, gameDir)
+                         : QCoreApplication::translate("gamebackup", "its record cannot be read");
         if (undone.isEmpty()) {
             before.discard();
-            out.refused = nothing + failure;
+            out.refused = QCoreApplication::translate("gamebackup", "%1 put nothing back: %2")
+                              .arg(command, failure);
         } else {
             out.failed << put.failed
-                       << QStringLiteral("The files changed so far are put back at the next start "
-                                         "or Restore, once there is room: ") +
-                              undone;
+                       << QCoreApplication::translate(
+                              "gamebackup", "The files changed so far are put back at the next "
+                                            "start or Restore, once there is room: %1")
+                              .arg(undone);
         }
         return out;
     }

@@ -1,5 +1,6 @@
 #include "gamedir/cd_image.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,16 +17,56 @@ bool isSheet(const QString& image) {
     return image.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive);
 }
 
-// "" when `path` is a file that opens for reading, else why not.
-QString unreadable(const QString& path) {
+enum class Unreadable { No, Missing, NotFile, CannotRead };
+
+// Whether `path` is a file that opens for reading, else why not (`error` the system's words).
+Unreadable unreadable(const QString& path, QString* error) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("is not there");
+        return Unreadable::Missing;
     if (!info.isFile())
-        return QStringLiteral("is not a file");
+        return Unreadable::NotFile;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be read: ") + file.errorString();
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return Unreadable::CannotRead;
+    }
+    return Unreadable::No;
+}
+
+QString imageProblem(Unreadable why, const QString& image, const QString& error) {
+    switch (why) {
+    case Unreadable::Missing:
+        return QCoreApplication::translate("cdimage", "the CD image %1 is not there").arg(image);
+    case Unreadable::NotFile:
+        return QCoreApplication::translate("cdimage", "the CD image %1 is not a file").arg(image);
+    case Unreadable::CannotRead:
+        return QCoreApplication::translate("cdimage", "the CD image %1 cannot be read: %2")
+            .arg(image, error);
+    case Unreadable::No:
+        break;
+    }
+    return {};
+}
+
+QString trackProblem(Unreadable why, const QString& image, const QString& track,
+                     const QString& error) {
+    switch (why) {
+    case Unreadable::Missing:
+        return QCoreApplication::translate("cdimage",
+                                           "the CD image %1 names %2, which is not there")
+            .arg(image, track);
+    case Unreadable::NotFile:
+        return QCoreApplication::translate("cdimage",
+                                           "the CD image %1 names %2, which is not a file")
+            .arg(image, track);
+    case Unreadable::CannotRead:
+        return QCoreApplication::translate("cdimage",
+                                           "the CD image %1 names %2, which cannot be read: %3")
+            .arg(image, track, error);
+    case Unreadable::No:
+        break;
+    }
     return {};
 }
 
@@ -54,21 +95,23 @@ QStringList trackFiles(const QString& image) {
 
 QString problem(const QString& image) {
     const QString shown = QDir::toNativeSeparators(image);
-    QString why = unreadable(image);
-    if (!why.isEmpty())
-        return QStringLiteral("the CD image ") + shown + QLatin1Char(' ') + why;
+    QString error;
+    const Unreadable why = unreadable(image, &error);
+    if (why != Unreadable::No)
+        return imageProblem(why, shown, error);
     if (!isSheet(image))
         return {};
     if (QFileInfo(image).size() > kMaxSheet)
-        return QStringLiteral("the CD image ") + shown + QStringLiteral(" is not a cue sheet");
+        return QCoreApplication::translate("cdimage", "the CD image %1 is not a cue sheet")
+            .arg(shown);
     const QStringList tracks = trackFiles(image);
     if (tracks.isEmpty())
-        return QStringLiteral("the CD image ") + shown + QStringLiteral(" names no track file");
+        return QCoreApplication::translate("cdimage", "the CD image %1 names no track file")
+            .arg(shown);
     for (const QString& track : tracks) {
-        why = unreadable(track);
-        if (!why.isEmpty())
-            return QStringLiteral("the CD image ") + shown + QStringLiteral(" names ") +
-                   QDir::toNativeSeparators(track) + QStringLiteral(", which ") + why;
+        const Unreadable trackWhy = unreadable(track, &error);
+        if (trackWhy != Unreadable::No)
+            return trackProblem(trackWhy, shown, QDir::toNativeSeparators(track), error);
     }
     return {};
 }

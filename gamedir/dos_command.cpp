@@ -2,6 +2,7 @@
 
 #include "gamedir/dos_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,8 +14,8 @@ namespace {
 constexpr qsizetype kMaxTail = 126;
 
 QString cannotStart(const QString& program, const QString& why) {
-    return QStringLiteral("Cannot start ") + QFileInfo(program).fileName() + QStringLiteral(": ") +
-           why;
+    return QCoreApplication::translate("DosCommands", "Cannot start %1: %2")
+        .arg(QFileInfo(program).fileName(), why);
 }
 
 // What in `text` the emulator would not take as plain text in a line of its [autoexec]: it
@@ -22,10 +23,14 @@ QString cannotStart(const QString& program, const QString& why) {
 QString unsafeInCommand(const QString& text) {
     for (const QChar c : text) {
         if (c == u'%')
-            return QStringLiteral("a percent sign (%), which the DOS emulator reads as a variable");
+            //: What a folder or argument holds, after "… holds ".
+            return QCoreApplication::translate(
+                "DosCommands", "a percent sign (%), which the DOS emulator reads as a variable");
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control)
-            return QStringLiteral("a line break or another control character, which the DOS "
-                                  "emulator reads as the end of a command");
+            //: What a folder or argument holds, after "… holds ".
+            return QCoreApplication::translate("DosCommands",
+                                               "a line break or another control character, which "
+                                               "the DOS emulator reads as the end of a command");
     }
     return {};
 }
@@ -43,8 +48,9 @@ QString shownText(const QString& text) {
 }
 
 QString noShortForm(const QString& program, const QString& name) {
-    return cannotStart(program, QStringLiteral("the name \"") + name +
-                                    QStringLiteral("\" has no DOS (8.3) form"));
+    return cannotStart(
+        program, QCoreApplication::translate("DosCommands", "the name \"%1\" has no DOS (8.3) form")
+                     .arg(name));
 }
 
 } // namespace
@@ -86,13 +92,14 @@ DosCommands dosCommands(const QString& gameDir, const QString& program,
     for (const DosMount& m : folders) {
         QString unsafe = unsafeInCommand(m.folder);
         if (unsafe.isEmpty() && m.folder.contains(QLatin1Char('"')))
-            unsafe = QStringLiteral("a double quote");
+            //: What a folder holds, after "… holds ".
+            unsafe = QCoreApplication::translate("DosCommands", "a double quote");
         if (!unsafe.isEmpty()) {
-            const QString what = m.drive == u'D' && !cdImage.isEmpty()
-                                     ? QStringLiteral("the CD image ")
-                                     : QStringLiteral("the folder ");
-            out.error = cannotStart(program, what + shownText(m.folder) +
-                                                 QStringLiteral(" holds ") + unsafe);
+            const QString why =
+                m.drive == u'D' && !cdImage.isEmpty()
+                    ? QCoreApplication::translate("DosCommands", "the CD image %1 holds %2")
+                    : QCoreApplication::translate("DosCommands", "the folder %1 holds %2");
+            out.error = cannotStart(program, why.arg(shownText(m.folder), unsafe));
             return out;
         }
         if (m.drive == u'D' && !cdImage.isEmpty())
@@ -104,10 +111,11 @@ DosCommands dosCommands(const QString& gameDir, const QString& program,
     for (const QString& text : QStringList{program} + arguments) {
         const QString unsafe = unsafeInCommand(text);
         if (!unsafe.isEmpty()) {
-            out.error = cannotStart(
-                program,
-                (text == program ? QStringLiteral("its path ") : QStringLiteral("the argument ")) +
-                    QLatin1Char('"') + shownText(text) + QStringLiteral("\" holds ") + unsafe);
+            const QString why =
+                text == program
+                    ? QCoreApplication::translate("DosCommands", "its path \"%1\" holds %2")
+                    : QCoreApplication::translate("DosCommands", "the argument \"%1\" holds %2");
+            out.error = cannotStart(program, why.arg(shownText(text), unsafe));
             return out;
         }
     }
@@ -134,15 +142,17 @@ DosCommands dosCommands(const QString& gameDir, const QString& program,
     }
     const QString tailText = tail.join(QLatin1Char(' '));
     if (tailText.size() + 1 > kMaxTail) {
-        out.error =
-            cannotStart(program, QStringLiteral("its arguments are longer than DOS allows"));
+        out.error = cannotStart(
+            program,
+            QCoreApplication::translate("DosCommands", "its arguments are longer than DOS allows"));
         return out;
     }
 
     const QString name = file.path.mid(file.path.lastIndexOf(QLatin1Char('\\')) + 1);
     if (name.startsWith(QLatin1Char('#'))) {
-        out.error = cannotStart(program, QStringLiteral("DOSBox reads a line that starts with # "
-                                                        "as a remark"));
+        out.error = cannotStart(
+            program, QCoreApplication::translate(
+                         "DosCommands", "DOSBox reads a line that starts with # as a remark"));
         return out;
     }
     // A batch file started without CALL would never come back to the closing "exit".

@@ -1,5 +1,6 @@
 #include "gamedir/dosbox_config.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,8 @@ QString fileIn(const QString& programFolder, bool game) {
 QString write(const QString& file, const QByteArray& contents) {
     // QSaveFile writes through a link to its target; the link itself is what is replaced.
     if (QFileInfo(file).isSymLink() && !QFile::remove(file))
-        return QStringLiteral("could not remove the link ") + QDir::toNativeSeparators(file);
+        return QCoreApplication::translate("dosboxconfig", "could not remove the link %1")
+            .arg(QDir::toNativeSeparators(file));
     QSaveFile out(file);
     // flush() before commit(): QSaveFile would rename in a file whose buffered write failed.
     if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() || !out.flush()) {

@@ -26,8 +26,8 @@ QString fileName(const QString& path) {
 }
 
 QString cannotStart(const QString& path, const QString& why) {
-    return QStringLiteral("Cannot start ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-           why;
+    return QCoreApplication::translate("ExeCmd", "Cannot start %1: %2")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arguments,
@@ -36,10 +36,10 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
     if (emulator.isEmpty())
         return {{},
                 {},
-                fileName(dosProgram) +
-                    QStringLiteral(" is a DOS program: install DOSBox (for example with \"apt "
-                                   "install dosbox\") or name an emulator in File > Setup "
-                                   "Pistaro.")};
+                QCoreApplication::translate(
+                    "ExeCmd", "%1 is a DOS program: install DOSBox (for example with \"apt "
+                              "install dosbox\") or name an emulator in File > Setup Pistaro.")
+                    .arg(fileName(dosProgram))};
     const QString image = run.game ? emulators::cdImage() : QString();
     if (!image.isEmpty()) {
         const QString problem = cdimage::problem(image);
@@ -52,8 +52,9 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
     if (run.programFolder.isEmpty())
         return {{},
                 {},
-                cannotStart(fileName(dosProgram), QStringLiteral("no program folder for "
-                                                                 "its DOSBox settings"))};
+                cannotStart(fileName(dosProgram),
+                            QCoreApplication::translate(
+                                "ExeCmd", "no program folder for its DOSBox settings"))};
     const QString config = dosboxconfig::fileIn(run.programFolder, run.game);
     const dosboxconfig::Machine machine{emulators::dosCycles(),
                                         run.game && emulators::dosFullScreen()};
@@ -61,10 +62,10 @@ ExeCmd::Run throughDosEmulator(const QString& dosProgram, const QStringList& arg
     if (!written.isEmpty())
         return {{},
                 {},
-                cannotStart(fileName(dosProgram), QStringLiteral("its DOSBox settings could not "
-                                                                 "be written to ") +
-                                                      QDir::toNativeSeparators(config) +
-                                                      QStringLiteral(": ") + written)};
+                cannotStart(fileName(dosProgram),
+                            QCoreApplication::translate(
+                                "ExeCmd", "its DOSBox settings could not be written to %1: %2")
+                                .arg(QDir::toNativeSeparators(config), written))};
     QStringList args{QStringLiteral("-conf"), config};
     // DOSBox Staging lays the player's primary configuration and a dosbox.conf of the current
     // folder under the file it is given; DOSBox itself reads the given file alone.
@@ -91,8 +92,9 @@ ExeCmd::Run throughWine(const QString& program, const QStringList& arguments) {
     if (wine.isEmpty())
         return {{},
                 {},
-                fileName(program) + QStringLiteral(" is a Windows program: install Wine (for "
-                                                   "example with \"apt install wine\").")};
+                QCoreApplication::translate("ExeCmd", "%1 is a Windows program: install Wine (for "
+                                                      "example with \"apt install wine\").")
+                    .arg(fileName(program))};
     // winepath comes with the wine it belongs to.
     QString winepath =
         emulators::findProgram(QFileInfo(wine).absolutePath() + QStringLiteral("/winepath"));
@@ -188,7 +190,8 @@ ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
         if (target.isEmpty())
             return {{},
                     {},
-                    cannotStart(program, QStringLiteral("the DOS program it names is not there"))};
+                    cannotStart(program, QCoreApplication::translate(
+                                             "ExeCmd", "the DOS program it names is not there"))};
         switch (programKind(target)) {
         case ProgramKind::Native: // a stand-in of this system
             return {target, arguments, {}};
@@ -201,7 +204,10 @@ ExeCmd::Run prepareByKind(const QString& program, const QStringList& arguments,
     case ProgramKind::Unknown:
         break;
     }
-    return {{}, {}, cannotStart(program, QStringLiteral("not a program this system can run"))};
+    return {{},
+            {},
+            cannotStart(program, QCoreApplication::translate("ExeCmd",
+                                                             "not a program this system can run"))};
 }
 
 } // namespace
@@ -211,7 +217,10 @@ namespace ExeCmd {
 Run Prepare(const QString& program, const QStringList& arguments, const QString& gameDir,
             const DosRun& dos) {
     if (!QFileInfo(program).isFile())
-        return {{}, {}, cannotStart(program, QStringLiteral("there is no such file"))};
+        return {
+            {},
+            {},
+            cannotStart(program, QCoreApplication::translate("ExeCmd", "there is no such file"))};
     Run run = prepareByKind(program, arguments, gameDir, dos);
     if (run.name.isEmpty())
         run.name = fileName(program);
@@ -222,20 +231,22 @@ QString RunResult::problem(const QString& program) const {
     if (!started) // already a sentence naming the file: "Cannot start ...", or which emulator
         return error;
     if (stopped)
-        return program + QStringLiteral(" was stopped");
+        return QCoreApplication::translate("ExeCmd", "%1 was stopped").arg(program);
     if (emulator.isEmpty()) {
         if (crashed)
-            return program + QStringLiteral(" stopped abnormally");
+            return QCoreApplication::translate("ExeCmd", "%1 stopped abnormally").arg(program);
         if (exitCode != 0)
-            return program + QStringLiteral(" failed (exit status %1)").arg(exitCode);
+            return QCoreApplication::translate("ExeCmd", "%1 failed (exit status %2)")
+                .arg(program, QString::number(exitCode));
         return {};
     }
     if (crashed)
-        return program + QStringLiteral(" stopped abnormally: ") + emulator +
-               QStringLiteral(" crashed");
+        return QCoreApplication::translate("ExeCmd", "%1 stopped abnormally: %2 crashed")
+            .arg(program, emulator);
     if (exitCode != 0)
-        return program + QStringLiteral(" could not be run: ") + emulator +
-               QStringLiteral(" ended with exit status %1").arg(exitCode);
+        return QCoreApplication::translate("ExeCmd",
+                                           "%1 could not be run: %2 ended with exit status %3")
+            .arg(program, emulator, QString::number(exitCode));
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,7 +125,8 @@ Backup& Backup::operator=(Backup&& other) noexcept {
 
 bool Backup::makeFolder(QString* error) {
     if (!QDir().mkpath(root_) || !QFileInfo(root_).isDir()) {
-        *error = QStringLiteral("cannot make the folder ") + shown(root_);
+        *error = QCoreApplication::translate("gamebackup", "cannot make the folder %1")
+                     .arg(shown(root_));
         return false;
     }
     qint64 last = issuedSequences().value(root_);
@@ -139,7 +141,8 @@ bool Backup::makeFolder(QString* error) {
         if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
             continue;
         if (!QDir(root_).mkdir(name)) {
-            *error = QStringLiteral("cannot make the folder ") + shown(path);
+            *error = QCoreApplication::translate("gamebackup", "cannot make the folder %1")
+                         .arg(shown(path));
             return false;
         }
         folder_ = path;
@@ -148,8 +151,8 @@ bool Backup::makeFolder(QString* error) {
     if (inProgress_) {
         const CopyResult marked = writeReplacing(QDir(folder_).filePath(kInProgress), {});
         if (!marked.ok) {
-            *error = QStringLiteral("cannot write ") + shown(QDir(folder_).filePath(kInProgress)) +
-                     QStringLiteral(": ") + marked.error;
+            *error = QCoreApplication::translate("gamebackup", "cannot write %1: %2")
+                         .arg(shown(QDir(folder_).filePath(kInProgress)), marked.error);
             removeFolderOrLink(folder_);
             folder_.clear();
             return false;
@@ -164,8 +167,8 @@ bool Backup::writeManifest(QString* error) const {
     const QString path = QDir(folder_).filePath(kManifest);
     const CopyResult written = writeReplacing(path, manifestText(change_));
     if (!written.ok) {
-        *error =
-            QStringLiteral("cannot write ") + shown(path) + QStringLiteral(": ") + written.error;
+        *error = QCoreApplication::translate("gamebackup", "cannot write %1: %2")
+                     .arg(shown(path), written.error);
         return false;
     }
     return true;
@@ -181,8 +184,8 @@ bool Backup::keepOne(const QString& path, QString* error) {
         return true;
     }
     const auto failed = [&](const QString& why) {
-        *error = QStringLiteral("cannot copy ") + shown(path) + QStringLiteral(" to ") +
-                 shown(QDir(root_).filePath(kContents)) + QStringLiteral(": ") + why;
+        *error = QCoreApplication::translate("gamebackup", "cannot copy %1 to %2: %3")
+                     .arg(shown(path), shown(QDir(root_).filePath(kContents)), why);
         return false;
     };
     QByteArray bytes;
@@ -193,7 +196,7 @@ bool Backup::keepOne(const QString& path, QString* error) {
     if (QFileInfo(store).isSymLink())
         removeFolderOrLink(store); // the store is ours: never written through a link
     if (!QDir().mkpath(store))
-        return failed(QStringLiteral("cannot make the folder"));
+        return failed(QCoreApplication::translate("gamebackup", "cannot make the folder"));
     entry.sha256 = sha256Hex(bytes);
     entry.copy = QDir(store).filePath(entry.sha256);
     entry.modified = info.lastModified().toUTC();
@@ -315,7 +318,7 @@ bool Backup::finish(QString* error) {
         return true;
     const QString mark = QDir(folder_).filePath(kInProgress);
     if (QFileInfo::exists(mark) && !QFile::remove(mark)) {
-        *error = QStringLiteral("cannot remove ") + shown(mark);
+        *error = QCoreApplication::translate("gamebackup", "cannot remove %1").arg(shown(mark));
         return false;
     }
     inProgress_ = false;
@@ -337,9 +340,10 @@ std::optional<Saved> newest(const QString& root) {
 }
 
 QString failureMessage(const QString& command, const QString& error) {
-    return command +
-           QStringLiteral(" was stopped before changing anything: the backup of the "
-                          "game files could not be written.") +
+    return QCoreApplication::translate("gamebackup",
+                                       "%1 was stopped before changing anything: the backup of "
+                                       "the game files could not be written.")
+               .arg(command) +
            Gp2PsoBas::CrLf2 + error;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/gamepath.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,12 +27,15 @@ void DetectGp2Version(Gp2PsoBas& bas) {
     const QString path = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
     // Opening a missing name would otherwise read as "no edition": make it the caller's error.
     if (!QFileInfo(path).isFile())
-        throw Gp2ExeError("GP2.EXE not found: " + QDir::toNativeSeparators(path).toStdString());
+        throw Gp2ExeError(QCoreApplication::translate("gamedir", "GP2.EXE not found: %1")
+                              .arg(QDir::toNativeSeparators(path))
+                              .toStdString());
     for (const Gp2Edition& row : Gp2Editions) {
         const auto bytes = binfile::readAt(path, row.position, qint64(row.text.size()));
         if (!bytes)
-            throw Gp2ExeError("GP2.EXE cannot be read: " +
-                              QDir::toNativeSeparators(path).toStdString());
+            throw Gp2ExeError(QCoreApplication::translate("gamedir", "GP2.EXE cannot be read: %1")
+                                  .arg(QDir::toNativeSeparators(path))
+                                  .toStdString());
         bas.ExeVersionText = cp1252::toUnicode(*bytes);
         if (std::string_view(bytes->constData(), size_t(bytes->size())) == row.text) {
             bas.NamesPos = row.namesPos;
@@ -47,6 +51,7 @@ bool hasLapTimer(const QString& gp2Dir) {
 }
 
 QString NoGp2ExeMessage() {
-    return QStringLiteral("Couldn't find GP2.EXE !!!") + Gp2PsoBas::CrLf2 +
-           QStringLiteral("To use 'PISTARO' you must have Gp2 installed on your system !!!");
+    return QCoreApplication::translate("gamedir", "Couldn't find GP2.EXE !!!") + Gp2PsoBas::CrLf2 +
+           QCoreApplication::translate(
+               "gamedir", "To use 'PISTARO' you must have Gp2 installed on your system !!!");
 }

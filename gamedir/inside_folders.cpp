@@ -2,6 +2,7 @@
 
 #include "platform/shown_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -80,11 +81,19 @@ QString outsideRefusal(const QStringList& paths, const QString& gameDir, const Q
         const QString where = info.isSymLink() && last == LastPart::Followed
                                   ? info.symLinkTarget()
                                   : QFileInfo(info.absolutePath()).canonicalFilePath();
-        return shown::path(path) + QStringLiteral(" leads outside the game folder ") +
-               shown::path(gameDir) +
-               (where.isEmpty() ? QString() : QStringLiteral(" (to ") + shown::path(where) + u')') +
-               QStringLiteral(", through a link or a linked folder. Pistaro changes no file "
-                              "there: remove the link or change the file yourself.");
+        if (where.isEmpty())
+            return QCoreApplication::translate(
+                       "insidefolders",
+                       "%1 leads outside the game folder %2, through a link or a linked folder. "
+                       "Pistaro changes no file there: remove the link or change the file "
+                       "yourself.")
+                .arg(shown::path(path), shown::path(gameDir));
+        return QCoreApplication::translate(
+                   "insidefolders",
+                   "%1 leads outside the game folder %2 (to %3), through a link or a linked "
+                   "folder. Pistaro changes no file there: remove the link or change the file "
+                   "yourself.")
+            .arg(shown::path(path), shown::path(gameDir), shown::path(where));
     }
     return {};
 }

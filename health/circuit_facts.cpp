@@ -6,6 +6,7 @@
 #include "trackfile/checksum_trailer.h"
 #include "trackfile/track_data.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace health {
@@ -38,14 +39,15 @@ bool readCircuitBytes(const QString& path, QByteArray* bytes, QString* error) {
     // scan (and the window waiting for it) forever.
     const qint64 length = binfile::length(path);
     if (length < 0) {
-        *error = QStringLiteral("it is not a regular file, or it is gone");
+        *error = QCoreApplication::translate("health", "it is not a regular file, or it is gone");
         return false;
     }
     // A name that is not UTF-8 on disk is opened through the bytes the listing kept of it.
     QFile file(path);
     if (!nativenames::open(file, QIODevice::ReadOnly)) {
         *error =
-            file.errorString().isEmpty() ? QStringLiteral("cannot be opened") : file.errorString();
+            file.errorString().isEmpty() ? QCoreApplication::translate("health", "cannot be opened")
+                                         : file.errorString();
         return false;
     }
     // A buffer of the file's own size, one byte more: a file that grew since is read on up to

@@ -3,6 +3,8 @@
 #include "packs/texture_list.h"
 #include "platform/native_names.h"
 
+#include <QCoreApplication>
+
 namespace health {
 
 namespace {
@@ -13,7 +15,8 @@ constexpr int kNamedInTip = 20;
 QString listed(const QStringList& items) {
     QStringList shown = items.mid(0, kNamedInTip);
     if (items.size() > kNamedInTip)
-        shown << QStringLiteral("and %1 more").arg(items.size() - kNamedInTip);
+        //: The last item of a list that names only the first few.
+        shown << QCoreApplication::translate("health", "and %1 more").arg(items.size() - kNamedInTip);
     return shown.join(QStringLiteral(", "));
 }
 
@@ -29,7 +32,8 @@ QString problemsText(const QList<Problem>& problems) {
 QString problemsTip(const QList<Problem>& problems) {
     QStringList lines;
     for (const Problem& p : problems)
-        lines << p.text + QStringLiteral(": ") + p.detail;
+        //: A problem of a circuit, then its explanation, in the Health column's tool tip.
+        lines << QCoreApplication::translate("health", "%1: %2").arg(p.text, p.detail);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -38,30 +42,35 @@ QList<Problem> problemsOf(const FileFacts& facts,
     using Shape = FileFacts::Shape;
     switch (facts.shape) {
     case Shape::Unreadable:
-        return {{QStringLiteral("Could not read the file"), facts.readError}};
+        return {{QCoreApplication::translate("health", "Could not read the file"), facts.readError}};
     case Shape::TooLarge:
-        return {{QStringLiteral("Not a circuit: too large"),
-                 QStringLiteral("The file is larger than %1 MB; no circuit comes near that.")
+        return {{QCoreApplication::translate("health", "Not a circuit: too large"),
+                 QCoreApplication::translate(
+                     "health", "The file is larger than %1 MB; no circuit comes near that.")
                      .arg(MaxCircuitSize >> 20)}};
     case Shape::NoTrackData:
-        return {{QStringLiteral("Not a circuit: no track data"),
-                 QStringLiteral("Nothing lies between the info area and the checksum, where the "
-                                "game expects the track.")}};
+        return {{QCoreApplication::translate("health", "Not a circuit: no track data"),
+                 QCoreApplication::translate("health",
+                                             "Nothing lies between the info area and the "
+                                             "checksum, where the game expects the track.")}};
     case Shape::TooShort:
-        return {{QStringLiteral("Not a circuit: too short"),
-                 QStringLiteral("The track data is shorter than %1 bytes.").arg(MinTrackData)}};
+        return {{QCoreApplication::translate("health", "Not a circuit: too short"),
+                 QCoreApplication::translate("health", "The track data is shorter than %1 bytes.")
+                     .arg(MinTrackData)}};
     case Shape::Circuit:
         break;
     }
     QList<Problem> out;
     if (!facts.trailerOk)
-        out.append({QStringLiteral("Checksum wrong"),
-                    QStringLiteral("The 4-byte checksum at the end does not match the file's "
-                                   "content; the game refuses the circuit."),
+        out.append({QCoreApplication::translate("health", "Checksum wrong"),
+                    QCoreApplication::translate("health",
+                                                "The 4-byte checksum at the end does not match "
+                                                "the file's content; the game refuses the circuit."),
                     Problem::Fix::Checksum});
     if (facts.textureCount > MaxTextures) {
-        out.append({QStringLiteral("Texture list not checked"),
-                    QStringLiteral("The file claims %1 texture files; no circuit names so many.")
+        out.append({QCoreApplication::translate("health", "Texture list not checked"),
+                    QCoreApplication::translate(
+                        "health", "The file claims %1 texture files; no circuit names so many.")
                         .arg(facts.textureCount)});
         return out;
     }
@@ -70,9 +79,12 @@ QList<Problem> problemsOf(const FileFacts& facts,
         if (!missing.contains(name) && !textureInstalled(name))
             missing << name;
     if (!missing.isEmpty())
-        out.append({missing.size() == 1 ? QStringLiteral("1 texture missing")
-                                        : QStringLiteral("%1 textures missing").arg(missing.size()),
-                    QStringLiteral("Not in the game folder: ") + listed(missing),
+        out.append({missing.size() == 1
+                        ? QCoreApplication::translate("health", "1 texture missing")
+                        : QCoreApplication::translate("health", "%1 textures missing")
+                              .arg(missing.size()),
+                    QCoreApplication::translate("health", "Not in the game folder: %1")
+                        .arg(listed(missing)),
                     Problem::Fix::Textures});
     return out;
 }
@@ -186,13 +198,16 @@ QHash<int, Scanner::Duplicate> Scanner::duplicates() {
             if (others.isEmpty())
                 continue;
             const QString text = others.size() == 1
-                                     ? QStringLiteral("Same circuit as ") + others.first()
-                                     : QStringLiteral("Same circuit as %1 and %2 more")
+                                     ? QCoreApplication::translate("health", "Same circuit as %1")
                                            .arg(others.first())
-                                           .arg(others.size() - 1);
-            const Problem problem{text,
-                                  QStringLiteral("The same track data as ") + listed(others) +
-                                      QStringLiteral(" (the info blocks may differ)."),
+                                     : QCoreApplication::translate("health",
+                                                                   "Same circuit as %1 and %2 more")
+                                           .arg(others.first(), QString::number(others.size() - 1));
+            const Problem problem{
+                text,
+                QCoreApplication::translate("health",
+                                            "The same track data as %1 (the info blocks may differ).")
+                    .arg(listed(others)),
                                   Problem::Fix::Duplicate};
             out.insert(i, Duplicate{problem, files.first()});
         }

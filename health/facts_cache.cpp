@@ -1,5 +1,6 @@
 #include "health/facts_cache.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -101,7 +102,7 @@ QString FactsCache::save(const QString& cacheFile) const {
     const QByteArray payload = kMagic + body;
     // QSaveFile writes through a link to its target; the link itself is what is replaced.
     if (QFileInfo(cacheFile).isSymLink() && !QFile::remove(cacheFile))
-        return QStringLiteral("could not remove the link ") + cacheFile;
+        return QCoreApplication::translate("health", "could not remove the link %1").arg(cacheFile);
     QSaveFile file(cacheFile);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

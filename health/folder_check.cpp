@@ -3,10 +3,12 @@
 #include "health/circuit_health.h"
 #include "health/folder_scan.h"
 #include "packs/pack_folder.h"
+#include "platform/command_summary.h"
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
 #include "platform/shown_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,17 +17,26 @@ namespace health {
 QString FolderCheck::summary() const {
     if (!readable)
         return error;
-    const auto counted = [](qsizetype n, const char* one, const char* many) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-    };
-    QString text = counted(files, "circuit file", "circuit files") + QStringLiteral(" checked: ") +
-                   counted(lines.size() - incompletePacks, "problem", "problems") +
-                   QStringLiteral(" in ") + counted(filesWithProblems, "file", "files") +
-                   QLatin1Char('.');
+    //: The check's summary: "12 circuit files checked: 3 problems in 2 files."
+    QString text =
+        QCoreApplication::translate("health", "%1 checked: %2 in %3.")
+            .arg(countOf(files,
+                         //: Counted in the check's summary, after the number.
+                         QCoreApplication::translate("health", "circuit file"),
+                         QCoreApplication::translate("health", "circuit files")),
+                 countOf(lines.size() - incompletePacks,
+                         //: Counted in the check's summary, after the number.
+                         QCoreApplication::translate("health", "problem"),
+                         QCoreApplication::translate("health", "problems")),
+                 countOf(filesWithProblems,
+                         //: Counted in the check's summary, after the number.
+                         QCoreApplication::translate("health", "file"),
+                         QCoreApplication::translate("health", "files")));
     if (incompletePacks > 0)
         text += incompletePacks == 1
-                    ? QStringLiteral(" 1 track pack lacks files.")
-                    : QStringLiteral(" %1 track packs lack files.").arg(incompletePacks);
+                    ? QCoreApplication::translate("health", " 1 track pack lacks files.")
+                    : QCoreApplication::translate("health", " %1 track packs lack files.")
+                          .arg(incompletePacks);
     return text;
 }
 
@@ -37,8 +48,8 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     const QFileInfo info(folder);
     if (!QFileInfo(gameDir).isDir() || !info.isDir() || !info.isReadable() ||
         !QDir(folder).isReadable()) {
-        out.error = QStringLiteral("Cannot read the circuits folder ") + shown::path(folder) +
-                    QStringLiteral(".");
+        out.error = QCoreApplication::translate("health", "Cannot read the circuits folder %1.")
+                        .arg(shown::path(folder));
         return out;
     }
     out.readable = true;
@@ -56,10 +67,12 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     for (int i = 0; i < names.size(); ++i) {
         // The missing textures are named: the line is all a terminal shows of them.
         for (const Problem& p : std::as_const(problems.at(i)))
-            out.lines << shown::text(names.at(i) + QStringLiteral(": ") + p.text +
-                                     (p.fix == Problem::Fix::Textures
-                                          ? QStringLiteral(" (") + p.detail + QStringLiteral(")")
-                                          : QString()));
+            //: A line of the check: a circuit file, then its problem (and the missing textures).
+            out.lines << shown::text(
+                p.fix == Problem::Fix::Textures
+                    ? QCoreApplication::translate("health", "%1: %2 (%3)")
+                          .arg(names.at(i), p.text, p.detail)
+                    : QCoreApplication::translate("health", "%1: %2").arg(names.at(i), p.text));
         if (!problems.at(i).isEmpty())
             ++out.filesWithProblems;
     }
@@ -68,7 +81,8 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
         const QString missing = missingPackSummary(folder, pack, missingPackFiles(folder, pack));
         if (missing.isEmpty())
             continue;
-        out.lines << shown::text(pack + QStringLiteral(" (track pack): ") + missing);
+        out.lines << shown::text(
+            QCoreApplication::translate("health", "%1 (track pack): %2").arg(pack, missing));
         ++out.incompletePacks;
     }
     return out;

@@ -4,6 +4,7 @@
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,7 @@ using Reader = std::unique_ptr<archive, ReaderFree>;
 
 QString errorOf(archive* a) {
     const char* text = archive_error_string(a);
-    return text ? QString::fromUtf8(text) : QStringLiteral("unknown error");
+    return text ? QString::fromUtf8(text) : QCoreApplication::translate("archive", "unknown error");
 }
 
 // The formats and compressions Install takes, and no others: none that runs an outside
@@ -88,33 +89,37 @@ QString unpackEntry(archive* a, const Budget& budget, const QString& target, con
                     qint64& unpacked) {
     QTemporaryFile part(folder + QStringLiteral("/.unpacking-XXXXXX"));
     if (!part.open())
-        return QStringLiteral("cannot be written (%1)").arg(part.errorString());
+        return QCoreApplication::translate("archive", "cannot be written (%1)")
+            .arg(part.errorString());
     char buffer[65536];
     qint64 total = 0;
     for (;;) {
         const la_ssize_t n = archive_read_data(a, buffer, sizeof buffer);
         if (n < 0)
-            return QStringLiteral("damaged (%1)").arg(errorOf(a));
+            return QCoreApplication::translate("archive", "damaged (%1)").arg(errorOf(a));
         if (n == 0)
             break;
         total += n;
         if (total > budget.entry)
             return budget.over;
         if (part.write(buffer, n) != n)
-            return QStringLiteral("cannot be written (%1)").arg(part.errorString());
+            return QCoreApplication::translate("archive", "cannot be written (%1)")
+                .arg(part.errorString());
     }
     if (budget.stated && total != budget.entry)
-        return QStringLiteral("damaged (shorter than its stated size)");
+        return QCoreApplication::translate("archive", "damaged (shorter than its stated size)");
     if (!part.flush())
-        return QStringLiteral("cannot be written (%1)").arg(part.errorString());
+        return QCoreApplication::translate("archive", "cannot be written (%1)")
+            .arg(part.errorString());
     const QFileInfo existing(target);
     if (existing.isDir() && !existing.isSymLink())
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("archive", "a folder of that name is in the way");
     // A link planted under the name is replaced itself, never followed.
     if ((existing.exists() || existing.isSymLink()) && !QFile::remove(target))
-        return QStringLiteral("cannot replace the file there");
+        return QCoreApplication::translate("archive", "cannot replace the file there");
     if (!part.rename(target))
-        return QStringLiteral("cannot be written (%1)").arg(part.errorString());
+        return QCoreApplication::translate("archive", "cannot be written (%1)")
+            .arg(part.errorString());
     part.setAutoRemove(false);
     unpacked = total;
     return {};
@@ -142,7 +147,8 @@ ArchiveExtractResult extractFlat(const QString& archivePath, const QString& fold
         result.skipped.clear();
     };
     if (!reader) {
-        refuse(QStringLiteral("not an archive Pistaro can read (%1)").arg(error));
+        refuse(QCoreApplication::translate("archive", "not an archive Pistaro can read (%1)")
+                   .arg(error));
         return result;
     }
     archive* a = reader.get();
@@ -160,57 +166,65 @@ ArchiveExtractResult extractFlat(const QString& archivePath, const QString& fold
             break;
         if (header == ARCHIVE_FATAL || header == ARCHIVE_RETRY || !entry) {
             if (count == 0)
-                refuse(QStringLiteral("not an archive Pistaro can read (%1)").arg(errorOf(a)));
+                refuse(
+                    QCoreApplication::translate("archive", "not an archive Pistaro can read (%1)")
+                        .arg(errorOf(a)));
             else
-                result.brokenOff = QStringLiteral("the archive cannot be read past its "
-                                                  "first %1 entries (%2)")
-                                       .arg(count)
-                                       .arg(errorOf(a));
+                result.brokenOff =
+                    QCoreApplication::translate("archive", "the archive cannot be read past its "
+                                                           "first %1 entries (%2)")
+                        .arg(count)
+                        .arg(errorOf(a));
             break;
         }
         if (count >= limits.maxEntries) {
-            refuse(QStringLiteral("the archive holds more than %1 entries").arg(limits.maxEntries));
+            refuse(QCoreApplication::translate("archive", "the archive holds more than %1 entries")
+                       .arg(limits.maxEntries));
             break;
         }
         const EntryName name = nameOf(entry);
         auto skip = [&](const QString& reason) { result.skipped.append({name.shown, reason}); };
         if (header == ARCHIVE_FAILED) {
-            skip(QStringLiteral("damaged (%1)").arg(errorOf(a)));
+            skip(QCoreApplication::translate("archive", "damaged (%1)").arg(errorOf(a)));
             continue;
         }
         const auto type = archive_entry_filetype(entry);
         if (type == AE_IFDIR || (type == AE_IFREG && endsInSeparator(entry)))
             continue;
         if (type == AE_IFLNK || archive_entry_hardlink(entry)) {
-            skip(QStringLiteral("it is a link"));
+            skip(QCoreApplication::translate("archive", "it is a link"));
             continue;
         }
         if (type != AE_IFREG) {
-            skip(QStringLiteral("it is no plain file"));
+            skip(QCoreApplication::translate("archive", "it is no plain file"));
             continue;
         }
         if (nameUnreadable(header, a)) {
-            skip(QStringLiteral("its name cannot be read in the code page the archive says"));
+            skip(QCoreApplication::translate(
+                "archive", "its name cannot be read in the code page the archive says"));
             continue;
         }
         if (!name.plain) {
-            skip(QStringLiteral("no usable file name"));
+            skip(QCoreApplication::translate("archive", "no usable file name"));
             continue;
         }
         if (archive_entry_is_encrypted(entry)) {
-            skip(QStringLiteral("it is encrypted"));
+            skip(QCoreApplication::translate("archive", "it is encrypted"));
             continue;
         }
         const QString key = name.plain->toUpper();
         if (const auto earlier = takenBy.constFind(key); earlier != takenBy.constEnd()) {
-            skip(QStringLiteral("its file name is that of %1, which was kept")
+            skip(QCoreApplication::translate("archive",
+                                             "its file name is that of %1, which was kept")
                      .arg(shownEntryName(*earlier)));
             continue;
         }
         const QString entryOver =
-            QStringLiteral("it unpacks to more than %1 bytes").arg(limits.maxEntryBytes);
-        const QString archiveOver = QStringLiteral("the archive unpacks to more than %1 bytes")
-                                        .arg(limits.maxUnpackedBytes);
+            QCoreApplication::translate("archive", "it unpacks to more than %1 bytes")
+                .arg(limits.maxEntryBytes);
+        const QString archiveOver =
+            QCoreApplication::translate("archive", "the archive unpacks to more than %1 bytes")
+                .arg(limits.maxUnpackedBytes);
         Budget entryBudget{qMin(limits.maxEntryBytes, budget), false,
                            limits.maxEntryBytes <= budget ? entryOver : archiveOver};
         // A stated size is checked before unpacking, and then held to while it unpacks.
@@ -224,7 +238,9 @@ ArchiveExtractResult extractFlat(const QString& archivePath, const QString& fold
                 skip(archiveOver);
                 continue;
             }
-            entryBudget = {stated, true, QStringLiteral("damaged (longer than its stated size)")};
+            entryBudget = {
+                stated, true,
+                QCoreApplication::translate("archive", "damaged (longer than its stated size)")};
         }
         const QString target = gamepath::join(folder, *name.plain, listings);
         qint64 unpacked = 0;
@@ -245,12 +261,17 @@ ArchiveExtractResult extractFlat(const QString& archivePath, const QString& fold
 QString extractionNotes(const ArchiveExtractResult& result) {
     const QString crLf = QStringLiteral("\r\n");
     if (!result.refused.isEmpty())
-        return QStringLiteral("Nothing extracted: ") + result.refused + crLf;
+        return QCoreApplication::translate("archive", "Nothing extracted: %1").arg(result.refused) +
+               crLf;
     QString notes;
     for (const ArchiveSkip& s : result.skipped)
-        notes += shownEntryName(s.entry) + QStringLiteral(" not extracted: ") + s.reason + crLf;
+        notes += QCoreApplication::translate("archive", "%1 not extracted: %2")
+                     .arg(shownEntryName(s.entry), s.reason) +
+                 crLf;
     if (!result.brokenOff.isEmpty())
-        notes += QStringLiteral("The rest was not extracted: ") + result.brokenOff + crLf;
+        notes += QCoreApplication::translate("archive", "The rest was not extracted: %1")
+                     .arg(result.brokenOff) +
+                 crLf;
     return notes;
 }
 
@@ -284,6 +305,7 @@ QStringList archivesInFolder(const QString& folder) {
 
 QString archiveDialogFilter() {
     const QStringList patterns = archiveNamePatterns();
-    return QStringLiteral("Archives (ZIP, 7z, RAR, LZH, tar)|") + patterns.join(u';') +
-           QStringLiteral("|All files|*.*");
+    return QCoreApplication::translate("archive", "Archives (ZIP, 7z, RAR, LZH, tar)") +
+           QLatin1Char('|') + patterns.join(u';') + QLatin1Char('|') +
+           QCoreApplication::translate("archive", "All files") + QStringLiteral("|*.*");
 }

@@ -7,6 +7,7 @@
 #include "platform/gamepath.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
@@ -22,10 +23,13 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
         QFile probe(exe);
         if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
             return refused(probe.exists() ? probe.errorString()
-                                          : QStringLiteral("the file is missing"));
+                                          : QCoreApplication::translate("gameexenames",
+                                                                        "the file is missing"));
     }
-    const QString unknown = QStringLiteral("the edition of the game program is not recognised");
-    const QString tooShort = QStringLiteral("the file is too short to hold them");
+    const QString unknown = QCoreApplication::translate(
+        "gameexenames", "the edition of the game program is not recognised");
+    const QString tooShort =
+        QCoreApplication::translate("gameexenames", "the file is too short to hold them");
     // A previous detection must not decide where this file is written.
     bas.NamesPos = 0;
     bas.LapsPos = 0;
@@ -65,12 +69,17 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream, &error) &&
                      binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock, &error);
     if (!result.written) {
-        result.error = error.isEmpty() ? QStringLiteral("write error") : error;
+        result.error =
+            error.isEmpty() ? QCoreApplication::translate("gameexenames", "write error") : error;
         QString undoError;
         if (!binfile::writeAt(exe, qint64(bas.NamesPos) + 1, *oldNames, &undoError) ||
             !binfile::writeAt(exe, qint64(bas.LapsPos) + 1, *oldLaps, &undoError))
-            result.error += QStringLiteral("; the old names could not be written back either (") +
-                            undoError + QStringLiteral("): Restore puts GP2.EXE back");
+            result.error +=
+                QCoreApplication::translate(
+                    "gameexenames",
+                    "; the old names could not be written back either (%1): Restore puts GP2.EXE "
+                    "back")
+                    .arg(undoError);
     }
     return result;
 }

@@ -3,6 +3,8 @@
 #include "packs/slot_entry.h"
 #include "platform/codepage.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void appendTexts(QByteArray& out, const QStringList& texts, char T) {
@@ -54,10 +56,12 @@ QString refusedLapsMessage(const QList<int>& refusedSlots) {
     for (int slot : refusedSlots)
         numbers.append(QString::number(slot));
     if (numbers.size() == 1)
-        return QStringLiteral("The lap count of slot %1 is not between 0 and 255; the game keeps "
-                              "its old lap count there.")
+        return QCoreApplication::translate(
+                   "namesarea", "The lap count of slot %1 is not between 0 and 255; the game keeps "
+                                "its old lap count there.")
             .arg(numbers.first());
-    return QStringLiteral("The lap counts of slots %1 are not between 0 and 255; the game keeps "
-                          "its old lap counts there.")
+    return QCoreApplication::translate(
+               "namesarea", "The lap counts of slots %1 are not between 0 and 255; the game keeps "
+                            "its old lap counts there.")
         .arg(numbers.join(QStringLiteral(", ")));
 }

@@ -6,6 +6,7 @@
 #include "platform/replace_file.h"
 #include "trackfile/file_facts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,8 @@ QString writePackWanted(const QString& circuits, const QString& pack,
     if (wanted.isEmpty()) {
         const QFileInfo info(path);
         if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
-            return QStringLiteral("%1 couldn't be deleted").arg(QDir::toNativeSeparators(path));
+            return QCoreApplication::translate("packfolder", "%1 couldn't be deleted")
+                .arg(QDir::toNativeSeparators(path));
         return {};
     }
     StagedFile staged;
@@ -76,16 +78,17 @@ QList<MissingPackFile> missingPackFiles(const QString& circuits, const QString& 
 
 QString wantedText(const sharedpack::Slot& wanted) {
     const QString track = wanted.track.isEmpty() ? wanted.file : wanted.track;
-    return QStringLiteral("slot %1 wants %2 (%3, %4 bytes)")
-        .arg(wanted.slot)
-        .arg(track, wanted.file, groupedLength(wanted.length));
+    return QCoreApplication::translate("packfolder", "slot %1 wants %2 (%3, %4 bytes)")
+        .arg(QString::number(wanted.slot), track, wanted.file, groupedLength(wanted.length));
 }
 
 QString completionHint(qsizetype count) {
-    return count == 1 ? QStringLiteral("To complete the pack, install that circuit, or copy it "
-                                       "into the Circuits folder and press Rescan.")
-                      : QStringLiteral("To complete the pack, install those circuits, or copy "
-                                       "them into the Circuits folder and press Rescan.");
+    return count == 1 ? QCoreApplication::translate(
+                            "packfolder", "To complete the pack, install that circuit, or copy it "
+                                          "into the Circuits folder and press Rescan.")
+                      : QCoreApplication::translate(
+                            "packfolder", "To complete the pack, install those circuits, or copy "
+                                          "them into the Circuits folder and press Rescan.");
 }
 
 QString missingPackSummary(const QString& circuits, const QString& pack,
@@ -94,8 +97,9 @@ QString missingPackSummary(const QString& circuits, const QString& pack,
         return {};
     const QString folder = packFolder(circuits, pack);
     if (!QFileInfo(folder).isDir())
-        return QStringLiteral("The folder of this Track Pack is missing: ") +
-               QDir::toNativeSeparators(folder);
+        return QCoreApplication::translate("packfolder",
+                                           "The folder of this Track Pack is missing: %1")
+            .arg(QDir::toNativeSeparators(folder));
     QStringList numbers, files, wanted;
     for (const MissingPackFile& m : missing) {
         if (m.isWanted()) {
@@ -107,12 +111,12 @@ QString missingPackSummary(const QString& circuits, const QString& pack,
     }
     QStringList parts;
     if (!numbers.isEmpty())
-        parts << (numbers.size() == 1 ? QStringLiteral("slot ") : QStringLiteral("slots ")) +
-                     numbers.join(QStringLiteral(", ")) + QStringLiteral(" (") +
-                     files.join(QStringLiteral(", ")) + QStringLiteral(")");
+        parts << (numbers.size() == 1 ? QCoreApplication::translate("packfolder", "slot %1 (%2)")
+                                      : QCoreApplication::translate("packfolder", "slots %1 (%2)"))
+                     .arg(numbers.join(QStringLiteral(", ")), files.join(QStringLiteral(", ")));
     parts += wanted;
-    QString summary =
-        QStringLiteral("Missing from this Track Pack: ") + parts.join(QStringLiteral("; "));
+    QString summary = QCoreApplication::translate("packfolder", "Missing from this Track Pack: %1")
+                          .arg(parts.join(QStringLiteral("; ")));
     if (!wanted.isEmpty())
         summary += QStringLiteral(". ") + completionHint(wanted.size());
     return summary;

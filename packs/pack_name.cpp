@@ -5,6 +5,8 @@
 #include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -31,18 +33,23 @@ bool isSafePackName(const QString& name) {
 
 QString packNameRefusal(const QString& name) {
     // A name too long to be a folder is shown by its start only.
-    const QString head = QStringLiteral("'") + shown::text(name.left(80)) +
-                         (name.size() > 80 ? QStringLiteral("...") : QString()) +
-                         QStringLiteral("' can't be a Track Pack name.") + Gp2PsoBas::CrLf2;
+    const QString head = QCoreApplication::translate("packname", "'%1' can't be a Track Pack name.")
+                             .arg(shown::text(name.left(80)) +
+                                  (name.size() > 80 ? QStringLiteral("...") : QString())) +
+                         Gp2PsoBas::CrLf2;
     if (!nativenames::fitsFolderEntry(name))
-        return head + QStringLiteral("It is longer than a folder name may be (255 bytes).");
+        return head + QCoreApplication::translate(
+                          "packname", "It is longer than a folder name may be (255 bytes).");
     if (holdsControl(name))
-        return head + QStringLiteral("Its name can't hold control characters (line breaks, tabs "
-                                     "and the like).");
+        return head + QCoreApplication::translate(
+                          "packname", "Its name can't hold control characters (line breaks, tabs "
+                                      "and the like).");
     if (!fitsCodePage(name))
-        return head + QStringLiteral("Its name can only hold the characters of Windows-1252 "
-                                     "(Western European letters, digits and signs).");
-    return head +
-           QStringLiteral("A Track Pack is a folder in the Circuits folder: its name can't be "
-                          "\".\" or \"..\" and can't hold \\ or /.");
+        return head + QCoreApplication::translate(
+                          "packname", "Its name can only hold the characters of Windows-1252 "
+                                      "(Western European letters, digits and signs).");
+    return head + QCoreApplication::translate(
+                      "packname",
+                      "A Track Pack is a folder in the Circuits folder: its name can't be "
+                      "\".\" or \"..\" and can't hold \\ or /.");
 }

@@ -5,6 +5,8 @@
 #include "packs/slot_entry.h"
 #include "trackfile/track_data.h"
 
+#include <QCoreApplication>
+
 namespace packusage {
 
 bool contentOf(const QString& path, QByteArray* hash, qint64* dataSize) {
@@ -52,13 +54,14 @@ QString usedByText(const QString& what, const QStringList& packs) {
     for (const QString& p : packs)
         quoted << QLatin1Char('"') + p + QLatin1Char('"');
     const QString last = quoted.takeLast();
-    const QString names = quoted.isEmpty()
-                              ? last
-                              : quoted.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return what +
-           (packs.size() == 1 ? QStringLiteral(" is used by the track pack ")
-                              : QStringLiteral(" is used by the track packs ")) +
-           names + QLatin1Char('.');
+    //: The track packs named in a question: "A", "B" and "C".
+    const QString names = quoted.isEmpty() ? last
+                                           : QCoreApplication::translate("packusage", "%1 and %2")
+                                                 .arg(quoted.join(QStringLiteral(", ")), last);
+    return (packs.size() == 1
+                ? QCoreApplication::translate("packusage", "%1 is used by the track pack %2.")
+                : QCoreApplication::translate("packusage", "%1 is used by the track packs %2."))
+        .arg(what, names);
 }
 
 } // namespace packusage

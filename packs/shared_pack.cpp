@@ -6,6 +6,7 @@
 #include "platform/shown_text.h"
 #include "trackfile/tag_store.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
@@ -58,11 +59,15 @@ bool allDigits(const QString& s) {
 // What is wrong with a file name from a pack file; "" when it is a plain file name.
 QString fileNameFault(const QString& name) {
     if (name.isEmpty())
-        return QStringLiteral("the file name is empty");
+        return QCoreApplication::translate("sharedpack", "the file name is empty");
     if (name.size() > kMaxField)
-        return QStringLiteral("the file name is longer than %1 characters").arg(kMaxField);
+        return QCoreApplication::translate("sharedpack",
+                                           "the file name is longer than %1 characters")
+            .arg(kMaxField);
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':'))
-        return QStringLiteral("the file name \"%1\" is a path, not a plain file name").arg(name);
+        return QCoreApplication::translate("sharedpack",
+                                           "the file name \"%1\" is a path, not a plain file name")
+            .arg(name);
     if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return QStringLiteral("\"%1\" is not a file name").arg(name);
     return {};
@@ -74,9 +79,11 @@ public:
 
     std::optional<Pack> run(const QByteArray& bytes) {
         if (bytes.size() > MaxFileSize)
-            return fail(0, QStringLiteral("The file is larger than %1 KB; a pack file is a few KB "
+            return fail(0,
+                        QCoreApplication::translate(
+                            "sharedpack", "The file is larger than %1 KB; a pack file is a few KB "
                                           "at most.")
-                               .arg(MaxFileSize / 1024));
+                            .arg(MaxFileSize / 1024));
         QList<QByteArray> lines = bytes.split('\n');
         if (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
@@ -93,11 +100,13 @@ public:
             QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             const QString line = utf8(raw);
             if (utf8.hasError())
-                return fail(lineNo, QStringLiteral("the line is not UTF-8 text"));
+                return fail(lineNo, QCoreApplication::translate("sharedpack",
+                                                                "the line is not UTF-8 text"));
             for (const QChar c : line)
                 if (c != u'\t' && c.category() == QChar::Other_Control)
-                    return fail(lineNo, QStringLiteral("the line holds a control character "
-                                                       "(U+%1): this is no text file")
+                    return fail(lineNo, QCoreApplication::translate(
+                                            "sharedpack", "the line holds a control character "
+                                                          "(U+%1): this is no text file")
                                             .arg(QString::number(c.unicode(), 16)
                                                      .toUpper()
                                                      .rightJustified(4, u'0')));
@@ -111,18 +120,21 @@ public:
             const QStringList fields = line.split(u'\t');
             if (!named) {
                 if (fields.size() != 2 || fields.at(0) != kPackKey)
-                    return fail(lineNo, QStringLiteral("\"pack\", a tab and the pack's name "
-                                                       "were expected"));
+                    return fail(lineNo, QCoreApplication::translate(
+                                            "sharedpack", "\"pack\", a tab and the pack's name "
+                                                          "were expected"));
                 pack.name = fields.at(1).trimmed();
                 if (!isSafePackName(pack.name))
-                    return fail(lineNo, QStringLiteral("\"%1\" can't be a Track Pack name%2")
-                                            .arg(pack.name.left(80) + (pack.name.size() > 80
-                                                                           ? QStringLiteral("...")
-                                                                           : QString()),
-                                                 nativenames::fitsFolderEntry(pack.name)
-                                                     ? QString()
-                                                     : QStringLiteral(": it is longer than a "
-                                                                      "folder name may be")));
+                    return fail(
+                        lineNo,
+                        (nativenames::fitsFolderEntry(pack.name)
+                             ? QCoreApplication::translate("sharedpack",
+                                                           "\"%1\" can't be a Track Pack name")
+                             : QCoreApplication::translate("sharedpack",
+                                                           "\"%1\" can't be a Track Pack name: it "
+                                                           "is longer than a folder name may be"))
+                            .arg(pack.name.left(80) +
+                                 (pack.name.size() > 80 ? QStringLiteral("...") : QString())));
                 named = true;
                 continue;
             }
@@ -132,48 +144,56 @@ public:
                 continue;
             }
             if (fields.size() != 5)
-                return fail(lineNo, QStringLiteral("a slot line has 5 fields separated by tabs "
-                                                   "(slot, file, track, length, SHA-256); this "
-                                                   "one has %1")
+                return fail(lineNo, QCoreApplication::translate(
+                                        "sharedpack", "a slot line has 5 fields separated by tabs "
+                                                      "(slot, file, track, length, SHA-256); this "
+                                                      "one has %1")
                                         .arg(fields.size()));
             Slot slot;
             const QString& number = fields.at(0);
             slot.slot = allDigits(number) ? number.toInt() : 0;
             if (slot.slot < 1 || slot.slot > kSlotCount)
-                return fail(
-                    lineNo,
-                    QStringLiteral("the slot \"%1\" is not a number from 1 to 16").arg(number));
+                return fail(lineNo,
+                            QCoreApplication::translate(
+                                "sharedpack", "the slot \"%1\" is not a number from 1 to 16")
+                                .arg(number));
             if (seen.contains(slot.slot))
-                return fail(lineNo, QStringLiteral("slot %1 is named twice").arg(slot.slot));
+                return fail(lineNo,
+                            QCoreApplication::translate("sharedpack", "slot %1 is named twice")
+                                .arg(slot.slot));
             seen.insert(slot.slot);
             slot.file = fields.at(1);
             if (const QString fault = fileNameFault(slot.file); !fault.isEmpty())
                 return fail(lineNo, fault);
             slot.track = fields.at(2).trimmed();
             if (slot.track.size() > kMaxField)
-                return fail(
-                    lineNo,
-                    QStringLiteral("the track name is longer than %1 characters").arg(kMaxField));
+                return fail(lineNo, QCoreApplication::translate(
+                                        "sharedpack", "the track name is longer than %1 characters")
+                                        .arg(kMaxField));
             const QString& length = fields.at(3);
             slot.length = allDigits(length) ? length.toLongLong() : 0;
             if (slot.length < 1 || slot.length > MaxCircuitLength)
-                return fail(lineNo, QStringLiteral("the length \"%1\" is not a number of bytes "
-                                                   "from 1 to %2")
+                return fail(lineNo, QCoreApplication::translate(
+                                        "sharedpack", "the length \"%1\" is not a number of bytes "
+                                                      "from 1 to %2")
                                         .arg(length)
                                         .arg(MaxCircuitLength));
             if (!isHex64(fields.at(4)))
-                return fail(lineNo, QStringLiteral("the SHA-256 \"%1\" is not 64 hexadecimal "
-                                                   "digits")
+                return fail(lineNo, QCoreApplication::translate(
+                                        "sharedpack", "the SHA-256 \"%1\" is not 64 hexadecimal "
+                                                      "digits")
                                         .arg(fields.at(4).left(80)));
             slot.hash = fields.at(4).toLower().toLatin1();
             pack.entries << slot;
         }
         if (lineNo == 0)
-            return fail(1, QStringLiteral("the file is empty"));
+            return fail(1, QCoreApplication::translate("sharedpack", "the file is empty"));
         if (!named)
-            return fail(lineNo + 1, QStringLiteral("the pack's name is missing"));
+            return fail(lineNo + 1,
+                        QCoreApplication::translate("sharedpack", "the pack's name is missing"));
         if (pack.entries.isEmpty())
-            return fail(lineNo + 1, QStringLiteral("the file names no slot"));
+            return fail(lineNo + 1,
+                        QCoreApplication::translate("sharedpack", "the file names no slot"));
         return pack;
     }
 
@@ -185,18 +205,22 @@ private:
         const auto entry = std::find_if(pack.entries.begin(), pack.entries.end(),
                                         [slot](const Slot& s) { return s.slot == slot; });
         if (entry == pack.entries.end()) {
-            fail(lineNo, QStringLiteral("the tags are of slot \"%1\", which no line above "
-                                        "names")
+            fail(lineNo, QCoreApplication::translate(
+                             "sharedpack", "the tags are of slot \"%1\", which no line above "
+                                           "names")
                              .arg(number.left(20)));
             return false;
         }
         if (!entry->tags.isEmpty()) {
-            fail(lineNo, QStringLiteral("the tags of slot %1 are given twice").arg(slot));
+            fail(lineNo,
+                 QCoreApplication::translate("sharedpack", "the tags of slot %1 are given twice")
+                     .arg(slot));
             return false;
         }
         if (fields.size() - 2 > tagstore::kMostTags) {
             fail(lineNo,
-                 QStringLiteral("a circuit holds at most %1 tags").arg(tagstore::kMostTags));
+                 QCoreApplication::translate("sharedpack", "a circuit holds at most %1 tags")
+                     .arg(tagstore::kMostTags));
             return false;
         }
         for (const QString& tag : fields.mid(2)) {
@@ -212,14 +236,16 @@ private:
     bool header(const QString& line) {
         const QStringList fields = line.split(u'\t');
         if (fields.at(0) != kTag) {
-            fail(1, QStringLiteral("this is not a Pistaro track pack file (its first line must "
-                                   "be \"%1\", a tab and the version)")
+            fail(1, QCoreApplication::translate(
+                        "sharedpack", "this is not a Pistaro track pack file (its first line must "
+                                      "be \"%1\", a tab and the version)")
                         .arg(kTag));
             return false;
         }
         if (fields.size() != 2 || fields.at(1) != kVersion) {
-            fail(1, QStringLiteral("the version \"%1\" of the pack file is not known (version "
-                                   "%2 is)")
+            fail(1, QCoreApplication::translate(
+                        "sharedpack", "the version \"%1\" of the pack file is not known (version "
+                                      "%2 is)")
                         .arg(fields.mid(1).join(u'\t').left(20), kVersion));
             return false;
         }
@@ -239,7 +265,8 @@ QString Error::text() const {
     // The names quoted come from the file: their control characters are shown, not sent.
     if (line == 0)
         return shown::text(what);
-    return QStringLiteral("Line %1: %2.").arg(line).arg(shown::text(what));
+    return QCoreApplication::translate("sharedpack", "Line %1: %2.")
+        .arg(QString::number(line), shown::text(what));
 }
 
 QByteArray write(const Pack& pack) {

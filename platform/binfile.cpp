@@ -2,6 +2,7 @@
 
 #include "platform/native_names.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,16 +39,17 @@ std::optional<QByteArray> readAt(const QString& path, qint64 position, qint64 n)
 
 bool writeAt(const QString& path, qint64 position, const QByteArray& bytes, QString* error) {
     if (position < 1) {
-        setError(error, QStringLiteral("Invalid file position %1 in %2").arg(position).arg(path));
+        setError(error, QCoreApplication::translate("binfile", "Invalid file position %1 in %2")
+                            .arg(QString::number(position), path));
         return false;
     }
     const QFileInfo info(path);
     if (!info.exists()) {
-        setError(error, QStringLiteral("File not found: %1").arg(path));
+        setError(error, QCoreApplication::translate("binfile", "File not found: %1").arg(path));
         return false;
     }
     if (!info.isFile()) {
-        setError(error, QStringLiteral("Not a file: %1").arg(path));
+        setError(error, QCoreApplication::translate("binfile", "Not a file: %1").arg(path));
         return false;
     }
     // ExistingOnly: a file removed since the check above is not created again.

@@ -83,7 +83,8 @@ bool seedUserFolder(const ProgramFolders& folders, QString* error) {
         return true;
     if (!QDir().mkpath(folders.appDir)) {
         if (error)
-            *error = QStringLiteral("cannot make the folder ") + folders.appDir;
+            *error = QCoreApplication::translate("ProgramFolders", "cannot make the folder %1")
+                         .arg(folders.appDir);
         return false;
     }
     for (const char* name : kSeedFiles) {
@@ -95,7 +96,8 @@ bool seedUserFolder(const ProgramFolders& folders, QString* error) {
             continue;
         if (!copyWithTime(from, to.filePath())) {
             if (error)
-                *error = QStringLiteral("cannot copy %1 to %2").arg(from.filePath(), to.filePath());
+                *error = QCoreApplication::translate("ProgramFolders", "cannot copy %1 to %2")
+                             .arg(from.filePath(), to.filePath());
             return false;
         }
     }

@@ -3,6 +3,7 @@
 #include "platform/ignore_step.h"
 #include "platform/shown_text.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -56,17 +57,21 @@ ProgramLock lockProgramFolder(const QString& appDir) {
             }
             if (info.isSymLink() || info.isDir() ||
                 qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > kFillingMs) {
-                out.refusal = QStringLiteral("Pistaro cannot lock its program folder: ") +
-                              shown::path(path) +
-                              QStringLiteral(" is no lock of a running Pistaro and could not be "
-                                             "removed. Remove it and start Pistaro again.");
+                out.refusal = QCoreApplication::translate(
+                                  "ProgramLock",
+                                  "Pistaro cannot lock its program folder: %1 is no lock of a "
+                                  "running Pistaro and could not be removed. Remove it and start "
+                                  "Pistaro again.")
+                                  .arg(shown::path(path));
                 return out;
             }
         }
-        out.refusal = QStringLiteral("Pistaro is already running on ") + shown::path(appDir) +
-                      QStringLiteral(".");
-        if (named)
-            out.refusal += QStringLiteral(" (process %1)").arg(pid);
+        out.refusal =
+            named ? QCoreApplication::translate("ProgramLock",
+                                                "Pistaro is already running on %1. (process %2)")
+                        .arg(shown::path(appDir), QString::number(pid))
+                  : QCoreApplication::translate("ProgramLock", "Pistaro is already running on %1.")
+                        .arg(shown::path(appDir));
         return out;
     }
     reportIgnoredFailure(

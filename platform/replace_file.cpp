@@ -2,6 +2,7 @@
 
 #include "platform/native_names.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -137,7 +138,8 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
 CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
     const QFileInfo info(path);
     if (info.isDir())
-        return {false, QStringLiteral("Is a directory"), CopyBlock::ReadOnly};
+        return {false, QCoreApplication::translate("replacefile", "Is a directory"),
+                CopyBlock::ReadOnly};
     if (info.exists() && options.askTargetFirst) {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadWrite))
@@ -171,7 +173,7 @@ CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOp
     QFile source(from);
     // A name the system holds as bytes that are not UTF-8 is found only through those bytes.
     if (!nativenames::heldAsBytes(from) && !QFileInfo(from).isFile())
-        return {false, QStringLiteral("No such file"), CopyBlock::None};
+        return {false, QCoreApplication::translate("replacefile", "No such file"), CopyBlock::None};
     if (!nativenames::open(source, QIODevice::ReadOnly))
         return {false, source.errorString(), CopyBlock::None};
     const QByteArray bytes = source.readAll();
@@ -274,7 +276,8 @@ CopyResult stageLink(const QString& target, const QString& linkText, StagedFile*
     return failure(EEXIST);
 #else
     Q_UNUSED(linkText);
-    return {false, QStringLiteral("links cannot be made here"), CopyBlock::None};
+    return {false, QCoreApplication::translate("replacefile", "links cannot be made here"),
+            CopyBlock::None};
 #endif
 }
 
@@ -300,7 +303,9 @@ CopyResult commitStaged(const StagedFile& staged) {
 #else
     QFile::remove(staged.target);
     if (!QFile::rename(staged.temp, staged.target))
-        return {false, QStringLiteral("cannot rename ") + staged.temp, CopyBlock::None};
+        return {false,
+                QCoreApplication::translate("replacefile", "cannot rename %1").arg(staged.temp),
+                CopyBlock::None};
 #endif
     return success();
 }
@@ -311,5 +316,6 @@ void dropStaged(const StagedFile& staged) {
 }
 
 QString notWrittenMessage(const QString& path, const QString& reason) {
-    return QDir::toNativeSeparators(path) + QStringLiteral(" could not be written: ") + reason;
+    return QCoreApplication::translate("replacefile", "%1 could not be written: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }

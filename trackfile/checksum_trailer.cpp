@@ -4,6 +4,7 @@
 #include "platform/native_names.h"
 #include "platform/replace_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace checksum {
@@ -32,17 +33,18 @@ bool trailerMatches(const QByteArray& fileBytes) {
 QString writeTrailer(const QString& path) {
     // Only a regular file is opened: a pipe would hold the command forever.
     if (binfile::length(path) < 0)
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("checksum", "it is not a regular file");
     QFile file(path);
     if (!nativenames::open(file, QIODevice::ReadOnly))
-        return file.errorString().isEmpty() ? QStringLiteral("cannot be opened")
-                                            : file.errorString();
+        return file.errorString().isEmpty()
+                   ? QCoreApplication::translate("checksum", "cannot be opened")
+                   : file.errorString();
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
     file.close();
     if (bytes.size() < TrailerSize)
-        return QStringLiteral("the file is shorter than its checksum");
+        return QCoreApplication::translate("checksum", "the file is shorter than its checksum");
     const qsizetype body = bytes.size() - TrailerSize;
     bytes.replace(body, TrailerSize, trailerOf(QByteArrayView(bytes).first(body)));
     // Written beside and renamed over the name: a link there is replaced by the repaired file,

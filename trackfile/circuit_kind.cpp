@@ -3,6 +3,8 @@
 #include "trackfile/circuit_info.h"
 #include "trackfile/val.h"
 
+#include <QCoreApplication>
+
 int gameSlotOf(const QString& fileName) {
     // As the game reads the names: ten characters, "F1CT", then the slot as a number.
     if (fileName.size() != 10 || !fileName.startsWith(QLatin1String("F1CT"), Qt::CaseInsensitive))
@@ -23,9 +25,9 @@ CircuitKind circuitKind(const QString& fileName, const CircuitInfo& info) {
 QString kindMark(const QString& fileName, const CircuitInfo& info) {
     switch (circuitKind(fileName, info)) {
     case CircuitKind::GameSlot:
-        return QStringLiteral("Slot %1").arg(gameSlotOf(fileName));
+        return QCoreApplication::translate("circuitkind", "Slot %1").arg(gameSlotOf(fileName));
     case CircuitKind::OriginalCopy:
-        return QStringLiteral("Original");
+        return QCoreApplication::translate("circuitkind", "Original");
     case CircuitKind::Collection:
         break;
     }
@@ -35,11 +37,13 @@ QString kindMark(const QString& fileName, const CircuitInfo& info) {
 QString kindExplanation(CircuitKind kind) {
     switch (kind) {
     case CircuitKind::GameSlot:
-        return QStringLiteral("The game's own slot file: what GP2 races in this slot. Export "
-                              "writes it; the circuit it holds is also in your collection.");
+        return QCoreApplication::translate(
+            "circuitkind", "The game's own slot file: what GP2 races in this slot. Export "
+                           "writes it; the circuit it holds is also in your collection.");
     case CircuitKind::OriginalCopy:
-        return QStringLiteral("A copy of one of the game's original circuits, kept under its "
-                              "track name by Pistaro's first start.");
+        return QCoreApplication::translate(
+            "circuitkind", "A copy of one of the game's original circuits, kept under its "
+                           "track name by Pistaro's first start.");
     case CircuitKind::Collection:
         break;
     }

@@ -2,6 +2,8 @@
 
 #include "trackfile/search_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -78,13 +80,13 @@ Kind operatorKind(const QString& op) {
 // Reads one token into `term`; the reason it cannot be read otherwise.
 QString readTerm(const Token& token, Term* term) {
     if (token.unclosed)
-        return QStringLiteral("a quote is not closed");
+        return QCoreApplication::translate("circuitquery", "a quote is not closed");
     QString body = token.text;
     if (body.startsWith(QLatin1Char('-')) || body.startsWith(QLatin1Char('!'))) {
         term->excluded = true;
         body.remove(0, 1);
         if (body.isEmpty())
-            return QStringLiteral("nothing follows it to leave out");
+            return QCoreApplication::translate("circuitquery", "nothing follows it to leave out");
     }
     if (body.compare(QLatin1String("problems"), Qt::CaseInsensitive) == 0) {
         term->kind = Kind::Problems;
@@ -103,28 +105,32 @@ QString readTerm(const Token& token, Term* term) {
     if (nameLength == 0) {
         term->kind = Kind::Word;
         term->text = searchtext::folded(unquoted(body));
-        return term->text.isEmpty() ? QStringLiteral("nothing to look for") : QString();
+        return term->text.isEmpty()
+                   ? QCoreApplication::translate("circuitquery", "nothing to look for")
+                   : QString();
     }
     const QString name = body.left(nameLength).toLower();
     const qsizetype field = fieldNames().indexOf(name);
     if (field < 0)
-        return QStringLiteral("no field is called \"%1\"").arg(name);
+        return QCoreApplication::translate("circuitquery", "no field is called \"%1\"").arg(name);
     term->field = Field(field);
     term->kind = operatorKind(body.mid(nameLength, opLength));
     const QString value = unquoted(body.mid(nameLength + opLength)).trimmed();
     if (value.isEmpty())
-        return QStringLiteral("a value is missing");
+        return QCoreApplication::translate("circuitquery", "a value is missing");
     if (numeric(term->field)) {
         if (term->kind == Kind::Contains)
             term->kind = Kind::Equals;
         if (!numberOf(term->field, value, &term->number))
-            return QStringLiteral("\"%1\" is not %2")
-                .arg(value, term->field == Field::Time ? QStringLiteral("a time (m:ss.mmm)")
-                                                       : QStringLiteral("a number"));
+            return QCoreApplication::translate("circuitquery", "\"%1\" is not %2")
+                .arg(value, term->field == Field::Time
+                                ? QCoreApplication::translate("circuitquery", "a time (m:ss.mmm)")
+                                : QCoreApplication::translate("circuitquery", "a number"));
         return {};
     }
     if (term->kind != Kind::Contains && term->kind != Kind::Equals)
-        return QStringLiteral("only laps, length and time compare with < and >");
+        return QCoreApplication::translate("circuitquery",
+                                           "only laps, length and time compare with < and >");
     if (term->field == Field::Tag || term->field == Field::Pack)
         term->kind = Kind::OneOf; // a whole tag or pack name, not a part of one
     term->text = searchtext::folded(value);
@@ -269,18 +275,22 @@ Query parse(const QString& typed) {
         const QString why = readTerm(token, &term);
         if (!why.isEmpty()) {
             if (++notUnderstood <= kMostProblems)
-                query.problems << named(token.text) + QStringLiteral(": ") + why;
+                //: A term of the search the filter did not understand, then why.
+                query.problems << QCoreApplication::translate("circuitquery", "%1: %2")
+                                      .arg(named(token.text), why);
         } else if (std::find(query.terms.cbegin(), query.terms.cend(), term) ==
                    query.terms.cend()) {
             query.terms.push_back(term); // a term given twice holds or fails as once
         }
     }
     if (notUnderstood > kMostProblems)
-        query.problems << QStringLiteral("and %1 more terms not understood")
+        query.problems << QCoreApplication::translate("circuitquery",
+                                                      "and %1 more terms not understood")
                               .arg(notUnderstood - kMostProblems);
     if (ignored > 0)
-        query.problems
-            << QStringLiteral("%1 terms after the first %2: ignored").arg(ignored).arg(kMostTerms);
+        query.problems << QCoreApplication::translate("circuitquery",
+                                                      "%1 terms after the first %2: ignored")
+                              .arg(QString::number(ignored), QString::number(kMostTerms));
     return query;
 }
 

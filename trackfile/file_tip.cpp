@@ -1,5 +1,6 @@
 #include "trackfile/file_tip.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -7,8 +8,8 @@ QString fileTipText(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile())
         return path;
-    return path + QStringLiteral(" - Version ") +
-           info.lastModified().toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")) +
-           QStringLiteral(" - Size:") + QLatin1Char(' ') + QString::number(info.size()) +
-           QLatin1Char(' ');
+    //: A file's tool tip: its path, when it was changed, its size in bytes.
+    return QCoreApplication::translate("filetip", "%1 - Version %2 - Size: %3 ")
+        .arg(path, info.lastModified().toString(QStringLiteral("MM-dd-yyyy HH:mm:ss")),
+             QString::number(info.size()));
 }

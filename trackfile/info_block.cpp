@@ -4,6 +4,8 @@
 #include "platform/codepage.h"
 #include "storage/gp2psobas.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -131,15 +133,17 @@ bool writeInfoArea(const QString& path, const QByteArray& infoText, QString* err
         return false;
     };
     if (!infoText.startsWith(Tag))
-        return fail(QStringLiteral("The track info to write does not start with #GP2INFO"));
+        return fail(QCoreApplication::translate(
+            "infoblock", "The track info to write does not start with #GP2INFO"));
     const qint64 length = binfile::length(path);
     if (length < 0)
-        return fail(QStringLiteral("File not found: %1").arg(path));
+        return fail(QCoreApplication::translate("infoblock", "File not found: %1").arg(path));
     const std::optional<QByteArray> head = binfile::readAt(path, 1, Tag.size());
     if (!head)
-        return fail(QStringLiteral("Cannot read %1").arg(path));
+        return fail(QCoreApplication::translate("infoblock", "Cannot read %1").arg(path));
     if (!head->startsWith(Tag))
-        return fail(QStringLiteral("%1 has no track info block").arg(path));
+        return fail(
+            QCoreApplication::translate("infoblock", "%1 has no track info block").arg(path));
     const qint64 n = std::min<qint64>({length, infoText.size(), AreaSize});
     return binfile::writeAt(path, 1, infoText.left(n), error);
 }

@@ -1,5 +1,7 @@
 #include "trackfile/lap_time.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -68,6 +70,7 @@ QString recordWithImprovement(const QString& time, const QString& previousBest) 
     const auto before = lapTimeMilliseconds(previousBest);
     if (!now || !before || *now > *before)
         return time;
-    return time + QStringLiteral(", ") + secondsText(*before - *now) +
-           QStringLiteral(" faster than ") + previousBest;
+    //: A new lap record, how much faster it is, then the record it beat.
+    return QCoreApplication::translate("laptime", "%1, %2 faster than %3")
+        .arg(time, secondsText(*before - *now), previousBest);
 }

@@ -2,6 +2,7 @@
 
 #include "trackfile/search_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,15 +102,16 @@ QString shown(const QString& path) {
 
 QString refusal(const QString& tag) {
     if (std::all_of(tag.cbegin(), tag.cend(), [](QChar c) { return c.isSpace(); }))
-        return QStringLiteral("a tag cannot be blank");
+        return QCoreApplication::translate("tagstore", "a tag cannot be blank");
     if (tag.size() > kLongestTag)
-        return QStringLiteral("a tag holds at most %1 characters").arg(kLongestTag);
+        return QCoreApplication::translate("tagstore", "a tag holds at most %1 characters")
+            .arg(kLongestTag);
     for (const QChar c : tag)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
             c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            return QStringLiteral("a tag cannot hold a control character");
+            return QCoreApplication::translate("tagstore", "a tag cannot hold a control character");
     if (tag.contains(QLatin1Char(',')))
-        return QStringLiteral("a comma separates tags");
+        return QCoreApplication::translate("tagstore", "a comma separates tags");
     return {};
 }
 
@@ -139,23 +141,26 @@ std::unique_ptr<TagStore> TagStore::open(const QString& path, QString* note) {
     QString suffix;
     const QFileInfo info(path);
     if (info.isSymLink()) {
-        why = QStringLiteral("it is a link, and the tags are not written through a link");
+        why = QCoreApplication::translate(
+            "tagstore", "it is a link, and the tags are not written through a link");
         suffix = QStringLiteral(".link");
     } else if (info.exists() && !info.isFile()) {
-        why = QStringLiteral("it is not a regular file");
+        why = QCoreApplication::translate("tagstore", "it is not a regular file");
         suffix = QStringLiteral(".other");
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!why.isEmpty()) {
             const QString aside = setAside(path, suffix);
             if (aside.isEmpty()) {
-                *note = QStringLiteral("The tag store %1 cannot be used (%2) and could not be "
-                                       "moved aside; tags are not kept in this run.")
+                *note = QCoreApplication::translate(
+                            "tagstore", "The tag store %1 cannot be used (%2) and could not be "
+                                        "moved aside; tags are not kept in this run.")
                             .arg(shown(path), why);
                 return nullptr;
             }
-            *note = QStringLiteral("The tag store %1 could not be used: %2. It was kept as %3, "
-                                   "and a new, empty tag store was begun.")
+            *note = QCoreApplication::translate(
+                        "tagstore", "The tag store %1 could not be used: %2. It was kept as %3, "
+                                    "and a new, empty tag store was begun.")
                         .arg(shown(path), why, shown(aside));
             why.clear();
         }
@@ -174,23 +179,26 @@ std::unique_ptr<TagStore> TagStore::open(const QString& path, QString* note) {
             }
             if (verdict == Verdict::New || verdict == Verdict::Ours)
                 return std::unique_ptr<TagStore>(new TagStore(std::move(conn), std::move(all)));
-            why = verdict == Verdict::Foreign
-                      ? QStringLiteral("it is a database of another program")
-                      : QStringLiteral("it is damaged");
+            why =
+                verdict == Verdict::Foreign
+                    ? QCoreApplication::translate("tagstore", "it is a database of another program")
+                    : QCoreApplication::translate("tagstore", "it is damaged");
             suffix = verdict == Verdict::Foreign ? QStringLiteral(".foreign")
                                                  : QStringLiteral(".damaged");
         } catch (const DbError& e) {
             if (e.number != dberr::UnrecognizedFormat || !QFileInfo(path).isFile()) {
-                *note = QStringLiteral("The tag store %1 cannot be opened (%2); tags are not "
-                                       "kept in this run.")
+                *note = QCoreApplication::translate(
+                            "tagstore", "The tag store %1 cannot be opened (%2); tags are not "
+                                        "kept in this run.")
                             .arg(shown(path), e.description);
                 return nullptr;
             }
-            why = QStringLiteral("it is not a database");
+            why = QCoreApplication::translate("tagstore", "it is not a database");
             suffix = QStringLiteral(".damaged");
         }
     }
-    *note = QStringLiteral("The tag store %1 cannot be used; tags are not kept in this run.")
+    *note = QCoreApplication::translate(
+                "tagstore", "The tag store %1 cannot be used; tags are not kept in this run.")
                 .arg(shown(path));
     return nullptr;
 }
@@ -209,7 +217,7 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
                          const QStringList& remove) {
     for (const QString& tag : add)
         if (const QString why = refusal(tag); !why.isEmpty())
-            return QStringLiteral("\"%1\" is not taken as a tag: %2.")
+            return QCoreApplication::translate("tagstore", "\"%1\" is not taken as a tag: %2.")
                 .arg(tag.left(kLongestTag), why);
     QHash<QByteArray, QStringList> changed; // what the snapshot takes once committed
     try {
@@ -229,7 +237,8 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
                         tags << tag;
                 if (tags.size() > kMostTags) {
                     engine_detail::exec(conn_, QStringLiteral("ROLLBACK"));
-                    return QStringLiteral("A circuit holds at most %1 tags; no tag was changed.")
+                    return QCoreApplication::translate(
+                               "tagstore", "A circuit holds at most %1 tags; no tag was changed.")
                         .arg(kMostTags);
                 }
                 changed.insert(c.hash, tags);
@@ -256,7 +265,8 @@ QString TagStore::change(const QList<Circuit>& circuits, const QStringList& add,
             throw;
         }
     } catch (const DbError& e) {
-        return QStringLiteral("The tags could not be stored: ") + e.description;
+        return QCoreApplication::translate("tagstore", "The tags could not be stored: %1")
+            .arg(e.description);
     }
     for (const Circuit& c : circuits) {
         const auto it = changed.constFind(c.hash);

@@ -34,12 +34,12 @@ CircuitFixes::CircuitFixes(WindowServices& services, TrackInfoPanel& panel, Circ
     : QObject(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
       installer_(installer) {
     setObjectName(QStringLiteral("CircuitFixes"));
-    RepairChecksum = named(new QAction(QStringLiteral("Repair &checksum"), this), "RepairChecksum");
+    RepairChecksum = named(new QAction(tr("Repair &checksum"), this), "RepairChecksum");
     InstallTextures =
-        named(new QAction(QStringLiteral("Install &missing textures from an archive\u2026"), this),
+        named(new QAction(tr("Install &missing textures from an archive\u2026"), this),
               "InstallTextures");
     DeleteDuplicate =
-        named(new QAction(QStringLiteral("Delete this du&plicate\u2026"), this), "DeleteDuplicate");
+        named(new QAction(tr("Delete this du&plicate\u2026"), this), "DeleteDuplicate");
     connect(RepairChecksum, &QAction::triggered, this, GUARDED_COMMAND(RepairChecksum_Click));
     connect(InstallTextures, &QAction::triggered, this, GUARDED_COMMAND(InstallTextures_Click));
     connect(DeleteDuplicate, &QAction::triggered, this, GUARDED_COMMAND(DeleteDuplicate_Click));
@@ -66,7 +66,7 @@ QString CircuitFixes::pathOf(const QString& name) const {
 void CircuitFixes::applyEach(const QStringList& names, const QStringList& paths,
                              const std::function<QString(const QString&)>& act,
                              const QString& cause, const std::pair<QString, QString>& noun,
-                             const QString& verb, const QString& headline) {
+                             const QString& doneLine, const QString& headline) {
     CommandSummary summary;
     QStringList done;
     for (qsizetype i = 0; i < paths.size(); ++i) {
@@ -74,11 +74,12 @@ void CircuitFixes::applyEach(const QStringList& names, const QStringList& paths,
         if (error.isEmpty())
             done << names.at(i);
         else
-            summary.failed(cause, names.at(i) + QStringLiteral(": ") + error);
+            //: A file the fix could not mend, then why.
+            summary.failed(cause, tr("%1: %2").arg(names.at(i), error));
     }
     if (!done.isEmpty())
-        summary.done(countOf(done.size(), noun.first, noun.second) + verb +
-                     done.join(QStringLiteral(", ")) + QStringLiteral("."));
+        summary.done(doneLine.arg(countOf(done.size(), noun.first, noun.second),
+                                  done.join(QStringLiteral(", "))));
     lists_.File1->refresh();
     panel_.followFiles();
     summary.show(services_.dialogs(), headline);
@@ -98,16 +99,18 @@ void CircuitFixes::RepairChecksum_Click() {
         }
     }
     if (paths.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("No selected circuit has a wrong checksum."));
+        services_.dialogs().message(tr("No selected circuit has a wrong checksum."));
         return;
     }
     if (!backedUpReplacingLinks(services_, QStringLiteral("Repair checksum"), paths))
         return;
     applyEach(
         names, paths, [](const QString& path) { return checksum::writeTrailer(path); },
-        QStringLiteral("These checksums could not be written."),
-        {QStringLiteral("checksum was"), QStringLiteral("checksums were")},
-        QStringLiteral(" repaired: "), QStringLiteral("Repair checksum"));
+        tr("These checksums could not be written."),
+        //: Counted in "2 checksums were repaired: …", after the number.
+        {tr("checksum was"), tr("checksums were")},
+        //: "2 checksums were repaired: A.DAT, B.DAT."
+        tr("%1 repaired: %2."), tr("Repair checksum"));
 }
 
 void CircuitFixes::InstallTextures_Click() {
@@ -124,11 +127,11 @@ void CircuitFixes::InstallTextures_Click() {
     }
     if (entries.isEmpty()) {
         services_.dialogs().message(
-            QStringLiteral("The selected circuits lack no texture the game folder could hold."));
+            tr("The selected circuits lack no texture the game folder could hold."));
         return;
     }
     const QString archive =
-        installer_.chooseArchive(QStringLiteral("Archive with the missing textures"));
+        installer_.chooseArchive(tr("Archive with the missing textures"));
     if (archive.isEmpty())
         return;
     installer_.installTextures(archive, entries);
@@ -169,7 +172,7 @@ void CircuitFixes::DeleteDuplicate_Click() {
             chosen << name;
     if (chosen.isEmpty()) {
         services_.dialogs().message(
-            QStringLiteral("No selected circuit is the same circuit as another file."));
+            tr("No selected circuit is the same circuit as another file."));
         return;
     }
     // One copy of each circuit always stays: the first of them that is not chosen, else the
@@ -189,11 +192,11 @@ void CircuitFixes::DeleteDuplicate_Click() {
         if (idOf.value(kept) == idOf.value(name))
             continue;
         doomed << name;
-        QString item =
-            name + QStringLiteral(" (the circuit stays as ") + kept + QStringLiteral(")");
+        QString item = tr("%1 (the circuit stays as %2)").arg(name, kept);
         for (int slot = 1; slot <= kSlotCount; ++slot)
             if (slotList_.lineUp().at(slot).file.compare(name, Qt::CaseInsensitive) == 0) {
-                item += QStringLiteral(", waiting for Export into slot %1").arg(slot);
+                //: Added to "X.DAT (the circuit stays as Y.DAT)" in the list of duplicates.
+                item += tr(", waiting for Export into slot %1").arg(slot);
                 anyInUse = true;
             }
         shownDoomed |= !shownFile.isEmpty() && QFileInfo(shownFile).canonicalFilePath() ==
@@ -205,21 +208,22 @@ void CircuitFixes::DeleteDuplicate_Click() {
     for (qsizetype i = 0; i < doomed.size(); ++i)
         if (!usedBy.at(i).isEmpty())
             items[i] += QStringLiteral(", ") +
-                        packusage::usedByText(QStringLiteral("which"), usedBy.at(i)).chopped(1);
+                        //: Stands for the file in "…, which is used by the track pack A".
+                        packusage::usedByText(tr("which"), usedBy.at(i)).chopped(1);
     if (doomed.isEmpty()) {
         services_.dialogs().message(
-            QStringLiteral("Nothing was deleted: the selected files are the only copies of "
-                           "their circuits."));
+            tr("Nothing was deleted: the selected files are the only copies of their "
+               "circuits."));
         return;
     }
     QString question =
-        QStringLiteral("Delete %1? Each circuit stays in the collection as the "
-                       "file named beside it.")
-            .arg(countOf(doomed.size(), QStringLiteral("duplicate"), QStringLiteral("duplicates")));
+        tr("Delete %1? Each circuit stays in the collection as the file named beside it.")
+            //: Counted in "Delete 2 duplicates?", after the number.
+            .arg(countOf(doomed.size(), tr("duplicate"), tr("duplicates")));
     if (anyInUse)
         question += Gp2PsoBas::CrLf2 +
-                    QStringLiteral("A slot waits for a file deleted here: Export would leave that "
-                                   "slot as it is in the game.");
+                    tr("A slot waits for a file deleted here: Export would leave that slot as it "
+                       "is in the game.");
     if (!services_.dialogs().askYesNoList(question, items))
         return;
     if (shownDoomed && !panel_.mayLeave())
@@ -235,9 +239,11 @@ void CircuitFixes::DeleteDuplicate_Click() {
             QString error;
             return nativenames::remove(path, &error) ? QString() : error;
         },
-        QStringLiteral("These files could not be deleted."),
-        {QStringLiteral("duplicate was"), QStringLiteral("duplicates were")},
-        QStringLiteral(" deleted: "), QStringLiteral("Delete duplicates"));
+        tr("These files could not be deleted."),
+        //: Counted in "2 duplicates were deleted: …", after the number.
+        {tr("duplicate was"), tr("duplicates were")},
+        //: "2 duplicates were deleted: A.DAT, B.DAT."
+        tr("%1 deleted: %2."), tr("Delete duplicates"));
 }
 
 } // namespace pistaro

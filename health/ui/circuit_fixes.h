@@ -45,10 +45,11 @@ public:
 private:
     QString pathOf(const QString& name) const;
     // Runs `act` on each of `paths` ("" when done, else why not), re-reads the list and shows
-    // one summary under `headline`: "<n> <noun> <verb> <names>." and per failure `cause`.
+    // one summary under `headline`: `doneLine` with "<n> <noun>" and the names done as %1 and
+    // %2 ("%1 repaired: %2."), and per failure `cause`.
     void applyEach(const QStringList& names, const QStringList& paths,
                    const std::function<QString(const QString&)>& act, const QString& cause,
-                   const std::pair<QString, QString>& noun, const QString& verb,
+                   const std::pair<QString, QString>& noun, const QString& doneLine,
                    const QString& headline);
     WindowServices& services_;
     TrackInfoPanel& panel_;

@@ -42,8 +42,8 @@ Exporter::Exporter(WindowServices& services, CircuitLists& lists, SlotList& slot
                    QWidget* parent)
     : QObject(parent), services_(services), lists_(lists), slotList_(slotList) {
     setObjectName(QStringLiteral("Exporter"));
-    Export = named(new QPushButton(QStringLiteral("&Export to Gp2"), parent), "Export");
-    Export->setToolTip(QStringLiteral("Export circuits to Gp2"));
+    Export = named(new QPushButton(tr("&Export to Gp2"), parent), "Export");
+    Export->setToolTip(tr("Export circuits to Gp2"));
     connect(Export, &QPushButton::clicked, this, GUARDED_COMMAND(Export_Click));
 }
 
@@ -70,12 +70,11 @@ bool Exporter::anythingPending() const {
 void Exporter::Export_Click() {
     QCoreApplication::processEvents();
     if (!anythingPending()) {
-        services_.dialogs().message(QStringLiteral("Nothing to export: no slot has a circuit "
-                                                   "or a menu picture waiting."));
+        services_.dialogs().message(tr("Nothing to export: no slot has a circuit "
+                                       "or a menu picture waiting."));
         return;
     }
-    if (!services_.dialogs().askYesNo(
-            QStringLiteral("Update your Gp2 files on selected circuits?")))
+    if (!services_.dialogs().askYesNo(tr("Update your Gp2 files on selected circuits?")))
         return;
     writeToGame(true);
 }
@@ -110,10 +109,10 @@ bool Exporter::writeToGame(bool reportClean) {
     });
 
     stopped_.clear();
-    status.setLine1(QStringLiteral("Please wait..."));
+    status.setLine1(tr("Please wait..."));
     status.setLine2(QString());
     status.showStatus();
-    status.setLine2(QStringLiteral("Exporting menu names... "));
+    status.setLine2(tr("Exporting menu names... "));
     status.pump();
 
     for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -121,7 +120,7 @@ bool Exporter::writeToGame(bool reportClean) {
             ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot); });
     ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
 
-    status.setLine1(QStringLiteral("Updating menu picture... "));
+    status.setLine1(tr("Updating menu picture... "));
     status.pump();
     bool anyPictures = false;
     for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -144,28 +143,27 @@ bool Exporter::writeToGame(bool reportClean) {
         return false;
     }
 
-    status.setLine2(QStringLiteral("Done."));
+    status.setLine2(tr("Done."));
     status.pump();
     slotList_.clearPending();
     status.hideStatus();
     if (copied_ > 0)
         summary_.done(
-            countOf(copied_, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
-            QStringLiteral(" copied into ") +
-            (copied_ == 1 ? QStringLiteral("its slot.") : QStringLiteral("their slots.")));
+            (copied_ == 1 ? tr("%1 copied into its slot.") : tr("%1 copied into their slots."))
+                //: Counted in "3 circuits were copied into their slots.", after the number.
+                .arg(countOf(copied_, tr("circuit was"), tr("circuits were"))));
     if (namesWritten_)
-        summary_.done(QStringLiteral("The menu names and lap counts were written into GP2.EXE."));
+        summary_.done(tr("The menu names and lap counts were written into GP2.EXE."));
     if (pictured_ > 0)
         summary_.done(
-            QStringLiteral("The menu pictures of ") +
-            countOf(pictured_, QStringLiteral("slot were"), QStringLiteral("slots were")) +
-            QStringLiteral(" changed."));
+            tr("The menu pictures of %1 changed.")
+                //: Counted in "The menu pictures of 2 slots were changed.", after the number.
+                .arg(countOf(pictured_, tr("slot were"), tr("slots were"))));
     const bool written = copied_ == assigned && (assigned == 0 || namesWritten_);
     if (reportClean || !summary_.clean()) {
-        const QString headline = summary_.clean() ? QStringLiteral("Gp2 updated.")
-                                 : summary_.anythingDone()
-                                     ? QStringLiteral("Gp2 was updated in part.")
-                                     : QStringLiteral("Gp2 was not updated.");
+        const QString headline = summary_.clean() ? tr("Gp2 updated.")
+                                 : summary_.anythingDone() ? tr("Gp2 was updated in part.")
+                                                           : tr("Gp2 was not updated.");
         if (holdReport_ && written) {
             held_ = summary_;
             heldHeadline_ = headline;
@@ -180,10 +178,10 @@ QString Exporter::picturesBlocked() const {
     const Gp2PsoBas& bas = services_.bas();
     const QString program = gp2hipic::program(bas.AppDir);
     if (!QFileInfo(program).isFile())
-        return QStringLiteral("Menu pictures were not changed: gp2hipic is not set up. See "
-                              "Help > Outside programs.");
+        return tr("Menu pictures were not changed: gp2hipic is not set up. See "
+                  "Help > Outside programs.");
     const QString error = ExeCmd::Prepare(program, {}, bas.Gp2Dir, {bas.AppDir}).error;
-    return error.isEmpty() ? QString() : QStringLiteral("Menu pictures were not changed: ") + error;
+    return error.isEmpty() ? QString() : tr("Menu pictures were not changed: %1").arg(error);
 }
 
 bool Exporter::backUp() {
@@ -239,7 +237,7 @@ void Exporter::copySlot(int slot) {
     StatusSink& status = services_.status();
     const QString assigned = lineUp.at(slot).file;
     status.setLine1(QString::number(slot) + QStringLiteral(" ") + assigned);
-    status.setLine2(QStringLiteral("Copying... "));
+    status.setLine2(tr("Copying... "));
     status.pump();
 
     const QString source = sources_[slot];
@@ -252,7 +250,7 @@ void Exporter::copySlot(int slot) {
         ++copied_;
     else
         summary_.failed(copyFailureCause(copied),
-                        QStringLiteral("Slot %1: %2 was not copied over %3: %4")
+                        tr("Slot %1: %2 was not copied over %3: %4")
                             .arg(slot)
                             .arg(assigned, slotFileName(slot), copied.error));
 
@@ -278,9 +276,10 @@ void Exporter::writeMenuNames() {
     }
     const ExeNamesResult result = writeExeNames(services_.bas(), names, countries, laps);
     if (!result.written) {
-        summary_.failed(QStringLiteral("The menu names and lap counts were not written into ") +
-                        shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))) +
-                        QStringLiteral(": ") + result.error);
+        summary_.failed(
+            tr("The menu names and lap counts were not written into %1: %2")
+                .arg(shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))),
+                     result.error));
         return;
     }
     namesWritten_ = true;
@@ -302,7 +301,7 @@ void Exporter::rewritePictures(int slot) {
         return;
     status.setLine2(QString::number(slot) + QStringLiteral(" ") + lineUp.at(slot).file);
     status.pump();
-    const QString item = QStringLiteral("Slot %1: %2").arg(QString::number(slot), circuit.track);
+    const QString item = tr("Slot %1: %2").arg(QString::number(slot), circuit.track);
     const bool large = handOverPicture(slot, 1, pictures.at(0), item);
     status.setLine2(QStringLiteral(" - ") + status.line2() + QStringLiteral(" - "));
     status.pump();
@@ -315,8 +314,8 @@ bool Exporter::handOverPicture(int slot, int which, const QString& named, const 
     if (!stopped_.isEmpty())
         return false;
     const int picture = gp2hipic::pictureNumber(slot, which);
-    const QString what =
-        item + (which == 2 ? QStringLiteral(", small picture") : QStringLiteral(", large picture"));
+    //: A slot's menu picture in a list: "Slot 3: Monza, small picture".
+    const QString what = (which == 2 ? tr("%1, small picture") : tr("%1, large picture")).arg(item);
     const Gp2PsoBas& bas = services_.bas();
     const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
     const QString fallback = bas.AppDir + gamepath::sep() +
@@ -333,9 +332,9 @@ bool Exporter::handOverPicture(int slot, int which, const QString& named, const 
     }
     if (!copied.ok) {
         // Without a picture of its own the archive keeps the one it has.
-        summary_.failed(QStringLiteral("Menu pictures were not changed: the default picture ") +
-                            shown(fallback) + QStringLiteral(" could not be handed over: ") +
-                            copied.error,
+        summary_.failed(tr("Menu pictures were not changed: the default picture %1 could not be "
+                           "handed over: %2")
+                            .arg(shown(fallback), copied.error),
                         what);
         return false;
     }
@@ -345,9 +344,9 @@ bool Exporter::handOverPicture(int slot, int which, const QString& named, const 
     if (run.stopped)
         stopped_ = run.problem(QStringLiteral("gp2hipic"));
     else if (!run.ok())
-        summary_.failed(QStringLiteral("Menu pictures were not changed: ") +
-                            run.problem(QStringLiteral("gp2hipic")),
-                        what);
+        summary_.failed(
+            tr("Menu pictures were not changed: %1").arg(run.problem(QStringLiteral("gp2hipic"))),
+            what);
     return run.ok();
 }
 

@@ -64,20 +64,19 @@ QString Installer::chooseArchive(const QString& title) {
 }
 
 void Installer::Install_Click() {
-    installArchives(services_.dialogs().openFiles(QStringLiteral("New track selection"),
-                                                  LastArchiveFolder, archiveDialogFilter()));
+    installArchives(services_.dialogs().openFiles(tr("New track selection"), LastArchiveFolder,
+                                                  archiveDialogFilter()));
 }
 
 void Installer::InstallFolder_Click() {
-    const QString folder = services_.dialogs().pickFolder(
-        QStringLiteral("Folder of archives to install"), services_.window());
+    const QString folder =
+        services_.dialogs().pickFolder(tr("Folder of archives to install"), services_.window());
     if (folder.isEmpty())
         return;
     const QStringList archives = archivesInFolder(folder);
     if (archives.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("No archive was found in ") + folder +
-                                    QStringLiteral(" (") + archiveNamePatterns().join(u' ') +
-                                    QStringLiteral(")."));
+        services_.dialogs().message(
+            tr("No archive was found in %1 (%2).").arg(folder, archiveNamePatterns().join(u' ')));
         return;
     }
     installArchives(archives);
@@ -87,11 +86,11 @@ bool Installer::startRun(const QString& chosen, const QString& command, const QS
                          Run& run) {
     const QFileInfo archive(chosen);
     if (!archive.isFile() || archive.size() == 0) {
-        services_.dialogs().message(QStringLiteral("File not found or invalid."));
+        services_.dialogs().message(tr("File not found or invalid."));
         return false;
     }
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait,"));
+    status.setLine1(tr("Please wait,"));
     status.setLine2(line2);
     status.showStatus();
     status.pump();
@@ -137,7 +136,7 @@ void Installer::installArchives(const QStringList& chosen) {
     const QString& crLf = Gp2PsoBas::CrLf;
     LastArchiveFolder = chosen.constFirst().left(lastSeparator(chosen.constFirst()) + 1);
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Installing %1 archives,").arg(chosen.size()));
+    status.setLine1(tr("Installing %1 archives,").arg(chosen.size()));
     status.setLine2(QString());
     status.showStatus();
     status.offerCancel(true);
@@ -156,12 +155,12 @@ void Installer::installArchives(const QStringList& chosen) {
             break;
         const QString& path = chosen.at(done);
         const QFileInfo file(path);
-        status.setLine1(
-            QStringLiteral("Installing archive %1 of %2,").arg(done + 1).arg(chosen.size()));
+        status.setLine1(tr("Installing archive %1 of %2,")
+                            .arg(QString::number(done + 1), QString::number(chosen.size())));
         status.setLine2(file.fileName());
         sections += crLf + QStringLiteral("== ") + file.fileName() + QStringLiteral(" ==") + crLf;
         if (!file.isFile() || file.size() == 0) {
-            sections += QStringLiteral("Not installed: the file is missing or empty.") + crLf;
+            sections += tr("Not installed: the file is missing or empty.") + crLf;
             ++failed;
             continue;
         }
@@ -181,7 +180,7 @@ void Installer::installArchives(const QStringList& chosen) {
         Ended ended = Ended::Stopped;
         // A failure ends this archive's installation, not the run's.
         if (!ignoreFailure("installing a track", [&] { ended = install(run); })) {
-            InstallReport += QStringLiteral("The installation of this archive failed here.") + crLf;
+            InstallReport += tr("The installation of this archive failed here.") + crLf;
             ended = Ended::NothingExtracted;
         }
         sections += InstallReport;
@@ -199,20 +198,26 @@ void Installer::installArchives(const QStringList& chosen) {
     status.offerCancel(false);
     status.hideStatus();
     QString headline =
-        QStringLiteral("%1 of %2 archives read, ").arg(done - failed).arg(chosen.size()) +
-        countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
-        QStringLiteral(" installed.") + crLf;
+        //: "3 of 4 archives read, 5 circuits installed."
+        tr("%1 of %2 archives read, %3 installed.")
+            .arg(QString::number(done - failed), QString::number(chosen.size()),
+                 //: Counted in "… 5 circuits installed.", after the number.
+                 countOf(installed, tr("circuit"), tr("circuits"))) +
+        crLf;
     if (alreadyThere > 0)
-        headline +=
-            countOf(alreadyThere, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
-            QStringLiteral(" already there.") + crLf;
+        headline += tr("%1 already there.")
+                        //: Counted in "2 circuits were already there.", after the number.
+                        .arg(countOf(alreadyThere, tr("circuit was"), tr("circuits were"))) +
+                    crLf;
     if (failed > 0)
-        headline += countOf(failed, QStringLiteral("archive"), QStringLiteral("archives")) +
-                    QStringLiteral(" could not be installed.") + crLf;
+        headline += tr("%1 could not be installed.")
+                        //: Counted in "2 archives could not be installed.", after the number.
+                        .arg(countOf(failed, tr("archive"), tr("archives"))) +
+                    crLf;
     if (done < chosen.size()) {
-        headline +=
-            QStringLiteral("Stopped before ") +
-            countOf(chosen.size() - done, QStringLiteral("archive:"), QStringLiteral("archives:"));
+        headline += tr("Stopped before %1")
+                        //: Counted in "Stopped before 2 archives: a.zip b.zip", after the number.
+                        .arg(countOf(chosen.size() - done, tr("archive:"), tr("archives:")));
         for (qsizetype i = done; i < chosen.size(); ++i)
             headline += u' ' + QFileInfo(chosen.at(i)).fileName();
         headline += crLf;
@@ -240,7 +245,7 @@ QString Installer::entryName(const Run& run, const QString& name) const {
 Installer::Ended Installer::install(Run& run) {
     StatusSink& status = services_.status();
     const QString& crLf = Gp2PsoBas::CrLf;
-    status.setLine2(QStringLiteral("Extracting..."));
+    status.setLine2(tr("Extracting..."));
     status.pump();
     const QString notes = extract(run);
 
@@ -248,15 +253,14 @@ Installer::Ended Installer::install(Run& run) {
     Textures& textures = textures_;
     textures.JamList->hide();
     textures.JamList->clear();
-    status.setLine2(QStringLiteral("Looking file..."));
+    status.setLine2(tr("Looking file..."));
     status.pump();
     if (ZipDir->count() == 0) {
         if (run.many) {
-            InstallReport = QStringLiteral("Nothing could be extracted.") + crLf + notes;
+            InstallReport = tr("Nothing could be extracted.") + crLf + notes;
             return Ended::NothingExtracted;
         }
-        QString message =
-            QStringLiteral("Couldn't extract any file from ") + run.archive + QStringLiteral(".");
+        QString message = tr("Couldn't extract any file from %1.").arg(run.archive);
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
@@ -264,9 +268,10 @@ Installer::Ended Installer::install(Run& run) {
         return Ended::NothingExtracted;
     }
 
-    InstallReport = countOf(ZipDir->count(), QStringLiteral("file"), QStringLiteral("files")) +
-                    QStringLiteral(" extracted from ") +
-                    (run.many ? QFileInfo(run.archive).fileName() : run.archive) +
+    InstallReport = tr("%1 extracted from %2")
+                        //: Counted in "5 files extracted from …", after the number.
+                        .arg(countOf(ZipDir->count(), tr("file"), tr("files")),
+                             run.many ? QFileInfo(run.archive).fileName() : run.archive) +
                     Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
@@ -298,7 +303,7 @@ Installer::Ended Installer::install(Run& run) {
     if (!run.many)
         status.hideStatus();
     if (!run.hadDat)
-        InstallReport += crLf + QStringLiteral("The archive holds no circuit (.dat) file.") + crLf;
+        InstallReport += crLf + tr("The archive holds no circuit (.dat) file.") + crLf;
     if (!run.many)
         appendReadMe(run);
     return Ended::Done;
@@ -343,9 +348,8 @@ QString Installer::extract(Run& run) {
     QString nested;
     for (const QString& name : result.written)
         if (isArchiveName(name))
-            nested += entryName(run, name) +
-                      QStringLiteral(" not installed: an archive inside the archive is not "
-                                     "unpacked") +
+            nested += tr("%1 not installed: an archive inside the archive is not unpacked")
+                          .arg(entryName(run, name)) +
                       Gp2PsoBas::CrLf;
     return extractionNotes(result) + nested;
 }
@@ -376,7 +380,7 @@ void Installer::appendReadMe(const Run& run) {
         Gp2PsoBas::CrLf2 + entryName(run, QFileInfo(run.readMe).fileName()) + Gp2PsoBas::CrLf2;
     QFile file(run.readMe);
     if (!file.open(QIODevice::ReadOnly)) {
-        InstallReport += QStringLiteral("Couldn't read this file: ") + file.errorString() + crLf;
+        InstallReport += tr("Couldn't read this file: %1").arg(file.errorString()) + crLf;
         return;
     }
     // An archive may bring a read-me of any size: the report holds only its start.
@@ -389,10 +393,9 @@ void Installer::appendReadMe(const Run& run) {
         InstallReport += line + crLf;
     if (file.size() > bytes.size())
         InstallReport += crLf +
-                         QStringLiteral("(The read-me was cut here: it holds %1 bytes, the "
-                                        "first %2 are shown.)")
-                             .arg(file.size())
-                             .arg(bytes.size()) +
+                         tr("(The read-me was cut here: it holds %1 bytes, the first %2 are "
+                            "shown.)")
+                             .arg(QString::number(file.size()), QString::number(bytes.size())) +
                          crLf;
 }
 

@@ -17,6 +17,7 @@
 #include "ui/file_list_box.h"
 #include "ui/window_services.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -45,12 +46,15 @@ QString offeredFileName(const QString& track) {
 // Circuits folder and must not take the place of one of the game's slot files.
 QString newNameRefusal(const QString& answer) {
     if (answer.trimmed().isEmpty())
-        return QStringLiteral("The name is empty.");
+        return QCoreApplication::translate("Installer", "The name is empty.");
     if (isGameSlotFileName(answer.trimmed()))
-        return answer + QStringLiteral(" is the name of a game slot file.");
+        return QCoreApplication::translate("Installer", "%1 is the name of a game slot file.")
+            .arg(answer);
     for (const char* part : {"/", "\\", ":", ".."})
         if (answer.contains(QLatin1String(part)))
-            return answer + QStringLiteral(" is no plain file name: it can't hold \\, /, : or ..");
+            return QCoreApplication::translate(
+                       "Installer", "%1 is no plain file name: it can't hold \\, /, : or ..")
+                .arg(answer);
     return {};
 }
 
@@ -70,28 +74,27 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     // of the archive go to the one already there.
     if (const QStringList there = run.finder->holding(bytes); !there.isEmpty()) {
         const QString existing = circuitcontent::preferredName(there);
-        InstallReport += crLf + shown +
-                         QStringLiteral(" not installed: the same circuit is already there as ") +
-                         existing + Gp2PsoBas::CrLf2;
+        InstallReport +=
+            crLf +
+            tr("%1 not installed: the same circuit is already there as %2").arg(shown, existing) +
+            Gp2PsoBas::CrLf2;
         ++run.alreadyThere;
         run.circuit = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + existing);
         run.circuitName = existing;
         if (!textures_.GetJams(source))
-            InstallReport += QStringLiteral("Couldn't read the texture list of ") + shown + crLf;
+            InstallReport += tr("Couldn't read the texture list of %1").arg(shown) + crLf;
         return true;
     }
     QString targetName = name;
     if (name.toUpper().startsWith(QLatin1String("F1CT"))) {
         targetName = askNewName(run, name);
         if (targetName.isEmpty() && run.many) {
-            InstallReport += crLf + shown +
-                             QStringLiteral(" not installed: no other name was given") +
+            InstallReport += crLf + tr("%1 not installed: no other name was given").arg(shown) +
                              Gp2PsoBas::CrLf2;
             return true;
         }
         if (targetName.isEmpty()) {
-            services_.dialogs().message(QStringLiteral("Track ") + run.archive +
-                                        QStringLiteral(" was not installed."));
+            services_.dialogs().message(tr("Track %1 was not installed.").arg(run.archive));
             return false;
         }
     }
@@ -100,18 +103,18 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
-        InstallReport +=
-            crLf + shown + QStringLiteral(" track copied to ") + target + Gp2PsoBas::CrLf2;
+        InstallReport += crLf + tr("%1 track copied to %2").arg(shown, target) + Gp2PsoBas::CrLf2;
         run.circuit = target;
         run.circuitName = QFileInfo(target).fileName();
         run.finder->added(run.circuitName, bytes);
         ++run.installed;
     } else {
-        InstallReport += crLf + shown + QStringLiteral(" track couldn't be copied to ") + target +
-                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf2;
+        InstallReport += crLf +
+                         tr("%1 track couldn't be copied to %2: %3").arg(shown, target, error) +
+                         Gp2PsoBas::CrLf2;
     }
     if (!textures_.GetJams(source))
-        InstallReport += QStringLiteral("Couldn't read the texture list of ") + name + crLf;
+        InstallReport += tr("Couldn't read the texture list of %1").arg(name) + crLf;
     return true;
 }
 
@@ -120,9 +123,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     StatusSink& status = services_.status();
     const CircuitInfo circuit = catalogue::readCircuit(bas, run.scratch + gamepath::sep() + name);
     status.hideStatus();
-    const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
-                           name + QStringLiteral(".") + Gp2PsoBas::CrLf2 +
-                           QStringLiteral("Please enter a new name for this file:");
+    const QString prompt = tr("The name of the file you are installing can't be %1.").arg(name) +
+                           Gp2PsoBas::CrLf2 + tr("Please enter a new name for this file:");
     const QString offer =
         offeredFileName(circuit.recognised ? circuit.track : QFileInfo(name).completeBaseName());
     QString answer;
@@ -133,13 +135,12 @@ QString Installer::askNewName(const Run& run, const QString& name) {
         const QString refusal = newNameRefusal(answer);
         if (!refusal.isEmpty()) {
             services_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
-                                        QStringLiteral("Please enter another name."));
+                                        tr("Please enter another name."));
             continue;
         }
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
-            services_.dialogs().askYesNo(QStringLiteral("File ") + answer +
-                                         QStringLiteral(" already exists, overwrite?")))
+            services_.dialogs().askYesNo(tr("File %1 already exists, overwrite?").arg(answer)))
             break;
     }
     status.showStatus();
@@ -172,12 +173,12 @@ bool Installer::installPicture(Run& run, const QString& name) {
     QString error;
     if (copyReplacing(source, target, &error)) {
         *remembered = target;
-        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
-                         QStringLiteral(" menu image copied") + Gp2PsoBas::CrLf;
+        InstallReport +=
+            tr("%1 %2 menu image copied").arg(entryName(run, name), size) + Gp2PsoBas::CrLf;
     } else {
-        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
-                         QStringLiteral(" menu image couldn't be copied to ") + target +
-                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
+        InstallReport += tr("%1 %2 menu image couldn't be copied to %3: %4")
+                             .arg(entryName(run, name), size, target, error) +
+                         Gp2PsoBas::CrLf;
     }
     return true;
 }
@@ -193,12 +194,11 @@ bool Installer::convertTexture(const Run& run, const QString& name) {
         return false;
     }
     if (failed.isEmpty())
-        InstallReport +=
-            entryName(run, name) + QStringLiteral(" file converted to JAM") + Gp2PsoBas::CrLf;
+        InstallReport += tr("%1 file converted to JAM").arg(entryName(run, name)) + Gp2PsoBas::CrLf;
     else
-        InstallReport += entryName(run, name) +
-                         QStringLiteral(" file couldn't be converted to JAM: ") + failed +
-                         Gp2PsoBas::CrLf;
+        InstallReport +=
+            tr("%1 file couldn't be converted to JAM: %2").arg(entryName(run, name), failed) +
+            Gp2PsoBas::CrLf;
     return true;
 }
 
@@ -226,15 +226,15 @@ void Installer::copyTextures(Run& run) {
     // copied, and what was installed before is in the backup already.
     textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
         if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
-            InstallReport += QStringLiteral("No texture was copied: ") + refused + Gp2PsoBas::CrLf;
+            InstallReport += tr("No texture was copied: %1").arg(refused) + Gp2PsoBas::CrLf;
             return false;
         }
         QString error;
         if (run.backup->keep(targets, &error))
             return true;
-        InstallReport += QStringLiteral("No texture was copied: their backup could not be "
-                                        "written: ") +
-                         error + Gp2PsoBas::CrLf;
+        InstallReport +=
+            tr("No texture was copied: their backup could not be written: %1").arg(error) +
+            Gp2PsoBas::CrLf;
         return false;
     });
 }

@@ -18,8 +18,7 @@ namespace pistaro {
 void Installer::installTextures(const QString& chosen, const QStringList& entries) {
     const Gp2PsoBas& bas = services_.bas();
     Run run;
-    if (!startRun(chosen, QStringLiteral("Install textures from "), QStringLiteral("Extracting..."),
-                  run))
+    if (!startRun(chosen, QStringLiteral("Install textures from "), tr("Extracting..."), run))
         return;
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), run.command);
     run.backup = &backup;
@@ -29,8 +28,7 @@ void Installer::installTextures(const QString& chosen, const QStringList& entrie
         const QString notes = extract(run);
         ZipDir->setPath(run.scratch);
         if (ZipDir->count() == 0) {
-            QString message = QStringLiteral("Couldn't extract any file from ") + run.archive +
-                              QStringLiteral(".");
+            QString message = tr("Couldn't extract any file from %1.").arg(run.archive);
             if (!notes.isEmpty())
                 message += Gp2PsoBas::CrLf2 + notes;
             status.hideStatus();
@@ -42,7 +40,7 @@ void Installer::installTextures(const QString& chosen, const QStringList& entrie
         for (int i = 0; i < ZipDir->count(); ++i)
             if (const QString name = ZipDir->fileName(i).toUpper(); name.endsWith(u".JAM"))
                 jams.insert(name);
-        InstallReport = QStringLiteral("Textures from ") + run.archive + Gp2PsoBas::CrLf2 + notes;
+        InstallReport = tr("Textures from %1").arg(run.archive) + Gp2PsoBas::CrLf2 + notes;
         for (int i = 0; i < ZipDir->count(); ++i) {
             const QString name = ZipDir->fileName(i);
             const QString jam = name.left(name.size() - 4).toUpper() + QStringLiteral(".JAM");
@@ -68,11 +66,12 @@ void Installer::installTextures(const QString& chosen, const QStringList& entrie
             missing << entry;
     InstallReport += Gp2PsoBas::CrLf;
     if (missing.isEmpty())
-        InstallReport += QStringLiteral("Every missing texture is installed now.");
+        InstallReport += tr("Every missing texture is installed now.");
     else
-        InstallReport +=
-            countOf(missing.size(), QStringLiteral("texture is"), QStringLiteral("textures are")) +
-            QStringLiteral(" still missing:") + Gp2PsoBas::CrLf + missing.join(Gp2PsoBas::CrLf);
+        InstallReport += tr("%1 still missing:")
+                             //: Counted in "2 textures are still missing:", after the number.
+                             .arg(countOf(missing.size(), tr("texture is"), tr("textures are"))) +
+                         Gp2PsoBas::CrLf + missing.join(Gp2PsoBas::CrLf);
     services_.showText(InstallReport + Gp2PsoBas::CrLf);
 }
 

@@ -21,26 +21,27 @@ MenuPictures::MenuPictures(WindowServices& services, TrackInfoPanel& panel, Slot
 }
 
 void MenuPictures::buildWidgets() {
-    Frame7 = named(new QGroupBox(QStringLiteral("Menu Picture "), this), "Frame7");
-    Label17 = named(new QLabel(QStringLiteral("Menu Picture 640x480 :"), Frame7), "Label17");
-    Label11 = named(new QLabel(QStringLiteral("Menu Picture 440x330:"), Frame7), "Label11");
+    Frame7 = named(new QGroupBox(tr("Menu Picture "), this), "Frame7");
+    Label17 = named(new QLabel(tr("Menu Picture 640x480 :"), Frame7), "Label17");
+    Label11 = named(new QLabel(tr("Menu Picture 440x330:"), Frame7), "Label11");
     MenuPicture = named(new QLineEdit(Frame7), "MenuPicture");
     MenuPicture2 = named(new QLineEdit(Frame7), "MenuPicture2");
-    auto button = [this](const char* name, const char* caption, const char* tip) {
-        auto* b = named(new QPushButton(QString::fromLatin1(caption), Frame7), name);
-        if (tip)
-            b->setToolTip(QString::fromLatin1(tip));
+    auto button = [this](const char* name, const QString& caption, const QString& tip) {
+        auto* b = named(new QPushButton(caption, Frame7), name);
+        if (!tip.isEmpty())
+            b->setToolTip(tip);
         return b;
     };
-    Browse = button("Browse", "&Browse", "Browse Menu Picture");
-    Browse2 = button("Browse2", "Bro&wse", "Browse Menu Picture");
-    ImportPicture = button("ImportPicture", "&Import Menu Picture", "Import Menu Picture from Gp2");
+    Browse = button("Browse", tr("&Browse"), tr("Browse Menu Picture"));
+    Browse2 = button("Browse2", tr("Bro&wse"), tr("Browse Menu Picture"));
+    ImportPicture =
+        button("ImportPicture", tr("&Import Menu Picture"), tr("Import Menu Picture from Gp2"));
     ImportPicture2 =
-        button("ImportPicture2", "Import Menu &Picture", "Import Menu Picture from Gp2");
-    Make = button("Make", "&Make", nullptr);
-    Make2 = button("Make2", "Ma&ke", nullptr);
-    Clear = button("Clear", "Cle&ar", "Clear Menu Picture");
-    Clear2 = button("Clear2", "Clea&r", "Clear Menu Picture");
+        button("ImportPicture2", tr("Import Menu &Picture"), tr("Import Menu Picture from Gp2"));
+    Make = button("Make", tr("&Make"), QString());
+    Make2 = button("Make2", tr("Ma&ke"), QString());
+    Clear = button("Clear", tr("Cle&ar"), tr("Clear Menu Picture"));
+    Clear2 = button("Clear2", tr("Clea&r"), tr("Clear Menu Picture"));
     auto makePreview = [this](const char* name) {
         auto* p = named(new QLabel(Frame7), name);
         p->setFixedSize(128, 96); // 4:3, as the pictures

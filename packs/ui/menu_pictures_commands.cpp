@@ -116,12 +116,11 @@ void MenuPictures::ImportPicture_Click(int which) {
         Gp2PsoBas& bas = services_.bas();
         const int slot = slotList_.selectedSlot();
         if (slot == 0) {
-            services_.dialogs().message(QStringLiteral("Select one Gp2 circuit first."));
+            services_.dialogs().message(tr("Select one Gp2 circuit first."));
             return;
         }
         if (!f->text().isEmpty() &&
-            !services_.dialogs().askYesNo(QStringLiteral("Do you realy want to replace '") +
-                                          f->text() + QStringLiteral("' ?")))
+            !services_.dialogs().askYesNo(tr("Do you realy want to replace '%1' ?").arg(f->text())))
             return;
         const QString handOver = gp2hipic::handOverPath(bas.Gp2Dir);
         const QString pictureName = importedPictureFileName(panel_.shownTrack(), which);
@@ -138,16 +137,15 @@ void MenuPictures::ImportPicture_Click(int which) {
         // The field keeps its picture unless the game's picture really arrived.
         QString problem = run.problem(QStringLiteral("gp2hipic"));
         if (problem.isEmpty() && !QFileInfo(handOver).isFile())
-            problem = QStringLiteral("gp2hipic wrote no picture to ") +
-                      QDir::toNativeSeparators(handOver);
+            problem = tr("gp2hipic wrote no picture to %1").arg(QDir::toNativeSeparators(handOver));
         if (problem.isEmpty()) {
             const CopyResult copied = copyOver(handOver, target);
             if (!copied.ok)
-                problem = QStringLiteral("cannot write ") + QDir::toNativeSeparators(target) +
-                          QStringLiteral(": ") + copied.error;
+                problem =
+                    tr("cannot write %1: %2").arg(QDir::toNativeSeparators(target), copied.error);
         }
         if (!problem.isEmpty()) {
-            services_.dialogs().message(QStringLiteral("The menu picture was not imported.") +
+            services_.dialogs().message(tr("The menu picture was not imported.") +
                                         Gp2PsoBas::CrLf2 + problem);
             return;
         }
@@ -159,9 +157,8 @@ void MenuPictures::ImportPicture_Click(int which) {
 
 void MenuPictures::Browse_Click(int which) {
     startEdit(which);
-    const QString chosen =
-        services_.dialogs().openFile(QStringLiteral("Menu picture selection"), QString(),
-                                     QStringLiteral("*.bmp"), QStringLiteral("bmp"));
+    const QString chosen = services_.dialogs().openFile(
+        tr("Menu picture selection"), QString(), QStringLiteral("*.bmp"), QStringLiteral("bmp"));
     if (chosen.isEmpty())
         return;
     field(which)->setText(QDir::toNativeSeparators(chosen.trimmed()));
@@ -197,8 +194,8 @@ void MenuPictures::Picture_MouseMove(int which) {
 
 void MenuPictures::Repair_Click() {
     StatusSink& status = services_.status();
-    status.setLine1(QStringLiteral("Please wait..."));
-    status.setLine2(QStringLiteral("Defrag f1pcsvga.bin... "));
+    status.setLine1(tr("Please wait..."));
+    status.setLine2(tr("Defrag f1pcsvga.bin... "));
     status.showStatus();
     status.pump();
     const Gp2PsoBas& bas = services_.bas();
@@ -213,8 +210,8 @@ void MenuPictures::Repair_Click() {
     });
     status.hideStatus();
     if (!problem.isEmpty())
-        services_.dialogs().message(QStringLiteral("f1pcsvga.bin was not defragmented.") +
-                                    Gp2PsoBas::CrLf2 + problem);
+        services_.dialogs().message(tr("f1pcsvga.bin was not defragmented.") + Gp2PsoBas::CrLf2 +
+                                    problem);
 }
 
 } // namespace pistaro

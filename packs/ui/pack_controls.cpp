@@ -23,34 +23,36 @@ PackControls::PackControls(WindowServices& services, TrackInfoPanel& panel, Circ
                            SlotList& slotList, QWidget* parent)
     : QWidget(parent), services_(services), panel_(panel), lists_(lists), slotList_(slotList),
       sharing_(services, lists) {
-    setObjectName(QStringLiteral("PackControls"));
+    setObjectName(tr("PackControls"));
     buildWidgets();
     wireHandlers();
 }
 
 void PackControls::buildWidgets() {
-    Change = named(new QPushButton(QStringLiteral("--> &Change"), this), "Change");
-    Change->setToolTip(QStringLiteral("Change Track"));
+    Change = named(new QPushButton(tr("--> &Change"), this), "Change");
+    Change->setToolTip(tr("Change Track"));
     Change->setEnabled(false);
-    Import = named(new QPushButton(QStringLiteral("Resca&n"), this), "Import");
-    Import->setToolTip(QStringLiteral("Import circuits from Gp2"));
-    Label200 = named(new QLabel(QStringLiteral("Pack"), this), "Label200");
+    Import = named(new QPushButton(tr("Resca&n"), this), "Import");
+    Import->setToolTip(tr("Import circuits from Gp2"));
+    Label200 = named(new QLabel(tr("Pack"), this), "Label200");
     SelectedPack = named(new QComboBox(this), "SelectedPack");
     SelectedPack->setEditable(true);
     SelectedPack->setInsertPolicy(QComboBox::NoInsert);
-    UpdTp = pictureButton(this, "UpdTp", "View Pack", "document-open",
-                          QStyle::SP_FileDialogContentsView);
+    UpdTp =
+        pictureButton(this, "UpdTp", nullptr, "document-open", QStyle::SP_FileDialogContentsView);
+    UpdTp->setToolTip(tr("View Pack"));
     UpdTp->setEnabled(false);
     SavePack =
-        pictureButton(this, "SavePack", "Save Pack", "document-save", QStyle::SP_DialogSaveButton);
-    DeletePack =
-        pictureButton(this, "DeletePack", "Delete Track Pack", "edit-delete", QStyle::SP_TrashIcon);
+        pictureButton(this, "SavePack", nullptr, "document-save", QStyle::SP_DialogSaveButton);
+    SavePack->setToolTip(tr("Save Pack"));
+    DeletePack = pictureButton(this, "DeletePack", nullptr, "edit-delete", QStyle::SP_TrashIcon);
+    DeletePack->setToolTip(tr("Delete Track Pack"));
     ExportPack = pictureButton(this, "ExportPack", nullptr, "document-export",
                                QStyle::SP_FileDialogToParent);
-    ExportPack->setToolTip(QStringLiteral("Export pack…"));
+    ExportPack->setToolTip(tr("Export pack…"));
     ImportPack = pictureButton(this, "ImportPack", nullptr, "document-import",
                                QStyle::SP_FileDialogNewFolder);
-    ImportPack->setToolTip(QStringLiteral("Import pack…"));
+    ImportPack->setToolTip(tr("Import pack…"));
 
     // The pack row; Change and Rescan are placed by the window (between the lists, among the
     // commands).

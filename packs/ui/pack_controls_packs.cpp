@@ -50,8 +50,8 @@ void PackControls::SavePack_Click() {
         return;
     const QString existing = packSpelling(name);
     if (existing != name) {
-        if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + existing +
-                                          QStringLiteral("' already exists, overwrite?")))
+        if (!services_.dialogs().askYesNo(
+                tr("The Track Pack '%1' already exists, overwrite?").arg(existing)))
             return;
         name = existing;
     }
@@ -70,7 +70,7 @@ void PackControls::SavePack_Click() {
     CommandSummary summary;
     int saved = 0;
     if (!QDir().mkpath(pack))
-        summary.failed(shown(pack) + QStringLiteral(" couldn't be made."));
+        summary.failed(tr("%1 couldn't be made.").arg(shown(pack)));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         // The file the slot shows: its pending circuit, else the game's slot file.
         const QString source = slotList_.circuitPath(slot);
@@ -79,8 +79,9 @@ void PackControls::SavePack_Click() {
         if (!copyReplacing(source, target, &error)) {
             reportIgnoredFailure("saving a pack file",
                                  qPrintable(shown(source) + QStringLiteral(": ") + error));
-            summary.failed(QStringLiteral("These circuits couldn't be copied into the pack:"),
-                           shown(source) + QStringLiteral(": ") + error);
+            summary.failed(tr("These circuits couldn't be copied into the pack:"),
+                           //: A file that could not be copied, then why.
+                           tr("%1: %2").arg(shown(source), error));
         } else {
             ++saved;
         }
@@ -90,12 +91,16 @@ void PackControls::SavePack_Click() {
     SavePack->setEnabled(true);
     if (saved > 0)
         summary.done(
-            countOf(saved, QStringLiteral("slot file was"), QStringLiteral("slot files were")) +
-            QStringLiteral(" saved in ") + shown(pack) + QStringLiteral("."));
+            //: "3 slot files were saved in <folder>."
+            tr("%1 saved in %2.")
+                .arg(countOf(saved,
+                             //: Counted in "3 slot files were saved in …", after the number.
+                             tr("slot file was"), tr("slot files were")),
+                     shown(pack)));
     summary.show(services_.dialogs(),
-                 QStringLiteral("The Track Pack '") + name +
-                     (summary.clean() ? QStringLiteral("' was saved.")
-                                      : QStringLiteral("' was not saved completely.")));
+                 (summary.clean() ? tr("The Track Pack '%1' was saved.")
+                                  : tr("The Track Pack '%1' was not saved completely."))
+                     .arg(name));
     SelectedPack->setFocus(Qt::OtherFocusReason);
     listPack(name);
     // The pack just saved is the chosen one, and can be viewed at once.
@@ -157,9 +162,8 @@ void PackControls::UpdTp_Click() {
         return;
     const QString pack = gamepath::join(circuits, name);
     if (!QFileInfo(pack).isDir()) {
-        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' was not found:") + Gp2PsoBas::CrLf +
-                                    shown(pack));
+        services_.dialogs().message(tr("The Track Pack '%1' was not found:").arg(name) +
+                                    Gp2PsoBas::CrLf + shown(pack));
         return;
     }
     CircuitLists& lists = lists_;
@@ -180,29 +184,29 @@ void PackControls::UpdTp_Click() {
             status.setLine2(QString::number(kSlotCount + 1 - slot));
             status.pump();
             const QString source = gamepath::join(pack, slotFileName(slot));
-            const QString slotName = QStringLiteral("Slot %1: ").arg(slot);
+            const QString slotNumber = QString::number(slot);
             if (!wantedSlots.at(slot).isEmpty()) {
-                summary.failed(QStringLiteral("These slots were left as they were: the pack lacks "
-                                              "their circuits. ") +
+                const QString& wanted = wantedSlots.at(slot);
+                summary.failed(tr("These slots were left as they were: the pack lacks their "
+                                  "circuits. ") +
                                    completionHint(wantedCount),
-                               QStringLiteral("S") + wantedSlots.at(slot).mid(1));
-                slotList_.noteWanted(slot, QStringLiteral("Track Pack '") + name +
-                                               QStringLiteral("': ") + wantedSlots.at(slot) +
-                                               QStringLiteral(". ") + completionHint(1));
+                               wanted.left(1).toUpper() + wanted.mid(1));
+                slotList_.noteWanted(slot, tr("Track Pack '%1': %2.").arg(name, wanted) +
+                                               QLatin1Char(' ') + completionHint(1));
                 continue;
             }
             if (!QFileInfo(source).isFile()) {
-                summary.failed(QStringLiteral("These slots were left as they were: their files "
-                                              "are missing from the pack."),
-                               slotName + shown(source) + QStringLiteral(" is missing"));
+                summary.failed(tr("These slots were left as they were: their files are missing "
+                                  "from the pack."),
+                               tr("Slot %1: %2 is missing").arg(slotNumber, shown(source)));
                 continue;
             }
             const QString tmp = tmpSlotName(slot);
             QString error;
             if (!copyReplacing(source, gamepath::join(circuits, tmp), &error)) {
-                summary.failed(QStringLiteral("These slots were left as they were: their files "
-                                              "couldn't be copied."),
-                               slotName + shown(source) + QStringLiteral(": ") + error);
+                summary.failed(
+                    tr("These slots were left as they were: their files couldn't be copied."),
+                    tr("Slot %1: %2: %3").arg(slotNumber, shown(source), error));
                 continue;
             }
             slotList_.assign(slot, tmp,
@@ -213,16 +217,15 @@ void PackControls::UpdTp_Click() {
     }
     markIncompletePacks();
     if (!summary.clean())
-        summary.show(services_.dialogs(), QStringLiteral("The Track Pack '") + name +
-                                              QStringLiteral("' is not complete."));
+        summary.show(services_.dialogs(), tr("The Track Pack '%1' is not complete.").arg(name));
 }
 
 void PackControls::DeletePack_Click() {
     const QString name = packSpelling(acceptedPackName());
     if (name.isEmpty())
         return;
-    if (!services_.dialogs().askYesNo(QStringLiteral("Are you sure you want to delete the '") +
-                                      name + QStringLiteral("' Track Pack from your disk ?")))
+    if (!services_.dialogs().askYesNo(
+            tr("Are you sure you want to delete the '%1' Track Pack from your disk ?").arg(name)))
         return;
     const QString pack = gamepath::join(circuitsFolder(), name);
     QStringList files;
@@ -270,11 +273,9 @@ void PackControls::DeletePack_Click() {
     if (!writePackList(packListFile(), &error))
         reportIgnoredFailure("writing the pack list", qPrintable(error));
     if (!kept.isEmpty())
-        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' was not deleted completely.") +
-                                    Gp2PsoBas::CrLf2 +
-                                    QStringLiteral("These files couldn't be deleted:") +
-                                    Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));
+        services_.dialogs().message(
+            tr("The Track Pack '%1' was not deleted completely.").arg(name) + Gp2PsoBas::CrLf2 +
+            tr("These files couldn't be deleted:") + Gp2PsoBas::CrLf + kept.join(Gp2PsoBas::CrLf));
 }
 
 void PackControls::readPackList(const QString& path) {

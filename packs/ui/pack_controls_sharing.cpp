@@ -16,7 +16,7 @@ namespace pistaro {
 void PackControls::ExportPack_Click() {
     const QString name = packSpelling(acceptedPackName());
     if (name.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Choose a saved Track Pack to export."));
+        services_.dialogs().message(tr("Choose a saved Track Pack to export."));
         return;
     }
     sharing_.exportPack(circuitsFolder(), name);
@@ -30,8 +30,8 @@ void PackControls::ImportPack_Click() {
     const QString circuits = circuitsFolder();
     if (SelectedPack->findText(name, Qt::MatchFixedString) >= 0 ||
         QFileInfo(packFolder(circuits, name)).isDir()) {
-        if (!services_.dialogs().askYesNo(QStringLiteral("The Track Pack '") + name +
-                                          QStringLiteral("' already exists, replace it?")))
+        if (!services_.dialogs().askYesNo(
+                tr("The Track Pack '%1' already exists, replace it?").arg(name)))
             return;
     }
     if (!sharing_.makePack(circuits, *pack, name))

@@ -41,7 +41,7 @@ void PackControls::Change_Click() {
     CircuitLists& lists = lists_;
     const QString name = lists.File1->selectedName();
     if (name.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select an available circuit first."));
+        services_.dialogs().message(tr("Select an available circuit first."));
         return;
     }
     const QString path = lists.File1->path() + gamepath::sep() + name;
@@ -53,7 +53,7 @@ void PackControls::Change_Click() {
     panel_.showCircuit(path, circuit);
     const int slot = slotList_.selectedSlot();
     if (slot == 0) {
-        services_.dialogs().message(QStringLiteral("Select a slot first."));
+        services_.dialogs().message(tr("Select a slot first."));
         return;
     }
     slotList_.assign(slot, name, circuit);
@@ -70,7 +70,7 @@ void PackControls::Import_Click() {
     CircuitLists& lists = lists_;
     ignoreFailure("rescanning the slots", [&] {
         window->hide();
-        status.setLine1(QStringLiteral("Please wait..."));
+        status.setLine1(tr("Please wait..."));
         status.setLine2(QString());
         status.showStatus();
         Import->setEnabled(false);

@@ -31,7 +31,11 @@ namespace pistaro {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Track pack files|*.pack.txt|All files|*");
+QString packFileFilter() {
+    return QCoreApplication::translate("PackSharing", "Track pack files") +
+           QStringLiteral("|*.pack.txt|") +
+           QCoreApplication::translate("PackSharing", "All files") + QStringLiteral("|*");
+}
 
 QString shown(const QString& path) {
     return shown::path(path);
@@ -48,14 +52,17 @@ circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& sta
         [&status](qsizetype done, qsizetype total) {
             if (done % 25 != 0)
                 return;
-            status.setLine2(QStringLiteral("Reading circuits: %1 of %2").arg(done).arg(total));
+            status.setLine2(QCoreApplication::translate("PackSharing", "Reading circuits: %1 of %2")
+                                .arg(QString::number(done), QString::number(total)));
             status.pump();
         },
         &skipped, sizes);
     if (summary)
         for (const QString& name : std::as_const(skipped))
-            summary->failed(QStringLiteral("These names in the circuits folder are no regular file "
-                                           "(a pipe, a device or a socket) and were not read:"),
+            summary->failed(QCoreApplication::translate(
+                                "PackSharing", "These names in the circuits folder are no regular "
+                                               "file (a pipe, a device or a socket) and were not "
+                                               "read:"),
                             shown(gamepath::join(circuits, name)));
     return index;
 }
@@ -63,7 +70,8 @@ circuitcontent::Index indexWithProgress(const QString& circuits, StatusSink& sta
 // "Slot 3: Monza 2001 (monza2001.dat)": how a circuit of a pack file is named to the player.
 QString slotLine(const sharedpack::Slot& s) {
     const QString track = s.track.isEmpty() ? s.file : s.track;
-    return QStringLiteral("Slot %1: %2 (%3)").arg(s.slot).arg(track, s.file);
+    return QCoreApplication::translate("PackSharing", "Slot %1: %2 (%3)")
+        .arg(QString::number(s.slot), track, s.file);
 }
 
 } // namespace
@@ -71,14 +79,13 @@ QString slotLine(const sharedpack::Slot& s) {
 void PackSharing::exportPack(const QString& circuits, const QString& name) {
     const QString folder = packFolder(circuits, name);
     if (!QFileInfo(folder).isDir()) {
-        services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                    QStringLiteral("' was not found:") + Gp2PsoBas::CrLf +
-                                    shown(folder));
+        services_.dialogs().message(tr("The Track Pack '%1' was not found:").arg(name) +
+                                    Gp2PsoBas::CrLf + shown(folder));
         return;
     }
-    const QString target = services_.dialogs().saveFile(QStringLiteral("Export pack"),
-                                                        name + QStringLiteral(".pack.txt"), kFilter,
-                                                        QStringLiteral("txt"));
+    const QString target =
+        services_.dialogs().saveFile(tr("Export pack"), name + QStringLiteral(".pack.txt"),
+                                     packFileFilter(), QStringLiteral("txt"));
     if (target.isEmpty())
         return;
     CommandSummary summary;
@@ -91,16 +98,16 @@ void PackSharing::exportPack(const QString& circuits, const QString& name) {
             const QString path = gamepath::join(folder, slotFileName(slot));
             QFile file(path);
             if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-                summary.failed(QStringLiteral("These slots are missing from the pack, or could "
-                                              "not be read, and were left out:"),
-                               QStringLiteral("Slot %1: ").arg(slot) + shown(path));
+                summary.failed(tr("These slots are missing from the pack, or could not be read, "
+                                  "and were left out:"),
+                               tr("Slot %1: %2").arg(QString::number(slot), shown(path)));
                 continue;
             }
             const QByteArray bytes = file.read(sharedpack::MaxCircuitLength + 1);
             const QByteArray hash = trackdata::hash(bytes);
             if (hash.isEmpty() || bytes.size() > sharedpack::MaxCircuitLength) {
-                summary.failed(QStringLiteral("These slots hold no circuit and were left out:"),
-                               QStringLiteral("Slot %1: ").arg(slot) + shown(path));
+                summary.failed(tr("These slots hold no circuit and were left out:"),
+                               tr("Slot %1: %2").arg(QString::number(slot), shown(path)));
                 continue;
             }
             // The collection's name for the circuit tells the other player what to look for;
@@ -117,8 +124,8 @@ void PackSharing::exportPack(const QString& circuits, const QString& name) {
         }
     }
     if (pack.entries.isEmpty()) {
-        summary.show(services_.dialogs(), QStringLiteral("The Track Pack '") + name +
-                                              QStringLiteral("' holds no circuit to export."));
+        summary.show(services_.dialogs(),
+                     tr("The Track Pack '%1' holds no circuit to export.").arg(name));
         return;
     }
     const CopyResult written = writeReplacing(target, sharedpack::write(pack));
@@ -127,31 +134,32 @@ void PackSharing::exportPack(const QString& circuits, const QString& name) {
         return;
     }
     summary.done(
-        countOf(pack.entries.size(), QStringLiteral("slot was"), QStringLiteral("slots were")) +
-        QStringLiteral(" written to ") + shown(target) + QStringLiteral("."));
+        tr("%1 written to %2.")
+            //: Counted in "5 slots were written to …", after the number.
+            .arg(countOf(pack.entries.size(), tr("slot was"), tr("slots were")), shown(target)));
     summary.show(services_.dialogs(),
-                 QStringLiteral("The Track Pack '") + name +
-                     (summary.clean() ? QStringLiteral("' was exported.")
-                                      : QStringLiteral("' was exported in part.")));
+                 (summary.clean() ? tr("The Track Pack '%1' was exported.")
+                                  : tr("The Track Pack '%1' was exported in part."))
+                     .arg(name));
 }
 
 std::optional<sharedpack::Pack> PackSharing::choosePackFile() {
     const QString preset = QStringLiteral("*.pack.txt");
-    const QString chosen = services_.dialogs().openFile(QStringLiteral("Import pack"), preset,
-                                                        kFilter, QStringLiteral("txt"));
+    const QString chosen = services_.dialogs().openFile(tr("Import pack"), preset, packFileFilter(),
+                                                        QStringLiteral("txt"));
     if (chosen.isEmpty() || chosen == preset)
         return std::nullopt;
     // Only a regular file is opened: reading a pipe would wait for a writer forever.
     if (!binfile::isRegularFile(chosen)) {
-        services_.dialogs().message(shown(chosen) +
-                                    QStringLiteral(" is not a regular file (a pipe, a device or a "
-                                                   "folder, or gone). Nothing was changed."));
+        services_.dialogs().message(tr("%1 is not a regular file (a pipe, a device or a folder, "
+                                       "or gone). Nothing was changed.")
+                                        .arg(shown(chosen)));
         return std::nullopt;
     }
     QFile file(chosen);
     if (!file.open(QIODevice::ReadOnly)) {
-        services_.dialogs().message(shown(chosen) + QStringLiteral(" couldn't be read: ") +
-                                    file.errorString());
+        services_.dialogs().message(
+            tr("%1 couldn't be read: %2").arg(shown(chosen), file.errorString()));
         return std::nullopt;
     }
     // A file of any size is refused after its first bytes beyond the limit.
@@ -159,10 +167,10 @@ std::optional<sharedpack::Pack> PackSharing::choosePackFile() {
     std::optional<sharedpack::Pack> read =
         sharedpack::read(file.read(sharedpack::MaxFileSize + 1), &error);
     if (!read)
-        services_.dialogs().message(shown(chosen) +
-                                    QStringLiteral(" is not a track pack file Pistaro can read. "
-                                                   "Nothing was changed.") +
-                                    Gp2PsoBas::CrLf2 + error.text());
+        services_.dialogs().message(
+            tr("%1 is not a track pack file Pistaro can read. Nothing was changed.")
+                .arg(shown(chosen)) +
+            Gp2PsoBas::CrLf2 + error.text());
     return read;
 }
 
@@ -184,13 +192,14 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
     }
     if (lacking.size() == pack.entries.size()) {
         summary.show(services_.dialogs(),
-                     QStringLiteral("None of the circuits of the Track Pack '") + name +
-                         QStringLiteral("' is in your collection. Nothing was changed."));
+                     tr("None of the circuits of the Track Pack '%1' is in your collection. "
+                        "Nothing was changed.")
+                         .arg(name));
         return false;
     }
     for (const sharedpack::Slot& s : std::as_const(lacking))
-        summary.failed(QStringLiteral("These circuits are not in your collection; their slots "
-                                      "are left empty, and the pack remembers them. ") +
+        summary.failed(tr("These circuits are not in your collection; their slots are left "
+                          "empty, and the pack remembers them. ") +
                            completionHint(lacking.size()),
                        slotLine(s));
     // The pack becomes what the file says: slots it does not fill lose an older file, and what
@@ -209,58 +218,55 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
     // and half of the new one is neither.
     QStringList notWritten;
     if (!QDir().mkpath(folder))
-        notWritten << shown(folder) + QStringLiteral(" couldn't be made.");
+        notWritten << tr("%1 couldn't be made.").arg(shown(folder));
     int copied = 0;
     for (int slot = 1; slot <= kSlotCount && notWritten.isEmpty(); ++slot) {
         const QString& target = targets.at(slot - 1);
         QString error;
         if (sources.at(slot).isEmpty()) {
             if (QFileInfo::exists(target) && !QFile::remove(target))
-                notWritten << shown(target) + QStringLiteral(" (of the older pack) couldn't be "
-                                                             "deleted.");
+                notWritten << tr("%1 (of the older pack) couldn't be deleted.").arg(shown(target));
             continue;
         }
         const QString source = gamepath::join(circuits, sources.at(slot));
         if (copyReplacing(source, target, &error))
             ++copied;
         else
-            notWritten << shown(source) + QStringLiteral(" couldn't be copied into the pack: ") +
-                              error;
+            notWritten << tr("%1 couldn't be copied into the pack: %2").arg(shown(source), error);
     }
     if (notWritten.isEmpty())
         if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
-            notWritten << QStringLiteral("The pack could not remember the circuits it lacks: ") +
-                              error;
+            notWritten << tr("The pack could not remember the circuits it lacks: %1").arg(error);
     if (!notWritten.isEmpty()) {
         const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
         const QStringList left =
             kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
-                 : QStringList{QStringLiteral("its backup cannot be read")};
+                 : QStringList{tr("its backup cannot be read")};
         if (left.isEmpty()) {
             backup.discard();
-            services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
-                                        QStringLiteral("' was not imported: ") +
-                                        notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
-                                        QStringLiteral("The pack is left as it was."));
+            services_.dialogs().message(tr("The Track Pack '%1' was not imported: %2")
+                                            .arg(name, notWritten.join(Gp2PsoBas::CrLf)) +
+                                        Gp2PsoBas::CrLf2 + tr("The pack is left as it was."));
         } else {
             services_.dialogs().message(
-                QStringLiteral("The Track Pack '") + name +
-                QStringLiteral("' was imported in part: ") + notWritten.join(Gp2PsoBas::CrLf) +
-                Gp2PsoBas::CrLf2 + QStringLiteral("Putting the pack back as it was failed too (") +
-                left.join(QStringLiteral("; ")) +
-                QStringLiteral("). \"Restore last change\" puts it back once the cause is "
-                               "removed."));
+                tr("The Track Pack '%1' was imported in part: %2")
+                    .arg(name, notWritten.join(Gp2PsoBas::CrLf)) +
+                Gp2PsoBas::CrLf2 +
+                tr("Putting the pack back as it was failed too (%1). \"Restore last change\" puts "
+                   "it back once the cause is removed.")
+                    .arg(left.join(QStringLiteral("; "))));
         }
         return false;
     }
     if (copied > 0)
         summary.done(
-            countOf(copied, QStringLiteral("circuit was"), QStringLiteral("circuits were")) +
-            QStringLiteral(" found and copied into ") + shown(folder) + QStringLiteral("."));
+            tr("%1 found and copied into %2.")
+                //: Counted in "3 circuits were found and copied into …", after the number.
+                .arg(countOf(copied, tr("circuit was"), tr("circuits were")), shown(folder)));
     summary.show(services_.dialogs(),
-                 QStringLiteral("The Track Pack '") + name +
-                     (summary.clean() ? QStringLiteral("' was imported.")
-                                      : QStringLiteral("' was imported in part.")));
+                 (summary.clean() ? tr("The Track Pack '%1' was imported.")
+                                  : tr("The Track Pack '%1' was imported in part."))
+                     .arg(name));
     // The sender's tags of the circuits found, which the player may take.
     QList<std::pair<QString, QStringList>> tags;
     for (const sharedpack::Slot& s : pack.entries)
@@ -308,10 +314,10 @@ QStringList PackSharing::takeArrivedCircuits(const QString& circuits, const QStr
                 return lines;
             QString error;
             if (copyReplacing(gamepath::join(circuits, name), m.path, &error))
-                took << QStringLiteral("slot %1 took %2").arg(m.slot).arg(name);
+                took << tr("slot %1 took %2").arg(QString::number(m.slot), name);
             else
-                failed
-                    << QStringLiteral("slot %1 could not take %2: %3").arg(m.slot).arg(name, error);
+                failed << tr("slot %1 could not take %2: %3")
+                              .arg(QString::number(m.slot), name, error);
         }
         if (took.isEmpty() && failed.isEmpty())
             continue;
@@ -323,13 +329,14 @@ QStringList PackSharing::takeArrivedCircuits(const QString& circuits, const QStr
                 still << m.wanted;
         if (const QString error = writePackWanted(circuits, w.pack, still); !error.isEmpty())
             failed << error;
-        QString line =
-            w.pack + (missing.isEmpty() ? QStringLiteral(" is complete: ") : QStringLiteral(": "));
-        line += (took + failed).join(QStringLiteral("; "));
-        if (!missing.isEmpty())
-            line += QStringLiteral(". It still lacks ") +
-                    countOf(missing.size(), QStringLiteral("slot"), QStringLiteral("slots"));
-        lines << line + QStringLiteral(".");
+        const QString done = (took + failed).join(QStringLiteral("; "));
+        //: A pack that took circuits, then what it took: "Season 98 is complete: slot 7 took …".
+        lines << (missing.isEmpty()
+                      ? tr("%1 is complete: %2.").arg(w.pack, done)
+                      : tr("%1: %2. It still lacks %3.")
+                            .arg(w.pack, done,
+                                 //: Counted in "… It still lacks 2 slots.", after the number.
+                                 countOf(missing.size(), tr("slot"), tr("slots"))));
     }
     return lines;
 }

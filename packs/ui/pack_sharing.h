@@ -6,6 +6,7 @@
 // The pack controls ask the questions about the pack list and call these.
 #include "packs/shared_pack.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ class CircuitLists;
 class WindowServices;
 
 class PackSharing final {
+    Q_DECLARE_TR_FUNCTIONS(PackSharing)
+
 public:
     // `lists` keeps the circuits' tags, which pack files carry.
     PackSharing(WindowServices& services, CircuitLists& lists)

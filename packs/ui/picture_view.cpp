@@ -12,7 +12,7 @@ namespace pistaro {
 
 PictureView::PictureView(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("View"));
-    setWindowTitle(QStringLiteral("Picture View"));
+    setWindowTitle(tr("Picture View"));
     resize(664, 548);
 
     // Fixed positions, not a layout: the toggle keeps the margins by arithmetic.
@@ -27,7 +27,7 @@ PictureView::PictureView(QWidget* parent) : QDialog(parent) {
     image1_->setGeometry(4, 4, 640, 480);
     image1_->installEventFilter(this);
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setObjectName(QStringLiteral("Ok"));
     ok_->setDefault(true);
     ok_->setGeometry(292, 508, 80, 30);

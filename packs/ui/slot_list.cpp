@@ -13,6 +13,7 @@
 #include "ui/named.h"
 #include "ui/window_services.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QListWidget>
@@ -83,9 +84,8 @@ bool SlotList::settlePending() {
     if (waiting == 0)
         return true;
     const QString question =
-        waiting == 1
-            ? QStringLiteral("1 slot is not exported yet. Export it now?")
-            : QStringLiteral("%1 slots are not exported yet. Export them now?").arg(waiting);
+        waiting == 1 ? tr("1 slot is not exported yet. Export it now?")
+                     : tr("%1 slots are not exported yet. Export them now?").arg(waiting);
     switch (services_.dialogs().askYesNoCancel(question)) {
     case Dialogs::Answer::No:
         return true;
@@ -112,13 +112,17 @@ namespace {
 QString pendingTip(const SlotAssignment& a) {
     switch (a.marker.unicode()) {
     case kMarkerAssigned:
-        return QStringLiteral("Waiting for Export: %1 goes into this slot.").arg(a.file);
+        return QCoreApplication::translate("SlotList",
+                                           "Waiting for Export: %1 goes into this slot.")
+            .arg(a.file);
     case kMarkerAssignedPicture:
-        return QStringLiteral("Waiting for Export: %1 goes into this slot, with its edited "
-                              "menu picture.")
+        return QCoreApplication::translate(
+                   "SlotList", "Waiting for Export: %1 goes into this slot, with its edited "
+                               "menu picture.")
             .arg(a.file);
     default:
-        return QStringLiteral("Waiting for Export: the slot's edited menu picture.");
+        return QCoreApplication::translate("SlotList",
+                                           "Waiting for Export: the slot's edited menu picture.");
     }
 }
 

@@ -4,6 +4,7 @@
 // command ends (a window not shown, as in a launch from the command line, stays hidden).
 #include "platform/progress.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace pistaro {
@@ -13,7 +14,7 @@ public:
     StatusShown(QWidget* window, StatusSink& status)
         : window_(window), status_(status), shown_(window->isVisible()) {
         window_->hide();
-        status_.setLine1(QStringLiteral("Please wait..."));
+        status_.setLine1(QCoreApplication::translate("StatusShown", "Please wait..."));
         status_.setLine2(QString());
         status_.showStatus();
         status_.pump();

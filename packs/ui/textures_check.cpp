@@ -20,9 +20,8 @@ namespace pistaro {
 Textures::Textures(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
     : QObject(parent), services_(services), panel_(panel) {
     setObjectName(QStringLiteral("Textures"));
-    CheckJams = named(new QPushButton(QStringLiteral("Check &Jams"), parent), "CheckJams");
-    CheckJams->setToolTip(
-        QStringLiteral("Check that the textures the circuit needs are in the game"));
+    CheckJams = named(new QPushButton(tr("Check &Jams"), parent), "CheckJams");
+    CheckJams->setToolTip(tr("Check that the textures the circuit needs are in the game"));
     CheckJams->setEnabled(false);
     connect(CheckJams, &QPushButton::clicked, this, GUARDED_COMMAND(CheckJams_Click));
     JamList = named(new QListWidget(parent), "JamList");
@@ -40,12 +39,11 @@ constexpr qint64 kTailWindow = 8 << 20;
 void Textures::CheckJams_Click() {
     const QString circuit = services_.bas().CurrentFile;
     if (circuit.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select a circuit first."));
+        services_.dialogs().message(tr("Select a circuit first."));
         return;
     }
     if (!GetJams(circuit)) {
-        services_.dialogs().message(QStringLiteral("Couldn't read ") + circuit +
-                                    QStringLiteral("."));
+        services_.dialogs().message(tr("Couldn't read %1.").arg(circuit));
         return;
     }
     JamsCheck();
@@ -82,12 +80,11 @@ void Textures::JamsCheck() {
     if (circuit.isEmpty())
         circuit = QFileInfo(services_.bas().CurrentFile).fileName();
     if (missingCount == 0)
-        services_.dialogs().message(QStringLiteral("All ") + QString::number(JamList->count()) +
-                                    QStringLiteral(" jam files used by ") + circuit +
-                                    QStringLiteral(" exists on your system."));
+        services_.dialogs().message(tr("All %1 jam files used by %2 exists on your system.")
+                                        .arg(QString::number(JamList->count()), circuit));
     else
-        services_.dialogs().message(QStringLiteral("Couldn't find these jam files: ") +
-                                    Gp2PsoBas::CrLf + missing);
+        services_.dialogs().message(tr("Couldn't find these jam files: ") + Gp2PsoBas::CrLf +
+                                    missing);
 }
 
 } // namespace pistaro

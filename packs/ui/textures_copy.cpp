@@ -79,8 +79,8 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
                 copies.append({fileName,
                                {},
                                {},
-                               fileName + QStringLiteral(" not copied to ") + entry +
-                                   QStringLiteral(": that place is outside the game folder") +
+                               tr("%1 not copied to %2: that place is outside the game folder")
+                                       .arg(fileName, entry) +
                                    crLf});
                 continue;
             }
@@ -113,16 +113,15 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
         QDir().mkpath(copy.folder);
         QString error;
         if (copyReplacing(gamepath::join(scratchDir, copy.fileName), copy.target, &error))
-            report += copy.fileName + QStringLiteral(" copied to ") + copy.folder + crLf;
+            report += tr("%1 copied to %2").arg(copy.fileName, copy.folder) + crLf;
         else
-            report += copy.fileName + QStringLiteral(" couldn't be copied to ") + copy.folder +
-                      QStringLiteral(": ") + error + crLf;
+            report +=
+                tr("%1 couldn't be copied to %2: %3").arg(copy.fileName, copy.folder, error) + crLf;
     }
     if (skipped > 0)
-        report += QStringLiteral("%1 more texture copies skipped: the texture list names more "
-                                 "than %2 places")
-                      .arg(skipped)
-                      .arg(kMaxTextureCopies) +
+        report += tr("%1 more texture copies skipped: the texture list names more than %2 "
+                     "places")
+                      .arg(QString::number(skipped), QString::number(kMaxTextureCopies)) +
                   crLf;
 }
 

@@ -22,10 +22,10 @@
 namespace pistaro {
 
 QString CircuitLists::filterHint() {
-    return QStringLiteral("Words found in any column, or terms such as country:italy, "
-                          "author:\"john doe\", laps>60, length<=4500, problems, duplicate, "
-                          "tag:fantasy, pack:\"Season 98\", nopack; -word or !word leaves rows "
-                          "out. See Help for every term.");
+    return tr("Words found in any column, or terms such as country:italy, "
+              "author:\"john doe\", laps>60, length<=4500, problems, duplicate, "
+              "tag:fantasy, pack:\"Season 98\", nopack; -word or !word leaves rows "
+              "out. See Help for every term.");
 }
 
 CircuitLists::CircuitLists(WindowServices& services, TrackInfoPanel& panel, QWidget* parent)
@@ -52,7 +52,7 @@ void CircuitLists::buildWidgets() {
     const QFont fixed = evenFixedFont();
     // The filter first: it sits above the list and comes before it in the Tab order.
     CircuitFilter = named(new QLineEdit(this), "CircuitFilter");
-    CircuitFilter->setPlaceholderText(QStringLiteral("Filter circuits"));
+    CircuitFilter->setPlaceholderText(tr("Filter circuits"));
     CircuitFilter->setClearButtonEnabled(true);
     CircuitFilter->setToolTip(filterHint());
     FilterProblem =
@@ -63,16 +63,16 @@ void CircuitLists::buildWidgets() {
     File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
     File1->setFont(fixed);
     CircuitCount = named(new QLabel(this), "CircuitCount");
-    Label10 = named(new QLabel(QStringLiteral("Circuits Directory:"), this), "Label10");
+    Label10 = named(new QLabel(tr("Circuits Directory:"), this), "Label10");
     CircuitsFolder = named(new ElidedLabel(this), "CircuitsFolder");
     Frame1 = named(new QGroupBox(this), "Frame1");
-    ACir = named(new QPushButton(QStringLiteral("A&vailable Circuits"), Frame1), "ACir");
+    ACir = named(new QPushButton(tr("A&vailable Circuits"), Frame1), "ACir");
     FileClick = named(new QMenu(QStringLiteral("FileClick"), this), "FileClick");
-    Rename = named(FileClick->addAction(QStringLiteral("&Rename")), "Rename");
-    Delete = named(FileClick->addAction(QStringLiteral("&Delete")), "Delete");
+    Rename = named(FileClick->addAction(tr("&Rename")), "Rename");
+    Delete = named(FileClick->addAction(tr("&Delete")), "Delete");
     FileClick->addSeparator();
-    AddTags = named(FileClick->addAction(QStringLiteral("Add &tags\u2026")), "AddTags");
-    RemoveTags = named(FileClick->addAction(QStringLiteral("Remo&ve tags\u2026")), "RemoveTags");
+    AddTags = named(FileClick->addAction(tr("Add &tags\u2026")), "AddTags");
+    RemoveTags = named(FileClick->addAction(tr("Remo&ve tags\u2026")), "RemoveTags");
 
     auto* f1 = new QHBoxLayout(Frame1);
     f1->setContentsMargins(4, 4, 4, 4);

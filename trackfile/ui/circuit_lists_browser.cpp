@@ -48,16 +48,17 @@ void CircuitLists::wireBrowser() {
 }
 
 void CircuitLists::ExportList_Click() {
-    exportCsv(services_.dialogs(), *File1, QStringLiteral("Export circuit list"),
+    exportCsv(services_.dialogs(), *File1, tr("Export circuit list"),
               QDir::home().filePath(QStringLiteral("circuits.csv")));
 }
 
 void CircuitLists::filterChanged(const QString& typed) {
     File1->setFilterText(typed);
     const QStringList& problems = File1->filterProblems();
-    const QString why = problems.isEmpty() ? QString()
-                                           : QStringLiteral("Not understood, so not used:\n") +
-                                                 problems.join(QLatin1Char('\n'));
+    const QString why =
+        problems.isEmpty()
+            ? QString()
+            : tr("Not understood, so not used:\n%1").arg(problems.join(QLatin1Char('\n')));
     FilterProblem->setVisible(!problems.isEmpty());
     FilterProblem->setToolTip(why);
     CircuitFilter->setToolTip(problems.isEmpty() ? filterHint() : why);

@@ -62,19 +62,19 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString folder = File1->path();
-    QString newName = services_.dialogs()
-                          .input(packsNote(oldName, oldName) + QStringLiteral("Rename file '") +
-                                     oldName + QStringLiteral("' to: "),
-                                 panel_.shownTrack())
-                          .trimmed();
+    QString newName =
+        services_.dialogs()
+            .input(packsNote(oldName, oldName) + tr("Rename file '%1' to: ").arg(oldName),
+                   panel_.shownTrack())
+            .trimmed();
     if (newName.isEmpty())
         return;
     if (!isPlainFileName(newName)) {
         services_.dialogs().message(
-            QStringLiteral("'") + shown::text(newName.left(80)) +
-            QStringLiteral("' can't be used as a file name.") + Gp2PsoBas::CrLf2 +
-            QStringLiteral("A circuit is renamed within the Circuits folder: the new name can't "
-                           "hold \\, / or \"..\", nor be longer than 255 bytes."));
+            tr("'%1' can't be used as a file name.").arg(shown::text(newName.left(80))) +
+            Gp2PsoBas::CrLf2 +
+            tr("A circuit is renamed within the Circuits folder: the new name can't hold \\, / "
+               "or \"..\", nor be longer than 255 bytes."));
         return;
     }
     // The extension keeps the case typed; a name without one gets ".dat".
@@ -85,9 +85,9 @@ void CircuitLists::Rename_Click() {
     // the same name.
     const QString target = gamepath::join(folder, newName);
     if (QFileInfo(target).isFile() && QFileInfo(target).size() > 0) {
-        services_.dialogs().message(shown::text(oldName) + QStringLiteral(" was not renamed: ") +
-                                    shown::text(QFileInfo(target).fileName()) +
-                                    QStringLiteral(" already exists in its folder."));
+        services_.dialogs().message(
+            tr("%1 was not renamed: %2 already exists in its folder.")
+                .arg(shown::text(oldName), shown::text(QFileInfo(target).fileName())));
         return;
     }
     const QString source = folder + gamepath::sep() + oldName;
@@ -102,8 +102,7 @@ void CircuitLists::Rename_Click() {
         panel_.followFiles();
         File1->setListIndex(File1->indexOf(QFileInfo(target).fileName()));
     } else
-        services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
-                                    QStringLiteral(" to ") + newName + QStringLiteral(".") +
+        services_.dialogs().message(tr("Couldn't rename %1 to %2.").arg(shown(source), newName) +
                                     Gp2PsoBas::CrLf2 + reason);
 }
 
@@ -111,9 +110,9 @@ void CircuitLists::Delete_Click() {
     if (!maySelectedBeChanged())
         return;
     const QString name = File1->selectedName();
-    if (!services_.dialogs().askYesNo(packsNote(name, name) +
-                                      QStringLiteral("Are you sure you want to delete the file '") +
-                                      name + QStringLiteral("' ? ")))
+    if (!services_.dialogs().askYesNo(
+            packsNote(name, name) +
+            tr("Are you sure you want to delete the file '%1' ? ").arg(name)))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
     if (!backedUpReplacingLinks(services_, QStringLiteral("Delete ") + name, {path}))
@@ -128,8 +127,8 @@ void CircuitLists::Delete_Click() {
     if (deleted && shownHere && File1->count() > 0)
         File1->setListIndex(qMin(row, File1->count() - 1));
     if (!deleted)
-        services_.dialogs().message(QStringLiteral("Couldn't delete ") + shown(path) +
-                                    QStringLiteral(".") + Gp2PsoBas::CrLf2 + reason);
+        services_.dialogs().message(tr("Couldn't delete %1.").arg(shown(path)) + Gp2PsoBas::CrLf2 +
+                                    reason);
 }
 
 } // namespace pistaro

@@ -45,8 +45,7 @@ void CircuitLists::tagsChanged() {
         try {
             snapshot = tags_->read();
         } catch (const DbError& e) {
-            services_.dialogs().message(QStringLiteral("The tags could not be read: ") +
-                                        e.description);
+            services_.dialogs().message(tr("The tags could not be read: %1").arg(e.description));
         }
     }
     File1->setTags(snapshot);
@@ -63,14 +62,13 @@ void CircuitLists::addTagItemsTo(QMenu* menu) {
 void CircuitLists::AddTags_Click() {
     const QStringList names = File1->selectedNames();
     if (names.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select the circuits to tag first."));
+        services_.dialogs().message(tr("Select the circuits to tag first."));
         return;
     }
     const QString typed = services_.dialogs().input(
-        (names.size() == 1
-             ? QStringLiteral("Tags to add to ") + names.first()
-             : QStringLiteral("Tags to add to the %1 circuits selected").arg(names.size())) +
-            QStringLiteral(" (separated by commas):"),
+        names.size() == 1 ? tr("Tags to add to %1 (separated by commas):").arg(names.first())
+                          : tr("Tags to add to the %1 circuits selected (separated by commas):")
+                                .arg(names.size()),
         {});
     const QStringList tags = tagstore::splitTyped(typed);
     if (!tags.isEmpty())
@@ -80,7 +78,7 @@ void CircuitLists::AddTags_Click() {
 void CircuitLists::RemoveTags_Click() {
     const QStringList names = File1->selectedNames();
     if (names.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("Select the circuits to take tags from first."));
+        services_.dialogs().message(tr("Select the circuits to take tags from first."));
         return;
     }
     QStringList shown;
@@ -89,11 +87,11 @@ void CircuitLists::RemoveTags_Click() {
             if (!shown.contains(tag))
                 shown << tag;
     if (shown.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("The circuits selected have no tags."));
+        services_.dialogs().message(tr("The circuits selected have no tags."));
         return;
     }
     const QString typed = services_.dialogs().input(
-        QStringLiteral("Tags to take from the circuits selected (separated by commas):"),
+        tr("Tags to take from the circuits selected (separated by commas):"),
         shown.join(QStringLiteral(", ")));
     const QStringList tags = tagstore::splitTyped(typed);
     if (!tags.isEmpty())
@@ -102,15 +100,15 @@ void CircuitLists::RemoveTags_Click() {
 
 void CircuitLists::changeTags(const QStringList& add, const QStringList& remove) {
     if (!tags_) {
-        services_.dialogs().message(QStringLiteral("Tags cannot be kept: the tag store %1 could "
-                                                   "not be opened.")
+        services_.dialogs().message(tr("Tags cannot be kept: the tag store %1 could "
+                                       "not be opened.")
                                         .arg(tagsFile_));
         return;
     }
     for (const QString& tag : add)
         if (const QString why = tagstore::refusal(tag); !why.isEmpty()) {
-            services_.dialogs().message(QStringLiteral("\"%1\" is not taken as a tag: %2.")
-                                            .arg(tag.left(tagstore::kLongestTag), why));
+            services_.dialogs().message(
+                tr("\"%1\" is not taken as a tag: %2.").arg(tag.left(tagstore::kLongestTag), why));
             return;
         }
     QList<tagstore::Circuit> circuits;
@@ -132,8 +130,7 @@ void CircuitLists::changeTags(const QStringList& add, const QStringList& remove)
     }
     File1->setTags(tags_->read(), contents);
     if (!none.isEmpty())
-        services_.dialogs().report(
-            QStringLiteral("These files hold no circuit, so they take no tags:"), none);
+        services_.dialogs().report(tr("These files hold no circuit, so they take no tags:"), none);
 }
 
 QStringList CircuitLists::tagsOfContent(const QByteArray& hash) const {
@@ -166,13 +163,13 @@ void CircuitLists::offerTags(const QList<std::pair<QString, QStringList>>& offer
         if (lacking.isEmpty())
             continue;
         offers << Offer{c, lacking};
-        items << name + QStringLiteral(": ") + lacking.join(QStringLiteral(", "));
+        //: A circuit, then the pack's tags it lacks.
+        items << tr("%1: %2").arg(name, lacking.join(QStringLiteral(", ")));
         contents.insert(name, c.hash);
     }
     if (offers.isEmpty() ||
         !services_.dialogs().askYesNoList(
-            QStringLiteral("The pack file tags its circuits. Add these tags to your circuits?"),
-            items))
+            tr("The pack file tags its circuits. Add these tags to your circuits?"), items))
         return;
     QStringList failed;
     for (const Offer& o : std::as_const(offers))
@@ -180,7 +177,7 @@ void CircuitLists::offerTags(const QList<std::pair<QString, QStringList>>& offer
             failed << why;
     File1->setTags(tags_->read(), contents);
     if (!failed.isEmpty())
-        services_.dialogs().report(QStringLiteral("Some tags were not taken:"), failed);
+        services_.dialogs().report(tr("Some tags were not taken:"), failed);
 }
 
 QString CircuitLists::packsNote(const QString& what, const QString& name) const {

@@ -290,9 +290,10 @@ int CircuitTable::total() const {
 
 QString CircuitTable::countText() const {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QString all = english.toString(total()) +
-                        (total() == 1 ? QStringLiteral(" circuit") : QStringLiteral(" circuits"));
-    return count() == total() ? all : english.toString(count()) + QStringLiteral(" of ") + all;
+    const QString all =
+        (total() == 1 ? tr("%1 circuit") : tr("%1 circuits")).arg(english.toString(total()));
+    //: The browser's count while a filter hides rows: "1,234 of 5,000 circuits".
+    return count() == total() ? all : tr("%1 of %2").arg(english.toString(count()), all);
 }
 
 void CircuitTable::setTags(const tagstore::Snapshot& tags,

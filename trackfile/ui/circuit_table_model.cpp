@@ -339,7 +339,7 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
             return {};
         QStringList lines{kindExplanation(r.columns.kind), r.columns.problemsTip};
         if (r.columns.checksumWrong || r.columns.texturesMissing || r.columns.duplicate)
-            lines << QStringLiteral("The right button on the row offers the fix.");
+            lines << tr("The right button on the row offers the fix.");
         lines.removeAll(QString());
         return lines.join(QLatin1Char('\n'));
     }
@@ -381,11 +381,12 @@ QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation,
         return int(Qt::AscendingOrder); // a column picked anew starts from its smallest values
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {"File", "Track",  "Country",        "Author",
-                                                      "Laps", "Length", "Best race time", "Status",
-                                                      "Tags", "Packs"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(captions[section])
-                                                 : QVariant();
+    static const char* const captions[ColumnCount] = {
+        QT_TR_NOOP("File"),           QT_TR_NOOP("Track"),  QT_TR_NOOP("Country"),
+        QT_TR_NOOP("Author"),         QT_TR_NOOP("Laps"),   QT_TR_NOOP("Length"),
+        QT_TR_NOOP("Best race time"), QT_TR_NOOP("Status"), QT_TR_NOOP("Tags"),
+        QT_TR_NOOP("Packs")};
+    return section >= 0 && section < ColumnCount ? tr(captions[section]) : QVariant();
 }
 
 Qt::ItemFlags CircuitTableModel::flags(const QModelIndex& index) const {

@@ -24,14 +24,14 @@ TrackInfoPanel::TrackInfoPanel(WindowServices& services, QWidget* parent)
 }
 
 void TrackInfoPanel::buildWidgets() {
-    Frame3 = named(new QGroupBox(QStringLiteral("Track Info"), this), "Frame3");
+    Frame3 = named(new QGroupBox(tr("Track Info"), this), "Frame3");
     auto text = [this](const char* name, int maxLength) {
         auto* e = named(new QLineEdit(Frame3), name);
         e->setMaxLength(maxLength);
         return e;
     };
-    auto label = [this](const char* name, const char* caption) {
-        return named(new QLabel(QString::fromLatin1(caption), Frame3), name);
+    auto label = [this](const char* name, const QString& caption) {
+        return named(new QLabel(caption, Frame3), name);
     };
     Track = text("Track", 30);
     Country = text("Country", 30);
@@ -45,22 +45,22 @@ void TrackInfoPanel::buildWidgets() {
     Length = makeMaskedField(QStringLiteral("####"), Frame3, "Length");
     Slot = makeMaskedField(QStringLiteral("##"), Frame3, "Slot");
     Tyre = makeMaskedField(QStringLiteral("#####"), Frame3, "Tyre");
-    Label12 = label("Label12", "Name:");
-    Label13 = label("Label13", "Country:");
-    Label18 = label("Label18", "Event:");
-    Label3 = label("Label3", "Author:");
-    Label2 = label("Label2", "Adj.:");
-    Label1 = label("Label1", "Desc.:");
-    Label14 = label("Label14", "Laps:");
-    Label15 = label("Label15", "Length:");
-    Label16 = label("Label16", "Slot:");
-    Label100 = label("Label100", "Tyre:");
+    Label12 = label("Label12", tr("Name:"));
+    Label13 = label("Label13", tr("Country:"));
+    Label18 = label("Label18", tr("Event:"));
+    Label3 = label("Label3", tr("Author:"));
+    Label2 = label("Label2", tr("Adj.:"));
+    Label1 = label("Label1", tr("Desc.:"));
+    Label14 = label("Label14", tr("Laps:"));
+    Label15 = label("Label15", tr("Length:"));
+    Label16 = label("Label16", tr("Slot:"));
+    Label100 = label("Label100", tr("Tyre:"));
     FileVersion = named(new QLabel(Frame3), "FileVersion");
-    OriginalLabel =
-        named(new QLabel(QStringLiteral("Original Gp2 Track"), Frame3), "OriginalLabel");
+    OriginalLabel = named(new QLabel(tr("Original Gp2 Track"), Frame3), "OriginalLabel");
     OriginalLabel->hide();
-    SaveInfo = pictureButton(Frame3, "SaveInfo", "Update Track Info", "document-save",
-                             QStyle::SP_DialogSaveButton);
+    SaveInfo =
+        pictureButton(Frame3, "SaveInfo", nullptr, "document-save", QStyle::SP_DialogSaveButton);
+    SaveInfo->setToolTip(tr("Update Track Info"));
     SaveInfo->setEnabled(false);
     OpenInfo =
         pictureButton(Frame3, "OpenInfo", nullptr, "document-open", QStyle::SP_DialogOpenButton);
@@ -96,11 +96,11 @@ void TrackInfoPanel::buildWidgets() {
     g->addWidget(FileVersion, 9, 0, 1, 4);
 
     TimeBox = named(new QWidget(this), "TimeBox");
-    Label8 = named(new QLabel(QStringLiteral("Time:"), TimeBox), "Label8");
-    Label4 = named(new QLabel(QStringLiteral("Warm up"), TimeBox), "Label4");
-    Label7 = named(new QLabel(QStringLiteral("Practice"), TimeBox), "Label7");
-    Label6 = named(new QLabel(QStringLiteral("Qualifying"), TimeBox), "Label6");
-    Label5 = named(new QLabel(QStringLiteral("Race"), TimeBox), "Label5");
+    Label8 = named(new QLabel(tr("Time:"), TimeBox), "Label8");
+    Label4 = named(new QLabel(tr("Warm up"), TimeBox), "Label4");
+    Label7 = named(new QLabel(tr("Practice"), TimeBox), "Label7");
+    Label6 = named(new QLabel(tr("Qualifying"), TimeBox), "Label6");
+    Label5 = named(new QLabel(tr("Race"), TimeBox), "Label5");
     const QString timeMask = QStringLiteral("#:##.###");
     WuTime = makeMaskedField(timeMask, TimeBox, "WuTime");
     PTime = makeMaskedField(timeMask, TimeBox, "PTime");

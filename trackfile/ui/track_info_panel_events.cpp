@@ -154,10 +154,8 @@ bool TrackInfoPanel::commitEdit(QLineEdit* field) {
             else
                 field->setText(EditStart);
             services_.dialogs().message(
-                QStringLiteral("This value is too long to store in the track file.") +
-                Gp2PsoBas::CrLf2 +
-                QStringLiteral("At most %1 characters fit in this field; nothing was changed.")
-                    .arg(room));
+                tr("This value is too long to store in the track file.") + Gp2PsoBas::CrLf2 +
+                tr("At most %1 characters fit in this field; nothing was changed.").arg(room));
             return false;
         }
     }
@@ -172,8 +170,8 @@ bool TrackInfoPanel::isWholeLapTime(const QLineEdit* field) {
 
 void TrackInfoPanel::markLapTime(QLineEdit* field) {
     // A part of a time is no time: "5" is not 0:00.005. The field says what it takes.
-    static const QString expected = QStringLiteral(
-        "Type the whole time as m:ss.mmm, for example 1:23.456. This one is not stored yet.");
+    const QString expected =
+        tr("Type the whole time as m:ss.mmm, for example 1:23.456. This one is not stored yet.");
     const bool whole = isWholeLapTime(field);
     field->setToolTip(whole ? QString() : expected);
     QPalette colours = field->parentWidget()->palette();
@@ -221,7 +219,7 @@ bool TrackInfoPanel::mayLeave() {
     const QString track =
         shownTrack().isEmpty() ? QFileInfo(bas.CurrentFile).fileName() : shownTrack();
     switch (services_.dialogs().askYesNoCancel(
-        QStringLiteral("Save the changes to the track info of %1?").arg(track))) {
+        tr("Save the changes to the track info of %1?").arg(track))) {
     case Dialogs::Answer::Yes:
         return saveInfo();
     case Dialogs::Answer::No:
@@ -252,9 +250,8 @@ bool TrackInfoPanel::saveInfo() {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo file(path);
     if (!file.isFile()) {
-        services_.dialogs().message(QStringLiteral("The track file was not found:") +
-                                    Gp2PsoBas::CrLf + shown + Gp2PsoBas::CrLf2 +
-                                    QStringLiteral("Nothing was written."));
+        services_.dialogs().message(tr("The track file was not found:") + Gp2PsoBas::CrLf + shown +
+                                    Gp2PsoBas::CrLf2 + tr("Nothing was written."));
         return false;
     }
     // A checksum run still busy with this file would read it while it changes and write a
@@ -268,11 +265,11 @@ bool TrackInfoPanel::saveInfo() {
     QString error;
     if (!file.isWritable() || !WriteDatInfo(bas, &error)) {
         backup.discardIfUnchanged();
-        QString text = QStringLiteral("The track file cannot be written:") + Gp2PsoBas::CrLf +
-                       shown + Gp2PsoBas::CrLf2;
+        QString text =
+            tr("The track file cannot be written:") + Gp2PsoBas::CrLf + shown + Gp2PsoBas::CrLf2;
         if (!error.isEmpty())
             text += error + Gp2PsoBas::CrLf2;
-        services_.dialogs().message(text + QStringLiteral("Nothing was written."));
+        services_.dialogs().message(text + tr("Nothing was written."));
         return false;
     }
     savedArea_ = bas.InfoText;
@@ -286,27 +283,25 @@ bool TrackInfoPanel::saveInfo() {
     const bool recorded = writeRecord();
     QStringList shortOf;
     if (!summed)
-        shortOf << QStringLiteral("Its checksum could not be fixed: sumfix could not be started "
-                                  "from ") +
-                       QDir::toNativeSeparators(bas.exeDir()) +
-                       QStringLiteral(": the checksum of ") + shown +
-                       QStringLiteral(" is stale, and the game will refuse the file until it is "
-                                      "fixed.");
+        shortOf << tr("Its checksum could not be fixed: sumfix could not be started from %1: "
+                      "the checksum of %2 is stale, and the game will refuse the file until it "
+                      "is fixed.")
+                       .arg(QDir::toNativeSeparators(bas.exeDir()), shown);
     if (!recorded)
-        shortOf << QStringLiteral("Its row in the lap time database ") + bas.DbName +
-                       QStringLiteral(" could not be written: the database still holds the old "
-                                      "track info.");
+        shortOf << tr("Its row in the lap time database %1 could not be written: the "
+                      "database still holds the old track info.")
+                       .arg(bas.DbName);
     if (shortOf.isEmpty())
-        services_.dialogs().message(QStringLiteral("Track updated."));
+        services_.dialogs().message(tr("Track updated."));
     else if (!summed && recorded)
         services_.dialogs().message(
-            QStringLiteral("Track updated, but its checksum could not be fixed.") +
-            Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
-            QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
-            QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
+            tr("Track updated, but its checksum could not be fixed.") + Gp2PsoBas::CrLf2 +
+            tr("sumfix could not be started from %1: the checksum of %2 is stale, and the game "
+               "will refuse the file until it is fixed.")
+                .arg(QDir::toNativeSeparators(bas.exeDir()), shown));
     else
-        services_.dialogs().message(QStringLiteral("Track updated, but not completely.") +
-                                    Gp2PsoBas::CrLf2 + shortOf.join(Gp2PsoBas::CrLf2));
+        services_.dialogs().message(tr("Track updated, but not completely.") + Gp2PsoBas::CrLf2 +
+                                    shortOf.join(Gp2PsoBas::CrLf2));
     return true;
 }
 

@@ -38,8 +38,8 @@ void TrackInfoPanel::fillFields(const CircuitInfo& info) {
     Author->setText(info.author);
     Description->setText(info.description);
     Description->setToolTip(info.description);
-    OriginalLabel->setText(info.original ? QStringLiteral("Original Gp2 Track")
-                                         : QStringLiteral("Created by Track Editor"));
+    OriginalLabel->setText(info.original ? tr("Original Gp2 Track")
+                                         : tr("Created by Track Editor"));
     OriginalLabel->show();
 }
 
@@ -121,7 +121,7 @@ void TrackInfoPanel::showCircuit(const QString& path, const CircuitInfo& info) {
     savedArea_ = info.infoArea;
     if (!info.recognised) {
         // Said in the field, not put into it: the text is no track name.
-        Track->setPlaceholderText(QStringLiteral("File not recognized."));
+        Track->setPlaceholderText(tr("File not recognized."));
         syncEditStart();
         return;
     }
