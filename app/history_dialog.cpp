@@ -5,11 +5,11 @@
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "platform/guarded.h"
+#include "platform/shown_text.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
@@ -59,7 +59,7 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
 QString HistoryDialog::rowText(const gamebackup::Change& change) {
     const qsizetype n = change.entries.size();
     return change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") +
-           change.command +
+           shown::text(change.command) +
            (n == 1 ? QStringLiteral("  (1 file)") : QStringLiteral("  (%1 files)").arg(n)) +
            (change.reverted ? QStringLiteral("  put back") : QString()) +
            (change.inProgress ? QStringLiteral("  unfinished") : QString());
@@ -78,7 +78,7 @@ void HistoryDialog::reload() {
         // Marked in the row; the tool tip names the files (at most a few, then a count).
         QStringList named;
         for (const QString& original : damaged.mid(0, 8))
-            named << QDir::toNativeSeparators(original);
+            named << shown::path(original);
         if (damaged.size() > named.size())
             named << QStringLiteral("and %1 more").arg(damaged.size() - named.size());
         item->setText(item->text() + QStringLiteral("  damaged"));
@@ -98,7 +98,7 @@ void HistoryDialog::Changes_CurrentRowChanged(int row) {
         return;
     for (const gamebackup::Entry& entry : shown_[row].entries)
         Files->addItem(
-            QDir::toNativeSeparators(entry.original) +
+            shown::path(entry.original) +
             (entry.copy.isEmpty() ? QStringLiteral(" (removed: it was not there)") : QString()));
 }
 

@@ -20,9 +20,13 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     {
         // Read and write, never truncate or make: only whether writing is allowed is asked.
         QFile probe(exe);
-        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            return refused(probe.exists() ? probe.errorString()
-                                          : QStringLiteral("the file is missing"));
+        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+            if (!probe.exists())
+                return refused(QStringLiteral("the file is missing"));
+            ExeNamesResult result = refused(probe.errorString());
+            result.writeFailed = true;
+            return result;
+        }
     }
     const QString unknown = QStringLiteral("the edition of the game program is not recognised");
     const QString tooShort = QStringLiteral("the file is too short to hold them");
@@ -65,6 +69,7 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream, &error) &&
                      binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock, &error);
     if (!result.written) {
+        result.writeFailed = true;
         result.error = error.isEmpty() ? QStringLiteral("write error") : error;
         QString undoError;
         if (!binfile::writeAt(exe, qint64(bas.NamesPos) + 1, *oldNames, &undoError) ||

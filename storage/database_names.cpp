@@ -40,7 +40,7 @@ QString newRefusal(const QString& fileName) {
 }
 
 QString deleteRefusal(const QString& name, const QString& dbName, const QStringList& listed) {
-    const QString quoted = QStringLiteral("Database '") + name + QLatin1Char('\'');
+    const QString quoted = QStringLiteral("Database '") + shown::text(name) + QLatin1Char('\'');
     if (!isLapTimeDatabase(name))
         return quoted + QStringLiteral(" holds the menu pictures and cannot be deleted.");
     if (name.trimmed().compare(kStandard, Qt::CaseInsensitive) == 0)

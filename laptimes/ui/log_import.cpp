@@ -15,6 +15,7 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/circuit_catalogue.h"
@@ -25,7 +26,6 @@
 #include "ui/window_services.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -79,8 +79,8 @@ RecordingView& LogImport::recordingWindow() {
 
 void LogImport::GetGp2Lap_Click() {
     const Result result = Import();
-    const QString log = QDir::toNativeSeparators(
-        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    const QString log =
+        shown::path(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (!result.logRead)
         services_.dialogs().message(QStringLiteral("No lap time was read: there is no readable ") +
                                     log + QStringLiteral(". GP2LAP writes it while you play."));
@@ -107,7 +107,7 @@ QString LogImport::Result::skippedText() const {
     return Gp2PsoBas::CrLf2 +
            countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
            QStringLiteral(" skipped for a time that is no lap time (m:ss.mmm), the first: \"") +
-           firstSkipped + QStringLiteral("\"");
+           shown::text(firstSkipped) + QStringLiteral("\"");
 }
 
 LogImport::Result LogImport::Import() {
@@ -145,7 +145,7 @@ LogImport::Result LogImport::Import() {
     if (!result.failure.isEmpty()) {
         services_.dialogs().message(
             QStringLiteral("The lap times of gp2lap.log could not be stored in the database: ") +
-            result.failure + Gp2PsoBas::CrLf2 +
+            shown::text(result.failure) + Gp2PsoBas::CrLf2 +
             QStringLiteral("Nothing of this reading was kept. gp2lap.log is kept as it is: it is "
                            "neither deleted nor renamed before the next game."));
     } else if (result.logRead && !result.nothingNew) {
@@ -234,7 +234,7 @@ QString LogImport::Result::skippedNote() const {
     if (skipped == 0)
         return QString();
     return countOf(skipped, QStringLiteral("line was"), QStringLiteral("lines were")) +
-           QStringLiteral(" skipped, the first: \"") + firstSkipped.left(40) +
+           QStringLiteral(" skipped, the first: \"") + shown::text(firstSkipped.left(40)) +
            QStringLiteral("\".");
 }
 

@@ -13,8 +13,10 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "ui/backed_up.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -76,9 +78,9 @@ void Installer::InstallFolder_Click() {
         return;
     const QStringList archives = archivesInFolder(folder);
     if (archives.isEmpty()) {
-        services_.dialogs().message(QStringLiteral("No archive was found in ") + folder +
-                                    QStringLiteral(" (") + archiveNamePatterns().join(u' ') +
-                                    QStringLiteral(")."));
+        services_.dialogs().message(QStringLiteral("No archive was found in ") +
+                                    shown::path(folder) + QStringLiteral(" (") +
+                                    archiveNamePatterns().join(u' ') + QStringLiteral(")."));
         return;
     }
     installArchives(archives);
@@ -115,7 +117,19 @@ void Installer::installArchive(const QString& chosen) {
     run.finder = &finder;
     Ended ended = Ended::Stopped;
     ignoreFailure("installing a track", [&] { ended = install(run); });
-    if (ended == Ended::Done) {
+    if (run.failedToWrite()) {
+        bool whole = true;
+        const QString undone = putGameBack(backup, run.notWritten, &whole);
+        const QString said = QStringLiteral("Track ") + shown::path(run.archive) +
+                             (whole ? QStringLiteral(" was not installed: ")
+                                    : QStringLiteral(" was installed in part: ")) +
+                             undone;
+        // A backup that failed was said already: it changed nothing, and now nothing is.
+        if (!run.notWritten.isEmpty())
+            services_.showText(said + Gp2PsoBas::CrLf2 + InstallReport);
+        else if (!whole)
+            services_.dialogs().message(said);
+    } else if (ended == Ended::Done) {
         if (run.hadDat)
             noteArrivals(backup, run.command);
         selectInstalled(run.circuitName);
@@ -145,6 +159,7 @@ void Installer::installArchives(const QStringList& chosen) {
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
     circuitcontent::Finder finder(gamepath::circuitsFolder(bas.Gp2Dir));
     QString sections, lastCircuit;
+    QStringList notWritten; // of the archive whose files could not all be written
     int installed = 0, alreadyThere = 0, failed = 0;
     qsizetype done = 0;
     for (; done < chosen.size(); ++done) {
@@ -156,7 +171,8 @@ void Installer::installArchives(const QStringList& chosen) {
         status.setLine1(
             QStringLiteral("Installing archive %1 of %2,").arg(done + 1).arg(chosen.size()));
         status.setLine2(file.fileName());
-        sections += crLf + QStringLiteral("== ") + file.fileName() + QStringLiteral(" ==") + crLf;
+        sections += crLf + QStringLiteral("== ") + shown::text(file.fileName()) +
+                    QStringLiteral(" ==") + crLf;
         if (!file.isFile() || file.size() == 0) {
             sections += QStringLiteral("Not installed: the file is missing or empty.") + crLf;
             ++failed;
@@ -183,14 +199,33 @@ void Installer::installArchives(const QStringList& chosen) {
             lastCircuit = run.circuitName;
         if (ended == Ended::NothingExtracted)
             ++failed;
-        if (ended == Ended::Stopped) {
+        if (run.failedToWrite()) {
+            notWritten = run.notWritten;
+            notWritten << QString(); // ends the run even where nothing but the backup failed
+        }
+        if (ended == Ended::Stopped || !notWritten.isEmpty()) {
             ++done;
             break;
         }
     }
     status.offerCancel(false);
     status.hideStatus();
+    QString putBackSaid;
+    if (!notWritten.isEmpty()) {
+        // The run's backup holds every archive's files: all of them are put back.
+        notWritten.removeAll(QString());
+        bool whole = true;
+        const QString said = putGameBack(backup, notWritten, &whole);
+        putBackSaid = (whole ? QStringLiteral("Nothing was installed: ")
+                             : QStringLiteral("The archives were installed in part: ")) +
+                      said + crLf + crLf;
+        if (whole) {
+            installed = 0;
+            lastCircuit.clear();
+        }
+    }
     QString headline =
+        putBackSaid +
         QStringLiteral("%1 of %2 archives read, ").arg(done - failed).arg(chosen.size()) +
         countOf(installed, QStringLiteral("circuit"), QStringLiteral("circuits")) +
         QStringLiteral(" installed.") + crLf;
@@ -206,7 +241,7 @@ void Installer::installArchives(const QStringList& chosen) {
             QStringLiteral("Stopped before ") +
             countOf(chosen.size() - done, QStringLiteral("archive:"), QStringLiteral("archives:"));
         for (qsizetype i = done; i < chosen.size(); ++i)
-            headline += u' ' + QFileInfo(chosen.at(i)).fileName();
+            headline += u' ' + shown::text(QFileInfo(chosen.at(i)).fileName());
         headline += crLf;
     }
     InstallReport = headline + sections;
@@ -248,8 +283,8 @@ Installer::Ended Installer::install(Run& run) {
             InstallReport = QStringLiteral("Nothing could be extracted.") + crLf + notes;
             return Ended::NothingExtracted;
         }
-        QString message =
-            QStringLiteral("Couldn't extract any file from ") + run.archive + QStringLiteral(".");
+        QString message = QStringLiteral("Couldn't extract any file from ") +
+                          shown::path(run.archive) + QStringLiteral(".");
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
@@ -259,7 +294,7 @@ Installer::Ended Installer::install(Run& run) {
 
     InstallReport = countOf(ZipDir->count(), QStringLiteral("file"), QStringLiteral("files")) +
                     QStringLiteral(" extracted from ") +
-                    (run.many ? QFileInfo(run.archive).fileName() : run.archive) +
+                    shown::path(run.many ? QFileInfo(run.archive).fileName() : run.archive) +
                     Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
@@ -280,7 +315,7 @@ Installer::Ended Installer::install(Run& run) {
                       name.trimmed().toUpper() == QLatin1String("GP2FORM.TXT")))
                 run.readMe = run.scratch + gamepath::sep() + name;
         });
-        if (!goOn)
+        if (!goOn || run.failedToWrite())
             return Ended::Stopped;
     }
 
@@ -328,6 +363,21 @@ QString Installer::extract(Run& run) {
                                      "unpacked") +
                       Gp2PsoBas::CrLf;
     return extractionNotes(result) + nested;
+}
+
+QString Installer::putGameBack(gamebackup::Backup& backup, const QStringList& notWritten,
+                               bool* whole) {
+    services_.status().hideStatus();
+    const QStringList left = putBack(services_, backup);
+    lists_.File1->refresh();
+    *whole = left.isEmpty();
+    const QString failed =
+        notWritten.isEmpty() ? QString() : notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2;
+    if (left.isEmpty())
+        return failed + QStringLiteral("The game was put back as it was.");
+    return failed + QStringLiteral("Putting the game back as it was failed too (") +
+           left.join(QStringLiteral("; ")) +
+           QStringLiteral("). \"Restore last change\" puts it back once the cause is removed.");
 }
 
 void Installer::selectInstalled(const QString& circuitName) {

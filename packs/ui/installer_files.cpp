@@ -11,6 +11,7 @@
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/backed_up.h"
@@ -72,7 +73,7 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         const QString existing = circuitcontent::preferredName(there);
         InstallReport += crLf + shown +
                          QStringLiteral(" not installed: the same circuit is already there as ") +
-                         existing + Gp2PsoBas::CrLf2;
+                         ::shown::text(existing) + Gp2PsoBas::CrLf2;
         ++run.alreadyThere;
         run.circuit = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + existing);
         run.circuitName = existing;
@@ -90,7 +91,7 @@ bool Installer::installCircuit(Run& run, const QString& name) {
             return true;
         }
         if (targetName.isEmpty()) {
-            services_.dialogs().message(QStringLiteral("Track ") + run.archive +
+            services_.dialogs().message(QStringLiteral("Track ") + ::shown::path(run.archive) +
                                         QStringLiteral(" was not installed."));
             return false;
         }
@@ -100,18 +101,19 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
-        InstallReport +=
-            crLf + shown + QStringLiteral(" track copied to ") + target + Gp2PsoBas::CrLf2;
+        InstallReport += crLf + shown + QStringLiteral(" track copied to ") +
+                         ::shown::path(target) + Gp2PsoBas::CrLf2;
         run.circuit = target;
         run.circuitName = QFileInfo(target).fileName();
         run.finder->added(run.circuitName, bytes);
         ++run.installed;
     } else {
-        InstallReport += crLf + shown + QStringLiteral(" track couldn't be copied to ") + target +
-                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf2;
+        run.notWritten << shown + QStringLiteral(" track couldn't be copied to ") +
+                              ::shown::path(target) + QStringLiteral(": ") + error;
+        InstallReport += crLf + run.notWritten.constLast() + Gp2PsoBas::CrLf2;
     }
     if (!textures_.GetJams(source))
-        InstallReport += QStringLiteral("Couldn't read the texture list of ") + name + crLf;
+        InstallReport += QStringLiteral("Couldn't read the texture list of ") + shown + crLf;
     return true;
 }
 
@@ -121,7 +123,7 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     const CircuitInfo circuit = catalogue::readCircuit(bas, run.scratch + gamepath::sep() + name);
     status.hideStatus();
     const QString prompt = QStringLiteral("The name of the file you are installing can't be ") +
-                           name + QStringLiteral(".") + Gp2PsoBas::CrLf2 +
+                           shown::text(name) + QStringLiteral(".") + Gp2PsoBas::CrLf2 +
                            QStringLiteral("Please enter a new name for this file:");
     const QString offer =
         offeredFileName(circuit.recognised ? circuit.track : QFileInfo(name).completeBaseName());
@@ -132,13 +134,13 @@ QString Installer::askNewName(const Run& run, const QString& name) {
             return {};
         const QString refusal = newNameRefusal(answer);
         if (!refusal.isEmpty()) {
-            services_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
+            services_.dialogs().message(shown::text(refusal) + Gp2PsoBas::CrLf2 +
                                         QStringLiteral("Please enter another name."));
             continue;
         }
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
-            services_.dialogs().askYesNo(QStringLiteral("File ") + answer +
+            services_.dialogs().askYesNo(QStringLiteral("File ") + shown::text(answer) +
                                          QStringLiteral(" already exists, overwrite ?")))
             break;
     }
@@ -148,7 +150,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
 }
 
 bool Installer::backedUp(Run& run, const QStringList& targets) {
-    return pistaro::backedUp(services_, *run.backup, run.command, targets);
+    run.backupFailed = !pistaro::backedUp(services_, *run.backup, run.command, targets);
+    return !run.backupFailed;
 }
 
 bool Installer::installPicture(Run& run, const QString& name) {
@@ -175,9 +178,10 @@ bool Installer::installPicture(Run& run, const QString& name) {
         InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
                          QStringLiteral(" menu image copied") + Gp2PsoBas::CrLf;
     } else {
-        InstallReport += entryName(run, name) + QStringLiteral(" ") + size +
-                         QStringLiteral(" menu image couldn't be copied to ") + target +
-                         QStringLiteral(": ") + error + Gp2PsoBas::CrLf;
+        run.notWritten << entryName(run, name) + QStringLiteral(" ") + size +
+                              QStringLiteral(" menu image couldn't be copied to ") +
+                              shown::path(target) + QStringLiteral(": ") + error;
+        InstallReport += run.notWritten.constLast() + Gp2PsoBas::CrLf;
     }
     return true;
 }
@@ -224,19 +228,23 @@ void Installer::copyTextures(Run& run) {
     }
     // The places the textures go are saved first, all at once: when that fails no texture is
     // copied, and what was installed before is in the backup already.
-    textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
-        if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
-            InstallReport += QStringLiteral("No texture was copied: ") + refused + Gp2PsoBas::CrLf;
+    const QStringList notCopied =
+        textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
+            if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
+                InstallReport +=
+                    QStringLiteral("No texture was copied: ") + refused + Gp2PsoBas::CrLf;
+                return false;
+            }
+            QString error;
+            if (run.backup->keep(targets, &error))
+                return true;
+            run.notWritten << QStringLiteral("No texture was copied: their backup could not be "
+                                             "written: ") +
+                                  error;
+            InstallReport += run.notWritten.constLast() + Gp2PsoBas::CrLf;
             return false;
-        }
-        QString error;
-        if (run.backup->keep(targets, &error))
-            return true;
-        InstallReport += QStringLiteral("No texture was copied: their backup could not be "
-                                        "written: ") +
-                         error + Gp2PsoBas::CrLf;
-        return false;
-    });
+        });
+    run.notWritten += notCopied;
 }
 
 } // namespace pistaro

@@ -232,12 +232,8 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
             notWritten << QStringLiteral("The pack could not remember the circuits it lacks: ") +
                               error;
     if (!notWritten.isEmpty()) {
-        const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
-        const QStringList left =
-            kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
-                 : QStringList{QStringLiteral("its backup cannot be read")};
+        const QStringList left = putBack(services_, backup);
         if (left.isEmpty()) {
-            backup.discard();
             services_.dialogs().message(QStringLiteral("The Track Pack '") + name +
                                         QStringLiteral("' was not imported: ") +
                                         notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +

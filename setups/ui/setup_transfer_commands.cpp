@@ -10,6 +10,7 @@
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "setups/state_file.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
@@ -70,7 +71,7 @@ void SetupTransfer::ImportSetups_Click() {
 void SetupTransfer::ExportSetups_Click() {
     int written = 0;
     const QString problem = exportSetups(&written);
-    const QString stateFile = QDir::toNativeSeparators(statefile::path(services_.bas().Gp2Dir));
+    const QString stateFile = shown::path(statefile::path(services_.bas().Gp2Dir));
     CommandSummary summary;
     if (written > 0)
         summary.done(
@@ -122,7 +123,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     try {
         setups = statefile::readSetups(stateFile);
     } catch (const std::exception& e) {
-        return QString::fromStdString(e.what());
+        return shown::text(QString::fromStdString(e.what()));
     }
 
     StatusSink& status = services_.status();
@@ -160,7 +161,8 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     if (!reason.isEmpty()) {
         if (databaseFailed)
             *databaseFailed = true;
-        return QStringLiteral("None of the setups could be stored in the database: ") + reason;
+        return QStringLiteral("None of the setups could be stored in the database: ") +
+               shown::text(reason);
     }
     return {};
 }
@@ -198,8 +200,9 @@ QString SetupTransfer::exportSetups(int* count) {
         } catch (const ProgramEnded&) {
             throw;
         } catch (const std::exception& e) {
-            failures
-                << QStringLiteral("Slot %1: %2").arg(slot).arg(QString::fromStdString(e.what()));
+            failures << QStringLiteral("Slot %1: %2")
+                            .arg(slot)
+                            .arg(shown::text(QString::fromStdString(e.what())));
         }
     }
 
@@ -211,7 +214,7 @@ QString SetupTransfer::exportSetups(int* count) {
     });
     // Run even when nothing was written: the tool then rewrites an unchanged checksum.
     if (!ExeCmd::StartSumfix(bas.exeDir(), stateFile))
-        failures << QStringLiteral("The checksum of ") + QDir::toNativeSeparators(stateFile) +
+        failures << QStringLiteral("The checksum of ") + shown::path(stateFile) +
                         QStringLiteral(" was not repaired: sumfix could not be started");
     status.hideStatus();
     panel_.reload();

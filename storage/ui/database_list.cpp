@@ -2,6 +2,7 @@
 
 #include "platform/guarded.h"
 #include "platform/program_end.h"
+#include "platform/shown_text.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "storage/ui/lap_time_database.h"
@@ -89,7 +90,8 @@ void DatabaseList::UpdateDbList() {
 }
 
 void DatabaseList::DbCombo_Change(const QString& text) {
-    DbCombo->setToolTip(QStringLiteral("Lap time database in use '") + text + QLatin1Char('\''));
+    DbCombo->setToolTip(QStringLiteral("Lap time database in use '") + shown::text(text) +
+                        QLatin1Char('\''));
 }
 
 void DatabaseList::DbCombo_Click() {
@@ -129,7 +131,7 @@ void DatabaseList::NewDatabase_Click() {
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
-        services_.dialogs().message(QStringLiteral("Database ") + name +
+        services_.dialogs().message(QStringLiteral("Database ") + shown::text(name) +
                                     QStringLiteral(" could not be made.") + Gp2PsoBas::CrLf2 +
                                     QString::fromStdString(e.what()));
         return;
@@ -169,12 +171,12 @@ void DatabaseList::DeleteDatabase_Click() {
         services_.dialogs().message(refusal);
         return;
     }
-    if (!services_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") + text +
-                                      QStringLiteral("' ?")))
+    if (!services_.dialogs().askYesNo(QStringLiteral("Sure you want to kill '") +
+                                      shown::text(text) + QStringLiteral("' ?")))
         return;
     settings_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
-        services_.dialogs().message(QStringLiteral("Database '") + text +
+        services_.dialogs().message(QStringLiteral("Database '") + shown::text(text) +
                                     QStringLiteral("' deleted."));
     UpdateDbList();
     settings_.DbOpen(bas.DbName);

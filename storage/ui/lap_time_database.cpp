@@ -5,6 +5,7 @@
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_check.h"
 #include "storage/catalogue_names.h"
 #include "storage/database_names.h"
@@ -117,12 +118,12 @@ bool LapTimeDatabase::needsUpdate(const QString& name, bool updated) {
         return false;
     if (updated || !faults.unusable.isEmpty()) {
         release();
-        endWith(bas, QStringLiteral("Database ") + name +
+        endWith(bas, QStringLiteral("Database ") + shown::text(name) +
                          QStringLiteral(" does not have the layout pso.def describes and "
                                         "cannot be used.") +
                          Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
     }
-    bas.dialogs->message(QStringLiteral("Database ") + name +
+    bas.dialogs->message(QStringLiteral("Database ") + shown::text(name) +
                          QStringLiteral(" lacks what pso.def describes:") + Gp2PsoBas::CrLf2 +
                          faults.missing.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2 +
                          QStringLiteral("It is brought up to date now."));
@@ -140,14 +141,15 @@ void LapTimeDatabase::update(const QString& name) {
         if (!backup.isEmpty())
             bas.dialogs->message(
                 QStringLiteral("Database %1 was brought up to date (layout version %2 to %3).")
-                    .arg(name, QString::number(from), QString::number(kCurrentLayout)) +
+                    .arg(shown::text(name), QString::number(from),
+                         QString::number(kCurrentLayout)) +
                 Gp2PsoBas::CrLf2 + QStringLiteral("The file as it was is kept as ") +
                 QDir::toNativeSeparators(backup) + QStringLiteral("."));
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
         reportIgnoredFailure("DbOpen: updating the database", e.what());
-        bas.dialogs->message(QStringLiteral("Database ") + name +
+        bas.dialogs->message(QStringLiteral("Database ") + shown::text(name) +
                              QStringLiteral(" could not be brought up to date and is left as it "
                                             "was.") +
                              Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
@@ -195,10 +197,11 @@ dbopen::Policy LapTimeDatabase::openFile(const QString& name, dbopen::Policy all
         bas.Db = std::move(opened.db);
         break;
     case dbopen::Failure::NotMade:
-        endWith(bas, QStringLiteral("Database ") + name + QStringLiteral(" could not be made.") +
+        endWith(bas, QStringLiteral("Database ") + shown::text(name) +
+                         QStringLiteral(" could not be made.") +
                          (opened.reason.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + opened.reason));
     case dbopen::Failure::NotRepaired:
-        endWith(bas, QStringLiteral("Database ") + name +
+        endWith(bas, QStringLiteral("Database ") + shown::text(name) +
                          QStringLiteral(" is damaged and could not be repaired."));
     case dbopen::Failure::NotOpened:
         reportIgnoredFailure("DbOpen: opening the database", qPrintable(opened.reason));

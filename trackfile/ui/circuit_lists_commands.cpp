@@ -54,11 +54,12 @@ void CircuitLists::Rename_Click() {
         return;
     const QString oldName = File1->selectedName();
     const QString folder = File1->path();
-    QString newName = services_.dialogs()
-                          .input(packsNote(oldName, oldName) + QStringLiteral("Rename file '") +
-                                     oldName + QStringLiteral("' to: "),
-                                 panel_.shownTrack())
-                          .trimmed();
+    QString newName =
+        services_.dialogs()
+            .input(packsNote(shown::text(oldName), oldName) + QStringLiteral("Rename file '") +
+                       shown::text(oldName) + QStringLiteral("' to: "),
+                   panel_.shownTrack())
+            .trimmed();
     if (newName.isEmpty())
         return;
     if (!isPlainFileName(newName)) {
@@ -92,17 +93,17 @@ void CircuitLists::Rename_Click() {
         File1->setListIndex(File1->indexOf(QFileInfo(target).fileName()));
     } else
         services_.dialogs().message(QStringLiteral("Couldn't rename ") + shown(source) +
-                                    QStringLiteral(" to ") + newName + QStringLiteral(".") +
-                                    Gp2PsoBas::CrLf2 + reason);
+                                    QStringLiteral(" to ") + shown::text(newName) +
+                                    QStringLiteral(".") + Gp2PsoBas::CrLf2 + reason);
 }
 
 void CircuitLists::Delete_Click() {
     if (!maySelectedBeChanged())
         return;
     const QString name = File1->selectedName();
-    if (!services_.dialogs().askYesNo(packsNote(name, name) +
+    if (!services_.dialogs().askYesNo(packsNote(shown::text(name), name) +
                                       QStringLiteral("Are you sure you want to delete the file '") +
-                                      name + QStringLiteral("' ? ")))
+                                      shown::text(name) + QStringLiteral("' ? ")))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
     if (!backedUpReplacingLinks(services_, QStringLiteral("Delete ") + name, {path}))

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
@@ -132,7 +133,7 @@ bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseMove:
         if (descriptive && !isMasked(field))
-            field->setToolTip(field->text()); // long values can be read in full
+            field->setToolTip(shown::text(field->text())); // long values can be read in full
         break;
     default:
         break;
@@ -221,7 +222,7 @@ bool TrackInfoPanel::mayLeave() {
     const QString track =
         shownTrack().isEmpty() ? QFileInfo(bas.CurrentFile).fileName() : shownTrack();
     switch (services_.dialogs().askYesNoCancel(
-        QStringLiteral("Save the changes to the track info of %1?").arg(track))) {
+        QStringLiteral("Save the changes to the track info of %1?").arg(shown::text(track)))) {
     case Dialogs::Answer::Yes:
         return saveInfo();
     case Dialogs::Answer::No:
@@ -249,7 +250,7 @@ bool TrackInfoPanel::saveInfo() {
         return false;
 
     const QString path = bas.CurrentFile;
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = ::shown::path(path);
     const QFileInfo file(path);
     if (!file.isFile()) {
         services_.dialogs().message(QStringLiteral("The track file was not found:") +
@@ -288,12 +289,11 @@ bool TrackInfoPanel::saveInfo() {
     if (!summed)
         shortOf << QStringLiteral("Its checksum could not be fixed: sumfix could not be started "
                                   "from ") +
-                       QDir::toNativeSeparators(bas.exeDir()) +
-                       QStringLiteral(": the checksum of ") + shown +
+                       ::shown::path(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
                        QStringLiteral(" is stale, and the game will refuse the file until it is "
                                       "fixed.");
     if (!recorded)
-        shortOf << QStringLiteral("Its row in the lap time database ") + bas.DbName +
+        shortOf << QStringLiteral("Its row in the lap time database ") + ::shown::path(bas.DbName) +
                        QStringLiteral(" could not be written: the database still holds the old "
                                       "track info.");
     if (shortOf.isEmpty())
@@ -302,7 +302,7 @@ bool TrackInfoPanel::saveInfo() {
         services_.dialogs().message(
             QStringLiteral("Track updated, but its checksum could not be fixed.") +
             Gp2PsoBas::CrLf2 + QStringLiteral("sumfix could not be started from ") +
-            QDir::toNativeSeparators(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
+            ::shown::path(bas.exeDir()) + QStringLiteral(": the checksum of ") + shown +
             QStringLiteral(" is stale, and the game will refuse the file until it is fixed."));
     else
         services_.dialogs().message(QStringLiteral("Track updated, but not completely.") +

@@ -4,6 +4,7 @@
 #include "trackfile/ui/track_info_panel.h"
 
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
 #include "storage/record_lookup.h"
@@ -36,7 +37,7 @@ void TrackInfoPanel::fillFields(const CircuitInfo& info) {
     EventName->setText(info.event);
     Author->setText(info.author);
     Description->setText(info.description);
-    Description->setToolTip(info.description);
+    Description->setToolTip(shown::text(info.description));
     OriginalLabel->setText(info.original ? QStringLiteral("Original Gp2 Track")
                                          : QStringLiteral("Created by Track Editor"));
     OriginalLabel->show();
