@@ -269,7 +269,7 @@ private slots:
                                       " was not installed: NEWTRACK.DAT track couldn't be "
                                       "copied to " +
                                       game("Circuits/NEWTRACK.DAT") + ": ") &&
-                     viewed[0].contains("\r\n\r\nThe game was put back as it was.\r\n\r\n") &&
+                     viewed[0].contains("\n\nThe game was put back as it was.\n") &&
                      viewed[0].contains("A.BMP 640x480 menu image copied"),
                  qPrintable(viewed[0]));
         QCOMPARE(changedSince(before), QStringList{});
