@@ -5,12 +5,12 @@
 #include "gamedir/backup_store.h"
 #include "gamedir/game_backup.h"
 #include "platform/guarded.h"
+#include "platform/shown_text.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 #include "ui/window_size.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
@@ -87,7 +87,7 @@ QString HistoryDialog::rowText(const gamebackup::Change& change) {
     const qsizetype n = change.entries.size();
     //: After the time and command of a change in History: how many files it holds.
     return change.when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) + QStringLiteral("  ") +
-           change.command + (n == 1 ? tr("  (1 file)") : tr("  (%1 files)").arg(n)) +
+           shown::text(change.command) + (n == 1 ? tr("  (1 file)") : tr("  (%1 files)").arg(n)) +
            //: After a change in History that was undone.
            (change.reverted ? tr("  put back") : QString()) +
            //: After a change in History that never ended.
@@ -107,7 +107,7 @@ void HistoryDialog::reload() {
         // Marked in the row; the tool tip names the files (at most a few, then a count).
         QStringList named;
         for (const QString& original : damaged.mid(0, 8))
-            named << QDir::toNativeSeparators(original);
+            named << shown::path(original);
         if (damaged.size() > named.size())
             named << tr("and %1 more").arg(damaged.size() - named.size());
         //: After a change in History whose saved copies are damaged.
@@ -127,7 +127,7 @@ void HistoryDialog::Changes_CurrentRowChanged(int row) {
     if (!valid)
         return;
     for (const gamebackup::Entry& entry : shown_[row].entries)
-        Files->addItem(QDir::toNativeSeparators(entry.original) +
+        Files->addItem(shown::path(entry.original) +
                        //: After a file of a change in History that the change made.
                        (entry.copy.isEmpty() ? tr(" (removed: it was not there)") : QString()));
 }

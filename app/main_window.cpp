@@ -2,6 +2,7 @@
 
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "platform/text_editor.h"
 
 #include "app/control_tips.h"
@@ -243,7 +244,7 @@ void MainWindow::showTitle() {
     // The database in use, and what the window waits for.
     QString title = QStringLiteral("Pistaro");
     if (!bas_.DbName.isEmpty())
-        title += QStringLiteral(" - ") + bas_.DbName;
+        title += QStringLiteral(" - ") + shown::path(bas_.DbName);
     const QString program = CommandGate::instance().waitingFor();
     if (!program.isEmpty())
         title += QStringLiteral(" - ") + WaitingBar::waitingText(program);

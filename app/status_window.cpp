@@ -2,6 +2,7 @@
 
 #include "platform/command_gate.h"
 #include "platform/guarded.h"
+#include "platform/shown_text.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -44,11 +45,13 @@ StatusWindow::StatusWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
+    label1_->setTextFormat(Qt::PlainText); // a name is never read as markup
     label1_->setGeometry(16, 36, 308, 24);
 
     label2_ = new QLabel(this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setAlignment(Qt::AlignCenter);
+    label2_->setTextFormat(Qt::PlainText);
     label2_->setGeometry(16, 66, 308, 24);
 
     stop_ = new QPushButton(tr("&Stop"), this);
@@ -115,12 +118,13 @@ void StatusWindow::hideStatus() {
     hide();
 }
 
+// The lines name files, tracks and archive entries: their control characters are shown.
 void StatusWindow::setLine1(const QString& text) {
-    label1_->setText(text);
+    label1_->setText(shown::text(text));
 }
 
 void StatusWindow::setLine2(const QString& text) {
-    label2_->setText(text);
+    label2_->setText(shown::text(text));
 }
 
 QString StatusWindow::line1() const {

@@ -21,10 +21,14 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     {
         // Read and write, never truncate or make: only whether writing is allowed is asked.
         QFile probe(exe);
-        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            return refused(probe.exists() ? probe.errorString()
-                                          : QCoreApplication::translate("gameexenames",
-                                                                        "the file is missing"));
+        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+            if (!probe.exists())
+                return refused(
+                    QCoreApplication::translate("gameexenames", "the file is missing"));
+            ExeNamesResult result = refused(probe.errorString());
+            result.writeFailed = true;
+            return result;
+        }
     }
     const QString unknown = QCoreApplication::translate(
         "gameexenames", "the edition of the game program is not recognised");
@@ -69,6 +73,7 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
     result.written = binfile::writeAt(exe, qint64(bas.NamesPos) + 1, stream, &error) &&
                      binfile::writeAt(exe, qint64(bas.LapsPos) + 1, lapBlock, &error);
     if (!result.written) {
+        result.writeFailed = true;
         result.error =
             error.isEmpty() ? QCoreApplication::translate("gameexenames", "write error") : error;
         QString undoError;

@@ -11,6 +11,9 @@ struct ExeNamesResult {
     bool written = false;    // the names area and the lap bytes were written
     QList<int> refusedSlots; // slots whose lap count does not fit a byte: their byte was kept
     QString error;           // why nothing was written ("" when it was)
+    // The file could not be opened for writing or a write failed: the game program was meant
+    // to change, unlike a refusal (missing file, unknown edition, too short).
+    bool writeFailed = false;
 };
 
 // Recognises the edition of Gp2Dir's GP2.EXE afresh (NamesPos and LapsPos are 0 afterwards

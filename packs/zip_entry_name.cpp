@@ -1,5 +1,7 @@
 #include "packs/zip_entry_name.h"
 
+#include "platform/shown_text.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -42,14 +44,6 @@ std::optional<QString> decodedEntryName(const QByteArray& raw, bool utf8Flag) {
 
 namespace {
 
-// Marks that turn the direction of the text around them: a name holding one shows other
-// characters than it has ("gnp.exe" as "exe.png").
-bool isDirectionMark(QChar c) {
-    const char16_t u = c.unicode();
-    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
-           (u >= 0x2066 && u <= 0x2069);
-}
-
 bool isSeparator(QChar c) {
     return c == u'/' || c == u'\\';
 }
@@ -65,7 +59,7 @@ std::optional<QString> plainEntryName(const QByteArray& rawName, bool utf8Flag) 
 
 std::optional<QString> plainFileName(const QString& path) {
     for (const QChar c : path)
-        if (c.category() == QChar::Other_Control || isDirectionMark(c))
+        if (c.category() == QChar::Other_Control || shown::turnsDirection(c))
             return std::nullopt;
     qsizetype start = path.size();
     while (start > 0 && !isSeparator(path[start - 1]))
@@ -82,13 +76,5 @@ std::optional<QString> plainFileName(const QString& path) {
 }
 
 QString shownEntryName(const QString& name) {
-    QString out;
-    out.reserve(name.size());
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control || isDirectionMark(c))
-            out += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-        else
-            out += c;
-    }
-    return out;
+    return shown::text(name);
 }

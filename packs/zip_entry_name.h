@@ -19,6 +19,6 @@ std::optional<QString> plainEntryName(const QByteArray& rawName, bool utf8Flag =
 // The same for a name already read as text (an archive that stores its names in Unicode).
 std::optional<QString> plainFileName(const QString& path);
 
-// The name as a report shows it: control characters and direction marks as "<U+202E>", so
-// a hostile name cannot disguise itself or the lines around it.
+// The name as a report shows it (shown::text): control characters and direction marks as
+// escapes ("\u202e"), so a hostile name cannot disguise itself or the lines around it.
 QString shownEntryName(const QString& name);

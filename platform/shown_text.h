@@ -6,8 +6,12 @@
 
 namespace shown {
 
+// A mark that turns the direction of the text around it: a name holding one shows other
+// characters than it has ("gnp.exe" as "exe.png").
+bool turnsDirection(QChar c);
+
 // `text` with every control character (C0, DEL, C1, the Unicode line and paragraph
-// separators) written as an escape; everything else as it is.
+// separators) and every direction mark written as an escape; everything else as it is.
 QString text(const QString& text);
 
 // A path as messages show it: native separators, control characters escaped.

@@ -46,21 +46,22 @@ QString newRefusal(const QString& fileName) {
 }
 
 QString deleteRefusal(const QString& name, const QString& dbName, const QStringList& listed) {
+    const QString quoted = shown::text(name);
     if (!isLapTimeDatabase(name))
         return QCoreApplication::translate(
                    "dbnames", "Database '%1' holds the menu pictures and cannot be deleted.")
-            .arg(name);
+            .arg(quoted);
     if (name.trimmed().compare(kStandard, Qt::CaseInsensitive) == 0)
         return QCoreApplication::translate(
                    "dbnames", "Database '%1' is the standard database and cannot be deleted.")
-            .arg(name);
+            .arg(quoted);
     if (name.trimmed().compare(dbName, Qt::CaseInsensitive) == 0)
         return QCoreApplication::translate(
                    "dbnames", "Database '%1' was opened at start-up and cannot be deleted.")
-            .arg(name);
+            .arg(quoted);
     if (!listed.contains(name, Qt::CaseSensitive) || !isPlainFileName(name))
         return QCoreApplication::translate("dbnames", "Database '%1' is not in the list.")
-            .arg(name);
+            .arg(quoted);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "ui/backed_up.h"
 
+#include "gamedir/backup_revert.h"
 #include "gamedir/game_backup.h"
 #include "ui/window_services.h"
 
@@ -43,6 +44,19 @@ bool backedUpReplacingLinks(WindowServices& services, const QString& command,
     gamebackup::Backup backup(gamebackup::backupsFolder(services.bas()), command);
     backup.replacesLinks();
     return backedUp(services, backup, command, files);
+}
+
+QStringList putBack(WindowServices& services, gamebackup::Backup& backup) {
+    if (backup.folder().isEmpty())
+        return {}; // nothing was kept, so nothing was written
+    const Gp2PsoBas& bas = services.bas();
+    const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
+    const QStringList left =
+        kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
+             : QStringList{QStringLiteral("its backup cannot be read")};
+    if (left.isEmpty())
+        backup.discard();
+    return left;
 }
 
 } // namespace pistaro

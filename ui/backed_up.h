@@ -29,4 +29,10 @@ bool backedUp(WindowServices& services, const QString& command, const QStringLis
 bool backedUpReplacingLinks(WindowServices& services, const QString& command,
                             const QStringList& files);
 
+// Undoes a command whose writing failed part-way: every file `backup` kept is put back, all or
+// nothing (gamebackup::putBack), and the backup, which then stands for no change, is discarded.
+// One line per file that could not be put back (the backup then stays, for Restore); none when
+// the files are as they were before the command.
+QStringList putBack(WindowServices& services, gamebackup::Backup& backup);
+
 } // namespace pistaro

@@ -15,6 +15,7 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/record_lookup.h"
 #include "trackfile/circuit_catalogue.h"
@@ -25,7 +26,6 @@
 #include "ui/window_services.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -78,8 +78,8 @@ RecordingView& LogImport::recordingWindow() {
 
 void LogImport::GetGp2Lap_Click() {
     const Result result = Import();
-    const QString log = QDir::toNativeSeparators(
-        gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
+    const QString log =
+        shown::path(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2lap.log")));
     if (!result.logRead)
         services_.dialogs().message(
             tr("No lap time was read: there is no readable %1. GP2LAP writes it while you play.")
@@ -108,7 +108,7 @@ QString LogImport::Result::skippedText() const {
     return Gp2PsoBas::CrLf2 + countOf(skipped, tr("line was"), tr("lines were")) +
            //: After "3 lines were".
            tr(" skipped for a time that is no lap time (m:ss.mmm), the first: \"%1\"")
-               .arg(firstSkipped);
+               .arg(shown::text(firstSkipped));
 }
 
 LogImport::Result LogImport::Import() {
@@ -146,7 +146,7 @@ LogImport::Result LogImport::Import() {
     if (!result.failure.isEmpty()) {
         services_.dialogs().message(
             tr("The lap times of gp2lap.log could not be stored in the database: ") +
-            result.failure + Gp2PsoBas::CrLf2 +
+            shown::text(result.failure) + Gp2PsoBas::CrLf2 +
             tr("Nothing of this reading was kept. gp2lap.log is kept as it is: it is "
                "neither deleted nor renamed before the next game."));
     } else if (result.logRead && !result.nothingNew) {
@@ -236,7 +236,7 @@ QString LogImport::Result::skippedNote() const {
         return QString();
     return countOf(skipped, tr("line was"), tr("lines were")) +
            //: After "3 lines were".
-           tr(" skipped, the first: \"%1\".").arg(firstSkipped.left(40));
+           tr(" skipped, the first: \"%1\".").arg(shown::text(firstSkipped.left(40)));
 }
 
 } // namespace pistaro

@@ -1,5 +1,6 @@
 #pragma once
 // Export to the game: slot copies, menu names and lap counts in GP2.EXE, menu pictures.
+#include "gamedir/game_backup.h"
 #include "platform/command_summary.h"
 
 #include <QObject>
@@ -7,9 +8,11 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class QPushButton;
 class QWidget;
+class LineUp;
 
 namespace pistaro {
 
@@ -39,6 +42,9 @@ private:
     bool writeToGame(bool reportClean);
     // Saves every game file the export may change; false (and said why) when it could not.
     bool backUp();
+    // A game file could not be written after others were: the game is put back from the
+    // export's backup and the slots wait again, as `before`; the summary names what failed.
+    void putGameBack(const LineUp& before);
     // The steps of one export, in their order. What they do and what fails goes into summary_.
     void copySlot(int slot);
     void writeMenuNames();
@@ -59,6 +65,8 @@ private:
     int copied_ = 0;   // slots whose circuit was copied
     int pictured_ = 0; // slots whose both menu pictures were changed
     bool namesWritten_ = false;
+    bool writeFailed_ = false;                 // a slot file or GP2.EXE could not be written
+    std::optional<gamebackup::Backup> backup_; // the running export's, until it ends
     QString picturesBlocked_;
     QString stopped_;         // "<program> was stopped" once the user stopped an outside program
     bool holdReport_ = false; // ExportUnasked: a successful export's summary waits

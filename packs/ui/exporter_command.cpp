@@ -1,8 +1,9 @@
 // Export to the game: the assigned circuits are copied over the slot files, the menu names and
 // lap counts go into GP2.EXE, the menu pictures of every changed slot into the picture
-// archive, and the pending state is cleared. The files it changes are saved first; a failing
-// step does not stop the export, and the closing summary says what was done and, once per
-// cause, what was not.
+// archive, and the pending state is cleared. The files it changes are saved first. A slot file
+// or GP2.EXE that cannot be written puts the game back from that backup, as it was; another
+// failing step does not stop the export, and the closing summary says what was done and, once
+// per cause, what was not.
 #include "packs/ui/exporter.h"
 
 #include "gamedir/exe_cmd.h"
@@ -115,10 +116,17 @@ bool Exporter::writeToGame(bool reportClean) {
     status.setLine2(tr("Exporting menu names... "));
     status.pump();
 
-    for (int slot = 1; slot <= kSlotCount; ++slot)
+    const LineUp before = lineUp;
+    for (int slot = 1; slot <= kSlotCount && !writeFailed_; ++slot)
         if (!lineUp.at(slot).file.isEmpty())
             ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot); });
-    ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
+    if (!writeFailed_)
+        ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
+    if (writeFailed_) {
+        // A game half of the old and half of the new line-up is neither.
+        putGameBack(before);
+        return false;
+    }
 
     status.setLine1(tr("Updating menu picture... "));
     status.pump();
@@ -138,6 +146,7 @@ bool Exporter::writeToGame(bool reportClean) {
         reportIgnoredFailure("deleting the hand-over picture", qPrintable(shown(handOver)));
     if (!stopped_.isEmpty()) {
         // Goes no further: the slots stay as they are, to be exported again.
+        backup_.reset();
         status.hideStatus();
         services_.dialogs().message(stopped_);
         return false;
@@ -171,7 +180,26 @@ bool Exporter::writeToGame(bool reportClean) {
             summary_.show(services_.dialogs(), headline);
         }
     }
+    backup_.reset();
     return written;
+}
+
+void Exporter::putGameBack(const LineUp& before) {
+    services_.status().hideStatus();
+    const QStringList left = putBack(services_, *backup_);
+    backup_.reset();
+    slotList_.putBack(before);
+    if (left.isEmpty()) {
+        summary_.show(services_.dialogs(),
+                      QStringLiteral("Gp2 was not updated: a file could not be written, so the "
+                                     "game was put back as it was."));
+        return;
+    }
+    summary_.failed(QStringLiteral("Putting the game back as it was failed too (") +
+                    left.join(QStringLiteral("; ")) +
+                    QStringLiteral("). \"Restore last change\" puts it back once the cause is "
+                                   "removed."));
+    summary_.show(services_.dialogs(), QStringLiteral("Gp2 was updated in part."));
 }
 
 QString Exporter::picturesBlocked() const {
@@ -191,6 +219,7 @@ bool Exporter::backUp() {
     copied_ = 0;
     pictured_ = 0;
     namesWritten_ = false;
+    writeFailed_ = false;
     QStringList files;
     QStringList targets; // canonical paths of the slot files written over
     bool pictures = false;
@@ -212,9 +241,12 @@ bool Exporter::backUp() {
     for (const QString& name : circuits.entryList({QStringLiteral("tmp*.tmp")}, QDir::Files))
         files << circuits.filePath(name);
 
-    gamebackup::Backup backup(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
-    if (!backedUp(services_, backup, QStringLiteral("Export"), files))
+    backup_.emplace(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
+    gamebackup::Backup& backup = *backup_;
+    if (!backedUp(services_, backup, QStringLiteral("Export"), files)) {
+        backup_.reset();
         return false;
+    }
     // A circuit assigned from a slot file that this export writes over is copied from the
     // saved copy, so a swap of two slots gives each the other's old circuit.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -246,13 +278,17 @@ void Exporter::copySlot(int slot) {
     ExeCmd::WaitForSumfix(circuitsPath(bas.Gp2Dir, assigned));
     ExeCmd::WaitForSumfix(target);
     const CopyResult copied = copyOver(source, target);
-    if (copied.ok)
+    if (copied.ok) {
         ++copied_;
-    else
+    } else {
         summary_.failed(copyFailureCause(copied),
                         tr("Slot %1: %2 was not copied over %3: %4")
                             .arg(slot)
                             .arg(assigned, slotFileName(slot), copied.error));
+        // A source that cannot be read leaves its slot as it was and the rest goes on; a slot
+        // file that cannot be written undoes the export.
+        writeFailed_ = QFileInfo(source).isReadable();
+    }
 
     // The entry shows the circuit now in the slot. When the copy failed that is still the
     // game's own: the menu name and lap count written next must be those of the circuit the
@@ -276,6 +312,7 @@ void Exporter::writeMenuNames() {
     }
     const ExeNamesResult result = writeExeNames(services_.bas(), names, countries, laps);
     if (!result.written) {
+        writeFailed_ = result.writeFailed;
         summary_.failed(
             tr("The menu names and lap counts were not written into %1: %2")
                 .arg(shown(gamepath::join(services_.bas().Gp2Dir, QStringLiteral("gp2.exe"))),

@@ -83,6 +83,11 @@ private:
         QString command;
         gamebackup::Backup* backup = nullptr;
         circuitcontent::Finder* finder = nullptr; // the circuits already there, by content
+        // Report lines of the game files that could not be written, and whether a backup
+        // failed: either puts the game back as it was before the installation.
+        QStringList notWritten;
+        bool backupFailed = false;
+        bool failedToWrite() const { return backupFailed || !notWritten.isEmpty(); }
     };
 
     enum class Ended {
@@ -113,6 +118,10 @@ private:
     bool convertTexture(const Run& run, const QString& name);
     void storePictures(const Run& run);
     void copyTextures(Run& run);
+    // After a failed write: the game put back from `backup`. Returns what failed (`notWritten`,
+    // one a line) and that the game is as it was, or that it could not be put back (then
+    // *whole is false).
+    QString putGameBack(gamebackup::Backup& backup, const QStringList& notWritten, bool* whole);
     void selectInstalled(const QString& circuitName);
     void noteArrivals(gamebackup::Backup& backup, const QString& command);
     void appendReadMe(const Run& run);

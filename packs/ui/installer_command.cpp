@@ -13,9 +13,11 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/backed_up.h"
 #include "ui/file_list_box.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
@@ -75,8 +77,8 @@ void Installer::InstallFolder_Click() {
         return;
     const QStringList archives = archivesInFolder(folder);
     if (archives.isEmpty()) {
-        services_.dialogs().message(
-            tr("No archive was found in %1 (%2).").arg(folder, archiveNamePatterns().join(u' ')));
+        services_.dialogs().message(tr("No archive was found in %1 (%2).")
+                                        .arg(shown::path(folder), archiveNamePatterns().join(u' ')));
         return;
     }
     installArchives(archives);
@@ -117,7 +119,19 @@ void Installer::installArchive(const QString& chosen) {
     run.finder = &finder;
     Ended ended = Ended::Stopped;
     ignoreFailure("installing a track", [&] { ended = install(run); });
-    if (ended == Ended::Done) {
+    if (run.failedToWrite()) {
+        bool whole = true;
+        const QString undone = putGameBack(backup, run.notWritten, &whole);
+        const QString said = QStringLiteral("Track ") + shown::path(run.archive) +
+                             (whole ? QStringLiteral(" was not installed: ")
+                                    : QStringLiteral(" was installed in part: ")) +
+                             undone;
+        // A backup that failed was said already: it changed nothing, and now nothing is.
+        if (!run.notWritten.isEmpty())
+            services_.showText(said + Gp2PsoBas::CrLf2 + InstallReport);
+        else if (!whole)
+            services_.dialogs().message(said);
+    } else if (ended == Ended::Done) {
         if (run.hadDat)
             noteArrivals(backup, run.command);
         selectInstalled(run.circuitName);
@@ -147,6 +161,7 @@ void Installer::installArchives(const QStringList& chosen) {
     gamebackup::Backup backup(gamebackup::backupsFolder(bas), command);
     circuitcontent::Finder finder(gamepath::circuitsFolder(bas.Gp2Dir));
     QString sections, lastCircuit;
+    QStringList notWritten; // of the archive whose files could not all be written
     int installed = 0, alreadyThere = 0, failed = 0;
     qsizetype done = 0;
     for (; done < chosen.size(); ++done) {
@@ -158,7 +173,8 @@ void Installer::installArchives(const QStringList& chosen) {
         status.setLine1(tr("Installing archive %1 of %2,")
                             .arg(QString::number(done + 1), QString::number(chosen.size())));
         status.setLine2(file.fileName());
-        sections += crLf + QStringLiteral("== ") + file.fileName() + QStringLiteral(" ==") + crLf;
+        sections += crLf + QStringLiteral("== ") + shown::text(file.fileName()) +
+                    QStringLiteral(" ==") + crLf;
         if (!file.isFile() || file.size() == 0) {
             sections += tr("Not installed: the file is missing or empty.") + crLf;
             ++failed;
@@ -190,14 +206,33 @@ void Installer::installArchives(const QStringList& chosen) {
             lastCircuit = run.circuitName;
         if (ended == Ended::NothingExtracted)
             ++failed;
-        if (ended == Ended::Stopped) {
+        if (run.failedToWrite()) {
+            notWritten = run.notWritten;
+            notWritten << QString(); // ends the run even where nothing but the backup failed
+        }
+        if (ended == Ended::Stopped || !notWritten.isEmpty()) {
             ++done;
             break;
         }
     }
     status.offerCancel(false);
     status.hideStatus();
+    QString putBackSaid;
+    if (!notWritten.isEmpty()) {
+        // The run's backup holds every archive's files: all of them are put back.
+        notWritten.removeAll(QString());
+        bool whole = true;
+        const QString said = putGameBack(backup, notWritten, &whole);
+        putBackSaid = (whole ? QStringLiteral("Nothing was installed: ")
+                             : QStringLiteral("The archives were installed in part: ")) +
+                      said + crLf + crLf;
+        if (whole) {
+            installed = 0;
+            lastCircuit.clear();
+        }
+    }
     QString headline =
+        putBackSaid +
         //: "3 of 4 archives read, 5 circuits installed."
         tr("%1 of %2 archives read, %3 installed.")
             .arg(QString::number(done - failed), QString::number(chosen.size()),
@@ -219,7 +254,7 @@ void Installer::installArchives(const QStringList& chosen) {
                         //: Counted in "Stopped before 2 archives: a.zip b.zip", after the number.
                         .arg(countOf(chosen.size() - done, tr("archive:"), tr("archives:")));
         for (qsizetype i = done; i < chosen.size(); ++i)
-            headline += u' ' + QFileInfo(chosen.at(i)).fileName();
+            headline += u' ' + shown::text(QFileInfo(chosen.at(i)).fileName());
         headline += crLf;
     }
     InstallReport = headline + sections;
@@ -260,7 +295,7 @@ Installer::Ended Installer::install(Run& run) {
             InstallReport = tr("Nothing could be extracted.") + crLf + notes;
             return Ended::NothingExtracted;
         }
-        QString message = tr("Couldn't extract any file from %1.").arg(run.archive);
+        QString message = tr("Couldn't extract any file from %1.").arg(shown::path(run.archive));
         if (!notes.isEmpty())
             message += Gp2PsoBas::CrLf2 + notes;
         services_.dialogs().message(message);
@@ -271,7 +306,8 @@ Installer::Ended Installer::install(Run& run) {
     InstallReport = tr("%1 extracted from %2")
                         //: Counted in "5 files extracted from …", after the number.
                         .arg(countOf(ZipDir->count(), tr("file"), tr("files")),
-                             run.many ? QFileInfo(run.archive).fileName() : run.archive) +
+                             shown::path(run.many ? QFileInfo(run.archive).fileName()
+                                                  : run.archive)) +
                     Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
@@ -292,7 +328,7 @@ Installer::Ended Installer::install(Run& run) {
                       name.trimmed().toUpper() == QLatin1String("GP2FORM.TXT")))
                 run.readMe = run.scratch + gamepath::sep() + name;
         });
-        if (!goOn)
+        if (!goOn || run.failedToWrite())
             return Ended::Stopped;
     }
 
@@ -352,6 +388,21 @@ QString Installer::extract(Run& run) {
                           .arg(entryName(run, name)) +
                       Gp2PsoBas::CrLf;
     return extractionNotes(result) + nested;
+}
+
+QString Installer::putGameBack(gamebackup::Backup& backup, const QStringList& notWritten,
+                               bool* whole) {
+    services_.status().hideStatus();
+    const QStringList left = putBack(services_, backup);
+    lists_.File1->refresh();
+    *whole = left.isEmpty();
+    const QString failed =
+        notWritten.isEmpty() ? QString() : notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2;
+    if (left.isEmpty())
+        return failed + QStringLiteral("The game was put back as it was.");
+    return failed + QStringLiteral("Putting the game back as it was failed too (") +
+           left.join(QStringLiteral("; ")) +
+           QStringLiteral("). \"Restore last change\" puts it back once the cause is removed.");
 }
 
 void Installer::selectInstalled(const QString& circuitName) {

@@ -11,6 +11,7 @@
 #include "packs/ui/textures.h"
 #include "platform/gamepath.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "trackfile/circuit_catalogue.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/backed_up.h"
@@ -74,10 +75,10 @@ bool Installer::installCircuit(Run& run, const QString& name) {
     // of the archive go to the one already there.
     if (const QStringList there = run.finder->holding(bytes); !there.isEmpty()) {
         const QString existing = circuitcontent::preferredName(there);
-        InstallReport +=
-            crLf +
-            tr("%1 not installed: the same circuit is already there as %2").arg(shown, existing) +
-            Gp2PsoBas::CrLf2;
+        InstallReport += crLf +
+                         tr("%1 not installed: the same circuit is already there as %2")
+                             .arg(shown, ::shown::text(existing)) +
+                         Gp2PsoBas::CrLf2;
         ++run.alreadyThere;
         run.circuit = gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + existing);
         run.circuitName = existing;
@@ -94,7 +95,8 @@ bool Installer::installCircuit(Run& run, const QString& name) {
             return true;
         }
         if (targetName.isEmpty()) {
-            services_.dialogs().message(tr("Track %1 was not installed.").arg(run.archive));
+            services_.dialogs().message(
+                tr("Track %1 was not installed.").arg(::shown::path(run.archive)));
             return false;
         }
     }
@@ -103,18 +105,19 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         return false;
     QString error;
     if (copyReplacing(source, target, &error)) {
-        InstallReport += crLf + tr("%1 track copied to %2").arg(shown, target) + Gp2PsoBas::CrLf2;
+        InstallReport +=
+            crLf + tr("%1 track copied to %2").arg(shown, ::shown::path(target)) + Gp2PsoBas::CrLf2;
         run.circuit = target;
         run.circuitName = QFileInfo(target).fileName();
         run.finder->added(run.circuitName, bytes);
         ++run.installed;
     } else {
-        InstallReport += crLf +
-                         tr("%1 track couldn't be copied to %2: %3").arg(shown, target, error) +
-                         Gp2PsoBas::CrLf2;
+        run.notWritten << tr("%1 track couldn't be copied to %2: %3")
+                              .arg(shown, ::shown::path(target), error);
+        InstallReport += crLf + run.notWritten.constLast() + Gp2PsoBas::CrLf2;
     }
     if (!textures_.GetJams(source))
-        InstallReport += tr("Couldn't read the texture list of %1").arg(name) + crLf;
+        InstallReport += tr("Couldn't read the texture list of %1").arg(shown) + crLf;
     return true;
 }
 
@@ -123,8 +126,9 @@ QString Installer::askNewName(const Run& run, const QString& name) {
     StatusSink& status = services_.status();
     const CircuitInfo circuit = catalogue::readCircuit(bas, run.scratch + gamepath::sep() + name);
     status.hideStatus();
-    const QString prompt = tr("The name of the file you are installing can't be %1.").arg(name) +
-                           Gp2PsoBas::CrLf2 + tr("Please enter a new name for this file:");
+    const QString prompt =
+        tr("The name of the file you are installing can't be %1.").arg(shown::text(name)) +
+        Gp2PsoBas::CrLf2 + tr("Please enter a new name for this file:");
     const QString offer =
         offeredFileName(circuit.recognised ? circuit.track : QFileInfo(name).completeBaseName());
     QString answer;
@@ -134,13 +138,14 @@ QString Installer::askNewName(const Run& run, const QString& name) {
             return {};
         const QString refusal = newNameRefusal(answer);
         if (!refusal.isEmpty()) {
-            services_.dialogs().message(refusal + Gp2PsoBas::CrLf2 +
+            services_.dialogs().message(shown::text(refusal) + Gp2PsoBas::CrLf2 +
                                         tr("Please enter another name."));
             continue;
         }
         const QFileInfo existing(gamepath::join(bas.Gp2Dir, QStringLiteral("Circuits/") + answer));
         if (!existing.isFile() || existing.size() == 0 ||
-            services_.dialogs().askYesNo(tr("File %1 already exists, overwrite?").arg(answer)))
+            services_.dialogs().askYesNo(
+                tr("File %1 already exists, overwrite?").arg(shown::text(answer))))
             break;
     }
     status.showStatus();
@@ -149,7 +154,8 @@ QString Installer::askNewName(const Run& run, const QString& name) {
 }
 
 bool Installer::backedUp(Run& run, const QStringList& targets) {
-    return pistaro::backedUp(services_, *run.backup, run.command, targets);
+    run.backupFailed = !pistaro::backedUp(services_, *run.backup, run.command, targets);
+    return !run.backupFailed;
 }
 
 bool Installer::installPicture(Run& run, const QString& name) {
@@ -176,9 +182,9 @@ bool Installer::installPicture(Run& run, const QString& name) {
         InstallReport +=
             tr("%1 %2 menu image copied").arg(entryName(run, name), size) + Gp2PsoBas::CrLf;
     } else {
-        InstallReport += tr("%1 %2 menu image couldn't be copied to %3: %4")
-                             .arg(entryName(run, name), size, target, error) +
-                         Gp2PsoBas::CrLf;
+        run.notWritten << tr("%1 %2 menu image couldn't be copied to %3: %4")
+                              .arg(entryName(run, name), size, shown::path(target), error);
+        InstallReport += run.notWritten.constLast() + Gp2PsoBas::CrLf;
     }
     return true;
 }
@@ -224,19 +230,21 @@ void Installer::copyTextures(Run& run) {
     }
     // The places the textures go are saved first, all at once: when that fails no texture is
     // copied, and what was installed before is in the backup already.
-    textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
-        if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
-            InstallReport += tr("No texture was copied: %1").arg(refused) + Gp2PsoBas::CrLf;
+    const QStringList notCopied =
+        textures_.CopyJam(run.scratch, jams, InstallReport, [&](const QStringList& targets) {
+            if (const QString refused = run.backup->placeRefusal(targets); !refused.isEmpty()) {
+                InstallReport += tr("No texture was copied: %1").arg(refused) + Gp2PsoBas::CrLf;
+                return false;
+            }
+            QString error;
+            if (run.backup->keep(targets, &error))
+                return true;
+            run.notWritten
+                << tr("No texture was copied: their backup could not be written: %1").arg(error);
+            InstallReport += run.notWritten.constLast() + Gp2PsoBas::CrLf;
             return false;
-        }
-        QString error;
-        if (run.backup->keep(targets, &error))
-            return true;
-        InstallReport +=
-            tr("No texture was copied: their backup could not be written: %1").arg(error) +
-            Gp2PsoBas::CrLf;
-        return false;
-    });
+        });
+    run.notWritten += notCopied;
 }
 
 } // namespace pistaro

@@ -238,12 +238,8 @@ bool PackSharing::makePack(const QString& circuits, const sharedpack::Pack& pack
         if (const QString error = writePackWanted(circuits, name, lacking); !error.isEmpty())
             notWritten << tr("The pack could not remember the circuits it lacks: %1").arg(error);
     if (!notWritten.isEmpty()) {
-        const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
-        const QStringList left =
-            kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
-                 : QStringList{tr("its backup cannot be read")};
+        const QStringList left = putBack(services_, backup);
         if (left.isEmpty()) {
-            backup.discard();
             services_.dialogs().message(tr("The Track Pack '%1' was not imported: %2")
                                             .arg(name, notWritten.join(Gp2PsoBas::CrLf)) +
                                         Gp2PsoBas::CrLf2 + tr("The pack is left as it was."));

@@ -187,6 +187,12 @@ void SlotList::clearPending() {
         showEntry(slot);
 }
 
+void SlotList::putBack(const LineUp& before) {
+    lineUp_ = before;
+    for (int slot = 1; slot <= List1->count() && slot <= kSlotCount; ++slot)
+        showEntry(slot);
+}
+
 void SlotList::clear() {
     List1->clear();
     wanted_.fill(QString());

@@ -41,6 +41,8 @@ public:
     void markPicture(int slot);
     void exported(int slot, const CircuitInfo& circuit);
     void clearPending();
+    // An Export that was undone: the line-up as it was before it, its entries shown again.
+    void putBack(const LineUp& before);
     // No entries (before the slots are read again).
     void clear();
     // What a viewed pack lacks in slot `slot` ("" for nothing), said in the entry's tool tip

@@ -30,9 +30,10 @@ public:
     // Copies each scratchDir/name to every JamList entry ending with it; appends to report.
     // An entry that would lead outside the game folder gets a report line instead of a copy;
     // past a bound the places are only counted. `keep` gets every target before the first
-    // copy (to save the files there); when it returns false nothing is copied.
-    void CopyJam(const QString& scratchDir, const QStringList& names, QString& report,
-                 const std::function<bool(const QStringList&)>& keep);
+    // copy (to save the files there); when it returns false nothing is copied. Returns the
+    // report lines of the copies that could not be written.
+    QStringList CopyJam(const QString& scratchDir, const QStringList& names, QString& report,
+                        const std::function<bool(const QStringList&)>& keep);
 
 private:
     WindowServices& services_;

@@ -35,8 +35,8 @@ void noteMade(gamepath::Listings& listings, const QString& base, QString path) {
 
 } // namespace
 
-void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QString& report,
-                       const std::function<bool(const QStringList&)>& keep) {
+QStringList Textures::CopyJam(const QString& scratchDir, const QStringList& names, QString& report,
+                              const std::function<bool(const QStringList&)>& keep) {
     const QString gp2Dir = services_.bas().Gp2Dir;
     const QString& crLf = Gp2PsoBas::CrLf;
     // Which list entries end with which texture file: each ending of an entry's last part is
@@ -98,6 +98,7 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
         if (copy.refusal.isEmpty())
             targets << copy.target;
     const bool kept = targets.isEmpty() || keep(targets);
+    QStringList notWritten;
 
     for (qsizetype c = 0; c < copies.size(); ++c) {
         const Copy& copy = copies.at(c);
@@ -114,15 +115,18 @@ void Textures::CopyJam(const QString& scratchDir, const QStringList& names, QStr
         QString error;
         if (copyReplacing(gamepath::join(scratchDir, copy.fileName), copy.target, &error))
             report += tr("%1 copied to %2").arg(copy.fileName, copy.folder) + crLf;
-        else
-            report +=
-                tr("%1 couldn't be copied to %2: %3").arg(copy.fileName, copy.folder, error) + crLf;
+        else {
+            notWritten << tr("%1 couldn't be copied to %2: %3")
+                              .arg(copy.fileName, copy.folder, error);
+            report += notWritten.constLast() + crLf;
+        }
     }
     if (skipped > 0)
         report += tr("%1 more texture copies skipped: the texture list names more than %2 "
                      "places")
                       .arg(QString::number(skipped), QString::number(kMaxTextureCopies)) +
                   crLf;
+    return notWritten;
 }
 
 } // namespace pistaro

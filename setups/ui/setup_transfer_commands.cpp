@@ -10,6 +10,7 @@
 #include "platform/command_summary.h"
 #include "platform/gamepath.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "setups/state_file.h"
 #include "storage/catalogue_names.h"
 #include "storage/engine.h"
@@ -71,7 +72,7 @@ void SetupTransfer::ImportSetups_Click() {
 void SetupTransfer::ExportSetups_Click() {
     int written = 0;
     const QString problem = exportSetups(&written);
-    const QString stateFile = QDir::toNativeSeparators(statefile::path(services_.bas().Gp2Dir));
+    const QString stateFile = shown::path(statefile::path(services_.bas().Gp2Dir));
     CommandSummary summary;
     if (written > 0)
         summary.done(countOf(written, tr("car setup was"), tr("car setups were")) +
@@ -121,7 +122,7 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     try {
         setups = statefile::readSetups(stateFile);
     } catch (const std::exception& e) {
-        return QString::fromStdString(e.what());
+        return shown::text(QString::fromStdString(e.what()));
     }
 
     StatusSink& status = services_.status();
@@ -159,7 +160,8 @@ QString SetupTransfer::importSetups(bool* databaseFailed, int* count) {
     if (!reason.isEmpty()) {
         if (databaseFailed)
             *databaseFailed = true;
-        return tr("None of the setups could be stored in the database: %1").arg(reason);
+        return tr("None of the setups could be stored in the database: %1")
+            .arg(shown::text(reason));
     }
     return {};
 }
@@ -197,8 +199,8 @@ QString SetupTransfer::exportSetups(int* count) {
         } catch (const ProgramEnded&) {
             throw;
         } catch (const std::exception& e) {
-            failures
-                << tr("Slot %1: %2").arg(QString::number(slot), QString::fromStdString(e.what()));
+            failures << tr("Slot %1: %2").arg(QString::number(slot),
+                                              shown::text(QString::fromStdString(e.what())));
         }
     }
 
@@ -211,7 +213,7 @@ QString SetupTransfer::exportSetups(int* count) {
     // Run even when nothing was written: the tool then rewrites an unchanged checksum.
     if (!ExeCmd::StartSumfix(bas.exeDir(), stateFile))
         failures << tr("The checksum of %1 was not repaired: sumfix could not be started")
-                        .arg(QDir::toNativeSeparators(stateFile));
+                        .arg(shown::path(stateFile));
     status.hideStatus();
     panel_.reload();
     return failures.join(Gp2PsoBas::CrLf);

@@ -2,6 +2,7 @@
 
 #include "platform/guarded.h"
 #include "platform/program_end.h"
+#include "platform/shown_text.h"
 #include "storage/database_names.h"
 #include "storage/make_database.h"
 #include "storage/ui/lap_time_database.h"
@@ -92,7 +93,7 @@ void DatabaseList::UpdateDbList() {
 }
 
 void DatabaseList::DbCombo_Change(const QString& text) {
-    DbCombo->setToolTip(tr("Lap time database in use '%1'").arg(text));
+    DbCombo->setToolTip(tr("Lap time database in use '%1'").arg(shown::text(text)));
 }
 
 void DatabaseList::DbCombo_Click() {
@@ -131,7 +132,7 @@ void DatabaseList::NewDatabase_Click() {
     } catch (const ProgramEnded&) {
         throw;
     } catch (const std::exception& e) {
-        services_.dialogs().message(tr("Database %1 could not be made.").arg(name) +
+        services_.dialogs().message(tr("Database %1 could not be made.").arg(shown::text(name)) +
                                     Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
         return;
     }
@@ -170,11 +171,11 @@ void DatabaseList::DeleteDatabase_Click() {
         services_.dialogs().message(refusal);
         return;
     }
-    if (!services_.dialogs().askYesNo(tr("Sure you want to kill '%1' ?").arg(text)))
+    if (!services_.dialogs().askYesNo(tr("Sure you want to kill '%1' ?").arg(shown::text(text))))
         return;
     settings_.DbClose();
     if (QFile::remove(QDir(bas.AppDir).filePath(text)))
-        services_.dialogs().message(tr("Database '%1' deleted.").arg(text));
+        services_.dialogs().message(tr("Database '%1' deleted.").arg(shown::text(text)));
     UpdateDbList();
     settings_.DbOpen(bas.DbName);
     DbCombo->setEditText(bas.DbName);

@@ -5,6 +5,7 @@
 #include "platform/ignore_step.h"
 #include "platform/program_end.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_check.h"
 #include "storage/catalogue_names.h"
 #include "storage/database_names.h"
@@ -119,10 +120,10 @@ bool LapTimeDatabase::needsUpdate(const QString& name, bool updated) {
         release();
         endWith(bas, tr("Database %1 does not have the layout pso.def describes and cannot be "
                         "used.")
-                             .arg(name) +
+                             .arg(shown::text(name)) +
                          Gp2PsoBas::CrLf2 + faults.all().join(Gp2PsoBas::CrLf));
     }
-    bas.dialogs->message(tr("Database %1 lacks what pso.def describes:").arg(name) +
+    bas.dialogs->message(tr("Database %1 lacks what pso.def describes:").arg(shown::text(name)) +
                          Gp2PsoBas::CrLf2 + faults.missing.join(Gp2PsoBas::CrLf) +
                          Gp2PsoBas::CrLf2 + tr("It is brought up to date now."));
     return true;
@@ -139,7 +140,7 @@ void LapTimeDatabase::update(const QString& name) {
         if (!backup.isEmpty())
             bas.dialogs->message(
                 tr("Database %1 was brought up to date (layout version %2 to %3).")
-                    .arg(name, QString::number(from), QString::number(kCurrentLayout)) +
+                    .arg(shown::text(name), QString::number(from), QString::number(kCurrentLayout)) +
                 Gp2PsoBas::CrLf2 +
                 tr("The file as it was is kept as %1.").arg(QDir::toNativeSeparators(backup)));
     } catch (const ProgramEnded&) {
@@ -147,7 +148,8 @@ void LapTimeDatabase::update(const QString& name) {
     } catch (const std::exception& e) {
         reportIgnoredFailure("DbOpen: updating the database", e.what());
         bas.dialogs->message(
-            tr("Database %1 could not be brought up to date and is left as it was.").arg(name) +
+            tr("Database %1 could not be brought up to date and is left as it was.")
+                    .arg(shown::text(name)) +
             Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
     }
 }
@@ -193,10 +195,11 @@ dbopen::Policy LapTimeDatabase::openFile(const QString& name, dbopen::Policy all
         bas.Db = std::move(opened.db);
         break;
     case dbopen::Failure::NotMade:
-        endWith(bas, tr("Database %1 could not be made.").arg(name) +
+        endWith(bas, tr("Database %1 could not be made.").arg(shown::text(name)) +
                          (opened.reason.isEmpty() ? QString() : Gp2PsoBas::CrLf2 + opened.reason));
     case dbopen::Failure::NotRepaired:
-        endWith(bas, tr("Database %1 is damaged and could not be repaired.").arg(name));
+        endWith(bas,
+                tr("Database %1 is damaged and could not be repaired.").arg(shown::text(name)));
     case dbopen::Failure::NotOpened:
         reportIgnoredFailure("DbOpen: opening the database", qPrintable(opened.reason));
         openFailure_ = opened.reason;

@@ -1,11 +1,15 @@
 // Every command of the main window ends in one message that says what it did, and what it
 // skipped once per cause; a disabled button says why it is disabled.
+#include "app/history_dialog.h"
+#include "gamedir/backup_store.h"
+#include "gamedir/game_backup.h"
 #include "laptimes/ui/lap_time_table.h"
 #include "laptimes/ui/log_import.h"
 #include "packs/ui/exporter.h"
 #include "packs/ui/pack_controls.h"
 #include "packs/ui/slot_list.h"
 #include "storage/ui/database_list.h"
+#include "tests/support/archive_maker.h"
 #include "tests/support/files.h"
 #include "tests/support/text_viewer_closer.h"
 #include "tests/support/window_per_function.h"
@@ -105,6 +109,58 @@ private slots:
         said.replace("%G", native(fx->gameDir())).replace("%A", native(fx->appDir()));
         QCOMPARE(fx->dialogs.shown, QStringList{native(said)});
         QCOMPARE(fx->dialogs.kinds, QStringList{"message"});
+    }
+
+    // A name read from the disk with a line break and an escape sequence in it: every text
+    // that shows it shows them as escapes, so it forges no line and sends nothing to a
+    // terminal.
+    void namesFromFilesAreShownEscaped_data() {
+        QTest::addColumn<QString>("place");
+        for (const char* place : {"delete question", "rename question", "circuit tool tip",
+                                  "history", "database refusal", "install report"})
+            QTest::newRow(place) << place;
+    }
+    void namesFromFilesAreShownEscaped() {
+        QFETCH(QString, place);
+        const QString hostile = QStringLiteral("hostile\n\x1b[2J");
+        fx = std::make_unique<MainWindowFixture>();
+        QVERIFY(writeFile(fx->circuit(hostile + ".dat"), samplegame::smallAddon("Hostile")));
+        QVERIFY(open());
+        MainWindow& frm = *fx->frm;
+        CircuitTable* list = frm.Lists->File1;
+        list->setListIndex(list->indexOf(hostile + ".dat"));
+        QCOMPARE(list->selectedName(), hostile + ".dat");
+        QString said;
+        if (place == "delete question" || place == "history") {
+            fx->dialogs.answers << (place == "history");
+            frm.Lists->Delete->trigger();
+            said = fx->dialogs.shown.value(0);
+            if (place == "history") {
+                const auto changes = gamebackup::history(gamebackup::backupsFolder(fx->bas));
+                QCOMPARE(changes.size(), 1);
+                said = HistoryDialog::rowText(changes.first());
+            }
+        } else if (place == "rename question") {
+            frm.Lists->Rename->trigger(); // cancelled
+            said = fx->dialogs.shown.value(0);
+        } else if (place == "circuit tool tip") {
+            frm.Lists->File1_Click();
+            said = list->toolTip();
+        } else if (place == "database refusal") {
+            frm.Databases->DbCombo->setEditText(hostile + ".mdb");
+            frm.Databases->DeleteDatabase_Click();
+            said = fx->dialogs.shown.value(0);
+        } else if (place == "install report") {
+            const QString zip = fx->tmp.filePath(hostile + ".zip");
+            QVERIFY(archivemaker::write(zip, {{"NEW.DAT", samplegame::smallAddon("New", {}, 5)}}));
+            fx->dialogs.answers << zip;
+            const QStringList viewed = closingTextViewers([&] { frm.Install->trigger(); });
+            said = viewed.value(0);
+        }
+        // The history's command line ends at the line break its manifest cannot hold.
+        if (place != "history")
+            QVERIFY2(said.contains(QStringLiteral("hostile\\n\\x1b[2J")), qPrintable(said));
+        QVERIFY2(!said.contains(u'\x1b') && !said.contains(hostile), qPrintable(said));
     }
 
     // A slot waiting for Export is shaded and says so, and is not dropped by Rescan, Exit or

@@ -1,5 +1,7 @@
 // Export on a real main window: slot copies, the names area and lap bytes in GP2.EXE compared
 // byte for byte, the picture tool's command lines, and the pending state afterwards.
+#include "gamedir/backup_store.h"
+#include "gamedir/game_backup.h"
 #include "packs/names_area.h"
 #include "packs/slot_entry.h"
 #include "packs/ui/exporter.h"
@@ -279,37 +281,38 @@ private slots:
         QCOMPARE(picturetool::handed(app(), 24), bytes);
     }
 
-    void blockedSlotFileIsReportedAndTheRestExported() {
+    void blockedSlotFilePutsTheGameBack() {
         start();
         assign(3, "monza2001.dat");
         assign(4, "spa98.DAT");
-        // As root a mode bit does not stop writing: a folder of that name does.
-        QVERIFY(QFile::remove(slotPath(3)));
-        QVERIFY(QDir().mkdir(slotPath(3)));
+        // As root a mode bit does not stop writing: a folder of that name does. Slot 3 is
+        // written first, so it must be put back.
+        QVERIFY(QFile::remove(slotPath(4)));
+        QVERIFY(QDir().mkdir(slotPath(4)));
+        const QByteArray slot3 = readFile(slotPath(3));
+        const QByteArray exeBefore = readFile(exe());
         exportAnswering(true);
 
-        // One summary: the slot that was written is counted, the one that was not is listed.
         const QStringList messages = fx->dialogs.messages();
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith("Gp2 was updated in part.\r\n\r\n"
-                                        "1 circuit was copied into its slot.\r\n"),
-                 qPrintable(messages[0]));
-        QVERIFY2(messages[0].contains("\r\n\r\nThese slots were not changed: ") &&
-                     messages[0].contains(
-                         "\r\n\r\nSlot 3: monza2001.dat was not copied over f1ct03.dat: "),
-                 qPrintable(messages[0]));
-        QVERIFY(!messages[0].contains("\r\nSlot 4"));
-        QCOMPARE(readFile(slotPath(4)), readFile(fx->circuit("spa98.DAT")));
-        QCOMPARE(slotEntryTrack(entry(4)), QStringLiteral("Spa 98"));
-        QVERIFY(slotEntryTrack(entry(3)) != QStringLiteral("Monza 2001"));
-        verifyNothingPending();
-        QVERIFY(picturetool::runs(app()).contains(hipic("-u", 19)));
-        QVERIFY(picturetool::runs(app()).contains(hipic("-u", 20)));
+        QVERIFY2(
+            messages[0].startsWith("Gp2 was not updated: a file could not be written, so "
+                                   "the game was put back as it was.\r\n\r\n") &&
+                messages[0].contains("\r\n\r\nSlot 4: spa98.DAT was not copied over f1ct04.dat: "),
+            qPrintable(messages[0]));
+        QCOMPARE(readFile(slotPath(3)), slot3);
+        QCOMPARE(readFile(exe()), exeBefore);
+        // Both still wait, to be exported once the cause is gone; no change is kept.
+        for (const int slot : {3, 4})
+            QCOMPARE(slotEntryMarker(entry(slot)), QChar(kMarkerAssigned));
+        QCOMPARE(slotList->lineUp().at(3).file, QStringLiteral("monza2001.dat"));
+        QCOMPARE(gamebackup::history(gamebackup::backupsFolder(fx->bas)).size(), 0);
+        QCOMPARE(picturetool::runs(app()), QStringList());
     }
 
     void busySlotFileKeepsTheGamesCircuit() {
-        // A running program cannot be written. Padded to the length of slot 4's original it
-        // still reads as that circuit, so the slot keeps showing what the game holds.
+        // A running program cannot be written: the game keeps its circuit. Padded to the
+        // length of slot 4's original it still reads as that circuit.
         start();
         QByteArray program = readFile("/bin/sleep");
         QVERIFY(program.size() < samplegame::originalLength(4));
@@ -319,6 +322,7 @@ private slots:
         running.start(slotPath(4), {"30"});
         QVERIFY(running.waitForStarted());
         scrambleExe('\0');
+        const QByteArray exeBefore = readFile(exe());
         assign(4, "monza2001.dat");
         exportAnswering(true);
         running.kill();
@@ -331,11 +335,9 @@ private slots:
                                       "\r\n\r\nSlot 4: monza2001.dat was not copied over "),
                  qPrintable(messages[0]));
         QCOMPARE(readFile(slotPath(4)), program);
-        QCOMPARE(entry(4), slotEntryText(4, u' ', "Monte-Carlo", "Monaco"));
-        const QByteArray expected = expectedArea('\0', originalNames(), originalCountries());
-        QCOMPARE(area(expected.size()), expected);
-        QCOMPARE(int(quint8(lapBytes()[3])), samplegame::originalLaps(4));
-        verifyNothingPending();
+        // The export was undone: the slot still waits for it.
+        QCOMPARE(slotList->lineUp().at(4).file, QStringLiteral("monza2001.dat"));
+        QCOMPARE(readFile(exe()), exeBefore);
     }
 
     void viewPackThenExport() {

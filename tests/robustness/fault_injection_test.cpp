@@ -11,17 +11,6 @@
 #include <map>
 #include <memory>
 
-namespace {
-
-// Fault points expected to fail until their mend is merged; each is still run and reported,
-// and fails the test once it passes, so it leaves this list with its mend.
-const QStringList kExpectedToFailUntilMended = {
-    // Export writes file by file and names each part that failed: when GP2.EXE cannot take the
-    // lap counts, its old names are written back, but the slot files stay exported.
-    "export, write last"};
-
-} // namespace
-
 class FaultInjectionTest final : public QObject {
     Q_OBJECT
 
@@ -74,11 +63,6 @@ private slots:
             nth = calls;
         const faultharness::Verdict v = runs.run(kind, nth);
         QVERIFY2(v.injected, "the fault was not injected");
-        const bool expectedToFail = kExpectedToFailUntilMended.contains(QTest::currentDataTag());
-        if (expectedToFail) {
-            qInfo("%s", qPrintable(v.problems.join(QStringLiteral("; "))));
-            QEXPECT_FAIL("", "listed as expected to fail until mended", Continue);
-        }
         QVERIFY2(
             v.consistent && !v.reportedAsSuccess,
             qPrintable((v.reportedAsSuccess ? QStringLiteral("reported as success; ") : QString()) +

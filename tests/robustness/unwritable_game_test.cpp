@@ -161,8 +161,8 @@ private slots:
     }
     void cleanup() { close(); }
 
-    // The game program can't take the menu names: the slot copy still happens and the
-    // message says the menu was left as it was.
+    // The game program can't take the menu names: the slot copy made before is put back and
+    // the message names the game program.
     void exportIntoAGameProgramThatCannotBeWritten() {
         CircuitLists* lists = frm->Lists;
         SlotList* slotList = frm->Slots;
@@ -175,15 +175,14 @@ private slots:
         frm->Exporting->Export_Click();
         const QStringList messages = fx->takeMessages();
         QCOMPARE(messages.size(), 1);
-        // The circuit went in: the headline does not say the game was left alone.
-        QVERIFY2(messages[0].startsWith("Gp2 was updated in part.\r\n\r\n"
-                                        "1 circuit was copied into its slot.\r\n") &&
+        QVERIFY2(messages[0].startsWith("Gp2 was not updated: a file could not be written, so "
+                                        "the game was put back as it was.\r\n\r\n") &&
                      messages[0].contains("The menu names and lap counts were not written into " +
                                           game("GP2.EXE") + ": "),
                  qPrintable(messages[0]));
         QStringList changed = changedSince(before);
         changed.removeAll("Bitmaps/tmp.bmp");
-        QCOMPARE(changed, QStringList{"Circuits/f1ct07.dat"});
+        QCOMPARE(changed, QStringList{});
     }
 
     void exportSetupsIntoAStateFileThatIsAFolder() {
@@ -250,21 +249,28 @@ private slots:
         QCOMPARE(readFile(blocked + "/keep.txt"), QByteArray("the user's own"));
     }
 
-    // Installing a circuit whose name is taken by a folder: the report says it was not copied.
+    // Installing a circuit whose name is taken by a folder: the report says it was not copied,
+    // and the menu picture copied before it is taken out again.
     void installOntoAFolderOfTheCircuitsName() {
         const QByteArray circuit =
             samplegame::circuit(20001, samplegame::addonFields("Newtrack", "Nowhere", 30), {}, 3);
         const QString zip = fx->tmp.filePath("newtrack.zip");
         QString error;
-        QVERIFY2(archivemaker::write(zip, {{"NEWTRACK.DAT", circuit}}, &error), qPrintable(error));
+        QVERIFY2(archivemaker::write(
+                     zip, {{"A.BMP", QByteArray(308278, 'p')}, {"NEWTRACK.DAT", circuit}}, &error),
+                 qPrintable(error));
         blockWithFolder(game("Circuits/NEWTRACK.DAT"));
         const auto before = filesnapshot::take(fx->gameDir());
 
         fx->dialogs.answers << zip;
         const QStringList viewed = closingTextViewers([this] { frm->Install->trigger(); });
         QCOMPARE(viewed.size(), 1);
-        QVERIFY2(viewed[0].contains("NEWTRACK.DAT track couldn't be copied to " +
-                                    game("Circuits/NEWTRACK.DAT") + ": "),
+        QVERIFY2(viewed[0].startsWith("Track " + QDir::toNativeSeparators(zip) +
+                                      " was not installed: NEWTRACK.DAT track couldn't be "
+                                      "copied to " +
+                                      game("Circuits/NEWTRACK.DAT") + ": ") &&
+                     viewed[0].contains("\n\nThe game was put back as it was.\n") &&
+                     viewed[0].contains("A.BMP 640x480 menu image copied"),
                  qPrintable(viewed[0]));
         QCOMPARE(changedSince(before), QStringList{});
     }

@@ -64,7 +64,8 @@ void CircuitLists::Rename_Click() {
     const QString folder = File1->path();
     QString newName =
         services_.dialogs()
-            .input(packsNote(oldName, oldName) + tr("Rename file '%1' to: ").arg(oldName),
+            .input(packsNote(shown::text(oldName), oldName) +
+                       tr("Rename file '%1' to: ").arg(shown::text(oldName)),
                    panel_.shownTrack())
             .trimmed();
     if (newName.isEmpty())
@@ -102,8 +103,9 @@ void CircuitLists::Rename_Click() {
         panel_.followFiles();
         File1->setListIndex(File1->indexOf(QFileInfo(target).fileName()));
     } else
-        services_.dialogs().message(tr("Couldn't rename %1 to %2.").arg(shown(source), newName) +
-                                    Gp2PsoBas::CrLf2 + reason);
+        services_.dialogs().message(
+            tr("Couldn't rename %1 to %2.").arg(shown(source), shown::text(newName)) +
+            Gp2PsoBas::CrLf2 + reason);
 }
 
 void CircuitLists::Delete_Click() {
@@ -111,8 +113,8 @@ void CircuitLists::Delete_Click() {
         return;
     const QString name = File1->selectedName();
     if (!services_.dialogs().askYesNo(
-            packsNote(name, name) +
-            tr("Are you sure you want to delete the file '%1' ? ").arg(name)))
+            packsNote(shown::text(name), name) +
+            tr("Are you sure you want to delete the file '%1' ? ").arg(shown::text(name))))
         return;
     const QString path = File1->path() + gamepath::sep() + name;
     if (!backedUpReplacingLinks(services_, QStringLiteral("Delete ") + name, {path}))

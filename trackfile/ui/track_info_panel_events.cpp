@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/info_block.h"
 #include "trackfile/lap_time.h"
@@ -132,7 +133,7 @@ bool TrackInfoPanel::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::MouseMove:
         if (descriptive && !isMasked(field))
-            field->setToolTip(field->text()); // long values can be read in full
+            field->setToolTip(shown::text(field->text())); // long values can be read in full
         break;
     default:
         break;
@@ -219,7 +220,7 @@ bool TrackInfoPanel::mayLeave() {
     const QString track =
         shownTrack().isEmpty() ? QFileInfo(bas.CurrentFile).fileName() : shownTrack();
     switch (services_.dialogs().askYesNoCancel(
-        tr("Save the changes to the track info of %1?").arg(track))) {
+        tr("Save the changes to the track info of %1?").arg(shown::text(track)))) {
     case Dialogs::Answer::Yes:
         return saveInfo();
     case Dialogs::Answer::No:
@@ -247,7 +248,7 @@ bool TrackInfoPanel::saveInfo() {
         return false;
 
     const QString path = bas.CurrentFile;
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = ::shown::path(path);
     const QFileInfo file(path);
     if (!file.isFile()) {
         services_.dialogs().message(tr("The track file was not found:") + Gp2PsoBas::CrLf + shown +
@@ -286,11 +287,11 @@ bool TrackInfoPanel::saveInfo() {
         shortOf << tr("Its checksum could not be fixed: sumfix could not be started from %1: "
                       "the checksum of %2 is stale, and the game will refuse the file until it "
                       "is fixed.")
-                       .arg(QDir::toNativeSeparators(bas.exeDir()), shown);
+                       .arg(::shown::path(bas.exeDir()), shown);
     if (!recorded)
         shortOf << tr("Its row in the lap time database %1 could not be written: the "
                       "database still holds the old track info.")
-                       .arg(bas.DbName);
+                       .arg(::shown::path(bas.DbName));
     if (shortOf.isEmpty())
         services_.dialogs().message(tr("Track updated."));
     else if (!summed && recorded)
@@ -298,7 +299,7 @@ bool TrackInfoPanel::saveInfo() {
             tr("Track updated, but its checksum could not be fixed.") + Gp2PsoBas::CrLf2 +
             tr("sumfix could not be started from %1: the checksum of %2 is stale, and the game "
                "will refuse the file until it is fixed.")
-                .arg(QDir::toNativeSeparators(bas.exeDir()), shown));
+                .arg(::shown::path(bas.exeDir()), shown));
     else
         services_.dialogs().message(tr("Track updated, but not completely.") + Gp2PsoBas::CrLf2 +
                                     shortOf.join(Gp2PsoBas::CrLf2));

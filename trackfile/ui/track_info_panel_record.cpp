@@ -5,6 +5,7 @@
 
 #include "platform/binfile.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
 #include "storage/record_lookup.h"
@@ -37,7 +38,7 @@ void TrackInfoPanel::fillFields(const CircuitInfo& info) {
     EventName->setText(info.event);
     Author->setText(info.author);
     Description->setText(info.description);
-    Description->setToolTip(info.description);
+    Description->setToolTip(shown::text(info.description));
     OriginalLabel->setText(info.original ? tr("Original Gp2 Track")
                                          : tr("Created by Track Editor"));
     OriginalLabel->show();
