@@ -23,8 +23,7 @@ ExeNamesResult writeExeNames(Gp2PsoBas& bas, const QStringList& names16,
         QFile probe(exe);
         if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
             if (!probe.exists())
-                return refused(
-                    QCoreApplication::translate("gameexenames", "the file is missing"));
+                return refused(QCoreApplication::translate("gameexenames", "the file is missing"));
             ExeNamesResult result = refused(probe.errorString());
             result.writeFailed = true;
             return result;

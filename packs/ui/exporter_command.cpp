@@ -170,7 +170,7 @@ bool Exporter::writeToGame(bool reportClean) {
                 .arg(countOf(pictured_, tr("slot were"), tr("slots were"))));
     const bool written = copied_ == assigned && (assigned == 0 || namesWritten_);
     if (reportClean || !summary_.clean()) {
-        const QString headline = summary_.clean() ? tr("Gp2 updated.")
+        const QString headline = summary_.clean()          ? tr("Gp2 updated.")
                                  : summary_.anythingDone() ? tr("Gp2 was updated in part.")
                                                            : tr("Gp2 was not updated.");
         if (holdReport_ && written) {

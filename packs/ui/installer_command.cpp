@@ -77,8 +77,9 @@ void Installer::InstallFolder_Click() {
         return;
     const QStringList archives = archivesInFolder(folder);
     if (archives.isEmpty()) {
-        services_.dialogs().message(tr("No archive was found in %1 (%2).")
-                                        .arg(shown::path(folder), archiveNamePatterns().join(u' ')));
+        services_.dialogs().message(
+            tr("No archive was found in %1 (%2).")
+                .arg(shown::path(folder), archiveNamePatterns().join(u' ')));
         return;
     }
     installArchives(archives);
@@ -231,14 +232,13 @@ void Installer::installArchives(const QStringList& chosen) {
             lastCircuit.clear();
         }
     }
-    QString headline =
-        putBackSaid +
-        //: "3 of 4 archives read, 5 circuits installed."
-        tr("%1 of %2 archives read, %3 installed.")
-            .arg(QString::number(done - failed), QString::number(chosen.size()),
-                 //: Counted in "… 5 circuits installed.", after the number.
-                 countOf(installed, tr("circuit"), tr("circuits"))) +
-        crLf;
+    QString headline = putBackSaid +
+                       //: "3 of 4 archives read, 5 circuits installed."
+                       tr("%1 of %2 archives read, %3 installed.")
+                           .arg(QString::number(done - failed), QString::number(chosen.size()),
+                                //: Counted in "… 5 circuits installed.", after the number.
+                                countOf(installed, tr("circuit"), tr("circuits"))) +
+                       crLf;
     if (alreadyThere > 0)
         headline += tr("%1 already there.")
                         //: Counted in "2 circuits were already there.", after the number.
@@ -303,12 +303,12 @@ Installer::Ended Installer::install(Run& run) {
         return Ended::NothingExtracted;
     }
 
-    InstallReport = tr("%1 extracted from %2")
-                        //: Counted in "5 files extracted from …", after the number.
-                        .arg(countOf(ZipDir->count(), tr("file"), tr("files")),
-                             shown::path(run.many ? QFileInfo(run.archive).fileName()
-                                                  : run.archive)) +
-                    Gp2PsoBas::CrLf2 + notes;
+    InstallReport =
+        tr("%1 extracted from %2")
+            //: Counted in "5 files extracted from …", after the number.
+            .arg(countOf(ZipDir->count(), tr("file"), tr("files")),
+                 shown::path(run.many ? QFileInfo(run.archive).fileName() : run.archive)) +
+        Gp2PsoBas::CrLf2 + notes;
     for (int i = 0; i < ZipDir->count(); ++i) {
         ZipDir->setCurrentRow(i);
         const QString name = ZipDir->fileName(i);

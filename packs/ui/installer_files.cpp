@@ -112,8 +112,8 @@ bool Installer::installCircuit(Run& run, const QString& name) {
         run.finder->added(run.circuitName, bytes);
         ++run.installed;
     } else {
-        run.notWritten << tr("%1 track couldn't be copied to %2: %3")
-                              .arg(shown, ::shown::path(target), error);
+        run.notWritten
+            << tr("%1 track couldn't be copied to %2: %3").arg(shown, ::shown::path(target), error);
         InstallReport += crLf + run.notWritten.constLast() + Gp2PsoBas::CrLf2;
     }
     if (!textures_.GetJams(source))

@@ -116,8 +116,8 @@ QStringList Textures::CopyJam(const QString& scratchDir, const QStringList& name
         if (copyReplacing(gamepath::join(scratchDir, copy.fileName), copy.target, &error))
             report += tr("%1 copied to %2").arg(copy.fileName, copy.folder) + crLf;
         else {
-            notWritten << tr("%1 couldn't be copied to %2: %3")
-                              .arg(copy.fileName, copy.folder, error);
+            notWritten
+                << tr("%1 couldn't be copied to %2: %3").arg(copy.fileName, copy.folder, error);
             report += notWritten.constLast() + crLf;
         }
     }

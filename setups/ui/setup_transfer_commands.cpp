@@ -199,8 +199,9 @@ QString SetupTransfer::exportSetups(int* count) {
         } catch (const ProgramEnded&) {
             throw;
         } catch (const std::exception& e) {
-            failures << tr("Slot %1: %2").arg(QString::number(slot),
-                                              shown::text(QString::fromStdString(e.what())));
+            failures << tr("Slot %1: %2")
+                            .arg(QString::number(slot),
+                                 shown::text(QString::fromStdString(e.what())));
         }
     }
 

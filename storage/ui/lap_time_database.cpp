@@ -140,7 +140,8 @@ void LapTimeDatabase::update(const QString& name) {
         if (!backup.isEmpty())
             bas.dialogs->message(
                 tr("Database %1 was brought up to date (layout version %2 to %3).")
-                    .arg(shown::text(name), QString::number(from), QString::number(kCurrentLayout)) +
+                    .arg(shown::text(name), QString::number(from),
+                         QString::number(kCurrentLayout)) +
                 Gp2PsoBas::CrLf2 +
                 tr("The file as it was is kept as %1.").arg(QDir::toNativeSeparators(backup)));
     } catch (const ProgramEnded&) {
@@ -149,7 +150,7 @@ void LapTimeDatabase::update(const QString& name) {
         reportIgnoredFailure("DbOpen: updating the database", e.what());
         bas.dialogs->message(
             tr("Database %1 could not be brought up to date and is left as it was.")
-                    .arg(shown::text(name)) +
+                .arg(shown::text(name)) +
             Gp2PsoBas::CrLf2 + QString::fromStdString(e.what()));
     }
 }

@@ -238,9 +238,10 @@ void SetupDialog::SetupRenLogFile_Click() {
 
 void SetupDialog::showLapTimerNote() {
     const bool lacking = !hasLapTimer(bas_.Gp2Dir);
-    SetupGp2LapNote->setText(lacking ? tr("Gp2Lap.exe is not in the game folder: the game starts without "
-                                         "the lap timer.")
-                                     : QString());
+    SetupGp2LapNote->setText(
+        lacking ? tr("Gp2Lap.exe is not in the game folder: the game starts without "
+                     "the lap timer.")
+                : QString());
     SetupGp2LapNote->setVisible(lacking);
 }
 

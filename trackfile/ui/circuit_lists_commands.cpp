@@ -62,12 +62,11 @@ void CircuitLists::Rename_Click() {
         return;
     }
     const QString folder = File1->path();
-    QString newName =
-        services_.dialogs()
-            .input(packsNote(shown::text(oldName), oldName) +
-                       tr("Rename file '%1' to: ").arg(shown::text(oldName)),
-                   panel_.shownTrack())
-            .trimmed();
+    QString newName = services_.dialogs()
+                          .input(packsNote(shown::text(oldName), oldName) +
+                                     tr("Rename file '%1' to: ").arg(shown::text(oldName)),
+                                 panel_.shownTrack())
+                          .trimmed();
     if (newName.isEmpty())
         return;
     if (!isPlainFileName(newName)) {
