@@ -43,7 +43,7 @@ HelpWindow::HelpWindow(std::function<void(const QString&)> openOutside, QWidget*
     label->setBuddy(SearchText);
     FindNext = named(new QPushButton(QStringLiteral("&Next"), this), "FindNext");
     FindPrevious = named(new QPushButton(QStringLiteral("&Previous"), this), "FindPrevious");
-    NotFound = named(new QLabel(QStringLiteral("Not found"), this), "NotFound");
+    NotFound = named(new QLabel(tr("Not found"), this), "NotFound");
     NotFound->setVisible(false);
     Back = named(new QPushButton(QStringLiteral("&Back"), this), "Back");
     Back->setEnabled(false);

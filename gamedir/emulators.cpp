@@ -2,6 +2,7 @@
 
 #include "platform/program_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -50,8 +51,10 @@ namespace {
 // DOSBox keeps a cycle count in a signed 32-bit number; 0 and below it replaces by 3000.
 constexpr qint64 kMostCycles = 2147483647;
 
-const QString kForms = QStringLiteral("Use max, auto, fixed and a number, or a number of "
-                                      "cycles such as 30000.");
+QString forms() {
+    return QCoreApplication::translate("emulators", "Use max, auto, fixed and a number, or a "
+                                                    "number of cycles such as 30000.");
+}
 
 // The count of `word`, a run of digits from 1 to kMostCycles; 0 for anything else.
 qint64 cycleCount(const QString& word) {
@@ -63,9 +66,9 @@ qint64 cycleCount(const QString& word) {
 }
 
 QString countRefusal(const QString& word) {
-    return QStringLiteral("\"%1\" is no number of cycles DOSBox takes: from 1 to %2.")
-        .arg(word)
-        .arg(kMostCycles);
+    return QCoreApplication::translate("emulators",
+                                       "\"%1\" is no number of cycles DOSBox takes: from 1 to %2.")
+        .arg(word, QString::number(kMostCycles));
 }
 
 // The optional parameters of auto and max from `at` on, in the order DOSBox's read-me gives:
@@ -80,20 +83,23 @@ QString parametersRefusal(const QStringList& words, qsizetype at, bool realMode)
     if (at < words.size() && words.at(at).endsWith(u'%')) {
         const QString percent = words.at(at).chopped(1);
         if (cycleCount(percent) == 0 || cycleCount(percent) > 100)
-            return QStringLiteral("\"%1\" is no share DOSBox takes: from 1% to 100%.")
+            return QCoreApplication::translate("emulators",
+                                               "\"%1\" is no share DOSBox takes: from 1% to 100%.")
                 .arg(words.at(at));
         ++at;
     }
     if (at < words.size() && words.at(at) == QLatin1String("limit")) {
         if (at + 1 >= words.size())
-            return QStringLiteral("\"limit\" needs a number of cycles after it, such as "
-                                  "limit 50000.");
+            return QCoreApplication::translate("emulators",
+                                               "\"limit\" needs a number of cycles after it, "
+                                               "such as limit 50000.");
         if (cycleCount(words.at(at + 1)) == 0)
             return countRefusal(words.at(at + 1));
         at += 2;
     }
     if (at < words.size())
-        return QStringLiteral("\"%1\" is not read by DOSBox there. %2").arg(words.at(at), kForms);
+        return QCoreApplication::translate("emulators", "\"%1\" is not read by DOSBox there. %2")
+            .arg(words.at(at), forms());
     return {};
 }
 
@@ -106,7 +112,9 @@ QString cyclesRefusal(const QString& cycles) {
     // Only letters, digits, blanks and '%': nothing can end the line or start another setting.
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9 %]+$"));
     if (!plain.match(text).hasMatch())
-        return QStringLiteral("Only letters, digits, blanks and % are read there. ") + kForms;
+        return QCoreApplication::translate("emulators",
+                                           "Only letters, digits, blanks and % are read there. ") +
+               forms();
     const QStringList words = text.toLower().split(u' ', Qt::SkipEmptyParts);
     const QString& first = words.constFirst();
     if (first == QLatin1String("max"))
@@ -115,18 +123,21 @@ QString cyclesRefusal(const QString& cycles) {
         return parametersRefusal(words, 1, true);
     if (first == QLatin1String("fixed")) {
         if (words.size() != 2)
-            return QStringLiteral("\"fixed\" takes one number of cycles after it, such as "
-                                  "fixed 30000.");
+            return QCoreApplication::translate("emulators",
+                                               "\"fixed\" takes one number of cycles after "
+                                               "it, such as fixed 30000.");
         return cycleCount(words.at(1)) == 0 ? countRefusal(words.at(1)) : QString();
     }
     if (first.front().isDigit()) {
         if (cycleCount(first) == 0)
             return countRefusal(first);
         return words.size() == 1 ? QString()
-                                 : QStringLiteral("\"%1\" is not read by DOSBox there. %2")
-                                       .arg(words.at(1), kForms);
+                                 : QCoreApplication::translate(
+                                       "emulators", "\"%1\" is not read by DOSBox there. %2")
+                                       .arg(words.at(1), forms());
     }
-    return QStringLiteral("\"%1\" is not a DOSBox cycles setting. %2").arg(first, kForms);
+    return QCoreApplication::translate("emulators", "\"%1\" is not a DOSBox cycles setting. %2")
+        .arg(first, forms());
 }
 
 bool cyclesAccepted(const QString& cycles) {

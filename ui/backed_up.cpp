@@ -53,7 +53,7 @@ QStringList putBack(WindowServices& services, gamebackup::Backup& backup) {
     const std::optional<gamebackup::Change> kept = gamebackup::readChange(backup.folder());
     const QStringList left =
         kept ? gamebackup::putBack(gamebackup::backupsFolder(bas), *kept, bas.Gp2Dir)
-             : QStringList{QStringLiteral("its backup cannot be read")};
+             : QStringList{QCoreApplication::translate("backedup", "its backup cannot be read")};
     if (left.isEmpty())
         backup.discard();
     return left;

@@ -55,9 +55,11 @@ QString exportCsv(Dialogs& dialogs, const QTableView& table, const QString& titl
         return {};
     }
     const qsizetype rows = cells.size() - 1; // the captions are no row
-    dialogs.message(
-        (rows == 1 ? QStringLiteral("1 row was") : QStringLiteral("%1 rows were").arg(rows)) +
-        QStringLiteral(" exported to ") + shown::path(path) + QStringLiteral("."));
+    dialogs.message(rows == 1
+                        ? QCoreApplication::translate("tablecsv", "1 row was exported to %1.")
+                              .arg(shown::path(path))
+                        : QCoreApplication::translate("tablecsv", "%1 rows were exported to %2.")
+                              .arg(QString::number(rows), shown::path(path)));
     return path;
 }
 

@@ -191,15 +191,14 @@ void Exporter::putGameBack(const LineUp& before) {
     slotList_.putBack(before);
     if (left.isEmpty()) {
         summary_.show(services_.dialogs(),
-                      QStringLiteral("Gp2 was not updated: a file could not be written, so the "
-                                     "game was put back as it was."));
+                      tr("Gp2 was not updated: a file could not be written, so the game was put "
+                         "back as it was."));
         return;
     }
-    summary_.failed(QStringLiteral("Putting the game back as it was failed too (") +
-                    left.join(QStringLiteral("; ")) +
-                    QStringLiteral("). \"Restore last change\" puts it back once the cause is "
-                                   "removed."));
-    summary_.show(services_.dialogs(), QStringLiteral("Gp2 was updated in part."));
+    summary_.failed(tr("Putting the game back as it was failed too (%1). \"Restore last change\" "
+                       "puts it back once the cause is removed.")
+                        .arg(left.join(QStringLiteral("; "))));
+    summary_.show(services_.dialogs(), tr("Gp2 was updated in part."));
 }
 
 QString Exporter::picturesBlocked() const {

@@ -103,7 +103,7 @@ bool Installer::startRun(const QString& chosen, const QString& command, const QS
     QString error;
     if (!makeScratch(run, &error)) {
         status.hideStatus();
-        services_.dialogs().message(QStringLiteral("Nothing was installed: ") + error);
+        services_.dialogs().message(tr("Nothing was installed: %1").arg(error));
         return false;
     }
     return true;
@@ -123,10 +123,9 @@ void Installer::installArchive(const QString& chosen) {
     if (run.failedToWrite()) {
         bool whole = true;
         const QString undone = putGameBack(backup, run.notWritten, &whole);
-        const QString said = QStringLiteral("Track ") + shown::path(run.archive) +
-                             (whole ? QStringLiteral(" was not installed: ")
-                                    : QStringLiteral(" was installed in part: ")) +
-                             undone;
+        const QString said = (whole ? tr("Track %1 was not installed: %2")
+                                    : tr("Track %1 was installed in part: %2"))
+                                 .arg(shown::path(run.archive), undone);
         // A backup that failed was said already: it changed nothing, and now nothing is.
         if (!run.notWritten.isEmpty())
             services_.showText(said + Gp2PsoBas::CrLf2 + InstallReport);
@@ -185,7 +184,7 @@ void Installer::installArchives(const QStringList& chosen) {
         run.archive = path;
         QString error;
         if (!makeScratch(run, &error)) {
-            sections += QStringLiteral("Not installed: ") + error + crLf;
+            sections += tr("Not installed: %1").arg(error) + crLf;
             ++failed;
             continue;
         }
@@ -224,9 +223,10 @@ void Installer::installArchives(const QStringList& chosen) {
         notWritten.removeAll(QString());
         bool whole = true;
         const QString said = putGameBack(backup, notWritten, &whole);
-        putBackSaid = (whole ? QStringLiteral("Nothing was installed: ")
-                             : QStringLiteral("The archives were installed in part: ")) +
-                      said + crLf + crLf;
+        putBackSaid = (whole ? tr("Nothing was installed: %1")
+                             : tr("The archives were installed in part: %1"))
+                          .arg(said) +
+                      crLf + crLf;
         if (whole) {
             installed = 0;
             lastCircuit.clear();
@@ -366,9 +366,9 @@ bool Installer::makeScratch(Run& run, QString* error) {
                                                      QStringLiteral("pso-install-XXXXXX"));
     if (!run.scratchDir->isValid()) {
         if (error)
-            *error = QStringLiteral("no scratch folder could be made in ") +
-                     QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral(" (") +
-                     run.scratchDir->errorString() + QStringLiteral(").");
+            *error =
+                tr("no scratch folder could be made in %1 (%2).")
+                    .arg(QDir::toNativeSeparators(QDir::tempPath()), run.scratchDir->errorString());
         run.scratchDir.reset();
         return false;
     }
@@ -399,10 +399,10 @@ QString Installer::putGameBack(gamebackup::Backup& backup, const QStringList& no
     const QString failed =
         notWritten.isEmpty() ? QString() : notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2;
     if (left.isEmpty())
-        return failed + QStringLiteral("The game was put back as it was.");
-    return failed + QStringLiteral("Putting the game back as it was failed too (") +
-           left.join(QStringLiteral("; ")) +
-           QStringLiteral("). \"Restore last change\" puts it back once the cause is removed.");
+        return failed + tr("The game was put back as it was.");
+    return failed + tr("Putting the game back as it was failed too (%1). \"Restore last change\" "
+                       "puts it back once the cause is removed.")
+                        .arg(left.join(QStringLiteral("; ")));
 }
 
 void Installer::selectInstalled(const QString& circuitName) {

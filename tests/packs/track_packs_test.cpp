@@ -699,8 +699,12 @@ private slots:
         const QByteArray monza = readFile(fx->circuit(kMonza));
         const QString shared = fx->tmp.filePath(QStringLiteral("shared.pack.txt"));
         QVERIFY(writeFile(shared, sharedpack::write({QStringLiteral("Shared"),
-                                                     {{3, kMonza, QStringLiteral("Monza"),
-                                                       monza.size(), trackdata::hash(monza)}}})));
+                                                     {{3,
+                                                       kMonza,
+                                                       QStringLiteral("Monza"),
+                                                       monza.size(),
+                                                       trackdata::hash(monza),
+                                                       {}}}})));
         if (!linked && command != QLatin1String("import pipe"))
             QVERIFY(makePipe(fx->circuit(QStringLiteral("pipe.dat"))));
         const filesnapshot::Snapshot before = filesnapshot::take(outside);

@@ -55,10 +55,10 @@ void CircuitLists::Rename_Click() {
         // The menu item is disabled then; a key or a script that reaches it is told why.
         services_.dialogs().message(
             oldName.isEmpty()
-                ? QStringLiteral("Nothing was renamed: select a circuit first.")
-                : shown::text(oldName) +
-                      QStringLiteral(" was not renamed: it is a game slot file, which the game "
-                                     "reads by this name."));
+                ? tr("Nothing was renamed: select a circuit first.")
+                : tr("%1 was not renamed: it is a game slot file, which the game reads by this "
+                     "name.")
+                      .arg(shown::text(oldName)));
         return;
     }
     const QString folder = File1->path();
