@@ -1717,7 +1717,7 @@
     <name>pistaro::Exporter</name>
     <message>
         <source>&amp;Export to Gp2</source>
-        <translation>Es&amp;porta in Gp2</translation>
+        <translation>Esporta in Gp&amp;2</translation>
     </message>
     <message>
         <source>Export circuits to Gp2</source>
@@ -2252,7 +2252,7 @@
     <name>pistaro::LogImport</name>
     <message>
         <source>&amp;Get Time from GP2LAP.LOG</source>
-        <translation>Leggi &amp;tempi da GP2LAP.LOG</translation>
+        <translation>&amp;Leggi tempi da GP2LAP.LOG</translation>
     </message>
     <message>
         <source>No lap time was read: there is no readable %1. GP2LAP writes it while you play.</source>
@@ -2347,7 +2347,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Esci</translation>
+        <translation>E&amp;sci</translation>
     </message>
     <message>
         <source>End Pistaro</source>
@@ -2411,7 +2411,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;iuto</translation>
+        <translation>Ai&amp;uto</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -2447,11 +2447,11 @@
     </message>
     <message>
         <source>Export p&amp;ack…</source>
-        <translation>Esporta p&amp;ack…</translation>
+        <translation>Esporta pac&amp;k…</translation>
     </message>
     <message>
         <source>&amp;Import pack…</source>
-        <translation>Importa pac&amp;k…</translation>
+        <translation>&amp;Importa pack…</translation>
     </message>
 </context>
 <context>
@@ -2478,11 +2478,11 @@
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation>Sfogli&amp;a</translation>
+        <translation>Sfo&amp;glia</translation>
     </message>
     <message>
         <source>&amp;Import Menu Picture</source>
-        <translation>Importa imma&amp;gine</translation>
+        <translation>I&amp;mporta immagine</translation>
     </message>
     <message>
         <source>Import Menu Picture from Gp2</source>
@@ -2490,7 +2490,7 @@
     </message>
     <message>
         <source>Import Menu &amp;Picture</source>
-        <translation>Importa immagine men&amp;u</translation>
+        <translation>Impor&amp;ta immagine</translation>
     </message>
     <message>
         <source>&amp;Make</source>
@@ -2502,15 +2502,15 @@
     </message>
     <message>
         <source>Cle&amp;ar</source>
-        <translation>Ca&amp;ncella</translation>
+        <translation>&amp;Azzera</translation>
     </message>
     <message>
         <source>Clear Menu Picture</source>
-        <translation>Cancella immagine del menu</translation>
+        <translation>Azzera immagine del menu</translation>
     </message>
     <message>
         <source>Clea&amp;r</source>
-        <translation>Cancel&amp;la</translation>
+        <translation>A&amp;zzera</translation>
     </message>
     <message>
         <source>Select one Gp2 circuit first.</source>
@@ -2557,7 +2557,7 @@
     </message>
     <message>
         <source>--&gt; &amp;Change</source>
-        <translation>--&gt; Ca&amp;mbia</translation>
+        <translation>--&gt; Cam&amp;bia</translation>
     </message>
     <message>
         <source>Change Track</source>
@@ -2565,7 +2565,7 @@
     </message>
     <message>
         <source>Resca&amp;n</source>
-        <translation>Ri&amp;scansiona</translation>
+        <translation>Risca&amp;nsiona</translation>
     </message>
     <message>
         <source>Import circuits from Gp2</source>
@@ -2883,11 +2883,11 @@
     <name>pistaro::SetupTransfer</name>
     <message>
         <source>Import &amp;Setups</source>
-        <translation>Importa a&amp;ssetti</translation>
+        <translation>&amp;Importa assetti</translation>
     </message>
     <message>
         <source>Export Set&amp;ups</source>
-        <translation>Esporta asse&amp;tti</translation>
+        <translation>Es&amp;porta assetti</translation>
     </message>
     <message>
         <source>car setup was</source>
