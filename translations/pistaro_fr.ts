@@ -32,7 +32,7 @@
     <name>CheckCommand</name>
     <message>
         <source>No game folder given, and none is stored: pso --check &lt;game folder&gt;.</source>
-        <translation>Aucun dossier du jeu donné ni enregistré : pso --check &lt;dossier du jeu&gt;.</translation>
+        <translation>Aucun dossier du jeu donné ni enregistré&#xa0;: pso --check &lt;dossier du jeu&gt;.</translation>
     </message>
 </context>
 <context>
@@ -55,11 +55,11 @@
     </message>
     <message>
         <source>Select an add-on circuit first: the game&apos;s own circuits are not changed</source>
-        <translation>Choisissez d&apos;abord un circuit additionnel : les circuits d&apos;origine du jeu ne sont pas modifiés</translation>
+        <translation>Choisissez d&apos;abord un circuit additionnel&#xa0;: les circuits d&apos;origine du jeu ne sont pas modifiés</translation>
     </message>
     <message>
         <source>Not needed: the track info is read when a circuit is selected</source>
-        <translation>Inutile : les infos du circuit sont lues à sa sélection</translation>
+        <translation>Inutile&#xa0;: les infos du circuit sont lues à sa sélection</translation>
     </message>
     <message>
         <source>The standard database and the one opened at start-up cannot be deleted</source>
@@ -67,18 +67,18 @@
     </message>
     <message>
         <source>Not needed: every change is saved as it is made</source>
-        <translation>Inutile : chaque modification est enregistrée aussitôt</translation>
+        <translation>Inutile&#xa0;: chaque modification est enregistrée aussitôt</translation>
     </message>
     <message>
         <source>Select a slot first: menu pictures are imported from the game&apos;s slots</source>
-        <translation>Choisissez d&apos;abord un emplacement : les images de menu sont importées des emplacements du jeu</translation>
+        <translation>Choisissez d&apos;abord un emplacement&#xa0;: les images de menu sont importées des emplacements du jeu</translation>
     </message>
 </context>
 <context>
     <name>DosCommands</name>
     <message>
         <source>Cannot start %1: %2</source>
-        <translation>Impossible de lancer %1 : %2</translation>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a percent sign (%), which the DOS emulator reads as a variable</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>the name &quot;%1&quot; has no DOS (8.3) form</source>
-        <translation>le nom « %1 » n&apos;a pas de forme DOS (8.3)</translation>
+        <translation>le nom «&#xa0;%1&#xa0;» n&apos;a pas de forme DOS (8.3)</translation>
     </message>
     <message>
         <source>a double quote</source>
@@ -109,11 +109,11 @@
     </message>
     <message>
         <source>its path &quot;%1&quot; holds %2</source>
-        <translation>son chemin « %1 » contient %2</translation>
+        <translation>son chemin «&#xa0;%1&#xa0;» contient %2</translation>
     </message>
     <message>
         <source>the argument &quot;%1&quot; holds %2</source>
-        <translation>l&apos;argument « %1 » contient %2</translation>
+        <translation>l&apos;argument «&#xa0;%1&#xa0;» contient %2</translation>
     </message>
     <message>
         <source>its arguments are longer than DOS allows</source>
@@ -128,11 +128,11 @@
     <name>ExeCmd</name>
     <message>
         <source>Cannot start %1: %2</source>
-        <translation>Impossible de lancer %1 : %2</translation>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a DOS program: install DOSBox (for example with &quot;apt install dosbox&quot;) or name an emulator in File &gt; Setup Pistaro.</source>
-        <translation>%1 est un programme DOS : installez DOSBox (par exemple avec « apt install dosbox ») ou indiquez un émulateur dans Fichier &gt; Configurer Pistaro.</translation>
+        <translation>%1 est un programme DOS&#xa0;: installez DOSBox (par exemple avec «&#xa0;apt install dosbox&#xa0;») ou indiquez un émulateur dans Fichier &gt; Configurer Pistaro.</translation>
     </message>
     <message>
         <source>no program folder for its DOSBox settings</source>
@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>its DOSBox settings could not be written to %1: %2</source>
-        <translation>ses réglages DOSBox n&apos;ont pas pu être écrits dans %1 : %2</translation>
+        <translation>ses réglages DOSBox n&apos;ont pas pu être écrits dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a Windows program: install Wine (for example with &quot;apt install wine&quot;).</source>
-        <translation>%1 est un programme Windows : installez Wine (par exemple avec « apt install wine »).</translation>
+        <translation>%1 est un programme Windows&#xa0;: installez Wine (par exemple avec «&#xa0;apt install wine&#xa0;»).</translation>
     </message>
     <message>
         <source>the DOS program it names is not there</source>
@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>%1 stopped abnormally: %2 crashed</source>
-        <translation>%1 s&apos;est arrêté anormalement : %2 a planté</translation>
+        <translation>%1 s&apos;est arrêté anormalement&#xa0;: %2 a planté</translation>
     </message>
     <message>
         <source>%1 could not be run: %2 ended with exit status %3</source>
-        <translation>%1 n&apos;a pas pu être exécuté : %2 s&apos;est terminé avec le code de sortie %3</translation>
+        <translation>%1 n&apos;a pas pu être exécuté&#xa0;: %2 s&apos;est terminé avec le code de sortie %3</translation>
     </message>
 </context>
 <context>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>%1 is no plain file name: it can&apos;t hold \, /, : or ..</source>
-        <translation>%1 n&apos;est pas un simple nom de fichier : il ne peut contenir ni \, ni /, ni :, ni ..</translation>
+        <translation>%1 n&apos;est pas un simple nom de fichier&#xa0;: il ne peut contenir ni \, ni /, ni&#xa0;:, ni ..</translation>
     </message>
 </context>
 <context>
@@ -263,11 +263,11 @@
     <name>MakeDatabase</name>
     <message>
         <source>Arquivo não encontrado !</source>
-        <translation>Fichier introuvable !</translation>
+        <translation>Fichier introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Arquivo está em uso. Feche todos os programas e tente novamente !</source>
-        <translation>Fichier en cours d&apos;utilisation. Fermez tous les programmes et réessayez !</translation>
+        <translation>Fichier en cours d&apos;utilisation. Fermez tous les programmes et réessayez&#xa0;!</translation>
     </message>
     <message>
         <source>Database is in use.</source>
@@ -275,15 +275,15 @@
     </message>
     <message>
         <source>ERROR : %1 - %2</source>
-        <translation>ERREUR : %1 - %2</translation>
+        <translation>ERREUR&#xa0;: %1 - %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Database %1 has layout version %2, made by a newer Pistaro; this one knows versions up to %3. The database was not opened and is left as it is.</source>
-        <translation>La base de données %1 a la structure version %2, créée par un Pistaro plus récent ; celui-ci connaît les versions jusqu&apos;à %3. La base n&apos;a pas été ouverte et reste telle quelle.</translation>
+        <translation>La base de données %1 a la structure version %2, créée par un Pistaro plus récent&#xa0;; celui-ci connaît les versions jusqu&apos;à %3. La base n&apos;a pas été ouverte et reste telle quelle.</translation>
     </message>
     <message>
         <source>Updating original tracks info...</source>
@@ -317,19 +317,19 @@
     </message>
     <message>
         <source>Reading circuits: %1 of %2</source>
-        <translation>Lecture des circuits : %1 sur %2</translation>
+        <translation>Lecture des circuits&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>These names in the circuits folder are no regular file (a pipe, a device or a socket) and were not read:</source>
-        <translation>Ces noms du dossier des circuits ne sont pas des fichiers ordinaires (tube, périphérique ou socket) et n&apos;ont pas été lus :</translation>
+        <translation>Ces noms du dossier des circuits ne sont pas des fichiers ordinaires (tube, périphérique ou socket) et n&apos;ont pas été lus&#xa0;:</translation>
     </message>
     <message>
         <source>Slot %1: %2 (%3)</source>
-        <translation>Emplacement %1 : %2 (%3)</translation>
+        <translation>Emplacement %1&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was not found:</source>
-        <translation>Le pack &apos;%1&apos; est introuvable :</translation>
+        <translation>Le pack &apos;%1&apos; est introuvable&#xa0;:</translation>
     </message>
     <message>
         <source>Export pack</source>
@@ -337,15 +337,15 @@
     </message>
     <message>
         <source>These slots are missing from the pack, or could not be read, and were left out:</source>
-        <translation>Ces emplacements manquent dans le pack ou n&apos;ont pas pu être lus, et ont été omis :</translation>
+        <translation>Ces emplacements manquent dans le pack ou n&apos;ont pas pu être lus, et ont été omis&#xa0;:</translation>
     </message>
     <message>
         <source>Slot %1: %2</source>
-        <translation>Emplacement %1 : %2</translation>
+        <translation>Emplacement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>These slots hold no circuit and were left out:</source>
-        <translation>Ces emplacements ne contiennent aucun circuit et ont été omis :</translation>
+        <translation>Ces emplacements ne contiennent aucun circuit et ont été omis&#xa0;:</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; holds no circuit to export.</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>%1 written to %2.</source>
-        <translation>Écriture dans %2 : %1.</translation>
+        <translation>Écriture dans %2&#xa0;: %1.</translation>
     </message>
     <message>
         <source>slot was</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>%1 couldn&apos;t be read: %2</source>
-        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a track pack file Pistaro can read. Nothing was changed.</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>These circuits are not in your collection; their slots are left empty, and the pack remembers them. </source>
-        <translation>Ces circuits ne sont pas dans votre collection ; leurs emplacements restent vides et le pack les garde en mémoire. </translation>
+        <translation>Ces circuits ne sont pas dans votre collection&#xa0;; leurs emplacements restent vides et le pack les garde en mémoire. </translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be made.</source>
@@ -405,15 +405,15 @@
     </message>
     <message>
         <source>%1 couldn&apos;t be copied into the pack: %2</source>
-        <translation>%1 n&apos;a pas pu être copié dans le pack : %2</translation>
+        <translation>%1 n&apos;a pas pu être copié dans le pack&#xa0;: %2</translation>
     </message>
     <message>
         <source>The pack could not remember the circuits it lacks: %1</source>
-        <translation>Le pack n&apos;a pas pu garder en mémoire les circuits qui lui manquent : %1</translation>
+        <translation>Le pack n&apos;a pas pu garder en mémoire les circuits qui lui manquent&#xa0;: %1</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was not imported: %2</source>
-        <translation>Le pack &apos;%1&apos; n&apos;a pas été importé : %2</translation>
+        <translation>Le pack &apos;%1&apos; n&apos;a pas été importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The pack is left as it was.</source>
@@ -421,15 +421,15 @@
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was imported in part: %2</source>
-        <translation>Le pack &apos;%1&apos; a été importé en partie : %2</translation>
+        <translation>Le pack &apos;%1&apos; a été importé en partie&#xa0;: %2</translation>
     </message>
     <message>
         <source>Putting the pack back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Remettre le pack dans son état antérieur a aussi échoué (%1). « Restaurer la dernière modification » le remet en place une fois la cause supprimée.</translation>
+        <translation>Remettre le pack dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
     </message>
     <message>
         <source>%1 found and copied into %2.</source>
-        <translation>Copie dans %2 : %1.</translation>
+        <translation>Copie dans %2&#xa0;: %1.</translation>
     </message>
     <message>
         <source>circuit was</source>
@@ -453,16 +453,16 @@
     </message>
     <message>
         <source>slot %1 could not take %2: %3</source>
-        <translation>l&apos;emplacement %1 n&apos;a pas pu recevoir %2 : %3</translation>
+        <translation>l&apos;emplacement %1 n&apos;a pas pu recevoir %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is complete: %2.</source>
         <extracomment>A pack that took circuits, then what it took: &quot;Season 98 is complete: slot 7 took …&quot;.</extracomment>
-        <translation>%1 est complet : %2.</translation>
+        <translation>%1 est complet&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1: %2. It still lacks %3.</source>
-        <translation>%1 : %2. Il manque encore %3.</translation>
+        <translation>%1&#xa0;: %2. Il manque encore %3.</translation>
     </message>
     <message>
         <source>slot</source>
@@ -504,7 +504,7 @@
     <name>ProgramLock</name>
     <message>
         <source>Pistaro cannot lock its program folder: %1 is no lock of a running Pistaro and could not be removed. Remove it and start Pistaro again.</source>
-        <translation>Pistaro ne peut pas verrouiller son dossier : %1 n&apos;est pas le verrou d&apos;un Pistaro en cours et n&apos;a pas pu être supprimé. Supprimez-le et relancez Pistaro.</translation>
+        <translation>Pistaro ne peut pas verrouiller son dossier&#xa0;: %1 n&apos;est pas le verrou d&apos;un Pistaro en cours et n&apos;a pas pu être supprimé. Supprimez-le et relancez Pistaro.</translation>
     </message>
     <message>
         <source>Pistaro is already running on %1. (process %2)</source>
@@ -523,15 +523,15 @@
     </message>
     <message>
         <source> (its saved copy is damaged: not restored)</source>
-        <translation> (sa copie sauvegardée est endommagée : non restauré)</translation>
+        <translation> (sa copie sauvegardée est endommagée&#xa0;: non restauré)</translation>
     </message>
     <message>
         <source> (removed: it was not there)</source>
-        <translation> (supprimé : il n&apos;existait pas)</translation>
+        <translation> (supprimé&#xa0;: il n&apos;existait pas)</translation>
     </message>
     <message>
         <source>The backup of %1 on %2 is damaged: the saved copies of %3 of its files are damaged or missing. Restore the other files without them?</source>
-        <translation>La sauvegarde de %1 du %2 est endommagée : les copies de %3 de ses fichiers sont endommagées ou manquantes. Restaurer les autres fichiers sans elles ?</translation>
+        <translation>La sauvegarde de %1 du %2 est endommagée&#xa0;: les copies de %3 de ses fichiers sont endommagées ou manquantes. Restaurer les autres fichiers sans elles&#xa0;?</translation>
     </message>
     <message>
         <source>Some game files could not be restored.</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>Game files restored, but for these, whose saved copies are damaged:</source>
-        <translation>Fichiers du jeu restaurés, sauf ceux-ci, dont les copies sont endommagées :</translation>
+        <translation>Fichiers du jeu restaurés, sauf ceux-ci, dont les copies sont endommagées&#xa0;:</translation>
     </message>
     <message>
         <source>Game files restored.</source>
@@ -547,22 +547,22 @@
     </message>
     <message>
         <source>Restore the game files as they were before %1 on %2?</source>
-        <translation>Restaurer les fichiers du jeu tels qu&apos;ils étaient avant %1 du %2 ?</translation>
+        <translation>Restaurer les fichiers du jeu tels qu&apos;ils étaient avant %1 du %2&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>SlotList</name>
     <message>
         <source>Waiting for Export: %1 goes into this slot.</source>
-        <translation>En attente d&apos;export : %1 va dans cet emplacement.</translation>
+        <translation>En attente d&apos;export&#xa0;: %1 va dans cet emplacement.</translation>
     </message>
     <message>
         <source>Waiting for Export: %1 goes into this slot, with its edited menu picture.</source>
-        <translation>En attente d&apos;export : %1 va dans cet emplacement, avec son image de menu modifiée.</translation>
+        <translation>En attente d&apos;export&#xa0;: %1 va dans cet emplacement, avec son image de menu modifiée.</translation>
     </message>
     <message>
         <source>Waiting for Export: the slot&apos;s edited menu picture.</source>
-        <translation>En attente d&apos;export : l&apos;image de menu modifiée de l&apos;emplacement.</translation>
+        <translation>En attente d&apos;export&#xa0;: l&apos;image de menu modifiée de l&apos;emplacement.</translation>
     </message>
 </context>
 <context>
@@ -648,15 +648,15 @@
     </message>
     <message>
         <source>Nothing extracted: %1</source>
-        <translation>Rien n&apos;a été extrait : %1</translation>
+        <translation>Rien n&apos;a été extrait&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 not extracted: %2</source>
-        <translation>%1 non extrait : %2</translation>
+        <translation>%1 non extrait&#xa0;: %2</translation>
     </message>
     <message>
         <source>The rest was not extracted: %1</source>
-        <translation>Le reste n&apos;a pas été extrait : %1</translation>
+        <translation>Le reste n&apos;a pas été extrait&#xa0;: %1</translation>
     </message>
     <message>
         <source>Archives (ZIP, 7z, RAR, LZH, tar)</source>
@@ -678,7 +678,11 @@
     <name>backedup</name>
     <message>
         <source>%1 was stopped before changing anything: %2</source>
-        <translation>%1 a été arrêté avant toute modification : %2</translation>
+        <translation>%1 a été arrêté avant toute modification&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>its backup cannot be read</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -689,11 +693,11 @@
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not a file: %1</source>
-        <translation>Pas un fichier : %1</translation>
+        <translation>Pas un fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -708,7 +712,7 @@
     </message>
     <message>
         <source>the CD image %1 cannot be read: %2</source>
-        <translation>l&apos;image CD %1 est illisible : %2</translation>
+        <translation>l&apos;image CD %1 est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>the CD image %1 names %2, which is not there</source>
@@ -720,7 +724,7 @@
     </message>
     <message>
         <source>the CD image %1 names %2, which cannot be read: %3</source>
-        <translation>l&apos;image CD %1 désigne %2, qui est illisible : %3</translation>
+        <translation>l&apos;image CD %1 désigne %2, qui est illisible&#xa0;: %3</translation>
     </message>
     <message>
         <source>the CD image %1 is not a cue sheet</source>
@@ -758,7 +762,7 @@
     </message>
     <message>
         <source>The game&apos;s own slot file: what GP2 races in this slot. Export writes it; the circuit it holds is also in your collection.</source>
-        <translation>Le fichier d&apos;emplacement du jeu : ce que GP2 court dans cet emplacement. L&apos;export l&apos;écrit ; le circuit qu&apos;il contient est aussi dans votre collection.</translation>
+        <translation>Le fichier d&apos;emplacement du jeu&#xa0;: ce que GP2 court dans cet emplacement. L&apos;export l&apos;écrit&#xa0;; le circuit qu&apos;il contient est aussi dans votre collection.</translation>
     </message>
     <message>
         <source>A copy of one of the game&apos;s original circuits, kept under its track name by Pistaro&apos;s first start.</source>
@@ -781,7 +785,7 @@
     </message>
     <message>
         <source>no field is called &quot;%1&quot;</source>
-        <translation>aucun champ ne s&apos;appelle « %1 »</translation>
+        <translation>aucun champ ne s&apos;appelle «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>a value is missing</source>
@@ -789,7 +793,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not %2</source>
-        <translation>« %1 » n&apos;est pas %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas %2</translation>
     </message>
     <message>
         <source>a time (m:ss.mmm)</source>
@@ -806,7 +810,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A term of the search the filter did not understand, then why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>and %1 more terms not understood</source>
@@ -814,22 +818,22 @@
     </message>
     <message>
         <source>%1 terms after the first %2: ignored</source>
-        <translation>%1 termes après les %2 premiers : ignorés</translation>
+        <translation>%1 termes après les %2 premiers&#xa0;: ignorés</translation>
     </message>
 </context>
 <context>
     <name>copyfailure</name>
     <message>
         <source>These slots were not changed: their files are read only. Change the file attributes and export again.</source>
-        <translation>Ces emplacements n&apos;ont pas été modifiés : leurs fichiers sont en lecture seule. Changez les attributs des fichiers et exportez de nouveau.</translation>
+        <translation>Ces emplacements n&apos;ont pas été modifiés&#xa0;: leurs fichiers sont en lecture seule. Changez les attributs des fichiers et exportez de nouveau.</translation>
     </message>
     <message>
         <source>These slots were not changed: their files are in use. Close any other application and export again.</source>
-        <translation>Ces emplacements n&apos;ont pas été modifiés : leurs fichiers sont en cours d&apos;utilisation. Fermez les autres applications et exportez de nouveau.</translation>
+        <translation>Ces emplacements n&apos;ont pas été modifiés&#xa0;: leurs fichiers sont en cours d&apos;utilisation. Fermez les autres applications et exportez de nouveau.</translation>
     </message>
     <message>
         <source>These slots were not changed: their files could not be written.</source>
-        <translation>Ces emplacements n&apos;ont pas été modifiés : leurs fichiers n&apos;ont pas pu être écrits.</translation>
+        <translation>Ces emplacements n&apos;ont pas été modifiés&#xa0;: leurs fichiers n&apos;ont pas pu être écrits.</translation>
     </message>
 </context>
 <context>
@@ -874,7 +878,7 @@
     <name>deffile</name>
     <message>
         <source>Line %1 of the definition file ends in a comma: %2</source>
-        <translation>La ligne %1 du fichier de définition se termine par une virgule : %2</translation>
+        <translation>La ligne %1 du fichier de définition se termine par une virgule&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -885,11 +889,46 @@
     </message>
 </context>
 <context>
+    <name>emulators</name>
+    <message>
+        <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only letters, digits, blanks and % are read there. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>filetip</name>
     <message>
         <source>%1 - Version %2 - Size: %3 </source>
         <extracomment>A file&apos;s tool tip: its path, when it was changed, its size in bytes.</extracomment>
-        <translation>%1 - Version %2 - Taille : %3 </translation>
+        <translation>%1 - Version %2 - Taille&#xa0;: %3 </translation>
     </message>
 </context>
 <context>
@@ -897,7 +936,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A file the revert could not put back, then why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a folder stands in its place</source>
@@ -921,7 +960,7 @@
     </message>
     <message>
         <source>%1 was stopped half-way and could not be undone: %2</source>
-        <translation>%1 a été arrêté à mi-chemin et n&apos;a pas pu être annulé : %2</translation>
+        <translation>%1 a été arrêté à mi-chemin et n&apos;a pas pu être annulé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -930,19 +969,19 @@
     </message>
     <message>
         <source>The backup &quot;%1&quot; (%2) cannot be put back: the game folder %3 is not there.</source>
-        <translation>La sauvegarde « %1 » (%2) ne peut pas être remise en place : le dossier du jeu %3 est absent.</translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» (%2) ne peut pas être remise en place&#xa0;: le dossier du jeu %3 est absent.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; (%2) belongs to the game folder %3, not to the one in use (%4): nothing was put back.</source>
-        <translation>La sauvegarde « %1 » (%2) appartient au dossier du jeu %3, pas à celui utilisé (%4) : rien n&apos;a été remis en place.</translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» (%2) appartient au dossier du jeu %3, pas à celui utilisé (%4)&#xa0;: rien n&apos;a été remis en place.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; (%2) names %3, which is not inside the game folder in use (%4): nothing was put back.</source>
-        <translation>La sauvegarde « %1 » (%2) désigne %3, qui n&apos;est pas dans le dossier du jeu utilisé (%4) : rien n&apos;a été remis en place.</translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» (%2) désigne %3, qui n&apos;est pas dans le dossier du jeu utilisé (%4)&#xa0;: rien n&apos;a été remis en place.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; (%2) was not put back: its copy of %3 is not a plain file of the backups folder.</source>
-        <translation>La sauvegarde « %1 » (%2) n&apos;a pas été remise en place : sa copie de %3 n&apos;est pas un simple fichier du dossier des sauvegardes.</translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» (%2) n&apos;a pas été remise en place&#xa0;: sa copie de %3 n&apos;est pas un simple fichier du dossier des sauvegardes.</translation>
     </message>
     <message>
         <source>%1 was put back already.</source>
@@ -950,15 +989,15 @@
     </message>
     <message>
         <source>%1 was stopped half-way: it is finished or undone at the next start.</source>
-        <translation>%1 a été arrêté à mi-chemin : il sera terminé ou annulé au prochain démarrage.</translation>
+        <translation>%1 a été arrêté à mi-chemin&#xa0;: il sera terminé ou annulé au prochain démarrage.</translation>
     </message>
     <message>
         <source>%1 cannot be reverted: %2 changed the same files later. Revert that change first.</source>
-        <translation>%1 ne peut pas être annulé : %2 a modifié les mêmes fichiers ensuite. Annulez d&apos;abord cette modification.</translation>
+        <translation>%1 ne peut pas être annulé&#xa0;: %2 a modifié les mêmes fichiers ensuite. Annulez d&apos;abord cette modification.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; (%2) was not put back: the saved copies of these files are damaged or missing: %3</source>
-        <translation>La sauvegarde « %1 » (%2) n&apos;a pas été remise en place : les copies de ces fichiers sont endommagées ou manquantes : %3</translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» (%2) n&apos;a pas été remise en place&#xa0;: les copies de ces fichiers sont endommagées ou manquantes&#xa0;: %3</translation>
     </message>
     <message>
         <source>cannot mark %1 as put back</source>
@@ -970,11 +1009,11 @@
     </message>
     <message>
         <source>%1 put nothing back: %2</source>
-        <translation>%1 n&apos;a rien remis en place : %2</translation>
+        <translation>%1 n&apos;a rien remis en place&#xa0;: %2</translation>
     </message>
     <message>
         <source>The files changed so far are put back at the next start or Restore, once there is room: %1</source>
-        <translation>Les fichiers modifiés jusqu&apos;ici seront remis en place au prochain démarrage ou à la prochaine restauration, dès qu&apos;il y aura de la place : %1</translation>
+        <translation>Les fichiers modifiés jusqu&apos;ici seront remis en place au prochain démarrage ou à la prochaine restauration, dès qu&apos;il y aura de la place&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
@@ -982,11 +1021,11 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot copy %1 to %2: %3</source>
-        <translation>impossible de copier %1 vers %2 : %3</translation>
+        <translation>impossible de copier %1 vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>cannot make the folder</source>
@@ -998,26 +1037,26 @@
     </message>
     <message>
         <source>%1 was stopped before changing anything: the backup of the game files could not be written.</source>
-        <translation>%1 a été arrêté avant toute modification : la sauvegarde des fichiers du jeu n&apos;a pas pu être écrite.</translation>
+        <translation>%1 a été arrêté avant toute modification&#xa0;: la sauvegarde des fichiers du jeu n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
     <name>gamedir</name>
     <message>
         <source>GP2.EXE not found: %1</source>
-        <translation>GP2.EXE introuvable : %1</translation>
+        <translation>GP2.EXE introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>GP2.EXE cannot be read: %1</source>
-        <translation>GP2.EXE est illisible : %1</translation>
+        <translation>GP2.EXE est illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t find GP2.EXE !!!</source>
-        <translation>GP2.EXE introuvable !!!</translation>
+        <translation>GP2.EXE introuvable&#xa0;!!!</translation>
     </message>
     <message>
         <source>To use &apos;PISTARO&apos; you must have Gp2 installed on your system !!!</source>
-        <translation>Pour utiliser &apos;PISTARO&apos;, Gp2 doit être installé sur votre système !!!</translation>
+        <translation>Pour utiliser &apos;PISTARO&apos;, Gp2 doit être installé sur votre système&#xa0;!!!</translation>
     </message>
 </context>
 <context>
@@ -1040,7 +1079,7 @@
     </message>
     <message>
         <source>; the old names could not be written back either (%1): Restore puts GP2.EXE back</source>
-        <translation> ; les anciens noms n&apos;ont pas pu être réécrits non plus (%1) : Restaurer remet GP2.EXE en place</translation>
+        <translation>&#xa0;; les anciens noms n&apos;ont pas pu être réécrits non plus (%1)&#xa0;: Restaurer remet GP2.EXE en place</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1100,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A problem of a circuit, then its explanation, in the Health column&apos;s tool tip.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not read the file</source>
@@ -1069,15 +1108,15 @@
     </message>
     <message>
         <source>Not a circuit: too large</source>
-        <translation>Pas un circuit : trop grand</translation>
+        <translation>Pas un circuit&#xa0;: trop grand</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; no circuit comes near that.</source>
-        <translation>Le fichier dépasse %1 Mo ; aucun circuit n&apos;en approche.</translation>
+        <translation>Le fichier dépasse %1 Mo&#xa0;; aucun circuit n&apos;en approche.</translation>
     </message>
     <message>
         <source>Not a circuit: no track data</source>
-        <translation>Pas un circuit : aucune donnée de piste</translation>
+        <translation>Pas un circuit&#xa0;: aucune donnée de piste</translation>
     </message>
     <message>
         <source>Nothing lies between the info area and the checksum, where the game expects the track.</source>
@@ -1085,7 +1124,7 @@
     </message>
     <message>
         <source>Not a circuit: too short</source>
-        <translation>Pas un circuit : trop court</translation>
+        <translation>Pas un circuit&#xa0;: trop court</translation>
     </message>
     <message>
         <source>The track data is shorter than %1 bytes.</source>
@@ -1097,7 +1136,7 @@
     </message>
     <message>
         <source>The 4-byte checksum at the end does not match the file&apos;s content; the game refuses the circuit.</source>
-        <translation>La somme de contrôle de 4 octets à la fin ne correspond pas au contenu ; le jeu refuse le circuit.</translation>
+        <translation>La somme de contrôle de 4 octets à la fin ne correspond pas au contenu&#xa0;; le jeu refuse le circuit.</translation>
     </message>
     <message>
         <source>Texture list not checked</source>
@@ -1105,7 +1144,7 @@
     </message>
     <message>
         <source>The file claims %1 texture files; no circuit names so many.</source>
-        <translation>Le fichier annonce %1 fichiers de textures ; aucun circuit n&apos;en cite autant.</translation>
+        <translation>Le fichier annonce %1 fichiers de textures&#xa0;; aucun circuit n&apos;en cite autant.</translation>
     </message>
     <message>
         <source>1 texture missing</source>
@@ -1117,7 +1156,7 @@
     </message>
     <message>
         <source>Not in the game folder: %1</source>
-        <translation>Absente du dossier du jeu : %1</translation>
+        <translation>Absente du dossier du jeu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Same circuit as %1</source>
@@ -1138,7 +1177,7 @@
     <message>
         <source>%1 checked: %2 in %3.</source>
         <extracomment>The check&apos;s summary: &quot;12 circuit files checked: 3 problems in 2 files.&quot;</extracomment>
-        <translation>Vérification de %1 : %2 dans %3.</translation>
+        <translation>Vérification de %1&#xa0;: %2 dans %3.</translation>
     </message>
     <message>
         <source>circuit file</source>
@@ -1182,11 +1221,11 @@
     <message>
         <source>%1: %2 (%3)</source>
         <extracomment>A line of the check: a circuit file, then its problem (and the missing textures).</extracomment>
-        <translation>%1 : %2 (%3)</translation>
+        <translation>%1&#xa0;: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (track pack): %2</source>
-        <translation>%1 (pack) : %2</translation>
+        <translation>%1 (pack)&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1197,7 +1236,7 @@
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation>Fichier introuvable : %1</translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
@@ -1212,11 +1251,11 @@
     <name>insidefolders</name>
     <message>
         <source>%1 leads outside the game folder %2, through a link or a linked folder. Pistaro changes no file there: remove the link or change the file yourself.</source>
-        <translation>%1 mène hors du dossier du jeu %2, par un lien ou un dossier lié. Pistaro n&apos;y modifie aucun fichier : supprimez le lien ou modifiez le fichier vous-même.</translation>
+        <translation>%1 mène hors du dossier du jeu %2, par un lien ou un dossier lié. Pistaro n&apos;y modifie aucun fichier&#xa0;: supprimez le lien ou modifiez le fichier vous-même.</translation>
     </message>
     <message>
         <source>%1 leads outside the game folder %2 (to %3), through a link or a linked folder. Pistaro changes no file there: remove the link or change the file yourself.</source>
-        <translation>%1 mène hors du dossier du jeu %2 (vers %3), par un lien ou un dossier lié. Pistaro n&apos;y modifie aucun fichier : supprimez le lien ou modifiez le fichier vous-même.</translation>
+        <translation>%1 mène hors du dossier du jeu %2 (vers %3), par un lien ou un dossier lié. Pistaro n&apos;y modifie aucun fichier&#xa0;: supprimez le lien ou modifiez le fichier vous-même.</translation>
     </message>
 </context>
 <context>
@@ -1238,11 +1277,11 @@
     <name>launch</name>
     <message>
         <source>Use: pso --launch [--pack &quot;pack name&quot;] [database]</source>
-        <translation>Usage : pso --launch [--pack &quot;nom du pack&quot;] [base]</translation>
+        <translation>Usage&#xa0;: pso --launch [--pack &quot;nom du pack&quot;] [base]</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was not found: there is no folder %2. GP2 was not started.</source>
-        <translation>Le pack &apos;%1&apos; est introuvable : il n&apos;y a pas de dossier %2. GP2 n&apos;a pas été lancé.</translation>
+        <translation>Le pack &apos;%1&apos; est introuvable&#xa0;: il n&apos;y a pas de dossier %2. GP2 n&apos;a pas été lancé.</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; lacks circuits, so GP2 was not started. %2</source>
@@ -1260,11 +1299,11 @@
     <name>namesarea</name>
     <message>
         <source>The lap count of slot %1 is not between 0 and 255; the game keeps its old lap count there.</source>
-        <translation>Le nombre de tours de l&apos;emplacement %1 n&apos;est pas entre 0 et 255 ; le jeu y garde son ancien nombre de tours.</translation>
+        <translation>Le nombre de tours de l&apos;emplacement %1 n&apos;est pas entre 0 et 255&#xa0;; le jeu y garde son ancien nombre de tours.</translation>
     </message>
     <message>
         <source>The lap counts of slots %1 are not between 0 and 255; the game keeps its old lap counts there.</source>
-        <translation>Les nombres de tours des emplacements %1 ne sont pas entre 0 et 255 ; le jeu y garde ses anciens nombres de tours.</translation>
+        <translation>Les nombres de tours des emplacements %1 ne sont pas entre 0 et 255&#xa0;; le jeu y garde ses anciens nombres de tours.</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1326,7 @@
     </message>
     <message>
         <source>The folder of this Track Pack is missing: %1</source>
-        <translation>Le dossier de ce pack manque : %1</translation>
+        <translation>Le dossier de ce pack manque&#xa0;: %1</translation>
     </message>
     <message>
         <source>slot %1 (%2)</source>
@@ -1299,7 +1338,7 @@
     </message>
     <message>
         <source>Missing from this Track Pack: %1</source>
-        <translation>Manque dans ce pack : %1</translation>
+        <translation>Manque dans ce pack&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1322,7 +1361,7 @@
     </message>
     <message>
         <source>A Track Pack is a folder in the Circuits folder: its name can&apos;t be &quot;.&quot; or &quot;..&quot; and can&apos;t hold \ or /.</source>
-        <translation>Un pack est un dossier du dossier Circuits : son nom ne peut être ni &quot;.&quot; ni &quot;..&quot; et ne peut contenir ni \ ni /.</translation>
+        <translation>Un pack est un dossier du dossier Circuits&#xa0;: son nom ne peut être ni &quot;.&quot; ni &quot;..&quot; et ne peut contenir ni \ ni /.</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1392,7 @@
     </message>
     <message>
         <source>Thanks to :</source>
-        <translation>Merci à :</translation>
+        <translation>Merci à&#xa0;:</translation>
     </message>
     <message>
         <source>the circuit makers who share their tracks,</source>
@@ -1373,7 +1412,7 @@
     </message>
     <message>
         <source>Questions and ideas are welcome through the home page:</source>
-        <translation>Questions et idées sont les bienvenues via la page d&apos;accueil :</translation>
+        <translation>Questions et idées sont les bienvenues via la page d&apos;accueil&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1393,7 +1432,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A file the fix could not mend, then why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No selected circuit has a wrong checksum.</source>
@@ -1415,7 +1454,7 @@
     <message>
         <source>%1 repaired: %2.</source>
         <extracomment>&quot;2 checksums were repaired: A.DAT, B.DAT.&quot;</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Repair checksum</source>
@@ -1449,11 +1488,11 @@
     </message>
     <message>
         <source>Nothing was deleted: the selected files are the only copies of their circuits.</source>
-        <translation>Rien n&apos;a été supprimé : les fichiers choisis sont les seules copies de leurs circuits.</translation>
+        <translation>Rien n&apos;a été supprimé&#xa0;: les fichiers choisis sont les seules copies de leurs circuits.</translation>
     </message>
     <message>
         <source>Delete %1? Each circuit stays in the collection as the file named beside it.</source>
-        <translation>Supprimer %1 ? Chaque circuit reste dans la collection sous le fichier nommé à côté.</translation>
+        <translation>Supprimer %1&#xa0;? Chaque circuit reste dans la collection sous le fichier nommé à côté.</translation>
     </message>
     <message>
         <source>duplicate</source>
@@ -1465,7 +1504,7 @@
     </message>
     <message>
         <source>A slot waits for a file deleted here: Export would leave that slot as it is in the game.</source>
-        <translation>Un emplacement attend un fichier supprimé ici : l&apos;export laisserait cet emplacement tel qu&apos;il est dans le jeu.</translation>
+        <translation>Un emplacement attend un fichier supprimé ici&#xa0;: l&apos;export laisserait cet emplacement tel qu&apos;il est dans le jeu.</translation>
     </message>
     <message>
         <source>These files could not be deleted.</source>
@@ -1483,7 +1522,7 @@
     <message>
         <source>%1 deleted: %2.</source>
         <extracomment>&quot;2 duplicates were deleted: A.DAT, B.DAT.&quot;</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Delete duplicates</source>
@@ -1494,7 +1533,7 @@
     <name>pistaro::CircuitLists</name>
     <message>
         <source>Words found in any column, or terms such as country:italy, author:&quot;john doe&quot;, laps&gt;60, length&lt;=4500, problems, duplicate, tag:fantasy, pack:&quot;Season 98&quot;, nopack; -word or !word leaves rows out. See Help for every term.</source>
-        <translation>Mots trouvés dans une colonne, ou termes comme country:italy, author:&quot;john doe&quot;, laps&gt;60, length&lt;=4500, problems, duplicate, tag:fantasy, pack:&quot;Season 98&quot;, nopack ; -mot ou !mot exclut des lignes. Voir l&apos;Aide pour tous les termes.</translation>
+        <translation>Mots trouvés dans une colonne, ou termes comme country:italy, author:&quot;john doe&quot;, laps&gt;60, length&lt;=4500, problems, duplicate, tag:fantasy, pack:&quot;Season 98&quot;, nopack&#xa0;; -mot ou&#xa0;!mot exclut des lignes. Voir l&apos;Aide pour tous les termes.</translation>
     </message>
     <message>
         <source>Filter circuits</source>
@@ -1502,7 +1541,7 @@
     </message>
     <message>
         <source>Circuits Directory:</source>
-        <translation>Dossier des circuits :</translation>
+        <translation>Dossier des circuits&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;vailable Circuits</source>
@@ -1531,12 +1570,12 @@
     <message>
         <source>Not understood, so not used:
 %1</source>
-        <translation>Non compris, donc non utilisé :
+        <translation>Non compris, donc non utilisé&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>Rename file &apos;%1&apos; to: </source>
-        <translation>Renommer le fichier &apos;%1&apos; en : </translation>
+        <translation>Renommer le fichier &apos;%1&apos; en&#xa0;: </translation>
     </message>
     <message>
         <source>&apos;%1&apos; can&apos;t be used as a file name.</source>
@@ -1544,11 +1583,11 @@
     </message>
     <message>
         <source>A circuit is renamed within the Circuits folder: the new name can&apos;t hold \, / or &quot;..&quot;, nor be longer than 255 bytes.</source>
-        <translation>Un circuit est renommé dans le dossier Circuits : le nouveau nom ne peut contenir ni \, ni /, ni &quot;..&quot;, ni dépasser 255 octets.</translation>
+        <translation>Un circuit est renommé dans le dossier Circuits&#xa0;: le nouveau nom ne peut contenir ni \, ni /, ni &quot;..&quot;, ni dépasser 255 octets.</translation>
     </message>
     <message>
         <source>%1 was not renamed: %2 already exists in its folder.</source>
-        <translation>%1 n&apos;a pas été renommé : %2 existe déjà dans son dossier.</translation>
+        <translation>%1 n&apos;a pas été renommé&#xa0;: %2 existe déjà dans son dossier.</translation>
     </message>
     <message>
         <source>Couldn&apos;t rename %1 to %2.</source>
@@ -1556,7 +1595,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete the file &apos;%1&apos; ? </source>
-        <translation>Voulez-vous vraiment supprimer le fichier &apos;%1&apos; ? </translation>
+        <translation>Voulez-vous vraiment supprimer le fichier &apos;%1&apos;&#xa0;? </translation>
     </message>
     <message>
         <source>Couldn&apos;t delete %1.</source>
@@ -1564,7 +1603,7 @@
     </message>
     <message>
         <source>The tags could not be read: %1</source>
-        <translation>Les tags n&apos;ont pas pu être lus : %1</translation>
+        <translation>Les tags n&apos;ont pas pu être lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select the circuits to tag first.</source>
@@ -1572,11 +1611,11 @@
     </message>
     <message>
         <source>Tags to add to %1 (separated by commas):</source>
-        <translation>Tags à ajouter à %1 (séparés par des virgules) :</translation>
+        <translation>Tags à ajouter à %1 (séparés par des virgules)&#xa0;:</translation>
     </message>
     <message>
         <source>Tags to add to the %1 circuits selected (separated by commas):</source>
-        <translation>Tags à ajouter aux %1 circuits choisis (séparés par des virgules) :</translation>
+        <translation>Tags à ajouter aux %1 circuits choisis (séparés par des virgules)&#xa0;:</translation>
     </message>
     <message>
         <source>Select the circuits to take tags from first.</source>
@@ -1588,32 +1627,40 @@
     </message>
     <message>
         <source>Tags to take from the circuits selected (separated by commas):</source>
-        <translation>Tags à retirer des circuits choisis (séparés par des virgules) :</translation>
+        <translation>Tags à retirer des circuits choisis (séparés par des virgules)&#xa0;:</translation>
     </message>
     <message>
         <source>Tags cannot be kept: the tag store %1 could not be opened.</source>
-        <translation>Impossible de garder les tags : la base de tags %1 n&apos;a pas pu être ouverte.</translation>
+        <translation>Impossible de garder les tags&#xa0;: la base de tags %1 n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not taken as a tag: %2.</source>
-        <translation>« %1 » n&apos;est pas pris comme tag : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas pris comme tag&#xa0;: %2.</translation>
     </message>
     <message>
         <source>These files hold no circuit, so they take no tags:</source>
-        <translation>Ces fichiers ne contiennent aucun circuit et ne reçoivent donc aucun tag :</translation>
+        <translation>Ces fichiers ne contiennent aucun circuit et ne reçoivent donc aucun tag&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A circuit, then the pack&apos;s tags it lacks.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The pack file tags its circuits. Add these tags to your circuits?</source>
-        <translation>Le fichier de pack tague ses circuits. Ajouter ces tags à vos circuits ?</translation>
+        <translation>Le fichier de pack tague ses circuits. Ajouter ces tags à vos circuits&#xa0;?</translation>
     </message>
     <message>
         <source>Some tags were not taken:</source>
-        <translation>Certains tags n&apos;ont pas été pris :</translation>
+        <translation>Certains tags n&apos;ont pas été pris&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: select a circuit first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1694,7 +1741,7 @@
     </message>
     <message>
         <source>Enter the new database name:</source>
-        <translation>Entrez le nom de la nouvelle base :</translation>
+        <translation>Entrez le nom de la nouvelle base&#xa0;:</translation>
     </message>
     <message>
         <source>Please wait, making new database...</source>
@@ -1706,7 +1753,7 @@
     </message>
     <message>
         <source>Sure you want to kill &apos;%1&apos; ?</source>
-        <translation>Voulez-vous vraiment supprimer &apos;%1&apos; ?</translation>
+        <translation>Voulez-vous vraiment supprimer &apos;%1&apos;&#xa0;?</translation>
     </message>
     <message>
         <source>Database &apos;%1&apos; deleted.</source>
@@ -1725,11 +1772,11 @@
     </message>
     <message>
         <source>Nothing to export: no slot has a circuit or a menu picture waiting.</source>
-        <translation>Rien à exporter : aucun emplacement n&apos;attend de circuit ni d&apos;image de menu.</translation>
+        <translation>Rien à exporter&#xa0;: aucun emplacement n&apos;attend de circuit ni d&apos;image de menu.</translation>
     </message>
     <message>
         <source>Update your Gp2 files on selected circuits?</source>
-        <translation>Mettre à jour vos fichiers Gp2 avec les circuits choisis ?</translation>
+        <translation>Mettre à jour vos fichiers Gp2 avec les circuits choisis&#xa0;?</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -1769,7 +1816,7 @@
     </message>
     <message>
         <source>The menu pictures of %1 changed.</source>
-        <translation>Images de menu modifiées : %1.</translation>
+        <translation>Images de menu modifiées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>slot were</source>
@@ -1793,11 +1840,11 @@
     </message>
     <message>
         <source>Menu pictures were not changed: gp2hipic is not set up. See Help &gt; Outside programs.</source>
-        <translation>Images de menu non modifiées : gp2hipic n&apos;est pas configuré. Voir Aide &gt; Programmes externes.</translation>
+        <translation>Images de menu non modifiées&#xa0;: gp2hipic n&apos;est pas configuré. Voir Aide &gt; Programmes externes.</translation>
     </message>
     <message>
         <source>Menu pictures were not changed: %1</source>
-        <translation>Images de menu non modifiées : %1</translation>
+        <translation>Images de menu non modifiées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Copying... </source>
@@ -1805,15 +1852,15 @@
     </message>
     <message>
         <source>Slot %1: %2 was not copied over %3: %4</source>
-        <translation>Emplacement %1 : %2 n&apos;a pas été copié sur %3 : %4</translation>
+        <translation>Emplacement %1&#xa0;: %2 n&apos;a pas été copié sur %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>The menu names and lap counts were not written into %1: %2</source>
-        <translation>Les noms de menu et les nombres de tours n&apos;ont pas été écrits dans %1 : %2</translation>
+        <translation>Les noms de menu et les nombres de tours n&apos;ont pas été écrits dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Slot %1: %2</source>
-        <translation>Emplacement %1 : %2</translation>
+        <translation>Emplacement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, small picture</source>
@@ -1826,7 +1873,22 @@
     </message>
     <message>
         <source>Menu pictures were not changed: the default picture %1 could not be handed over: %2</source>
-        <translation>Images de menu non modifiées : l&apos;image par défaut %1 n&apos;a pas pu être transmise : %2</translation>
+        <translation>Images de menu non modifiées&#xa0;: l&apos;image par défaut %1 n&apos;a pas pu être transmise&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pistaro::HelpWindow</name>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1841,11 +1903,11 @@
     </message>
     <message>
         <source>Changes, newest first:</source>
-        <translation>Modifications, les plus récentes d&apos;abord :</translation>
+        <translation>Modifications, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>Files of the change:</source>
-        <translation>Fichiers de la modification :</translation>
+        <translation>Fichiers de la modification&#xa0;:</translation>
     </message>
     <message>
         <source>  (1 file)</source>
@@ -1878,12 +1940,12 @@
     <message>
         <source>The saved copies of these files are damaged or missing:
 </source>
-        <translation>Les copies sauvegardées de ces fichiers sont endommagées ou manquantes :
+        <translation>Les copies sauvegardées de ces fichiers sont endommagées ou manquantes&#xa0;:
 </translation>
     </message>
     <message>
         <source> (removed: it was not there)</source>
-        <translation> (supprimé : il n&apos;existait pas)</translation>
+        <translation> (supprimé&#xa0;: il n&apos;existait pas)</translation>
     </message>
     <message>
         <source>&amp;Revert</source>
@@ -1922,7 +1984,7 @@
     </message>
     <message>
         <source>Not installed: the file is missing or empty.</source>
-        <translation>Non installé : le fichier manque ou est vide.</translation>
+        <translation>Non installé&#xa0;: le fichier manque ou est vide.</translation>
     </message>
     <message>
         <source>The installation of this archive failed here.</source>
@@ -1956,7 +2018,7 @@
     </message>
     <message>
         <source>%1 could not be installed.</source>
-        <translation>Installation impossible : %1.</translation>
+        <translation>Installation impossible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>archive</source>
@@ -1972,11 +2034,11 @@
     </message>
     <message>
         <source>archive:</source>
-        <translation>archive :</translation>
+        <translation>archive&#xa0;:</translation>
     </message>
     <message>
         <source>archives:</source>
-        <translation>archives :</translation>
+        <translation>archives&#xa0;:</translation>
     </message>
     <message>
         <source>Extracting...</source>
@@ -1996,7 +2058,7 @@
     </message>
     <message>
         <source>%1 extracted from %2</source>
-        <translation>Extraction de %2 : %1</translation>
+        <translation>Extraction de %2&#xa0;: %1</translation>
     </message>
     <message>
         <source>file</source>
@@ -2012,19 +2074,19 @@
     </message>
     <message>
         <source>%1 not installed: an archive inside the archive is not unpacked</source>
-        <translation>%1 non installé : une archive dans l&apos;archive n&apos;est pas décompressée</translation>
+        <translation>%1 non installé&#xa0;: une archive dans l&apos;archive n&apos;est pas décompressée</translation>
     </message>
     <message>
         <source>Couldn&apos;t read this file: %1</source>
-        <translation>Impossible de lire ce fichier : %1</translation>
+        <translation>Impossible de lire ce fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>(The read-me was cut here: it holds %1 bytes, the first %2 are shown.)</source>
-        <translation>(Le fichier lisez-moi est coupé ici : il fait %1 octets, les %2 premiers sont affichés.)</translation>
+        <translation>(Le fichier lisez-moi est coupé ici&#xa0;: il fait %1 octets, les %2 premiers sont affichés.)</translation>
     </message>
     <message>
         <source>%1 not installed: the same circuit is already there as %2</source>
-        <translation>%1 non installé : le même circuit existe déjà sous %2</translation>
+        <translation>%1 non installé&#xa0;: le même circuit existe déjà sous %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t read the texture list of %1</source>
@@ -2032,7 +2094,7 @@
     </message>
     <message>
         <source>%1 not installed: no other name was given</source>
-        <translation>%1 non installé : aucun autre nom n&apos;a été donné</translation>
+        <translation>%1 non installé&#xa0;: aucun autre nom n&apos;a été donné</translation>
     </message>
     <message>
         <source>Track %1 was not installed.</source>
@@ -2044,7 +2106,7 @@
     </message>
     <message>
         <source>%1 track couldn&apos;t be copied to %2: %3</source>
-        <translation>Le circuit %1 n&apos;a pas pu être copié vers %2 : %3</translation>
+        <translation>Le circuit %1 n&apos;a pas pu être copié vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>The name of the file you are installing can&apos;t be %1.</source>
@@ -2052,7 +2114,7 @@
     </message>
     <message>
         <source>Please enter a new name for this file:</source>
-        <translation>Entrez un nouveau nom pour ce fichier :</translation>
+        <translation>Entrez un nouveau nom pour ce fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Please enter another name.</source>
@@ -2060,7 +2122,7 @@
     </message>
     <message>
         <source>File %1 already exists, overwrite?</source>
-        <translation>Le fichier %1 existe déjà, le remplacer ?</translation>
+        <translation>Le fichier %1 existe déjà, le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 %2 menu image copied</source>
@@ -2068,7 +2130,7 @@
     </message>
     <message>
         <source>%1 %2 menu image couldn&apos;t be copied to %3: %4</source>
-        <translation>L&apos;image de menu %1 %2 n&apos;a pas pu être copiée vers %3 : %4</translation>
+        <translation>L&apos;image de menu %1 %2 n&apos;a pas pu être copiée vers %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>%1 file converted to JAM</source>
@@ -2076,15 +2138,15 @@
     </message>
     <message>
         <source>%1 file couldn&apos;t be converted to JAM: %2</source>
-        <translation>Le fichier %1 n&apos;a pas pu être converti en JAM : %2</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être converti en JAM&#xa0;: %2</translation>
     </message>
     <message>
         <source>No texture was copied: %1</source>
-        <translation>Aucune texture copiée : %1</translation>
+        <translation>Aucune texture copiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>No texture was copied: their backup could not be written: %1</source>
-        <translation>Aucune texture copiée : leur sauvegarde n&apos;a pas pu être écrite : %1</translation>
+        <translation>Aucune texture copiée&#xa0;: leur sauvegarde n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Textures from %1</source>
@@ -2096,7 +2158,7 @@
     </message>
     <message>
         <source>%1 still missing:</source>
-        <translation>%1 encore :</translation>
+        <translation>%1 encore&#xa0;:</translation>
     </message>
     <message>
         <source>texture is</source>
@@ -2106,12 +2168,44 @@
         <source>textures are</source>
         <translation>textures manquent</translation>
     </message>
+    <message>
+        <source>Nothing was installed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 was not installed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 was installed in part: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not installed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archives were installed in part: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scratch folder could be made in %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game was put back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pistaro::LapHistoryView</name>
     <message>
         <source>History: select a track</source>
-        <translation>Historique : choisissez un circuit</translation>
+        <translation>Historique&#xa0;: choisissez un circuit</translation>
     </message>
     <message>
         <source>History of %1</source>
@@ -2138,7 +2232,7 @@
     </message>
     <message>
         <source>Database %1 lacks what pso.def describes:</source>
-        <translation>Il manque à la base %1 ce que décrit pso.def :</translation>
+        <translation>Il manque à la base %1 ce que décrit pso.def&#xa0;:</translation>
     </message>
     <message>
         <source>It is brought up to date now.</source>
@@ -2183,7 +2277,7 @@
     </message>
     <message>
         <source>Where is your GP2 folder?</source>
-        <translation>Où est votre dossier GP2 ?</translation>
+        <translation>Où est votre dossier GP2&#xa0;?</translation>
     </message>
     <message>
         <source>Pistaro works on the circuits of your Grand Prix 2 installation. In the next window, choose the folder that holds GP2.EXE (File &gt; Setup Pistaro changes it later).</source>
@@ -2206,7 +2300,7 @@
     </message>
     <message>
         <source>No application for plain text is set up on this system: the table, written to %1, is shown in Pistaro&apos;s text viewer.</source>
-        <translation>Aucune application pour le texte brut n&apos;est configurée sur ce système : la table, écrite dans %1, est affichée dans la visionneuse de texte de Pistaro.</translation>
+        <translation>Aucune application pour le texte brut n&apos;est configurée sur ce système&#xa0;: la table, écrite dans %1, est affichée dans la visionneuse de texte de Pistaro.</translation>
     </message>
     <message>
         <source>Export lap time table</source>
@@ -2256,11 +2350,11 @@
     </message>
     <message>
         <source>No lap time was read: there is no readable %1. GP2LAP writes it while you play.</source>
-        <translation>Aucun temps au tour lu : pas de %1 lisible. GP2LAP l&apos;écrit pendant que vous jouez.</translation>
+        <translation>Aucun temps au tour lu&#xa0;: pas de %1 lisible. GP2LAP l&apos;écrit pendant que vous jouez.</translation>
     </message>
     <message>
         <source>Nothing new was found in %1: its lap times were imported before.</source>
-        <translation>Rien de nouveau dans %1 : ses temps au tour ont déjà été importés.</translation>
+        <translation>Rien de nouveau dans %1&#xa0;: ses temps au tour ont déjà été importés.</translation>
     </message>
     <message>
         <source>No lap time of a known track and session was found in %1.</source>
@@ -2277,7 +2371,7 @@
     </message>
     <message>
         <source> read from %1; none beats a stored time.</source>
-        <translation> dans %1 ; aucun ne bat un temps enregistré.</translation>
+        <translation> dans %1&#xa0;; aucun ne bat un temps enregistré.</translation>
     </message>
     <message>
         <source>line was</source>
@@ -2291,20 +2385,20 @@
     <message>
         <source> skipped for a time that is no lap time (m:ss.mmm), the first: &quot;%1&quot;</source>
         <extracomment>After &quot;3 lines were&quot;.</extracomment>
-        <translation> car leur temps n&apos;est pas un temps au tour (m:ss.mmm), la première : « %1 »</translation>
+        <translation> car leur temps n&apos;est pas un temps au tour (m:ss.mmm), la première&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The lap times of gp2lap.log could not be stored in the database: </source>
-        <translation>Les temps au tour de gp2lap.log n&apos;ont pas pu être enregistrés dans la base : </translation>
+        <translation>Les temps au tour de gp2lap.log n&apos;ont pas pu être enregistrés dans la base&#xa0;: </translation>
     </message>
     <message>
         <source>Nothing of this reading was kept. gp2lap.log is kept as it is: it is neither deleted nor renamed before the next game.</source>
-        <translation>Rien de cette lecture n&apos;a été gardé. gp2lap.log reste tel quel : il n&apos;est ni supprimé ni renommé avant la prochaine partie.</translation>
+        <translation>Rien de cette lecture n&apos;a été gardé. gp2lap.log reste tel quel&#xa0;: il n&apos;est ni supprimé ni renommé avant la prochaine partie.</translation>
     </message>
     <message>
         <source> skipped, the first: &quot;%1&quot;.</source>
         <extracomment>After &quot;3 lines were&quot;.</extracomment>
-        <translation>, la première : « %1 ».</translation>
+        <translation>, la première&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -2328,22 +2422,22 @@
     </message>
     <message>
         <source>First time :</source>
-        <translation>Première fois :</translation>
+        <translation>Première fois&#xa0;:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation>Dernière fois :</translation>
+        <translation>Dernière fois&#xa0;:</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation>Temps total :</translation>
+        <translation>Temps total&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>pistaro::MainWindow</name>
     <message>
         <source>Time Database:</source>
-        <translation>Base des temps :</translation>
+        <translation>Base des temps&#xa0;:</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2462,11 +2556,11 @@
     </message>
     <message>
         <source>Menu Picture 640x480 :</source>
-        <translation>Image de menu 640x480 :</translation>
+        <translation>Image de menu 640x480&#xa0;:</translation>
     </message>
     <message>
         <source>Menu Picture 440x330:</source>
-        <translation>Image de menu 440x330 :</translation>
+        <translation>Image de menu 440x330&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -2518,7 +2612,7 @@
     </message>
     <message>
         <source>Do you realy want to replace &apos;%1&apos; ?</source>
-        <translation>Voulez-vous vraiment remplacer &apos;%1&apos; ?</translation>
+        <translation>Voulez-vous vraiment remplacer &apos;%1&apos;&#xa0;?</translation>
     </message>
     <message>
         <source>gp2hipic wrote no picture to %1</source>
@@ -2526,7 +2620,7 @@
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The menu picture was not imported.</source>
@@ -2597,7 +2691,7 @@
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; already exists, overwrite?</source>
-        <translation>Le pack &apos;%1&apos; existe déjà, le remplacer ?</translation>
+        <translation>Le pack &apos;%1&apos; existe déjà, le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be made.</source>
@@ -2605,12 +2699,12 @@
     </message>
     <message>
         <source>These circuits couldn&apos;t be copied into the pack:</source>
-        <translation>Ces circuits n&apos;ont pas pu être copiés dans le pack :</translation>
+        <translation>Ces circuits n&apos;ont pas pu être copiés dans le pack&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A file that could not be copied, then why.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 saved in %2.</source>
@@ -2636,31 +2730,31 @@
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was not found:</source>
-        <translation>Le pack &apos;%1&apos; est introuvable :</translation>
+        <translation>Le pack &apos;%1&apos; est introuvable&#xa0;:</translation>
     </message>
     <message>
         <source>These slots were left as they were: the pack lacks their circuits. </source>
-        <translation>Ces emplacements sont restés tels quels : il manque leurs circuits au pack. </translation>
+        <translation>Ces emplacements sont restés tels quels&#xa0;: il manque leurs circuits au pack. </translation>
     </message>
     <message>
         <source>Track Pack &apos;%1&apos;: %2.</source>
-        <translation>Pack &apos;%1&apos; : %2.</translation>
+        <translation>Pack &apos;%1&apos;&#xa0;: %2.</translation>
     </message>
     <message>
         <source>These slots were left as they were: their files are missing from the pack.</source>
-        <translation>Ces emplacements sont restés tels quels : leurs fichiers manquent dans le pack.</translation>
+        <translation>Ces emplacements sont restés tels quels&#xa0;: leurs fichiers manquent dans le pack.</translation>
     </message>
     <message>
         <source>Slot %1: %2 is missing</source>
-        <translation>Emplacement %1 : %2 manque</translation>
+        <translation>Emplacement %1&#xa0;: %2 manque</translation>
     </message>
     <message>
         <source>These slots were left as they were: their files couldn&apos;t be copied.</source>
-        <translation>Ces emplacements sont restés tels quels : leurs fichiers n&apos;ont pas pu être copiés.</translation>
+        <translation>Ces emplacements sont restés tels quels&#xa0;: leurs fichiers n&apos;ont pas pu être copiés.</translation>
     </message>
     <message>
         <source>Slot %1: %2: %3</source>
-        <translation>Emplacement %1 : %2 : %3</translation>
+        <translation>Emplacement %1&#xa0;: %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; is not complete.</source>
@@ -2668,7 +2762,7 @@
     </message>
     <message>
         <source>Are you sure you want to delete the &apos;%1&apos; Track Pack from your disk ?</source>
-        <translation>Voulez-vous vraiment supprimer le pack &apos;%1&apos; de votre disque ?</translation>
+        <translation>Voulez-vous vraiment supprimer le pack &apos;%1&apos; de votre disque&#xa0;?</translation>
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; was not deleted completely.</source>
@@ -2676,7 +2770,7 @@
     </message>
     <message>
         <source>These files couldn&apos;t be deleted:</source>
-        <translation>Ces fichiers n&apos;ont pas pu être supprimés :</translation>
+        <translation>Ces fichiers n&apos;ont pas pu être supprimés&#xa0;:</translation>
     </message>
     <message>
         <source>Choose a saved Track Pack to export.</source>
@@ -2684,7 +2778,7 @@
     </message>
     <message>
         <source>The Track Pack &apos;%1&apos; already exists, replace it?</source>
-        <translation>Le pack &apos;%1&apos; existe déjà, le remplacer ?</translation>
+        <translation>Le pack &apos;%1&apos; existe déjà, le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Select an available circuit first.</source>
@@ -2763,7 +2857,7 @@
     </message>
     <message>
         <source>Gp2 Directory:</source>
-        <translation>Dossier Gp2 :</translation>
+        <translation>Dossier Gp2&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
@@ -2775,7 +2869,7 @@
     </message>
     <message>
         <source>Gp2 Version:</source>
-        <translation>Version de Gp2 :</translation>
+        <translation>Version de Gp2&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Use Gp2Lap</source>
@@ -2851,7 +2945,7 @@
     </message>
     <message>
         <source>Select your Gp2 directory: </source>
-        <translation>Choisissez votre dossier Gp2 : </translation>
+        <translation>Choisissez votre dossier Gp2&#xa0;: </translation>
     </message>
     <message>
         <source>Select the GP2 CD image</source>
@@ -2864,7 +2958,7 @@
     </message>
     <message>
         <source>As DOSBox reads it: max, auto, fixed 30000, or a number such as 30000</source>
-        <translation>Comme DOSBox le lit : max, auto, fixed 30000, ou un nombre comme 30000</translation>
+        <translation>Comme DOSBox le lit&#xa0;: max, auto, fixed 30000, ou un nombre comme 30000</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -2872,11 +2966,11 @@
     </message>
     <message>
         <source>Gp2Lap.exe is not in the game folder: the game starts without the lap timer.</source>
-        <translation>Gp2Lap.exe n&apos;est pas dans le dossier du jeu : le jeu démarre sans le chronomètre de tours.</translation>
+        <translation>Gp2Lap.exe n&apos;est pas dans le dossier du jeu&#xa0;: le jeu démarre sans le chronomètre de tours.</translation>
     </message>
     <message>
         <source>CPU cycles: %1</source>
-        <translation>Cycles CPU : %1</translation>
+        <translation>Cycles CPU&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2904,7 +2998,7 @@
     </message>
     <message>
         <source>No slot holds a track of the lap time database: nothing was stored.</source>
-        <translation>Aucun emplacement ne contient un circuit de la base des temps au tour : rien n&apos;a été enregistré.</translation>
+        <translation>Aucun emplacement ne contient un circuit de la base des temps au tour&#xa0;: rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Car setups imported.</source>
@@ -2920,7 +3014,7 @@
     </message>
     <message>
         <source>The lap time database holds no setup for the tracks in the slots: the game&apos;s setups were left as they were.</source>
-        <translation>La base des temps au tour ne contient aucun réglage pour les circuits des emplacements : les réglages du jeu sont restés tels quels.</translation>
+        <translation>La base des temps au tour ne contient aucun réglage pour les circuits des emplacements&#xa0;: les réglages du jeu sont restés tels quels.</translation>
     </message>
     <message>
         <source>Car setups exported.</source>
@@ -2944,11 +3038,11 @@
     </message>
     <message>
         <source>None of the setups could be stored in the database: %1</source>
-        <translation>Aucun réglage n&apos;a pu être enregistré dans la base : %1</translation>
+        <translation>Aucun réglage n&apos;a pu être enregistré dans la base&#xa0;: %1</translation>
     </message>
     <message>
         <source>The backup of the game files could not be written: %1</source>
-        <translation>La sauvegarde des fichiers du jeu n&apos;a pas pu être écrite : %1</translation>
+        <translation>La sauvegarde des fichiers du jeu n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Exporting setups to GP2</source>
@@ -2956,22 +3050,22 @@
     </message>
     <message>
         <source>Slot %1: %2</source>
-        <translation>Emplacement %1 : %2</translation>
+        <translation>Emplacement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The checksum of %1 was not repaired: sumfix could not be started</source>
-        <translation>La somme de contrôle de %1 n&apos;a pas été réparée : sumfix n&apos;a pas pu être lancé</translation>
+        <translation>La somme de contrôle de %1 n&apos;a pas été réparée&#xa0;: sumfix n&apos;a pas pu être lancé</translation>
     </message>
 </context>
 <context>
     <name>pistaro::SlotList</name>
     <message>
         <source>1 slot is not exported yet. Export it now?</source>
-        <translation>1 emplacement n&apos;est pas encore exporté. L&apos;exporter maintenant ?</translation>
+        <translation>1 emplacement n&apos;est pas encore exporté. L&apos;exporter maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>%1 slots are not exported yet. Export them now?</source>
-        <translation>%1 emplacements ne sont pas encore exportés. Les exporter maintenant ?</translation>
+        <translation>%1 emplacements ne sont pas encore exportés. Les exporter maintenant&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -2982,7 +3076,7 @@
     </message>
     <message>
         <source>Stop after the step under way; what is done stays</source>
-        <translation>S&apos;arrêter après l&apos;étape en cours ; ce qui est fait reste</translation>
+        <translation>S&apos;arrêter après l&apos;étape en cours&#xa0;; ce qui est fait reste</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -3021,11 +3115,11 @@
     </message>
     <message>
         <source>Couldn&apos;t find these jam files: </source>
-        <translation>Fichiers jam introuvables : </translation>
+        <translation>Fichiers jam introuvables&#xa0;: </translation>
     </message>
     <message>
         <source>%1 not copied to %2: that place is outside the game folder</source>
-        <translation>%1 non copié vers %2 : cet endroit est hors du dossier du jeu</translation>
+        <translation>%1 non copié vers %2&#xa0;: cet endroit est hors du dossier du jeu</translation>
     </message>
     <message>
         <source>%1 copied to %2</source>
@@ -3033,11 +3127,11 @@
     </message>
     <message>
         <source>%1 couldn&apos;t be copied to %2: %3</source>
-        <translation>%1 n&apos;a pas pu être copié vers %2 : %3</translation>
+        <translation>%1 n&apos;a pas pu être copié vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 more texture copies skipped: the texture list names more than %2 places</source>
-        <translation>%1 autres copies de textures ignorées : la liste des textures cite plus de %2 endroits</translation>
+        <translation>%1 autres copies de textures ignorées&#xa0;: la liste des textures cite plus de %2 endroits</translation>
     </message>
 </context>
 <context>
@@ -3048,43 +3142,43 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation>Pays :</translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Event:</source>
-        <translation>Épreuve :</translation>
+        <translation>Épreuve&#xa0;:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation>Auteur :</translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Adj.:</source>
-        <translation>Adj. :</translation>
+        <translation>Adj.&#xa0;:</translation>
     </message>
     <message>
         <source>Desc.:</source>
-        <translation>Desc. :</translation>
+        <translation>Desc.&#xa0;:</translation>
     </message>
     <message>
         <source>Laps:</source>
-        <translation>Tours :</translation>
+        <translation>Tours&#xa0;:</translation>
     </message>
     <message>
         <source>Length:</source>
-        <translation>Longueur :</translation>
+        <translation>Longueur&#xa0;:</translation>
     </message>
     <message>
         <source>Slot:</source>
-        <translation>Empl. :</translation>
+        <translation>Empl.&#xa0;:</translation>
     </message>
     <message>
         <source>Tyre:</source>
-        <translation>Pneus :</translation>
+        <translation>Pneus&#xa0;:</translation>
     </message>
     <message>
         <source>Original Gp2 Track</source>
@@ -3096,7 +3190,7 @@
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Warm up</source>
@@ -3120,7 +3214,7 @@
     </message>
     <message>
         <source>At most %1 characters fit in this field; nothing was changed.</source>
-        <translation>Ce champ contient au plus %1 caractères ; rien n&apos;a été modifié.</translation>
+        <translation>Ce champ contient au plus %1 caractères&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Type the whole time as m:ss.mmm, for example 1:23.456. This one is not stored yet.</source>
@@ -3128,11 +3222,11 @@
     </message>
     <message>
         <source>Save the changes to the track info of %1?</source>
-        <translation>Enregistrer les modifications des infos du circuit %1 ?</translation>
+        <translation>Enregistrer les modifications des infos du circuit %1&#xa0;?</translation>
     </message>
     <message>
         <source>The track file was not found:</source>
-        <translation>Le fichier du circuit est introuvable :</translation>
+        <translation>Le fichier du circuit est introuvable&#xa0;:</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -3140,15 +3234,15 @@
     </message>
     <message>
         <source>The track file cannot be written:</source>
-        <translation>Le fichier du circuit ne peut pas être écrit :</translation>
+        <translation>Le fichier du circuit ne peut pas être écrit&#xa0;:</translation>
     </message>
     <message>
         <source>Its checksum could not be fixed: sumfix could not be started from %1: the checksum of %2 is stale, and the game will refuse the file until it is fixed.</source>
-        <translation>Sa somme de contrôle n&apos;a pas pu être corrigée : sumfix n&apos;a pas pu être lancé depuis %1 : la somme de contrôle de %2 est périmée, et le jeu refusera le fichier tant qu&apos;elle n&apos;est pas corrigée.</translation>
+        <translation>Sa somme de contrôle n&apos;a pas pu être corrigée&#xa0;: sumfix n&apos;a pas pu être lancé depuis %1&#xa0;: la somme de contrôle de %2 est périmée, et le jeu refusera le fichier tant qu&apos;elle n&apos;est pas corrigée.</translation>
     </message>
     <message>
         <source>Its row in the lap time database %1 could not be written: the database still holds the old track info.</source>
-        <translation>Sa ligne dans la base des temps au tour %1 n&apos;a pas pu être écrite : la base contient encore les anciennes infos du circuit.</translation>
+        <translation>Sa ligne dans la base des temps au tour %1 n&apos;a pas pu être écrite&#xa0;: la base contient encore les anciennes infos du circuit.</translation>
     </message>
     <message>
         <source>Track updated.</source>
@@ -3160,7 +3254,7 @@
     </message>
     <message>
         <source>sumfix could not be started from %1: the checksum of %2 is stale, and the game will refuse the file until it is fixed.</source>
-        <translation>sumfix n&apos;a pas pu être lancé depuis %1 : la somme de contrôle de %2 est périmée, et le jeu refusera le fichier tant qu&apos;elle n&apos;est pas corrigée.</translation>
+        <translation>sumfix n&apos;a pas pu être lancé depuis %1&#xa0;: la somme de contrôle de %2 est périmée, et le jeu refusera le fichier tant qu&apos;elle n&apos;est pas corrigée.</translation>
     </message>
     <message>
         <source>Track updated, but not completely.</source>
@@ -3194,7 +3288,7 @@
     <name>program</name>
     <message>
         <source>Pistaro cannot keep its files: %1.</source>
-        <translation>Pistaro ne peut pas garder ses fichiers : %1.</translation>
+        <translation>Pistaro ne peut pas garder ses fichiers&#xa0;: %1.</translation>
     </message>
     <message>
         <source>no folder for them</source>
@@ -3221,7 +3315,7 @@
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -3236,11 +3330,11 @@
     </message>
     <message>
         <source>the file name &quot;%1&quot; is a path, not a plain file name</source>
-        <translation>le nom de fichier « %1 » est un chemin, pas un simple nom de fichier</translation>
+        <translation>le nom de fichier «&#xa0;%1&#xa0;» est un chemin, pas un simple nom de fichier</translation>
     </message>
     <message>
         <source>The file is larger than %1 KB; a pack file is a few KB at most.</source>
-        <translation>Le fichier dépasse %1 Ko ; un fichier de pack fait au plus quelques Ko.</translation>
+        <translation>Le fichier dépasse %1 Ko&#xa0;; un fichier de pack fait au plus quelques Ko.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text</source>
@@ -3248,27 +3342,27 @@
     </message>
     <message>
         <source>the line holds a control character (U+%1): this is no text file</source>
-        <translation>la ligne contient un caractère de contrôle (U+%1) : ce n&apos;est pas un fichier texte</translation>
+        <translation>la ligne contient un caractère de contrôle (U+%1)&#xa0;: ce n&apos;est pas un fichier texte</translation>
     </message>
     <message>
         <source>&quot;pack&quot;, a tab and the pack&apos;s name were expected</source>
-        <translation>« pack », une tabulation et le nom du pack étaient attendus</translation>
+        <translation>«&#xa0;pack&#xa0;», une tabulation et le nom du pack étaient attendus</translation>
     </message>
     <message>
         <source>&quot;%1&quot; can&apos;t be a Track Pack name</source>
-        <translation>« %1 » ne peut pas être un nom de pack</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être un nom de pack</translation>
     </message>
     <message>
         <source>&quot;%1&quot; can&apos;t be a Track Pack name: it is longer than a folder name may be</source>
-        <translation>« %1 » ne peut pas être un nom de pack : il dépasse la longueur permise pour un nom de dossier</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être un nom de pack&#xa0;: il dépasse la longueur permise pour un nom de dossier</translation>
     </message>
     <message>
         <source>a slot line has 5 fields separated by tabs (slot, file, track, length, SHA-256); this one has %1</source>
-        <translation>une ligne d&apos;emplacement a 5 champs séparés par des tabulations (emplacement, fichier, circuit, longueur, SHA-256) ; celle-ci en a %1</translation>
+        <translation>une ligne d&apos;emplacement a 5 champs séparés par des tabulations (emplacement, fichier, circuit, longueur, SHA-256)&#xa0;; celle-ci en a %1</translation>
     </message>
     <message>
         <source>the slot &quot;%1&quot; is not a number from 1 to 16</source>
-        <translation>l&apos;emplacement « %1 » n&apos;est pas un nombre de 1 à 16</translation>
+        <translation>l&apos;emplacement «&#xa0;%1&#xa0;» n&apos;est pas un nombre de 1 à 16</translation>
     </message>
     <message>
         <source>slot %1 is named twice</source>
@@ -3280,11 +3374,11 @@
     </message>
     <message>
         <source>the length &quot;%1&quot; is not a number of bytes from 1 to %2</source>
-        <translation>la longueur « %1 » n&apos;est pas un nombre d&apos;octets de 1 à %2</translation>
+        <translation>la longueur «&#xa0;%1&#xa0;» n&apos;est pas un nombre d&apos;octets de 1 à %2</translation>
     </message>
     <message>
         <source>the SHA-256 &quot;%1&quot; is not 64 hexadecimal digits</source>
-        <translation>le SHA-256 « %1 » n&apos;est pas fait de 64 chiffres hexadécimaux</translation>
+        <translation>le SHA-256 «&#xa0;%1&#xa0;» n&apos;est pas fait de 64 chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -3300,7 +3394,7 @@
     </message>
     <message>
         <source>the tags are of slot &quot;%1&quot;, which no line above names</source>
-        <translation>les tags sont ceux de l&apos;emplacement « %1 », qu&apos;aucune ligne précédente ne cite</translation>
+        <translation>les tags sont ceux de l&apos;emplacement «&#xa0;%1&#xa0;», qu&apos;aucune ligne précédente ne cite</translation>
     </message>
     <message>
         <source>the tags of slot %1 are given twice</source>
@@ -3312,15 +3406,15 @@
     </message>
     <message>
         <source>this is not a Pistaro track pack file (its first line must be &quot;%1&quot;, a tab and the version)</source>
-        <translation>ce n&apos;est pas un fichier de pack Pistaro (sa première ligne doit être « %1 », une tabulation et la version)</translation>
+        <translation>ce n&apos;est pas un fichier de pack Pistaro (sa première ligne doit être «&#xa0;%1&#xa0;», une tabulation et la version)</translation>
     </message>
     <message>
         <source>the version &quot;%1&quot; of the pack file is not known (version %2 is)</source>
-        <translation>la version « %1 » du fichier de pack est inconnue (la version %2 l&apos;est)</translation>
+        <translation>la version «&#xa0;%1&#xa0;» du fichier de pack est inconnue (la version %2 l&apos;est)</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
-        <translation>Ligne %1 : %2.</translation>
+        <translation>Ligne %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -3364,6 +3458,14 @@
         <source>. Nothing was exported.</source>
         <translation>. Rien n&apos;a été exporté.</translation>
     </message>
+    <message>
+        <source>1 row was exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows were exported to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tagstore</name>
@@ -3393,11 +3495,11 @@
     </message>
     <message>
         <source>The tag store %1 cannot be used (%2) and could not be moved aside; tags are not kept in this run.</source>
-        <translation>La base de tags %1 est inutilisable (%2) et n&apos;a pas pu être mise de côté ; les tags ne sont pas gardés pendant cette session.</translation>
+        <translation>La base de tags %1 est inutilisable (%2) et n&apos;a pas pu être mise de côté&#xa0;; les tags ne sont pas gardés pendant cette session.</translation>
     </message>
     <message>
         <source>The tag store %1 could not be used: %2. It was kept as %3, and a new, empty tag store was begun.</source>
-        <translation>La base de tags %1 n&apos;a pas pu être utilisée : %2. Elle a été gardée sous %3, et une nouvelle base de tags vide a été commencée.</translation>
+        <translation>La base de tags %1 n&apos;a pas pu être utilisée&#xa0;: %2. Elle a été gardée sous %3, et une nouvelle base de tags vide a été commencée.</translation>
     </message>
     <message>
         <source>it is a database of another program</source>
@@ -3409,7 +3511,7 @@
     </message>
     <message>
         <source>The tag store %1 cannot be opened (%2); tags are not kept in this run.</source>
-        <translation>La base de tags %1 ne peut pas être ouverte (%2) ; les tags ne sont pas gardés pendant cette session.</translation>
+        <translation>La base de tags %1 ne peut pas être ouverte (%2)&#xa0;; les tags ne sont pas gardés pendant cette session.</translation>
     </message>
     <message>
         <source>it is not a database</source>
@@ -3417,19 +3519,19 @@
     </message>
     <message>
         <source>The tag store %1 cannot be used; tags are not kept in this run.</source>
-        <translation>La base de tags %1 est inutilisable ; les tags ne sont pas gardés pendant cette session.</translation>
+        <translation>La base de tags %1 est inutilisable&#xa0;; les tags ne sont pas gardés pendant cette session.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not taken as a tag: %2.</source>
-        <translation>« %1 » n&apos;est pas pris comme tag : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas pris comme tag&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A circuit holds at most %1 tags; no tag was changed.</source>
-        <translation>Un circuit a au plus %1 tags ; aucun tag n&apos;a été modifié.</translation>
+        <translation>Un circuit a au plus %1 tags&#xa0;; aucun tag n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The tags could not be stored: %1</source>
-        <translation>Les tags n&apos;ont pas pu être enregistrés : %1</translation>
+        <translation>Les tags n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

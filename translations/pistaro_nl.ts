@@ -680,6 +680,10 @@
         <source>%1 was stopped before changing anything: %2</source>
         <translation>%1 is gestopt voordat er iets gewijzigd werd: %2</translation>
     </message>
+    <message>
+        <source>its backup cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -882,6 +886,41 @@
     <message>
         <source>could not remove the link %1</source>
         <translation>kon de koppeling %1 niet verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>emulators</name>
+    <message>
+        <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only letters, digits, blanks and % are read there. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1615,6 +1654,14 @@
         <source>Some tags were not taken:</source>
         <translation>Sommige tags zijn niet overgenomen:</translation>
     </message>
+    <message>
+        <source>Nothing was renamed: select a circuit first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pistaro::CircuitTable</name>
@@ -1827,6 +1874,21 @@
     <message>
         <source>Menu pictures were not changed: the default picture %1 could not be handed over: %2</source>
         <translation>Menuafbeeldingen zijn niet gewijzigd: de standaardafbeelding %1 kon niet worden doorgegeven: %2</translation>
+    </message>
+    <message>
+        <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pistaro::HelpWindow</name>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2105,6 +2167,38 @@
     <message>
         <source>textures are</source>
         <translation>texturen zijn</translation>
+    </message>
+    <message>
+        <source>Nothing was installed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 was not installed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track %1 was installed in part: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not installed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archives were installed in part: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no scratch folder could be made in %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game was put back as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3363,6 +3457,14 @@
     <message>
         <source>. Nothing was exported.</source>
         <translation>. Er is niets geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>1 row was exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows were exported to %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
