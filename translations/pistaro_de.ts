@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>its backup cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die zugehörige Sicherung ist nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -892,35 +892,35 @@
     <name>emulators</name>
     <message>
         <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie max, auto, fixed mit einer Zahl oder eine Zyklenzahl wie 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Zyklenzahl, die DOSBox annimmt: von 1 bis %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Anteil, den DOSBox annimmt: von 1% bis 100%.</translation>
     </message>
     <message>
         <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &quot;limit&quot; muss eine Zyklenzahl folgen, etwa limit 50000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wird von DOSBox dort nicht gelesen. %2</translation>
     </message>
     <message>
         <source>Only letters, digits, blanks and % are read there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Dort werden nur Buchstaben, Ziffern, Leerzeichen und % gelesen. </translation>
     </message>
     <message>
         <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &quot;fixed&quot; folgt genau eine Zyklenzahl, etwa fixed 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine Zyklen-Einstellung von DOSBox. %2</translation>
     </message>
 </context>
 <context>
@@ -1656,11 +1656,11 @@
     </message>
     <message>
         <source>Nothing was renamed: select a circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde umbenannt: zuerst eine Strecke wählen.</translation>
     </message>
     <message>
         <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht umbenannt: es ist eine Slot-Datei des Spiels, die das Spiel unter diesem Namen liest.</translation>
     </message>
 </context>
 <context>
@@ -1877,18 +1877,18 @@
     </message>
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gp2 wurde nicht aktualisiert: eine Datei konnte nicht geschrieben werden, daher wurde das Spiel in den vorherigen Zustand zurückgesetzt.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch das Zurücksetzen des Spiels ist fehlgeschlagen (%1). &quot;Letzte Änderung wiederherstellen&quot; setzt es zurück, sobald die Ursache behoben ist.</translation>
     </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -2170,35 +2170,35 @@
     </message>
     <message>
         <source>Nothing was installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde installiert: %1</translation>
     </message>
     <message>
         <source>Track %1 was not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke %1 wurde nicht installiert: %2</translation>
     </message>
     <message>
         <source>Track %1 was installed in part: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke %1 wurde teilweise installiert: %2</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht installiert: %1</translation>
     </message>
     <message>
         <source>The archives were installed in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Archive wurden teilweise installiert: %1</translation>
     </message>
     <message>
         <source>no scratch folder could be made in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 konnte kein Arbeitsordner angelegt werden (%2).</translation>
     </message>
     <message>
         <source>The game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel wurde in den vorherigen Zustand zurückgesetzt.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch das Zurücksetzen des Spiels ist fehlgeschlagen (%1). &quot;Letzte Änderung wiederherstellen&quot; setzt es zurück, sobald die Ursache behoben ist.</translation>
     </message>
 </context>
 <context>
@@ -3460,11 +3460,11 @@
     </message>
     <message>
         <source>1 row was exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile wurde nach %1 exportiert.</translation>
     </message>
     <message>
         <source>%1 rows were exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen wurden nach %2 exportiert.</translation>
     </message>
 </context>
 <context>

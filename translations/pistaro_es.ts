@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>its backup cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>su copia de seguridad no se puede leer</translation>
     </message>
 </context>
 <context>
@@ -892,35 +892,35 @@
     <name>emulators</name>
     <message>
         <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa max, auto, fixed con un número, o un número de ciclos como 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número de ciclos que DOSBox acepte: de 1 a %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un porcentaje que DOSBox acepte: del 1% al 100%.</translation>
     </message>
     <message>
         <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;limit&quot; necesita detrás un número de ciclos, como limit 50000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DOSBox no lee &quot;%1&quot; en ese punto. %2</translation>
     </message>
     <message>
         <source>Only letters, digits, blanks and % are read there. </source>
-        <translation type="unfinished"></translation>
+        <translation>En ese punto solo se leen letras, dígitos, espacios y %. </translation>
     </message>
     <message>
         <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;fixed&quot; lleva detrás un solo número de ciclos, como fixed 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una configuración de ciclos de DOSBox. %2</translation>
     </message>
 </context>
 <context>
@@ -1656,11 +1656,11 @@
     </message>
     <message>
         <source>Nothing was renamed: select a circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se renombró nada: selecciona primero un circuito.</translation>
     </message>
     <message>
         <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se renombró: es un archivo de ranura del juego, que el juego lee con este nombre.</translation>
     </message>
 </context>
 <context>
@@ -1877,18 +1877,18 @@
     </message>
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gp2 no se actualizó: no se pudo escribir un archivo, así que el juego se devolvió a como estaba.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver el juego a como estaba también falló (%1). &quot;Restaurar último cambio&quot; lo devuelve a su estado una vez eliminada la causa.</translation>
     </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado</translation>
     </message>
 </context>
 <context>
@@ -2170,35 +2170,35 @@
     </message>
     <message>
         <source>Nothing was installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se instaló nada: %1</translation>
     </message>
     <message>
         <source>Track %1 was not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito %1 no se instaló: %2</translation>
     </message>
     <message>
         <source>Track %1 was installed in part: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito %1 se instaló en parte: %2</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No instalado: %1</translation>
     </message>
     <message>
         <source>The archives were installed in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos comprimidos se instalaron en parte: %1</translation>
     </message>
     <message>
         <source>no scratch folder could be made in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear una carpeta de trabajo en %1 (%2).</translation>
     </message>
     <message>
         <source>The game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego se devolvió a como estaba.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolver el juego a como estaba también falló (%1). &quot;Restaurar último cambio&quot; lo devuelve a su estado una vez eliminada la causa.</translation>
     </message>
 </context>
 <context>
@@ -3460,11 +3460,11 @@
     </message>
     <message>
         <source>1 row was exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportó 1 fila a %1.</translation>
     </message>
     <message>
         <source>%1 rows were exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron %1 filas a %2.</translation>
     </message>
 </context>
 <context>

@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>its backup cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>sa sauvegarde ne peut pas être lue</translation>
     </message>
 </context>
 <context>
@@ -892,35 +892,35 @@
     <name>emulators</name>
     <message>
         <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez max, auto, fixed suivi d&apos;un nombre, ou un nombre de cycles tel que 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre de cycles accepté par DOSBox&#xa0;: de 1 à %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une part acceptée par DOSBox&#xa0;: de 1% à 100%.</translation>
     </message>
     <message>
         <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;limit&#xa0;» doit être suivi d&apos;un nombre de cycles, par exemple limit 50000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas lu par DOSBox à cet endroit. %2</translation>
     </message>
     <message>
         <source>Only letters, digits, blanks and % are read there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les lettres, les chiffres, les espaces et % y sont lus. </translation>
     </message>
     <message>
         <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;fixed&#xa0;» est suivi d&apos;un seul nombre de cycles, par exemple fixed 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un réglage de cycles de DOSBox. %2</translation>
     </message>
 </context>
 <context>
@@ -1656,11 +1656,11 @@
     </message>
     <message>
         <source>Nothing was renamed: select a circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été renommé&#xa0;: choisissez d&apos;abord un circuit.</translation>
     </message>
     <message>
         <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été renommé&#xa0;: c&apos;est un fichier d&apos;emplacement du jeu, que le jeu lit sous ce nom.</translation>
     </message>
 </context>
 <context>
@@ -1877,18 +1877,18 @@
     </message>
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gp2 n&apos;a pas été mis à jour&#xa0;: un fichier n&apos;a pas pu être écrit, le jeu a donc été remis dans son état antérieur.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le jeu dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
     </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -2170,35 +2170,35 @@
     </message>
     <message>
         <source>Nothing was installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été installé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Track %1 was not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit %1 n&apos;a pas été installé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Track %1 was installed in part: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit %1 a été installé en partie&#xa0;: %2</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non installé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The archives were installed in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les archives ont été installées en partie&#xa0;: %1</translation>
     </message>
     <message>
         <source>no scratch folder could be made in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier de travail n&apos;a pu être créé dans %1 (%2).</translation>
     </message>
     <message>
         <source>The game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu a été remis dans son état antérieur.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le jeu dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
     </message>
 </context>
 <context>
@@ -3460,11 +3460,11 @@
     </message>
     <message>
         <source>1 row was exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne a été exportée vers %1.</translation>
     </message>
     <message>
         <source>%1 rows were exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes ont été exportées vers %2.</translation>
     </message>
 </context>
 <context>

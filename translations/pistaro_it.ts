@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>its backup cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo backup non si può leggere</translation>
     </message>
 </context>
 <context>
@@ -892,35 +892,35 @@
     <name>emulators</name>
     <message>
         <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa max, auto, fixed con un numero, o un numero di cicli come 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un numero di cicli che DOSBox accetta: da 1 a %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è una percentuale che DOSBox accetta: da 1% a 100%.</translation>
     </message>
     <message>
         <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;limit&quot; vuole dopo di sé un numero di cicli, come limit 50000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non viene letto da DOSBox in quel punto. %2</translation>
     </message>
     <message>
         <source>Only letters, digits, blanks and % are read there. </source>
-        <translation type="unfinished"></translation>
+        <translation>In quel punto si leggono solo lettere, cifre, spazi e %. </translation>
     </message>
     <message>
         <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;fixed&quot; vuole dopo di sé un solo numero di cicli, come fixed 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un&apos;impostazione dei cicli di DOSBox. %2</translation>
     </message>
 </context>
 <context>
@@ -1656,11 +1656,11 @@
     </message>
     <message>
         <source>Nothing was renamed: select a circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato rinominato nulla: seleziona prima un circuito.</translation>
     </message>
     <message>
         <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato rinominato: è un file di slot del gioco, che il gioco legge con questo nome.</translation>
     </message>
 </context>
 <context>
@@ -1877,18 +1877,18 @@
     </message>
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gp2 non è stato aggiornato: non è stato possibile scrivere un file, quindi il gioco è stato rimesso com&apos;era.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche il ripristino del gioco com&apos;era non è riuscito (%1). &quot;Ripristina ultima modifica&quot; lo rimette a posto una volta rimossa la causa.</translation>
     </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Non trovato</translation>
     </message>
 </context>
 <context>
@@ -2170,35 +2170,35 @@
     </message>
     <message>
         <source>Nothing was installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato installato nulla: %1</translation>
     </message>
     <message>
         <source>Track %1 was not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito %1 non installato: %2</translation>
     </message>
     <message>
         <source>Track %1 was installed in part: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito %1 installato in parte: %2</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non installato: %1</translation>
     </message>
     <message>
         <source>The archives were installed in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivi installati in parte: %1</translation>
     </message>
     <message>
         <source>no scratch folder could be made in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile creare una cartella di lavoro in %1 (%2).</translation>
     </message>
     <message>
         <source>The game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco è stato rimesso com&apos;era.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche il ripristino del gioco com&apos;era non è riuscito (%1). &quot;Ripristina ultima modifica&quot; lo rimette a posto una volta rimossa la causa.</translation>
     </message>
 </context>
 <context>
@@ -3460,11 +3460,11 @@
     </message>
     <message>
         <source>1 row was exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 riga esportata in %1.</translation>
     </message>
     <message>
         <source>%1 rows were exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe esportate in %2.</translation>
     </message>
 </context>
 <context>

@@ -682,7 +682,7 @@
     </message>
     <message>
         <source>its backup cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>de back-up ervan kan niet worden gelezen</translation>
     </message>
 </context>
 <context>
@@ -892,35 +892,35 @@
     <name>emulators</name>
     <message>
         <source>Use max, auto, fixed and a number, or a number of cycles such as 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik max, auto, fixed met een getal, of een aantal cycli zoals 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no number of cycles DOSBox takes: from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen aantal cycli dat DOSBox aanneemt: van 1 tot %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no share DOSBox takes: from 1% to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen percentage dat DOSBox aanneemt: van 1% tot 100%.</translation>
     </message>
     <message>
         <source>&quot;limit&quot; needs a number of cycles after it, such as limit 50000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na &quot;limit&quot; moet een aantal cycli volgen, zoals limit 50000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not read by DOSBox there. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt daar niet door DOSBox gelezen. %2</translation>
     </message>
     <message>
         <source>Only letters, digits, blanks and % are read there. </source>
-        <translation type="unfinished"></translation>
+        <translation>Daar worden alleen letters, cijfers, spaties en % gelezen. </translation>
     </message>
     <message>
         <source>&quot;fixed&quot; takes one number of cycles after it, such as fixed 30000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na &quot;fixed&quot; volgt één aantal cycli, zoals fixed 30000.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a DOSBox cycles setting. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen cycli-instelling van DOSBox. %2</translation>
     </message>
 </context>
 <context>
@@ -1656,11 +1656,11 @@
     </message>
     <message>
         <source>Nothing was renamed: select a circuit first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets hernoemd: kies eerst een circuit.</translation>
     </message>
     <message>
         <source>%1 was not renamed: it is a game slot file, which the game reads by this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet hernoemd: het is een slotbestand van het spel, dat het spel onder deze naam leest.</translation>
     </message>
 </context>
 <context>
@@ -1877,18 +1877,18 @@
     </message>
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gp2 is niet bijgewerkt: een bestand kon niet worden geschreven, dus is het spel teruggezet zoals het was.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook het terugzetten van het spel is mislukt (%1). &quot;Laatste wijziging herstellen&quot; zet het terug zodra de oorzaak is verholpen.</translation>
     </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gevonden</translation>
     </message>
 </context>
 <context>
@@ -2170,35 +2170,35 @@
     </message>
     <message>
         <source>Nothing was installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets geïnstalleerd: %1</translation>
     </message>
     <message>
         <source>Track %1 was not installed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit %1 is niet geïnstalleerd: %2</translation>
     </message>
     <message>
         <source>Track %1 was installed in part: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit %1 is deels geïnstalleerd: %2</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geïnstalleerd: %1</translation>
     </message>
     <message>
         <source>The archives were installed in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De archieven zijn deels geïnstalleerd: %1</translation>
     </message>
     <message>
         <source>no scratch folder could be made in %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>er kon geen werkmap worden gemaakt in %1 (%2).</translation>
     </message>
     <message>
         <source>The game was put back as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel is teruggezet zoals het was.</translation>
     </message>
     <message>
         <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook het terugzetten van het spel is mislukt (%1). &quot;Laatste wijziging herstellen&quot; zet het terug zodra de oorzaak is verholpen.</translation>
     </message>
 </context>
 <context>
@@ -3460,11 +3460,11 @@
     </message>
     <message>
         <source>1 row was exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rij is geëxporteerd naar %1.</translation>
     </message>
     <message>
         <source>%1 rows were exported to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen zijn geëxporteerd naar %2.</translation>
     </message>
 </context>
 <context>
