@@ -111,10 +111,10 @@ void HelpMenuTest::helpRule() {
     QFETCH(QString, locale);
     QFETCH(QString, opened);
     QFETCH(QString, how);
+    MainWindowFixture fx; // speaks the C locale's English: the row's language comes after it
     const QLocale before;
     QLocale::setDefault(QLocale(locale));
     const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
-    MainWindowFixture fx;
     const QString help = fx.appDir() + QStringLiteral("/help");
     QVERIFY(QDir().mkpath(help));
     if (!htm.isNull())
