@@ -2936,8 +2936,8 @@
         <translation>S&amp;prache</translation>
     </message>
     <message>
-        <source>A new language takes effect when Pistaro starts again.</source>
-        <translation>Eine neue Sprache gilt ab dem nächsten Start von Pistaro.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Gilt ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

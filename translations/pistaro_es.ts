@@ -2936,8 +2936,8 @@
         <translation>Idi&amp;oma</translation>
     </message>
     <message>
-        <source>A new language takes effect when Pistaro starts again.</source>
-        <translation>El nuevo idioma se aplica al volver a iniciar Pistaro.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Se aplica al volver a iniciar.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -2936,8 +2936,8 @@
         <translation>&amp;Langue</translation>
     </message>
     <message>
-        <source>A new language takes effect when Pistaro starts again.</source>
-        <translation>Une nouvelle langue prend effet au prochain démarrage de Pistaro.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Prend effet au prochain démarrage.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -2936,8 +2936,8 @@
         <translation>Li&amp;ngua</translation>
     </message>
     <message>
-        <source>A new language takes effect when Pistaro starts again.</source>
-        <translation>La nuova lingua vale dal prossimo avvio di Pistaro.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Vale dal prossimo avvio.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

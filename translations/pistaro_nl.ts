@@ -2936,8 +2936,8 @@
         <translation>&amp;Taal</translation>
     </message>
     <message>
-        <source>A new language takes effect when Pistaro starts again.</source>
-        <translation>Een nieuwe taal werkt pas als Pistaro opnieuw start.</translation>
+        <source>Takes effect at the next start.</source>
+        <translation>Werkt pas na een nieuwe start.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -106,9 +106,7 @@ void SetupDialog::buildWidgets() {
     for (const language::Offered& offer : language::offered())
         Language->addItem(offer.name, offer.code);
     LanguageLabel->setBuddy(Language);
-    LanguageNote =
-        named(new QLabel(tr("A new language takes effect when Pistaro starts again."), this),
-              "LanguageNote");
+    LanguageNote = named(new QLabel(tr("Takes effect at the next start."), this), "LanguageNote");
     LanguageNote->setWordWrap(true);
     // The box orders the buttons as the desktop does; their clicks stay the handlers.
     auto* buttons = new QDialogButtonBox(this);

@@ -435,8 +435,7 @@ void SetupDialogTest::languageIsTheMachinesFromTheNextStart() {
         names << o.dlg->Language->itemText(i);
     QCOMPARE(names, (QStringList{"Automatic (desktop)", "English", "Deutsch", "Français",
                                  "Italiano", "Español", "Nederlands"}));
-    QCOMPARE(o.dlg->LanguageNote->text(),
-             QStringLiteral("A new language takes effect when Pistaro starts again."));
+    QCOMPARE(o.dlg->LanguageNote->text(), QStringLiteral("Takes effect at the next start."));
     o.dlg->Language->setCurrentIndex(names.indexOf(QStringLiteral("Français")));
     o.dlg->Cancel_Click();
     QCOMPARE(language::setting(), QString());
