@@ -1,11 +1,12 @@
-// screenshot [--screen] <outdir>: starts the main window on a generated sample game, offscreen,
-// and writes main_window.png, setup_dialog.png, about_box.png, lap_time_table.png (with a
-// track's history), lap_time_table_no_history.png and record_status.png into <outdir>, and
+// screenshot [--screen] [--language <ll>] <outdir>: starts the main window on a generated sample
+// game, offscreen, and writes main_window.png, setup_dialog.png, about_box.png, lap_time_table.png
+// (with a track's history), lap_time_table_no_history.png and record_status.png into <outdir>, and
 // export_summary.png and long_summary.png, the message an Export ends with where
 // gp2hipic is not set up and one listing many failures, then history.png (with that Export)
 // and help_window.png; with --screen (on a display, e.g. under Xvfb) also screen.png, the whole
 // screen with the main window where the start placed it. Message boxes are answered by a
-// script, so nothing waits for a user. QT_SCALE_FACTOR=1.25 shows the windows at 125 %.
+// script, so nothing waits for a user. QT_SCALE_FACTOR=1.25 shows the windows at 125 %; --language
+// de shows them in German (any language the program is translated into).
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/help_window.h"
@@ -28,6 +29,7 @@
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "ui/language.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,8 +86,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     const bool wholeScreen = args.removeAll(QStringLiteral("--screen")) > 0;
+    QString language;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language"));
+        at > 0 && at + 1 < args.size()) {
+        language = args.at(at + 1);
+        args.remove(at, 2);
+    }
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: screenshot [--screen] <outdir>\n");
+        std::fprintf(stderr, "usage: screenshot [--screen] [--language <ll>] <outdir>\n");
         return 2;
     }
     const QString out = QDir(args[1]).absolutePath();
@@ -105,6 +113,14 @@ int main(int argc, char** argv) {
     }
 
     HeadlessProgram program(appDir);
+    if (!language.isEmpty()) {
+        // The program speaks the language a desktop in that language would get.
+        qputenv("LANGUAGE", language.toLocal8Bit());
+        if (language::apply().code != language) {
+            std::fprintf(stderr, "screenshot: no translation for %s\n", qPrintable(language));
+            return 1;
+        }
+    }
     Gp2PsoBas& bas = program.bas;
     MainWindow& frm = program.start();
     frm.show();
