@@ -684,6 +684,10 @@
         <source>its backup cannot be read</source>
         <translation>die zugehörige Sicherung ist nicht lesbar</translation>
     </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation>Auch das Zurücksetzen des Spiels ist fehlgeschlagen (%1). &quot;Letzte Änderung wiederherstellen&quot; setzt es zurück, sobald die Ursache behoben ist.</translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -1879,10 +1883,6 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 wurde nicht aktualisiert: eine Datei konnte nicht geschrieben werden, daher wurde das Spiel in den vorherigen Zustand zurückgesetzt.</translation>
     </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Auch das Zurücksetzen des Spiels ist fehlgeschlagen (%1). &quot;Letzte Änderung wiederherstellen&quot; setzt es zurück, sobald die Ursache behoben ist.</translation>
-    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
@@ -2195,10 +2195,6 @@
     <message>
         <source>The game was put back as it was.</source>
         <translation>Das Spiel wurde in den vorherigen Zustand zurückgesetzt.</translation>
-    </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Auch das Zurücksetzen des Spiels ist fehlgeschlagen (%1). &quot;Letzte Änderung wiederherstellen&quot; setzt es zurück, sobald die Ursache behoben ist.</translation>
     </message>
 </context>
 <context>

@@ -684,6 +684,10 @@
         <source>its backup cannot be read</source>
         <translation>su copia de seguridad no se puede leer</translation>
     </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation>Devolver el juego a como estaba también falló (%1). &quot;Restaurar último cambio&quot; lo devuelve a su estado una vez eliminada la causa.</translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -1879,10 +1883,6 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 no se actualizó: no se pudo escribir un archivo, así que el juego se devolvió a como estaba.</translation>
     </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Devolver el juego a como estaba también falló (%1). &quot;Restaurar último cambio&quot; lo devuelve a su estado una vez eliminada la causa.</translation>
-    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
@@ -2195,10 +2195,6 @@
     <message>
         <source>The game was put back as it was.</source>
         <translation>El juego se devolvió a como estaba.</translation>
-    </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Devolver el juego a como estaba también falló (%1). &quot;Restaurar último cambio&quot; lo devuelve a su estado una vez eliminada la causa.</translation>
     </message>
 </context>
 <context>

@@ -684,6 +684,10 @@
         <source>its backup cannot be read</source>
         <translation>sa sauvegarde ne peut pas être lue</translation>
     </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation>Remettre le jeu dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -1879,10 +1883,6 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 n&apos;a pas été mis à jour&#xa0;: un fichier n&apos;a pas pu être écrit, le jeu a donc été remis dans son état antérieur.</translation>
     </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Remettre le jeu dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
-    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
@@ -2195,10 +2195,6 @@
     <message>
         <source>The game was put back as it was.</source>
         <translation>Le jeu a été remis dans son état antérieur.</translation>
-    </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Remettre le jeu dans son état antérieur a aussi échoué (%1). «&#xa0;Restaurer la dernière modification&#xa0;» le remet en place une fois la cause supprimée.</translation>
     </message>
 </context>
 <context>

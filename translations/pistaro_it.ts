@@ -684,6 +684,10 @@
         <source>its backup cannot be read</source>
         <translation>il suo backup non si può leggere</translation>
     </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation>Anche il ripristino del gioco com&apos;era non è riuscito (%1). &quot;Ripristina ultima modifica&quot; lo rimette a posto una volta rimossa la causa.</translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -1879,10 +1883,6 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 non è stato aggiornato: non è stato possibile scrivere un file, quindi il gioco è stato rimesso com&apos;era.</translation>
     </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Anche il ripristino del gioco com&apos;era non è riuscito (%1). &quot;Ripristina ultima modifica&quot; lo rimette a posto una volta rimossa la causa.</translation>
-    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
@@ -2195,10 +2195,6 @@
     <message>
         <source>The game was put back as it was.</source>
         <translation>Il gioco è stato rimesso com&apos;era.</translation>
-    </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Anche il ripristino del gioco com&apos;era non è riuscito (%1). &quot;Ripristina ultima modifica&quot; lo rimette a posto una volta rimossa la causa.</translation>
     </message>
 </context>
 <context>

@@ -684,6 +684,10 @@
         <source>its backup cannot be read</source>
         <translation>de back-up ervan kan niet worden gelezen</translation>
     </message>
+    <message>
+        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
+        <translation>Ook het terugzetten van het spel is mislukt (%1). &quot;Laatste wijziging herstellen&quot; zet het terug zodra de oorzaak is verholpen.</translation>
+    </message>
 </context>
 <context>
     <name>binfile</name>
@@ -1879,10 +1883,6 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 is niet bijgewerkt: een bestand kon niet worden geschreven, dus is het spel teruggezet zoals het was.</translation>
     </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Ook het terugzetten van het spel is mislukt (%1). &quot;Laatste wijziging herstellen&quot; zet het terug zodra de oorzaak is verholpen.</translation>
-    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
@@ -2195,10 +2195,6 @@
     <message>
         <source>The game was put back as it was.</source>
         <translation>Het spel is teruggezet zoals het was.</translation>
-    </message>
-    <message>
-        <source>Putting the game back as it was failed too (%1). &quot;Restore last change&quot; puts it back once the cause is removed.</source>
-        <translation>Ook het terugzetten van het spel is mislukt (%1). &quot;Laatste wijziging herstellen&quot; zet het terug zodra de oorzaak is verholpen.</translation>
     </message>
 </context>
 <context>

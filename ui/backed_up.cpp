@@ -59,4 +59,12 @@ QStringList putBack(WindowServices& services, gamebackup::Backup& backup) {
     return left;
 }
 
+QString putBackFailedText(const QStringList& left) {
+    return QCoreApplication::translate("backedup",
+                                       "Putting the game back as it was failed too (%1). "
+                                       "\"Restore last change\" puts it back once the cause is "
+                                       "removed.")
+        .arg(left.join(QStringLiteral("; ")));
+}
+
 } // namespace pistaro

@@ -35,4 +35,7 @@ bool backedUpReplacingLinks(WindowServices& services, const QString& command,
 // the files are as they were before the command.
 QStringList putBack(WindowServices& services, gamebackup::Backup& backup);
 
+// What a command says when putBack left files (`left`, its lines): Restore can finish it.
+QString putBackFailedText(const QStringList& left);
+
 } // namespace pistaro

@@ -195,9 +195,7 @@ void Exporter::putGameBack(const LineUp& before) {
                          "back as it was."));
         return;
     }
-    summary_.failed(tr("Putting the game back as it was failed too (%1). \"Restore last change\" "
-                       "puts it back once the cause is removed.")
-                        .arg(left.join(QStringLiteral("; "))));
+    summary_.failed(putBackFailedText(left));
     summary_.show(services_.dialogs(), tr("Gp2 was updated in part."));
 }
 

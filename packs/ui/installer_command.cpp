@@ -400,9 +400,7 @@ QString Installer::putGameBack(gamebackup::Backup& backup, const QStringList& no
         notWritten.isEmpty() ? QString() : notWritten.join(Gp2PsoBas::CrLf) + Gp2PsoBas::CrLf2;
     if (left.isEmpty())
         return failed + tr("The game was put back as it was.");
-    return failed + tr("Putting the game back as it was failed too (%1). \"Restore last change\" "
-                       "puts it back once the cause is removed.")
-                        .arg(left.join(QStringLiteral("; ")));
+    return failed + putBackFailedText(left);
 }
 
 void Installer::selectInstalled(const QString& circuitName) {
