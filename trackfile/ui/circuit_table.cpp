@@ -7,6 +7,7 @@
 #include "platform/program_settings.h"
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
+#include "ui/eliding_header.h"
 #include "ui/mnemonic.h"
 
 #include <QDrag>
@@ -38,11 +39,13 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     setWordWrap(false);
     setShowGrid(false);
     setTabKeyNavigation(false);
+    setHorizontalHeader(new ElidingHeader(Qt::Horizontal, this));
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 
     QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(true); // a click sorts by the column
     header->setHighlightSections(false);
     header->setStretchLastSection(true);
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c)
@@ -85,24 +88,36 @@ CircuitTable::CircuitTable(const QString& pattern, QWidget* parent)
     connect(filter_, &QAbstractItemModel::layoutChanged, this, &CircuitTable::countChanged);
 }
 
+namespace {
+
+// In characters of the table's font: a DOS file name, the names at a usual length, a lap count,
+// a length, a lap time, and the usual texts of Status ("1 texture missing", "Checksum wrong",
+// "Original").
+constexpr int ContentWidths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 3, 5, 8, 20, 9, 9};
+
+} // namespace
+
+int CircuitTable::contentWidth(int column) const {
+    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    return ContentWidths[column] * ch + 8;
+}
+
 int CircuitTable::defaultSectionWidth(int column) const {
-    // In characters of the table's font: a DOS file name, the names at a usual length, a lap
-    // count, a length, a lap time, and the usual texts of Status ("1 texture missing",
-    // "Checksum wrong", "Original"). A column is never narrower than its caption.
-    static const int widths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 3, 5, 8, 20, 9, 9};
+    // A column is as wide as its usual content and its caption.
     if (column < 0 || column >= CircuitTableModel::ColumnCount)
         return 0;
-    const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     const QHeaderView* header = horizontalHeader();
     const QString caption = model_->headerData(column, Qt::Horizontal).toString();
     // The caption, the style's margins on both sides and the sort indicator.
     const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int mark = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
     const int captionWidth = header->fontMetrics().horizontalAdvance(caption) + 4 * margin + mark;
-    return std::max(widths[column] * ch + 8, captionWidth);
+    return std::max(contentWidth(column), captionWidth);
 }
 
 int CircuitTable::leastSectionWidth(int column) const {
+    // The names give up what a glance needs less; the other columns keep their content whole
+    // and give up only the part of a caption wider than it (shown whole in its tip).
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     switch (column) {
     case CircuitTableModel::Track:
@@ -113,7 +128,7 @@ int CircuitTable::leastSectionWidth(int column) const {
     case CircuitTableModel::Packs:
         return 4 * ch + 8;
     default:
-        return 0;
+        return contentWidth(column);
     }
 }
 
@@ -121,26 +136,23 @@ void CircuitTable::fitColumns() {
     if (widthsByUser_)
         return;
     const QHeaderView* header = horizontalHeader();
-    int fixed = 0, wanted = 0, least = 0;
+    int wanted = 0, least = 0;
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
         if (header->isSectionHidden(c))
             continue;
-        if (leastSectionWidth(c) == 0) {
-            fixed += defaultSectionWidth(c);
-        } else {
-            wanted += defaultSectionWidth(c);
-            least += leastSectionWidth(c);
-        }
+        wanted += defaultSectionWidth(c);
+        least += std::min(leastSectionWidth(c), defaultSectionWidth(c));
     }
     // The room of the rows beside a vertical scroll bar, which a usual collection needs.
-    const int room = contentsRect().width() - verticalScrollBar()->sizeHint().width() - fixed;
+    const int room = contentsRect().width() - verticalScrollBar()->sizeHint().width();
     fitting_ = true;
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
         if (header->isSectionHidden(c))
             continue;
-        const int full = defaultSectionWidth(c), narrow = leastSectionWidth(c);
+        const int full = defaultSectionWidth(c);
+        const int narrow = std::min(leastSectionWidth(c), full);
         int width = full;
-        if (narrow > 0 && room < wanted)
+        if (room < wanted)
             width = room <= least ? narrow
                                   : narrow + int(qint64(full - narrow) * (room - least) /
                                                  std::max(1, wanted - least));
@@ -169,8 +181,12 @@ QSize CircuitTable::sizeHint() const {
     if (last >= 0 && widthsByUser_)
         width += defaultSectionWidth(last) - header->sectionSize(last);
     const int frame = 2 * frameWidth();
-    return {width + verticalScrollBar()->sizeHint().width() + frame,
-            header->sizeHint().height() + 20 * verticalHeader()->defaultSectionSize() + frame};
+    return {width + verticalScrollBar()->sizeHint().width() + frame, heightForRows(20)};
+}
+
+int CircuitTable::heightForRows(int rows) const {
+    return horizontalHeader()->sizeHint().height() + rows * verticalHeader()->defaultSectionSize() +
+           2 * frameWidth();
 }
 
 CircuitTable::~CircuitTable() {

@@ -84,6 +84,8 @@ public:
     // The width of every shown column and about twenty rows: the window gives the table the
     // room it has, the other parts take what they need.
     QSize sizeHint() const override;
+    // The height that shows `rows` rows and the header without scrolling.
+    int heightForRows(int rows) const;
 
     // Where the sort column and order, the widths and the hidden columns are kept.
     static inline const QString HeaderStateKey = QStringLiteral("CircuitBrowser/Header");
@@ -106,12 +108,14 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
+    // The width of a column's usual content, in the table's font.
+    int contentWidth(int column) const;
     int defaultSectionWidth(int column) const;
-    // The narrowest a column of names (Track, Country, Author, Tags, Packs) is made by
-    // fitColumns; 0 for the other columns, which always keep their default width.
+    // The narrowest fitColumns makes a column: a column of names (Track, Country, Author,
+    // Tags, Packs) a few characters, the others their content's width.
     int leastSectionWidth(int column) const;
-    // Every shown column in the table's width where it can be: the columns of names give up
-    // room, down to their least width, in proportion to their default width.
+    // Every shown column in the table's width where it can be: the columns give up room, down
+    // to their least width, in proportion to what they can give.
     void fitColumns();
     circuitcolumns::CatalogueValues readCatalogue() const;
     void catalogueRead();

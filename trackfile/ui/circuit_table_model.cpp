@@ -379,7 +379,8 @@ QVariant CircuitTableModel::data(const QModelIndex& index, int role) const {
 QVariant CircuitTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
         return int(Qt::AscendingOrder); // a column picked anew starts from its smallest values
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    // The caption is its own tip: a narrow column shows it cut.
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const captions[ColumnCount] = {
         QT_TR_NOOP("File"),           QT_TR_NOOP("Track"),  QT_TR_NOOP("Country"),
