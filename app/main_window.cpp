@@ -33,7 +33,9 @@
 #include "ui/named.h"
 #include "ui/shared_command.h"
 #include "ui/tab_chain.h"
+#include "ui/tight_layout.h"
 #include "ui/window_keys.h"
+#include "ui/window_size.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -169,20 +171,16 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::layoutControls() {
-    // The top row: the circuit files, the Change arrow between the lists, the slots with the
-    // pack row. The slot list takes what its 16 entries need, the circuit table all the rest,
-    // in width and in height.
-    auto* change = new QVBoxLayout;
-    change->addStretch();
-    change->addWidget(Packs->Change);
-    change->addStretch();
+    // The top row: the circuit files, and the slots with the Change arrow above them (facing
+    // the circuit table) and the pack row below. The slot list takes what its 16 entries need,
+    // the circuit table all the rest, in width and in height.
     auto* slotColumn = new QVBoxLayout;
+    slotColumn->addWidget(Packs->Change, 0, Qt::AlignLeft);
     slotColumn->addWidget(Slots);
     slotColumn->addWidget(Packs);
     slotColumn->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(Lists, 1);
-    top->addLayout(change);
     top->addLayout(slotColumn);
 
     // The lap times of the circuit shown, with the database they come from.
@@ -209,10 +207,26 @@ void MainWindow::layoutControls() {
     grid->setRowStretch(0, 1);
 }
 
+void MainWindow::makeRoomForTheTable(int height) {
+    // What the window needs with the table a dozen rows high, measured by the layouts.
+    CircuitTable* table = Lists->File1;
+    const int least = table->minimumHeight();
+    table->setMinimumHeight(table->heightForRows(12));
+    Lists->updateGeometry();
+    contents_->layout()->activate();
+    const QMargins frame = assumedFrame(*this);
+    const int needed = contents_->layout()->totalMinimumSize().height() +
+                       menuBar()->sizeHint().height() + frame.top() + frame.bottom();
+    table->setMinimumHeight(least);
+    if (needed > height)
+        tightenVertically(*contents_, 2);
+}
+
 void MainWindow::orderTabStops() {
-    // As on screen: the circuits (with their filter), the slots, Change, the packs, the track
-    // info, the lap times with their database, the menu pictures, the commands.
-    chainTabStops({Lists, Slots, Packs->Change, Packs, Panel, Frame4, Pictures, commands_});
+    // As on screen: the circuits (with their filter), Change above the slots, the slots, the
+    // packs, the track info, the lap times with their database, the menu pictures, the
+    // commands.
+    chainTabStops({Lists, Packs->Change, Slots, Packs, Panel, Frame4, Pictures, commands_});
 }
 
 void MainWindow::guardCommands() {

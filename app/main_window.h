@@ -143,6 +143,9 @@ private:
     // "Pistaro - <database>", and what the window waits for.
     void showTitle();
     void layoutControls();
+    // On a screen of `height` too short for the usual gaps and a dozen rows of circuits (a
+    // laptop at 125 %), the gaps go to the circuit table.
+    void makeRoomForTheTable(int height);
     // The Tab key goes through the controls as they stand on screen.
     void orderTabStops();
     // Connects what one concern tells to the concerns that follow it.

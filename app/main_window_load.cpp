@@ -81,6 +81,7 @@ void MainWindow::Form_Load(const QStringList& arguments) {
         // Centred on the free part of the screen and never beyond it: what does not fit
         // at the preferred size scrolls inside the window.
         const QRect free = screen->availableGeometry();
+        makeRoomForTheTable(free.height());
         const QSize wanted = sizeHint();
         QRect place(free.x() + free.width() / 2 - wanted.width() / 2,
                     free.y() + free.height() / 2 - wanted.height() / 2, wanted.width(),

@@ -22,6 +22,7 @@
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/elided_label.h"
 #include "ui/file_list_box.h"
+#include "ui/language.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,6 +41,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -199,6 +201,7 @@ private slots:
     void menus();
     void showsWhatItWorksOn();
     void controlsWithoutActionAreInert();
+    void mnemonicsAreUnique_data();
     void mnemonicsAreUnique();
     void tabFollowsTheScreen();
     void keys_data();
@@ -424,9 +427,31 @@ void MainWindowControlsTest::controlsWithoutActionAreInert() {
     frm.Databases->DbCombo->setEditText(QStringLiteral("pso.mdb"));
 }
 
+void MainWindowControlsTest::mnemonicsAreUnique_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* code : {"en", "de", "fr", "it", "es", "nl"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
 void MainWindowControlsTest::mnemonicsAreUnique() {
     // Every button and menu item of every window the program opens carries an Alt letter, and
-    // the letter reaches one control of its window or one item of its open menu.
+    // the letter reaches one control of its window or one item of its open menu: in English
+    // and in every translation, each with letters of its own.
+    QFETCH(QString, language);
+    const auto restart = [this](const QString& code) {
+        fx_->stop();
+        fx_ = std::make_unique<MainWindowFixture>();
+        language::setSetting(code == QLatin1String("en") ? QString() : code);
+        QCOMPARE(language::apply().code, code);
+        fx_->start().show();
+        QVERIFY(QTest::qWaitForWindowExposed(fx_->frm.get()));
+    };
+    if (language != QLatin1String("en"))
+        restart(language);
+    const auto english = qScopeGuard([&] {
+        if (language != QLatin1String("en"))
+            restart(QStringLiteral("en"));
+    });
     MainWindow& frm = *fx_->frm;
     MnemonicWalk walk;
     walk.window(frm);
@@ -509,7 +534,7 @@ void MainWindowControlsTest::tabFollowsTheScreen() {
     frm.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     const QStringList screenOrder{
-        "CircuitFilter",  "File1",        "ACir",         "List1",          "Change",
+        "CircuitFilter",  "ACir",         "File1",        "Change",         "List1",
         "SelectedPack",   "UpdTp",        "SavePack",     "DeletePack",     "ExportPack",
         "ImportPack",     "Track",        "Country",      "EventName",      "Author",
         "Adjective",      "Description",  "Laps",         "Length",         "Slot",

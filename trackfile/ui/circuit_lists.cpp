@@ -74,8 +74,11 @@ void CircuitLists::buildWidgets() {
     AddTags = named(FileClick->addAction(tr("Add &tags\u2026")), "AddTags");
     RemoveTags = named(FileClick->addAction(tr("Remo&ve tags\u2026")), "RemoveTags");
 
+    // A frame without a line: the button sits in the filter row and takes no row of its own,
+    // which the table's rows need on a short screen.
+    Frame1->setFlat(true);
     auto* f1 = new QHBoxLayout(Frame1);
-    f1->setContentsMargins(4, 4, 4, 4);
+    f1->setContentsMargins(0, 0, 0, 0);
     f1->addWidget(ACir);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -88,9 +91,9 @@ void CircuitLists::buildWidgets() {
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(CircuitFilter, 1);
     filterRow->addWidget(CircuitCount);
+    filterRow->addWidget(Frame1);
     column->addLayout(filterRow);
     column->addWidget(File1, 1);
-    column->addWidget(Frame1);
 }
 
 } // namespace pistaro
