@@ -1768,7 +1768,7 @@
     <name>pistaro::Exporter</name>
     <message>
         <source>&amp;Export to Gp2</source>
-        <translation>&amp;Exporter vers Gp2</translation>
+        <translation>E&amp;xporter vers Gp2</translation>
     </message>
     <message>
         <source>Export circuits to Gp2</source>
@@ -2584,11 +2584,11 @@
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation>&amp;Créer</translation>
+        <translation>Fa&amp;briquer</translation>
     </message>
     <message>
         <source>Ma&amp;ke</source>
-        <translation>Cré&amp;er</translation>
+        <translation>Fabr&amp;iquer</translation>
     </message>
     <message>
         <source>Cle&amp;ar</source>
@@ -2655,7 +2655,7 @@
     </message>
     <message>
         <source>Resca&amp;n</source>
-        <translation>Rel&amp;ire</translation>
+        <translation>&amp;Relire</translation>
     </message>
     <message>
         <source>Import circuits from Gp2</source>
@@ -2973,7 +2973,7 @@
     <name>pistaro::SetupTransfer</name>
     <message>
         <source>Import &amp;Setups</source>
-        <translation>Importer les &amp;réglages</translation>
+        <translation>Importer les ré&amp;glages</translation>
     </message>
     <message>
         <source>Export Set&amp;ups</source>

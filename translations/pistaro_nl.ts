@@ -1431,7 +1431,7 @@
     </message>
     <message>
         <source>Delete this du&amp;plicate…</source>
-        <translation>Dit &amp;duplicaat verwijderen…</translation>
+        <translation>Dit d&amp;uplicaat verwijderen…</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2580,7 +2580,7 @@
     </message>
     <message>
         <source>Import Menu &amp;Picture</source>
-        <translation>Menua&amp;fbeelding importeren</translation>
+        <translation>Menuafbeel&amp;ding importeren</translation>
     </message>
     <message>
         <source>&amp;Make</source>
