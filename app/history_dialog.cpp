@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -35,7 +36,7 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
     Close = named(buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole), "Close");
     Revert->setAutoDefault(false);
 
-    auto* lists2 = new QHBoxLayout;
+    auto* lists2 = lists_layout_ = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(tr("Changes, newest first:"), this));
     left->addWidget(Changes);
@@ -54,33 +55,44 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
     connect(Revert, &QPushButton::clicked, this, GUARDED_HANDLER(Revert_Click));
     connect(Close, &QPushButton::clicked, this, &QDialog::reject);
     reload();
-    keepSize(*this, QStringLiteral("History/size"), [this] { return fittingSize(); });
+    // The lists stand as the screen has room for, whatever size the window was given.
+    const QSize fitting = fittingSize();
+    keepSize(*this, QStringLiteral("History/size"), [fitting] { return fitting; });
 }
 
-QSize HistoryDialog::fittingSize() const {
+int HistoryDialog::listWidth(const QListWidget* list, const QString& sample) const {
+    int widest = list->fontMetrics().horizontalAdvance(sample);
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+    const int padding =
+        2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    return widest + padding + 2 * list->frameWidth() +
+           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+}
+
+QSize HistoryDialog::fittingSize() {
     // Both lists as wide as their longest line (the files of the newest change stand for the
     // others' files), and tall enough for a dozen changes.
-    const auto listWidth = [](const QListWidget* list, const QString& sample) {
-        int widest = list->fontMetrics().horizontalAdvance(sample);
-        for (int i = 0; i < list->count(); ++i)
-            widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
-        const int padding =
-            2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-        return widest + padding + 2 * list->frameWidth() +
-               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
-    };
     // Usual rows: a date and time, a command, a count; a file of a game folder in a home.
     const QString usualChange =
         QStringLiteral("2026-12-31 23:59:59  Install a Folder of Archives  (16 files)  put back");
     const QString usualFile =
         QStringLiteral("/home/player/games/gp2/CIRCUITS/F1CT07.DAT (removed: it was not there)");
     const QMargins margins = layout()->contentsMargins();
-    // The two lists share the width alike.
-    const int width = 2 * std::max(listWidth(Changes, usualChange), listWidth(Files, usualFile)) +
-                      layout()->spacing() + margins.left() + margins.right();
+    const int list = std::max(listWidth(Changes, usualChange), listWidth(Files, usualFile));
     const int rows = 12 * Changes->fontMetrics().height() + 2 * Changes->frameWidth();
-    const int height = std::max(sizeHint().height(), rows + layout()->minimumSize().height());
-    return {width, height};
+    // The two lists share the width alike, where the screen has room for both.
+    const int sideBySide = 2 * list + layout()->spacing() + margins.left() + margins.right();
+    const QScreen* shownOn = screen();
+    const int free = shownOn ? shownOn->availableGeometry().width() : sideBySide;
+    if (sideBySide + assumedFrame(*this).left() + assumedFrame(*this).right() <= free) {
+        lists_layout_->setDirection(QBoxLayout::LeftToRight);
+        return {sideBySide, std::max(sizeHint().height(), rows + layout()->minimumSize().height())};
+    }
+    lists_layout_->setDirection(QBoxLayout::TopToBottom);
+    const int fileRows = 6 * Files->fontMetrics().height() + 2 * Files->frameWidth();
+    return {list + margins.left() + margins.right(),
+            std::max(sizeHint().height(), rows + fileRows + layout()->minimumSize().height())};
 }
 
 QString HistoryDialog::rowText(const gamebackup::Change& change) {

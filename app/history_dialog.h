@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QList>
 
+class QBoxLayout;
 class QListWidget;
 class QPushButton;
 
@@ -39,14 +40,18 @@ public:
     static QString rowText(const gamebackup::Change& change);
 
 private:
-    // What the changes and their files need, before the user gives the window a size.
-    QSize fittingSize() const;
+    // What the changes and their files need, before the user gives the window a size: side by
+    // side, or one above the other where the screen is too narrow for both whole.
+    QSize fittingSize();
+    // The width one list needs for its longest line.
+    int listWidth(const QListWidget* list, const QString& sample) const;
 
     WindowServices& services_;
     TrackInfoPanel& panel_;
     CircuitLists& lists_;
     PackControls& packs_;
     QList<gamebackup::Change> shown_; // as listed, newest first
+    QBoxLayout* lists_layout_;        // Changes beside (or above) Files
 };
 
 } // namespace pistaro
