@@ -83,6 +83,10 @@ bool saveModal(const std::function<void()>& show, const QString& path) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings of their own: the windows open as a first run shows them, and the sizes they
+    // keep when hidden stay out of the user's settings.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
     QStringList args = app.arguments();
     const bool wholeScreen = args.removeAll(QStringLiteral("--screen")) > 0;
