@@ -1883,6 +1883,10 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 wurde nicht aktualisiert: eine Datei konnte nicht geschrieben werden, daher wurde das Spiel in den vorherigen Zustand zurückgesetzt.</translation>
     </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Die exportierten Strecken wurden nicht in den Katalog aufgenommen: %1</translation>
+    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>

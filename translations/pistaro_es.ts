@@ -1883,6 +1883,10 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 no se actualizó: no se pudo escribir un archivo, así que el juego se devolvió a como estaba.</translation>
     </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Los circuitos exportados no se añadieron al catálogo: %1</translation>
+    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>

@@ -1883,6 +1883,10 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 n&apos;a pas été mis à jour&#xa0;: un fichier n&apos;a pas pu être écrit, le jeu a donc été remis dans son état antérieur.</translation>
     </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Les circuits exportés n&apos;ont pas été ajoutés au catalogue&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>

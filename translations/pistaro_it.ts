@@ -1883,6 +1883,10 @@
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 non è stato aggiornato: non è stato possibile scrivere un file, quindi il gioco è stato rimesso com&apos;era.</translation>
     </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>I circuiti esportati non sono stati aggiunti al catalogo: %1</translation>
+    </message>
 </context>
 <context>
     <name>pistaro::HelpWindow</name>
