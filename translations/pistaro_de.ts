@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>der Arbeitsordner kann %1 nicht aufnehmen: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>

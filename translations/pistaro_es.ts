@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Todos los archivos</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>la carpeta de trabajo no puede recibir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>

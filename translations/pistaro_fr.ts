@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>le dossier de travail ne peut pas recevoir %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>

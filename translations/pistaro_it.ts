@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Tutti i file</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>la cartella di lavoro non può accogliere %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>

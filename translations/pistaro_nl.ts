@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Alle bestanden</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>de werkmap kan %1 niet opnemen: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
