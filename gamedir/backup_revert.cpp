@@ -4,6 +4,7 @@
 #include "gamedir/game_backup.h"
 #include "gamedir/inside_folders.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ namespace gamebackup {
 namespace {
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 QString canonical(const QString& path) {
