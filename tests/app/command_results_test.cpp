@@ -141,14 +141,17 @@ private slots:
                 said = HistoryDialog::rowText(changes.first());
             } else if (place == "restore") {
                 // The backup's manifest holds the name whole: it comes back as it was, not
-                // as the part before its line break.
+                // as the part before its line break. A part file a write of it left goes too,
+                // though its name reads as a wildcard pattern.
                 QVERIFY(!QFileInfo::exists(fx->circuit(hostile + ".dat")));
+                QVERIFY(writeFile(fx->circuit(hostile + ".dat.writing-Ab12Cd"), "part"));
                 fx->dialogs.shown.clear();
                 fx->dialogs.answers << true;
                 frm.RestoreLast->trigger();
                 QCOMPARE(readFileOrMissing(fx->circuit(hostile + ".dat")),
                          samplegame::smallAddon("Hostile"));
                 QVERIFY(!QFileInfo::exists(fx->circuit("hostile")));
+                QVERIFY(!QFileInfo::exists(fx->circuit(hostile + ".dat.writing-Ab12Cd")));
                 said = fx->dialogs.shown.join(u'\n');
             }
         } else if (place == "rename question") {
