@@ -4,13 +4,13 @@
 #include "gamedir/game_backup.h"
 #include "packs/ui/pack_controls.h"
 #include "platform/ignore_step.h"
+#include "platform/shown_text.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/track_info_panel.h"
 #include "ui/window_services.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace pistaro {
 
@@ -45,7 +45,7 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
     const QStringList damaged = gamebackup::damagedFiles(change);
     QStringList files;
     for (const gamebackup::Entry& entry : change.entries)
-        files << QDir::toNativeSeparators(entry.original) +
+        files << shown::path(entry.original) +
                      (damaged.contains(entry.original)
                           //: After a file the restore names.
                           ? QCoreApplication::translate(
@@ -60,12 +60,12 @@ bool RevertChange(WindowServices& services, TrackInfoPanel& panel, CircuitLists&
         damaged.isEmpty()
             ? QCoreApplication::translate("RestoreCommand",
                                           "Restore the game files as they were before %1 on %2?")
-                  .arg(change.command, when)
+                  .arg(shown::text(change.command), when)
             : QCoreApplication::translate("RestoreCommand",
                                           "The backup of %1 on %2 is damaged: the saved copies of "
                                           "%3 of its files are damaged or missing. Restore the "
                                           "other files without them?")
-                  .arg(change.command, when, QString::number(damaged.size()));
+                  .arg(shown::text(change.command), when, QString::number(damaged.size()));
     if (!services.dialogs().askYesNoList(question, files))
         return false;
     const gamebackup::RevertOutcome outcome =

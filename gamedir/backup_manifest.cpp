@@ -10,6 +10,48 @@ namespace gamebackup {
 namespace {
 
 const QChar kTab(u'\t');
+// The first line of a manifest whose text fields are escaped (escaped()): older ones hold them
+// raw, so a name with a line break or a tab was cut there.
+const QString kEscapedFormat = QStringLiteral("format\t2");
+
+// A name as one field of a line: a backslash, line break, carriage return or tab written as
+// `\\`, `\n`, `\r`, `\t`.
+QString escaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == kTab)
+            out += QStringLiteral("\\t");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString unescaped(const QString& field) {
+    QString out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        const QChar next = i + 1 < field.size() ? field.at(i + 1) : QChar();
+        if (c != u'\\' || !QStringView(u"\\nrt").contains(next)) {
+            out += c;
+            continue;
+        }
+        out += next == u'n'   ? QChar(u'\n')
+               : next == u'r' ? QChar(u'\r')
+               : next == u't' ? kTab
+                              : next;
+        ++i;
+    }
+    return out;
+}
 
 QString line(const QStringList& parts) {
     return parts.join(kTab) + u'\n';
@@ -37,8 +79,13 @@ std::optional<Change> readChange(const QString& folder) {
         change.reverted = true;
     }
     const QString store = QDir(QFileInfo(folder).absolutePath()).filePath(kContents);
-    for (const QString& text : QString::fromUtf8(manifest.readAll()).split(u'\n')) {
-        const QStringList parts = text.split(kTab);
+    const QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n');
+    const bool escapedFields = lines.constFirst() == kEscapedFormat;
+    for (const QString& text : lines) {
+        QStringList parts = text.split(kTab);
+        if (escapedFields)
+            for (QString& part : parts)
+                part = unescaped(part);
         const QString& key = parts.at(0);
         if (parts.size() == 2 && key == QLatin1String("command"))
             change.command = parts[1];
@@ -88,25 +135,26 @@ std::optional<Change> readChange(const QString& folder) {
 }
 
 QByteArray manifestText(const Change& change) {
-    QString text = line({QStringLiteral("command"), change.command}) +
+    QString text = kEscapedFormat + u'\n' +
+                   line({QStringLiteral("command"), escaped(change.command)}) +
                    line({QStringLiteral("made"), change.when.toString(Qt::ISODate)}) +
                    line({QStringLiteral("utc"), change.utc.toUTC().toString(Qt::ISODate)}) +
                    line({QStringLiteral("sequence"), QString::number(change.sequence)});
     if (!change.game.isEmpty())
-        text += line({QStringLiteral("game"), change.game});
+        text += line({QStringLiteral("game"), escaped(change.game)});
     if (!change.reverts.isEmpty())
-        text += line({QStringLiteral("reverts"), change.reverts});
+        text += line({QStringLiteral("reverts"), escaped(change.reverts)});
     for (const Entry& entry : change.entries) {
         if (entry.copy.isEmpty()) {
-            text += line({QStringLiteral("absent"), entry.original});
+            text += line({QStringLiteral("absent"), escaped(entry.original)});
             continue;
         }
         text += line({QStringLiteral("stored"), entry.sha256,
                       QString::number(entry.modified.isValid() ? entry.modified.toMSecsSinceEpoch()
                                                                : qint64(-1)),
-                      QString::number(entry.permissions), entry.original});
+                      QString::number(entry.permissions), escaped(entry.original)});
         if (!entry.link.isEmpty())
-            text += line({QStringLiteral("linked"), entry.link, entry.original});
+            text += line({QStringLiteral("linked"), escaped(entry.link), escaped(entry.original)});
     }
     return text.toUtf8();
 }

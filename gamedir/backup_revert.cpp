@@ -4,6 +4,7 @@
 #include "gamedir/game_backup.h"
 #include "gamedir/inside_folders.h"
 #include "platform/replace_file.h"
+#include "platform/shown_text.h"
 #include "storage/gp2psobas.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ namespace gamebackup {
 namespace {
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return shown::path(path);
 }
 
 QString canonical(const QString& path) {
@@ -83,9 +84,11 @@ QSet<QString> filesOf(const Change& change) {
 void removeUnfinishedWrites(const QString& target) {
     const QFileInfo info(target);
     QDir folder = info.absoluteDir();
-    const QString pattern = info.fileName() + QStringLiteral(".writing-??????");
-    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::Hidden))
-        folder.remove(name);
+    // Matched by hand: the name may hold wildcard characters ('[', '*', '?').
+    const QString prefix = info.fileName() + QStringLiteral(".writing-");
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix, Qt::CaseInsensitive))
+            folder.remove(name);
 }
 
 // The folders above `folder` that are missing, nearest the root first.

@@ -84,13 +84,18 @@ struct Budget {
 // Reads the entry into a file beside the target, then lets it take the target's place, so a
 // damaged entry leaves what was there and no partial file behind. Unpacking stops as soon as
 // the entry passes its budget, so no entry unpacks to more than the limits allow, whatever
-// its header says. "" on success; `unpacked` gets the entry's size.
+// its header says. "" on success; `unpacked` gets the entry's size. `unwritable` is set when
+// the folder could not take the entry (a full disk), which is no fault of the archive.
 QString unpackEntry(archive* a, const Budget& budget, const QString& target, const QString& folder,
-                    qint64& unpacked) {
+                    qint64& unpacked, bool& unwritable) {
     QTemporaryFile part(folder + QStringLiteral("/.unpacking-XXXXXX"));
-    if (!part.open())
+    const auto notWritten = [&] {
+        unwritable = true;
         return QCoreApplication::translate("archive", "cannot be written (%1)")
             .arg(part.errorString());
+    };
+    if (!part.open())
+        return notWritten();
     char buffer[65536];
     qint64 total = 0;
     for (;;) {
@@ -103,14 +108,12 @@ QString unpackEntry(archive* a, const Budget& budget, const QString& target, con
         if (total > budget.entry)
             return budget.over;
         if (part.write(buffer, n) != n)
-            return QCoreApplication::translate("archive", "cannot be written (%1)")
-                .arg(part.errorString());
+            return notWritten();
     }
     if (budget.stated && total != budget.entry)
         return QCoreApplication::translate("archive", "damaged (shorter than its stated size)");
     if (!part.flush())
-        return QCoreApplication::translate("archive", "cannot be written (%1)")
-            .arg(part.errorString());
+        return notWritten();
     const QFileInfo existing(target);
     if (existing.isDir() && !existing.isSymLink())
         return QCoreApplication::translate("archive", "a folder of that name is in the way");
@@ -118,8 +121,7 @@ QString unpackEntry(archive* a, const Budget& budget, const QString& target, con
     if ((existing.exists() || existing.isSymLink()) && !QFile::remove(target))
         return QCoreApplication::translate("archive", "cannot replace the file there");
     if (!part.rename(target))
-        return QCoreApplication::translate("archive", "cannot be written (%1)")
-            .arg(part.errorString());
+        return notWritten();
     part.setAutoRemove(false);
     unpacked = total;
     return {};
@@ -244,7 +246,15 @@ ArchiveExtractResult extractFlat(const QString& archivePath, const QString& fold
         }
         const QString target = gamepath::join(folder, *name.plain, listings);
         qint64 unpacked = 0;
-        const QString failure = unpackEntry(a, entryBudget, target, folder, unpacked);
+        bool unwritable = false;
+        const QString failure = unpackEntry(a, entryBudget, target, folder, unpacked, unwritable);
+        if (unwritable) {
+            // Without this entry the folder would not hold the archive as it is: nothing is
+            // taken from it rather than the part that fitted.
+            refuse(QCoreApplication::translate("archive", "the scratch folder cannot take %1: %2")
+                       .arg(shownEntryName(name.shown), failure));
+            break;
+        }
         if (!failure.isEmpty()) {
             skip(failure);
             continue;

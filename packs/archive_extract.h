@@ -25,7 +25,8 @@ struct ArchiveSkip {
 
 struct ArchiveExtractResult {
     // Empty when the archive was read; otherwise why nothing at all was extracted (no archive
-    // that can be read, too many entries). Entries past the size limits are skipped one by one.
+    // that can be read, too many entries, an entry the folder could not take). Entries past the
+    // size limits are skipped one by one.
     QString refused;
     // Set when the archive is damaged past some entry (cut short): what came before it was
     // extracted, and this says why the rest was not.

@@ -1,9 +1,15 @@
 #include "trackfile/circuit_catalogue.h"
 
 #include "platform/ignore_step.h"
+#include "platform/program_end.h"
+#include "platform/shown_text.h"
 #include "storage/catalogue_names.h"
 #include "storage/gp2psobas.h"
 #include "storage/record_lookup.h"
+
+#include <QList>
+
+#include <exception>
 
 namespace catalogue {
 
@@ -38,26 +44,57 @@ CircuitInfo readCircuit(const OpenDatabases& bas, const QString& path) {
     return readCircuitInfo(path, originalsIn(bas.TracksRs.get()));
 }
 
+namespace {
+
+void addTracksRow(Recordset& tracks, const CircuitInfo& info) {
+    if (info.track.isEmpty() || seekName(tracks, info.track))
+        return;
+    tracks.addNew();
+    tracks.setValue(Name, info.track);
+    tracks.setValue(Country, info.country.left(30));
+    tracks.update();
+}
+
+void addMapsRow(Recordset& maps, const CircuitInfo& info) {
+    if (info.track.isEmpty() || seekName(maps, info.track))
+        return;
+    maps.addNew();
+    maps.setValue(Name, info.track);
+    maps.update();
+}
+
+} // namespace
+
 void ensureTrackRow(const OpenDatabases& bas, const CircuitInfo& info) {
     if (info.track.isEmpty())
         return;
-    ignoreFailure("adding the track's catalogue row", [&] {
-        Recordset& tracks = requireOpen(bas.TracksRs, Tracks);
-        if (seekName(tracks, info.track))
+    ignoreFailure("adding the track's catalogue row",
+                  [&] { addTracksRow(requireOpen(bas.TracksRs, Tracks), info); });
+    ignoreFailure("adding the track's menu picture row",
+                  [&] { addMapsRow(requireOpen(bas.MapsRs, Maps), info); });
+}
+
+QString ensureTrackRows(const OpenDatabases& bas, const QList<CircuitInfo>& infos) {
+    QStringList failed;
+    const auto addAll = [&](Database* db, Recordset* rs,
+                            void (*add)(Recordset&, const CircuitInfo&)) {
+        if (!db || !db->isOpen() || !rs)
             return;
-        tracks.addNew();
-        tracks.setValue(Name, info.track);
-        tracks.setValue(Country, info.country.left(30));
-        tracks.update();
-    });
-    ignoreFailure("adding the track's menu picture row", [&] {
-        Recordset& maps = requireOpen(bas.MapsRs, Maps);
-        if (seekName(maps, info.track))
-            return;
-        maps.addNew();
-        maps.setValue(Name, info.track);
-        maps.update();
-    });
+        try {
+            Database::Transaction transaction(*db);
+            for (const CircuitInfo& info : infos)
+                add(*rs, info);
+            transaction.commit();
+        } catch (const ProgramEnded&) {
+            throw;
+        } catch (const std::exception& e) {
+            failed << shown::path(db->path()) + QStringLiteral(" (") +
+                          shown::text(QString::fromStdString(e.what())) + QStringLiteral(")");
+        }
+    };
+    addAll(bas.Db.get(), bas.TracksRs.get(), addTracksRow);
+    addAll(bas.MapsDb.get(), bas.MapsRs.get(), addMapsRow);
+    return failed.join(QStringLiteral("; "));
 }
 
 CircuitInfo readSlotCircuit(const OpenDatabases& bas, const QString& path) {

@@ -4,6 +4,7 @@
 #include "trackfile/circuit_info.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,10 @@ CircuitInfo readCircuit(const OpenDatabases& bas, const QString& path);
 // Adds the Tracks row (name and country) and the Maps row of `info`'s track where they are
 // missing. Rows that are there are left as they are; a catalogue that fails is noted.
 void ensureTrackRow(const OpenDatabases& bas, const CircuitInfo& info);
+// The same for several circuits, all or none per database (one transaction each), for a
+// command that must say whether its rows were kept: "" when they were (or a database is not
+// open), else each database that failed, its path and why.
+QString ensureTrackRows(const OpenDatabases& bas, const QList<CircuitInfo>& infos);
 
 // readCircuit for a circuit that goes into a game slot (Change, View Pack, Export, the slots
 // read from the game): its rows are ensured, so that its times and pictures have their place.

@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>der Arbeitsordner kann %1 nicht aufnehmen: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1882,6 +1886,10 @@
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 wurde nicht aktualisiert: eine Datei konnte nicht geschrieben werden, daher wurde das Spiel in den vorherigen Zustand zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Die exportierten Strecken wurden nicht in den Katalog aufgenommen: %1</translation>
     </message>
 </context>
 <context>

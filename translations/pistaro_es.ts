@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Todos los archivos</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>la carpeta de trabajo no puede recibir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1882,6 +1886,10 @@
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 no se actualizó: no se pudo escribir un archivo, así que el juego se devolvió a como estaba.</translation>
+    </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Los circuitos exportados no se añadieron al catálogo: %1</translation>
     </message>
 </context>
 <context>

@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>le dossier de travail ne peut pas recevoir %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1882,6 +1886,10 @@
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 n&apos;a pas été mis à jour&#xa0;: un fichier n&apos;a pas pu être écrit, le jeu a donc été remis dans son état antérieur.</translation>
+    </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>Les circuits exportés n&apos;ont pas été ajoutés au catalogue&#xa0;: %1</translation>
     </message>
 </context>
 <context>

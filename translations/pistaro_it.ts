@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Tutti i file</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>la cartella di lavoro non può accogliere %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1882,6 +1886,10 @@
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 non è stato aggiornato: non è stato possibile scrivere un file, quindi il gioco è stato rimesso com&apos;era.</translation>
+    </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>I circuiti esportati non sono stati aggiunti al catalogo: %1</translation>
     </message>
 </context>
 <context>

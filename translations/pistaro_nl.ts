@@ -666,6 +666,10 @@
         <source>All files</source>
         <translation>Alle bestanden</translation>
     </message>
+    <message>
+        <source>the scratch folder cannot take %1: %2</source>
+        <translation>de werkmap kan %1 niet opnemen: %2</translation>
+    </message>
 </context>
 <context>
     <name>artwork</name>
@@ -1882,6 +1886,10 @@
     <message>
         <source>Gp2 was not updated: a file could not be written, so the game was put back as it was.</source>
         <translation>Gp2 is niet bijgewerkt: een bestand kon niet worden geschreven, dus is het spel teruggezet zoals het was.</translation>
+    </message>
+    <message>
+        <source>The exported circuits were not added to the catalogue: %1</source>
+        <translation>De geëxporteerde circuits zijn niet aan de catalogus toegevoegd: %1</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,17 @@ bool Exporter::writeToGame(bool reportClean) {
         putGameBack(before);
         return false;
     }
+    // The catalogue rows of the circuits now in the slots come once the game's files are all
+    // written, all or none per database: a put-back leaves no rows of a line-up the game never
+    // got, and rows that could not be kept are said.
+    QList<CircuitInfo> inSlots;
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        if (!lineUp.at(slot).file.isEmpty())
+            inSlots << lineUp.at(slot).circuit;
+    const QString rowsFailed = catalogue::ensureTrackRows(bas, inSlots);
+    if (!rowsFailed.isEmpty())
+        summary_.failed(
+            tr("The exported circuits were not added to the catalogue: %1").arg(rowsFailed));
 
     status.setLine1(tr("Updating menu picture... "));
     status.pump();
@@ -290,9 +301,9 @@ void Exporter::copySlot(int slot) {
     // The entry shows the circuit now in the slot. When the copy failed that is still the
     // game's own: the menu name and lap count written next must be those of the circuit the
     // game will run, not of one that never got there.
-    slotList_.exported(
-        slot, catalogue::readSlotCircuit(
-                  bas, copied.ok ? lists.File1->path() + gamepath::sep() + assigned : target));
+    slotList_.exported(slot, catalogue::readCircuit(bas, copied.ok ? lists.File1->path() +
+                                                                         gamepath::sep() + assigned
+                                                                   : target));
 }
 
 void Exporter::writeMenuNames() {

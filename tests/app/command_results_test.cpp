@@ -117,7 +117,7 @@ private slots:
     void namesFromFilesAreShownEscaped_data() {
         QTest::addColumn<QString>("place");
         for (const char* place : {"delete question", "rename question", "circuit tool tip",
-                                  "history", "database refusal", "install report"})
+                                  "history", "restore", "database refusal", "install report"})
             QTest::newRow(place) << place;
     }
     void namesFromFilesAreShownEscaped() {
@@ -131,14 +131,28 @@ private slots:
         list->setListIndex(list->indexOf(hostile + ".dat"));
         QCOMPARE(list->selectedName(), hostile + ".dat");
         QString said;
-        if (place == "delete question" || place == "history") {
-            fx->dialogs.answers << (place == "history");
+        if (place == "delete question" || place == "history" || place == "restore") {
+            fx->dialogs.answers << (place != "delete question");
             frm.Lists->Delete->trigger();
             said = fx->dialogs.shown.value(0);
             if (place == "history") {
                 const auto changes = gamebackup::history(gamebackup::backupsFolder(fx->bas));
                 QCOMPARE(changes.size(), 1);
                 said = HistoryDialog::rowText(changes.first());
+            } else if (place == "restore") {
+                // The backup's manifest holds the name whole: it comes back as it was, not
+                // as the part before its line break. A part file a write of it left goes too,
+                // though its name reads as a wildcard pattern.
+                QVERIFY(!QFileInfo::exists(fx->circuit(hostile + ".dat")));
+                QVERIFY(writeFile(fx->circuit(hostile + ".dat.writing-Ab12Cd"), "part"));
+                fx->dialogs.shown.clear();
+                fx->dialogs.answers << true;
+                frm.RestoreLast->trigger();
+                QCOMPARE(readFileOrMissing(fx->circuit(hostile + ".dat")),
+                         samplegame::smallAddon("Hostile"));
+                QVERIFY(!QFileInfo::exists(fx->circuit("hostile")));
+                QVERIFY(!QFileInfo::exists(fx->circuit(hostile + ".dat.writing-Ab12Cd")));
+                said = fx->dialogs.shown.join(u'\n');
             }
         } else if (place == "rename question") {
             frm.Lists->Rename->trigger(); // cancelled
@@ -157,9 +171,7 @@ private slots:
             const QStringList viewed = closingTextViewers([&] { frm.Install->trigger(); });
             said = viewed.value(0);
         }
-        // The history's command line ends at the line break its manifest cannot hold.
-        if (place != "history")
-            QVERIFY2(said.contains(QStringLiteral("hostile\\n\\x1b[2J")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("hostile\\n\\x1b[2J")), qPrintable(said));
         QVERIFY2(!said.contains(u'\x1b') && !said.contains(hostile), qPrintable(said));
     }
 

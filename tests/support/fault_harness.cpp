@@ -204,9 +204,9 @@ struct CommandRuns::State {
                 continue;
             }
             for (const QByteArray& line : readFile(manifest).split('\n')) {
-                if (!line.startsWith("stored "))
+                if (!line.startsWith("stored\t"))
                     continue;
-                const QByteArray hash = line.split(' ').value(1);
+                const QByteArray hash = line.split('\t').value(1);
                 const QByteArray copy = readFileOrMissing(root + QStringLiteral("/contents/") +
                                                           QString::fromLatin1(hash));
                 if (QCryptographicHash::hash(copy, QCryptographicHash::Sha256).toHex() != hash)

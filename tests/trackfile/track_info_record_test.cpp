@@ -297,6 +297,24 @@ private slots:
         catalogue::ensureTrackRow(bas(), spa);
         QCOMPARE(trackCount(bas()), before + 1);
         QVERIFY(hasMap(bas(), QStringLiteral("Spa 98")));
+
+        // Several at once stand or fall together per database, and a failure is said: Maps
+        // refusing the second keeps neither of its rows, while Tracks keeps both.
+        QVERIFY(runSql(bas().MapsDb->path(),
+                       "CREATE TRIGGER refuse BEFORE INSERT ON Maps WHEN NEW.Name = 'Row B' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        CircuitInfo a, b;
+        a.track = QStringLiteral("Row A");
+        b.track = QStringLiteral("Row B");
+        const QString failed = catalogue::ensureTrackRows(bas(), {spa, a, b});
+        QVERIFY2(failed.contains(QStringLiteral("Maps.mdb")) && failed.contains("refused"),
+                 qPrintable(failed));
+        QVERIFY(!failed.contains(QStringLiteral("pso.mdb")));
+        QCOMPARE(trackCount(bas()), before + 3);
+        QVERIFY(!hasMap(bas(), QStringLiteral("Row A")) && !hasMap(bas(), QStringLiteral("Row B")));
+        QVERIFY(runSql(bas().MapsDb->path(), "DROP TRIGGER refuse"));
+        QCOMPARE(catalogue::ensureTrackRows(bas(), {a, b}), QString());
+        QVERIFY(hasMap(bas(), QStringLiteral("Row A")) && hasMap(bas(), QStringLiteral("Row B")));
     }
 
     void lengthsAreGroupedInTheSystemLocale() {
