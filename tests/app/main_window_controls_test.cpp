@@ -332,9 +332,9 @@ void MainWindowControlsTest::controls() {
     QCOMPARE(toolTip(w), tip);
     if (shown != Either)
         QCOMPARE(w->isVisible(), shown == Visible);
-    // Picture buttons show nothing but their picture: there must be one.
+    // Picture buttons show nothing but their picture: there must be one to draw.
     if (auto* b = qobject_cast<QToolButton*>(w))
-        QVERIFY(!b->icon().isNull());
+        QVERIFY(!b->icon().pixmap(b->iconSize()).isNull());
 }
 
 void MainWindowControlsTest::showsWhatItWorksOn() {

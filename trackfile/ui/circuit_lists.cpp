@@ -7,6 +7,7 @@
 #include "ui/elided_label.h"
 #include "ui/fixed_font.h"
 #include "ui/named.h"
+#include "ui/picture_button.h"
 #include "ui/window_services.h"
 
 #include <QDir>
@@ -56,7 +57,7 @@ void CircuitLists::buildWidgets() {
     CircuitFilter->setClearButtonEnabled(true);
     CircuitFilter->setToolTip(filterHint());
     FilterProblem =
-        named(CircuitFilter->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+        named(CircuitFilter->addAction(stylePicture(style(), QStyle::SP_MessageBoxWarning),
                                        QLineEdit::TrailingPosition),
               "FilterProblem");
     FilterProblem->setVisible(false);
