@@ -162,6 +162,18 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
 
 #endif
 
+// The file an open QFile reads, by its handle: no second look-up of its name.
+nativenames::FileId openedFileId(const QFile& file) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (file.handle() >= 0 && ::fstat(file.handle(), &st) == 0)
+        return {quint64(st.st_dev), quint64(st.st_ino)};
+    return {};
+#else
+    return nativenames::fileId(file.fileName());
+#endif
+}
+
 } // namespace
 
 CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
@@ -180,11 +192,10 @@ CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOp
     if (source.error() != QFileDevice::NoError)
         return {false, source.errorString(), CopyBlock::None};
     const QDateTime changed = source.fileTime(QFileDevice::FileModificationTime);
+    const nativenames::FileId sourceId = openedFileId(source);
     source.close();
-    // The same file under another name: replacing it would gain nothing.
-    const QFileInfo target(to);
-    if (target.exists() && !target.isDir() &&
-        QFileInfo(from).canonicalFilePath() == target.canonicalFilePath())
+    // The same file under another name (a link, a hard link): replacing it would gain nothing.
+    if (sourceId.valid() && nativenames::fileId(to) == sourceId)
         return success();
     const CopyResult written = replace(to, bytes, options);
     if (written.ok && options.keepSourceTime) {

@@ -17,6 +17,7 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/native_names.h"
 #include "platform/replace_file.h"
 #include "platform/shown_text.h"
 #include "trackfile/circuit_catalogue.h"
@@ -56,10 +57,6 @@ QString circuitsPath(const QString& gp2Dir, const QString& name) {
 
 QString shown(const QString& path) {
     return shown::path(path);
-}
-
-QString canonical(const QString& path) {
-    return QFileInfo(path).canonicalFilePath();
 }
 
 } // namespace
@@ -218,13 +215,15 @@ bool Exporter::backUp() {
     namesWritten_ = false;
     writeFailed_ = false;
     QStringList files;
-    QStringList targets; // canonical paths of the slot files written over
+    // The files on disk of the slot files written over (one stat each, links followed; a
+    // missing one has no id).
+    QList<nativenames::FileId> targets;
     bool pictures = false;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (!lineUp.at(slot).file.isEmpty()) {
             const QString target = circuitsPath(bas.Gp2Dir, slotFileName(slot));
             files << target;
-            targets << canonical(target);
+            targets << nativenames::fileId(target);
         }
         pictures = pictures || lineUp.at(slot).changed;
     }
@@ -251,9 +250,9 @@ bool Exporter::backUp() {
         if (lineUp.at(slot).file.isEmpty())
             continue;
         const QString source = circuitsPath(bas.Gp2Dir, lineUp.at(slot).file);
-        const qsizetype at = targets.indexOf(canonical(source));
-        const QString saved =
-            at < 0 || targets[at].isEmpty() ? QString() : backup.copyOf(files.at(at));
+        const nativenames::FileId id = nativenames::fileId(source);
+        const qsizetype at = id.valid() ? targets.indexOf(id) : -1;
+        const QString saved = at < 0 ? QString() : backup.copyOf(files.at(at));
         sources_[slot] = saved.isEmpty() ? source : saved;
     }
     return true;
