@@ -101,7 +101,8 @@ Backup::Backup(Backup&& other) noexcept
     : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
       change_(std::move(other.change_)), kept_(std::move(other.kept_)),
       created_(std::move(other.created_)), finished_(other.finished_),
-      inProgress_(other.inProgress_), linksReplaced_(other.linksReplaced_) {
+      inProgress_(other.inProgress_), linksReplaced_(other.linksReplaced_),
+      judge_(std::move(other.judge_)) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -118,6 +119,7 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     finished_ = other.finished_;
     inProgress_ = other.inProgress_;
     linksReplaced_ = other.linksReplaced_;
+    judge_ = std::move(other.judge_);
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -235,9 +237,10 @@ QString Backup::placeRefusal(const QStringList& paths) const {
     // The backups lie in the program folder; without a game folder noted nothing is judged.
     if (change_.game.isEmpty())
         return {};
-    return insidefolders::outsideRefusal(paths, change_.game, QFileInfo(root_).absolutePath(),
-                                         linksReplaced_ ? insidefolders::LastPart::Replaced
-                                                        : insidefolders::LastPart::Followed);
+    if (!judge_)
+        judge_.emplace(change_.game, QFileInfo(root_).absolutePath());
+    return judge_->refusal(paths, linksReplaced_ ? insidefolders::LastPart::Replaced
+                                                 : insidefolders::LastPart::Followed);
 }
 
 bool Backup::keep(const QStringList& paths, QString* error) {
