@@ -8,6 +8,7 @@
 // backup_revert.h for putting a change back.
 #include "gamedir/backup_manifest.h"
 #include "gamedir/inside_folders.h"
+#include "platform/replace_file.h"
 
 #include <QDateTime>
 #include <QList>
@@ -90,13 +91,22 @@ private:
     bool makeFolder(QString* error);
     bool writeManifest(QString* error) const;
     bool keepOne(const QString& path, QString* error);
+    bool storeStaged(QString* error);
     void dropFolder();
     QString root_;
     QString folder_;
-    Change change_;        // the manifest so far
-    QStringList kept_;     // original paths, as given
-    QStringList created_;  // contents this backup added to the store
-    bool finished_ = true; // nothing to commit
+    Change change_;       // the manifest so far
+    QStringList kept_;    // original paths, as given
+    QStringList created_; // contents this backup added to the store
+    // Contents a keep has written beside their place in the store, to be synced together and
+    // renamed in before its manifest is written.
+    struct Staged {
+        StagedFile file;
+        bool created = false; // no content stood there before
+    };
+    QList<Staged> staged_;
+    bool storeReady_ = false; // the store folder was made (and is no link) for this backup
+    bool finished_ = true;    // nothing to commit
     bool inProgress_ = false;
     bool linksReplaced_ = false;
     // The command's judge of places: the game and program folders and the folders on the way

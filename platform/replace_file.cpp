@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
@@ -59,7 +63,7 @@ int openRetrying(const char* path, int flags, mode_t mode = 0) {
 // file or the new one, never a new name with its bytes still unwritten. The folder is not
 // synced after the rename: that would only make the new state durable sooner, at twice the
 // cost, and the old file is a sound state.
-int writeAllAndClose(int fd, const QByteArray& bytes) {
+int writeAllAndClose(int fd, const QByteArray& bytes, bool sync = true) {
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -74,12 +78,22 @@ int writeAllAndClose(int fd, const QByteArray& bytes) {
         p += n;
         left -= n;
     }
-    if (::fsync(fd) != 0) {
+    if (sync && ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
         return err;
     }
     return ::close(fd) == 0 ? 0 : errno;
+}
+
+// Syncs one staged file by its name: 0, or the errno of the failure.
+int syncFile(const QString& path) {
+    const int fd = openRetrying(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd < 0)
+        return errno;
+    const int err = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return err;
 }
 
 // The old contents in place, cut and written again: what is left when the folder takes no
@@ -222,7 +236,7 @@ bool copyReplacing(const QString& from, const QString& to, QString* error) {
 }
 
 CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
-                          const QDateTime& modified, StagedFile* staged) {
+                          const QDateTime& modified, StagedFile* staged, Synced synced) {
     staged->target = target;
     staged->temp.clear();
 #ifdef Q_OS_UNIX
@@ -236,11 +250,12 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask); // as a new file gets them; given ones are set below
     }
-    if (const int err = writeAllAndClose(fd, bytes)) {
+    if (const int err = writeAllAndClose(fd, bytes, synced == Synced::Now)) {
         dropStaged(*staged);
         return failure(err);
     }
 #else
+    Q_UNUSED(synced);
     staged->temp = target + QStringLiteral(".writing-") +
                    QString::number(QDateTime::currentMSecsSinceEpoch() % 1000000);
     QFile out(staged->temp);
@@ -261,6 +276,33 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
         if (written.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
             written.setFileTime(modified, QFileDevice::FileModificationTime);
     }
+    return success();
+}
+
+CopyResult syncStaged(const QList<StagedFile>& staged) {
+#ifdef Q_OS_UNIX
+    // A few threads are enough for the device to take the flushes together.
+    constexpr qsizetype kMostThreads = 8;
+    std::atomic<qsizetype> next{0};
+    std::atomic<int> firstError{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < staged.size(); i = next++)
+            if (const int err = syncFile(staged.at(i).temp)) {
+                int none = 0;
+                firstError.compare_exchange_strong(none, err);
+            }
+    };
+    std::vector<std::thread> threads;
+    for (qsizetype i = 1; i < qMin(staged.size(), kMostThreads); ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    if (const int err = firstError.load())
+        return failure(err);
+#else
+    Q_UNUSED(staged);
+#endif
     return success();
 }
 

@@ -7,6 +7,7 @@
 // new file gets the target rewritten in place.
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // Why a target could not be written: the user can do something about these two.
@@ -58,9 +59,16 @@ struct StagedFile {
     QString temp; // "<target>.writing-XXXXXX"
 };
 // Writes `bytes` beside `target` with `permissions` (-1: as a new file gets them) and the
-// last-modified time `modified` (invalid: now).
+// last-modified time `modified` (invalid: now). The file has reached the disk when this
+// returns, unless `synced` is Later: then syncStaged must be asked before it is renamed in.
+enum class Synced { Now, Later };
 CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
-                          const QDateTime& modified, StagedFile* staged);
+                          const QDateTime& modified, StagedFile* staged,
+                          Synced synced = Synced::Now);
+// Has files staged with Synced::Later reach the disk, all at once: their syncs run side by
+// side, so the device is flushed a few times for all of them rather than once per file. The
+// first failure, if any.
+CopyResult syncStaged(const QList<StagedFile>& staged);
 // Makes a symbolic link holding `linkText` beside `target`, to be renamed into its place as a
 // staged file is (Unix; elsewhere it fails).
 CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged);
