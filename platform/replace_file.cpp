@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -87,8 +88,8 @@ int writeAllAndClose(int fd, const QByteArray& bytes, bool sync = true) {
 }
 
 // Syncs one staged file by its name: 0, or the errno of the failure.
-int syncFile(const QString& path) {
-    const int fd = openRetrying(QFile::encodeName(path).constData(), O_RDONLY);
+int syncFile(const QByteArray& path) {
+    const int fd = openRetrying(path.constData(), O_RDONLY);
     if (fd < 0)
         return errno;
     const int err = ::fsync(fd) == 0 ? 0 : errno;
@@ -107,7 +108,11 @@ CopyResult writeInPlace(const QByteArray& target, const QByteArray& bytes) {
     return success();
 }
 
-CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+// Replaces `path` with `bytes`. With `later`, the new file is written beside its place but
+// neither synced nor renamed in: *later gets both names (its temp stays empty when the file was
+// written in place instead).
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options,
+                   std::pair<QByteArray, QByteArray>* later = nullptr) {
     // A link has the file it leads to replaced, not itself, unless the link is what changes.
     const QFileInfo info(path);
     const bool throughLink = info.isSymLink() && info.exists() && !options.replaceLink;
@@ -137,7 +142,11 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
                  ::umask(mask);
                  return mask;
              }()));
-    int err = writeAllAndClose(fd, bytes);
+    int err = writeAllAndClose(fd, bytes, !later);
+    if (err == 0 && later) {
+        *later = {temp, target};
+        return success();
+    }
     if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
         err = errno;
     if (err != 0) {
@@ -149,7 +158,9 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
 
 #else
 
-CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options,
+                   std::pair<QByteArray, QByteArray>* later = nullptr) {
+    Q_UNUSED(later); // written in place at once: commit() has nothing left to do
     const QFileInfo info(path);
     if (info.isDir())
         return {false, QCoreApplication::translate("replacefile", "Is a directory"),
@@ -188,14 +199,9 @@ nativenames::FileId openedFileId(const QFile& file) {
 #endif
 }
 
-} // namespace
-
-CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
-                          const ReplaceOptions& options) {
-    return replace(path, bytes, options);
-}
-
-CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
+// copyReplacing, or with `later` the copy written beside its place only (see replace).
+CopyResult copyFile(const QString& from, const QString& to, const ReplaceOptions& options,
+                    std::pair<QByteArray, QByteArray>* later) {
     QFile source(from);
     // A name the system holds as bytes that are not UTF-8 is found only through those bytes.
     if (!nativenames::heldAsBytes(from) && !QFileInfo(from).isFile())
@@ -211,13 +217,24 @@ CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOp
     // The same file under another name (a link, a hard link): replacing it would gain nothing.
     if (sourceId.valid() && nativenames::fileId(to) == sourceId)
         return success();
-    const CopyResult written = replace(to, bytes, options);
-    if (written.ok && options.keepSourceTime) {
+    const CopyResult written = replace(to, bytes, options, later);
+    if (written.ok && options.keepSourceTime && !later) {
         QFile copied(to);
         if (copied.open(QIODevice::ReadWrite))
             copied.setFileTime(changed, QFileDevice::FileModificationTime);
     }
     return written;
+}
+
+} // namespace
+
+CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
+                          const ReplaceOptions& options) {
+    return replace(path, bytes, options);
+}
+
+CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
+    return copyFile(from, to, options, nullptr);
 }
 
 CopyResult copyOver(const QString& from, const QString& to) {
@@ -279,31 +296,83 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
     return success();
 }
 
-CopyResult syncStaged(const QList<StagedFile>& staged) {
 #ifdef Q_OS_UNIX
-    // A few threads are enough for the device to take the flushes together.
+namespace {
+
+// Syncs the files side by side: the errno of each, 0 where it reached the disk. A few threads
+// are enough for the device to take the flushes together.
+QList<int> syncAll(const QList<QByteArray>& paths) {
     constexpr qsizetype kMostThreads = 8;
+    QList<int> errors(paths.size(), 0);
     std::atomic<qsizetype> next{0};
-    std::atomic<int> firstError{0};
     const auto work = [&] {
-        for (qsizetype i = next++; i < staged.size(); i = next++)
-            if (const int err = syncFile(staged.at(i).temp)) {
-                int none = 0;
-                firstError.compare_exchange_strong(none, err);
-            }
+        for (qsizetype i = next++; i < paths.size(); i = next++)
+            errors[i] = syncFile(paths.at(i));
     };
     std::vector<std::thread> threads;
-    for (qsizetype i = 1; i < qMin(staged.size(), kMostThreads); ++i)
+    for (qsizetype i = 1; i < qMin(paths.size(), kMostThreads); ++i)
         threads.emplace_back(work);
     work();
     for (std::thread& thread : threads)
         thread.join();
-    if (const int err = firstError.load())
-        return failure(err);
+    return errors;
+}
+
+} // namespace
+#endif
+
+CopyResult syncStaged(const QList<StagedFile>& staged) {
+#ifdef Q_OS_UNIX
+    QList<QByteArray> paths;
+    for (const StagedFile& file : staged)
+        paths << QFile::encodeName(file.temp);
+    for (const int err : syncAll(paths))
+        if (err != 0)
+            return failure(err);
 #else
     Q_UNUSED(staged);
 #endif
     return success();
+}
+
+ReplaceBatch::~ReplaceBatch() {
+#ifdef Q_OS_UNIX
+    for (const Pending& file : std::as_const(pending_))
+        ::unlink(file.temp.constData());
+#endif
+}
+
+CopyResult ReplaceBatch::copyOver(const QString& from, const QString& to, int tag) {
+    ReplaceOptions options;
+    options.askTargetFirst = true;
+    std::pair<QByteArray, QByteArray> later;
+    const CopyResult copied = copyFile(from, to, options, &later);
+    if (copied.ok && !later.first.isEmpty())
+        pending_.append({tag, later.first, later.second});
+    return copied;
+}
+
+QList<ReplaceBatch::Failure> ReplaceBatch::commit() {
+    QList<Failure> failed;
+#ifdef Q_OS_UNIX
+    QList<QByteArray> temps;
+    for (const Pending& file : std::as_const(pending_))
+        temps << file.temp;
+    const QList<int> errors = syncAll(temps);
+    for (qsizetype i = 0; i < errors.size(); ++i)
+        if (errors.at(i) != 0)
+            failed.append({pending_.at(i).tag, failure(errors.at(i))});
+    if (!failed.isEmpty())
+        return failed; // the destructor removes every file written
+    while (!pending_.isEmpty()) {
+        if (::rename(pending_.first().temp.constData(), pending_.first().target.constData()) != 0) {
+            failed.append({pending_.first().tag, failure(errno)});
+            break;
+        }
+        pending_.removeFirst();
+    }
+#endif
+    return failed;
 }
 
 CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged) {

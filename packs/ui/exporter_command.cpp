@@ -114,9 +114,12 @@ bool Exporter::writeToGame(bool reportClean) {
     status.pump();
 
     const LineUp before = lineUp;
+    ReplaceBatch slotFiles; // the slot files reach the disk together, then go in
     for (int slot = 1; slot <= kSlotCount && !writeFailed_; ++slot)
         if (!lineUp.at(slot).file.isEmpty())
-            ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot); });
+            ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot, slotFiles); });
+    if (!writeFailed_)
+        placeSlotFiles(slotFiles);
     if (!writeFailed_)
         ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
     if (writeFailed_) {
@@ -258,7 +261,7 @@ bool Exporter::backUp() {
     return true;
 }
 
-void Exporter::copySlot(int slot) {
+void Exporter::copySlot(int slot, ReplaceBatch& slotFiles) {
     Gp2PsoBas& bas = services_.bas();
     CircuitLists& lists = lists_;
     const LineUp& lineUp = slotList_.lineUp();
@@ -273,7 +276,7 @@ void Exporter::copySlot(int slot) {
     // A checksum run still busy with either file would leave a stale trailer behind.
     ExeCmd::WaitForSumfix(circuitsPath(bas.Gp2Dir, assigned));
     ExeCmd::WaitForSumfix(target);
-    const CopyResult copied = copyOver(source, target);
+    const CopyResult copied = slotFiles.copyOver(source, target, slot);
     if (copied.ok) {
         ++copied_;
     } else {
@@ -292,6 +295,20 @@ void Exporter::copySlot(int slot) {
     slotList_.exported(
         slot, catalogue::readSlotCircuit(
                   bas, copied.ok ? lists.File1->path() + gamepath::sep() + assigned : target));
+}
+
+void Exporter::placeSlotFiles(ReplaceBatch& slotFiles) {
+    // A slot file that cannot be synced or renamed in undoes the export, as one that cannot
+    // be written does.
+    for (const ReplaceBatch::Failure& failure : slotFiles.commit()) {
+        const int slot = failure.tag;
+        summary_.failed(
+            copyFailureCause(failure.result),
+            tr("Slot %1: %2 was not copied over %3: %4")
+                .arg(slot)
+                .arg(slotList_.lineUp().at(slot).file, slotFileName(slot), failure.result.error));
+        writeFailed_ = true;
+    }
 }
 
 void Exporter::writeMenuNames() {
