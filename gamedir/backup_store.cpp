@@ -2,13 +2,21 @@
 
 #include "platform/program_settings.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace gamebackup {
 
@@ -52,6 +60,81 @@ QFileInfoList backupEntries(const QString& root) {
     return out;
 }
 
+// A manifest file as it stands on disk: a rewrite (always by a rename, so another inode) or an
+// edit changes one of these.
+struct ManifestId {
+    quint64 device = 0, inode = 0;
+    qint64 size = -1, modifiedNs = 0, changedNs = 0;
+    bool putBack = false; // "manifest put back.txt" rather than manifest.txt
+    bool operator==(const ManifestId&) const = default;
+};
+
+std::optional<ManifestId> manifestId(const QString& folder) {
+#ifdef Q_OS_UNIX
+    for (const QString& name : {kManifest, kPutBack}) {
+        struct stat st {};
+        if (::lstat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &st) != 0)
+            continue;
+        if (!S_ISREG(st.st_mode))
+            return std::nullopt;
+        return ManifestId{quint64(st.st_dev),
+                          quint64(st.st_ino),
+                          qint64(st.st_size),
+                          qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                          qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec,
+                          name == kPutBack};
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+    return std::nullopt;
+}
+
+// The manifests read by this run, by folder: history() is asked twice by every backup (for the
+// next sequence number and to prune) and lists every kept change, so each manifest is read once
+// until it changes. One changed less than a second before it was read is read again next time,
+// as a change within the same tick of the file system's clock might not show in its times.
+struct ReadManifest {
+    ManifestId id;
+    Change change;
+};
+QMutex readManifestsLock;
+QHash<QString, ReadManifest>& readManifests() {
+    static QHash<QString, ReadManifest> read;
+    return read;
+}
+
+std::optional<Change> changeIn(const QString& folder) {
+    const std::optional<ManifestId> before = manifestId(folder);
+    if (before) {
+        const QMutexLocker lock(&readManifestsLock);
+        const auto it = readManifests().constFind(folder);
+        if (it != readManifests().constEnd() && it->id == *before) {
+            Change change = it->change;
+            // The mark of an unfinished revert is a file of its own.
+            change.inProgress = QFileInfo::exists(QDir(folder).filePath(kInProgress));
+            return change;
+        }
+    }
+    std::optional<Change> change = readChange(folder);
+    const qint64 settledNs = (QDateTime::currentMSecsSinceEpoch() - 1000) * 1'000'000;
+    if (change && before && change->reverted == before->putBack && before->changedNs < settledNs &&
+        manifestId(folder) == before) {
+        const QMutexLocker lock(&readManifestsLock);
+        readManifests().insert(folder, {*before, *change});
+    }
+    return change;
+}
+
+// Forgets the manifests read under `root` whose folders are gone (pruned, discarded).
+void forgetOthers(const QString& root, const QSet<QString>& folders) {
+    const QMutexLocker lock(&readManifestsLock);
+    const QString prefix = QDir(root).path() + u'/';
+    readManifests().removeIf([&](const QHash<QString, ReadManifest>::iterator it) {
+        return it.key().startsWith(prefix) && !folders.contains(it.key());
+    });
+}
+
 } // namespace
 
 void removeUnreferenced(const QString& root, const QList<Change>& kept, const QStringList& only) {
@@ -92,12 +175,15 @@ bool isBackupFolderName(const QString& name) {
 
 QList<Change> history(const QString& root) {
     QList<Change> out;
+    QSet<QString> folders;
     for (const QFileInfo& info : backupEntries(root)) {
         if (info.isSymLink() || !info.isDir())
             continue; // a link is never one of ours: it could lead anywhere
-        if (std::optional<Change> change = readChange(info.filePath()))
+        folders.insert(info.filePath());
+        if (std::optional<Change> change = changeIn(info.filePath()))
             out.append(*change);
     }
+    forgetOthers(root, folders);
     std::stable_sort(out.begin(), out.end(), before);
     return out;
 }

@@ -312,12 +312,16 @@ bool StartSumfix(const QString& appDir, const QString& filePath) {
 
 bool SumfixRunningOn(const QString& filePath) {
     pruneSumfixRuns();
+    if (sumfixRuns.empty())
+        return false; // the usual case: the path need not be resolved
     const QString key = pathKey(filePath);
     return std::any_of(sumfixRuns.begin(), sumfixRuns.end(),
                        [&](const SumfixRun& run) { return run.key == key; });
 }
 
 void WaitForSumfix(const QString& filePath) {
+    if (sumfixRuns.empty())
+        return; // Export asks for every slot: the path need not be resolved
     const QString key = pathKey(filePath);
     std::vector<QPointer<QProcess>> waiting;
     for (const SumfixRun& run : sumfixRuns)

@@ -15,6 +15,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 namespace gamebackup {
 
@@ -67,6 +68,24 @@ bool readAll(const QString& path, QByteArray* bytes, QString* error) {
     return true;
 }
 
+// Whether the file at `path` holds exactly `bytes`: read in pieces, so a stored copy is compared
+// without a second buffer of its whole size.
+bool holdsBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
+        return false;
+    constexpr qint64 kPiece = 256 * 1024;
+    QByteArray piece(kPiece, Qt::Uninitialized);
+    for (qint64 at = 0; at < bytes.size();) {
+        const qint64 n = file.read(piece.data(), qMin(kPiece, bytes.size() - at));
+        if (n <= 0 || std::memcmp(piece.constData(), bytes.constData() + at, size_t(n)) != 0)
+            return false;
+        at += n;
+    }
+    char more;
+    return file.read(&more, 1) == 0;
+}
+
 // Removes contents this backup added when no kept change refers to them.
 void removeUnreferencedOf(const QString& root, const QStringList& files) {
     if (!files.isEmpty())
@@ -100,8 +119,9 @@ Backup::~Backup() {
 Backup::Backup(Backup&& other) noexcept
     : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
       change_(std::move(other.change_)), kept_(std::move(other.kept_)),
-      created_(std::move(other.created_)), finished_(other.finished_),
-      inProgress_(other.inProgress_), linksReplaced_(other.linksReplaced_) {
+      created_(std::move(other.created_)), staged_(std::move(other.staged_)),
+      storeReady_(other.storeReady_), finished_(other.finished_), inProgress_(other.inProgress_),
+      linksReplaced_(other.linksReplaced_), judge_(std::move(other.judge_)) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -115,9 +135,12 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     change_ = std::move(other.change_);
     kept_ = std::move(other.kept_);
     created_ = std::move(other.created_);
+    staged_ = std::move(other.staged_);
+    storeReady_ = other.storeReady_;
     finished_ = other.finished_;
     inProgress_ = other.inProgress_;
     linksReplaced_ = other.linksReplaced_;
+    judge_ = std::move(other.judge_);
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -193,10 +216,13 @@ bool Backup::keepOne(const QString& path, QString* error) {
     if (!readAll(path, &bytes, &why))
         return failed(why);
     const QString store = QDir(root_).filePath(kContents);
-    if (QFileInfo(store).isSymLink())
-        removeFolderOrLink(store); // the store is ours: never written through a link
-    if (!QDir().mkpath(store))
-        return failed(QCoreApplication::translate("gamebackup", "cannot make the folder"));
+    if (!storeReady_) {
+        if (QFileInfo(store).isSymLink())
+            removeFolderOrLink(store); // the store is ours: never written through a link
+        if (!QDir().mkpath(store))
+            return failed(QCoreApplication::translate("gamebackup", "cannot make the folder"));
+        storeReady_ = true;
+    }
     entry.sha256 = sha256Hex(bytes);
     entry.copy = QDir(store).filePath(entry.sha256);
     entry.modified = info.lastModified().toUTC();
@@ -205,20 +231,25 @@ bool Backup::keepOne(const QString& path, QString* error) {
     if (linksReplaced_ && info.isSymLink())
         entry.link = linkText(path);
     // A content already stored is reused when it holds these very bytes: compared, not hashed
-    // again, so each file is hashed once per backup.
+    // again, so each file is hashed once per backup. One written by this keep is not written
+    // twice.
+    const bool staged = std::any_of(staged_.cbegin(), staged_.cend(),
+                                    [&](const Staged& s) { return s.file.target == entry.copy; });
     const QFileInfo stored(entry.copy);
-    QByteArray there;
-    const bool reusable = !stored.isSymLink() && stored.isFile() && stored.size() == bytes.size() &&
-                          readAll(entry.copy, &there, &why) && there == bytes;
+    const bool reusable =
+        staged || (!stored.isSymLink() && stored.isFile() && stored.size() == bytes.size() &&
+                   holdsBytes(entry.copy, bytes));
     if (!reusable) {
         const bool wasThere = stored.exists() || stored.isSymLink();
         if (stored.isSymLink())
             QFile::remove(entry.copy);
-        const CopyResult written = writeReplacing(entry.copy, bytes);
+        // Synced with the others of this keep, before the manifest names it.
+        Staged next{{}, !wasThere};
+        const CopyResult written =
+            stageReplacing(entry.copy, bytes, -1, QDateTime(), &next.file, Synced::Later);
         if (!written.ok)
             return failed(written.error);
-        if (!wasThere)
-            created_ << entry.copy;
+        staged_ << next;
     }
     change_.entries.append(entry);
     return true;
@@ -235,9 +266,10 @@ QString Backup::placeRefusal(const QStringList& paths) const {
     // The backups lie in the program folder; without a game folder noted nothing is judged.
     if (change_.game.isEmpty())
         return {};
-    return insidefolders::outsideRefusal(paths, change_.game, QFileInfo(root_).absolutePath(),
-                                         linksReplaced_ ? insidefolders::LastPart::Replaced
-                                                        : insidefolders::LastPart::Followed);
+    if (!judge_)
+        judge_.emplace(change_.game, QFileInfo(root_).absolutePath());
+    return judge_->refusal(paths, linksReplaced_ ? insidefolders::LastPart::Replaced
+                                                 : insidefolders::LastPart::Followed);
 }
 
 bool Backup::keep(const QStringList& paths, QString* error) {
@@ -253,6 +285,9 @@ bool Backup::keep(const QStringList& paths, QString* error) {
     const qsizetype createdBefore = created_.size();
     const auto undo = [&] {
         // Nothing of this call stays: its contents, its lines, and a folder that holds nothing.
+        for (const Staged& staged : std::as_const(staged_))
+            dropStaged(staged.file);
+        staged_.clear();
         removeUnreferencedOf(root_, created_.mid(createdBefore));
         created_.resize(createdBefore);
         change_.entries.resize(entriesBefore);
@@ -266,14 +301,42 @@ bool Backup::keep(const QStringList& paths, QString* error) {
         if (kept_.contains(path) || QFileInfo(path).isDir())
             continue; // a folder is never written over by the commands
         if (folder_.isEmpty() && !makeFolder(error))
-            return false;
+            return undo();
         if (!keepOne(path, error))
             return undo();
         kept_ << path;
         added = true;
     }
+    if (!storeStaged(error))
+        return undo();
     if (added && !writeManifest(error))
         return undo();
+    return true;
+}
+
+bool Backup::storeStaged(QString* error) {
+    if (staged_.isEmpty())
+        return true;
+    const auto failed = [&](const QString& why) {
+        *error = QCoreApplication::translate("gamebackup", "cannot write %1: %2")
+                     .arg(shown(QDir(root_).filePath(kContents)), why);
+        return false;
+    };
+    QList<StagedFile> files;
+    for (const Staged& staged : std::as_const(staged_))
+        files << staged.file;
+    // Every new content is on the disk before the manifest names any of them.
+    if (const CopyResult synced = syncStaged(files); !synced.ok)
+        return failed(synced.error);
+    while (!staged_.isEmpty()) {
+        const Staged staged = staged_.takeFirst();
+        if (const CopyResult renamed = commitStaged(staged.file); !renamed.ok) {
+            dropStaged(staged.file);
+            return failed(renamed.error);
+        }
+        if (staged.created)
+            created_ << staged.file.target;
+    }
     return true;
 }
 
@@ -288,10 +351,9 @@ void Backup::discardIfUnchanged() {
             continue;
         }
         // Compared with the stored copy rather than hashed again.
-        QByteArray bytes, saved;
+        QByteArray bytes;
         QString why;
-        if (!readAll(kept_.at(i), &bytes, &why) || !readAll(entry.copy, &saved, &why) ||
-            bytes != saved)
+        if (!readAll(kept_.at(i), &bytes, &why) || !holdsBytes(entry.copy, bytes))
             return;
     }
     discard();

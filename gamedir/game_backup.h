@@ -7,6 +7,8 @@
 // in the manifest, never by the clock. See backup_store.h for the folder as a whole and
 // backup_revert.h for putting a change back.
 #include "gamedir/backup_manifest.h"
+#include "gamedir/inside_folders.h"
+#include "platform/replace_file.h"
 
 #include <QDateTime>
 #include <QList>
@@ -51,7 +53,10 @@ public:
     // The command replaces or removes a link at a kept path itself (a rename over it), never
     // writes through it: only the link's folders must lie inside. By default a command is
     // taken to write through a link, so where the link leads must lie inside too.
-    void replacesLinks() { linksReplaced_ = true; }
+    void replacesLinks() {
+        linksReplaced_ = true;
+        judge_.reset();
+    }
 
     // Removes the backup again when the command changed none of the kept files, so commands
     // that run often and mostly rewrite the same bytes (the setup export before every game) do
@@ -73,7 +78,10 @@ public:
 
     // Notes the change this backup undoes (a revert is a change of its own).
     void setReverts(const QString& folderName) { change_.reverts = folderName; }
-    void setGameFolder(const QString& gameDir) { change_.game = gameDir; }
+    void setGameFolder(const QString& gameDir) {
+        change_.game = gameDir;
+        judge_.reset();
+    }
 
     QString folder() const { return folder_; } // "" until the first file is kept
     // The copy of a kept file, "" when it was not kept or was not there.
@@ -83,15 +91,27 @@ private:
     bool makeFolder(QString* error);
     bool writeManifest(QString* error) const;
     bool keepOne(const QString& path, QString* error);
+    bool storeStaged(QString* error);
     void dropFolder();
     QString root_;
     QString folder_;
-    Change change_;        // the manifest so far
-    QStringList kept_;     // original paths, as given
-    QStringList created_;  // contents this backup added to the store
-    bool finished_ = true; // nothing to commit
+    Change change_;       // the manifest so far
+    QStringList kept_;    // original paths, as given
+    QStringList created_; // contents this backup added to the store
+    // Contents a keep has written beside their place in the store, to be synced together and
+    // renamed in before its manifest is written.
+    struct Staged {
+        StagedFile file;
+        bool created = false; // no content stood there before
+    };
+    QList<Staged> staged_;
+    bool storeReady_ = false; // the store folder was made (and is no link) for this backup
+    bool finished_ = true;    // nothing to commit
     bool inProgress_ = false;
     bool linksReplaced_ = false;
+    // The command's judge of places: the game and program folders and the folders on the way
+    // are resolved once for all its paths.
+    mutable std::optional<insidefolders::Judge> judge_;
 };
 
 // The command name of "Restore last change": its records are skipped by newest(), so Restore

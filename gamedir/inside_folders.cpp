@@ -4,7 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace insidefolders {
 
@@ -14,10 +21,71 @@ QString canonical(const QString& path) {
     return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
 }
 
-// `original` with its folders resolved (and the last part, when Followed and a link that leads
-// somewhere); "" when it is no plain absolute path. `blocked` tells that what stands at one of
-// its folders is no folder, so nothing can be written there.
-QString resolved(const QString& original, LastPart last, bool* blocked) {
+bool liesIn(const QString& path, const QString& folder) {
+    return !folder.isEmpty() && path.startsWith(folder + u'/');
+}
+
+QString parentOf(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+// What stands at `path` itself, not followed: 0 nothing, 1 a folder, 2 a link, 3 anything else.
+int kindAt(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return S_ISDIR(st.st_mode) ? 1 : S_ISLNK(st.st_mode) ? 2 : 3;
+#else
+    const QFileInfo info(path);
+    return info.isSymLink() ? 2 : info.isDir() ? 1 : info.exists() ? 3 : 0;
+#endif
+}
+
+} // namespace
+
+Judge::Judge(const QString& gameDir, const QString& programDir)
+    : gameDir_(gameDir), game_(canonical(gameDir)), program_(canonical(programDir)) {}
+
+Judge Judge::ofResolved(const QString& canonicalGame) {
+    Judge judge({}, {});
+    judge.gameDir_ = judge.game_ = canonicalGame;
+    return judge;
+}
+
+std::optional<Judge::Folder> Judge::existing(const QString& path) {
+    if (const auto it = seen_.constFind(path); it != seen_.constEnd())
+        return *it;
+    Folder folder;
+    if (path == QLatin1String("/")) {
+        folder.real = path;
+    } else {
+        const int kind = kindAt(path);
+        if (kind == 0)
+            return std::nullopt; // looked at again next time: the command may make it
+        const std::optional<Folder> up = existing(parentOf(path));
+        if (!up || up->real.isEmpty() || !up->isFolder) {
+            folder.real.clear(); // nothing can stand below a file or an unresolved link
+            folder.isFolder = false;
+        } else if (kind == 2) {
+            const QFileInfo target(joined(up->real, QFileInfo(path).fileName()));
+            folder.real = target.canonicalFilePath(); // "" for a dangling link
+            folder.isFolder = target.isDir();
+        } else {
+            folder.real = joined(up->real, QFileInfo(path).fileName());
+            folder.isFolder = kind == 1;
+        }
+    }
+    seen_.insert(path, folder);
+    return folder;
+}
+
+QString Judge::resolved(const QString& original, LastPart last, bool* blocked) {
     *blocked = false;
     const QString path = QDir::fromNativeSeparators(original);
     if (!QDir::isAbsolutePath(path))
@@ -28,46 +96,39 @@ QString resolved(const QString& original, LastPart last, bool* blocked) {
     for (const QString& part : parts)
         if (part == QLatin1String(".") || part == QLatin1String(".."))
             return {};
-    const QFileInfo self(QDir::cleanPath(path));
-    if (last == LastPart::Followed && self.isSymLink() && self.exists())
-        return self.canonicalFilePath();
-    QString existing = self.path();
-    QStringList missing;
-    for (;;) {
-        const QFileInfo info(existing);
-        if (info.exists() || info.isSymLink())
-            break;
-        const QString up = info.path();
-        if (up == existing)
-            return {};
-        missing.prepend(info.fileName());
-        existing = up;
+    const QString self = QDir::cleanPath(path);
+    if (last == LastPart::Followed && kindAt(self) == 2) {
+        const QFileInfo info(self);
+        if (info.exists())
+            return info.canonicalFilePath();
     }
-    const QFileInfo parent(existing);
-    const QString real = parent.canonicalFilePath();
-    if (real.isEmpty())
+    // The deepest folder on the way that exists; the parts below it are still to be made.
+    QString there = parentOf(self);
+    QStringList missing;
+    std::optional<Folder> folder = existing(there);
+    while (!folder) {
+        const QString up = parentOf(there);
+        if (up == there)
+            return {};
+        missing.prepend(QFileInfo(there).fileName());
+        there = up;
+        folder = existing(there);
+    }
+    if (folder->real.isEmpty())
         return {};
-    *blocked = !parent.isDir();
+    *blocked = !folder->isFolder;
     QStringList rest = missing;
     rest << parts.last();
-    return real + u'/' + rest.join(u'/');
+    return joined(folder->real, rest.join(u'/'));
 }
 
-bool liesIn(const QString& path, const QString& folder) {
-    return !folder.isEmpty() && path.startsWith(folder + u'/');
-}
-
-} // namespace
-
-QString resolvedInside(const QString& original, const QString& folder, LastPart last) {
+QString Judge::resolvedInside(const QString& original, LastPart last) {
     bool blocked = false;
     const QString path = resolved(original, last, &blocked);
-    return !blocked && liesIn(path, folder) ? path : QString();
+    return !blocked && liesIn(path, game_) ? path : QString();
 }
 
-QString outsideRefusal(const QStringList& paths, const QString& gameDir, const QString& programDir,
-                       LastPart last) {
-    const QString game = canonical(gameDir), program = canonical(programDir);
+QString Judge::refusal(const QStringList& paths, LastPart last) {
     for (const QString& path : paths) {
         // A file standing where a folder of the path should be is no way out: the command's
         // write fails there and says so.
@@ -75,7 +136,8 @@ QString outsideRefusal(const QStringList& paths, const QString& gameDir, const Q
         const QString real = resolved(path, last, &blocked);
         // The program's own files lie in its folder itself; the backups below it are no
         // command's to write.
-        if (liesIn(real, game) || (!program.isEmpty() && QFileInfo(real).path() == program))
+        if (liesIn(real, game_) ||
+            (!program_.isEmpty() && !real.isEmpty() && parentOf(real) == program_))
             continue;
         const QFileInfo info(path);
         const QString where = info.isSymLink() && last == LastPart::Followed
@@ -87,15 +149,24 @@ QString outsideRefusal(const QStringList& paths, const QString& gameDir, const Q
                        "%1 leads outside the game folder %2, through a link or a linked folder. "
                        "Pistaro changes no file there: remove the link or change the file "
                        "yourself.")
-                .arg(shown::path(path), shown::path(gameDir));
+                .arg(shown::path(path), shown::path(gameDir_));
         return QCoreApplication::translate(
                    "insidefolders",
                    "%1 leads outside the game folder %2 (to %3), through a link or a linked "
                    "folder. Pistaro changes no file there: remove the link or change the file "
                    "yourself.")
-            .arg(shown::path(path), shown::path(gameDir), shown::path(where));
+            .arg(shown::path(path), shown::path(gameDir_), shown::path(where));
     }
     return {};
+}
+
+QString resolvedInside(const QString& path, const QString& folder, LastPart last) {
+    return Judge::ofResolved(folder).resolvedInside(path, last);
+}
+
+QString outsideRefusal(const QStringList& paths, const QString& gameDir, const QString& programDir,
+                       LastPart last) {
+    return Judge(gameDir, programDir).refusal(paths, last);
 }
 
 } // namespace insidefolders

@@ -9,6 +9,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <atomic>
+#include <thread>
+#include <utility>
+#include <vector>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
@@ -59,7 +64,7 @@ int openRetrying(const char* path, int flags, mode_t mode = 0) {
 // file or the new one, never a new name with its bytes still unwritten. The folder is not
 // synced after the rename: that would only make the new state durable sooner, at twice the
 // cost, and the old file is a sound state.
-int writeAllAndClose(int fd, const QByteArray& bytes) {
+int writeAllAndClose(int fd, const QByteArray& bytes, bool sync = true) {
     const char* p = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -74,12 +79,22 @@ int writeAllAndClose(int fd, const QByteArray& bytes) {
         p += n;
         left -= n;
     }
-    if (::fsync(fd) != 0) {
+    if (sync && ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
         return err;
     }
     return ::close(fd) == 0 ? 0 : errno;
+}
+
+// Syncs one staged file by its name: 0, or the errno of the failure.
+int syncFile(const QByteArray& path) {
+    const int fd = openRetrying(path.constData(), O_RDONLY);
+    if (fd < 0)
+        return errno;
+    const int err = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return err;
 }
 
 // The old contents in place, cut and written again: what is left when the folder takes no
@@ -93,7 +108,11 @@ CopyResult writeInPlace(const QByteArray& target, const QByteArray& bytes) {
     return success();
 }
 
-CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+// Replaces `path` with `bytes`. With `later`, the new file is written beside its place but
+// neither synced nor renamed in: *later gets both names (its temp stays empty when the file was
+// written in place instead).
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options,
+                   std::pair<QByteArray, QByteArray>* later = nullptr) {
     // A link has the file it leads to replaced, not itself, unless the link is what changes.
     const QFileInfo info(path);
     const bool throughLink = info.isSymLink() && info.exists() && !options.replaceLink;
@@ -123,7 +142,11 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
                  ::umask(mask);
                  return mask;
              }()));
-    int err = writeAllAndClose(fd, bytes);
+    int err = writeAllAndClose(fd, bytes, !later);
+    if (err == 0 && later) {
+        *later = {temp, target};
+        return success();
+    }
     if (err == 0 && ::rename(temp.constData(), target.constData()) != 0)
         err = errno;
     if (err != 0) {
@@ -135,7 +158,9 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
 
 #else
 
-CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options,
+                   std::pair<QByteArray, QByteArray>* later = nullptr) {
+    Q_UNUSED(later); // written in place at once: commit() has nothing left to do
     const QFileInfo info(path);
     if (info.isDir())
         return {false, QCoreApplication::translate("replacefile", "Is a directory"),
@@ -162,14 +187,21 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
 
 #endif
 
-} // namespace
-
-CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
-                          const ReplaceOptions& options) {
-    return replace(path, bytes, options);
+// The file an open QFile reads, by its handle: no second look-up of its name.
+nativenames::FileId openedFileId(const QFile& file) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (file.handle() >= 0 && ::fstat(file.handle(), &st) == 0)
+        return {quint64(st.st_dev), quint64(st.st_ino)};
+    return {};
+#else
+    return nativenames::fileId(file.fileName());
+#endif
 }
 
-CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
+// copyReplacing, or with `later` the copy written beside its place only (see replace).
+CopyResult copyFile(const QString& from, const QString& to, const ReplaceOptions& options,
+                    std::pair<QByteArray, QByteArray>* later) {
     QFile source(from);
     // A name the system holds as bytes that are not UTF-8 is found only through those bytes.
     if (!nativenames::heldAsBytes(from) && !QFileInfo(from).isFile())
@@ -180,19 +212,29 @@ CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOp
     if (source.error() != QFileDevice::NoError)
         return {false, source.errorString(), CopyBlock::None};
     const QDateTime changed = source.fileTime(QFileDevice::FileModificationTime);
+    const nativenames::FileId sourceId = openedFileId(source);
     source.close();
-    // The same file under another name: replacing it would gain nothing.
-    const QFileInfo target(to);
-    if (target.exists() && !target.isDir() &&
-        QFileInfo(from).canonicalFilePath() == target.canonicalFilePath())
+    // The same file under another name (a link, a hard link): replacing it would gain nothing.
+    if (sourceId.valid() && nativenames::fileId(to) == sourceId)
         return success();
-    const CopyResult written = replace(to, bytes, options);
-    if (written.ok && options.keepSourceTime) {
+    const CopyResult written = replace(to, bytes, options, later);
+    if (written.ok && options.keepSourceTime && !later) {
         QFile copied(to);
         if (copied.open(QIODevice::ReadWrite))
             copied.setFileTime(changed, QFileDevice::FileModificationTime);
     }
     return written;
+}
+
+} // namespace
+
+CopyResult writeReplacing(const QString& path, const QByteArray& bytes,
+                          const ReplaceOptions& options) {
+    return replace(path, bytes, options);
+}
+
+CopyResult copyReplacing(const QString& from, const QString& to, const ReplaceOptions& options) {
+    return copyFile(from, to, options, nullptr);
 }
 
 CopyResult copyOver(const QString& from, const QString& to) {
@@ -211,7 +253,7 @@ bool copyReplacing(const QString& from, const QString& to, QString* error) {
 }
 
 CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
-                          const QDateTime& modified, StagedFile* staged) {
+                          const QDateTime& modified, StagedFile* staged, Synced synced) {
     staged->target = target;
     staged->temp.clear();
 #ifdef Q_OS_UNIX
@@ -225,11 +267,12 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask); // as a new file gets them; given ones are set below
     }
-    if (const int err = writeAllAndClose(fd, bytes)) {
+    if (const int err = writeAllAndClose(fd, bytes, synced == Synced::Now)) {
         dropStaged(*staged);
         return failure(err);
     }
 #else
+    Q_UNUSED(synced);
     staged->temp = target + QStringLiteral(".writing-") +
                    QString::number(QDateTime::currentMSecsSinceEpoch() % 1000000);
     QFile out(staged->temp);
@@ -251,6 +294,85 @@ CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int pe
             written.setFileTime(modified, QFileDevice::FileModificationTime);
     }
     return success();
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// Syncs the files side by side: the errno of each, 0 where it reached the disk. A few threads
+// are enough for the device to take the flushes together.
+QList<int> syncAll(const QList<QByteArray>& paths) {
+    constexpr qsizetype kMostThreads = 8;
+    QList<int> errors(paths.size(), 0);
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < paths.size(); i = next++)
+            errors[i] = syncFile(paths.at(i));
+    };
+    std::vector<std::thread> threads;
+    for (qsizetype i = 1; i < qMin(paths.size(), kMostThreads); ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    return errors;
+}
+
+} // namespace
+#endif
+
+CopyResult syncStaged(const QList<StagedFile>& staged) {
+#ifdef Q_OS_UNIX
+    QList<QByteArray> paths;
+    for (const StagedFile& file : staged)
+        paths << QFile::encodeName(file.temp);
+    for (const int err : syncAll(paths))
+        if (err != 0)
+            return failure(err);
+#else
+    Q_UNUSED(staged);
+#endif
+    return success();
+}
+
+ReplaceBatch::~ReplaceBatch() {
+#ifdef Q_OS_UNIX
+    for (const Pending& file : std::as_const(pending_))
+        ::unlink(file.temp.constData());
+#endif
+}
+
+CopyResult ReplaceBatch::copyOver(const QString& from, const QString& to, int tag) {
+    ReplaceOptions options;
+    options.askTargetFirst = true;
+    std::pair<QByteArray, QByteArray> later;
+    const CopyResult copied = copyFile(from, to, options, &later);
+    if (copied.ok && !later.first.isEmpty())
+        pending_.append({tag, later.first, later.second});
+    return copied;
+}
+
+QList<ReplaceBatch::Failure> ReplaceBatch::commit() {
+    QList<Failure> failed;
+#ifdef Q_OS_UNIX
+    QList<QByteArray> temps;
+    for (const Pending& file : std::as_const(pending_))
+        temps << file.temp;
+    const QList<int> errors = syncAll(temps);
+    for (qsizetype i = 0; i < errors.size(); ++i)
+        if (errors.at(i) != 0)
+            failed.append({pending_.at(i).tag, failure(errors.at(i))});
+    if (!failed.isEmpty())
+        return failed; // the destructor removes every file written
+    while (!pending_.isEmpty()) {
+        if (::rename(pending_.first().temp.constData(), pending_.first().target.constData()) != 0) {
+            failed.append({pending_.first().tag, failure(errno)});
+            break;
+        }
+        pending_.removeFirst();
+    }
+#endif
+    return failed;
 }
 
 CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged) {

@@ -7,6 +7,7 @@
 // new file gets the target rewritten in place.
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // Why a target could not be written: the user can do something about these two.
@@ -58,9 +59,47 @@ struct StagedFile {
     QString temp; // "<target>.writing-XXXXXX"
 };
 // Writes `bytes` beside `target` with `permissions` (-1: as a new file gets them) and the
-// last-modified time `modified` (invalid: now).
+// last-modified time `modified` (invalid: now). The file has reached the disk when this
+// returns, unless `synced` is Later: then syncStaged must be asked before it is renamed in.
+enum class Synced { Now, Later };
 CopyResult stageReplacing(const QString& target, const QByteArray& bytes, int permissions,
-                          const QDateTime& modified, StagedFile* staged);
+                          const QDateTime& modified, StagedFile* staged,
+                          Synced synced = Synced::Now);
+// Has files staged with Synced::Later reach the disk, all at once: their syncs run side by
+// side, so the device is flushed a few times for all of them rather than once per file. The
+// first failure, if any.
+CopyResult syncStaged(const QList<StagedFile>& staged);
+// Several files replaced together, for a command that writes a set of them (Export's slot
+// files): each is written beside its place as it comes, so a write that fails is seen before
+// anything changed; commit() has them all reach the disk at once (their syncs side by side, so
+// the device flushes a few times rather than once per file) and only then renames them in, in
+// the order they came. A power cut still leaves each old file or its new one. What was not
+// committed is removed with the batch.
+class ReplaceBatch {
+public:
+    ReplaceBatch() = default;
+    ~ReplaceBatch();
+    ReplaceBatch(const ReplaceBatch&) = delete;
+    ReplaceBatch& operator=(const ReplaceBatch&) = delete;
+
+    // copyOver, with the target replaced at commit(); `tag` names the file in a failure.
+    CopyResult copyOver(const QString& from, const QString& to, int tag);
+    struct Failure {
+        int tag = 0;
+        CopyResult result;
+    };
+    // Syncs and renames in what was copied. The files that failed: when a sync fails nothing
+    // is renamed; when a rename fails, the files before it are in place and the rest are not.
+    QList<Failure> commit();
+
+private:
+    struct Pending {
+        int tag = 0;
+        QByteArray temp, target; // the system's names
+    };
+    QList<Pending> pending_;
+};
+
 // Makes a symbolic link holding `linkText` beside `target`, to be renamed into its place as a
 // staged file is (Unix; elsewhere it fails).
 CopyResult stageLink(const QString& target, const QString& linkText, StagedFile* staged);

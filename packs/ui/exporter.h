@@ -13,6 +13,7 @@
 class QPushButton;
 class QWidget;
 class LineUp;
+class ReplaceBatch;
 
 namespace pistaro {
 
@@ -46,7 +47,8 @@ private:
     // export's backup and the slots wait again, as `before`; the summary names what failed.
     void putGameBack(const LineUp& before);
     // The steps of one export, in their order. What they do and what fails goes into summary_.
-    void copySlot(int slot);
+    void copySlot(int slot, ReplaceBatch& slotFiles);
+    void placeSlotFiles(ReplaceBatch& slotFiles);
     void writeMenuNames();
     void rewritePictures(int slot);
     // `named`: the picture file the catalogue names, "" for the default picture; `item` names

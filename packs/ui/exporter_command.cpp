@@ -17,6 +17,7 @@
 #include "platform/gamepath.h"
 #include "platform/guarded.h"
 #include "platform/ignore_step.h"
+#include "platform/native_names.h"
 #include "platform/replace_file.h"
 #include "platform/shown_text.h"
 #include "trackfile/circuit_catalogue.h"
@@ -56,10 +57,6 @@ QString circuitsPath(const QString& gp2Dir, const QString& name) {
 
 QString shown(const QString& path) {
     return shown::path(path);
-}
-
-QString canonical(const QString& path) {
-    return QFileInfo(path).canonicalFilePath();
 }
 
 } // namespace
@@ -117,9 +114,12 @@ bool Exporter::writeToGame(bool reportClean) {
     status.pump();
 
     const LineUp before = lineUp;
+    ReplaceBatch slotFiles; // the slot files reach the disk together, then go in
     for (int slot = 1; slot <= kSlotCount && !writeFailed_; ++slot)
         if (!lineUp.at(slot).file.isEmpty())
-            ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot); });
+            ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot, slotFiles); });
+    if (!writeFailed_)
+        placeSlotFiles(slotFiles);
     if (!writeFailed_)
         ignoreFailure("writing the menu names into GP2.EXE", [&] { writeMenuNames(); });
     if (writeFailed_) {
@@ -229,13 +229,15 @@ bool Exporter::backUp() {
     namesWritten_ = false;
     writeFailed_ = false;
     QStringList files;
-    QStringList targets; // canonical paths of the slot files written over
+    // The files on disk of the slot files written over (one stat each, links followed; a
+    // missing one has no id).
+    QList<nativenames::FileId> targets;
     bool pictures = false;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (!lineUp.at(slot).file.isEmpty()) {
             const QString target = circuitsPath(bas.Gp2Dir, slotFileName(slot));
             files << target;
-            targets << canonical(target);
+            targets << nativenames::fileId(target);
         }
         pictures = pictures || lineUp.at(slot).changed;
     }
@@ -262,15 +264,15 @@ bool Exporter::backUp() {
         if (lineUp.at(slot).file.isEmpty())
             continue;
         const QString source = circuitsPath(bas.Gp2Dir, lineUp.at(slot).file);
-        const qsizetype at = targets.indexOf(canonical(source));
-        const QString saved =
-            at < 0 || targets[at].isEmpty() ? QString() : backup.copyOf(files.at(at));
+        const nativenames::FileId id = nativenames::fileId(source);
+        const qsizetype at = id.valid() ? targets.indexOf(id) : -1;
+        const QString saved = at < 0 ? QString() : backup.copyOf(files.at(at));
         sources_[slot] = saved.isEmpty() ? source : saved;
     }
     return true;
 }
 
-void Exporter::copySlot(int slot) {
+void Exporter::copySlot(int slot, ReplaceBatch& slotFiles) {
     Gp2PsoBas& bas = services_.bas();
     CircuitLists& lists = lists_;
     const LineUp& lineUp = slotList_.lineUp();
@@ -285,7 +287,7 @@ void Exporter::copySlot(int slot) {
     // A checksum run still busy with either file would leave a stale trailer behind.
     ExeCmd::WaitForSumfix(circuitsPath(bas.Gp2Dir, assigned));
     ExeCmd::WaitForSumfix(target);
-    const CopyResult copied = copyOver(source, target);
+    const CopyResult copied = slotFiles.copyOver(source, target, slot);
     if (copied.ok) {
         ++copied_;
     } else {
@@ -304,6 +306,20 @@ void Exporter::copySlot(int slot) {
     slotList_.exported(slot, catalogue::readCircuit(bas, copied.ok ? lists.File1->path() +
                                                                          gamepath::sep() + assigned
                                                                    : target));
+}
+
+void Exporter::placeSlotFiles(ReplaceBatch& slotFiles) {
+    // A slot file that cannot be synced or renamed in undoes the export, as one that cannot
+    // be written does.
+    for (const ReplaceBatch::Failure& failure : slotFiles.commit()) {
+        const int slot = failure.tag;
+        summary_.failed(
+            copyFailureCause(failure.result),
+            tr("Slot %1: %2 was not copied over %3: %4")
+                .arg(slot)
+                .arg(slotList_.lineUp().at(slot).file, slotFileName(slot), failure.result.error));
+        writeFailed_ = true;
+    }
 }
 
 void Exporter::writeMenuNames() {

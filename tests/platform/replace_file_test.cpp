@@ -59,6 +59,33 @@ private slots:
                  (QStringList{"a.dat", "b.dat", "old.dat"}));
     }
 
+    void batchReplacesOnlyWhenCommitted() {
+        // Written beside their places as they come; none is in place before commit, and a
+        // batch given up leaves the old files and no part of the new ones.
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath("a.dat"), b = tmp.filePath("b.dat");
+        QVERIFY(writeFile(tmp.filePath("new.dat"), "new"));
+        QVERIFY(writeFile(a, "old a"));
+        QVERIFY(writeFile(b, "old b"));
+        {
+            ReplaceBatch given;
+            QVERIFY(given.copyOver(tmp.filePath("new.dat"), a, 1).ok);
+            QCOMPARE(readFile(a), QByteArray("old a"));
+        }
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
+                 (QStringList{"a.dat", "b.dat", "new.dat"}));
+        ReplaceBatch batch;
+        QVERIFY(batch.copyOver(tmp.filePath("new.dat"), a, 1).ok);
+        QVERIFY(batch.copyOver(tmp.filePath("new.dat"), b, 2).ok);
+        QVERIFY(!batch.copyOver(tmp.filePath("missing.dat"), b, 3).ok);
+        QCOMPARE(readFile(b), QByteArray("old b"));
+        QVERIFY(batch.commit().isEmpty());
+        QCOMPARE(readFile(a), QByteArray("new"));
+        QCOMPARE(readFile(b), QByteArray("new"));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
+                 (QStringList{"a.dat", "b.dat", "new.dat"}));
+    }
+
     void unreadableSourceLeavesTheTarget() {
         QTemporaryDir tmp;
         const QString b = tmp.filePath("b.dat");
