@@ -79,18 +79,6 @@ QSet<QString> filesOf(const Change& change) {
     return out;
 }
 
-// A command stopped while it wrote leaves its part-written file beside the target; putting the
-// target back removes those too, so the folder is as it was.
-void removeUnfinishedWrites(const QString& target) {
-    const QFileInfo info(target);
-    QDir folder = info.absoluteDir();
-    // Matched by hand: the name may hold wildcard characters ('[', '*', '?').
-    const QString prefix = info.fileName() + QStringLiteral(".writing-");
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
-        if (name.size() == prefix.size() + 6 && name.startsWith(prefix, Qt::CaseInsensitive))
-            folder.remove(name);
-}
-
 // The folders above `folder` that are missing, nearest the root first.
 QStringList missingFolders(const QString& folder) {
     QStringList out;
@@ -192,7 +180,9 @@ PutBack putBackAll(const QList<Entry>& entries, const QStringList& targets) {
             return out;
         }
         out.changed = true;
-        removeUnfinishedWrites(target);
+        // A command stopped while it wrote left its part-written file beside the target;
+        // putting the target back removes those too, so the folder is as it was.
+        removeUnfinishedWrites({target});
     }
     return out;
 }

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+#include <QSet>
 
 #include <atomic>
 #include <thread>
@@ -352,9 +354,34 @@ CopyResult ReplaceBatch::copyOver(const QString& from, const QString& to, int ta
     return copied;
 }
 
+void removeUnfinishedWrites(const QStringList& targets) {
+    // One listing per folder, however many targets it holds: a circuits folder has thousands.
+    QHash<QString, QSet<QString>> byFolder; // folder, the targets' names (lower case)
+    for (const QString& target : targets) {
+        const QFileInfo info(target);
+        byFolder[info.absolutePath()].insert(info.fileName().toLower());
+    }
+    const QString mark = QStringLiteral(".writing-");
+    for (auto folder = byFolder.cbegin(); folder != byFolder.cend(); ++folder) {
+        QDir dir(folder.key());
+        // Matched by hand: a name may hold wildcard characters ('[', '*', '?').
+        for (const QString& name :
+             dir.entryList({QStringLiteral("*.writing-??????")}, QDir::Files | QDir::Hidden)) {
+            const qsizetype at = name.size() - 6 - mark.size();
+            if (at > 0 && name.mid(at, mark.size()) == mark &&
+                folder->contains(name.left(at).toLower()))
+                dir.remove(name);
+        }
+    }
+}
+
 QList<ReplaceBatch::Failure> ReplaceBatch::commit() {
     QList<Failure> failed;
 #ifdef Q_OS_UNIX
+    // What a run stopped before its renames (the program killed) left beside these targets.
+    QStringList targets;
+    for (const Pending& file : std::as_const(pending_))
+        targets << QFile::decodeName(file.target);
     QList<QByteArray> temps;
     for (const Pending& file : std::as_const(pending_))
         temps << file.temp;
@@ -371,6 +398,8 @@ QList<ReplaceBatch::Failure> ReplaceBatch::commit() {
         }
         pending_.removeFirst();
     }
+    if (failed.isEmpty())
+        removeUnfinishedWrites(targets);
 #endif
     return failed;
 }

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Why a target could not be written: the user can do something about these two.
 enum class CopyBlock {
@@ -75,6 +76,9 @@ CopyResult syncStaged(const QList<StagedFile>& staged);
 // the device flushes a few times rather than once per file) and only then renames them in, in
 // the order they came. A power cut still leaves each old file or its new one. What was not
 // committed is removed with the batch.
+// Removes the part-written files ("<target>.writing-XXXXXX") that a command stopped while it
+// wrote left beside these targets.
+void removeUnfinishedWrites(const QStringList& targets);
 class ReplaceBatch {
 public:
     ReplaceBatch() = default;

@@ -74,6 +74,10 @@ private slots:
         }
         QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
                  (QStringList{"a.dat", "b.dat", "new.dat"}));
+        // What a run killed before its renames left: gone with the commit, beside its own
+        // targets only.
+        QVERIFY(writeFile(tmp.filePath("A.DAT.writing-Zq9x1k"), "part"));
+        QVERIFY(writeFile(tmp.filePath("c.dat.writing-abcdef"), "part"));
         ReplaceBatch batch;
         QVERIFY(batch.copyOver(tmp.filePath("new.dat"), a, 1).ok);
         QVERIFY(batch.copyOver(tmp.filePath("new.dat"), b, 2).ok);
@@ -83,7 +87,7 @@ private slots:
         QCOMPARE(readFile(a), QByteArray("new"));
         QCOMPARE(readFile(b), QByteArray("new"));
         QCOMPARE(QDir(tmp.path()).entryList(QDir::Files),
-                 (QStringList{"a.dat", "b.dat", "new.dat"}));
+                 (QStringList{"a.dat", "b.dat", "c.dat.writing-abcdef", "new.dat"}));
     }
 
     void unreadableSourceLeavesTheTarget() {
