@@ -37,6 +37,23 @@ QString problemsTip(const QList<Problem>& problems) {
     return lines.join(QLatin1Char('\n'));
 }
 
+namespace {
+
+QString checksumWrongText() {
+    return QCoreApplication::translate("health", "Checksum wrong");
+}
+
+QString texturesMissingText(int count) {
+    return count == 1 ? QCoreApplication::translate("health", "1 texture missing")
+                      : QCoreApplication::translate("health", "%1 textures missing").arg(count);
+}
+
+} // namespace
+
+QStringList usualProblemTexts() {
+    return {checksumWrongText(), texturesMissingText(1), texturesMissingText(12)};
+}
+
 QList<Problem> problemsOf(const FileFacts& facts,
                           const std::function<bool(const QString&)>& textureInstalled) {
     using Shape = FileFacts::Shape;
@@ -62,7 +79,7 @@ QList<Problem> problemsOf(const FileFacts& facts,
     }
     QList<Problem> out;
     if (!facts.trailerOk)
-        out.append({QCoreApplication::translate("health", "Checksum wrong"),
+        out.append({checksumWrongText(),
                     QCoreApplication::translate("health",
                                                 "The 4-byte checksum at the end does not match "
                                                 "the file's content; the game refuses the circuit."),
@@ -79,10 +96,7 @@ QList<Problem> problemsOf(const FileFacts& facts,
         if (!missing.contains(name) && !textureInstalled(name))
             missing << name;
     if (!missing.isEmpty())
-        out.append({missing.size() == 1
-                        ? QCoreApplication::translate("health", "1 texture missing")
-                        : QCoreApplication::translate("health", "%1 textures missing")
-                              .arg(missing.size()),
+        out.append({texturesMissingText(int(missing.size())),
                     QCoreApplication::translate("health", "Not in the game folder: %1")
                         .arg(listed(missing)),
                     Problem::Fix::Textures});

@@ -28,6 +28,10 @@ struct Problem {
 QString problemsText(const QList<Problem>& problems);
 QString problemsTip(const QList<Problem>& problems);
 
+// The usual problem texts of a collection ("Checksum wrong", "12 textures missing"), in the
+// language spoken: a Status column as wide as the widest shows them whole.
+QStringList usualProblemTexts();
+
 // The problems the facts show, duplicates aside; `textureInstalled(name)` answers for a name of
 // the texture list.
 QList<Problem> problemsOf(const FileFacts& facts,

@@ -1,5 +1,6 @@
 #include "trackfile/ui/circuit_table.h"
 
+#include "health/circuit_health.h"
 #include "packs/pack_usage.h"
 #include "platform/folder_listing.h"
 #include "platform/gamepath.h"
@@ -99,7 +100,14 @@ constexpr int ContentWidths[CircuitTableModel::ColumnCount] = {12, 13, 9, 11, 3,
 
 int CircuitTable::contentWidth(int column) const {
     const int ch = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    return ContentWidths[column] * ch + 8;
+    int width = ContentWidths[column] * ch + 8;
+    // Status as wide as its usual texts in the language spoken, which may be longer.
+    if (column == CircuitTableModel::Status) {
+        const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        for (const QString& usual : health::usualProblemTexts())
+            width = std::max(width, fontMetrics().horizontalAdvance(usual) + padding);
+    }
+    return width;
 }
 
 int CircuitTable::defaultSectionWidth(int column) const {
