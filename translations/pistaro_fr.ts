@@ -2350,7 +2350,7 @@
     <name>pistaro::LogImport</name>
     <message>
         <source>&amp;Get Time from GP2LAP.LOG</source>
-        <translation>&amp;Obtenir les temps de GP2LAP.LOG</translation>
+        <translation>Temps de GP2LAP.L&amp;OG</translation>
     </message>
     <message>
         <source>No lap time was read: there is no readable %1. GP2LAP writes it while you play.</source>
@@ -2580,7 +2580,7 @@
     </message>
     <message>
         <source>&amp;Import Menu Picture</source>
-        <translation>I&amp;mporter l&apos;image de menu</translation>
+        <translation>I&amp;mporter l&apos;image</translation>
     </message>
     <message>
         <source>Import Menu Picture from Gp2</source>
@@ -2588,7 +2588,7 @@
     </message>
     <message>
         <source>Import Menu &amp;Picture</source>
-        <translation>Importer l&apos;image de me&amp;nu</translation>
+        <translation>Impor&amp;ter l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Make</source>

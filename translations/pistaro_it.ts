@@ -229,11 +229,11 @@
     </message>
     <message>
         <source>Previous Best</source>
-        <translation>Record precedente</translation>
+        <translation>Record prec.</translation>
     </message>
     <message>
         <source>Improvement</source>
-        <translation>Miglioramento</translation>
+        <translation>Guadagno</translation>
     </message>
 </context>
 <context>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Warm up time</source>
-        <translation>Tempo warm-up</translation>
+        <translation>Warm-up</translation>
     </message>
     <message>
         <source>Practice Time</source>
-        <translation>Tempo prove libere</translation>
+        <translation>Prove libere</translation>
     </message>
     <message>
         <source>Qualifying Time</source>
-        <translation>Tempo qualifiche</translation>
+        <translation>Qualifiche</translation>
     </message>
     <message>
         <source>Race Time</source>
-        <translation>Tempo gara</translation>
+        <translation>Gara</translation>
     </message>
 </context>
 <context>

@@ -2350,7 +2350,7 @@
     <name>pistaro::LogImport</name>
     <message>
         <source>&amp;Get Time from GP2LAP.LOG</source>
-        <translation>Tijden &amp;ophalen uit GP2LAP.LOG</translation>
+        <translation>Tijden uit GP2LAP.L&amp;OG</translation>
     </message>
     <message>
         <source>No lap time was read: there is no readable %1. GP2LAP writes it while you play.</source>
@@ -2580,7 +2580,7 @@
     </message>
     <message>
         <source>&amp;Import Menu Picture</source>
-        <translation>Menuafbeelding im&amp;porteren</translation>
+        <translation>Afbeelding im&amp;porteren</translation>
     </message>
     <message>
         <source>Import Menu Picture from Gp2</source>
@@ -2588,7 +2588,7 @@
     </message>
     <message>
         <source>Import Menu &amp;Picture</source>
-        <translation>Menuafbeel&amp;ding importeren</translation>
+        <translation>Afbeel&amp;ding importeren</translation>
     </message>
     <message>
         <source>&amp;Make</source>

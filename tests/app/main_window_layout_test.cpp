@@ -16,6 +16,7 @@
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/circuit_table_model.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/language.h"
 #include "ui/window_size.h"
 
 #include <QAbstractButton>
@@ -212,6 +213,13 @@ void checkSecondaryWindows(MainWindowFixture& fx, const QRect& free, QStringList
 int checkFitOnThisScreen(int argc, char** argv) {
     QApplication app(argc, argv);
     MainWindowFixture fx;
+    // The program in the language asked for, as Setup's choice gives it.
+    const QString language = qEnvironmentVariable("PSO_FIT_LANGUAGE");
+    language::setSetting(language == QLatin1String("en") ? QString() : language);
+    if (language::apply().code != language) {
+        std::printf("no translation for %s\n", qPrintable(language));
+        return 1;
+    }
     MainWindow& frm = fx.start();
     frm.show();
     if (!QTest::qWaitForWindowExposed(&frm))
@@ -252,6 +260,9 @@ int checkFitOnThisScreen(int argc, char** argv) {
     // The table has the room: all its columns, the usual texts of Status whole, and as many
     // rows as asked, where the screen is one of the usual laptop screens or larger.
     if (const int rows = qEnvironmentVariableIntValue("PSO_FIT_WHOLE_TABLE")) {
+        // On such a screen the window's width holds every control, in every language.
+        if (area->horizontalScrollBar()->isVisible())
+            faults << where(QStringLiteral("the window, scrolling sideways,"), frm.geometry());
         const CircuitTable* table = frm.Lists->File1;
         if (table->horizontalScrollBar()->isVisible())
             faults << where(QStringLiteral("the circuit table, scrolling sideways,"),
@@ -262,8 +273,9 @@ int checkFitOnThisScreen(int argc, char** argv) {
         const QFontMetrics fm(table->font());
         const int status = table->columnWidth(CircuitTableModel::Status);
         for (const QString& usual :
-             {QStringLiteral("1 texture missing"), QStringLiteral("12 textures missing"),
-              QStringLiteral("Checksum wrong")})
+             {QCoreApplication::translate("health", "1 texture missing"),
+              QCoreApplication::translate("health", "%1 textures missing").arg(12),
+              QCoreApplication::translate("health", "Checksum wrong")})
             if (fm.horizontalAdvance(usual) +
                     2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) >
                 status)
@@ -369,11 +381,18 @@ private slots:
         QTest::addColumn<int>("tableRows"); // all columns and this many rows show, 0: no check
         QTest::addColumn<bool>("windows");  // History, Lap Time Table and Setup fit too
         QTest::addColumn<bool>("onX");      // on an X server (no window manager), not offscreen
-        QTest::newRow("1366x768 at 100 %") << QSize(1366, 768) << "1" << 16 << true << false;
-        QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << "1.25" << 12 << true << false;
-        QTest::newRow("1366x768 at 125 % on X") << QSize(1366, 768) << "1.25" << 0 << false << true;
-        QTest::newRow("1280x800 at 150 %") << QSize(1280, 800) << "1.5" << 0 << false << false;
-        QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1080) << "1" << 16 << true << false;
+        QTest::addColumn<QString>("language");
+        const QSize laptop(1366, 768);
+        QTest::newRow("1366x768 at 100 %") << laptop << "1" << 16 << true << false << "en";
+        QTest::newRow("1366x768 at 125 %") << laptop << "1.25" << 12 << true << false << "en";
+        for (const char* code : {"de", "fr", "it", "es", "nl"})
+            QTest::addRow("1366x768 at 125 %% in %s", code)
+                << laptop << "1.25" << 12 << true << false << QString::fromLatin1(code);
+        QTest::newRow("1366x768 at 125 % on X") << laptop << "1.25" << 0 << false << true << "en";
+        QTest::newRow("1280x800 at 150 %")
+            << QSize(1280, 800) << "1.5" << 0 << false << false << "en";
+        QTest::newRow("1920x1080 at 100 %")
+            << QSize(1920, 1080) << "1" << 16 << true << false << "en";
     }
     void fitsSmallAndScaledScreens() {
         QFETCH(QSize, screen);
@@ -381,6 +400,7 @@ private slots:
         QFETCH(int, tableRows);
         QFETCH(bool, windows);
         QFETCH(bool, onX);
+        QFETCH(QString, language);
         // The offscreen platform takes its screen from a file; the scale is the user's setting.
         QTemporaryDir dir;
         const QString config = dir.filePath(QStringLiteral("screen.json"));
@@ -399,6 +419,7 @@ private slots:
                    QStringLiteral("offscreen:configfile=") + config);
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
         env.insert(QStringLiteral("PSO_FIT_CHILD"), QStringLiteral("1"));
+        env.insert(QStringLiteral("PSO_FIT_LANGUAGE"), language);
         if (tableRows > 0)
             env.insert(QStringLiteral("PSO_FIT_WHOLE_TABLE"), QString::number(tableRows));
         if (windows)
