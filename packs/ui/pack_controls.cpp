@@ -54,7 +54,7 @@ void PackControls::buildWidgets() {
                                QStyle::SP_FileDialogNewFolder);
     ImportPack->setToolTip(tr("Import pack…"));
 
-    // The pack row; Change and Rescan are placed by the window (between the lists, among the
+    // The pack row; Change and Rescan are placed by the window (above the slot list, among the
     // commands).
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
