@@ -6,6 +6,7 @@
 #include "gamedir/game_backup.h"
 #include "platform/guarded.h"
 #include "platform/shown_text.h"
+#include "ui/item_text.h"
 #include "ui/named.h"
 #include "ui/window_services.h"
 #include "ui/window_size.h"
@@ -17,7 +18,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -56,21 +56,23 @@ HistoryDialog::HistoryDialog(WindowServices& services, TrackInfoPanel& panel, Ci
     connect(Close, &QPushButton::clicked, this, &QDialog::reject);
     reload();
     // The lists stand as the screen has room for, whatever size the window was given.
-    const QSize fitting = fittingSize();
+    const QSize fitting = fitListsToScreen();
     keepSize(*this, QStringLiteral("History/size"), [fitting] { return fitting; });
 }
 
-int HistoryDialog::listWidth(const QListWidget* list, const QString& sample) const {
-    int widest = list->fontMetrics().horizontalAdvance(sample);
-    for (int i = 0; i < list->count(); ++i)
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
-    const int padding =
-        2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    return widest + padding + 2 * list->frameWidth() +
-           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+namespace {
+
+// The width `list` needs for its longest line, or for `sample` where that is longer.
+int listWidth(const QListWidget& list, const QString& sample) {
+    int widest = list.fontMetrics().horizontalAdvance(sample);
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(list.item(i)->text()));
+    return listWidthFor(list, widest);
 }
 
-QSize HistoryDialog::fittingSize() {
+} // namespace
+
+QSize HistoryDialog::fitListsToScreen() {
     // Both lists as wide as their longest line (the files of the newest change stand for the
     // others' files), and tall enough for a dozen changes.
     // Usual rows: a date and time, a command, a count; a file of a game folder in a home.
@@ -79,7 +81,7 @@ QSize HistoryDialog::fittingSize() {
     const QString usualFile =
         QStringLiteral("/home/player/games/gp2/CIRCUITS/F1CT07.DAT (removed: it was not there)");
     const QMargins margins = layout()->contentsMargins();
-    const int list = std::max(listWidth(Changes, usualChange), listWidth(Files, usualFile));
+    const int list = std::max(listWidth(*Changes, usualChange), listWidth(*Files, usualFile));
     const int rows = 12 * Changes->fontMetrics().height() + 2 * Changes->frameWidth();
     // The two lists share the width alike, where the screen has room for both.
     const int sideBySide = 2 * list + layout()->spacing() + margins.left() + margins.right();

@@ -40,11 +40,10 @@ public:
     static QString rowText(const gamebackup::Change& change);
 
 private:
-    // What the changes and their files need, before the user gives the window a size: side by
-    // side, or one above the other where the screen is too narrow for both whole.
-    QSize fittingSize();
-    // The width one list needs for its longest line.
-    int listWidth(const QListWidget* list, const QString& sample) const;
+    // Stands the lists side by side, or one above the other where the screen is too narrow for
+    // both whole, and returns what the changes and their files then need, before the user
+    // gives the window a size.
+    QSize fitListsToScreen();
 
     WindowServices& services_;
     TrackInfoPanel& panel_;

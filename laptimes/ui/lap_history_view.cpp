@@ -1,6 +1,7 @@
 #include "laptimes/ui/lap_history_view.h"
 
 #include "trackfile/lap_time.h"
+#include "ui/item_text.h"
 #include "ui/named.h"
 
 #include <QCategoryAxis>
@@ -239,10 +240,7 @@ void LapHistoryView::showTrack(const QString& track, const QList<HistoryRecord>&
     HistoryList->resizeColumnsToContents();
     const QFontMetrics metrics(HistoryList->font());
     // The padding an item view gives a text on either side, and the grid line.
-    const int padding =
-        2 * (HistoryList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, HistoryList) +
-             1) +
-        1;
+    const int padding = itemTextPadding(*HistoryList) + 1;
     for (int c = 0; c < kWidest.size(); ++c)
         HistoryList->setColumnWidth(c,
                                     std::max(HistoryList->columnWidth(c),

@@ -3,6 +3,7 @@
 #include "laptimes/log_parser.h"
 #include "platform/command_summary.h"
 #include "storage/record_lookup.h"
+#include "ui/item_text.h"
 #include "ui/ok_button_box.h"
 #include "ui/window_size.h"
 
@@ -14,7 +15,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -66,14 +66,9 @@ RecordingWindow::RecordingWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
 }
 
 int RecordingWindow::widthForLines() const {
-    // The room an item view leaves beside a text, its frame, a vertical scroll bar once the
-    // list is longer than its view, and the window's margins.
-    const int padding =
-        2 * (list1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list1_) + 1);
-    const int scrollBar = list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list1_);
+    // The list as wide as its widest line, and the window's margins.
     const QMargins margins = layout()->contentsMargins();
-    const int wanted =
-        widest_ + padding + 2 * list1_->frameWidth() + scrollBar + margins.left() + margins.right();
+    const int wanted = listWidthFor(*list1_, widest_) + margins.left() + margins.right();
     return std::max(wanted, layout()->minimumSize().width());
 }
 

@@ -16,6 +16,7 @@
 #include "trackfile/ui/circuit_table.h"
 #include "trackfile/ui/circuit_table_model.h"
 #include "trackfile/ui/track_info_panel.h"
+#include "ui/item_text.h"
 #include "ui/language.h"
 #include "ui/window_size.h"
 
@@ -155,8 +156,7 @@ void checkCaptions(const QWidget* window, QStringList& faults) {
 // Where a list cuts one of its lines, the line.
 QStringList cutLines(const QListWidget* list) {
     const QFontMetrics fm(list->font());
-    const int padding =
-        2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int padding = itemTextPadding(*list);
     QStringList cut;
     for (int i = 0; i < list->count(); ++i)
         if (fm.horizontalAdvance(list->item(i)->text()) + padding > list->viewport()->width())
@@ -276,9 +276,7 @@ int checkFitOnThisScreen(int argc, char** argv) {
              {QCoreApplication::translate("health", "1 texture missing"),
               QCoreApplication::translate("health", "%1 textures missing").arg(12),
               QCoreApplication::translate("health", "Checksum wrong")})
-            if (fm.horizontalAdvance(usual) +
-                    2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) >
-                status)
+            if (fm.horizontalAdvance(usual) + itemTextPadding(*table) > status)
                 faults << QStringLiteral("Status cuts \"%1\"").arg(usual);
     }
     if (qEnvironmentVariableIsSet("PSO_FIT_KEYS")) {
@@ -311,8 +309,7 @@ int checkFitOnThisScreen(int argc, char** argv) {
             faults << where(QStringLiteral("Record Status"), status.frameGeometry());
         const auto* list = status.findChild<QListWidget*>(QStringLiteral("List1"));
         const QFontMetrics fm(list->font());
-        const int padding =
-            2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        const int padding = itemTextPadding(*list);
         for (const QString& line : status.lines())
             if (fm.horizontalAdvance(line) + padding > list->viewport()->width())
                 faults << QStringLiteral("Record Status cuts \"%1\"").arg(line);

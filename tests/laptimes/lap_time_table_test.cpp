@@ -5,6 +5,7 @@
 #include "storage/ui/database_list.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/window_per_function.h"
+#include "ui/item_text.h"
 
 #include "laptimes/ui/lap_time_table.h"
 #include "storage/engine.h"
@@ -129,9 +130,7 @@ private slots:
         const QFontMetrics cells(table->font());
         const QFontMetrics captions(table->horizontalHeader()->font());
         // The padding an item view gives a text on either side, and the grid line.
-        const int padding =
-            2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1) +
-            (table->showGrid() ? 1 : 0);
+        const int padding = itemTextPadding(*table) + (table->showGrid() ? 1 : 0);
         QStringList cut;
         for (int c = 0; c < table->columnCount(); ++c) {
             const QString caption = table->horizontalHeaderItem(c)->text();

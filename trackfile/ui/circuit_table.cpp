@@ -9,6 +9,7 @@
 #include "trackfile/ui/circuit_table_filter.h"
 #include "trackfile/ui/circuit_table_model.h"
 #include "ui/eliding_header.h"
+#include "ui/item_text.h"
 #include "ui/mnemonic.h"
 
 #include <QDrag>
@@ -103,7 +104,7 @@ int CircuitTable::contentWidth(int column) const {
     int width = ContentWidths[column] * ch + 8;
     // Status as wide as its usual texts in the language spoken, which may be longer.
     if (column == CircuitTableModel::Status) {
-        const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const int padding = itemTextPadding(*this);
         for (const QString& usual : health::usualProblemTexts())
             width = std::max(width, fontMetrics().horizontalAdvance(usual) + padding);
     }
