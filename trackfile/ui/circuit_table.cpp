@@ -145,12 +145,16 @@ void CircuitTable::fitColumns() {
     if (widthsByUser_)
         return;
     const QHeaderView* header = horizontalHeader();
+    // Each shown column's default and least width, measured once for the fit.
+    int full[CircuitTableModel::ColumnCount] = {}, narrow[CircuitTableModel::ColumnCount] = {};
     int wanted = 0, least = 0;
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
         if (header->isSectionHidden(c))
             continue;
-        wanted += defaultSectionWidth(c);
-        least += std::min(leastSectionWidth(c), defaultSectionWidth(c));
+        full[c] = defaultSectionWidth(c);
+        narrow[c] = leastSectionWidth(c);
+        wanted += full[c];
+        least += narrow[c];
     }
     // The room of the rows beside a vertical scroll bar, which a usual collection needs.
     const int room = contentsRect().width() - verticalScrollBar()->sizeHint().width();
@@ -158,13 +162,11 @@ void CircuitTable::fitColumns() {
     for (int c = 0; c < CircuitTableModel::ColumnCount; ++c) {
         if (header->isSectionHidden(c))
             continue;
-        const int full = defaultSectionWidth(c);
-        const int narrow = std::min(leastSectionWidth(c), full);
-        int width = full;
+        int width = full[c];
         if (room < wanted)
-            width = room <= least ? narrow
-                                  : narrow + int(qint64(full - narrow) * (room - least) /
-                                                 std::max(1, wanted - least));
+            width = room <= least ? narrow[c]
+                                  : narrow[c] + int(qint64(full[c] - narrow[c]) * (room - least) /
+                                                    std::max(1, wanted - least));
         horizontalHeader()->resizeSection(c, width);
     }
     fitting_ = false;

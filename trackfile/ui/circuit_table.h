@@ -111,8 +111,9 @@ private:
     // The width of a column's usual content, in the table's font.
     int contentWidth(int column) const;
     int defaultSectionWidth(int column) const;
-    // The narrowest fitColumns makes a column: a column of names (Track, Country, Author,
-    // Tags, Packs) a few characters, the others their content's width.
+    // The narrowest fitColumns makes a column, never wider than its default: a column of names
+    // (Track, Country, Author, Tags, Packs) fewer characters than its content, the others their
+    // content's width.
     int leastSectionWidth(int column) const;
     // Every shown column in the table's width where it can be: the columns give up room, down
     // to their least width, in proportion to what they can give.
