@@ -69,17 +69,26 @@ bool isContentName(const QString& name) {
 }
 
 std::optional<Change> readChange(const QString& folder) {
-    Change change;
-    change.folder = folder;
     QFile manifest(QDir(folder).filePath(kManifest));
+    bool reverted = false;
     if (!manifest.open(QIODevice::ReadOnly)) {
         manifest.setFileName(QDir(folder).filePath(kPutBack));
         if (!manifest.open(QIODevice::ReadOnly))
             return std::nullopt;
-        change.reverted = true;
+        reverted = true;
     }
+    std::optional<Change> change = changeOfText(folder, manifest.readAll(), reverted);
+    if (change)
+        change->inProgress = QFileInfo::exists(QDir(folder).filePath(kInProgress));
+    return change;
+}
+
+std::optional<Change> changeOfText(const QString& folder, const QByteArray& text, bool reverted) {
+    Change change;
+    change.folder = folder;
+    change.reverted = reverted;
     const QString store = QDir(QFileInfo(folder).absolutePath()).filePath(kContents);
-    const QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n');
+    const QStringList lines = QString::fromUtf8(text).split(u'\n');
     const bool escapedFields = lines.constFirst() == kEscapedFormat;
     for (const QString& text : lines) {
         QStringList parts = text.split(kTab);
@@ -130,7 +139,6 @@ std::optional<Change> readChange(const QString& folder) {
     }
     if (change.entries.isEmpty())
         return std::nullopt;
-    change.inProgress = QFileInfo::exists(QDir(folder).filePath(kInProgress));
     return change;
 }
 

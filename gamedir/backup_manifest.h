@@ -46,6 +46,9 @@ inline const QString kInProgress = QStringLiteral("revert unfinished");
 // The change a backup folder holds; nullopt when its manifest is missing or lists no file (its
 // first copy never finished). The copies of store entries lie in <root>/contents.
 std::optional<Change> readChange(const QString& folder);
+// The change a manifest's `text` describes, as readChange gives it (inProgress is not looked
+// at).
+std::optional<Change> changeOfText(const QString& folder, const QByteArray& text, bool reverted);
 
 // The manifest's text for `change` (folder and reverted are not written).
 QByteArray manifestText(const Change& change);

@@ -1,5 +1,6 @@
 #include "gamedir/backup_store.h"
 
+#include "platform/binfile.h"
 #include "platform/program_settings.h"
 
 #include <QDateTime>
@@ -13,10 +14,6 @@
 #include <QSet>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace gamebackup {
 
@@ -60,40 +57,31 @@ QFileInfoList backupEntries(const QString& root) {
     return out;
 }
 
-// A manifest file as it stands on disk: a rewrite (always by a rename, so another inode) or an
-// edit changes one of these.
+// A manifest as it stands on disk, and which of the two names it has.
 struct ManifestId {
-    quint64 device = 0, inode = 0;
-    qint64 size = -1, modifiedNs = 0, changedNs = 0;
+    binfile::ExactStamp stamp;
     bool putBack = false; // "manifest put back.txt" rather than manifest.txt
     bool operator==(const ManifestId&) const = default;
 };
 
 std::optional<ManifestId> manifestId(const QString& folder) {
-#ifdef Q_OS_UNIX
     for (const QString& name : {kManifest, kPutBack}) {
-        struct stat st {};
-        if (::lstat(QFile::encodeName(QDir(folder).filePath(name)).constData(), &st) != 0)
+        const std::optional<binfile::ExactStamp> stamp =
+            binfile::exactStamp(QDir(folder).filePath(name));
+        if (!stamp)
             continue;
-        if (!S_ISREG(st.st_mode))
+        if (!stamp->regular)
             return std::nullopt;
-        return ManifestId{quint64(st.st_dev),
-                          quint64(st.st_ino),
-                          qint64(st.st_size),
-                          qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-                          qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec,
-                          name == kPutBack};
+        return ManifestId{*stamp, name == kPutBack};
     }
-#else
-    Q_UNUSED(folder);
-#endif
     return std::nullopt;
 }
 
-// The manifests read by this run, by folder: history() is asked twice by every backup (for the
-// next sequence number and to prune) and lists every kept change, so each manifest is read once
-// until it changes. One changed less than a second before it was read is read again next time,
-// as a change within the same tick of the file system's clock might not show in its times.
+// The manifests read or written by this run, by folder: history() is asked twice by every
+// backup (for the next sequence number and to prune) and lists every kept change, so each
+// manifest is read once until it changes. One changed less than a second before it was read is
+// read again next time, as a change within the same tick of the file system's clock might not
+// show in its times; one this run wrote is known from its text.
 struct ReadManifest {
     ManifestId id;
     Change change;
@@ -117,14 +105,28 @@ std::optional<Change> changeIn(const QString& folder) {
         }
     }
     std::optional<Change> change = readChange(folder);
-    const qint64 settledNs = (QDateTime::currentMSecsSinceEpoch() - 1000) * 1'000'000;
-    if (change && before && change->reverted == before->putBack && before->changedNs < settledNs &&
+    if (change && before && change->reverted == before->putBack &&
+        before->stamp.settledAt(QDateTime::currentMSecsSinceEpoch()) &&
         manifestId(folder) == before) {
         const QMutexLocker lock(&readManifestsLock);
         readManifests().insert(folder, {*before, *change});
     }
     return change;
 }
+
+} // namespace
+
+void noteWrittenManifest(const QString& folder, const QByteArray& text) {
+    const std::optional<ManifestId> id = manifestId(folder);
+    if (!id || id->putBack)
+        return;
+    if (std::optional<Change> change = changeOfText(folder, text, false)) {
+        const QMutexLocker lock(&readManifestsLock);
+        readManifests().insert(folder, {*id, *change});
+    }
+}
+
+namespace {
 
 // Forgets the manifests read under `root` whose folders are gone (pruned, discarded).
 void forgetOthers(const QString& root, const QSet<QString>& folders) {

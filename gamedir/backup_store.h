@@ -38,6 +38,8 @@ void prune(const QString& root, const QString& keep, const Limits& limits);
 // first copy was noted), links in the place of backup folders, the contents no change refers to
 // and the parts of contents whose writing was stopped.
 void clearUnfinished(const QString& root);
+// Tells history() the text of the manifest just written into `folder`, so it is not read back.
+void noteWrittenManifest(const QString& folder, const QByteArray& text);
 
 // Removes the files of the content store that no change of `kept` refers to: every such file,
 // or only those of `only` (paths or names in the store) when it is not empty.

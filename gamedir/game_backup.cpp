@@ -2,6 +2,7 @@
 
 #include "gamedir/backup_store.h"
 #include "gamedir/inside_folders.h"
+#include "platform/binfile.h"
 #include "platform/native_names.h"
 #include "platform/replace_file.h"
 #include "platform/sha256.h"
@@ -13,9 +14,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSet>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <future>
+#include <numeric>
+#include <thread>
+#include <vector>
 
 namespace gamebackup {
 
@@ -86,10 +95,109 @@ bool holdsBytes(const QString& path, const QByteArray& bytes) {
     return file.read(&more, 1) == 0;
 }
 
+// The stored copies this run wrote, or read whole once they had settled, as they then stood:
+// one that still stands so holds those bytes and is not read again. The store is the program's
+// own folder, written only under its lock.
+QMutex knownCopiesLock;
+QHash<QString, binfile::ExactStamp>& knownCopies() {
+    static QHash<QString, binfile::ExactStamp> known;
+    return known;
+}
+
+void noteWrittenCopy(const QString& copy) {
+    if (const std::optional<binfile::ExactStamp> stamp = binfile::exactStamp(copy)) {
+        const QMutexLocker lock(&knownCopiesLock);
+        knownCopies().insert(copy, *stamp);
+    }
+}
+
+// Whether the stored copy `copy` holds exactly `bytes`.
+bool storedCopyHolds(const QString& copy, const QByteArray& bytes) {
+    const std::optional<binfile::ExactStamp> stamp = binfile::exactStamp(copy);
+    if (!stamp || !stamp->regular || stamp->size != bytes.size())
+        return false;
+    {
+        const QMutexLocker lock(&knownCopiesLock);
+        const auto known = knownCopies().constFind(copy);
+        if (known != knownCopies().constEnd() && *known == *stamp)
+            return true;
+    }
+    if (!holdsBytes(copy, bytes))
+        return false;
+    if (stamp->settledAt(QDateTime::currentMSecsSinceEpoch()) &&
+        binfile::exactStamp(copy) == stamp) {
+        const QMutexLocker lock(&knownCopiesLock);
+        knownCopies().insert(copy, *stamp);
+    }
+    return true;
+}
+
 // Removes contents this backup added when no kept change refers to them.
 void removeUnreferencedOf(const QString& root, const QStringList& files) {
     if (!files.isEmpty())
         removeUnreferenced(root, history(root), files);
+}
+
+} // namespace
+
+struct Backup::ReadFile {
+    bool missing = false;
+    bool ok = false;
+    QByteArray bytes;
+    QString sha256;
+    QString error;
+    std::optional<binfile::ExactStamp> stamp; // the file read, when it stood still meanwhile
+};
+
+struct Backup::Ahead {
+    QStringList paths;
+    std::future<QList<ReadFile>> reading;
+    QList<ReadFile> read;
+};
+
+namespace {
+
+constexpr qint64 kMostReadAtOnce = 64 * 1024 * 1024;
+
+Backup::ReadFile readAndHash(const QString& path) {
+    Backup::ReadFile out;
+    // A name held as bytes that are not UTF-8 is reached only through those bytes.
+    if (!QFileInfo::exists(path) && !nativenames::heldAsBytes(path)) {
+        out.missing = true;
+        return out;
+    }
+    const std::optional<binfile::ExactStamp> before =
+        binfile::exactStamp(path, binfile::Links::Followed);
+    out.ok = readAll(path, &out.bytes, &out.error);
+    if (out.ok)
+        out.sha256 = sha256Hex(out.bytes);
+    if (before && binfile::exactStamp(path, binfile::Links::Followed) == before)
+        out.stamp = before;
+    return out;
+}
+
+// Reads and hashes the files side by side, the largest first: the game's 5.7 MB GP2.EXE alone
+// takes as long to hash as a whole line-up of circuits.
+QList<Backup::ReadFile> readAndHashAll(const QStringList& paths, const QList<qint64>& sizes) {
+    QList<Backup::ReadFile> out(paths.size());
+    std::vector<qsizetype> order(size_t(paths.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return sizes.at(a) > sizes.at(b); });
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        for (size_t i = next++; i < order.size(); i = next++)
+            out[order[i]] = readAndHash(paths.at(order[i]));
+    };
+    const size_t threads =
+        std::min<size_t>({order.size(), std::max(1u, std::thread::hardware_concurrency()), 4});
+    std::vector<std::thread> helpers;
+    for (size_t i = 1; i < threads; ++i)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
+    return out;
 }
 
 } // namespace
@@ -116,12 +224,42 @@ Backup::~Backup() {
     commit();
 }
 
+void Backup::readAhead(const QStringList& paths) {
+    auto ahead = std::make_unique<Ahead>();
+    ahead->paths = paths;
+    QList<qint64> sizes;
+    for (const QString& path : paths)
+        sizes << QFileInfo(path).size();
+    ahead->reading =
+        std::async(std::launch::async, [paths, sizes] { return readAndHashAll(paths, sizes); });
+    ahead_ = std::move(ahead);
+}
+
+std::optional<Backup::ReadFile> Backup::takeReadAhead(const QString& path) {
+    if (!ahead_)
+        return std::nullopt;
+    const qsizetype at = ahead_->paths.indexOf(path);
+    if (at < 0)
+        return std::nullopt;
+    if (ahead_->reading.valid())
+        ahead_->read = ahead_->reading.get();
+    ahead_->paths[at].clear(); // taken
+    ReadFile read = std::move(ahead_->read[at]);
+    if (!read.missing &&
+        (!read.stamp || binfile::exactStamp(path, binfile::Links::Followed) != read.stamp))
+        return std::nullopt;
+    if (read.missing && (QFileInfo::exists(path) || nativenames::heldAsBytes(path)))
+        return std::nullopt;
+    return read;
+}
+
 Backup::Backup(Backup&& other) noexcept
     : root_(std::move(other.root_)), folder_(std::move(other.folder_)),
       change_(std::move(other.change_)), kept_(std::move(other.kept_)),
       created_(std::move(other.created_)), staged_(std::move(other.staged_)),
       storeReady_(other.storeReady_), finished_(other.finished_), inProgress_(other.inProgress_),
-      linksReplaced_(other.linksReplaced_), judge_(std::move(other.judge_)) {
+      linksReplaced_(other.linksReplaced_), judge_(std::move(other.judge_)),
+      ahead_(std::move(other.ahead_)) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -141,6 +279,7 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     inProgress_ = other.inProgress_;
     linksReplaced_ = other.linksReplaced_;
     judge_ = std::move(other.judge_);
+    ahead_ = std::move(other.ahead_);
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -188,21 +327,22 @@ bool Backup::makeFolder(QString* error) {
 
 bool Backup::writeManifest(QString* error) const {
     const QString path = QDir(folder_).filePath(kManifest);
-    const CopyResult written = writeReplacing(path, manifestText(change_));
+    const QByteArray text = manifestText(change_);
+    const CopyResult written = writeReplacing(path, text);
     if (!written.ok) {
         *error = QCoreApplication::translate("gamebackup", "cannot write %1: %2")
                      .arg(shown(path), written.error);
         return false;
     }
+    noteWrittenManifest(folder_, text);
     return true;
 }
 
-bool Backup::keepOne(const QString& path, QString* error) {
+bool Backup::keepOne(const QString& path, ReadFile&& read, QString* error) {
     const QFileInfo info(path);
     Entry entry;
     entry.original = QDir::cleanPath(info.absoluteFilePath());
-    // A name held as bytes that are not UTF-8 is reached only through those bytes.
-    if (!info.exists() && !nativenames::heldAsBytes(path)) {
+    if (read.missing) {
         change_.entries.append(entry);
         return true;
     }
@@ -211,10 +351,9 @@ bool Backup::keepOne(const QString& path, QString* error) {
                      .arg(shown(path), shown(QDir(root_).filePath(kContents)), why);
         return false;
     };
-    QByteArray bytes;
-    QString why;
-    if (!readAll(path, &bytes, &why))
-        return failed(why);
+    if (!read.ok)
+        return failed(read.error);
+    const QByteArray bytes = std::move(read.bytes);
     const QString store = QDir(root_).filePath(kContents);
     if (!storeReady_) {
         if (QFileInfo(store).isSymLink())
@@ -223,7 +362,7 @@ bool Backup::keepOne(const QString& path, QString* error) {
             return failed(QCoreApplication::translate("gamebackup", "cannot make the folder"));
         storeReady_ = true;
     }
-    entry.sha256 = sha256Hex(bytes);
+    entry.sha256 = read.sha256;
     entry.copy = QDir(store).filePath(entry.sha256);
     entry.modified = info.lastModified().toUTC();
     entry.permissions = int(info.permissions());
@@ -236,9 +375,7 @@ bool Backup::keepOne(const QString& path, QString* error) {
     const bool staged = std::any_of(staged_.cbegin(), staged_.cend(),
                                     [&](const Staged& s) { return s.file.target == entry.copy; });
     const QFileInfo stored(entry.copy);
-    const bool reusable =
-        staged || (!stored.isSymLink() && stored.isFile() && stored.size() == bytes.size() &&
-                   holdsBytes(entry.copy, bytes));
+    const bool reusable = staged || storedCopyHolds(entry.copy, bytes);
     if (!reusable) {
         const bool wasThere = stored.exists() || stored.isSymLink();
         if (stored.isSymLink())
@@ -296,17 +433,49 @@ bool Backup::keep(const QStringList& paths, QString* error) {
             dropFolder();
         return false;
     };
-    bool added = false;
+    QStringList fresh;
+    QList<qint64> sizes;
+    QSet<QString> seen(kept_.cbegin(), kept_.cend());
     for (const QString& path : paths) {
-        if (kept_.contains(path) || QFileInfo(path).isDir())
+        const QFileInfo info(path);
+        if (seen.contains(path) || info.isDir())
             continue; // a folder is never written over by the commands
+        seen.insert(path);
+        fresh << path;
+        sizes << info.size();
+    }
+    // What was read ahead is kept first; the rest is read and hashed a group at a time, so a
+    // keep of many files never holds them all.
+    for (qsizetype i = 0; i < fresh.size();) {
+        std::optional<ReadFile> read = takeReadAhead(fresh.at(i));
+        if (!read) {
+            ++i;
+            continue;
+        }
         if (folder_.isEmpty() && !makeFolder(error))
             return undo();
-        if (!keepOne(path, error))
+        if (!keepOne(fresh.at(i), std::move(*read), error))
             return undo();
-        kept_ << path;
-        added = true;
+        kept_ << fresh.takeAt(i);
+        sizes.removeAt(i);
     }
+    for (qsizetype first = 0; first < fresh.size();) {
+        qsizetype end = first + 1;
+        for (qint64 bytes = sizes.at(first);
+             end < fresh.size() && bytes + sizes.at(end) <= kMostReadAtOnce; ++end)
+            bytes += sizes.at(end);
+        QList<ReadFile> read =
+            readAndHashAll(fresh.mid(first, end - first), sizes.mid(first, end - first));
+        for (qsizetype i = first; i < end; ++i) {
+            if (folder_.isEmpty() && !makeFolder(error))
+                return undo();
+            if (!keepOne(fresh.at(i), std::move(read[i - first]), error))
+                return undo();
+            kept_ << fresh.at(i);
+        }
+        first = end;
+    }
+    const bool added = kept_.size() > keptBefore;
     if (!storeStaged(error))
         return undo();
     if (added && !writeManifest(error))
@@ -334,6 +503,7 @@ bool Backup::storeStaged(QString* error) {
             dropStaged(staged.file);
             return failed(renamed.error);
         }
+        noteWrittenCopy(staged.file.target);
         if (staged.created)
             created_ << staged.file.target;
     }

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 struct Folders;
@@ -47,6 +48,12 @@ public:
     // folder) through a link or a linked folder is refused before anything is written.
     bool keep(const QStringList& paths, QString* error);
     bool keep(const QString& path, QString* error) { return keep(QStringList{path}, error); }
+
+    // Starts reading and hashing `paths` on a thread of its own for a later keep() of them, so
+    // a command can hash the game's large GP2.EXE while it does other work. A file that changed
+    // in between is read again by the keep.
+    void readAhead(const QStringList& paths);
+    struct ReadFile; // a file to keep, as read and hashed
 
     // Why keep() refuses `paths` because one leads outside the game and program folders; "".
     QString placeRefusal(const QStringList& paths) const;
@@ -90,7 +97,9 @@ public:
 private:
     bool makeFolder(QString* error);
     bool writeManifest(QString* error) const;
-    bool keepOne(const QString& path, QString* error);
+    struct Ahead;
+    bool keepOne(const QString& path, ReadFile&& read, QString* error);
+    std::optional<ReadFile> takeReadAhead(const QString& path);
     bool storeStaged(QString* error);
     void dropFolder();
     QString root_;
@@ -112,6 +121,7 @@ private:
     // The command's judge of places: the game and program folders and the folders on the way
     // are resolved once for all its paths.
     mutable std::optional<insidefolders::Judge> judge_;
+    std::unique_ptr<Ahead> ahead_; // what readAhead() reads
 };
 
 // The command name of "Restore last change": its records are skipped by newest(), so Restore

@@ -91,4 +91,18 @@ Stamp stamp(const QString& path) {
             qint64(st.st_mtim.tv_sec) * 1000 + qint64(st.st_mtim.tv_nsec) / 1000000};
 }
 
+std::optional<ExactStamp> exactStamp(const QString& path, Links links) {
+    struct stat st;
+    const QByteArray name = nativenames::encode(path);
+    if ((links == Links::Followed ? ::stat(name.constData(), &st)
+                                  : ::lstat(name.constData(), &st)) != 0)
+        return std::nullopt;
+    return ExactStamp{quint64(st.st_dev),
+                      quint64(st.st_ino),
+                      qint64(st.st_size),
+                      qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                      qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec,
+                      S_ISREG(st.st_mode)};
+}
+
 } // namespace binfile

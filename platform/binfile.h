@@ -24,6 +24,21 @@ struct Stamp {
     bool operator==(const Stamp&) const = default;
 };
 Stamp stamp(const QString& path);
+// A file exactly as it stands, the name itself examined (a link is not followed) or what it
+// leads to: a rewrite by a rename brings another inode, an edit other times. What tells the
+// backups that a file they read or wrote before is still that file.
+struct ExactStamp {
+    quint64 device = 0, inode = 0;
+    qint64 size = -1, modifiedNs = 0, changedNs = 0;
+    bool regular = false;
+    bool operator==(const ExactStamp&) const = default;
+    // Whether it was last changed more than a second before `nowMs`: a change within the same
+    // tick of the file system's clock might not show in its times, so only a settled stamp
+    // stands for the bytes read with it.
+    bool settledAt(qint64 nowMs) const { return changedNs < (nowMs - 1000) * 1'000'000; }
+};
+enum class Links { Examined, Followed };
+std::optional<ExactStamp> exactStamp(const QString& path, Links links = Links::Examined);
 // Whether `path` names a regular file (links followed): the only kind the program opens to read
 // a circuit, a pack file or a texture, as a pipe or a device would hold it forever.
 inline bool isRegularFile(const QString& path) {

@@ -110,6 +110,41 @@ private slots:
         QCOMPARE(QDir(root() + "/contents").entryList(QDir::Files).size(), 1);
     }
 
+    // What a backup read or wrote before stands only while the file does: a file changed after
+    // it was read ahead is read again, and a stored copy cut after this run wrote it is
+    // written again.
+    void earlierReadsStandOnlyWhileTheFileDoes_data() {
+        QTest::addColumn<bool>("readAhead");
+        QTest::newRow("read ahead, then changed") << true;
+        QTest::newRow("stored copy cut") << false;
+    }
+    void earlierReadsStandOnlyWhileTheFileDoes() {
+        QFETCH(bool, readAhead);
+        const QByteArray first(200'000, 'a'), second(300'000, 'b');
+        QVERIFY(writeFile(game("GP2.EXE"), first));
+        QString error;
+        if (readAhead) {
+            gamebackup::Backup backup(root(), "Export");
+            backup.readAhead({game("GP2.EXE")});
+            QTest::qSleep(500); // ample time to read 200 KB: the change comes after the read
+            QVERIFY(writeFile(game("GP2.EXE"), second));
+            QVERIFY2(backup.keep(game("GP2.EXE"), &error), qPrintable(error));
+            QCOMPARE(readFileOrMissing(backup.copyOf(game("GP2.EXE"))), second);
+            return;
+        }
+        QString copy;
+        {
+            gamebackup::Backup backup(root(), "Export");
+            QVERIFY2(backup.keep(game("GP2.EXE"), &error), qPrintable(error));
+            copy = backup.copyOf(game("GP2.EXE"));
+        }
+        QVERIFY(writeFile(copy, first.left(1000)));
+        gamebackup::Backup again(root(), "Export");
+        QVERIFY2(again.keep(game("GP2.EXE"), &error), qPrintable(error));
+        QCOMPARE(again.copyOf(game("GP2.EXE")), copy);
+        QCOMPARE(readFileOrMissing(copy), first);
+    }
+
     void backupThatCannotBeWritten() {
         QVERIFY(writeFile(game("f1gstate.sav"), "state"));
         QVERIFY(QDir().mkpath(tmp.filePath("app")));
