@@ -81,6 +81,11 @@ int writeAllAndClose(int fd, const QByteArray& bytes, bool sync = true) {
         p += n;
         left -= n;
     }
+#ifdef Q_OS_LINUX
+    // To be synced later: its writing starts now, beside the work that follows.
+    if (!sync)
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
     if (sync && ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);

@@ -48,6 +48,9 @@ private:
     void putGameBack(const LineUp& before);
     // The steps of one export, in their order. What they do and what fails goes into summary_.
     void copySlot(int slot, ReplaceBatch& slotFiles);
+    // GP2.EXE kept in the backup before any game file changes; false (the game untouched, the
+    // slots as `before`, and said why) when it could not be.
+    bool keptExe(const LineUp& before);
     void placeSlotFiles(ReplaceBatch& slotFiles);
     void writeMenuNames();
     void rewritePictures(int slot);
@@ -63,6 +66,7 @@ private:
     // Per slot, the file its circuit is copied from: the backup's copy when the assigned
     // circuit is itself a slot file that this export writes over (a swap of two slots).
     std::array<QString, 17> sources_;
+    QString exe_; // GP2.EXE, "" when the game has none
     CommandSummary summary_;
     int copied_ = 0;   // slots whose circuit was copied
     int pictured_ = 0; // slots whose both menu pictures were changed

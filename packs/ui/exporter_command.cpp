@@ -118,6 +118,8 @@ bool Exporter::writeToGame(bool reportClean) {
     for (int slot = 1; slot <= kSlotCount && !writeFailed_; ++slot)
         if (!lineUp.at(slot).file.isEmpty())
             ignoreFailure("copying a circuit into its slot", [&] { copySlot(slot, slotFiles); });
+    if (!keptExe(before))
+        return false;
     if (!writeFailed_)
         placeSlotFiles(slotFiles);
     if (!writeFailed_)
@@ -241,18 +243,26 @@ bool Exporter::backUp() {
         }
         pictures = pictures || lineUp.at(slot).changed;
     }
-    // GP2.EXE is saved whole; it is never made when it is missing.
-    const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
-    if (QFileInfo(exe).isFile())
-        files << exe;
     if (pictures)
         files << gp2hipic::archivePath(bas.Gp2Dir) << gp2hipic::handOverPath(bas.Gp2Dir);
     const QDir circuits(gamepath::join(bas.Gp2Dir, QStringLiteral("circuits")));
     for (const QString& name : circuits.entryList({QStringLiteral("tmp*.tmp")}, QDir::Files))
         files << circuits.filePath(name);
 
+    // GP2.EXE is saved whole; it is never made when it is missing. It is kept once the slot
+    // files are copied beside their places: hashing its 5.7 MB goes on meanwhile.
+    const QString exe = gamepath::join(bas.Gp2Dir, QStringLiteral("gp2.exe"));
+    exe_ = QFileInfo(exe).isFile() ? exe : QString();
+
     backup_.emplace(gamebackup::backupsFolder(bas), QStringLiteral("Export"));
     gamebackup::Backup& backup = *backup_;
+    if (!mayChange(services_, backup, QStringLiteral("Export"),
+                   exe_.isEmpty() ? files : files + QStringList{exe_})) {
+        backup_.reset();
+        return false;
+    }
+    if (!exe_.isEmpty())
+        backup.readAhead({exe_});
     if (!backedUp(services_, backup, QStringLiteral("Export"), files)) {
         backup_.reset();
         return false;
@@ -270,6 +280,19 @@ bool Exporter::backUp() {
         sources_[slot] = saved.isEmpty() ? source : saved;
     }
     return true;
+}
+
+bool Exporter::keptExe(const LineUp& before) {
+    QString error;
+    if (exe_.isEmpty() || backup_->keep(exe_, &error))
+        return true;
+    // Nothing of the game was changed yet: the slot files wait beside their places.
+    backup_->discard();
+    backup_.reset();
+    slotList_.putBack(before);
+    services_.status().hideStatus();
+    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
+    return false;
 }
 
 void Exporter::copySlot(int slot, ReplaceBatch& slotFiles) {
@@ -353,13 +376,15 @@ void Exporter::rewritePictures(int slot) {
     const LineUp& lineUp = slotList_.lineUp();
     StatusSink& status = services_.status();
 
+    // A slot a circuit was copied into shows it already, its rows added with the others'.
     const CircuitInfo circuit =
-        catalogue::readSlotCircuit(bas, circuitsPath(bas.Gp2Dir, slotFileName(slot)));
+        lineUp.at(slot).file.isEmpty()
+            ? catalogue::readSlotCircuit(bas, circuitsPath(bas.Gp2Dir, slotFileName(slot)))
+            : lineUp.at(slot).circuit;
     slotList_.exported(slot, circuit);
-    const QStringList pictures = catalogue::menuPictures(bas, circuit.track);
-
     if (!picturesBlocked_.isEmpty())
         return;
+    const QStringList pictures = catalogue::menuPictures(bas, circuit.track);
     status.setLine2(QString::number(slot) + QStringLiteral(" ") + lineUp.at(slot).file);
     status.pump();
     const QString item = tr("Slot %1: %2").arg(QString::number(slot), circuit.track);
