@@ -259,7 +259,7 @@ Backup::Backup(Backup&& other) noexcept
       created_(std::move(other.created_)), staged_(std::move(other.staged_)),
       storeReady_(other.storeReady_), finished_(other.finished_), inProgress_(other.inProgress_),
       linksReplaced_(other.linksReplaced_), judge_(std::move(other.judge_)),
-      ahead_(std::move(other.ahead_)) {
+      ahead_(std::move(other.ahead_)), manifestWaits_(other.manifestWaits_) {
     other.folder_.clear();
     other.finished_ = true;
 }
@@ -280,6 +280,7 @@ Backup& Backup::operator=(Backup&& other) noexcept {
     linksReplaced_ = other.linksReplaced_;
     judge_ = std::move(other.judge_);
     ahead_ = std::move(other.ahead_);
+    manifestWaits_ = other.manifestWaits_;
     other.folder_.clear();
     other.finished_ = true;
     return *this;
@@ -325,10 +326,12 @@ bool Backup::makeFolder(QString* error) {
     return true;
 }
 
-bool Backup::writeManifest(QString* error) const {
+bool Backup::writeManifest(QString* error, bool synced) const {
     const QString path = QDir(folder_).filePath(kManifest);
     const QByteArray text = manifestText(change_);
-    const CopyResult written = writeReplacing(path, text);
+    ReplaceOptions options;
+    options.synced = synced;
+    const CopyResult written = writeReplacing(path, text, options);
     if (!written.ok) {
         *error = QCoreApplication::translate("gamebackup", "cannot write %1: %2")
                      .arg(shown(path), written.error);
@@ -410,6 +413,14 @@ QString Backup::placeRefusal(const QStringList& paths) const {
 }
 
 bool Backup::keep(const QStringList& paths, QString* error) {
+    return keepFiles(paths, error, true);
+}
+
+bool Backup::keepForNow(const QStringList& paths, QString* error) {
+    return keepFiles(paths, error, false);
+}
+
+bool Backup::keepFiles(const QStringList& paths, QString* error, bool manifestNow) {
     QString ignored;
     if (!error)
         error = &ignored;
@@ -478,8 +489,9 @@ bool Backup::keep(const QStringList& paths, QString* error) {
     const bool added = kept_.size() > keptBefore;
     if (!storeStaged(error))
         return undo();
-    if (added && !writeManifest(error))
+    if ((added || manifestWaits_) && !writeManifest(error, manifestNow))
         return undo();
+    manifestWaits_ = !manifestNow && (added || manifestWaits_);
     return true;
 }
 

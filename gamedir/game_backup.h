@@ -48,6 +48,11 @@ public:
     // folder) through a link or a linked folder is refused before anything is written.
     bool keep(const QStringList& paths, QString* error);
     bool keep(const QString& path, QString* error) { return keep(QStringList{path}, error); }
+    // As keep(), but the manifest is not synced until the next keep(): for a command that keeps
+    // its files in steps before it changes any of them, so that only the last step waits for
+    // the disk. A power cut meanwhile may leave the folder without a manifest, which the next
+    // start removes; nothing of the game had changed.
+    bool keepForNow(const QStringList& paths, QString* error);
 
     // Starts reading and hashing `paths` on a thread of its own for a later keep() of them, so
     // a command can hash the game's large GP2.EXE while it does other work. A file that changed
@@ -96,8 +101,9 @@ public:
 
 private:
     bool makeFolder(QString* error);
-    bool writeManifest(QString* error) const;
+    bool writeManifest(QString* error, bool synced) const;
     struct Ahead;
+    bool keepFiles(const QStringList& paths, QString* error, bool manifestNow);
     bool keepOne(const QString& path, ReadFile&& read, QString* error);
     std::optional<ReadFile> takeReadAhead(const QString& path);
     bool storeStaged(QString* error);
@@ -122,6 +128,7 @@ private:
     // are resolved once for all its paths.
     mutable std::optional<insidefolders::Judge> judge_;
     std::unique_ptr<Ahead> ahead_; // what readAhead() reads
+    bool manifestWaits_ = false;   // the manifest keepForNow() wrote is not synced yet
 };
 
 // The command name of "Restore last change": its records are skipped by newest(), so Restore

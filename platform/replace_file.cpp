@@ -149,7 +149,7 @@ CopyResult replace(const QString& path, const QByteArray& bytes, const ReplaceOp
                  ::umask(mask);
                  return mask;
              }()));
-    int err = writeAllAndClose(fd, bytes, !later);
+    int err = writeAllAndClose(fd, bytes, !later && options.synced);
     if (err == 0 && later) {
         *later = {temp, target};
         return success();

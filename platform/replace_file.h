@@ -32,6 +32,9 @@ struct ReplaceOptions {
     bool keepSourceTime = false;
     // A link at the target is itself replaced by the new file, not the file it leads to.
     bool replaceLink = false;
+    // The new file reaches the disk before it is renamed in. Without, a power cut may leave
+    // the target empty: only for a file that a synced write replaces before it matters.
+    bool synced = true;
 };
 
 // Replaces (or creates) `path` with `bytes`. A target that is a link has the file it leads to

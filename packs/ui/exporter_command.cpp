@@ -263,9 +263,12 @@ bool Exporter::backUp() {
     }
     if (!exe_.isEmpty())
         backup.readAhead({exe_});
-    if (!backedUp(services_, backup, QStringLiteral("Export"), files)) {
+    // The manifest reaches the disk with GP2.EXE's line (keptExe), before any game file
+    // changes: one wait for the disk, not two.
+    QString error;
+    if (!backup.keepForNow(files, &error)) {
         backup_.reset();
-        return false;
+        return stoppedBeforeChanging(error);
     }
     // A circuit assigned from a slot file that this export writes over is copied from the
     // saved copy, so a swap of two slots gives each the other's old circuit.
@@ -284,14 +287,18 @@ bool Exporter::backUp() {
 
 bool Exporter::keptExe(const LineUp& before) {
     QString error;
-    if (exe_.isEmpty() || backup_->keep(exe_, &error))
+    if (backup_->keep(exe_.isEmpty() ? QStringList() : QStringList{exe_}, &error))
         return true;
     // Nothing of the game was changed yet: the slot files wait beside their places.
     backup_->discard();
     backup_.reset();
     slotList_.putBack(before);
+    return stoppedBeforeChanging(error);
+}
+
+bool Exporter::stoppedBeforeChanging(const QString& backupError) {
     services_.status().hideStatus();
-    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), error));
+    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), backupError));
     return false;
 }
 
