@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include "ui/picture_button.h"
+
 #include "platform/guarded.h"
 #include "ui/named.h"
 #include "ui/window_size.h"
@@ -39,7 +41,7 @@ HelpWindow::HelpWindow(std::function<void(const QString&)> openOutside, QWidget*
     Browser->setOpenLinks(false);
     auto* label = named(new QLabel(QStringLiteral("&Find:"), this), "FindLabel");
     SearchText = named(new QLineEdit(this), "SearchText");
-    SearchText->setClearButtonEnabled(true);
+    addClearButton(SearchText);
     label->setBuddy(SearchText);
     FindNext = named(new QPushButton(QStringLiteral("&Next"), this), "FindNext");
     FindPrevious = named(new QPushButton(QStringLiteral("&Previous"), this), "FindPrevious");

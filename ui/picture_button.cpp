@@ -2,9 +2,11 @@
 
 #include "ui/named.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIconEngine>
+#include <QLineEdit>
 #include <QPointer>
 #include <QToolButton>
 
@@ -68,6 +70,19 @@ QIcon stylePicture(QStyle* style, QStyle::StandardPixmap which) {
     const QIcon icon(new StylePictureEngine(style, which));
     style->setProperty(key.constData(), icon);
     return icon;
+}
+
+void addClearButton(QLineEdit* edit) {
+    QAction* clear = edit->addAction(stylePicture(edit->style(), QStyle::SP_LineEditClearButton),
+                                     QLineEdit::TrailingPosition);
+    clear->setObjectName(QStringLiteral("ClearButton"));
+    clear->setVisible(!edit->text().isEmpty());
+    QObject::connect(edit, &QLineEdit::textChanged, clear,
+                     [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
+    QObject::connect(clear, &QAction::triggered, edit, [edit] {
+        edit->clear();
+        emit edit->textEdited(QString());
+    });
 }
 
 QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, const char* icon,

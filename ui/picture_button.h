@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QStyle>
 
+class QLineEdit;
 class QToolButton;
 class QWidget;
 
@@ -17,5 +18,10 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip, c
 // every size of a picture at once, which the start would otherwise pay for each button before
 // its window shows. One per style, shared by every caller.
 QIcon stylePicture(QStyle* style, QStyle::StandardPixmap which);
+
+// A clear button at the end of `edit`, as QLineEdit::setClearButtonEnabled gives, whose picture
+// is decoded only when it first shows. Shown while the field holds text; clearing says so as
+// an edit (textEdited) does.
+void addClearButton(QLineEdit* edit);
 
 } // namespace pistaro

@@ -497,8 +497,16 @@ private slots:
         QTest::keyClick(fx->frm.get(), Qt::Key_F, Qt::ControlModifier);
         QTRY_VERIFY(filter->hasFocus());
         // Words of two columns, the author's accents left out.
+        QAction* clear = filter->findChild<QAction*>("ClearButton");
+        QVERIFY(clear && !clear->isVisible()); // nothing to clear yet
         QTest::keyClicks(filter, "ZOE brasil");
         QCOMPARE(shownNames(), QStringList{"lower.dat"});
+        QVERIFY(clear->isVisible());
+        clear->trigger();
+        QCOMPARE(filter->text(), QString());
+        QVERIFY(!clear->isVisible());
+        QVERIFY(file1()->count() > 16);
+        QTest::keyClicks(filter, "ZOE brasil");
         QTest::keyClick(filter, Qt::Key_Escape);
         QCOMPARE(filter->text(), QString());
         QVERIFY(file1()->count() > 16);

@@ -54,7 +54,7 @@ void CircuitLists::buildWidgets() {
     // The filter first: it sits above the list and comes before it in the Tab order.
     CircuitFilter = named(new QLineEdit(this), "CircuitFilter");
     CircuitFilter->setPlaceholderText(tr("Filter circuits"));
-    CircuitFilter->setClearButtonEnabled(true);
+    addClearButton(CircuitFilter);
     CircuitFilter->setToolTip(filterHint());
     FilterProblem =
         named(CircuitFilter->addAction(stylePicture(style(), QStyle::SP_MessageBoxWarning),
