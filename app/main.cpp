@@ -2,6 +2,7 @@
 #include "app/check_command.h"
 #include "app/launch_command.h"
 #include "app/program.h"
+#include "ui/font_warmup.h"
 #include "ui/language.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
         arguments.remove(0, 2);
         return runCheck(QCoreApplication::applicationDirPath(), arguments);
     }
+    fontwarmup::start();
     QApplication app(argc, argv);
     // The per-user data folder is named after the application alone: ~/.local/share/pistaro.
     QCoreApplication::setApplicationName(QStringLiteral("pistaro"));

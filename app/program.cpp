@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "ui/font_warmup.h"
+
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/status_window.h"
@@ -52,6 +54,7 @@ int runWithMainWindow(const QString& exeDir, const QString& refusal,
     bas.dialogs = &dialogs;
     bas.status = &StatusWindow::instance();
 
+    fontwarmup::wait();
     MainWindow frm(bas);
     lock = locking.get();
     if (!lock.refusal.isEmpty()) {

@@ -5,7 +5,7 @@
 # qt6-translations-l10n holds Qt's own translations. apt-get update runs once, and only when
 # something has to be installed.
 set -e
-PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsqlite3-dev libarchive-dev libssl-dev xvfb xauth clang clang-format libclang-rt-14-dev dosbox nasm genisoimage libfiu-dev fiu-utils
+PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsqlite3-dev libarchive-dev libssl-dev libfontconfig-dev xvfb xauth clang clang-format libclang-rt-14-dev dosbox nasm genisoimage libfiu-dev fiu-utils
 libarchive-tools p7zip-full
 dpkg-dev file desktop-file-utils appstream librsvg2-bin" # the Debian package and its checks
 missing=""

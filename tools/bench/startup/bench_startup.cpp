@@ -6,7 +6,8 @@
 // and the slowest update of the list while a filter is typed.
 // Usage: bench_startup [rounds]
 //        bench_startup --prepare <folder> [circuits]  (only writes the folders, for
-//        profiling; then: bench_startup --pso 0 <folder>/app)
+//        profiling; then: bench_startup --pso 0 <folder>/app, or --shown 0 <folder>/app to
+//        end as soon as the window shows)
 #include "app/main_window.h"
 #include "app/program.h"
 #include "storage/engine.h"
@@ -14,6 +15,7 @@
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "ui/font_warmup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -168,7 +170,17 @@ double median(QList<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && qstrcmp(argv[1], "--shown") == 0) {
+        fontwarmup::start(); // as pso's main starts
+        QApplication app(argc, argv);
+        const qint64 started = QByteArray(argv[2]).toLongLong();
+        return runProgram(QString::fromLocal8Bit(argv[3]), {},
+                          [started](MainWindow&) { reportShown(started); });
+    }
     if (argc == 4 && (qstrcmp(argv[1], "--pso") == 0 || qstrcmp(argv[1], "--bare") == 0)) {
+        // pso's main reads the font configuration ahead; a bare window does not.
+        if (qstrcmp(argv[1], "--pso") == 0)
+            fontwarmup::start();
         QApplication app(argc, argv);
         const qint64 started = QByteArray(argv[2]).toLongLong();
         return qstrcmp(argv[1], "--pso") == 0 ? childPso(QString::fromLocal8Bit(argv[3]), started)
