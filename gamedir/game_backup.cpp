@@ -7,6 +7,7 @@
 #include "platform/replace_file.h"
 #include "platform/sha256.h"
 #include "platform/shown_text.h"
+#include "platform/side_by_side.h"
 #include "storage/gp2psobas.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <future>
 #include <numeric>
@@ -184,19 +184,9 @@ QList<Backup::ReadFile> readAndHashAll(const QStringList& paths, const QList<qin
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](qsizetype a, qsizetype b) { return sizes.at(a) > sizes.at(b); });
-    std::atomic<size_t> next{0};
-    const auto work = [&] {
-        for (size_t i = next++; i < order.size(); i = next++)
-            out[order[i]] = readAndHash(paths.at(order[i]));
-    };
-    const size_t threads =
-        std::min<size_t>({order.size(), std::max(1u, std::thread::hardware_concurrency()), 4});
-    std::vector<std::thread> helpers;
-    for (size_t i = 1; i < threads; ++i)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+    const qsizetype threads = qMin<qsizetype>(4, qMax(1u, std::thread::hardware_concurrency()));
+    sideBySide(qsizetype(order.size()), threads,
+               [&](qsizetype i) { out[order[i]] = readAndHash(paths.at(order[i])); });
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/replace_file.h"
 
 #include "platform/native_names.h"
+#include "platform/side_by_side.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -11,10 +12,7 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include <atomic>
-#include <thread>
 #include <utility>
-#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -311,17 +309,7 @@ namespace {
 QList<int> syncAll(const QList<QByteArray>& paths) {
     constexpr qsizetype kMostThreads = 8;
     QList<int> errors(paths.size(), 0);
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype i = next++; i < paths.size(); i = next++)
-            errors[i] = syncFile(paths.at(i));
-    };
-    std::vector<std::thread> threads;
-    for (qsizetype i = 1; i < qMin(paths.size(), kMostThreads); ++i)
-        threads.emplace_back(work);
-    work();
-    for (std::thread& thread : threads)
-        thread.join();
+    sideBySide(paths.size(), kMostThreads, [&](qsizetype i) { errors[i] = syncFile(paths.at(i)); });
     return errors;
 }
 
