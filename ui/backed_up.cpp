@@ -27,8 +27,10 @@ bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QStrin
     if (!mayChange(services, backup, command, files))
         return false;
     QString error;
-    if (backup.keep(files, &error))
-        return true;
+    return backup.keep(files, &error) || backupNotWritten(services, command, error);
+}
+
+bool backupNotWritten(WindowServices& services, const QString& command, const QString& error) {
     services.status().hideStatus();
     services.dialogs().message(gamebackup::failureMessage(command, error));
     return false;

@@ -18,6 +18,9 @@ class WindowServices;
 // must write something before its backup is taken.
 bool mayChange(WindowServices& services, const gamebackup::Backup& backup, const QString& command,
                const QStringList& files);
+// Says that `command` was stopped before changing anything because its backup could not be
+// written (`error`, the backup's reason); false, for the command to return.
+bool backupNotWritten(WindowServices& services, const QString& command, const QString& error);
 // Keeps `files` in `backup`; false, after the message naming `command`, when it could not.
 bool backedUp(WindowServices& services, gamebackup::Backup& backup, const QString& command,
               const QStringList& files);

@@ -51,8 +51,6 @@ private:
     // GP2.EXE kept in the backup before any game file changes; false (the game untouched, the
     // slots as `before`, and said why) when it could not be.
     bool keptExe(const LineUp& before);
-    // Says that the backup could not be written, so the export changed nothing; false.
-    bool stoppedBeforeChanging(const QString& backupError);
     void placeSlotFiles(ReplaceBatch& slotFiles);
     void writeMenuNames();
     void rewritePictures(int slot);

@@ -268,7 +268,7 @@ bool Exporter::backUp() {
     QString error;
     if (!backup.keepForNow(files, &error)) {
         backup_.reset();
-        return stoppedBeforeChanging(error);
+        return backupNotWritten(services_, QStringLiteral("Export"), error);
     }
     // A circuit assigned from a slot file that this export writes over is copied from the
     // saved copy, so a swap of two slots gives each the other's old circuit.
@@ -293,13 +293,7 @@ bool Exporter::keptExe(const LineUp& before) {
     backup_->discard();
     backup_.reset();
     slotList_.putBack(before);
-    return stoppedBeforeChanging(error);
-}
-
-bool Exporter::stoppedBeforeChanging(const QString& backupError) {
-    services_.status().hideStatus();
-    services_.dialogs().message(gamebackup::failureMessage(QStringLiteral("Export"), backupError));
-    return false;
+    return backupNotWritten(services_, QStringLiteral("Export"), error);
 }
 
 void Exporter::copySlot(int slot, ReplaceBatch& slotFiles) {
