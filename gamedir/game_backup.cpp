@@ -159,15 +159,22 @@ namespace {
 
 constexpr qint64 kMostReadAtOnce = 64 * 1024 * 1024;
 
-Backup::ReadFile readAndHash(const QString& path) {
+// Whether nothing stands at `path`. A name held as bytes that are not UTF-8 is reached only
+// through those bytes.
+bool absent(const QString& path) {
+    return !QFileInfo::exists(path) && !nativenames::heldAsBytes(path);
+}
+
+// The file at `path` read and hashed; `stamped` notes how it stood, for a read ahead of its
+// keep.
+Backup::ReadFile readAndHash(const QString& path, bool stamped) {
     Backup::ReadFile out;
-    // A name held as bytes that are not UTF-8 is reached only through those bytes.
-    if (!QFileInfo::exists(path) && !nativenames::heldAsBytes(path)) {
+    if (absent(path)) {
         out.missing = true;
         return out;
     }
     const std::optional<binfile::ExactStamp> before =
-        binfile::exactStamp(path, binfile::Links::Followed);
+        stamped ? binfile::exactStamp(path, binfile::Links::Followed) : std::nullopt;
     out.ok = readAll(path, &out.bytes, &out.error);
     if (out.ok)
         out.sha256 = sha256Hex(out.bytes);
@@ -178,7 +185,8 @@ Backup::ReadFile readAndHash(const QString& path) {
 
 // Reads and hashes the files side by side, the largest first: the game's 5.7 MB GP2.EXE alone
 // takes as long to hash as a whole line-up of circuits.
-QList<Backup::ReadFile> readAndHashAll(const QStringList& paths, const QList<qint64>& sizes) {
+QList<Backup::ReadFile> readAndHashAll(const QStringList& paths, const QList<qint64>& sizes,
+                                       bool stamped) {
     QList<Backup::ReadFile> out(paths.size());
     std::vector<qsizetype> order(size_t(paths.size()));
     std::iota(order.begin(), order.end(), 0);
@@ -186,7 +194,7 @@ QList<Backup::ReadFile> readAndHashAll(const QStringList& paths, const QList<qin
                      [&](qsizetype a, qsizetype b) { return sizes.at(a) > sizes.at(b); });
     const qsizetype threads = qMin<qsizetype>(4, qMax(1u, std::thread::hardware_concurrency()));
     sideBySide(qsizetype(order.size()), threads,
-               [&](qsizetype i) { out[order[i]] = readAndHash(paths.at(order[i])); });
+               [&](qsizetype i) { out[order[i]] = readAndHash(paths.at(order[i]), stamped); });
     return out;
 }
 
@@ -220,8 +228,8 @@ void Backup::readAhead(const QStringList& paths) {
     QList<qint64> sizes;
     for (const QString& path : paths)
         sizes << QFileInfo(path).size();
-    ahead->reading =
-        std::async(std::launch::async, [paths, sizes] { return readAndHashAll(paths, sizes); });
+    ahead->reading = std::async(std::launch::async,
+                                [paths, sizes] { return readAndHashAll(paths, sizes, true); });
     ahead_ = std::move(ahead);
 }
 
@@ -238,7 +246,7 @@ std::optional<Backup::ReadFile> Backup::takeReadAhead(const QString& path) {
     if (!read.missing &&
         (!read.stamp || binfile::exactStamp(path, binfile::Links::Followed) != read.stamp))
         return std::nullopt;
-    if (read.missing && (QFileInfo::exists(path) || nativenames::heldAsBytes(path)))
+    if (read.missing && !absent(path))
         return std::nullopt;
     return read;
 }
@@ -466,7 +474,7 @@ bool Backup::keepFiles(const QStringList& paths, QString* error, bool manifestNo
              end < fresh.size() && bytes + sizes.at(end) <= kMostReadAtOnce; ++end)
             bytes += sizes.at(end);
         QList<ReadFile> read =
-            readAndHashAll(fresh.mid(first, end - first), sizes.mid(first, end - first));
+            readAndHashAll(fresh.mid(first, end - first), sizes.mid(first, end - first), false);
         for (qsizetype i = first; i < end; ++i) {
             if (folder_.isEmpty() && !makeFolder(error))
                 return undo();
