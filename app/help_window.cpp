@@ -1,9 +1,8 @@
 #include "app/help_window.h"
 
-#include "ui/picture_button.h"
-
 #include "platform/guarded.h"
 #include "ui/named.h"
+#include "ui/picture_button.h"
 #include "ui/window_size.h"
 
 #include <QFileInfo>

@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include "ui/font_warmup.h"
-
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/status_window.h"
@@ -10,6 +8,7 @@
 #include "platform/program_folders.h"
 #include "platform/program_lock.h"
 #include "platform/ui/qt_dialogs.h"
+#include "ui/font_warmup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
