@@ -145,6 +145,36 @@ private slots:
         QCOMPARE(readFileOrMissing(copy), first);
     }
 
+    // Files kept in steps (the first unsynced) are one change, put back whole; a last keep of
+    // nothing new still completes it.
+    void keptInStepsIsOneChange_data() {
+        QTest::addColumn<bool>("lastKeepsAFile");
+        QTest::newRow("last step keeps a file") << true;
+        QTest::newRow("last step keeps nothing") << false;
+    }
+    void keptInStepsIsOneChange() {
+        QFETCH(bool, lastKeepsAFile);
+        QVERIFY(writeFile(game("Circuits/f1ct01.dat"), "slot 1"));
+        QVERIFY(writeFile(game("GP2.EXE"), "exe"));
+        {
+            gamebackup::Backup backup(root(), "Export");
+            QString error;
+            QVERIFY2(backup.keepForNow({game("Circuits/f1ct01.dat")}, &error), qPrintable(error));
+            QVERIFY2(
+                backup.keep(lastKeepsAFile ? QStringList{game("GP2.EXE")} : QStringList{}, &error),
+                qPrintable(error));
+        }
+        QVERIFY(writeFile(game("Circuits/f1ct01.dat"), "new slot 1"));
+        QVERIFY(writeFile(game("GP2.EXE"), "new exe"));
+        const QList<gamebackup::Change> all = gamebackup::history(root());
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all[0].entries.size(), lastKeepsAFile ? 2 : 1);
+        QVERIFY(revert(all[0]));
+        QCOMPARE(readFileOrMissing(game("Circuits/f1ct01.dat")), QByteArray("slot 1"));
+        QCOMPARE(readFileOrMissing(game("GP2.EXE")),
+                 QByteArray(lastKeepsAFile ? "exe" : "new exe"));
+    }
+
     void backupThatCannotBeWritten() {
         QVERIFY(writeFile(game("f1gstate.sav"), "state"));
         QVERIFY(QDir().mkpath(tmp.filePath("app")));
