@@ -59,8 +59,10 @@ public:
     bool writePackList(const QString& path, QString* error = nullptr) const;
 
     // Marks the listed packs whose folder or slot files are missing: a tool tip naming them and
-    // an italic name.
+    // an italic name; the circuit list's Packs column follows.
     void markIncompletePacks();
+    // The marks alone, for a pack list whose packs are as the circuit list last read them.
+    void showMissingCircuits();
     // Circuits arrived in the circuits folder (the end of Install, Rescan): the listed packs
     // take the circuits they remember (PackSharing::takeArrivedCircuits), saving what they
     // replace in the command `command`'s `backup`. The lines that say what they took.

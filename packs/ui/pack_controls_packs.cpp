@@ -120,6 +120,11 @@ void PackControls::listPack(const QString& name) {
 }
 
 void PackControls::markIncompletePacks() {
+    showMissingCircuits();
+    lists_.File1->packsChanged(); // the Packs column follows the packs
+}
+
+void PackControls::showMissingCircuits() {
     const QString circuits = circuitsFolder();
     for (int i = 0; i < SelectedPack->count(); ++i) {
         const QString name = SelectedPack->itemText(i);
@@ -141,7 +146,6 @@ void PackControls::markIncompletePacks() {
     const int shown = SelectedPack->currentIndex();
     SelectedPack->setToolTip(shown < 0 ? QString()
                                        : SelectedPack->itemData(shown, Qt::ToolTipRole).toString());
-    lists_.File1->packsChanged(); // the Packs column follows the packs
 }
 
 QString PackControls::packSpelling(const QString& name) const {
@@ -296,11 +300,19 @@ void PackControls::listRestoredPacks() {
     const int shown = SelectedPack->currentIndex();
     const QString text = SelectedPack->currentText();
     const QString circuits = circuitsFolder();
+    bool added = false;
     for (const QString& name : packListNames(packListFile()))
         if (SelectedPack->findText(name, Qt::MatchFixedString) < 0 &&
-            QFileInfo(gamepath::join(circuits, name)).isDir())
+            QFileInfo(gamepath::join(circuits, name)).isDir()) {
             SelectedPack->addItem(name);
-    markIncompletePacks();
+            added = true;
+        }
+    // At start-up the list holds every pack already, and the circuit list has just read them:
+    // reading all circuits again would only repeat it.
+    if (added)
+        markIncompletePacks();
+    else
+        showMissingCircuits();
     SelectedPack->setCurrentIndex(shown);
     SelectedPack->setEditText(text);
 }

@@ -5,15 +5,18 @@
 #include "storage/engine.h"
 #include "storage/make_database.h"
 #include "storage/ui/database_list.h"
+#include "tests/support/files.h"
 #include "tests/support/main_window_fixture.h"
 #include "trackfile/ui/circuit_lists.h"
 #include "trackfile/ui/circuit_table.h"
+#include "trackfile/ui/circuit_table_model.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace pistaro;
@@ -35,6 +38,28 @@ private slots:
         QCOMPARE(frm.Databases->DbCombo->currentText(), QStringLiteral("pso.mdb"));
         QVERIFY(frm.Lists->File1->count() > kSlotCount);
         QCOMPARE(QDir::current().absolutePath(), QDir(fx.appDir()).absolutePath());
+    }
+
+    // The saved packs of Packs.txt are in the Packs column from the first read on, and the
+    // start reads the circuits once: nothing it leaves queued reads them all again.
+    void theStartReadsTheCircuitsOnceWithTheirPacks() {
+        MainWindowFixture fx;
+        QFile slot(fx.circuit(QStringLiteral("f1ct07.dat")));
+        QVERIFY(slot.open(QIODevice::ReadOnly));
+        const QByteArray circuit = slot.readAll();
+        QVERIFY(writeFile(fx.circuit(QStringLiteral("used.dat")), circuit));
+        QVERIFY(writeFile(fx.circuit(QStringLiteral("Season 98/f1ct07.dat")), circuit));
+        QVERIFY(writeFile(fx.appDir() + QStringLiteral("/Packs.txt"), "Season 98\r\n"));
+        MainWindow& frm = fx.start();
+        CircuitTable* table = frm.Lists->File1;
+        QSignalSpy relisted(table->model(), &QAbstractItemModel::modelReset);
+        QTRY_VERIFY_WITH_TIMEOUT(table->columnsRead(), 10000);
+        QTest::qWait(20);
+        const int row = table->indexOf(QStringLiteral("used.dat"), Qt::CaseSensitive);
+        QVERIFY(row >= 0);
+        QCOMPARE(table->model()->index(row, CircuitTableModel::Packs).data().toString(),
+                 QStringLiteral("Season 98"));
+        QCOMPARE(relisted.count(), 0);
     }
 
     void namedDatabaseIsMadeBeforeAnythingIsRead() {
