@@ -3,11 +3,13 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/status_window.h"
+#include "platform/folder_listing.h"
 #include "platform/guarded.h"
 #include "platform/program_end.h"
 #include "platform/program_folders.h"
 #include "platform/program_lock.h"
 #include "platform/ui/qt_dialogs.h"
+#include "trackfile/ui/circuit_lists.h"
 #include "ui/font_warmup.h"
 
 #include <QApplication>
@@ -52,6 +54,9 @@ int runWithMainWindow(const QString& exeDir, const QString& refusal,
     bas.ExeDir = QDir::toNativeSeparators(folders.exeDir);
     bas.dialogs = &dialogs;
     bas.status = &StatusWindow::instance();
+    // The circuits of the last run, read while the window is built: the load lists them.
+    const std::unique_ptr<folderlisting::ListingAhead> circuits =
+        CircuitLists::listAhead(bas.AppDir);
 
     fontwarmup::wait();
     MainWindow frm(bas);

@@ -20,14 +20,15 @@
 namespace nativenames {
 namespace {
 
-// The circuit browser reads files on a worker thread while a listing may add names.
+// The circuit browser reads files on a worker thread while a listing may add names. Never
+// destroyed: a listing started ahead may still run while the program ends.
 QMutex& knownLock() {
-    static QMutex lock;
-    return lock;
+    static auto* lock = new QMutex;
+    return *lock;
 }
 QHash<QString, QByteArray>& knownNames() {
-    static QHash<QString, QByteArray> names;
-    return names;
+    static auto* names = new QHash<QString, QByteArray>;
+    return *names;
 }
 void remember(const QString& k, const QByteArray& bytes) {
     QMutexLocker locker(&knownLock());
@@ -55,7 +56,7 @@ QString reason(int error) {
 
 } // namespace
 
-QStringList folderFiles(const QString& folder) {
+QStringList folderFiles(const QString& folder, bool* followedLinks) {
     QStringList out;
     QStringList undecodable;
     const QByteArray dir = QFile::encodeName(folder);
@@ -64,9 +65,11 @@ QStringList folderFiles(const QString& folder) {
         return out;
     // A link, or an entry the file system gives no type, has the type of what it names; one
     // whose type cannot be read is no folder, and listed, as Qt lists it.
-    const auto typeOf = [listing](const dirent* entry) -> unsigned char {
+    const auto typeOf = [listing, followedLinks](const dirent* entry) -> unsigned char {
         if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
             return entry->d_type;
+        if (followedLinks) // what a stat tells may change without the folder changing
+            *followedLinks = true;
         struct stat st;
         if (::fstatat(::dirfd(listing), entry->d_name, &st, 0) != 0)
             return DT_UNKNOWN;

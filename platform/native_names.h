@@ -13,7 +13,9 @@ namespace nativenames {
 // Hidden and System gives them, and the regular files whose names do not decode (Qt's own
 // listings leave them out), as shown, with their bytes remembered. In no order; the folder is
 // read once, as it may hold thousands of circuits. The folder's own name must decode.
-QStringList folderFiles(const QString& folder);
+// `followedLinks`, when given, is set when an entry was a link (or gave no type): what it
+// leads to can change without the folder changing.
+QStringList folderFiles(const QString& folder, bool* followedLinks = nullptr);
 // Whether `path` is one of those names, which only the calls here can reach.
 bool heldAsBytes(const QString& path);
 // The bytes to hand the system for `path`: the remembered ones, else QFile::encodeName.

@@ -14,6 +14,13 @@ private slots:
     void whichEntriesAreListed_data();
     void whichEntriesAreListed();
     void orderIgnoresCase();
+    void aListingAheadServesOnlyTheFolderAsItWas_data();
+    void aListingAheadServesOnlyTheFolderAsItWas();
+
+private:
+    // One folder per row of the listing ahead, settled (changed over a second ago) at the start.
+    QTemporaryDir ahead_;
+    bool aheadReady_ = false;
 };
 
 void FolderListingTest::whichEntriesAreListed_data() {
@@ -75,6 +82,52 @@ void FolderListingTest::orderIgnoresCase() {
         QVERIFY(writeFileByBytes(folder + name));
     QCOMPARE(folderlisting::matchingFiles(dir.path(), QStringLiteral("*.DAT")),
              (QStringList{"A.dat", "a.dat", QFile::decodeName("a\xe9.dat"), "b.dat", "C.dat"}));
+}
+
+void FolderListingTest::aListingAheadServesOnlyTheFolderAsItWas_data() {
+    QTest::addColumn<QString>("change"); // what happens to the folder around the listing
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("unchanged") << "unchanged" << true;
+    QTest::newRow("asked with a trailing separator") << "separator" << true;
+    QTest::newRow("a file added after it") << "added" << false;
+    QTest::newRow("a file removed after it") << "removed" << false;
+    QTest::newRow("changed just before it") << "just changed" << false;
+    QTest::newRow("a link among the files") << "link" << false;
+    QTest::newRow("another folder asked") << "other folder" << false;
+}
+
+void FolderListingTest::aListingAheadServesOnlyTheFolderAsItWas() {
+    QFETCH(QString, change);
+    QFETCH(bool, taken);
+    if (!aheadReady_) {
+        for (const char* row : {"unchanged", "separator", "added", "removed", "just changed",
+                                "link", "other folder"}) {
+            const QString folder = ahead_.filePath(QString::fromLatin1(row));
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(writeFile(folder + "/a.dat", "a") && writeFile(folder + "/B.dat", "b"));
+        }
+        QCOMPARE(::symlink("a.dat", QFile::encodeName(ahead_.filePath("link/l.dat")).constData()),
+                 0);
+        QTest::qWait(1100); // a folder's times tell a change only once a tick has passed
+        aheadReady_ = true;
+    }
+    const QString folder = ahead_.filePath(change);
+    if (change == QLatin1String("just changed"))
+        QVERIFY(writeFile(folder + "/c.dat", "c"));
+    const QString pattern = QStringLiteral("*.dat");
+    folderlisting::ListingAhead listing(
+        change == QLatin1String("separator") ? folder + QLatin1Char('/') : folder, pattern);
+    listing.wait();
+    if (change == QLatin1String("added"))
+        QVERIFY(writeFile(folder + "/c.dat", "c"));
+    if (change == QLatin1String("removed"))
+        QVERIFY(QFile::remove(folder + "/B.dat"));
+    const QString asked =
+        change == QLatin1String("other folder") ? ahead_.filePath("unchanged") : folder;
+    const QStringList first = folderlisting::matchingFiles(asked, pattern);
+    QCOMPARE(listing.taken(), taken);
+    // Taken or not, the names are the folder's as it stands: a listing made now agrees.
+    QCOMPARE(first, folderlisting::matchingFiles(asked, pattern));
 }
 
 QTEST_GUILESS_MAIN(FolderListingTest)

@@ -1,6 +1,8 @@
 #include "trackfile/ui/circuit_lists.h"
 
 #include "health/facts_cache.h"
+#include "platform/folder_listing.h"
+#include "platform/program_settings.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/tag_store.h"
 #include "trackfile/ui/circuit_table.h"
@@ -21,6 +23,13 @@
 #include <QVBoxLayout>
 
 namespace pistaro {
+
+namespace {
+const QString kCircuitFiles = QStringLiteral("*.DAT");
+// The circuits folder listed last, and the program folder it was listed from.
+const QString kLastProgramFolderKey = QStringLiteral("Startup/ProgramFolder");
+const QString kLastCircuitsFolderKey = QStringLiteral("Startup/CircuitsFolder");
+} // namespace
 
 QString CircuitLists::filterHint() {
     return tr("Words found in any column, or terms such as country:italy, "
@@ -47,6 +56,20 @@ void CircuitLists::setFolder(const QString& folder) {
     openTagStore();
     File1->setPath(folder);
     CircuitsFolder->setFullText(QDir::toNativeSeparators(folder));
+    QSettings settings = programSettings();
+    if (!bas.AppDir.isEmpty() && (settings.value(kLastProgramFolderKey) != bas.AppDir ||
+                                  settings.value(kLastCircuitsFolderKey) != folder)) {
+        settings.setValue(kLastProgramFolderKey, bas.AppDir);
+        settings.setValue(kLastCircuitsFolderKey, folder);
+    }
+}
+
+std::unique_ptr<folderlisting::ListingAhead> CircuitLists::listAhead(const QString& appDir) {
+    const QSettings settings = programSettings();
+    const QString folder = settings.value(kLastCircuitsFolderKey).toString();
+    if (folder.isEmpty() || settings.value(kLastProgramFolderKey).toString() != appDir)
+        return nullptr;
+    return std::make_unique<folderlisting::ListingAhead>(folder, kCircuitFiles);
 }
 
 void CircuitLists::buildWidgets() {
@@ -61,7 +84,7 @@ void CircuitLists::buildWidgets() {
                                        QLineEdit::TrailingPosition),
               "FilterProblem");
     FilterProblem->setVisible(false);
-    File1 = named(new CircuitTable(QStringLiteral("*.DAT"), this), "File1");
+    File1 = named(new CircuitTable(kCircuitFiles, this), "File1");
     File1->setFont(fixed);
     CircuitCount = named(new QLabel(this), "CircuitCount");
     Label10 = named(new QLabel(tr("Circuits Directory:"), this), "Label10");

@@ -16,6 +16,9 @@ class QMenu;
 class QAction;
 class QPushButton;
 
+namespace folderlisting {
+class ListingAhead;
+}
 namespace tagstore {
 class TagStore;
 }
@@ -47,8 +50,12 @@ public:
     QAction* AddTags;    // "Add tags…" (Ctrl+T)
     QAction* RemoveTags; // "Remove tags…" (Ctrl+Shift+T)
 
-    // Lists the circuit files of `folder` and shows its path.
+    // Lists the circuit files of `folder` and shows its path; the folder is remembered for
+    // the next start from the same program folder.
     void setFolder(const QString& folder);
+    // The start-up: the circuits folder listed last from `appDir`, listed on a thread while
+    // the window is built (null when none is remembered).
+    static std::unique_ptr<folderlisting::ListingAhead> listAhead(const QString& appDir);
 
     void File1_Click();
     void ACir_Click();

@@ -200,6 +200,10 @@ int main(int argc, char** argv) {
         if (!prepareFolders(root.path(), circuits, &appDir))
             return 1;
         QList<double> pso, bare, filled, filter;
+        // A start as a player's usual one: after one before it, which left the settings (the
+        // circuits folder listed last) that every later start finds.
+        if (timedStart(QStringLiteral("--pso"), appDir).shown < 0)
+            return 1;
         for (int i = 0; i < rounds; ++i) {
             const Figures p = timedStart(QStringLiteral("--pso"), appDir);
             const Figures b = timedStart(QStringLiteral("--bare"), appDir);
