@@ -54,7 +54,7 @@ FolderCheck checkGameFolder(const QString& gameDir, const QString& cacheFile,
     }
     out.readable = true;
     const QString listed = folderlisting::listedFolder(folder);
-    const QStringList names = folderlisting::matchingFiles(listed, QStringLiteral("*.DAT"));
+    const QStringList names = folderlisting::matchingFiles(listed, gamepath::circuitFiles());
     QList<QList<Problem>> problems;
     ScanSteps steps;
     steps.rowRead = [&problems](int, const QString&, circuitcolumns::Columns&,

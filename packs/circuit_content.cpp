@@ -2,6 +2,7 @@
 
 #include "platform/binfile.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "trackfile/circuit_kind.h"
 #include "trackfile/info_block.h"
@@ -16,7 +17,7 @@ namespace circuitcontent {
 Index byContent(const QString& folder, const Progress& progress, QStringList* skipped,
                 const SizeFilter& sizes) {
     Index index;
-    const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
+    const QStringList names = folderlisting::matchingFiles(folder, gamepath::circuitFiles());
     for (qsizetype i = 0; i < names.size(); ++i) {
         if (progress)
             progress(i, names.size());

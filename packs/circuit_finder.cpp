@@ -2,6 +2,7 @@
 
 #include "packs/circuit_content.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "platform/native_names.h"
 #include "trackfile/circuit_kind.h"
 #include "trackfile/info_block.h"
@@ -25,7 +26,7 @@ QList<qint64> sizesFor(qint64 trackData) {
 } // namespace
 
 Finder::Finder(QString folder) : folder_(std::move(folder)) {
-    for (const QString& name : folderlisting::matchingFiles(folder_, QStringLiteral("*.dat")))
+    for (const QString& name : folderlisting::matchingFiles(folder_, gamepath::circuitFiles()))
         if (gameSlotOf(name) == 0)
             bySize_[QFileInfo(folder_ + QDir::separator() + name).size()] << name;
 }

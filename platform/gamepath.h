@@ -33,6 +33,10 @@ QString join(const QString& base, const QString& relative);
 // The game's circuits folder: `gameDir` + "Circuits", without a trailing separator. The one
 // place that names it.
 QString circuitsFolder(const QString& gameDir);
+// The wildcard of the circuit files in it, matched without regard to case.
+inline QString circuitFiles() {
+    return QStringLiteral("*.DAT");
+}
 // join() against the listings of `cache`.
 QString join(const QString& base, const QString& relative, Listings& cache);
 // How many times a folder has been listed to resolve a name since the program started, so a

@@ -2,6 +2,7 @@
 
 #include "health/facts_cache.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "platform/program_settings.h"
 #include "storage/gp2psobas.h"
 #include "trackfile/tag_store.h"
@@ -25,7 +26,6 @@
 namespace pistaro {
 
 namespace {
-const QString kCircuitFiles = QStringLiteral("*.DAT");
 // The circuits folder listed last, and the program folder it was listed from.
 const QString kLastProgramFolderKey = QStringLiteral("Startup/ProgramFolder");
 const QString kLastCircuitsFolderKey = QStringLiteral("Startup/CircuitsFolder");
@@ -69,7 +69,7 @@ std::unique_ptr<folderlisting::ListingAhead> CircuitLists::listAhead(const QStri
     const QString folder = settings.value(kLastCircuitsFolderKey).toString();
     if (folder.isEmpty() || settings.value(kLastProgramFolderKey).toString() != appDir)
         return nullptr;
-    return std::make_unique<folderlisting::ListingAhead>(folder, kCircuitFiles);
+    return std::make_unique<folderlisting::ListingAhead>(folder, gamepath::circuitFiles());
 }
 
 void CircuitLists::buildWidgets() {
@@ -84,7 +84,7 @@ void CircuitLists::buildWidgets() {
                                        QLineEdit::TrailingPosition),
               "FilterProblem");
     FilterProblem->setVisible(false);
-    File1 = named(new CircuitTable(kCircuitFiles, this), "File1");
+    File1 = named(new CircuitTable(gamepath::circuitFiles(), this), "File1");
     File1->setFont(fixed);
     CircuitCount = named(new QLabel(this), "CircuitCount");
     Label10 = named(new QLabel(tr("Circuits Directory:"), this), "Label10");

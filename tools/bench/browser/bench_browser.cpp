@@ -12,6 +12,7 @@
 #include "packs/pack_usage.h"
 #include "packs/slot_entry.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tools/bench/column_read.h"
 #include "trackfile/circuit_query.h"
@@ -97,7 +98,7 @@ bool taggedCollection(int n) {
         if (!f.open(QIODevice::WriteOnly) || f.write(body) != body.size())
             return false;
     }
-    const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
+    const QStringList names = folderlisting::matchingFiles(folder, gamepath::circuitFiles());
     const QStringList packs{QStringLiteral("Season 98"), QStringLiteral("Season 99"),
                             QStringLiteral("Fantasy")};
     for (int p = 0; p < packs.size(); ++p)
@@ -207,7 +208,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     if (n < 2 || !dir.isValid() || !writeCircuits(dir.path(), n))
         return 1;
-    const QStringList names = folderlisting::matchingFiles(dir.path(), QStringLiteral("*.dat"));
+    const QStringList names = folderlisting::matchingFiles(dir.path(), gamepath::circuitFiles());
     CircuitTableModel model;
     bench::columnReadSeconds(model, dir.path(), names); // the files into the page cache
     const double clean = bench::columnReadSeconds(model, dir.path(), names);

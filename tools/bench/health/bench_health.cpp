@@ -7,6 +7,7 @@
 // Usage: bench_health [circuits]
 #include "health/facts_cache.h"
 #include "platform/folder_listing.h"
+#include "platform/gamepath.h"
 #include "tests/fixtures/samplegame/sample_game.h"
 #include "tools/bench/column_read.h"
 #include "trackfile/ui/circuit_table_model.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
         return 1;
     const QString folder = gameDir + QStringLiteral("/Circuits");
     const QString cache = health::FactsCache::fileIn(dir.path());
-    const QStringList names = folderlisting::matchingFiles(folder, QStringLiteral("*.dat"));
+    const QStringList names = folderlisting::matchingFiles(folder, gamepath::circuitFiles());
     CircuitTableModel model;
     catSeconds(folder); // the files into the page cache
     const double cat = catSeconds(folder);
