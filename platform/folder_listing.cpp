@@ -27,6 +27,13 @@ struct ListingAhead::State {
     qint64 beganMs = 0;
     bool followedLinks = false;
     QStringList names;
+
+    // The lock, held once the listing is complete.
+    std::unique_lock<std::mutex> whenDone() {
+        std::unique_lock<std::mutex> held(lock);
+        finished.wait(held, [this] { return done; });
+        return held;
+    }
 };
 
 namespace {
@@ -70,8 +77,7 @@ std::optional<QStringList> takeAhead(const QString& folder, const QString& patte
             return std::nullopt;
         waitingListing().reset(); // one use: later calls see later changes
     }
-    std::unique_lock<std::mutex> held(state->lock);
-    state->finished.wait(held, [&] { return state->done; });
+    const std::unique_lock<std::mutex> held = state->whenDone();
     // Any change after the listing began moves the folder's times, unless it fell within the
     // same tick as a change just before: only a settled folder stands for the names.
     if (!state->before || state->followedLinks || !state->before->settledAt(state->beganMs) ||
@@ -124,8 +130,7 @@ ListingAhead::~ListingAhead() {
 }
 
 void ListingAhead::wait() const {
-    std::unique_lock<std::mutex> held(state_->lock);
-    state_->finished.wait(held, [&] { return state_->done; });
+    state_->whenDone();
 }
 
 bool ListingAhead::taken() const {
